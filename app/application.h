@@ -1,0 +1,20 @@
+#pragma once
+// What both front ends do with a state block: start the program on it and run
+// commands.
+#include <string>
+#include <vector>
+
+#include "core/state.h"
+
+namespace quillon {
+
+// Runs the start-up sequence on the home folder. Returns false when the
+// program must end; `exit_code` then holds its status.
+bool start_application(State& state, const std::vector<std::string>& words, int& exit_code);
+
+// Whether a command number is built into this program.
+bool command_available(int command);
+// Runs a command number (menu entry or button).
+void run_command(State& state, int command);
+
+}  // namespace quillon

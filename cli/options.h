@@ -1,0 +1,38 @@
+#pragma once
+// The command line of quillon-cli.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/scripted_ui.h"
+
+namespace quillon::cli {
+
+struct Options {
+  std::string home;                 // empty = the default home folder
+  bool demo = false;
+  std::optional<DateTime> today;
+  std::string command;              // "init" or a command number
+  std::vector<std::string> startup_words;  // FUP, RECALC
+
+  std::optional<std::string> tournament, course, golfer, division;
+  std::vector<Button> answers;
+  std::vector<std::string> files;
+  std::vector<Date> dates;
+  DialogScript dialog;
+  bool has_dialog_script = false;
+  bool open_pages = false;
+  bool help = false;
+};
+
+// Parses the arguments (without the program name). On bad usage returns
+// nothing and puts the reason into `error`.
+std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error);
+
+// Reads "YYYY-MM-DD"; nothing when malformed.
+std::optional<DateTime> parse_iso_date(const std::string& text);
+
+extern const char* const usage_text;
+
+}  // namespace quillon::cli

@@ -1,0 +1,75 @@
+#pragma once
+// The database file "qlwin4.dat": fixed-size records at computed offsets.
+//
+//   0                      system record (200 bytes)
+//   200                    import settings record (200 bytes)
+//   100 + 300 n            course slot n = 1..S (300 bytes)
+//   400 + 300 S            desktop message record (300 bytes)
+//   B + 147400 (t - 1)     tournament t: header (3400) + 800 golfer entries (180)
+// with B = 700 + 300 S (400 + 300 S when the file has no desktop message).
+#include <cstdint>
+
+#include "core/dates.h"
+#include "core/state.h"
+
+namespace quillon {
+
+inline constexpr int system_record_offset = 0;
+inline constexpr int import_settings_offset = 200;
+inline constexpr int course_record_size = 300;
+inline constexpr int tournament_header_size = 3400;
+inline constexpr int golfer_entry_size = 180;
+inline constexpr int tournament_block_size = tournament_header_size + golfers_per_tournament * golfer_entry_size;
+inline constexpr int tournament_limit = 999;  // tournament numbers stay below this
+static_assert(tournament_block_size == 147400);
+
+inline std::int64_t course_offset(int n) { return 100 + 300LL * n; }
+inline std::int64_t desktop_message_offset_for(int slots) { return 400 + 300LL * slots; }
+inline std::int64_t tournament_base_for(int slots, bool has_desktop_message = true) {
+  return (has_desktop_message ? 700 : 400) + 300LL * slots;
+}
+std::int64_t tournament_offset(const State& state, int t);
+std::int64_t group_offset(const State& state, int t, int group, int group_size);
+std::int64_t expected_file_length(const State& state);
+
+// Reads a record into its buffer; returns the number of bytes read. A number
+// below 1 reads nothing and leaves the buffer alone.
+int read_record(State& state, RecordKind kind, int number);
+// Writes a record from its buffer and flushes the file. Returns false, after
+// telling the user, when the data did not reach the file.
+bool write_record(State& state, RecordKind kind, int number);
+
+bool open_database(State& state);
+// Creates and fills a new file; false when it exists already or cannot be made.
+bool create_database(State& state);
+// Sets the file length to match the course slots and tournament count.
+bool resize_database(State& state);
+// Sets the tournament base and desktop message from the system record's layout.
+void apply_database_layout(State& state);
+
+// Moves the tournament blocks for a new number of course slots, after taking a
+// copy "qlwin4db.sav". Ends with the restart message and asks the front end to
+// exit. Returns false when nothing was changed.
+bool change_course_slot_count(State& state, int new_slots);
+
+// Removes free tournament slots and those dated before the cut-off, renumbering
+// the rest and relinking multi-round events. Returns the number purged, or -1
+// when the file could not be written.
+int purge_tournaments(State& state, Date cutoff);
+
+// The start-up scan: counts tournaments from the file length, shows the purge
+// reminder when there are many and trims trailing free slots.
+void scan_tournaments_at_startup(State& state);
+// The part of the scan that counts: T from the file length.
+int tournament_count_from_length(std::int64_t file_length, std::int64_t base);
+
+bool tournament_slot_free(const TournamentHeader& header);
+int tournament_day_number(const TournamentHeader& header);
+
+// The database's fixed texts.
+inline constexpr const char* default_desktop_message =
+    "This is a customizable message which can be used to save reminders.  It can be up to 250 "
+    "characters long.  To customize this message select 'Maintenance' /  'System Configuration'.";
+inline constexpr const char* default_ravelin_folder = "c:\\rv4";
+
+}  // namespace quillon

@@ -1,0 +1,39 @@
+#include "core/database_startup.h"
+
+#include <cstring>
+#include <filesystem>
+
+#include "core/database.h"
+#include "core/messages.h"
+
+namespace quillon {
+
+bool open_or_create_database(State& state, bool* created) {
+  bool made = false;
+  std::error_code ec;
+  if (!std::filesystem::exists(state.file(state.db_name), ec)) made = create_database(state);
+  if (created) *created = made;
+  if (!open_database(state)) {
+    message_box(state, message_kind::error, "Error Opening Quillon database");
+    return false;
+  }
+  return true;
+}
+
+void read_configuration(State& state) {
+  read_record(state, RecordKind::system, 1);
+  read_record(state, RecordKind::import_settings, 1);
+  state.product_code = state.system.product_code;
+  apply_database_layout(state);
+}
+
+void finish_database_startup(State& state) {
+  apply_database_layout(state);
+  if ((state.system.flags & system_flag::no_desktop_message) == 0)
+    read_record(state, RecordKind::desktop_message, 1);
+  else
+    std::memset(&state.desktop_message, 0, sizeof state.desktop_message);
+  scan_tournaments_at_startup(state);
+}
+
+}  // namespace quillon

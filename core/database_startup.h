@@ -1,0 +1,19 @@
+#pragma once
+#include "core/state.h"
+
+namespace quillon {
+
+// Opens the database in the home folder, creating it first when missing.
+// Returns false, after the error "Error Opening Quillon database", when the
+// file cannot be opened; `created` tells whether a new file was made.
+bool open_or_create_database(State& state, bool* created = nullptr);
+
+// Reads the configuration records into their buffers.
+void read_configuration(State& state);
+
+// The database's own part of start-up, after the configuration has been read
+// and upgraded: layout, desktop message, tournament count, purge reminder and
+// trimming of trailing free tournament slots.
+void finish_database_startup(State& state);
+
+}  // namespace quillon

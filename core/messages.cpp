@@ -1,0 +1,66 @@
+#include "core/messages.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+#include "core/state.h"
+
+namespace quillon {
+
+namespace {
+
+std::string vformat(const char* format, va_list args) {
+  std::vector<char> buf(message_limit + 1);
+  std::vsnprintf(buf.data(), buf.size(), format, args);
+  return buf.data();
+}
+
+}  // namespace
+
+std::string message_title(const std::string& app_title, int kind) {
+  switch (kind) {
+    case 0: case 4: case 5: case 6: return app_title + " - Warning";
+    case 1: return app_title + " - Error";
+    case 2: case 3: return app_title + " - Information";
+    default: return "";
+  }
+}
+
+Button show_message_text(State& state, int kind, const std::string& text) {
+  if (kind < 0 || kind > 6) return Button::none;
+  std::string shown = text.size() > message_limit ? text.substr(0, message_limit) : text;
+  Button b = state.ui.show_message(kind, message_title(state.app_title, kind), shown);
+  return kind <= 2 ? Button::none : b;
+}
+
+Button message_box(State& state, int kind, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string text = vformat(format, args);
+  va_end(args);
+  return show_message_text(state, kind, text);
+}
+
+void error_box(State& state, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string text = vformat(format, args);
+  va_end(args);
+  show_message_text(state, message_kind::error, text);
+}
+
+Button pause_box(State& state, const std::string& text, int kind) {
+  return show_message_text(state, kind, text + "\n\n Press \"Return\" or click \"OK\" to continue");
+}
+
+Button ask_titled(State& state, int kind, const std::string& title, const std::string& text) {
+  return state.ui.show_message(kind, title, text.substr(0, message_limit));
+}
+
+void busy_cursor(State& state, bool on) { state.ui.set_busy(on); }
+
+BusyCursor::BusyCursor(State& state) : state_(state) { busy_cursor(state_, true); }
+BusyCursor::~BusyCursor() { busy_cursor(state_, false); }
+
+}  // namespace quillon

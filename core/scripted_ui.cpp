@@ -1,0 +1,154 @@
+#include "core/scripted_ui.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "core/dialog_model.h"
+#include "core/select_date.h"
+#include "core/text.h"
+
+namespace quillon {
+
+namespace {
+
+const char* selection_name(SelectionKind kind) {
+  switch (kind) {
+    case SelectionKind::tournament: return "tournament";
+    case SelectionKind::course: return "course";
+    case SelectionKind::golfer: return "golfer";
+    case SelectionKind::division: return "division";
+    case SelectionKind::other: return "choice";
+  }
+  return "choice";
+}
+
+std::optional<int> match_choice(SelectionKind kind, const std::string& wanted, const std::vector<Choice>& choices) {
+  bool numeric = !wanted.empty() && std::all_of(wanted.begin(), wanted.end(), [](char c) {
+    return (c >= '0' && c <= '9') || c == '-';
+  });
+  if (numeric && kind != SelectionKind::golfer) {
+    int id = std::stoi(wanted);
+    for (const auto& c : choices)
+      if (c.id == id) return c.id;
+  }
+  for (const auto& c : choices)
+    if (equal_ignoring_case(trimmed(c.text), trimmed(wanted))) return c.id;
+  for (const auto& c : choices)
+    if (to_lower(c.text).find(to_lower(trimmed(wanted))) == 0) return c.id;
+  return std::nullopt;
+}
+
+std::string choice_list(const std::vector<Choice>& choices) {
+  std::ostringstream out;
+  for (const auto& c : choices) out << "\n  " << c.id << "  " << c.text;
+  return out.str();
+}
+
+}  // namespace
+
+Button ScriptedUi::show_message(int kind, const std::string& title, const std::string& text) {
+  RecordedMessage m{kind, title, text};
+  messages.push_back(m);
+  if (on_message) on_message(m);
+  if (kind <= 2) return Button::ok;
+  if (answers.empty()) throw UnansweredQuestion("the question \"" + text + "\" (" + title + ") had no answer");
+  Button b = answers.front();
+  answers.pop_front();
+  // Let yes/ok and no/cancel stand for each other where the box has only one of them.
+  bool yes_no = kind == 3 || kind == 4;
+  if (yes_no && b == Button::ok) b = Button::yes;
+  if (yes_no && b == Button::cancel) b = Button::no;
+  if (kind == 5 && b == Button::yes) b = Button::ok;
+  if (kind == 5 && b == Button::no) b = Button::cancel;
+  return b;
+}
+
+std::optional<int> ScriptedUi::select_one(SelectionKind kind, const std::string& title,
+                                          const std::vector<Choice>& choices) {
+  auto it = selections.find(kind);
+  if (it == selections.end())
+    throw UnansweredQuestion(std::string("the ") + selection_name(kind) + " selection \"" + title +
+                             "\" had no answer; choices:" + choice_list(choices));
+  auto id = match_choice(kind, it->second, choices);
+  if (!id)
+    throw ScriptError(std::string("the ") + selection_name(kind) + " \"" + it->second +
+                      "\" is not among the choices of \"" + title + "\":" + choice_list(choices));
+  return id;
+}
+
+std::optional<std::vector<int>> ScriptedUi::select_many(SelectionKind kind, const std::string& title,
+                                                        const std::vector<Choice>& choices) {
+  auto it = selections.find(kind);
+  if (it == selections.end())
+    throw UnansweredQuestion(std::string("the ") + selection_name(kind) + " selection \"" + title +
+                             "\" had no answer; choices:" + choice_list(choices));
+  std::vector<int> ids;
+  std::string rest = it->second;
+  while (!rest.empty()) {
+    auto comma = rest.find(',');
+    std::string one = rest.substr(0, comma);
+    auto id = match_choice(kind, one, choices);
+    if (!id) throw ScriptError("\"" + one + "\" is not among the choices of \"" + title + "\"");
+    ids.push_back(*id);
+    rest = comma == std::string::npos ? "" : rest.substr(comma + 1);
+  }
+  return ids;
+}
+
+std::optional<std::string> ScriptedUi::choose_file(FileDialogMode, const std::string& title, const std::string&,
+                                                   const std::string&) {
+  if (files.empty()) throw UnansweredQuestion("the file dialog \"" + title + "\" had no answer");
+  std::string f = files.front();
+  files.pop_front();
+  if (f.empty()) return std::nullopt;
+  return f;
+}
+
+bool ScriptedUi::run_dialog(DialogModel& model) {
+  if (auto* calendar = dynamic_cast<SelectDateModel*>(&model)) {
+    if (dates.empty()) throw UnansweredQuestion("the date selection \"" + model.title() + "\" had no answer");
+    Date d = dates.front();
+    dates.pop_front();
+    if (!calendar->choose(full_year(d.year), d.month, d.day)) return false;
+    return calendar->accept();
+  }
+  if (dialogs.empty()) throw UnansweredQuestion("the dialog \"" + model.title() + "\" had no answer");
+  DialogScript script = dialogs.front();
+  dialogs.pop_front();
+  if (script.list_fields) {
+    if (on_list_fields) on_list_fields(model);
+    model.cancel();
+    return false;
+  }
+  for (const auto& [name, value] : script.sets) {
+    SetResult r = (!name.empty() && name[0] == '!') ? model.press(name.substr(1)) : model.set(name, value);
+    if (!r.ok) throw ScriptError(r.error);
+  }
+  if (script.cancel) {
+    model.cancel();
+    return false;
+  }
+  bool accepted = model.accept();
+  if (!accepted) ++refused_dialogs;
+  return accepted;
+}
+
+void ScriptedUi::open_page(const std::string& location) { opened_pages.push_back(location); }
+
+void ScriptedUi::show_help(const std::string& page, const std::string& anchor) {
+  help_shown.emplace_back(page, anchor);
+}
+
+void ScriptedUi::set_busy(bool busy) { busy_depth += busy ? 1 : -1; }
+
+bool ScriptedUi::error_shown() const {
+  return std::any_of(messages.begin(), messages.end(), [](const RecordedMessage& m) { return m.kind == 1; });
+}
+
+std::vector<std::string> ScriptedUi::message_texts() const {
+  std::vector<std::string> out;
+  for (const auto& m : messages) out.push_back(m.text);
+  return out;
+}
+
+}  // namespace quillon

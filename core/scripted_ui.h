@@ -1,0 +1,85 @@
+#pragma once
+// A front end without a window: it records every message and answers
+// questions, selections, file and date choices and dialogs from scripted
+// queues. Used by the command-line driver and by tests. A question with no
+// scripted answer stops the command with UnansweredQuestion: nothing is
+// ever answered by a silent default.
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/dates.h"
+#include "core/ui.h"
+
+namespace quillon {
+
+class UnansweredQuestion : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A scripted answer that does not fit what was asked (an unknown field, a
+// choice that is not offered).
+class ScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct RecordedMessage {
+  int kind = 0;
+  std::string title;
+  std::string text;
+};
+
+struct DialogScript {
+  std::vector<std::pair<std::string, std::string>> sets;  // field, value; "!name" presses a button
+  bool cancel = false;
+  bool list_fields = false;
+};
+
+class ScriptedUi : public Ui {
+ public:
+  Button show_message(int kind, const std::string& title, const std::string& text) override;
+  std::optional<int> select_one(SelectionKind kind, const std::string& title,
+                                const std::vector<Choice>& choices) override;
+  std::optional<std::vector<int>> select_many(SelectionKind kind, const std::string& title,
+                                              const std::vector<Choice>& choices) override;
+  std::optional<std::string> choose_file(FileDialogMode mode, const std::string& title,
+                                         const std::string& filter, const std::string& suggested_name) override;
+  bool run_dialog(DialogModel& model) override;
+  void open_page(const std::string& location) override;
+  void show_help(const std::string& page, const std::string& anchor) override;
+  void set_busy(bool busy) override;
+
+  // Scripting.
+  void answer(Button b) { answers.push_back(b); }
+  void select(SelectionKind kind, std::string id_or_text) { selections[kind] = std::move(id_or_text); }
+  void dialog(DialogScript script) { dialogs.push_back(std::move(script)); }
+
+  std::deque<Button> answers;
+  std::map<SelectionKind, std::string> selections;  // used by every selection of that kind
+  std::deque<std::string> files;                    // an empty text cancels the file dialog
+  std::deque<Date> dates;
+  std::deque<DialogScript> dialogs;
+
+  // What happened.
+  std::vector<RecordedMessage> messages;
+  std::vector<std::string> opened_pages;
+  std::vector<std::pair<std::string, std::string>> help_shown;
+  int busy_depth = 0;
+  int refused_dialogs = 0;  // dialogs whose OK was refused by their validation
+  bool error_shown() const;
+  const RecordedMessage* last_message() const { return messages.empty() ? nullptr : &messages.back(); }
+  std::vector<std::string> message_texts() const;
+
+  // Optional observers (the command-line driver prints as things happen).
+  std::function<void(const RecordedMessage&)> on_message;
+  std::function<void(const DialogModel&)> on_list_fields;
+};
+
+}  // namespace quillon

@@ -1,0 +1,99 @@
+#pragma once
+// The one state block: the buffer of each record kind, the current numbers,
+// the open database, the home folder and the running settings. Everything the
+// logic does goes through an instance of it, so several databases can be open
+// side by side (as tests do).
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "core/clock.h"
+#include "core/database_file.h"
+#include "core/dates.h"
+#include "core/records/course_record.h"
+#include "core/records/golfer_entry.h"
+#include "core/records/system_record.h"
+#include "core/records/tournament_header.h"
+#include "core/ui.h"
+
+namespace quillon {
+
+enum class RecordKind {
+  system = 1,
+  import_settings = 2,
+  course = 4,
+  group = 6,
+  tournament = 8,
+  desktop_message = 10,
+};
+
+struct Today {
+  int year = 1980;  // full year
+  int month = 1;
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+  int weekday = 0;  // 0 = Sunday
+  int day_number = 1;
+};
+
+// Places where start-up and the commands hand over to the desktop program.
+// The command-line driver leaves them empty.
+struct FrontEndHooks {
+  std::function<void()> create_shortcuts;
+  // Asked whether the Getting Started reminder should be shown at start-up.
+  bool show_getting_started = false;
+};
+
+struct State {
+  State(Ui& ui, const Clock& clock, std::filesystem::path home);
+
+  Ui& ui;
+  const Clock& clock;
+  FrontEndHooks hooks;
+
+  std::filesystem::path home_folder;
+  std::filesystem::path file(const std::string& name) const { return home_folder / name; }
+
+  // File names in the home folder.
+  std::string db_name = "qlwin4.dat";
+  std::string work_file_name = "ql4tmp.dat";
+  std::string report_page_name = "qlwin4.html";
+  std::string log_name = "qlwin4.log";
+  std::string help_name = "qlwin4.hlp";
+
+  std::string app_title = "Quillon";
+  std::string window_title = "Quillon";
+  std::string date_order = "YMD";
+  int product_code = 0;
+  std::string ravelin_path;
+  bool recalc_requested = false;
+  // Set when a change needs the program to end (the course slot change); the
+  // front end then runs the Exit command.
+  bool exit_requested = false;
+
+  DatabaseFile db;
+  SystemRecord system{};
+  ImportSettingsRecord import_settings{};
+  CourseRecord course{};
+  GroupBuffer group{};
+  TournamentHeader header{};
+  DesktopMessageRecord desktop_message{};
+
+  int tournament_count = 0;
+  int current_tournament = 0;
+  int current_course = 0;
+  int current_group = 0;
+  int desktop_message_offset = 0;
+  int tournament_base = 0;
+  int course_count = 0;
+
+  Today today;
+  Date last_chosen_date;  // remembered by the date selection dialog
+  void refresh_today();
+
+  int course_slot_count() const { return system.course_slot_count; }
+};
+
+}  // namespace quillon

@@ -1,0 +1,60 @@
+#pragma once
+// The seam between the logic and whatever front end shows it: the Qt desktop
+// program, the command-line driver or a test script. Texts crossing it are in
+// the records' single-byte encoding (Windows-1252); front ends convert.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+class DialogModel;
+
+// The buttons a message box can return, with their customary numbers.
+enum class Button { none = 0, ok = 1, cancel = 2, yes = 6, no = 7 };
+
+// What a selection list chooses, so that a script can answer it by kind.
+enum class SelectionKind { tournament, course, golfer, division, other };
+
+struct Choice {
+  int id = 0;         // the slot, group or option number behind the line
+  std::string text;   // the line shown
+};
+
+enum class FileDialogMode { open, save };
+
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  // Shows a message box of the given kind (0..6) with its title and text and
+  // returns the button pressed.
+  virtual Button show_message(int kind, const std::string& title, const std::string& text) = 0;
+
+  // One line of a list; returns the chosen line's id, or nothing on Cancel.
+  virtual std::optional<int> select_one(SelectionKind kind, const std::string& title,
+                                        const std::vector<Choice>& choices) = 0;
+  // Several lines of a list; returns the chosen ids in list order, or nothing on Cancel.
+  virtual std::optional<std::vector<int>> select_many(SelectionKind kind, const std::string& title,
+                                                      const std::vector<Choice>& choices) = 0;
+
+  // A file dialog; `filter` is the "Description|*.ext|" form. Returns the path or nothing.
+  virtual std::optional<std::string> choose_file(FileDialogMode mode, const std::string& title,
+                                                 const std::string& filter,
+                                                 const std::string& suggested_name) = 0;
+
+  // Runs a modal dialog on its model. Returns true when the dialog closed with OK
+  // (the model accepted), false when it was cancelled.
+  virtual bool run_dialog(DialogModel& model) = 0;
+
+  // Opens a page (a file path or an address) in the user's browser.
+  virtual void open_page(const std::string& location) = 0;
+
+  // Shows a help page ("qlwin4_<page>.htm") at an anchor (may be empty).
+  virtual void show_help(const std::string& page, const std::string& anchor) = 0;
+
+  // Shows or clears the busy cursor.
+  virtual void set_busy(bool busy) = 0;
+};
+
+}  // namespace quillon

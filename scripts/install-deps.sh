@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every Debian package Quillon needs to build, run and test.
+# Safe to run again: packages already present are skipped.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6opengl6-dev libgl-dev
+  libcurl4-openssl-dev
+  libxlsxwriter-dev
+  liborcus-dev libixion-dev
+  libfreexl-dev
+  libgtest-dev libgmock-dev
+  libbenchmark-dev
+  python3-pyftpdlib
+  xvfb xauth
+  poppler-utils
+  fonts-liberation
+  chromium
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
