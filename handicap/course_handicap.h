@@ -1,0 +1,60 @@
+#pragma once
+// Handicap indexes, course handicaps and playing handicaps. Indexes are held in
+// tenths of a stroke (negative = a plus handicap); course and playing handicaps
+// are whole strokes. All arithmetic is integer arithmetic.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/records/course_record.h"
+#include "core/records/tournament_header.h"
+
+namespace quillon {
+
+struct State;
+
+// The handicap basis of a format.
+namespace handicap_kind {
+inline constexpr int computed = 0;  // the day's scores decide the handicap
+inline constexpr int net = 1;       // course handicap from the index
+inline constexpr int gross = 2;     // no handicap played (still shown)
+}  // namespace handicap_kind
+
+// The handicap kind of a format code 0..30; other codes (the multi-round
+// event among them) read as gross.
+int format_handicap_kind(int format);
+
+// Index in tenths to whole strokes: index x slope / 113, plus the rating less
+// ten times par when those are included, rounded half away from zero.
+int course_handicap(int index_tenths, int slope, int rating_tenths, int par, bool include_rating_and_par);
+
+// The course handicap of a golfer of the tournament: the truncated index itself
+// for computed formats and for the Callaway division of format 8, otherwise
+// course_handicap with the values of the golfer's sex from the tee record.
+int golfer_course_handicap(const TournamentHeader& header, const CourseRecord& tee, int index_tenths, char sex,
+                           int division);
+// The same for the current tournament header and course/tee record.
+int golfer_course_handicap(const State& state, int index_tenths, char sex, int division);
+
+// Allowance percent of the course handicap, rounded half away from zero.
+int playing_handicap(int course_handicap, int allowance_percent);
+
+// Report forms: an index as "%4.1f", a plus index as "+%3.1f" of its
+// magnitude, blank for 0; a course or playing handicap as "%d", or "+%d" of
+// its magnitude when negative.
+std::string index_report_text(int index_tenths);
+std::string handicap_report_text(int strokes);
+// Edit-field form: "%-4.1f", or the whole number "%d" for a computed format.
+std::string index_edit_text(int index_tenths, int format);
+
+// Lowest and highest index that can be typed, in tenths.
+inline constexpr int lowest_typed_index = -100;
+inline constexpr int highest_typed_index = 499;
+
+// A typed index in tenths, or nothing when the text does not read as a
+// number or lies outside lowest_typed_index..highest_typed_index.
+std::optional<int> parse_handicap_index(std::string_view text);
+// The same, telling the user "Invalid handicap index" when it fails.
+std::optional<int> read_handicap_index(State& state, std::string_view text);
+
+}  // namespace quillon

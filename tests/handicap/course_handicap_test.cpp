@@ -1,0 +1,114 @@
+#include "handicap/course_handicap.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/testing/test_home.h"
+
+namespace quillon {
+namespace {
+
+TEST(CourseHandicap, WorkedExamplesAndRounding) {
+  // 10.4 at slope 130: 13520 / 113 = 119 tenths, rounds to 12.
+  EXPECT_EQ(course_handicap(104, 130, 715, 72, false), 12);
+  // With rating 71.5 and par 72: 715 + 119 - 720 = 114, rounds to 11.
+  EXPECT_EQ(course_handicap(104, 130, 715, 72, true), 11);
+  // Index 0: only the rating term decides.
+  EXPECT_EQ(course_handicap(0, 125, 720, 72, true), 0);
+  EXPECT_EQ(course_handicap(0, 125, 690, 72, true), -3);
+  EXPECT_EQ(course_handicap(0, 125, 690, 72, false), 0);
+  // Plus handicaps round away from zero.
+  EXPECT_EQ(course_handicap(-4, 113, 0, 0, false), 0);
+  EXPECT_EQ(course_handicap(-5, 113, 0, 0, false), -1);
+  EXPECT_EQ(course_handicap(-23, 140, 0, 0, false), -3);  // -284 / 10
+  EXPECT_EQ(course_handicap(5, 113, 0, 0, false), 1);
+  // A missing block gives slope, rating and par 0.
+  EXPECT_EQ(course_handicap(180, 0, 0, 0, false), 0);
+}
+
+TEST(CourseHandicap, PlayingHandicapAllowance) {
+  EXPECT_EQ(playing_handicap(15, 85), 13);
+  EXPECT_EQ(playing_handicap(-3, 100), -3);
+  EXPECT_EQ(playing_handicap(0, 75), 0);
+  EXPECT_EQ(playing_handicap(1, 50), 1);
+  EXPECT_EQ(playing_handicap(3, 50), 2);    // 1.5 rounds up
+  EXPECT_EQ(playing_handicap(-3, 50), -2);  // -1.5 rounds away from zero
+  EXPECT_EQ(playing_handicap(20, 90), 18);
+}
+
+TEST(CourseHandicap, FormatKindTable) {
+  for (int f : {0, 5, 7, 16, 17, 18, 28, 29, 30}) EXPECT_EQ(format_handicap_kind(f), handicap_kind::computed) << f;
+  for (int f : {2, 3, 4, 8, 10, 12, 14, 19, 20, 24, 26, 27}) EXPECT_EQ(format_handicap_kind(f), handicap_kind::net) << f;
+  for (int f : {1, 6, 9, 11, 13, 15, 21, 22, 23, 25}) EXPECT_EQ(format_handicap_kind(f), handicap_kind::gross) << f;
+  EXPECT_EQ(format_handicap_kind(99), handicap_kind::gross);
+  EXPECT_EQ(format_handicap_kind(-1), handicap_kind::gross);
+}
+
+TEST(CourseHandicap, GolferCourseHandicapBySexAndFormat) {
+  TournamentHeader header{};
+  CourseRecord tee{};
+  tee.men_slope = 130;
+  tee.men_rating = 715;
+  tee.men_total_par = 72;
+  tee.women_slope = 113;
+  tee.women_rating = 740;
+  tee.women_total_par = 74;
+  header.format = 2;
+  header.callaway_division = 2;
+  EXPECT_EQ(golfer_course_handicap(header, tee, 104, 'M', 1), 12);
+  EXPECT_EQ(golfer_course_handicap(header, tee, 104, 'F', 1), 10);
+  EXPECT_EQ(golfer_course_handicap(header, tee, 104, 'X', 1), 10);  // any code but 'M' is women's
+  header.include_rating_and_par = 1;
+  EXPECT_EQ(golfer_course_handicap(header, tee, 104, 'M', 1), 11);
+  EXPECT_EQ(golfer_course_handicap(header, tee, 104, 'F', 1), 10);
+  // Format 8: the Callaway division keeps the computed handicap.
+  header.format = 8;
+  EXPECT_EQ(golfer_course_handicap(header, tee, 179, 'M', 2), 17);
+  EXPECT_EQ(golfer_course_handicap(header, tee, 104, 'M', 1), 11);
+  // Computed formats truncate the stored handicap toward zero.
+  header.format = 0;
+  EXPECT_EQ(golfer_course_handicap(header, tee, 179, 'M', 1), 17);
+  EXPECT_EQ(golfer_course_handicap(header, tee, -29, 'M', 1), -2);
+}
+
+TEST(CourseHandicap, DisplayForms) {
+  EXPECT_EQ(index_report_text(104), "10.4");
+  EXPECT_EQ(index_report_text(52), " 5.2");
+  EXPECT_EQ(index_report_text(0), "");
+  EXPECT_EQ(index_report_text(-23), "+2.3");
+  EXPECT_EQ(handicap_report_text(12), "12");
+  EXPECT_EQ(handicap_report_text(0), "0");
+  EXPECT_EQ(handicap_report_text(-3), "+3");
+  EXPECT_EQ(index_edit_text(52, 2), "5.2 ");
+  EXPECT_EQ(index_edit_text(-23, 2), "-2.3");
+  EXPECT_EQ(index_edit_text(179, 0), "17");
+}
+
+TEST(CourseHandicap, TypedIndexes) {
+  EXPECT_EQ(parse_handicap_index("10.4"), 104);
+  EXPECT_EQ(parse_handicap_index("2.35"), 23);
+  EXPECT_EQ(parse_handicap_index("-0.0"), 0);
+  EXPECT_EQ(parse_handicap_index("-2.3"), -23);
+  EXPECT_EQ(parse_handicap_index("-10.0"), -100);
+  EXPECT_EQ(parse_handicap_index("+2.3"), 23);  // '+' reads as a digit 0
+  EXPECT_EQ(parse_handicap_index(" 7 "), 70);  // blanks are not digits here
+  EXPECT_EQ(parse_handicap_index("49.9"), 499);
+  EXPECT_EQ(parse_handicap_index("-10.1"), std::nullopt);
+  EXPECT_EQ(parse_handicap_index("abc"), std::nullopt);
+  EXPECT_EQ(parse_handicap_index(""), std::nullopt);
+  EXPECT_EQ(parse_handicap_index("50.0"), std::nullopt);
+  EXPECT_EQ(parse_handicap_index("12345678901234"), std::nullopt);
+}
+
+TEST(CourseHandicap, InvalidIndexIsReported) {
+  testing::TestHome home;
+  State& state = home.started();
+  EXPECT_EQ(read_handicap_index(state, "12.0"), 120);
+  EXPECT_TRUE(home.ui.messages.empty());
+  EXPECT_EQ(read_handicap_index(state, "x"), std::nullopt);
+  ASSERT_EQ(home.ui.messages.size(), 1u);
+  EXPECT_EQ(home.ui.messages[0].text, "Invalid handicap index");
+  EXPECT_EQ(home.ui.messages[0].title, "Quillon - Error");
+}
+
+}  // namespace
+}  // namespace quillon
