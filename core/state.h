@@ -15,6 +15,7 @@
 #include "core/records/system_record.h"
 #include "core/records/tournament_header.h"
 #include "core/ui.h"
+#include "core/window_rect.h"
 
 namespace quillon {
 
@@ -42,8 +43,10 @@ struct Today {
 // The command-line driver leaves them empty.
 struct FrontEndHooks {
   std::function<void()> create_shortcuts;
-  // Asked whether the Getting Started reminder should be shown at start-up.
+  // Whether the Getting Started reminder is asked at start-up.
   bool show_getting_started = false;
+  // The main window's rectangle, saved by the Exit command.
+  std::function<WindowRect()> window_rect;
 };
 
 struct State {

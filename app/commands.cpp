@@ -1,0 +1,52 @@
+#include "app/commands.h"
+
+#include "core/database.h"
+#include "core/help_topics.h"
+#include "core/build_info.h"
+#include "core/messages.h"
+#include "core/reporting_name.h"
+#include "core/state.h"
+#include "core/system_configuration.h"
+#include "tournament/formats.h"
+
+namespace quillon {
+
+namespace {
+
+void exit_program(State& state, int) {
+  if (state.hooks.window_rect) save_window_rect(state, state.hooks.window_rect());
+  state.db.flush();
+  state.exit_requested = true;
+}
+
+void getting_started(State& state, int) {
+  show_help(state, 1);
+  state.system.getting_started_seen = 1;
+  write_record(state, RecordKind::system, 1);
+}
+
+std::vector<std::string> format_names_for_configuration() {
+  std::vector<std::string> names;
+  for (int code = 0; code <= 30; ++code) names.push_back(format_name(code));
+  return names;
+}
+
+CommandRegistry build_registry() {
+  CommandRegistry r;
+  r.add({1101}, exit_program);
+  r.add({1407}, [](State& s, int) { change_reporting_name(s); });
+  r.add({1701}, [](State& s, int) { system_configuration(s, format_names_for_configuration()); });
+  r.add({1801, 927, 998}, [](State& s, int) { show_help(s, 0); });
+  r.add({1803}, getting_started);
+  r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
+  return r;
+}
+
+}  // namespace
+
+const CommandRegistry& command_registry() {
+  static const CommandRegistry registry = build_registry();
+  return registry;
+}
+
+}  // namespace quillon

@@ -1,0 +1,159 @@
+#include "app/startup.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "core/build_info.h"
+#include "core/database.h"
+#include "core/database_startup.h"
+#include "core/fixed_text.h"
+#include "core/help_topics.h"
+#include "core/messages.h"
+#include "core/text.h"
+#include "core/window_title.h"
+#include "courses/course_startup.h"
+
+namespace quillon {
+
+namespace {
+
+constexpr const char* not_required = "not required";
+
+void create_shortcuts(State& state) {
+  if (state.hooks.create_shortcuts) state.hooks.create_shortcuts();
+}
+
+void show_update_message(State& state) {
+  SystemRecord& s = state.system;
+  if (s.program_version != program_version || s.program_version_letter != program_version_letter)
+    s.flags |= system_flag::upgraded;
+  if ((s.flags & system_flag::upgraded) == 0) return;
+  if (s.program_version < program_version) {
+    s.program_version = program_version;
+    s.program_version_letter = program_version_letter;
+  }
+  write_record(state, RecordKind::system, 1);
+  message_box(state, message_kind::information, "Your Quillon system has been successfully updated.");
+  s.flags &= static_cast<std::uint16_t>(~(system_flag::upgraded | system_flag::reserved_1));
+  write_record(state, RecordKind::system, 1);
+}
+
+void repair_default_format(State& state) {
+  if (state.system.default_format >= 0 && state.system.default_format <= 30) return;
+  state.system.default_format = 1;
+  write_record(state, RecordKind::system, 1);
+}
+
+void set_ravelin_path(State& state) {
+  if (state.import_settings.import_source == 0)
+    state.ravelin_path = field_text(state.import_settings.ravelin_folder) + "\\rvwin4.dat";
+  else if (state.import_settings.import_source == 9)
+    state.ravelin_path = field_text(state.system.club_id) + ".crs";
+}
+
+void ask_getting_started(State& state) {
+  if (!state.hooks.show_getting_started || state.system.getting_started_seen != 0) return;
+  Button b = ask_titled(state, message_kind::question, state.app_title + " - Getting Started",
+                        "The Getting Started Help topic contains useful information which will help you get "
+                        "started using Quillon.\n\n"
+                        "This reminder will be displayed each time you invoke Quillon until you view that Help "
+                        "Topic.\n\n"
+                        "Do you wish to view that help topic at this time?\n");
+  if (b != Button::yes) return;
+  show_help(state, 1);
+  state.system.getting_started_seen = 1;
+  write_record(state, RecordKind::system, 1);
+}
+
+}  // namespace
+
+StartupWords parse_startup_words(const std::vector<std::string>& words) {
+  StartupWords w;
+  for (const auto& word : words) {
+    if (word.size() > 99) continue;
+    if (word == "FUP") w.force_update_message = true;
+    if (word == "RECALC") w.recalc = true;
+  }
+  return w;
+}
+
+void run_upgrade_steps(State& state) {
+  SystemRecord& s = state.system;
+  int stored = s.schema_date;
+  if (stored < day_number(2016, 6, 2)) s.course_change_date = 0;
+  if (stored < day_number(2020, 3, 16)) s.default_include_rating_and_par = 0;
+  if (stored < day_number(2021, 2, 28) && state.import_settings.import_source == 0 &&
+      field_text(state.import_settings.import_column[0]) != not_required) {
+    for (auto& column : state.import_settings.import_column) {
+      // The last byte of each setting belongs to the network exchange.
+      char kept = column[15];
+      set_field_text(column, not_required);
+      column[15] = kept;
+    }
+    write_record(state, RecordKind::import_settings, 1);
+  }
+  if (stored < day_number(2025, 4, 23)) upgrade_course_records(state);
+  s.schema_date = static_cast<std::uint16_t>(build_day_number());
+  write_record(state, RecordKind::system, 1);
+}
+
+void check_update_marker(State& state) {
+  std::filesystem::path marker = state.file("ql_update.dat");
+  std::error_code ec;
+  if (!std::filesystem::exists(marker, ec)) return;
+  char head[13] = {};
+  std::ifstream in(marker, std::ios::binary);
+  in.read(head, sizeof head);
+  bool complete = in.gcount() == static_cast<std::streamsize>(sizeof head);
+  in.close();
+  std::string text(head, sizeof head);
+  int marker_date = day_number(parse_int(text.substr(5), 2), parse_int(text.substr(7), 2), parse_int(text.substr(9), 2));
+  if (complete && marker_date != state.system.schema_date) {
+    // The installed build is not the one the updater expected.
+    state.ui.open_page(std::string(default_web_host) + failed_update_path);
+  } else {
+    std::filesystem::remove(marker, ec);
+  }
+  create_shortcuts(state);
+}
+
+bool run_startup(State& state, const StartupWords& words, int& exit_code) {
+  exit_code = 0;
+  state.refresh_today();
+  state.date_order = "YMD";
+  state.recalc_requested = words.recalc;
+
+  std::error_code ec;
+  std::filesystem::remove(state.file(state.log_name), ec);
+  if (std::filesystem::exists(state.file("ql_update.dat"), ec)) create_shortcuts(state);
+
+  bool created = false;
+  if (!open_or_create_database(state, &created)) {
+    exit_code = 1;
+    return false;
+  }
+  if (created) create_shortcuts(state);
+  read_configuration(state);
+
+  show_update_message(state);
+  run_upgrade_steps(state);
+  apply_database_layout(state);
+  repair_default_format(state);
+  state.window_title = state.system.heading_mode == 'H' ? window_title_for(state) : state.app_title;
+  set_ravelin_path(state);
+  scan_courses(state);
+  finish_database_startup(state);
+  ask_getting_started(state);
+  // Courses of the Ravelin database are imported here once that import exists.
+  remove_damaged_courses(state);
+  check_update_marker(state);
+
+  if (words.force_update_message) {
+    state.system.flags |= system_flag::upgraded;
+    write_record(state, RecordKind::system, 1);
+  }
+  return true;
+}
+
+}  // namespace quillon

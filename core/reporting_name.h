@@ -1,0 +1,27 @@
+#pragma once
+// The reporting name dialog: the club name printed on reports and, when
+// chosen, shown as the main window's heading.
+#include "core/dialog_model.h"
+
+namespace quillon {
+
+struct State;
+
+class ReportingNameModel : public DialogModel {
+ public:
+  explicit ReportingNameModel(State& state);
+  std::string id() const override { return "reporting_name"; }
+  bool accept() override;
+
+ protected:
+  void on_changed(Field& field) override;
+  void on_pressed(Field& field) override;
+
+ private:
+  State& state_;
+};
+
+// Command 1407.
+void change_reporting_name(State& state);
+
+}  // namespace quillon

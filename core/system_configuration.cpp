@@ -1,0 +1,189 @@
+#include "core/system_configuration.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+
+#include "core/database.h"
+#include "core/fixed_text.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "core/text.h"
+
+namespace quillon {
+
+std::vector<std::string> label_format_names() {
+  return {"Avery 5159", "Avery 5160", "Avery 5161", "Avery 5162", "Avery L7160", "Avery L7161", "Avery L7162"};
+}
+
+std::vector<std::string> tee_time_interval_texts() {
+  std::vector<std::string> texts{" 0.0"};
+  for (int tenths = 40; tenths <= 140; tenths += 5) texts.push_back(format_text(8, "%4.1f", tenths / 10.0));
+  return texts;
+}
+
+std::vector<std::string> tie_break_names() {
+  return {"Count Back From 18", "Last 9, 6, 3, 1", "Australian Count Back", "None"};
+}
+
+namespace {
+
+std::vector<std::string> four_digit(const std::vector<int>& values) {
+  std::vector<std::string> out;
+  for (int v : values) out.push_back(format_text(8, "%4d", v));
+  return out;
+}
+
+int index_of(const std::vector<int>& values, int value) {
+  for (std::size_t i = 0; i < values.size(); ++i)
+    if (values[i] == value) return static_cast<int>(i);
+  return -1;
+}
+
+}  // namespace
+
+SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std::string> format_names)
+    : state_(state) {
+  title_ = "System Configuration";
+  help_topic_ = 4;
+  const SystemRecord& s = state.system;
+
+  add(Field::list_field("label_format", "Address Label Format", label_format_names())).index = s.label_format;
+  add(Field::list_field("distances", "Show Distances as", {"Yards", "Metres"})).index =
+      (s.flags & system_flag::yards) ? 0 : 1;
+  add(Field::list_field("print_reports", "Print reports in ", {"Color", "Black & White"})).index =
+      (s.flags & system_flag::color_reports) ? 0 : 1;
+  add(Field::multiline_field("desktop_message", "Desktop Message", 300)).text =
+      field_text(state.desktop_message.text);
+  add(Field::button_field("select_background",
+                          "Select new Windows Bitmap file (.bmp) to become Main Window background"));
+  add(Field::check_field("stretch_background", "Stretch image to fit window?")).checked =
+      (s.flags & system_flag::stretch_background) != 0;
+  add(Field::button_field("reset_background", "Reset Main Window background to default"));
+  Field& interval = add(Field::list_field("tee_time_interval", "Tee Time Interval", tee_time_interval_texts()));
+  interval.index = (s.tee_time_interval >= 0 && s.tee_time_interval < 22) ? s.tee_time_interval : 0;
+
+  for (int v = 50; v <= 2450; v += 50)
+    if (v >= state.course_count) slot_values_.push_back(v);
+  if (s.course_slot_count % 50 != 0) {
+    slot_values_.push_back(s.course_slot_count);
+    std::sort(slot_values_.begin(), slot_values_.end());
+  }
+  add(Field::list_field("course_slot_count", "# of courses to be stored", four_digit(slot_values_))).index =
+      index_of(slot_values_, s.course_slot_count);
+
+  std::vector<std::string> courses;
+  CourseRecord saved = state.course;
+  int saved_current = state.current_course;
+  for (int n = 1; n <= state.course_count; ++n) {
+    read_record(state, RecordKind::course, n);
+    if (field_empty(state.course.course_name)) continue;
+    course_slots_.push_back(n);
+    courses.push_back(format_text(64, "%s - %s", field_text(state.course.course_name).c_str(),
+                                  field_text(state.course.tee_name).c_str()));
+  }
+  state.course = saved;
+  state.current_course = saved_current;
+  add(Field::list_field("default_course", "Default Course / Tee", courses)).index =
+      index_of(course_slots_, s.default_course);
+
+  Field& format = add(Field::list_field("default_format", "Default format", std::move(format_names)));
+  format.index = s.default_format < static_cast<int>(format.options.size()) ? s.default_format : 0;
+  add(Field::list_field("default_tie_break", "Default tie breaking", tie_break_names())).index =
+      (s.default_tie_break >= 0 && s.default_tie_break <= 3) ? s.default_tie_break : 0;
+
+  std::vector<int> limits;
+  for (int v = 100; v <= 950; v += 50) limits.push_back(v);
+  Field& limit = add(Field::list_field("purge_reminder_limit", "Purge reminder limit", four_digit(limits)));
+  limit.index = index_of(limits, s.purge_reminder_limit);
+  add(Field::check_field("include_rating_and_par",
+                         "Include Course Rating and Par in Course Handicap calculation"))
+      .checked = s.default_include_rating_and_par != 0;
+  focus_ = "label_format";
+}
+
+void SystemConfigurationModel::on_changed(Field& f) {
+  if (f.name != "stretch_background") return;
+  // The stretch setting shows at once.
+  if (f.checked)
+    state_.system.flags |= system_flag::stretch_background;
+  else
+    state_.system.flags &= static_cast<std::uint16_t>(~system_flag::stretch_background);
+  write_record(state_, RecordKind::system, 1);
+}
+
+void SystemConfigurationModel::on_pressed(Field& f) {
+  if (f.name == "select_background") choose_background();
+  if (f.name == "reset_background") reset_background();
+}
+
+void SystemConfigurationModel::choose_background() {
+  auto chosen = state_.ui.choose_file(FileDialogMode::open, "Select Background Image",
+                                      "Windows Bitmap Files(*.BMP)|*.bmp|", "");
+  if (!chosen) {
+    message_box(state_, message_kind::information, "The background image change was cancelled as requested.");
+    return;
+  }
+  std::string path = *chosen;
+  if (path.size() >= 10 && equal_ignoring_case(path.substr(path.size() - 10), "qlwin4.bmp")) {
+    message_box(state_, message_kind::error,
+                "The selected file 'qlwin4.bmp' is already the current background image file");
+    return;
+  }
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    message_box(state_, message_kind::error, "An error was encountered locating the selected bitmap image file.");
+    return;
+  }
+  std::filesystem::copy_file(path, state_.file("qlwin4.bmp"), std::filesystem::copy_options::overwrite_existing,
+                             ec);
+  if (ec)
+    message_box(state_, message_kind::error, "The selected bitmap image file could not be copied: %s",
+                ec.message().c_str());
+  else
+    std::filesystem::remove(state_.file("qlwin4.jpg"), ec);
+}
+
+void SystemConfigurationModel::reset_background() {
+  // Without an image of the user's the program shows its own default.
+  std::error_code ec;
+  std::filesystem::remove(state_.file("qlwin4.bmp"), ec);
+  std::filesystem::remove(state_.file("qlwin4.jpg"), ec);
+}
+
+bool SystemConfigurationModel::accept() {
+  SystemRecord before = state_.system;
+  SystemRecord& s = state_.system;
+  auto set_flag = [&](std::uint16_t bit, bool on) {
+    s.flags = on ? (s.flags | bit) : static_cast<std::uint16_t>(s.flags & ~bit);
+  };
+  s.label_format = static_cast<std::uint8_t>(index("label_format"));
+  set_flag(system_flag::yards, index("distances") == 0);
+  set_flag(system_flag::color_reports, index("print_reports") == 0);
+  set_flag(system_flag::stretch_background, checked("stretch_background"));
+  s.tee_time_interval = static_cast<std::int8_t>(index("tee_time_interval"));
+  if (int i = index("default_course"); i >= 0) s.default_course = static_cast<std::uint16_t>(course_slots_[i]);
+  s.default_format = static_cast<std::int8_t>(index("default_format"));
+  s.default_tie_break = static_cast<std::int8_t>(index("default_tie_break"));
+  if (int i = index("purge_reminder_limit"); i >= 0) s.purge_reminder_limit = static_cast<std::int16_t>(100 + 50 * i);
+  s.default_include_rating_and_par = checked("include_rating_and_par") ? 1 : 0;
+
+  set_field_text(state_.desktop_message.text, text("desktop_message"));
+  if (!write_record(state_, RecordKind::desktop_message, 1)) return false;
+
+  int new_slots = index("course_slot_count") >= 0 ? slot_values_[index("course_slot_count")] : s.course_slot_count;
+  if (new_slots != s.course_slot_count) {
+    // The move writes the system record with everything taken over above.
+    change_course_slot_count(state_, new_slots);
+    return true;
+  }
+  if (std::memcmp(&before, &s, sizeof s) != 0) return write_record(state_, RecordKind::system, 1);
+  return true;
+}
+
+void system_configuration(State& state, const std::vector<std::string>& format_names) {
+  SystemConfigurationModel model(state, format_names);
+  state.ui.run_dialog(model);
+}
+
+}  // namespace quillon

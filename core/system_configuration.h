@@ -1,0 +1,44 @@
+#pragma once
+// The System Configuration dialog (command 1701).
+#include <string>
+#include <vector>
+
+#include "core/dialog_model.h"
+
+namespace quillon {
+
+struct State;
+
+class SystemConfigurationModel : public DialogModel {
+ public:
+  // `format_names` are the tournament formats offered as the default format.
+  SystemConfigurationModel(State& state, std::vector<std::string> format_names);
+  std::string id() const override { return "system_configuration"; }
+  bool accept() override;
+
+  // The slots behind the lines of the "Default Course / Tee" list.
+  const std::vector<int>& course_slots() const { return course_slots_; }
+  std::vector<int> course_slot_values() const { return slot_values_; }
+
+ protected:
+  void on_changed(Field& field) override;
+  void on_pressed(Field& field) override;
+
+ private:
+  void choose_background();
+  void reset_background();
+
+  State& state_;
+  std::vector<int> course_slots_;
+  std::vector<int> slot_values_;
+};
+
+// Command 1701.
+void system_configuration(State& state, const std::vector<std::string>& format_names);
+
+// The lists of the dialog.
+std::vector<std::string> label_format_names();
+std::vector<std::string> tee_time_interval_texts();
+std::vector<std::string> tie_break_names();
+
+}  // namespace quillon
