@@ -1,0 +1,30 @@
+#include "tournament/course_choices.h"
+
+#include "core/database.h"
+#include "core/fixed_text.h"
+#include "core/state.h"
+#include "core/text.h"
+
+namespace quillon {
+
+std::vector<Choice> course_tee_choices(State& state) {
+  std::vector<Choice> choices;
+  for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
+    read_record(state, RecordKind::course, slot);
+    if (field_empty(state.course.course_name)) continue;
+    choices.push_back({slot, format_text(64, "%-25s, %-15s", field_text(state.course.course_name).c_str(),
+                                         field_text(state.course.tee_name).c_str())});
+  }
+  return choices;
+}
+
+bool any_course_exists(State& state) {
+  if (state.course_count > 0) return true;
+  for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
+    read_record(state, RecordKind::course, slot);
+    if (!field_empty(state.course.course_name)) return true;
+  }
+  return false;
+}
+
+}  // namespace quillon

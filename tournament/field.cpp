@@ -1,0 +1,67 @@
+#include "tournament/field.h"
+
+#include <cstring>
+
+#include "core/database.h"
+#include "core/state.h"
+#include "handicap/course_handicap.h"
+
+namespace quillon {
+
+int count_golfers(State& state) {
+  int count = 0;
+  for (int g = 1; g <= state.header.group_count; ++g) {
+    read_record(state, RecordKind::group, g);
+    for (int i = 0; i < state.header.group_size && i < max_group_size; ++i)
+      if (state.group.entries[i].name[0] != 0) ++count;
+  }
+  return count;
+}
+
+int max_group_count(int group_size) {
+  if (group_size < 1 || group_size > max_group_size) return 0;
+  int by_golfers = golfers_per_tournament / group_size;
+  return by_golfers < 255 ? by_golfers : 255;
+}
+
+bool group_fits(const State& state, int group) {
+  return group >= 1 && group <= max_group_count(state.header.group_size);
+}
+
+bool grow_groups_to(State& state, int group) {
+  if (!group_fits(state, group)) return false;
+  if (group <= state.header.group_count) return true;
+  GroupBuffer kept = state.group;
+  std::memset(&state.group, 0, sizeof state.group);
+  bool ok = true;
+  for (int g = state.header.group_count + 1; ok && g <= group; ++g) ok = write_record(state, RecordKind::group, g);
+  state.group = kept;
+  if (!ok) return false;
+  state.header.group_count = static_cast<std::uint8_t>(group);
+  return write_record(state, RecordKind::tournament, state.current_tournament);
+}
+
+int tee_of_division(const State& state, int division) {
+  if (division < 1 || division > 10) division = 1;
+  return state.header.division_tee[division - 1];
+}
+
+char entry_gender(const State& state, char stored) {
+  if (stored == 'M' || stored == 'F') return stored;
+  return state.header.default_gender == 'F' ? 'F' : 'M';
+}
+
+int assign_division(State& state, int index_tenths, int tee_slot, char gender) {
+  int n = state.header.division_count;
+  if (n <= 1) return 1;
+  int value = index_tenths;
+  if (state.header.auto_assign_by_course_hcap == 1) {
+    read_record(state, RecordKind::course, tee_slot);
+    value = 10 * golfer_course_handicap(state.header, state.course, index_tenths, gender, 1);
+  }
+  for (int d = 1; d <= n - 1 && d <= 9; ++d)
+    if (value <= state.header.division_handicap_limit[d - 1]) return d;
+  return n > 10 ? 10 : n;
+}
+
+}  // namespace quillon

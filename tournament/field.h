@@ -1,0 +1,37 @@
+#pragma once
+// The field of the current tournament: its groups of golfer entries, their
+// count and growth, and the division a handicap belongs to.
+#include <string>
+
+namespace quillon {
+
+struct State;
+
+// Named golfers in groups 1..group_count of the current tournament.
+int count_golfers(State& state);
+
+// The most groups a tournament can hold with a group size: 800 golfers, and
+// no more than the one-byte group count can record.
+int max_group_count(int group_size);
+
+// Whether group g can exist with the current group size.
+bool group_fits(const State& state, int group);
+
+// Brings groups group_count+1..group into use: writes them empty, raises
+// group_count and writes the header. False when the group does not fit or a
+// write failed.
+bool grow_groups_to(State& state, int group);
+
+// The division for a handicap index (tenths) on a tee (course slot) for a
+// gender: the first division 1..n-1 whose limit the value does not exceed,
+// else n. With automatic assignment by course handicap the value compared is
+// ten times the course handicap on that tee. Reads the course record.
+int assign_division(State& state, int index_tenths, int tee_slot, char gender);
+
+// The tee of a division of the current tournament (division 1 when out of range).
+int tee_of_division(const State& state, int division);
+
+// The gender stored in an entry, the tournament default for anything but M or F.
+char entry_gender(const State& state, char stored);
+
+}  // namespace quillon

@@ -1,0 +1,28 @@
+#pragma once
+// "Allocation of Groups for Shotgun Start": how many groups start on each
+// hole in the first and the second shotgun.
+#include <string>
+
+#include "core/dialog_model.h"
+#include "core/records/tournament_header.h"
+
+namespace quillon {
+
+struct State;
+
+class ShotgunHolesModel : public DialogModel {
+ public:
+  // Shows the holes of the course on `tee_slot`, preset from the header.
+  ShotgunHolesModel(State& state, const TournamentHeader& header, int tee_slot);
+  std::string id() const override { return "shotgun_holes"; }
+  bool accept() override { return true; }
+  // Stores both columns for every hole of the course.
+  void store(TournamentHeader& header) const;
+
+  static std::string shotgun_field(int shotgun, int hole);
+
+ private:
+  int holes_ = 0;
+};
+
+}  // namespace quillon

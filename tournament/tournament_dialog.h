@@ -1,0 +1,83 @@
+#pragma once
+// "Tournament Detail Information": creates (add mode) and changes (change
+// mode) a tournament header. On OK the edited header is left in the state's
+// header buffer for the caller to write.
+#include <string>
+#include <vector>
+
+#include "core/dialog_model.h"
+#include "core/records/tournament_header.h"
+#include "core/ui.h"
+
+namespace quillon {
+
+struct State;
+
+enum class TournamentDialogMode { add, change };
+
+class TournamentDialogModel : public DialogModel {
+ public:
+  // `header` is what the dialog starts from (the defaults of a new header, or
+  // the stored one); `slot` is the tournament's number.
+  TournamentDialogModel(State& state, const TournamentHeader& header, TournamentDialogMode mode, int slot);
+
+  std::string id() const override { return "tournament_detail"; }
+  bool accept() override;
+
+  // The header as edited so far (what OK stores once every rule passes).
+  const TournamentHeader& header() const { return h_; }
+
+ protected:
+  void on_changed(Field& field) override;
+  void on_pressed(Field& field) override;
+
+ private:
+  void build_fields();
+  void load_fields();
+  void show_format_controls();
+  void show_start_type_controls();
+  void recompute_last_tee_time();
+  void on_group_size_typed(Field& field);
+  void on_format_chosen();
+  void on_course_chosen();
+  void choose_date();
+  void open_notepad();
+  void open_shotgun_holes();
+
+  // Acceptance steps; each returns false after showing the message that
+  // keeps the dialog open.
+  bool check_name();
+  bool check_unique_in_add_mode();
+  void store_texts_and_divisions();
+  bool store_format();
+  void store_auto_assign();
+  void store_limits_and_allowances();
+  bool store_peoria_holes(int holes);
+  bool store_best_holes(int holes);
+  bool check_course_size(int holes);
+  void store_times();
+  void store_groups();
+  bool check_groups_per_tee_time();
+  void store_best_balls();
+  void keep_groups_holding_golfers();
+  void reassign_divisions();
+  int holes_of_division1_course();
+
+  int tee_slot_of(const std::string& field_name) const;
+  int selected_format() const;
+  int time_field_minutes(const std::string& name) const;
+  void set_time_field(const std::string& name, int hour, int minute, bool has_none);
+
+  State& state_;
+  TournamentHeader h_;
+  TournamentHeader original_;
+  TournamentDialogMode mode_;
+  int slot_;
+  std::vector<Choice> tees_;
+  std::vector<int> format_codes_;
+};
+
+// The dialog's field names for the division rows, 1..10.
+std::string division_field(const char* base, int division);
+
+}  // namespace quillon

@@ -1,0 +1,325 @@
+// The acceptance (OK) of the tournament dialog: its steps in their order.
+#include <cstring>
+#include <set>
+
+#include "core/database.h"
+#include "core/fixed_text.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "core/text.h"
+#include "tournament/field.h"
+#include "tournament/formats.h"
+#include "tournament/header_options.h"
+#include "tournament/tournament_dialog.h"
+
+namespace quillon {
+
+namespace {
+
+// Corrections that let the operation go on are shown this way.
+constexpr int correction = message_kind::information;
+
+int whole_number(const std::string& text) { return parse_int(trimmed(text), 10); }
+
+}  // namespace
+
+int TournamentDialogModel::holes_of_division1_course() {
+  int slot = tee_slot_of(division_field("division_tee", 1));
+  read_record(state_, RecordKind::course, slot < 1 ? 1 : slot);
+  return state_.course.hole_count;
+}
+
+bool TournamentDialogModel::check_name() {
+  std::string name = trimmed(text("name"));
+  if (name.empty()) {
+    message_box(state_, message_kind::error, "The tournament name cannot be blank.");
+    return false;
+  }
+  if (name.find('&') != std::string::npos) {
+    message_box(state_, message_kind::error, "The tournament name cannot include the '&' character.");
+    return false;
+  }
+  return true;
+}
+
+bool TournamentDialogModel::check_unique_in_add_mode() {
+  if (mode_ != TournamentDialogMode::add) return true;
+  std::string name = trimmed(text("name"));
+  TournamentHeader kept = state_.header;
+  int kept_number = state_.current_tournament;
+  bool unique = true;
+  for (int t = 1; unique && t <= state_.tournament_count; ++t) {
+    if (t == slot_) continue;
+    read_record(state_, RecordKind::tournament, t);
+    const TournamentHeader& other = state_.header;
+    unique = !(other.date_year == h_.date_year && other.date_month == h_.date_month && other.date_day == h_.date_day &&
+               field_text(other.name) == name);
+  }
+  state_.header = kept;
+  state_.current_tournament = kept_number;
+  if (!unique)
+    message_box(state_, message_kind::error,
+                "The tournament date/name combination must be unique.  A tournament already exists on the selected "
+                "date using the selected name.");
+  return unique;
+}
+
+void TournamentDialogModel::store_texts_and_divisions() {
+  set_field_text_terminated(h_.name, trimmed(text("name")));
+  set_field_text_terminated(h_.address_line1, text("address_line1"));
+  set_field_text_terminated(h_.address_line2, text("address_line2"));
+  set_field_text_terminated(h_.address_line3, text("address_line3"));
+  set_field_text_terminated(h_.contact, text("contact"));
+  set_field_text_terminated(h_.telephone, text("telephone"));
+  set_field_text_terminated(h_.user_stat1_name, text("user_stat1_name"));
+  set_field_text_terminated(h_.user_stat2_name, text("user_stat2_name"));
+  h_.division_count = static_cast<std::int8_t>(index("division_count") + 1);
+  for (int d = 1; d <= 10; ++d) {
+    int slot = tee_slot_of(division_field("division_tee", d));
+    if (slot > 0) h_.division_tee[d - 1] = static_cast<std::int16_t>(slot);
+  }
+}
+
+bool TournamentDialogModel::store_format() {
+  h_.format = static_cast<std::uint8_t>(selected_format());
+  if (h_.format != 8) return true;
+  h_.callaway_division = static_cast<std::int8_t>(index("callaway_division") + 1);
+  if (h_.division_count == 1) {
+    message_box(state_, message_kind::error,
+                "For a 'Net Scores with 1 Callaway Division' tournament, the minimum number of divisions is 2.");
+    return false;
+  }
+  if (h_.callaway_division > h_.division_count) {
+    message_box(state_, message_kind::error,
+                "The number of divisions is set to %d.  The Callaway division cannnot be division %d.",
+                h_.division_count, h_.callaway_division);
+    return false;
+  }
+  return true;
+}
+
+void TournamentDialogModel::store_auto_assign() {
+  int choice = index("auto_assign");
+  if (choice > 0 && format_kind(h_.format) == HandicapKind::computed) {
+    message_box(state_, correction,
+                "Automatic assignment of divisions cannot be performed for tournament formats in which the golfer's "
+                "handicap is computed.\n\nThe \"Auto assign of divisions\" option has been reset to \"No\".");
+    field("auto_assign").index = 0;
+    choice = 0;
+  }
+  header_options::set(h_, header_options::auto_assign, choice > 0);
+  h_.auto_assign_by_course_hcap = static_cast<std::int8_t>(choice == 2 ? 1 : 0);
+}
+
+void TournamentDialogModel::store_limits_and_allowances() {
+  for (int d = 1; d <= 9; ++d)
+    h_.division_handicap_limit[d - 1] = static_cast<std::int16_t>(index(division_field("division_handicap_limit", d)));
+  bool any_reduced = false;
+  for (int d = 1; d <= 10; ++d) {
+    int allowance = 50 + 5 * index(division_field("division_allowance", d));
+    h_.division_allowance[d - 1] = static_cast<std::int8_t>(allowance);
+    any_reduced = any_reduced || allowance != 100;
+  }
+  if (any_reduced && !allows_allowances(h_.format)) {
+    message_box(state_, correction,
+                "Handicap Allowances are only permitted for Net Score and Stableford non team tournaments");
+    for (int d = 1; d <= 10; ++d) {
+      h_.division_allowance[d - 1] = 100;
+      field(division_field("division_allowance", d)).index = 10;
+    }
+  }
+  h_.default_gender = index("default_gender") == 1 ? 'F' : 'M';
+  h_.start_type = static_cast<std::int8_t>(index("start_type"));
+}
+
+bool TournamentDialogModel::store_peoria_holes(int holes) {
+  int f = h_.format;
+  if (!shows_peoria_set1(f)) return true;
+  std::int8_t set1[6], set2[6];
+  std::set<int> seen;
+  auto read_set = [&](const char* base, std::int8_t (&into)[6]) {
+    for (int i = 1; i <= 6; ++i) {
+      int hole = parse_int(trimmed(text(division_field(base, i))), 2);
+      if (hole < 1 || hole > holes) {
+        message_box(state_, message_kind::error, "Peoria holes must be between 1 and %d", holes);
+        return false;
+      }
+      if (!seen.insert(hole).second) {
+        message_box(state_, message_kind::error, "Hole %d assigned more than once as a Peoria hole", hole);
+        return false;
+      }
+      into[i - 1] = static_cast<std::int8_t>(hole);
+    }
+    return true;
+  };
+  if (!read_set("peoria_hole", set1)) return false;
+  if (shows_peoria_set2(f) && !read_set("peoria_hole2", set2)) return false;
+  std::memcpy(h_.peoria_holes, set1, 6);
+  if (shows_peoria_set2(f)) std::memcpy(h_.peoria_holes2, set2, 6);
+  return true;
+}
+
+bool TournamentDialogModel::store_best_holes(int holes) {
+  if (!shows_best_holes(h_.format)) return true;
+  int count = index("best_holes_count") + 1;
+  if (count > holes) {
+    message_box(state_, message_kind::error,
+                "For a BestHoles format tournament, %d Best Holes cannot selected for a 9 hole course.", count);
+    return false;
+  }
+  h_.best_holes_count = static_cast<std::int8_t>(count);
+  h_.max_hole_score_index = static_cast<std::int8_t>(index("max_hole_score"));
+  return true;
+}
+
+bool TournamentDialogModel::check_course_size(int holes) {
+  if (h_.format == 18 && holes != 9) {
+    message_box(state_, message_kind::error, "For a Callaway 9 format tournament, a 9 hole course must be selected.");
+    return false;
+  }
+  if (needs_no_nine_hole_course(h_.format) && holes == 9) {
+    message_box(state_, message_kind::error, "For a %s format tournament, a 9 hole course cannot be selected.",
+                format_name(h_.format));
+    return false;
+  }
+  return true;
+}
+
+void TournamentDialogModel::store_times() {
+  h_.tee_interval_index = static_cast<std::uint8_t>(index("tee_interval"));
+  h_.results_limit = static_cast<std::uint16_t>(index("results_limit") + 1);
+  h_.include_rating_and_par = checked("include_rating_and_par") ? 1 : 0;
+  auto store = [&](const char* name, std::int8_t& hour, std::int8_t& minute) {
+    int m = time_field_minutes(name);
+    hour = static_cast<std::int8_t>(m / 60);
+    minute = static_cast<std::int8_t>(m % 60);
+  };
+  store("first_tee_time", h_.first_tee_hour, h_.first_tee_minute);
+  store("last_tee_time", h_.last_tee_hour, h_.last_tee_minute);
+  store("blocked_from", h_.blocked_from_hour, h_.blocked_from_minute);
+  store("blocked_to", h_.blocked_to_hour, h_.blocked_to_minute);
+}
+
+void TournamentDialogModel::store_groups() {
+  int old_capacity = original_.group_size * original_.group_count;
+  int groups = whole_number(text("group_count"));
+  int size = whole_number(text("group_size"));
+  if (size < 1 || size > 5) size = original_.group_size >= 1 && original_.group_size <= 5 ? original_.group_size : 4;
+  h_.first_shotgun_groups = static_cast<std::int8_t>(whole_number(text("first_shotgun_groups")));
+  if (size != original_.group_size && size * groups < old_capacity) groups = (old_capacity + size - 1) / size;
+  int most = max_group_count(size);
+  if (groups > most) {
+    message_box(state_, correction,
+                "The maximum number of golfers is 800.  Based on %d golfers per group, the maximum number of groups "
+                "is %d.",
+                size, most);
+    groups = most;
+  }
+  if (groups < 1) groups = 1;
+  h_.group_size = static_cast<std::int8_t>(size);
+  h_.group_count = static_cast<std::uint8_t>(groups);
+  field("group_count").text = std::to_string(groups);
+  field("group_size").text = std::to_string(size);
+}
+
+bool TournamentDialogModel::check_groups_per_tee_time() {
+  int per_time = whole_number(text("groups_per_tee_time"));
+  if (per_time < 1) per_time = 1;
+  if (per_time * h_.group_size > 5) {
+    int most = 5 / h_.group_size;
+    message_box(state_, message_kind::error,
+                "With a group/team size of %d, the maximum number of groups per tee time is %d.", h_.group_size, most);
+    field("groups_per_tee_time").text = std::to_string(most);
+    return false;
+  }
+  h_.groups_per_tee_time = static_cast<std::int8_t>(per_time);
+  return true;
+}
+
+void TournamentDialogModel::store_best_balls() {
+  if (shows_best_balls(h_.format)) {
+    int count = index("best_balls") + 1;
+    if (count > h_.group_size) {
+      message_box(state_, correction,
+                  "The number of 'Best Balls' used cannot be greater than the number of golfers in the group.");
+      count = h_.group_size;
+      field("best_balls").index = count - 1;
+    }
+    header_options::set_best_balls(h_, count);
+  } else if (h_.format == 27) {
+    header_options::set_best_balls(h_, 2);
+  }
+  if (h_.format == 21) header_options::set(h_, header_options::use_entered_handicap, checked("use_entered_handicap"));
+}
+
+void TournamentDialogModel::keep_groups_holding_golfers() {
+  if (mode_ != TournamentDialogMode::change) return;
+  int old_capacity = original_.group_size * original_.group_count;
+  int new_capacity = h_.group_size * h_.group_count;
+  if (new_capacity >= old_capacity || h_.group_count >= original_.group_count) return;
+  // The stored groups are laid out by the old group size.
+  state_.header = original_;
+  state_.current_tournament = slot_;
+  bool holds_golfer = false;
+  for (int g = 1; !holds_golfer && g <= original_.group_count; ++g) {
+    read_record(state_, RecordKind::group, g);
+    for (int i = 0; i < original_.group_size; ++i) {
+      int entry = (g - 1) * original_.group_size + i;
+      if (entry >= new_capacity && state_.group.entries[i].name[0] != 0) holds_golfer = true;
+    }
+  }
+  if (!holds_golfer) return;
+  message_box(state_, correction,
+              "You are attempting to remove groups which contain golfers.  The number of groups has not been "
+              "changed.");
+  h_.group_count = original_.group_count;
+  if (h_.group_size * h_.group_count < old_capacity) h_.group_count = static_cast<std::uint8_t>(
+      (old_capacity + h_.group_size - 1) / h_.group_size);
+}
+
+void TournamentDialogModel::reassign_divisions() {
+  if (mode_ != TournamentDialogMode::change || !header_options::has(h_, header_options::auto_assign)) return;
+  for (int g = 1; g <= h_.group_count; ++g) {
+    read_record(state_, RecordKind::group, g);
+    GroupBuffer group = state_.group;
+    for (int i = 0; i < h_.group_size; ++i) {
+      GolferEntry& e = group.entries[i];
+      if (e.name[0] == 0) continue;
+      int tee = tee_of_division(state_, e.division);
+      e.division = static_cast<std::int8_t>(assign_division(state_, e.handicap_index, tee, entry_gender(state_, e.gender)));
+    }
+    state_.group = group;
+    if (!write_record(state_, RecordKind::group, g)) return;
+  }
+}
+
+bool TournamentDialogModel::accept() {
+  if (!check_name() || !check_unique_in_add_mode()) return false;
+  store_texts_and_divisions();
+  if (!store_format()) return false;
+  header_options::set_tie_break(h_, index("tie_break"));
+  store_auto_assign();
+  store_limits_and_allowances();
+  int holes = holes_of_division1_course();
+  if (!store_peoria_holes(holes) || !store_best_holes(holes) || !check_course_size(holes)) return false;
+  store_times();
+  store_groups();
+  if (!check_groups_per_tee_time()) return false;
+  store_best_balls();
+  keep_groups_holding_golfers();
+
+  // Every rule has passed: only now is the sequence counter used up.
+  if (mode_ == TournamentDialogMode::add) {
+    h_.sequence_number = state_.system.next_tournament_id;
+    ++state_.system.next_tournament_id;
+    if (!write_record(state_, RecordKind::system, 1)) return false;
+  }
+  state_.header = h_;
+  state_.current_tournament = slot_;
+  reassign_divisions();
+  state_.header = h_;
+  state_.current_tournament = slot_;
+  return true;
+}
+
+}  // namespace quillon
