@@ -1,17 +1,21 @@
 #pragma once
-// The course steps of the start-up sequence.
+// The course steps of start-up.
 namespace quillon {
 
 struct State;
 
-// Old records with a zero total par get their nine and total pars recomputed
-// from the per-hole pars (a stored value is replaced only by a larger one).
-void upgrade_course_records(State& state);
-// Clears courses named "Unassigned", sets `course_count` and repairs the
-// default course.
-void scan_courses(State& state);
-// Clears damaged course slots (names starting outside "!".."~") that no
-// tournament uses.
-void remove_damaged_courses(State& state);
+// Records with a course name and a zero men's or women's total par get their
+// totals and nine-hole pars worked out from the per-hole pars; a stored value
+// is replaced only by a larger one. Returns false when a write failed.
+bool upgrade_course_records(State& state);
+
+// Clears courses named "Unassigned", sets course_count and repairs the default
+// course; the system record is written when the default changed.
+bool scan_courses(State& state);
+
+// Clears the slots whose course or first tee name is empty or starts with a
+// character outside '!'..'~', unless a tournament uses them. Returns the
+// number of slots cleared.
+int remove_damaged_courses(State& state);
 
 }  // namespace quillon

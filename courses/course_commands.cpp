@@ -1,0 +1,106 @@
+#include "courses/course_commands.h"
+
+#include "core/database.h"
+#include "core/dispatch.h"
+#include "core/fixed_text.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "courses/course_dialog.h"
+#include "courses/course_slots.h"
+
+namespace quillon {
+
+namespace {
+
+int dialog_holes(const CourseRecord& course, int fallback) {
+  if (course.hole_count == 9 || course.hole_count == 18) return course.hole_count;
+  return fallback == 9 ? 9 : 18;
+}
+
+bool note_course_change(State& state) {
+  state.system.course_change_date = static_cast<std::uint16_t>(state.today.day_number);
+  return write_record(state, RecordKind::system, 1);
+}
+
+// Stores an accepted new record into its free slot, with the bookkeeping of a
+// new course or tee.
+int store_new_record(State& state, const CourseRecord& record, int slot) {
+  state.course = record;
+  if (!write_record(state, RecordKind::course, slot)) return 1;
+  if (slot > state.course_count) state.course_count = slot;
+  if (count_courses(state) == 1) state.system.default_course = static_cast<std::uint16_t>(slot);
+  bool written = note_course_change(state);
+  read_record(state, RecordKind::course, slot);
+  return written ? 0 : 1;
+}
+
+}  // namespace
+
+int add_course(State& state, int holes) {
+  int slot = find_free_course_slot(state);
+  if (slot == 0) return 1;
+  CourseDialogModel dialog(state, holes, course_mode::add, slot);
+  if (!state.ui.run_dialog(dialog)) return 1;
+  return store_new_record(state, dialog.record(), slot);
+}
+
+int add_tee_position(State& state, int holes) {
+  if (!check_precondition(state, 1)) return 1;
+  int slot = find_free_course_slot(state);
+  if (slot == 0) return 1;
+  int source = select_course(state);
+  if (source == 0) return 1;
+  CourseDialogModel dialog(state, dialog_holes(state.course, holes), course_mode::add_tee, slot, state.course);
+  if (!state.ui.run_dialog(dialog)) return 1;
+  return store_new_record(state, dialog.record(), slot);
+}
+
+int change_course(State& state) {
+  if (!check_precondition(state, 1)) return 1;
+  int slot = select_course(state);
+  if (slot == 0) return 1;
+  CourseDialogModel dialog(state, dialog_holes(state.course, 18), course_mode::change, slot, state.course);
+  if (!state.ui.run_dialog(dialog)) return 1;
+  state.course = dialog.record();
+  if (!write_record(state, RecordKind::course, slot)) return 1;
+  return note_course_change(state) ? 0 : 1;
+}
+
+int remove_course(State& state, const SameCourseElsewhere& in_ravelin) {
+  if (!check_precondition(state, 1)) return 1;
+  int slot = select_course(state);
+  if (slot == 0) return 1;
+  CourseRecord course = state.course;
+
+  int user = 0;
+  {
+    BusyCursor busy(state);
+    user = first_tournament_using_course(state, slot, CourseUse{.skip_multi_round = true});
+  }
+  if (user != 0) {
+    read_record(state, RecordKind::tournament, user);
+    std::string date = long_date(static_cast<std::uint8_t>(state.header.date_year), state.header.date_month,
+                                 state.header.date_day);
+    error_box(state,
+              "Course cannot be removed.  Tournament(s) exist in the tournament database using that course.  First "
+              "tournament found was [%s %s]",
+              date.c_str(), field_text(state.header.name).c_str());
+    return 1;
+  }
+
+  std::string course_name = field_text(course.course_name);
+  std::string tee_name = field_text(course.tee_name);
+  if (message_box(state, message_kind::warning_yes_no, "Are you sure that you wish to remove the course (%s - %s)?",
+                  course_name.c_str(), tee_name.c_str()) != Button::yes)
+    return 1;
+  if (in_ravelin && in_ravelin(state, course))
+    message_box(state, message_kind::information,
+                "The selected course also exists in the Ravelin database.\n\nIf you do not remove this course from "
+                "Ravelin, the course will automatically be imported the next time you start Quillon.");
+  if (!clear_course_slot(state, slot)) return 1;
+  state.course_count = highest_used_course_slot(state);
+  read_record(state, RecordKind::course, slot);
+  return 0;
+}
+
+}  // namespace quillon

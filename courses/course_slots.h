@@ -1,0 +1,31 @@
+#pragma once
+// Finding, choosing and scanning course slots, and the tournaments that use them.
+namespace quillon {
+
+struct State;
+
+// The first free slot among 1..course_count, else course_count + 1. When that
+// is beyond the configured number of slots, tells the user and returns 0.
+int find_free_course_slot(State& state);
+
+// The "Select Course" list: one line per course, course name and tee name.
+// With exactly one course it is taken without asking. Returns the chosen slot,
+// read into the course buffer, or 0 on Cancel or when there is no course.
+int select_course(State& state);
+
+// The highest slot holding a course (0 when none).
+int highest_used_course_slot(State& state);
+int count_courses(State& state);
+
+// Which tournaments count as using a course slot.
+struct CourseUse {
+  bool skip_multi_round = false;  // combined multi-round events do not count
+};
+// The first occupied tournament one of whose ten division tees is the slot,
+// or 0. Reads headers through the header buffer.
+int first_tournament_using_course(State& state, int slot, CourseUse use);
+
+// Writes a zeroed record into the slot. Returns false when the write failed.
+bool clear_course_slot(State& state, int slot);
+
+}  // namespace quillon

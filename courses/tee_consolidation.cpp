@@ -1,0 +1,165 @@
+#include "courses/tee_consolidation.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/database.h"
+#include "core/fixed_text.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "core/text.h"
+#include "courses/course_access.h"
+#include "courses/course_slots.h"
+#include "courses/course_validation.h"
+
+namespace quillon {
+
+namespace {
+
+struct SlotName {
+  int slot = 0;
+  std::string course;
+  std::string tee;
+  std::string key;  // "course, tee" in lower case
+};
+
+bool tee_ends_with(const std::string& tee, std::initializer_list<const char*> endings) {
+  if (tee.size() <= 2) return false;
+  std::string end = to_lower(tee.substr(tee.size() - 2));
+  return std::any_of(endings.begin(), endings.end(), [&](const char* e) { return end == e; });
+}
+
+bool is_pair(const SlotName& ladies, const SlotName& men) {
+  if (!tee_ends_with(ladies.tee, {"-f", "-l"}) || !tee_ends_with(men.tee, {"-m"})) return false;
+  if (ladies.key.size() != men.key.size()) return false;
+  std::size_t stem = ladies.key.size() - 2;
+  return equal_ignoring_case(ladies.key.substr(0, stem), men.key.substr(0, stem));
+}
+
+std::string pair_line(const TeePair& p) { return p.course_name + " - " + p.ladies_tee + " / " + p.men_tee; }
+
+void retarget_tournaments(State& state, int from_slot, int to_slot) {
+  for (int t = 1; t <= state.tournament_count; ++t) {
+    read_record(state, RecordKind::tournament, t);
+    if (tournament_slot_free(state.header)) continue;
+    bool changed = false;
+    for (auto& tee : state.header.division_tee) {
+      if (tee == from_slot) {
+        tee = static_cast<std::int16_t>(to_slot);
+        changed = true;
+      }
+    }
+    if (changed) write_record(state, RecordKind::tournament, t);
+  }
+}
+
+// The men's record takes the women's block of the ladies' record and the
+// tee name without its ending.
+void take_womens_block(CourseRecord& men, const CourseRecord& ladies) {
+  men.women_rating = ladies.women_rating;
+  men.women_slope = ladies.women_slope;
+  men.women_rating_f9 = ladies.women_rating_f9;
+  men.women_rating_b9 = ladies.women_rating_b9;
+  men.women_slope_f9 = ladies.women_slope_f9;
+  men.women_slope_b9 = ladies.women_slope_b9;
+  int holes = men.hole_count == 9 ? 9 : 18;
+  for (int h = 0; h < holes; ++h) {
+    men.women_par[h] = ladies.women_par[h];
+    men.women_hcp_hole[h] = ladies.women_hcp_hole[h];
+  }
+  ParSums sums = sum_pars(men.women_par, holes);
+  men.women_total_par = static_cast<std::int8_t>(sums.total);
+  men.women_par_f9 = static_cast<std::int8_t>(sums.front);
+  men.women_par_b9 = static_cast<std::int8_t>(sums.back);
+  std::string tee = field_text(men.tee_name);
+  set_field_text(men.tee_name, trimmed(tee.substr(0, tee.size() - 2)));
+}
+
+}  // namespace
+
+std::vector<TeePair> find_tee_pairs(State& state) {
+  std::vector<SlotName> slots;
+  for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
+    read_record(state, RecordKind::course, slot);
+    if (!course_slot_used(state.course)) continue;
+    std::string course = field_text(state.course.course_name);
+    std::string tee = field_text(state.course.tee_name);
+    slots.push_back({slot, course, tee, to_lower(course + ", " + tee)});
+  }
+  std::stable_sort(slots.begin(), slots.end(), [](const SlotName& a, const SlotName& b) { return a.key < b.key; });
+  std::vector<TeePair> pairs;
+  for (std::size_t i = 0; i + 1 < slots.size(); ++i) {
+    const SlotName& first = slots[i];
+    const SlotName& second = slots[i + 1];
+    if (is_pair(first, second)) pairs.push_back({first.slot, second.slot, second.course, first.tee, second.tee});
+  }
+  return pairs;
+}
+
+bool merge_tee_pair(State& state, const TeePair& pair) {
+  read_record(state, RecordKind::course, pair.ladies_slot);
+  CourseRecord ladies = state.course;
+  read_record(state, RecordKind::course, pair.men_slot);
+  CourseRecord men = state.course;
+  const char* course = pair.course_name.c_str();
+  if (ladies.hole_count != men.hole_count) {
+    error_box(state, "A 9 hole tee cannot be merged with an 18 hole tee");
+    return false;
+  }
+  std::string question = format_text(
+      message_limit,
+      "For the %s, the %s and %s tees will be merged.\n\nThe men's data will be extracted from the %s tee.\nThe "
+      "ladies data will be extracted from the %s tee.\n\nTo continue with the merge click 'OK' or click 'Cancel' to "
+      "abort the merge.",
+      course, pair.ladies_tee.c_str(), pair.men_tee.c_str(), pair.men_tee.c_str(), pair.ladies_tee.c_str());
+  if (ask_titled(state, message_kind::warning_ok_cancel, "Tee Consolidation", question) != Button::ok) return false;
+
+  if (state.system.default_course == pair.ladies_slot) {
+    state.system.default_course = static_cast<std::uint16_t>(pair.men_slot);
+    if (!write_record(state, RecordKind::system, 1)) return false;
+  }
+  retarget_tournaments(state, pair.ladies_slot, pair.men_slot);
+  take_womens_block(men, ladies);
+  state.course = men;
+  if (!write_record(state, RecordKind::course, pair.men_slot)) return false;
+  if (!clear_course_slot(state, pair.ladies_slot)) return false;
+  state.course_count = highest_used_course_slot(state);
+  message_box(state, message_kind::information, "For the %s, the %s and %s tees have been merged.", course,
+              pair.ladies_tee.c_str(), pair.men_tee.c_str());
+  return true;
+}
+
+ConsolidationModel::ConsolidationModel(State& state) : state_(state), pairs_(find_tee_pairs(state)) {
+  title_ = "Course Consolidation";
+  help_topic_ = 2;
+  add(Field::label_field("explanation",
+                         "The men's tee must be named with \"-M\" at the end and the ladies' tee with \"-F\" at the "
+                         "end (for example \"White-M\" and \"White-F\"). The pairs of tees below can be combined."));
+  std::vector<std::string> lines;
+  for (const auto& p : pairs_) lines.push_back(pair_line(p));
+  add(Field::multi_list_field("pairs", "Tees to be combined", lines));
+  set_focus("pairs");
+}
+
+bool ConsolidationModel::accept() {
+  const auto& chosen = find("pairs")->selected;
+  if (chosen.empty()) {
+    error_box(state_, "Select the Course(s) to be combined and click 'OK' or click 'Cancel' to abort.");
+    return false;
+  }
+  for (int i : chosen) merge_tee_pair(state_, pairs_[i]);
+  return true;
+}
+
+int consolidate_tees(State& state) {
+  if (!state.ravelin_path.empty() && std::filesystem::exists(state.file(state.ravelin_path)))
+    message_box(state, message_kind::warning,
+                "You should open Ravelin for Windows and merge the courses in both systems one after the other.  If "
+                "the courses are not merged in both systems, the tee positions which are eliminated during the merge "
+                "will be reimported from the Ravelin for Windows database then next time you invoke Quillon for "
+                "Windows.");
+  ConsolidationModel dialog(state);
+  return state.ui.run_dialog(dialog) ? 0 : 1;
+}
+
+}  // namespace quillon

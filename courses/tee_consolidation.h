@@ -1,0 +1,45 @@
+#pragma once
+// Merging old separate ladies' and men's tees ("White-F" or "White-L" with
+// "White-M") into one record holding both blocks.
+#include <string>
+#include <vector>
+
+#include "core/dialog_model.h"
+
+namespace quillon {
+
+struct State;
+
+struct TeePair {
+  int ladies_slot = 0;
+  int men_slot = 0;
+  std::string course_name;
+  std::string ladies_tee;
+  std::string men_tee;
+};
+
+// The candidate pairs: neighbours in course/tee name order whose names differ
+// only in the "-F"/"-L" and "-M" endings.
+std::vector<TeePair> find_tee_pairs(State& state);
+
+// Merges one pair after asking; returns whether it was merged.
+bool merge_tee_pair(State& state, const TeePair& pair);
+
+// "Course Consolidation": the pairs as a multiple-selection list `pairs`.
+class ConsolidationModel : public DialogModel {
+ public:
+  explicit ConsolidationModel(State& state);
+  std::string id() const override { return "course_consolidation"; }
+  const std::vector<TeePair>& pairs() const { return pairs_; }
+  // Merges the selected pairs in list order; refused when none is selected.
+  bool accept() override;
+
+ private:
+  State& state_;
+  std::vector<TeePair> pairs_;
+};
+
+// Command 1412. Returns 0 when the dialog closed with OK, else 1.
+int consolidate_tees(State& state);
+
+}  // namespace quillon
