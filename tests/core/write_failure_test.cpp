@@ -1,0 +1,121 @@
+// Writes that do not reach the disk are reported to the user and to the caller.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+
+#include "core/database.h"
+#include "core/database_startup.h"
+#include "core/fixed_text.h"
+#include "tests/testing/test_home.h"
+
+namespace quillon {
+namespace {
+
+using testing::TestHome;
+
+constexpr const char* full_disk_text =
+    "The Quillon database could not be written (write: No space left on device).\n\n"
+    "The last change was NOT saved.";
+
+// A database file on which every write fails with "no space left".
+std::unique_ptr<State> full_disk_database(TestHome& home) {
+  std::filesystem::create_symlink("/dev/full", home.path() / "qlwin4.dat");
+  auto state = home.new_state();
+  if (!open_database(*state)) return nullptr;
+  state->system.course_slot_count = 50;
+  apply_database_layout(*state);
+  return state;
+}
+
+TEST(WriteFailure, IsReportedAsAnErrorAndReturnsFalse) {
+  TestHome home;
+  auto state = full_disk_database(home);
+  ASSERT_NE(state, nullptr);
+
+  EXPECT_FALSE(write_record(*state, RecordKind::system, 1));
+  ASSERT_EQ(home.ui.messages.size(), 1u);
+  EXPECT_EQ(home.ui.messages[0].kind, 1);
+  EXPECT_EQ(home.ui.messages[0].title, "Quillon - Error");
+  EXPECT_EQ(home.ui.messages[0].text, full_disk_text);
+
+  set_field_text(state->header.name, "Lost Cup");
+  EXPECT_FALSE(write_record(*state, RecordKind::tournament, 1));
+  state->header.group_size = 4;
+  EXPECT_FALSE(write_record(*state, RecordKind::group, 1));
+  EXPECT_FALSE(write_record(*state, RecordKind::course, 1));
+  EXPECT_FALSE(write_record(*state, RecordKind::desktop_message, 1));
+  ASSERT_EQ(home.ui.messages.size(), 5u);
+  for (const auto& m : home.ui.messages) EXPECT_EQ(m.text, full_disk_text);
+}
+
+TEST(WriteFailure, AFailedResizeStopsThePurge) {
+  TestHome home;
+  auto state = full_disk_database(home);
+  ASSERT_NE(state, nullptr);
+  EXPECT_EQ(purge_tournaments(*state, Date{126, 1, 1}), -1);
+  ASSERT_EQ(home.ui.messages.size(), 1u);
+  EXPECT_EQ(home.ui.messages[0].kind, 1);
+  EXPECT_EQ(home.ui.messages[0].text,
+            "The Quillon database could not be written (resize: Invalid argument).\n\n"
+            "The last change was NOT saved.");
+}
+
+TEST(WriteFailure, ADatabaseThatCannotBeOpenedStopsTheStart) {
+  TestHome home;
+  // A link into a folder that does not exist: neither created nor opened.
+  std::filesystem::create_symlink(home.path() / "missing" / "qlwin4.dat", home.path() / "qlwin4.dat");
+  auto state = home.new_state();
+  bool created = true;
+  EXPECT_FALSE(open_or_create_database(*state, &created));
+  EXPECT_FALSE(created);
+  ASSERT_EQ(home.ui.messages.size(), 1u);
+  EXPECT_EQ(home.ui.messages[0].kind, 1);
+  EXPECT_EQ(home.ui.messages[0].text, "Error Opening Quillon database");
+}
+
+// Keeps files of this process below a size while it lives, as a nearly full
+// disk would.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, old_handler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*old_handler_)(int) = nullptr;
+};
+
+TEST(WriteFailure, ADatabaseThatCannotBeCreatedInFullIsNotLeftBehind) {
+  TestHome home;
+  auto state = home.new_state();
+  bool opened = false;
+  {
+    FileSizeLimit limit(10000);  // the new file needs 15700 bytes
+    opened = open_or_create_database(*state);
+  }
+  ASSERT_FALSE(home.ui.messages.empty());
+  EXPECT_EQ(home.ui.messages[0].kind, 1);
+  EXPECT_EQ(home.ui.messages[0].text,
+            "The Quillon database could not be written (write: File too large).\n\n"
+            "The last change was NOT saved.");
+  // Starting on the half-made file would run with zero course slots now and
+  // at every later start; the start must stop and the next one begin afresh.
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(home.ui.messages.size(), 2u);
+  EXPECT_EQ(home.ui.messages.back().text, "Error Opening Quillon database");
+  EXPECT_FALSE(std::filesystem::exists(home.path() / "qlwin4.dat"));
+}
+
+}  // namespace
+}  // namespace quillon
