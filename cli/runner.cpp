@@ -1,0 +1,136 @@
+#include "cli/runner.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+#include "app/application.h"
+#include "cli/options.h"
+#include "core/cp1252.h"
+#include "core/dialog_model.h"
+#include "core/scripted_ui.h"
+
+namespace quillon::cli {
+
+namespace {
+
+std::filesystem::path default_home(bool demo) {
+  const char* home = std::getenv("HOME");
+  std::filesystem::path base = home && *home ? home : ".";
+  return base / (demo ? "ql4-demo" : "ql4");
+}
+
+const char* kind_name(FieldKind kind) {
+  switch (kind) {
+    case FieldKind::text: return "text";
+    case FieldKind::multiline: return "text";
+    case FieldKind::list: return "list";
+    case FieldKind::multi_list: return "multi-list";
+    case FieldKind::check: return "check";
+    case FieldKind::button: return "button";
+    case FieldKind::label: return "label";
+  }
+  return "";
+}
+
+void print_fields(std::ostream& out, const DialogModel& model) {
+  out << utf8_from_cp1252(model.title()) << "\n";
+  for (const Field& f : model.fields()) {
+    if (!f.visible || f.kind == FieldKind::label) continue;
+    out << "  " << f.name << " (" << kind_name(f.kind) << (f.enabled ? "" : ", disabled") << ")";
+    if (!f.label.empty()) out << " \"" << utf8_from_cp1252(f.label) << "\"";
+    if (f.kind != FieldKind::button) out << " = " << utf8_from_cp1252(field_value_text(f));
+    out << "\n";
+    if ((f.kind == FieldKind::list || f.kind == FieldKind::multi_list) && f.options.size() <= 60)
+      for (std::size_t i = 0; i < f.options.size(); ++i)
+        out << "      #" << i + 1 << " " << utf8_from_cp1252(f.options[i]) << "\n";
+  }
+}
+
+class CliUi : public ScriptedUi {
+ public:
+  explicit CliUi(std::ostream& out) : out_(out) {}
+  bool open_in_browser = false;
+  void open_page(const std::string& location) override {
+    ScriptedUi::open_page(location);
+    if (!open_in_browser) {
+      out_ << location << "\n";
+      return;
+    }
+    std::string quoted = "'";
+    for (char c : location) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    quoted += "'";
+    if (std::system(("xdg-open " + quoted + " >/dev/null 2>&1 &").c_str()) != 0) out_ << location << "\n";
+  }
+
+ private:
+  std::ostream& out_;
+};
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string error;
+  auto options = parse_options(args, error);
+  if (!options) {
+    err << "quillon-cli: " << error << "\n\n" << usage_text;
+    return 2;
+  }
+  if (options->help) {
+    out << usage_text;
+    return 0;
+  }
+
+  std::filesystem::path home =
+      options->home.empty() ? default_home(options->demo) : std::filesystem::path(options->home);
+  std::error_code ec;
+  std::filesystem::create_directories(home, ec);
+  if (!std::filesystem::is_directory(home)) {
+    err << "quillon-cli: the home folder " << home << " cannot be created\n";
+    return 1;
+  }
+
+  CliUi ui(out);
+  ui.open_in_browser = options->open_pages;
+  ui.on_message = [&err](const RecordedMessage& m) {
+    err << utf8_from_cp1252(m.title) << ": " << utf8_from_cp1252(m.text) << "\n";
+  };
+  ui.on_list_fields = [&out](const DialogModel& model) { print_fields(out, model); };
+  if (options->tournament) ui.select(SelectionKind::tournament, *options->tournament);
+  if (options->course) ui.select(SelectionKind::course, *options->course);
+  if (options->golfer) ui.select(SelectionKind::golfer, *options->golfer);
+  if (options->division) ui.select(SelectionKind::division, *options->division);
+  for (Button b : options->answers) ui.answer(b);
+  for (const auto& f : options->files) ui.files.push_back(f);
+  for (const auto& d : options->dates) ui.dates.push_back(d);
+  if (options->has_dialog_script) ui.dialog(options->dialog);
+
+  SystemClock system_clock;
+  FixedClock fixed_clock(options->today.value_or(DateTime{}));
+  const Clock& clock = options->today ? static_cast<const Clock&>(fixed_clock) : system_clock;
+
+  State state(ui, clock, home);
+  try {
+    int exit_code = 0;
+    if (!start_application(state, options->startup_words, exit_code)) return exit_code;
+    if (options->command != "init") {
+      int command = std::stoi(options->command);
+      if (!command_available(command)) {
+        err << "quillon-cli: command " << command << " is not available in this build\n";
+        return 2;
+      }
+      run_command(state, command);
+      // A dialog that was given values but refused them on OK did nothing.
+      if (ui.refused_dialogs > 0) return 1;
+    }
+  } catch (const UnansweredQuestion& e) {
+    err << "quillon-cli: " << utf8_from_cp1252(e.what()) << "\n";
+    return 3;
+  } catch (const ScriptError& e) {
+    err << "quillon-cli: " << utf8_from_cp1252(e.what()) << "\n";
+    return 2;
+  }
+  return ui.error_shown() ? 1 : 0;
+}
+
+}  // namespace quillon::cli
