@@ -1,0 +1,35 @@
+#pragma once
+// Callaway handicaps from the day's scores: Callaway and its Scramble,
+// Executive, Best Ball and one-division variants, Scheid, and Callaway 9 Hole.
+#include "core/records/course_record.h"
+#include "core/records/golfer_entry.h"
+#include "core/records/tournament_header.h"
+#include "handicap/computed_result.h"
+#include "handicap/hole_row.h"
+
+namespace quillon {
+
+struct CallawayStep {
+  int adjustment = 0;  // strokes
+  int deduction = 0;   // tenths of holes
+};
+
+// The adjustment and deduction for an adjusted gross at table base B.
+CallawayStep callaway_step(int adjusted, int table_base);
+// The same from the Scheid tables.
+CallawayStep scheid_step(int adjusted, int table_base);
+
+// The card of a Callaway Scramble team: the lowest score entered on each
+// hole by the named golfers of the group.
+HoleScores scramble_team_card(const GroupBuffer& group, int group_size);
+
+// Formats 0, 8 (Callaway division), 16, 17, 25 and 30 over holes 1..18, with
+// the pars of `sex` from the tee and the tournament's Callaway settings.
+ComputedResult score_callaway(int format, const HoleScores& scores, char sex, const CourseRecord& tee,
+                              const TournamentHeader& header);
+
+// Format 18 over holes 1..9, with one excluded hole.
+ComputedResult score_callaway9(const HoleScores& scores, char sex, const CourseRecord& tee,
+                               const TournamentHeader& header);
+
+}  // namespace quillon
