@@ -1,0 +1,22 @@
+#pragma once
+// The tournament-level commands: add (1301), change (1401), copy (1310 with
+// scores, 1311 with scores erased), remove (1501) and purge (1702).
+namespace quillon {
+
+struct State;
+
+// Returns the new tournament's number, or 0 when nothing was added.
+int add_tournament(State& state);
+// Returns the changed tournament's number, or 0.
+int modify_tournament(State& state);
+// Returns the copy's number, or 0.
+int copy_tournament(State& state, bool keep_scores);
+// Returns the removed tournament's number, or 0.
+int drop_tournament(State& state);
+// Returns the number of tournaments purged (0 when none or cancelled).
+int purge_older_tournaments(State& state);
+
+// The slot a new tournament takes: the first free one, else one past the end.
+int free_tournament_slot(State& state);
+
+}  // namespace quillon

@@ -1,0 +1,76 @@
+#include "tournament/tournament_selection.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/database.h"
+#include "core/fixed_text.h"
+#include "core/state.h"
+#include "core/text.h"
+#include "tournament/formats.h"
+
+namespace quillon {
+
+namespace {
+
+std::string upper(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
+std::string sort_key(const TournamentHeader& h) {
+  return upper(format_text(64, "%03d%02d%02d%s", static_cast<std::uint8_t>(h.date_year), h.date_month, h.date_day,
+                           field_text(h.name).c_str()));
+}
+
+std::string end_text(const TournamentHeader& h) {
+  if (h.tee_interval_index != 0) return format_text(8, "%02d:%02d", h.last_tee_hour, h.last_tee_minute);
+  return h.start_type == static_cast<int>(StartType::shotgun) ? "Shotgun" : "DblShot";
+}
+
+}  // namespace
+
+std::string tournament_list_line(State& state, const TournamentHeader& h, bool tabbed) {
+  std::string date = long_date(static_cast<std::uint8_t>(h.date_year), h.date_month, h.date_day);
+  std::string name = field_text(h.name);
+  if (h.format == multi_round_format)
+    return format_text(200, tabbed ? "\t%s\t%-35s\tMultiple Day Event" : "%s  %-35s  Multiple Day Event", date.c_str(),
+                       name.c_str());
+  int tee = h.division_tee[0] == 0 ? 1 : h.division_tee[0];
+  TournamentHeader copy = h;  // reading the course must not disturb a caller's header reference
+  read_record(state, RecordKind::course, tee);
+  std::string abbrev = field_text(state.course.course_abbrev);
+  return format_text(200, tabbed ? "\t%s\t%-35s\t%-5s\t%02d:%02d\t%s" : "%s  %-35s  %-5s  %02d:%02d  %s", date.c_str(),
+                     name.c_str(), abbrev.c_str(), copy.first_tee_hour, copy.first_tee_minute, end_text(copy).c_str());
+}
+
+int select_tournament(State& state, bool include_multi_round) {
+  struct Listed {
+    int slot;
+    std::string key;
+    std::string line;
+  };
+  std::vector<Listed> listed;
+  for (int t = 1; t <= state.tournament_count; ++t) {
+    read_record(state, RecordKind::tournament, t);
+    if (tournament_slot_free(state.header)) continue;
+    if (state.header.format == multi_round_format && !include_multi_round) continue;
+    TournamentHeader h = state.header;
+    listed.push_back({t, sort_key(h), tournament_list_line(state, h, true)});
+  }
+  if (listed.empty()) return 0;
+  std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) { return a.key > b.key; });
+  int chosen = listed.front().slot;
+  if (listed.size() > 1) {
+    std::vector<Choice> choices;
+    for (const auto& l : listed) choices.push_back({l.slot, l.line});
+    auto picked = state.ui.select_one(SelectionKind::tournament, "Tournament Selection", choices);
+    if (!picked) return 0;
+    chosen = *picked;
+  }
+  read_record(state, RecordKind::tournament, chosen);
+  return chosen;
+}
+
+}  // namespace quillon

@@ -1,0 +1,21 @@
+#pragma once
+// The "Tournament Selection" list and its lines.
+#include <string>
+
+#include "core/records/tournament_header.h"
+
+namespace quillon {
+
+struct State;
+
+// The line of a tournament in selection lists, tabbed or plain. Reads the
+// course of division 1 for its abbreviated name.
+std::string tournament_list_line(State& state, const TournamentHeader& header, bool tabbed);
+
+// Lets the user pick a tournament (newest first); takes the only one without
+// asking. Multi-round events are listed only when allowed. The chosen header
+// is read and made current. Returns its number, or 0 when there is none or
+// the list was cancelled.
+int select_tournament(State& state, bool include_multi_round);
+
+}  // namespace quillon
