@@ -1,6 +1,7 @@
 #include "core/database.h"
 
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <utility>
 #include <vector>
@@ -181,6 +182,12 @@ bool create_database(State& state) {
   std::memset(&state.course, 0, sizeof state.course);
   for (int n = 1; ok && n <= s.course_slot_count; ++n) ok = write_record(state, RecordKind::course, n);
   state.tournament_count = 0;
+  if (!ok) {
+    // A half-made file would be taken for a database at every later start.
+    state.db.close();
+    std::error_code ec;
+    std::filesystem::remove(state.file(state.db_name), ec);
+  }
   return ok;
 }
 
