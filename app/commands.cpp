@@ -7,6 +7,8 @@
 #include "core/reporting_name.h"
 #include "core/state.h"
 #include "core/system_configuration.h"
+#include "courses/course_commands.h"
+#include "courses/tee_consolidation.h"
 #include "tournament/formats.h"
 
 namespace quillon {
@@ -38,6 +40,16 @@ CommandRegistry build_registry() {
   r.add({1701}, [](State& s, int) { system_configuration(s, format_names_for_configuration()); });
   r.add({1801, 927, 998}, [](State& s, int) { show_help(s, 0); });
   r.add({1803}, getting_started);
+  r.add({1306, 1307, 1308, 1309}, [](State& s, int n) {
+    int holes = (n == 1306 || n == 1307) ? 9 : 18;
+    if (n == 1306 || n == 1308)
+      add_course(s, holes);
+    else
+      add_tee_position(s, holes);
+  });
+  r.add({1405}, [](State& s, int) { change_course(s); });
+  r.add({1502}, [](State& s, int) { remove_course(s); });
+  r.add({1412}, [](State& s, int) { consolidate_tees(s); });
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
   return r;
 }
