@@ -10,6 +10,7 @@
 #include "courses/course_commands.h"
 #include "courses/tee_consolidation.h"
 #include "tournament/formats.h"
+#include "tournament/tournament_commands.h"
 
 namespace quillon {
 
@@ -50,6 +51,11 @@ CommandRegistry build_registry() {
   r.add({1405}, [](State& s, int) { change_course(s); });
   r.add({1502}, [](State& s, int) { remove_course(s); });
   r.add({1412}, [](State& s, int) { consolidate_tees(s); });
+  r.add({1301}, [](State& s, int) { add_tournament(s); });
+  r.add({1401}, [](State& s, int) { modify_tournament(s); });
+  r.add({1310, 1311}, [](State& s, int n) { copy_tournament(s, n == 1310); });
+  r.add({1501}, [](State& s, int) { drop_tournament(s); });
+  r.add({1702}, [](State& s, int) { purge_older_tournaments(s); });
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
   return r;
 }
