@@ -1,0 +1,57 @@
+#include "tournament/golfer_commands.h"
+
+#include "core/database.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "tournament/field.h"
+#include "tournament/golfer_detail.h"
+#include "tournament/golfer_summary.h"
+#include "tournament/tournament_selection.h"
+
+namespace quillon {
+
+namespace {
+
+bool any_tournament(State& state) {
+  for (int t = 1; t <= state.tournament_count; ++t) {
+    read_record(state, RecordKind::tournament, t);
+    if (!tournament_slot_free(state.header) && state.header.format != multi_round_format) return true;
+  }
+  return false;
+}
+
+int last_group_used(const State& state) { return state.current_group < 1 ? 1 : state.current_group; }
+
+bool open_window(State& state, bool detail_layout) {
+  if (detail_layout) {
+    GolferDetailModel window(state, 1);
+    return state.ui.run_dialog(window);
+  }
+  GolferSummaryModel window(state, last_group_used(state));
+  return state.ui.run_dialog(window);
+}
+
+bool change_golfers(State& state, bool detail_layout) {
+  if (select_tournament(state, false) == 0) return false;
+  if (count_golfers(state) == 0) {
+    message_box(state, message_kind::error, "No golfers entered for tournament.");
+    return false;
+  }
+  return open_window(state, detail_layout);
+}
+
+}  // namespace
+
+bool add_golfers(State& state, bool detail_layout) {
+  if (!any_tournament(state)) {
+    message_box(state, message_kind::error, "At least one tournament must be entered before adding golfers");
+    return false;
+  }
+  if (select_tournament(state, false) == 0) return false;
+  return open_window(state, detail_layout);
+}
+
+bool change_golfers_summary(State& state) { return change_golfers(state, false); }
+bool change_golfers_detail(State& state) { return change_golfers(state, true); }
+
+}  // namespace quillon
