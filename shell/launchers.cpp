@@ -1,0 +1,78 @@
+#include "shell/launchers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include "shell/artwork.h"
+
+namespace quillon::shell {
+
+namespace {
+
+bool write_text(const QString& path, const QString& text, bool executable) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
+  file.write(text.toUtf8());
+  if (!file.commit()) return false;
+  if (executable)
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+  return true;
+}
+
+QString entry(const QString& name, const QString& comment, const QString& exec, const QString& folder,
+              const QString& icon) {
+  return "[Desktop Entry]\n"
+         "Type=Application\n"
+         "Name=" + name + "\n"
+         "Comment=" + comment + "\n"
+         "Exec=" + exec + "\n"
+         "Path=" + folder + "\n"
+         "Icon=" + icon + "\n"
+         "Terminal=false\n"
+         "Categories=Office;\n";
+}
+
+}  // namespace
+
+QString exec_argument(const QString& argument) {
+  QString quoted;
+  for (QChar c : argument) {
+    if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  quoted.replace("%", "%%");
+  return '"' + quoted + '"';
+}
+
+QString program_launcher_text(const LauncherPlaces& places, const QString& icon) {
+  QString exec = exec_argument(places.executable) + " --home " + exec_argument(places.quillon_home);
+  return entry("Quillon", "Quillon", exec, places.quillon_home, icon);
+}
+
+QString help_launcher_text(const LauncherPlaces& places, const QString& icon) {
+  QString exec = exec_argument(places.executable) + " --help-window";
+  return entry("Quillon Help", "Quillon Help", exec, places.quillon_home, icon);
+}
+
+QStringList write_launchers(const LauncherPlaces& places) {
+  QStringList written;
+  QDir home(places.user_home);
+  const QString icons = home.filePath(".local/share/icons");
+  const QString applications = home.filePath(".local/share/applications");
+  QDir().mkpath(icons);
+  QDir().mkpath(applications);
+
+  const QString icon = icons + "/quillon.png";
+  if (program_icon(128).save(icon, "PNG")) written << icon;
+  const QString program = program_launcher_text(places, icon);
+  if (write_text(applications + "/quillon.desktop", program, false)) written << applications + "/quillon.desktop";
+  if (write_text(applications + "/quillon-help.desktop", help_launcher_text(places, icon), false))
+    written << applications + "/quillon-help.desktop";
+  const QString desktop = home.filePath("Desktop");
+  if (QDir(desktop).exists() && write_text(desktop + "/quillon.desktop", program, true))
+    written << desktop + "/quillon.desktop";
+  return written;
+}
+
+}  // namespace quillon::shell

@@ -1,0 +1,126 @@
+#include "shell/qt_ui.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QUrl>
+#include <iostream>
+
+#include "shell/dialog_registry.h"
+#include "shell/file_filter.h"
+#include "shell/help_topics.h"
+#include "shell/message_style.h"
+#include "shell/qt_text.h"
+#include "shell/selection_dialog.h"
+
+namespace quillon::shell {
+
+Button unattended_answer(int kind) {
+  switch (kind) {
+    case 3: case 4: case 6: return Button::no;
+    case 5: return Button::cancel;
+    default: return Button::ok;
+  }
+}
+
+QtUi::QtUi() = default;
+QtUi::~QtUi() = default;
+
+QWidget* QtUi::owner() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return owner_;
+}
+
+Button QtUi::show_message(int kind, const std::string& title, const std::string& text) {
+  auto box = build_message_box(kind, title, text, owner());
+  if (!box) return Button::none;
+  if (unattended) {
+    std::cerr << qt_text(title).toStdString() << ": " << qt_text(text).toStdString() << "\n";
+    return unattended_answer(kind);
+  }
+  return button_of(box->exec());
+}
+
+std::optional<int> QtUi::select_one(SelectionKind, const std::string& title, const std::vector<Choice>& choices) {
+  if (unattended) return choices.empty() ? std::nullopt : std::optional<int>(choices.front().id);
+  SelectionDialog dialog(title, choices, false, owner());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  auto ids = dialog.chosen_ids();
+  if (ids.empty()) return std::nullopt;
+  return ids.front();
+}
+
+std::optional<std::vector<int>> QtUi::select_many(SelectionKind, const std::string& title,
+                                                  const std::vector<Choice>& choices) {
+  if (unattended) return std::vector<int>{};
+  SelectionDialog dialog(title, choices, true, owner());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.chosen_ids();
+}
+
+std::optional<std::string> QtUi::choose_file(FileDialogMode mode, const std::string& title,
+                                             const std::string& filter, const std::string& suggested_name) {
+  if (unattended) return std::nullopt;
+  QFileDialog dialog(owner(), qt_text(title), QString::fromStdString(home_.string()), qt_file_filter(filter));
+  dialog.setAcceptMode(mode == FileDialogMode::save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(mode == FileDialogMode::save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(default_suffix(filter));
+  if (!suggested_name.empty()) dialog.selectFile(qt_text(suggested_name));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return record_text(dialog.selectedFiles().first());
+}
+
+bool QtUi::run_dialog(DialogModel& model) {
+  DialogContext context{owner(), [this](int topic) { show_help_topic(topic); }};
+  auto dialog = create_dialog(model, context);
+  if (unattended) {
+    dialog->show();
+    if (dialog_shown) dialog_shown(*dialog);
+    dialog->reject();
+    return false;
+  }
+  return dialog->exec() == QDialog::Accepted;
+}
+
+void QtUi::open_page(const std::string& location) {
+  QString where = qt_text(location);
+  QUrl url = where.contains("://") ? QUrl(where) : QUrl::fromLocalFile(where);
+  if (unattended) {
+    std::cerr << "open " << url.toString().toStdString() << "\n";
+    return;
+  }
+  QDesktopServices::openUrl(url);
+}
+
+HelpWindow& QtUi::help_window_for_now() {
+  // A modal dialog blocks every window but its own children, so help asked for
+  // from a dialog opens in a window of that dialog.
+  if (QWidget* modal = QApplication::activeModalWidget()) {
+    auto* window = new HelpWindow(modal);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    return *window;
+  }
+  if (!help_) help_ = std::make_unique<HelpWindow>();
+  return *help_;
+}
+
+void QtUi::show_help(const std::string& page, const std::string& anchor) {
+  if (unattended) return;
+  help_window_for_now().show_page(page, anchor);
+}
+
+void QtUi::show_help_topic(int topic) {
+  HelpTopic t = help_topic(topic);
+  show_help(t.page, t.anchor);
+}
+
+void QtUi::set_busy(bool busy) {
+  if (busy) {
+    if (busy_depth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else if (busy_depth_ > 0) {
+    if (--busy_depth_ == 0) QApplication::restoreOverrideCursor();
+  }
+}
+
+}  // namespace quillon::shell
