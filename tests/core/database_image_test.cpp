@@ -1,0 +1,38 @@
+// The byte copy of the database taken before risky changes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "exchange/image/database_image.h"
+#include "tests/core/database_test_support.h"
+#include "tests/testing/test_home.h"
+
+namespace quillon {
+namespace {
+
+TEST(DatabaseImage, CopiesByteForByteAndReplacesAnOldCopy) {
+  testing::TestHome home;
+  home.started();
+  const auto db = home.path() / "qlwin4.dat";
+  const auto copy = home.path() / "qlwin4db.sav";
+  std::ofstream(copy) << "an older and much longer copy that must not survive at the end of the new one "
+                      << std::string(20000, 'z');
+  std::string why = "unchanged";
+  ASSERT_TRUE(save_database_image(db, copy, &why));
+  EXPECT_EQ(why, "unchanged");
+  EXPECT_EQ(testing::first_difference(testing::file_bytes(copy), testing::file_bytes(db)), -1);
+}
+
+TEST(DatabaseImage, AMissingSourceLeavesNoCopy) {
+  testing::TestHome home;
+  const auto missing = home.path() / "qlwin4.dat";
+  const auto copy = home.path() / "qlwin4db.sav";
+  std::string why;
+  EXPECT_FALSE(save_database_image(missing, copy, &why));
+  EXPECT_EQ(why, "cannot read " + missing.string() + ": No such file or directory");
+  EXPECT_FALSE(std::filesystem::exists(copy));
+}
+
+}  // namespace
+}  // namespace quillon
