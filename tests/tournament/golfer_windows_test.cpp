@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include "core/database.h"
+#include "core/fixed_text.h"
+#include "tests/tournament/tournament_fixture.h"
+#include "tournament/field.h"
+#include "tournament/golfer_commands.h"
+#include "tournament/golfer_detail.h"
+#include "tournament/golfer_rules.h"
+#include "tournament/golfer_summary.h"
+#include "tournament/tournament_commands.h"
+
+namespace quillon {
+namespace {
+
+using testing::TestHome;
+using testing::put_course;
+
+struct GolferWindowsTest : ::testing::Test {
+  TestHome home;
+  State& state = home.started();
+  void SetUp() override {
+    put_course(state, 1, "Pine Valley", "PV", "Blue", 18);
+    home.ui.dialog({{{"name", "Cup"}, {"format", "Net Scores"}}, false, false});
+    ASSERT_EQ(add_tournament(state), 1);
+  }
+  std::string summary_save_message(const std::string& index) {
+    GolferSummaryModel w(state, 1);
+    w.set(GolferSummaryModel::row_field("name", 1, 1), "Ann Lee");
+    w.set(GolferSummaryModel::row_field("index", 1, 1), index);
+    home.ui.messages.clear();
+    return w.accept() ? "" : home.ui.message_texts().back();
+  }
+  std::string detail_save_message(const std::string& index) {
+    GolferDetailModel w(state, 1);
+    w.set(GolferDetailModel::golfer_field("name", 1), "Ann Lee");
+    w.set(GolferDetailModel::golfer_field("index", 1), index);
+    home.ui.messages.clear();
+    return w.accept() ? "" : home.ui.message_texts().back();
+  }
+};
+
+TEST_F(GolferWindowsTest, IndexRulesOfBothWindows) {
+  EXPECT_EQ(summary_save_message("+2.5"), "");
+  read_record(state, RecordKind::group, 1);
+  EXPECT_EQ(state.group.entries[0].handicap_index, -25);
+  EXPECT_EQ(golfer_index_text(-25), "+2.5");
+  EXPECT_EQ(golfer_index_text(125), "12.5");
+  EXPECT_EQ(golfer_index_text(0), "");
+  EXPECT_EQ(summary_save_message("50.0"), "Invalid handicap index [50.0]  for golfer 1");
+  EXPECT_EQ(summary_save_message("+10.0"), "Invalid handicap index [+10.0]  for golfer 1");
+  EXPECT_EQ(summary_save_message("abc"), "Invalid handicap index [abc] for golfer 1");
+  EXPECT_EQ(detail_save_message("50.0"), "");
+  EXPECT_EQ(detail_save_message("+10.0"), "");
+  EXPECT_EQ(detail_save_message("+10.1"), "Invalid handicap index [-10.1]  for golfer 1");
+  EXPECT_EQ(detail_save_message("1x"), "Invalid handicap index [1x] for golfer 1");
+}
+
+TEST_F(GolferWindowsTest, DivisionAssignmentAndTypingRules) {
+  state.header.division_count = 3;
+  state.header.division_handicap_limit[0] = 100;
+  state.header.division_handicap_limit[1] = 180;
+  EXPECT_EQ(assign_division(state, 100, 1, 'M'), 1);
+  EXPECT_EQ(assign_division(state, 101, 1, 'M'), 2);
+  EXPECT_EQ(assign_division(state, 400, 1, 'M'), 3);
+  write_record(state, RecordKind::tournament, 1);
+
+  GolferSummaryModel w(state, 1);
+  w.set(GolferSummaryModel::row_field("name", 1, 1), "Ann Lee");
+  w.set(GolferSummaryModel::row_field("index", 1, 1), "10.1");
+  EXPECT_EQ(w.text(GolferSummaryModel::row_field("division", 1, 1)), "2");
+  w.set(GolferSummaryModel::row_field("index", 1, 1), "x");
+  EXPECT_EQ(w.text(GolferSummaryModel::row_field("division", 1, 1)), "3");
+  w.set(GolferSummaryModel::row_field("division", 1, 1), "4");
+  EXPECT_EQ(w.text(GolferSummaryModel::row_field("division", 1, 1)), "1");
+  w.set(GolferSummaryModel::row_field("gender", 1, 1), "q");
+  EXPECT_EQ(w.text(GolferSummaryModel::row_field("gender", 1, 1)), "M");
+  w.set(GolferSummaryModel::row_field("gender", 1, 1), "f");
+  EXPECT_EQ(w.text(GolferSummaryModel::row_field("gender", 1, 1)), "F");
+  EXPECT_EQ(home.ui.message_texts(), (std::vector<std::string>{"The tournament is configured for 3 division(s).",
+                                                              "Gender must be either 'M' or 'F'."}));
+}
+
+TEST_F(GolferWindowsTest, GroupsGrowByTypingAndByNext) {
+  GolferSummaryModel w(state, 1);
+  w.set(GolferSummaryModel::row_field("name", 3, 2), "Bob Ray");
+  EXPECT_EQ(state.header.group_count, 3);
+  ASSERT_TRUE(w.accept());
+  read_record(state, RecordKind::tournament, 1);
+  EXPECT_EQ(state.header.group_count, 3);
+  EXPECT_EQ(count_golfers(state), 1);
+
+  GolferDetailModel d(state, 3);
+  d.press("next");
+  EXPECT_EQ(d.group(), 4);
+  EXPECT_EQ(state.header.group_count, 4);
+  d.press("prev");
+  EXPECT_EQ(d.group(), 3);
+  EXPECT_EQ(d.text(GolferDetailModel::golfer_field("name", 2)), "Bob Ray");
+}
+
+TEST_F(GolferWindowsTest, ImportedNameWarningAndRemovedGolferLosesScores) {
+  read_record(state, RecordKind::group, 1);
+  set_field_text(state.group.entries[0].name, "Ann Lee");
+  state.group.entries[0].is_member = 1;
+  state.group.entries[0].hole_scores[4] = 6;
+  write_record(state, RecordKind::group, 1);
+
+  GolferSummaryModel w(state, 1);
+  home.ui.answer(Button::no);
+  w.set(GolferSummaryModel::row_field("name", 1, 1), "Ann Smith");
+  EXPECT_EQ(w.text(GolferSummaryModel::row_field("name", 1, 1)), "Ann Lee");
+  EXPECT_EQ(home.ui.messages.back().title, "Warning");
+  home.ui.answer(Button::yes);
+  w.set(GolferSummaryModel::row_field("name", 1, 1), "");
+  read_record(state, RecordKind::group, 1);
+  EXPECT_EQ(state.group.entries[0].is_member, 0);
+  ASSERT_TRUE(w.accept());
+  read_record(state, RecordKind::group, 1);
+  EXPECT_EQ(state.group.entries[0].name[0], 0);
+  EXPECT_EQ(state.group.entries[0].hole_scores[4], 0);
+
+  home.ui.select(SelectionKind::tournament, "1");
+  EXPECT_FALSE(change_golfers_summary(state));
+  EXPECT_EQ(home.ui.message_texts().back(), "No golfers entered for tournament.");
+}
+
+}  // namespace
+}  // namespace quillon
