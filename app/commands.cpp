@@ -10,6 +10,7 @@
 #include "courses/course_commands.h"
 #include "courses/tee_consolidation.h"
 #include "tournament/formats.h"
+#include "tournament/golfer_commands.h"
 #include "tournament/tournament_commands.h"
 
 namespace quillon {
@@ -56,6 +57,9 @@ CommandRegistry build_registry() {
   r.add({1310, 1311}, [](State& s, int n) { copy_tournament(s, n == 1310); });
   r.add({1501}, [](State& s, int) { drop_tournament(s); });
   r.add({1702}, [](State& s, int) { purge_older_tournaments(s); });
+  r.add({1303, 1304, 988}, [](State& s, int) { add_golfers(s, false); });
+  r.add({1402}, [](State& s, int) { change_golfers_summary(s); });
+  r.add({1403}, [](State& s, int) { change_golfers_detail(s); });
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
   return r;
 }
