@@ -22,14 +22,14 @@ TEST(DesktopLayout, BackgroundIsStretchedOrScaledToTheHeightAndCentred) {
 TEST(DesktopLayout, ButtonsFillRowsAboveTheBottomEdge) {
   auto wide = button_rects({1200, 700}, 8);
   ASSERT_EQ(wide.size(), 8u);
-  EXPECT_EQ(wide[0], QRect(58, 568, 125, 35));  // (1200 - 1042) / 2, 700 - 132
-  EXPECT_EQ(wide[7], QRect(975, 568, 125, 35));
+  EXPECT_EQ(wide[0], QRect(79, 568, 125, 35));  // (1200 - 1042) / 2, 700 - 132
+  EXPECT_EQ(wide[7], QRect(996, 568, 125, 35));
 
   auto narrow = button_rects({800, 581}, 8);  // six fit in a row
-  EXPECT_EQ(narrow[0], QRect(9, 408, 125, 35));
-  EXPECT_EQ(narrow[5], QRect(664, 408, 125, 35));
-  EXPECT_EQ(narrow[6], QRect(274, 449, 125, 35));
-  EXPECT_EQ(narrow[7], QRect(405, 449, 125, 35));
+  EXPECT_EQ(narrow[0], QRect(10, 408, 125, 35));
+  EXPECT_EQ(narrow[5], QRect(665, 408, 125, 35));
+  EXPECT_EQ(narrow[6], QRect(272, 449, 125, 35));
+  EXPECT_EQ(narrow[7], QRect(403, 449, 125, 35));
   EXPECT_EQ(message_panel_rect({800, 581}), QRect(8, 495, 784, 78));
 }
 

@@ -88,7 +88,7 @@ TEST(GenericDialog, TypingGoesToTheModelAndTheModelDrivesTheWidgets) {
   tee->activated(2);  // what a choice from the drop-down emits
   EXPECT_EQ(model.index("tee"), 2);
   EXPECT_TRUE(hcap->isEnabled());
-  QTest::mouseClick(hcap, Qt::LeftButton);
+  hcap->click();
   EXPECT_TRUE(model.checked("hcap"));
 
   auto* days = qobject_cast<QListWidget*>(dialog.widget_for("days"));
