@@ -62,6 +62,8 @@ std::string cp1252_from_utf8(std::string_view text) {
       c = 0x110000;
     }
     i += static_cast<std::size_t>(len);
+    // Overlong forms (such as a two-byte zero) would smuggle in control bytes.
+    if ((len == 2 && c < 0x80) || (len == 3 && c < 0x800)) c = 0x110000;
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
       out += static_cast<char>(c);
       continue;

@@ -80,6 +80,11 @@ int read_record(State& state, RecordKind kind, int number) {
       state.current_course = number;
       return read_into(state.course, course_offset(number), sizeof state.course);
     case RecordKind::desktop_message:
+      // Without a desktop message record this place holds the first tournament.
+      if (!has_desktop_message(state)) {
+        std::memset(&state.desktop_message, 0, sizeof state.desktop_message);
+        return 0;
+      }
       return read_into(state.desktop_message, state.desktop_message_offset, sizeof state.desktop_message);
     case RecordKind::tournament:
       state.current_tournament = number;
@@ -88,8 +93,9 @@ int read_record(State& state, RecordKind kind, int number) {
       int g = group_size_of(state);
       std::memset(&state.group, 0, sizeof state.group);
       state.current_group = number;
-      // A group beyond the 800 entries would read the next tournament's data.
-      if (!group_in_range(g, number)) return 0;
+      // A group beyond the 800 entries would read the next tournament's data,
+      // and without a current tournament the offset lands in the course area.
+      if (state.current_tournament < 1 || !group_in_range(g, number)) return 0;
       return static_cast<int>(state.db.read_at(group_offset(state, state.current_tournament, number, g),
                                                &state.group, static_cast<std::size_t>(g) * golfer_entry_size));
     }
@@ -129,7 +135,7 @@ bool write_record(State& state, RecordKind kind, int number) {
       break;
     case RecordKind::group: {
       int g = group_size_of(state);
-      if (!group_in_range(g, number)) {
+      if (state.current_tournament < 1 || !group_in_range(g, number)) {
         ok = false;
         break;
       }

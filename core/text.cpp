@@ -1,6 +1,7 @@
 #include "core/text.h"
 
 #include <cctype>
+#include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -12,7 +13,10 @@ namespace quillon {
 int parse_int(std::string_view text, int n) {
   if (n > 10) n = 10;
   std::string part(text.substr(0, static_cast<std::size_t>(n < 0 ? 0 : n)));
-  return std::atoi(part.c_str());
+  long long v = std::strtoll(part.c_str(), nullptr, 10);  // ten digits can exceed an int
+  if (v > INT_MAX) return INT_MAX;
+  if (v < INT_MIN) return INT_MIN;
+  return static_cast<int>(v);
 }
 
 double parse_real(std::string_view text, int n) {
@@ -33,7 +37,7 @@ int parse_tenths(std::string_view text) {
     } else if (c == '.') {
       if (i + 1 < text.size()) tenth = digit(text[i + 1]);
       break;
-    } else {
+    } else if (whole < 100000000) {  // long digit strings saturate instead of overflowing
       whole = whole * 10 + digit(c);
     }
   }
