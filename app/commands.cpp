@@ -9,6 +9,7 @@
 #include "core/system_configuration.h"
 #include "courses/course_commands.h"
 #include "courses/tee_consolidation.h"
+#include "handicap/stableford_settings.h"
 #include "tournament/formats.h"
 #include "tournament/golfer_commands.h"
 #include "tournament/tournament_commands.h"
@@ -60,6 +61,7 @@ CommandRegistry build_registry() {
   r.add({1303, 1304, 988}, [](State& s, int) { add_golfers(s, false); });
   r.add({1402}, [](State& s, int) { change_golfers_summary(s); });
   r.add({1403}, [](State& s, int) { change_golfers_detail(s); });
+  r.add({1703}, [](State& s, int) { custom_stableford_configuration(s); });
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
   return r;
 }

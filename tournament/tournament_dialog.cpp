@@ -12,6 +12,8 @@
 #include "tournament/formats.h"
 #include "tournament/header_defaults.h"
 #include "tournament/header_options.h"
+#include "handicap/callaway_settings.h"
+#include "handicap/stableford_settings.h"
 #include "tournament/notepad.h"
 #include "tournament/shotgun_holes.h"
 #include "tournament/tee_times.h"
@@ -113,8 +115,8 @@ void TournamentDialogModel::build_fields() {
   add(Field::text_field("user_stat1_name", "U1", 15));
   add(Field::text_field("user_stat2_name", "U2", 15));
   add(Field::button_field("notepad", "NotePad"));
-  add(Field::button_field("callaway_configuration", "Callaway Configuration")).enabled = false;
-  add(Field::button_field("stableford_configuration", "Stableford Configuration")).enabled = false;
+  add(Field::button_field("callaway_configuration", "Callaway Configuration"));
+  add(Field::button_field("stableford_configuration", "Stableford Configuration"));
   add(Field::button_field("shotgun_holes", "Shotgun Holes"));
 }
 
@@ -343,8 +345,24 @@ void TournamentDialogModel::open_shotgun_holes() {
   if (state_.ui.run_dialog(shotgun)) shotgun.store(h_);
 }
 
+void TournamentDialogModel::open_callaway_configuration() {
+  // The settings dialog works on the header buffer: lend it the edited header.
+  TournamentHeader saved = state_.header;
+  state_.header = h_;
+  state_.header.format = static_cast<std::uint8_t>(selected_format());
+  if (configure_callaway(state_)) {
+    h_.callaway_table_base = state_.header.callaway_table_base;
+    h_.callaway_max_handicap = state_.header.callaway_max_handicap;
+    h_.peoria_holes[0] = state_.header.peoria_holes[0];
+    h_.peoria_holes[1] = state_.header.peoria_holes[1];
+  }
+  state_.header = saved;
+}
+
 void TournamentDialogModel::on_pressed(Field& f) {
-  if (f.name == "choose_date") choose_date();
+  if (f.name == "callaway_configuration") open_callaway_configuration();
+  else if (f.name == "stableford_configuration") custom_stableford_configuration(state_);
+  else if (f.name == "choose_date") choose_date();
   else if (f.name == "notepad") open_notepad();
   else if (f.name == "shotgun_holes") open_shotgun_holes();
 }

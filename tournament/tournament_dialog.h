@@ -42,6 +42,7 @@ class TournamentDialogModel : public DialogModel {
   void on_course_chosen();
   void choose_date();
   void open_notepad();
+  void open_callaway_configuration();
   void open_shotgun_holes();
 
   // Acceptance steps; each returns false after showing the message that

@@ -141,3 +141,32 @@ TEST_F(TournamentDialogTest, CourseSizePeoriaAndGroupRules) {
 
 }  // namespace
 }  // namespace quillon
+
+namespace quillon {
+namespace {
+
+TEST_F(TournamentDialogTest, ConfigurationButtonsEditTheTournamentBeingTyped) {
+  // The Callaway settings go into this tournament; a cancelled one changes nothing.
+  home.ui.dialog({{{"name", "Callaway Day"}, {"!callaway_configuration", ""}}, false, false});
+  home.ui.dialog({{{"table_base", "72"}, {"max_handicap", "45"}}, false, false});
+  ASSERT_EQ(add_tournament(state), 1);
+  read_record(state, RecordKind::tournament, 1);
+  EXPECT_EQ(state.header.callaway_table_base, 72);
+  EXPECT_EQ(state.header.callaway_max_handicap, 45);
+
+  home.ui.dialog({{{"name", "Second Day"}, {"!callaway_configuration", ""}}, false, false});
+  home.ui.dialog({{{"table_base", "60"}}, true, false});
+  ASSERT_EQ(add_tournament(state), 2);
+  read_record(state, RecordKind::tournament, 2);
+  EXPECT_EQ(state.header.callaway_table_base, 70);
+
+  // The Stableford button edits the club's custom points.
+  home.ui.dialog({{{"name", "Points Day"}, {"format", "Stableford (Custom)"}, {"!stableford_configuration", ""}},
+                  false, false});
+  home.ui.dialog({{{"points.4", "4"}}, false, false});
+  ASSERT_EQ(add_tournament(state), 3);
+  EXPECT_EQ(state.system.stableford_points[4], 4);
+}
+
+}  // namespace
+}  // namespace quillon
