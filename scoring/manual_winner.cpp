@@ -1,0 +1,68 @@
+#include "scoring/manual_winner.h"
+
+#include <algorithm>
+
+#include "core/database.h"
+#include "core/dispatch.h"
+#include "core/fixed_text.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "tournament/field.h"
+#include "tournament/tournament_selection.h"
+
+namespace quillon {
+
+namespace {
+
+int group_size_of(const State& state) { return std::clamp(static_cast<int>(state.header.group_size), 1, max_group_size); }
+
+}  // namespace
+
+std::vector<std::string> golfer_names_for_selection(State& state) {
+  std::vector<std::string> names;
+  for (int g = 1; g <= state.header.group_count; ++g) {
+    read_record(state, RecordKind::group, g);
+    for (int slot = 0; slot < group_size_of(state); ++slot)
+      if (state.group.entries[slot].name[0] != '\0') names.push_back(field_text(state.group.entries[slot].name));
+  }
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+  return names;
+}
+
+bool mark_manual_winner(State& state, const std::string& name) {
+  bool found = false;
+  for (int g = 1; g <= state.header.group_count; ++g) {
+    read_record(state, RecordKind::group, g);
+    bool changed = false;
+    for (int slot = 0; slot < group_size_of(state); ++slot) {
+      GolferEntry& golfer = state.group.entries[slot];
+      bool winner = !found && golfer.name[0] != '\0' && field_text(golfer.name) == name;
+      if (winner) found = true;
+      std::uint32_t flags = winner ? (golfer.entry_flags | entry_flag::manual_winner)
+                                   : (golfer.entry_flags & ~entry_flag::manual_winner);
+      if (flags == golfer.entry_flags) continue;
+      golfer.entry_flags = flags;
+      changed = true;
+    }
+    if (changed && !write_record(state, RecordKind::group, g)) return false;
+  }
+  return found;
+}
+
+void manually_specify_winner(State& state) {
+  if (!check_precondition(state, 2)) return;
+  if (select_tournament(state, false) == 0) return;
+  std::vector<std::string> names = golfer_names_for_selection(state);
+  if (names.empty()) {
+    message_box(state, message_kind::error, "No golfers entered for tournament.");
+    return;
+  }
+  std::vector<Choice> choices;
+  for (std::size_t i = 0; i < names.size(); ++i) choices.push_back({static_cast<int>(i), names[i]});
+  auto picked = state.ui.select_one(SelectionKind::golfer, "Select Golfer", choices);
+  if (!picked || *picked < 0 || *picked >= static_cast<int>(names.size())) return;
+  mark_manual_winner(state, names[*picked]);
+}
+
+}  // namespace quillon

@@ -1,0 +1,23 @@
+#pragma once
+// Command 1413, "Manually specify tournament winner": the committee picks the
+// golfer (or team) who heads the results whatever the score.
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+struct State;
+
+// The names offered by the "Select Golfer" list: every named golfer of the
+// current tournament, sorted, each once.
+std::vector<std::string> golfer_names_for_selection(State& state);
+
+// Marks the first golfer, in group order, named `name` as the manual winner
+// (entry_flags bit 1) and clears the mark everywhere else; writes every group
+// that changed. Returns false when no golfer has the name or a write failed.
+bool mark_manual_winner(State& state, const std::string& name);
+
+// The command: selects the tournament, then the golfer, and marks it.
+void manually_specify_winner(State& state);
+
+}  // namespace quillon

@@ -1,0 +1,24 @@
+#pragma once
+// One ranked line of the results: a golfer, or a team from its first slot.
+#include <optional>
+#include <string>
+
+#include "core/records/golfer_entry.h"
+#include "scoring/team_scoring.h"
+
+namespace quillon {
+
+struct ResultRow {
+  std::string key;        // sort key, at most 50 characters, compared byte-wise
+  std::string gross_key;  // key of the gross list (alternating report only)
+  std::string name;       // the golfer's name (a team's first golfer)
+  int group = 0;
+  int slot = 0;           // 1..group_size
+  int field_position = 0; // order in the field (group, then slot), from 0
+  bool manual_winner = false;
+  int rank = 0;
+  GolferEntry entry{};    // the scored entry (a team's card)
+  std::optional<TeamScore> team;
+};
+
+}  // namespace quillon

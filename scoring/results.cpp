@@ -1,0 +1,215 @@
+#include "scoring/results.h"
+
+#include <algorithm>
+
+#include "core/database.h"
+#include "core/fixed_text.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "core/text.h"
+#include "scoring/division_tees.h"
+#include "scoring/rating_check.h"
+#include "scoring/score_golfer.h"
+#include "scoring/sort_key.h"
+#include "scoring/team_division_check.h"
+#include "scoring/team_scoring.h"
+#include "tournament/field.h"
+
+namespace quillon {
+
+namespace {
+
+// One run of the builder over the field.
+class Builder {
+ public:
+  Builder(State& state, Results& results) : state_(state), r_(results) {}
+
+  bool run() {
+    read_field();
+    tees_.load(state_);
+    if (!check_division_ratings(state_, tees_, field_)) return false;
+    if (r_.teams && r_.division != 0) included_ = team_division_check(state_, r_.division);
+    for (int g = 1; g <= static_cast<int>(field_.size()); ++g) {
+      state_.group = field_[g - 1];
+      state_.current_group = g;
+      if (r_.teams)
+        add_team(g);
+      else
+        add_golfers(g);
+    }
+    return true;
+  }
+
+ private:
+  int group_size() const { return std::clamp(static_cast<int>(state_.header.group_size), 1, max_group_size); }
+
+  void read_field() {
+    field_.reserve(state_.header.group_count);
+    for (int g = 1; g <= state_.header.group_count; ++g) {
+      read_record(state_, RecordKind::group, g);
+      field_.push_back(state_.group);
+    }
+  }
+
+  bool in_division(int group, const GolferEntry& golfer) const {
+    if (r_.division == 0) return true;
+    if (r_.teams) return group < static_cast<int>(included_.size()) && included_[group];
+    return golfer.division == r_.division;
+  }
+
+  bool manual_winner_flag(const GolferEntry& golfer) {
+    if ((golfer.entry_flags & entry_flag::manual_winner) == 0) return false;
+    if (r_.report_type == report_type::gross_and_net) {
+      message_box(state_, message_kind::information,
+                  "The golfer (%s) has been manually selected as the tournament winner independent of his score.\n\n"
+                  "The manual selection of a tournament winner does not apply when printing Alternating Gross and "
+                  "Net tournament results.",
+                  field_text(golfer.name).c_str());
+      return false;
+    }
+    return r_.report_type != report_type::flights_by_score;
+  }
+
+  ResultRow row_of(int group, int slot) {
+    const GolferEntry& golfer = state_.group.entries[slot - 1];
+    ResultRow row;
+    row.name = field_text(golfer.name);
+    row.group = group;
+    row.slot = slot;
+    row.field_position = (group - 1) * max_group_size + slot - 1;
+    row.manual_winner = manual_winner_flag(golfer);
+    row.entry = golfer;
+    return row;
+  }
+
+  void add_golfers(int group) {
+    for (int slot = 1; slot <= group_size(); ++slot) {
+      const GolferEntry& golfer = state_.group.entries[slot - 1];
+      if (golfer.name[0] == '\0' || !in_division(group, golfer)) continue;
+      if (golfer.disqualified) {
+        r_.disqualified.push_back(field_text(golfer.name));
+        continue;
+      }
+      const CourseRecord& tee = tees_.of(golfer.division);
+      if (golfer.hole_scores[0] == 0 || score_golfer_on_tee(state_, slot, tee, true) != 0) {
+        ++r_.without_scores;
+        continue;
+      }
+      const GolferEntry& scored = state_.group.entries[slot - 1];
+      const char sex = entry_gender(state_, scored.gender);
+      ResultRow row = row_of(group, slot);
+      row.key = golfer_sort_key(state_.header, tee, state_.system, scored, sex, r_.report_type);
+      if (r_.report_type == report_type::gross_and_net)
+        row.gross_key = golfer_gross_key(state_.header, tee, state_.system, scored, sex);
+      r_.rows.push_back(std::move(row));
+    }
+  }
+
+  void add_team(int group) {
+    const GolferEntry& first = state_.group.entries[0];
+    if (first.name[0] == '\0' || !in_division(group, first)) return;
+    if (first.disqualified) {
+      r_.disqualified.push_back(field_text(first.name));
+      return;
+    }
+    for (int slot = 2; slot <= group_size(); ++slot) {
+      const GolferEntry& member = state_.group.entries[slot - 1];
+      if (member.name[0] != '\0' && member.disqualified) r_.disqualified.push_back(field_text(member.name));
+    }
+    TeamScore team = score_team(state_, tees_);
+    if (!team.scored) {
+      ++r_.without_scores;
+      return;
+    }
+    ResultRow row = row_of(group, 1);
+    row.key = team_sort_key(state_, tees_, team);
+    if (r_.report_type == report_type::gross_and_net) row.gross_key = team_sort_key(state_, tees_, team, true);
+    row.team = team;
+    r_.rows.push_back(std::move(row));
+  }
+
+  State& state_;
+  Results& r_;
+  DivisionTees tees_;
+  std::vector<GroupBuffer> field_;
+  std::vector<bool> included_;
+};
+
+// The Callaway division matters to format 8 only; any other format runs with none.
+class CallawayDivisionForRun {
+ public:
+  explicit CallawayDivisionForRun(TournamentHeader& header) : header_(header), kept_(header.callaway_division) {
+    if (header.format != 8) header.callaway_division = 0;
+  }
+  ~CallawayDivisionForRun() { header_.callaway_division = kept_; }
+  CallawayDivisionForRun(const CallawayDivisionForRun&) = delete;
+  CallawayDivisionForRun& operator=(const CallawayDivisionForRun&) = delete;
+
+ private:
+  TournamentHeader& header_;
+  std::int8_t kept_;
+};
+
+}  // namespace
+
+std::vector<std::string> Results::heading_notes() const {
+  std::vector<std::string> notes;
+  if (report_type == report_type::gross_and_net && gross_limit != 400)
+    notes.push_back(format_text(100, "<br># of gross positions limited to %d", gross_limit));
+  if (manual_winner_applied) notes.push_back("<br>Winner selected by committee");
+  return notes;
+}
+
+std::string Results::without_scores_text() const {
+  if (without_scores == 0) return "";
+  if (teams)
+    return format_text(300,
+                       "Scores have not yet been entered for %d team(s).  Teams for whom scores have not been "
+                       "entered have been omitted from the report.",
+                       without_scores);
+  return format_text(300,
+                     "Scores have not yet been entered for %d golfer(s).  Golfers for whom scores have not been "
+                     "entered have been omitted from the report.",
+                     without_scores);
+}
+
+std::vector<std::string> Results::disqualified_lines() const {
+  if (disqualified.empty()) return {};
+  std::vector<std::string> lines = {"<br>The following golfers were disqualified and excluded from the results:<br>"};
+  for (const std::string& name : disqualified) lines.push_back(name + "<br>");
+  return lines;
+}
+
+Results build_results(State& state, int type, int division) {
+  Results r;
+  r.report_type = type;
+  r.division = division;
+  const int format = state.header.format;
+  if (format == multi_round_format) {
+    r.multi_round = true;
+    return r;
+  }
+  if (type == report_type::gross_and_net && !offers_alternating_list(format)) return r;
+  if (is_hidden_team_format(format)) return r;
+  r.teams = is_scored_team_format(format);
+  r.gross_limit = state.header.results_limit >= 1 && state.header.results_limit <= 400 ? state.header.results_limit
+                                                                                        : 400;
+
+  {
+    CallawayDivisionForRun callaway(state.header);
+    Builder builder(state, r);
+    if (!builder.run()) return r;
+  }
+
+  sort_by_key(r.rows);
+  assign_ranks(r.rows);
+  r.manual_winner_applied = move_manual_winner(r.rows);
+  if (type == report_type::alphabetical) sort_by_name(r.rows);
+  if (type == report_type::gross_and_net) r.places = alternate_gross_and_net(r.rows, r.gross_limit);
+  std::sort(r.disqualified.begin(), r.disqualified.end());
+  if (r.without_scores > 0) show_message_text(state, message_kind::information, r.without_scores_text());
+  r.produced = true;
+  return r;
+}
+
+}  // namespace quillon

@@ -1,0 +1,249 @@
+#include "scoring/team_scoring.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/state.h"
+#include "handicap/callaway.h"
+#include "handicap/course_handicap.h"
+#include "handicap/stableford.h"
+#include "handicap/stroke_allocation.h"
+#include "handicap/tee_values.h"
+#include "scoring/division_tees.h"
+#include "scoring/format_rules.h"
+#include "scoring/score_golfer.h"
+#include "tournament/field.h"
+#include "tournament/header_options.h"
+
+namespace quillon {
+
+namespace {
+
+struct Member {
+  bool present = false;
+  std::array<int, 18> net{};     // hole value, missing_ball when not played
+  std::array<int, 18> gross{};   // raw score, missing_ball when not played
+  std::array<int, 18> points{};  // Stableford points, -1 when not played
+};
+
+bool takes_strokes(int format) {
+  return !(format == 6 || format == 9 || format == 13 || format == 19 || format == 26);
+}
+
+Member absent_member() {
+  Member m;
+  m.net.fill(missing_ball);
+  m.gross.fill(missing_ball);
+  m.points.fill(-1);
+  return m;
+}
+
+Member member_values(const State& state, const CourseRecord& tee, const GolferEntry& golfer) {
+  const TournamentHeader& h = state.header;
+  Member m = absent_member();
+  m.present = true;
+  const char sex = entry_gender(state, golfer.gender);
+  const int holes = tee_values::hole_count(tee);
+  const int handicap = takes_strokes(h.format) ? golfer_course_handicap(h, tee, golfer.handicap_index, sex,
+                                                                        golfer.division)
+                                               : 0;
+  HoleRow points{};
+  if (h.format == 26) {
+    GolferEntry card = golfer;
+    card.gender = sex;
+    points = score_stableford(26, card, tee, h, state.system).points_row;
+  }
+  for (int hole = 1; hole <= holes; ++hole) {
+    int score = golfer.hole_scores[hole - 1];
+    if (score <= 0) continue;
+    m.gross[hole - 1] = score;
+    m.net[hole - 1] = score - strokes_on_hole(tee_values::stroke_index(tee, sex, hole), handicap, holes);
+    m.points[hole - 1] = points[hole - 1];
+  }
+  return m;
+}
+
+struct Ranked {
+  int value;
+  int member;
+};
+
+// Members by value, lowest first; equal values keep member order.
+std::vector<Ranked> rank_lowest(const std::vector<Member>& members, int hole, bool gross) {
+  std::vector<Ranked> out;
+  for (int i = 0; i < static_cast<int>(members.size()); ++i)
+    out.push_back({gross ? members[i].gross[hole] : members[i].net[hole], i});
+  std::stable_sort(out.begin(), out.end(), [](const Ranked& a, const Ranked& b) { return a.value < b.value; });
+  return out;
+}
+
+int sum_first(const std::vector<Ranked>& ranked, int n) {
+  int sum = 0;
+  for (int i = 0; i < n; ++i) sum += i < static_cast<int>(ranked.size()) ? ranked[i].value : missing_ball;
+  return sum;
+}
+
+int value_at(const std::vector<Ranked>& ranked, int i) {
+  return i < static_cast<int>(ranked.size()) ? ranked[i].value : missing_ball;
+}
+
+// Best 1-2-3: one ball on a par 5 (or more), two on a par 4, three on a par 3.
+int balls_for_par(int par) {
+  if (par <= 3) return 3;
+  return par == 4 ? 2 : 1;
+}
+
+void keep_ranked(TeamScore& team, int hole, const std::vector<Ranked>& ranked, int used) {
+  for (int i = 0; i < static_cast<int>(ranked.size()) && i < max_group_size; ++i)
+    team.ranked[i][hole] = ranked[i].value;
+  team.balls_used[hole] = used;
+}
+
+void combine_hole(const State& state, const CourseRecord& tee, char sex, const std::vector<Member>& members,
+                  int hole, TeamScore& team) {
+  const int format = state.header.format;
+  const int members_count = static_cast<int>(members.size());
+  const int n = std::min(balls_counted(state.header), members_count);
+  switch (format) {
+    case 9: case 10: case 30: {
+      auto ranked = rank_lowest(members, hole, false);
+      team.row[hole] = sum_first(ranked, n);
+      team.gross_row[hole] = sum_first(rank_lowest(members, hole, true), n);
+      keep_ranked(team, hole, ranked, n);
+      break;
+    }
+    case 6: case 22: {
+      auto ranked = rank_lowest(members, hole, false);
+      int used = std::min(balls_for_par(tee_values::par(tee, sex, hole + 1)), members_count);
+      team.row[hole] = sum_first(ranked, used);
+      team.gross_row[hole] = sum_first(rank_lowest(members, hole, true), used);
+      keep_ranked(team, hole, ranked, used);
+      break;
+    }
+    case 27: {
+      auto net = rank_lowest(members, hole, false);
+      auto gross = rank_lowest(members, hole, true);
+      int value = net[0].value + gross[0].value;
+      if (net[0].member == gross[0].member)
+        value = std::min(net[0].value + value_at(gross, 1), value_at(net, 1) + gross[0].value);
+      team.row[hole] = value;
+      team.gross_row[hole] = sum_first(gross, 2);
+      keep_ranked(team, hole, net, 2);
+      break;
+    }
+    case 26: {
+      std::vector<int> points;
+      for (const Member& m : members)
+        if (m.points[hole] >= 0) points.push_back(m.points[hole]);
+      std::stable_sort(points.begin(), points.end(), [](int a, int b) { return a > b; });
+      int sum = 0;
+      for (int i = 0; i < n && i < static_cast<int>(points.size()); ++i) sum += points[i];
+      team.row[hole] = sum;
+      for (int i = 0; i < static_cast<int>(points.size()) && i < max_group_size; ++i) team.ranked[i][hole] = points[i];
+      team.balls_used[hole] = std::min(n, static_cast<int>(points.size()));
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+int balls_counted(const TournamentHeader& header) {
+  if (header.format == 27) return 2;
+  int size = std::clamp(static_cast<int>(header.group_size), 1, max_group_size);
+  return std::clamp(header_options::best_balls(header), 1, size);
+}
+
+TeamScore score_team(State& state, const DivisionTees& tees) {
+  TeamScore team;
+  const TournamentHeader& h = state.header;
+  const int format = h.format;
+  const int group_size = std::clamp(static_cast<int>(h.group_size), 1, max_group_size);
+  const int slots = team_card_in_first_slot(format) ? 1 : group_size;
+
+  const GolferEntry& first = state.group.entries[0];
+  if (first.name[0] == '\0' || first.hole_scores[0] == 0) return team;
+
+  std::vector<Member> members;
+  for (int slot = 1; slot <= slots; ++slot) {
+    const GolferEntry& golfer = state.group.entries[slot - 1];
+    if (golfer.name[0] == '\0' || golfer.hole_scores[0] == 0 || golfer.disqualified) {
+      members.push_back(absent_member());
+      continue;
+    }
+    const CourseRecord& tee = tees.of(golfer.division);
+    if (score_golfer_on_tee(state, slot, tee, true) != 0) return team;
+    members.push_back(member_values(state, tee, state.group.entries[slot - 1]));
+  }
+
+  const GolferEntry& card = state.group.entries[0];
+  const CourseRecord& tee = tees.of(card.division);
+  const char sex = entry_gender(state, card.gender);
+  team.hole_count = tee_values::hole_count(tee);
+  if (format == 16 || format == 19) {
+    HoleScores lowest = scramble_team_card(state.group, group_size);
+    for (int hole = 0; hole < 18; ++hole) team.row[hole] = team.gross_row[hole] = lowest[hole];
+  } else if (format == 13) {
+    for (int hole = 0; hole < 18; ++hole) team.row[hole] = team.gross_row[hole] = card.hole_scores[hole];
+  } else {
+    for (int hole = 0; hole < team.hole_count; ++hole) combine_hole(state, tee, sex, members, hole, team);
+  }
+
+  for (int hole = 0; hole < team.hole_count; ++hole) {
+    team.total += team.row[hole];
+    team.gross_total += team.gross_row[hole];
+  }
+  if (format == 16 || format == 19) team.total = card.net_score;
+  team.scored = true;
+  return team;
+}
+
+TieBreakRow team_tie_break_row(const State& state, const DivisionTees& tees, const TeamScore& team, int method,
+                               bool gross_values) {
+  const TournamentHeader& h = state.header;
+  const GolferEntry& card = state.group.entries[0];
+  const CourseRecord& tee = tees.of(card.division);
+  const char sex = entry_gender(state, card.gender);
+  const bool count_back = method == tie_break_method::count_back;
+  const bool capped = h.format == 16 || h.format == 19;
+  const int handicap =
+      capped && count_back ? golfer_course_handicap(h, tee, card.handicap_index, sex, card.division) : 0;
+
+  TieBreakRow row;
+  row.hole_count = team.hole_count;
+  for (int hole = 1; hole <= team.hole_count; ++hole) {
+    int value = gross_values ? team.gross_row[hole - 1] : team.row[hole - 1];
+    if (h.format == 26 && !gross_values) {
+      row.values[hole - 1] = count_back ? value : 99 - value;
+      continue;
+    }
+    if (capped) {
+      value = std::min(value, 2 * tee_values::par(tee, sex, hole));
+      if (count_back) value -= strokes_on_hole(tee_values::stroke_index(tee, sex, hole), handicap, team.hole_count);
+    }
+    row.values[hole - 1] = count_back ? 99 - value : value;
+  }
+  return row;
+}
+
+std::string team_sort_key(const State& state, const DivisionTees& tees, const TeamScore& team, bool gross_values) {
+  int primary = gross_values ? team.gross_total : team.total;
+  if (state.header.format == 26 && !gross_values) primary = 999 - team.total;
+  char text[8];
+  std::snprintf(text, sizeof text, "%03d", std::clamp(primary, 0, 999));
+  int method = header_options::tie_break(state.header);
+  std::string key = text;
+  if (state.header.format == 19 && !gross_values) {
+    // Ambrose prefers the lower team handicap, like the computed formats.
+    std::snprintf(text, sizeof text, "%02d", std::clamp<int>(state.group.entries[0].team_handicap, 0, 99));
+    key += text;
+  } else {
+    key += "  ";
+  }
+  key += tie_break_digits(team_tie_break_row(state, tees, team, method, gross_values), method);
+  return key;
+}
+
+}  // namespace quillon

@@ -1,0 +1,147 @@
+#include "scoring/tie_break.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "handicap/course_handicap.h"
+#include "handicap/stableford.h"
+#include "handicap/stroke_allocation.h"
+#include "handicap/tee_values.h"
+#include "scoring/format_rules.h"
+#include "tournament/header_options.h"
+
+namespace quillon {
+
+namespace {
+
+void append_field(std::string& out, int value, int width) {
+  char text[8];
+  if (width == 2)
+    std::snprintf(text, sizeof text, "%02d", std::clamp(value, 0, 99));
+  else
+    std::snprintf(text, sizeof text, "%03d", std::clamp(value, 0, 999));
+  out += text;
+}
+
+int sum_of_last(const TieBreakRow& row, int n) {
+  int sum = 0;
+  for (int hole = std::max(1, row.hole_count - n + 1); hole <= row.hole_count; ++hole) sum += row.values[hole - 1];
+  return sum;
+}
+
+int share_of(const TieBreakRow& row, int n) {
+  switch (row.share) {
+    case ShareUnit::strokes: return handicap_share(row.share_handicap, n);
+    case ShareUnit::tenths: return handicap_share_tenths(row.share_handicap, n);
+    case ShareUnit::none: break;
+  }
+  return 0;
+}
+
+void count_back_digits(const TieBreakRow& row, std::string& out) {
+  for (int hole = 18; hole >= 1; --hole) append_field(out, hole > row.hole_count ? 0 : row.values[hole - 1], 2);
+}
+
+void last_9631_digits(const TieBreakRow& row, std::string& out) {
+  const int scale = row.share == ShareUnit::tenths ? 10 : 1;
+  for (int n : {9, 6, 3, 1}) append_field(out, sum_of_last(row, n) * scale - share_of(row, n), 3);
+  for (int i = 0; i < 8; ++i) out += "000";
+}
+
+void australian_digits(const TieBreakRow& row, std::string& out) {
+  for (int n : {9, 6, 3}) append_field(out, sum_of_last(row, n), 3);
+  for (int back = 0; back < 9; ++back) {
+    int hole = row.hole_count - back;
+    append_field(out, hole >= 1 ? row.values[hole - 1] : 0, 3);
+  }
+}
+
+bool takes_no_strokes(int format) { return format == 1 || format == 21; }
+
+bool is_individual_stableford(int format) { return format == 3 || format == 4 || format == 20; }
+
+}  // namespace
+
+int handicap_share(int h, int n) {
+  switch (n) {
+    case 1: return (h + 9) / 18;
+    case 3: return (h + 3) / 6;
+    case 6: return (h + 1) / 3;
+    case 9: return (h + 1) / 2;
+    default: return 0;
+  }
+}
+
+int handicap_share_tenths(int h, int n) {
+  switch (n) {
+    case 1: return (10 * h + 9) / 18;
+    case 3: return (10 * h + 3) / 6;
+    case 6: return (10 * h + 1) / 3;
+    case 9: return 5 * h;
+    default: return 0;
+  }
+}
+
+std::string tie_break_digits(const TieBreakRow& row, int method) {
+  std::string out;
+  out.reserve(tie_break_digit_count);
+  switch (method) {
+    case tie_break_method::count_back: count_back_digits(row, out); break;
+    case tie_break_method::last_9631: last_9631_digits(row, out); break;
+    case tie_break_method::australian: australian_digits(row, out); break;
+    default: out.assign(tie_break_digit_count, '0'); break;
+  }
+  return out;
+}
+
+TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
+                                 const GolferEntry& golfer, char sex, int method, bool gross_values) {
+  TieBreakRow row;
+  row.hole_count = tee_values::hole_count(tee);
+  const int format = header.format;
+  const bool count_back = method == tie_break_method::count_back;
+
+  if (gross_values) {
+    for (int hole = 1; hole <= row.hole_count; ++hole) {
+      int score = golfer.hole_scores[hole - 1];
+      row.values[hole - 1] = count_back ? 99 - score : score;
+    }
+    return row;
+  }
+
+  if (is_individual_stableford(format)) {
+    GolferEntry card = golfer;
+    card.gender = sex;
+    HoleRow points = score_stableford(format, card, tee, header, system).points_row;
+    for (int hole = 1; hole <= row.hole_count; ++hole)
+      row.values[hole - 1] = count_back ? points[hole - 1] : 10 - points[hole - 1];
+    return row;
+  }
+
+  const int handicap = golfer_course_handicap(header, tee, golfer.handicap_index, sex, golfer.division);
+  const bool capped = caps_at_double_par(format);
+  for (int hole = 1; hole <= row.hole_count; ++hole) {
+    int score = golfer.hole_scores[hole - 1];
+    if (capped) score = std::min(score, 2 * tee_values::par(tee, sex, hole));
+    int strokes = takes_no_strokes(format)
+                      ? 0
+                      : strokes_on_hole(tee_values::stroke_index(tee, sex, hole), handicap, row.hole_count);
+    int value = score - strokes;
+    if (method == tie_break_method::last_9631 || (method == tie_break_method::australian && capped)) value = score;
+    row.values[hole - 1] = count_back ? 99 - value : value;
+  }
+  if (method == tie_break_method::last_9631 && format != 1) {
+    row.share_handicap = handicap;
+    row.share = (format == 2 || format == 8) ? ShareUnit::tenths : ShareUnit::strokes;
+  }
+  return row;
+}
+
+std::string tie_break_digits(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
+                             const GolferEntry& golfer, char sex, bool gross_values) {
+  int method = header_options::tie_break(header);
+  if (method == tie_break_method::none) return std::string(tie_break_digit_count, '0');
+  return tie_break_digits(golfer_tie_break_row(header, tee, system, golfer, sex, method, gross_values), method);
+}
+
+}  // namespace quillon
