@@ -20,7 +20,7 @@ SingleInstance::SingleInstance(QString name, QObject* parent) : QObject(parent),
   connect(&server_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* peer = server_.nextPendingConnection()) {
       connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-      emit activation_requested();
+      Q_EMIT activation_requested();
     }
   });
 }

@@ -20,7 +20,7 @@ class SingleInstance : public QObject {
   // runs (it has been asked to come forward).
   bool claim();
 
- signals:
+ Q_SIGNALS:
   void activation_requested();
 
  private:
