@@ -1,0 +1,39 @@
+#include "report/report_page.h"
+
+#include <system_error>
+
+#include "core/messages.h"
+#include "core/state.h"
+#include "report/report_writer.h"
+
+namespace quillon {
+
+std::filesystem::path report_page_path(const State& state) { return state.file(state.report_page_name); }
+
+void prepare_report_page(State& state) {
+  state.report_page_name = report_page_file;
+  std::error_code ignored;
+  std::filesystem::remove(report_page_path(state), ignored);
+}
+
+bool open_report_page(State& state, ReportWriter& writer) { return writer.open(report_page_path(state)); }
+
+void show_report_page(State& state) {
+  std::error_code ignored;
+  if (std::filesystem::exists(report_page_path(state), ignored)) {
+    state.ui.open_page(report_page_path(state).string());
+    return;
+  }
+  std::string folder = state.home_folder.string().substr(0, 255);
+  message_box(state, message_kind::error,
+              "The HTML report file [%s], could not be created in the current folder [%s].  Either the file already "
+              "exists and is write protected or you do not have permission to create files in that folder",
+              state.report_page_name.c_str(), folder.c_str());
+}
+
+void run_report(State& state, const PageReport& report) {
+  prepare_report_page(state);
+  if (report(state)) show_report_page(state);
+}
+
+}  // namespace quillon
