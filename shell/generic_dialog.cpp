@@ -1,5 +1,7 @@
 #include "shell/generic_dialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -46,40 +48,103 @@ GenericDialog::GenericDialog(DialogModel& model, HelpTopicFn show_help, QWidget*
   if (!model.focus().empty()) move_focus_to(model.focus());
 }
 
+namespace {
+
+// Fields side by side: one `group`, in their order.
+struct Row {
+  std::vector<const Field*> fields;
+  std::string number;  // the number all its captions end with ("Par(M) 7"), shown once in front
+  int cells() const { return static_cast<int>(fields.size()) + (number.empty() ? 0 : 1); }
+};
+
+constexpr int max_row_cells = 12;
+constexpr int wrapped_row_cells = 8;
+
+std::string trailing_number(const std::string& caption) {
+  auto space = caption.rfind(' ');
+  if (space == std::string::npos || space + 1 == caption.size()) return {};
+  std::string tail = caption.substr(space + 1);
+  return tail.find_first_not_of("0123456789") == std::string::npos ? tail : std::string();
+}
+
+std::string shared_number(const std::vector<const Field*>& fields) {
+  std::string number;
+  for (const Field* f : fields) {
+    if (!has_separate_caption(f->kind) || f->label.empty()) return {};
+    std::string n = trailing_number(f->label);
+    if (n.empty() || (!number.empty() && n != number)) return {};
+    number = n;
+  }
+  return number;
+}
+
+}  // namespace
+
 void GenericDialog::build() {
   auto* outer = new QVBoxLayout(this);
-  QFormLayout* form = nullptr;       // the current run of fields without a group
-  QGridLayout* row = nullptr;        // the current group: captions above widgets
-  std::string row_group;
-  int column = 0;
+  QFormLayout* form = nullptr;  // the current run of fields without a group
+  QGridLayout* table = nullptr; // consecutive rows of as many cells share one grid
+  int table_cells = -1;
+  int grid_row = 0;
 
-  for (const Field& f : model().fields()) {
-    QWidget* widget = make_widget(f);
-    QLabel* caption = has_separate_caption(f.kind) && !f.label.empty() ? new QLabel(qt_text(f.label)) : nullptr;
-    if (caption) caption->setBuddy(widget);
+  const auto& fields = model().fields();
+  for (std::size_t i = 0; i < fields.size();) {
+    const Field& f = fields[i];
     if (f.group.empty()) {
-      row = nullptr;
-      row_group.clear();
+      table = nullptr;
       if (!form) {
         form = new QFormLayout;
         outer->addLayout(form);
       }
-      if (caption) form->addRow(caption, widget);
-      else form->addRow(widget);
-    } else {
-      form = nullptr;
-      if (!row || row_group != f.group) {
-        row = new QGridLayout;
-        row->setHorizontalSpacing(4);
-        outer->addLayout(row);
-        row_group = f.group;
-        column = 0;
+      QWidget* widget = make_widget(f);
+      QLabel* caption = has_separate_caption(f.kind) && !f.label.empty() ? new QLabel(qt_text(f.label)) : nullptr;
+      if (caption) {
+        caption->setBuddy(widget);
+        form->addRow(caption, widget);
+      } else {
+        form->addRow(widget);
       }
-      if (caption) row->addWidget(caption, 0, column, Qt::AlignHCenter | Qt::AlignBottom);
-      row->addWidget(widget, 1, column);
+      shown_[f.name] = Shown{widget, caption};
+      ++i;
+      continue;
+    }
+    form = nullptr;
+    Row row;
+    for (; i < fields.size() && fields[i].group == f.group; ++i) row.fields.push_back(&fields[i]);
+    row.number = shared_number(row.fields);
+    if (!table || table_cells != row.cells()) {
+      table = new QGridLayout;
+      table->setHorizontalSpacing(6);
+      table->setVerticalSpacing(2);
+      outer->addLayout(table);
+      table_cells = row.cells();
+      grid_row = 0;
+    }
+    const bool captioned = row.number.empty() && std::any_of(row.fields.begin(), row.fields.end(), [](const Field* x) {
+      return has_separate_caption(x->kind) && !x->label.empty();
+    });
+    int column = 0;
+    if (!row.number.empty()) table->addWidget(new QLabel(QString::fromStdString(row.number)), grid_row, column++);
+    const bool wrapped = row.cells() > max_row_cells;
+    for (const Field* field : row.fields) {
+      if (wrapped && column == wrapped_row_cells) {  // a long row continues on the next line
+        column = 0;
+        grid_row += captioned ? 2 : 1;
+      }
+      QWidget* widget = make_widget(*field);
+      QLabel* caption = nullptr;
+      if (!row.number.empty()) {
+        widget->setToolTip(qt_text(field->label));
+      } else if (has_separate_caption(field->kind) && !field->label.empty()) {
+        caption = new QLabel(qt_text(field->label));
+        caption->setBuddy(widget);
+        table->addWidget(caption, grid_row, column, Qt::AlignLeft | Qt::AlignBottom);
+      }
+      table->addWidget(widget, grid_row + (captioned ? 1 : 0), column, Qt::AlignLeft);
+      shown_[field->name] = Shown{widget, caption};
       ++column;
     }
-    shown_[f.name] = Shown{widget, caption};
+    grid_row += captioned ? 2 : 1;
   }
 
   buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

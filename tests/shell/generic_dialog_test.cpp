@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -150,6 +151,45 @@ TEST(GenericDialog, F1AsksForTheModelsHelpTopic) {
   dialog->show();
   QTest::keyClick(dialog.get(), Qt::Key_F1);
   EXPECT_EQ(topics, std::vector<int>{5});
+}
+
+}  // namespace
+}  // namespace quillon::shell
+
+namespace quillon::shell {
+namespace {
+
+class HoleModel : public DialogModel {
+ public:
+  HoleModel() {
+    title_ = "Holes";
+    add(Field::label_field("caption.hole", "Hole")).group = "captions";
+    add(Field::label_field("caption.par", "Par")).group = "captions";
+    add(Field::label_field("caption.hcp", "Hcap")).group = "captions";
+    for (int h = 1; h <= 2; ++h) {
+      std::string n = std::to_string(h);
+      add(Field::text_field("par." + n, "Par " + n, 1)).group = "hole." + n;
+      add(Field::text_field("hcp." + n, "Hcap " + n, 2)).group = "hole." + n;
+    }
+  }
+  std::string id() const override { return "holes_test"; }
+  bool accept() override { return true; }
+};
+
+TEST(GenericDialog, NumberedRowsLineUpUnderTheirCaptionRow) {
+  HoleModel model;
+  GenericDialog dialog(model, nullptr, nullptr);
+  auto* grid = qobject_cast<QGridLayout*>(dialog.layout()->itemAt(0)->layout());
+  ASSERT_NE(grid, nullptr);
+  auto cell = [&](int row, int column) {
+    QLayoutItem* item = grid->itemAtPosition(row, column);
+    return item ? item->widget() : nullptr;
+  };
+  EXPECT_EQ(cell(0, 1), dialog.widget_for("caption.par"));
+  EXPECT_EQ(qobject_cast<QLabel*>(cell(1, 0))->text(), "1");
+  EXPECT_EQ(cell(1, 1), dialog.widget_for("par.1"));
+  EXPECT_EQ(cell(2, 2), dialog.widget_for("hcp.2"));
+  EXPECT_EQ(dialog.widget_for("hcp.2")->toolTip(), "Hcap 2");
 }
 
 }  // namespace
