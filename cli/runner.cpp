@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/application.h"
+#include "app/demo.h"
 #include "cli/options.h"
 #include "core/cp1252.h"
 #include "core/dialog_model.h"
@@ -108,6 +109,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   SystemClock system_clock;
   FixedClock fixed_clock(options->today.value_or(DateTime{}));
   const Clock& clock = options->today ? static_cast<const Clock&>(fixed_clock) : system_clock;
+  if (options->demo && options->home.empty() && !prepare_demo_home(home, clock))
+    err << "quillon-cli: the demonstration club could not be set up completely in " << home << "\n";
 
   State state(ui, clock, home);
   try {

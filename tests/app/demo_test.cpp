@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "app/demo.h"
+#include "core/database.h"
+#include "core/fixed_text.h"
+#include "tests/testing/test_home.h"
+#include "tournament/field.h"
+#include "tournament/tee_times.h"
+
+namespace quillon {
+namespace {
+
+TEST(Demo, TheDemonstrationClubHasACourseATournamentAndItsField) {
+  testing::TestHome home;
+  ASSERT_TRUE(prepare_demo_home(home.path(), home.clock));
+  State& state = home.started();
+  read_record(state, RecordKind::course, 1);
+  EXPECT_EQ(field_text(state.course.course_name), "Lakeside Golf Club");
+  EXPECT_EQ(state.course.men_total_par, 72);
+  EXPECT_EQ(state.course.women_rating, 746);
+  ASSERT_EQ(state.tournament_count, 1);
+  read_record(state, RecordKind::tournament, 1);
+  EXPECT_EQ(field_text(state.header.name), "Winter Stableford Open");
+  EXPECT_EQ(state.header.group_count, 5);
+  EXPECT_EQ(count_golfers(state), 20);
+  EXPECT_EQ(tee_time_of_group(state.header, 2), "08:07:30");
+  EXPECT_EQ(tee_time_of_group(state.header, 5), " 08:30");
+  // A second call leaves an existing club alone.
+  EXPECT_TRUE(prepare_demo_home(home.path(), home.clock));
+  EXPECT_EQ(count_golfers(state), 20);
+}
+
+}  // namespace
+}  // namespace quillon
