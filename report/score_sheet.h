@@ -1,0 +1,14 @@
+#pragma once
+// The tee sheet with hole-by-hole scores: one row per golfer with the front
+// nine over the back nine, scores below par in red and above par in blue.
+namespace quillon {
+
+struct State;
+struct PageStyle;
+class ReportWriter;
+class DivisionTees;
+
+// Shows net hole scores (strokes received taken off) when `net` is set.
+void write_score_sheet(State& state, ReportWriter& w, const PageStyle& style, const DivisionTees& tees, bool net);
+
+}  // namespace quillon
