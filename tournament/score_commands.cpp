@@ -1,0 +1,49 @@
+#include "tournament/score_commands.h"
+
+#include "core/database.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "tournament/field.h"
+#include "tournament/score_entry.h"
+#include "tournament/tournament_selection.h"
+
+namespace quillon {
+
+namespace {
+
+bool any_tournament(State& state) {
+  for (int t = 1; t <= state.tournament_count; ++t) {
+    read_record(state, RecordKind::tournament, t);
+    if (!tournament_slot_free(state.header) && state.header.format != multi_round_format) return true;
+  }
+  return false;
+}
+
+bool open_window(State& state, int group, const CardScorer& scorer) {
+  ScoreEntryModel window(state, group, scorer);
+  return state.ui.run_dialog(window);
+}
+
+}  // namespace
+
+bool add_scores(State& state, const CardScorer& scorer) {
+  if (!any_tournament(state)) {
+    message_box(state, message_kind::error, "At least one tournament must be entered before adding golfers");
+    return false;
+  }
+  if (select_tournament(state, false) == 0) return false;
+  return open_window(state, 1, scorer);
+}
+
+bool change_scores(State& state, const CardScorer& scorer) {
+  int group = state.current_group;
+  bool exists = any_tournament(state);
+  if (exists && select_tournament(state, false) == 0) return false;
+  if (!exists || count_golfers(state) == 0) {
+    message_box(state, message_kind::error, "No golfers entered for tournament.");
+    return false;
+  }
+  return open_window(state, group, scorer);
+}
+
+}  // namespace quillon

@@ -1,0 +1,171 @@
+#include <algorithm>
+
+#include "core/database.h"
+#include "core/fixed_text.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "core/text.h"
+#include "tournament/field.h"
+#include "tournament/formats.h"
+#include "tournament/golfer_rules.h"
+#include "tournament/golfer_selection.h"
+#include "tournament/score_entry.h"
+
+namespace quillon {
+
+namespace {
+
+constexpr int lowest_index = -100;  // tenths
+
+bool uses_index(int format) { return format_kind(format) != HandicapKind::computed; }
+
+}  // namespace
+
+void ScoreEntryModel::show_group(int group) {
+  int count = std::max<int>(state_.header.group_count, 1);
+  group_ = std::clamp(group, 1, count);
+  state_.current_group = group_;
+  refresh_group_list();
+  load();
+}
+
+void ScoreEntryModel::load() {
+  read_record(state_, RecordKind::group, group_);
+  stored_ = state_.group;
+  for (int row = 1; row <= rows_; ++row) load_row(row);
+}
+
+void ScoreEntryModel::load_row(int row) {
+  const GolferEntry& e = stored_.entries[row - 1];
+  const bool named = e.name[0] != 0;
+  if (!team_window_) {
+    field(row_field("name", row)).text = field_text(e.name);
+    field(row_field("division", row)).text = named ? std::to_string(e.division) : "1";
+    field(row_field("skins", row)).checked = named && e.in_skins == 1;
+    field(row_field("dq", row)).checked = named && e.disqualified == 1;
+  }
+  field(row_field("handicap_index", row)).text = named ? score_handicap_text(state_.header.format, e) : "";
+  const bool scored = named && e.hole_scores[0] != 0;
+  for (int hole = 1; hole <= 18; ++hole) {
+    int score = e.hole_scores[hole - 1];
+    field(hole_field(row, hole)).text = scored && hole <= hole_count_ && score != 0 ? std::to_string(score) : "";
+  }
+  show_running_totals(row);
+  show_figures(row, e, scored && e.hole_scores[hole_count_ - 1] >= 2);
+}
+
+void ScoreEntryModel::show_figures(int row, const GolferEntry& entry, bool scored) {
+  field(row_field("gross", row)).text = scored ? std::to_string(entry.gross_score) : "";
+  field(row_field("net", row)).text = scored ? std::to_string(entry.net_score) : "";
+  const int format = state_.header.format;
+  if (format_kind(format) == HandicapKind::computed)
+    field(row_field("handicap_index", row)).text = scored ? score_handicap_text(format, entry) : "";
+  else if (team_window_ && entry.name[0] != 0)
+    field(row_field("handicap_index", row)).text = score_handicap_text(format, entry);
+}
+
+// Copies the row's fields into its entry. False, after telling the user,
+// when the handicap text is refused.
+bool ScoreEntryModel::store_row(GolferEntry& e, int row) {
+  const int format = state_.header.format;
+  if (!team_window_) {
+    std::string name = field(row_field("name", row)).text.substr(0, 25);
+    if (e.is_member != 1) name = trimmed(name);
+    clear_scores_of_removed(e, name);
+    set_field_text(e.name, name);
+  }
+  if (e.name[0] != 0) {
+    e.gender = entry_gender(state_, e.gender);
+    if (!team_window_) {
+      e.in_skins = checked(row_field("skins", row)) ? 1 : 0;
+      e.disqualified = checked(row_field("dq", row)) ? 1 : 0;
+      int division = parse_int(trimmed(text(row_field("division", row))), 2);
+      e.division = static_cast<std::int8_t>(division == 0 ? 1 : division);
+    }
+    for (int hole = 1; hole <= hole_count_; ++hole)
+      e.hole_scores[hole - 1] = static_cast<std::int8_t>(cell_score(text(hole_field(row, hole))));
+  }
+  // The team window's figure is the team handicap, never a golfer's index.
+  if (team_window_ || !uses_index(format)) return true;
+  std::string index_text = text(row_field("handicap_index", row));
+  auto index = read_index_text(index_text);
+  if (!index) {
+    message_box(state_, message_kind::error, "Invalid handicap index [%s] for golfer %d", index_text.c_str(), row);
+    return false;
+  }
+  if (*index < lowest_index) {
+    message_box(state_, message_kind::error, "Invalid handicap index [%4.1f]  for golfer %d", *index / 10.0, row);
+    return false;
+  }
+  e.handicap_index = static_cast<std::int16_t>(*index);
+  return true;
+}
+
+bool ScoreEntryModel::save_score_page() {
+  GroupBuffer group = stored_;
+  bool complete = true;
+  for (int row = 1; row <= rows_ && complete; ++row) {
+    GolferEntry entry = group.entries[row - 1];
+    complete = store_row(entry, row);
+    if (!complete) break;
+    group.entries[row - 1] = entry;
+    if (entry.name[0] != 0 && entry.hole_scores[0] != 0 && scores_completed_card(state_.header.format))
+      score_card(group, row);
+  }
+  state_.group = group;
+  if (!write_record(state_, RecordKind::group, group_)) return false;
+  stored_ = group;
+  if (!complete) return false;
+  if (!write_record(state_, RecordKind::tournament, state_.current_tournament)) return false;
+  for (int row = 1; row <= rows_; ++row) load_row(row);
+  return true;
+}
+
+// Runs the scorer on the row of the group; a card it cannot score is left as it is.
+void ScoreEntryModel::score_card(GroupBuffer& group, int row) {
+  if (!scorer_) return;
+  state_.group = group;
+  if (scorer_(state_, row) == 0) group = state_.group;
+}
+
+void ScoreEntryModel::show_completed_card(int row) {
+  GroupBuffer group = stored_;
+  group.entries[row - 1] = card_of_row(row);
+  state_.group = group;
+  bool scored = scorer_ && scorer_(state_, row) == 0;
+  show_figures(row, state_.group.entries[row - 1], scored);
+}
+
+void ScoreEntryModel::previous() {
+  if (save_score_page()) show_group(group_ - 1);
+}
+
+void ScoreEntryModel::next() {
+  if (!save_score_page()) return;
+  if (group_ < state_.header.group_count || grow_groups_to(state_, group_ + 1)) show_group(group_ + 1);
+}
+
+void ScoreEntryModel::search() {
+  if (!save_score_page()) return;
+  auto place = select_golfer(state_);
+  if (!place) {
+    state_.group = stored_;
+    return;
+  }
+  show_group(place->group);
+  set_focus(hole_field(team_window_ ? 1 : place->row, 1));
+}
+
+void ScoreEntryModel::group_chosen(Field& list) {
+  int chosen = list.index + 1;
+  list.index = group_ - 1;
+  if (save_score_page()) show_group(chosen);
+}
+
+void ScoreEntryModel::on_pressed(Field& f) {
+  if (f.name == "prev") previous();
+  else if (f.name == "next") next();
+  else if (f.name == "search") search();
+}
+
+}  // namespace quillon

@@ -1,0 +1,132 @@
+#include <cstdio>
+
+#include "core/database.h"
+#include "core/fixed_text.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "core/text.h"
+#include "tournament/field.h"
+#include "tournament/formats.h"
+#include "tournament/golfer_rules.h"
+#include "tournament/score_entry.h"
+
+namespace quillon {
+
+namespace {
+
+constexpr int front_nine = 9;
+// A score below this is a valid entry (0 or an ace) that keeps the cursor in its cell.
+constexpr int score_that_moves_on = 2;
+
+bool is_pick_up(const std::string& text) {
+  std::string t = trimmed(text);
+  return t == "x" || t == "X";
+}
+
+}  // namespace
+
+void ScoreEntryModel::on_changed(Field& f) {
+  if (f.name == "group_number") {
+    group_chosen(f);
+    return;
+  }
+  char column[32] = {0};
+  int row = 0, hole = 0;
+  int parts = std::sscanf(f.name.c_str(), "%31[a-z_].%d.%d", column, &row, &hole);
+  if (parts < 2 || row < 1 || row > rows_) return;
+  std::string c = column;
+  if (c == "score" && parts == 3) hole_typed(f, row, hole);
+  else if (c == "name") name_typed(f, row);
+  else if (c == "handicap_index") index_typed(f, row);
+  else if (c == "division") check_division_typed(state_, f);
+  else if (c == "dq") dq_typed(f);
+}
+
+void ScoreEntryModel::hole_typed(Field& cell, int row, int hole) {
+  const int format = state_.header.format;
+  if (accepts_pick_up(format) && is_pick_up(cell.text)) {
+    GolferEntry card = card_of_row(row);
+    CourseRecord tee = course_;
+    if (read_record(state_, RecordKind::course, tee_of_division(state_, card.division)) > 0) tee = state_.course;
+    cell.text = std::to_string(pick_up_score(format, card, tee, hole, state_.header, state_.system));
+  }
+  int score = cell_score(cell.text);
+  if (score == 0) cell.text.clear();  // the cell holds numbers only
+  show_running_totals(row);
+  field(row_field("net", row)).text.clear();
+  if (format_kind(format) == HandicapKind::computed) field(row_field("handicap_index", row)).text.clear();
+
+  if (score < score_that_moves_on) {
+    set_focus(cell.name);
+    return;
+  }
+  if (hole < hole_count_) {
+    enter_cell(row, hole + 1);
+    return;
+  }
+  if (scores_completed_card(format)) show_completed_card(row);
+  if (save_score_page()) enter_cell(row + 1, 1);
+}
+
+void ScoreEntryModel::enter_cell(int row, int hole) {
+  while (row <= rows_ && !row_named(row)) ++row;
+  set_focus(row > rows_ ? std::string(ok_focus) : hole_field(row, hole));
+}
+
+void ScoreEntryModel::show_running_totals(int row) {
+  int front = 0, back = 0;
+  bool any = false;
+  for (int hole = 1; hole <= hole_count_; ++hole) {
+    int score = cell_score(text(hole_field(row, hole)));
+    any = any || score != 0;
+    (hole <= front_nine ? front : back) += score;
+  }
+  field(row_field("front_total", row)).text = any ? std::to_string(front) : "";
+  field(row_field("back_total", row)).text = any && hole_count_ > front_nine ? std::to_string(back) : "";
+  field(row_field("total", row)).text = any ? std::to_string(front + back) : "";
+}
+
+void ScoreEntryModel::name_typed(Field& name, int row) {
+  GolferEntry& stored = stored_.entries[row - 1];
+  if (stored.is_member != 1 || name.text == field_text(stored.name)) return;
+  if (!confirm_member_name_change(state_)) {
+    name.text = field_text(stored.name);
+    return;
+  }
+  stored.is_member = 0;
+  state_.group = stored_;
+  write_record(state_, RecordKind::group, group_);
+}
+
+void ScoreEntryModel::index_typed(Field& index, int row) {
+  division_follows_index(state_, field(row_field("division", row)), index.text, row_gender(row));
+}
+
+void ScoreEntryModel::dq_typed(const Field& box) {
+  if (box.checked)
+    message_box(state_, message_kind::warning,
+                "Designating a golfer as disqualified will cause the golfer to be excluded from tournament results.");
+}
+
+bool ScoreEntryModel::row_named(int row) const {
+  if (team_window_) return stored_.entries[0].name[0] != 0;
+  return !trimmed(text(row_field("name", row))).empty();
+}
+
+// The row's entry as it stands in the window: its holes, division and index.
+GolferEntry ScoreEntryModel::card_of_row(int row) const {
+  GolferEntry e = stored_.entries[row - 1];
+  e.gender = row_gender(row);
+  for (int hole = 1; hole <= hole_count_; ++hole)
+    e.hole_scores[hole - 1] = static_cast<std::int8_t>(cell_score(text(hole_field(row, hole))));
+  if (team_window_) return e;
+  int division = parse_int(trimmed(text(row_field("division", row))), 2);
+  e.division = static_cast<std::int8_t>(division == 0 ? 1 : division);
+  if (format_kind(state_.header.format) != HandicapKind::computed)
+    if (auto index = read_index_text(text(row_field("handicap_index", row)))) e.handicap_index = static_cast<std::int16_t>(*index);
+  return e;
+}
+
+char ScoreEntryModel::row_gender(int row) const { return entry_gender(state_, stored_.entries[row - 1].gender); }
+
+}  // namespace quillon
