@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "app/application.h"
+#include "app/demo.h"
 #include "shell/artwork.h"
 #include "shell/help_window.h"
 #include "shell/launchers.h"
@@ -70,6 +71,8 @@ int main(int argc, char** argv) {
   ui.unattended = unattended;
   ui.set_home_folder(home.toStdString());
   SystemClock clock;
+  if (options->demo && options->home.isEmpty() && !prepare_demo_home(home.toStdString(), clock))
+    std::cerr << "quillon: the demonstration club could not be set up completely\n";
   State state(ui, clock, home.toStdString());
   state.hooks.show_getting_started = true;
   if (!unattended) {
