@@ -20,7 +20,7 @@ bool open_report_page(State& state, ReportWriter& writer) { return writer.open(r
 
 void show_report_page(State& state) {
   std::error_code ignored;
-  if (std::filesystem::exists(report_page_path(state), ignored)) {
+  if (std::filesystem::is_regular_file(report_page_path(state), ignored)) {
     state.ui.open_page(report_page_path(state).string());
     return;
   }

@@ -140,3 +140,21 @@ TEST_F(GolferList, EmptyFieldAndShotgunLabels) {
 
 }  // namespace
 }  // namespace quillon::testing
+
+namespace quillon::testing {
+namespace {
+
+TEST_F(GolferList, APageThatCannotBeCreatedIsReported) {
+  std::filesystem::create_directories(s.file("qlwin4.html") / "in-the-way");
+  run_field_report_command(s, 1627);
+  EXPECT_TRUE(home.ui.opened_pages.empty());
+  ASSERT_EQ(home.ui.messages.size(), 1u);
+  EXPECT_EQ(home.ui.messages[0].kind, 1);
+  EXPECT_EQ(home.ui.messages[0].text,
+            "The HTML report file [qlwin4.html], could not be created in the current folder [" + home.path().string() +
+                "].  Either the file already exists and is write protected or you do not have permission to create "
+                "files in that folder");
+}
+
+}  // namespace
+}  // namespace quillon::testing
