@@ -1,0 +1,62 @@
+// Command 1413: the committee's choice of winner is marked on one golfer.
+#include <gtest/gtest.h>
+
+#include "core/state.h"
+#include "scoring/manual_winner.h"
+#include "tests/scoring/scoring_fixture.h"
+
+namespace quillon {
+namespace {
+
+using testing::par_golfer;
+using testing::TestHome;
+using testing::TestTournament;
+
+std::uint32_t flags_of(State& state, int group, int slot) {
+  read_record(state, RecordKind::group, group);
+  return state.group.entries[slot - 1].entry_flags;
+}
+
+TEST(ManualWinner, MarksTheChosenGolferAndClearsTheOldMark) {
+  TestHome home;
+  TestTournament t(home, 2, 2);
+  GolferEntry old_winner = par_golfer("Bea");
+  old_winner.entry_flags = entry_flag::manual_winner | entry_flag::power_cart;
+  t.put(1, 1, old_winner);
+  t.put(1, 2, par_golfer("Cat"));
+  t.put(2, 1, par_golfer("Abe"));
+  t.put(2, 2, par_golfer("Cat"));  // the same name again: the first in group order is taken
+
+  home.ui.select(SelectionKind::golfer, "Cat");
+  manually_specify_winner(t.state);
+  EXPECT_EQ(flags_of(t.state, 1, 1), entry_flag::power_cart);
+  EXPECT_EQ(flags_of(t.state, 1, 2), entry_flag::manual_winner);
+  EXPECT_EQ(flags_of(t.state, 2, 1), 0u);
+  EXPECT_EQ(flags_of(t.state, 2, 2), 0u);
+  EXPECT_TRUE(home.ui.messages.empty());
+}
+
+TEST(ManualWinner, TheListOffersEachNameOnceInOrder) {
+  TestHome home;
+  TestTournament t(home, 2, 2);
+  t.put(1, 1, par_golfer("Cat"));
+  t.put(2, 1, par_golfer("Abe"));
+  t.put(2, 2, par_golfer("Cat"));
+  EXPECT_EQ(golfer_names_for_selection(t.state), (std::vector<std::string>{"Abe", "Cat"}));
+  EXPECT_FALSE(mark_manual_winner(t.state, "Nobody"));
+}
+
+TEST(ManualWinner, RefusedWithoutTournamentsOrGolfers) {
+  TestHome home;
+  State& state = home.started();
+  manually_specify_winner(state);
+  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{"No Tournaments found in the tournament database"});
+
+  TestHome other;
+  TestTournament t(other, 2);
+  manually_specify_winner(t.state);
+  EXPECT_EQ(other.ui.message_texts(), std::vector<std::string>{"No golfers entered for tournament."});
+}
+
+}  // namespace
+}  // namespace quillon
