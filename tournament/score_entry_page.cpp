@@ -27,6 +27,7 @@ void ScoreEntryModel::show_group(int group) {
   state_.current_group = group_;
   refresh_group_list();
   load();
+  enter_cell(1, 1);
 }
 
 void ScoreEntryModel::load() {
@@ -104,7 +105,7 @@ bool ScoreEntryModel::store_row(GolferEntry& e, int row) {
 bool ScoreEntryModel::save_score_page() {
   GroupBuffer group = stored_;
   bool complete = true;
-  for (int row = 1; row <= rows_ && complete; ++row) {
+  for (int row = 1; row <= rows_; ++row) {
     GolferEntry entry = group.entries[row - 1];
     complete = store_row(entry, row);
     if (!complete) break;

@@ -99,6 +99,7 @@ TEST_F(ScoreEntryTest, PrevNextAndTheGroupListSaveAndPageAndGrowTheField) {
   EXPECT_EQ(w.group(), 2);
   EXPECT_EQ(field_text(stored(1, 2).name), "Cy Dale");
   EXPECT_EQ(w.text("name.1"), "Bob Ray");
+  EXPECT_EQ(w.focus(), "score.1.1");
 
   w.press("next");
   EXPECT_EQ(w.group(), 3);
@@ -106,6 +107,7 @@ TEST_F(ScoreEntryTest, PrevNextAndTheGroupListSaveAndPageAndGrowTheField) {
   EXPECT_EQ(state.header.group_count, 3);
   EXPECT_EQ(w.find("group_number")->options, (std::vector<std::string>{"001", "002", "003"}));
   EXPECT_EQ(w.text("name.1"), "");
+  EXPECT_EQ(w.focus(), ok_focus) << "a page without golfers";
 
   w.press("prev");
   w.press("prev");
