@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/help_topics.h"
 #include "shell/help_topics.h"
 
 namespace quillon::shell {

@@ -8,6 +8,7 @@
 
 #include "shell/dialog_registry.h"
 #include "shell/file_filter.h"
+#include "core/help_topics.h"
 #include "shell/help_topics.h"
 #include "shell/message_style.h"
 #include "shell/qt_text.h"
@@ -68,7 +69,8 @@ std::optional<std::string> QtUi::choose_file(FileDialogMode mode, const std::str
   dialog.setDefaultSuffix(default_suffix(filter));
   if (!suggested_name.empty()) dialog.selectFile(qt_text(suggested_name));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return record_text(dialog.selectedFiles().first());
+  // A path is no record text: it stays as the file system spells it.
+  return dialog.selectedFiles().first().toStdString();
 }
 
 bool QtUi::run_dialog(DialogModel& model) {

@@ -1,0 +1,200 @@
+#include "shell/score_dialog.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/text.h"
+#include "shell/dialog_registry.h"
+#include "shell/form_layout.h"
+
+namespace quillon::shell {
+
+namespace {
+
+std::unique_ptr<ModelDialog> make_score_dialog(DialogModel& model, const DialogContext& context) {
+  return std::make_unique<ScoreDialog>(dynamic_cast<ScoreEntryModel&>(model), context.show_help, context.parent);
+}
+
+[[maybe_unused]] const bool registered =
+    register_dialog("score_entry", make_score_dialog) && register_dialog("team_score_entry", make_score_dialog);
+
+constexpr int holes_per_line = 9;
+// Grid columns: the name, nine holes, the nine's total, the card total, then
+// the division, Skins and DQ (golfer card) and the three figures.
+constexpr int name_column = 0;
+constexpr int nine_total_column = 10;
+constexpr int total_column = 11;
+constexpr int division_column = 12;
+constexpr int skins_column = 13;
+constexpr int dq_column = 14;
+constexpr int gross_column = 15;
+constexpr int index_column = 16;
+constexpr int net_column = 17;
+constexpr int column_count = 18;
+
+std::string row_field(const char* column, int row) { return ScoreEntryModel::row_field(column, row); }
+
+QWidget* styled_figure(QWidget* widget, int chars) {
+  auto* label = static_cast<QLabel*>(widget);
+  label->setAlignment(Qt::AlignCenter);
+  label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  fit_to_chars(label, chars);
+  return label;
+}
+
+QFrame* separator() {
+  auto* line = new QFrame;
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  return line;
+}
+
+}  // namespace
+
+ScoreDialog::ScoreDialog(ScoreEntryModel& model, HelpTopicFn show_help, QWidget* parent)
+    : FormDialog(model, std::move(show_help), parent), scores_(model) {
+  std::vector<QWidget*> tab_order{fields().make("group_number")};
+  auto* outer = new QVBoxLayout(this);
+  outer->addLayout(top_row());
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(3);
+  grid->setVerticalSpacing(3);
+  if (model.team_window()) team_row(grid, tab_order);
+  else golfer_rows(grid, tab_order);
+  grid->setColumnMinimumWidth(nine_total_column, 8);
+  grid->setColumnStretch(column_count, 1);
+  outer->addLayout(grid);
+  outer->addStretch();
+  QDialogButtonBox* buttons = make_buttons();
+  outer->addWidget(buttons);
+  for (const char* name : {"prev", "next", "search"}) tab_order.push_back(fields().widget(name));
+  for (auto b : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel, QDialogButtonBox::Help})
+    tab_order.push_back(buttons->button(b));
+  chain_tab_order(tab_order);
+  // The card is typed from the first hole of the first golfer.
+  if (model.focus().empty()) model.enter_cell(1, 1);
+  start();
+}
+
+QLayout* ScoreDialog::top_row() {
+  auto* row = new QHBoxLayout;
+  row->addWidget(fields().caption("group_number"));
+  QWidget* groups = fields().make("group_number");
+  fit_to_chars(groups, 4);
+  row->addWidget(groups);
+  row->addStretch();
+  for (const char* name : {"prev", "next", "search"}) row->addWidget(fields().make(name));
+  return row;
+}
+
+void ScoreDialog::golfer_rows(QGridLayout* grid, std::vector<QWidget*>& tab_order) {
+  for (int column = 1; column <= holes_per_line; ++column)
+    grid->addWidget(fields().make(format_text(32, "hole_heading.%d", column)), 0, column, Qt::AlignCenter);
+  grid->addWidget(heading("Div"), 0, division_column);
+  grid->addWidget(fields().make("skins_heading"), 0, skins_column, Qt::AlignCenter);
+  grid->addWidget(fields().make("dq_heading"), 0, dq_column, Qt::AlignCenter);
+  for (const auto& [name, column] : {std::pair{"gross_heading", gross_column}, std::pair{"index_heading", index_column},
+                                     std::pair{"net_heading", net_column}})
+    grid->addWidget(fields().make(name), 0, column, Qt::AlignCenter);
+
+  int grid_row = 1;
+  for (int row = 1; row <= scores_.row_count(); ++row) {
+    if (row > 1) grid->addWidget(separator(), grid_row++, 0, 1, column_count);
+    QWidget* name = fields().make(row_field("name", row));
+    fit_to_chars(name, 24);
+    grid->addWidget(name, grid_row, name_column, 2, 1, Qt::AlignVCenter);
+    tab_order.push_back(name);
+    place_holes(grid, grid_row, row, 1, tab_order);
+    place_holes(grid, grid_row + 1, row, holes_per_line + 1, tab_order);
+    QWidget* division = fields().make(row_field("division", row));
+    fit_to_chars(division, 2);
+    grid->addWidget(division, grid_row, division_column, 2, 1, Qt::AlignCenter);
+    QWidget* index = fields().make(row_field("handicap_index", row));
+    fit_to_chars(index, 5);
+    grid->addWidget(index, grid_row, index_column, 2, 1, Qt::AlignCenter);
+    for (const auto& [column, at] : {std::pair{"skins", skins_column}, std::pair{"dq", dq_column}})
+      grid->addWidget(fields().make(row_field(column, row)), grid_row, at, 2, 1, Qt::AlignCenter);
+    place_figures(grid, grid_row, 2, row);
+    for (const char* column : {"division", "handicap_index", "skins", "dq"})
+      tab_order.push_back(fields().widget(row_field(column, row)));
+    grid_row += 2;
+  }
+}
+
+void ScoreDialog::team_row(QGridLayout* grid, std::vector<QWidget*>& tab_order) {
+  for (int hole = 1; hole <= 18; ++hole) {
+    int line = hole <= holes_per_line ? 0 : 2;
+    int column = hole <= holes_per_line ? hole : hole - holes_per_line;
+    grid->addWidget(fields().make(format_text(32, "hole_heading.%d", hole)), line, column, Qt::AlignCenter);
+  }
+  for (const auto& [name, column] : {std::pair{"gross_heading", gross_column}, std::pair{"index_heading", index_column},
+                                     std::pair{"net_heading", net_column}})
+    grid->addWidget(fields().make(name), 0, column, Qt::AlignCenter);
+  grid->addWidget(fields().make("team_heading"), 1, name_column, Qt::AlignRight | Qt::AlignVCenter);
+  place_holes(grid, 1, 1, 1, tab_order);
+  place_holes(grid, 3, 1, holes_per_line + 1, tab_order);
+  styled_figure(fields().make(row_field("handicap_index", 1)), 5);
+  grid->addWidget(fields().widget(row_field("handicap_index", 1)), 1, index_column, 3, 1, Qt::AlignCenter);
+  place_figures(grid, 1, 3, 1);
+}
+
+void ScoreDialog::place_holes(QGridLayout* grid, int grid_row, int row, int first_hole,
+                              std::vector<QWidget*>& tab_order) {
+  for (int i = 0; i < holes_per_line; ++i) {
+    const int hole = first_hole + i;
+    auto* cell = static_cast<QLineEdit*>(fields().make(ScoreEntryModel::hole_field(row, hole)));
+    fit_to_chars(cell, 2);
+    cell->installEventFilter(this);
+    cells_[cell] = {row, hole};
+    grid->addWidget(cell, grid_row, 1 + i);
+    tab_order.push_back(cell);
+  }
+  const char* nine_total = first_hole == 1 ? "front_total" : "back_total";
+  grid->addWidget(styled_figure(fields().make(row_field(nine_total, row)), 3), grid_row, nine_total_column);
+}
+
+void ScoreDialog::place_figures(QGridLayout* grid, int grid_row, int rows_spanned, int row) {
+  for (const auto& [name, column] : {std::pair{"total", total_column}, std::pair{"gross", gross_column},
+                                     std::pair{"net", net_column}})
+    grid->addWidget(styled_figure(fields().make(row_field(name, row)), 4), grid_row, column, rows_spanned, 1,
+                    Qt::AlignCenter);
+}
+
+QLineEdit* ScoreDialog::hole_cell(int row, int hole) const {
+  return qobject_cast<QLineEdit*>(widget_for(ScoreEntryModel::hole_field(row, hole)));
+}
+
+int ScoreDialog::cell_green(int row, int hole) const {
+  auto it = greens_.find(hole_cell(row, hole));
+  return it == greens_.end() ? 0 : it->second;
+}
+
+void ScoreDialog::refresh_extras() {
+  for (const auto& [cell, place] : cells_) {
+    const int green = par_mark_green(scores_.cell_mark(place.first, place.second));
+    int& shown = greens_[cell];
+    if (green == shown) continue;
+    shown = green;
+    auto* edit = static_cast<QLineEdit*>(cell);
+    edit->setStyleSheet(green == 0 ? QString()
+                                   : QString("QLineEdit { border: 2px solid rgb(0, %1, 0); }").arg(green));
+  }
+}
+
+// The cursor entering a cell of a row without a golfer passes on to the next row.
+bool ScoreDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    auto it = cells_.find(watched);
+    if (it != cells_.end()) {
+      const std::string here = ScoreEntryModel::hole_field(it->second.first, it->second.second);
+      scores_.enter_cell(it->second.first, it->second.second);
+      if (scores_.focus() != here) fields().focus(scores_.focus());
+    }
+  }
+  return FormDialog::eventFilter(watched, event);
+}
+
+}  // namespace quillon::shell
