@@ -20,7 +20,7 @@ namespace {
                                             context.parent);
     });
 
-constexpr int hole_cell_chars = 4;
+constexpr int hole_cell_chars = 3;
 constexpr int front_nine = 9;
 constexpr int out_column = 10;  // holes 1..9 sit in columns 1..9
 constexpr int in_column = 20;   // holes 10..18 in columns 11..19
@@ -189,6 +189,7 @@ QLayout* CourseDialog::hole_grid() {
     }
     ++row;
   }
+  grid->setColumnStretch(total_column + 1, 1);
   return grid;
 }
 

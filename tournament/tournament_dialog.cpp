@@ -199,6 +199,7 @@ void TournamentDialogModel::load_fields() {
   field("best_balls").index = balls >= 1 && balls <= 5 ? balls - 1 : 0;
   show_format_controls();
   show_start_type_controls();
+  show_division_rows();
 }
 
 int TournamentDialogModel::selected_format() const {
@@ -230,6 +231,14 @@ void TournamentDialogModel::show_start_type_controls() {
   field("first_shotgun_groups").visible = double_shotgun;
   field("last_tee_time").label = double_shotgun ? "and" : "To";
   field("shotgun_holes").visible = start == static_cast<int>(StartType::shotgun) || double_shotgun;
+}
+
+// Only the divisions in use show their tee, allowance and limit.
+void TournamentDialogModel::show_division_rows() {
+  const int count = index("division_count") + 1;
+  for (int d = 1; d <= 10; ++d)
+    for (const char* base : {"division_tee", "division_allowance", "division_handicap_limit"})
+      field(division_field(base, d)).visible = d <= count;
 }
 
 void TournamentDialogModel::recompute_last_tee_time() {
@@ -273,6 +282,7 @@ void TournamentDialogModel::on_format_chosen() {
     field("callaway_division").index = index("division_count");
   }
   show_format_controls();
+  show_division_rows();
 }
 
 void TournamentDialogModel::on_course_chosen() {
@@ -302,6 +312,8 @@ void TournamentDialogModel::on_changed(Field& f) {
     if (f.index == static_cast<int>(StartType::double_shotgun)) field("first_shotgun_groups").text = text("group_count");
     show_start_type_controls();
     recompute_last_tee_time();
+  } else if (n == "division_count") {
+    show_division_rows();
   } else if (n == "group_count" || n == "first_tee_time" || n == "tee_interval") {
     recompute_last_tee_time();
   } else if (n == "blocked_from") {

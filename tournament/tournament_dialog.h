@@ -36,6 +36,7 @@ class TournamentDialogModel : public DialogModel {
   void load_fields();
   void show_format_controls();
   void show_start_type_controls();
+  void show_division_rows();
   void recompute_last_tee_time();
   void on_group_size_typed(Field& field);
   void on_format_chosen();
