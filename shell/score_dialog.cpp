@@ -64,7 +64,11 @@ ScoreDialog::ScoreDialog(ScoreEntryModel& model, HelpTopicFn show_help, QWidget*
   grid->setVerticalSpacing(3);
   if (model.team_window()) team_row(grid, tab_order);
   else golfer_rows(grid, tab_order);
-  grid->setColumnMinimumWidth(nine_total_column, 8);
+  // The headings of the last columns are wider than their figures.
+  for (int column = division_column; column < column_count; ++column) {
+    QLayoutItem* top = grid->itemAtPosition(0, column);
+    if (top && top->widget()) grid->setColumnMinimumWidth(column, top->widget()->sizeHint().width() + 8);
+  }
   grid->setColumnStretch(column_count, 1);
   outer->addLayout(grid);
   outer->addStretch();
@@ -137,8 +141,8 @@ void ScoreDialog::team_row(QGridLayout* grid, std::vector<QWidget*>& tab_order) 
   place_holes(grid, 1, 1, 1, tab_order);
   place_holes(grid, 3, 1, holes_per_line + 1, tab_order);
   styled_figure(fields().make(row_field("handicap_index", 1)), 5);
-  grid->addWidget(fields().widget(row_field("handicap_index", 1)), 1, index_column, 3, 1, Qt::AlignCenter);
-  place_figures(grid, 1, 3, 1);
+  grid->addWidget(fields().widget(row_field("handicap_index", 1)), 1, index_column, Qt::AlignCenter);
+  place_figures(grid, 1, 1, 1);
 }
 
 void ScoreDialog::place_holes(QGridLayout* grid, int grid_row, int row, int first_hole,

@@ -10,7 +10,6 @@
 
 #include "shell/dialog_registry.h"
 #include "shell/form_layout.h"
-#include "shell/qt_text.h"
 
 namespace quillon::shell {
 
@@ -49,8 +48,12 @@ TournamentDialog::TournamentDialog(TournamentDialogModel& model, HelpTopicFn sho
   outer->setSpacing(6);
   auto* columns = new QHBoxLayout;
   columns->setSpacing(24);
-  columns->addLayout(identity_column());
-  columns->addLayout(format_column(), 1);
+  QLayout* identity = identity_column();
+  QLayout* format = format_column();
+  identity->setAlignment(Qt::AlignTop);
+  format->setAlignment(Qt::AlignTop);
+  columns->addLayout(identity);
+  columns->addLayout(format, 1);
   outer->addLayout(columns);
   auto* line = new QFrame;
   line->setFrameShape(QFrame::HLine);
@@ -80,10 +83,7 @@ QLayout* TournamentDialog::identity_column() {
   QWidget* date_edit = fields().make("date");
   fit_to_chars(date_edit, 10);
   auto* calendar = static_cast<QPushButton*>(fields().make("choose_date"));
-  calendar->setText({});
   calendar->setIcon(calendar_icon());
-  calendar->setToolTip(qt_text(model().find("choose_date")->label));
-  calendar->setAccessibleName(calendar->toolTip());
   date->addWidget(date_edit);
   date->addWidget(calendar);
   date->addStretch();
@@ -99,7 +99,6 @@ QLayout* TournamentDialog::identity_column() {
   add_row(grid, row++, "course");
   add_row(grid, row++, "default_gender");
   for (const char* name : {"user_stat1_name", "user_stat2_name"}) fit_to_chars(add_row(grid, row++, name), 16);
-  grid->setRowStretch(row, 1);
   return grid;
 }
 
@@ -115,7 +114,6 @@ QLayout* TournamentDialog::format_column() {
   column->addSpacing(4);
   column->addLayout(divisions_table());
   column->addLayout(format_extras());
-  column->addStretch();
   return column;
 }
 
