@@ -10,6 +10,9 @@
 #include "courses/course_commands.h"
 #include "courses/tee_consolidation.h"
 #include "handicap/stableford_settings.h"
+#include "report/field_report_commands.h"
+#include "scoring/score_golfer.h"
+#include "tournament/score_commands.h"
 #include "tournament/formats.h"
 #include "tournament/golfer_commands.h"
 #include "tournament/tournament_commands.h"
@@ -62,6 +65,11 @@ CommandRegistry build_registry() {
   r.add({1402}, [](State& s, int) { change_golfers_summary(s); });
   r.add({1403}, [](State& s, int) { change_golfers_detail(s); });
   r.add({1703}, [](State& s, int) { custom_stableford_configuration(s); });
+  r.add({1602, 1603, 1604, 1605, 1606, 1616, 1617, 1623, 1627, 1628, 1637, 1638},
+        [](State& s, int n) { run_field_report_command(s, n); });
+  auto engine = [](State& s, int slot) { return score_golfer(s, slot, false); };
+  r.add({1305, 987}, [engine](State& s, int) { add_scores(s, engine); });
+  r.add({1404}, [engine](State& s, int) { change_scores(s, engine); });
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
   return r;
 }

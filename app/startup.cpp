@@ -10,6 +10,7 @@
 #include "core/fixed_text.h"
 #include "core/help_topics.h"
 #include "core/messages.h"
+#include "core/native_path.h"
 #include "core/text.h"
 #include "core/window_title.h"
 #include "courses/course_startup.h"
@@ -47,7 +48,8 @@ void repair_default_format(State& state) {
 
 void set_ravelin_path(State& state) {
   if (state.import_settings.import_source == 0)
-    state.ravelin_path = field_text(state.import_settings.ravelin_folder) + "\\rvwin4.dat";
+    state.ravelin_path =
+        (native_path(field_text(state.import_settings.ravelin_folder), user_home_folder()) / "rvwin4.dat").string();
   else if (state.import_settings.import_source == 9)
     state.ravelin_path = field_text(state.system.club_id) + ".crs";
 }

@@ -178,3 +178,18 @@ TEST(Startup, GettingStartedReminderOnlyForTheDesktop) {
 
 }  // namespace
 }  // namespace quillon
+
+#include "core/native_path.h"
+
+namespace quillon {
+namespace {
+
+TEST(Startup, StoredWindowsFoldersMapIntoTheUsersHome) {
+  EXPECT_EQ(native_path("c:\\rv4", "/home/pro"), std::filesystem::path("/home/pro/rv4"));
+  EXPECT_EQ(native_path("D:\\clubs\\rv4", "/home/pro"), std::filesystem::path("/home/pro/clubs/rv4"));
+  EXPECT_EQ(native_path("/srv/ravelin", "/home/pro"), std::filesystem::path("/srv/ravelin"));
+  EXPECT_EQ(native_path("data\\rv4", "/home/pro"), std::filesystem::path("data/rv4"));
+}
+
+}  // namespace
+}  // namespace quillon
