@@ -55,6 +55,7 @@ QLabel* FieldWidgets::caption(const std::string& name, const QString& text) {
   auto* label = new QLabel(text.isEmpty() ? qt_text(field->label) : text);
   label->setBuddy(widget);
   shown_[name].captions.push_back(label);
+  if (text.isEmpty()) shown_[name].label_captions.push_back(label);
   refresh_field(*field, shown_[name]);
   return label;
 }
@@ -188,6 +189,7 @@ void FieldWidgets::refresh_field(const Field& f, Shown& shown) {
   // Hidden, not shown: a widget not yet placed in a window must not pop up as one.
   if (!f.visible) w->setVisible(false);
   else if (w->parentWidget()) w->setVisible(true);
+  for (QLabel* caption : shown.label_captions) caption->setText(qt_text(f.label));
   for (QLabel* caption : shown.captions) {
     if (!f.visible) caption->setVisible(false);
     else if (caption->parentWidget()) caption->setVisible(true);

@@ -29,7 +29,8 @@ class FieldWidgets : public QObject {
   // The field's widget, made on first use: a line edit, text box, combo box,
   // list, tick box (with its label), push button or label.
   QWidget* make(const std::string& name);
-  // A caption for the field: the given text, or the field's label when empty.
+  // A caption for the field: the given text, or (when empty) the field's
+  // label, kept in line with it.
   QLabel* caption(const std::string& name, const QString& text = {});
   // Names a widget that is no field (the dialog's OK button as "ok").
   void add_other(const std::string& name, QWidget* widget) { others_[name] = widget; }
@@ -43,6 +44,7 @@ class FieldWidgets : public QObject {
   struct Shown {
     QWidget* widget = nullptr;
     std::vector<QLabel*> captions;
+    std::vector<QLabel*> label_captions;  // those showing the field's label, which typing may change
     std::vector<std::string> options;  // the options a list shows, to refill it only when they change
   };
 
