@@ -1,12 +1,36 @@
 #include "scoring/ranking.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <numeric>
+#include <string_view>
 
 namespace quillon {
 
 void sort_by_key(std::vector<ResultRow>& rows) {
-  std::stable_sort(rows.begin(), rows.end(), [](const ResultRow& a, const ResultRow& b) { return a.key < b.key; });
+  // The keys are copied side by side and sorted with their positions; each row
+  // then moves once. Rows are large, and comparing through them misses the cache.
+  struct Entry {
+    std::array<char, 52> key;
+    std::uint8_t length;
+    std::uint32_t position;
+  };
+  std::vector<Entry> entries(rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    Entry& e = entries[i];
+    e.length = static_cast<std::uint8_t>(std::min(rows[i].key.size(), e.key.size()));
+    std::memcpy(e.key.data(), rows[i].key.data(), e.length);
+    e.position = static_cast<std::uint32_t>(i);
+  }
+  std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    return std::string_view(a.key.data(), a.length) < std::string_view(b.key.data(), b.length);
+  });
+  std::vector<ResultRow> sorted;
+  sorted.reserve(rows.size());
+  for (const Entry& e : entries) sorted.push_back(std::move(rows[e.position]));
+  rows = std::move(sorted);
 }
 
 void assign_ranks(std::vector<ResultRow>& rows) {

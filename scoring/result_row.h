@@ -1,6 +1,6 @@
 #pragma once
 // One ranked line of the results: a golfer, or a team from its first slot.
-#include <optional>
+#include <memory>
 #include <string>
 
 #include "core/records/golfer_entry.h"
@@ -18,7 +18,7 @@ struct ResultRow {
   bool manual_winner = false;
   int rank = 0;
   GolferEntry entry{};    // the scored entry (a team's card)
-  std::optional<TeamScore> team;
+  std::shared_ptr<const TeamScore> team;  // the team row, for team formats
 };
 
 }  // namespace quillon

@@ -27,6 +27,7 @@ class Builder {
   bool run() {
     read_field();
     tees_.load(state_);
+    r_.rows.reserve(static_cast<std::size_t>(field_.size()) * group_size());
     if (!check_division_ratings(state_, tees_, field_)) return false;
     if (r_.teams && r_.division != 0) included_ = team_division_check(state_, r_.division);
     for (int g = 1; g <= static_cast<int>(field_.size()); ++g) {
@@ -124,7 +125,7 @@ class Builder {
     ResultRow row = row_of(group, 1);
     row.key = team_sort_key(state_, tees_, team);
     if (r_.report_type == report_type::gross_and_net) row.gross_key = team_sort_key(state_, tees_, team, true);
-    row.team = team;
+    row.team = std::make_shared<const TeamScore>(team);
     r_.rows.push_back(std::move(row));
   }
 

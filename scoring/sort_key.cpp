@@ -1,22 +1,11 @@
 #include "scoring/sort_key.h"
 
-#include <algorithm>
-#include <cstdio>
 
 #include "scoring/format_rules.h"
+#include "scoring/key_digits.h"
 #include "scoring/tie_break.h"
 
 namespace quillon {
-
-namespace {
-
-std::string three_digits(int value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%03d", std::clamp(value, 0, 999));
-  return text;
-}
-
-}  // namespace
 
 int primary_value(const TournamentHeader& header, const GolferEntry& golfer, int report_type) {
   switch (header.format) {
@@ -28,21 +17,26 @@ int primary_value(const TournamentHeader& header, const GolferEntry& golfer, int
 }
 
 std::string handicap_preference(const TournamentHeader& header, const GolferEntry& golfer) {
-  if (!prefers_lower_handicap(header, golfer.division)) return "00";
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d", std::clamp(golfer.handicap_index / 10, 0, 99));
-  return text;
+  KeyText text;
+  text.field(prefers_lower_handicap(header, golfer.division) ? golfer.handicap_index / 10 : 0, 2);
+  return text.str();
 }
 
 std::string golfer_sort_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
                             const GolferEntry& golfer, char sex, int report_type) {
-  return three_digits(primary_value(header, golfer, report_type)) + handicap_preference(header, golfer) +
-         tie_break_digits(header, tee, system, golfer, sex);
+  KeyText key;
+  key.field(primary_value(header, golfer, report_type), 3);
+  key.field(prefers_lower_handicap(header, golfer.division) ? golfer.handicap_index / 10 : 0, 2);
+  append_tie_break_digits(key, header, tee, system, golfer, sex);
+  return key.str();
 }
 
 std::string golfer_gross_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
                              const GolferEntry& golfer, char sex) {
-  return three_digits(golfer.gross_score) + tie_break_digits(header, tee, system, golfer, sex, true);
+  KeyText key;
+  key.field(golfer.gross_score, 3);
+  append_tie_break_digits(key, header, tee, system, golfer, sex, true);
+  return key.str();
 }
 
 }  // namespace quillon

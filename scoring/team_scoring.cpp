@@ -1,7 +1,6 @@
 #include "scoring/team_scoring.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/state.h"
 #include "handicap/callaway.h"
@@ -11,6 +10,7 @@
 #include "handicap/tee_values.h"
 #include "scoring/division_tees.h"
 #include "scoring/format_rules.h"
+#include "scoring/key_digits.h"
 #include "scoring/score_golfer.h"
 #include "tournament/field.h"
 #include "tournament/header_options.h"
@@ -231,19 +231,15 @@ TieBreakRow team_tie_break_row(const State& state, const DivisionTees& tees, con
 std::string team_sort_key(const State& state, const DivisionTees& tees, const TeamScore& team, bool gross_values) {
   int primary = gross_values ? team.gross_total : team.total;
   if (state.header.format == 26 && !gross_values) primary = 999 - team.total;
-  char text[8];
-  std::snprintf(text, sizeof text, "%03d", std::clamp(primary, 0, 999));
+  KeyText key;
+  key.field(primary, 3);
+  if (state.header.format == 19 && !gross_values)
+    key.field(state.group.entries[0].team_handicap, 2);  // the lower team handicap wins a tie
+  else
+    key.repeat(' ', 2);
   int method = header_options::tie_break(state.header);
-  std::string key = text;
-  if (state.header.format == 19 && !gross_values) {
-    // Ambrose prefers the lower team handicap, like the computed formats.
-    std::snprintf(text, sizeof text, "%02d", std::clamp<int>(state.group.entries[0].team_handicap, 0, 99));
-    key += text;
-  } else {
-    key += "  ";
-  }
-  key += tie_break_digits(team_tie_break_row(state, tees, team, method, gross_values), method);
-  return key;
+  append_tie_break_digits(key, team_tie_break_row(state, tees, team, method, gross_values), method);
+  return key.str();
 }
 
 }  // namespace quillon

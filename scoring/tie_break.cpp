@@ -1,27 +1,18 @@
 #include "scoring/tie_break.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "handicap/course_handicap.h"
 #include "handicap/stableford.h"
 #include "handicap/stroke_allocation.h"
 #include "handicap/tee_values.h"
 #include "scoring/format_rules.h"
+#include "scoring/key_digits.h"
 #include "tournament/header_options.h"
 
 namespace quillon {
 
 namespace {
-
-void append_field(std::string& out, int value, int width) {
-  char text[8];
-  if (width == 2)
-    std::snprintf(text, sizeof text, "%02d", std::clamp(value, 0, 99));
-  else
-    std::snprintf(text, sizeof text, "%03d", std::clamp(value, 0, 999));
-  out += text;
-}
 
 int sum_of_last(const TieBreakRow& row, int n) {
   int sum = 0;
@@ -38,21 +29,21 @@ int share_of(const TieBreakRow& row, int n) {
   return 0;
 }
 
-void count_back_digits(const TieBreakRow& row, std::string& out) {
-  for (int hole = 18; hole >= 1; --hole) append_field(out, hole > row.hole_count ? 0 : row.values[hole - 1], 2);
+void count_back_digits(const TieBreakRow& row, KeyText& out) {
+  for (int hole = 18; hole >= 1; --hole) out.field(hole > row.hole_count ? 0 : row.values[hole - 1], 2);
 }
 
-void last_9631_digits(const TieBreakRow& row, std::string& out) {
+void last_9631_digits(const TieBreakRow& row, KeyText& out) {
   const int scale = row.share == ShareUnit::tenths ? 10 : 1;
-  for (int n : {9, 6, 3, 1}) append_field(out, sum_of_last(row, n) * scale - share_of(row, n), 3);
-  for (int i = 0; i < 8; ++i) out += "000";
+  for (int n : {9, 6, 3, 1}) out.field(sum_of_last(row, n) * scale - share_of(row, n), 3);
+  out.repeat('0', 24);
 }
 
-void australian_digits(const TieBreakRow& row, std::string& out) {
-  for (int n : {9, 6, 3}) append_field(out, sum_of_last(row, n), 3);
+void australian_digits(const TieBreakRow& row, KeyText& out) {
+  for (int n : {9, 6, 3}) out.field(sum_of_last(row, n), 3);
   for (int back = 0; back < 9; ++back) {
     int hole = row.hole_count - back;
-    append_field(out, hole >= 1 ? row.values[hole - 1] : 0, 3);
+    out.field(hole >= 1 ? row.values[hole - 1] : 0, 3);
   }
 }
 
@@ -82,16 +73,19 @@ int handicap_share_tenths(int h, int n) {
   }
 }
 
-std::string tie_break_digits(const TieBreakRow& row, int method) {
-  std::string out;
-  out.reserve(tie_break_digit_count);
+void append_tie_break_digits(KeyText& out, const TieBreakRow& row, int method) {
   switch (method) {
     case tie_break_method::count_back: count_back_digits(row, out); break;
     case tie_break_method::last_9631: last_9631_digits(row, out); break;
     case tie_break_method::australian: australian_digits(row, out); break;
-    default: out.assign(tie_break_digit_count, '0'); break;
+    default: out.repeat('0', tie_break_digit_count); break;
   }
-  return out;
+}
+
+std::string tie_break_digits(const TieBreakRow& row, int method) {
+  KeyText out;
+  append_tie_break_digits(out, row, method);
+  return out.str();
 }
 
 TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
@@ -137,11 +131,21 @@ TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRec
   return row;
 }
 
+void append_tie_break_digits(KeyText& out, const TournamentHeader& header, const CourseRecord& tee,
+                             const SystemRecord& system, const GolferEntry& golfer, char sex, bool gross_values) {
+  int method = header_options::tie_break(header);
+  if (method == tie_break_method::none) {
+    out.repeat('0', tie_break_digit_count);
+    return;
+  }
+  append_tie_break_digits(out, golfer_tie_break_row(header, tee, system, golfer, sex, method, gross_values), method);
+}
+
 std::string tie_break_digits(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
                              const GolferEntry& golfer, char sex, bool gross_values) {
-  int method = header_options::tie_break(header);
-  if (method == tie_break_method::none) return std::string(tie_break_digit_count, '0');
-  return tie_break_digits(golfer_tie_break_row(header, tee, system, golfer, sex, method, gross_values), method);
+  KeyText out;
+  append_tie_break_digits(out, header, tee, system, golfer, sex, gross_values);
+  return out.str();
 }
 
 }  // namespace quillon

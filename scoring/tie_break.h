@@ -8,6 +8,7 @@
 #include "core/records/golfer_entry.h"
 #include "core/records/system_record.h"
 #include "core/records/tournament_header.h"
+#include "scoring/key_digits.h"
 
 namespace quillon {
 
@@ -41,6 +42,7 @@ struct TieBreakRow {
 
 // The digits of a method for a row; fields are held to their width.
 std::string tie_break_digits(const TieBreakRow& row, int method);
+void append_tie_break_digits(KeyText& out, const TieBreakRow& row, int method);
 
 // The row of a scored golfer: net values (hole score less the strokes of the
 // golfer's course handicap), gross for "Gross Scores" and System 36, capped at
@@ -53,5 +55,8 @@ TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRec
 // The digits of a scored golfer by the tournament's method.
 std::string tie_break_digits(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
                              const GolferEntry& golfer, char sex, bool gross_values = false);
+void append_tie_break_digits(KeyText& out, const TournamentHeader& header, const CourseRecord& tee,
+                             const SystemRecord& system, const GolferEntry& golfer, char sex,
+                             bool gross_values = false);
 
 }  // namespace quillon

@@ -259,7 +259,7 @@ TEST(Results, TeamsAreRankedFromTheirFirstSlot) {
   EXPECT_TRUE(all.teams);
   EXPECT_EQ(lines(all), (std::vector<Line>{{"B1", 1}, {"A1", 2}}));
   EXPECT_EQ(all.rows[0].key.substr(0, 5), "071  ");
-  ASSERT_TRUE(all.rows[0].team.has_value());
+  ASSERT_TRUE(all.rows[0].team != nullptr);
   EXPECT_EQ(all.rows[0].team->row[0], 3);
   EXPECT_EQ(all.disqualified, std::vector<std::string>{"D1"});
   EXPECT_EQ(home.ui.message_texts(),

@@ -1,0 +1,139 @@
+// Building results for a full field (800 golfers in 200 groups of 4, net
+// scores, count back) and for 200 four-ball teams, next to reading the same
+// field from the file: building results should cost at most twice the reading.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <array>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "core/database.h"
+#include "core/database_startup.h"
+#include "core/fixed_text.h"
+#include "core/scripted_ui.h"
+#include "scoring/results.h"
+#include "tournament/header_options.h"
+
+namespace {
+
+using namespace quillon;
+
+constexpr int group_count = 200;
+constexpr int group_size = 4;
+constexpr int net_tournament = 1;
+constexpr int four_ball_tournament = 2;
+
+void write_course(State& state) {
+  std::memset(&state.course, 0, sizeof state.course);
+  set_field_text(state.course.course_name, "Quarry Hills");
+  set_field_text(state.course.tee_name, "White");
+  state.course.hole_count = 18;
+  constexpr std::array<int, 9> nine = {4, 4, 3, 5, 4, 4, 3, 5, 4};
+  for (int i = 0; i < 18; ++i) {
+    state.course.men_par[i] = state.course.women_par[i] = static_cast<std::int8_t>(nine[i % 9]);
+    state.course.men_hcp_hole[i] = state.course.women_hcp_hole[i] = static_cast<std::int8_t>(i + 1);
+  }
+  state.course.men_total_par = state.course.women_total_par = 72;
+  state.course.men_slope = state.course.women_slope = 125;
+  state.course.men_rating = state.course.women_rating = 715;
+  write_record(state, RecordKind::course, 1);
+}
+
+void write_field(State& state, int tournament, int format) {
+  std::memset(&state.header, 0, sizeof state.header);
+  set_field_text(state.header.name, "Field " + std::to_string(tournament));
+  state.header.date_year = 126;
+  state.header.date_month = 12;
+  state.header.date_day = 7;
+  state.header.format = static_cast<std::uint8_t>(format);
+  state.header.group_size = group_size;
+  state.header.group_count = group_count;
+  state.header.division_count = 1;
+  state.header.default_gender = 'M';
+  state.header.results_limit = 400;
+  for (int d = 0; d < 10; ++d) {
+    state.header.division_tee[d] = 1;
+    state.header.division_allowance[d] = 100;
+  }
+  header_options::set_tie_break(state.header, 0);
+  header_options::set_best_balls(state.header, 2);
+  write_record(state, RecordKind::tournament, tournament);
+  for (int g = 1; g <= group_count; ++g) {
+    std::memset(&state.group, 0, sizeof state.group);
+    for (int slot = 0; slot < group_size; ++slot) {
+      GolferEntry& e = state.group.entries[slot];
+      int n = (g - 1) * group_size + slot;
+      set_field_text(e.name, "Golfer " + std::to_string(n));
+      e.gender = 'M';
+      e.division = 1;
+      e.handicap_index = static_cast<std::int16_t>((n * 37) % 360);
+      for (int h = 0; h < 18; ++h) e.hole_scores[h] = static_cast<std::int8_t>(3 + (n * 7 + h * 11) % 5);
+    }
+    write_record(state, RecordKind::group, g);
+  }
+}
+
+struct ScoredField {
+  ScoredField() : clock(DateTime{2026, 12, 7}) {
+    home = std::filesystem::temp_directory_path() / ("quillon-results-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(home);
+    state = std::make_unique<State>(ui, clock, home);
+    open_or_create_database(*state);
+    read_configuration(*state);
+    finish_database_startup(*state);
+    write_course(*state);
+    state->course_count = 1;
+    state->tournament_count = 2;
+    resize_database(*state);
+    write_field(*state, net_tournament, 2);
+    write_field(*state, four_ball_tournament, 10);
+  }
+  ~ScoredField() {
+    state.reset();
+    std::filesystem::remove_all(home);
+  }
+  ScriptedUi ui;
+  FixedClock clock;
+  std::filesystem::path home;
+  std::unique_ptr<State> state;
+};
+
+ScoredField& scored_field() {
+  static ScoredField field;
+  return field;
+}
+
+void BM_ReadField(benchmark::State& bench) {
+  State& state = *scored_field().state;
+  read_record(state, RecordKind::tournament, net_tournament);
+  for (auto _ : bench) {
+    int bytes = 0;
+    for (int g = 1; g <= group_count; ++g) bytes += read_record(state, RecordKind::group, g);
+    benchmark::DoNotOptimize(bytes);
+  }
+}
+BENCHMARK(BM_ReadField)->Unit(benchmark::kMicrosecond);
+
+void build(benchmark::State& bench, int tournament, std::size_t expected_rows) {
+  ScoredField& field = scored_field();
+  State& state = *field.state;
+  for (auto _ : bench) {
+    read_record(state, RecordKind::tournament, tournament);
+    Results results = build_results(state, report_type::traditional, 0);
+    benchmark::DoNotOptimize(results.rows.data());
+    if (results.rows.size() != expected_rows) bench.SkipWithError("rows were lost");
+  }
+  if (!field.ui.messages.empty()) bench.SkipWithError("the build showed a message");
+}
+
+void BM_BuildNetResults(benchmark::State& bench) { build(bench, net_tournament, group_count * group_size); }
+BENCHMARK(BM_BuildNetResults)->Unit(benchmark::kMicrosecond);
+
+void BM_BuildFourBallResults(benchmark::State& bench) { build(bench, four_ball_tournament, group_count); }
+BENCHMARK(BM_BuildFourBallResults)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
