@@ -11,6 +11,7 @@
 #include "courses/tee_consolidation.h"
 #include "handicap/stableford_settings.h"
 #include "report/field_report_commands.h"
+#include "scoring/manual_winner.h"
 #include "scoring/score_golfer.h"
 #include "tournament/score_commands.h"
 #include "tournament/formats.h"
@@ -70,6 +71,7 @@ CommandRegistry build_registry() {
   auto engine = [](State& s, int slot) { return score_golfer(s, slot, false); };
   r.add({1305, 987}, [engine](State& s, int) { add_scores(s, engine); });
   r.add({1404}, [engine](State& s, int) { change_scores(s, engine); });
+  r.add({1413}, [](State& s, int) { manually_specify_winner(s); });
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
   return r;
 }
