@@ -9,15 +9,9 @@ State::State(Ui& ui_, const Clock& clock_, std::filesystem::path home)
 }
 
 void State::refresh_today() {
-  DateTime now = clock.now();
-  today.year = now.year;
-  today.month = now.month;
-  today.day = now.day;
-  today.hour = now.hour;
-  today.minute = now.minute;
-  today.second = now.second;
-  today.weekday = weekday(now.year, now.month, now.day);
-  today.day_number = day_number(now.year, now.month, now.day);
+  static_cast<DateTime&>(today) = clock.now();
+  today.weekday = weekday(today.year, today.month, today.day);
+  today.day_number = day_number(today.year, today.month, today.day);
 }
 
 }  // namespace quillon

@@ -28,13 +28,8 @@ enum class RecordKind {
   desktop_message = 10,
 };
 
-struct Today {
-  int year = 1980;  // full year
-  int month = 1;
-  int day = 1;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
+// The clock's date and time with the two values derived from them.
+struct Today : DateTime {
   int weekday = 0;  // 0 = Sunday
   int day_number = 1;
 };
