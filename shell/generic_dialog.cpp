@@ -2,14 +2,9 @@
 
 #include <algorithm>
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -23,29 +18,19 @@ bool has_separate_caption(FieldKind kind) {
   return kind != FieldKind::check && kind != FieldKind::button && kind != FieldKind::label;
 }
 
-QStringList qt_options(const std::vector<std::string>& options) {
-  QStringList out;
-  for (const auto& o : options) out << qt_text(o);
-  return out;
-}
-
-std::string selection_text(const QListWidget* list) {
-  std::string out;
-  for (int i = 0; i < list->count(); ++i) {
-    if (!list->item(i)->isSelected()) continue;
-    if (!out.empty()) out += ",";
-    out += "#" + std::to_string(i + 1);
-  }
-  return out;
-}
-
 }  // namespace
 
 GenericDialog::GenericDialog(DialogModel& model, HelpTopicFn show_help, QWidget* parent)
-    : ModelDialog(model, std::move(show_help), parent) {
+    : ModelDialog(model, std::move(show_help), parent),
+      fields_(model,
+              [this](const std::string& focus_before) {
+                refresh();
+                if (this->model().focus() != focus_before) fields_.focus(this->model().focus());
+              },
+              this) {
   build();
   refresh();
-  if (!model.focus().empty()) move_focus_to(model.focus());
+  if (!model.focus().empty()) fields_.focus(model.focus());
 }
 
 namespace {
@@ -97,14 +82,11 @@ void GenericDialog::build() {
         outer->addLayout(form);
       }
       QWidget* widget = make_widget(f);
-      QLabel* caption = has_separate_caption(f.kind) && !f.label.empty() ? new QLabel(qt_text(f.label)) : nullptr;
-      if (caption) {
-        caption->setBuddy(widget);
-        form->addRow(caption, widget);
+      if (has_separate_caption(f.kind) && !f.label.empty()) {
+        form->addRow(fields_.caption(f.name), widget);
       } else {
         form->addRow(widget);
       }
-      shown_[f.name] = Shown{widget, caption};
       ++i;
       continue;
     }
@@ -132,177 +114,37 @@ void GenericDialog::build() {
         grid_row += captioned ? 2 : 1;
       }
       QWidget* widget = make_widget(*field);
-      QLabel* caption = nullptr;
       if (!row.number.empty()) {
         widget->setToolTip(qt_text(field->label));
       } else if (has_separate_caption(field->kind) && !field->label.empty()) {
-        caption = new QLabel(qt_text(field->label));
-        caption->setBuddy(widget);
-        table->addWidget(caption, grid_row, column, Qt::AlignLeft | Qt::AlignBottom);
+        table->addWidget(fields_.caption(field->name), grid_row, column, Qt::AlignLeft | Qt::AlignBottom);
       }
       table->addWidget(widget, grid_row + (captioned ? 1 : 0), column, Qt::AlignLeft);
-      shown_[field->name] = Shown{widget, caption};
       ++column;
     }
     grid_row += captioned ? 2 : 1;
   }
 
-  buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  if (model().help_topic() > 0) buttons_->addButton(QDialogButtonBox::Help);
-  connect(buttons_, &QDialogButtonBox::accepted, this, &GenericDialog::accept);
-  connect(buttons_, &QDialogButtonBox::rejected, this, &GenericDialog::reject);
-  connect(buttons_, &QDialogButtonBox::helpRequested, this, &GenericDialog::show_help);
-  outer->addWidget(buttons_);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  if (model().help_topic() > 0) buttons->addButton(QDialogButtonBox::Help);
+  connect(buttons, &QDialogButtonBox::accepted, this, &GenericDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &GenericDialog::reject);
+  connect(buttons, &QDialogButtonBox::helpRequested, this, &GenericDialog::show_help);
+  fields_.add_other("ok", buttons->button(QDialogButtonBox::Ok));
+  fields_.add_other("cancel", buttons->button(QDialogButtonBox::Cancel));
+  outer->addWidget(buttons);
 }
 
+// The field's widget with the width its length asks for.
 QWidget* GenericDialog::make_widget(const Field& f) {
-  const std::string name = f.name;
-  switch (f.kind) {
-    case FieldKind::text: {
-      auto* edit = new QLineEdit;
-      if (f.max_length > 0) {
-        edit->setMaxLength(f.max_length);
-        int chars = std::min(f.max_length, 40) + 1;
-        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(chars, '0')) + 12);
-        if (!f.group.empty()) edit->setMaximumWidth(edit->minimumWidth() + 8);
-      }
-      connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& t) { typed(name, record_text(t)); });
-      return edit;
-    }
-    case FieldKind::multiline: {
-      auto* edit = new QPlainTextEdit;
-      edit->setTabChangesFocus(true);
-      connect(edit, &QPlainTextEdit::textChanged, this, [this, name, edit] {
-        if (!refreshing_) typed(name, record_text(edit->toPlainText()));
-      });
-      return edit;
-    }
-    case FieldKind::list: {
-      auto* combo = new QComboBox;
-      connect(combo, &QComboBox::activated, this,
-              [this, name](int i) { typed(name, "#" + std::to_string(i + 1)); });
-      return combo;
-    }
-    case FieldKind::multi_list: {
-      auto* list = new QListWidget;
-      list->setSelectionMode(QAbstractItemView::MultiSelection);
-      connect(list, &QListWidget::itemSelectionChanged, this, [this, name, list] {
-        if (!refreshing_) typed(name, selection_text(list));
-      });
-      return list;
-    }
-    case FieldKind::check: {
-      auto* box = new QCheckBox(qt_text(f.label));
-      connect(box, &QCheckBox::clicked, this, [this, name](bool on) { typed(name, on ? "1" : "0"); });
-      return box;
-    }
-    case FieldKind::button: {
-      auto* button = new QPushButton(qt_text(f.label));
-      button->setAutoDefault(false);
-      connect(button, &QPushButton::clicked, this, [this, name] { pressed(name); });
-      return button;
-    }
-    case FieldKind::label: {
-      auto* label = new QLabel;
-      label->setWordWrap(true);
-      return label;
-    }
+  QWidget* widget = fields_.make(f.name);
+  if (f.kind == FieldKind::text && f.max_length > 0) {
+    int chars = std::min(f.max_length, 40) + 1;
+    widget->setMinimumWidth(widget->fontMetrics().horizontalAdvance(QString(chars, '0')) + 12);
+    if (!f.group.empty()) widget->setMaximumWidth(widget->minimumWidth() + 8);
   }
-  return new QWidget;
-}
-
-QWidget* GenericDialog::widget_for(const std::string& name) const {
-  if (name == "ok") return buttons_->button(QDialogButtonBox::Ok);
-  if (name == "cancel") return buttons_->button(QDialogButtonBox::Cancel);
-  auto it = shown_.find(name);
-  return it == shown_.end() ? nullptr : it->second.widget;
-}
-
-void GenericDialog::typed(const std::string& name, const std::string& value) {
-  model().set(name, value);
-  refresh();
-  // Typing leaves the focus on the field typed into unless a typing rule moved it.
-  if (model().focus() != name) move_focus_to(model().focus());
-}
-
-void GenericDialog::pressed(const std::string& name) {
-  std::string before = model().focus();
-  model().press(name);
-  refresh();
-  if (model().focus() != before) move_focus_to(model().focus());
-}
-
-void GenericDialog::move_focus_to(const std::string& name) {
-  if (QWidget* w = widget_for(name); w && w->isEnabled()) w->setFocus(Qt::OtherFocusReason);
-}
-
-void GenericDialog::refresh() {
-  refreshing_ = true;
-  for (const Field& f : model().fields()) {
-    auto it = shown_.find(f.name);
-    if (it != shown_.end()) refresh_field(f, it->second);
-  }
-  refreshing_ = false;
-}
-
-void GenericDialog::refresh_field(const Field& f, const Shown& shown) {
-  QWidget* w = shown.widget;
-  QSignalBlocker block(w);
-  switch (f.kind) {
-    case FieldKind::text: {
-      auto* edit = static_cast<QLineEdit*>(w);
-      if (edit->text() != qt_text(f.text)) edit->setText(qt_text(f.text));
-      break;
-    }
-    case FieldKind::multiline: {
-      auto* edit = static_cast<QPlainTextEdit*>(w);
-      if (edit->toPlainText() != qt_text(f.text)) {
-        edit->setPlainText(qt_text(f.text));
-        edit->moveCursor(QTextCursor::End);
-      }
-      break;
-    }
-    case FieldKind::list: {
-      auto* combo = static_cast<QComboBox*>(w);
-      QStringList options = qt_options(f.options);
-      QStringList current;
-      for (int i = 0; i < combo->count(); ++i) current << combo->itemText(i);
-      if (current != options) {
-        combo->clear();
-        combo->addItems(options);
-      }
-      combo->setCurrentIndex(f.index);
-      break;
-    }
-    case FieldKind::multi_list: {
-      auto* list = static_cast<QListWidget*>(w);
-      QStringList options = qt_options(f.options);
-      QStringList current;
-      for (int i = 0; i < list->count(); ++i) current << list->item(i)->text();
-      if (current != options) {
-        list->clear();
-        list->addItems(options);
-      }
-      for (int i = 0; i < list->count(); ++i)
-        list->item(i)->setSelected(std::find(f.selected.begin(), f.selected.end(), i) != f.selected.end());
-      break;
-    }
-    case FieldKind::check:
-      static_cast<QCheckBox*>(w)->setChecked(f.checked);
-      break;
-    case FieldKind::button:
-      static_cast<QPushButton*>(w)->setText(qt_text(f.label));
-      break;
-    case FieldKind::label:
-      static_cast<QLabel*>(w)->setText(qt_text(f.text));
-      break;
-  }
-  w->setEnabled(f.enabled);
-  w->setVisible(f.visible);
-  if (shown.caption) {
-    shown.caption->setVisible(f.visible);
-    shown.caption->setEnabled(f.enabled);
-  }
+  if (f.kind == FieldKind::label) static_cast<QLabel*>(widget)->setWordWrap(true);
+  return widget;
 }
 
 }  // namespace quillon::shell
