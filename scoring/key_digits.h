@@ -12,22 +12,25 @@ class KeyText {
   // Appends "%02d" (width 2) or "%03d" (width 3) of the value, held to the
   // field's range so that a key never loses its fixed width.
   void field(int value, int width) {
+    if (length_ + 3 > capacity) return;
     value = std::clamp(value, 0, width == 2 ? 99 : 999);
-    if (width == 3) put(static_cast<char>('0' + value / 100));
-    put(static_cast<char>('0' + value / 10 % 10));
-    put(static_cast<char>('0' + value % 10));
+    if (width == 3) text_[length_++] = static_cast<char>('0' + value / 100);
+    const char* pair = two_digits + 2 * (value % 100);
+    text_[length_++] = pair[0];
+    text_[length_++] = pair[1];
   }
   void repeat(char c, int count) {
-    for (int i = 0; i < count; ++i) put(c);
+    for (int i = 0; i < count && length_ < capacity; ++i) text_[length_++] = c;
   }
   std::string_view view() const { return {text_, length_}; }
   std::string str() const { return std::string(text_, length_); }
 
  private:
   static constexpr std::size_t capacity = 64;  // keys are at most 50 characters
-  void put(char c) {
-    if (length_ < capacity) text_[length_++] = c;
-  }
+  static constexpr const char* two_digits =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
   char text_[capacity];
   std::size_t length_ = 0;
 };

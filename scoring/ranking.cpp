@@ -10,8 +10,9 @@
 namespace quillon {
 
 void sort_by_key(std::vector<ResultRow>& rows) {
-  // The keys are copied side by side and sorted with their positions; each row
-  // then moves once. Rows are large, and comparing through them misses the cache.
+  // The keys are copied side by side and sorted with their positions; the rows
+  // then follow by exchanges in place. Rows are large: comparing through them
+  // misses the cache, and a second list of them would double the memory.
   struct Entry {
     std::array<char, 52> key;
     std::uint8_t length;
@@ -27,10 +28,22 @@ void sort_by_key(std::vector<ResultRow>& rows) {
   std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
     return std::string_view(a.key.data(), a.length) < std::string_view(b.key.data(), b.length);
   });
-  std::vector<ResultRow> sorted;
-  sorted.reserve(rows.size());
-  for (const Entry& e : entries) sorted.push_back(std::move(rows[e.position]));
-  rows = std::move(sorted);
+  // Place i takes row entries[i].position: follow each cycle of the permutation.
+  std::vector<std::uint32_t> source(rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) source[i] = entries[i].position;
+  for (std::size_t start = 0; start < rows.size(); ++start) {
+    if (source[start] == start) continue;
+    ResultRow held = std::move(rows[start]);
+    std::size_t place = start;
+    while (source[place] != start) {
+      std::size_t from = source[place];
+      rows[place] = std::move(rows[from]);
+      source[place] = static_cast<std::uint32_t>(place);
+      place = from;
+    }
+    rows[place] = std::move(held);
+    source[place] = static_cast<std::uint32_t>(place);
+  }
 }
 
 void assign_ranks(std::vector<ResultRow>& rows) {

@@ -25,14 +25,13 @@ class Builder {
   Builder(State& state, Results& results) : state_(state), r_(results) {}
 
   bool run() {
-    read_field();
     tees_.load(state_);
-    r_.rows.reserve(static_cast<std::size_t>(field_.size()) * group_size());
-    if (!check_division_ratings(state_, tees_, field_)) return false;
+    if (!check_division_ratings(state_, tees_)) return false;
     if (r_.teams && r_.division != 0) included_ = team_division_check(state_, r_.division);
-    for (int g = 1; g <= static_cast<int>(field_.size()); ++g) {
-      state_.group = field_[g - 1];
-      state_.current_group = g;
+    const int groups = state_.header.group_count;
+    r_.rows.reserve(static_cast<std::size_t>(groups) * (r_.teams ? 1 : group_size()));
+    for (int g = 1; g <= groups; ++g) {
+      read_record(state_, RecordKind::group, g);
       if (r_.teams)
         add_team(g);
       else
@@ -43,14 +42,6 @@ class Builder {
 
  private:
   int group_size() const { return std::clamp(static_cast<int>(state_.header.group_size), 1, max_group_size); }
-
-  void read_field() {
-    field_.reserve(state_.header.group_count);
-    for (int g = 1; g <= state_.header.group_count; ++g) {
-      read_record(state_, RecordKind::group, g);
-      field_.push_back(state_.group);
-    }
-  }
 
   bool in_division(int group, const GolferEntry& golfer) const {
     if (r_.division == 0) return true;
@@ -132,7 +123,6 @@ class Builder {
   State& state_;
   Results& r_;
   DivisionTees tees_;
-  std::vector<GroupBuffer> field_;
   std::vector<bool> included_;
 };
 

@@ -68,23 +68,32 @@ struct Ranked {
   int member;
 };
 
-// Members by value, lowest first; equal values keep member order.
-std::vector<Ranked> rank_lowest(const std::vector<Member>& members, int hole, bool gross) {
-  std::vector<Ranked> out;
-  for (int i = 0; i < static_cast<int>(members.size()); ++i)
-    out.push_back({gross ? members[i].gross[hole] : members[i].net[hole], i});
-  std::stable_sort(out.begin(), out.end(), [](const Ranked& a, const Ranked& b) { return a.value < b.value; });
-  return out;
-}
+// The members of a team, at most one group.
+struct Members {
+  std::array<Member, max_group_size> list{};
+  int count = 0;
+  void add(const Member& m) { list[count++] = m; }
+};
 
-int sum_first(const std::vector<Ranked>& ranked, int n) {
-  int sum = 0;
-  for (int i = 0; i < n; ++i) sum += i < static_cast<int>(ranked.size()) ? ranked[i].value : missing_ball;
-  return sum;
-}
+// Members by value on a hole, lowest first; equal values keep member order.
+struct RankedHole {
+  std::array<Ranked, max_group_size> items{};
+  int count = 0;
+  int value_at(int i) const { return i < count ? items[i].value : missing_ball; }
+  int sum_first(int n) const {
+    int sum = 0;
+    for (int i = 0; i < n; ++i) sum += value_at(i);
+    return sum;
+  }
+};
 
-int value_at(const std::vector<Ranked>& ranked, int i) {
-  return i < static_cast<int>(ranked.size()) ? ranked[i].value : missing_ball;
+RankedHole rank_lowest(const Members& members, int hole, bool gross) {
+  RankedHole r;
+  for (int i = 0; i < members.count; ++i)
+    r.items[r.count++] = {gross ? members.list[i].gross[hole] : members.list[i].net[hole], i};
+  std::stable_sort(r.items.begin(), r.items.begin() + r.count,
+                   [](const Ranked& a, const Ranked& b) { return a.value < b.value; });
+  return r;
 }
 
 // Best 1-2-3: one ball on a par 5 (or more), two on a par 4, three on a par 3.
@@ -93,54 +102,58 @@ int balls_for_par(int par) {
   return par == 4 ? 2 : 1;
 }
 
-void keep_ranked(TeamScore& team, int hole, const std::vector<Ranked>& ranked, int used) {
-  for (int i = 0; i < static_cast<int>(ranked.size()) && i < max_group_size; ++i)
-    team.ranked[i][hole] = ranked[i].value;
+void keep_ranked(TeamScore& team, int hole, const RankedHole& ranked, int used) {
+  for (int i = 0; i < ranked.count; ++i) team.ranked[i][hole] = ranked.items[i].value;
   team.balls_used[hole] = used;
 }
 
-void combine_hole(const State& state, const CourseRecord& tee, char sex, const std::vector<Member>& members,
-                  int hole, TeamScore& team) {
+void combine_hole(const State& state, const CourseRecord& tee, char sex, const Members& members, int hole,
+                  TeamScore& team) {
   const int format = state.header.format;
-  const int members_count = static_cast<int>(members.size());
-  const int n = std::min(balls_counted(state.header), members_count);
+  const int n = std::min(balls_counted(state.header), members.count);
   switch (format) {
     case 9: case 10: case 30: {
-      auto ranked = rank_lowest(members, hole, false);
-      team.row[hole] = sum_first(ranked, n);
-      team.gross_row[hole] = sum_first(rank_lowest(members, hole, true), n);
+      RankedHole ranked = rank_lowest(members, hole, false);
+      team.row[hole] = ranked.sum_first(n);
+      team.gross_row[hole] = rank_lowest(members, hole, true).sum_first(n);
       keep_ranked(team, hole, ranked, n);
       break;
     }
     case 6: case 22: {
-      auto ranked = rank_lowest(members, hole, false);
-      int used = std::min(balls_for_par(tee_values::par(tee, sex, hole + 1)), members_count);
-      team.row[hole] = sum_first(ranked, used);
-      team.gross_row[hole] = sum_first(rank_lowest(members, hole, true), used);
+      RankedHole ranked = rank_lowest(members, hole, false);
+      int used = std::min(balls_for_par(tee_values::par(tee, sex, hole + 1)), members.count);
+      team.row[hole] = ranked.sum_first(used);
+      team.gross_row[hole] = rank_lowest(members, hole, true).sum_first(used);
       keep_ranked(team, hole, ranked, used);
       break;
     }
     case 27: {
-      auto net = rank_lowest(members, hole, false);
-      auto gross = rank_lowest(members, hole, true);
-      int value = net[0].value + gross[0].value;
-      if (net[0].member == gross[0].member)
-        value = std::min(net[0].value + value_at(gross, 1), value_at(net, 1) + gross[0].value);
+      RankedHole net = rank_lowest(members, hole, false);
+      RankedHole gross = rank_lowest(members, hole, true);
+      int value = net.value_at(0) + gross.value_at(0);
+      if (net.items[0].member == gross.items[0].member)
+        value = std::min(net.value_at(0) + gross.value_at(1), net.value_at(1) + gross.value_at(0));
       team.row[hole] = value;
-      team.gross_row[hole] = sum_first(gross, 2);
+      team.gross_row[hole] = gross.sum_first(2);
       keep_ranked(team, hole, net, 2);
       break;
     }
     case 26: {
-      std::vector<int> points;
-      for (const Member& m : members)
-        if (m.points[hole] >= 0) points.push_back(m.points[hole]);
-      std::stable_sort(points.begin(), points.end(), [](int a, int b) { return a > b; });
+      // Points of the members who played the hole, highest first.
+      std::array<int, max_group_size> points{};
+      int played = 0;
+      for (int i = 0; i < members.count; ++i) {
+        int p = members.list[i].points[hole];
+        if (p < 0) continue;
+        int at = played++;
+        for (; at > 0 && points[at - 1] < p; --at) points[at] = points[at - 1];
+        points[at] = p;
+      }
       int sum = 0;
-      for (int i = 0; i < n && i < static_cast<int>(points.size()); ++i) sum += points[i];
+      for (int i = 0; i < n && i < played; ++i) sum += points[i];
       team.row[hole] = sum;
-      for (int i = 0; i < static_cast<int>(points.size()) && i < max_group_size; ++i) team.ranked[i][hole] = points[i];
-      team.balls_used[hole] = std::min(n, static_cast<int>(points.size()));
+      for (int i = 0; i < played; ++i) team.ranked[i][hole] = points[i];
+      team.balls_used[hole] = std::min(n, played);
       break;
     }
     default:
@@ -166,16 +179,16 @@ TeamScore score_team(State& state, const DivisionTees& tees) {
   const GolferEntry& first = state.group.entries[0];
   if (first.name[0] == '\0' || first.hole_scores[0] == 0) return team;
 
-  std::vector<Member> members;
+  Members members;
   for (int slot = 1; slot <= slots; ++slot) {
     const GolferEntry& golfer = state.group.entries[slot - 1];
     if (golfer.name[0] == '\0' || golfer.hole_scores[0] == 0 || golfer.disqualified) {
-      members.push_back(absent_member());
+      members.add(absent_member());
       continue;
     }
     const CourseRecord& tee = tees.of(golfer.division);
     if (score_golfer_on_tee(state, slot, tee, true) != 0) return team;
-    members.push_back(member_values(state, tee, state.group.entries[slot - 1]));
+    members.add(member_values(state, tee, state.group.entries[slot - 1]));
   }
 
   const GolferEntry& card = state.group.entries[0];
