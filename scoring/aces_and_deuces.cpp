@@ -1,0 +1,34 @@
+#include "scoring/aces_and_deuces.h"
+
+#include <algorithm>
+
+#include "core/database.h"
+#include "core/fixed_text.h"
+#include "core/state.h"
+
+namespace quillon {
+
+AcesAndDeuces find_aces_and_deuces(State& state, int division) {
+  AcesAndDeuces r;
+  const int group_size = std::clamp(static_cast<int>(state.header.group_size), 1, max_group_size);
+  for (int g = 1; g <= state.header.group_count; ++g) {
+    read_record(state, RecordKind::group, g);
+    for (int slot = 1; slot <= group_size; ++slot) {
+      const GolferEntry& golfer = state.group.entries[slot - 1];
+      if (golfer.name[0] == '\0' || (division != 0 && golfer.division != division)) continue;
+      ++r.golfers;
+      if (golfer.hole_scores[0] == 0) {
+        ++r.without_scores;
+        continue;
+      }
+      for (int hole = 1; hole <= 18; ++hole) {
+        int score = golfer.hole_scores[hole - 1];
+        if (score == 1) r.aces.push_back({hole, field_text(golfer.name)});
+        if (score == 2) r.deuces.push_back({hole, field_text(golfer.name)});
+      }
+    }
+  }
+  return r;
+}
+
+}  // namespace quillon
