@@ -39,7 +39,7 @@ std::vector<std::vector<GolferEntry>> field_groups(State& state) {
   return groups;
 }
 
-DivisionTees::DivisionTees(State& state) {
+FieldDivisionTees::FieldDivisionTees(State& state) {
   for (int d = 1; d <= 10; ++d) {
     int tee = tee_of_division(state, d);
     if (tee < 1) continue;  // no tee chosen: an empty record
@@ -48,7 +48,7 @@ DivisionTees::DivisionTees(State& state) {
   }
 }
 
-const CourseRecord& DivisionTees::of(int division) const {
+const CourseRecord& FieldDivisionTees::of(int division) const {
   return tees_[division >= 1 && division <= 10 ? division - 1 : 0];
 }
 
@@ -57,7 +57,7 @@ std::string index_column_text(int tenths) {
   return format_text(16, "%4.1f", tenths / 10.0);
 }
 
-int report_course_handicap(const State& state, const DivisionTees& tees, const GolferEntry& golfer) {
+int report_course_handicap(const State& state, const FieldDivisionTees& tees, const GolferEntry& golfer) {
   return golfer_course_handicap(state.header, tees.of(golfer.division), golfer.handicap_index,
                                 entry_gender(state, golfer.gender), golfer.division);
 }

@@ -24,9 +24,9 @@ std::vector<FieldGolfer> named_golfers(State& state);
 std::vector<std::vector<GolferEntry>> field_groups(State& state);
 
 // The course/tee record of each division of the current tournament, read once.
-class DivisionTees {
+class FieldDivisionTees {
  public:
-  explicit DivisionTees(State& state);
+  explicit FieldDivisionTees(State& state);
   // Division 1's tee for a division outside 1..10.
   const CourseRecord& of(int division) const;
 
@@ -38,7 +38,7 @@ class DivisionTees {
 std::string index_column_text(int tenths);
 
 // The golfer's course handicap on the division's tee, for the golfer's gender.
-int report_course_handicap(const State& state, const DivisionTees& tees, const GolferEntry& golfer);
+int report_course_handicap(const State& state, const FieldDivisionTees& tees, const GolferEntry& golfer);
 
 // The start of a group as the reports print it: the shotgun label for a
 // shotgun start, else the tee time (without its leading blank).

@@ -26,10 +26,10 @@ struct SheetContext {
   State& state;
   ReportWriter& w;
   const PageStyle& style;
-  const DivisionTees& tees;
+  const FieldDivisionTees& tees;
 };
 
-std::string tee_name_of(const DivisionTees& tees, const GolferEntry& e) {
+std::string tee_name_of(const FieldDivisionTees& tees, const GolferEntry& e) {
   return field_text(tees.of(e.division).tee_name);
 }
 
@@ -133,7 +133,7 @@ bool print_foursomes(State& state, FoursomesMode mode) {
   if (!open_report_page(state, w)) return true;
   PageStyle style = PageStyle::of(state);
   TournamentInformation info = tournament_information(state);
-  DivisionTees tees(state);
+  FieldDivisionTees tees(state);
   write_page_head(w, style);
   write_tournament_information(w, style, info);
   write_rule(w, style);

@@ -87,7 +87,7 @@ void write_table(State& state, ReportWriter& w, const PageStyle& style, const st
   open_table(w, 700);
   write_header_row(w, style, header);
   write_empty_row(w);
-  DivisionTees tees(state);
+  FieldDivisionTees tees(state);
   bool shotgun = shotgun_start(state);
   int number = 0;
   for (const auto& g : golfers) {

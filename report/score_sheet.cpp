@@ -53,7 +53,7 @@ GolferScores scores_of(const GolferEntry& e, const CourseRecord& tee, char sex, 
 
 }  // namespace
 
-void write_score_sheet(State& state, ReportWriter& w, const PageStyle& style, const DivisionTees& tees, bool net) {
+void write_score_sheet(State& state, ReportWriter& w, const PageStyle& style, const FieldDivisionTees& tees, bool net) {
   const TournamentHeader& h = state.header;
   open_table(w, 640);
   write_header_row(w, style,

@@ -6,9 +6,9 @@ namespace quillon {
 struct State;
 struct PageStyle;
 class ReportWriter;
-class DivisionTees;
+class FieldDivisionTees;
 
 // Shows net hole scores (strokes received taken off) when `net` is set.
-void write_score_sheet(State& state, ReportWriter& w, const PageStyle& style, const DivisionTees& tees, bool net);
+void write_score_sheet(State& state, ReportWriter& w, const PageStyle& style, const FieldDivisionTees& tees, bool net);
 
 }  // namespace quillon
