@@ -1,0 +1,80 @@
+#pragma once
+// A results tournament on the scoring tee (par 72, slope 113, so that course
+// handicaps equal the indexes), golfers made from par cards, and readers of
+// the report page it produces.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "report/report_page.h"
+#include "tests/scoring/scoring_fixture.h"
+#include "tournament/header_options.h"
+
+namespace quillon::testing {
+
+class ResultsPageTest : public ::testing::Test {
+ protected:
+  // A tournament of `format` with tie-break "None", so that equal results
+  // share a rank; colour reports.
+  TestTournament& start(int format, int group_size = 4) {
+    tournament_ = std::make_unique<TestTournament>(home, format, group_size);
+    tournament_->change_header([](TournamentHeader& h) { header_options::set_tie_break(h, 3); });
+    st().system.flags |= system_flag::color_reports;
+    return *tournament_;
+  }
+  State& st() { return tournament_->state; }
+
+  // A par card whose first hole makes the gross `gross` (hole 1 is a par 4).
+  static GolferEntry card(const std::string& name, int gross, int index_tenths = 0, int division = 1) {
+    return par_golfer(name, {{1, 4 + gross - 72}}, index_tenths, 'M', division);
+  }
+
+  std::string page_text() {
+    std::ifstream in(report_page_path(st()), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  // The page's lines; every line must end with CR LF.
+  std::vector<std::string> page_lines() {
+    std::string text = page_text();
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+      std::size_t end = text.find("\r\n", at);
+      EXPECT_NE(end, std::string::npos) << "a line without CR LF: " << text.substr(at);
+      if (end == std::string::npos) break;
+      lines.push_back(text.substr(at, end - at));
+      at = end + 2;
+    }
+    return lines;
+  }
+
+  // The lines between the first line equal to `from` and the next `to`, both included.
+  std::vector<std::string> lines_between(const std::string& from, const std::string& to) {
+    std::vector<std::string> part;
+    bool in = false;
+    for (const auto& l : page_lines()) {
+      if (l == from) in = true;
+      if (in) part.push_back(l);
+      if (in && l == to) break;
+    }
+    return part;
+  }
+
+  std::vector<std::string> lines_starting(const std::string& prefix) {
+    std::vector<std::string> found;
+    for (const auto& l : page_lines())
+      if (l.rfind(prefix, 0) == 0) found.push_back(l);
+    return found;
+  }
+
+  TestHome home;
+  std::unique_ptr<TestTournament> tournament_;
+};
+
+}  // namespace quillon::testing
