@@ -83,6 +83,11 @@ ScoreDialog::ScoreDialog(ScoreEntryModel& model, HelpTopicFn show_help, QWidget*
   start();
 }
 
+// Focus moving while the cells are taken down must not reach the half-gone dialog.
+ScoreDialog::~ScoreDialog() {
+  for (const auto& [cell, place] : cells_) cell->removeEventFilter(this);
+}
+
 QLayout* ScoreDialog::top_row() {
   auto* row = new QHBoxLayout;
   row->addWidget(fields().caption("group_number"));

@@ -20,6 +20,7 @@ class ScoreDialog : public FormDialog {
 
  public:
   ScoreDialog(ScoreEntryModel& model, HelpTopicFn show_help, QWidget* parent);
+  ~ScoreDialog() override;
 
   QLineEdit* hole_cell(int row, int hole) const;
   // The green (of 255) the cell is framed with; 0 when it is not framed.

@@ -111,7 +111,6 @@ QLayout* TournamentDialog::format_column() {
     add_row(grid, row++, name);
   grid->setColumnStretch(2, 1);
   column->addLayout(grid);
-  column->addSpacing(4);
   column->addLayout(divisions_table());
   column->addLayout(format_extras());
   return column;
