@@ -1,0 +1,96 @@
+// Header layouts and headings of the results page by report type and format.
+#include <gtest/gtest.h>
+
+#include "report/page_frame.h"
+#include "report/results_layout.h"
+#include "report/results_page.h"
+#include "scoring/results.h"
+#include "tests/scoring/scoring_fixture.h"
+#include "tournament/formats.h"
+
+namespace quillon::testing {
+namespace {
+
+// The captions joined with '|', a spanning cell followed by "*n".
+std::string captions(int format, int type) {
+  TournamentHeader h = scoring_header(format);
+  std::string text;
+  for (const HeaderCell& c : results_header_cells(choose_results_layout(format, type), h, type))
+    text += c.caption + (c.span > 1 ? "*" + std::to_string(c.span) : "") + "|";
+  return text;
+}
+
+TEST(ResultsLayout, HeaderCellsOfEveryLayout) {
+  EXPECT_EQ(captions(2, 1), "|Rank|Golfer|Gross|Handicap|Net|");
+  EXPECT_EQ(captions(2, 3), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot|Net|");
+  EXPECT_EQ(captions(1, 3), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot|");
+  EXPECT_EQ(captions(3, 3), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot|Pts|");
+  EXPECT_EQ(captions(20, 5), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot||");
+  EXPECT_EQ(captions(26, 0), "|Rank|Golfers|Front 9 Points|Back 9 Points|Total|");
+  EXPECT_EQ(captions(19, 0), "|Rank|Golfer|Gross|Handicap|Net|");
+  EXPECT_EQ(captions(1, 0), "|Rank|Golfer|Score|");
+  EXPECT_EQ(captions(21, 2), "|Rank|Golfer|Gross|Adj|Handicap|Net|");
+  EXPECT_EQ(captions(0, 0), "|Rank|Golfer|Gross|Adj|Deduct|Worst Adj Scores Excluding 18 & 17|Adj|Hcap|Net|");
+  EXPECT_EQ(captions(16, 0), captions(17, 0));
+  EXPECT_EQ(captions(18, 0), "|Rank|Golfer|Gross|Adj|Deduct|Worst Adj Scores Excluding 18|Adj|Hcap|Net|");
+  EXPECT_EQ(captions(25, 0), "|Rank|Golfer|Gross|Adj|Deduct|Excluding 18 & 17|Adj|Hcap|Net|");
+  EXPECT_EQ(captions(4, 0), "|Rank|Golfer|Score|Handicap Index|Course Hcap|Hcap Allow|Net Hcap|Points|");
+  EXPECT_EQ(captions(8, 0), "|Rank|Golfer|Score|Handicap Index|Course Hcap|Hcap Allow|Net Hcap|Net|");
+  EXPECT_EQ(captions(29, 0), "|Rank|Golfer|Score|Handicap|Net|");
+  EXPECT_EQ(captions(24, 0), "|Rank|Golfer|Score|Course Handicap|Diff|");
+  EXPECT_EQ(captions(5, 0), "|Rank|Golfer|Score|Handicap Index|Course Handicap|Net|");
+  EXPECT_EQ(captions(10, 0), "|Rank|Golfer(s)|1|2|3|4|5|6|7|8|9|Out|10|11|12|13|14|15|16|17|18|In|Tot|");
+}
+
+TEST(ResultsLayout, HeaderRowsInBothSchemes) {
+  std::vector<HeaderCell> cells = {HeaderCell(""), HeaderCell("Rank"), HeaderCell("<--- Front 9 --->", 9),
+                                   HeaderCell("")};
+  EXPECT_EQ(results_header_row(cells, PageStyle{true}),
+            "<TR align=middle bgColor=#006545><TH width=1></TH><TH align=middle><font color=#ffffff>Rank</font></TH>"
+            "<TH align=middle colspan=9><font color=#ffffff><--- Front 9 ---></font></TH><TH align=middle><font "
+            "color=#ffffff>&nbsp</font></TH></TR>");
+  EXPECT_EQ(results_header_row({HeaderCell("")}, PageStyle{false}),
+            "<TR align=middle bgColor=#000000><TH width=1></TH></TR>");
+  EXPECT_EQ(blank_header_row(cells), "<TR><TH width=1></TH><TH></TH><TH colspan=9></TH><TH></TH></TR>");
+}
+
+TEST(ResultsLayout, HeadingsByTypeAndFormat) {
+  TournamentHeader h = scoring_header(7);
+  EXPECT_EQ(format_description(h, 0), "Peoria Handicaps (Modified) (18,17,16,9,8,7)");
+  h.format = 29;
+  EXPECT_EQ(format_description(h, 0), std::string(format_name(29)) + " (18,17,16,9,8,7,15,14,13,6,5,4)");
+  h = scoring_header(9);
+  header_options::set_best_balls(h, 2);
+  EXPECT_EQ(format_description(h, 0), "Best 2 Balls (Gross)");
+  h.format = 10;
+  EXPECT_EQ(format_description(h, 0), "Best 2 Balls (Net)");
+  h.format = 30;
+  EXPECT_EQ(format_description(h, 0), "Best 2 Balls (Callaway)");
+  h.format = 26;
+  EXPECT_EQ(format_description(h, 0), "Stableford Team - Best 2 Balls");
+  h = scoring_header(8);
+  h.division_count = 3;
+  h.callaway_division = 2;
+  EXPECT_EQ(format_description(h, 0), "2 Net Score Division(s), 1 Callaway Division");
+  EXPECT_EQ(format_description(h, 2), "Callaway Handicaps");
+  EXPECT_EQ(format_description(h, 3), "Net Scores");
+  h.format = 21;
+  EXPECT_EQ(format_description(h, 1), "System 36");
+
+  Results r;
+  r.report_type = report_type::gross_and_net;
+  r.gross_limit = 3;
+  r.manual_winner_applied = true;
+  EXPECT_EQ(results_heading_line(h, r, true),
+            "<h2><font color=#006545>Alternating Gross & Net Results - System 36<br># of gross positions limited to "
+            "3<br>Winner selected by committee</font></h2>");
+  r.report_type = report_type::hole_by_hole_points;
+  r.manual_winner_applied = false;
+  EXPECT_EQ(results_heading_line(h, r, false), "<h2><font color=#000000>Hole by Hole Results - System 36</font></h2>");
+  EXPECT_STREQ(results_title(report_type::hole_by_hole), "Hole by Hole Results - ");
+  EXPECT_STREQ(results_title(report_type::alphabetical), "Alphabetical Results - ");
+  EXPECT_STREQ(results_title(report_type::traditional), "Traditional Results - ");
+}
+
+}  // namespace
+}  // namespace quillon::testing
