@@ -19,8 +19,11 @@ int factor_tenths(int format) {
 }
 
 std::vector<int> hidden_holes(int format, const TournamentHeader& header) {
-  std::vector<int> holes(std::begin(header.peoria_holes), std::end(header.peoria_holes));
-  if (format == 29) holes.insert(holes.end(), std::begin(header.peoria_holes2), std::end(header.peoria_holes2));
+  std::vector<int> holes;
+  holes.reserve(12);
+  for (int h : header.peoria_holes) holes.push_back(h);
+  if (format == 29)
+    for (int h : header.peoria_holes2) holes.push_back(h);
   return holes;
 }
 
