@@ -14,6 +14,7 @@ void sort_by_key(std::vector<ResultRow>& rows) {
   // then follow by exchanges in place. Rows are large: comparing through them
   // misses the cache, and a second list of them would double the memory.
   struct Entry {
+    std::uint64_t head;  // the first eight key bytes, most significant first
     std::array<char, 52> key;
     std::uint8_t length;
     std::uint32_t position;
@@ -22,10 +23,16 @@ void sort_by_key(std::vector<ResultRow>& rows) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     Entry& e = entries[i];
     e.length = static_cast<std::uint8_t>(std::min(rows[i].key.size(), e.key.size()));
+    e.key.fill(0);
     std::memcpy(e.key.data(), rows[i].key.data(), e.length);
+    e.head = 0;
+    for (int b = 0; b < 8; ++b) e.head = e.head << 8 | static_cast<unsigned char>(e.key[b]);
     e.position = static_cast<std::uint32_t>(i);
   }
+  // Most keys differ in their first eight bytes (result, handicap, first
+  // tie-break digits), so the whole text is compared only when those match.
   std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    if (a.head != b.head) return a.head < b.head;
     return std::string_view(a.key.data(), a.length) < std::string_view(b.key.data(), b.length);
   });
   // Place i takes row entries[i].position: follow each cycle of the permutation.

@@ -62,9 +62,10 @@ class Builder {
     return r_.report_type != report_type::flights_by_score;
   }
 
-  ResultRow row_of(int group, int slot) {
+  // A new row at the end of the list for golfer `slot` of the group.
+  ResultRow& add_row(int group, int slot) {
     const GolferEntry& golfer = state_.group.entries[slot - 1];
-    ResultRow row;
+    ResultRow& row = r_.rows.emplace_back();
     row.name = field_text(golfer.name);
     row.group = group;
     row.slot = slot;
@@ -89,11 +90,10 @@ class Builder {
       }
       const GolferEntry& scored = state_.group.entries[slot - 1];
       const char sex = entry_gender(state_, scored.gender);
-      ResultRow row = row_of(group, slot);
+      ResultRow& row = add_row(group, slot);
       row.key = golfer_sort_key(state_.header, tee, state_.system, scored, sex, r_.report_type);
       if (r_.report_type == report_type::gross_and_net)
         row.gross_key = golfer_gross_key(state_.header, tee, state_.system, scored, sex);
-      r_.rows.push_back(std::move(row));
     }
   }
 
@@ -113,11 +113,10 @@ class Builder {
       ++r_.without_scores;
       return;
     }
-    ResultRow row = row_of(group, 1);
+    ResultRow& row = add_row(group, 1);
     row.key = team_sort_key(state_, tees_, team);
     if (r_.report_type == report_type::gross_and_net) row.gross_key = team_sort_key(state_, tees_, team, true);
     row.team = std::make_shared<const TeamScore>(team);
-    r_.rows.push_back(std::move(row));
   }
 
   State& state_;

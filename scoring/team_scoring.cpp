@@ -88,11 +88,14 @@ struct RankedHole {
 };
 
 RankedHole rank_lowest(const Members& members, int hole, bool gross) {
+  // An insertion sort: stable, and without the buffer std::stable_sort takes.
   RankedHole r;
-  for (int i = 0; i < members.count; ++i)
-    r.items[r.count++] = {gross ? members.list[i].gross[hole] : members.list[i].net[hole], i};
-  std::stable_sort(r.items.begin(), r.items.begin() + r.count,
-                   [](const Ranked& a, const Ranked& b) { return a.value < b.value; });
+  for (int i = 0; i < members.count; ++i) {
+    Ranked next = {gross ? members.list[i].gross[hole] : members.list[i].net[hole], i};
+    int at = r.count++;
+    for (; at > 0 && r.items[at - 1].value > next.value; --at) r.items[at] = r.items[at - 1];
+    r.items[at] = next;
+  }
   return r;
 }
 
