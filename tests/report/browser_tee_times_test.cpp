@@ -3,48 +3,16 @@
 // a screenshot is kept in the build folder ("report-artefacts/tee_times.png").
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <regex>
 #include <string>
 
 #include "core/scripted_ui.h"
 #include "report/field_report_commands.h"
+#include "tests/report/browser_page.h"
 #include "tests/report/club_field.h"
 
 namespace quillon::testing {
 namespace {
-
-const char* const chromium = "/usr/bin/chromium";
-
-std::string chromium_command(const std::filesystem::path& profile, const std::string& action,
-                             const std::filesystem::path& page) {
-  return std::string("timeout 90 ") + chromium +
-         " --headless --no-sandbox --disable-gpu --no-first-run --disable-background-networking"
-         " --disable-component-update --disable-sync --user-data-dir='" +
-         profile.string() + "' " + action + " 'file://" + page.string() + "' 2>/dev/null";
-}
-
-std::string run_and_read(const std::string& command) {
-  std::string out;
-  std::FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return out;
-  std::array<char, 4096> chunk;
-  for (std::size_t n; (n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0;) out.append(chunk.data(), n);
-  pclose(pipe);
-  return out;
-}
-
-// The text a reader sees: tags removed, entities decoded, blanks collapsed.
-std::string visible_text(std::string html) {
-  html = std::regex_replace(html, std::regex("<[^>]*>"), " ");
-  for (auto [entity, text] : {std::pair{"&nbsp;", " "}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}})
-    for (std::size_t at; (at = html.find(entity)) != std::string::npos;) html.replace(at, std::strlen(entity), text);
-  html = std::regex_replace(html, std::regex("\\s+"), " ");
-  return html;
-}
 
 using BrowserTeeTimes = ClubField;
 
