@@ -38,7 +38,7 @@ Typing demo_course() {
 }
 
 Typing demo_tournament() {
-  return {{"name", "Winter Stableford Open"}, {"format", "Net Scores"}, {"contact", "Club Secretary"},
+  return {{"name", "Winter Medal"}, {"format", "Net Scores"}, {"contact", "Club Secretary"},
           {"group_size", "4"}, {"tee_interval", " 7.5"}, {"first_tee_time", "08:00"}};
 }
 
@@ -70,6 +70,24 @@ Typing demo_field() {
   return t;
 }
 
+// Cards for the twenty golfers, page by page of the score window: a steady
+// pattern around par, a little higher for the higher handicaps.
+Typing demo_scores() {
+  Typing t;
+  for (int golfer = 0; golfer < 20; ++golfer) {
+    int group = golfer / 4;
+    int row = golfer % 4 + 1;
+    if (row == 1 && group > 0) t.emplace_back("!next", "");
+    for (int h = 0; h < 18; ++h) {
+      int over = ((golfer * 7 + h * 5) % 11) < (2 + golfer % 5) ? 1 : 0;
+      if ((golfer + h) % 13 == 0) over += 1;
+      if ((golfer * 3 + h) % 17 == 0) over -= 1;
+      t.emplace_back("score." + std::to_string(row) + "." + std::to_string(h + 1), std::to_string(pars[h] + over));
+    }
+  }
+  return t;
+}
+
 }  // namespace
 
 std::filesystem::path demo_home_folder() {
@@ -97,6 +115,8 @@ bool prepare_demo_home(const std::filesystem::path& home, const Clock& clock) {
     run_command(state, 1303);
     ui.dialog({Typing(split, field.end()), false, false});
     run_command(state, 1303);
+    ui.dialog({demo_scores(), false, false});
+    run_command(state, 1305);
   } catch (const std::exception&) {
     return false;
   }

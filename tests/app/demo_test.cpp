@@ -20,11 +20,19 @@ TEST(Demo, TheDemonstrationClubHasACourseATournamentAndItsField) {
   EXPECT_EQ(state.course.women_rating, 746);
   ASSERT_EQ(state.tournament_count, 1);
   read_record(state, RecordKind::tournament, 1);
-  EXPECT_EQ(field_text(state.header.name), "Winter Stableford Open");
+  EXPECT_EQ(field_text(state.header.name), "Winter Medal");
   EXPECT_EQ(state.header.group_count, 5);
   EXPECT_EQ(count_golfers(state), 20);
   EXPECT_EQ(tee_time_of_group(state.header, 2), "08:07:30");
   EXPECT_EQ(tee_time_of_group(state.header, 5), " 08:30");
+  // Every card is in: Alan Brooks went round in 75, net 65 off a course handicap of 10.
+  read_record(state, RecordKind::group, 1);
+  EXPECT_EQ(field_text(state.group.entries[0].name), "Alan Brooks");
+  EXPECT_EQ(state.group.entries[0].gross_score, 75);
+  EXPECT_EQ(state.group.entries[0].net_score, 65);
+  read_record(state, RecordKind::group, 5);
+  EXPECT_EQ(field_text(state.group.entries[3].name), "Victor Young");
+  EXPECT_EQ(state.group.entries[3].gross_score, 82);
   // A second call leaves an existing club alone.
   EXPECT_TRUE(prepare_demo_home(home.path(), home.clock));
   EXPECT_EQ(count_golfers(state), 20);
