@@ -11,6 +11,7 @@
 #include "courses/tee_consolidation.h"
 #include "handicap/stableford_settings.h"
 #include "report/field_report_commands.h"
+#include "report/results_report_commands.h"
 #include "scoring/manual_winner.h"
 #include "scoring/score_golfer.h"
 #include "tournament/score_commands.h"
@@ -72,6 +73,8 @@ CommandRegistry build_registry() {
   r.add({1305, 987}, [engine](State& s, int) { add_scores(s, engine); });
   r.add({1404}, [engine](State& s, int) { change_scores(s, engine); });
   r.add({1413}, [](State& s, int) { manually_specify_winner(s); });
+  r.add({1607, 1608, 1609, 1611, 1612, 1613, 1614, 1615, 1621, 1622, 1636, 1639},
+        [](State& s, int n) { run_results_report_command(s, n); });
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
   return r;
 }
