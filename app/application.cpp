@@ -13,7 +13,7 @@ bool start_application(State& state, const std::vector<std::string>& words, int&
 
 bool command_available(int command) { return command_registry().has(command); }
 
-void run_command(State& state, int command) {
+void dispatch_command(State& state, int command) {
   if (command_registry().run(state, command)) return;
   const CommandInfo* info = find_command(command);
   if (!info) return;

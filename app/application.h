@@ -15,6 +15,6 @@ bool start_application(State& state, const std::vector<std::string>& words, int&
 // Whether a command number is built into this program.
 bool command_available(int command);
 // Runs a command number (menu entry or button).
-void run_command(State& state, int command);
+void dispatch_command(State& state, int command);
 
 }  // namespace quillon

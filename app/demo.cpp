@@ -105,18 +105,18 @@ bool prepare_demo_home(const std::filesystem::path& home, const Clock& clock) {
     int code = 0;
     if (!start_application(state, {}, code)) return false;
     ui.dialog({demo_course(), false, false});
-    run_command(state, 1308);
+    dispatch_command(state, 1308);
     ui.dialog({demo_tournament(), false, false});
-    run_command(state, 1301);
+    dispatch_command(state, 1301);
     ui.select(SelectionKind::tournament, "1");
     Typing field = demo_field();
     auto split = std::find_if(field.begin(), field.end(), [](const auto& p) { return p.first == "group_number"; });
     ui.dialog({Typing(field.begin(), split), false, false});
-    run_command(state, 1303);
+    dispatch_command(state, 1303);
     ui.dialog({Typing(split, field.end()), false, false});
-    run_command(state, 1303);
+    dispatch_command(state, 1303);
     ui.dialog({demo_scores(), false, false});
-    run_command(state, 1305);
+    dispatch_command(state, 1305);
   } catch (const std::exception&) {
     return false;
   }

@@ -122,7 +122,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << "quillon-cli: command " << command << " is not available in this build\n";
         return 2;
       }
-      run_command(state, command);
+      dispatch_command(state, command);
       // A dialog that was given values but refused them on OK did nothing.
       if (ui.refused_dialogs > 0) return 1;
     }

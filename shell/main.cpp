@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
   int exit_code = 0;
   if (!start_application(state, options->words, exit_code)) return exit_code;
 
-  MainWindow window(state, ui, run_command, command_available);
+  MainWindow window(state, ui, dispatch_command, command_available);
   window.restore_rect();
   if (unattended) return take_screenshot(window, ui, options->screenshot, options->screenshot_dialog);
 
