@@ -19,6 +19,16 @@ class KeyText {
     text_[length_++] = pair[0];
     text_[length_++] = pair[1];
   }
+  // Appends "%02d" of each value, held to 0..99.
+  template <typename Values>
+  void two_digit_fields(const Values& values, int count) {
+    if (length_ + 2 * static_cast<std::size_t>(count) > capacity) return;
+    for (int i = 0; i < count; ++i) {
+      const char* pair = two_digits + 2 * std::clamp(static_cast<int>(values[i]), 0, 99);
+      text_[length_++] = pair[0];
+      text_[length_++] = pair[1];
+    }
+  }
   void repeat(char c, int count) {
     for (int i = 0; i < count && length_ < capacity; ++i) text_[length_++] = c;
   }

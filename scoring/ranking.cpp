@@ -1,43 +1,29 @@
 #include "scoring/ranking.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
-#include <cstring>
 #include <numeric>
-#include <string_view>
 
 namespace quillon {
 
+namespace {
+
+// The order of the rows by key, equal keys in their present order.
+std::vector<std::uint32_t> key_order(const std::vector<ResultRow>& rows) {
+  std::vector<std::uint32_t> order(rows.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::uint32_t a, std::uint32_t b) { return rows[a].key < rows[b].key; });
+  return order;
+}
+
+}  // namespace
+
 void sort_by_key(std::vector<ResultRow>& rows) {
-  // The keys are copied side by side and sorted with their positions; the rows
-  // then follow by exchanges in place. Rows are large: comparing through them
-  // misses the cache, and a second list of them would double the memory.
-  struct Entry {
-    std::uint64_t head;  // the first eight key bytes, most significant first
-    std::array<char, 52> key;
-    std::uint8_t length;
-    std::uint32_t position;
-  };
-  std::vector<Entry> entries(rows.size());
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    Entry& e = entries[i];
-    e.length = static_cast<std::uint8_t>(std::min(rows[i].key.size(), e.key.size()));
-    e.key.fill(0);
-    std::memcpy(e.key.data(), rows[i].key.data(), e.length);
-    e.head = 0;
-    for (int b = 0; b < 8; ++b) e.head = e.head << 8 | static_cast<unsigned char>(e.key[b]);
-    e.position = static_cast<std::uint32_t>(i);
-  }
-  // Most keys differ in their first eight bytes (result, handicap, first
-  // tie-break digits), so the whole text is compared only when those match.
-  std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-    if (a.head != b.head) return a.head < b.head;
-    return std::string_view(a.key.data(), a.length) < std::string_view(b.key.data(), b.length);
-  });
-  // Place i takes row entries[i].position: follow each cycle of the permutation.
-  std::vector<std::uint32_t> source(rows.size());
-  for (std::size_t i = 0; i < rows.size(); ++i) source[i] = entries[i].position;
+  // Rows are large: they are not moved while sorting but follow the sorted
+  // order once, by exchanges in place.
+  std::vector<std::uint32_t> source = key_order(rows);
+  // Place i takes row source[i]: follow each cycle of the permutation.
   for (std::size_t start = 0; start < rows.size(); ++start) {
     if (source[start] == start) continue;
     ResultRow held = std::move(rows[start]);

@@ -1,6 +1,7 @@
 #include "scoring/tie_break.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "handicap/course_handicap.h"
 #include "handicap/stableford.h"
@@ -30,7 +31,9 @@ int share_of(const TieBreakRow& row, int n) {
 }
 
 void count_back_digits(const TieBreakRow& row, KeyText& out) {
-  for (int hole = 18; hole >= 1; --hole) out.field(hole > row.hole_count ? 0 : row.values[hole - 1], 2);
+  std::array<int, 18> from_last{};  // holes 18, 17, ..., 1; "00" beyond the course
+  for (int hole = 18; hole >= 1; --hole) from_last[18 - hole] = hole > row.hole_count ? 0 : row.values[hole - 1];
+  out.two_digit_fields(from_last, 18);
 }
 
 void last_9631_digits(const TieBreakRow& row, KeyText& out) {
@@ -114,15 +117,18 @@ TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRec
 
   const int handicap = golfer_course_handicap(header, tee, golfer.handicap_index, sex, golfer.division);
   const bool capped = caps_at_double_par(format);
-  for (int hole = 1; hole <= row.hole_count; ++hole) {
-    int score = golfer.hole_scores[hole - 1];
-    if (capped) score = std::min(score, 2 * tee_values::par(tee, sex, hole));
-    int strokes = takes_no_strokes(format)
-                      ? 0
-                      : strokes_on_hole(tee_values::stroke_index(tee, sex, hole), handicap, row.hole_count);
-    int value = score - strokes;
-    if (method == tie_break_method::last_9631 || (method == tie_break_method::australian && capped)) value = score;
-    row.values[hole - 1] = count_back ? 99 - value : value;
+  const bool with_strokes = !takes_no_strokes(format) && handicap != 0;
+  // "Last 9, 6, 3, 1" sums the scores and takes a share of the handicap off
+  // the sums; the Australian count back compares the capped Callaway scores.
+  const bool raw = method == tie_break_method::last_9631 || (method == tie_break_method::australian && capped);
+  const std::int8_t* stroke_index = tee_values::is_men(sex) ? tee.men_hcp_hole : tee.women_hcp_hole;
+  const std::int8_t* par = tee_values::is_men(sex) ? tee.men_par : tee.women_par;
+  for (int hole = 0; hole < row.hole_count; ++hole) {
+    int score = golfer.hole_scores[hole];
+    if (capped) score = std::min(score, 2 * par[hole]);
+    int value = score;
+    if (!raw && with_strokes) value -= strokes_on_hole(stroke_index[hole], handicap, row.hole_count);
+    row.values[hole] = count_back ? 99 - value : value;
   }
   if (method == tie_break_method::last_9631 && format != 1) {
     row.share_handicap = handicap;
