@@ -1,6 +1,5 @@
 #include "scoring/sort_key.h"
 
-
 #include "scoring/format_rules.h"
 #include "scoring/key_digits.h"
 #include "scoring/tie_break.h"
@@ -16,9 +15,18 @@ int primary_value(const TournamentHeader& header, const GolferEntry& golfer, int
   }
 }
 
+namespace {
+
+// The computed handicap where the format prefers the lower one, else 0.
+int preferred_handicap(const TournamentHeader& header, const GolferEntry& golfer) {
+  return prefers_lower_handicap(header, golfer.division) ? golfer.handicap_index / 10 : 0;
+}
+
+}  // namespace
+
 std::string handicap_preference(const TournamentHeader& header, const GolferEntry& golfer) {
   KeyText text;
-  text.field(prefers_lower_handicap(header, golfer.division) ? golfer.handicap_index / 10 : 0, 2);
+  text.field(preferred_handicap(header, golfer), 2);
   return text.str();
 }
 
@@ -26,7 +34,7 @@ std::string golfer_sort_key(const TournamentHeader& header, const CourseRecord& 
                             const GolferEntry& golfer, char sex, int report_type) {
   KeyText key;
   key.field(primary_value(header, golfer, report_type), 3);
-  key.field(prefers_lower_handicap(header, golfer.division) ? golfer.handicap_index / 10 : 0, 2);
+  key.field(preferred_handicap(header, golfer), 2);
   append_tie_break_digits(key, header, tee, system, golfer, sex);
   return key.str();
 }
