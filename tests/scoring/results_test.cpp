@@ -215,6 +215,29 @@ TEST(Results, AlternatingGrossAndNetWithAGrossLimitOfThree) {
   EXPECT_EQ(unlimited.rows[unlimited.places[7].row].name, "G8");  // 4 N
 }
 
+TEST(Results, AlternatingListOfCallawayBestBallTeams) {
+  TestHome home;
+  TestTournament t(home, 30, 2);
+  t.change_header([](TournamentHeader& h) { header_options::set_tie_break(h, tie_break_method::none); });
+  // Team A: gross best ball 70 (two birdies), no Callaway handicap.
+  t.put(1, 1, par_golfer("A1", {{1, 3}, {2, 3}}));
+  t.put(1, 2, par_golfer("A2"));
+  // Team B: gross best ball 72, but A Callaway net of 67 for B1 (78, handicap 7).
+  t.put(2, 1, par_golfer("B1", {{1, 6}, {4, 7}, {10, 5}, {18, 5}}));
+  t.put(2, 2, par_golfer("B2"));
+  read_record(t.state, RecordKind::tournament, 1);
+  Results r = build_results(t.state, report_type::gross_and_net, 0);
+  ASSERT_TRUE(r.produced);
+  ASSERT_EQ(r.rows.size(), 2u);
+  EXPECT_EQ(r.rows[0].name, "B1");  // net 67 against 70
+  EXPECT_EQ(r.rows[0].key.substr(0, 5), "067  ");
+  EXPECT_EQ(r.rows[1].gross_key.substr(0, 5), "070  ");
+  ASSERT_EQ(r.places.size(), 2u);
+  EXPECT_TRUE(r.places[0].gross);
+  EXPECT_EQ(r.rows[r.places[0].row].name, "A1");
+  EXPECT_EQ(r.rows[r.places[1].row].name, "B1");
+}
+
 TEST(Results, CountBackTieOnSeventyTwo) {
   TestHome home;
   TestTournament t(home, 2, 2);
