@@ -15,7 +15,8 @@ ComputedResult score_best_holes(int format, const GolferEntry& golfer, const Cou
   const int holes = tee_values::hole_count(tee);
   ComputedResult r;
   r.sets_handicap_index = false;
-  if (format == 24) r.handicap = course_handicap(golfer.handicap_index, tee_values::slope(tee, sex), 0, 0, false);
+  r.sets_scoring_bytes = true;  // shown as the course handicap of the results
+  r.handicap = course_handicap(golfer.handicap_index, tee_values::slope(tee, sex), 0, 0, false);
 
   std::vector<int> to_par;
   for (int hole = 1; hole <= 18; ++hole) {

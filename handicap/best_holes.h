@@ -9,9 +9,9 @@ namespace quillon {
 
 // Formats 23 (gross) and 24 (net). Each hole counts its capped score less par
 // (and for 24 less the strokes of the course handicap without rating, par or
-// allowance); `net` is the sum of the best `best_holes_count` of them and
-// `handicap` the course handicap used. The adjusted gross is 0 and the index
-// is left alone.
+// allowance); `net` is the sum of the best `best_holes_count` of them.
+// `handicap` is that course handicap, for both formats, and goes into the two
+// scoring bytes; the adjusted gross is 0 and the index is left alone.
 ComputedResult score_best_holes(int format, const GolferEntry& golfer, const CourseRecord& tee,
                                 const TournamentHeader& header);
 

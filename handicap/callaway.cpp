@@ -87,13 +87,9 @@ int nine_hole_deduction(int i) {
   return 350;
 }
 
-// The part of a hole's score deducted for a quarter, half or three quarters
-// of a hole, in tenths of a stroke, rounded half up.
-int partial_hole_tenths(int score, int hundredths) {
-  return (score * hundredths + 5) / 10;
-}
-
 }  // namespace
+
+int callaway9_partial_tenths(int score, int hundredths) { return (score * hundredths + 5) / 10; }
 
 CallawayStep callaway_step(int adjusted, int base) {
   int i = adjusted - base;
@@ -106,6 +102,11 @@ CallawayStep callaway_step(int adjusted, int base) {
     return {adjustment, deduction};
   }
   return {2, 60};
+}
+
+CallawayStep callaway9_step(int adjusted, int base) {
+  const int i = adjusted - base;
+  return {nine_hole_adjustment(i), nine_hole_deduction(i)};
 }
 
 CallawayStep scheid_step(int adjusted, int base) {
@@ -151,12 +152,12 @@ ComputedResult score_callaway9(const HoleScores& scores, char sex, const CourseR
                                const TournamentHeader& header) {
   std::vector<int> excluded = {header.peoria_holes[0]};
   CappedCard card = cap_card(scores, 9, excluded, sex, tee, header.max_hole_score_index);
-  const int i = card.adjusted - header.callaway_table_base;
+  const CallawayStep step = callaway9_step(card.adjusted, header.callaway_table_base);
   ComputedResult r;
   r.gross = card.gross;
   r.adjusted_gross = card.adjusted;
-  r.adjustment = nine_hole_adjustment(i);
-  r.deduction = nine_hole_deduction(i);
+  r.adjustment = step.adjustment;
+  r.deduction = step.deduction;
 
   std::vector<int> worst = card.candidates;
   sort_worst_first(worst);
@@ -168,11 +169,12 @@ ComputedResult score_callaway9(const HoleScores& scores, char sex, const CourseR
     r.deducted_scores.push_back(worst[k]);
   }
   if (r.deduction % 100 != 0 && whole < count) {
-    tenths += partial_hole_tenths(worst[whole], r.deduction % 100);
+    tenths += callaway9_partial_tenths(worst[whole], r.deduction % 100);
     r.deducted_scores.push_back(worst[whole]);
   }
   r.handicap = std::min((tenths + r.adjustment + 5) / 10, static_cast<int>(header.callaway_max_handicap));
   r.net = card.adjusted - r.handicap;
+  r.sets_scoring_bytes = true;
   return r;
 }
 

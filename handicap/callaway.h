@@ -18,6 +18,12 @@ struct CallawayStep {
 CallawayStep callaway_step(int adjusted, int table_base);
 // The same from the Scheid tables.
 CallawayStep scheid_step(int adjusted, int table_base);
+// Callaway 9 Hole: the adjustment in tenths of a stroke and the deduction in
+// hundredths of holes.
+CallawayStep callaway9_step(int adjusted, int table_base);
+// The part of a hole scored `score` that a quarter, half or three quarters of
+// a hole (25, 50 or 75 hundredths) deducts, in tenths of a stroke.
+int callaway9_partial_tenths(int score, int hundredths);
 
 // The card of a Callaway Scramble team: the lowest score entered on each
 // hole by the named golfers of the group.
@@ -28,7 +34,8 @@ HoleScores scramble_team_card(const GroupBuffer& group, int group_size);
 ComputedResult score_callaway(int format, const HoleScores& scores, char sex, const CourseRecord& tee,
                               const TournamentHeader& header);
 
-// Format 18 over holes 1..9, with one excluded hole.
+// Format 18 over holes 1..9, with one excluded hole. Like the other Callaway
+// formats it keeps the handicap in the two scoring bytes.
 ComputedResult score_callaway9(const HoleScores& scores, char sex, const CourseRecord& tee,
                                const TournamentHeader& header);
 

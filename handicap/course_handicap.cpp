@@ -1,7 +1,6 @@
 #include "handicap/course_handicap.h"
 
 #include <array>
-#include <cstdio>
 #include <string>
 
 #include "core/messages.h"
@@ -32,8 +31,25 @@ std::string tenths_text(const char* format, int tenths) {
   return format_text(32, format, tenths / 10.0);
 }
 
-// parse_tenths reads every character before the point as a digit; more than
-// three significant ones cannot be a handicap index and would overflow.
+// Optional sign, digits and at most one point, with at least one digit.
+// parse_tenths reads any other character as a digit 0, so text such as "0,5"
+// or "1a" would otherwise be taken as 5.0 or 10.0.
+bool reads_as_decimal_number(std::string_view text) {
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  int digits = 0;
+  bool point = false;
+  for (; i < text.size(); ++i) {
+    char c = text[i];
+    if (c >= '0' && c <= '9') ++digits;
+    else if (c == '.' && !point) point = true;
+    else return false;
+  }
+  return digits > 0;
+}
+
+// More than three significant digits before the point cannot be a handicap
+// index and would overflow parse_tenths.
 bool whole_part_short_enough(std::string_view text) {
   int significant = 0;
   for (char c : text) {
@@ -93,9 +109,7 @@ std::string index_edit_text(int index_tenths, int format) {
 std::optional<int> parse_handicap_index(std::string_view typed) {
   // Blanks around the number would otherwise be read as digits 0.
   std::string text = trimmed(typed);
-  float number = 0;
-  if (std::sscanf(text.c_str(), "%f", &number) != 1) return std::nullopt;
-  if (!whole_part_short_enough(text)) return std::nullopt;
+  if (!reads_as_decimal_number(text) || !whole_part_short_enough(text)) return std::nullopt;
   int tenths = parse_tenths(text);
   if (tenths < lowest_typed_index || tenths > highest_typed_index) return std::nullopt;
   return tenths;

@@ -51,8 +51,9 @@ std::string index_edit_text(int index_tenths, int format);
 inline constexpr int lowest_typed_index = -100;
 inline constexpr int highest_typed_index = 499;
 
-// A typed index in tenths, or nothing when the text does not read as a
-// number or lies outside lowest_typed_index..highest_typed_index.
+// A typed index in tenths, or nothing when the text is not a plain decimal
+// number (optional sign, digits, one point) or lies outside
+// lowest_typed_index..highest_typed_index.
 std::optional<int> parse_handicap_index(std::string_view text);
 // The same, telling the user "Invalid handicap index" when it fails.
 std::optional<int> read_handicap_index(State& state, std::string_view text);

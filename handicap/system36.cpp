@@ -23,6 +23,8 @@ ComputedResult score_system36(const GolferEntry& golfer, const CourseRecord& tee
   const int entered = golfer.handicap_index / 10;
   if ((header.options & use_entered_handicap_option) && entered != 0 && entered <= r.handicap) r.handicap = entered;
   r.net = r.gross - r.handicap;
+  // The results read the handicap played from the scoring bytes.
+  r.sets_scoring_bytes = true;
   return r;
 }
 

@@ -16,7 +16,8 @@ inline constexpr unsigned use_entered_handicap_option = 0x0040;
 int system36_value(const GolferEntry& golfer, const CourseRecord& tee);
 
 // Format 21. With the option set, a non-zero entered index (whole strokes)
-// not above the System 36 value is played instead.
+// not above the System 36 value is played instead. The handicap played is
+// kept in the two scoring bytes.
 ComputedResult score_system36(const GolferEntry& golfer, const CourseRecord& tee, const TournamentHeader& header);
 
 }  // namespace quillon

@@ -56,6 +56,22 @@ TEST(Callaway, TableSteps) {
   EXPECT_EQ(step(86, 75), std::pair(-2, 15));
 }
 
+TEST(Callaway, EveryRowOfTheTableAtBase70) {
+  auto step = [](int a) {
+    CallawayStep s = callaway_step(a, 70);
+    return std::pair(s.adjustment, s.deduction);
+  };
+  for (int a = 60; a <= 72; ++a) EXPECT_EQ(step(a), std::pair(0, 0)) << a;
+  // 76-80 deduct one hole, 81-85 one and a half, ... 126-130 six; within each
+  // band the adjustment runs -2..+2.
+  const int deductions[] = {10, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60};
+  const int adjustments[] = {-2, -1, 0, 1, 2};
+  for (int band = 0; band < 11; ++band)
+    for (int k = 0; k < 5; ++k)
+      EXPECT_EQ(step(76 + 5 * band + k), std::pair(adjustments[k], deductions[band])) << 76 + 5 * band + k;
+  for (int a = 131; a <= 140; ++a) EXPECT_EQ(step(a), std::pair(2, 60)) << a;
+}
+
 TEST(Callaway, WorkedCardsAtBase70) {
   CourseRecord tee = par72_tee();
   TournamentHeader header = callaway_header();
@@ -127,6 +143,28 @@ TEST(Callaway, EqualExcludedHolesLeaveSeventeenCandidates) {
   EXPECT_EQ(r.handicap, 5);  // 0 + 5
 }
 
+TEST(Scheid, EveryRowOfTheTables) {
+  const int adjustments[79] = {
+      -1, 0,                                                                 // i = 0, 1
+      -2, -1, 0, -2, -1, 0,                                                  // half, one hole
+      -2, -1, 0, 1, -2, -1, 0, 1, -2, -1, 0, 1, -2, -1, 0, 1, -2, -1, 0, 1,  // 1 1/2 .. 3 1/2
+      -2, -1, 0, 1, 2, -2, -1, 0, 1, 2, -2, -1, 0, 1, 2,                     // 4 .. 5
+      -3, -2, -1, 0, 1, 2, -3, -2, -1, 0, 1, 2, -3, -2, -1, 0, 1, 2,         // 5 1/2 .. 6 1/2
+      -3, -2, -1, 0, 1, 2, -3, -2, -1, 0, 1, 2, -3, -2, -1, 0, 1, 2,         // 7 .. 8
+  };
+  const int deductions[79] = {
+      0,  0,  5,  5,  5,  10, 10, 10, 15, 15, 15, 15, 20, 20, 20, 20, 25, 25, 25, 25,
+      30, 30, 30, 30, 35, 35, 35, 35, 40, 40, 40, 40, 40, 45, 45, 45, 45, 45, 50, 50,
+      50, 50, 50, 55, 55, 55, 55, 55, 55, 60, 60, 60, 60, 60, 60, 65, 65, 65, 65, 65,
+      65, 70, 70, 70, 70, 70, 70, 75, 75, 75, 75, 75, 75, 80, 80, 80, 80, 80, 80,
+  };
+  for (int i = 0; i < 79; ++i) {
+    CallawayStep s = scheid_step(72 + i, 72);
+    EXPECT_EQ(s.adjustment, adjustments[i]) << i;
+    EXPECT_EQ(s.deduction, deductions[i]) << i;
+  }
+}
+
 TEST(Scheid, TablesAndCards) {
   auto step = [](int i) {
     CallawayStep s = scheid_step(72 + i, 72);
@@ -185,6 +223,35 @@ TEST(Callaway, ScrambleTeamCardTakesTheLowestEnteredScore) {
   EXPECT_EQ(team[3], 5);
 }
 
+TEST(Callaway9, EveryRowOfTheTables) {
+  // i = adjusted - base, from 0 to 36: adjustment in tenths, deduction in
+  // hundredths of holes.
+  const int adjustments[37] = {0,   10,  -10, -10, 0,   10, 0,   0,   -10, 0,   10,  -10, 10,
+                               -10, 0,   10,  0,   0,   -10, 0,  10,  -10, 10,  -10, 0,   10,
+                               0,   0,   -10, 0,   10,  -10, 10, -10, 0,   10,  10};
+  const int deductions[37] = {0,   0,   25,  50,  50,  50,  75,  75,  100, 100, 100, 125, 125,
+                              150, 150, 150, 175, 175, 200, 200, 200, 225, 225, 250, 250, 250,
+                              275, 275, 300, 300, 300, 325, 325, 350, 350, 350, 350};
+  for (int i = 0; i <= 36; ++i) {
+    CallawayStep s = callaway9_step(35 + i, 35);
+    EXPECT_EQ(s.adjustment, adjustments[i]) << i;
+    EXPECT_EQ(s.deduction, deductions[i]) << i;
+  }
+  EXPECT_EQ(callaway9_step(34, 35).adjustment, 0);
+  EXPECT_EQ(callaway9_step(34, 35).deduction, 0);
+  EXPECT_EQ(callaway9_step(80, 35).adjustment, 10);
+  EXPECT_EQ(callaway9_step(80, 35).deduction, 350);
+
+  // The fraction of the next worst hole, for scores 3..10.
+  const int quarter[8] = {8, 10, 13, 15, 18, 20, 23, 25};
+  const int three_quarters[8] = {23, 30, 38, 45, 53, 60, 68, 75};
+  for (int v = 3; v <= 10; ++v) {
+    EXPECT_EQ(callaway9_partial_tenths(v, 25), quarter[v - 3]) << v;
+    EXPECT_EQ(callaway9_partial_tenths(v, 50), 5 * v) << v;
+    EXPECT_EQ(callaway9_partial_tenths(v, 75), three_quarters[v - 3]) << v;
+  }
+}
+
 TEST(Callaway9, WorkedCards) {
   CourseRecord tee = par72_tee();
   tee.hole_count = 9;
@@ -202,7 +269,14 @@ TEST(Callaway9, WorkedCards) {
   EXPECT_EQ(r.deducted_scores, (std::vector<int>{8, 7}));
   EXPECT_EQ(r.handicap, 13);  // (80 + 53 + 5) / 10
   EXPECT_EQ(r.net, 38);
-  EXPECT_FALSE(r.sets_scoring_bytes);
+  GolferEntry stored{};
+  store_computed(stored, r);
+  EXPECT_EQ(stored.gross_score, 51);
+  EXPECT_EQ(stored.adjusted_gross, 51);
+  EXPECT_EQ(stored.net_score, 38);
+  EXPECT_EQ(stored.handicap_index, 130);
+  EXPECT_EQ(stored.course_hcap, 13);
+  EXPECT_EQ(stored.playing_hcap, 13);
 
   // i = 15: +1 stroke, 1 1/2 holes: (80 + 35 + 10 + 5) / 10 = 13.
   ComputedResult r15 = score_callaway9(scores_with({{4, 8}, {2, 7}, {1, 6}, {5, 6}, {6, 6}, {3, 5}}), 'M', tee,

@@ -97,6 +97,12 @@ TEST(CourseHandicap, TypedIndexes) {
   EXPECT_EQ(parse_handicap_index(""), std::nullopt);
   EXPECT_EQ(parse_handicap_index("50.0"), std::nullopt);
   EXPECT_EQ(parse_handicap_index("12345678901234"), std::nullopt);
+  EXPECT_EQ(parse_handicap_index("-.5"), -5);
+  EXPECT_EQ(parse_handicap_index("2."), 20);
+  // Text that only begins with a number would have its other characters
+  // read as digits 0: "0,5" would be 5.0 and "1a" 10.0.
+  for (const char* bad : {"0,5", "1a", "1-2", "inf", "nan", "1e1", "-", ".", "+", "2.3.4", "1 2"})
+    EXPECT_EQ(parse_handicap_index(bad), std::nullopt) << bad;
 }
 
 TEST(CourseHandicap, InvalidIndexIsReported) {

@@ -48,6 +48,7 @@ TEST(Peoria, ThreeVariantsRoundHalfAwayFromZero) {
   EXPECT_EQ(doubled.handicap, 5);
   EXPECT_EQ(doubled.net, doubled.gross - 5);
   EXPECT_EQ(score_peoria(7, both, tee, header).handicap, -6);  // set 2 plays no part
+  EXPECT_EQ(score_peoria(28, both, tee, header).handicap, -5);
 
   // Peoria caps: a 9 on the par-3 hole 16 counts 6, a 12 on par-5 hole 17 counts 9.
   GolferEntry blowup = par_card_with({{16, 9}, {17, 12}});
@@ -63,6 +64,29 @@ TEST(Peoria, ThreeVariantsRoundHalfAwayFromZero) {
   // An unset hidden hole counts nothing.
   header.peoria_holes[0] = 0;
   EXPECT_EQ(score_peoria(7, g, tee, header).handicap, -3);  // -2.8
+}
+
+TEST(DailyEqualizer, EveryBandOfTheTable) {
+  auto step = [](int t) {
+    EqualizerStep s = daily_equalizer_step(t);
+    return std::pair(s.adjustment, s.deduction);
+  };
+  EXPECT_EQ(step(60), std::pair(0, 0));
+  EXPECT_EQ(step(70), std::pair(0, 0));
+  EXPECT_EQ(step(71), std::pair(1, 0));
+  EXPECT_EQ(step(72), std::pair(2, 0));
+  EXPECT_EQ(step(73), std::pair(-2, 5));
+  EXPECT_EQ(step(74), std::pair(-1, 5));
+  EXPECT_EQ(step(75), std::pair(0, 5));
+  // 76-80 deduct one hole, 81-85 one and a half, ... 136-140 seven; within
+  // each band the adjustment runs -2..+2.
+  const int deductions[] = {10, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70};
+  const int adjustments[] = {-2, -1, 0, 1, 2};
+  for (int band = 0; band < 13; ++band)
+    for (int k = 0; k < 5; ++k)
+      EXPECT_EQ(step(76 + 5 * band + k), std::pair(adjustments[k], deductions[band])) << 76 + 5 * band + k;
+  EXPECT_EQ(step(141), std::pair(2, 70));
+  EXPECT_EQ(step(170), std::pair(2, 70));
 }
 
 TEST(DailyEqualizer, WorkedCards) {
@@ -89,6 +113,14 @@ TEST(DailyEqualizer, WorkedCards) {
   EXPECT_EQ(capped.deducted_scores, std::vector<int>{6});
   EXPECT_EQ(capped.handicap, 5);  // -2 + 3 + (77 - 73)
   EXPECT_EQ(capped.net, 72);
+  GolferEntry stored{};
+  store_computed(stored, capped);
+  EXPECT_EQ(stored.gross_score, 77);
+  EXPECT_EQ(stored.adjusted_gross, 73);
+  EXPECT_EQ(stored.net_score, 72);
+  EXPECT_EQ(stored.handicap_index, 50);
+  EXPECT_EQ(stored.course_hcap, 5);
+  EXPECT_EQ(stored.playing_hcap, 5);
 
   // 86 (every hole but four a bogey): 2 holes, adjustment (85 mod 5) - 2.
   GolferEntry bogeys = testing::par_card();
@@ -122,8 +154,18 @@ TEST(System36, PointsAndTheEnteredHandicap) {
   EXPECT_EQ(plain.net, 72);
 
   header.options = use_entered_handicap_option;
-  EXPECT_EQ(score_system36(g, tee, header).handicap, 20);
-  EXPECT_EQ(score_system36(g, tee, header).net, 79);
+  ComputedResult entered = score_system36(g, tee, header);
+  EXPECT_EQ(entered.handicap, 20);
+  EXPECT_EQ(entered.net, 79);
+  // The handicap played is what the results show from the scoring bytes.
+  GolferEntry stored = g;
+  stored.course_hcap = stored.playing_hcap = 99;
+  store_computed(stored, entered);
+  EXPECT_EQ(stored.course_hcap, 20);
+  EXPECT_EQ(stored.playing_hcap, 20);
+  EXPECT_EQ(stored.handicap_index, 200);
+  EXPECT_EQ(stored.adjusted_gross, 99);
+  EXPECT_EQ(stored.net_score, 79);
   g.handicap_index = 279;  // 27 is not above 27
   EXPECT_EQ(score_system36(g, tee, header).handicap, 27);
   g.handicap_index = 300;
@@ -148,13 +190,36 @@ TEST(BestHoles, GrossAndNet) {
   EXPECT_EQ(gross.gross, 76);
   EXPECT_EQ(gross.adjusted_gross, 0);
   EXPECT_EQ(gross.net, -4);
-  EXPECT_EQ(gross.handicap, 0);
-  EXPECT_FALSE(gross.sets_handicap_index);
+  EXPECT_EQ(gross.handicap, 18);  // shown, not played
+
+  // The course handicap goes into the scoring bytes; the index stays.
+  GolferEntry stored = g;
+  store_computed(stored, gross);
+  EXPECT_EQ(stored.gross_score, 76);
+  EXPECT_EQ(stored.adjusted_gross, 0);
+  EXPECT_EQ(stored.net_score, -4);
+  EXPECT_EQ(stored.course_hcap, 18);
+  EXPECT_EQ(stored.playing_hcap, 18);
+  EXPECT_EQ(stored.handicap_index, 180);
 
   // 18.0 at slope 113: one stroke on every hole.
   ComputedResult net = score_best_holes(24, g, tee, header);
   EXPECT_EQ(net.handicap, 18);
   EXPECT_EQ(net.net, -7);
+  // Without rating or par: 10.4 at slope 130 is 12 strokes, on stroke index
+  // 1..12, whatever the rating.
+  g.handicap_index = 104;
+  tee.men_slope = 130;
+  tee.men_rating = 650;
+  header.include_rating_and_par = 1;
+  ComputedResult twelve = score_best_holes(24, g, tee, header);
+  EXPECT_EQ(twelve.handicap, 12);
+  EXPECT_EQ(twelve.net, -7);
+  header.best_holes_count = 14;  // 11 holes under par net, then three at par
+  EXPECT_EQ(score_best_holes(24, g, tee, header).net, -3 - 2 - 2 - 8);
+  header.best_holes_count = 3;
+  g.handicap_index = 180;
+  tee.men_slope = 113;
 
   // All holes: the capped 8 counts +4: -2 -1 -1 +4 = 0.
   header.best_holes_count = 18;
