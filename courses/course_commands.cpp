@@ -5,8 +5,10 @@
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/state.h"
+#include "courses/course_access.h"
 #include "courses/course_dialog.h"
 #include "courses/course_slots.h"
+#include "courses/ravelin_courses.h"
 
 namespace quillon {
 
@@ -32,6 +34,19 @@ int store_new_record(State& state, const CourseRecord& record, int slot) {
   bool written = note_course_change(state);
   read_record(state, RecordKind::course, slot);
   return written ? 0 : 1;
+}
+
+// New tournaments start on the default course, so it must not point at the
+// slot just cleared.
+bool move_default_off(State& state, int removed_slot) {
+  if (state.system.default_course != removed_slot) return true;
+  int first = 0;
+  for (int slot = 1; slot <= state.course_count && first == 0; ++slot) {
+    read_record(state, RecordKind::course, slot);
+    if (course_slot_used(state.course)) first = slot;
+  }
+  state.system.default_course = static_cast<std::uint16_t>(first == 0 ? 1 : first);
+  return write_record(state, RecordKind::system, 1);
 }
 
 }  // namespace
@@ -93,12 +108,14 @@ int remove_course(State& state, const SameCourseElsewhere& in_ravelin) {
   if (message_box(state, message_kind::warning_yes_no, "Are you sure that you wish to remove the course (%s - %s)?",
                   course_name.c_str(), tee_name.c_str()) != Button::yes)
     return 1;
-  if (in_ravelin && in_ravelin(state, course))
+  bool comes_back = in_ravelin ? in_ravelin(state, course) : course_in_ravelin(state, course);
+  if (comes_back)
     message_box(state, message_kind::information,
                 "The selected course also exists in the Ravelin database.\n\nIf you do not remove this course from "
                 "Ravelin, the course will automatically be imported the next time you start Quillon.");
   if (!clear_course_slot(state, slot)) return 1;
   state.course_count = highest_used_course_slot(state);
+  if (!move_default_off(state, slot)) return 1;
   read_record(state, RecordKind::course, slot);
   return 0;
 }

@@ -20,7 +20,9 @@ int change_course(State& state);
 // Asked after the user confirmed a removal: whether the handicap product's
 // database holds the same course (the user is then told it will come back).
 using SameCourseElsewhere = std::function<bool(State&, const CourseRecord&)>;
-// Command 1502. Refused while a tournament uses the course.
+// Command 1502. Refused while a tournament uses the course. Without a
+// `in_ravelin` the configured Ravelin file is looked at (course_in_ravelin).
+// When the default course goes, the first remaining course takes its place.
 int remove_course(State& state, const SameCourseElsewhere& in_ravelin = {});
 
 }  // namespace quillon

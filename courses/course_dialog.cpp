@@ -65,7 +65,7 @@ void CourseDialogModel::propose_nine_ratings(const std::string& sex) {
 void CourseDialogModel::copy_slope(Field& slope, const std::string& sex) {
   int value = std::stoi(slope.text);
   if (value < 55 || value > 155) {
-    error_box(state_, "%s must be between 55 and 155", sex == "men" ? "Men's Slope" : "Women's Slope");
+    error_box(state_, "%s must be between 55 and 155", slope.label.c_str());
     return;
   }
   field(sex + "_slope_f9").text = slope.text;

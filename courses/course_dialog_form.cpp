@@ -14,8 +14,6 @@ namespace quillon {
 
 namespace {
 
-constexpr std::uint16_t distances_in_yards = 0x0004;
-
 std::string hole_field(const char* base, int hole) { return std::string(base) + "." + std::to_string(hole); }
 
 std::string number_text(int value) { return value == 0 ? std::string() : std::to_string(value); }
@@ -77,7 +75,7 @@ void CourseDialogModel::build_fields() {
   add(Field::label_field("caption.women_par", "Par(F)")).group = "captions";
   add(Field::label_field("caption.men_hcp", "Hcap (M)")).group = "captions";
   add(Field::label_field("caption.women_hcp", "Hcap (F)")).group = "captions";
-  bool yards = (state_.system.flags & distances_in_yards) != 0;
+  bool yards = (state_.system.flags & system_flag::yards) != 0;
   add(Field::label_field("distance_caption", yards ? "Yards" : "Metres")).group = "captions";
   for (int h = 1; h <= holes_; ++h) {
     std::string group = hole_field("hole", h);

@@ -30,8 +30,10 @@ bool upgrade_course_records(State& state) {
     read_record(state, RecordKind::course, slot);
     CourseRecord& c = state.course;
     if (!course_slot_used(c) || (c.men_total_par != 0 && c.women_total_par != 0)) continue;
-    ParSums men = sum_pars(c.men_par, 18);
-    ParSums women = sum_pars(c.women_par, 18);
+    // Holes beyond a nine-hole course's ninth are not part of it.
+    int holes = c.hole_count == 9 ? 9 : 18;
+    ParSums men = sum_pars(c.men_par, holes);
+    ParSums women = sum_pars(c.women_par, holes);
     raise_to(c.men_total_par, men.total);
     raise_to(c.men_par_f9, men.front);
     raise_to(c.men_par_b9, men.back);

@@ -38,7 +38,7 @@ bool is_pair(const SlotName& ladies, const SlotName& men) {
 
 std::string pair_line(const TeePair& p) { return p.course_name + " - " + p.ladies_tee + " / " + p.men_tee; }
 
-void retarget_tournaments(State& state, int from_slot, int to_slot) {
+bool retarget_tournaments(State& state, int from_slot, int to_slot) {
   for (int t = 1; t <= state.tournament_count; ++t) {
     read_record(state, RecordKind::tournament, t);
     if (tournament_slot_free(state.header)) continue;
@@ -49,8 +49,9 @@ void retarget_tournaments(State& state, int from_slot, int to_slot) {
         changed = true;
       }
     }
-    if (changed) write_record(state, RecordKind::tournament, t);
+    if (changed && !write_record(state, RecordKind::tournament, t)) return false;
   }
+  return true;
 }
 
 // The men's record takes the women's block of the ladies' record and the
@@ -118,7 +119,7 @@ bool merge_tee_pair(State& state, const TeePair& pair) {
     state.system.default_course = static_cast<std::uint16_t>(pair.men_slot);
     if (!write_record(state, RecordKind::system, 1)) return false;
   }
-  retarget_tournaments(state, pair.ladies_slot, pair.men_slot);
+  if (!retarget_tournaments(state, pair.ladies_slot, pair.men_slot)) return false;
   take_womens_block(men, ladies);
   state.course = men;
   if (!write_record(state, RecordKind::course, pair.men_slot)) return false;
@@ -147,7 +148,11 @@ bool ConsolidationModel::accept() {
     error_box(state_, "Select the Course(s) to be combined and click 'OK' or click 'Cancel' to abort.");
     return false;
   }
-  for (int i : chosen) merge_tee_pair(state_, pairs_[i]);
+  std::vector<int> in_list_order = chosen;
+  std::sort(in_list_order.begin(), in_list_order.end());
+  in_list_order.erase(std::unique(in_list_order.begin(), in_list_order.end()), in_list_order.end());
+  for (int i : in_list_order)
+    if (i >= 0 && i < static_cast<int>(pairs_.size())) merge_tee_pair(state_, pairs_[i]);
   return true;
 }
 

@@ -161,6 +161,35 @@ TEST(RemoveCourse, RefusedWhileATournamentUsesIt) {
   EXPECT_EQ(field_text(course_in_slot(state, 3).course_name), "Willow");
 }
 
+TEST(RemoveCourse, TheDefaultCourseMovesToTheFirstRemainingOne) {
+  TestHome home;
+  State& state = home.started();
+  put_course(state, 1, "Ash", "White");
+  put_course(state, 2, "Oak", "White");
+  put_course(state, 3, "Pine", "White");
+  state.system.default_course = 2;
+  write_record(state, RecordKind::system, 1);
+
+  home.ui.select(SelectionKind::course, "3");
+  home.ui.answer(Button::yes);
+  ASSERT_EQ(remove_course(state), 0);
+  read_record(state, RecordKind::system, 1);
+  EXPECT_EQ(state.system.default_course, 2);  // another course went: the default stays
+
+  home.ui.select(SelectionKind::course, "2");
+  home.ui.answer(Button::yes);
+  ASSERT_EQ(remove_course(state), 0);
+  read_record(state, RecordKind::system, 1);
+  EXPECT_EQ(state.system.default_course, 1);
+  EXPECT_EQ(state.course_count, 1);
+
+  home.ui.answer(Button::yes);  // the only course: taken without asking
+  ASSERT_EQ(remove_course(state), 0);
+  EXPECT_EQ(state.course_count, 0);
+  EXPECT_EQ(remove_course(state), 1);
+  EXPECT_EQ(home.ui.message_texts().back(), "No Courses found in the course database");
+}
+
 TEST(SelectCourse, ListsCoursesAndTakesTheOnlyOne) {
   TestHome home;
   State& state = home.started();

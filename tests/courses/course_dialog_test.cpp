@@ -71,7 +71,8 @@ TEST(CourseDialog, TypingAids) {
   EXPECT_EQ(dialog.text("men_slope_b9"), "128");
   EXPECT_EQ(dialog.focus(), "women_rating");
   dialog.set("women_slope", "156");
-  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{"Women's Slope must be between 55 and 155"});
+  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{"Ladies Slope must be between 55 and 155"});
+  EXPECT_EQ(home.ui.last_message()->kind, 1);
   EXPECT_EQ(dialog.text("women_slope_f9"), "113");
   EXPECT_EQ(dialog.focus(), "women_slope");
   dialog.set("women_slope", "12");  // not yet three digits: nothing happens
@@ -83,6 +84,10 @@ TEST(CourseDialog, TypingAids) {
   EXPECT_EQ(change.text("men_rating_f9"), "36.0");
   change.set("men_slope", "130");
   EXPECT_EQ(change.text("men_slope_b9"), "130");
+  change.set("men_slope", "54");  // two digits typed so far: no check yet
+  change.set("men_slope", "540");
+  EXPECT_EQ(home.ui.message_texts().back(), "Men's Slope must be between 55 and 155");
+  EXPECT_EQ(change.text("men_slope_f9"), "130");
 }
 
 TEST(CourseDialog, RunningTotals) {

@@ -24,6 +24,11 @@ TEST(CourseStartup, UpgradeFillsMissingTotals) {
   CourseRecord nameless{};
   nameless.men_par[0] = 4;
   put_course(state, 3, nameless);
+  // Leftover pars beyond the ninth hole of a nine-hole course are not counted.
+  CourseRecord nine = par_four_course("Elm", "Red", 9);
+  nine.men_total_par = nine.women_total_par = 0;
+  for (int h = 9; h < 18; ++h) nine.men_par[h] = nine.women_par[h] = 5;
+  put_course(state, 4, nine);
 
   ASSERT_TRUE(upgrade_course_records(state));
   CourseRecord oak = course_in_slot(state, 1);
@@ -35,6 +40,11 @@ TEST(CourseStartup, UpgradeFillsMissingTotals) {
   EXPECT_EQ(course_in_slot(state, 2).men_total_par, 70);
   EXPECT_EQ(course_in_slot(state, 2).men_par_f9, 0);
   EXPECT_EQ(course_in_slot(state, 3).men_total_par, 0);
+  CourseRecord elm = course_in_slot(state, 4);
+  EXPECT_EQ(elm.men_total_par, 36);
+  EXPECT_EQ(elm.men_par_f9, 36);
+  EXPECT_EQ(elm.men_par_b9, 0);
+  EXPECT_EQ(elm.women_total_par, 36);
 }
 
 TEST(CourseStartup, ScanClearsUnassignedAndRepairsTheDefault) {

@@ -93,6 +93,24 @@ TEST_F(Consolidation, MergesTheLadiesTeeIntoTheMensRecord) {
   EXPECT_EQ(state.system.default_course, 1);
 }
 
+TEST_F(Consolidation, SelectionFromAFrontEndIsTakenInListOrderOnce) {
+  put_course(state, 4, "Pine", "Red-L");
+  put_course(state, 5, "Pine", "Red-M");
+  ConsolidationModel dialog(state);
+  ASSERT_EQ(dialog.find("pairs")->options,
+            (std::vector<std::string>{"Oak - White-F / White-M", "Pine - Red-L / Red-M"}));
+  dialog.find("pairs")->selected = {1, 7, 0, 1};
+  home.ui.answer(Button::ok);
+  home.ui.answer(Button::ok);
+  ASSERT_TRUE(dialog.accept());
+  EXPECT_EQ(home.ui.message_texts().at(1), "For the Oak, the White-F and White-M tees have been merged.");
+  EXPECT_EQ(home.ui.message_texts().at(3), "For the Pine, the Red-L and Red-M tees have been merged.");
+  EXPECT_EQ(home.ui.messages.size(), 4u);
+  EXPECT_EQ(field_text(course_in_slot(state, 5).tee_name), "Red");
+  EXPECT_EQ(course_in_slot(state, 4).course_name[0], 0);
+  EXPECT_EQ(state.course_count, 5);
+}
+
 TEST_F(Consolidation, RefusalsAndCancel) {
   home.ui.dialog({});
   EXPECT_EQ(consolidate_tees(state), 1);
