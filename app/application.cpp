@@ -13,13 +13,28 @@ bool start_application(State& state, const std::vector<std::string>& words, int&
 
 bool command_available(int command) { return command_registry().has(command); }
 
+std::string command_display_name(int command) {
+  const CommandInfo* info = find_command(command);
+  if (!info) return "";
+  if (info->text.empty()) {
+    for (const ButtonInfo& b : main_window_buttons())
+      if (b.command == command) return b.caption;
+    return std::to_string(command);
+  }
+  // "&x" marks the access key, "&&" stands for "&".
+  std::string shown;
+  for (std::size_t i = 0; i < info->text.size(); ++i) {
+    if (info->text[i] == '&' && ++i == info->text.size()) break;
+    shown += info->text[i];
+  }
+  return shown;
+}
+
 void dispatch_command(State& state, int command) {
   if (command_registry().run(state, command)) return;
-  const CommandInfo* info = find_command(command);
-  if (!info) return;
-  std::string what = info->text.empty() ? std::to_string(command) : info->text;
-  std::erase(what, '&');
-  message_box(state, message_kind::information, "\"%s\" is not available in this build of Quillon.", what.c_str());
+  if (!find_command(command)) return;
+  message_box(state, message_kind::information, "\"%s\" is not available in this build of Quillon.",
+              command_display_name(command).c_str());
 }
 
 }  // namespace quillon

@@ -14,7 +14,11 @@ bool start_application(State& state, const std::vector<std::string>& words, int&
 
 // Whether a command number is built into this program.
 bool command_available(int command);
-// Runs a command number (menu entry or button).
+// The text a command is known by: its menu entry without the access-key
+// marks, or the caption of the button that sends it; "" when not in the table.
+std::string command_display_name(int command);
+// Runs a command number (menu entry or button); a number in the command table
+// without a handler says that it is not available.
 void dispatch_command(State& state, int command);
 
 }  // namespace quillon

@@ -142,6 +142,7 @@ bool run_startup(State& state, const StartupWords& words, int& exit_code) {
   run_upgrade_steps(state);
   apply_database_layout(state);
   repair_default_format(state);
+  // A reporting name chosen as the screen heading stays the heading after a restart.
   state.window_title = state.system.heading_mode == 'H' ? window_title_for(state) : state.app_title;
   set_ravelin_path(state);
   scan_courses(state);

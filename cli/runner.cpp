@@ -132,6 +132,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   } catch (const ScriptError& e) {
     err << "quillon-cli: " << utf8_from_cp1252(e.what()) << "\n";
     return 2;
+  } catch (const std::exception& e) {
+    // As the desktop program does: the command ends with an error, the program does not crash.
+    err << "quillon-cli: the command could not be completed: " << utf8_from_cp1252(e.what()) << "\n";
+    return 1;
   }
   return ui.error_shown() ? 1 : 0;
 }

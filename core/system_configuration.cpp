@@ -174,8 +174,9 @@ bool SystemConfigurationModel::accept() {
   int new_slots = index("course_slot_count") >= 0 ? slot_values_[index("course_slot_count")] : s.course_slot_count;
   if (new_slots != s.course_slot_count) {
     // The move writes the system record with everything taken over above.
-    change_course_slot_count(state_, new_slots);
-    return true;
+    if (change_course_slot_count(state_, new_slots) || state_.exit_requested) return true;
+    // No copy of the file could be taken, so the slots stay as they were; the
+    // other settings are still saved.
   }
   if (std::memcmp(&before, &s, sizeof s) != 0) return write_record(state_, RecordKind::system, 1);
   return true;

@@ -94,6 +94,30 @@ TEST(SystemConfiguration, CourseSlotChangeMovesTournamentsAndRestarts) {
   EXPECT_EQ(again.tournament_count, 2);
 }
 
+TEST(SystemConfiguration, AFailedCourseSlotChangeStillSavesTheOtherSettings) {
+  TestHome home;
+  {
+    State& state = home.started();
+    std::filesystem::create_directory(home.path() / "qlwin4db.sav");  // the copy cannot be written
+    SystemConfigurationModel model(state, formats());
+    ASSERT_TRUE(model.set("course_slot_count", " 100").ok);
+    ASSERT_TRUE(model.set("default_tie_break", "Australian Count Back").ok);
+    ASSERT_TRUE(model.set("print_reports", "Black & White").ok);
+    home.ui.messages.clear();
+    EXPECT_TRUE(model.accept());
+    EXPECT_FALSE(state.exit_requested);
+    EXPECT_EQ(home.ui.message_texts(),
+              std::vector<std::string>{
+                  "A error was encountered making a backup copy of the database.  The requested change to the "
+                  "number of courses to be stored was NOT successfully completed."});
+  }
+  State& state = home.started();
+  EXPECT_EQ(state.system.course_slot_count, 50);
+  EXPECT_EQ(state.system.default_tie_break, 2);
+  EXPECT_EQ(state.system.flags & system_flag::color_reports, 0);
+  EXPECT_EQ(std::filesystem::file_size(home.path() / "qlwin4.dat"), 15700u);
+}
+
 TEST(SystemConfiguration, BackgroundImageChoice) {
   TestHome home;
   State& state = home.started();
