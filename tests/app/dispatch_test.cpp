@@ -21,7 +21,8 @@ TEST(DispatchCommand, EveryNumberOfTheTableRunsOrSaysItIsNotAvailable) {
   State& state = home.started();
 
   for (int n = 1; n <= 3000; ++n) {
-    if (command_available(n)) EXPECT_NE(find_command(n), nullptr) << n << " has a handler but no table entry";
+    if (!command_available(n)) continue;
+    EXPECT_NE(find_command(n), nullptr) << n << " has a handler but no table entry";
   }
 
   EXPECT_EQ(command_display_name(1302), "Add Multi-Round Tournament");
