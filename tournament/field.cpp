@@ -5,6 +5,7 @@
 #include "core/database.h"
 #include "core/state.h"
 #include "handicap/course_handicap.h"
+#include "tournament/tee_times.h"
 
 namespace quillon {
 
@@ -38,6 +39,7 @@ bool grow_groups_to(State& state, int group) {
   state.group = kept;
   if (!ok) return false;
   state.header.group_count = static_cast<std::uint8_t>(group);
+  refresh_last_tee_time(state.header);
   return write_record(state, RecordKind::tournament, state.current_tournament);
 }
 

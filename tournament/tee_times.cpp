@@ -89,6 +89,14 @@ TeePlan tee_plan_of(const TournamentHeader& h) {
   return plan;
 }
 
+void refresh_last_tee_time(TournamentHeader& header) {
+  if (shotgun(header.start_type)) return;
+  if (auto last = last_tee_time(tee_plan_of(header))) {
+    header.last_tee_hour = static_cast<std::int8_t>(last->hour);
+    header.last_tee_minute = static_cast<std::int8_t>(last->minute);
+  }
+}
+
 std::optional<TimeOfDay> last_tee_time(const TeePlan& plan) {
   if (plan.start_type == static_cast<int>(StartType::shotgun)) return plan.first;
   if (plan.start_type == static_cast<int>(StartType::double_shotgun)) return plan.second_shotgun;

@@ -36,6 +36,11 @@ struct TeePlan {
 std::optional<TimeOfDay> last_tee_time(const TeePlan& plan);
 TeePlan tee_plan_of(const TournamentHeader& header);
 
+// Stores the "To" time of a Normal or CrossOver start for the header's current
+// group count, so that lists show the time of the last group after the field
+// grew. Shotgun starts keep their stored time.
+void refresh_last_tee_time(TournamentHeader& header);
+
 // The starting-hole label ("1A", "2B", ...) of group g in a shotgun start on
 // a course of `hole_count` holes.
 std::string shotgun_hole_of_group(const TournamentHeader& header, int group, int hole_count);

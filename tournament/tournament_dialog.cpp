@@ -200,6 +200,8 @@ void TournamentDialogModel::load_fields() {
   show_format_controls();
   show_start_type_controls();
   show_division_rows();
+  // The field may have grown since the "To" time was stored.
+  recompute_last_tee_time();
 }
 
 int TournamentDialogModel::selected_format() const {

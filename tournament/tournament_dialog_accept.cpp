@@ -10,6 +10,7 @@
 #include "tournament/field.h"
 #include "tournament/formats.h"
 #include "tournament/header_options.h"
+#include "tournament/tee_times.h"
 #include "tournament/tournament_dialog.h"
 
 namespace quillon {
@@ -205,7 +206,9 @@ void TournamentDialogModel::store_groups() {
   int groups = whole_number(text("group_count"));
   int size = whole_number(text("group_size"));
   if (size < 1 || size > 5) size = original_.group_size >= 1 && original_.group_size <= 5 ? original_.group_size : 4;
-  h_.first_shotgun_groups = static_cast<std::int8_t>(whole_number(text("first_shotgun_groups")));
+  // The first shotgun's group count is one signed byte.
+  int first_shotgun = whole_number(text("first_shotgun_groups"));
+  h_.first_shotgun_groups = static_cast<std::int8_t>(first_shotgun < 0 ? 0 : (first_shotgun > 127 ? 127 : first_shotgun));
   if (size != original_.group_size && size * groups < old_capacity) groups = (old_capacity + size - 1) / size;
   int most = max_group_count(size);
   if (groups > most) {
@@ -256,7 +259,9 @@ void TournamentDialogModel::keep_groups_holding_golfers() {
   if (mode_ != TournamentDialogMode::change) return;
   int old_capacity = original_.group_size * original_.group_count;
   int new_capacity = h_.group_size * h_.group_count;
-  if (new_capacity >= old_capacity || h_.group_count >= original_.group_count) return;
+  // Fewer groups, or a smaller group size capped by the most groups there can
+  // be: either way the golfer slots from new_capacity on would drop out.
+  if (new_capacity >= old_capacity) return;
   // The stored groups are laid out by the old group size.
   state_.header = original_;
   state_.current_tournament = slot_;
@@ -272,9 +277,15 @@ void TournamentDialogModel::keep_groups_holding_golfers() {
   message_box(state_, correction,
               "You are attempting to remove groups which contain golfers.  The number of groups has not been "
               "changed.");
-  h_.group_count = original_.group_count;
-  if (h_.group_size * h_.group_count < old_capacity) h_.group_count = static_cast<std::uint8_t>(
-      (old_capacity + h_.group_size - 1) / h_.group_size);
+  int needed = (old_capacity + h_.group_size - 1) / h_.group_size;
+  if (needed > max_group_count(h_.group_size)) {
+    // The new group size cannot hold the field: the groups stay as they were.
+    h_.group_size = original_.group_size;
+    h_.groups_per_tee_time = original_.groups_per_tee_time;
+    needed = original_.group_count;
+  }
+  h_.group_count = static_cast<std::uint8_t>(needed > original_.group_count ? needed : original_.group_count);
+  if (h_.group_count > max_group_count(h_.group_size)) h_.group_count = original_.group_count;
 }
 
 void TournamentDialogModel::reassign_divisions() {
@@ -307,6 +318,8 @@ bool TournamentDialogModel::accept() {
   if (!check_groups_per_tee_time()) return false;
   store_best_balls();
   keep_groups_holding_golfers();
+  refresh_last_tee_time(h_);
+  set_time_field("last_tee_time", h_.last_tee_hour, h_.last_tee_minute, false);
 
   // Every rule has passed: only now is the sequence counter used up.
   if (mode_ == TournamentDialogMode::add) {
