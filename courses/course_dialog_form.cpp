@@ -58,7 +58,7 @@ void CourseDialogModel::build_fields() {
   add(Field::label_field("caption.nines", "18  F9  B9")).visible = eighteen;
   for (const std::string sex : {"men", "women"}) {
     std::string caption = sex == "men" ? "Men's Rating" : "Ladies Rating";
-    std::string slope_caption = sex == "men" ? "Men's Slope" : "Ladies Slope";
+    std::string slope_caption = sex == "men" ? "Men's Slope" : "Women's Slope";
     add(Field::text_field(sex + "_rating", caption, 4)).group = sex;
     add(Field::text_field(sex + "_rating_f9", caption + " F9", 4)).group = sex;
     add(Field::text_field(sex + "_rating_b9", caption + " B9", 4)).group = sex;

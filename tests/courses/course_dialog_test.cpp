@@ -71,7 +71,7 @@ TEST(CourseDialog, TypingAids) {
   EXPECT_EQ(dialog.text("men_slope_b9"), "128");
   EXPECT_EQ(dialog.focus(), "women_rating");
   dialog.set("women_slope", "156");
-  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{"Ladies Slope must be between 55 and 155"});
+  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{"Women's Slope must be between 55 and 155"});
   EXPECT_EQ(home.ui.last_message()->kind, 1);
   EXPECT_EQ(dialog.text("women_slope_f9"), "113");
   EXPECT_EQ(dialog.focus(), "women_slope");
