@@ -21,6 +21,7 @@ inline constexpr int tournament_header_size = 3400;
 inline constexpr int golfer_entry_size = 180;
 inline constexpr int tournament_block_size = tournament_header_size + golfers_per_tournament * golfer_entry_size;
 inline constexpr int tournament_limit = 999;  // tournament numbers stay below this
+inline constexpr int max_course_slot_count = 2450;
 static_assert(tournament_block_size == 147400);
 
 inline std::int64_t course_offset(int n) { return 100 + 300LL * n; }

@@ -8,12 +8,22 @@
 
 namespace quillon {
 
+bool holds_a_database(const DatabaseFile& db) {
+  SystemRecord system{};
+  if (db.read_at(system_record_offset, &system, sizeof system) != sizeof system) return false;
+  int slots = system.course_slot_count;
+  return slots >= 1 && slots <= max_course_slot_count && db.length() >= desktop_message_offset_for(slots);
+}
+
 bool open_or_create_database(State& state, bool* created) {
   bool made = false;
   std::error_code ec;
   if (!std::filesystem::exists(state.file(state.db_name), ec)) made = create_database(state);
   if (created) *created = made;
-  if (!open_database(state)) {
+  // A file too short for its configuration records and course slots would be
+  // taken as zeros and then written over by the start-up steps.
+  if (!open_database(state) || !holds_a_database(state.db)) {
+    state.db.close();
     message_box(state, message_kind::error, "Error Opening Quillon database");
     return false;
   }

@@ -3,9 +3,14 @@
 
 namespace quillon {
 
+// Whether the open file starts with a system record whose number of course
+// slots is possible and is long enough to hold those slots.
+bool holds_a_database(const DatabaseFile& db);
+
 // Opens the database in the home folder, creating it first when missing.
 // Returns false, after the error "Error Opening Quillon database", when the
-// file cannot be opened; `created` tells whether a new file was made.
+// file cannot be opened or is not a database; `created` tells whether a new
+// file was made.
 bool open_or_create_database(State& state, bool* created = nullptr);
 
 // Reads the configuration records into their buffers.
