@@ -87,8 +87,8 @@ void CourseDialogModel::focus_after(const std::string& name) {
 }
 
 void CourseDialogModel::refresh_totals() {
-  bool per_hole = per_hole_pars_typed();
   for (const std::string sex : {"men", "women"}) {
+    bool per_hole = per_hole_pars_typed(sex);
     int front = 0, back = 0, total = 0;
     if (per_hole) {
       for (int h = 1; h <= holes_; ++h)

@@ -59,8 +59,12 @@ class CourseDialogModel : public DialogModel {
   // The fields into the record; false (after the error) when neither 18-hole
   // rating was entered.
   bool read_fields(CourseRecord& course);
+  void read_nine_and_total_pars(const std::string& sex, const std::int8_t (&pars)[18], std::int8_t& front,
+                                std::int8_t& back, std::int8_t& total) const;
   void take_check_boxes(CourseRecord& course) const;
-  bool per_hole_pars_typed() const;
+  // Whether the sex's ("men" or "women") par of hole 1 is typed: its nine and
+  // total pars then follow its holes instead of their own fields.
+  bool per_hole_pars_typed(const std::string& sex) const;
   void refresh_totals();
   void propose_nine_ratings(const std::string& sex);
   void copy_slope(Field& slope, const std::string& sex);

@@ -158,7 +158,9 @@ int CourseDialogModel::number(const std::string& name) const {
   return parse_int(t, static_cast<int>(std::min<std::size_t>(t.size(), 10)));
 }
 
-bool CourseDialogModel::per_hole_pars_typed() const { return !trimmed(text("men_par.1")).empty(); }
+bool CourseDialogModel::per_hole_pars_typed(const std::string& sex) const {
+  return !trimmed(text(sex + "_par.1")).empty();
+}
 
 bool CourseDialogModel::read_fields(CourseRecord& c) {
   set_field_text_terminated(c.course_name, text("course_name"));
@@ -204,24 +206,23 @@ bool CourseDialogModel::read_fields(CourseRecord& c) {
     c.hole_length[h - 1] = fitted<std::int16_t>(number(hole_field("hole_length", h)));
   }
 
-  if (per_hole_pars_typed()) {
-    ParSums men = sum_pars(c.men_par, holes_);
-    ParSums women = sum_pars(c.women_par, holes_);
-    c.men_total_par = fitted<std::int8_t>(men.total);
-    c.men_par_f9 = fitted<std::int8_t>(men.front);
-    c.men_par_b9 = fitted<std::int8_t>(men.back);
-    c.women_total_par = fitted<std::int8_t>(women.total);
-    c.women_par_f9 = fitted<std::int8_t>(women.front);
-    c.women_par_b9 = fitted<std::int8_t>(women.back);
-  } else {
-    c.men_total_par = fitted<std::int8_t>(number("men_total_par"));
-    c.men_par_f9 = fitted<std::int8_t>(number("men_par_f9"));
-    c.men_par_b9 = fitted<std::int8_t>(holes_ == 18 ? number("men_par_b9") : 0);
-    c.women_total_par = fitted<std::int8_t>(number("women_total_par"));
-    c.women_par_f9 = fitted<std::int8_t>(number("women_par_f9"));
-    c.women_par_b9 = fitted<std::int8_t>(holes_ == 18 ? number("women_par_b9") : 0);
-  }
+  read_nine_and_total_pars("men", c.men_par, c.men_par_f9, c.men_par_b9, c.men_total_par);
+  read_nine_and_total_pars("women", c.women_par, c.women_par_f9, c.women_par_b9, c.women_total_par);
   return true;
+}
+
+void CourseDialogModel::read_nine_and_total_pars(const std::string& sex, const std::int8_t (&pars)[18],
+                                                 std::int8_t& front, std::int8_t& back, std::int8_t& total) const {
+  if (per_hole_pars_typed(sex)) {
+    ParSums sums = sum_pars(pars, holes_);
+    front = fitted<std::int8_t>(sums.front);
+    back = fitted<std::int8_t>(sums.back);
+    total = fitted<std::int8_t>(sums.total);
+  } else {
+    front = fitted<std::int8_t>(number(sex + "_par_f9"));
+    back = fitted<std::int8_t>(holes_ == 18 ? number(sex + "_par_b9") : 0);
+    total = fitted<std::int8_t>(number(sex + "_total_par"));
+  }
 }
 
 void CourseDialogModel::take_check_boxes(CourseRecord& c) const {

@@ -100,16 +100,40 @@ TEST(CourseDialog, RunningTotals) {
   EXPECT_EQ(dialog.text("total.men_par"), "71");
 
   type(dialog, {{"men_par.1", "4"}, {"men_par.2", "7"}, {"men_par.9", "5"}, {"men_par.10", "3"},
-                {"women_par.18", "6"}, {"hole_length.1", "385"}, {"hole_length.10", "410"}, {"hole_length.11", "90"}});
+                {"women_par.1", "5"}, {"women_par.18", "6"}, {"hole_length.1", "385"}, {"hole_length.10", "410"},
+                {"hole_length.11", "90"}});
   EXPECT_EQ(dialog.text("total.men_par_f9"), "9");  // the 7 does not count
   EXPECT_EQ(dialog.text("total.men_par_b9"), "3");
   EXPECT_EQ(dialog.text("total.men_par"), "12");
+  EXPECT_EQ(dialog.text("total.women_par_f9"), "5");
   EXPECT_EQ(dialog.text("total.women_par_b9"), "6");
-  EXPECT_EQ(dialog.text("total.women_par"), "6");
+  EXPECT_EQ(dialog.text("total.women_par"), "11");
   EXPECT_EQ(dialog.text("total.length_f9"), "385");
   EXPECT_EQ(dialog.text("total.length_b9"), "500");
   EXPECT_EQ(dialog.text("total.length"), "885");
   EXPECT_FALSE(dialog.find("men_total_par")->enabled);
+
+  // Each side follows its own holes: ladies' pars alone total up on screen and
+  // in the record, while the men's typed totals stay as typed.
+  CourseDialogModel ladies(state, 9, course_mode::add, 1);
+  type(ladies, {{"course_name", "Elm"}, {"course_abbrev", "ELM"}, {"men_par_f9", "35"}, {"men_total_par", "35"}});
+  for (int h = 1; h <= 9; ++h) type(ladies, {{"women_par." + std::to_string(h), h == 9 ? "5" : "4"}});
+  EXPECT_EQ(ladies.text("total.women_par"), "37");
+  EXPECT_EQ(ladies.text("total.men_par"), "35");
+  EXPECT_FALSE(ladies.find("women_total_par")->enabled);
+  EXPECT_TRUE(ladies.find("men_total_par")->enabled);
+  type(ladies, {{"men_rating", "35.0"}});
+  for (int h = 1; h <= 9; ++h) type(ladies, {{"men_par." + std::to_string(h), "4"}});
+  type(ladies, {{"men_par.1", ""}});  // the men's par of hole 1 taken away again
+  EXPECT_EQ(ladies.text("total.men_par"), "35");
+  EXPECT_FALSE(ladies.accept());
+  EXPECT_EQ(home.ui.message_texts().back(),
+            "Hole # 1, invalid value for Men's par.  Valid values for par are 3, 4, 5, and 6");
+  type(ladies, {{"men_par.1", "4"}, {"men_rating", ""}, {"women_rating", ""}, {"women_rating", "37.0"}});
+  for (int h = 1; h <= 9; ++h) type(ladies, {{"men_par." + std::to_string(h), ""}});
+  ASSERT_TRUE(ladies.accept()) << home.ui.message_texts().back();
+  EXPECT_EQ(ladies.record().women_total_par, 37);
+  EXPECT_EQ(ladies.record().men_total_par, 35);
 }
 
 TEST(CourseDialog, AcceptStoresTheCompleteCopy) {
