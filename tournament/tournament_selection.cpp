@@ -5,6 +5,7 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/messages.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "tournament/formats.h"
@@ -59,7 +60,11 @@ int select_tournament(State& state, bool include_multi_round) {
     TournamentHeader h = state.header;
     listed.push_back({t, sort_key(h), tournament_list_line(state, h, true)});
   }
-  if (listed.empty()) return 0;
+  if (listed.empty()) {
+    // Slots may remain after every tournament in them was removed.
+    message_box(state, message_kind::error, "No Tournaments found in the tournament database");
+    return 0;
+  }
   std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) { return a.key > b.key; });
   int chosen = listed.front().slot;
   if (listed.size() > 1) {

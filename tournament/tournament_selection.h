@@ -14,8 +14,8 @@ std::string tournament_list_line(State& state, const TournamentHeader& header, b
 
 // Lets the user pick a tournament (newest first); takes the only one without
 // asking. Multi-round events are listed only when allowed. The chosen header
-// is read and made current. Returns its number, or 0 when there is none or
-// the list was cancelled.
+// is read and made current. Returns its number, or 0 when the list was
+// cancelled or there is none to list (the user is told).
 int select_tournament(State& state, bool include_multi_round);
 
 }  // namespace quillon

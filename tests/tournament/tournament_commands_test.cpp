@@ -101,6 +101,17 @@ TEST_F(TournamentCommandsTest, RemoveFreesTheSlotAndItsFile) {
   EXPECT_EQ(state.group.entries[0].name[0], 0);
   EXPECT_EQ(state.tournament_count, 2);
   EXPECT_EQ(free_tournament_slot(state), 1);
+
+  // With the last one removed the slots remain, and every command says why
+  // it has nothing to work on.
+  home.ui.answer(Button::yes);
+  EXPECT_EQ(drop_tournament(state), 2);
+  EXPECT_EQ(state.tournament_count, 2);
+  home.ui.messages.clear();
+  EXPECT_EQ(modify_tournament(state), 0);
+  EXPECT_EQ(copy_tournament(state, true), 0);
+  EXPECT_EQ(drop_tournament(state), 0);
+  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>(3, "No Tournaments found in the tournament database"));
 }
 
 TEST_F(TournamentCommandsTest, PurgeRenumbersAndRelinksMultiRoundEvents) {
