@@ -4,6 +4,7 @@
 #include "report/page_frame.h"
 #include "report/report_page.h"
 #include "report/report_writer.h"
+#include "report/results_columns.h"
 #include "report/results_rows.h"
 #include "scoring/results.h"
 #include "scoring/tie_break_text.h"
@@ -58,14 +59,18 @@ void write_results_page(ReportWriter& w, State& state, const Results& results, b
   const ResultsLayout layout = choose_results_layout(h.format, results.report_type);
   const std::vector<HeaderCell> cells = results_header_cells(layout, h, results.report_type);
   const int width = results_table_width(h.format);
-  w.report_line("<TABLE cellSpacing=0 cellPadding=0 width=%d border=0>", width);
+  const std::vector<std::string> tv_table = fixed_table_lines(cells, width);
+  if (tv)
+    for (const std::string& line : tv_table) w.line(line);
+  else
+    w.report_line("<TABLE cellSpacing=0 cellPadding=0 width=%d border=0>", width);
   w.line(results_header_row(cells, style));
   if (tv) {
     w.line("</TABLE>");
     if (scroll.scrolling())
       w.report_line("<div align=center> <marquee scrollamount=%d direction=up height = %d width=%d> <center>",
                     scroll.amount, scroll.height, width);
-    w.report_line("<TABLE cellSpacing=0 cellPadding=0 width=%d border=0>", width);
+    for (const std::string& line : tv_table) w.line(line);
     w.line(blank_header_row(cells));
   } else {
     w.line("<tr><td>&nbsp</td></tr>");

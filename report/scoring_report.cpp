@@ -99,8 +99,11 @@ void write_golfer_table(ReportWriter& w, const PageStyle& style, const ScoringSu
     if (most > 0)
       for (const GolferScoring& g : summary.cards)
         if (count(g) == most) names += (names.empty() ? "" : "<br>") + html_text(g.name);
-    write_data_row(w, {"<td align=left>" + std::string(category) + "</td>", number_cell(std::to_string(most)),
-                       names.empty() ? empty_cell() : "<td align=left>" + names + "</td>"});
+    // Top-aligned, so that a category stands beside the first of its names
+    // rather than level with the middle one, next to the row above.
+    w.line("<tr align=middle valign=top><td align=left>" + std::string(category) + "</td>" +
+           number_cell(std::to_string(most)) + (names.empty() ? empty_cell() : "<td align=left>" + names + "</td>") +
+           "</tr>");
   }
   close_table(w);
 }

@@ -213,6 +213,10 @@ class TvResults : public ResultsPageTest {
       "<TR align=middle bgColor=#006545><TH width=1></TH><TH align=middle><font color=#ffffff>Rank</font></TH>"
       "<TH align=middle><font color=#ffffff>Golfer</font></TH><TH align=middle><font color=#ffffff>Score</font></TH>"
       "</TR>";
+  // Both tables take the same fixed widths, so that the captions stand over their columns.
+  static constexpr const char* fixed_table =
+      "<TABLE cellSpacing=0 cellPadding=0 width=441 border=0 style=\"table-layout:fixed\">";
+  static constexpr const char* gross_columns = "<col width=1><col width=40><col width=160><col width=240>";
 };
 
 TEST_F(TvResults, ScrollingWindowWrapsTheBody) {
@@ -226,11 +230,13 @@ TEST_F(TvResults, ScrollingWindowWrapsTheBody) {
       lines_between("<h2><font color=#006545>Traditional Results - Gross Scores</font></h2>", "</html>");
   std::vector<std::string> expected = {
       "<h2><font color=#006545>Traditional Results - Gross Scores</font></h2>",
-      "<TABLE cellSpacing=0 cellPadding=0 width=441 border=0>",
+      fixed_table,
+      gross_columns,
       gross_header,
       "</TABLE>",
       "<div align=center> <marquee scrollamount=5 direction=up height = 700 width=441> <center>",
-      "<TABLE cellSpacing=0 cellPadding=0 width=441 border=0>",
+      fixed_table,
+      gross_columns,
       "<TR><TH width=1></TH><TH></TH><TH></TH><TH></TH></TR>",
       "<TR align=middle><TD></TD><TD>1</TD><TD align=left>G1</TD><TD>70</TD></TR>",
       "<TR align=middle><TD></TD><TD>2</TD><TD align=left>G2</TD><TD>71</TD></TR>",
@@ -254,7 +260,7 @@ TEST_F(TvResults, AnsweredNoGivesTheSamePageWithoutMarquee) {
   EXPECT_EQ(page_text().find("marquee"), std::string::npos);
   EXPECT_EQ(page_text().find("Tolvane"), std::string::npos);
   EXPECT_EQ(lines_between(gross_header, "<TR><TH width=1></TH><TH></TH><TH></TH><TH></TH></TR>"),
-            (std::vector<std::string>{gross_header, "</TABLE>", "<TABLE cellSpacing=0 cellPadding=0 width=441 border=0>",
+            (std::vector<std::string>{gross_header, "</TABLE>", fixed_table, gross_columns,
                                       "<TR><TH width=1></TH><TH></TH><TH></TH><TH></TH></TR>"}));
   EXPECT_EQ(lines_starting("<TR align=middle><TD></TD>").size(), 6u);
   EXPECT_EQ(page_lines().back(), "</html>");

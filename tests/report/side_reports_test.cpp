@@ -118,7 +118,7 @@ class ScoringReport : public ResultsPageTest {
       return l;
     return "";
   }
-  std::vector<std::string> category_rows() { return lines_starting("<tr align=middle><td align=left>Most"); }
+  std::vector<std::string> category_rows() { return lines_starting("<tr align=middle valign=top><td align=left>Most"); }
 };
 
 TEST_F(ScoringReport, ByGross) {
@@ -140,14 +140,14 @@ TEST_F(ScoringReport, ByGross) {
             "align=middle>0</td><td align=middle>1</td><td align=middle>0</td><td align=middle>0</td><td "
             "align=middle>0</td><td align=middle> 4.0</td><td align=middle>3</td><td align=middle>5</td></tr>");
   std::vector<std::string> expected = {
-      "<tr align=middle><td align=left>Most Eagles</td><td align=middle>1</td><td align=left>Ann &amp; Co</td></tr>",
-      "<tr align=middle><td align=left>Most Birdies</td><td align=middle>2</td><td align=left>Ann &amp; "
+      "<tr align=middle valign=top><td align=left>Most Eagles</td><td align=middle>1</td><td align=left>Ann &amp; Co</td></tr>",
+      "<tr align=middle valign=top><td align=left>Most Birdies</td><td align=middle>2</td><td align=left>Ann &amp; "
       "Co<br>Bob</td></tr>",
-      "<tr align=middle><td align=left>Most Pars</td><td align=middle>15</td><td align=left>Ann &amp; "
+      "<tr align=middle valign=top><td align=left>Most Pars</td><td align=middle>15</td><td align=left>Ann &amp; "
       "Co<br>Bob</td></tr>",
-      "<tr align=middle><td align=left>Most Sub Par Holes</td><td align=middle>3</td><td align=left>Ann &amp; "
+      "<tr align=middle valign=top><td align=left>Most Sub Par Holes</td><td align=middle>3</td><td align=left>Ann &amp; "
       "Co</td></tr>",
-      "<tr align=middle><td align=left>Most Sub Bogey Holes</td><td align=middle>18</td><td align=left>Ann &amp; "
+      "<tr align=middle valign=top><td align=left>Most Sub Bogey Holes</td><td align=middle>18</td><td align=left>Ann &amp; "
       "Co</td></tr>",
   };
   EXPECT_EQ(category_rows(), expected);
@@ -161,9 +161,9 @@ TEST_F(ScoringReport, ByNetTakesTheStrokesOff) {
             "align=middle>1</td><td align=middle>0</td><td align=middle>0</td><td align=middle>0</td><td "
             "align=middle>0</td><td align=middle> 3.0</td><td align=middle>2</td><td align=middle>3</td></tr>");
   EXPECT_EQ(category_rows()[0],
-            "<tr align=middle><td align=left>Most Eagles</td><td align=middle>3</td><td align=left>Ann &amp; Co</td></tr>");
+            "<tr align=middle valign=top><td align=left>Most Eagles</td><td align=middle>3</td><td align=left>Ann &amp; Co</td></tr>");
   EXPECT_EQ(category_rows()[1],
-            "<tr align=middle><td align=left>Most Birdies</td><td align=middle>2</td><td align=left>Bob</td></tr>");
+            "<tr align=middle valign=top><td align=left>Most Birdies</td><td align=middle>2</td><td align=left>Bob</td></tr>");
 }
 
 TEST_F(ResultsPageTest, ScoringReportWithoutAnyScores) {
