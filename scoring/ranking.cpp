@@ -53,8 +53,9 @@ bool move_manual_winner(std::vector<ResultRow>& rows) {
   return true;
 }
 
-void sort_by_name(std::vector<ResultRow>& rows) {
-  std::stable_sort(rows.begin(), rows.end(), [](const ResultRow& a, const ResultRow& b) { return a.name < b.name; });
+void sort_by_name(std::vector<ResultRow>& rows, bool winner_on_top) {
+  auto first = rows.begin() + (winner_on_top && !rows.empty() ? 1 : 0);
+  std::stable_sort(first, rows.end(), [](const ResultRow& a, const ResultRow& b) { return a.name < b.name; });
 }
 
 std::vector<AlternatingPlace> alternate_gross_and_net(const std::vector<ResultRow>& rows, int gross_limit) {

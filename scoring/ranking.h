@@ -19,8 +19,9 @@ void assign_ranks(std::vector<ResultRow>& rows);
 // Returns whether a row was moved.
 bool move_manual_winner(std::vector<ResultRow>& rows);
 
-// By name, byte-wise; each row keeps its rank, equal names their order.
-void sort_by_name(std::vector<ResultRow>& rows);
+// By name, byte-wise; each row keeps its rank, equal names their order. With
+// `winner_on_top` the first row (a manual winner already moved there) stays first.
+void sort_by_name(std::vector<ResultRow>& rows, bool winner_on_top = false);
 
 struct AlternatingPlace {
   bool gross = false;    // a gross place ("%d G") or a net place ("%d N")

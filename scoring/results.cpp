@@ -194,7 +194,7 @@ Results build_results(State& state, int type, int division) {
   sort_by_key(r.rows);
   assign_ranks(r.rows);
   r.manual_winner_applied = move_manual_winner(r.rows);
-  if (type == report_type::alphabetical) sort_by_name(r.rows);
+  if (type == report_type::alphabetical) sort_by_name(r.rows, r.manual_winner_applied);
   if (type == report_type::gross_and_net) r.places = alternate_gross_and_net(r.rows, r.gross_limit);
   std::sort(r.disqualified.begin(), r.disqualified.end());
   if (r.without_scores > 0) show_message_text(state, message_kind::information, r.without_scores_text());

@@ -224,8 +224,11 @@ TieBreakRow team_tie_break_row(const State& state, const DivisionTees& tees, con
   const char sex = entry_gender(state, card.gender);
   const bool count_back = method == tie_break_method::count_back;
   const bool capped = h.format == 16 || h.format == 19;
-  const int handicap =
-      capped && count_back ? golfer_course_handicap(h, tee, card.handicap_index, sex, card.division) : 0;
+  // The Ambrose team plays off its team handicap, not its first golfer's own.
+  int handicap = 0;
+  if (capped && count_back)
+    handicap = h.format == 19 ? card.team_handicap
+                              : golfer_course_handicap(h, tee, card.handicap_index, sex, card.division);
 
   TieBreakRow row;
   row.hole_count = team.hole_count;

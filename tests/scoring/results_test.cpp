@@ -82,6 +82,11 @@ TEST_F(NetField, TheManualWinnerMovesToTheTop) {
   EXPECT_EQ(lines(r), (std::vector<Line>{{"Dan", 1}, {"Abe", 2}, {"Cat", 3}, {"Bea", 3}}));
   EXPECT_EQ(r.heading_notes(), std::vector<std::string>{"<br>Winner selected by committee"});
 
+  // The alphabetical list is sorted first; the winner then heads it.
+  Results alphabetical = build(report_type::alphabetical);
+  EXPECT_TRUE(alphabetical.manual_winner_applied);
+  EXPECT_EQ(lines(alphabetical), (std::vector<Line>{{"Dan", 1}, {"Abe", 2}, {"Bea", 3}, {"Cat", 3}}));
+
   // The flights by score ignore it silently.
   Results flights = ranked_field_for_flights(t.state, 0);
   EXPECT_FALSE(flights.manual_winner_applied);

@@ -167,6 +167,19 @@ TEST(TeamScoring, AmbroseRanksByTheTeamNetAndTheLowerTeamHandicap) {
   EXPECT_EQ(team.key(score).substr(0, 5), "06013");
 }
 
+TEST(TeamScoring, AmbroseCountBackTakesTheTeamHandicapsStrokes) {
+  Team team(19, 2);
+  team.member(1, par_golfer("A", {}, 104));  // course handicap 10 on its own
+  team.member(2, par_golfer("B", {}, 155));
+  TeamScore score = team.score();
+  std::string key = team.key(score);
+  // Team handicap 13: strokes on holes 1..13 (A's 10 would stop at hole 10,
+  // leaving holes 13, 12, 11 at 94, 96, 95).
+  EXPECT_EQ(key.substr(0, 5), "05913");
+  EXPECT_EQ(key.substr(5, 18), "959496959595979696");  // holes 18..10
+  EXPECT_EQ(key.substr(23, 18), "969597969695979696");  // holes 9..1
+}
+
 TEST(TeamScoring, CallawayScrambleRanksByTheTeamCardsNet) {
   Team team(16, 2);
   team.member(1, par_golfer("A", {{1, 6}, {4, 7}, {10, 5}, {18, 5}}));
