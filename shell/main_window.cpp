@@ -29,6 +29,8 @@ MainWindow::MainWindow(State& state, QtUi& ui, std::function<void(State&, int)> 
     return command == exit_command || command == about_command || (available && available(command));
   };
   build_menu_bar(*menuBar(), MenuHandlers{shell_available, [this](int c) { this->run(c); }});
+  // Like the menu entries, a button whose command is not built is shown disabled.
+  for (CommandButton* button : desktop_->buttons()) button->setEnabled(shell_available(button->command()));
   ui_.set_owner(this);
   refresh_from_state();
 }

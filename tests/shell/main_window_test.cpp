@@ -22,7 +22,7 @@ TEST(MainWindow, ButtonsAndMenusRunCommandsAndTheWindowFollowsTheState) {
     if (command == 1407) s.window_title = "Quillon for Windows 2025a, - Oak Hills";
     if (command == 1701) set_field_text(s.desktop_message.text, "Shotgun start at 9");
   };
-  MainWindow window(state, ui, run, [](int c) { return c == 1407 || c == 1701; });
+  MainWindow window(state, ui, run, [](int c) { return c == 1407 || c == 1701 || c == 988 || c == 920; });
   window.restore_rect();
   EXPECT_EQ(window.size(), QSize(800, 600));
   EXPECT_EQ(window.windowTitle(), "Quillon");
@@ -33,6 +33,11 @@ TEST(MainWindow, ButtonsAndMenusRunCommandsAndTheWindowFollowsTheState) {
   QTest::mouseClick(buttons[0], Qt::LeftButton);
   QTest::mouseClick(buttons[7], Qt::LeftButton);
   EXPECT_EQ(ran, (std::vector<int>{988, 920}));
+  // A button whose command is not built is disabled, like its menu entry.
+  EXPECT_EQ(buttons[1]->text(), "Scores");
+  EXPECT_FALSE(buttons[1]->isEnabled());
+  QTest::mouseClick(buttons[1], Qt::LeftButton);
+  EXPECT_EQ(ran.size(), 2u);
 
   EXPECT_TRUE(command_action(*window.menuBar(), 1101)->isEnabled());
   EXPECT_TRUE(command_action(*window.menuBar(), 1804)->isEnabled());
