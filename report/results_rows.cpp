@@ -166,13 +166,18 @@ class RowsWriter {
         td(adjustment) + td(handicap_report_text(c.handicap)) + td(c.net));
   }
 
-  // Holes 1..18 of a row of values (0 or less: no value) with out, in and total.
-  std::string hole_values(const std::array<int, 18>& values, const GolferEntry& e, bool colour) {
+  // Holes 1..18 of a row of values with out, in and total. A score of 0 or
+  // less (points: below 0) is no value; a row without any value, such as a
+  // scramble member whose team plays one card, leaves its totals blank too.
+  std::string hole_values(const std::array<int, 18>& values, const GolferEntry& e, bool colour,
+                          bool points = false) {
     std::string cells;
     int out = 0, in = 0;
+    bool any = false;
     for (int hole = 1; hole <= 18; ++hole) {
       const int v = values[hole - 1];
-      const bool played = hole <= hole_count(e) && v > 0 && v != 99;
+      const bool played = hole <= hole_count(e) && (points ? v >= 0 : v > 0) && v != missing_ball;
+      any = any || played;
       if (played) (hole <= 9 ? out : in) += v;
       if (!played)
         cells += "<td></td>";
@@ -180,9 +185,9 @@ class RowsWriter {
         cells += hole_cell(v, tee_values::par(tee_of(e), sex_of(e), hole));
       else
         cells += "<td>" + std::to_string(v) + "</td>";
-      if (hole == 9) cells += td(out);
+      if (hole == 9) cells += any ? td(out) : "<TD></TD>";
     }
-    return cells + td(in) + td(out + in);
+    return any ? cells + td(in) + td(out + in) : cells + "<TD></TD><TD></TD>";
   }
 
   static std::array<int, 18> scores_of(const GolferEntry& e) {
@@ -235,7 +240,7 @@ class RowsWriter {
     }
     if (r.team) {
       std::array<int, 18> team_row = r.team->row;
-      std::string cells = hole_values(team_row, r.entry, false);
+      std::string cells = hole_values(team_row, r.entry, false, format() == 26);
       // The team result may differ from the sum of the row (the card's net for 16 and 19).
       cells = cells.substr(0, cells.rfind("<TD>")) + td(r.team->total);
       row("<TD></TD>" + name_td(format() == 26 ? "Team Points" : "Team Totals") + cells);
