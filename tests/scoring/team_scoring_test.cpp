@@ -66,6 +66,56 @@ TEST(TeamScoring, AGroupOfOneCountsThatGolfersValuesOnly) {
   EXPECT_EQ(score.total, 73);
 }
 
+// A (course handicap 10: strokes on holes 1..10) pars every hole; B makes 3
+// on hole 1 and 6 on hole 2; C makes 4 on hole 3 (par 3).
+void three_members(Team& team) {
+  team.member(1, par_golfer("A", {}, 104));
+  team.member(2, par_golfer("B", {{1, 3}, {2, 6}}));
+  team.member(3, par_golfer("C", {{3, 4}}));
+}
+
+TEST(TeamScoring, EachBestBallFormatKeysTheSameTeam) {
+  struct Case {
+    int format;
+    const char* key_head;
+  };
+  const Case cases[] = {
+      {9, "143  "},   // two lowest gross: 7, 8, 6 on holes 1..3
+      {10, "133  "},  // two lowest net: 6, 7, 5, then a stroke less on holes 4..10
+      {6, "136  "},   // 1-2-3 gross: 7, 8, 10 on holes 1..3
+      {22, "126  "},  // 1-2-3 net: 6, 7, 9, then a stroke less on holes 4..10
+      {27, "133  "},  // 3 + 3; A lowest twice: 3 + 4 and 2 + 3; 2 x par - 1 on holes 4..10
+      {13, "072  "},  // the team card in A's entry
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("format " + std::to_string(c.format));
+    Team team(c.format, 3, 2);
+    three_members(team);
+    TeamScore score = team.score();
+    ASSERT_TRUE(score.scored);
+    EXPECT_EQ(team.key(score).substr(0, 5), c.key_head);
+    const GolferEntry& a = team.t.state.group.entries[0];
+    EXPECT_EQ(a.gross_score, 72);
+    EXPECT_EQ(a.adjusted_gross, 72);
+    EXPECT_EQ(a.course_hcap, 10);
+    EXPECT_EQ(a.net_score, 62);
+  }
+}
+
+TEST(TeamScoring, TieBreakDigitsComeFromTheTeamRow) {
+  Team team(10, 3, 2);
+  three_members(team);
+  // Team values: holes 1..9 6 7 5 9 7 7 5 9 7, hole 10 7, holes 11..18 2 x par.
+  TeamScore score = team.score();
+  EXPECT_EQ(team.key(score), "133  " "918993919189939192" "929094929290949293");
+
+  header_options::set_tie_break(team.t.state.header, tie_break_method::last_9631);
+  EXPECT_EQ(team.key(score), "133  " "071050024008" + std::string(24, '0'));
+
+  header_options::set_tie_break(team.t.state.header, tie_break_method::australian);
+  EXPECT_EQ(team.key(score), "133  " "071050024" "008010006008008010006008007");
+}
+
 TEST(TeamScoring, BestOneTwoThreeCountsBallsByPar) {
   Team team(6, 3);
   // Hole 1 par 4, hole 3 par 3, hole 4 par 5.

@@ -146,6 +146,28 @@ TEST(TieBreak, CallawayValuesAreCappedAtTwiceThePar) {
   EXPECT_EQ(australian.substr(33, 3), "008");  // hole 10 is the 9th last
 }
 
+TEST(TieBreak, EachFormatGroupValuesItsHoles) {
+  TestHome home;
+  TestTournament t(home, 1);
+  const std::string par_count_back = "959496959594969595";  // 99 - par, holes 18..10 and again 9..1
+
+  // Gross Scores and System 36 take no strokes, whatever the index.
+  EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 150)), "07200" + par_count_back + par_count_back);
+  t.state.header.format = 21;
+  EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 150)), "07200" + par_count_back + par_count_back);
+
+  // Net Scores with 1 Callaway Division: the net division takes shares in tenths.
+  t.state.header.format = 8;
+  t.state.header.division_count = 2;
+  t.state.header.callaway_division = 2;
+  header_options::set_tie_break(t.state.header, tie_break_method::last_9631);
+  EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 150)), "05700" "285200095032" + std::string(24, '0'));
+
+  // Stableford: 10 - points, two points a par.
+  t.state.header.format = 3;
+  EXPECT_EQ(scored_key(t, par_golfer("Ann Lee")), "86300" "072048024008" + std::string(24, '0'));
+}
+
 TEST(TieBreak, HandicapPreferenceComesBeforeTheMethod) {
   TestHome home;
   TestTournament t(home, 21);
