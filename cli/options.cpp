@@ -22,6 +22,7 @@ const char* const usage_text =
     "  --course N           answers the course selection with slot N\n"
     "  --golfer NAME        answers the golfer selection\n"
     "  --division D         answers a division choice (0 = all divisions)\n"
+    "                       (an empty value presses Cancel in that selection)\n"
     "  --answer WORD        answers the next question: yes, no, ok or cancel (repeatable, used in order)\n"
     "  --file PATH          answers the next file dialog (repeatable; an empty PATH cancels it)\n"
     "  --date YYYY-MM-DD    answers the next date selection (repeatable)\n"

@@ -69,6 +69,7 @@ std::optional<int> ScriptedUi::select_one(SelectionKind kind, const std::string&
   if (it == selections.end())
     throw UnansweredQuestion(std::string("the ") + selection_name(kind) + " selection \"" + title +
                              "\" had no answer; choices:" + choice_list(choices));
+  if (it->second.empty()) return std::nullopt;  // an empty answer presses Cancel
   auto id = match_choice(kind, it->second, choices);
   if (!id)
     throw ScriptError(std::string("the ") + selection_name(kind) + " \"" + it->second +
@@ -82,6 +83,7 @@ std::optional<std::vector<int>> ScriptedUi::select_many(SelectionKind kind, cons
   if (it == selections.end())
     throw UnansweredQuestion(std::string("the ") + selection_name(kind) + " selection \"" + title +
                              "\" had no answer; choices:" + choice_list(choices));
+  if (it->second.empty()) return std::nullopt;
   std::vector<int> ids;
   std::string rest = it->second;
   while (!rest.empty()) {

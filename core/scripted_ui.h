@@ -62,7 +62,8 @@ class ScriptedUi : public Ui {
   void dialog(DialogScript script) { dialogs.push_back(std::move(script)); }
 
   std::deque<Button> answers;
-  std::map<SelectionKind, std::string> selections;  // used by every selection of that kind
+  // Used by every selection of that kind; an empty text presses Cancel.
+  std::map<SelectionKind, std::string> selections;
   std::deque<std::string> files;                    // an empty text cancels the file dialog
   std::deque<Date> dates;
   std::deque<DialogScript> dialogs;

@@ -59,7 +59,9 @@ int assign_division(State& state, int index_tenths, int tee_slot, char gender) {
   int value = index_tenths;
   if (state.header.auto_assign_by_course_hcap == 1) {
     read_record(state, RecordKind::course, tee_slot);
-    value = 10 * golfer_course_handicap(state.header, state.course, index_tenths, gender, 1);
+    // Division 0 is none: the Callaway division of format 8 must not turn the
+    // comparison into a truncated index.
+    value = 10 * golfer_course_handicap(state.header, state.course, index_tenths, gender, 0);
   }
   for (int d = 1; d <= n - 1 && d <= 9; ++d)
     if (value <= state.header.division_handicap_limit[d - 1]) return d;

@@ -77,8 +77,12 @@ int add_tournament(State& state) {
 int modify_tournament(State& state) {
   int slot = select_tournament(state, true);
   if (slot == 0) return 0;
-  // Multi-round events have a dialog of their own.
-  if (state.header.format == multi_round_format) return 0;
+  // Multi-round events have a dialog of their own, not in this build.
+  if (state.header.format == multi_round_format) {
+    message_box(state, message_kind::information,
+                "Multi-round tournaments cannot be changed in this build of Quillon.");
+    return 0;
+  }
   TournamentDialogModel dialog(state, state.header, TournamentDialogMode::change, slot);
   if (!state.ui.run_dialog(dialog)) return 0;
   return write_record(state, RecordKind::tournament, slot) ? slot : 0;
