@@ -1,7 +1,9 @@
 #pragma once
 // The text of a sort key, built in place: fixed-width decimal fields written
-// without printf, as a results run writes some fifty of them per golfer.
+// without printf, as a results run writes some fifty of them per golfer. Held
+// in a fixed buffer so that a results row carries its keys without allocating.
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -9,6 +11,10 @@ namespace quillon {
 
 class KeyText {
  public:
+  KeyText() = default;
+  explicit KeyText(std::string_view text) {
+    for (char c : text) repeat(c, 1);
+  }
   // Appends "%02d" (width 2) or "%03d" (width 3) of the value, held to the
   // field's range so that a key never loses its fixed width.
   void field(int value, int width) {
@@ -22,7 +28,7 @@ class KeyText {
   // Appends "%02d" of each value, held to 0..99.
   template <typename Values>
   void two_digit_fields(const Values& values, int count) {
-    if (length_ + 2 * static_cast<std::size_t>(count) > capacity) return;
+    if (length_ + 2 * count > capacity) return;
     for (int i = 0; i < count; ++i) {
       const char* pair = two_digits + 2 * std::clamp(static_cast<int>(values[i]), 0, 99);
       text_[length_++] = pair[0];
@@ -35,14 +41,18 @@ class KeyText {
   std::string_view view() const { return {text_, length_}; }
   std::string str() const { return std::string(text_, length_); }
 
+  // Byte-wise, as the ranking compares keys.
+  friend bool operator==(const KeyText& a, const KeyText& b) { return a.view() == b.view(); }
+  friend bool operator<(const KeyText& a, const KeyText& b) { return a.view() < b.view(); }
+
  private:
-  static constexpr std::size_t capacity = 64;  // keys are at most 50 characters
+  static constexpr int capacity = 51;  // keys are at most 50 characters
   static constexpr const char* two_digits =
       "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
       "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
       "8081828384858687888990919293949596979899";
   char text_[capacity];
-  std::size_t length_ = 0;
+  std::uint8_t length_ = 0;
 };
 
 }  // namespace quillon

@@ -4,13 +4,14 @@
 #include <string>
 
 #include "core/records/golfer_entry.h"
+#include "scoring/key_digits.h"
 #include "scoring/team_scoring.h"
 
 namespace quillon {
 
 struct ResultRow {
-  std::string key;        // sort key, at most 50 characters, compared byte-wise
-  std::string gross_key;  // key of the gross list (alternating report only)
+  KeyText key;            // sort key, at most 50 characters, compared byte-wise
+  KeyText gross_key;      // key of the gross list (alternating report only)
   std::string name;       // the golfer's name (a team's first golfer)
   int group = 0;
   int slot = 0;           // 1..group_size

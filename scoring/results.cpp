@@ -108,7 +108,7 @@ class Builder {
       const GolferEntry& member = state_.group.entries[slot - 1];
       if (member.name[0] != '\0' && member.disqualified) r_.disqualified.push_back(field_text(member.name));
     }
-    TeamScore team = score_team(state_, tees_);
+    TeamScore team = score_team(state_, tees_, r_.report_type == report_type::gross_and_net);
     if (!team.scored) {
       ++r_.without_scores;
       return;

@@ -30,21 +30,21 @@ std::string handicap_preference(const TournamentHeader& header, const GolferEntr
   return text.str();
 }
 
-std::string golfer_sort_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
-                            const GolferEntry& golfer, char sex, int report_type) {
+KeyText golfer_sort_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
+                        const GolferEntry& golfer, char sex, int report_type) {
   KeyText key;
   key.field(primary_value(header, golfer, report_type), 3);
   key.field(preferred_handicap(header, golfer), 2);
   append_tie_break_digits(key, header, tee, system, golfer, sex);
-  return key.str();
+  return key;
 }
 
-std::string golfer_gross_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
-                             const GolferEntry& golfer, char sex) {
+KeyText golfer_gross_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
+                         const GolferEntry& golfer, char sex) {
   KeyText key;
   key.field(golfer.gross_score, 3);
   append_tie_break_digits(key, header, tee, system, golfer, sex, true);
-  return key.str();
+  return key;
 }
 
 }  // namespace quillon

@@ -7,6 +7,7 @@
 #include "core/records/golfer_entry.h"
 #include "core/records/system_record.h"
 #include "core/records/tournament_header.h"
+#include "scoring/key_digits.h"
 
 namespace quillon {
 
@@ -20,12 +21,12 @@ int primary_value(const TournamentHeader& header, const GolferEntry& golfer, int
 std::string handicap_preference(const TournamentHeader& header, const GolferEntry& golfer);
 
 // The key of a scored golfer. `sex` is the golfer's sex code (M or F).
-std::string golfer_sort_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
-                            const GolferEntry& golfer, char sex, int report_type);
+KeyText golfer_sort_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
+                        const GolferEntry& golfer, char sex, int report_type);
 
 // The key of the gross list of the alternating report: "%03d" of the gross
 // score and the tie-break digits of the gross hole scores.
-std::string golfer_gross_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
-                             const GolferEntry& golfer, char sex);
+KeyText golfer_gross_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
+                         const GolferEntry& golfer, char sex);
 
 }  // namespace quillon

@@ -111,14 +111,14 @@ void keep_ranked(TeamScore& team, int hole, const RankedHole& ranked, int used) 
 }
 
 void combine_hole(const State& state, const CourseRecord& tee, char sex, const Members& members, int hole,
-                  TeamScore& team) {
+                  bool with_gross, TeamScore& team) {
   const int format = state.header.format;
   const int n = std::min(balls_counted(state.header), members.count);
   switch (format) {
     case 9: case 10: case 30: {
       RankedHole ranked = rank_lowest(members, hole, false);
       team.row[hole] = ranked.sum_first(n);
-      team.gross_row[hole] = rank_lowest(members, hole, true).sum_first(n);
+      if (with_gross) team.gross_row[hole] = rank_lowest(members, hole, true).sum_first(n);
       keep_ranked(team, hole, ranked, n);
       break;
     }
@@ -126,7 +126,7 @@ void combine_hole(const State& state, const CourseRecord& tee, char sex, const M
       RankedHole ranked = rank_lowest(members, hole, false);
       int used = std::min(balls_for_par(tee_values::par(tee, sex, hole + 1)), members.count);
       team.row[hole] = ranked.sum_first(used);
-      team.gross_row[hole] = rank_lowest(members, hole, true).sum_first(used);
+      if (with_gross) team.gross_row[hole] = rank_lowest(members, hole, true).sum_first(used);
       keep_ranked(team, hole, ranked, used);
       break;
     }
@@ -172,7 +172,7 @@ int balls_counted(const TournamentHeader& header) {
   return std::clamp(header_options::best_balls(header), 1, size);
 }
 
-TeamScore score_team(State& state, const DivisionTees& tees) {
+TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross) {
   TeamScore team;
   const TournamentHeader& h = state.header;
   const int format = h.format;
@@ -204,7 +204,7 @@ TeamScore score_team(State& state, const DivisionTees& tees) {
   } else if (format == 13) {
     for (int hole = 0; hole < 18; ++hole) team.row[hole] = team.gross_row[hole] = card.hole_scores[hole];
   } else {
-    for (int hole = 0; hole < team.hole_count; ++hole) combine_hole(state, tee, sex, members, hole, team);
+    for (int hole = 0; hole < team.hole_count; ++hole) combine_hole(state, tee, sex, members, hole, with_gross, team);
   }
 
   for (int hole = 0; hole < team.hole_count; ++hole) {
@@ -247,7 +247,7 @@ TieBreakRow team_tie_break_row(const State& state, const DivisionTees& tees, con
   return row;
 }
 
-std::string team_sort_key(const State& state, const DivisionTees& tees, const TeamScore& team, bool gross_values) {
+KeyText team_sort_key(const State& state, const DivisionTees& tees, const TeamScore& team, bool gross_values) {
   int primary = gross_values ? team.gross_total : team.total;
   if (state.header.format == 26 && !gross_values) primary = 999 - team.total;
   KeyText key;
@@ -258,7 +258,7 @@ std::string team_sort_key(const State& state, const DivisionTees& tees, const Te
     key.repeat(' ', 2);
   int method = header_options::tie_break(state.header);
   append_tie_break_digits(key, team_tie_break_row(state, tees, team, method, gross_values), method);
-  return key.str();
+  return key;
 }
 
 }  // namespace quillon

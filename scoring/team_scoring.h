@@ -36,8 +36,10 @@ int balls_counted(const TournamentHeader& header);
 // Scores the team of the group in state.group: each member with a name and a
 // score on hole 1 is scored with score_golfer (messages on), then the values
 // are combined by the format's rule. The first member without a score leaves
-// the team out, as does any card that cannot be scored.
-TeamScore score_team(State& state, const DivisionTees& tees);
+// the team out, as does any card that cannot be scored. The best-ball gross
+// row and total, needed by the alternating report only, are left at 0 unless
+// asked for.
+TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross = true);
 
 // The values the tie-break method compares for a team: its row, capped at
 // twice the par for 16 and 19 (with the card's strokes taken off for the count
@@ -47,7 +49,6 @@ TieBreakRow team_tie_break_row(const State& state, const DivisionTees& tees, con
 
 // "%03d" of the total (999 - points for 26), two blanks (for Ambrose the team
 // handicap "%02d", so that the lower one wins a tie), the tie-break digits.
-std::string team_sort_key(const State& state, const DivisionTees& tees, const TeamScore& team,
-                          bool gross_values = false);
+KeyText team_sort_key(const State& state, const DivisionTees& tees, const TeamScore& team, bool gross_values = false);
 
 }  // namespace quillon

@@ -11,8 +11,8 @@ std::vector<ResultRow> rows_with_keys(std::initializer_list<const char*> keys) {
   int position = 0;
   for (const char* key : keys) {
     ResultRow row;
-    row.key = key;
-    row.gross_key = key;
+    row.key = KeyText(key);
+    row.gross_key = KeyText(key);
     row.name = std::string("G") + std::to_string(position);
     row.field_position = position++;
     rows.push_back(row);
@@ -69,7 +69,7 @@ TEST(Ranking, AlternationStrikesPlacedRowsAndStopsGrossAtTheLimit) {
   auto rows = rows_with_keys({"060", "061", "062", "063", "064"});
   // Gross order: G4, G0, G3, G1, G2.
   const char* gross[] = {"071", "074", "075", "072", "070"};
-  for (int i = 0; i < 5; ++i) rows[i].gross_key = gross[i];
+  for (int i = 0; i < 5; ++i) rows[i].gross_key = KeyText(gross[i]);
   auto places = alternate_gross_and_net(rows, 1);
   std::vector<std::string> text;
   for (const auto& p : places) text.push_back(std::to_string(p.place) + (p.gross ? "G" : "N") + rows[p.row].name);

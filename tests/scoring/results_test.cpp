@@ -59,7 +59,7 @@ TEST_F(NetField, EqualKeysShareARankAndKeepFieldOrder) {
   Results r = build(report_type::traditional);
   ASSERT_TRUE(r.produced);
   EXPECT_EQ(lines(r), (std::vector<Line>{{"Abe", 1}, {"Cat", 2}, {"Bea", 2}, {"Dan", 4}}));
-  EXPECT_EQ(r.rows[0].key, "07000" + std::string(36, '0'));
+  EXPECT_EQ(r.rows[0].key.str(), "07000" + std::string(36, '0'));
   EXPECT_EQ(r.rows[1].group, 1);
   EXPECT_EQ(r.rows[1].slot, 2);
   EXPECT_TRUE(r.heading_notes().empty());
@@ -235,8 +235,8 @@ TEST(Results, AlternatingListOfCallawayBestBallTeams) {
   ASSERT_TRUE(r.produced);
   ASSERT_EQ(r.rows.size(), 2u);
   EXPECT_EQ(r.rows[0].name, "B1");  // net 67 against 70
-  EXPECT_EQ(r.rows[0].key.substr(0, 5), "067  ");
-  EXPECT_EQ(r.rows[1].gross_key.substr(0, 5), "070  ");
+  EXPECT_EQ(r.rows[0].key.str().substr(0, 5), "067  ");
+  EXPECT_EQ(r.rows[1].gross_key.str().substr(0, 5), "070  ");
   ASSERT_EQ(r.places.size(), 2u);
   EXPECT_TRUE(r.places[0].gross);
   EXPECT_EQ(r.rows[r.places[0].row].name, "A1");
@@ -262,8 +262,8 @@ TEST(Results, StablefordFortyPointsRankAheadOfThirtySix) {
   Results r = build_results(t.state, report_type::traditional, 0);
   ASSERT_EQ(r.rows.size(), 2u);
   EXPECT_EQ(r.rows[0].name, "Forty");
-  EXPECT_EQ(r.rows[0].key.substr(0, 3), "859");
-  EXPECT_EQ(r.rows[1].key.substr(0, 3), "863");
+  EXPECT_EQ(r.rows[0].key.str().substr(0, 3), "859");
+  EXPECT_EQ(r.rows[1].key.str().substr(0, 3), "863");
 }
 
 TEST(Results, TeamsAreRankedFromTheirFirstSlot) {
@@ -286,7 +286,7 @@ TEST(Results, TeamsAreRankedFromTheirFirstSlot) {
   Results all = build_results(t.state, report_type::traditional, 0);
   EXPECT_TRUE(all.teams);
   EXPECT_EQ(lines(all), (std::vector<Line>{{"B1", 1}, {"A1", 2}}));
-  EXPECT_EQ(all.rows[0].key.substr(0, 5), "071  ");
+  EXPECT_EQ(all.rows[0].key.str().substr(0, 5), "071  ");
   ASSERT_TRUE(all.rows[0].team != nullptr);
   EXPECT_EQ(all.rows[0].team->row[0], 3);
   EXPECT_EQ(all.disqualified, std::vector<std::string>{"D1"});

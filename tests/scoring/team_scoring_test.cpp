@@ -28,7 +28,7 @@ struct Team {
   }
   void member(int slot, const GolferEntry& g) { t.state.group.entries[slot - 1] = g; }
   TeamScore score() { return score_team(t.state, tees); }
-  std::string key(const TeamScore& team) { return team_sort_key(t.state, tees, team); }
+  std::string key(const TeamScore& team) { return team_sort_key(t.state, tees, team).str(); }
 };
 
 TEST(TeamScoring, BestTwoOfFourAddsTheTwoLowestAndCountsMissingBallsAs99) {

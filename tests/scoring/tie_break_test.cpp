@@ -23,7 +23,7 @@ std::string scored_key(TestTournament& t, const GolferEntry& g, int report = rep
   t.state.group.entries[0] = g;
   EXPECT_EQ(score_golfer(t.state, 1, false), 0);
   CourseRecord tee = t.state.course;
-  return golfer_sort_key(t.state.header, tee, t.state.system, t.state.group.entries[0], 'M', report);
+  return golfer_sort_key(t.state.header, tee, t.state.system, t.state.group.entries[0], 'M', report).str();
 }
 
 std::string digits_of(const std::string& key) { return key.substr(5); }
