@@ -3,17 +3,39 @@
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
+#include <string_view>
 
 namespace quillon {
 
 namespace {
 
+// A row's place in the sort: its key's first eight bytes as one number, so
+// that most comparisons need no byte loop, then the rest of the key, then the
+// row's present position (equal keys keep their order).
+struct SortItem {
+  std::uint64_t head;
+  std::uint32_t row;
+};
+
+std::uint64_t key_head(const KeyText& key) {
+  std::string_view text = key.view();
+  std::uint64_t head = 0;
+  for (std::size_t i = 0; i < 8; ++i)
+    head = (head << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+  return head;
+}
+
 // The order of the rows by key, equal keys in their present order.
 std::vector<std::uint32_t> key_order(const std::vector<ResultRow>& rows) {
-  std::vector<std::uint32_t> order(rows.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(),
-                   [&](std::uint32_t a, std::uint32_t b) { return rows[a].key < rows[b].key; });
+  std::vector<SortItem> items(rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) items[i] = {key_head(rows[i].key), static_cast<std::uint32_t>(i)};
+  std::sort(items.begin(), items.end(), [&](const SortItem& a, const SortItem& b) {
+    if (a.head != b.head) return a.head < b.head;
+    int order = rows[a.row].key.view().compare(rows[b.row].key.view());
+    return order != 0 ? order < 0 : a.row < b.row;
+  });
+  std::vector<std::uint32_t> order(items.size());
+  for (std::size_t i = 0; i < items.size(); ++i) order[i] = items[i].row;
   return order;
 }
 

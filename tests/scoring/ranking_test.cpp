@@ -38,6 +38,13 @@ TEST(Ranking, SortsByteWiseKeepingFieldOrderAndSharesRanks) {
   assign_ranks(rows);
   EXPECT_EQ(names(rows), (std::vector<std::string>{"G1", "G5", "G0", "G2", "G3", "G4"}));
   EXPECT_EQ(ranks(rows), (std::vector<int>{1, 1, 3, 3, 3, 6}));
+
+  // Keys that differ only after their eighth byte, one a prefix of another.
+  auto long_keys = rows_with_keys({"07200959496", "07200959495", "0720095949", "07200959495"});
+  sort_by_key(long_keys);
+  assign_ranks(long_keys);
+  EXPECT_EQ(names(long_keys), (std::vector<std::string>{"G2", "G1", "G3", "G0"}));
+  EXPECT_EQ(ranks(long_keys), (std::vector<int>{1, 2, 2, 4}));
 }
 
 TEST(Ranking, ManualWinnerTakesTheTopAndTheOthersKeepTheirOrder) {
