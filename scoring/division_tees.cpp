@@ -7,6 +7,7 @@
 namespace quillon {
 
 void DivisionTees::load(State& state) {
+  strokes_ = StrokeTables{};
   for (int division = 1; division <= 10; ++division) {
     // A division without a tee (slot 0) gets an empty record, not the last one read.
     if (read_record(state, RecordKind::course, tee_of_division(state, division)) > 0)

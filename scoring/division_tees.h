@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/records/course_record.h"
+#include "scoring/stroke_tables.h"
 
 namespace quillon {
 
@@ -15,9 +16,12 @@ class DivisionTees {
   void load(State& state);
   // The tee of a division; a division outside 1..10 plays the first one's.
   const CourseRecord& of(int division) const;
+  // The strokes per hole on these tees, remembered for the run.
+  StrokeTables& stroke_tables() const { return strokes_; }
 
  private:
   std::array<CourseRecord, 10> tees_{};
+  mutable StrokeTables strokes_;
 };
 
 }  // namespace quillon

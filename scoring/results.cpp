@@ -91,9 +91,9 @@ class Builder {
       const GolferEntry& scored = state_.group.entries[slot - 1];
       const char sex = entry_gender(state_, scored.gender);
       ResultRow& row = add_row(group, slot);
-      row.key = golfer_sort_key(state_.header, tee, state_.system, scored, sex, r_.report_type);
+      row.key = golfer_sort_key(state_.header, tee, state_.system, scored, sex, r_.report_type, &tees_.stroke_tables());
       if (r_.report_type == report_type::gross_and_net)
-        row.gross_key = golfer_gross_key(state_.header, tee, state_.system, scored, sex);
+        row.gross_key = golfer_gross_key(state_.header, tee, state_.system, scored, sex, &tees_.stroke_tables());
     }
   }
 

@@ -31,19 +31,19 @@ std::string handicap_preference(const TournamentHeader& header, const GolferEntr
 }
 
 KeyText golfer_sort_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
-                        const GolferEntry& golfer, char sex, int report_type) {
+                        const GolferEntry& golfer, char sex, int report_type, StrokeTables* tables) {
   KeyText key;
   key.field(primary_value(header, golfer, report_type), 3);
   key.field(preferred_handicap(header, golfer), 2);
-  append_tie_break_digits(key, header, tee, system, golfer, sex);
+  append_tie_break_digits(key, header, tee, system, golfer, sex, false, tables);
   return key;
 }
 
 KeyText golfer_gross_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
-                         const GolferEntry& golfer, char sex) {
+                         const GolferEntry& golfer, char sex, StrokeTables* tables) {
   KeyText key;
   key.field(golfer.gross_score, 3);
-  append_tie_break_digits(key, header, tee, system, golfer, sex, true);
+  append_tie_break_digits(key, header, tee, system, golfer, sex, true, tables);
   return key;
 }
 

@@ -8,6 +8,7 @@
 #include "core/records/system_record.h"
 #include "core/records/tournament_header.h"
 #include "scoring/key_digits.h"
+#include "scoring/stroke_tables.h"
 
 namespace quillon {
 
@@ -20,13 +21,14 @@ int primary_value(const TournamentHeader& header, const GolferEntry& golfer, int
 // the format has no such preference.
 std::string handicap_preference(const TournamentHeader& header, const GolferEntry& golfer);
 
-// The key of a scored golfer. `sex` is the golfer's sex code (M or F).
+// The key of a scored golfer. `sex` is the golfer's sex code (M or F);
+// `tables`, when given, supply the strokes per hole.
 KeyText golfer_sort_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
-                        const GolferEntry& golfer, char sex, int report_type);
+                        const GolferEntry& golfer, char sex, int report_type, StrokeTables* tables = nullptr);
 
 // The key of the gross list of the alternating report: "%03d" of the gross
 // score and the tie-break digits of the gross hole scores.
 KeyText golfer_gross_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
-                         const GolferEntry& golfer, char sex);
+                         const GolferEntry& golfer, char sex, StrokeTables* tables = nullptr);
 
 }  // namespace quillon

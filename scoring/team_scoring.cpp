@@ -6,7 +6,6 @@
 #include "handicap/callaway.h"
 #include "handicap/course_handicap.h"
 #include "handicap/stableford.h"
-#include "handicap/stroke_allocation.h"
 #include "handicap/tee_values.h"
 #include "scoring/division_tees.h"
 #include "scoring/format_rules.h"
@@ -38,7 +37,7 @@ Member absent_member() {
   return m;
 }
 
-Member member_values(const State& state, const CourseRecord& tee, const GolferEntry& golfer) {
+Member member_values(const State& state, const CourseRecord& tee, StrokeTables& tables, const GolferEntry& golfer) {
   const TournamentHeader& h = state.header;
   Member m = absent_member();
   m.present = true;
@@ -47,6 +46,7 @@ Member member_values(const State& state, const CourseRecord& tee, const GolferEn
   const int handicap = takes_strokes(h.format) ? golfer_course_handicap(h, tee, golfer.handicap_index, sex,
                                                                         golfer.division)
                                                : 0;
+  const HoleStrokes strokes = tables.of(tee, sex, handicap);
   HoleRow points{};
   if (h.format == 26) {
     GolferEntry card = golfer;
@@ -57,7 +57,7 @@ Member member_values(const State& state, const CourseRecord& tee, const GolferEn
     int score = golfer.hole_scores[hole - 1];
     if (score <= 0) continue;
     m.gross[hole - 1] = score;
-    m.net[hole - 1] = score - strokes_on_hole(tee_values::stroke_index(tee, sex, hole), handicap, holes);
+    m.net[hole - 1] = score - strokes[hole - 1];
     m.points[hole - 1] = points[hole - 1];
   }
   return m;
@@ -191,7 +191,7 @@ TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross) {
     }
     const CourseRecord& tee = tees.of(golfer.division);
     if (score_golfer_on_tee(state, slot, tee, true) != 0) return team;
-    members.add(member_values(state, tee, state.group.entries[slot - 1]));
+    members.add(member_values(state, tee, tees.stroke_tables(), state.group.entries[slot - 1]));
   }
 
   const GolferEntry& card = state.group.entries[0];
@@ -229,6 +229,7 @@ TieBreakRow team_tie_break_row(const State& state, const DivisionTees& tees, con
   if (capped && count_back)
     handicap = h.format == 19 ? card.team_handicap
                               : golfer_course_handicap(h, tee, card.handicap_index, sex, card.division);
+  const HoleStrokes strokes = capped && count_back ? tees.stroke_tables().of(tee, sex, handicap) : HoleStrokes{};
 
   TieBreakRow row;
   row.hole_count = team.hole_count;
@@ -240,7 +241,7 @@ TieBreakRow team_tie_break_row(const State& state, const DivisionTees& tees, con
     }
     if (capped) {
       value = std::min(value, 2 * tee_values::par(tee, sex, hole));
-      if (count_back) value -= strokes_on_hole(tee_values::stroke_index(tee, sex, hole), handicap, team.hole_count);
+      value -= strokes[hole - 1];
     }
     row.values[hole - 1] = count_back ? 99 - value : value;
   }

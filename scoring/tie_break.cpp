@@ -5,7 +5,6 @@
 
 #include "handicap/course_handicap.h"
 #include "handicap/stableford.h"
-#include "handicap/stroke_allocation.h"
 #include "handicap/tee_values.h"
 #include "scoring/format_rules.h"
 #include "scoring/key_digits.h"
@@ -92,7 +91,8 @@ std::string tie_break_digits(const TieBreakRow& row, int method) {
 }
 
 TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
-                                 const GolferEntry& golfer, char sex, int method, bool gross_values) {
+                                 const GolferEntry& golfer, char sex, int method, bool gross_values,
+                                 StrokeTables* tables) {
   TieBreakRow row;
   row.hole_count = tee_values::hole_count(tee);
   const int format = header.format;
@@ -121,13 +121,12 @@ TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRec
   // "Last 9, 6, 3, 1" sums the scores and takes a share of the handicap off
   // the sums; the Australian count back compares the capped Callaway scores.
   const bool raw = method == tie_break_method::last_9631 || (method == tie_break_method::australian && capped);
-  const std::int8_t* stroke_index = tee_values::is_men(sex) ? tee.men_hcp_hole : tee.women_hcp_hole;
+  const HoleStrokes strokes = !raw && with_strokes ? strokes_from(tables, tee, sex, handicap) : HoleStrokes{};
   const std::int8_t* par = tee_values::is_men(sex) ? tee.men_par : tee.women_par;
   for (int hole = 0; hole < row.hole_count; ++hole) {
     int score = golfer.hole_scores[hole];
     if (capped) score = std::min(score, 2 * par[hole]);
-    int value = score;
-    if (!raw && with_strokes) value -= strokes_on_hole(stroke_index[hole], handicap, row.hole_count);
+    int value = score - strokes[hole];
     row.values[hole] = count_back ? 99 - value : value;
   }
   if (method == tie_break_method::last_9631 && format != 1) {
@@ -138,13 +137,15 @@ TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRec
 }
 
 void append_tie_break_digits(KeyText& out, const TournamentHeader& header, const CourseRecord& tee,
-                             const SystemRecord& system, const GolferEntry& golfer, char sex, bool gross_values) {
+                             const SystemRecord& system, const GolferEntry& golfer, char sex, bool gross_values,
+                             StrokeTables* tables) {
   int method = header_options::tie_break(header);
   if (method == tie_break_method::none) {
     out.repeat('0', tie_break_digit_count);
     return;
   }
-  append_tie_break_digits(out, golfer_tie_break_row(header, tee, system, golfer, sex, method, gross_values), method);
+  append_tie_break_digits(out, golfer_tie_break_row(header, tee, system, golfer, sex, method, gross_values, tables),
+                          method);
 }
 
 std::string tie_break_digits(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,

@@ -9,6 +9,7 @@
 #include "core/records/system_record.h"
 #include "core/records/tournament_header.h"
 #include "scoring/key_digits.h"
+#include "scoring/stroke_tables.h"
 
 namespace quillon {
 
@@ -48,15 +49,16 @@ void append_tie_break_digits(KeyText& out, const TieBreakRow& row, int method);
 // golfer's course handicap), gross for "Gross Scores" and System 36, capped at
 // twice the par in the Callaway group, Stableford points in that group. With
 // `gross_values` the raw scores are compared (the gross list of the
-// alternating report).
+// alternating report). `tables`, when given, supply the strokes per hole.
 TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
-                                 const GolferEntry& golfer, char sex, int method, bool gross_values = false);
+                                 const GolferEntry& golfer, char sex, int method, bool gross_values = false,
+                                 StrokeTables* tables = nullptr);
 
 // The digits of a scored golfer by the tournament's method.
 std::string tie_break_digits(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
                              const GolferEntry& golfer, char sex, bool gross_values = false);
 void append_tie_break_digits(KeyText& out, const TournamentHeader& header, const CourseRecord& tee,
                              const SystemRecord& system, const GolferEntry& golfer, char sex,
-                             bool gross_values = false);
+                             bool gross_values = false, StrokeTables* tables = nullptr);
 
 }  // namespace quillon

@@ -33,7 +33,8 @@ Scored score_in_slot(State& state, int slot, bool messages = false) {
   s.result = score_golfer(state, slot, messages);
   s.entry = state.group.entries[slot - 1];
   CourseRecord tee = state.course;
-  s.key_head = golfer_sort_key(state.header, tee, state.system, s.entry, 'M', report_type::traditional).str().substr(0, 5);
+  KeyText key = golfer_sort_key(state.header, tee, state.system, s.entry, 'M', report_type::traditional);
+  s.key_head = key.str().substr(0, 5);
   return s;
 }
 
