@@ -10,6 +10,12 @@
 namespace quillon {
 
 struct ResultRow {
+  ResultRow() = default;
+  // A row of a scored entry; made this way the entry is copied in once,
+  // without being cleared first.
+  ResultRow(const GolferEntry& scored, int group_number, int slot_number)
+      : group(group_number), slot(slot_number), entry(scored) {}
+
   KeyText key;            // sort key, at most 50 characters, compared byte-wise
   KeyText gross_key;      // key of the gross list (alternating report only)
   std::string name;       // the golfer's name (a team's first golfer)

@@ -65,13 +65,10 @@ class Builder {
   // A new row at the end of the list for golfer `slot` of the group.
   ResultRow& add_row(int group, int slot) {
     const GolferEntry& golfer = state_.group.entries[slot - 1];
-    ResultRow& row = r_.rows.emplace_back();
+    ResultRow& row = r_.rows.emplace_back(golfer, group, slot);
     row.name = field_text(golfer.name);
-    row.group = group;
-    row.slot = slot;
     row.field_position = (group - 1) * max_group_size + slot - 1;
     row.manual_winner = manual_winner_flag(golfer);
-    row.entry = golfer;
     return row;
   }
 
