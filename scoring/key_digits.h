@@ -20,23 +20,31 @@ class KeyText {
   void field(int value, int width) {
     if (length_ + 3 > capacity) return;
     value = std::clamp(value, 0, width == 2 ? 99 : 999);
-    if (width == 3) text_[length_++] = static_cast<char>('0' + value / 100);
+    // A local length: stores through the char buffer could alias the member.
+    int n = length_;
+    if (width == 3) text_[n++] = static_cast<char>('0' + value / 100);
     const char* pair = two_digits + 2 * (value % 100);
-    text_[length_++] = pair[0];
-    text_[length_++] = pair[1];
+    text_[n++] = pair[0];
+    text_[n++] = pair[1];
+    length_ = static_cast<std::uint8_t>(n);
   }
   // Appends "%02d" of each value, held to 0..99.
   template <typename Values>
   void two_digit_fields(const Values& values, int count) {
     if (length_ + 2 * count > capacity) return;
+    int n = length_;
     for (int i = 0; i < count; ++i) {
       const char* pair = two_digits + 2 * std::clamp(static_cast<int>(values[i]), 0, 99);
-      text_[length_++] = pair[0];
-      text_[length_++] = pair[1];
+      text_[n++] = pair[0];
+      text_[n++] = pair[1];
     }
+    length_ = static_cast<std::uint8_t>(n);
   }
   void repeat(char c, int count) {
-    for (int i = 0; i < count && length_ < capacity; ++i) text_[length_++] = c;
+    int n = std::min(count, capacity - static_cast<int>(length_));
+    if (n <= 0) return;
+    std::fill_n(text_ + length_, n, c);
+    length_ = static_cast<std::uint8_t>(length_ + n);
   }
   std::string_view view() const { return {text_, length_}; }
   std::string str() const { return std::string(text_, length_); }

@@ -18,28 +18,30 @@ namespace quillon {
 
 namespace {
 
+// Filled in place by set_absent or set_values: a results run makes four of
+// these per team, so they are not cleared first.
 struct Member {
   bool present = false;
-  std::array<int, 18> net{};     // hole value, missing_ball when not played
-  std::array<int, 18> gross{};   // raw score, missing_ball when not played
-  std::array<int, 18> points{};  // Stableford points, -1 when not played
+  std::array<int, 18> net;     // hole value, missing_ball when not played
+  std::array<int, 18> gross;   // raw score, missing_ball when not played
+  std::array<int, 18> points;  // Stableford points, -1 when not played
 };
 
 bool takes_strokes(int format) {
   return !(format == 6 || format == 9 || format == 13 || format == 19 || format == 26);
 }
 
-Member absent_member() {
-  Member m;
+void set_absent(Member& m) {
+  m.present = false;
   m.net.fill(missing_ball);
   m.gross.fill(missing_ball);
   m.points.fill(-1);
-  return m;
 }
 
-Member member_values(const State& state, const CourseRecord& tee, StrokeTables& tables, const GolferEntry& golfer) {
+void set_values(Member& m, const State& state, const CourseRecord& tee, StrokeTables& tables,
+                const GolferEntry& golfer) {
   const TournamentHeader& h = state.header;
-  Member m = absent_member();
+  set_absent(m);
   m.present = true;
   const char sex = entry_gender(state, golfer.gender);
   const int holes = tee_values::hole_count(tee);
@@ -60,7 +62,6 @@ Member member_values(const State& state, const CourseRecord& tee, StrokeTables& 
     m.net[hole - 1] = score - strokes[hole - 1];
     m.points[hole - 1] = points[hole - 1];
   }
-  return m;
 }
 
 struct Ranked {
@@ -70,9 +71,9 @@ struct Ranked {
 
 // The members of a team, at most one group.
 struct Members {
-  std::array<Member, max_group_size> list{};
+  std::array<Member, max_group_size> list;
   int count = 0;
-  void add(const Member& m) { list[count++] = m; }
+  Member& add() { return list[count++]; }
 };
 
 // Members by value on a hole, lowest first; equal values keep member order.
@@ -186,12 +187,12 @@ TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross) {
   for (int slot = 1; slot <= slots; ++slot) {
     const GolferEntry& golfer = state.group.entries[slot - 1];
     if (golfer.name[0] == '\0' || golfer.hole_scores[0] == 0 || golfer.disqualified) {
-      members.add(absent_member());
+      set_absent(members.add());
       continue;
     }
     const CourseRecord& tee = tees.of(golfer.division);
     if (score_golfer_on_tee(state, slot, tee, true) != 0) return team;
-    members.add(member_values(state, tee, tees.stroke_tables(), state.group.entries[slot - 1]));
+    set_values(members.add(), state, tee, tees.stroke_tables(), state.group.entries[slot - 1]);
   }
 
   const GolferEntry& card = state.group.entries[0];
