@@ -1,5 +1,9 @@
 #include "shell/main_window.h"
 
+#include <QCursor>
+#include <QMenu>
+#include <QMenuBar>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -19,6 +23,7 @@ namespace quillon::shell {
 namespace {
 constexpr int exit_command = 1101;
 constexpr int about_command = 1804;
+constexpr int reports_command = 983;  // the Reports button opens the Print menu
 }  // namespace
 
 MainWindow::MainWindow(State& state, QtUi& ui, std::function<void(State&, int)> run,
@@ -26,7 +31,8 @@ MainWindow::MainWindow(State& state, QtUi& ui, std::function<void(State&, int)> 
     : state_(state), ui_(ui), run_(std::move(run)), desktop_(new DesktopView([this](int c) { this->run(c); })) {
   setCentralWidget(desktop_);
   auto shell_available = [available](int command) {
-    return command == exit_command || command == about_command || (available && available(command));
+    return command == exit_command || command == about_command || command == reports_command ||
+           (available && available(command));
   };
   build_menu_bar(*menuBar(), MenuHandlers{shell_available, [this](int c) { this->run(c); }});
   // Like the menu entries, a button whose command is not built is shown disabled.
@@ -74,6 +80,10 @@ void MainWindow::run(int command) {
     show_about_dialog(this);
     return;
   }
+  if (command == reports_command) {
+    show_reports_menu();
+    return;
+  }
   try {
     if (run_) run_(state_, command);
   } catch (const std::exception& e) {
@@ -84,6 +94,21 @@ void MainWindow::run(int command) {
     return;
   }
   refresh_from_state();
+}
+
+QMenu* MainWindow::reports_menu() const {
+  for (QAction* action : menuBar()->actions())
+    if (action->menu() && action->text() == "&Print") return action->menu();
+  return nullptr;
+}
+
+void MainWindow::show_reports_menu() {
+  QMenu* menu = reports_menu();
+  if (!menu) return;
+  QPoint at = QCursor::pos();
+  for (CommandButton* button : desktop_->buttons())
+    if (button->command() == reports_command) at = button->mapToGlobal(QPoint(0, button->height()));
+  menu->popup(at);
 }
 
 void MainWindow::save_and_close_database() {

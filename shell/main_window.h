@@ -1,6 +1,7 @@
 #pragma once
 // The main window: menu bar, desktop with buttons, every command run from here.
 #include <QMainWindow>
+#include <QMenu>
 
 #include "core/state.h"
 #include "core/window_rect.h"
@@ -27,6 +28,8 @@ class MainWindow : public QMainWindow {
   void bring_forward();
 
   DesktopView* desktop() const { return desktop_; }
+  // The Print menu, which the Reports button opens.
+  QMenu* reports_menu() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -34,6 +37,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void save_and_close_database();
+  void show_reports_menu();
   QImage background_image() const;
 
   State& state_;

@@ -33,6 +33,11 @@ TEST(MainWindow, ButtonsAndMenusRunCommandsAndTheWindowFollowsTheState) {
   QTest::mouseClick(buttons[0], Qt::LeftButton);
   QTest::mouseClick(buttons[7], Qt::LeftButton);
   EXPECT_EQ(ran, (std::vector<int>{988, 920}));
+  // The Reports button opens the Print menu.
+  EXPECT_EQ(buttons[2]->text(), "Reports");
+  EXPECT_TRUE(buttons[2]->isEnabled());
+  ASSERT_NE(window.reports_menu(), nullptr);
+  EXPECT_EQ(window.reports_menu()->title(), "&Print");
   // A button whose command is not built is disabled, like its menu entry.
   EXPECT_EQ(buttons[1]->text(), "Scores");
   EXPECT_FALSE(buttons[1]->isEnabled());
