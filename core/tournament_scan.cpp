@@ -1,0 +1,67 @@
+// The start-up scan: the tournament count from the file length, the purge
+// reminder and the trimming of trailing free slots.
+#include <string>
+
+#include "core/database.h"
+#include "core/messages.h"
+#include "core/text.h"
+
+namespace quillon {
+
+int tournament_count_from_length(std::int64_t file_length, std::int64_t base) {
+  if (file_length <= base) return 0;
+  std::int64_t after = file_length - base;
+  std::int64_t q = after / tournament_block_size;
+  return static_cast<int>(q + (after % tournament_block_size ? 1 : 0));
+}
+
+void scan_tournaments_at_startup(State& state) {
+  state.tournament_count = tournament_count_from_length(state.db.length(), state.tournament_base);
+  int this_year = state.today.year;
+  int tally[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+  bool any_free = false;
+  for (int t = 1; t <= state.tournament_count; ++t) {
+    read_record(state, RecordKind::tournament, t);
+    if (tournament_slot_free(state.header)) any_free = true;
+    int year = full_year(static_cast<std::uint8_t>(state.header.date_year));
+    if (year <= this_year) {
+      int age = this_year - year;
+      tally[age > 7 ? 7 : age] += 1;
+    }
+  }
+
+  if (state.tournament_count > state.system.purge_reminder_limit) {
+    std::string text = format_text(
+        message_limit,
+        "Your database currently contains %d tournaments.  The database can accomodate up to 999 "
+        "tournaments but the greater the number of tournaments in the database, the slower the "
+        "system will run.\n\n",
+        state.tournament_count);
+    for (int age = 0; age < 8; ++age)
+      if (tally[age] != 0) text += format_text(64, "%d : %d tournaments\n", this_year - age, tally[age]);
+    text +=
+        "\nIf you would like to purge some of the older tournaments in order to speed up your system "
+        "select 'Maintenance' / 'Purge Older Tournaments'.\n\n";
+    text += format_text(message_limit,
+                        "If you would like to adjust the 'Purge Reminder Limit', the tournament count at "
+                        "which point this reminder is displayed, select 'Maintenance' / 'System "
+                        "Configuration'.  The limit is currently set at %d.",
+                        state.system.purge_reminder_limit);
+    show_message_text(state, message_kind::information, text);
+  }
+
+  if (any_free) {
+    int count = state.tournament_count;
+    while (count >= 1) {
+      read_record(state, RecordKind::tournament, count);
+      if (!tournament_slot_free(state.header)) break;
+      --count;
+    }
+    if (count != state.tournament_count) {
+      state.tournament_count = count;
+      resize_database(state);
+    }
+  }
+}
+
+}  // namespace quillon
