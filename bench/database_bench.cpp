@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/bench_home.h"
 #include "core/database.h"
 #include "core/database_startup.h"
 #include "core/fixed_text.h"
@@ -22,14 +23,8 @@ using namespace quillon;
 
 constexpr int full_count = 998;
 
-struct FullDatabase {
-  FullDatabase() : clock(DateTime{2026, 12, 7}) {
-    home = std::filesystem::temp_directory_path() / ("quillon-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home);
-    state = std::make_unique<State>(ui, clock, home);
-    open_or_create_database(*state);
-    read_configuration(*state);
-    finish_database_startup(*state);
+struct FullDatabase : bench::BenchHome {
+  FullDatabase() : BenchHome("quillon-bench") {
     state->tournament_count = full_count;
     resize_database(*state);
     for (int t = 1; t <= full_count; ++t) {
@@ -44,14 +39,6 @@ struct FullDatabase {
     }
     state->db.flush();
   }
-  ~FullDatabase() {
-    state.reset();
-    std::filesystem::remove_all(home);
-  }
-  ScriptedUi ui;
-  FixedClock clock;
-  std::filesystem::path home;
-  std::unique_ptr<State> state;
 };
 
 FullDatabase& full_database() {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/bench_home.h"
 #include "core/database.h"
 #include "core/database_startup.h"
 #include "core/fixed_text.h"
@@ -77,14 +78,8 @@ void write_field(State& state, int tournament, int format) {
   }
 }
 
-struct ScoredField {
-  ScoredField() : clock(DateTime{2026, 12, 7}) {
-    home = std::filesystem::temp_directory_path() / ("quillon-results-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home);
-    state = std::make_unique<State>(ui, clock, home);
-    open_or_create_database(*state);
-    read_configuration(*state);
-    finish_database_startup(*state);
+struct ScoredField : bench::BenchHome {
+  ScoredField() : BenchHome("quillon-results-bench") {
     write_course(*state);
     state->course_count = 1;
     state->tournament_count = 2;
@@ -92,14 +87,6 @@ struct ScoredField {
     write_field(*state, net_tournament, 2);
     write_field(*state, four_ball_tournament, 10);
   }
-  ~ScoredField() {
-    state.reset();
-    std::filesystem::remove_all(home);
-  }
-  ScriptedUi ui;
-  FixedClock clock;
-  std::filesystem::path home;
-  std::unique_ptr<State> state;
 };
 
 ScoredField& scored_field() {

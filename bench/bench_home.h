@@ -1,0 +1,38 @@
+#pragma once
+// A database in a temporary folder for a benchmark, started as the program
+// starts it, and removed afterwards.
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "core/database_startup.h"
+#include "core/scripted_ui.h"
+#include "core/state.h"
+
+namespace quillon::bench {
+
+struct BenchHome {
+  explicit BenchHome(const std::string& name) : clock(DateTime{2026, 12, 7}) {
+    home = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(home);
+    state = std::make_unique<State>(ui, clock, home);
+    open_or_create_database(*state);
+    read_configuration(*state);
+    finish_database_startup(*state);
+  }
+  ~BenchHome() {
+    state.reset();
+    std::filesystem::remove_all(home);
+  }
+  BenchHome(const BenchHome&) = delete;
+  BenchHome& operator=(const BenchHome&) = delete;
+
+  ScriptedUi ui;
+  FixedClock clock;
+  std::filesystem::path home;
+  std::unique_ptr<State> state;
+};
+
+}  // namespace quillon::bench
