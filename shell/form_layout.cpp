@@ -1,5 +1,7 @@
 #include "shell/form_layout.h"
 
+#include "shell/field_widgets.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -30,6 +32,16 @@ QLabel* bold_caption(const QString& text) {
   font.setBold(true);
   label->setFont(font);
   return label;
+}
+
+QHBoxLayout* group_list_row(FieldWidgets& fields, std::vector<QWidget*>& tab_order) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(fields.caption("group_number"));
+  QWidget* groups = fields.make("group_number");
+  fit_to_chars(groups, 4);
+  row->addWidget(groups);
+  tab_order.push_back(groups);
+  return row;
 }
 
 }  // namespace quillon::shell

@@ -1,7 +1,9 @@
 #pragma once
 // Small helpers shared by the hand-laid dialogs.
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QString>
+#include <vector>
 
 class QWidget;
 
@@ -13,5 +15,9 @@ void fit_to_chars(QWidget* widget, int chars);
 QLabel* heading(const QString& text, Qt::Alignment alignment = Qt::AlignCenter);
 // A bold caption for a block of the form.
 QLabel* bold_caption(const QString& text);
+
+class FieldWidgets;
+// The top row of the golfer windows: the "Group #" list, first in the tab order.
+QHBoxLayout* group_list_row(FieldWidgets& fields, std::vector<QWidget*>& tab_order);
 
 }  // namespace quillon::shell

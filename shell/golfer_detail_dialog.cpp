@@ -31,18 +31,13 @@ GolferDetailDialog::GolferDetailDialog(GolferDetailModel& model, HelpTopicFn sho
   std::vector<QWidget*> tab_order;
   auto* outer = new QVBoxLayout(this);
 
-  auto* top = new QHBoxLayout;
-  top->addWidget(fields().caption("group_number"));
-  QWidget* groups = fields().make("group_number");
-  fit_to_chars(groups, 4);
-  top->addWidget(groups);
+  QHBoxLayout* top = group_list_row(fields(), tab_order);
   top->addSpacing(16);
   top->addWidget(new QLabel("Tee Time"));
   top->addWidget(fields().make("tee_time"));
   top->addStretch();
   for (const char* name : {"prev", "next"}) top->addWidget(fields().make(name));
   outer->addLayout(top);
-  tab_order.push_back(groups);
 
   auto* grid = new QGridLayout;
   grid->setSpacing(8);

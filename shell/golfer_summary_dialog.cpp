@@ -40,14 +40,9 @@ GolferSummaryDialog::GolferSummaryDialog(GolferSummaryModel& model, HelpTopicFn 
     : FormDialog(model, std::move(show_help), parent) {
   std::vector<QWidget*> tab_order;
   auto* outer = new QVBoxLayout(this);
-  auto* top = new QHBoxLayout;
-  top->addWidget(fields().caption("group_number"));
-  QWidget* groups = fields().make("group_number");
-  fit_to_chars(groups, 4);
-  top->addWidget(groups);
+  QHBoxLayout* top = group_list_row(fields(), tab_order);
   top->addStretch();
   outer->addLayout(top);
-  tab_order.push_back(groups);
 
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(8);
