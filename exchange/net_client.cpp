@@ -313,10 +313,15 @@ Status FtpSession::remove(const std::string& path, bool missing_ok) {
     if (Status s = exists(path, found); !s) return s;
     if (!found) return Status::ok();
   }
+  // The command runs in the file's folder: the connection may stand in
+  // another folder after an earlier call.
+  std::size_t slash = path.rfind('/');
+  std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+  std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
   Call call;
-  prepare_ftp("", call);
+  prepare_ftp(folder, call);
   CURL* c = handle(curl_);
-  std::string command = "DELE " + path;
+  std::string command = "DELE " + file;
   curl_slist* commands = curl_slist_append(nullptr, command.c_str());
   curl_easy_setopt(c, CURLOPT_NOBODY, 1L);
   curl_easy_setopt(c, CURLOPT_QUOTE, commands);

@@ -9,6 +9,7 @@ Files named ".<switch>" in the root folder change the answers (see below), so
 that tests can provoke faults without restarting the servers.
 """
 import argparse
+import logging
 import os
 import random
 import struct
@@ -148,6 +149,8 @@ def main():
     parser.add_argument("--throttle", type=int, default=0, help="bytes a second sent to clients")
     parser.add_argument("--certfile", default="", help="offer TLS with this certificate and key")
     args = parser.parse_args()
+    from pyftpdlib.log import config_logging
+    config_logging(level=logging.WARNING)
 
     root = os.path.abspath(args.root)
     with open(os.path.join(root, ".password"), "w") as f:
