@@ -1,6 +1,7 @@
 #pragma once
 // The backup and restore commands: 1103 and the main window's button 974
-// (backup), 1104 (restore) and 2010 (upload of the backup to the server).
+// (backup) and 1104 (restore). The upload to the server (the internal
+// command 2010) runs straight from the backup.
 #include <memory>
 
 #include "core/dispatch.h"
