@@ -195,19 +195,22 @@ std::optional<std::int64_t> make_packed_image(State& state) {
 void backup_database(State& state, BackupServer& server) {
   fs::path server_copy = state.file(backup_base_name(state) + ".bkp");
   fs::path packed = state.file(backup_base_name(state) + ".dbb");
+  std::optional<fs::path> locked;
+  {
+    BusyCursor busy(state);
+    for (const fs::path& old : {server_copy, packed})
+      if (!locked && !remove_file(old)) locked = old;
+  }
+  if (locked) {
+    message_box(state, message_kind::information,
+                "A temporary file (%s) residing in the Ravelin home folder (%s) appears to be locked.  If "
+                "rebooting your computer does not clear the problem you will need to manually remove the file.",
+                locked->filename().string().c_str(), state.home_folder.string().c_str());
+    return;
+  }
   std::optional<std::int64_t> packed_size;
   {
     BusyCursor busy(state);
-    for (const fs::path& old : {server_copy, packed}) {
-      if (!remove_file(old)) {
-        busy_cursor(state, false);
-        message_box(state, message_kind::information,
-                    "A temporary file (%s) residing in the Ravelin home folder (%s) appears to be locked.  If "
-                    "rebooting your computer does not clear the problem you will need to manually remove the file.",
-                    old.filename().string().c_str(), state.home_folder.string().c_str());
-        return;
-      }
-    }
     packed_size = make_packed_image(state);
   }
   if (!packed_size) return;

@@ -94,8 +94,9 @@ std::optional<fs::path> backup_to_restore(State& state, BackupServer& server, Re
   return path;
 }
 
-// Unpacks and checks the backup into "qlwin4db.exp"; the database is not touched.
-bool prepare_restored_image(State& state, std::ifstream& backup, const SystemRecord& header) {
+// Unpacks and checks the backup into "qlwin4db.exp"; the database is not
+// touched. Returns the error to show, empty when the image is ready.
+std::string prepare_restored_image(State& state, std::ifstream& backup, const SystemRecord& header) {
   fs::path stream = state.file(restore_stream_name);
   fs::path image = state.file(restore_image_name);
   remove_quietly(image);
@@ -103,8 +104,7 @@ bool prepare_restored_image(State& state, std::ifstream& backup, const SystemRec
   auto fail = [&](const std::string& text) {
     remove_quietly(stream);
     remove_quietly(image);
-    show_message_text(state, message_kind::error, text);
-    return false;
+    return text;
   };
   auto not_written = [&](const Status& status) {
     return fail("The backup could not be unpacked in the home folder (" + status.reason() + ").\n\n" +
@@ -129,7 +129,7 @@ bool prepare_restored_image(State& state, std::ifstream& backup, const SystemRec
   if (!unpacked) return not_written(unpacked);
   Status sound = check_database_image(image, header);
   if (!sound) return fail(damaged_backup_text(sound.reason()));
-  return true;
+  return {};
 }
 
 // Puts the checked image in the database's place and reopens it.
@@ -226,8 +226,15 @@ int restore_database(State& state, BackupServer& server) {
     return -1;
   }
 
-  BusyCursor busy(state);
-  if (!prepare_restored_image(state, backup, header)) return -1;
+  std::string problem;
+  {
+    BusyCursor busy(state);
+    problem = prepare_restored_image(state, backup, header);
+  }
+  if (!problem.empty()) {
+    show_message_text(state, message_kind::error, problem);
+    return -1;
+  }
   return replace_database(state) ? 0 : -1;
 }
 

@@ -76,6 +76,7 @@ TEST_P(RoundTrip, BackupHoldsTheSystemRecordAndThePackedDatabaseAndRestoresItExa
   club.restore(club.backup());
   EXPECT_EQ(club.last_text(), restore_done);
   EXPECT_TRUE(club.state.exit_requested);
+  EXPECT_EQ(club.home.ui.busy_depth, 0);
   EXPECT_EQ(file_bytes(club.db()), original);
   EXPECT_EQ(file_bytes(club.home.path() / "qlwin4db.sav"), changed);
   for (const char* work : {"qlwin4db.exp", "qlwin4db.ql$"}) EXPECT_FALSE(fs::exists(club.home.path() / work));
@@ -121,6 +122,21 @@ TEST(Backup, AnExistingBackupIsReplacedOnlyWhenTheUserSaysYes) {
   club.back_up();
   EXPECT_EQ(club.last_text(), backup_done);
   EXPECT_EQ(file_bytes(club.backup()).size(), 200 + file_bytes(club.home.path() / "qlwin4.dbb").size());
+}
+
+TEST(Backup, AWorkingFileThatCannotBeRemovedStopsTheBackup) {
+  Club club;
+  fs::create_directories(club.home.path() / "qlwin4.dbb" / "stuck");
+  club.back_up();
+  ASSERT_EQ(club.home.ui.messages.size(), 1u);
+  EXPECT_EQ(club.last_text(), "A temporary file (qlwin4.dbb) residing in the Ravelin home folder (" +
+                                  club.home.path().string() +
+                                  ") appears to be locked.  If rebooting your computer does not clear the problem "
+                                  "you will need to manually remove the file.");
+  EXPECT_EQ(club.home.ui.busy_depth, 0);
+  EXPECT_TRUE(fs::is_empty(club.home.path() / "saved"));
+  club.home.ui.dialogs.clear();
+  club.home.ui.files.clear();
 }
 
 TEST(Backup, CancelInTheDialogSaysSoAndWritesNoBackup) {

@@ -149,6 +149,7 @@ class DamagedBackup : public ::testing::Test {
     EXPECT_EQ(club.home.ui.last_message()->kind, 1);
     EXPECT_EQ(file_bytes(club.db()), current);
     EXPECT_FALSE(club.state.exit_requested);
+    EXPECT_EQ(club.home.ui.busy_depth, 0);
     for (const char* work : {"qlwin4db.exp", "qlwin4db.ql$"}) EXPECT_FALSE(fs::exists(club.file(work)));
   }
   Club club;
