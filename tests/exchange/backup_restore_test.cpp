@@ -139,6 +139,19 @@ TEST(Backup, AWorkingFileThatCannotBeRemovedStopsTheBackup) {
   club.home.ui.files.clear();
 }
 
+TEST(Backup, AnImageFileThatCannotBeRemovedIsNamedWithItsFolder) {
+  Club club;
+  fs::create_directories(club.home.path() / "qlwin4.dbc" / "stuck");
+  club.back_up();
+  ASSERT_EQ(club.home.ui.messages.size(), 1u);
+  EXPECT_EQ(club.last_text(), "The temporary file " + (club.home.path() / "qlwin4.dbc").string() +
+                                  " appears to be write protected or corruupted.  That file will need to be "
+                                  "manually deleted.");
+  EXPECT_EQ(club.home.ui.messages[0].kind, 1);
+  club.home.ui.dialogs.clear();
+  club.home.ui.files.clear();
+}
+
 TEST(Backup, CancelInTheDialogSaysSoAndWritesNoBackup) {
   Club club;
   club.home.ui.dialog(DialogScript{{}, true, false});
