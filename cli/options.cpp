@@ -13,7 +13,9 @@ const char* const usage_text =
     "\n"
     "Runs one Quillon command on the database in the home folder without a window.\n"
     "\n"
-    "  COMMAND              init, or a command number of the command table (1701, 1308, 1607, ...)\n"
+    "  COMMAND              init, or a command number of the command table (1701, 1308, 1607, ...),\n"
+    "                       or verify-backup FILE: unpacks a backup into a temporary file and checks\n"
+    "                       it without touching the database (exit status 0 sound, 1 not)\n"
     "  --home DIR           the home folder (default ~/ql4); created when missing\n"
     "  --demo               use the demonstration home folder ~/ql4-demo instead\n"
     "  --today YYYY-MM-DD   take this date as today\n"
@@ -145,6 +147,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
       return std::nullopt;
     } else if (o.command.empty()) {
       o.command = a;
+    } else if (o.command == verify_backup_command && o.backup_file.empty()) {
+      o.backup_file = a;
     } else {
       error = "only one command may be given (\"" + o.command + "\" and \"" + a + "\")";
       return std::nullopt;
@@ -154,10 +158,14 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
     error = "no command given";
     return std::nullopt;
   }
-  if (!o.command.empty() && o.command != "init") {
+  if (o.command == verify_backup_command && o.backup_file.empty()) {
+    error = "verify-backup needs the backup file to check";
+    return std::nullopt;
+  }
+  if (!o.command.empty() && o.command != "init" && o.command != verify_backup_command) {
     bool number = std::all_of(o.command.begin(), o.command.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!number || o.command.size() > 5) {
-      error = "the command must be init or a command number, not \"" + o.command + "\"";
+      error = "the command must be init, verify-backup or a command number, not \"" + o.command + "\"";
       return std::nullopt;
     }
   }

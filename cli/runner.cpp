@@ -7,6 +7,7 @@
 #include "app/application.h"
 #include "app/demo.h"
 #include "cli/options.h"
+#include "cli/verify_backup.h"
 #include "core/cp1252.h"
 #include "core/dialog_model.h"
 #include "core/scripted_ui.h"
@@ -81,6 +82,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     out << usage_text;
     return 0;
   }
+
+  if (options->command == verify_backup_command) return verify_backup_file(options->backup_file, out, err);
 
   std::filesystem::path home =
       options->home.empty() ? default_home(options->demo) : std::filesystem::path(options->home);

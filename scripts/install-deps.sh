@@ -17,6 +17,7 @@ packages=(
   poppler-utils
   fonts-liberation
   chromium
+  zstd
 )
 
 missing=()
