@@ -24,8 +24,10 @@ struct Options {
   std::vector<Button> answers;
   std::vector<std::string> files;
   std::vector<Date> dates;
-  DialogScript dialog;
-  bool has_dialog_script = false;
+  // One script per dialog, in the order the command opens them (a dialog
+  // opened by a pressed button comes next); --next-dialog starts the next.
+  std::vector<DialogScript> dialogs;
+  DialogScript& dialog();
   bool open_pages = false;
   bool help = false;
 };

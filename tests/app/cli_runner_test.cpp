@@ -64,9 +64,9 @@ TEST(CliRunner, OptionParsing) {
   EXPECT_EQ(o->answers, (std::vector<Button>{Button::yes, Button::cancel}));
   ASSERT_EQ(o->dates.size(), 1u);
   EXPECT_EQ(o->dates[0], (Date{125, 1, 1}));
-  ASSERT_EQ(o->dialog.sets.size(), 2u);
-  EXPECT_EQ(o->dialog.sets[0], (std::pair<std::string, std::string>{"name", "Spring Cup"}));
-  EXPECT_EQ(o->dialog.sets[1].first, "!reset");
+  ASSERT_EQ(o->dialogs.at(0).sets.size(), 2u);
+  EXPECT_EQ(o->dialogs.at(0).sets[0], (std::pair<std::string, std::string>{"name", "Spring Cup"}));
+  EXPECT_EQ(o->dialogs.at(0).sets[1].first, "!reset");
   EXPECT_EQ(*o->tournament, "3");
 
   EXPECT_FALSE(cli::parse_options({"--answer", "maybe", "init"}, error));
