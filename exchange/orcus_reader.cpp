@@ -2,9 +2,11 @@
 // cell to a small receiver of our own that keeps the first worksheet's texts;
 // styles, formulas (their cached results included) and the other worksheets
 // are not taken.
+#include <cctype>
 #include <cstdio>
 #include <exception>
 #include <map>
+#include <stdexcept>
 #include <string>
 
 #include <orcus/orcus_ods.hpp>
@@ -103,8 +105,57 @@ class SheetCells : public ss::iface::import_sheet {
   std::vector<std::vector<std::string>> rows_;
 };
 
+// The filters ask for these settings before they read any worksheet.
+class GlobalSettings : public ss::iface::import_global_settings {
+ public:
+  void set_origin_date(int, int, int) override {}
+  void set_default_formula_grammar(ss::formula_grammar_t grammar) override { grammar_ = grammar; }
+  ss::formula_grammar_t get_default_formula_grammar() const override { return grammar_; }
+  void set_character_set(orcus::character_set_t) override {}
+
+ private:
+  ss::formula_grammar_t grammar_ = ss::formula_grammar_t::unknown;
+};
+
+// Cell addresses in the A1 form ("B12", "$C$3"), as .xlsx cells name
+// themselves; without a resolver the filter drops every cell.
+class A1Resolver : public ss::iface::import_reference_resolver {
+ public:
+  ss::src_address_t resolve_address(std::string_view address) override {
+    ss::src_address_t at{0, 0, 0};
+    std::size_t i = 0;
+    int column = 0;
+    while (i < address.size() && (address[i] == '$' || std::isalpha(static_cast<unsigned char>(address[i])))) {
+      if (address[i] != '$') column = column * 26 + (std::toupper(static_cast<unsigned char>(address[i])) - 'A' + 1);
+      ++i;
+    }
+    int row = 0;
+    bool digits = false;
+    for (; i < address.size(); ++i) {
+      if (address[i] == '$') continue;
+      if (!std::isdigit(static_cast<unsigned char>(address[i]))) throw std::invalid_argument("not a cell address");
+      row = row * 10 + (address[i] - '0');
+      digits = true;
+    }
+    if (column == 0 || !digits || row == 0) throw std::invalid_argument("not a cell address");
+    at.column = column - 1;
+    at.row = row - 1;
+    return at;
+  }
+  ss::src_range_t resolve_range(std::string_view range) override {
+    std::size_t colon = range.find(':');
+    if (colon == std::string_view::npos) {
+      ss::src_address_t one = resolve_address(range);
+      return {one, one};
+    }
+    return {resolve_address(range.substr(0, colon)), resolve_address(range.substr(colon + 1))};
+  }
+};
+
 class FirstSheetFactory : public ss::iface::import_factory {
  public:
+  ss::iface::import_reference_resolver* get_reference_resolver(ss::formula_ref_context_t) override { return &resolver_; }
+  ss::iface::import_global_settings* get_global_settings() override { return &settings_; }
   ss::iface::import_shared_strings* get_shared_strings() override { return &strings_; }
   ss::iface::import_sheet* append_sheet(ss::sheet_t index, std::string_view name) override {
     sheets_.emplace_back(std::make_unique<SheetCells>(strings_, sheets_.empty()));
@@ -127,6 +178,8 @@ class FirstSheetFactory : public ss::iface::import_factory {
   std::vector<std::vector<std::string>> first_sheet_rows() { return sheets_.front()->take_rows(); }
 
  private:
+  A1Resolver resolver_;
+  GlobalSettings settings_;
   SharedStrings strings_;
   std::vector<std::unique_ptr<SheetCells>> sheets_;
   std::vector<std::string> names_;

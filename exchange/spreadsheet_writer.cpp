@@ -44,7 +44,11 @@ class CsvWriter : public SheetWriter {
     std::string line;
     for (std::size_t i = 0; i < cells.size(); ++i) line += (i ? "," : "") + csv_cell(cells[i]);
     line += "\r\n";
-    if (std::fwrite(line.data(), 1, line.size(), file_) != line.size()) return Status::failed(system_error("write"));
+    if (std::fwrite(line.data(), 1, line.size(), file_) != line.size()) {
+      Status failed = Status::failed(system_error("write"));
+      abandon();
+      return failed;
+    }
     return Status::ok();
   }
 

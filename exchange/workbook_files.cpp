@@ -74,7 +74,9 @@ bool read_workbook_copy(State& state, const std::filesystem::path& workbook, She
   std::filesystem::path copy = state.file(working_copy_stem + to_lower(workbook.extension().string()));
   if (spreadsheet_kind_of(workbook) == SpreadsheetKind::unknown ||
       !std::filesystem::copy_file(workbook, copy, std::filesystem::copy_options::overwrite_existing, ec) ||
-      !read_spreadsheet(copy, table)) {
+      !read_spreadsheet(copy, table) || table.columns.empty()) {
+    // A sheet without even a row of column names was not understood: importing
+    // it would erase the field and bring nothing in its place.
     spreadsheet_access_error(state);
     return false;
   }

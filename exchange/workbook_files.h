@@ -33,7 +33,8 @@ std::optional<std::filesystem::path> choose_import_workbook(State& state, const 
 // Copies the workbook to its working copy ("temp" with the workbook's own
 // extension, in the home folder, after removing the old working copies and
 // "import.txt") and reads its first worksheet. False after the "Spreadsheet
-// Access Error" message when it cannot be copied or read.
+// Access Error" message when it cannot be copied or read, or its first
+// worksheet holds nothing.
 bool read_workbook_copy(State& state, const std::filesystem::path& workbook, SheetTable& table);
 
 // The message box of an unreadable workbook.
