@@ -1,7 +1,9 @@
 // .xlsx and .ods workbooks through liborcus. The import filter hands every
 // cell to a small receiver of our own that keeps the first worksheet's texts;
 // styles, formulas (their cached results included) and the other worksheets
-// are not taken.
+// are not taken. liborcus 0.17 calls some receivers without checking that the
+// factory gave one (styles, sheet properties, the address resolver of .xlsx
+// cells), so each of those exists even though it keeps nothing.
 #include <cctype>
 #include <cstdio>
 #include <exception>
@@ -13,6 +15,7 @@
 #include <orcus/orcus_xlsx.hpp>
 #include <orcus/spreadsheet/import_interface.hpp>
 
+#include "exchange/orcus_ignored_styles.h"
 #include "exchange/spreadsheet_reader.h"
 
 namespace quillon {
@@ -61,10 +64,23 @@ class SharedStrings : public ss::iface::import_shared_strings {
   std::string segments_;
 };
 
+// Column widths, row heights and merged cells do not matter here; the
+// filters expect somewhere to put them all the same.
+class IgnoredProperties : public ss::iface::import_sheet_properties {
+ public:
+  void set_column_width(ss::col_t, double, orcus::length_unit_t) override {}
+  void set_column_hidden(ss::col_t, bool) override {}
+  void set_row_height(ss::row_t, double, orcus::length_unit_t) override {}
+  void set_row_hidden(ss::row_t, bool) override {}
+  void set_merge_cell_range(const ss::range_t&) override {}
+};
+
 // Cells of one worksheet; those of any other worksheet are dropped.
 class SheetCells : public ss::iface::import_sheet {
  public:
   SheetCells(const SharedStrings& strings, bool keep) : strings_(strings), keep_(keep) {}
+
+  ss::iface::import_sheet_properties* get_sheet_properties() override { return &properties_; }
 
   void set_auto(ss::row_t row, ss::col_t col, std::string_view s) override { put(row, col, std::string(s)); }
   void set_string(ss::row_t row, ss::col_t col, ss::string_id_t id) override { put(row, col, strings_.at(id)); }
@@ -102,6 +118,7 @@ class SheetCells : public ss::iface::import_sheet {
 
   const SharedStrings& strings_;
   bool keep_;
+  IgnoredProperties properties_;
   std::vector<std::vector<std::string>> rows_;
 };
 
@@ -156,6 +173,7 @@ class FirstSheetFactory : public ss::iface::import_factory {
  public:
   ss::iface::import_reference_resolver* get_reference_resolver(ss::formula_ref_context_t) override { return &resolver_; }
   ss::iface::import_global_settings* get_global_settings() override { return &settings_; }
+  ss::iface::import_styles* get_styles() override { return &styles_; }
   ss::iface::import_shared_strings* get_shared_strings() override { return &strings_; }
   ss::iface::import_sheet* append_sheet(ss::sheet_t index, std::string_view name) override {
     sheets_.emplace_back(std::make_unique<SheetCells>(strings_, sheets_.empty()));
@@ -180,6 +198,7 @@ class FirstSheetFactory : public ss::iface::import_factory {
  private:
   A1Resolver resolver_;
   GlobalSettings settings_;
+  orcus_support::IgnoredStyles styles_;
   SharedStrings strings_;
   std::vector<std::unique_ptr<SheetCells>> sheets_;
   std::vector<std::string> names_;

@@ -45,6 +45,15 @@ TEST(SpreadsheetReader, TheFourFormatsGiveTheSameTable) {
   }
 }
 
+TEST(SpreadsheetReader, LibreOfficeStylesAreTakenWithoutCrashing) {
+  SheetTable table;
+  Status read = read_spreadsheet(fixture("tee_sheet_styled.ods"), table);
+  ASSERT_TRUE(read) << read.reason();
+  ASSERT_EQ(table.rows.size(), 8u);
+  EXPECT_EQ(table.cell(4, table.column("Name")), "Smith; John");
+  EXPECT_EQ(table.cell(1, table.column("Handicap")), "2.3");  // LibreOffice took "+2.3" for a number
+}
+
 TEST(SpreadsheetReader, AForeignOrDamagedFileIsAFailure) {
   TestHome home;
   std::ofstream(home.path() / "notes.xlsx") << "this is no workbook";
