@@ -130,11 +130,11 @@ HoleScores scramble_team_card(const GroupBuffer& group, int group_size) {
   return team;
 }
 
-ComputedResult score_callaway(int format, const HoleScores& scores, char sex, const CourseRecord& tee,
+ComputedResult score_callaway(Format format, const HoleScores& scores, char sex, const CourseRecord& tee,
                               const TournamentHeader& header) {
   std::vector<int> excluded = {header.peoria_holes[0], header.peoria_holes[1]};
   CappedCard card = cap_card(scores, 18, excluded, sex, tee, header.max_hole_score_index);
-  CallawayStep step = format == 25 ? scheid_step(card.adjusted, header.callaway_table_base)
+  CallawayStep step = format == Format::scheid ? scheid_step(card.adjusted, header.callaway_table_base)
                                    : callaway_step(card.adjusted, header.callaway_table_base);
   ComputedResult r;
   r.gross = card.gross;

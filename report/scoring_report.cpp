@@ -26,9 +26,7 @@ namespace {
 // The strokes a scored golfer receives over the round: the day's handicap in
 // the computed formats, else the playing handicap of the division.
 int round_handicap(const TournamentHeader& h, const GolferEntry& golfer) {
-  bool computed = format_handicap_kind(h.format) == handicap_kind::computed ||
-                  (h.format == 8 && in_callaway_division(h, golfer.division));
-  return computed ? golfer.handicap_index / 10 : golfer.playing_hcap;
+  return plays_computed_handicap(h, golfer.division) ? golfer.handicap_index / 10 : golfer.playing_hcap;
 }
 
 void add_card(ScoringSummary& summary, const TournamentHeader& h, const GolferEntry& golfer, const CourseRecord& tee,

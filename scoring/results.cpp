@@ -122,21 +122,6 @@ class Builder {
   std::vector<bool> included_;
 };
 
-// The Callaway division matters to format 8 only; any other format runs with none.
-class CallawayDivisionForRun {
- public:
-  explicit CallawayDivisionForRun(TournamentHeader& header) : header_(header), kept_(header.callaway_division) {
-    if (header.format != 8) header.callaway_division = 0;
-  }
-  ~CallawayDivisionForRun() { header_.callaway_division = kept_; }
-  CallawayDivisionForRun(const CallawayDivisionForRun&) = delete;
-  CallawayDivisionForRun& operator=(const CallawayDivisionForRun&) = delete;
-
- private:
-  TournamentHeader& header_;
-  std::int8_t kept_;
-};
-
 }  // namespace
 
 std::vector<std::string> Results::heading_notes() const {
@@ -171,19 +156,19 @@ Results build_results(State& state, int type, int division) {
   Results r;
   r.report_type = type;
   r.division = division;
-  const int format = state.header.format;
-  if (format == multi_round_format) {
+  const Format format = format_of(state.header);
+  if (format == Format::multi_round) {
     r.multi_round = true;
     return r;
   }
-  if (type == report_type::gross_and_net && !offers_alternating_list(format)) return r;
-  if (is_hidden_team_format(format)) return r;
-  r.teams = is_scored_team_format(format);
+  const FormatTraits& traits = format_traits(format);
+  if (type == report_type::gross_and_net && !traits.alternating_list) return r;
+  if (traits.team && !is_scored_team_format(format)) return r;
+  r.teams = traits.team;
   r.gross_limit = state.header.results_limit >= 1 && state.header.results_limit <= 400 ? state.header.results_limit
                                                                                         : 400;
 
   {
-    CallawayDivisionForRun callaway(state.header);
     Builder builder(state, r);
     if (!builder.run()) return r;
   }

@@ -6,13 +6,24 @@
 
 namespace quillon {
 
+namespace {
+
+// Points turned around so that more points sort first.
+constexpr int most_points_key = 899;
+// Keeps a total to par (which may be negative) positive in the key.
+constexpr int to_par_key_offset = 250;
+
+}  // namespace
+
 int primary_value(const TournamentHeader& header, const GolferEntry& golfer, int report_type) {
-  switch (header.format) {
-    case 1: return report_type == report_type::gross_and_net ? golfer.net_score : golfer.gross_score;
-    case 3: case 4: case 20: return 899 - golfer.net_score;
-    case 23: case 24: return golfer.net_score + 250;
-    default: return golfer.net_score;
+  switch (format_traits(header).primary) {
+    case PrimaryValue::gross:
+      return report_type == report_type::gross_and_net ? golfer.net_score : golfer.gross_score;
+    case PrimaryValue::points: return most_points_key - golfer.net_score;
+    case PrimaryValue::to_par: return golfer.net_score + to_par_key_offset;
+    case PrimaryValue::net: break;
   }
+  return golfer.net_score;
 }
 
 namespace {
