@@ -118,8 +118,7 @@ CallawayStep scheid_step(int adjusted, int base) {
 
 HoleScores scramble_team_card(const GroupBuffer& group, int group_size) {
   HoleScores team{};
-  int members = std::clamp(group_size, 1, max_group_size);
-  for (int slot = 0; slot < members; ++slot) {
+  for (int slot = 0; slot < group_size; ++slot) {
     const GolferEntry& g = group.entries[slot];
     if (g.name[0] == '\0') continue;
     for (int h = 0; h < 18; ++h) {

@@ -28,6 +28,7 @@ int callaway9_partial_tenths(int score, int hundredths);
 
 // The card of a Callaway Scramble team: the lowest score entered on each
 // hole by the named golfers of the group.
+// `group_size` is the header's as group_size_of reads it.
 HoleScores scramble_team_card(const GroupBuffer& group, int group_size);
 
 // The Callaway formats (and Scheid, and the Callaway division of "Net Scores

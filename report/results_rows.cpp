@@ -5,6 +5,7 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/callaway.h"
 #include "handicap/course_handicap.h"
@@ -89,7 +90,7 @@ class RowsWriter {
   std::vector<GolferEntry> members(int group) {
     read_record(state_, RecordKind::group, group);
     std::vector<GolferEntry> list;
-    const int size = std::clamp(static_cast<int>(h_.group_size), 1, max_group_size);
+    const int size = group_size_of(h_);
     for (int slot = 1; slot <= size; ++slot)
       if (state_.group.entries[slot - 1].name[0] != '\0') list.push_back(state_.group.entries[slot - 1]);
     return list;
@@ -151,9 +152,9 @@ class RowsWriter {
   void callaway(const ResultRow& r, const std::string& lead) {
     const GolferEntry& e = r.entry;
     HoleScores card = hole_scores_of(e);
-    if (format() == Format::callaway_scramble && h_.group_size > 1) {
+    if (format() == Format::callaway_scramble && group_size_of(h_) > 1) {
       read_record(state_, RecordKind::group, r.group);
-      card = scramble_team_card(state_.group, h_.group_size);
+      card = scramble_team_card(state_.group, group_size_of(h_));
     }
     const bool nine = format() == Format::callaway_nine;
     ComputedResult c = nine ? score_callaway9(card, sex_of(e), tee_of(e), h_)

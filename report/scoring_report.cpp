@@ -7,6 +7,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/course_handicap.h"
 #include "handicap/stroke_allocation.h"
@@ -122,7 +123,7 @@ ScoringSummary summarise_scoring(State& state, bool net) {
     summary.holes.push_back(row);
   }
 
-  const int group_size = std::clamp(static_cast<int>(h.group_size), 1, max_group_size);
+  const int group_size = group_size_of(h);
   for (int g = 1; g <= h.group_count; ++g) {
     read_record(state, RecordKind::group, g);
     for (int slot = 1; slot <= group_size; ++slot) {

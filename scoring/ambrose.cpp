@@ -1,6 +1,5 @@
 #include "scoring/ambrose.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace quillon {
@@ -8,7 +7,7 @@ namespace quillon {
 int ambrose_team_handicap(const GroupBuffer& group, int group_size) {
   int sum = 0;
   int count = 0;
-  for (int slot = 0; slot < std::clamp(group_size, 1, max_group_size); ++slot) {
+  for (int slot = 0; slot < group_size; ++slot) {
     const GolferEntry& g = group.entries[slot];
     if (g.name[0] == '\0') continue;
     sum += g.handicap_index;

@@ -7,6 +7,7 @@ namespace quillon {
 
 // The team handicap in whole strokes: the mean of the named members' indexes
 // (tenths, truncated), rounded half away from zero. 0 for a group without names.
+// `group_size` is the header's as group_size_of reads it.
 int ambrose_team_handicap(const GroupBuffer& group, int group_size);
 
 // Stores the team gross (the first entry's 18 hole scores), the team

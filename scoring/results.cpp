@@ -5,6 +5,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "scoring/division_tees.h"
@@ -41,7 +42,7 @@ class Builder {
   }
 
  private:
-  int group_size() const { return std::clamp(static_cast<int>(state_.header.group_size), 1, max_group_size); }
+  int group_size() const { return group_size_of(state_.header); }
 
   bool in_division(int group, const GolferEntry& golfer) const {
     if (r_.division == 0) return true;
@@ -126,7 +127,7 @@ class Builder {
 
 std::vector<std::string> Results::heading_notes() const {
   std::vector<std::string> notes;
-  if (report_type == report_type::gross_and_net && gross_limit != 400)
+  if (report_type == report_type::gross_and_net && gross_limit != most_results)
     notes.push_back(format_text(100, "<br># of gross positions limited to %d", gross_limit));
   if (manual_winner_applied) notes.push_back("<br>Winner selected by committee");
   return notes;
@@ -165,8 +166,7 @@ Results build_results(State& state, int type, int division) {
   if (type == report_type::gross_and_net && !traits.alternating_list) return r;
   if (traits.team && !is_scored_team_format(format)) return r;
   r.teams = traits.team;
-  r.gross_limit = state.header.results_limit >= 1 && state.header.results_limit <= 400 ? state.header.results_limit
-                                                                                        : 400;
+  r.gross_limit = results_limit_of(state.header);
 
   {
     Builder builder(state, r);

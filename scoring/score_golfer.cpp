@@ -5,6 +5,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/best_holes.h"
 #include "handicap/callaway.h"
@@ -44,7 +45,8 @@ void dispatch(State& state, GolferEntry& golfer, const CourseRecord& tee, char s
       store_computed(golfer, score_callaway(format, hole_scores_of(golfer), sex, tee, h));
       break;
     case Scoring::callaway_team_card: {
-      HoleScores card = h.group_size > 1 ? scramble_team_card(state.group, h.group_size) : hole_scores_of(golfer);
+      HoleScores card =
+          group_size_of(h) > 1 ? scramble_team_card(state.group, group_size_of(h)) : hole_scores_of(golfer);
       store_computed(golfer, score_callaway(format, card, sex, tee, h));
       break;
     }
@@ -64,7 +66,7 @@ void dispatch(State& state, GolferEntry& golfer, const CourseRecord& tee, char s
       store_computed(golfer, score_callaway9(hole_scores_of(golfer), sex, tee, h));
       break;
     case Scoring::ambrose:
-      score_ambrose(state.group, h.group_size);
+      score_ambrose(state.group, group_size_of(h));
       break;
     case Scoring::system36:
       store_computed(golfer, score_system36(with_sex(golfer, sex), tee, h));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/callaway.h"
 #include "handicap/course_handicap.h"
@@ -172,7 +173,7 @@ void combine_hole(const State& state, const CourseRecord& tee, char sex, const M
 
 int balls_counted(const TournamentHeader& header) {
   if (format_of(header) == Format::best_two_gross_net) return best_two_balls;
-  int size = std::clamp(static_cast<int>(header.group_size), 1, max_group_size);
+  int size = group_size_of(header);
   return std::clamp(header_options::best_balls(header), 1, size);
 }
 
@@ -181,7 +182,7 @@ TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross) {
   const TournamentHeader& h = state.header;
   const Format format = format_of(h);
   const TeamPlay play = format_traits(format).team_play;
-  const int group_size = std::clamp(static_cast<int>(h.group_size), 1, max_group_size);
+  const int group_size = group_size_of(h);
   const int slots = team_card_in_first_slot(format) ? 1 : group_size;
 
   const GolferEntry& first = state.group.entries[0];

@@ -1,6 +1,7 @@
 #include "tournament/formats.h"
 
 #include "core/records/golfer_entry.h"
+#include "core/records/header_values.h"
 #include "core/text.h"
 
 namespace quillon {
@@ -71,7 +72,7 @@ std::vector<std::string> handicap_limit_list() {
   return list;
 }
 
-std::vector<std::string> results_limit_list() { return number_list(1, 400, "%3d"); }
+std::vector<std::string> results_limit_list() { return number_list(1, most_results, "%3d"); }
 
 std::vector<std::string> number_list(int from, int to, const char* format) {
   std::vector<std::string> list;

@@ -4,6 +4,7 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "tournament/formats.h"
 
@@ -45,7 +46,7 @@ TournamentHeader new_tournament_header(State& state) {
       sys.tee_time_interval >= 0 && sys.tee_time_interval < tee_interval_count ? sys.tee_time_interval : 0);
   h.first_tee_hour = 8;
   h.last_tee_hour = 8;
-  h.results_limit = 400;
+  h.results_limit = most_results;
   for (auto& tee : h.division_tee) tee = static_cast<std::int16_t>(sys.default_course);
   h.division_count = format_of(h) == Format::net_with_callaway_division ? 2 : 1;
   h.callaway_division = h.division_count;

@@ -2,6 +2,7 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "handicap/tee_values.h"
@@ -29,7 +30,7 @@ ScoreEntryModel::ScoreEntryModel(State& state, int group, CardScorer scorer)
     : state_(state), scorer_(std::move(scorer)) {
   const TournamentHeader& h = state_.header;
   team_window_ = uses_team_window(format_of(h));
-  rows_ = team_window_ ? 1 : (h.group_size < 1 ? 1 : (h.group_size > max_group_size ? max_group_size : h.group_size));
+  rows_ = team_window_ ? 1 : group_size_of(h);
   int tee = tee_of_division(state_, 1);
   if (read_record(state_, RecordKind::course, tee < 1 ? 1 : tee) > 0) course_ = state_.course;
   hole_count_ = tee_values::hole_count(course_);

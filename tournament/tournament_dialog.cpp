@@ -5,6 +5,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/select_date.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -178,7 +179,7 @@ void TournamentDialogModel::load_fields() {
   field("default_gender").index = h_.default_gender == 'F' ? 1 : 0;
   field("start_type").index = h_.start_type >= 0 && h_.start_type < start_type_count ? h_.start_type : 0;
   field("tee_interval").index = h_.tee_interval_index < tee_interval_count ? h_.tee_interval_index : 0;
-  field("results_limit").index = h_.results_limit >= 1 && h_.results_limit <= 400 ? h_.results_limit - 1 : 399;
+  field("results_limit").index = results_limit_of(h_) - 1;
   field("include_rating_and_par").checked = h_.include_rating_and_par == 1;
   set_time_field("first_tee_time", h_.first_tee_hour, h_.first_tee_minute, false);
   set_time_field("last_tee_time", h_.last_tee_hour, h_.last_tee_minute, false);

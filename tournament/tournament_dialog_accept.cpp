@@ -19,6 +19,8 @@ namespace {
 
 // Corrections that let the operation go on are shown this way.
 constexpr int correction = message_kind::information;
+constexpr int default_group_size = 4;
+constexpr int max_golfers_per_tee_time = 5;
 
 int whole_number(const std::string& text) { return parse_int(trimmed(text), 10); }
 
@@ -206,7 +208,10 @@ void TournamentDialogModel::store_groups() {
   int old_capacity = original_.group_size * original_.group_count;
   int groups = whole_number(text("group_count"));
   int size = whole_number(text("group_size"));
-  if (size < 1 || size > 5) size = original_.group_size >= 1 && original_.group_size <= 5 ? original_.group_size : 4;
+  // A size that cannot be read keeps the stored one, or the new-header default when that is damaged too.
+  if (size < 1 || size > max_group_size)
+    size = original_.group_size >= 1 && original_.group_size <= max_group_size ? original_.group_size
+                                                                                : default_group_size;
   // The first shotgun's group count is one signed byte.
   int first_shotgun = whole_number(text("first_shotgun_groups"));
   h_.first_shotgun_groups = static_cast<std::int8_t>(first_shotgun < 0 ? 0 : (first_shotgun > 127 ? 127 : first_shotgun));
@@ -229,8 +234,8 @@ void TournamentDialogModel::store_groups() {
 bool TournamentDialogModel::check_groups_per_tee_time() {
   int per_time = whole_number(text("groups_per_tee_time"));
   if (per_time < 1) per_time = 1;
-  if (per_time * h_.group_size > 5) {
-    int most = 5 / h_.group_size;
+  if (per_time * h_.group_size > max_golfers_per_tee_time) {
+    int most = max_golfers_per_tee_time / h_.group_size;
     message_box(state_, message_kind::error,
                 "With a group/team size of %d, the maximum number of groups per tee time is %d.", h_.group_size, most);
     field("groups_per_tee_time").text = std::to_string(most);
