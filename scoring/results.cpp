@@ -146,13 +146,6 @@ std::string Results::without_scores_text() const {
                      without_scores);
 }
 
-std::vector<std::string> Results::disqualified_lines() const {
-  if (disqualified.empty()) return {};
-  std::vector<std::string> lines = {"<br>The following golfers were disqualified and excluded from the results:<br>"};
-  for (const std::string& name : disqualified) lines.push_back(name + "<br>");
-  return lines;
-}
-
 Results build_results(State& state, int type, int division) {
   Results r;
   r.report_type = type;

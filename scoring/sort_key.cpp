@@ -35,17 +35,11 @@ int preferred_handicap(const TournamentHeader& header, const GolferEntry& golfer
 
 }  // namespace
 
-std::string handicap_preference(const TournamentHeader& header, const GolferEntry& golfer) {
-  KeyText text;
-  text.field(preferred_handicap(header, golfer), 2);
-  return text.str();
-}
-
 KeyText golfer_sort_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
                         const GolferEntry& golfer, char sex, int report_type, StrokeTables* tables) {
   KeyText key;
-  key.field(primary_value(header, golfer, report_type), 3);
-  key.field(preferred_handicap(header, golfer), 2);
+  key.field(primary_value(header, golfer, report_type), primary_key_digits);
+  key.field(preferred_handicap(header, golfer), preference_key_digits);
   append_tie_break_digits(key, header, tee, system, golfer, sex, false, tables);
   return key;
 }
@@ -53,7 +47,7 @@ KeyText golfer_sort_key(const TournamentHeader& header, const CourseRecord& tee,
 KeyText golfer_gross_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
                          const GolferEntry& golfer, char sex, StrokeTables* tables) {
   KeyText key;
-  key.field(golfer.gross_score, 3);
+  key.field(golfer.gross_score, primary_key_digits);
   append_tie_break_digits(key, header, tee, system, golfer, sex, true, tables);
   return key;
 }

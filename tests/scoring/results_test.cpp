@@ -129,9 +129,6 @@ TEST_F(NetField, DisqualifiedAndScorelessGolfersAreLeftOut) {
   EXPECT_EQ(lines(r), (std::vector<Line>{{"Abe", 1}, {"Cat", 2}, {"Bea", 2}, {"Dan", 4}}));
   EXPECT_EQ(r.without_scores, 2);
   EXPECT_EQ(r.disqualified, (std::vector<std::string>{"Eve", "Zed"}));
-  EXPECT_EQ(r.disqualified_lines(),
-            (std::vector<std::string>{"<br>The following golfers were disqualified and excluded from the results:<br>",
-                                      "Eve<br>", "Zed<br>"}));
   EXPECT_EQ(home.ui.message_texts(),
             (std::vector<std::string>{"Golfer [Gus], Hole # [10] :\n Score must be > 0 and <= 15",
                                       "Scores have not yet been entered for 2 golfer(s).  Golfers for whom scores "
