@@ -40,7 +40,7 @@ void getting_started(State& state, int) {
 
 std::vector<std::string> format_names_for_configuration() {
   std::vector<std::string> names;
-  for (int code = 0; code <= 30; ++code) names.push_back(format_name(code));
+  for (int code = 0; code < format_count; ++code) names.push_back(format_name(static_cast<Format>(code)));
   return names;
 }
 

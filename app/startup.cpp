@@ -12,6 +12,7 @@
 #include "core/messages.h"
 #include "core/text.h"
 #include "core/window_title.h"
+#include "handicap/formats.h"
 #include "courses/course_startup.h"
 #include "exchange/course_import.h"
 #include "exchange/import_settings_dialog.h"
@@ -42,8 +43,8 @@ void show_update_message(State& state) {
 }
 
 void repair_default_format(State& state) {
-  if (state.system.default_format >= 0 && state.system.default_format <= 30) return;
-  state.system.default_format = 1;
+  if (is_table_format(state.system.default_format)) return;
+  state.system.default_format = static_cast<std::int8_t>(format_code(Format::gross));
   write_record(state, RecordKind::system, 1);
 }
 
