@@ -41,6 +41,9 @@ class QtUi : public Ui {
   void open_page(const std::string& location) override;
   void show_help(const std::string& page, const std::string& anchor) override;
   void set_busy(bool busy) override;
+  PreviewAction show_print_preview(const std::string& title, const Drawing& drawing, int sheet_lines) override;
+  // The print set-up dialog, then a job on the chosen printer with the cancel window.
+  PrinterOpening open_printer(const PrintSettings& settings) override;
 
   void show_help_topic(int topic);
 
