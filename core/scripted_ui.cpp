@@ -187,7 +187,7 @@ class ScriptedPrintCanvas : public RecordingCanvas {
 PrinterOpening ScriptedUi::open_printer(const PrintSettings& settings) {
   PrinterOpening opening;
   if (!printer_available) {
-    opening.failure = PrintFailure::no_printer;
+    opening.failure = printer_failure;
     return opening;
   }
   print_jobs.push_back({settings, {}, false, false});

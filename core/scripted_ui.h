@@ -95,6 +95,7 @@ class ScriptedUi : public Ui {
   std::vector<RecordedPreview> previews;
   std::vector<RecordedPrintJob> print_jobs;
   bool printer_available = true;
+  PrintFailure printer_failure = PrintFailure::no_printer;  // why an unavailable printer failed
   int cancel_after_pages = 0;  // above 0: the user presses Cancel once this many pages were started
   int refused_dialogs = 0;  // dialogs whose OK was refused by their validation
   bool error_shown() const;

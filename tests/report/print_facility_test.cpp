@@ -46,6 +46,47 @@ TEST_F(PrintFacility, NoPrinterIsTold) {
   EXPECT_EQ(home.ui.last_message()->kind, 1);
 }
 
+TEST_F(PrintFacility, EveryOpeningFailureHasItsMessage) {
+  fill_group(1, 2);
+  home.ui.printer_available = false;
+  const std::pair<PrintFailure, std::string> failures[] = {
+      {PrintFailure::abort_procedure, "Error creating printer abort proc"},
+      {PrintFailure::start_document, "Unable to start print job"},
+      {PrintFailure::cancel_window, "NULL Abort window handle"},
+  };
+  for (const auto& [failure, text] : failures) {
+    home.ui.printer_failure = failure;
+    home.ui.answer(Button::yes);
+    print_cart_signs(s, SignSelection::all);
+    ASSERT_NE(home.ui.last_message(), nullptr);
+    EXPECT_EQ(home.ui.last_message()->text, text);
+    EXPECT_EQ(home.ui.last_message()->kind, 1);
+  }
+  EXPECT_EQ(home.ui.last_message()->title, "Error");  // a plain box
+}
+
+// A canvas whose pages cannot be started or ended and whose job cannot be sent.
+class FailingCanvas : public RecordingCanvas {
+ public:
+  Status start_page() override { return Status::failed("no page"); }
+  Status end_page() override { return Status::failed("no page"); }
+  Status finish() override { return Status::failed("The disk is full."); }
+};
+
+TEST_F(PrintFacility, PageFailuresAreToldAndTheJobGoesOn) {
+  fill_group(1, 2);
+  FailingCanvas canvas;
+  PrintOutput out(s, canvas, true);
+  SignSheet sheet = read_sign_sheet(s);
+  EXPECT_TRUE(draw_cart_signs(out, sheet, cart_sign_list(field_groups(s), SignSelection::all, 0)));
+  std::vector<std::string> texts = home.ui.message_texts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0],
+            "ERR : StartPage : An error was encountered while initializing a new page, startpage status = 0");
+  EXPECT_EQ(texts[1], "ERR : EndPage : An error was encountered while advancing to a new page. Endpage status = 0");
+  EXPECT_EQ(with_text(canvas.drawing(), "G1 Golfer 1").size(), 1u);  // drawn all the same
+}
+
 TEST_F(PrintFacility, CancelAbandonsTheWholeJob) {
   for (int g = 1; g <= 3; ++g) fill_group(g, 4);
   home.ui.cancel_after_pages = 1;
