@@ -4,6 +4,7 @@
 #include "core/help_topics.h"
 #include "report/address_labels.h"
 #include "report/cart_signs.h"
+#include "report/field_golfers.h"
 #include "report/label_sheets.h"
 #include "tests/report/print_fixture.h"
 
@@ -80,7 +81,8 @@ TEST_F(PrintFacility, PageFailuresAreToldAndTheJobGoesOn) {
   SignSheet sheet = read_sign_sheet(s);
   EXPECT_TRUE(draw_cart_signs(out, sheet, cart_sign_list(field_groups(s), SignSelection::all, 0)));
   std::vector<std::string> texts = home.ui.message_texts();
-  ASSERT_EQ(texts.size(), 2u);
+  ASSERT_EQ(texts.size(), 4u);  // six signs on two pages
+  EXPECT_EQ(texts[2], texts[0]);
   EXPECT_EQ(texts[0],
             "ERR : StartPage : An error was encountered while initializing a new page, startpage status = 0");
   EXPECT_EQ(texts[1], "ERR : EndPage : An error was encountered while advancing to a new page. Endpage status = 0");
