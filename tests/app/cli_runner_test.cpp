@@ -72,7 +72,7 @@ TEST(CliRunner, OptionParsing) {
   EXPECT_EQ(*o->tournament, "3");
 
   EXPECT_FALSE(cli::parse_options({"--answer", "maybe", "init"}, error));
-  EXPECT_EQ(error, "--answer takes yes, no, ok or cancel, not \"maybe\"");
+  EXPECT_EQ(error, "--answer takes yes, no, ok, cancel or print, not \"maybe\"");
   EXPECT_FALSE(cli::parse_options({"--set", "=x", "init"}, error));
   EXPECT_FALSE(cli::parse_options({"print"}, error));
   EXPECT_EQ(error, "the command must be init or a command number, not \"print\"");
