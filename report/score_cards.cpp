@@ -41,6 +41,10 @@ inline constexpr int cell_width = 3;
 inline constexpr int handicap_column = 12;
 inline constexpr int name_width = 14;  // characters of the name left of the hole cells
 inline constexpr double small_print_shift = 0.2;
+// A golfer's cells are two rows high: scores stand in their lower part, the dots
+// above them in the upper right corner.
+inline constexpr double score_row_shift = 0.7;
+inline constexpr double dot_row_shift = -0.45;
 inline constexpr double dot_column_shift = 1.3;        // from the cell's number column to its upper right
 inline constexpr double second_dot_shift = 5.0 / 8.0;  // 5 grid units to the left
 inline constexpr int card_point_size = 10;
@@ -146,18 +150,18 @@ void draw_golfer(PrintOutput& out, const CardGolfer& golfer, const CourseRecord&
     if (dots) {
       int hole = hole_of_cell(tee, cell);
       int strokes = strokes_on_hole(tee_values::stroke_index(tee, golfer.sex, hole), golfer.course_handicap, holes);
-      if (strokes >= 1) text(out, row, column + dot_column_shift, ".");
-      if (strokes >= 2) text(out, row, column + dot_column_shift - second_dot_shift, ".");
+      if (strokes >= 1) text(out, row + dot_row_shift, column + dot_column_shift, ".");
+      if (strokes >= 2) text(out, row + dot_row_shift, column + dot_column_shift - second_dot_shift, ".");
     }
     int score = golfer.entry.hole_scores[cell];
     if (score > 0) {
-      text(out, row, column - 0.5, format_text(8, "%2d", score));
+      text(out, row + score_row_shift, column - 0.5, format_text(8, "%2d", score));
       (cell < holes_in_nine ? front : back) += score;
       (cell < holes_in_nine ? front_played : back_played) = true;
     }
   }
-  if (front_played) text(out, row, front_total_column - 1, format_text(8, "%3d", front));
-  if (back_played) text(out, row, back_total_column - 1, format_text(8, "%3d", back));
+  if (front_played) text(out, row + score_row_shift, front_total_column - 1, format_text(8, "%3d", front));
+  if (back_played) text(out, row + score_row_shift, back_total_column - 1, format_text(8, "%3d", back));
 }
 
 void draw_card(PrintOutput& out, const CardField& field, const ScoreCard& card, bool dots, int r) {

@@ -131,7 +131,7 @@ TEST_F(ScoreCards, DotsForOneAndTwoStrokesAndNoneWhenDeclined) {
   EXPECT_EQ(text_at(d, 11, 12), "  0");
   std::vector<DrawOp> marks = dots(d);
   ASSERT_EQ(marks.size(), 20u);  // 18 holes, two of them twice; none for the scratch golfer
-  for (const auto& m : marks) EXPECT_EQ(m.row, 8);
+  for (const auto& m : marks) EXPECT_DOUBLE_EQ(m.row, 8 - 0.45);  // above the score, in the upper corner
   EXPECT_DOUBLE_EQ(marks[0].column, 18.3);   // hole 1: upper right corner ...
   EXPECT_DOUBLE_EQ(marks[1].column, 17.675); // ... and 5 grid units to its left
   EXPECT_DOUBLE_EQ(marks[2].column, 21.3);
@@ -150,10 +150,11 @@ TEST_F(ScoreCards, EnteredScoresAndNineTotals) {
   for (int h = 0; h < 18; ++h) g.hole_scores[h] = static_cast<std::int8_t>(h < 9 ? 4 : 5);
   put_golfer(1, 1, g);
   const Drawing& d = preview(CardsPer::golfer, Button::no);
-  EXPECT_EQ(text_at(d, 8, 16.5), " 4");
-  EXPECT_EQ(text_at(d, 8, 46.5), " 5");
-  EXPECT_EQ(text_at(d, 8, 43), " 36");
-  EXPECT_EQ(text_at(d, 8, 73), " 45");
+  // Scores stand in the lower part of the golfer's two rows.
+  EXPECT_EQ(text_at(d, 8.7, 16.5), " 4");
+  EXPECT_EQ(text_at(d, 8.7, 46.5), " 5");
+  EXPECT_EQ(text_at(d, 8.7, 43), " 36");
+  EXPECT_EQ(text_at(d, 8.7, 73), " 45");
 }
 
 TEST_F(ScoreCards, OkPrintPrintsTheKindThatWasPreviewed) {
