@@ -1,5 +1,7 @@
 #include "app/commands.h"
 
+#include "app/print_commands.h"
+
 #include "core/database.h"
 #include "core/help_topics.h"
 #include "core/build_info.h"
@@ -82,6 +84,7 @@ CommandRegistry build_registry() {
   register_network_commands(r);
   register_backup_commands(r);
   register_exchange_commands(r);
+  add_print_commands(r);
   return r;
 }
 
