@@ -31,6 +31,7 @@ struct Field {
   bool enabled = true;
   bool visible = true;
   std::string group;   // a layout hint for front ends (a row or panel name)
+  bool fixed_pitch = false;  // shown in a fixed-pitch font (lines laid out in columns by spaces)
 
   static Field text_field(std::string name, std::string label, int max_length = 0);
   static Field multiline_field(std::string name, std::string label, int max_length = 0);
