@@ -1,13 +1,22 @@
 #include "app/field_commands.h"
 
+#include <random>
+
 #include "core/dispatch.h"
 #include "core/state.h"
+#include "scoring/score_golfer.h"
 #include "tournament/multi_round.h"
+#include "tournament/reorganize.h"
 
 namespace quillon {
 
 void register_field_commands(CommandRegistry& r) {
   r.add({1302}, [](State& s, int) { add_multi_round_tournament(s); });
+  r.add({1408}, [](State& s, int) {
+    if (!check_precondition(s, 2)) return;
+    std::mt19937 random(std::random_device{}());
+    reorganize_foursomes(s, [](State& st, int slot) { return score_golfer(st, slot, false); }, random);
+  });
 }
 
 }  // namespace quillon

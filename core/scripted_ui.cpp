@@ -123,7 +123,9 @@ bool ScriptedUi::run_dialog(DialogModel& model) {
     return false;
   }
   for (const auto& [name, value] : script.sets) {
-    SetResult r = (!name.empty() && name[0] == '!') ? model.press(name.substr(1)) : model.set(name, value);
+    SetResult r = (!name.empty() && name[0] == '!')   ? model.press(name.substr(1))
+                  : (!name.empty() && name[0] == '>') ? model.move(name.substr(1), value)
+                                                      : model.set(name, value);
     if (!r.ok) throw ScriptError(r.error);
   }
   if (script.cancel) {
