@@ -145,6 +145,12 @@ void ScriptedUi::show_help(const std::string& page, const std::string& anchor) {
 
 void ScriptedUi::set_busy(bool busy) { busy_depth += busy ? 1 : -1; }
 
+bool ScriptedUi::progress(const std::string&, const std::string& status, int percent) {
+  std::string line = status + "|" + std::to_string(percent);
+  if (progress_lines.empty() || progress_lines.back() != line) progress_lines.push_back(line);
+  return on_progress ? on_progress(status, percent) : true;
+}
+
 bool ScriptedUi::error_shown() const {
   return std::any_of(messages.begin(), messages.end(), [](const RecordedMessage& m) { return m.kind == 1; });
 }

@@ -56,6 +56,8 @@ class ScriptedUi : public Ui {
   void open_page(const std::string& location) override;
   void show_help(const std::string& page, const std::string& anchor) override;
   void set_busy(bool busy) override;
+  bool progress(const std::string& title, const std::string& status, int percent) override;
+  void progress_done() override {}
 
   // Scripting.
   void answer(Button b) { answers.push_back(b); }
@@ -74,7 +76,9 @@ class ScriptedUi : public Ui {
   std::vector<std::string> opened_pages;
   std::vector<std::pair<std::string, std::string>> help_shown;
   int busy_depth = 0;
-  int refused_dialogs = 0;  // dialogs whose OK was refused by their validation
+  int refused_dialogs = 0;
+  // Progress lines as "status|percent", each distinct line once in order.
+  std::vector<std::string> progress_lines;  // dialogs whose OK was refused by their validation
   bool error_shown() const;
   const RecordedMessage* last_message() const { return messages.empty() ? nullptr : &messages.back(); }
   std::vector<std::string> message_texts() const;
@@ -82,6 +86,8 @@ class ScriptedUi : public Ui {
   // Optional observers (the command-line driver prints as things happen).
   std::function<void(const RecordedMessage&)> on_message;
   std::function<void(const DialogModel&)> on_list_fields;
+  // Answers each progress report; returning false presses Cancel.
+  std::function<bool(const std::string& status, int percent)> on_progress;
 };
 
 }  // namespace quillon

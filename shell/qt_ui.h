@@ -2,6 +2,7 @@
 // The desktop's Ui: message boxes, selection lists, file dialogs, model
 // dialogs, the browser, the help window and the busy cursor.
 #include <QPointer>
+#include <QProgressDialog>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -41,6 +42,8 @@ class QtUi : public Ui {
   void open_page(const std::string& location) override;
   void show_help(const std::string& page, const std::string& anchor) override;
   void set_busy(bool busy) override;
+  bool progress(const std::string& title, const std::string& status, int percent) override;
+  void progress_done() override;
 
   void show_help_topic(int topic);
 
@@ -52,6 +55,7 @@ class QtUi : public Ui {
   std::filesystem::path home_;
   std::unique_ptr<HelpWindow> help_;
   int busy_depth_ = 0;
+  std::unique_ptr<QProgressDialog> progress_;
 };
 
 // The answer an unattended run gives to a box of the kind.
