@@ -4,7 +4,9 @@
 
 #include "core/dispatch.h"
 #include "core/state.h"
+#include "report/flights_by_score_page.h"
 #include "scoring/score_golfer.h"
+#include "tournament/flights.h"
 #include "tournament/multi_round.h"
 #include "tournament/reorganize.h"
 
@@ -17,6 +19,10 @@ void register_field_commands(CommandRegistry& r) {
     std::mt19937 random(std::random_device{}());
     reorganize_foursomes(s, [](State& st, int slot) { return score_golfer(st, slot, false); }, random);
   });
+  r.add({1409}, [](State& s, int) {
+    if (check_precondition(s, 2)) reorganize_flights_by_index(s);
+  });
+  r.add({1610}, [](State& s, int) { run_flights_by_score(s); });
 }
 
 }  // namespace quillon
