@@ -11,6 +11,8 @@
 #include "courses/course_commands.h"
 #include "courses/tee_consolidation.h"
 #include "exchange/net_commands.h"
+#include "exchange/backup_commands.h"
+#include "exchange/exchange_commands.h"
 #include "handicap/stableford_settings.h"
 #include "report/field_report_commands.h"
 #include "report/results_report_commands.h"
@@ -39,7 +41,7 @@ void getting_started(State& state, int) {
 
 std::vector<std::string> format_names_for_configuration() {
   std::vector<std::string> names;
-  for (int code = 0; code <= 30; ++code) names.push_back(format_name(code));
+  for (int code = 0; code < format_count; ++code) names.push_back(format_name(static_cast<Format>(code)));
   return names;
 }
 
@@ -80,6 +82,8 @@ CommandRegistry build_registry() {
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
   register_field_commands(r);
   register_network_commands(r);
+  register_backup_commands(r);
+  register_exchange_commands(r);
   return r;
 }
 

@@ -15,9 +15,7 @@ namespace quillon {
 
 namespace {
 
-constexpr int lowest_index = -100;  // tenths
-
-bool uses_index(int format) { return format_kind(format) != HandicapKind::computed; }
+bool uses_index(Format format) { return format_traits(format).kind != HandicapKind::computed; }
 
 }  // namespace
 
@@ -45,7 +43,7 @@ void ScoreEntryModel::load_row(int row) {
     field(row_field("skins", row)).checked = named && e.in_skins == 1;
     field(row_field("dq", row)).checked = named && e.disqualified == 1;
   }
-  field(row_field("handicap_index", row)).text = named ? score_handicap_text(state_.header.format, e) : "";
+  field(row_field("handicap_index", row)).text = named ? score_handicap_text(format_of(state_.header), e) : "";
   const bool scored = named && e.hole_scores[0] != 0;
   for (int hole = 1; hole <= 18; ++hole) {
     int score = e.hole_scores[hole - 1];
@@ -58,8 +56,8 @@ void ScoreEntryModel::load_row(int row) {
 void ScoreEntryModel::show_figures(int row, const GolferEntry& entry, bool scored) {
   field(row_field("gross", row)).text = scored ? std::to_string(entry.gross_score) : "";
   field(row_field("net", row)).text = scored ? std::to_string(entry.net_score) : "";
-  const int format = state_.header.format;
-  if (format_kind(format) == HandicapKind::computed)
+  const Format format = format_of(state_.header);
+  if (format_traits(format).kind == HandicapKind::computed)
     field(row_field("handicap_index", row)).text = scored ? score_handicap_text(format, entry) : "";
   else if (team_window_ && entry.name[0] != 0)
     field(row_field("handicap_index", row)).text = score_handicap_text(format, entry);
@@ -68,7 +66,7 @@ void ScoreEntryModel::show_figures(int row, const GolferEntry& entry, bool score
 // Copies the row's fields into its entry. False, after telling the user,
 // when the handicap text is refused.
 bool ScoreEntryModel::store_row(GolferEntry& e, int row) {
-  const int format = state_.header.format;
+  const Format format = format_of(state_.header);
   if (!team_window_) {
     std::string name = field(row_field("name", row)).text.substr(0, 25);
     if (e.is_member != 1) name = trimmed(name);
@@ -88,35 +86,34 @@ bool ScoreEntryModel::store_row(GolferEntry& e, int row) {
   }
   // The team window's figure is the team handicap, never a golfer's index.
   if (team_window_ || !uses_index(format)) return true;
-  std::string index_text = text(row_field("handicap_index", row));
-  auto index = read_index_text(index_text);
-  if (!index) {
-    message_box(state_, message_kind::error, "Invalid handicap index [%s] for golfer %d", index_text.c_str(), row);
-    return false;
-  }
-  if (*index < lowest_index) {
-    message_box(state_, message_kind::error, "Invalid handicap index [%4.1f]  for golfer %d", *index / 10.0, row);
-    return false;
-  }
+  IndexCell cell;
+  cell.row = row;
+  cell.name = field_text(e.name);
+  cell.typed = text(row_field("handicap_index", row));
+  cell.loaded = stored_.entries[row - 1].name[0] != 0 ? score_handicap_text(format, stored_.entries[row - 1]) : "";
+  cell.stored = e.handicap_index;
+  cell.gender = entry_gender(state_, e.gender);
+  cell.division = e.division;
+  auto index = index_to_store(state_, cell, detail_index_bounds);
+  if (!index) return false;
   e.handicap_index = static_cast<std::int16_t>(*index);
   return true;
 }
 
 bool ScoreEntryModel::save_score_page() {
+  // Every row is checked before the group is written, so a refused index
+  // leaves the whole page as it was stored.
   GroupBuffer group = stored_;
-  bool complete = true;
   for (int row = 1; row <= rows_; ++row) {
     GolferEntry entry = group.entries[row - 1];
-    complete = store_row(entry, row);
-    if (!complete) break;
+    if (!store_row(entry, row)) return false;
     group.entries[row - 1] = entry;
-    if (entry.name[0] != 0 && entry.hole_scores[0] != 0 && scores_completed_card(state_.header.format))
+    if (entry.name[0] != 0 && entry.hole_scores[0] != 0 && scores_completed_card(format_of(state_.header)))
       score_card(group, row);
   }
   state_.group = group;
   if (!write_record(state_, RecordKind::group, group_)) return false;
   stored_ = group;
-  if (!complete) return false;
   if (!write_record(state_, RecordKind::tournament, state_.current_tournament)) return false;
   for (int row = 1; row <= rows_; ++row) load_row(row);
   return true;

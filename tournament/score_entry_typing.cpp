@@ -17,6 +17,8 @@ namespace {
 constexpr int front_nine = 9;
 // A score below this is a valid entry (0 or an ace) that keeps the cursor in its cell.
 constexpr int score_that_moves_on = 2;
+// The most strokes a hole can take; the results engine refuses a card above it.
+constexpr int highest_hole_score = 15;
 
 bool is_pick_up(const std::string& text) {
   std::string t = trimmed(text);
@@ -43,18 +45,26 @@ void ScoreEntryModel::on_changed(Field& f) {
 }
 
 void ScoreEntryModel::hole_typed(Field& cell, int row, int hole) {
-  const int format = state_.header.format;
-  if (accepts_pick_up(format) && is_pick_up(cell.text)) {
+  const Format format = format_of(state_.header);
+  if (is_individual_stableford(format) && is_pick_up(cell.text)) {
     GolferEntry card = card_of_row(row);
     CourseRecord tee = course_;
     if (read_record(state_, RecordKind::course, tee_of_division(state_, card.division)) > 0) tee = state_.course;
     cell.text = std::to_string(pick_up_score(format, card, tee, hole, state_.header, state_.system));
   }
   int score = cell_score(cell.text);
+  if (score > highest_hole_score) {
+    message_box(state_, message_kind::error, "Golfer [%s], Hole # [%d] :\n Score must be > 0 and <= 15",
+                trimmed(row_named(row) ? text(row_field("name", row)) : std::string()).c_str(), hole);
+    int kept = stored_.entries[row - 1].hole_scores[hole - 1];
+    cell.text = kept > 0 ? std::to_string(kept) : "";
+    set_focus(cell.name);
+    return;
+  }
   if (score == 0) cell.text.clear();  // the cell holds numbers only
   show_running_totals(row);
   field(row_field("net", row)).text.clear();
-  if (format_kind(format) == HandicapKind::computed) field(row_field("handicap_index", row)).text.clear();
+  if (format_traits(format).kind == HandicapKind::computed) field(row_field("handicap_index", row)).text.clear();
 
   if (score < score_that_moves_on) {
     set_focus(cell.name);
@@ -122,7 +132,7 @@ GolferEntry ScoreEntryModel::card_of_row(int row) const {
   if (team_window_) return e;
   int division = parse_int(trimmed(text(row_field("division", row))), 2);
   e.division = static_cast<std::int8_t>(division == 0 ? 1 : division);
-  if (format_kind(state_.header.format) != HandicapKind::computed)
+  if (format_traits(state_.header).kind != HandicapKind::computed)
     if (auto index = read_index_text(text(row_field("handicap_index", row)))) e.handicap_index = static_cast<std::int16_t>(*index);
   return e;
 }

@@ -8,6 +8,7 @@
 #include "core/dialog_model.h"
 #include "core/records/tournament_header.h"
 #include "core/ui.h"
+#include "handicap/formats.h"
 
 namespace quillon {
 
@@ -48,6 +49,7 @@ class TournamentDialogModel : public DialogModel {
 
   // Acceptance steps; each returns false after showing the message that
   // keeps the dialog open.
+  bool check_date();
   bool check_name();
   bool check_unique_in_add_mode();
   void store_texts_and_divisions();
@@ -66,7 +68,7 @@ class TournamentDialogModel : public DialogModel {
   int holes_of_division1_course();
 
   int tee_slot_of(const std::string& field_name) const;
-  int selected_format() const;
+  Format selected_format() const;
   int time_field_minutes(const std::string& name) const;
   void set_time_field(const std::string& name, int hour, int minute, bool has_none);
 
@@ -76,10 +78,13 @@ class TournamentDialogModel : public DialogModel {
   TournamentDialogMode mode_;
   int slot_;
   std::vector<Choice> tees_;
-  std::vector<int> format_codes_;
+  std::vector<Format> formats_;
 };
 
 // The dialog's field names for the division rows, 1..10.
 std::string division_field(const char* base, int division);
+// "YYYY-MM-DD" (1980 to 2079) to the header's three date bytes; false, with
+// the header unchanged, when the text is no such date.
+bool parse_date_text(const std::string& text, TournamentHeader& h);
 
 }  // namespace quillon
