@@ -106,7 +106,7 @@ std::string event_heading_line(const EventResults& r, bool colour) {
                             ? "Hole by Hole Results - "
                             : "Traditional Results - ";
     line += title;
-    line += r.mixed_formats ? "Multiple Formats" : format_name(r.format);
+    line += r.mixed_formats ? "Multiple Formats" : format_name(static_cast<Format>(r.format));
     if (r.manual_winner_applied) line += "<br>Winner selected by committee";
   }
   return line + "</font></h2>";

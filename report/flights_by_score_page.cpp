@@ -28,9 +28,9 @@ bool flights_by_score_report(State& state, int flights, bool extra_to_last) {
   write_tournament_information(w, style, tournament_information(state));
   write_rule(w, style);
   w.line(results_heading_line(h, ranked, style.colour));
-  const ResultsLayout layout = choose_results_layout(h.format, report_type::traditional);
+  const ResultsLayout layout = choose_results_layout(format_of(h), report_type::traditional);
   const std::vector<HeaderCell> cells = results_header_cells(layout, h, report_type::traditional);
-  const int width = results_table_width(h.format);
+  const int width = results_table_width(format_of(h));
 
   const std::vector<int> sizes = flight_sizes(static_cast<int>(ranked.rows.size()), flights, extra_to_last);
   std::size_t next = 0;

@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "handicap/formats.h"
 #include "scoring/division_tees.h"
 #include "scoring/format_rules.h"
 #include "scoring/score_golfer.h"
@@ -31,12 +32,18 @@ int EventGolfer::gross_total() const {
 
 namespace {
 
-constexpr int gross_scores_format = 1;
 constexpr int turned_around_base = 999;
 constexpr int best_holes_offset = 250;
 
-bool ranks_by_handicap_too(int format) {
-  return format == 0 || format == 17 || format == 18 || format == 21 || format == 25;
+bool ranks_by_handicap_too(int code) {
+  const Format f = static_cast<Format>(code);
+  return f == Format::callaway || f == Format::callaway_executive || f == Format::callaway_nine ||
+         f == Format::system36 || f == Format::scheid;
+}
+
+bool keys_to_par(int code) {
+  const Format f = static_cast<Format>(code);
+  return f == Format::best_holes_gross || f == Format::best_holes_net;
 }
 
 // What the key needs of a golfer's latest card: the card scored, its day's
@@ -116,7 +123,7 @@ class EventBuilder {
     if (score.played) return;  // the same name twice in one day's field counts once
     score.played = true;
     score.gross = scored.gross_score;
-    score.value = state_.header.format == gross_scores_format ? scored.gross_score : scored.net_score;
+    score.value = format_of(state_.header) == Format::gross ? scored.gross_score : scored.net_score;
     ++golfer.days_played;
     LatestCard& latest = cards_[index];
     latest.card = scored;
@@ -126,18 +133,18 @@ class EventBuilder {
     if (last_day) flagged_[index] = (scored.entry_flags & entry_flag::manual_winner) != 0;
   }
 
-  // A golfer who missed a day ranks behind every golfer who played more days;
-  // the leading digit counts the days missed.
   KeyText key_of(std::size_t index, bool gross) const {
     const EventGolfer& golfer = r_.golfers[index];
     const LatestCard& latest = cards_[index];
     KeyText key;
-    key.repeat(static_cast<char>('0' + (r_.day_count - golfer.days_played)), 1);
+    // The gross list ranks a golfer who missed a day behind those who did not
+    // (the net list is ordered so after sorting; its key has no room left).
+    if (gross) key.repeat(static_cast<char>('0' + (r_.day_count - golfer.days_played)), 1);
     int primary = gross ? golfer.gross_total() : golfer.value_total();
     if (!gross && r_.stableford) primary = turned_around_base - primary;
-    if (!gross && (r_.format == 23 || r_.format == 24)) primary += best_holes_offset;
+    if (!gross && keys_to_par(r_.format)) primary += best_holes_offset;
     key.field(primary, 3);
-    key.field(ranks_by_handicap_too(r_.format) && !gross ? latest.card.handicap_index / 10 : 0, 2);
+    if (!gross) key.field(ranks_by_handicap_too(r_.format) ? latest.card.handicap_index / 10 : 0, 2);
     TournamentHeader method = latest.day;
     header_options::set_tie_break(method, header_options::tie_break(event_));
     append_tie_break_digits(key, method, latest.tee, state_.system, latest.card, latest.sex, gross);
@@ -150,6 +157,7 @@ class EventBuilder {
       ResultRow& row = r_.rows.emplace_back(cards_[i].card, 0, 0);
       row.name = r_.golfers[i].name;
       row.field_position = static_cast<int>(i);
+      row.group = r_.day_count - r_.golfers[i].days_played;  // days missed
       row.key = key_of(i, false);
       if (alternating) row.gross_key = key_of(i, true);
       if (!flagged_[i]) continue;
@@ -193,6 +201,9 @@ EventResults build_event_results(State& state, int type, int division) {
     if (!builder.run()) return r;
   }
   sort_by_key(r.rows);
+  // A golfer who missed a day ranks behind every golfer who played more days.
+  std::stable_sort(r.rows.begin(), r.rows.end(),
+                   [](const ResultRow& a, const ResultRow& b) { return a.group < b.group; });
   assign_ranks(r.rows);
   r.manual_winner_applied = move_manual_winner(r.rows);
   if (type == report_type::alphabetical) sort_by_name(r.rows, r.manual_winner_applied);

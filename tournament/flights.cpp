@@ -18,8 +18,13 @@ constexpr const char* complete_message =
     "Reorganization Complete.\n\nTo view a list of golfers sorted by Handicap Index and Division select 'Print' / "
     "'Golfer List' / 'By Handicap'.";
 
-// Scramble, Callaway Scramble and Ambrose keep a team card; no flights by index.
-bool refuses_flights(int format) { return is_team_format(format) || format == 13 || format == 16 || format == 19; }
+// Team events, and the team-card formats among them, have no flights by index.
+bool refuses_flights(int code) {
+  if (!is_table_format(code)) return false;
+  const Format format = static_cast<Format>(code);
+  return format_traits(format).team || format == Format::scramble || format == Format::callaway_scramble ||
+         format == Format::ambrose;
+}
 
 struct Placed {
   int group;

@@ -4,6 +4,7 @@
 
 #include "core/database.h"
 #include "core/state.h"
+#include "handicap/formats.h"
 #include "tournament/multi_round_dialog.h"
 #include "tournament/tournament_commands.h"
 
@@ -15,14 +16,24 @@ std::vector<int> event_days(const TournamentHeader& event) {
   return days;
 }
 
-bool excluded_from_events(int format) {
-  switch (format) {
-    case 6: case 8: case 9: case 10: case 13: case 22: case 27: case 30: return true;
+bool excluded_from_events(int code) {
+  switch (static_cast<Format>(code)) {
+    case Format::best_123_gross:
+    case Format::net_with_callaway_division:
+    case Format::best_balls_gross:
+    case Format::best_balls_net:
+    case Format::scramble:
+    case Format::best_123_net:
+    case Format::best_two_gross_net:
+    case Format::best_balls_callaway: return true;
+    default: return false;
   }
-  return false;
 }
 
-bool counts_as_stableford(int format) { return format == 3 || format == 4 || format == 20; }
+// "Stableford (Custom)" counts as Stableford like the two built-in tables.
+bool counts_as_stableford(int code) {
+  return is_table_format(code) && is_individual_stableford(static_cast<Format>(code));
+}
 
 TournamentHeader peek_header(State& state, int t) {
   const TournamentHeader kept = state.header;

@@ -22,7 +22,6 @@ namespace {
 
 constexpr const char* button_names[] = {"ADD",   "REMOVE", "CLEAR", "RESET", "Alpha",   "HcapSort",
                                         "Random", "HI-LOW", "Guest", "Prev Rnd"};
-constexpr int gross_scores_format = 1;
 
 std::string lower_trimmed(const std::string& s) {
   std::string t = trimmed(s);
@@ -263,7 +262,7 @@ void ReorganizeModel::previous_round() {
       ask_titled(state_, message_kind::question, "Sort Order",
                  "Golfers can  be sorted in ascending or descending order based on their previous day's score.\n\n"
                  "Do you wish to sort the golfers in ascending order?") == Button::yes;
-  bool gross = previous.format == gross_scores_format;
+  bool gross = format_of(previous) == Format::gross;
   if (!gross)
     gross = ask_titled(state_, message_kind::question, "Gross or Net",
                        "Reorganize using gross scores?\n\nClick \"Yes\" to use gross scores or click \"No\" to use "

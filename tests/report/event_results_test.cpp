@@ -30,7 +30,7 @@ class EventResultsTest : public testing::ReportTest {
     add_courses();
     const char* names[] = {"Day one", "Day two", "Day three"};
     for (int t = 1; t <= 3; ++t) {
-      make_tournament(t, names[t - 1], 1, format);
+      make_tournament(t, names[t - 1], 1, static_cast<Format>(format));
       put_golfer(1, 1, card("Ann", t == 2 ? 1 : 0, 100));
       put_golfer(1, 2, card("Bob", 2, 50));
       if (t != 2) put_golfer(1, 3, card("Cid", -1));

@@ -29,7 +29,7 @@ class FlightsTest : public ::testing::Test {
 
   // Tournament 1 with golfers of these indexes (tenths), four to a group.
   void field(const std::vector<int>& indexes, int format = 2) {
-    state.header = testing::scoring_header(format);
+    state.header = testing::scoring_header(static_cast<Format>(format));
     header_options::set(state.header, header_options::auto_assign, true);
     state.header.group_count = static_cast<std::uint8_t>((indexes.size() + 3) / 4);
     ASSERT_TRUE(write_record(state, RecordKind::tournament, 1));

@@ -24,7 +24,7 @@ class EventTest : public ::testing::Test {
 
   // Writes tournament t with a golfer in group 1.
   void day(int t, int format, const char* name, int month, int day_of_month, int hour) {
-    state.header = testing::scoring_header(format);
+    state.header = testing::scoring_header(static_cast<Format>(format));
     set_field_text(state.header.name, name);
     state.header.date_month = static_cast<std::int8_t>(month);
     state.header.date_day = static_cast<std::int8_t>(day_of_month);
@@ -170,7 +170,7 @@ TEST_F(EventTest, EveryDaysFieldSurvivesTheSaveAndTheEventsOwnAreaIsCleared) {
   day(2, 2, "Day two", 6, 2, 8);
   // Leftovers in the slot the event will take.
   state.current_tournament = 3;
-  state.header = testing::scoring_header(2);
+  state.header = testing::scoring_header(Format::net);
   state.group.entries[0] = testing::par_golfer("Leftover");
   ASSERT_TRUE(write_record(state, RecordKind::group, 7));
 

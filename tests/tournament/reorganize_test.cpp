@@ -40,7 +40,7 @@ class ReorganizeTest : public ::testing::Test {
 
   // Tournament t with `golfers` placed four to a group from group 1.
   void tournament(int t, const std::vector<GolferEntry>& golfers, int format = 2, int group_size = 4) {
-    state.header = testing::scoring_header(format, group_size);
+    state.header = testing::scoring_header(static_cast<Format>(format), group_size);
     set_field_text(state.header.name, "Day " + std::to_string(t));
     state.header.group_count = static_cast<std::uint8_t>((golfers.size() + group_size - 1) / group_size);
     ASSERT_TRUE(write_record(state, RecordKind::tournament, t));
