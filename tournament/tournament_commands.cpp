@@ -10,7 +10,9 @@
 #include "core/state.h"
 #include "core/text.h"
 #include "tournament/course_choices.h"
+#include "tournament/field.h"
 #include "tournament/header_defaults.h"
+#include "tournament/multi_round.h"
 #include "tournament/tournament_dialog.h"
 #include "tournament/tournament_selection.h"
 
@@ -32,19 +34,6 @@ bool write_header_to(State& state, int slot) {
   return true;
 }
 
-// Zeroes all 800 golfer entries of the current tournament.
-bool clear_golfer_area(State& state) {
-  std::int8_t kept_size = state.header.group_size;
-  GroupBuffer kept_group = state.group;
-  state.header.group_size = 4;
-  std::memset(&state.group, 0, sizeof state.group);
-  bool ok = true;
-  for (int g = 1; ok && g <= golfers_per_tournament / 4; ++g) ok = write_record(state, RecordKind::group, g);
-  state.header.group_size = kept_size;
-  state.group = kept_group;
-  return ok;
-}
-
 bool refuse_at_limit(State& state, int slot) {
   if (slot < tournament_limit) return false;
   message_box(state, message_kind::error, "Tournament database contains the limit of %d events", tournament_limit);
@@ -61,28 +50,33 @@ int free_tournament_slot(State& state) {
   return state.tournament_count + 1;
 }
 
-int add_tournament(State& state) {
+int slot_for_new_tournament(State& state) {
   if (!any_course_exists(state)) {
     message_box(state, message_kind::error, "At least one course must be entered before adding tournaments");
     return 0;
   }
   int slot = free_tournament_slot(state);
-  if (refuse_at_limit(state, slot)) return 0;
+  return refuse_at_limit(state, slot) ? 0 : slot;
+}
+
+bool write_new_tournament(State& state, int slot) {
+  if (!write_record(state, RecordKind::tournament, slot)) return false;
+  if (slot > state.tournament_count) state.tournament_count = slot;
+  return clear_golfer_area(state, slot);
+}
+
+int add_tournament(State& state) {
+  int slot = slot_for_new_tournament(state);
+  if (slot == 0) return 0;
   TournamentDialogModel dialog(state, new_tournament_header(state), TournamentDialogMode::add, slot);
   if (!state.ui.run_dialog(dialog)) return 0;
-  if (!write_header_to(state, slot) || !clear_golfer_area(state)) return 0;
-  return slot;
+  return write_new_tournament(state, slot) ? slot : 0;
 }
 
 int modify_tournament(State& state) {
   int slot = select_tournament(state, true);
   if (slot == 0) return 0;
-  // Multi-round events have a dialog of their own, not in this build.
-  if (state.header.format == multi_round_format) {
-    message_box(state, message_kind::information,
-                "Multi-round tournaments cannot be changed in this build of Quillon.");
-    return 0;
-  }
+  if (state.header.format == multi_round_format) return change_multi_round_tournament(state, slot);
   TournamentDialogModel dialog(state, state.header, TournamentDialogMode::change, slot);
   if (!state.ui.run_dialog(dialog)) return 0;
   return write_record(state, RecordKind::tournament, slot) ? slot : 0;
@@ -149,7 +143,10 @@ int drop_tournament(State& state) {
     std::filesystem::remove(state.file(file_name), ec);
   }
   std::memset(&state.header, 0, sizeof state.header);
-  if (!write_record(state, RecordKind::tournament, slot) || !clear_golfer_area(state)) return 0;
+  if (!write_record(state, RecordKind::tournament, slot) || !clear_golfer_area(state, slot)) return 0;
+  // An event must not keep pointing at the freed slot, which a later
+  // tournament may take.
+  if (!unlink_from_events(state, slot)) return 0;
   return slot;
 }
 
