@@ -123,8 +123,8 @@ bool ScriptedUi::run_dialog(DialogModel& model) {
     return false;
   }
   for (const auto& [name, value] : script.sets) {
-    SetResult r = (!name.empty() && name[0] == '!') ? model.press(name.substr(1)) : model.set(name, value);
-    if (!r.ok) throw ScriptError(r.error);
+    Status typed = (!name.empty() && name[0] == '!') ? model.press(name.substr(1)) : model.set(name, value);
+    if (!typed) throw ScriptError(typed.reason());
   }
   if (script.cancel) {
     model.cancel();

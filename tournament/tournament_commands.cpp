@@ -39,7 +39,7 @@ bool clear_golfer_area(State& state) {
   state.header.group_size = 4;
   std::memset(&state.group, 0, sizeof state.group);
   bool ok = true;
-  for (int g = 1; ok && g <= golfers_per_tournament / 4; ++g) ok = write_record(state, RecordKind::group, g);
+  for (int g = 1; ok && g <= golfers_per_tournament / 4; ++g) ok = write_record(state, RecordKind::group, g).is_ok();
   state.header.group_size = kept_size;
   state.group = kept_group;
   return ok;
@@ -187,12 +187,13 @@ int purge_older_tournaments(State& state) {
     message_box(state, message_kind::information, "The tournament purge has been cancelled.");
     return 0;
   }
-  int purged;
+  int purged = 0;
+  Status done = Status::ok();
   {
     BusyCursor busy(state);
-    purged = purge_tournaments(state, *cutoff);
+    done = purge_tournaments(state, *cutoff, purged);
   }
-  if (purged < 0) return 0;
+  if (!done) return 0;
   message_box(state, message_kind::information, "A total of %d tournaments were purged from the database", purged);
   return purged;
 }
