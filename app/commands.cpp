@@ -4,6 +4,7 @@
 
 #include "app/field_commands.h"
 #include "core/database.h"
+#include "core/database_io.h"
 #include "core/help_topics.h"
 #include "core/build_info.h"
 #include "core/messages.h"
@@ -29,16 +30,18 @@ namespace quillon {
 
 namespace {
 
+// The desktop program saves its window's rectangle as it closes the database.
 void exit_program(State& state, int) {
-  if (state.hooks.window_rect) save_window_rect(state, state.hooks.window_rect());
-  state.db.flush();
   state.exit_requested = true;
+  // A failed flush has been shown to the user; the program ends all the same.
+  if (!flush_database(state)) return;
 }
 
 void getting_started(State& state, int) {
   show_help(state, 1);
   state.system.getting_started_seen = 1;
-  write_record(state, RecordKind::system, 1);
+  // Not marked seen in memory either when it could not be recorded (the user has been told).
+  if (!write_record(state, RecordKind::system, 1)) state.system.getting_started_seen = 0;
 }
 
 std::vector<std::string> format_names_for_configuration() {

@@ -91,11 +91,6 @@ Typing demo_scores() {
 
 }  // namespace
 
-std::filesystem::path demo_home_folder() {
-  const char* home = std::getenv("HOME");
-  return std::filesystem::path(home && *home ? home : ".") / "ql4-demo";
-}
-
 bool prepare_demo_home(const std::filesystem::path& home, const Clock& clock) {
   std::error_code ec;
   std::filesystem::create_directories(home, ec);

@@ -74,7 +74,6 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
 
   std::vector<std::string> courses;
   CourseRecord saved = state.course;
-  int saved_current = state.current_course;
   for (int n = 1; n <= state.course_count; ++n) {
     read_record(state, RecordKind::course, n);
     if (field_empty(state.course.course_name)) continue;
@@ -83,7 +82,6 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
                                   field_text(state.course.tee_name).c_str()));
   }
   state.course = saved;
-  state.current_course = saved_current;
   add(Field::list_field("default_course", "Default Course / Tee", courses)).index =
       index_of(course_slots_, s.default_course);
 
@@ -109,7 +107,11 @@ void SystemConfigurationModel::on_changed(Field& f) {
     state_.system.flags |= system_flag::stretch_background;
   else
     state_.system.flags &= static_cast<std::uint16_t>(~system_flag::stretch_background);
-  write_record(state_, RecordKind::system, 1);
+  if (!write_record(state_, RecordKind::system, 1)) {
+    // Not recorded (the user has been told): the box shows the stored setting again.
+    state_.system.flags ^= system_flag::stretch_background;
+    f.checked = !f.checked;
+  }
 }
 
 void SystemConfigurationModel::on_pressed(Field& f) {
@@ -178,7 +180,7 @@ bool SystemConfigurationModel::accept() {
     // No copy of the file could be taken, so the slots stay as they were; the
     // other settings are still saved.
   }
-  if (std::memcmp(&before, &s, sizeof s) != 0) return write_record(state_, RecordKind::system, 1);
+  if (std::memcmp(&before, &s, sizeof s) != 0) return write_record(state_, RecordKind::system, 1).is_ok();
   return true;
 }
 

@@ -21,7 +21,7 @@ int dialog_holes(const CourseRecord& course, int fallback) {
 
 bool note_course_change(State& state) {
   state.system.course_change_date = static_cast<std::uint16_t>(state.today.day_number);
-  return write_record(state, RecordKind::system, 1);
+  return write_record(state, RecordKind::system, 1).is_ok();
 }
 
 // Stores an accepted new record into its free slot, with the bookkeeping of a
@@ -46,7 +46,7 @@ bool move_default_off(State& state, int removed_slot) {
     if (course_slot_used(state.course)) first = slot;
   }
   state.system.default_course = static_cast<std::uint16_t>(first == 0 ? 1 : first);
-  return write_record(state, RecordKind::system, 1);
+  return write_record(state, RecordKind::system, 1).is_ok();
 }
 
 }  // namespace

@@ -17,7 +17,7 @@
 #include "exchange/backup_server.h"
 #include "exchange/disk_space.h"
 #include "exchange/file_writer.h"
-#include "exchange/image/database_image.h"
+#include "core/database_image.h"
 #include "exchange/pack.h"
 
 namespace quillon {
@@ -151,9 +151,10 @@ std::optional<std::int64_t> make_packed_image(State& state) {
       return std::nullopt;
     }
   }
-  std::string why;
-  if (!state.db.flush() || !save_database_image(state.file(state.db_name), image, &why)) {
-    if (why.empty()) why = state.db.last_error();
+  Status saved = state.db.flush();
+  if (saved) saved = save_database_image(state.file(state.db_name), image);
+  if (!saved) {
+    const std::string why = saved.reason();
     error_box(state,
               "An error was encountered saving an image of the database prior to compression of the data for "
               "backup\n\n(%s)",

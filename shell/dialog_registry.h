@@ -18,7 +18,6 @@ using DialogFactory = std::function<std::unique_ptr<ModelDialog>(DialogModel&, c
 
 // Returns true so that a file can register with a namespace-scope constant.
 bool register_dialog(const std::string& model_id, DialogFactory factory);
-bool has_specialised_dialog(const std::string& model_id);
 std::unique_ptr<ModelDialog> create_dialog(DialogModel& model, const DialogContext& context);
 
 }  // namespace quillon::shell

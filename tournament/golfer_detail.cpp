@@ -120,7 +120,7 @@ bool GolferDetailModel::save() {
   stored_ = group;
   set_field_text_terminated(state_.header.user_stat1_name, text("user_stat1_name"));
   set_field_text_terminated(state_.header.user_stat2_name, text("user_stat2_name"));
-  return write_record(state_, RecordKind::tournament, state_.current_tournament);
+  return write_record(state_, RecordKind::tournament, state_.current_tournament).is_ok();
 }
 
 void GolferDetailModel::previous() {
@@ -166,7 +166,11 @@ void GolferDetailModel::on_changed(Field& f) {
       }
       stored.is_member = 0;
       state_.group = stored_;
-      write_record(state_, RecordKind::group, group_);
+      if (!write_record(state_, RecordKind::group, group_)) {
+        // Not recorded (the user has been told): the member and the name stay as stored.
+        stored.is_member = 1;
+        f.text = field_text(stored.name);
+      }
     }
   } else if (c == "index") {
     division_follows_index(state_, field(golfer_field("division", k)), f.text, stored_.entries[k - 1].gender);

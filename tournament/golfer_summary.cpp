@@ -118,9 +118,14 @@ void GolferSummaryModel::name_typed(Field& f, int shown, int row) {
       return;
     }
     stored.is_member = 0;
-    field(row_field("member", shown, row)).checked = false;
     state_.group = stored_[shown - 1];
-    write_record(state_, RecordKind::group, g);
+    if (write_record(state_, RecordKind::group, g)) {
+      field(row_field("member", shown, row)).checked = false;
+    } else {
+      // Not recorded (the user has been told): the member and the name stay as stored.
+      stored.is_member = 1;
+      f.text = field_text(stored.name);
+    }
   }
   if (field(row_field("gender", shown, row)).text.empty())
     field(row_field("gender", shown, row)).text = std::string(1, entry_gender(state_, 0));
@@ -213,7 +218,7 @@ bool GolferSummaryModel::save() {
     if (!write_record(state_, RecordKind::group, first_group_ + shown - 1)) return false;
     stored_[shown - 1] = group;
   }
-  return write_record(state_, RecordKind::tournament, state_.current_tournament);
+  return write_record(state_, RecordKind::tournament, state_.current_tournament).is_ok();
 }
 
 }  // namespace quillon

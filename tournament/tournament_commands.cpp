@@ -184,12 +184,13 @@ int purge_older_tournaments(State& state) {
     message_box(state, message_kind::information, "The tournament purge has been cancelled.");
     return 0;
   }
-  int purged;
+  int purged = 0;
+  Status done = Status::ok();
   {
     BusyCursor busy(state);
-    purged = purge_tournaments(state, *cutoff);
+    done = purge_tournaments(state, *cutoff, purged);
   }
-  if (purged < 0) return 0;
+  if (!done) return 0;
   message_box(state, message_kind::information, "A total of %d tournaments were purged from the database", purged);
   return purged;
 }

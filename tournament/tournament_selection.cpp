@@ -78,4 +78,12 @@ int select_tournament(State& state, bool include_multi_round) {
   return chosen;
 }
 
+bool any_tournament(State& state) {
+  for (int t = 1; t <= state.tournament_count; ++t) {
+    read_record(state, RecordKind::tournament, t);
+    if (!tournament_slot_free(state.header) && state.header.format != multi_round_format) return true;
+  }
+  return false;
+}
+
 }  // namespace quillon

@@ -168,7 +168,7 @@ TEST(RemoveCourse, TheDefaultCourseMovesToTheFirstRemainingOne) {
   put_course(state, 2, "Oak", "White");
   put_course(state, 3, "Pine", "White");
   state.system.default_course = 2;
-  write_record(state, RecordKind::system, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::system, 1));
 
   home.ui.select(SelectionKind::course, "3");
   home.ui.answer(Button::yes);

@@ -341,12 +341,12 @@ TEST_F(CuplinkTest, DialogListsUploadsRemovesAndKeepsTheHundredLimit) {
   servers.put_file("tdb/otherclub-ZZ-001-ZZ-250101-ZZ-X-ZZ-Y", "x");
   CuplinkModel model(*state);
   EXPECT_EQ(model.find("server_list")->options.size(), 100u);
-  ASSERT_TRUE(model.set("desktop_list", "#1").ok);
+  ASSERT_TRUE(model.set("desktop_list", "#1").is_ok());
   model.press("upload");
   EXPECT_EQ(last_message(),
             "100 tournaments have been uploaded.  The # of uploaded tournaments must be reduced to below 100 before "
             "any additional tournaments can be uploaded.");
-  ASSERT_TRUE(model.set("server_list", "#100").ok);
+  ASSERT_TRUE(model.set("server_list", "#100").is_ok());
   model.press("remove");
   EXPECT_EQ(model.find("server_list")->options.size(), 99u);
   model.press("upload");

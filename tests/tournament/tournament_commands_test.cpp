@@ -33,7 +33,7 @@ struct TournamentCommandsTest : ::testing::Test {
     e.hole_scores[0] = score;
     e.gross_score = score;
     e.division = 1;
-    write_record(state, RecordKind::group, group);
+    EXPECT_TRUE(write_record(state, RecordKind::group, group));
   }
 };
 
@@ -123,7 +123,7 @@ TEST_F(TournamentCommandsTest, PurgeRenumbersAndRelinksMultiRoundEvents) {
   read_record(state, RecordKind::tournament, 4);
   state.header.format = multi_round_format;
   state.header.round_tournaments[0] = 3;
-  write_record(state, RecordKind::tournament, 4);
+  EXPECT_TRUE(write_record(state, RecordKind::tournament, 4));
 
   home.ui.answer(Button::cancel);
   EXPECT_EQ(purge_older_tournaments(state), 0);
@@ -164,7 +164,7 @@ TEST_F(TournamentCommandsTest, ChangeModeGroupRules) {
   ASSERT_EQ(add("Cup", "2026-05-01"), 1);
   read_record(state, RecordKind::tournament, 1);
   state.header.group_count = 10;
-  write_record(state, RecordKind::tournament, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::tournament, 1));
   put_golfer(1, 10, 1, "Last Man", 100, 0);
 
   // 4 to 3 golfers per group keeps every slot: 14 groups.
