@@ -18,6 +18,7 @@ constexpr const char* upload_blocked =
 constexpr const char* download_blocked =
     "ERR : The download of data from the Cuplink Network is being blocked by firewall or antivirus software on this "
     "computer.";
+constexpr const char* connecting_status = "Connecting to the Cuplink Network...";
 constexpr const char* backup_not_found = "ERR : The backup file could not be located on the Cuplink Network.";
 
 }  // namespace
@@ -32,9 +33,10 @@ Status NetworkBackupServer::upload(State& state, const fs::path& local, const st
   InternetSession internet;
   if (!open_internet(state, internet)) return Status::told();
   internet.activity = activity.activity();
-  activity.set_status("Uploading the backup to the Cuplink Network...");
+  activity.set_status(connecting_status);
   auto ftp = open_ftp_session(state, internet);
   if (!ftp) return Status::told();
+  activity.set_status(uploading_status);
   Status sent = ftp->put(local, remote_name);
   if (sent) {
     std::int64_t stored = -1;
@@ -54,9 +56,10 @@ Status NetworkBackupServer::download(State& state, const std::string& remote_nam
   InternetSession internet;
   if (!open_internet(state, internet)) return Status::told();
   internet.activity = activity.activity();
-  activity.set_status("Downloading the backup from the Cuplink Network...");
+  activity.set_status(connecting_status);
   auto ftp = open_ftp_session(state, internet);
   if (!ftp) return Status::told();
+  activity.set_status(downloading_status);
   Status fetched = ftp->get(remote_name, destination, activity.activity());
   if (fetched) return Status::ok();
   if (ftp->last_failure() == NetFailure::not_found) return Status::failed(backup_not_found);

@@ -6,6 +6,9 @@
 
 namespace quillon {
 
+inline constexpr const char* uploading_status = "Uploading the backup to the Cuplink Network...";
+inline constexpr const char* downloading_status = "Downloading the backup from the Cuplink Network...";
+
 class NetworkBackupServer : public BackupServer {
  public:
   // The put is checked by asking the server for the size of what it stored.
