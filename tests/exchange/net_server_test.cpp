@@ -234,6 +234,19 @@ TEST_F(ParlinkTest, VersionOlderThan2023AndTeeOfOtherCaseRefused) {
             "Network.  The scores for this tournament cannot be uploaded.");
 }
 
+TEST_F(ParlinkTest, TournamentWithoutAnUploadableRoundSendsNothing) {
+  publish(2025);
+  testing::TournamentSpec spec;
+  spec.golfers = {testing::member("Lee, Ann", "", 'F', 18), testing::member("Cox, Cy", "C3", 'M', 17)};
+  testing::put_tournament(*state, 1, spec);
+  home.ui.answer(Button::no);
+  EXPECT_FALSE(upload_parlink_scores(*state, 1));
+  EXPECT_EQ(last_message(), no_scores_to_upload_text);
+  EXPECT_EQ(home.ui.last_message()->kind, 2);
+  EXPECT_FALSE(std::filesystem::exists(servers.root() / "hdb/pine.tmp"));
+  EXPECT_EQ(servers.file(".requests").find("insertrnd"), std::string::npos);
+}
+
 TEST_F(ParlinkTest, ErrorStatusOfTheMergeIsAFailure) {
   publish(2025);
   servers.set_switch("cgi_fail");
