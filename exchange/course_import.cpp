@@ -36,11 +36,7 @@ class QuietUi : public Ui {
   void show_help(const std::string&, const std::string&) override {}
   void set_busy(bool) override {}
   PreviewAction show_print_preview(const std::string&, const Drawing&, int) override { return PreviewAction::close; }
-  PrinterOpening open_printer(const PrintSettings&) override {
-    PrinterOpening none;
-    none.failure = PrintFailure::no_printer;
-    return none;
-  }
+  PrinterOpening open_printer(const PrintSettings&) override { return {nullptr, PrintFailure::no_printer, {}}; }
 };
 
 std::string course_key(const CourseRecord& c) {
