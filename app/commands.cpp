@@ -16,6 +16,7 @@
 #include "exchange/net_commands.h"
 #include "exchange/backup_commands.h"
 #include "exchange/exchange_commands.h"
+#include "exchange/net_backup.h"
 #include "handicap/stableford_settings.h"
 #include "report/field_report_commands.h"
 #include "report/results_report_commands.h"
@@ -87,7 +88,7 @@ CommandRegistry build_registry() {
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
   register_field_commands(r);
   register_network_commands(r);
-  register_backup_commands(r);
+  register_backup_commands(r, std::make_shared<ConfiguredBackupServer>());
   register_exchange_commands(r);
   add_print_commands(r);
   return r;

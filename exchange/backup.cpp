@@ -18,6 +18,8 @@
 #include "exchange/disk_space.h"
 #include "exchange/file_writer.h"
 #include "core/database_image.h"
+#include "exchange/image/database_image.h"
+#include "exchange/net_settings.h"
 #include "exchange/pack.h"
 
 namespace quillon {
@@ -273,14 +275,17 @@ void backup_database(State& state, BackupServer& server) {
 void upload_backup(State& state, BackupServer& server) {
   std::string club = field_text(state.system.club_id);
   if (club.empty()) {
+    NetworkSettings settings;
+    if (!load_network_settings(state.home_folder, settings)) settings = NetworkSettings{};
+    std::string page = settings.web_url + "/clubid";
     std::string text =
         std::string("Participation in the Cuplink Network is complimentary and Tolvane would be ") +
         "pleased to have your club or group take advantage of this facility.\n\n" +
         "In order to participate in the Cuplink Network, you must request an Internet " +
-        "Club ID by completing the online request form at at " + default_web_host + "/clubid" + "\n\n" +
+        "Club ID by completing the online request form at at " + page + "\n\n" +
         "Would you like to request an Internet Club ID now?";
     if (ask_titled(state, message_kind::question, "Cuplink Network - Internet Club ID", text) == Button::yes)
-      state.ui.open_page(std::string(default_web_host) + "/clubid");
+      state.ui.open_page(page);
     return;
   }
   Status sent = Status::ok();

@@ -42,6 +42,9 @@ QWidget* QtUi::owner() const {
 }
 
 Button QtUi::show_message(int kind, const std::string& title, const std::string& text) {
+  // A message ends the step the progress window showed: it is not left
+  // behind the message with its Cancel button.
+  progress_.reset();
   auto box = build_message_box(kind, title, text, owner());
   if (!box) return Button::none;
   if (unattended) {

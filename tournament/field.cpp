@@ -53,7 +53,7 @@ bool clear_golfer_area(State& state, int slot) {
   std::memset(&state.group, 0, sizeof state.group);
   bool ok = true;
   for (int g = 1; ok && g <= golfers_per_tournament / cleared_group_size; ++g)
-    ok = write_record(state, RecordKind::group, g);
+    ok = write_record(state, RecordKind::group, g).is_ok();
   state.header.group_size = kept_size;
   state.group = kept_group;
   return ok;
