@@ -34,6 +34,8 @@ struct RecordedMessage {
   int kind = 0;
   std::string title;
   std::string text;
+  // The button Enter would press: none for the box's first button.
+  Button default_button = Button::none;
 };
 
 struct DialogScript {
@@ -45,6 +47,10 @@ struct DialogScript {
 class ScriptedUi : public Ui {
  public:
   Button show_message(int kind, const std::string& title, const std::string& text) override;
+  // Recorded with its default button; answered from the queue like any question
+  // (a script that gives no answer stops, it never takes the default silently).
+  Button show_question(int kind, const std::string& title, const std::string& text,
+                       Button default_button) override;
   std::optional<int> select_one(SelectionKind kind, const std::string& title,
                                 const std::vector<Choice>& choices) override;
   std::optional<std::vector<int>> select_many(SelectionKind kind, const std::string& title,
@@ -81,6 +87,9 @@ class ScriptedUi : public Ui {
   // Optional observers (the command-line driver prints as things happen).
   std::function<void(const RecordedMessage&)> on_message;
   std::function<void(const DialogModel&)> on_list_fields;
+
+ private:
+  Button record_and_answer(RecordedMessage m);
 };
 
 }  // namespace quillon
