@@ -9,6 +9,8 @@
 #include "core/system_configuration.h"
 #include "courses/course_commands.h"
 #include "courses/tee_consolidation.h"
+#include "exchange/net_commands.h"
+#include "exchange/backup_commands.h"
 #include "handicap/stableford_settings.h"
 #include "report/field_report_commands.h"
 #include "report/results_report_commands.h"
@@ -76,6 +78,8 @@ CommandRegistry build_registry() {
   r.add({1607, 1608, 1609, 1611, 1612, 1613, 1614, 1615, 1621, 1622, 1636, 1639},
         [](State& s, int n) { run_results_report_command(s, n); });
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
+  register_network_commands(r);
+  register_backup_commands(r);
   return r;
 }
 

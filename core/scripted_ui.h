@@ -61,6 +61,8 @@ class ScriptedUi : public Ui {
   void open_page(const std::string& location) override;
   void show_help(const std::string& page, const std::string& anchor) override;
   void set_busy(bool busy) override;
+  bool progress(const std::string& title, const std::string& status, int percent) override;
+  void progress_done() override {}
 
   // Scripting.
   void answer(Button b) { answers.push_back(b); }
@@ -80,13 +82,26 @@ class ScriptedUi : public Ui {
   std::vector<std::pair<std::string, std::string>> help_shown;
   int busy_depth = 0;
   int refused_dialogs = 0;  // dialogs whose OK was refused by their validation
+  // Progress lines as "status|percent", each distinct line once in order.
+  std::vector<std::string> progress_lines;
+  // Strict scripts (the command-line driver): a typed value that the dialog's
+  // typing rules refuse (an error shown, the value put back, a character the
+  // field does not take, a text longer than the field) ends the dialog with
+  // Cancel, as does a refused OK or a refused dialog opened by a button, so
+  // that nothing of a refused script is stored. The reasons are kept here.
+  bool strict = false;
+  bool listed_fields = false;  // a script listed a dialog's fields
+  std::vector<std::string> refusals;
   bool error_shown() const;
+  std::size_t error_count() const;
   const RecordedMessage* last_message() const { return messages.empty() ? nullptr : &messages.back(); }
   std::vector<std::string> message_texts() const;
 
   // Optional observers (the command-line driver prints as things happen).
   std::function<void(const RecordedMessage&)> on_message;
   std::function<void(const DialogModel&)> on_list_fields;
+  // Answers each progress report; returning false presses Cancel.
+  std::function<bool(const std::string& status, int percent)> on_progress;
 
  private:
   Button record_and_answer(RecordedMessage m);

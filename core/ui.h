@@ -63,6 +63,15 @@ class Ui {
 
   // Shows or clears the busy cursor.
   virtual void set_busy(bool busy) = 0;
+
+  // Shows how a long transfer is going: a status line and a percentage (-1
+  // when the size is not known yet) under the title, and lets the front end
+  // repaint and take a click on Cancel. Returns false once the user asked to
+  // cancel. progress_done() takes the indicator away.
+  virtual bool progress(const std::string& /*title*/, const std::string& /*status*/, int /*percent*/) {
+    return true;
+  }
+  virtual void progress_done() {}
 };
 
 }  // namespace quillon

@@ -4,19 +4,20 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config ninja-build ccache
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6opengl6-dev libgl-dev
-  libcurl4-openssl-dev
+  libcurl4-openssl-dev libssl-dev
   libxlsxwriter-dev
   liborcus-dev libixion-dev
   libfreexl-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev
-  python3-pyftpdlib
+  python3-pyftpdlib python3-openssl openssl
   xvfb xauth
   poppler-utils
   fonts-liberation
   chromium
+  zstd
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QUrl>
+#include <algorithm>
 #include <iostream>
 
 #include "core/desktop_settings.h"
@@ -165,5 +166,31 @@ void QtUi::set_busy(bool busy) {
     if (--busy_depth_ == 0) QApplication::restoreOverrideCursor();
   }
 }
+
+bool QtUi::progress(const std::string& title, const std::string& status, int percent) {
+  if (!progress_) {
+    progress_ = std::make_unique<QProgressDialog>(owner());
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumDuration(0);
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    progress_->setMinimumWidth(420);
+  }
+  progress_->setWindowTitle(qt_text(title));
+  progress_->setLabelText(qt_text(status));
+  if (percent < 0) {
+    progress_->setRange(0, 0);
+  } else {
+    progress_->setRange(0, 100);
+    progress_->setValue(std::min(percent, 100));
+  }
+  if (!unattended) progress_->show();
+  // The transfer runs on this thread: pumping here keeps the windows painted
+  // and lets the Cancel button be clicked.
+  QApplication::processEvents();
+  return !progress_->wasCanceled();
+}
+
+void QtUi::progress_done() { progress_.reset(); }
 
 }  // namespace quillon::shell

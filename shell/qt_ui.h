@@ -2,6 +2,7 @@
 // The desktop's Ui: message boxes, selection lists, file dialogs, model
 // dialogs, the browser, the help window and the busy cursor.
 #include <QPointer>
+#include <QProgressDialog>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -46,6 +47,8 @@ class QtUi : public Ui {
   void open_page(const std::string& location) override;
   void show_help(const std::string& page, const std::string& anchor) override;
   void set_busy(bool busy) override;
+  bool progress(const std::string& title, const std::string& status, int percent) override;
+  void progress_done() override;
 
   void show_help_topic(int topic);
   // Puts an open help window in front (the Getting Started page opens before
@@ -64,6 +67,7 @@ class QtUi : public Ui {
   std::unique_ptr<HelpWindow> help_;
   std::unique_ptr<ReportWindow> report_;
   int busy_depth_ = 0;
+  std::unique_ptr<QProgressDialog> progress_;
 };
 
 // The answer an unattended run gives to a box of the kind.

@@ -1,0 +1,25 @@
+#pragma once
+// Local files of the network commands: written whole to a temporary file,
+// flushed to the disk and renamed into place, so that a reader never finds a
+// half-written one.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include <sys/types.h>
+
+#include "core/status.h"
+
+namespace quillon {
+
+inline constexpr mode_t owner_only_mode = 0600;
+inline constexpr mode_t shared_file_mode = 0644;
+
+[[nodiscard]] Status replace_file(const std::filesystem::path& path, std::string_view bytes,
+                                  mode_t mode = shared_file_mode);
+
+// The whole content of a file, or at most `limit` bytes of it; false when it
+// cannot be read.
+bool read_file_head(const std::filesystem::path& path, std::size_t limit, std::string& bytes);
+
+}  // namespace quillon

@@ -1,0 +1,35 @@
+#pragma once
+// Maintenance / Update via Internet: the build description "build.inf" of the
+// current release is compared with the running program and the installer
+// package is downloaded. The package is checked and handed to the desktop's
+// default handler; the program never runs it.
+#include <string>
+
+#include "core/status.h"
+
+namespace quillon {
+
+struct State;
+
+struct BuildDescription {
+  int version = 0;          // 1500 + the three digits
+  char letter = 0;
+  std::string build;        // eight characters
+  std::string sha256;       // lower-case hex, empty when the description has none
+};
+
+// Reads the first 27 bytes (and a SHA-256 after them); false when too short.
+bool parse_build_description(const std::string& bytes, BuildDescription& out);
+
+struct UpdateOptions {
+  int pause_ms = 1000;  // the pauses that let each status line be read
+  std::string running_build;  // eight characters; empty = this build's
+};
+
+// Runs the update; reports its own outcome.
+Status check_for_update(State& state, const UpdateOptions& options = {});
+
+// The SHA-256 of a file as lower-case hex; empty when it cannot be read.
+std::string file_sha256(const std::string& path);
+
+}  // namespace quillon
