@@ -56,9 +56,9 @@ void write_results_page(ReportWriter& w, State& state, const Results& results, b
   write_rule(w, style);
   w.line(results_heading_line(h, results, style.colour));
 
-  const ResultsLayout layout = choose_results_layout(h.format, results.report_type);
+  const ResultsLayout layout = choose_results_layout(format_of(h), results.report_type);
   const std::vector<HeaderCell> cells = results_header_cells(layout, h, results.report_type);
-  const int width = results_table_width(h.format);
+  const int width = results_table_width(format_of(h));
   const std::vector<std::string> tv_table = fixed_table_lines(cells, width);
   if (tv)
     for (const std::string& line : tv_table) w.line(line);

@@ -5,6 +5,7 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/callaway.h"
 #include "handicap/course_handicap.h"
@@ -46,7 +47,7 @@ class RowsWriter {
   }
 
   void run() {
-    const bool spaced = one_row_per_result(layout_, h_.format, r_.report_type);
+    const bool spaced = one_row_per_result(layout_, format(), r_.report_type);
     int written = 0;
     auto next = [&] {
       if (spaced && ++written % 5 == 0) w_.line("<tr><td>&nbsp</td></tr>");
@@ -65,7 +66,7 @@ class RowsWriter {
   }
 
  private:
-  int format() const { return h_.format; }
+  Format format() const { return format_of(h_); }
   char sex_of(const GolferEntry& e) const { return entry_gender(state_, e.gender); }
   const CourseRecord& tee_of(const GolferEntry& e) const { return tees_.of(e.division); }
   int hole_count(const GolferEntry& e) const { return tee_values::hole_count(tee_of(e)); }
@@ -89,7 +90,7 @@ class RowsWriter {
   std::vector<GolferEntry> members(int group) {
     read_record(state_, RecordKind::group, group);
     std::vector<GolferEntry> list;
-    const int size = std::clamp(static_cast<int>(h_.group_size), 1, max_group_size);
+    const int size = group_size_of(h_);
     for (int slot = 1; slot <= size; ++slot)
       if (state_.group.entries[slot - 1].name[0] != '\0') list.push_back(state_.group.entries[slot - 1]);
     return list;
@@ -151,11 +152,11 @@ class RowsWriter {
   void callaway(const ResultRow& r, const std::string& lead) {
     const GolferEntry& e = r.entry;
     HoleScores card = hole_scores_of(e);
-    if (format() == 16 && h_.group_size > 1) {
+    if (format() == Format::callaway_scramble && group_size_of(h_) > 1) {
       read_record(state_, RecordKind::group, r.group);
-      card = scramble_team_card(state_.group, h_.group_size);
+      card = scramble_team_card(state_.group, group_size_of(h_));
     }
-    const bool nine = format() == 18;
+    const bool nine = format() == Format::callaway_nine;
     ComputedResult c = nine ? score_callaway9(card, sex_of(e), tee_of(e), h_)
                             : score_callaway(format(), card, sex_of(e), tee_of(e), h_);
     std::string worst;
@@ -197,15 +198,15 @@ class RowsWriter {
   }
 
   void hole_by_hole(const ResultRow& r) {
-    if (r.team && format() != 16 && format() != 19) return team_block(r);
+    if (r.team && format_traits(format()).team_play != TeamPlay::lowest_card) return team_block(r);
     const GolferEntry& e = r.entry;
     std::string cells = td(r.rank) + name_td(name_html(r)) + hole_values(scores_of(e), e, true);
-    const bool points_lines = r_.report_type == report_type::hole_by_hole_points && is_stableford_format(format());
+    const bool points_lines = r_.report_type == report_type::hole_by_hole_points && is_individual_stableford(format());
     if (points_lines) {
       row(cells + "<TD></TD>");
       return stableford_lines(e);
     }
-    if (is_stableford_format(format()) || format() != 1) cells += td(e.net_score);
+    if (format() != Format::gross) cells += td(e.net_score);
     row(cells);
   }
 
@@ -240,10 +241,11 @@ class RowsWriter {
     }
     if (r.team) {
       std::array<int, 18> team_row = r.team->row;
-      std::string cells = hole_values(team_row, r.entry, false, format() == 26);
-      // The team result may differ from the sum of the row (the card's net for 16 and 19).
+      const bool points = format_traits(format()).team_play == TeamPlay::stableford_points;
+      std::string cells = hole_values(team_row, r.entry, false, points);
+      // The team result may differ from the sum of the row (the card's net for the scramble-card teams).
       cells = cells.substr(0, cells.rfind("<TD>")) + td(r.team->total);
-      row("<TD></TD>" + name_td(format() == 26 ? "Team Points" : "Team Totals") + cells);
+      row("<TD></TD>" + name_td(points ? "Team Points" : "Team Totals") + cells);
     }
     w_.line("<tr><td>&nbsp</td></tr>");
   }
@@ -266,9 +268,7 @@ std::string hole_cell(int score, int par) {
 }
 
 int scored_handicap(const TournamentHeader& header, const GolferEntry& golfer) {
-  const bool computed = format_handicap_kind(header.format) == handicap_kind::computed ||
-                        (header.format == 8 && in_callaway_division(header, golfer.division));
-  return computed ? golfer.handicap_index / 10 : golfer.playing_hcap;
+  return plays_computed_handicap(header, golfer.division) ? golfer.handicap_index / 10 : golfer.playing_hcap;
 }
 
 void write_results_rows(ReportWriter& w, State& state, const Results& results, ResultsLayout layout) {

@@ -31,8 +31,6 @@ struct Results {
   std::vector<std::string> heading_notes() const;
   // "Scores have not yet been entered for ..." or "" when every card is in.
   std::string without_scores_text() const;
-  // The disqualified list printed under the table, or nothing.
-  std::vector<std::string> disqualified_lines() const;
 };
 
 // Builds the results of the current tournament (its header read) for a report

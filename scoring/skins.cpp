@@ -7,6 +7,7 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/course_handicap.h"
 #include "handicap/stableford.h"
@@ -82,7 +83,7 @@ int skins_handicap(int course_handicap_full, int scored_course_hcap, int allowan
 
 SkinsResult compute_skins(State& state, bool net, int division) {
   SkinsResult r;
-  const int group_size = std::clamp(static_cast<int>(state.header.group_size), 1, max_group_size);
+  const int group_size = group_size_of(state.header);
   std::vector<Participant> field;
   for (int g = 1; g <= state.header.group_count; ++g) {
     read_record(state, RecordKind::group, g);

@@ -31,7 +31,7 @@ std::vector<int> with(std::vector<int> row, std::initializer_list<std::pair<int,
 
 class TeamResults : public ResultsPageTest {
  protected:
-  void field(int format, bool bob_scores = true) {
+  void field(Format format, bool bob_scores = true) {
     TestTournament& t = start(format, 2);
     t.put(1, 1, par_golfer("Ann", {{1, 3}, {2, 6}}, 0));
     t.put(1, 2, bob_scores ? par_golfer("Bob", {{2, 4}, {3, 2}}, 40) : golfer("Bob", {}, 40));
@@ -45,7 +45,7 @@ class TeamResults : public ResultsPageTest {
 };
 
 TEST_F(TeamResults, BestBallNetRowPerMemberAndTeamTotals) {
-  field(10);
+  field(Format::best_balls_net);
   run_results_report_command(st(), 1607);
   std::vector<std::string> rows = body();
   ASSERT_EQ(rows.size(), 6u);
@@ -61,7 +61,7 @@ TEST_F(TeamResults, BestBallNetRowPerMemberAndTeamTotals) {
 }
 
 TEST_F(TeamResults, StablefordTeamPointsByNineAndHoleByHole) {
-  field(26);
+  field(Format::best_balls_stableford);
   run_results_report_command(st(), 1607);
   // Custom points: par 3, birdie 4, eagle 5; the better ball of each hole.
   EXPECT_EQ(body(), (std::vector<std::string>{
@@ -77,7 +77,7 @@ TEST_F(TeamResults, StablefordTeamPointsByNineAndHoleByHole) {
 }
 
 TEST_F(TeamResults, ScrambleCardOfTheFirstSlotAndBlankMembers) {
-  field(13, false);
+  field(Format::scramble, false);
   run_results_report_command(st(), 1607);
   std::vector<std::string> rows = body();
   ASSERT_EQ(rows.size(), 6u);
@@ -91,7 +91,7 @@ TEST_F(TeamResults, ScrambleCardOfTheFirstSlotAndBlankMembers) {
 }
 
 TEST_F(TeamResults, CallawayScrambleAndAmbroseOneRowPerTeam) {
-  field(16);
+  field(Format::callaway_scramble);
   run_results_report_command(st(), 1607);
   // The lowest ball of each hole: 3, 4, 2 on the first three holes, 70 in all.
   EXPECT_EQ(body(), (std::vector<std::string>{
@@ -102,7 +102,7 @@ TEST_F(TeamResults, CallawayScrambleAndAmbroseOneRowPerTeam) {
 }
 
 TEST_F(TeamResults, AmbroseTeamCardWithTeamHandicap) {
-  field(19);
+  field(Format::ambrose);
   run_results_report_command(st(), 1607);
   EXPECT_EQ(body(), (std::vector<std::string>{
                         "<TR align=middle><TD></TD><TD>1</TD><TD align=left>Ann<br>Bob</TD><TD>73</TD><TD>2</TD>"
