@@ -93,7 +93,7 @@ std::optional<std::string> QtUi::choose_file(FileDialogMode mode, const std::str
 }
 
 bool QtUi::run_dialog(DialogModel& model) {
-  DialogContext context{owner(), [this](int topic) { show_help_topic(topic); }};
+  DialogContext context{owner(), [this](int topic) { show_help_topic(topic); }, home_};
   auto dialog = create_dialog(model, context);
   if (unattended) {
     dialog->show();
