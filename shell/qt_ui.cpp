@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <iostream>
+#include <unistd.h>
 
 #include "core/desktop_settings.h"
 #include "shell/dialog_registry.h"
@@ -35,7 +36,20 @@ Button unattended_answer(int kind) {
   }
 }
 
-QtUi::QtUi() : open_in_browser([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
+namespace {
+
+// The desktop starts the browser without waiting for it, so a browser that
+// refuses to run shows nothing although the start "succeeded". The browsers
+// refuse to run for the root user on a display, so as root the browser counts
+// as not available.
+bool start_browser(const QUrl& url) {
+  if (geteuid() == 0) return false;
+  return QDesktopServices::openUrl(url);
+}
+
+}  // namespace
+
+QtUi::QtUi() : open_in_browser(start_browser) {}
 QtUi::~QtUi() = default;
 
 QWidget* QtUi::owner() const {
