@@ -24,6 +24,12 @@ namespace {
 
 std::string td(int value) { return "<TD>" + std::to_string(value) + "</TD>"; }
 std::string td(const std::string& text) { return "<TD>" + text + "</TD>"; }
+
+// A team's result; a team short of balls shows what it played, marked "*".
+std::string team_total_text(const TeamScore& team) {
+  if (team.missing_total() == 0) return std::to_string(team.total);
+  return std::to_string(team.played_total()) + "*";
+}
 std::string name_td(const std::string& html) { return "<TD align=left>" + html + "</TD>"; }
 
 std::string tenths(int value, int places) {
@@ -191,6 +197,30 @@ class RowsWriter {
     return any ? cells + td(in) + td(out + in) : cells + "<TD></TD><TD></TD>";
   }
 
+  // A team short of balls: each hole shows what was played, marked "*" where
+  // a ball was missing ("-*" when none was played); the sums likewise.
+  static std::string incomplete_team_values(const TeamScore& team) {
+    std::string cells;
+    int out = 0, in = 0;
+    bool out_short = false, in_short = false;
+    auto text = [](int value, bool short_of_balls) {
+      return short_of_balls ? (value > 0 ? std::to_string(value) : std::string("-")) + "*" : std::to_string(value);
+    };
+    for (int hole = 1; hole <= 18; ++hole) {
+      if (hole > team.hole_count) {
+        cells += "<td></td>";
+      } else {
+        const int played = team.played_value(hole - 1);
+        const bool short_of_balls = team.missing[hole - 1] > 0;
+        (hole <= 9 ? out : in) += played;
+        (hole <= 9 ? out_short : in_short) |= short_of_balls;
+        cells += "<td>" + text(played, short_of_balls) + "</td>";
+      }
+      if (hole == 9) cells += td(text(out, out_short));
+    }
+    return cells + td(text(in, in_short)) + td(text(out + in, out_short || in_short));
+  }
+
   static std::array<int, 18> scores_of(const GolferEntry& e) {
     std::array<int, 18> values{};
     for (int i = 0; i < 18; ++i) values[i] = e.hole_scores[i];
@@ -240,11 +270,11 @@ class RowsWriter {
       first = false;
     }
     if (r.team) {
-      std::array<int, 18> team_row = r.team->row;
       const bool points = format_traits(format()).team_play == TeamPlay::stableford_points;
-      std::string cells = hole_values(team_row, r.entry, false, points);
+      std::string cells = r.team->missing_total() > 0 ? incomplete_team_values(*r.team)
+                                                      : hole_values(r.team->row, r.entry, false, points);
       // The team result may differ from the sum of the row (the card's net for the scramble-card teams).
-      cells = cells.substr(0, cells.rfind("<TD>")) + td(r.team->total);
+      cells = cells.substr(0, cells.rfind("<TD>")) + td(team_total_text(*r.team));
       row("<TD></TD>" + name_td(points ? "Team Points" : "Team Totals") + cells);
     }
     w_.line("<tr><td>&nbsp</td></tr>");

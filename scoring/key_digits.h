@@ -29,14 +29,15 @@ class KeyText {
   explicit KeyText(std::string_view text) {
     for (char c : text) repeat(c, 1);
   }
-  // Appends "%02d" (width 2) or "%03d" (width 3) of the value, held to the
-  // field's range so that a key never loses its fixed width.
+  // Appends "%02d" (width 2), "%03d" (width 3) or "%04d" (width 4) of the
+  // value, held to the field's range so that a key never loses its fixed width.
   void field(int value, int width) {
-    make_room(width == 2 ? 2 : 3);
-    value = std::clamp(value, 0, width == 2 ? 99 : 999);
+    make_room(width);
+    value = std::clamp(value, 0, width == 2 ? 99 : width == 3 ? 999 : 9999);
     // A local length: stores through the char buffer could alias the member.
     int n = length_;
-    if (width == 3) text_[n++] = static_cast<char>('0' + value / 100);
+    if (width == 4) text_[n++] = static_cast<char>('0' + value / 1000);
+    if (width >= 3) text_[n++] = static_cast<char>('0' + value / 100 % 10);
     const char* pair = two_digits + 2 * (value % 100);
     text_[n++] = pair[0];
     text_[n++] = pair[1];

@@ -82,8 +82,13 @@ class Builder {
         continue;
       }
       const CourseRecord& tee = tees_.of(golfer.division);
-      if (golfer.hole_scores[0] == 0 || score_golfer_on_tee(state_, slot, tee, true) != 0) {
+      if (golfer.hole_scores[0] == 0) {
         ++r_.without_scores;
+        continue;
+      }
+      if (score_golfer_on_tee(state_, slot, tee, true) != 0) {
+        ++r_.without_scores;
+        r_.incomplete_cards.push_back(field_text(golfer.name));
         continue;
       }
       const GolferEntry& scored = state_.group.entries[slot - 1];
@@ -96,13 +101,15 @@ class Builder {
   }
 
   void add_team(int group) {
-    const GolferEntry& first = state_.group.entries[0];
-    if (first.name[0] == '\0' || !in_division(group, first)) return;
+    const int lead = team_lead_slot(state_.header, state_.group);
+    if (lead == 0) return;
+    const GolferEntry& first = state_.group.entries[lead - 1];
+    if (!in_division(group, first)) return;
     if (first.disqualified) {
       r_.disqualified.push_back(field_text(first.name));
       return;
     }
-    for (int slot = 2; slot <= group_size(); ++slot) {
+    for (int slot = lead + 1; slot <= group_size(); ++slot) {
       const GolferEntry& member = state_.group.entries[slot - 1];
       if (member.name[0] != '\0' && member.disqualified) r_.disqualified.push_back(field_text(member.name));
     }
@@ -111,7 +118,7 @@ class Builder {
       ++r_.without_scores;
       return;
     }
-    ResultRow& row = add_row(group, 1);
+    ResultRow& row = add_row(group, lead);
     row.key = team_sort_key(state_, tees_, team);
     if (r_.report_type == report_type::gross_and_net) row.gross_key = team_sort_key(state_, tees_, team, true);
     row.team = std::make_shared<const TeamScore>(team);

@@ -25,6 +25,9 @@ struct Results {
   bool manual_winner_applied = false;
   int without_scores = 0;                 // golfers (or teams) left out for want of scores
   std::vector<std::string> disqualified;  // names, sorted
+  // Golfers with scores whose card could not be scored (a hole missing or
+  // above the highest score), in field order; they are among without_scores.
+  std::vector<std::string> incomplete_cards;
 
   // The additions to the heading: "<br># of gross positions limited to %d",
   // "<br>Winner selected by committee".

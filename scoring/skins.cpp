@@ -98,12 +98,18 @@ SkinsResult compute_skins(State& state, bool net, int division) {
         ++r.without_scores;
         continue;
       }
-      if (score_golfer(state, slot, false) != 0) continue;
+      if (score_golfer(state, slot, false) != 0) {
+        r.incomplete_cards.push_back(field_text(golfer.name));
+        continue;
+      }
       scored_any = true;
       const CourseRecord tee = state.course;  // the golfer's tee, read by score_golfer
       // "Gross Scores" scores an incomplete card as typed; its missing holes
       // would read as zeros, so such a card cannot play for skins.
-      if (first_missing_hole(golfer, tee_values::hole_count(tee)) != 0) continue;
+      if (first_missing_hole(golfer, tee_values::hole_count(tee)) != 0) {
+        r.incomplete_cards.push_back(field_text(golfer.name));
+        continue;
+      }
       field.push_back(participant_of(state, golfer, tee, net));
     }
     if (scored_any && !write_record(state, RecordKind::group, g)) {

@@ -28,9 +28,14 @@ int primary_value(const TournamentHeader& header, const GolferEntry& golfer, int
 
 namespace {
 
-// The computed handicap where the format prefers the lower one, else 0.
+// Plus handicaps (below 0) must rank before 0 in a two-digit field, so the
+// handicap is written shifted by this much: +2 "08", +1 "09", 0 "10", 1 "11".
+constexpr int plus_handicap_shift = 10;
+
+// The handicap where the format prefers the lower one, shifted; else 0.
 int preferred_handicap(const TournamentHeader& header, const GolferEntry& golfer) {
-  return prefers_lower_handicap(header, golfer.division) ? golfer.handicap_index / 10 : 0;
+  if (!prefers_lower_handicap(header, golfer.division)) return 0;
+  return golfer.handicap_index / 10 + plus_handicap_shift;
 }
 
 }  // namespace

@@ -112,6 +112,9 @@ int balls_for_par(int par) {
 void keep_ranked(TeamScore& team, int hole, const RankedHole& ranked, int used) {
   for (int i = 0; i < ranked.count; ++i) team.ranked[i][hole] = ranked.items[i].value;
   team.balls_used[hole] = used;
+  team.missing[hole] = 0;
+  for (int i = 0; i < used; ++i)
+    if (ranked.value_at(i) == missing_ball) ++team.missing[hole];
 }
 
 void combine_hole(const State& state, const CourseRecord& tee, char sex, const Members& members, int hole,
@@ -177,6 +180,20 @@ int balls_counted(const TournamentHeader& header) {
   return std::clamp(header_options::best_balls(header), 1, size);
 }
 
+int TeamScore::missing_total() const {
+  int sum = 0;
+  for (int hole = 0; hole < hole_count; ++hole) sum += missing[hole];
+  return sum;
+}
+
+int team_lead_slot(const TournamentHeader& header, const GroupBuffer& group) {
+  if (team_card_in_first_slot(format_of(header))) return group.entries[0].name[0] != '\0' ? 1 : 0;
+  const int group_size = group_size_of(header);
+  for (int slot = 1; slot <= group_size; ++slot)
+    if (group.entries[slot - 1].name[0] != '\0') return slot;
+  return 0;
+}
+
 TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross) {
   TeamScore team;
   const TournamentHeader& h = state.header;
@@ -185,8 +202,9 @@ TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross) {
   const int group_size = group_size_of(h);
   const int slots = team_card_in_first_slot(format) ? 1 : group_size;
 
-  const GolferEntry& first = state.group.entries[0];
-  if (first.name[0] == '\0' || first.hole_scores[0] == 0) return team;
+  // Vacancies before the first named member do not leave the team out.
+  const int lead = team_lead_slot(h, state.group);
+  if (lead == 0 || state.group.entries[lead - 1].hole_scores[0] == 0) return team;
 
   Members members;
   for (int slot = 1; slot <= slots; ++slot) {
@@ -200,7 +218,7 @@ TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross) {
     set_values(members.add(), state, tee, tees.stroke_tables(), state.group.entries[slot - 1]);
   }
 
-  const GolferEntry& card = state.group.entries[0];
+  const GolferEntry& card = state.group.entries[lead - 1];
   const CourseRecord& tee = tees.of(card.division);
   const char sex = entry_gender(state, card.gender);
   team.hole_count = tee_values::hole_count(tee);
@@ -225,7 +243,7 @@ TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross) {
 TieBreakRow team_tie_break_row(const State& state, const DivisionTees& tees, const TeamScore& team, int method,
                                bool gross_values) {
   const TournamentHeader& h = state.header;
-  const GolferEntry& card = state.group.entries[0];
+  const GolferEntry& card = state.group.entries[std::max(team_lead_slot(h, state.group), 1) - 1];
   const CourseRecord& tee = tees.of(card.division);
   const char sex = entry_gender(state, card.gender);
   const bool count_back = method == tie_break_method::count_back;
@@ -262,11 +280,18 @@ KeyText team_sort_key(const State& state, const DivisionTees& tees, const TeamSc
   if (format_traits(format).team_play == TeamPlay::stableford_points && !gross_values)
     primary = most_team_points_key - team.total;
   KeyText key;
-  key.field(primary, 3);
-  if (format == Format::ambrose && !gross_values)
-    key.field(state.group.entries[0].team_handicap, 2);  // the lower team handicap wins a tie
-  else
-    key.repeat(' ', 2);
+  if (team_card_in_first_slot(format)) {
+    key.field(primary, 3);
+    if (format == Format::ambrose && !gross_values)
+      key.field(state.group.entries[0].team_handicap, 2);  // the lower team handicap wins a tie
+    else
+      key.repeat(' ', 2);
+  } else {
+    // Missing balls count 99 each, so an incomplete team's total can pass 999:
+    // four digits (and one blank) keep incomplete teams in order among themselves.
+    key.field(primary, 4);
+    key.repeat(' ', 1);
+  }
   int method = header_options::tie_break(state.header);
   append_tie_break_digits(key, team_tie_break_row(state, tees, team, method, gross_values), method);
   return key;

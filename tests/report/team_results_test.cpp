@@ -60,6 +60,30 @@ TEST_F(TeamResults, BestBallNetRowPerMemberAndTeamTotals) {
   EXPECT_NE(rows[5].find("<TD>35</TD>"), std::string::npos);
 }
 
+TEST_F(TeamResults, ATeamShortOfBallsShowsWhatItPlayedMarked) {
+  TestTournament& t = start(Format::best_balls_gross, 2);
+  header_options::set_best_balls(t.state.header, 2);
+  write_record(t.state, RecordKind::tournament, 1);
+  t.put(1, 1, par_golfer("Ann", {{1, 3}}, 0));
+  t.put(1, 2, par_golfer("Bob", {}, 0));
+  t.put(2, 2, par_golfer("Cy", {{5, 5}}, 0));  // the first slot is vacant: one ball of two
+  run_results_report_command(st(), 1607);
+  std::vector<std::string> rows = body();
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_EQ(rows[3].rfind("<TR align=middle><TD></TD><TD>2</TD><TD align=left>Cy</TD>", 0), 0u);
+  std::string cells;
+  std::vector<int> played = with(par_row, {{5, 5}});
+  int out = 0, in = 0;
+  for (int hole = 1; hole <= 18; ++hole) {
+    cells += "<td>" + std::to_string(played[hole - 1]) + "*</td>";
+    (hole <= 9 ? out : in) += played[hole - 1];
+    if (hole == 9) cells += "<TD>" + std::to_string(out) + "*</TD>";
+  }
+  cells += "<TD>" + std::to_string(in) + "*</TD><TD>" + std::to_string(out + in) + "*</TD>";
+  EXPECT_EQ(rows[4], team_row("Team Totals", cells));
+  EXPECT_NE(page_text().find("* A team short of balls: the values shown are those played."), std::string::npos);
+}
+
 TEST_F(TeamResults, StablefordTeamPointsByNineAndHoleByHole) {
   field(Format::best_balls_stableford);
   run_results_report_command(st(), 1607);

@@ -58,16 +58,16 @@ struct Expected {
 
 TEST(ScoreGolfer, EachIndividualFormatStoresItsValuesAndKey) {
   const Expected cases[] = {
-      {Format::callaway, 0, 78, 78, 70, 71, "07107"},     // Callaway: +0 adjustment, worst hole 7 deducted
+      {Format::callaway, 0, 78, 78, 70, 71, "07117"},     // Callaway: +0 adjustment, worst hole 7 deducted
       {Format::gross, 104, 78, 78, 104, 68, "07800"},  // Gross Scores ranks by gross
       {Format::net, 104, 78, 78, 104, 68, "06800"},  // Net: course handicap 10
       {Format::stableford_net_par, 0, 78, 78, 0, 30, "86900"},      // 14 pars x 2 + two bogeys x 1
       {Format::stableford_net_bogey, 0, 78, 78, 0, 48, "85100"},      // 14 x 3 + 2 x 2 + 2 x 1
       {Format::daily_equalizer, 0, 78, 77, 60, 72, "07200"},     // Daily Equalizer: 7 capped to 6, -1 + 6 + 1
       {Format::peoria_modified, 0, 78, 78, 30, 75, "07500"},     // Peoria Modified: 1 over x 2.8 = 2.8 -> 3
-      {Format::callaway_executive, 0, 78, 78, 70, 71, "07107"},    // Callaway (Executive) at base 70
+      {Format::callaway_executive, 0, 78, 78, 70, 71, "07117"},    // Callaway (Executive) at base 70
       {Format::stableford_custom, 0, 78, 78, 0, 48, "85100"},     // custom table 7..0 on the bogey scale
-      {Format::system36, 0, 78, 78, 60, 72, "07206"},    // System 36: 36 - 28 - 2
+      {Format::system36, 0, 78, 78, 60, 72, "07216"},    // System 36: 36 - 28 - 2
       {Format::best_holes_gross, 0, 78, 0, 0, 6, "25600"},       // Best 18 holes to par
       {Format::best_holes_net, 104, 78, 0, 104, -4, "24600"},  // less 10 strokes on holes 1..10
       {Format::peoria_single, 0, 78, 78, 20, 76, "07600"},    // Peoria Single: 2.4 -> 2
@@ -96,7 +96,7 @@ TEST(ScoreGolfer, ScheidUsesItsOwnTables) {
   // i = 6: adjustment -1, one hole (7) deducted.
   EXPECT_EQ(s.entry.handicap_index, 60);
   EXPECT_EQ(s.entry.net_score, 72);
-  EXPECT_EQ(s.key_head, "07206");
+  EXPECT_EQ(s.key_head, "07216");
 }
 
 TEST(ScoreGolfer, ComputedHandicapsFillTheScoringBytesOnlyWhereTheyShould) {
@@ -164,7 +164,7 @@ TEST(ScoreGolfer, NetScoresWithOneCallawayDivisionScoresEachDivisionItsWay) {
   Scored callaway = score_in_slot(t.state, 2);
   EXPECT_EQ(callaway.entry.net_score, 71);
   EXPECT_EQ(callaway.entry.handicap_index, 70);
-  EXPECT_EQ(callaway.key_head, "07107");
+  EXPECT_EQ(callaway.key_head, "07117");
 }
 
 TEST(ScoreGolfer, CallawayScrambleScoresTheLowestScorePerHoleIntoTheFirstEntry) {
@@ -191,7 +191,7 @@ TEST(ScoreGolfer, CallawayNineHoleOnANineHoleCourse) {
   EXPECT_EQ(s.entry.gross_score, 40);
   EXPECT_EQ(s.entry.handicap_index, 50);
   EXPECT_EQ(s.entry.net_score, 35);
-  EXPECT_EQ(s.key_head, "03505");
+  EXPECT_EQ(s.key_head, "03515");
 }
 
 TEST(ScoreGolfer, AmbroseStoresTheTeamHandicapAndNetInTheFirstEntry) {
@@ -227,7 +227,7 @@ TEST(ScoreGolfer, SystemThirtySixPlaysTheEnteredHandicapWhenLowerAndAsked) {
   Scored s = score_in_slot(t.state, 1);
   EXPECT_EQ(s.entry.handicap_index, 50);
   EXPECT_EQ(s.entry.net_score, 73);
-  EXPECT_EQ(s.key_head, "07305");
+  EXPECT_EQ(s.key_head, "07315");
 }
 
 TEST(ScoreGolfer, CardCheck) {

@@ -41,7 +41,7 @@ TEST(TeamScoring, BestTwoOfFourAddsTheTwoLowestAndCountsMissingBallsAs99) {
   ASSERT_TRUE(full.scored);
   EXPECT_EQ(full.row[0], 9);
   EXPECT_EQ(full.total, 9 + 2 * 68);
-  EXPECT_EQ(team.key(full).substr(0, 5), "145  ");
+  EXPECT_EQ(team.key(full).substr(0, 5), "0145 ");
   EXPECT_EQ(full.ranked[0][0], 4);
   EXPECT_EQ(full.ranked[1][0], 5);
   EXPECT_EQ(full.balls_used[0], 2);
@@ -55,7 +55,11 @@ TEST(TeamScoring, BestTwoOfFourAddsTheTwoLowestAndCountsMissingBallsAs99) {
   team.member(2, golfer("B", {}));
   TeamScore alone = team.score();
   EXPECT_EQ(alone.row[0], 5 + missing_ball);
-  EXPECT_EQ(team.key(alone).substr(0, 5), "999  ");  // held to three digits
+  EXPECT_EQ(alone.missing[0], 1);
+  EXPECT_EQ(alone.played_value(0), 5);
+  EXPECT_EQ(alone.missing_total(), 18);
+  EXPECT_EQ(alone.played_total(), 5 + 68);
+  EXPECT_EQ(team.key(alone).substr(0, 5), "1855 ") << "5 + 68 + 18 x 99 in four digits, not held at 999";
 }
 
 TEST(TeamScoring, AGroupOfOneCountsThatGolfersValuesOnly) {
@@ -80,11 +84,11 @@ TEST(TeamScoring, EachBestBallFormatKeysTheSameTeam) {
     const char* key_head;
   };
   const Case cases[] = {
-      {Format::best_balls_gross, "143  "},   // two lowest gross: 7, 8, 6 on holes 1..3
-      {Format::best_balls_net, "133  "},  // two lowest net: 6, 7, 5, then a stroke less on holes 4..10
-      {Format::best_123_gross, "136  "},   // 1-2-3 gross: 7, 8, 10 on holes 1..3
-      {Format::best_123_net, "126  "},  // 1-2-3 net: 6, 7, 9, then a stroke less on holes 4..10
-      {Format::best_two_gross_net, "133  "},  // 3 + 3; A lowest twice: 3 + 4 and 2 + 3; 2 x par - 1 on holes 4..10
+      {Format::best_balls_gross, "0143 "},   // two lowest gross: 7, 8, 6 on holes 1..3
+      {Format::best_balls_net, "0133 "},  // two lowest net: 6, 7, 5, then a stroke less on holes 4..10
+      {Format::best_123_gross, "0136 "},   // 1-2-3 gross: 7, 8, 10 on holes 1..3
+      {Format::best_123_net, "0126 "},  // 1-2-3 net: 6, 7, 9, then a stroke less on holes 4..10
+      {Format::best_two_gross_net, "0133 "},  // 3 + 3; A lowest twice: 3 + 4 and 2 + 3; 2 x par - 1 on holes 4..10
       {Format::scramble, "072  "},  // the team card in A's entry
   };
   for (const Case& c : cases) {
@@ -107,13 +111,13 @@ TEST(TeamScoring, TieBreakDigitsComeFromTheTeamRow) {
   three_members(team);
   // Team values: holes 1..9 6 7 5 9 7 7 5 9 7, hole 10 7, holes 11..18 2 x par.
   TeamScore score = team.score();
-  EXPECT_EQ(team.key(score), "133  " "918993919189939192" "929094929290949293");
+  EXPECT_EQ(team.key(score), "0133 " "918993919189939192" "929094929290949293");
 
   header_options::set_tie_break(team.t.state.header, tie_break_method::last_9631);
-  EXPECT_EQ(team.key(score), "133  " "071050024008" + std::string(24, '0'));
+  EXPECT_EQ(team.key(score), "0133 " "071050024008" + std::string(24, '0'));
 
   header_options::set_tie_break(team.t.state.header, tie_break_method::australian);
-  EXPECT_EQ(team.key(score), "133  " "071050024" "008010006008008010006008007");
+  EXPECT_EQ(team.key(score), "0133 " "071050024" "008010006008008010006008007");
 }
 
 TEST(TeamScoring, BestOneTwoThreeCountsBallsByPar) {
@@ -192,7 +196,7 @@ TEST(TeamScoring, TeamStablefordAddsTheHighestPointsAndRanksMorePointsFirst) {
   TeamScore score = team.score();
   EXPECT_EQ(score.row[0], 7);
   EXPECT_EQ(score.total, 7 + 17 * 6);
-  EXPECT_EQ(team.key(score).substr(0, 5), "890  ");
+  EXPECT_EQ(team.key(score).substr(0, 5), "0890 ");
   // Count back compares the team points themselves.
   EXPECT_EQ(team.key(score).substr(5, 2), "06");
 }

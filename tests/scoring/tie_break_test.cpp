@@ -134,7 +134,7 @@ TEST(TieBreak, CallawayValuesAreCappedAtTwiceThePar) {
   GolferEntry g = par_golfer("Ann Lee", {{1, 6}, {2, 6}, {3, 5}, {4, 7}, {5, 6}, {6, 6}, {7, 5}, {8, 7}, {9, 6},
                                          {10, 11}});
   std::string key = scored_key(t, g);
-  EXPECT_EQ(key.substr(0, 5), "07420");
+  EXPECT_EQ(key.substr(0, 5), "07430");
   EXPECT_EQ(digits_of(key).substr(16, 2), "92");  // 99 - (8 - 1)
 
   header_options::set_tie_break(t.state.header, tie_break_method::last_9631);
@@ -154,7 +154,7 @@ TEST(TieBreak, EachFormatGroupValuesItsHoles) {
   // Gross Scores and System 36 take no strokes, whatever the index.
   EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 150)), "07200" + par_count_back + par_count_back);
   set_format(t.state.header, Format::system36);
-  EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 150)), "07200" + par_count_back + par_count_back);
+  EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 150)), "07210" + par_count_back + par_count_back);
 
   // Net Scores with 1 Callaway Division: the net division takes shares in tenths.
   set_format(t.state.header, Format::net_with_callaway_division);
@@ -174,11 +174,32 @@ TEST(TieBreak, HandicapPreferenceComesBeforeTheMethod) {
   // Both net 72: System 36 handicaps 6 and 8; the lower one ranks first.
   std::string six = scored_key(t, par_golfer("Ann Lee", {{1, 6}, {4, 7}, {10, 5}, {18, 5}}));
   std::string eight = scored_key(t, par_golfer("Bob Ray", {{1, 6}, {2, 6}, {3, 4}, {4, 6}, {5, 5}, {6, 5}}));
-  EXPECT_EQ(six.substr(0, 5), "07206");
-  EXPECT_EQ(eight.substr(0, 5), "07208");
+  EXPECT_EQ(six.substr(0, 5), "07216");
+  EXPECT_EQ(eight.substr(0, 5), "07218");
   EXPECT_LT(six, eight);
   set_format(t.state.header, Format::net);
   EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 104)).substr(3, 2), "00");
+}
+
+TEST(TieBreak, PlusHandicapsArePreferredBeforeZeroAndHigherHandicaps) {
+  TestHome home;
+  TestTournament t(home, Format::system36);
+  // The same net and card; only the computed handicap left by the engine differs.
+  auto key_with_handicap = [&](int strokes) {
+    GolferEntry g = par_golfer("Ann Lee");
+    g.net_score = 72;
+    g.handicap_index = static_cast<std::int16_t>(10 * strokes);
+    return golfer_sort_key(t.state.header, t.state.course, t.state.system, g, 'M', report_type::traditional).str();
+  };
+  const std::string plus_two = key_with_handicap(-2), plus_one = key_with_handicap(-1), zero = key_with_handicap(0),
+                    one = key_with_handicap(1);
+  EXPECT_EQ(plus_two.substr(0, 5), "07208");
+  EXPECT_EQ(plus_one.substr(0, 5), "07209");
+  EXPECT_EQ(zero.substr(0, 5), "07210");
+  EXPECT_EQ(one.substr(0, 5), "07211");
+  EXPECT_LT(plus_two, plus_one);
+  EXPECT_LT(plus_one, zero);
+  EXPECT_LT(zero, one);
 }
 
 TEST(TieBreak, NoneWritesZeros) {
