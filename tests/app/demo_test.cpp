@@ -5,7 +5,7 @@
 #include "core/fixed_text.h"
 #include "tests/testing/test_home.h"
 #include "tournament/field.h"
-#include "tournament/formats.h"
+#include "handicap/formats.h"
 #include "tournament/tee_times.h"
 
 namespace quillon {
@@ -44,7 +44,7 @@ TEST(Demo, TheDemonstrationClubHasTwoCoursesASeasonOfEventsAndItsField) {
   for (int t = 1; t <= 4; ++t) {
     read_record(state, RecordKind::tournament, t);
     EXPECT_EQ(field_text(state.header.name), names[t - 1]);
-    EXPECT_STREQ(format_name(state.header.format), formats[t - 1]);
+    EXPECT_STREQ(format_name(format_of(state.header)), formats[t - 1]);
     EXPECT_EQ(count_golfers(state), 20);
   }
   read_record(state, RecordKind::tournament, 1);
