@@ -44,7 +44,7 @@ TEST(ManualWinner, MarksTheChosenGolferAndClearsTheOldMark) {
 
 TEST(ManualWinner, NoneClearsTheChoiceAfterAsking) {
   TestHome home;
-  TestTournament t(home, 2, 2);
+  TestTournament t(home, Format::net, 2);
   GolferEntry winner = par_golfer("Bea");
   winner.entry_flags = entry_flag::manual_winner;
   t.put(1, 1, winner);
