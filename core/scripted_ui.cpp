@@ -82,7 +82,18 @@ bool value_taken(const DialogModel& model, const std::string& name, const std::s
 }  // namespace
 
 Button ScriptedUi::show_message(int kind, const std::string& title, const std::string& text) {
-  RecordedMessage m{kind, title, text};
+  return record_and_answer(RecordedMessage{kind, title, text});
+}
+
+Button ScriptedUi::show_question(int kind, const std::string& title, const std::string& text,
+                                 Button default_button) {
+  return record_and_answer(RecordedMessage{kind, title, text, default_button});
+}
+
+Button ScriptedUi::record_and_answer(RecordedMessage m) {
+  const int kind = m.kind;
+  const std::string& title = m.title;
+  const std::string& text = m.text;
   messages.push_back(m);
   if (on_message) on_message(m);
   if (kind <= 2) return Button::ok;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/database.h"
+#include "core/desktop_settings.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/state.h"
@@ -97,6 +98,8 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
   add(Field::check_field("include_rating_and_par",
                          "Include Course Rating and Par in Course Handicap calculation"))
       .checked = s.default_include_rating_and_par != 0;
+  add(Field::check_field("report_window", "Show reports in the Quillon report window instead of the web browser"))
+      .checked = load_desktop_settings(state.home_folder).report_window;
   focus_ = "label_format";
 }
 
@@ -169,6 +172,15 @@ bool SystemConfigurationModel::accept() {
   s.default_tie_break = static_cast<std::int8_t>(index("default_tie_break"));
   if (int i = index("purge_reminder_limit"); i >= 0) s.purge_reminder_limit = static_cast<std::int16_t>(100 + 50 * i);
   s.default_include_rating_and_par = checked("include_rating_and_par") ? 1 : 0;
+
+  DesktopSettings desktop = load_desktop_settings(state_.home_folder);
+  if (desktop.report_window != checked("report_window")) {
+    desktop.report_window = checked("report_window");
+    if (Status saved = save_desktop_settings(state_.home_folder, desktop); !saved) {
+      show_message_text(state_, message_kind::error, saved.reason());
+      return false;
+    }
+  }
 
   set_field_text(state_.desktop_message.text, text("desktop_message"));
   if (!write_record(state_, RecordKind::desktop_message, 1)) return false;

@@ -105,7 +105,7 @@ int remove_course(State& state, const SameCourseElsewhere& in_ravelin) {
 
   std::string course_name = field_text(course.course_name);
   std::string tee_name = field_text(course.tee_name);
-  if (message_box(state, message_kind::warning_yes_no, "Are you sure that you wish to remove the course (%s - %s)?",
+  if (destructive_question(state, message_kind::warning_yes_no, "Are you sure that you wish to remove the course (%s - %s)?",
                   course_name.c_str(), tee_name.c_str()) != Button::yes)
     return 1;
   bool comes_back = in_ravelin ? in_ravelin(state, course) : course_in_ravelin(state, course);

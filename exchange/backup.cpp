@@ -18,7 +18,6 @@
 #include "exchange/disk_space.h"
 #include "exchange/file_writer.h"
 #include "core/database_image.h"
-#include "exchange/image/database_image.h"
 #include "exchange/net_settings.h"
 #include "exchange/pack.h"
 
@@ -234,8 +233,8 @@ void backup_database(State& state, BackupServer& server) {
     destination = fs::absolute(backup_path_for(*chosen));
     std::error_code ec;
     if (fs::exists(destination, ec)) {
-      Button b = ask_titled(state, message_kind::question, "Database Backup",
-                            "A backup file by that name already exists.  Do you wish to overwrite it?");
+      Button b = ask_titled_destructive(state, message_kind::question, "Database Backup",
+                                        "A backup file by that name already exists.  Do you wish to overwrite it?");
       if (b != Button::yes) return;
     }
     std::int64_t needed = backup_header_size + *packed_size;

@@ -1,6 +1,7 @@
 #pragma once
 // Which Qt dialog shows which model: a specialised dialog registers itself for
 // its model's id from its own file; every other model gets the generic form.
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,6 +13,7 @@ namespace quillon::shell {
 struct DialogContext {
   QWidget* parent = nullptr;
   HelpTopicFn show_help;
+  std::filesystem::path home;  // where a dialog keeps its window settings
 };
 
 using DialogFactory = std::function<std::unique_ptr<ModelDialog>(DialogModel&, const DialogContext&)>;

@@ -34,12 +34,14 @@ std::string GolferSummaryModel::row_field(const char* column, int shown, int row
 }
 
 GolferSummaryModel::GolferSummaryModel(State& state, int first_group) : state_(state) {
-  title_ = "Maintain Golfer Information";
+  title_ = format_text(128, "Maintain Golfer Information : %s", field_text(state_.header.name).c_str());
   help_topic_ = 5;
   int count = state_.header.group_count < 1 ? 1 : state_.header.group_count;
   first_group_ = first_group < 1 ? 1 : (first_group > count ? count : first_group);
   build_fields();
   load();
+  // Typing starts in the first golfer's name, not in the group list.
+  focus_ = row_field("name", 1, 1);
 }
 
 void GolferSummaryModel::build_fields() {
