@@ -161,6 +161,15 @@ bool ScriptedUi::run_dialog(DialogModel& model) {
     return calendar->accept();
   }
   if (dialogs.empty()) throw UnansweredQuestion("the dialog \"" + model.title() + "\" had no answer");
+  // Listing a dialog's fields cancels the dialogs around it, up to the
+  // outermost one of that command; the next command starts afresh.
+  struct Depth {
+    ScriptedUi& ui;
+    explicit Depth(ScriptedUi& u) : ui(u) { ++ui.dialog_depth_; }
+    ~Depth() {
+      if (--ui.dialog_depth_ == 0) ui.listed_fields = false;
+    }
+  } depth(*this);
   DialogScript script = dialogs.front();
   dialogs.pop_front();
   if (script.list_fields) {

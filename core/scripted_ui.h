@@ -115,7 +115,7 @@ class ScriptedUi : public Ui {
   // Cancel, as does a refused OK or a refused dialog opened by a button, so
   // that nothing of a refused script is stored. The reasons are kept here.
   bool strict = false;
-  bool listed_fields = false;  // a script listed a dialog's fields
+  bool listed_fields = false;  // a script of the dialogs now open listed a dialog's fields
   std::vector<std::string> refusals;
   bool error_shown() const;
   std::size_t error_count() const;
@@ -130,6 +130,7 @@ class ScriptedUi : public Ui {
 
  private:
   Button record_and_answer(RecordedMessage m);
+  int dialog_depth_ = 0;  // scripted dialogs open one inside another
 };
 
 }  // namespace quillon

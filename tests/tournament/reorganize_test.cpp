@@ -34,7 +34,7 @@ class ReorganizeTest : public ::testing::Test {
  protected:
   ReorganizeTest() : state(home.started()), random(7) {
     state.course = testing::scoring_tee();
-    write_record(state, RecordKind::course, 1);
+    EXPECT_TRUE(write_record(state, RecordKind::course, 1));
     state.course_count = 1;
   }
 

@@ -118,9 +118,9 @@ TEST_F(ScoreEntryTest, PrevNextAndTheGroupListSaveAndPageAndGrowTheField) {
   EXPECT_EQ(w.group(), 3);
   EXPECT_EQ(state.current_group, 3);
 
-  w.set("name.1", "Dee Fox");
-  w.set("handicap_index.1", "x");
-  w.press("prev");
+  EXPECT_TRUE(w.set("name.1", "Dee Fox"));
+  EXPECT_TRUE(w.set("handicap_index.1", "x"));
+  EXPECT_TRUE(w.press("prev"));
   EXPECT_EQ(w.group(), 3) << "a refused save stays on the page";
   EXPECT_EQ(home.ui.message_texts().back(), "Invalid handicap index [x] for golfer 1");
 }

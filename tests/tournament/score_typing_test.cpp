@@ -67,7 +67,7 @@ TEST_F(ScoreEntryTest, ZeroAndOneKeepTheCursorAndEmptyRowsArePassed) {
   EXPECT_EQ(w.focus(), "score.1.2");
   EXPECT_TRUE(w.set("score.1.3", "0"));
   EXPECT_EQ(w.focus(), "score.1.3");
-  w.set("score.1.4", "2");
+  EXPECT_TRUE(w.set("score.1.4", "2"));
   EXPECT_EQ(w.focus(), "score.1.5");
   EXPECT_EQ(w.text("total.1"), "3");
 
@@ -128,7 +128,7 @@ TEST_F(ScoreEntryTest, StablefordPickUpEntersTheLowestScoreWithoutPoints) {
 
   set_format(Format::net);
   ScoreEntryModel net(state, 1, summing_scorer(18));
-  net.set("score.2.1", "5");
+  EXPECT_TRUE(net.set("score.2.1", "5"));
   EXPECT_FALSE(net.set("score.2.1", "x")) << "only the Stableford formats take a pick-up";
   EXPECT_EQ(net.text("score.2.1"), "5");
 }
@@ -136,8 +136,8 @@ TEST_F(ScoreEntryTest, StablefordPickUpEntersTheLowestScoreWithoutPoints) {
 TEST_F(ScoreEntryTest, CellsRefuseLettersAndScoresAboveFifteenKeepingTheValue) {
   put_golfer(1, 1, "Ann Lee", 0);
   ScoreEntryModel w(state, 1, summing_scorer(18));
-  w.set("score.1.1", "5");
-  w.set("score.1.2", "4");
+  EXPECT_TRUE(w.set("score.1.1", "5"));
+  EXPECT_TRUE(w.set("score.1.2", "4"));
   EXPECT_TRUE(w.save_score_page());
 
   Status stray = w.set("score.1.2", "4a");
@@ -145,13 +145,13 @@ TEST_F(ScoreEntryTest, CellsRefuseLettersAndScoresAboveFifteenKeepingTheValue) {
   EXPECT_EQ(w.text("score.1.2"), "4") << "a stray letter keeps the score";
   EXPECT_EQ(w.text("total.1"), "9");
 
-  w.set("score.1.2", "16");
+  EXPECT_TRUE(w.set("score.1.2", "16"));
   EXPECT_EQ(home.ui.message_texts().back(), "Golfer [Ann Lee], Hole # [2] :\n Score must be > 0 and <= 15");
   EXPECT_EQ(w.text("score.1.2"), "4") << "the stored score comes back";
   EXPECT_EQ(w.focus(), "score.1.2");
   EXPECT_EQ(w.text("total.1"), "9");
 
-  w.set("score.1.3", "15");
+  EXPECT_TRUE(w.set("score.1.3", "15"));
   EXPECT_EQ(w.text("score.1.3"), "15");
   EXPECT_EQ(w.focus(), "score.1.4");
 }
