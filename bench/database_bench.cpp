@@ -26,7 +26,7 @@ constexpr int full_count = 998;
 struct FullDatabase : bench::BenchHome {
   FullDatabase() : BenchHome("quillon-bench") {
     state->tournament_count = full_count;
-    resize_database(*state);
+    bench::require(resize_database(*state), "resize_database");
     for (int t = 1; t <= full_count; ++t) {
       std::memset(&state->header, 0, sizeof state->header);
       state->header.date_year = static_cast<std::int8_t>(100 + t % 27);
@@ -35,9 +35,9 @@ struct FullDatabase : bench::BenchHome {
       state->header.group_size = 4;
       state->header.group_count = 200;
       set_field_text(state->header.name, "Tournament " + std::to_string(t));
-      state->db.write_at(tournament_offset(*state, t), &state->header, sizeof state->header);
+      bench::require(state->db.write_at(tournament_offset(*state, t), &state->header, sizeof state->header), "write_at");
     }
-    state->db.flush();
+    bench::require(state->db.flush(), "flush");
   }
 };
 

@@ -7,20 +7,20 @@
 #include "core/database.h"
 #include "core/database_io.h"
 #include "core/messages.h"
-#include "exchange/image/database_image.h"
+#include "core/database_image.h"
 
 namespace quillon {
 
-bool change_course_slot_count(State& state, int new_slots) {
+Status change_course_slot_count(State& state, int new_slots) {
   int old_slots = state.system.course_slot_count;
-  if (new_slots == old_slots) return false;
+  if (new_slots == old_slots) return Status::ok();
 
-  std::string why;
-  if (!save_database_image(state.file(state.db_name), state.file("qlwin4db.sav"), &why)) {
+  if (Status copied = save_database_image(state.file(state.db_name), state.file("qlwin4db.sav")); !copied) {
     error_box(state,
               "A error was encountered making a backup copy of the database.  The requested change to "
-              "the number of courses to be stored was NOT successfully completed.");
-    return false;
+              "the number of courses to be stored was NOT successfully completed.\n\n%s",
+              copied.reason().c_str());
+    return Status::told();
   }
 
   bool with_message = has_desktop_message(state);
@@ -35,34 +35,36 @@ bool change_course_slot_count(State& state, int new_slots) {
     return write_bytes(state, to, block.data(), block.size());
   };
 
-  bool ok = true;
+  Status moved = Status::ok();
   if (new_slots > old_slots) {
-    for (int t = state.tournament_count; ok && t >= 1; --t) ok = move_block(t);
+    for (int t = state.tournament_count; moved && t >= 1; --t) moved = move_block(t);
     CourseRecord empty{};
-    for (int n = old_slots + 1; ok && n <= new_slots; ++n)
-      ok = write_bytes(state, course_offset(n), &empty, sizeof empty);
+    for (int n = old_slots + 1; moved && n <= new_slots; ++n)
+      moved = write_bytes(state, course_offset(n), &empty, sizeof empty);
     state.system.course_slot_count = static_cast<std::int16_t>(new_slots);
-    ok = ok && write_record(state, RecordKind::system, 1);
+    if (moved) moved = write_record(state, RecordKind::system, 1);
   } else {
-    for (int t = 1; ok && t <= state.tournament_count; ++t) ok = move_block(t);
+    for (int t = 1; moved && t <= state.tournament_count; ++t) moved = move_block(t);
     state.system.course_slot_count = static_cast<std::int16_t>(new_slots);
-    ok = ok && write_record(state, RecordKind::system, 1) && resize_database(state);
+    if (moved) moved = write_record(state, RecordKind::system, 1);
+    if (moved) moved = resize_database(state);
   }
-  if (!ok) {
+  if (!moved) {
     // The copy taken first holds the file as it was.
     error_box(state,
               "The change to the number of courses to be stored could not be completed.  A copy of the "
               "database as it was before the change is in \"qlwin4db.sav\".");
     state.exit_requested = true;
-    return false;
+    return Status::told();
   }
   apply_database_layout(state);
-  ok = write_record(state, RecordKind::desktop_message, 1) && flush_database(state);
+  Status written = write_record(state, RecordKind::desktop_message, 1);
+  if (written) written = flush_database(state);
   message_box(state, message_kind::information,
               "A configuration item has been changed which requires that Quillon be restarted.\n\n"
               "Quillon will automatically shut down after you click OK.");
   state.exit_requested = true;
-  return ok;
+  return written;
 }
 
 }  // namespace quillon

@@ -1,29 +1,37 @@
 #include "core/database_file.h"
 
+#include "core/file_io.h"
+
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace quillon {
 
+namespace {
+
+// The failure of the system call just made, as "what: description".
+Status system_failure(const char* what) { return Status::failed(std::string(what) + ": " + last_system_error()); }
+
+Status not_open() { return Status::failed("the database file is not open"); }
+
+}  // namespace
+
 DatabaseFile::~DatabaseFile() { close(); }
 
-bool DatabaseFile::open(const std::filesystem::path& path) {
+Status DatabaseFile::open(const std::filesystem::path& path) {
   close();
   fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
   path_ = path;
-  if (fd_ < 0) remember_error("open");
-  return fd_ >= 0;
+  return fd_ >= 0 ? Status::ok() : system_failure("open");
 }
 
-bool DatabaseFile::create_new(const std::filesystem::path& path) {
+Status DatabaseFile::create_new(const std::filesystem::path& path) {
   close();
   fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   path_ = path;
-  if (fd_ < 0) remember_error("create");
-  return fd_ >= 0;
+  return fd_ >= 0 ? Status::ok() : system_failure("create");
 }
 
 void DatabaseFile::close() {
@@ -32,45 +40,19 @@ void DatabaseFile::close() {
 }
 
 std::size_t DatabaseFile::read_at(std::int64_t offset, void* data, std::size_t n) const {
-  if (fd_ < 0) return 0;
-  std::size_t done = 0;
-  auto* out = static_cast<char*>(data);
-  while (done < n) {
-    ssize_t got = ::pread(fd_, out + done, n - done, offset + static_cast<std::int64_t>(done));
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) break;
-    done += static_cast<std::size_t>(got);
-  }
-  return done;
+  return fd_ < 0 ? 0 : read_fully_at(fd_, offset, data, n);
 }
 
-bool DatabaseFile::write_at(std::int64_t offset, const void* data, std::size_t n) {
-  if (fd_ < 0) {
-    last_error_ = "the database file is not open";
-    return false;
-  }
-  std::size_t done = 0;
-  auto* in = static_cast<const char*>(data);
-  while (done < n) {
-    ssize_t put = ::pwrite(fd_, in + done, n - done, offset + static_cast<std::int64_t>(done));
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) {
-      if (put == 0) errno = ENOSPC;
-      remember_error("write");
-      return false;
-    }
-    done += static_cast<std::size_t>(put);
-  }
-  return true;
+Status DatabaseFile::write_at(std::int64_t offset, const void* data, std::size_t n) {
+  if (fd_ < 0) return not_open();
+  Status written = write_fully_at(fd_, offset, data, n);
+  return written ? written : Status::failed("write: " + written.reason());
 }
 
-bool DatabaseFile::flush() {
-  if (fd_ < 0) return false;
-  if (::fdatasync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
-    remember_error("flush");
-    return false;
-  }
-  return true;
+Status DatabaseFile::flush() {
+  if (fd_ < 0) return not_open();
+  if (::fdatasync(fd_) != 0 && errno != EINVAL && errno != EROFS) return system_failure("flush");
+  return Status::ok();
 }
 
 std::int64_t DatabaseFile::length() const {
@@ -79,16 +61,10 @@ std::int64_t DatabaseFile::length() const {
   return st.st_size;
 }
 
-bool DatabaseFile::set_length(std::int64_t length) {
-  if (fd_ < 0 || ::ftruncate(fd_, length) != 0) {
-    remember_error("resize");
-    return false;
-  }
-  return true;
-}
-
-void DatabaseFile::remember_error(const char* what) {
-  last_error_ = std::string(what) + ": " + std::strerror(errno);
+Status DatabaseFile::set_length(std::int64_t length) {
+  if (fd_ < 0) return not_open();
+  if (::ftruncate(fd_, length) != 0) return system_failure("resize");
+  return Status::ok();
 }
 
 }  // namespace quillon

@@ -15,25 +15,25 @@ bool holds_a_database(const DatabaseFile& db) {
   return slots >= 1 && slots <= max_course_slot_count && db.length() >= desktop_message_offset_for(slots);
 }
 
-bool open_or_create_database(State& state, bool* created) {
+Status open_or_create_database(State& state, bool* created) {
   bool made = false;
   std::error_code ec;
-  if (!std::filesystem::exists(state.file(state.db_name), ec)) made = create_database(state);
+  // A file that cannot be made cannot be opened either, which the user is told next.
+  if (!std::filesystem::exists(state.file(state.db_name), ec)) made = create_database(state).is_ok();
   if (created) *created = made;
   // A file too short for its configuration records and course slots would be
   // taken as zeros and then written over by the start-up steps.
   if (!open_database(state) || !holds_a_database(state.db)) {
     state.db.close();
     message_box(state, message_kind::error, "Error Opening Quillon database");
-    return false;
+    return Status::told();
   }
-  return true;
+  return Status::ok();
 }
 
 void read_configuration(State& state) {
   read_record(state, RecordKind::system, 1);
   read_record(state, RecordKind::import_settings, 1);
-  state.product_code = state.system.product_code;
   apply_database_layout(state);
 }
 

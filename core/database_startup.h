@@ -1,5 +1,6 @@
 #pragma once
 #include "core/state.h"
+#include "core/status.h"
 
 namespace quillon {
 
@@ -8,10 +9,10 @@ namespace quillon {
 bool holds_a_database(const DatabaseFile& db);
 
 // Opens the database in the home folder, creating it first when missing.
-// Returns false, after the error "Error Opening Quillon database", when the
-// file cannot be opened or is not a database; `created` tells whether a new
-// file was made.
-bool open_or_create_database(State& state, bool* created = nullptr);
+// Fails, after the error "Error Opening Quillon database", when the file
+// cannot be opened or is not a database; `created` tells whether a new file
+// was made.
+[[nodiscard]] Status open_or_create_database(State& state, bool* created = nullptr);
 
 // Reads the configuration records into their buffers.
 void read_configuration(State& state);

@@ -9,10 +9,10 @@
 
 namespace quillon {
 
-int purge_tournaments(State& state, Date cutoff) {
+Status purge_tournaments(State& state, Date cutoff, int& purged) {
   int cutoff_day = day_number(cutoff.year, cutoff.month, cutoff.day);
   int free_slots = 0;
-  int purged = 0;
+  purged = 0;
   std::vector<bool> keep(state.tournament_count + 1, false);
   for (int t = 1; t <= state.tournament_count; ++t) {
     read_record(state, RecordKind::tournament, t);
@@ -33,7 +33,8 @@ int purge_tournaments(State& state, Date cutoff) {
     if (t != w) {
       std::memset(block.data(), 0, block.size());
       state.db.read_at(tournament_offset(state, t), block.data(), block.size());
-      if (!write_bytes(state, tournament_offset(state, w), block.data(), block.size())) return -1;
+      if (Status moved = write_bytes(state, tournament_offset(state, w), block.data(), block.size()); !moved)
+        return moved;
     }
     renumbered[t] = w;
     ++w;
@@ -41,7 +42,7 @@ int purge_tournaments(State& state, Date cutoff) {
 
   int old_count = state.tournament_count;
   state.tournament_count = old_count - free_slots - purged;
-  if (!resize_database(state)) return -1;
+  if (Status resized = resize_database(state); !resized) return resized;
 
   // Multi-round events name their days by tournament number: follow the moves,
   // and drop days that are gone so that no event points at another tournament.
@@ -65,9 +66,9 @@ int purge_tournaments(State& state, Date cutoff) {
     }
     if (!changed) continue;
     std::memcpy(state.header.round_tournaments, relinked, sizeof relinked);
-    if (!write_record(state, RecordKind::tournament, t)) return -1;
+    if (Status written = write_record(state, RecordKind::tournament, t); !written) return written;
   }
-  return purged;
+  return Status::ok();
 }
 
 }  // namespace quillon

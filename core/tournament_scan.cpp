@@ -58,8 +58,10 @@ void scan_tournaments_at_startup(State& state) {
       --count;
     }
     if (count != state.tournament_count) {
+      int counted = state.tournament_count;
       state.tournament_count = count;
-      resize_database(state);
+      // A file that keeps its length (the user has been told) keeps its count.
+      if (!resize_database(state)) state.tournament_count = counted;
     }
   }
 }

@@ -21,7 +21,7 @@ int dialog_holes(const CourseRecord& course, int fallback) {
 
 bool note_course_change(State& state) {
   state.system.course_change_date = static_cast<std::uint16_t>(state.today.day_number);
-  return write_record(state, RecordKind::system, 1);
+  return write_record(state, RecordKind::system, 1).is_ok();
 }
 
 // Stores an accepted new record into its free slot, with the bookkeeping of a
@@ -46,7 +46,7 @@ bool move_default_off(State& state, int removed_slot) {
     if (course_slot_used(state.course)) first = slot;
   }
   state.system.default_course = static_cast<std::uint16_t>(first == 0 ? 1 : first);
-  return write_record(state, RecordKind::system, 1);
+  return write_record(state, RecordKind::system, 1).is_ok();
 }
 
 }  // namespace
@@ -105,7 +105,7 @@ int remove_course(State& state, const SameCourseElsewhere& in_ravelin) {
 
   std::string course_name = field_text(course.course_name);
   std::string tee_name = field_text(course.tee_name);
-  if (message_box(state, message_kind::warning_yes_no, "Are you sure that you wish to remove the course (%s - %s)?",
+  if (destructive_question(state, message_kind::warning_yes_no, "Are you sure that you wish to remove the course (%s - %s)?",
                   course_name.c_str(), tee_name.c_str()) != Button::yes)
     return 1;
   bool comes_back = in_ravelin ? in_ravelin(state, course) : course_in_ravelin(state, course);

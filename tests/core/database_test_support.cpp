@@ -1,5 +1,7 @@
 #include "tests/core/database_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -33,7 +35,7 @@ std::int64_t database_length(const State& state) { return state.db.length(); }
 
 void set_tournament_count(State& state, int count) {
   state.tournament_count = count;
-  resize_database(state);
+  EXPECT_TRUE(resize_database(state));
 }
 
 void put_tournament(State& state, int t, const std::string& name, int full_year, int month, int day,
@@ -45,7 +47,7 @@ void put_tournament(State& state, int t, const std::string& name, int full_year,
   header.format = format;
   header.group_size = 4;
   set_field_text(header.name, name);
-  state.db.write_at(tournament_offset(state, t), &header, sizeof header);
+  EXPECT_TRUE(state.db.write_at(tournament_offset(state, t), &header, sizeof header));
 }
 
 }  // namespace quillon::testing

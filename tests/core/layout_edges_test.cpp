@@ -26,7 +26,7 @@ TEST(LayoutWithoutDesktopMessage, TournamentsStartWhereTheMessageWouldBe) {
   EXPECT_EQ(testing::database_length(first), 15400);
   first.tournament_base = 15400;
   testing::put_tournament(first, 1, "Twilight League", 2026, 8, 4);
-  first.db.set_length(15400 + 147400);
+  EXPECT_TRUE(first.db.set_length(15400 + 147400));
 
   State& state = home.started();
   EXPECT_EQ(state.tournament_base, 15400);
@@ -39,7 +39,7 @@ TEST(LayoutWithoutDesktopMessage, TournamentsStartWhereTheMessageWouldBe) {
   // Writing the desktop message must not overwrite the tournament.
   Bytes before = file_bytes(home.path() / "qlwin4.dat");
   set_field_text(state.desktop_message.text, "Hello");
-  write_record(state, RecordKind::desktop_message, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::desktop_message, 1));
   EXPECT_EQ(first_difference(file_bytes(home.path() / "qlwin4.dat"), before), -1);
 }
 

@@ -31,7 +31,7 @@ TEST(StartupScan, AShortLastTournamentIsCountedReadShortAndTrimmedAsFree) {
   put_tournament(first, 1, "Spring Medal", 2026, 4, 12);
   put_tournament(first, 2, "Summer Stableford", 2026, 7, 5);
   ASSERT_TRUE(first.db.set_length(15700 + 147400 * 2 + 1));
-  first.db.flush();
+  EXPECT_TRUE(first.db.flush());
 
   // The count the scan starts from, and what the short slot reads as.
   first.tournament_count = tournament_count_from_length(database_length(first), first.tournament_base);
@@ -52,7 +52,7 @@ TEST(StartupScan, TrimsTrailingFreeSlotsButKeepsFreeSlotsBetween) {
   set_tournament_count(first, 5);
   put_tournament(first, 1, "Opening Day", 2026, 3, 28);
   put_tournament(first, 3, "Ladies Cup", 2026, 5, 9);
-  first.db.flush();
+  EXPECT_TRUE(first.db.flush());
 
   State& state = home.started();
   EXPECT_EQ(state.tournament_count, 3);
@@ -79,7 +79,7 @@ void fill_for_reminder(State& state, int count) {
     if (t == 245) continue;
     put_tournament(state, t, "Event " + std::to_string(t), year, 6, 1);
   }
-  state.db.flush();
+  EXPECT_TRUE(state.db.flush());
 }
 
 TEST(StartupScan, ShowsThePurgeReminderAboveTheLimit) {

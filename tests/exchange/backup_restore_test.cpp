@@ -116,6 +116,7 @@ TEST(Backup, AnExistingBackupIsReplacedOnlyWhenTheUserSaysYes) {
   club.back_up();
   ASSERT_EQ(club.last_text(), "A backup file by that name already exists.  Do you wish to overwrite it?");
   EXPECT_EQ(club.home.ui.messages.back().title, "Database Backup");
+  EXPECT_EQ(club.home.ui.messages.back().default_button, Button::no);  // Enter keeps the old file
   EXPECT_EQ(file_bytes(club.backup()), (Bytes{1, 2, 3}));
 
   club.home.ui.answer(Button::yes);
