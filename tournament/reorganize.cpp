@@ -392,7 +392,7 @@ bool ReorganizeModel::accept() {
     refresh_last_tee_time(header_);
   }
   state_.header = header_;
-  return write_record(state_, RecordKind::tournament, slot_);
+  return write_record(state_, RecordKind::tournament, slot_).is_ok();
 }
 
 bool reorganize_foursomes(State& state, const CardScorer& scorer, std::mt19937& random) {

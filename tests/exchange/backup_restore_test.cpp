@@ -176,7 +176,7 @@ TEST(Backup, AVanishedFolderIsReportedAndNothingCalledDone) {
 TEST(Backup, TheWebServerButtonSaysTheNetworkIsNotSetUp) {
   Club club;
   set_field_text(club.state.system.club_id, "LAKE01");
-  write_record(club.state, RecordKind::system, 1);
+  EXPECT_TRUE(write_record(club.state, RecordKind::system, 1).is_ok());
   club.home.ui.dialog(DialogScript{{{"!save_to_tolvane_web_server", ""}}, false, false});
   backup_database(club.state, club.server);
   EXPECT_EQ(club.last_text(), network_not_set_up_text);

@@ -1,5 +1,7 @@
 #include "tests/exchange/backup_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -25,7 +27,7 @@ void fill_database(State& state, int courses, int tournaments) {
     CourseRecord course{};
     set_field_text(course.course_name, "Course " + std::to_string(n));
     set_field_text(course.tee_name, "White");
-    state.db.write_at(course_offset(n), &course, sizeof course);
+    EXPECT_TRUE(state.db.write_at(course_offset(n), &course, sizeof course).is_ok());
   }
   state.tournament_count = tournaments;
   if (!resize_database(state)) throw std::runtime_error("cannot size the test database");
@@ -36,22 +38,24 @@ void fill_database(State& state, int courses, int tournaments) {
     header.date_day = 15;
     header.group_size = 4;
     set_field_text(header.name, "Cup " + std::to_string(t));
-    state.db.write_at(tournament_offset(state, t), &header, sizeof header);
+    EXPECT_TRUE(state.db.write_at(tournament_offset(state, t), &header, sizeof header).is_ok());
     for (int i = 0; i < 20 + t % 60; ++i) {
       GolferEntry golfer{};
       set_field_text(golfer.name, "Golfer " + std::to_string(t) + "-" + std::to_string(i));
       for (int h = 0; h < 18; ++h) golfer.hole_scores[h] = static_cast<std::int8_t>(3 + (t + i + h) % 4);
       golfer.handicap_index = static_cast<std::int16_t>(i * 7 % 360);
-      state.db.write_at(tournament_offset(state, t) + tournament_header_size + golfer_entry_size * i, &golfer,
-                        sizeof golfer);
+      EXPECT_TRUE(state.db
+                      .write_at(tournament_offset(state, t) + tournament_header_size + golfer_entry_size * i,
+                                &golfer, sizeof golfer)
+                      .is_ok());
     }
   }
-  state.db.flush();
+  EXPECT_TRUE(state.db.flush().is_ok());
 }
 
 void mark_database(State& state, const std::string& mark) {
   set_field_text(state.import_settings.reporting_name, mark);
-  write_record(state, RecordKind::import_settings, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::import_settings, 1).is_ok());
 }
 
 void script_local_backup(ScriptedUi& ui, const std::string& path) {

@@ -240,7 +240,7 @@ TEST(Restore, FromTheWebServerNeedsAClubIdAndThenTheNetwork) {
             "your Internet Club ID click on the 'Cuplink Network' button on the main window.");
 
   set_field_text(club.state.system.club_id, "LAKE01");
-  write_record(club.state, RecordKind::system, 1);
+  EXPECT_TRUE(write_record(club.state, RecordKind::system, 1).is_ok());
   before = file_bytes(club.db());
   club.home.ui.dialog(DialogScript{{{confirmation_field, "restore"}, {"!tolvane_web_server", ""}}, false, false});
   restore_command(club.state, club.server);
