@@ -10,14 +10,14 @@ namespace quillon {
 
 namespace {
 
+constexpr std::size_t max_line_digits = 6;
+
 int option_index(const Field& f, const std::string& value) {
-  if (value.size() > 1 && value[0] == '#') {
-    try {
-      int n = std::stoi(value.substr(1));
-      if (n >= 1 && n <= static_cast<int>(f.options.size())) return n - 1;
-    } catch (const std::exception&) {
-    }
-    return -1;
+  // "#n" is the n-th choice; "#2,#3" or "#2x" is not a line number.
+  const std::string digits = value.size() > 1 && value[0] == '#' ? value.substr(1) : std::string();
+  if (!digits.empty() && digits.size() <= max_line_digits && digits.find_first_not_of("0123456789") == std::string::npos) {
+    const int n = std::stoi(digits);
+    return n >= 1 && n <= static_cast<int>(f.options.size()) ? n - 1 : -1;
   }
   for (std::size_t i = 0; i < f.options.size(); ++i)
     if (f.options[i] == value) return static_cast<int>(i);
@@ -144,12 +144,18 @@ Status DialogModel::set(const std::string& name, const std::string& value) {
       f->selected.clear();
       std::string rest = value;
       while (!rest.empty()) {
-        auto comma = rest.find(',');
-        std::string one = rest.substr(0, comma);
-        int i = option_index(*f, one);
-        if (i < 0) return Status::failed("\"" + one + "\" is not one of the choices of " + name);
+        // A choice may hold commas itself ("Lee, Ann"): the longest run of
+        // comma-separated pieces that names a choice is one choice.
+        std::size_t end = rest.size();
+        int i = option_index(*f, rest);
+        while (i < 0) {
+          end = rest.rfind(',', end - 1);
+          if (end == std::string::npos || end == 0) break;
+          i = option_index(*f, rest.substr(0, end));
+        }
+        if (i < 0) return Status::failed("\"" + rest.substr(0, rest.find(',')) + "\" is not one of the choices of " + name);
         f->selected.push_back(i);
-        rest = comma == std::string::npos ? "" : rest.substr(comma + 1);
+        rest = end >= rest.size() ? "" : rest.substr(end + 1);
       }
       std::sort(f->selected.begin(), f->selected.end());
       break;

@@ -81,6 +81,25 @@ TEST(DialogModel, TypingFollowsTheFieldKinds) {
   EXPECT_EQ(d.text("name"), "Championship");
 }
 
+// Golfer lines whose names hold commas, as the import window lists them.
+class GolferLines : public DialogModel {
+ public:
+  GolferLines() { add(Field::multi_list_field("golfers", "Golfers", {"Lee, Ann\t40.4", "Lee\t10.0", "Stone, Bob\t12.3"})); }
+  std::string id() const override { return "golfer_lines"; }
+  bool accept() override { return true; }
+};
+
+TEST(DialogModel, MultiListChoicesMayHoldCommas) {
+  GolferLines d;
+  EXPECT_TRUE(d.set("golfers", "Lee, Ann,Stone, Bob").is_ok());
+  EXPECT_EQ(d.find("golfers")->selected, (std::vector<int>{0, 2}));
+  EXPECT_TRUE(d.set("golfers", "Stone, Bob,Lee").is_ok());
+  EXPECT_EQ(d.find("golfers")->selected, (std::vector<int>{1, 2}));
+  EXPECT_TRUE(d.set("golfers", "#2,Lee, Ann").is_ok());
+  EXPECT_EQ(d.find("golfers")->selected, (std::vector<int>{0, 1}));
+  EXPECT_EQ(d.set("golfers", "Ng, Dee,Lee").reason(), "\"Ng\" is not one of the choices of golfers");
+}
+
 TEST(ScriptedUi, RunsDialogsFromTheScript) {
   TestHome home;
   auto state = home.new_state();

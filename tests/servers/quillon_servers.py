@@ -125,6 +125,9 @@ class WebHandler(BaseHTTPRequestHandler):
                 body += b"he selected club was not found\r\n"
             else:
                 body += member_list(open(path, "rb").read())
+                if self.switch("memcount_wrong"):
+                    # A closing count that disagrees with the members sent.
+                    body = body.replace(b"memcount=", b"memcount=9")
             if self.switch("drop_web"):
                 # Declares the whole answer, sends half of it and hangs up.
                 self.answer(200, body[:len(body) // 2], declared=len(body))
