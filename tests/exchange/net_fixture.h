@@ -55,28 +55,28 @@ inline GolferEntry member(const char* name, const char* id, char gender, int hol
   return g;
 }
 
-inline void put_tournament(State& state, int t, const TournamentSpec& spec) {
+inline void put_tournament(State& state, int t, const TournamentSpec& plan) {
   if (t > state.tournament_count) {
     state.tournament_count = t;
     ASSERT_TRUE(resize_database(state));
   }
   TournamentHeader h{};
-  h.date_year = static_cast<std::int8_t>(spec.year - 1900);
-  h.date_month = static_cast<std::int8_t>(spec.month);
-  h.date_day = static_cast<std::int8_t>(spec.day);
-  set_field_text_terminated(h.name, spec.name);
-  h.sequence_number = static_cast<std::uint16_t>(spec.sequence);
-  h.division_count = static_cast<std::int8_t>(spec.division_tees.size());
-  for (std::size_t d = 0; d < spec.division_tees.size(); ++d) h.division_tee[d] = static_cast<std::int16_t>(spec.division_tees[d]);
-  h.group_size = static_cast<std::int8_t>(spec.group_size);
-  h.group_count = static_cast<std::uint8_t>((spec.golfers.size() + spec.group_size - 1) / spec.group_size);
+  h.date_year = static_cast<std::int8_t>(plan.year - 1900);
+  h.date_month = static_cast<std::int8_t>(plan.month);
+  h.date_day = static_cast<std::int8_t>(plan.day);
+  set_field_text_terminated(h.name, plan.name);
+  h.sequence_number = static_cast<std::uint16_t>(plan.sequence);
+  h.division_count = static_cast<std::int8_t>(plan.division_tees.size());
+  for (std::size_t d = 0; d < plan.division_tees.size(); ++d) h.division_tee[d] = static_cast<std::int16_t>(plan.division_tees[d]);
+  h.group_size = static_cast<std::int8_t>(plan.group_size);
+  h.group_count = static_cast<std::uint8_t>((plan.golfers.size() + plan.group_size - 1) / plan.group_size);
   state.header = h;
   ASSERT_TRUE(write_record(state, RecordKind::tournament, t));
   for (int g = 0; g < h.group_count; ++g) {
     std::memset(&state.group, 0, sizeof state.group);
-    for (int i = 0; i < spec.group_size; ++i) {
-      std::size_t k = static_cast<std::size_t>(g * spec.group_size + i);
-      if (k < spec.golfers.size()) state.group.entries[i] = spec.golfers[k];
+    for (int i = 0; i < plan.group_size; ++i) {
+      std::size_t k = static_cast<std::size_t>(g * plan.group_size + i);
+      if (k < plan.golfers.size()) state.group.entries[i] = plan.golfers[k];
     }
     ASSERT_TRUE(write_record(state, RecordKind::group, g + 1));
   }

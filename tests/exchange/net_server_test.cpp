@@ -190,10 +190,10 @@ class ParlinkTest : public NetworkTest {
     NetworkTest::SetUp();
     testing::set_club_id(*state, "pine");
     testing::put_course(*state, 1, testing::make_course("Pine Hills", "Blue", 18, 712, 128));
-    testing::TournamentSpec spec;
-    spec.golfers = {testing::member("Lee, Ann", "A17", 'F', 18), testing::member("Cox, Cy", "C3", 'M', 17),
+    testing::TournamentSpec plan;
+    plan.golfers = {testing::member("Lee, Ann", "A17", 'F', 18), testing::member("Cox, Cy", "C3", 'M', 17),
                     testing::member("Day, Di", "D4", 'M', 18, 3)};
-    testing::put_tournament(*state, 1, spec);
+    testing::put_tournament(*state, 1, plan);
   }
   void publish(int version, const char* tee = "Blue") {
     servers.put_file("hdb/pine.db",
@@ -239,9 +239,9 @@ TEST_F(ParlinkTest, VersionOlderThan2023AndTeeOfOtherCaseRefused) {
 
 TEST_F(ParlinkTest, TournamentWithoutAnUploadableRoundSendsNothing) {
   publish(2025);
-  testing::TournamentSpec spec;
-  spec.golfers = {testing::member("Lee, Ann", "", 'F', 18), testing::member("Cox, Cy", "C3", 'M', 17)};
-  testing::put_tournament(*state, 1, spec);
+  testing::TournamentSpec plan;
+  plan.golfers = {testing::member("Lee, Ann", "", 'F', 18), testing::member("Cox, Cy", "C3", 'M', 17)};
+  testing::put_tournament(*state, 1, plan);
   home.ui.answer(Button::no);
   EXPECT_FALSE(upload_parlink_scores(*state, 1));
   EXPECT_EQ(last_message(), no_scores_to_upload_text);
@@ -309,10 +309,10 @@ class CuplinkTest : public NetworkTest {
 };
 
 TEST_F(CuplinkTest, UploadFileHoldsTheUsedCoursesRenumbered) {
-  testing::TournamentSpec spec;
-  spec.division_tees = {5, 5, 2};
-  spec.golfers = {testing::member("Lee, Ann", "A17", 'F', 18)};
-  testing::put_tournament(*state, 1, spec);
+  testing::TournamentSpec plan;
+  plan.division_tees = {5, 5, 2};
+  plan.golfers = {testing::member("Lee, Ann", "A17", 'F', 18)};
+  testing::put_tournament(*state, 1, plan);
   ASSERT_TRUE(upload_tournament(*state, 1));
   const std::string name = "abcdefghijklmno-ZZ-007-ZZ-250305-ZZ-Pine Hills-ZZ-Spring Open";
   EXPECT_EQ(server_files(), std::vector<std::string>{name});
@@ -335,12 +335,12 @@ TEST_F(CuplinkTest, UploadFileHoldsTheUsedCoursesRenumbered) {
 }
 
 TEST_F(CuplinkTest, SixtyDaysUploadSixtyOneRefused) {
-  testing::TournamentSpec spec;
-  spec.year = 2025, spec.month = 1, spec.day = 9;  // 60 days before 10 March
-  testing::put_tournament(*state, 1, spec);
-  spec.day = 8;
-  spec.name = "Late Cup";
-  testing::put_tournament(*state, 2, spec);
+  testing::TournamentSpec plan;
+  plan.year = 2025, plan.month = 1, plan.day = 9;  // 60 days before 10 March
+  testing::put_tournament(*state, 1, plan);
+  plan.day = 8;
+  plan.name = "Late Cup";
+  testing::put_tournament(*state, 2, plan);
   EXPECT_TRUE(upload_tournament(*state, 1));
   EXPECT_FALSE(upload_tournament(*state, 2));
   EXPECT_EQ(last_message(), "Tournaments played more than 60 days ago cannot be uploaded to the Cuplink Network.");
@@ -348,9 +348,9 @@ TEST_F(CuplinkTest, SixtyDaysUploadSixtyOneRefused) {
 }
 
 TEST_F(CuplinkTest, DialogListsUploadsRemovesAndKeepsTheHundredLimit) {
-  testing::TournamentSpec spec;
-  spec.name = "R&D / Cup";
-  testing::put_tournament(*state, 1, spec);
+  testing::TournamentSpec plan;
+  plan.name = "R&D / Cup";
+  testing::put_tournament(*state, 1, plan);
   for (int i = 0; i < 100; ++i)
     servers.put_file("tdb/abcdefghijklmno-ZZ-" + std::to_string(100 + i) + "-ZZ-250101-ZZ-Pine Hills-ZZ-Old " +
                          std::to_string(i),
