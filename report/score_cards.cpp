@@ -123,8 +123,9 @@ void draw_header(PrintOutput& out, const CardField& field, const CardGroup& grou
 
   int distance_row = r + card_row::distance;
   text(out, distance_row, label_column, field.yards ? "Yards" : "Metres");
-  bool has_distances = std::any_of(std::begin(tee.hole_length), std::end(tee.hole_length),
-                                   [](std::int16_t length) { return length > 0; });
+  // Element by element: the packed record's lengths may sit at odd addresses.
+  bool has_distances = false;
+  for (int hole = 0; hole < 18; ++hole) has_distances = has_distances || tee.hole_length[hole] > 0;
   if (has_distances) {
     out.canvas.select_font(FontFace::fixed, distance_point_size);
     for (int cell = 0; cell < holes_in_round; ++cell) {
