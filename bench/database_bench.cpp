@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <stdexcept>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -35,9 +36,10 @@ struct FullDatabase : bench::BenchHome {
       state->header.group_size = 4;
       state->header.group_count = 200;
       set_field_text(state->header.name, "Tournament " + std::to_string(t));
-      state->db.write_at(tournament_offset(*state, t), &state->header, sizeof state->header);
+      if (!state->db.write_at(tournament_offset(*state, t), &state->header, sizeof state->header))
+        throw std::runtime_error("cannot fill the benchmark database: " + state->db.last_error());
     }
-    state->db.flush();
+    if (!state->db.flush()) throw std::runtime_error("cannot flush the benchmark database");
   }
 };
 

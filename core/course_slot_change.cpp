@@ -1,68 +1,128 @@
 // Changing the number of course slots: every tournament block moves with the
-// tournament base, after a byte copy of the file is taken.
+// tournament base, after a byte copy of the file is taken. The whole change
+// runs under the database lock; the space it needs is claimed before anything
+// moves, and a failure half-way puts the file back from the copy.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "core/database.h"
 #include "core/database_io.h"
+#include "core/database_snapshot.h"
 #include "core/messages.h"
-#include "exchange/image/database_image.h"
 
 namespace quillon {
+
+namespace {
+
+struct SlotMove {
+  std::int64_t old_base;
+  std::int64_t new_base;
+  std::int64_t old_length;
+  int tournaments;
+};
+
+// Moves tournament t's bytes (a last block may be partial) to the new base.
+Status move_block(State& state, const SlotMove& m, int t, std::vector<char>& block) {
+  std::int64_t from = m.old_base + static_cast<std::int64_t>(tournament_block_size) * (t - 1);
+  std::int64_t to = m.new_base + static_cast<std::int64_t>(tournament_block_size) * (t - 1);
+  auto n = static_cast<std::size_t>(std::min<std::int64_t>(tournament_block_size, m.old_length - from));
+  if (!state.db.read_exact(from, block.data(), n)) return Status::failed(state.db.last_error());
+  if (!state.db.write_at(to, block.data(), n)) return Status::failed(state.db.last_error());
+  return Status::ok();
+}
+
+Status write_raw(State& state, std::int64_t offset, const void* data, std::size_t n) {
+  if (!state.db.write_at(offset, data, n)) return Status::failed(state.db.last_error());
+  return Status::ok();
+}
+
+Status move_everything(State& state, const SlotMove& m, int old_slots, int new_slots, bool with_message) {
+  std::vector<char> block(tournament_block_size);
+  if (new_slots > old_slots) {
+    for (int t = m.tournaments; t >= 1; --t)
+      if (Status s = move_block(state, m, t, block); !s) return s;
+    CourseRecord empty{};
+    for (int n = old_slots + 1; n <= new_slots; ++n)
+      if (Status s = write_raw(state, course_offset(n), &empty, sizeof empty); !s) return s;
+  } else {
+    for (int t = 1; t <= m.tournaments; ++t)
+      if (Status s = move_block(state, m, t, block); !s) return s;
+  }
+  if (with_message) {
+    Status s = write_raw(state, desktop_message_offset_for(new_slots), &state.desktop_message,
+                         sizeof state.desktop_message);
+    if (!s) return s;
+  }
+  SystemRecord system = state.system;
+  system.course_slot_count = static_cast<std::int16_t>(new_slots);
+  if (Status s = write_raw(state, system_record_offset, &system, sizeof system); !s) return s;
+  std::int64_t new_length = m.old_length + (m.new_base - m.old_base);
+  if (!state.db.set_length(new_length) || !state.db.flush()) return Status::failed(state.db.last_error());
+  return Status::ok();
+}
+
+}  // namespace
 
 bool change_course_slot_count(State& state, int new_slots) {
   int old_slots = state.system.course_slot_count;
   if (new_slots == old_slots) return false;
 
-  std::string why;
-  if (!save_database_image(state.file(state.db_name), state.file("qlwin4db.sav"), &why)) {
+  DatabaseLock lock(state.db);
+  if (!lock.held()) {
+    error_box(state, "The Quillon database could not be locked (%s).  The number of courses to be stored was NOT "
+              "changed.", state.db.last_error().c_str());
+    return false;
+  }
+  bool with_message = has_desktop_message(state);
+  SlotMove m{tournament_base_for(old_slots, with_message), tournament_base_for(new_slots, with_message),
+             state.db.length(), 0};
+  // Another opener may have added tournaments since start-up.
+  m.tournaments = tournament_count_from_length(m.old_length, m.old_base);
+
+  if (Status s = take_snapshot(state); !s) {
     error_box(state,
               "A error was encountered making a backup copy of the database.  The requested change to "
               "the number of courses to be stored was NOT successfully completed.");
     return false;
   }
-
-  bool with_message = has_desktop_message(state);
-  std::int64_t old_base = tournament_base_for(old_slots, with_message);
-  std::int64_t new_base = tournament_base_for(new_slots, with_message);
-  std::vector<char> block(tournament_block_size);
-  auto move_block = [&](int t) {
-    std::int64_t from = old_base + static_cast<std::int64_t>(tournament_block_size) * (t - 1);
-    std::int64_t to = new_base + static_cast<std::int64_t>(tournament_block_size) * (t - 1);
-    std::memset(block.data(), 0, block.size());
-    state.db.read_at(from, block.data(), block.size());
-    return write_bytes(state, to, block.data(), block.size());
-  };
-
-  bool ok = true;
-  if (new_slots > old_slots) {
-    for (int t = state.tournament_count; ok && t >= 1; --t) ok = move_block(t);
-    CourseRecord empty{};
-    for (int n = old_slots + 1; ok && n <= new_slots; ++n)
-      ok = write_bytes(state, course_offset(n), &empty, sizeof empty);
-    state.system.course_slot_count = static_cast<std::int16_t>(new_slots);
-    ok = ok && write_record(state, RecordKind::system, 1);
-  } else {
-    for (int t = 1; ok && t <= state.tournament_count; ++t) ok = move_block(t);
-    state.system.course_slot_count = static_cast<std::int16_t>(new_slots);
-    ok = ok && write_record(state, RecordKind::system, 1) && resize_database(state);
-  }
-  if (!ok) {
-    // The copy taken first holds the file as it was.
+  if (new_slots > old_slots && !state.db.reserve(0, m.old_length + (m.new_base - m.old_base))) {
     error_box(state,
-              "The change to the number of courses to be stored could not be completed.  A copy of the "
-              "database as it was before the change is in \"qlwin4db.sav\".");
+              "There is not enough free disk space to change the number of courses to be stored (%s).\n\n"
+              "Nothing has been changed.",
+              state.db.last_error().c_str());
+    // The reservation may have claimed some of the space; give it back.
+    (void)state.db.set_length(m.old_length);
+    return false;
+  }
+
+  if (Status moved = move_everything(state, m, old_slots, new_slots, with_message); !moved) {
+    Status restored = restore_from_snapshot(state);
+    if (restored) {
+      error_box(state,
+                "The change to the number of courses to be stored could not be completed (%s).\n\n"
+                "The database has been put back as it was before the change.",
+                moved.reason().c_str());
+      return false;
+    }
+    error_box(state,
+              "The change to the number of courses to be stored could not be completed (%s), and the database "
+              "could not be put back (%s).\n\nA copy of the database as it was before the change is in "
+              "\"qlwin4db.sav\".  Quillon will shut down; copy \"qlwin4db.sav\" over \"qlwin4.dat\" before "
+              "starting it again.",
+              moved.reason().c_str(), restored.reason().c_str());
     state.exit_requested = true;
     return false;
   }
+
+  state.system.course_slot_count = static_cast<std::int16_t>(new_slots);
   apply_database_layout(state);
-  ok = write_record(state, RecordKind::desktop_message, 1) && flush_database(state);
   message_box(state, message_kind::information,
               "A configuration item has been changed which requires that Quillon be restarted.\n\n"
               "Quillon will automatically shut down after you click OK.");
   state.exit_requested = true;
-  return ok;
+  return true;
 }
 
 }  // namespace quillon

@@ -9,6 +9,8 @@
 
 namespace quillon {
 
+int read_record_quietly(State& state, RecordKind kind, int number);
+
 namespace {
 
 void report_write_failure(State& state) {
@@ -61,6 +63,14 @@ std::int64_t expected_file_length(const State& state) {
 }
 
 int read_record(State& state, RecordKind kind, int number) {
+  state.db.clear_read_failure();
+  int got = read_record_quietly(state, kind, number);
+  if (state.db.read_failed())
+    error_box(state, "The Quillon database could not be read (%s).", state.db.last_error().c_str());
+  return got;
+}
+
+int read_record_quietly(State& state, RecordKind kind, int number) {
   if (number < 1) return 0;
   auto read_into = [&](auto& buffer, std::int64_t offset, std::size_t size) {
     std::memset(&buffer, 0, sizeof buffer);

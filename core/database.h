@@ -61,6 +61,9 @@ int purge_tournaments(State& state, Date cutoff);
 // The start-up scan: counts tournaments from the file length, shows the purge
 // reminder when there are many and trims trailing free slots.
 void scan_tournaments_at_startup(State& state);
+// Removes trailing tournament slots that hold nothing at all, under the lock,
+// counting again from the file length first.
+void trim_trailing_free_slots(State& state);
 // The part of the scan that counts: T from the file length.
 int tournament_count_from_length(std::int64_t file_length, std::int64_t base);
 

@@ -51,6 +51,33 @@ bool refuse_at_limit(State& state, int slot) {
   return true;
 }
 
+// Stores the header in the buffer as a new tournament. The slot is chosen
+// again under the lock, as another opener may have taken the one offered while
+// the dialog was open, and a slot at the end has its disk space claimed before
+// anything is written, so a full disk leaves no half-made tournament.
+int store_new_tournament(State& state) {
+  TournamentHeader chosen = state.header;
+  DatabaseLock lock(state.db);
+  if (!lock.held()) {
+    error_box(state, "The Quillon database could not be locked (%s).\n\nThe tournament was NOT added.",
+              state.db.last_error().c_str());
+    return 0;
+  }
+  state.tournament_count = tournament_count_from_length(state.db.length(), state.tournament_base);
+  int slot = free_tournament_slot(state);
+  if (refuse_at_limit(state, slot)) return 0;
+  std::int64_t length_before = state.db.length();
+  if (!state.db.reserve(tournament_offset(state, slot), tournament_block_size)) {
+    error_box(state, "There is not enough free disk space to add the tournament (%s).\n\nThe tournament was NOT "
+              "added.", state.db.last_error().c_str());
+    if (state.db.length() > length_before) (void)state.db.set_length(length_before);
+    return 0;
+  }
+  state.header = chosen;
+  if (!write_header_to(state, slot) || !clear_golfer_area(state)) return 0;
+  return slot;
+}
+
 }  // namespace
 
 int free_tournament_slot(State& state) {
@@ -70,8 +97,7 @@ int add_tournament(State& state) {
   if (refuse_at_limit(state, slot)) return 0;
   TournamentDialogModel dialog(state, new_tournament_header(state), TournamentDialogMode::add, slot);
   if (!state.ui.run_dialog(dialog)) return 0;
-  if (!write_header_to(state, slot) || !clear_golfer_area(state)) return 0;
-  return slot;
+  return store_new_tournament(state);
 }
 
 int modify_tournament(State& state) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 
 #include "core/database.h"
 #include "core/fixed_text.h"
@@ -45,7 +46,7 @@ void put_tournament(State& state, int t, const std::string& name, int full_year,
   header.format = format;
   header.group_size = 4;
   set_field_text(header.name, name);
-  state.db.write_at(tournament_offset(state, t), &header, sizeof header);
+  if (!state.db.write_at(tournament_offset(state, t), &header, sizeof header)) throw std::runtime_error("put_tournament: " + state.db.last_error());
 }
 
 }  // namespace quillon::testing

@@ -50,18 +50,6 @@ TEST(WriteFailure, IsReportedAsAnErrorAndReturnsFalse) {
   for (const auto& m : home.ui.messages) EXPECT_EQ(m.text, full_disk_text);
 }
 
-TEST(WriteFailure, AFailedResizeStopsThePurge) {
-  TestHome home;
-  auto state = full_disk_database(home);
-  ASSERT_NE(state, nullptr);
-  EXPECT_EQ(purge_tournaments(*state, Date{126, 1, 1}), -1);
-  ASSERT_EQ(home.ui.messages.size(), 1u);
-  EXPECT_EQ(home.ui.messages[0].kind, 1);
-  EXPECT_EQ(home.ui.messages[0].text,
-            "The Quillon database could not be written (resize: Invalid argument).\n\n"
-            "The last change was NOT saved.");
-}
-
 TEST(WriteFailure, ADatabaseThatCannotBeOpenedStopsTheStart) {
   TestHome home;
   // A link into a folder that does not exist: neither created nor opened.
