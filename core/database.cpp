@@ -2,6 +2,11 @@
 
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "core/database_io.h"
 #include "core/fixed_text.h"
@@ -17,6 +22,16 @@ void report_write_failure(State& state) {
   error_box(state,
             "The Quillon database could not be written (%s).\n\nThe last change was NOT saved.",
             state.db.last_error().c_str());
+}
+
+// Puts a finished file at `target` unless something is there already: a hard
+// link where the file system has them, else a rename that refuses to replace.
+bool place_new_file(const std::string& temp, const std::filesystem::path& target) {
+  if (::link(temp.c_str(), target.c_str()) == 0) {
+    ::unlink(temp.c_str());
+    return true;
+  }
+  return errno != EEXIST && ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0;
 }
 
 int group_size_of(const State& state) { return state.header.group_size; }
@@ -153,6 +168,22 @@ bool write_record(State& state, RecordKind kind, int number) {
   return ok && flushed;
 }
 
+Status store_group(State& state, int number) {
+  int g = group_size_of(state);
+  if (state.current_tournament < 1 || !group_in_range(g, number))
+    return Status::failed("group " + std::to_string(number) + " is outside the tournament");
+  if (!state.db.write_at(group_offset(state, state.current_tournament, number, g), &state.group,
+                         static_cast<std::size_t>(g) * golfer_entry_size) ||
+      !state.db.flush())
+    return Status::failed(state.db.last_error());
+  return Status::ok();
+}
+
+void tell_write_failure(State& state, const Status& status) {
+  error_box(state, "The Quillon database could not be written (%s).\n\nThe last change was NOT saved.",
+            status.reason().c_str());
+}
+
 bool open_database(State& state) { return state.db.open(state.file(state.db_name)); }
 
 void apply_database_layout(State& state) {
@@ -162,9 +193,12 @@ void apply_database_layout(State& state) {
 }
 
 bool create_database(State& state) {
-  if (!state.db.create_new(state.file(state.db_name))) return false;
-  state.db.close();
-  if (!open_database(state)) return false;
+  // The file is filled under a temporary name and linked into place only when
+  // complete: another program starting at the same moment never opens a
+  // half-made database, and of two creators exactly one wins.
+  const std::filesystem::path target = state.file(state.db_name);
+  std::string temp = target.string() + ".XXXXXX";
+  if (!state.db.create_temporary(temp)) return false;
 
   SystemRecord& s = state.system;
   std::memset(&s, 0, sizeof s);
@@ -193,13 +227,10 @@ bool create_database(State& state) {
   std::memset(&state.course, 0, sizeof state.course);
   for (int n = 1; ok && n <= s.course_slot_count; ++n) ok = write_record(state, RecordKind::course, n);
   state.tournament_count = 0;
-  if (!ok) {
-    // A half-made file would be taken for a database at every later start.
-    state.db.close();
-    std::error_code ec;
-    std::filesystem::remove(state.file(state.db_name), ec);
-  }
-  return ok;
+  state.db.close();
+  if (ok && place_new_file(temp, target)) return true;
+  ::unlink(temp.c_str());
+  return false;
 }
 
 bool resize_database(State& state) {

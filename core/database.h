@@ -11,6 +11,7 @@
 
 #include "core/dates.h"
 #include "core/state.h"
+#include "core/status.h"
 
 namespace quillon {
 
@@ -39,6 +40,12 @@ int read_record(State& state, RecordKind kind, int number);
 // Writes a record from its buffer and flushes the file. Returns false, after
 // telling the user, when the data did not reach the file.
 bool write_record(State& state, RecordKind kind, int number);
+
+// Writes the group buffer as group `number` of the current tournament and
+// flushes, without a message: for read-modify-write under the database lock,
+// where the failure is told once the lock is released (tell_write_failure).
+Status store_group(State& state, int number);
+void tell_write_failure(State& state, const Status& status);
 
 bool open_database(State& state);
 // Creates and fills a new file; false when it exists already or cannot be made.

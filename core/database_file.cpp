@@ -20,13 +20,22 @@ bool DatabaseFile::open(const std::filesystem::path& path) {
   return fd_ >= 0;
 }
 
-bool DatabaseFile::create_new(const std::filesystem::path& path) {
+bool DatabaseFile::create_temporary(std::string& name_template) {
   close();
-  fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  path_ = path;
-  if (fd_ < 0) remember_error("create");
+  fd_ = ::mkostemp(name_template.data(), O_CLOEXEC);
+  path_ = name_template;
+  if (fd_ < 0) {
+    remember_error("create");
+    return false;
+  }
+  if (::fchmod(fd_, 0644) != 0) {
+    remember_error("create");
+    close();
+    ::unlink(name_template.c_str());
+    return false;
+  }
   remember_identity();
-  return fd_ >= 0;
+  return true;
 }
 
 void DatabaseFile::close() {
@@ -49,8 +58,19 @@ std::size_t DatabaseFile::read_at(std::int64_t offset, void* data, std::size_t n
   std::size_t done = 0;
   auto* out = static_cast<char*>(data);
   while (done < n) {
-    ssize_t got = ::pread(fd_, out + done, n - done, offset + static_cast<std::int64_t>(done));
+    std::size_t chunk = n - done;
+    if (read_budget_) {
+      if (*read_budget_ <= 0) {
+        errno = EIO;
+        read_failed_ = true;
+        remember_error("read");
+        break;
+      }
+      chunk = std::min<std::size_t>(chunk, static_cast<std::size_t>(*read_budget_));
+    }
+    ssize_t got = ::pread(fd_, out + done, chunk, offset + static_cast<std::int64_t>(done));
     if (got < 0 && errno == EINTR) continue;
+    if (got > 0 && read_budget_) *read_budget_ -= got;
     if (got < 0) {
       read_failed_ = true;
       remember_error("read");

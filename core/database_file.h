@@ -20,8 +20,9 @@ class DatabaseFile {
 
   // Opens an existing file for reading and writing.
   bool open(const std::filesystem::path& path);
-  // Creates the file; fails when it exists already.
-  bool create_new(const std::filesystem::path& path);
+  // Creates a new file of a unique name made from the template, whose last
+  // six characters are "XXXXXX" and are replaced by the name chosen.
+  bool create_temporary(std::string& name_template);
   void close();
   bool is_open() const { return fd_ >= 0; }
   const std::filesystem::path& path() const { return path_; }
@@ -57,6 +58,9 @@ class DatabaseFile {
   // growing the file by more, fails with "no space left" (a full disk arriving
   // in the middle of an operation); later writes succeed again.
   void fail_writes_after(std::optional<std::int64_t> bytes) { write_budget_ = bytes; }
+  // Test hook: reads fail with an I/O error once this many more bytes have
+  // been read (a failing disk), until the hook is cleared.
+  void fail_reads_after(std::optional<std::int64_t> bytes) { read_budget_ = bytes; }
 
   // The system's description of the last failure.
   const std::string& last_error() const { return last_error_; }
@@ -71,6 +75,7 @@ class DatabaseFile {
   ino_t inode_ = 0;
   int lock_depth_ = 0;
   std::optional<std::int64_t> write_budget_;
+  mutable std::optional<std::int64_t> read_budget_;
   mutable bool read_failed_ = false;
   mutable std::string last_error_;
 };

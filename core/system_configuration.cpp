@@ -9,6 +9,7 @@
 #include "core/messages.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "exchange/image/database_image.h"
 
 namespace quillon {
 
@@ -135,11 +136,9 @@ void SystemConfigurationModel::choose_background() {
     message_box(state_, message_kind::error, "An error was encountered locating the selected bitmap image file.");
     return;
   }
-  std::filesystem::copy_file(path, state_.file("qlwin4.bmp"), std::filesystem::copy_options::overwrite_existing,
-                             ec);
-  if (ec)
-    message_box(state_, message_kind::error, "The selected bitmap image file could not be copied: %s",
-                ec.message().c_str());
+  std::string why;
+  if (!replace_file_with_copy(path, state_.file("qlwin4.bmp"), &why))
+    message_box(state_, message_kind::error, "The selected bitmap image file could not be copied: %s", why.c_str());
   else
     std::filesystem::remove(state_.file("qlwin4.jpg"), ec);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/checked_save.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
@@ -186,8 +187,15 @@ bool GolferSummaryModel::save_group(int shown) {
     else e.entry_flags &= ~entry_flag::power_cart;
     e.is_member = field(row_field("member", shown, r)).checked ? 1 : 0;
   }
-  state_.group = group;
-  if (!write_record(state_, RecordKind::group, g)) return false;
+  switch (save_group_if_unchanged(state_, g, stored_[shown - 1], group)) {
+    case CheckedSave::saved:
+      break;
+    case CheckedSave::reload:
+      load();
+      return false;
+    default:
+      return false;
+  }
   stored_[shown - 1] = group;
   return true;
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/checked_save.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
@@ -109,9 +110,19 @@ int modify_tournament(State& state) {
                 "Multi-round tournaments cannot be changed in this build of Quillon.");
     return 0;
   }
-  TournamentDialogModel dialog(state, state.header, TournamentDialogMode::change, slot);
-  if (!state.ui.run_dialog(dialog)) return 0;
-  return write_record(state, RecordKind::tournament, slot) ? slot : 0;
+  // The header is written only if no other opener changed it while the
+  // dialog was open; otherwise the user may start again from the stored one.
+  for (;;) {
+    TournamentHeader as_read = state.header;
+    TournamentDialogModel dialog(state, as_read, TournamentDialogMode::change, slot);
+    if (!state.ui.run_dialog(dialog)) return 0;
+    CheckedSave saved = save_if_unchanged(state, tournament_offset(state, slot), &as_read, &state.header,
+                                          sizeof state.header, "tournament");
+    state.current_tournament = slot;
+    if (saved == CheckedSave::saved) return slot;
+    if (saved != CheckedSave::reload) return 0;
+    read_record(state, RecordKind::tournament, slot);
+  }
 }
 
 int copy_tournament(State& state, bool keep_scores) {

@@ -12,4 +12,12 @@ namespace quillon {
 [[nodiscard]] bool save_database_image(const std::filesystem::path& source, const std::filesystem::path& target,
                          std::string* error = nullptr);
 
+// The same copy for any file the program keeps in its home folder (the
+// background image): complete and flushed before it replaces the old one,
+// and never written through a link planted under the target's name.
+[[nodiscard]] inline bool replace_file_with_copy(const std::filesystem::path& source,
+                                                 const std::filesystem::path& target, std::string* error = nullptr) {
+  return save_database_image(source, target, error);
+}
+
 }  // namespace quillon

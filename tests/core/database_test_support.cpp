@@ -1,6 +1,7 @@
 #include "tests/core/database_test_support.h"
 
 #include <algorithm>
+#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -47,6 +48,19 @@ void put_tournament(State& state, int t, const std::string& name, int full_year,
   header.group_size = 4;
   set_field_text(header.name, name);
   if (!state.db.write_at(tournament_offset(state, t), &header, sizeof header)) throw std::runtime_error("put_tournament: " + state.db.last_error());
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+  getrlimit(RLIMIT_FSIZE, &saved_);
+  old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit = saved_;
+  limit.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  setrlimit(RLIMIT_FSIZE, &saved_);
+  std::signal(SIGXFSZ, old_handler_);
 }
 
 }  // namespace quillon::testing

@@ -8,6 +8,7 @@
 #include "core/database.h"
 #include "core/database_startup.h"
 #include "core/fixed_text.h"
+#include "tests/core/database_test_support.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon {
@@ -63,26 +64,7 @@ TEST(WriteFailure, ADatabaseThatCannotBeOpenedStopsTheStart) {
   EXPECT_EQ(home.ui.messages[0].text, "Error Opening Quillon database");
 }
 
-// Keeps files of this process below a size while it lives, as a nearly full
-// disk would.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, old_handler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*old_handler_)(int) = nullptr;
-};
+using testing::FileSizeLimit;
 
 TEST(WriteFailure, ADatabaseThatCannotBeCreatedInFullIsNotLeftBehind) {
   TestHome home;
