@@ -10,6 +10,7 @@
 #include "courses/course_commands.h"
 #include "courses/tee_consolidation.h"
 #include "exchange/net_commands.h"
+#include "exchange/backup_commands.h"
 #include "handicap/stableford_settings.h"
 #include "report/field_report_commands.h"
 #include "report/results_report_commands.h"
@@ -79,6 +80,7 @@ CommandRegistry build_registry() {
         [](State& s, int n) { run_results_report_command(s, n); });
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
   register_network_commands(r);
+  register_backup_commands(r);
   return r;
 }
 

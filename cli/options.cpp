@@ -13,7 +13,9 @@ const char* const usage_text =
     "\n"
     "Runs one Quillon command on the database in the home folder without a window.\n"
     "\n"
-    "  COMMAND              init, or a command number of the command table (1701, 1308, 1607, ...)\n"
+    "  COMMAND              init, or a command number of the command table (1701, 1308, 1607, ...),\n"
+    "                       or verify-backup FILE: unpacks a backup into a temporary file and checks\n"
+    "                       it without touching the database (exit status 0 sound, 1 not)\n"
     "  --home DIR           the home folder (default ~/ql4); created when missing\n"
     "  --demo               use the demonstration home folder ~/ql4-demo instead\n"
     "  --today YYYY-MM-DD   take this date as today\n"
@@ -30,12 +32,18 @@ const char* const usage_text =
     "                       applied in order with the dialog's typing rules), then presses OK\n"
     "  --press BUTTON       presses a button of that dialog, in order with the --set values\n"
     "  --cancel             presses Cancel in that dialog instead of OK\n"
+    "  --next-dialog        the --set, --press and --cancel after it go to the next dialog the command\n"
+    "                       opens: the one a pressed button opens (Callaway Configuration, Shotgun Holes,\n"
+    "                       NotePad, ...), or a later one; repeatable, one per dialog in opening order\n"
     "  --list-fields        prints the fields of the dialog the command opens, with their current\n"
     "                       values, and presses Cancel\n"
     "  --open               opens a produced page in the browser (default: print its path)\n"
     "  --help               shows this text\n"
     "\n"
     "Messages are written to standard error as \"<title>: <text>\".\n"
+    "A value that a dialog's typing rules refuse (an error shown, the value put back, a character\n"
+    "or length the field does not take) or a dialog that refuses OK ends the dialog with Cancel:\n"
+    "exit status 1 then means nothing of that dialog was stored.\n"
     "Exit status: 0 done; 1 an error message was shown or a dialog refused its values;\n"
     "2 bad usage or a command not available in this build; 3 the command asked something\n"
     "that had no scripted answer (a line on standard error names it).\n";
@@ -52,6 +60,11 @@ std::optional<DateTime> parse_iso_date(const std::string& text) {
     return std::nullopt;
   d.hour = 12;
   return d;
+}
+
+DialogScript& Options::dialog() {
+  if (dialogs.empty()) dialogs.emplace_back();
+  return dialogs.back();
 }
 
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
@@ -125,19 +138,18 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         error = "--set takes FIELD=VALUE, not \"" + *v + "\"";
         return std::nullopt;
       }
-      o.dialog.sets.emplace_back(v->substr(0, eq), cp1252_from_utf8(v->substr(eq + 1)));
-      o.has_dialog_script = true;
+      o.dialog().sets.emplace_back(v->substr(0, eq), cp1252_from_utf8(v->substr(eq + 1)));
     } else if (a == "--press") {
       auto v = value(i, a);
       if (!v) return std::nullopt;
-      o.dialog.sets.emplace_back("!" + *v, "");
-      o.has_dialog_script = true;
+      o.dialog().sets.emplace_back("!" + *v, "");
     } else if (a == "--cancel") {
-      o.dialog.cancel = true;
-      o.has_dialog_script = true;
+      o.dialog().cancel = true;
     } else if (a == "--list-fields") {
-      o.dialog.list_fields = true;
-      o.has_dialog_script = true;
+      o.dialog().list_fields = true;
+    } else if (a == "--next-dialog") {
+      o.dialog();
+      o.dialogs.emplace_back();
     } else if (a == "--open") {
       o.open_pages = true;
     } else if (!a.empty() && a[0] == '-') {
@@ -145,6 +157,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
       return std::nullopt;
     } else if (o.command.empty()) {
       o.command = a;
+    } else if (o.command == verify_backup_command && o.backup_file.empty()) {
+      o.backup_file = a;
     } else {
       error = "only one command may be given (\"" + o.command + "\" and \"" + a + "\")";
       return std::nullopt;
@@ -154,10 +168,14 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
     error = "no command given";
     return std::nullopt;
   }
-  if (!o.command.empty() && o.command != "init") {
+  if (o.command == verify_backup_command && o.backup_file.empty()) {
+    error = "verify-backup needs the backup file to check";
+    return std::nullopt;
+  }
+  if (!o.command.empty() && o.command != "init" && o.command != verify_backup_command) {
     bool number = std::all_of(o.command.begin(), o.command.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!number || o.command.size() > 5) {
-      error = "the command must be init or a command number, not \"" + o.command + "\"";
+      error = "the command must be init, verify-backup or a command number, not \"" + o.command + "\"";
       return std::nullopt;
     }
   }

@@ -9,19 +9,25 @@
 
 namespace quillon::cli {
 
+// Checks a backup file without touching the database.
+inline constexpr const char* verify_backup_command = "verify-backup";
+
 struct Options {
   std::string home;                 // empty = the default home folder
   bool demo = false;
   std::optional<DateTime> today;
-  std::string command;              // "init" or a command number
+  std::string command;              // "init", "verify-backup" or a command number
+  std::string backup_file;          // the file verify-backup checks
   std::vector<std::string> startup_words;  // FUP, RECALC
 
   std::optional<std::string> tournament, course, golfer, division;
   std::vector<Button> answers;
   std::vector<std::string> files;
   std::vector<Date> dates;
-  DialogScript dialog;
-  bool has_dialog_script = false;
+  // One script per dialog, in the order the command opens them (a dialog
+  // opened by a pressed button comes next); --next-dialog starts the next.
+  std::vector<DialogScript> dialogs;
+  DialogScript& dialog();
   bool open_pages = false;
   bool help = false;
 };

@@ -7,6 +7,7 @@
 #include "app/application.h"
 #include "app/demo.h"
 #include "cli/options.h"
+#include "cli/verify_backup.h"
 #include "core/cp1252.h"
 #include "core/dialog_model.h"
 #include "core/scripted_ui.h"
@@ -82,6 +83,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return 0;
   }
 
+  if (options->command == verify_backup_command) return verify_backup_file(options->backup_file, out, err);
+
   std::filesystem::path home =
       options->home.empty() ? default_home(options->demo) : std::filesystem::path(options->home);
   std::error_code ec;
@@ -104,7 +107,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   for (Button b : options->answers) ui.answer(b);
   for (const auto& f : options->files) ui.files.push_back(f);
   for (const auto& d : options->dates) ui.dates.push_back(d);
-  if (options->has_dialog_script) ui.dialog(options->dialog);
+  for (const DialogScript& script : options->dialogs) ui.dialog(script);
+  ui.strict = true;
 
   SystemClock system_clock;
   FixedClock fixed_clock(options->today.value_or(DateTime{}));
@@ -123,7 +127,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return 2;
       }
       dispatch_command(state, command);
-      // A dialog that was given values but refused them on OK did nothing.
+      for (const std::string& why : ui.refusals)
+        err << "quillon-cli: " << utf8_from_cp1252(why) << "; the dialog was cancelled and nothing of it was stored\n";
+      // A dialog that was given values but refused them did nothing.
       if (ui.refused_dialogs > 0) return 1;
     }
   } catch (const UnansweredQuestion& e) {

@@ -131,6 +131,8 @@ SetResult DialogModel::set(const std::string& name, const std::string& value) {
   switch (f->kind) {
     case FieldKind::text:
     case FieldKind::multiline:
+      if (!f->accepts.empty() && value.find_first_not_of(f->accepts) != std::string::npos)
+        return {false, "the field " + name + " does not take \"" + value + "\" (it takes only " + f->accepts + ")"};
       f->text = (f->max_length > 0 && static_cast<int>(value.size()) > f->max_length)
                     ? value.substr(0, f->max_length)
                     : value;

@@ -24,6 +24,7 @@ struct Field {
   FieldKind kind = FieldKind::text;
   std::string text;    // text and multiline fields, labels
   int max_length = 0;  // 0 = no limit
+  std::string accepts;  // the characters a text field takes; empty = any
   std::vector<std::string> options;  // lists
   int index = -1;                    // the chosen option of a list (-1 = none)
   std::vector<int> selected;         // the chosen options of a multi_list

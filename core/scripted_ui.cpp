@@ -44,6 +44,41 @@ std::string choice_list(const std::vector<Choice>& choices) {
   return out.str();
 }
 
+std::optional<std::string> longer_than_field(const DialogModel& model, const std::string& name, const std::string& value) {
+  const Field* f = model.find(name);
+  if (!f || (f->kind != FieldKind::text && f->kind != FieldKind::multiline) || f->max_length <= 0) return std::nullopt;
+  if (static_cast<int>(value.size()) <= f->max_length) return std::nullopt;
+  return "the value \"" + value + "\" of " + name + " is longer than the " + std::to_string(f->max_length) +
+         " characters the field takes";
+}
+
+// What a typed value names in its field: the option of "#n", 1/0 for a tick
+// box, otherwise the text itself.
+std::string named_value(const Field& f, const std::string& typed) {
+  std::string t = to_lower(trimmed(typed));
+  if (f.kind == FieldKind::check) return (t == "1" || t == "yes" || t == "on" || t == "true" || t == "y") ? "1" : "0";
+  if (f.kind == FieldKind::list && t.size() > 1 && t[0] == '#') {
+    int n = parse_int(t.substr(1), 4);
+    if (n >= 1 && n <= static_cast<int>(f.options.size())) return to_lower(trimmed(f.options[n - 1]));
+  }
+  return t;
+}
+
+// Whether a typed value stands in its field after the typing rules ran. A rule
+// may tidy a value (capitals, blanks, a number's form); a field put back to
+// what it held before, or emptied, refused the value.
+bool value_taken(const DialogModel& model, const std::string& name, const std::string& typed,
+                 const std::string& before) {
+  const Field* f = model.find(name);
+  if (!f || f->kind == FieldKind::button || f->kind == FieldKind::multi_list) return true;
+  std::string wanted = named_value(*f, typed);
+  std::string now = to_lower(trimmed(field_value_text(*f)));
+  if (now == wanted) return true;
+  if (f->kind == FieldKind::text || f->kind == FieldKind::multiline)
+    if (wanted.empty()) return true;
+  return now != to_lower(trimmed(before)) && !now.empty();
+}
+
 }  // namespace
 
 Button ScriptedUi::show_message(int kind, const std::string& title, const std::string& text) {
@@ -119,19 +154,56 @@ bool ScriptedUi::run_dialog(DialogModel& model) {
   dialogs.pop_front();
   if (script.list_fields) {
     if (on_list_fields) on_list_fields(model);
+    // Listing looks and changes nothing: the dialogs around it are cancelled too.
+    listed_fields = true;
     model.cancel();
     return false;
   }
   for (const auto& [name, value] : script.sets) {
-    SetResult r = (!name.empty() && name[0] == '!') ? model.press(name.substr(1)) : model.set(name, value);
-    if (!r.ok) throw ScriptError(r.error);
+    bool pressing = !name.empty() && name[0] == '!';
+    std::string field_name = pressing ? name.substr(1) : name;
+    std::size_t errors_before = error_count();
+    int refused_before = refused_dialogs;
+    std::optional<std::string> why;
+    if (strict && !pressing) why = longer_than_field(model, field_name, value);
+    if (!why) {
+      const Field* before = model.find(field_name);
+      std::string value_before = before ? field_value_text(*before) : std::string();
+      SetResult r = pressing ? model.press(field_name) : model.set(field_name, value);
+      if (!r.ok) {
+        const Field* f = model.find(field_name);
+        if (!strict || !f || !f->visible || !f->enabled) throw ScriptError(r.error);
+        why = r.error;
+      } else if (strict) {
+        if (error_count() > errors_before) why = "the value \"" + value + "\" of " + field_name + " was refused";
+        else if (refused_dialogs > refused_before) why = "the dialog opened by " + field_name + " was refused";
+        else if (!pressing && !value_taken(model, field_name, value, value_before))
+          why = "the value \"" + value + "\" of " + field_name + " was not taken";
+      }
+    }
+    if (listed_fields) {
+      model.cancel();
+      return false;
+    }
+    if (why) {
+      refusals.push_back(*why);
+      model.cancel();
+      ++refused_dialogs;
+      return false;
+    }
   }
   if (script.cancel) {
     model.cancel();
     return false;
   }
   bool accepted = model.accept();
-  if (!accepted) ++refused_dialogs;
+  if (!accepted) {
+    ++refused_dialogs;
+    if (strict) {
+      refusals.push_back("the dialog \"" + model.title() + "\" refused its values on OK");
+      model.cancel();
+    }
+  }
   return accepted;
 }
 
@@ -147,6 +219,11 @@ bool ScriptedUi::progress(const std::string&, const std::string& status, int per
   std::string line = status + "|" + std::to_string(percent);
   if (progress_lines.empty() || progress_lines.back() != line) progress_lines.push_back(line);
   return on_progress ? on_progress(status, percent) : true;
+}
+
+std::size_t ScriptedUi::error_count() const {
+  return static_cast<std::size_t>(
+      std::count_if(messages.begin(), messages.end(), [](const RecordedMessage& m) { return m.kind == 1; }));
 }
 
 bool ScriptedUi::error_shown() const {

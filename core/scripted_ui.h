@@ -75,10 +75,19 @@ class ScriptedUi : public Ui {
   std::vector<std::string> opened_pages;
   std::vector<std::pair<std::string, std::string>> help_shown;
   int busy_depth = 0;
-  int refused_dialogs = 0;
+  int refused_dialogs = 0;  // dialogs whose OK was refused by their validation
   // Progress lines as "status|percent", each distinct line once in order.
-  std::vector<std::string> progress_lines;  // dialogs whose OK was refused by their validation
+  std::vector<std::string> progress_lines;
+  // Strict scripts (the command-line driver): a typed value that the dialog's
+  // typing rules refuse (an error shown, the value put back, a character the
+  // field does not take, a text longer than the field) ends the dialog with
+  // Cancel, as does a refused OK or a refused dialog opened by a button, so
+  // that nothing of a refused script is stored. The reasons are kept here.
+  bool strict = false;
+  bool listed_fields = false;  // a script listed a dialog's fields
+  std::vector<std::string> refusals;
   bool error_shown() const;
+  std::size_t error_count() const;
   const RecordedMessage* last_message() const { return messages.empty() ? nullptr : &messages.back(); }
   std::vector<std::string> message_texts() const;
 

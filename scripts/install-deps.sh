@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config ninja-build ccache
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6opengl6-dev libgl-dev
   libcurl4-openssl-dev libssl-dev
   libxlsxwriter-dev
@@ -17,6 +17,7 @@ packages=(
   poppler-utils
   fonts-liberation
   chromium
+  zstd
 )
 
 missing=()

@@ -5,8 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc 2>/dev/null || echo 2)"
+source scripts/build-env.sh
+quillon_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ninja -C build quillon quillon-cli
 
 if [ -x build/shell/quillon ]; then
   if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

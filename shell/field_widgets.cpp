@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -66,6 +68,10 @@ QWidget* FieldWidgets::build(const Field& f) {
     case FieldKind::text: {
       auto* edit = new QLineEdit;
       if (f.max_length > 0) edit->setMaxLength(f.max_length);
+      if (!f.accepts.empty()) {
+        QString pattern = "[" + QRegularExpression::escape(QString::fromLatin1(f.accepts.c_str())) + "]*";
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+      }
       connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& t) { typed(name, record_text(t)); });
       return edit;
     }

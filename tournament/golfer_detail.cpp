@@ -17,12 +17,6 @@
 
 namespace quillon {
 
-namespace {
-
-constexpr int lowest_detail_index = -100;
-
-}  // namespace
-
 std::string GolferDetailModel::golfer_field(const char* column, int golfer) {
   return format_text(32, "%s.%d", column, golfer);
 }
@@ -91,32 +85,37 @@ void GolferDetailModel::load() {
 
 bool GolferDetailModel::save() {
   GroupBuffer group = stored_;
+  const bool computed = format_kind(state_.header.format) == HandicapKind::computed;
+  // Every golfer is checked before anything is stored.
   for (int k = 1; k <= state_.header.group_size; ++k) {
     GolferEntry& e = group.entries[k - 1];
     std::string name = field(golfer_field("name", k)).text;
+    int division = parse_int(trimmed(field(golfer_field("division", k)).text), 2);
+    division = division == 0 ? 1 : division;
+    IndexCell cell;
+    cell.row = k;
+    cell.name = name;
+    cell.typed = field(golfer_field("index", k)).text;
+    cell.loaded = golfer_index_text(e.handicap_index);
+    cell.stored = e.handicap_index;
+    cell.editable = !computed;
+    cell.gender = entry_gender(state_, e.gender);
+    cell.division = division;
+    auto index = index_to_store(state_, cell, detail_index_bounds);
+    if (!index) return false;
+
     clear_scores_of_removed(e, name);
     set_field_text(e.name, name);
     set_field_text(e.info1, field(golfer_field("info1", k)).text);
     set_field_text(e.info2, field(golfer_field("info2", k)).text);
     set_field_text(e.info3, field(golfer_field("info3", k)).text);
-    std::string index_text = field(golfer_field("index", k)).text;
-    auto index = read_index_text(index_text);
-    if (!index) {
-      message_box(state_, message_kind::error, "Invalid handicap index [%s] for golfer %d", index_text.c_str(), k);
-      return false;
-    }
-    // The index must also fit the stored 16-bit field.
-    if (*index < lowest_detail_index || *index > 32767) {
-      message_box(state_, message_kind::error, "Invalid handicap index [%4.1f]  for golfer %d", *index / 10.0, k);
-      return false;
-    }
-    int division = parse_int(trimmed(field(golfer_field("division", k)).text), 2);
-    e.division = static_cast<std::int8_t>(division == 0 ? 1 : division);
+    e.division = static_cast<std::int8_t>(division);
     e.handicap_index = static_cast<std::int16_t>(*index);
     e.in_skins = field(golfer_field("skins", k)).checked ? 1 : 0;
     e.user_stat1 = field(golfer_field("u1", k)).checked ? 1 : 0;
     e.user_stat2 = field(golfer_field("u2", k)).checked ? 1 : 0;
   }
+  update_team_handicap(state_, group);
   switch (save_group_if_unchanged(state_, group_, stored_, group)) {
     case CheckedSave::saved:
       break;

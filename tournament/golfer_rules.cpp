@@ -4,10 +4,16 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/database.h"
+#include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "handicap/course_handicap.h"
+#include "handicap/stableford.h"
+#include "handicap/team_handicap.h"
 #include "tournament/field.h"
+#include "tournament/formats.h"
 #include "tournament/header_options.h"
 
 namespace quillon {
@@ -75,6 +81,59 @@ bool confirm_member_name_change(State& state) {
 
 bool division_typed(const State& state) {
   return !header_options::has(state.header, header_options::auto_assign) && state.header.division_count > 1;
+}
+
+namespace {
+
+constexpr int format_ambrose = 19;
+
+// Course and playing handicaps are kept in signed bytes.
+bool fits_stroke_byte(int strokes) { return strokes >= -128 && strokes <= 127; }
+
+// The course handicap the index gives on the golfer's tee, and the playing
+// handicap after the division's allowance, must both fit their bytes.
+bool course_handicap_fits(State& state, int index_tenths, char gender, int division) {
+  CourseRecord tee{};
+  if (read_record(state, RecordKind::course, tee_of_division(state, division)) > 0) tee = state.course;
+  int course = golfer_course_handicap(state.header, tee, index_tenths, gender, division);
+  int playing = playing_handicap(course, division_allowance_of(state.header, division));
+  return fits_stroke_byte(course) && fits_stroke_byte(playing);
+}
+
+}  // namespace
+
+std::optional<int> index_to_store(State& state, const IndexCell& cell, const IndexBounds& bounds) {
+  bool vacancy = trimmed(cell.name).empty();
+  if (!cell.editable || trimmed(cell.typed) == trimmed(cell.loaded)) return cell.stored;
+  auto value = read_index_text(cell.typed);
+  if (vacancy) {
+    if (value && *value >= bounds.lowest && *value <= bounds.highest) return *value;
+    return cell.stored;
+  }
+  if (!value) {
+    message_box(state, message_kind::error, "Invalid handicap index [%s] for golfer %d", cell.typed.c_str(), cell.row);
+    return std::nullopt;
+  }
+  if (*value < bounds.lowest || *value > bounds.highest) {
+    if (std::string(bounds.out_of_range_form).find("%s") != std::string::npos)
+      message_box(state, message_kind::error, bounds.out_of_range_form, cell.typed.c_str(), cell.row);
+    else
+      message_box(state, message_kind::error, bounds.out_of_range_form, *value / 10.0, cell.row);
+    return std::nullopt;
+  }
+  if (!course_handicap_fits(state, *value, cell.gender, cell.division)) {
+    message_box(state, message_kind::error,
+                "Invalid handicap index [%s] for golfer %d (%s): the course handicap it gives cannot be held.",
+                trimmed(cell.typed).c_str(), cell.row, trimmed(cell.name).c_str());
+    return std::nullopt;
+  }
+  return *value;
+}
+
+void update_team_handicap(const State& state, GroupBuffer& group) {
+  if (state.header.format != format_ambrose) return;
+  group.entries[0].team_handicap =
+      static_cast<std::int16_t>(ambrose_team_handicap(group, state.header.group_size));
 }
 
 void clear_scores_of_removed(GolferEntry& entry, const std::string& new_name) {

@@ -36,6 +36,40 @@ bool confirm_member_name_change(State& state);
 // Whether the division field is typed at all, and what it shows when not.
 bool division_typed(const State& state);
 
+// What a window knows of the index cell of one row when it is saved.
+struct IndexCell {
+  int row = 1;                 // 1..5, as the messages name it
+  std::string name;            // the row's name as typed; empty for a vacancy
+  std::string typed;           // the cell's text now
+  std::string loaded;          // the cell's text as the window showed it
+  int stored = 0;              // the entry's index in tenths
+  bool editable = true;        // false for formats whose handicap is computed
+  char gender = 'M';
+  int division = 1;
+};
+
+// The range a window allows for a typed index, in tenths, and how its message
+// for a value outside it shows the value ("%s" the text, "%4.1f" the value).
+struct IndexBounds {
+  int lowest;
+  int highest;
+  const char* out_of_range_form;
+};
+inline constexpr IndexBounds summary_index_bounds{-99, 499, "Invalid handicap index [%s]  for golfer %d"};
+inline constexpr IndexBounds detail_index_bounds{-100, 32767, "Invalid handicap index [%4.1f]  for golfer %d"};
+
+// The index to store for a row. A cell the user cannot edit, or did not
+// change, keeps the stored index unchecked (the results engine writes computed
+// handicaps there); so does a vacancy whose cell does not read. A typed value
+// must read as a number, lie within the bounds and give a course handicap on
+// the golfer's tee that the entry can hold; nothing, after telling the user,
+// when it does not.
+std::optional<int> index_to_store(State& state, const IndexCell& cell, const IndexBounds& bounds);
+
+// For Ambrose, works the team handicap of the group's first entry out again
+// from the members' indexes.
+void update_team_handicap(const State& state, GroupBuffer& group);
+
 // Clears what a golfer leaves behind when the name is removed.
 void clear_scores_of_removed(GolferEntry& entry, const std::string& new_name);
 

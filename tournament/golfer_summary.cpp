@@ -1,6 +1,10 @@
 #include "tournament/golfer_summary.h"
 
+#include <cctype>
 #include <cstdio>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "core/checked_save.h"
 #include "core/database.h"
@@ -157,53 +161,65 @@ void GolferSummaryModel::on_changed(Field& f) {
   move_focus_when_full(f);
 }
 
-bool GolferSummaryModel::save_group(int shown) {
-  int g = first_group_ + shown - 1;
+std::optional<GroupBuffer> GolferSummaryModel::edited_group(int shown) {
   GroupBuffer group = stored_[shown - 1];
+  const bool computed = format_kind(state_.header.format) == HandicapKind::computed;
   for (int r = 1; r <= state_.header.group_size; ++r) {
     GolferEntry& e = group.entries[r - 1];
     std::string name = field(row_field("name", shown, r)).text.substr(0, 25);
     if (e.is_member != 1) name = trimmed(name);
-    clear_scores_of_removed(e, name);
-    set_field_text(e.name, name);
     std::string gender = trimmed(field(row_field("gender", shown, r)).text);
     char c = gender.empty() ? 0 : static_cast<char>(std::toupper(static_cast<unsigned char>(gender[0])));
-    e.gender = entry_gender(state_, c);
-    std::string index_text = field(row_field("index", shown, r)).text;
-    auto index = read_index_text(index_text);
-    if (!index) {
-      message_box(state_, message_kind::error, "Invalid handicap index [%s] for golfer %d", index_text.c_str(), r);
-      return false;
-    }
-    if (*index < -99 || *index > 499) {
-      message_box(state_, message_kind::error, "Invalid handicap index [%s]  for golfer %d", index_text.c_str(), r);
-      return false;
-    }
     int division = parse_int(trimmed(field(row_field("division", shown, r)).text), 2);
-    e.division = static_cast<std::int8_t>(division == 0 ? 1 : division);
+    division = division == 0 ? 1 : division;
+
+    IndexCell cell;
+    cell.row = r;
+    cell.name = name;
+    cell.typed = field(row_field("index", shown, r)).text;
+    cell.loaded = golfer_index_text(e.handicap_index);
+    cell.stored = e.handicap_index;
+    cell.editable = !computed;
+    cell.gender = entry_gender(state_, c);
+    cell.division = division;
+    auto index = index_to_store(state_, cell, summary_index_bounds);
+    if (!index) return std::nullopt;
+
+    clear_scores_of_removed(e, name);
+    set_field_text(e.name, name);
+    e.gender = cell.gender;
+    e.division = static_cast<std::int8_t>(division);
     e.handicap_index = static_cast<std::int16_t>(*index);
     e.in_skins = field(row_field("skins", shown, r)).checked ? 1 : 0;
     if (field(row_field("cart", shown, r)).checked) e.entry_flags |= entry_flag::power_cart;
     else e.entry_flags &= ~entry_flag::power_cart;
     e.is_member = field(row_field("member", shown, r)).checked ? 1 : 0;
   }
-  switch (save_group_if_unchanged(state_, g, stored_[shown - 1], group)) {
-    case CheckedSave::saved:
-      break;
-    case CheckedSave::reload:
-      load();
-      return false;
-    default:
-      return false;
-  }
-  stored_[shown - 1] = group;
-  return true;
+  update_team_handicap(state_, group);
+  return group;
 }
 
 bool GolferSummaryModel::save() {
+  // Every row of every group shown is checked before anything is written, so
+  // a refused index leaves the whole page as it was stored.
+  std::vector<std::pair<int, GroupBuffer>> edited;
   for (int b = 1; b <= summary_groups_shown; ++b) {
     if (first_group_ + b - 1 > state_.header.group_count) break;
-    if (!save_group(b)) return false;
+    auto group = edited_group(b);
+    if (!group) return false;
+    edited.emplace_back(b, *group);
+  }
+  for (const auto& [shown, group] : edited) {
+    switch (save_group_if_unchanged(state_, first_group_ + shown - 1, stored_[shown - 1], group)) {
+      case CheckedSave::saved:
+        break;
+      case CheckedSave::reload:
+        load();
+        return false;
+      default:
+        return false;
+    }
+    stored_[shown - 1] = group;
   }
   return write_record(state_, RecordKind::tournament, state_.current_tournament);
 }

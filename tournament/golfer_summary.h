@@ -3,6 +3,7 @@
 // per golfer with name, index, division, gender and the cart, member and
 // skins boxes. Fields are named "<column>.<b>.<r>": b = 1..4 the group shown,
 // r = 1..5 the row ("name.2.3").
+#include <optional>
 #include <string>
 
 #include "core/dialog_model.h"
@@ -31,7 +32,9 @@ class GolferSummaryModel : public DialogModel {
   void load();
   void refresh_group_list();
   bool save();
-  bool save_group(int shown);
+  // The group shown at `shown` as its rows now read; nothing, after telling
+  // the user, when a row is refused.
+  std::optional<GroupBuffer> edited_group(int shown);
   void name_typed(Field& field, int shown, int row);
   void move_focus_when_full(const Field& field);
 

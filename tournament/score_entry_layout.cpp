@@ -66,7 +66,14 @@ void ScoreEntryModel::build_fields() {
 void ScoreEntryModel::build_row(int row) {
   const std::string group = row_group(row);
   if (!team_window_) add(Field::text_field(row_field("name", row), "", 25)).group = group;
-  for (int hole = 1; hole <= 18; ++hole) add(Field::text_field(hole_field(row, hole), "", 2)).group = group;
+  // Digits only; the Stableford formats also take the pick-up "X".
+  const std::string hole_chars = accepts_pick_up(state_.header.format) ? "0123456789xX " : "0123456789 ";
+  for (int hole = 1; hole <= 18; ++hole) {
+    Field cell = Field::text_field(hole_field(row, hole), "", 2);
+    cell.accepts = hole_chars;
+    cell.group = group;
+    add(std::move(cell));
+  }
   add(Field::label_field(row_field("front_total", row), "")).group = group;
   add(Field::label_field(row_field("back_total", row), "")).group = group;
   add(Field::label_field(row_field("total", row), "")).group = group;

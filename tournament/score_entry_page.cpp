@@ -16,8 +16,6 @@ namespace quillon {
 
 namespace {
 
-constexpr int lowest_index = -100;  // tenths
-
 bool uses_index(int format) { return format_kind(format) != HandicapKind::computed; }
 
 }  // namespace
@@ -89,27 +87,27 @@ bool ScoreEntryModel::store_row(GolferEntry& e, int row) {
   }
   // The team window's figure is the team handicap, never a golfer's index.
   if (team_window_ || !uses_index(format)) return true;
-  std::string index_text = text(row_field("handicap_index", row));
-  auto index = read_index_text(index_text);
-  if (!index) {
-    message_box(state_, message_kind::error, "Invalid handicap index [%s] for golfer %d", index_text.c_str(), row);
-    return false;
-  }
-  if (*index < lowest_index) {
-    message_box(state_, message_kind::error, "Invalid handicap index [%4.1f]  for golfer %d", *index / 10.0, row);
-    return false;
-  }
+  IndexCell cell;
+  cell.row = row;
+  cell.name = field_text(e.name);
+  cell.typed = text(row_field("handicap_index", row));
+  cell.loaded = stored_.entries[row - 1].name[0] != 0 ? score_handicap_text(format, stored_.entries[row - 1]) : "";
+  cell.stored = e.handicap_index;
+  cell.gender = entry_gender(state_, e.gender);
+  cell.division = e.division;
+  auto index = index_to_store(state_, cell, detail_index_bounds);
+  if (!index) return false;
   e.handicap_index = static_cast<std::int16_t>(*index);
   return true;
 }
 
 bool ScoreEntryModel::save_score_page() {
+  // Every row is checked before the group is written, so a refused index
+  // leaves the whole page as it was stored.
   GroupBuffer group = stored_;
-  bool complete = true;
   for (int row = 1; row <= rows_; ++row) {
     GolferEntry entry = group.entries[row - 1];
-    complete = store_row(entry, row);
-    if (!complete) break;
+    if (!store_row(entry, row)) return false;
     group.entries[row - 1] = entry;
     if (entry.name[0] != 0 && entry.hole_scores[0] != 0 && scores_completed_card(state_.header.format))
       score_card(group, row);
@@ -124,7 +122,6 @@ bool ScoreEntryModel::save_score_page() {
       return false;
   }
   stored_ = group;
-  if (!complete) return false;
   if (!write_record(state_, RecordKind::tournament, state_.current_tournament)) return false;
   for (int row = 1; row <= rows_; ++row) load_row(row);
   return true;

@@ -17,6 +17,8 @@ namespace {
 constexpr int front_nine = 9;
 // A score below this is a valid entry (0 or an ace) that keeps the cursor in its cell.
 constexpr int score_that_moves_on = 2;
+// The most strokes a hole can take; the results engine refuses a card above it.
+constexpr int highest_hole_score = 15;
 
 bool is_pick_up(const std::string& text) {
   std::string t = trimmed(text);
@@ -51,6 +53,14 @@ void ScoreEntryModel::hole_typed(Field& cell, int row, int hole) {
     cell.text = std::to_string(pick_up_score(format, card, tee, hole, state_.header, state_.system));
   }
   int score = cell_score(cell.text);
+  if (score > highest_hole_score) {
+    message_box(state_, message_kind::error, "Golfer [%s], Hole # [%d] :\n Score must be > 0 and <= 15",
+                trimmed(row_named(row) ? text(row_field("name", row)) : std::string()).c_str(), hole);
+    int kept = stored_.entries[row - 1].hole_scores[hole - 1];
+    cell.text = kept > 0 ? std::to_string(kept) : "";
+    set_focus(cell.name);
+    return;
+  }
   if (score == 0) cell.text.clear();  // the cell holds numbers only
   show_running_totals(row);
   field(row_field("net", row)).text.clear();

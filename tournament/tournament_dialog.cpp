@@ -28,6 +28,8 @@ std::string date_text(const TournamentHeader& h) {
   return format_text(16, "%04d-%02d-%02d", 1900 + static_cast<std::uint8_t>(h.date_year), h.date_month, h.date_day);
 }
 
+}  // namespace
+
 // "YYYY-MM-DD" to the header's three date bytes; false when it is no date.
 bool parse_date_text(const std::string& text, TournamentHeader& h) {
   int y = 0, m = 0, d = 0;
@@ -38,8 +40,6 @@ bool parse_date_text(const std::string& text, TournamentHeader& h) {
   h.date_day = static_cast<std::int8_t>(d);
   return true;
 }
-
-}  // namespace
 
 std::string division_field(const char* base, int division) { return std::string(base) + "." + std::to_string(division); }
 
@@ -300,7 +300,8 @@ void TournamentDialogModel::on_course_chosen() {
 void TournamentDialogModel::on_changed(Field& f) {
   const std::string& n = f.name;
   if (n == "date") {
-    if (!parse_date_text(f.text, h_)) f.text = date_text(h_);
+    // A date still being typed is left as it stands; OK refuses one that is no date.
+    parse_date_text(f.text, h_);
   } else if (n == "group_size") {
     on_group_size_typed(f);
   } else if (n == "format") {

@@ -48,6 +48,7 @@ class TournamentDialogModel : public DialogModel {
 
   // Acceptance steps; each returns false after showing the message that
   // keeps the dialog open.
+  bool check_date();
   bool check_name();
   bool check_unique_in_add_mode();
   void store_texts_and_divisions();
@@ -81,5 +82,8 @@ class TournamentDialogModel : public DialogModel {
 
 // The dialog's field names for the division rows, 1..10.
 std::string division_field(const char* base, int division);
+// "YYYY-MM-DD" (1980 to 2079) to the header's three date bytes; false, with
+// the header unchanged, when the text is no such date.
+bool parse_date_text(const std::string& text, TournamentHeader& h);
 
 }  // namespace quillon

@@ -31,6 +31,16 @@ int TournamentDialogModel::holes_of_division1_course() {
   return state_.course.hole_count;
 }
 
+bool TournamentDialogModel::check_date() {
+  std::string typed = trimmed(text("date"));
+  if (parse_date_text(typed, h_)) return true;
+  message_box(state_, message_kind::error,
+              "The tournament date [%s] is not a valid date.  Type it as YYYY-MM-DD (1980 to 2079) or choose it "
+              "with the Date button.",
+              typed.c_str());
+  return false;
+}
+
 bool TournamentDialogModel::check_name() {
   std::string name = trimmed(text("name"));
   if (name.empty()) {
@@ -306,7 +316,7 @@ void TournamentDialogModel::reassign_divisions() {
 }
 
 bool TournamentDialogModel::accept() {
-  if (!check_name() || !check_unique_in_add_mode()) return false;
+  if (!check_date() || !check_name() || !check_unique_in_add_mode()) return false;
   store_texts_and_divisions();
   if (!store_format()) return false;
   header_options::set_tie_break(h_, index("tie_break"));

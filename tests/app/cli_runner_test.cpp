@@ -32,9 +32,9 @@ TEST(CliRunner, ExitStatuses) {
   EXPECT_EQ(cli(home, {"1701", "1702"}).status, 2);
   EXPECT_EQ(cli(home, {}).status, 2);
 
-  CliRun unavailable = cli(home, {"1103"});
+  CliRun unavailable = cli(home, {"1302"});
   EXPECT_EQ(unavailable.status, 2);
-  EXPECT_EQ(unavailable.err, "quillon-cli: command 1103 is not available in this build\n");
+  EXPECT_EQ(unavailable.err, "quillon-cli: command 1302 is not available in this build\n");
 
   CliRun unanswered = cli(home, {"1701"});
   EXPECT_EQ(unanswered.status, 3);
@@ -64,16 +64,16 @@ TEST(CliRunner, OptionParsing) {
   EXPECT_EQ(o->answers, (std::vector<Button>{Button::yes, Button::cancel}));
   ASSERT_EQ(o->dates.size(), 1u);
   EXPECT_EQ(o->dates[0], (Date{125, 1, 1}));
-  ASSERT_EQ(o->dialog.sets.size(), 2u);
-  EXPECT_EQ(o->dialog.sets[0], (std::pair<std::string, std::string>{"name", "Spring Cup"}));
-  EXPECT_EQ(o->dialog.sets[1].first, "!reset");
+  ASSERT_EQ(o->dialogs.at(0).sets.size(), 2u);
+  EXPECT_EQ(o->dialogs.at(0).sets[0], (std::pair<std::string, std::string>{"name", "Spring Cup"}));
+  EXPECT_EQ(o->dialogs.at(0).sets[1].first, "!reset");
   EXPECT_EQ(*o->tournament, "3");
 
   EXPECT_FALSE(cli::parse_options({"--answer", "maybe", "init"}, error));
   EXPECT_EQ(error, "--answer takes yes, no, ok or cancel, not \"maybe\"");
   EXPECT_FALSE(cli::parse_options({"--set", "=x", "init"}, error));
   EXPECT_FALSE(cli::parse_options({"print"}, error));
-  EXPECT_EQ(error, "the command must be init or a command number, not \"print\"");
+  EXPECT_EQ(error, "the command must be init, verify-backup or a command number, not \"print\"");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ using testing::summing_scorer;
 
 const std::vector<std::string> eighteen_fours(18, "4");
 
-TEST_F(ScoreEntryTest, SavingStopsAtAnInvalidIndexAfterWritingTheRowsBefore) {
+TEST_F(ScoreEntryTest, AnInvalidIndexRefusesTheSaveAndStoresNothingOfThePage) {
   put_golfer(1, 1, "Ann Lee", 120);
   put_golfer(1, 2, "Bob Ray", 50);
   ScoreEntryModel w(state, 1, summing_scorer(18));
@@ -21,8 +21,8 @@ TEST_F(ScoreEntryTest, SavingStopsAtAnInvalidIndexAfterWritingTheRowsBefore) {
   w.set("handicap_index.2", "abc");
   EXPECT_FALSE(w.accept());
   EXPECT_EQ(home.ui.message_texts().back(), "Invalid handicap index [abc] for golfer 2");
-  EXPECT_EQ(field_text(stored(1, 1).name), "Ann Smith");
-  EXPECT_EQ(field_text(stored(1, 2).name), "Bob Ray") << "the failing row keeps what was stored";
+  EXPECT_EQ(field_text(stored(1, 1).name), "Ann Lee") << "the rows before the failing one are not written either";
+  EXPECT_EQ(field_text(stored(1, 2).name), "Bob Ray");
 
   w.set("handicap_index.2", "+10.1");
   EXPECT_FALSE(w.accept());
@@ -32,6 +32,7 @@ TEST_F(ScoreEntryTest, SavingStopsAtAnInvalidIndexAfterWritingTheRowsBefore) {
   w.set("handicap_index.2", "+10.0");
   EXPECT_TRUE(w.accept());
   EXPECT_EQ(stored(1, 2).handicap_index, -100);
+  EXPECT_EQ(field_text(stored(1, 1).name), "Ann Smith");
   EXPECT_EQ(field_text(stored(1, 2).name), "Bob Jones");
   EXPECT_EQ(w.text("handicap_index.2"), "+10.0");
   EXPECT_EQ(home.ui.messages.size(), 2u);
@@ -117,6 +118,7 @@ TEST_F(ScoreEntryTest, PrevNextAndTheGroupListSaveAndPageAndGrowTheField) {
   EXPECT_EQ(w.group(), 3);
   EXPECT_EQ(state.current_group, 3);
 
+  w.set("name.1", "Dee Fox");
   w.set("handicap_index.1", "x");
   w.press("prev");
   EXPECT_EQ(w.group(), 3) << "a refused save stays on the page";

@@ -67,9 +67,6 @@ TEST_F(ScoreEntryTest, ZeroAndOneKeepTheCursorAndEmptyRowsArePassed) {
   EXPECT_EQ(w.focus(), "score.1.2");
   w.set("score.1.3", "0");
   EXPECT_EQ(w.focus(), "score.1.3");
-  w.set("score.1.4", "7x");
-  EXPECT_EQ(w.text("score.1.4"), "") << "a cell holds numbers only";
-  EXPECT_EQ(w.focus(), "score.1.4");
   w.set("score.1.4", "2");
   EXPECT_EQ(w.focus(), "score.1.5");
   EXPECT_EQ(w.text("total.1"), "3");
@@ -131,9 +128,32 @@ TEST_F(ScoreEntryTest, StablefordPickUpEntersTheLowestScoreWithoutPoints) {
 
   set_format(2);
   ScoreEntryModel net(state, 1, summing_scorer(18));
-  net.set("score.2.1", "x");
-  EXPECT_EQ(net.text("score.2.1"), "");
-  EXPECT_EQ(net.focus(), "score.2.1");
+  net.set("score.2.1", "5");
+  EXPECT_FALSE(net.set("score.2.1", "x").ok) << "only the Stableford formats take a pick-up";
+  EXPECT_EQ(net.text("score.2.1"), "5");
+}
+
+TEST_F(ScoreEntryTest, CellsRefuseLettersAndScoresAboveFifteenKeepingTheValue) {
+  put_golfer(1, 1, "Ann Lee", 0);
+  ScoreEntryModel w(state, 1, summing_scorer(18));
+  w.set("score.1.1", "5");
+  w.set("score.1.2", "4");
+  EXPECT_TRUE(w.save_score_page());
+
+  SetResult stray = w.set("score.1.2", "4a");
+  EXPECT_FALSE(stray.ok);
+  EXPECT_EQ(w.text("score.1.2"), "4") << "a stray letter keeps the score";
+  EXPECT_EQ(w.text("total.1"), "9");
+
+  w.set("score.1.2", "16");
+  EXPECT_EQ(home.ui.message_texts().back(), "Golfer [Ann Lee], Hole # [2] :\n Score must be > 0 and <= 15");
+  EXPECT_EQ(w.text("score.1.2"), "4") << "the stored score comes back";
+  EXPECT_EQ(w.focus(), "score.1.2");
+  EXPECT_EQ(w.text("total.1"), "9");
+
+  w.set("score.1.3", "15");
+  EXPECT_EQ(w.text("score.1.3"), "15");
+  EXPECT_EQ(w.focus(), "score.1.4");
 }
 
 TEST_F(ScoreEntryTest, NineHoleCourseCompletesTheCardAfterHoleNine) {

@@ -86,6 +86,22 @@ TEST_F(TournamentDialogTest, NameAndUniquenessSteps) {
   EXPECT_EQ(state.system.next_tournament_id, 2);
 }
 
+TEST_F(TournamentDialogTest, ADateThatIsNoDateIsRefusedAndNothingIsAdded) {
+  for (const char* date : {"2024-02-30", "2025-13-01", "1979-12-31", "tomorrow"}) {
+    home.ui.messages.clear();
+    EXPECT_EQ(add({{"name", "Spring Cup"}, {"date", date}}), 0) << date;
+    EXPECT_EQ(texts(), (std::vector<std::string>{"The tournament date [" + std::string(date) +
+                                                 "] is not a valid date.  Type it as YYYY-MM-DD (1980 to 2079) or "
+                                                 "choose it with the Date button."}));
+  }
+  EXPECT_EQ(state.tournament_count, 0);
+  EXPECT_EQ(state.system.next_tournament_id, 0) << "no sequence number was taken";
+  ASSERT_EQ(add({{"name", "Spring Cup"}, {"date", "2024-02-29"}}), 1);
+  EXPECT_EQ(state.header.date_year, 124);
+  EXPECT_EQ(state.header.date_month, 2);
+  EXPECT_EQ(state.header.date_day, 29);
+}
+
 TEST_F(TournamentDialogTest, FormatChecksAndCorrections) {
   // Format 8 needs two divisions; choosing it raises the count itself.
   ASSERT_EQ(add({{"name", "A"}, {"format", "Net Scores with 1 Callaway Division"}, {"division_count", "1"}}), 0);

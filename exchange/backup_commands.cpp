@@ -1,0 +1,13 @@
+#include "exchange/backup_commands.h"
+
+#include "exchange/backup.h"
+#include "exchange/restore.h"
+
+namespace quillon {
+
+void register_backup_commands(CommandRegistry& registry, std::shared_ptr<BackupServer> server) {
+  registry.add({1103, 974}, [server](State& s, int) { backup_database(s, *server); });
+  registry.add({1104}, [server](State& s, int) { restore_command(s, *server); });
+}
+
+}  // namespace quillon

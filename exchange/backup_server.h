@@ -1,0 +1,39 @@
+#pragma once
+// The club's backup on the maker's file server ("tdb/<club id>.bkp"). The
+// network services fill this in; until they do, NetworkServicesNotSetUp says
+// so and changes nothing.
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "core/status.h"
+
+namespace quillon {
+
+struct State;
+
+class BackupServer {
+ public:
+  virtual ~BackupServer() = default;
+  // Puts the local backup file on the server under `remote_name`.
+  [[nodiscard]] virtual Status upload(State& state, const std::filesystem::path& local,
+                                      const std::string& remote_name) = 0;
+  // Gets `remote_name` from the server into `destination`.
+  [[nodiscard]] virtual Status download(State& state, const std::string& remote_name,
+                                        const std::filesystem::path& destination) = 0;
+};
+
+class NetworkServicesNotSetUp : public BackupServer {
+ public:
+  Status upload(State& state, const std::filesystem::path& local, const std::string& remote_name) override;
+  Status download(State& state, const std::string& remote_name, const std::filesystem::path& destination) override;
+};
+
+inline constexpr const char* network_not_set_up_text =
+    "The Tolvane network services are not set up in this build of Quillon, so nothing was sent to or "
+    "fetched from the Tolvane Web Server.";
+
+// The server's name for a club's backup.
+std::string remote_backup_name(const std::string& club_id);
+
+}  // namespace quillon

@@ -1,0 +1,74 @@
+// The backup recipes of quillon-cli: a local backup, its check and a restore.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/runner.h"
+#include "tests/testing/test_home.h"
+
+namespace quillon {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+CliRun cli(const testing::TestHome& home, std::vector<std::string> args) {
+  args.insert(args.begin(), {"--home", home.path().string(), "--today", "2026-12-07"});
+  std::ostringstream out, err;
+  int status = cli::run(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(BackupCli, BackUpVerifyChangeAndRestore) {
+  testing::TestHome home;
+  ASSERT_EQ(cli(home, {"init"}).status, 0);
+  fs::path saved = home.path() / "saved";
+  fs::create_directories(saved);
+
+  CliRun backup = cli(home, {"--press", "save_to_local_device", "--file", (saved / "club.bkp").string(), "1103"});
+  EXPECT_EQ(backup.status, 0);
+  EXPECT_EQ(backup.err, "Quillon for Windows Backup: The requested backup was successfully completed.\n");
+  fs::path file = saved / "CLUB.BKP";
+  ASSERT_TRUE(fs::exists(file));
+
+  std::ostringstream out, err;
+  EXPECT_EQ(cli::run({"verify-backup", file.string()}, out, err), 0);
+  EXPECT_EQ(out.str(), "The backup " + file.string() +
+                           " is sound: Quillon 2025a, a database of 15700 bytes with 50 course slots and 0 "
+                           "tournament slots.\n");
+  EXPECT_EQ(err.str(), "");
+
+  ASSERT_EQ(cli(home, {"--set", "reporting_name=Changed Club", "1407"}).status, 0);
+  CliRun refused = cli(home, {"--set", "confirmation=restore ", "--press", "browse", "--file", file.string(), "1104"});
+  EXPECT_EQ(refused.status, 1);
+  CliRun restore = cli(home, {"--set", "confirmation=restore", "--press", "browse", "--file", file.string(), "1104"});
+  EXPECT_EQ(restore.status, 0);
+  EXPECT_EQ(restore.err,
+            "Quillon - Information: The requested restore was successfully completed.\n\nFollowing a database "
+            "restore, Quillon must be restarted.\n\nClick OK to exit out of Quillon.\n");
+  CliRun fields = cli(home, {"--list-fields", "1407"});
+  EXPECT_NE(fields.out.find("= \n"), std::string::npos) << fields.out;
+  EXPECT_EQ(fields.out.find("Changed Club"), std::string::npos);
+}
+
+TEST(BackupCli, VerifyBackupRefusesADamagedFileAndNeedsOne) {
+  testing::TestHome home;
+  fs::path bad = home.path() / "BAD.BKP";
+  std::ofstream(bad, std::ios::binary) << std::string(150, 'x');
+  std::ostringstream out, err;
+  EXPECT_EQ(cli::run({"verify-backup", bad.string()}, out, err), 1);
+  EXPECT_EQ(err.str(), "quillon-cli: The backup file " + bad.string() +
+                           " is damaged and cannot be restored (the file is shorter than its 200-byte header).\n");
+  std::ostringstream out2, err2;
+  EXPECT_EQ(cli::run({"verify-backup"}, out2, err2), 2);
+  EXPECT_EQ(err2.str().rfind("quillon-cli: verify-backup needs the backup file to check\n", 0), 0u);
+}
+
+}  // namespace
+}  // namespace quillon
