@@ -55,7 +55,9 @@ Status move_everything(State& state, const SlotMove& m, int old_slots, int new_s
                          sizeof state.desktop_message);
     if (!s) return s;
   }
-  SystemRecord system = state.system;
+  // The stored record, not the buffer: other openers may have changed it.
+  SystemRecord system{};
+  if (!state.db.read_exact(system_record_offset, &system, sizeof system)) return Status::failed(state.db.last_error());
   system.course_slot_count = static_cast<std::int16_t>(new_slots);
   if (Status s = write_raw(state, system_record_offset, &system, sizeof system); !s) return s;
   std::int64_t new_length = m.old_length + (m.new_base - m.old_base);
@@ -116,7 +118,7 @@ bool change_course_slot_count(State& state, int new_slots) {
     return false;
   }
 
-  state.system.course_slot_count = static_cast<std::int16_t>(new_slots);
+  read_record(state, RecordKind::system, 1);
   apply_database_layout(state);
   message_box(state, message_kind::information,
               "A configuration item has been changed which requires that Quillon be restarted.\n\n"

@@ -96,7 +96,11 @@ TEST(DamagedSystemRecord, ACourseSlotCountTheFileDoesNotFitIsRefused) {
                      "with a desktop message); the system record appears to be damaged.");
   expect_refused([](SystemRecord& s) { s.course_slot_count = 1000; },
                  "The database file is " + std::to_string(two_tournaments) +
-                     " bytes long, shorter than the 300700 bytes its 1000 course slots need; the file appears to "
+                     " bytes long, which does not fit the layout its system record describes (1000 course slots, "
+                     "with a desktop message); the system record appears to be damaged.");
+  expect_refused([](SystemRecord& s) { s.course_slot_count = 2000; },
+                 "The database file is " + std::to_string(two_tournaments) +
+                     " bytes long, shorter than the 600700 bytes its 2000 course slots need; the file appears to "
                      "be damaged or cut short.");
 }
 
