@@ -1,5 +1,7 @@
 #include "app/commands.h"
 
+#include "app/print_commands.h"
+
 #include "core/database.h"
 #include "core/help_topics.h"
 #include "core/build_info.h"
@@ -11,6 +13,7 @@
 #include "courses/tee_consolidation.h"
 #include "exchange/net_commands.h"
 #include "exchange/backup_commands.h"
+#include "exchange/exchange_commands.h"
 #include "handicap/stableford_settings.h"
 #include "report/field_report_commands.h"
 #include "report/results_report_commands.h"
@@ -40,7 +43,7 @@ void getting_started(State& state, int) {
 
 std::vector<std::string> format_names_for_configuration() {
   std::vector<std::string> names;
-  for (int code = 0; code <= 30; ++code) names.push_back(format_name(code));
+  for (int code = 0; code < format_count; ++code) names.push_back(format_name(static_cast<Format>(code)));
   return names;
 }
 
@@ -81,6 +84,8 @@ CommandRegistry build_registry() {
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
   register_network_commands(r);
   register_backup_commands(r);
+  register_exchange_commands(r);
+  add_print_commands(r);
   return r;
 }
 

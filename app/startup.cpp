@@ -10,10 +10,12 @@
 #include "core/fixed_text.h"
 #include "core/help_topics.h"
 #include "core/messages.h"
-#include "core/native_path.h"
 #include "core/text.h"
 #include "core/window_title.h"
+#include "handicap/formats.h"
 #include "courses/course_startup.h"
+#include "exchange/course_import.h"
+#include "exchange/import_settings_dialog.h"
 
 namespace quillon {
 
@@ -41,17 +43,9 @@ void show_update_message(State& state) {
 }
 
 void repair_default_format(State& state) {
-  if (state.system.default_format >= 0 && state.system.default_format <= 30) return;
-  state.system.default_format = 1;
+  if (is_table_format(state.system.default_format)) return;
+  state.system.default_format = static_cast<std::int8_t>(format_code(Format::gross));
   write_record(state, RecordKind::system, 1);
-}
-
-void set_ravelin_path(State& state) {
-  if (state.import_settings.import_source == 0)
-    state.ravelin_path =
-        (native_path(field_text(state.import_settings.ravelin_folder), user_home_folder()) / "rvwin4.dat").string();
-  else if (state.import_settings.import_source == 9)
-    state.ravelin_path = field_text(state.system.club_id) + ".crs";
 }
 
 void ask_getting_started(State& state) {
@@ -144,11 +138,11 @@ bool run_startup(State& state, const StartupWords& words, int& exit_code) {
   repair_default_format(state);
   // A reporting name chosen as the screen heading stays the heading after a restart.
   state.window_title = state.system.heading_mode == 'H' ? window_title_for(state) : state.app_title;
-  set_ravelin_path(state);
+  state.ravelin_path = ravelin_path_for(state);
   scan_courses(state);
   finish_database_startup(state);
   ask_getting_started(state);
-  // Courses of the Ravelin database are imported here once that import exists.
+  import_courses(state);
   remove_damaged_courses(state);
   check_update_marker(state);
 

@@ -25,7 +25,8 @@ const char* const usage_text =
     "  --golfer NAME        answers the golfer selection\n"
     "  --division D         answers a division choice (0 = all divisions)\n"
     "                       (an empty value presses Cancel in that selection)\n"
-    "  --answer WORD        answers the next question: yes, no, ok or cancel (repeatable, used in order)\n"
+    "  --answer WORD        answers the next question: yes, no, ok or cancel (repeatable, used in order);\n"
+    "                       a print preview takes print (or yes) for OK/PRINT, ok for OK\n"
     "  --file PATH          answers the next file dialog (repeatable; an empty PATH cancels it)\n"
     "  --date YYYY-MM-DD    answers the next date selection (repeatable)\n"
     "  --set FIELD=VALUE    types or picks VALUE in FIELD of the dialog the command opens (repeatable,\n"
@@ -38,6 +39,9 @@ const char* const usage_text =
     "  --list-fields        prints the fields of the dialog the command opens, with their current\n"
     "                       values, and presses Cancel\n"
     "  --open               opens a produced page in the browser (default: print its path)\n"
+    "  --pdf FILE           print jobs (score cards, cart signs, labels) write this PDF file\n"
+    "  --printer NAME       print jobs go to this system printer (a CUPS queue)\n"
+    "                       (without either, print jobs go to the default printer)\n"
     "  --help               shows this text\n"
     "\n"
     "Messages are written to standard error as \"<title>: <text>\".\n"
@@ -109,12 +113,12 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
     } else if (a == "--answer") {
       auto v = value(i, a);
       if (!v) return std::nullopt;
-      if (*v == "yes") o.answers.push_back(Button::yes);
+      if (*v == "yes" || *v == "print") o.answers.push_back(Button::yes);
       else if (*v == "no") o.answers.push_back(Button::no);
       else if (*v == "ok") o.answers.push_back(Button::ok);
       else if (*v == "cancel") o.answers.push_back(Button::cancel);
       else {
-        error = "--answer takes yes, no, ok or cancel, not \"" + *v + "\"";
+        error = "--answer takes yes, no, ok, cancel or print, not \"" + *v + "\"";
         return std::nullopt;
       }
     } else if (a == "--file") {
@@ -150,6 +154,14 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
     } else if (a == "--next-dialog") {
       o.dialog();
       o.dialogs.emplace_back();
+    } else if (a == "--pdf" || a == "--printer") {
+      auto v = value(i, a);
+      if (!v) return std::nullopt;
+      if (v->empty()) {
+        error = a + " needs a value";
+        return std::nullopt;
+      }
+      (a == "--pdf" ? o.pdf_file : o.printer_name) = *v;
     } else if (a == "--open") {
       o.open_pages = true;
     } else if (!a.empty() && a[0] == '-') {
@@ -170,6 +182,10 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
   }
   if (o.command == verify_backup_command && o.backup_file.empty()) {
     error = "verify-backup needs the backup file to check";
+    return std::nullopt;
+  }
+  if (!o.pdf_file.empty() && !o.printer_name.empty()) {
+    error = "--pdf and --printer cannot both be given";
     return std::nullopt;
   }
   if (!o.command.empty() && o.command != "init" && o.command != verify_backup_command) {

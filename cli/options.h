@@ -30,6 +30,11 @@ struct Options {
   DialogScript& dialog();
   bool open_pages = false;
   bool help = false;
+
+  // Where print jobs go: a PDF file, a named system printer, or (neither
+  // given) the default printer.
+  std::string pdf_file;
+  std::string printer_name;
 };
 
 // Parses the arguments (without the program name). On bad usage returns

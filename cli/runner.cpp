@@ -11,6 +11,7 @@
 #include "core/cp1252.h"
 #include "core/dialog_model.h"
 #include "core/scripted_ui.h"
+#include "print_qt/print_jobs.h"
 
 namespace quillon::cli {
 
@@ -51,8 +52,27 @@ void print_fields(std::ostream& out, const DialogModel& model) {
 
 class CliUi : public ScriptedUi {
  public:
-  explicit CliUi(std::ostream& out) : out_(out) {}
+  CliUi(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
   bool open_in_browser = false;
+  std::string pdf_file;
+  std::string printer_name;
+
+  // Print jobs go to the PDF file, the named printer or the default printer.
+  PrinterOpening open_printer(const PrintSettings& settings) override {
+    print_qt::ensure_gui_application();
+    PrinterOpening opening = pdf_file.empty() ? print_qt::open_named_printer_job(printer_name, settings)
+                                              : print_qt::open_pdf_job(pdf_file, settings);
+    if (!opening.canvas && !opening.detail.empty()) {
+      err_ << "quillon-cli: " << opening.detail;
+      if (pdf_file.empty() && printer_name.empty()) err_ << "; name one with --printer NAME or write a PDF with --pdf FILE";
+      err_ << "\n";
+    }
+    if (opening.canvas && !pdf_file.empty()) printed_file_ = pdf_file;
+    return opening;
+  }
+  void report_printed() {
+    if (!printed_file_.empty()) out_ << printed_file_ << "\n";
+  }
   void open_page(const std::string& location) override {
     ScriptedUi::open_page(location);
     if (!open_in_browser) {
@@ -67,6 +87,8 @@ class CliUi : public ScriptedUi {
 
  private:
   std::ostream& out_;
+  std::ostream& err_;
+  std::string printed_file_;
 };
 
 }  // namespace
@@ -94,8 +116,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return 1;
   }
 
-  CliUi ui(out);
+  CliUi ui(out, err);
   ui.open_in_browser = options->open_pages;
+  ui.pdf_file = options->pdf_file;
+  ui.printer_name = options->printer_name;
   ui.on_message = [&err](const RecordedMessage& m) {
     err << utf8_from_cp1252(m.title) << ": " << utf8_from_cp1252(m.text) << "\n";
   };
@@ -129,6 +153,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       dispatch_command(state, command);
       for (const std::string& why : ui.refusals)
         err << "quillon-cli: " << utf8_from_cp1252(why) << "; the dialog was cancelled and nothing of it was stored\n";
+      if (!ui.error_shown()) ui.report_printed();
       // A dialog that was given values but refused them did nothing.
       if (ui.refused_dialogs > 0) return 1;
     }

@@ -226,6 +226,58 @@ std::size_t ScriptedUi::error_count() const {
       std::count_if(messages.begin(), messages.end(), [](const RecordedMessage& m) { return m.kind == 1; }));
 }
 
+PreviewAction ScriptedUi::show_print_preview(const std::string& title, const Drawing& drawing, int sheet_lines) {
+  previews.push_back({title, drawing, sheet_lines});
+  if (answers.empty())
+    throw UnansweredQuestion("the print preview \"" + title + "\" had no answer (yes presses OK/PRINT, ok closes it)");
+  Button b = answers.front();
+  answers.pop_front();
+  return b == Button::yes ? PreviewAction::print : PreviewAction::close;
+}
+
+namespace {
+
+// Keeps its drawing in the scripted UI's list of print jobs.
+class ScriptedPrintCanvas : public RecordingCanvas {
+ public:
+  ScriptedPrintCanvas(ScriptedUi& ui, std::size_t job) : ui_(ui), job_(job) {}
+  Status start_page() override {
+    Status status = RecordingCanvas::start_page();
+    ui_.print_jobs[job_].drawing = drawing_;
+    return status;
+  }
+  bool cancel_requested() override {
+    return ui_.cancel_after_pages > 0 && drawing_.page_count() >= ui_.cancel_after_pages;
+  }
+  Status finish() override {
+    ui_.print_jobs[job_].drawing = drawing_;
+    ui_.print_jobs[job_].finished = true;
+    return RecordingCanvas::finish();
+  }
+  void abandon() override {
+    ui_.print_jobs[job_].drawing = drawing_;
+    ui_.print_jobs[job_].abandoned = true;
+    RecordingCanvas::abandon();
+  }
+
+ private:
+  ScriptedUi& ui_;
+  std::size_t job_;
+};
+
+}  // namespace
+
+PrinterOpening ScriptedUi::open_printer(const PrintSettings& settings) {
+  PrinterOpening opening;
+  if (!printer_available) {
+    opening.failure = printer_failure;
+    return opening;
+  }
+  print_jobs.push_back({settings, {}, false, false});
+  opening.canvas = std::make_unique<ScriptedPrintCanvas>(*this, print_jobs.size() - 1);
+  return opening;
+}
+
 bool ScriptedUi::error_shown() const {
   return std::any_of(messages.begin(), messages.end(), [](const RecordedMessage& m) { return m.kind == 1; });
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/dates.h"
+#include "core/print_recording.h"
 #include "core/ui.h"
 
 namespace quillon {
@@ -42,6 +43,19 @@ struct DialogScript {
   bool list_fields = false;
 };
 
+struct RecordedPreview {
+  std::string title;
+  Drawing drawing;
+  int sheet_lines = 0;
+};
+
+struct RecordedPrintJob {
+  PrintSettings settings;
+  Drawing drawing;
+  bool finished = false;   // sent to the printer
+  bool abandoned = false;  // cancelled: nothing sent
+};
+
 class ScriptedUi : public Ui {
  public:
   Button show_message(int kind, const std::string& title, const std::string& text) override;
@@ -57,6 +71,11 @@ class ScriptedUi : public Ui {
   void set_busy(bool busy) override;
   bool progress(const std::string& title, const std::string& status, int percent) override;
   void progress_done() override {}
+  // The preview takes the next answer: yes presses "OK/PRINT"; ok, no and
+  // cancel press OK.
+  PreviewAction show_print_preview(const std::string& title, const Drawing& drawing, int sheet_lines) override;
+  // A recording printer; see printer_available and cancel_after_pages.
+  PrinterOpening open_printer(const PrintSettings& settings) override;
 
   // Scripting.
   void answer(Button b) { answers.push_back(b); }
@@ -75,6 +94,11 @@ class ScriptedUi : public Ui {
   std::vector<std::string> opened_pages;
   std::vector<std::pair<std::string, std::string>> help_shown;
   int busy_depth = 0;
+  std::vector<RecordedPreview> previews;
+  std::vector<RecordedPrintJob> print_jobs;
+  bool printer_available = true;
+  PrintFailure printer_failure = PrintFailure::no_printer;  // why an unavailable printer failed
+  int cancel_after_pages = 0;  // above 0: the user presses Cancel once this many pages were started
   int refused_dialogs = 0;  // dialogs whose OK was refused by their validation
   // Progress lines as "status|percent", each distinct line once in order.
   std::vector<std::string> progress_lines;

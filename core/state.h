@@ -66,6 +66,8 @@ struct State {
   std::string date_order = "YMD";
   int product_code = 0;
   std::string ravelin_path;
+  // The workbook chosen by the last spreadsheet import.
+  std::filesystem::path last_workbook;
   bool recalc_requested = false;
   // Set when a change needs the program to end (the course slot change); the
   // front end then runs the Exit command.

@@ -2,9 +2,12 @@
 // The seam between the logic and whatever front end shows it: the Qt desktop
 // program, the command-line driver or a test script. Texts crossing it are in
 // the records' single-byte encoding (Windows-1252); front ends convert.
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "core/print_canvas.h"
 
 namespace quillon {
 
@@ -22,6 +25,20 @@ struct Choice {
 };
 
 enum class FileDialogMode { open, save };
+
+struct Drawing;
+
+// How a print preview was closed: OK, or "OK/PRINT".
+enum class PreviewAction { close, print };
+
+// Why a print job could not be opened.
+enum class PrintFailure { none, no_printer, abort_procedure, start_document, cancel_window };
+
+struct PrinterOpening {
+  std::unique_ptr<PrintCanvas> canvas;  // set when the job is open
+  PrintFailure failure = PrintFailure::none;
+  std::string detail;                   // what the front end knows of the failure
+};
 
 class Ui {
  public:
@@ -64,6 +81,11 @@ class Ui {
     return true;
   }
   virtual void progress_done() {}
+  // The print preview window: `drawing` is one continuous sheet at least
+  // `sheet_lines` rows long.
+  virtual PreviewAction show_print_preview(const std::string& title, const Drawing& drawing, int sheet_lines) = 0;
+  // Chooses the printer (where the front end asks) and opens a job on it.
+  virtual PrinterOpening open_printer(const PrintSettings& settings) = 0;
 };
 
 }  // namespace quillon

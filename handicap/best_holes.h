@@ -3,16 +3,17 @@
 #include "core/records/course_record.h"
 #include "core/records/golfer_entry.h"
 #include "core/records/tournament_header.h"
+#include "handicap/formats.h"
 #include "handicap/computed_result.h"
 
 namespace quillon {
 
-// Formats 23 (gross) and 24 (net). Each hole counts its capped score less par
-// (and for 24 less the strokes of the course handicap without rating, par or
+// "Best Holes - Gross" and "- Net". Each hole counts its capped score less par
+// (and for the net one less the strokes of the course handicap without rating, par or
 // allowance); `net` is the sum of the best `best_holes_count` of them.
 // `handicap` is that course handicap, for both formats, and goes into the two
 // scoring bytes; the adjusted gross is 0 and the index is left alone.
-ComputedResult score_best_holes(int format, const GolferEntry& golfer, const CourseRecord& tee,
+ComputedResult score_best_holes(Format format, const GolferEntry& golfer, const CourseRecord& tee,
                                 const TournamentHeader& header);
 
 }  // namespace quillon

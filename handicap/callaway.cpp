@@ -118,8 +118,7 @@ CallawayStep scheid_step(int adjusted, int base) {
 
 HoleScores scramble_team_card(const GroupBuffer& group, int group_size) {
   HoleScores team{};
-  int members = std::clamp(group_size, 1, max_group_size);
-  for (int slot = 0; slot < members; ++slot) {
+  for (int slot = 0; slot < group_size; ++slot) {
     const GolferEntry& g = group.entries[slot];
     if (g.name[0] == '\0') continue;
     for (int h = 0; h < 18; ++h) {
@@ -130,11 +129,11 @@ HoleScores scramble_team_card(const GroupBuffer& group, int group_size) {
   return team;
 }
 
-ComputedResult score_callaway(int format, const HoleScores& scores, char sex, const CourseRecord& tee,
+ComputedResult score_callaway(Format format, const HoleScores& scores, char sex, const CourseRecord& tee,
                               const TournamentHeader& header) {
   std::vector<int> excluded = {header.peoria_holes[0], header.peoria_holes[1]};
   CappedCard card = cap_card(scores, 18, excluded, sex, tee, header.max_hole_score_index);
-  CallawayStep step = format == 25 ? scheid_step(card.adjusted, header.callaway_table_base)
+  CallawayStep step = format == Format::scheid ? scheid_step(card.adjusted, header.callaway_table_base)
                                    : callaway_step(card.adjusted, header.callaway_table_base);
   ComputedResult r;
   r.gross = card.gross;

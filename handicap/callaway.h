@@ -5,6 +5,7 @@
 #include "core/records/golfer_entry.h"
 #include "core/records/tournament_header.h"
 #include "handicap/computed_result.h"
+#include "handicap/formats.h"
 #include "handicap/hole_row.h"
 
 namespace quillon {
@@ -27,14 +28,16 @@ int callaway9_partial_tenths(int score, int hundredths);
 
 // The card of a Callaway Scramble team: the lowest score entered on each
 // hole by the named golfers of the group.
+// `group_size` is the header's as group_size_of reads it.
 HoleScores scramble_team_card(const GroupBuffer& group, int group_size);
 
-// Formats 0, 8 (Callaway division), 16, 17, 25 and 30 over holes 1..18, with
+// The Callaway formats (and Scheid, and the Callaway division of "Net Scores
+// with 1 Callaway Division") over holes 1..18, with
 // the pars of `sex` from the tee and the tournament's Callaway settings.
-ComputedResult score_callaway(int format, const HoleScores& scores, char sex, const CourseRecord& tee,
+ComputedResult score_callaway(Format format, const HoleScores& scores, char sex, const CourseRecord& tee,
                               const TournamentHeader& header);
 
-// Format 18 over holes 1..9, with one excluded hole. Like the other Callaway
+// "Callaway 9 Hole" over holes 1..9, with one excluded hole. Like the other Callaway
 // formats it keeps the handicap in the two scoring bytes.
 ComputedResult score_callaway9(const HoleScores& scores, char sex, const CourseRecord& tee,
                                const TournamentHeader& header);

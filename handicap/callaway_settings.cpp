@@ -5,14 +5,13 @@
 #include "core/messages.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "handicap/formats.h"
 #include "handicap/stroke_allocation.h"
 
 namespace quillon {
 
 namespace {
 
-constexpr int callaway_nine_format = 18;
-constexpr int callaway_scramble_format = 16;
 constexpr const char* caption = "Handicap Configuration";
 
 std::vector<std::string> numbers(int from, int to) {
@@ -38,21 +37,11 @@ bool hole_in_range(int hole) { return hole >= 1 && hole <= 18; }
 
 }  // namespace
 
-CallawayDefaults callaway_defaults(int format) {
-  switch (format) {
-    case 16: return {51, 54};
-    case 17: return {51, 60};
-    case 18: return {25, 35};
-    case 25: return {50, 72};
-    default: return {51, 70};
-  }
-}
-
 CallawaySettingsModel::CallawaySettingsModel(State& state) : state_(state) {
   title_ = "Callaway Handicap Computation Settings";
   help_topic_ = 9;
   const TournamentHeader& h = state.header;
-  const CallawayDefaults defaults = callaway_defaults(h.format);
+  const CallawayDefaults defaults = callaway_defaults(format_of(h));
 
   Field& base = add(Field::list_field("table_base", "Table Base", nine_hole() ? numbers(25, 40) : numbers(50, 75)));
   choose_number(base, h.callaway_table_base, defaults.table_base);
@@ -76,7 +65,7 @@ CallawaySettingsModel::CallawaySettingsModel(State& state) : state_(state) {
   focus_ = "table_base";
 }
 
-bool CallawaySettingsModel::nine_hole() const { return state_.header.format == callaway_nine_format; }
+bool CallawaySettingsModel::nine_hole() const { return format_of(state_.header) == Format::callaway_nine; }
 
 int CallawaySettingsModel::chosen_number(const std::string& list) const {
   const Field* f = find(list);
@@ -109,7 +98,7 @@ std::string CallawaySettingsModel::comparison_text() const {
   if (nine_hole())
     return "Since a 9 hole version of the 'Official Callaway Handicap System' does not exist, it is not possible "
            "to perform a comparison.";
-  if (state_.header.format == callaway_scramble_format)
+  if (format_of(state_.header) == Format::callaway_scramble)
     return "Since a Scramble format of the 'Official Callaway Handicap System' does not exist, it is not possible "
            "to perform a comparison.";
 
@@ -117,13 +106,14 @@ std::string CallawaySettingsModel::comparison_text() const {
                     "Callaway Handicap System':\n";
   int found = 0;
   const int max = chosen_number("max_handicap");
-  if (max != 51)
+  const CallawayDefaults official = standard_callaway_defaults;
+  if (max != official.max_handicap)
     out += format_text(message_limit,
                        "\n%d. You have set the maximum handicap to %d.  The 'Official Callaway Handicap System' "
                        "uses a maximum handicap of 51.\n",
                        ++found, max);
   const int base = chosen_number("table_base");
-  if (base != 70)
+  if (base != official.table_base)
     out += format_text(message_limit,
                        "\n%d. You have set the handicap table base to %d.  The 'Official Callaway Handicap System' "
                        "uses a handicap table base of 70.\n",

@@ -12,13 +12,6 @@ namespace quillon {
 struct State;
 struct TournamentHeader;
 
-struct CallawayDefaults {
-  int max_handicap;
-  int table_base;
-};
-// The settings a format starts with when it is chosen.
-CallawayDefaults callaway_defaults(int format);
-
 class CallawaySettingsModel : public DialogModel {
  public:
   // Edits state.header; its format decides the lists offered.

@@ -1,6 +1,5 @@
 #include "handicap/course_handicap.h"
 
-#include <array>
 #include <string>
 
 #include "core/messages.h"
@@ -11,15 +10,6 @@
 namespace quillon {
 
 namespace {
-
-using namespace handicap_kind;
-
-constexpr std::array<int, 31> kind_by_format = {
-    computed, gross,    net,   net,   net,      computed, gross, computed,  // 0..7
-    net,      gross,    net,   gross, net,      gross,    net,   gross,     // 8..15
-    computed, computed, computed, net, net,     gross,    gross, gross,     // 16..23
-    net,      gross,    net,   net,   computed, computed, computed,         // 24..30
-};
 
 // Rounds a value in tenths (or hundredths with scale 100) half away from zero,
 // the sign deciding by `positive`.
@@ -63,11 +53,6 @@ bool whole_part_short_enough(std::string_view text) {
 
 }  // namespace
 
-int format_handicap_kind(int format) {
-  if (format < 0 || format >= static_cast<int>(kind_by_format.size())) return gross;
-  return kind_by_format[format];
-}
-
 int course_handicap(int index_tenths, int slope, int rating_tenths, int par, bool include_rating_and_par) {
   int p = index_tenths * slope / 113;
   if (!include_rating_and_par) return round_scaled(p, 10, index_tenths >= 1);
@@ -77,8 +62,9 @@ int course_handicap(int index_tenths, int slope, int rating_tenths, int par, boo
 
 int golfer_course_handicap(const TournamentHeader& header, const CourseRecord& tee, int index_tenths, char sex,
                            int division) {
-  bool callaway_division = header.format == 8 && division == header.callaway_division;
-  if (format_handicap_kind(header.format) == computed || callaway_division) return index_tenths / 10;
+  bool callaway_division =
+      format_of(header) == Format::net_with_callaway_division && division == header.callaway_division;
+  if (format_traits(header).kind == HandicapKind::computed || callaway_division) return index_tenths / 10;
   return course_handicap(index_tenths, tee_values::slope(tee, sex), tee_values::rating(tee, sex),
                          tee_values::total_par(tee, sex), header.include_rating_and_par == 1);
 }
@@ -101,8 +87,8 @@ std::string handicap_report_text(int strokes) {
   return strokes < 0 ? "+" + std::to_string(-strokes) : std::to_string(strokes);
 }
 
-std::string index_edit_text(int index_tenths, int format) {
-  if (format_handicap_kind(format) == computed) return std::to_string(index_tenths / 10);
+std::string index_edit_text(int index_tenths, Format format) {
+  if (format_traits(format).kind == HandicapKind::computed) return std::to_string(index_tenths / 10);
   return tenths_text("%-4.1f", index_tenths);
 }
 

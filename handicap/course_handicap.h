@@ -8,21 +8,11 @@
 
 #include "core/records/course_record.h"
 #include "core/records/tournament_header.h"
+#include "handicap/formats.h"
 
 namespace quillon {
 
 struct State;
-
-// The handicap basis of a format.
-namespace handicap_kind {
-inline constexpr int computed = 0;  // the day's scores decide the handicap
-inline constexpr int net = 1;       // course handicap from the index
-inline constexpr int gross = 2;     // no handicap played (still shown)
-}  // namespace handicap_kind
-
-// The handicap kind of a format code 0..30; other codes (the multi-round
-// event among them) read as gross.
-int format_handicap_kind(int format);
 
 // Index in tenths to whole strokes: index x slope / 113, plus the rating less
 // ten times par when those are included, rounded half away from zero.
@@ -45,7 +35,7 @@ int playing_handicap(int course_handicap, int allowance_percent);
 std::string index_report_text(int index_tenths);
 std::string handicap_report_text(int strokes);
 // Edit-field form: "%-4.1f", or the whole number "%d" for a computed format.
-std::string index_edit_text(int index_tenths, int format);
+std::string index_edit_text(int index_tenths, Format format);
 
 // Lowest and highest index that can be typed, in tenths.
 inline constexpr int lowest_typed_index = -100;

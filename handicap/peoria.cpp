@@ -1,6 +1,7 @@
 #include "handicap/peoria.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "handicap/tee_values.h"
@@ -10,19 +11,19 @@ namespace quillon {
 namespace {
 
 // Factor in tenths and the hidden holes of the format.
-int factor_tenths(int format) {
+int factor_tenths(Format format) {
   switch (format) {
-    case 28: return 24;
-    case 29: return 12;
+    case Format::peoria_single: return 24;
+    case Format::peoria_double: return 12;
     default: return 28;
   }
 }
 
-std::vector<int> hidden_holes(int format, const TournamentHeader& header) {
+std::vector<int> hidden_holes(Format format, const TournamentHeader& header) {
   std::vector<int> holes;
-  holes.reserve(12);
+  holes.reserve(std::size(header.peoria_holes) + std::size(header.peoria_holes2));
   for (int h : header.peoria_holes) holes.push_back(h);
-  if (format == 29)
+  if (format_traits(format).peoria_sets == 2)
     for (int h : header.peoria_holes2) holes.push_back(h);
   return holes;
 }
@@ -34,7 +35,7 @@ int peoria_cap(int par) {
   return 2 * par - 1;  // par 4: 7, par 5: 9, par 6: 11
 }
 
-ComputedResult score_peoria(int format, const GolferEntry& golfer, const CourseRecord& tee,
+ComputedResult score_peoria(Format format, const GolferEntry& golfer, const CourseRecord& tee,
                             const TournamentHeader& header) {
   const char sex = golfer.gender;
   ComputedResult r;

@@ -11,15 +11,18 @@ namespace quillon {
 namespace {
 
 // Offset that turns "strokes over par" into a table position.
-int scale_offset(int format) {
-  switch (format) {
-    case 3: return 5;
-    case 4: case 20: case 26: return 4;
-    default: return 3;
+int scale_offset(StablefordTable table) {
+  switch (table) {
+    case StablefordTable::net_par: return 5;
+    case StablefordTable::net_bogey:
+    case StablefordTable::custom: return 4;
+    case StablefordTable::none: break;
   }
+  return 3;
 }
 
-bool uses_custom_table(int format) { return format == 20 || format == 26; }
+constexpr int lowest_position = 0;
+constexpr int highest_position = static_cast<int>(standard_stableford_points.size()) - 1;
 
 }  // namespace
 
@@ -28,7 +31,7 @@ int division_allowance_of(const TournamentHeader& header, int division) {
   return header.division_allowance[division - 1];
 }
 
-StablefordResult score_stableford(int format, const GolferEntry& golfer, const CourseRecord& tee,
+StablefordResult score_stableford(Format format, const GolferEntry& golfer, const CourseRecord& tee,
                                   const TournamentHeader& header, const SystemRecord& system) {
   StablefordResult r;
   char sex = golfer.gender;
@@ -36,15 +39,19 @@ StablefordResult score_stableford(int format, const GolferEntry& golfer, const C
                                   tee_values::total_par(tee, sex), header.include_rating_and_par == 1);
   r.playing_hcap = playing_handicap(r.course_hcap, division_allowance_of(header, golfer.division));
 
-  bool take_strokes = !(format == 20 && (system.flags & system_flag::custom_stableford_gross));
+  const StablefordTable table = format_traits(format).stableford;
+  // The gross setting of the custom table applies to individual play only.
+  bool take_strokes =
+      !(format == Format::stableford_custom && (system.flags & system_flag::custom_stableford_gross));
   const int holes = tee_values::hole_count(tee);
   for (int hole = 1; hole <= holes; ++hole) {
     int score = golfer.hole_scores[hole - 1];
     r.gross += score;
     int net = take_strokes ? net_hole_score(tee, score, sex, hole, r.playing_hcap) : score;
     r.net_row[hole - 1] = net;
-    int position = std::clamp(net - tee_values::par(tee, sex, hole) + scale_offset(format), 0, 7);
-    int points = uses_custom_table(format) ? system.stableford_points[position]
+    int position =
+        std::clamp(net - tee_values::par(tee, sex, hole) + scale_offset(table), lowest_position, highest_position);
+    int points = table == StablefordTable::custom ? system.stableford_points[position]
                                            : standard_stableford_points[position];
     r.points_row[hole - 1] = points;
     r.points += points;

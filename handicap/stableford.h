@@ -1,6 +1,7 @@
 #pragma once
-// Stableford points per hole: "Stableford (Net Par)" (format 3), "Stableford
-// (Net Bogie)" (4) and the custom table of the system record (20 and 26).
+// Stableford points per hole: "Stableford (Net Par)", "Stableford (Net Bogie)"
+// and the custom table of the system record ("Stableford (Custom)" and the
+// Stableford best-ball team).
 #include <array>
 #include <cstdint>
 
@@ -8,6 +9,7 @@
 #include "core/records/golfer_entry.h"
 #include "core/records/system_record.h"
 #include "core/records/tournament_header.h"
+#include "handicap/formats.h"
 #include "handicap/hole_row.h"
 
 namespace quillon {
@@ -24,9 +26,9 @@ struct StablefordResult {
 };
 
 // Scores the golfer's card over the tee's holes with the playing handicap of
-// the golfer's division. `format` picks the scale; formats other than 3, 4, 20
-// and 26 get the scale with par at 3 points on the standard table.
-StablefordResult score_stableford(int format, const GolferEntry& golfer, const CourseRecord& tee,
+// the golfer's division. `format` picks the scale and table; formats without
+// a Stableford table get the scale with par at 3 points on the standard table.
+StablefordResult score_stableford(Format format, const GolferEntry& golfer, const CourseRecord& tee,
                                   const TournamentHeader& header, const SystemRecord& system);
 
 // Stores the handicaps, the gross (also as adjusted gross) and the points (as

@@ -1,6 +1,7 @@
 #include "report/field_golfers.h"
 
 #include "core/database.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "handicap/course_handicap.h"
@@ -11,10 +12,7 @@ namespace quillon {
 
 namespace {
 
-int usable_group_size(const State& state) {
-  int size = state.header.group_size;
-  return size < 1 ? 1 : (size > max_group_size ? max_group_size : size);
-}
+int usable_group_size(const State& state) { return group_size_of(state.header); }
 
 }  // namespace
 

@@ -112,8 +112,8 @@ void write_member_ids(const SheetContext& c, const MemberIds& ids) {
 }
 
 bool wants_net_scores(State& state) {
-  int format = state.header.format;
-  if (format != 2 && format != 10 && format != 27) return false;
+  const Format format = format_of(state.header);
+  if (format != Format::net && format != Format::best_balls_net && format != Format::best_two_gross_net) return false;
   return ask_titled(state, message_kind::question, "Show Net Scores?",
                     "The selected tournament uses net scores.  Would you like the Tournament Foursomes report to "
                     "show the net scores for each hole instead of the gross scores?") == Button::yes;

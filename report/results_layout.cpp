@@ -10,12 +10,22 @@ namespace quillon {
 
 namespace {
 
-bool is_best_ball_team(int format) {
-  switch (format) {
-    case 6: case 9: case 10: case 13: case 22: case 27: case 30: return true;
+// Team formats listed with a row per member and a team row of hole values.
+bool is_best_ball_team(Format format) {
+  switch (format_traits(format).team_play) {
+    case TeamPlay::best_balls:
+    case TeamPlay::best_by_par:
+    case TeamPlay::one_gross_one_net:
+    case TeamPlay::first_card: return true;
+    case TeamPlay::none:
+    case TeamPlay::lowest_card:
+    case TeamPlay::stableford_points: break;
   }
   return false;
 }
+
+constexpr int gross_table_width = 441;
+constexpr int table_width = 590;
 
 void add_nine_holes(std::vector<HeaderCell>& cells, int first) {
   for (int hole = first; hole < first + 9; ++hole) cells.push_back({std::to_string(hole)});
@@ -29,36 +39,33 @@ std::vector<HeaderCell> with_lead(std::initializer_list<const char*> captions) {
 
 }  // namespace
 
-bool is_stableford_format(int format) { return format == 3 || format == 4 || format == 20; }
-
-ResultsLayout choose_results_layout(int format, int report_type) {
+ResultsLayout choose_results_layout(Format format, int report_type) {
   if (report_type == report_type::gross_and_net) return ResultsLayout::alternating;
   if (report_type == report_type::hole_by_hole || report_type == report_type::hole_by_hole_points)
     return ResultsLayout::hole_by_hole;
-  switch (format) {
-    case 26: return ResultsLayout::team_points;
-    case 19: return ResultsLayout::ambrose;
-    case 1: return ResultsLayout::gross_only;
-    case 21: return ResultsLayout::system36;
-    case 0: case 16: case 17: case 18: case 25: return ResultsLayout::callaway;
-    case 3: case 4: case 20: return ResultsLayout::stableford;
-    case 2: case 8: return ResultsLayout::net_allowance;
-    case 7: case 28: case 29: return ResultsLayout::peoria;
-    case 23: case 24: return ResultsLayout::best_holes;
-  }
+  const FormatTraits& traits = format_traits(format);
+  if (traits.team_play == TeamPlay::stableford_points) return ResultsLayout::team_points;
+  if (format == Format::ambrose) return ResultsLayout::ambrose;
+  if (format == Format::gross) return ResultsLayout::gross_only;
+  if (format == Format::system36) return ResultsLayout::system36;
+  if (traits.tie_break == TieBreakGroup::callaway) return ResultsLayout::callaway;
+  if (is_individual_stableford(format)) return ResultsLayout::stableford;
+  if (format == Format::net || format == Format::net_with_callaway_division) return ResultsLayout::net_allowance;
+  if (traits.scoring == Scoring::peoria) return ResultsLayout::peoria;
+  if (traits.scoring == Scoring::best_holes) return ResultsLayout::best_holes;
   return is_best_ball_team(format) ? ResultsLayout::team_best_ball : ResultsLayout::individual;
 }
 
-bool one_row_per_result(ResultsLayout layout, int format, int report_type) {
+bool one_row_per_result(ResultsLayout layout, Format format, int report_type) {
   if (layout == ResultsLayout::team_best_ball) return false;
   if (layout == ResultsLayout::hole_by_hole)
-    return !(is_best_ball_team(format) || format == 26 ||
-             (report_type == report_type::hole_by_hole_points && is_stableford_format(format)));
+    return !(is_best_ball_team(format) || format_traits(format).team_play == TeamPlay::stableford_points ||
+             (report_type == report_type::hole_by_hole_points && is_individual_stableford(format)));
   return true;
 }
 
 std::vector<HeaderCell> results_header_cells(ResultsLayout layout, const TournamentHeader& header, int report_type) {
-  const int format = header.format;
+  const Format format = format_of(header);
   switch (layout) {
     case ResultsLayout::alternating:
     case ResultsLayout::ambrose: return with_lead({"Rank", "Golfer", "Gross", "Handicap", "Net"});
@@ -69,9 +76,9 @@ std::vector<HeaderCell> results_header_cells(ResultsLayout layout, const Tournam
       cells.push_back({"<--- Back 9 --->", 9});
       cells.push_back({"In"});
       cells.push_back({"Tot"});
-      if (is_stableford_format(format))
+      if (is_individual_stableford(format))
         cells.push_back({report_type == report_type::hole_by_hole_points ? "" : "Pts"});
-      else if (format != 1)
+      else if (format != Format::gross)
         cells.push_back({"Net"});
       return cells;
     }
@@ -80,8 +87,9 @@ std::vector<HeaderCell> results_header_cells(ResultsLayout layout, const Tournam
     case ResultsLayout::gross_only: return with_lead({"Rank", "Golfer", "Score"});
     case ResultsLayout::system36: return with_lead({"Rank", "Golfer", "Gross", "Adj", "Handicap", "Net"});
     case ResultsLayout::callaway: {
-      std::string worst = format == 18 ? format_text(100, "Worst Adj Scores Excluding %d", header.peoria_holes[0])
-                          : format == 25
+      std::string worst = format == Format::callaway_nine
+                              ? format_text(100, "Worst Adj Scores Excluding %d", header.peoria_holes[0])
+                          : format == Format::scheid
                               ? format_text(100, "Excluding %d & %d", header.peoria_holes[0], header.peoria_holes[1])
                               : format_text(100, "Worst Adj Scores Excluding %d & %d", header.peoria_holes[0],
                                             header.peoria_holes[1]);
@@ -111,7 +119,7 @@ std::vector<HeaderCell> results_header_cells(ResultsLayout layout, const Tournam
   return {};
 }
 
-int results_table_width(int format) { return format == 1 ? 441 : 590; }
+int results_table_width(Format format) { return format == Format::gross ? gross_table_width : table_width; }
 
 const char* results_title(int report_type) {
   switch (report_type) {
@@ -124,22 +132,25 @@ const char* results_title(int report_type) {
 }
 
 std::string format_description(const TournamentHeader& h, int division) {
-  const int format = h.format;
+  const Format format = format_of(h);
   const auto* p = h.peoria_holes;
   const auto* q = h.peoria_holes2;
   switch (format) {
-    case 7: case 28:
+    case Format::peoria_modified:
+    case Format::peoria_single:
       return format_text(200, "%s (%d,%d,%d,%d,%d,%d)", format_name(format), p[0], p[1], p[2], p[3], p[4], p[5]);
-    case 29:
+    case Format::peoria_double:
       return format_text(200, "%s (%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d)", format_name(format), p[0], p[1], p[2], p[3],
                          p[4], p[5], q[0], q[1], q[2], q[3], q[4], q[5]);
-    case 9: return format_text(100, "Best %d Balls (Gross)", balls_counted(h));
-    case 10: return format_text(100, "Best %d Balls (Net)", balls_counted(h));
-    case 30: return format_text(100, "Best %d Balls (Callaway)", balls_counted(h));
-    case 26: return format_text(100, "Stableford Team - Best %d Balls", balls_counted(h));
-    case 8:
+    case Format::best_balls_gross: return format_text(100, "Best %d Balls (Gross)", balls_counted(h));
+    case Format::best_balls_net: return format_text(100, "Best %d Balls (Net)", balls_counted(h));
+    case Format::best_balls_callaway: return format_text(100, "Best %d Balls (Callaway)", balls_counted(h));
+    case Format::best_balls_stableford:
+      return format_text(100, "Stableford Team - Best %d Balls", balls_counted(h));
+    case Format::net_with_callaway_division:
       if (division == 0) return format_text(100, "%d Net Score Division(s), 1 Callaway Division", h.division_count - 1);
       return division == h.callaway_division ? "Callaway Handicaps" : "Net Scores";
+    default: break;
   }
   return format_name(format);
 }

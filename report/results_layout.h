@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/records/tournament_header.h"
+#include "handicap/formats.h"
 
 namespace quillon {
 
@@ -14,26 +15,24 @@ struct Results;
 enum class ResultsLayout {
   alternating,     // report type 1
   hole_by_hole,    // report types 3 and 5
-  team_points,     // format 26
-  ambrose,         // format 19
-  gross_only,      // format 1
-  system36,        // format 21
-  callaway,        // formats 0, 16, 17, 18, 25
-  stableford,      // formats 3, 4, 20
-  net_allowance,   // formats 2 and 8
-  peoria,          // formats 7, 28, 29
-  best_holes,      // formats 23, 24
+  team_points,     // the Stableford best-ball team
+  ambrose,         // Ambrose
+  gross_only,      // "Gross Scores"
+  system36,        // "System 36"
+  callaway,        // the Callaway group of tie-breaks, Scheid among them
+  stableford,      // the individual Stableford formats
+  net_allowance,   // "Net Scores" and "Net Scores with 1 Callaway Division"
+  peoria,          // the Peoria formats
+  best_holes,      // "Best Holes - Gross" and "- Net"
   individual,      // the other individual formats
   team_best_ball,  // the other team formats: a row per member and a team row
 };
 
-ResultsLayout choose_results_layout(int format, int report_type);
+ResultsLayout choose_results_layout(Format format, int report_type);
 
 // Whether each golfer (or team) takes a single row, so that a spacer row
 // follows every fifth one.
-bool one_row_per_result(ResultsLayout layout, int format, int report_type);
-
-bool is_stableford_format(int format);  // 3, 4, 20
+bool one_row_per_result(ResultsLayout layout, Format format, int report_type);
 
 struct HeaderCell {
   HeaderCell(std::string caption_text, int columns = 1) : caption(std::move(caption_text)), span(columns) {}
@@ -45,7 +44,7 @@ struct HeaderCell {
 std::vector<HeaderCell> results_header_cells(ResultsLayout layout, const TournamentHeader& header, int report_type);
 
 // 441 pixels for "Gross Scores", else 590.
-int results_table_width(int format);
+int results_table_width(Format format);
 
 // "Traditional Results - " and the other titles of the report types.
 const char* results_title(int report_type);

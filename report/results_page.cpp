@@ -1,5 +1,7 @@
 #include "report/results_page.h"
 
+#include <algorithm>
+
 #include "core/state.h"
 #include "report/page_frame.h"
 #include "report/report_page.h"
@@ -22,6 +24,17 @@ void write_notes(ReportWriter& w, State& state, const Results& results) {
     w.line("<br>The following golfers were disqualified and excluded from the results:<br>");
     for (const std::string& name : results.disqualified) w.line(html_text(name) + "<br>");
   }
+  if (!results.incomplete_cards.empty()) {
+    w.line("<br>The cards of the following golfers are incomplete or hold a hole score above 15; they were left out "
+           "of the results:<br>");
+    for (const std::string& name : results.incomplete_cards) w.line(html_text(name) + "<br>");
+  }
+  const bool short_team = std::any_of(results.rows.begin(), results.rows.end(), [](const ResultRow& r) {
+    return r.team && r.team->missing_total() > 0;
+  });
+  if (short_team)
+    w.line("<br>* A team short of balls: the values shown are those played.  Each missing ball counts 99, so such "
+           "teams are placed after the complete teams.<br>");
   for (const std::string& line : print_tie_break_explanation(state)) w.line(line);
 }
 
@@ -56,9 +69,9 @@ void write_results_page(ReportWriter& w, State& state, const Results& results, b
   write_rule(w, style);
   w.line(results_heading_line(h, results, style.colour));
 
-  const ResultsLayout layout = choose_results_layout(h.format, results.report_type);
+  const ResultsLayout layout = choose_results_layout(format_of(h), results.report_type);
   const std::vector<HeaderCell> cells = results_header_cells(layout, h, results.report_type);
-  const int width = results_table_width(h.format);
+  const int width = results_table_width(format_of(h));
   const std::vector<std::string> tv_table = fixed_table_lines(cells, width);
   if (tv)
     for (const std::string& line : tv_table) w.line(line);

@@ -38,7 +38,7 @@ bool tournament_chosen(State& state) {
 
 // Hole by hole for a Stableford format may show the net scores and points.
 int hole_by_hole_type(State& state) {
-  if (!is_stableford_format(state.header.format)) return report_type::hole_by_hole;
+  if (!is_individual_stableford(format_of(state.header))) return report_type::hole_by_hole;
   Button answer = message_box(state, message_kind::question,
                               "The selected tournament is a Stableford tournament.  Would you like to have the Net "
                               "scores and Stableford points shown for each golfer?");

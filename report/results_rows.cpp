@@ -5,6 +5,7 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/callaway.h"
 #include "handicap/course_handicap.h"
@@ -23,6 +24,12 @@ namespace {
 
 std::string td(int value) { return "<TD>" + std::to_string(value) + "</TD>"; }
 std::string td(const std::string& text) { return "<TD>" + text + "</TD>"; }
+
+// A team's result; a team short of balls shows what it played, marked "*".
+std::string team_total_text(const TeamScore& team) {
+  if (team.missing_total() == 0) return std::to_string(team.total);
+  return std::to_string(team.played_total()) + "*";
+}
 std::string name_td(const std::string& html) { return "<TD align=left>" + html + "</TD>"; }
 
 std::string tenths(int value, int places) {
@@ -46,7 +53,7 @@ class RowsWriter {
   }
 
   void run() {
-    const bool spaced = one_row_per_result(layout_, h_.format, r_.report_type);
+    const bool spaced = one_row_per_result(layout_, format(), r_.report_type);
     int written = 0;
     auto next = [&] {
       if (spaced && ++written % 5 == 0) w_.line("<tr><td>&nbsp</td></tr>");
@@ -65,7 +72,7 @@ class RowsWriter {
   }
 
  private:
-  int format() const { return h_.format; }
+  Format format() const { return format_of(h_); }
   char sex_of(const GolferEntry& e) const { return entry_gender(state_, e.gender); }
   const CourseRecord& tee_of(const GolferEntry& e) const { return tees_.of(e.division); }
   int hole_count(const GolferEntry& e) const { return tee_values::hole_count(tee_of(e)); }
@@ -89,7 +96,7 @@ class RowsWriter {
   std::vector<GolferEntry> members(int group) {
     read_record(state_, RecordKind::group, group);
     std::vector<GolferEntry> list;
-    const int size = std::clamp(static_cast<int>(h_.group_size), 1, max_group_size);
+    const int size = group_size_of(h_);
     for (int slot = 1; slot <= size; ++slot)
       if (state_.group.entries[slot - 1].name[0] != '\0') list.push_back(state_.group.entries[slot - 1]);
     return list;
@@ -151,11 +158,11 @@ class RowsWriter {
   void callaway(const ResultRow& r, const std::string& lead) {
     const GolferEntry& e = r.entry;
     HoleScores card = hole_scores_of(e);
-    if (format() == 16 && h_.group_size > 1) {
+    if (format() == Format::callaway_scramble && group_size_of(h_) > 1) {
       read_record(state_, RecordKind::group, r.group);
-      card = scramble_team_card(state_.group, h_.group_size);
+      card = scramble_team_card(state_.group, group_size_of(h_));
     }
-    const bool nine = format() == 18;
+    const bool nine = format() == Format::callaway_nine;
     ComputedResult c = nine ? score_callaway9(card, sex_of(e), tee_of(e), h_)
                             : score_callaway(format(), card, sex_of(e), tee_of(e), h_);
     std::string worst;
@@ -190,6 +197,30 @@ class RowsWriter {
     return any ? cells + td(in) + td(out + in) : cells + "<TD></TD><TD></TD>";
   }
 
+  // A team short of balls: each hole shows what was played, marked "*" where
+  // a ball was missing ("-*" when none was played); the sums likewise.
+  static std::string incomplete_team_values(const TeamScore& team) {
+    std::string cells;
+    int out = 0, in = 0;
+    bool out_short = false, in_short = false;
+    auto text = [](int value, bool short_of_balls) {
+      return short_of_balls ? (value > 0 ? std::to_string(value) : std::string("-")) + "*" : std::to_string(value);
+    };
+    for (int hole = 1; hole <= 18; ++hole) {
+      if (hole > team.hole_count) {
+        cells += "<td></td>";
+      } else {
+        const int played = team.played_value(hole - 1);
+        const bool short_of_balls = team.missing[hole - 1] > 0;
+        (hole <= 9 ? out : in) += played;
+        (hole <= 9 ? out_short : in_short) |= short_of_balls;
+        cells += "<td>" + text(played, short_of_balls) + "</td>";
+      }
+      if (hole == 9) cells += td(text(out, out_short));
+    }
+    return cells + td(text(in, in_short)) + td(text(out + in, out_short || in_short));
+  }
+
   static std::array<int, 18> scores_of(const GolferEntry& e) {
     std::array<int, 18> values{};
     for (int i = 0; i < 18; ++i) values[i] = e.hole_scores[i];
@@ -197,15 +228,15 @@ class RowsWriter {
   }
 
   void hole_by_hole(const ResultRow& r) {
-    if (r.team && format() != 16 && format() != 19) return team_block(r);
+    if (r.team && format_traits(format()).team_play != TeamPlay::lowest_card) return team_block(r);
     const GolferEntry& e = r.entry;
     std::string cells = td(r.rank) + name_td(name_html(r)) + hole_values(scores_of(e), e, true);
-    const bool points_lines = r_.report_type == report_type::hole_by_hole_points && is_stableford_format(format());
+    const bool points_lines = r_.report_type == report_type::hole_by_hole_points && is_individual_stableford(format());
     if (points_lines) {
       row(cells + "<TD></TD>");
       return stableford_lines(e);
     }
-    if (is_stableford_format(format()) || format() != 1) cells += td(e.net_score);
+    if (format() != Format::gross) cells += td(e.net_score);
     row(cells);
   }
 
@@ -239,11 +270,12 @@ class RowsWriter {
       first = false;
     }
     if (r.team) {
-      std::array<int, 18> team_row = r.team->row;
-      std::string cells = hole_values(team_row, r.entry, false, format() == 26);
-      // The team result may differ from the sum of the row (the card's net for 16 and 19).
-      cells = cells.substr(0, cells.rfind("<TD>")) + td(r.team->total);
-      row("<TD></TD>" + name_td(format() == 26 ? "Team Points" : "Team Totals") + cells);
+      const bool points = format_traits(format()).team_play == TeamPlay::stableford_points;
+      std::string cells = r.team->missing_total() > 0 ? incomplete_team_values(*r.team)
+                                                      : hole_values(r.team->row, r.entry, false, points);
+      // The team result may differ from the sum of the row (the card's net for the scramble-card teams).
+      cells = cells.substr(0, cells.rfind("<TD>")) + td(team_total_text(*r.team));
+      row("<TD></TD>" + name_td(points ? "Team Points" : "Team Totals") + cells);
     }
     w_.line("<tr><td>&nbsp</td></tr>");
   }
@@ -266,9 +298,7 @@ std::string hole_cell(int score, int par) {
 }
 
 int scored_handicap(const TournamentHeader& header, const GolferEntry& golfer) {
-  const bool computed = format_handicap_kind(header.format) == handicap_kind::computed ||
-                        (header.format == 8 && in_callaway_division(header, golfer.division));
-  return computed ? golfer.handicap_index / 10 : golfer.playing_hcap;
+  return plays_computed_handicap(header, golfer.division) ? golfer.handicap_index / 10 : golfer.playing_hcap;
 }
 
 void write_results_rows(ReportWriter& w, State& state, const Results& results, ResultsLayout layout) {

@@ -19,8 +19,6 @@ namespace quillon {
 
 namespace {
 
-bool scores_points(int format) { return format == 3 || format == 4 || format == 20 || format == 26; }
-
 // " %2d", red below par, blue above; " --" for a hole without a score.
 std::string hole_text(int shown, int score, int par) {
   if (score == 0) return " --";
@@ -84,8 +82,8 @@ void write_score_sheet(State& state, ReportWriter& w, const PageStyle& style, co
       cells.push_back(number_cell(format_text(16, "%d<br>%d", s.out, s.in)));
       cells.push_back(number_cell(std::to_string(s.gross) + "<br>" + handicap_report_text(course)));
       cells.push_back(number_cell(std::to_string(s.gross - playing)));
-      cells.push_back(scores_points(h.format)
-                          ? number_cell(std::to_string(score_stableford(h.format, e, tee, h, state.system).points))
+      cells.push_back(scores_points(format_of(h))
+                          ? number_cell(std::to_string(score_stableford(format_of(h), e, tee, h, state.system).points))
                           : empty_cell());
     } else {
       cells.push_back(empty_cell());

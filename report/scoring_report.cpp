@@ -7,6 +7,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/course_handicap.h"
 #include "handicap/stroke_allocation.h"
@@ -26,9 +27,7 @@ namespace {
 // The strokes a scored golfer receives over the round: the day's handicap in
 // the computed formats, else the playing handicap of the division.
 int round_handicap(const TournamentHeader& h, const GolferEntry& golfer) {
-  bool computed = format_handicap_kind(h.format) == handicap_kind::computed ||
-                  (h.format == 8 && in_callaway_division(h, golfer.division));
-  return computed ? golfer.handicap_index / 10 : golfer.playing_hcap;
+  return plays_computed_handicap(h, golfer.division) ? golfer.handicap_index / 10 : golfer.playing_hcap;
 }
 
 void add_card(ScoringSummary& summary, const TournamentHeader& h, const GolferEntry& golfer, const CourseRecord& tee,
@@ -124,7 +123,7 @@ ScoringSummary summarise_scoring(State& state, bool net) {
     summary.holes.push_back(row);
   }
 
-  const int group_size = std::clamp(static_cast<int>(h.group_size), 1, max_group_size);
+  const int group_size = group_size_of(h);
   for (int g = 1; g <= h.group_count; ++g) {
     read_record(state, RecordKind::group, g);
     for (int slot = 1; slot <= group_size; ++slot) {

@@ -33,8 +33,16 @@ bool skins_report(State& state, bool net, int division, bool show_halves) {
                 "Scores have not yet been entered for %d golfers.  Golfers for whom scores have not been entered "
                 "have been omitted from the report.",
                 skins.without_scores);
+  if (!skins.incomplete_cards.empty()) {
+    std::string names;
+    for (const std::string& name : skins.incomplete_cards) names += "\n" + name;
+    message_box(state, message_kind::information,
+                "The cards of these golfers are incomplete or hold a hole score above 15; they have been left out "
+                "of the skins:%s",
+                names.c_str());
+  }
   if (skins.participants == 0) {
-    if (skins.without_scores == 0)
+    if (skins.without_scores == 0 && skins.incomplete_cards.empty())
       message_box(state, message_kind::information,
                   "In the selected tournament there were not any golfers who entered the skins competition");
     return false;

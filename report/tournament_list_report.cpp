@@ -78,7 +78,7 @@ void write_details(ReportWriter& w, const PageStyle& style, const std::vector<Li
                        format_text(16, "%02d:%02d", h.last_tee_hour, h.last_tee_minute);
     write_data_row(w, {label_cell("Date"), name_cell(date_of(h)), label_cell("Course"), name_cell(l.course)});
     write_data_row(w, {label_cell("Name"), name_cell(field_text(h.name)), label_cell("Format"),
-                       name_cell(format_name(h.format))});
+                       name_cell(format_name(format_of(h)))});
     write_data_row(w, {label_cell("Address"), name_cell(field_text(h.address_line1)), label_cell("Golfers"),
                        name_cell(std::to_string(l.golfers))});
     write_data_row(w, {empty_cell(), name_cell(field_text(h.address_line2)), label_cell("Start/End"), name_cell(span)});

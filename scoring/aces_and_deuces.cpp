@@ -4,13 +4,14 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 
 namespace quillon {
 
 AcesAndDeuces find_aces_and_deuces(State& state, int division) {
   AcesAndDeuces r;
-  const int group_size = std::clamp(static_cast<int>(state.header.group_size), 1, max_group_size);
+  const int group_size = group_size_of(state.header);
   for (int g = 1; g <= state.header.group_count; ++g) {
     read_record(state, RecordKind::group, g);
     for (int slot = 1; slot <= group_size; ++slot) {

@@ -1,32 +1,21 @@
 #pragma once
-// Per-format rules of the results engine: which routine scores a card, how the
-// sort key is made and which group of tie-break texts applies.
+// Rules of the results engine that depend on a golfer's division as well as
+// the format (the per-format ones are columns of handicap/formats.h), and the
+// report types of build_results.
 #include "core/records/tournament_header.h"
+#include "handicap/formats.h"
 
 namespace quillon {
 
-// The format groups shared by the tie-break keys and their explanation texts.
-enum class TieBreakGroup { none, callaway, gross, net, stableford, system36 };
-TieBreakGroup tie_break_group(int format);
-
-// Team formats are ranked per group; the hidden ones (11, 12, 14, 15) carry
-// the team flag but are never scored.
-bool is_scored_team_format(int format);
-bool is_hidden_team_format(int format);
-// Formats whose team card is kept in the group's first entry.
-bool team_card_in_first_slot(int format);
-
-// Whether the golfer of `division` is scored by Callaway in format 8.
+// Whether the golfer of `division` is scored by Callaway in "Net Scores with 1
+// Callaway Division".
 bool in_callaway_division(const TournamentHeader& header, int division);
 
 // Whether the lower (computed) handicap wins a tie on the primary value.
 bool prefers_lower_handicap(const TournamentHeader& header, int division);
 
-// Formats whose tie-break values are capped at twice the par (Callaway group and Ambrose).
-bool caps_at_double_par(int format);
-
-// Formats for which the alternating gross and net list is produced.
-bool offers_alternating_list(int format);
+// Whether the golfer of `division` plays off a handicap computed from the day.
+bool plays_computed_handicap(const TournamentHeader& header, int division);
 
 // Report types of build_results.
 namespace report_type {

@@ -6,6 +6,7 @@
 #include "core/dispatch.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "tournament/field.h"
 #include "tournament/tournament_selection.h"
@@ -14,7 +15,7 @@ namespace quillon {
 
 namespace {
 
-int group_size_of(const State& state) { return std::clamp(static_cast<int>(state.header.group_size), 1, max_group_size); }
+int group_size_of(const State& state) { return group_size_of(state.header); }
 
 }  // namespace
 

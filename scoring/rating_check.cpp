@@ -5,6 +5,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "scoring/division_tees.h"
 #include "tournament/field.h"
@@ -23,7 +24,7 @@ bool rated_for_women(const CourseRecord& tee) { return tee.course_name[0] != '\0
 
 std::vector<SexesPlaying> sexes_by_division(State& state) {
   std::vector<SexesPlaying> seen(11);
-  const int group_size = std::clamp(static_cast<int>(state.header.group_size), 1, max_group_size);
+  const int group_size = group_size_of(state.header);
   for (int group = 1; group <= state.header.group_count; ++group) {
     read_record(state, RecordKind::group, group);
     for (int slot = 0; slot < group_size; ++slot) {

@@ -16,7 +16,7 @@ struct ResultRow {
   ResultRow(const GolferEntry& scored, int group_number, int slot_number)
       : group(group_number), slot(slot_number), entry(scored) {}
 
-  KeyText key;            // sort key, at most 50 characters, compared byte-wise
+  KeyText key;            // sort key, at most longest_key characters, compared byte-wise
   KeyText gross_key;      // key of the gross list (alternating report only)
   std::string name;       // the golfer's name (a team's first golfer)
   int group = 0;

@@ -5,6 +5,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "scoring/division_tees.h"
@@ -41,7 +42,7 @@ class Builder {
   }
 
  private:
-  int group_size() const { return std::clamp(static_cast<int>(state_.header.group_size), 1, max_group_size); }
+  int group_size() const { return group_size_of(state_.header); }
 
   bool in_division(int group, const GolferEntry& golfer) const {
     if (r_.division == 0) return true;
@@ -81,8 +82,13 @@ class Builder {
         continue;
       }
       const CourseRecord& tee = tees_.of(golfer.division);
-      if (golfer.hole_scores[0] == 0 || score_golfer_on_tee(state_, slot, tee, true) != 0) {
+      if (golfer.hole_scores[0] == 0) {
         ++r_.without_scores;
+        continue;
+      }
+      if (score_golfer_on_tee(state_, slot, tee, true) != 0) {
+        ++r_.without_scores;
+        r_.incomplete_cards.push_back(field_text(golfer.name));
         continue;
       }
       const GolferEntry& scored = state_.group.entries[slot - 1];
@@ -95,13 +101,15 @@ class Builder {
   }
 
   void add_team(int group) {
-    const GolferEntry& first = state_.group.entries[0];
-    if (first.name[0] == '\0' || !in_division(group, first)) return;
+    const int lead = team_lead_slot(state_.header, state_.group);
+    if (lead == 0) return;
+    const GolferEntry& first = state_.group.entries[lead - 1];
+    if (!in_division(group, first)) return;
     if (first.disqualified) {
       r_.disqualified.push_back(field_text(first.name));
       return;
     }
-    for (int slot = 2; slot <= group_size(); ++slot) {
+    for (int slot = lead + 1; slot <= group_size(); ++slot) {
       const GolferEntry& member = state_.group.entries[slot - 1];
       if (member.name[0] != '\0' && member.disqualified) r_.disqualified.push_back(field_text(member.name));
     }
@@ -110,7 +118,7 @@ class Builder {
       ++r_.without_scores;
       return;
     }
-    ResultRow& row = add_row(group, 1);
+    ResultRow& row = add_row(group, lead);
     row.key = team_sort_key(state_, tees_, team);
     if (r_.report_type == report_type::gross_and_net) row.gross_key = team_sort_key(state_, tees_, team, true);
     row.team = std::make_shared<const TeamScore>(team);
@@ -122,26 +130,11 @@ class Builder {
   std::vector<bool> included_;
 };
 
-// The Callaway division matters to format 8 only; any other format runs with none.
-class CallawayDivisionForRun {
- public:
-  explicit CallawayDivisionForRun(TournamentHeader& header) : header_(header), kept_(header.callaway_division) {
-    if (header.format != 8) header.callaway_division = 0;
-  }
-  ~CallawayDivisionForRun() { header_.callaway_division = kept_; }
-  CallawayDivisionForRun(const CallawayDivisionForRun&) = delete;
-  CallawayDivisionForRun& operator=(const CallawayDivisionForRun&) = delete;
-
- private:
-  TournamentHeader& header_;
-  std::int8_t kept_;
-};
-
 }  // namespace
 
 std::vector<std::string> Results::heading_notes() const {
   std::vector<std::string> notes;
-  if (report_type == report_type::gross_and_net && gross_limit != 400)
+  if (report_type == report_type::gross_and_net && gross_limit != most_results)
     notes.push_back(format_text(100, "<br># of gross positions limited to %d", gross_limit));
   if (manual_winner_applied) notes.push_back("<br>Winner selected by committee");
   return notes;
@@ -160,30 +153,22 @@ std::string Results::without_scores_text() const {
                      without_scores);
 }
 
-std::vector<std::string> Results::disqualified_lines() const {
-  if (disqualified.empty()) return {};
-  std::vector<std::string> lines = {"<br>The following golfers were disqualified and excluded from the results:<br>"};
-  for (const std::string& name : disqualified) lines.push_back(name + "<br>");
-  return lines;
-}
-
 Results build_results(State& state, int type, int division) {
   Results r;
   r.report_type = type;
   r.division = division;
-  const int format = state.header.format;
-  if (format == multi_round_format) {
+  const Format format = format_of(state.header);
+  if (format == Format::multi_round) {
     r.multi_round = true;
     return r;
   }
-  if (type == report_type::gross_and_net && !offers_alternating_list(format)) return r;
-  if (is_hidden_team_format(format)) return r;
-  r.teams = is_scored_team_format(format);
-  r.gross_limit = state.header.results_limit >= 1 && state.header.results_limit <= 400 ? state.header.results_limit
-                                                                                        : 400;
+  const FormatTraits& traits = format_traits(format);
+  if (type == report_type::gross_and_net && !traits.alternating_list) return r;
+  if (traits.team && !is_scored_team_format(format)) return r;
+  r.teams = traits.team;
+  r.gross_limit = results_limit_of(state.header);
 
   {
-    CallawayDivisionForRun callaway(state.header);
     Builder builder(state, r);
     if (!builder.run()) return r;
   }

@@ -25,14 +25,15 @@ struct Results {
   bool manual_winner_applied = false;
   int without_scores = 0;                 // golfers (or teams) left out for want of scores
   std::vector<std::string> disqualified;  // names, sorted
+  // Golfers with scores whose card could not be scored (a hole missing or
+  // above the highest score), in field order; they are among without_scores.
+  std::vector<std::string> incomplete_cards;
 
   // The additions to the heading: "<br># of gross positions limited to %d",
   // "<br>Winner selected by committee".
   std::vector<std::string> heading_notes() const;
   // "Scores have not yet been entered for ..." or "" when every card is in.
   std::string without_scores_text() const;
-  // The disqualified list printed under the table, or nothing.
-  std::vector<std::string> disqualified_lines() const;
 };
 
 // Builds the results of the current tournament (its header read) for a report

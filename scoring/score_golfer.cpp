@@ -5,6 +5,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/best_holes.h"
 #include "handicap/callaway.h"
@@ -32,48 +33,48 @@ GolferEntry with_sex(const GolferEntry& golfer, char sex) {
 
 void dispatch(State& state, GolferEntry& golfer, const CourseRecord& tee, char sex, bool complete) {
   const TournamentHeader& h = state.header;
-  const int format = h.format;
-  if (format == 8) {
-    if (in_callaway_division(h, golfer.division))
-      store_computed(golfer, score_callaway(format, hole_scores_of(golfer), sex, tee, h));
-    else
-      score_net(h, tee, golfer, sex, complete);
-    return;
-  }
-  switch (format) {
-    case 0: case 17: case 25: case 30:
+  const Format format = format_of(h);
+  switch (format_traits(format).scoring) {
+    case Scoring::net_or_callaway_division:
+      if (in_callaway_division(h, golfer.division))
+        store_computed(golfer, score_callaway(format, hole_scores_of(golfer), sex, tee, h));
+      else
+        score_net(h, tee, golfer, sex, complete);
+      break;
+    case Scoring::callaway:
       store_computed(golfer, score_callaway(format, hole_scores_of(golfer), sex, tee, h));
       break;
-    case 16: {
-      HoleScores card = h.group_size > 1 ? scramble_team_card(state.group, h.group_size) : hole_scores_of(golfer);
+    case Scoring::callaway_team_card: {
+      HoleScores card =
+          group_size_of(h) > 1 ? scramble_team_card(state.group, group_size_of(h)) : hole_scores_of(golfer);
       store_computed(golfer, score_callaway(format, card, sex, tee, h));
       break;
     }
-    case 1: case 2: case 6: case 9: case 10: case 13: case 22: case 27:
+    case Scoring::net:
       score_net(h, tee, golfer, sex, complete);
       break;
-    case 3: case 4: case 20: case 26:
+    case Scoring::stableford:
       store_stableford(golfer, score_stableford(format, with_sex(golfer, sex), tee, h, state.system));
       break;
-    case 5:
+    case Scoring::daily_equalizer:
       store_computed(golfer, score_daily_equalizer(golfer));
       break;
-    case 7: case 28: case 29:
+    case Scoring::peoria:
       store_computed(golfer, score_peoria(format, with_sex(golfer, sex), tee, h));
       break;
-    case 18:
+    case Scoring::callaway_nine:
       store_computed(golfer, score_callaway9(hole_scores_of(golfer), sex, tee, h));
       break;
-    case 19:
-      score_ambrose(state.group, h.group_size);
+    case Scoring::ambrose:
+      score_ambrose(state.group, group_size_of(h));
       break;
-    case 21:
+    case Scoring::system36:
       store_computed(golfer, score_system36(with_sex(golfer, sex), tee, h));
       break;
-    case 23: case 24:
+    case Scoring::best_holes:
       store_computed(golfer, score_best_holes(format, with_sex(golfer, sex), tee, h));
       break;
-    default:  // hidden team formats and unknown codes: nothing is computed
+    case Scoring::none:  // hidden team formats and unknown codes: nothing is computed
       break;
   }
 }
@@ -114,7 +115,7 @@ int score_golfer_on_tee(State& state, int slot, const CourseRecord& tee, bool sh
                   field_text(golfer.name).c_str(), missing);
       return -1;
     }
-    if (state.header.format != 1) return -1;
+    if (format_of(state.header) != Format::gross) return -1;
   }
   dispatch(state, golfer, tee, entry_gender(state, golfer.gender), missing == 0);
   return 0;

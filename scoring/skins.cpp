@@ -7,6 +7,7 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/course_handicap.h"
 #include "handicap/stableford.h"
@@ -88,12 +89,18 @@ bool score_group_for_skins(State& state, bool net, int division, int group_size,
       ++r.without_scores;
       continue;
     }
-    if (score_golfer(state, slot, false) != 0) continue;
+    if (score_golfer(state, slot, false) != 0) {
+      r.incomplete_cards.push_back(field_text(golfer.name));
+      continue;
+    }
     scored_any = true;
     const CourseRecord tee = state.course;  // the golfer's tee, read by score_golfer
     // "Gross Scores" scores an incomplete card as typed; its missing holes
     // would read as zeros, so such a card cannot play for skins.
-    if (first_missing_hole(golfer, tee_values::hole_count(tee)) != 0) continue;
+    if (first_missing_hole(golfer, tee_values::hole_count(tee)) != 0) {
+      r.incomplete_cards.push_back(field_text(golfer.name));
+      continue;
+    }
     field.push_back(participant_of(state, golfer, tee, net));
   }
   return scored_any;
@@ -108,7 +115,7 @@ int skins_handicap(int course_handicap_full, int scored_course_hcap, int allowan
 
 SkinsResult compute_skins(State& state, bool net, int division) {
   SkinsResult r;
-  const int group_size = std::clamp(static_cast<int>(state.header.group_size), 1, max_group_size);
+  const int group_size = group_size_of(state.header);
   std::vector<Participant> field;
   for (int g = 1; g <= state.header.group_count; ++g) {
     // The scored fields go back into the group as it is now: another opener's

@@ -23,6 +23,9 @@ struct SkinsResult {
   int entrants = 0;        // of them, those in the skins game
   int without_scores = 0;  // entrants without a score on hole 1
   int participants = 0;    // entrants whose cards were scored
+  // Entrants with scores whose card could not play (a hole missing or above
+  // the highest score), in field order.
+  std::vector<std::string> incomplete_cards;
   std::vector<SkinsHole> holes;
   bool write_failed = false;  // a group could not be written back (the user was told)
 };

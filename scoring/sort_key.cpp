@@ -6,35 +6,45 @@
 
 namespace quillon {
 
+namespace {
+
+// Points turned around so that more points sort first.
+constexpr int most_points_key = 899;
+// Keeps a total to par (which may be negative) positive in the key.
+constexpr int to_par_key_offset = 250;
+
+}  // namespace
+
 int primary_value(const TournamentHeader& header, const GolferEntry& golfer, int report_type) {
-  switch (header.format) {
-    case 1: return report_type == report_type::gross_and_net ? golfer.net_score : golfer.gross_score;
-    case 3: case 4: case 20: return 899 - golfer.net_score;
-    case 23: case 24: return golfer.net_score + 250;
-    default: return golfer.net_score;
+  switch (format_traits(header).primary) {
+    case PrimaryValue::gross:
+      return report_type == report_type::gross_and_net ? golfer.net_score : golfer.gross_score;
+    case PrimaryValue::points: return most_points_key - golfer.net_score;
+    case PrimaryValue::to_par: return golfer.net_score + to_par_key_offset;
+    case PrimaryValue::net: break;
   }
+  return golfer.net_score;
 }
 
 namespace {
 
-// The computed handicap where the format prefers the lower one, else 0.
+// Plus handicaps (below 0) must rank before 0 in a two-digit field, so the
+// handicap is written shifted by this much: +2 "08", +1 "09", 0 "10", 1 "11".
+constexpr int plus_handicap_shift = 10;
+
+// The handicap where the format prefers the lower one, shifted; else 0.
 int preferred_handicap(const TournamentHeader& header, const GolferEntry& golfer) {
-  return prefers_lower_handicap(header, golfer.division) ? golfer.handicap_index / 10 : 0;
+  if (!prefers_lower_handicap(header, golfer.division)) return 0;
+  return golfer.handicap_index / 10 + plus_handicap_shift;
 }
 
 }  // namespace
 
-std::string handicap_preference(const TournamentHeader& header, const GolferEntry& golfer) {
-  KeyText text;
-  text.field(preferred_handicap(header, golfer), 2);
-  return text.str();
-}
-
 KeyText golfer_sort_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
                         const GolferEntry& golfer, char sex, int report_type, StrokeTables* tables) {
   KeyText key;
-  key.field(primary_value(header, golfer, report_type), 3);
-  key.field(preferred_handicap(header, golfer), 2);
+  key.field(primary_value(header, golfer, report_type), primary_key_digits);
+  key.field(preferred_handicap(header, golfer), preference_key_digits);
   append_tie_break_digits(key, header, tee, system, golfer, sex, false, tables);
   return key;
 }
@@ -42,7 +52,7 @@ KeyText golfer_sort_key(const TournamentHeader& header, const CourseRecord& tee,
 KeyText golfer_gross_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
                          const GolferEntry& golfer, char sex, StrokeTables* tables) {
   KeyText key;
-  key.field(golfer.gross_score, 3);
+  key.field(golfer.gross_score, primary_key_digits);
   append_tie_break_digits(key, header, tee, system, golfer, sex, true, tables);
   return key;
 }

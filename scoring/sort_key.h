@@ -17,10 +17,6 @@ namespace quillon {
 // by gross except in the alternating report.
 int primary_value(const TournamentHeader& header, const GolferEntry& golfer, int report_type);
 
-// The two digits that let the lower computed handicap win a tie; "00" where
-// the format has no such preference.
-std::string handicap_preference(const TournamentHeader& header, const GolferEntry& golfer);
-
 // The key of a scored golfer. `sex` is the golfer's sex code (M or F);
 // `tables`, when given, supply the strokes per hole.
 KeyText golfer_sort_key(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,

@@ -5,6 +5,7 @@
 
 #include "core/database.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "core/text.h"
 
@@ -28,7 +29,7 @@ std::string mixed_teams_question(int division_count, const std::vector<int>& mix
 
 std::vector<bool> team_division_check(State& state, int division) {
   const int groups = state.header.group_count;
-  const int group_size = std::clamp(static_cast<int>(state.header.group_size), 1, max_group_size);
+  const int group_size = group_size_of(state.header);
   std::vector<bool> included(groups + 1, false);
   std::vector<int> mixed;
   for (int g = 1; g <= groups; ++g) {

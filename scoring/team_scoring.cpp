@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/callaway.h"
 #include "handicap/course_handicap.h"
@@ -18,6 +19,11 @@ namespace quillon {
 
 namespace {
 
+// Points turned around so that more team points sort first.
+constexpr int most_team_points_key = 999;
+// "Best 2 Balls (1 Gross, 1 Net)" always counts two balls.
+constexpr int best_two_balls = 2;
+
 // Filled in place by set_absent or set_values: a results run makes four of
 // these per team, so they are not cleared first.
 struct Member {
@@ -26,10 +32,6 @@ struct Member {
   std::array<int, 18> gross;   // raw score, missing_ball when not played
   std::array<int, 18> points;  // Stableford points, -1 when not played
 };
-
-bool takes_strokes(int format) {
-  return !(format == 6 || format == 9 || format == 13 || format == 19 || format == 26);
-}
 
 void set_absent(Member& m) {
   m.present = false;
@@ -45,15 +47,16 @@ void set_values(Member& m, const State& state, const CourseRecord& tee, StrokeTa
   m.present = true;
   const char sex = entry_gender(state, golfer.gender);
   const int holes = tee_values::hole_count(tee);
-  const int handicap = takes_strokes(h.format) ? golfer_course_handicap(h, tee, golfer.handicap_index, sex,
+  const FormatTraits& traits = format_traits(h);
+  const int handicap = traits.team_strokes ? golfer_course_handicap(h, tee, golfer.handicap_index, sex,
                                                                         golfer.division)
                                                : 0;
   const HoleStrokes strokes = tables.of(tee, sex, handicap);
   HoleRow points{};
-  if (h.format == 26) {
+  if (traits.team_play == TeamPlay::stableford_points) {
     GolferEntry card = golfer;
     card.gender = sex;
-    points = score_stableford(26, card, tee, h, state.system).points_row;
+    points = score_stableford(format_of(h), card, tee, h, state.system).points_row;
   }
   for (int hole = 1; hole <= holes; ++hole) {
     int score = golfer.hole_scores[hole - 1];
@@ -109,21 +112,23 @@ int balls_for_par(int par) {
 void keep_ranked(TeamScore& team, int hole, const RankedHole& ranked, int used) {
   for (int i = 0; i < ranked.count; ++i) team.ranked[i][hole] = ranked.items[i].value;
   team.balls_used[hole] = used;
+  team.missing[hole] = 0;
+  for (int i = 0; i < used; ++i)
+    if (ranked.value_at(i) == missing_ball) ++team.missing[hole];
 }
 
 void combine_hole(const State& state, const CourseRecord& tee, char sex, const Members& members, int hole,
                   bool with_gross, TeamScore& team) {
-  const int format = state.header.format;
   const int n = std::min(balls_counted(state.header), members.count);
-  switch (format) {
-    case 9: case 10: case 30: {
+  switch (format_traits(state.header).team_play) {
+    case TeamPlay::best_balls: {
       RankedHole ranked = rank_lowest(members, hole, false);
       team.row[hole] = ranked.sum_first(n);
       if (with_gross) team.gross_row[hole] = rank_lowest(members, hole, true).sum_first(n);
       keep_ranked(team, hole, ranked, n);
       break;
     }
-    case 6: case 22: {
+    case TeamPlay::best_by_par: {
       RankedHole ranked = rank_lowest(members, hole, false);
       int used = std::min(balls_for_par(tee_values::par(tee, sex, hole + 1)), members.count);
       team.row[hole] = ranked.sum_first(used);
@@ -131,7 +136,7 @@ void combine_hole(const State& state, const CourseRecord& tee, char sex, const M
       keep_ranked(team, hole, ranked, used);
       break;
     }
-    case 27: {
+    case TeamPlay::one_gross_one_net: {
       RankedHole net = rank_lowest(members, hole, false);
       RankedHole gross = rank_lowest(members, hole, true);
       int value = net.value_at(0) + gross.value_at(0);
@@ -142,7 +147,7 @@ void combine_hole(const State& state, const CourseRecord& tee, char sex, const M
       keep_ranked(team, hole, net, 2);
       break;
     }
-    case 26: {
+    case TeamPlay::stableford_points: {
       // Points of the members who played the hole, highest first.
       std::array<int, max_group_size> points{};
       int played = 0;
@@ -160,7 +165,9 @@ void combine_hole(const State& state, const CourseRecord& tee, char sex, const M
       team.balls_used[hole] = std::min(n, played);
       break;
     }
-    default:
+    case TeamPlay::none:
+    case TeamPlay::lowest_card:
+    case TeamPlay::first_card:
       break;
   }
 }
@@ -168,20 +175,36 @@ void combine_hole(const State& state, const CourseRecord& tee, char sex, const M
 }  // namespace
 
 int balls_counted(const TournamentHeader& header) {
-  if (header.format == 27) return 2;
-  int size = std::clamp(static_cast<int>(header.group_size), 1, max_group_size);
+  if (format_of(header) == Format::best_two_gross_net) return best_two_balls;
+  int size = group_size_of(header);
   return std::clamp(header_options::best_balls(header), 1, size);
+}
+
+int TeamScore::missing_total() const {
+  int sum = 0;
+  for (int hole = 0; hole < hole_count; ++hole) sum += missing[hole];
+  return sum;
+}
+
+int team_lead_slot(const TournamentHeader& header, const GroupBuffer& group) {
+  if (team_card_in_first_slot(format_of(header))) return group.entries[0].name[0] != '\0' ? 1 : 0;
+  const int group_size = group_size_of(header);
+  for (int slot = 1; slot <= group_size; ++slot)
+    if (group.entries[slot - 1].name[0] != '\0') return slot;
+  return 0;
 }
 
 TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross) {
   TeamScore team;
   const TournamentHeader& h = state.header;
-  const int format = h.format;
-  const int group_size = std::clamp(static_cast<int>(h.group_size), 1, max_group_size);
+  const Format format = format_of(h);
+  const TeamPlay play = format_traits(format).team_play;
+  const int group_size = group_size_of(h);
   const int slots = team_card_in_first_slot(format) ? 1 : group_size;
 
-  const GolferEntry& first = state.group.entries[0];
-  if (first.name[0] == '\0' || first.hole_scores[0] == 0) return team;
+  // Vacancies before the first named member do not leave the team out.
+  const int lead = team_lead_slot(h, state.group);
+  if (lead == 0 || state.group.entries[lead - 1].hole_scores[0] == 0) return team;
 
   Members members;
   for (int slot = 1; slot <= slots; ++slot) {
@@ -195,14 +218,14 @@ TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross) {
     set_values(members.add(), state, tee, tees.stroke_tables(), state.group.entries[slot - 1]);
   }
 
-  const GolferEntry& card = state.group.entries[0];
+  const GolferEntry& card = state.group.entries[lead - 1];
   const CourseRecord& tee = tees.of(card.division);
   const char sex = entry_gender(state, card.gender);
   team.hole_count = tee_values::hole_count(tee);
-  if (format == 16 || format == 19) {
+  if (play == TeamPlay::lowest_card) {
     HoleScores lowest = scramble_team_card(state.group, group_size);
     for (int hole = 0; hole < 18; ++hole) team.row[hole] = team.gross_row[hole] = lowest[hole];
-  } else if (format == 13) {
+  } else if (play == TeamPlay::first_card) {
     for (int hole = 0; hole < 18; ++hole) team.row[hole] = team.gross_row[hole] = card.hole_scores[hole];
   } else {
     for (int hole = 0; hole < team.hole_count; ++hole) combine_hole(state, tee, sex, members, hole, with_gross, team);
@@ -212,7 +235,7 @@ TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross) {
     team.total += team.row[hole];
     team.gross_total += team.gross_row[hole];
   }
-  if (format == 16 || format == 19) team.total = card.net_score;
+  if (play == TeamPlay::lowest_card) team.total = card.net_score;
   team.scored = true;
   return team;
 }
@@ -220,15 +243,17 @@ TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross) {
 TieBreakRow team_tie_break_row(const State& state, const DivisionTees& tees, const TeamScore& team, int method,
                                bool gross_values) {
   const TournamentHeader& h = state.header;
-  const GolferEntry& card = state.group.entries[0];
+  const GolferEntry& card = state.group.entries[std::max(team_lead_slot(h, state.group), 1) - 1];
   const CourseRecord& tee = tees.of(card.division);
   const char sex = entry_gender(state, card.gender);
   const bool count_back = method == tie_break_method::count_back;
-  const bool capped = h.format == 16 || h.format == 19;
+  const Format format = format_of(h);
+  const bool capped = format_traits(format).team_play == TeamPlay::lowest_card;
+  const bool points = format_traits(format).team_play == TeamPlay::stableford_points;
   // The Ambrose team plays off its team handicap, not its first golfer's own.
   int handicap = 0;
   if (capped && count_back)
-    handicap = h.format == 19 ? card.team_handicap
+    handicap = format == Format::ambrose ? card.team_handicap
                               : golfer_course_handicap(h, tee, card.handicap_index, sex, card.division);
   const HoleStrokes strokes = capped && count_back ? tees.stroke_tables().of(tee, sex, handicap) : HoleStrokes{};
 
@@ -236,7 +261,7 @@ TieBreakRow team_tie_break_row(const State& state, const DivisionTees& tees, con
   row.hole_count = team.hole_count;
   for (int hole = 1; hole <= team.hole_count; ++hole) {
     int value = gross_values ? team.gross_row[hole - 1] : team.row[hole - 1];
-    if (h.format == 26 && !gross_values) {
+    if (points && !gross_values) {
       row.values[hole - 1] = count_back ? value : 99 - value;
       continue;
     }
@@ -251,13 +276,22 @@ TieBreakRow team_tie_break_row(const State& state, const DivisionTees& tees, con
 
 KeyText team_sort_key(const State& state, const DivisionTees& tees, const TeamScore& team, bool gross_values) {
   int primary = gross_values ? team.gross_total : team.total;
-  if (state.header.format == 26 && !gross_values) primary = 999 - team.total;
+  const Format format = format_of(state.header);
+  if (format_traits(format).team_play == TeamPlay::stableford_points && !gross_values)
+    primary = most_team_points_key - team.total;
   KeyText key;
-  key.field(primary, 3);
-  if (state.header.format == 19 && !gross_values)
-    key.field(state.group.entries[0].team_handicap, 2);  // the lower team handicap wins a tie
-  else
-    key.repeat(' ', 2);
+  if (team_card_in_first_slot(format)) {
+    key.field(primary, 3);
+    if (format == Format::ambrose && !gross_values)
+      key.field(state.group.entries[0].team_handicap, 2);  // the lower team handicap wins a tie
+    else
+      key.repeat(' ', 2);
+  } else {
+    // Missing balls count 99 each, so an incomplete team's total can pass 999:
+    // four digits (and one blank) keep incomplete teams in order among themselves.
+    key.field(primary, 4);
+    key.repeat(' ', 1);
+  }
   int method = header_options::tie_break(state.header);
   append_tie_break_digits(key, team_tie_break_row(state, tees, team, method, gross_values), method);
   return key;

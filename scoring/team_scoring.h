@@ -25,10 +25,22 @@ struct TeamScore {
   // many of them the hole counted.
   std::array<std::array<int, 18>, max_group_size> ranked{};
   std::array<int, 18> balls_used{};
+  // Balls counted on a hole that no member played: each adds missing_ball
+  // to the hole's value, which ranks an incomplete team behind complete ones.
+  std::array<int, 18> missing{};
+  int missing_total() const;
+  // The hole's value and the total without the missing balls, for display.
+  int played_value(int hole_index) const { return row[hole_index] - missing_ball * missing[hole_index]; }
+  int played_total() const { return total - missing_ball * missing_total(); }
   // The same combination on raw scores (best-ball formats), for gross lists.
   std::array<int, 18> gross_row{};
   int gross_total = 0;
 };
+
+// The slot (1-based) of the member who leads the team: the first named one,
+// or slot 1 for the formats whose team card is kept there; 0 for a group
+// without a named member.
+int team_lead_slot(const TournamentHeader& header, const GroupBuffer& group);
 
 // Balls counted N of the tournament, held to 1..group_size.
 int balls_counted(const TournamentHeader& header);

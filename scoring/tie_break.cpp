@@ -49,9 +49,7 @@ void australian_digits(const TieBreakRow& row, KeyText& out) {
   }
 }
 
-bool takes_no_strokes(int format) { return format == 1 || format == 21; }
-
-bool is_individual_stableford(int format) { return format == 3 || format == 4 || format == 20; }
+bool takes_no_strokes(Format format) { return format == Format::gross || format == Format::system36; }
 
 }  // namespace
 
@@ -95,7 +93,7 @@ TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRec
                                  StrokeTables* tables) {
   TieBreakRow row;
   row.hole_count = tee_values::hole_count(tee);
-  const int format = header.format;
+  const Format format = format_of(header);
   const bool count_back = method == tie_break_method::count_back;
 
   if (gross_values) {
@@ -116,7 +114,7 @@ TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRec
   }
 
   const int handicap = golfer_course_handicap(header, tee, golfer.handicap_index, sex, golfer.division);
-  const bool capped = caps_at_double_par(format);
+  const bool capped = format_traits(format).caps_at_double_par;
   const bool with_strokes = !takes_no_strokes(format) && handicap != 0;
   // "Last 9, 6, 3, 1" sums the scores and takes a share of the handicap off
   // the sums; the Australian count back compares the capped Callaway scores.
@@ -129,9 +127,10 @@ TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRec
     int value = score - strokes[hole];
     row.values[hole] = count_back ? 99 - value : value;
   }
-  if (method == tie_break_method::last_9631 && format != 1) {
+  if (method == tie_break_method::last_9631 && format != Format::gross) {
     row.share_handicap = handicap;
-    row.share = (format == 2 || format == 8) ? ShareUnit::tenths : ShareUnit::strokes;
+    row.share = (format == Format::net || format == Format::net_with_callaway_division) ? ShareUnit::tenths
+                                                                                         : ShareUnit::strokes;
   }
   return row;
 }

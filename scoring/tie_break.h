@@ -21,7 +21,7 @@ inline constexpr int none = 3;         // "None"
 }  // namespace tie_break_method
 
 // Every method writes 36 digits: eighteen "%02d" or twelve "%03d" fields.
-inline constexpr int tie_break_digit_count = 36;
+inline constexpr int tie_break_digit_count = tie_break_key_digits;
 
 // The share of a course handicap h for the last n (1, 3, 6, 9) holes, in whole
 // strokes and in tenths; divisions truncate toward zero.

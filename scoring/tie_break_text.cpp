@@ -178,7 +178,7 @@ Lines australian(const TournamentHeader& header, TieBreakGroup group) {
 }  // namespace
 
 std::vector<std::string> print_tie_break_explanation(const TournamentHeader& header, int hole_count) {
-  const TieBreakGroup group = tie_break_group(header.format);
+  const TieBreakGroup group = format_traits(header).tie_break;
   Lines text;
   switch (header_options::tie_break(header)) {
     case tie_break_method::count_back: text = count_back(header, group, hole_count); break;

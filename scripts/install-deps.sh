@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev
   libbenchmark-dev
   python3-pyftpdlib python3-openssl openssl
+  python3-openpyxl
   xvfb xauth
   poppler-utils
   fonts-liberation

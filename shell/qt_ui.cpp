@@ -13,7 +13,14 @@
 #include "shell/help_topics.h"
 #include "shell/message_style.h"
 #include "shell/qt_text.h"
+#include "shell/print_cancel_window.h"
+#include "shell/print_preview_window.h"
 #include "shell/selection_dialog.h"
+#include "print_qt/print_jobs.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <memory>
 
 namespace quillon::shell {
 
@@ -151,5 +158,31 @@ bool QtUi::progress(const std::string& title, const std::string& status, int per
 }
 
 void QtUi::progress_done() { progress_.reset(); }
+PreviewAction QtUi::show_print_preview(const std::string& title, const Drawing& drawing, int sheet_lines) {
+  PrintPreviewWindow window(title, drawing, sheet_lines, [this] { show_help_topic(0); }, owner());
+  if (unattended) {
+    window.show();
+    window.reject();
+    return PreviewAction::close;
+  }
+  window.exec();
+  return window.action();
+}
+
+PrinterOpening QtUi::open_printer(const PrintSettings& settings) {
+  PrinterOpening none;
+  none.failure = PrintFailure::no_printer;
+  if (unattended) return none;
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPrintDialog setup(printer.get(), owner());
+  setup.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+  if (setup.exec() != QDialog::Accepted) return none;
+  PrinterOpening opening = print_qt::open_printer_job(std::move(printer), settings);
+  if (auto* job = dynamic_cast<print_qt::QtJobCanvas*>(opening.canvas.get())) {
+    auto window = std::make_shared<PrintCancelWindow>(owner_);
+    job->cancel_check = [window] { return window->cancel_requested(); };
+  }
+  return opening;
+}
 
 }  // namespace quillon::shell

@@ -44,6 +44,9 @@ class QtUi : public Ui {
   void set_busy(bool busy) override;
   bool progress(const std::string& title, const std::string& status, int percent) override;
   void progress_done() override;
+  PreviewAction show_print_preview(const std::string& title, const Drawing& drawing, int sheet_lines) override;
+  // The print set-up dialog, then a job on the chosen printer with the cancel window.
+  PrinterOpening open_printer(const PrintSettings& settings) override;
 
   void show_help_topic(int topic);
 

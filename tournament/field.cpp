@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/database.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/course_handicap.h"
 #include "tournament/tee_times.h"
@@ -13,7 +14,7 @@ int count_golfers(State& state) {
   int count = 0;
   for (int g = 1; g <= state.header.group_count; ++g) {
     read_record(state, RecordKind::group, g);
-    for (int i = 0; i < state.header.group_size && i < max_group_size; ++i)
+    for (int i = 0; i < group_size_of(state.header); ++i)
       if (state.group.entries[i].name[0] != 0) ++count;
   }
   return count;

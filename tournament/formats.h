@@ -1,48 +1,18 @@
 #pragma once
-// The fixed tables of a tournament: its formats with their handicap kind and
-// team flag, the tie-break methods, start types and tee intervals, and the
-// other fixed lists the tournament dialog offers.
+// The fixed lists of a tournament other than its formats (handicap/formats.h):
+// the tie-break methods, start types and tee intervals, and the other lists
+// the tournament dialog offers.
 #include <string>
 #include <vector>
 
+#include "handicap/formats.h"
+
 namespace quillon {
-
-inline constexpr int format_count = 31;
-
-enum class HandicapKind { computed = 0, net = 1, gross = 2 };
 
 enum class StartType { normal = 0, crossover = 1, shotgun = 2, double_shotgun = 3 };
 
-// Name of a format code 0..30; "" for other codes.
-const char* format_name(int format);
-HandicapKind format_kind(int format);
-bool is_team_format(int format);
-// Hidden formats stay valid in stored records but are not offered.
-bool is_hidden_format(int format);
-// The codes offered in the "Format" list, in code order.
-std::vector<int> offered_formats();
-// The code of a format name, or -1.
-int format_of_name(const std::string& name);
-
-// The Callaway settings a format sets when chosen; false for formats that
-// leave them alone.
-struct CallawaySettings {
-  int max_handicap;
-  int table_base;
-};
-bool callaway_defaults(int format, CallawaySettings& settings);
-
 // Group sizes a format allows: the refusal message for a size, "" when allowed.
-std::string group_size_refusal(int format, int group_size);
-
-// Which per-format controls the dialog shows.
-bool shows_peoria_set1(int format);
-bool shows_peoria_set2(int format);
-bool shows_callaway_configuration(int format);
-bool shows_best_balls(int format);
-bool shows_best_holes(int format);
-bool allows_allowances(int format);
-bool needs_no_nine_hole_course(int format);
+std::string group_size_refusal(Format format, int group_size);
 
 inline constexpr int tie_break_count = 4;
 const char* tie_break_name(int method);

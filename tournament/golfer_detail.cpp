@@ -61,7 +61,7 @@ void GolferDetailModel::load() {
   field("tee_time").text = group_start_text(state_, group_);
   read_record(state_, RecordKind::group, group_);
   stored_ = state_.group;
-  bool computed = format_kind(h.format) == HandicapKind::computed;
+  bool computed = format_traits(h).kind == HandicapKind::computed;
   for (int k = 1; k <= max_group_size; ++k) {
     const GolferEntry& e = stored_.entries[k - 1];
     bool shown = k <= h.group_size;
@@ -85,7 +85,7 @@ void GolferDetailModel::load() {
 
 bool GolferDetailModel::save() {
   GroupBuffer group = stored_;
-  const bool computed = format_kind(state_.header.format) == HandicapKind::computed;
+  const bool computed = format_traits(state_.header).kind == HandicapKind::computed;
   // Every golfer is checked before anything is stored.
   for (int k = 1; k <= state_.header.group_size; ++k) {
     GolferEntry& e = group.entries[k - 1];

@@ -7,6 +7,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "handicap/course_handicap.h"
@@ -85,8 +86,6 @@ bool division_typed(const State& state) {
 
 namespace {
 
-constexpr int format_ambrose = 19;
-
 // Course and playing handicaps are kept in signed bytes.
 bool fits_stroke_byte(int strokes) { return strokes >= -128 && strokes <= 127; }
 
@@ -131,9 +130,9 @@ std::optional<int> index_to_store(State& state, const IndexCell& cell, const Ind
 }
 
 void update_team_handicap(const State& state, GroupBuffer& group) {
-  if (state.header.format != format_ambrose) return;
+  if (format_of(state.header) != Format::ambrose) return;
   group.entries[0].team_handicap =
-      static_cast<std::int16_t>(ambrose_team_handicap(group, state.header.group_size));
+      static_cast<std::int16_t>(ambrose_team_handicap(group, group_size_of(state.header)));
 }
 
 void clear_scores_of_removed(GolferEntry& entry, const std::string& new_name) {

@@ -45,7 +45,7 @@ GolferSummaryModel::GolferSummaryModel(State& state, int first_group) : state_(s
 
 void GolferSummaryModel::build_fields() {
   add(Field::list_field("group_number", "Group #", {}));
-  bool computed = format_kind(state_.header.format) == HandicapKind::computed;
+  bool computed = format_traits(state_.header).kind == HandicapKind::computed;
   add(Field::label_field("index_heading", computed ? "Hand\n-icap" : "Hcap Index"));
   for (int b = 1; b <= summary_groups_shown; ++b) {
     add(Field::label_field(format_text(16, "group_label.%d", b), ""));
@@ -72,7 +72,7 @@ void GolferSummaryModel::refresh_group_list() {
 
 void GolferSummaryModel::load() {
   const TournamentHeader& h = state_.header;
-  bool computed = format_kind(h.format) == HandicapKind::computed;
+  bool computed = format_traits(h).kind == HandicapKind::computed;
   for (int b = 1; b <= summary_groups_shown; ++b) {
     int g = first_group_ + b - 1;
     field(format_text(16, "group_label.%d", b)).text = format_text(16, "%03d", g);
@@ -95,7 +95,7 @@ void GolferSummaryModel::load() {
       field(row_field("member", b, r)).checked = e.is_member == 1;
       for (const char* column : {"name", "index", "division", "gender", "cart", "member", "skins"})
         field(row_field(column, b, r)).visible = shown_row;
-      if (is_team_format(h.format) && r >= 2) field(row_field("skins", b, r)).visible = false;
+      if (format_traits(h).team && r >= 2) field(row_field("skins", b, r)).visible = false;
       field(row_field("index", b, r)).enabled = !computed;
       field(row_field("division", b, r)).enabled = division_typed(state_);
     }
@@ -163,7 +163,7 @@ void GolferSummaryModel::on_changed(Field& f) {
 
 std::optional<GroupBuffer> GolferSummaryModel::edited_group(int shown) {
   GroupBuffer group = stored_[shown - 1];
-  const bool computed = format_kind(state_.header.format) == HandicapKind::computed;
+  const bool computed = format_traits(state_.header).kind == HandicapKind::computed;
   for (int r = 1; r <= state_.header.group_size; ++r) {
     GolferEntry& e = group.entries[r - 1];
     std::string name = field(row_field("name", shown, r)).text.substr(0, 25);

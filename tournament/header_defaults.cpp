@@ -4,6 +4,7 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "tournament/formats.h"
 
@@ -39,15 +40,15 @@ TournamentHeader new_tournament_header(State& state) {
   int tie_break = sys.default_tie_break >= 0 && sys.default_tie_break < tie_break_count ? sys.default_tie_break : 0;
   h.options = static_cast<std::uint16_t>((1 << best_balls_shift) | (tie_break << 1));
   h.group_count = 1;
-  h.format = static_cast<std::uint8_t>(sys.default_format >= 0 && sys.default_format < format_count ? sys.default_format : 0);
+  h.format = static_cast<std::uint8_t>(is_table_format(sys.default_format) ? sys.default_format : format_code(Format::callaway));
   h.start_type = 0;
   h.tee_interval_index = static_cast<std::uint8_t>(
       sys.tee_time_interval >= 0 && sys.tee_time_interval < tee_interval_count ? sys.tee_time_interval : 0);
   h.first_tee_hour = 8;
   h.last_tee_hour = 8;
-  h.results_limit = 400;
+  h.results_limit = most_results;
   for (auto& tee : h.division_tee) tee = static_cast<std::int16_t>(sys.default_course);
-  h.division_count = h.format == 8 ? 2 : 1;
+  h.division_count = format_of(h) == Format::net_with_callaway_division ? 2 : 1;
   h.callaway_division = h.division_count;
   for (auto& a : h.division_allowance) a = 100;
   h.default_gender = 'M';
@@ -63,8 +64,8 @@ TournamentHeader new_tournament_header(State& state) {
   std::memcpy(h.peoria_holes2, peoria2, 6);
   h.best_holes_count = 18;
   h.max_hole_score_index = 5;
-  h.callaway_max_handicap = 51;
-  h.callaway_table_base = 70;
+  h.callaway_max_handicap = static_cast<std::int8_t>(standard_callaway_defaults.max_handicap);
+  h.callaway_table_base = static_cast<std::int8_t>(standard_callaway_defaults.table_base);
   set_shotgun_defaults(h, state, sys.default_course);
   return h;
 }

@@ -11,22 +11,15 @@ namespace quillon {
 
 namespace {
 
-constexpr int scramble = 13;
-constexpr int callaway_scramble = 16;
-constexpr int ambrose = 19;
 constexpr int highest_pick_up = 9;
 
 }  // namespace
 
-bool uses_team_window(int format) { return format == scramble || format == ambrose; }
+bool uses_team_window(Format format) { return format == Format::scramble || format == Format::ambrose; }
 
-bool counts_points(int format) { return format == 3 || format == 4 || format == 20 || format == 26; }
+bool marks_par(Format format) { return !team_card_in_first_slot(format); }
 
-bool accepts_pick_up(int format) { return format == 3 || format == 4 || format == 20; }
-
-bool marks_par(int format) { return format != scramble && format != callaway_scramble && format != ambrose; }
-
-bool scores_completed_card(int format) { return format != callaway_scramble; }
+bool scores_completed_card(Format format) { return format != Format::callaway_scramble; }
 
 ParMark par_mark(int score, int par) {
   if (score == 0 || score > par) return ParMark::above_par;
@@ -43,7 +36,7 @@ int par_mark_green(ParMark mark) {
   return 0;
 }
 
-int pick_up_score(int format, const GolferEntry& golfer, const CourseRecord& tee, int hole,
+int pick_up_score(Format format, const GolferEntry& golfer, const CourseRecord& tee, int hole,
                   const TournamentHeader& header, const SystemRecord& system) {
   GolferEntry card = golfer;
   int par = tee_values::par(tee, golfer.gender, hole);
@@ -54,9 +47,9 @@ int pick_up_score(int format, const GolferEntry& golfer, const CourseRecord& tee
   return highest_pick_up;
 }
 
-std::string score_handicap_text(int format, const GolferEntry& entry) {
-  if (format == ambrose) return std::to_string(entry.team_handicap);
-  if (format == scramble) return "";
+std::string score_handicap_text(Format format, const GolferEntry& entry) {
+  if (format == Format::ambrose) return std::to_string(entry.team_handicap);
+  if (format == Format::scramble) return "";
   if (entry.handicap_index < 0) return format_text(16, "+%3.1f", -entry.handicap_index / 10.0);
   return format_text(16, "%-4.1f", entry.handicap_index / 10.0);
 }

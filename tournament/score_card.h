@@ -9,6 +9,7 @@
 #include "core/records/golfer_entry.h"
 #include "core/records/system_record.h"
 #include "core/records/tournament_header.h"
+#include "handicap/formats.h"
 
 namespace quillon {
 
@@ -20,15 +21,11 @@ struct State;
 using CardScorer = std::function<int(State&, int slot)>;
 
 // Scramble and Ambrose keep one card per team in the group's first entry.
-bool uses_team_window(int format);
-// Formats whose net figure is a count of Stableford points.
-bool counts_points(int format);
-// Formats in which 'x' records a picked-up ball.
-bool accepts_pick_up(int format);
+bool uses_team_window(Format format);
 // Whether hole cells are marked against par (not for the team cards).
-bool marks_par(int format);
+bool marks_par(Format format);
 // Whether a card is scored once its last hole is typed.
-bool scores_completed_card(int format);
+bool scores_completed_card(Format format);
 
 // A hole score against par; 0 means not entered and is marked like a score
 // above par.
@@ -41,12 +38,12 @@ int par_mark_green(ParMark mark);
 // Stableford point for the golfer on that hole of the tee; 9 when every count
 // up to 9 still scores. The golfer's index, division and gender (M or F) must
 // be those of the card.
-int pick_up_score(int format, const GolferEntry& golfer, const CourseRecord& tee, int hole,
+int pick_up_score(Format format, const GolferEntry& golfer, const CourseRecord& tee, int hole,
                   const TournamentHeader& header, const SystemRecord& system);
 
 // The handicap figure of a row: the team handicap for Ambrose, nothing for
 // Scramble, otherwise the index as "%-4.1f" or "+%3.1f" for a plus index.
-std::string score_handicap_text(int format, const GolferEntry& entry);
+std::string score_handicap_text(Format format, const GolferEntry& entry);
 
 // A hole cell's text as a score: digits only, anything else reads as not
 // entered (0).

@@ -2,6 +2,7 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "handicap/tee_values.h"
@@ -28,12 +29,12 @@ std::string ScoreEntryModel::row_field(const char* column, int row) { return for
 ScoreEntryModel::ScoreEntryModel(State& state, int group, CardScorer scorer)
     : state_(state), scorer_(std::move(scorer)) {
   const TournamentHeader& h = state_.header;
-  team_window_ = uses_team_window(h.format);
-  rows_ = team_window_ ? 1 : (h.group_size < 1 ? 1 : (h.group_size > max_group_size ? max_group_size : h.group_size));
+  team_window_ = uses_team_window(format_of(h));
+  rows_ = team_window_ ? 1 : group_size_of(h);
   int tee = tee_of_division(state_, 1);
   if (read_record(state_, RecordKind::course, tee < 1 ? 1 : tee) > 0) course_ = state_.course;
   hole_count_ = tee_values::hole_count(course_);
-  title_ = format_text(128, "Add Scores : %s - %s", field_text(h.name).c_str(), format_name(h.format));
+  title_ = format_text(128, "Add Scores : %s - %s", field_text(h.name).c_str(), format_name(format_of(h)));
   help_topic_ = score_help_topic;
   build_fields();
   show_layout();
@@ -41,7 +42,7 @@ ScoreEntryModel::ScoreEntryModel(State& state, int group, CardScorer scorer)
 }
 
 void ScoreEntryModel::build_fields() {
-  const int format = state_.header.format;
+  const Format format = format_of(state_.header);
   add(Field::list_field("group_number", "Group", {}));
   if (team_window_) {
     add(Field::label_field("team_heading", "Team"));
@@ -55,8 +56,8 @@ void ScoreEntryModel::build_fields() {
     add(Field::label_field("dq_heading", "DQ"));
   }
   add(Field::label_field("gross_heading", "Gross"));
-  add(Field::label_field("index_heading", format_kind(format) == HandicapKind::computed ? "Handicap" : "HC Index"));
-  add(Field::label_field("net_heading", counts_points(format) ? "Points" : "Net Score"));
+  add(Field::label_field("index_heading", format_traits(format).kind == HandicapKind::computed ? "Handicap" : "HC Index"));
+  add(Field::label_field("net_heading", scores_points(format) ? "Points" : "Net Score"));
   for (int row = 1; row <= rows_; ++row) build_row(row);
   add(Field::button_field("prev", "Prev"));
   add(Field::button_field("next", "Next"));
@@ -67,7 +68,7 @@ void ScoreEntryModel::build_row(int row) {
   const std::string group = row_group(row);
   if (!team_window_) add(Field::text_field(row_field("name", row), "", 25)).group = group;
   // Digits only; the Stableford formats also take the pick-up "X".
-  const std::string hole_chars = accepts_pick_up(state_.header.format) ? "0123456789xX " : "0123456789 ";
+  const std::string hole_chars = is_individual_stableford(format_of(state_.header)) ? "0123456789xX " : "0123456789 ";
   for (int hole = 1; hole <= 18; ++hole) {
     Field cell = Field::text_field(hole_field(row, hole), "", 2);
     cell.accepts = hole_chars;
@@ -97,7 +98,7 @@ void ScoreEntryModel::show_layout() {
     for (int hole = holes_per_line + 1; hole <= 18; ++hole) field(hole_field(row, hole)).visible = !nine_holes;
     field(row_field("back_total", row)).visible = !nine_holes;
     if (team_window_) continue;
-    field(row_field("handicap_index", row)).enabled = format_kind(state_.header.format) != HandicapKind::computed;
+    field(row_field("handicap_index", row)).enabled = format_traits(state_.header).kind != HandicapKind::computed;
     field(row_field("division", row)).enabled = !header_options::has(state_.header, header_options::auto_assign);
   }
   if (team_window_ && nine_holes)
@@ -113,7 +114,7 @@ void ScoreEntryModel::refresh_group_list() {
 }
 
 ParMark ScoreEntryModel::cell_mark(int row, int hole) const {
-  if (!marks_par(state_.header.format) || row < 1 || row > rows_ || hole < 1 || hole > hole_count_)
+  if (!marks_par(format_of(state_.header)) || row < 1 || row > rows_ || hole < 1 || hole > hole_count_)
     return ParMark::none;
   return par_mark(cell_score(text(hole_field(row, hole))), tee_values::par(course_, row_gender(row), hole));
 }

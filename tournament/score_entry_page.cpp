@@ -16,7 +16,7 @@ namespace quillon {
 
 namespace {
 
-bool uses_index(int format) { return format_kind(format) != HandicapKind::computed; }
+bool uses_index(Format format) { return format_traits(format).kind != HandicapKind::computed; }
 
 }  // namespace
 
@@ -44,7 +44,7 @@ void ScoreEntryModel::load_row(int row) {
     field(row_field("skins", row)).checked = named && e.in_skins == 1;
     field(row_field("dq", row)).checked = named && e.disqualified == 1;
   }
-  field(row_field("handicap_index", row)).text = named ? score_handicap_text(state_.header.format, e) : "";
+  field(row_field("handicap_index", row)).text = named ? score_handicap_text(format_of(state_.header), e) : "";
   const bool scored = named && e.hole_scores[0] != 0;
   for (int hole = 1; hole <= 18; ++hole) {
     int score = e.hole_scores[hole - 1];
@@ -57,8 +57,8 @@ void ScoreEntryModel::load_row(int row) {
 void ScoreEntryModel::show_figures(int row, const GolferEntry& entry, bool scored) {
   field(row_field("gross", row)).text = scored ? std::to_string(entry.gross_score) : "";
   field(row_field("net", row)).text = scored ? std::to_string(entry.net_score) : "";
-  const int format = state_.header.format;
-  if (format_kind(format) == HandicapKind::computed)
+  const Format format = format_of(state_.header);
+  if (format_traits(format).kind == HandicapKind::computed)
     field(row_field("handicap_index", row)).text = scored ? score_handicap_text(format, entry) : "";
   else if (team_window_ && entry.name[0] != 0)
     field(row_field("handicap_index", row)).text = score_handicap_text(format, entry);
@@ -67,7 +67,7 @@ void ScoreEntryModel::show_figures(int row, const GolferEntry& entry, bool score
 // Copies the row's fields into its entry. False, after telling the user,
 // when the handicap text is refused.
 bool ScoreEntryModel::store_row(GolferEntry& e, int row) {
-  const int format = state_.header.format;
+  const Format format = format_of(state_.header);
   if (!team_window_) {
     std::string name = field(row_field("name", row)).text.substr(0, 25);
     if (e.is_member != 1) name = trimmed(name);
@@ -109,7 +109,7 @@ bool ScoreEntryModel::save_score_page() {
     GolferEntry entry = group.entries[row - 1];
     if (!store_row(entry, row)) return false;
     group.entries[row - 1] = entry;
-    if (entry.name[0] != 0 && entry.hole_scores[0] != 0 && scores_completed_card(state_.header.format))
+    if (entry.name[0] != 0 && entry.hole_scores[0] != 0 && scores_completed_card(format_of(state_.header)))
       score_card(group, row);
   }
   switch (save_group_if_unchanged(state_, group_, stored_, group)) {

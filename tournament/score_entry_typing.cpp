@@ -45,8 +45,8 @@ void ScoreEntryModel::on_changed(Field& f) {
 }
 
 void ScoreEntryModel::hole_typed(Field& cell, int row, int hole) {
-  const int format = state_.header.format;
-  if (accepts_pick_up(format) && is_pick_up(cell.text)) {
+  const Format format = format_of(state_.header);
+  if (is_individual_stableford(format) && is_pick_up(cell.text)) {
     GolferEntry card = card_of_row(row);
     CourseRecord tee = course_;
     if (read_record(state_, RecordKind::course, tee_of_division(state_, card.division)) > 0) tee = state_.course;
@@ -64,7 +64,7 @@ void ScoreEntryModel::hole_typed(Field& cell, int row, int hole) {
   if (score == 0) cell.text.clear();  // the cell holds numbers only
   show_running_totals(row);
   field(row_field("net", row)).text.clear();
-  if (format_kind(format) == HandicapKind::computed) field(row_field("handicap_index", row)).text.clear();
+  if (format_traits(format).kind == HandicapKind::computed) field(row_field("handicap_index", row)).text.clear();
 
   if (score < score_that_moves_on) {
     set_focus(cell.name);
@@ -132,7 +132,7 @@ GolferEntry ScoreEntryModel::card_of_row(int row) const {
   if (team_window_) return e;
   int division = parse_int(trimmed(text(row_field("division", row))), 2);
   e.division = static_cast<std::int8_t>(division == 0 ? 1 : division);
-  if (format_kind(state_.header.format) != HandicapKind::computed)
+  if (format_traits(state_.header).kind != HandicapKind::computed)
     if (auto index = read_index_text(text(row_field("handicap_index", row)))) e.handicap_index = static_cast<std::int16_t>(*index);
   return e;
 }

@@ -5,6 +5,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/select_date.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -49,8 +50,8 @@ TournamentDialogModel::TournamentDialogModel(State& state, const TournamentHeade
   title_ = "Tournament Detail Information";
   help_topic_ = 7;
   tees_ = course_tee_choices(state_);
-  for (int f : offered_formats()) format_codes_.push_back(f);
-  if (h_.format < format_count && is_hidden_format(h_.format)) format_codes_.push_back(h_.format);
+  formats_ = offered_formats();
+  if (format_traits(h_).hidden) formats_.push_back(format_of(h_));
   build_fields();
   load_fields();
 }
@@ -65,7 +66,7 @@ void TournamentDialogModel::build_fields() {
     if (!known) course_names.push_back(course);
   }
   std::vector<std::string> format_names;
-  for (int f : format_codes_) format_names.push_back(format_name(f));
+  for (Format f : formats_) format_names.push_back(format_name(f));
   std::vector<std::string> tie_breaks, start_types;
   for (int i = 0; i < tie_break_count; ++i) tie_breaks.push_back(tie_break_name(i));
   for (int i = 0; i < start_type_count; ++i) start_types.push_back(start_type_name(i));
@@ -146,8 +147,8 @@ void TournamentDialogModel::load_fields() {
   field("user_stat1_name").text = field_text(h_.user_stat1_name);
   field("user_stat2_name").text = field_text(h_.user_stat2_name);
 
-  for (std::size_t i = 0; i < format_codes_.size(); ++i)
-    if (format_codes_[i] == h_.format) field("format").index = static_cast<int>(i);
+  for (std::size_t i = 0; i < formats_.size(); ++i)
+    if (formats_[i] == format_of(h_)) field("format").index = static_cast<int>(i);
   field("tie_break").index = header_options::tie_break(h_);
   field("auto_assign").index =
       header_options::has(h_, header_options::auto_assign) ? (h_.auto_assign_by_course_hcap == 1 ? 2 : 1) : 0;
@@ -178,7 +179,7 @@ void TournamentDialogModel::load_fields() {
   field("default_gender").index = h_.default_gender == 'F' ? 1 : 0;
   field("start_type").index = h_.start_type >= 0 && h_.start_type < start_type_count ? h_.start_type : 0;
   field("tee_interval").index = h_.tee_interval_index < tee_interval_count ? h_.tee_interval_index : 0;
-  field("results_limit").index = h_.results_limit >= 1 && h_.results_limit <= 400 ? h_.results_limit - 1 : 399;
+  field("results_limit").index = results_limit_of(h_) - 1;
   field("include_rating_and_par").checked = h_.include_rating_and_par == 1;
   set_time_field("first_tee_time", h_.first_tee_hour, h_.first_tee_minute, false);
   set_time_field("last_tee_time", h_.last_tee_hour, h_.last_tee_minute, false);
@@ -204,27 +205,28 @@ void TournamentDialogModel::load_fields() {
   recompute_last_tee_time();
 }
 
-int TournamentDialogModel::selected_format() const {
+Format TournamentDialogModel::selected_format() const {
   int i = index("format");
-  return i >= 0 && i < static_cast<int>(format_codes_.size()) ? format_codes_[i] : h_.format;
+  return i >= 0 && i < static_cast<int>(formats_.size()) ? formats_[i] : format_of(h_);
 }
 
 void TournamentDialogModel::show_format_controls() {
-  int f = selected_format();
-  bool peoria = shows_peoria_set1(f);
+  const Format f = selected_format();
+  const FormatTraits& traits = format_traits(f);
+  bool peoria = traits.peoria_sets >= 1;
   field("peoria_label").text = peoria ? "Peoria Holes" : "Exclude Holes";
   field("peoria_label").visible = peoria;
   for (int i = 1; i <= 6; ++i) {
     field(division_field("peoria_hole", i)).visible = peoria;
-    field(division_field("peoria_hole2", i)).visible = shows_peoria_set2(f);
+    field(division_field("peoria_hole2", i)).visible = traits.peoria_sets == 2;
   }
-  field("callaway_configuration").visible = shows_callaway_configuration(f);
-  field("stableford_configuration").visible = f == 20;
-  field("use_entered_handicap").visible = f == 21;
-  field("best_holes_count").visible = shows_best_holes(f);
-  field("max_hole_score").visible = shows_best_holes(f);
-  field("best_balls").visible = shows_best_balls(f);
-  field("callaway_division").visible = f == 8;
+  field("callaway_configuration").visible = traits.callaway_configuration;
+  field("stableford_configuration").visible = f == Format::stableford_custom;
+  field("use_entered_handicap").visible = f == Format::system36;
+  field("best_holes_count").visible = traits.best_holes_choice;
+  field("max_hole_score").visible = traits.best_holes_choice;
+  field("best_balls").visible = traits.best_balls_choice;
+  field("callaway_division").visible = f == Format::net_with_callaway_division;
 }
 
 void TournamentDialogModel::show_start_type_controls() {
@@ -273,13 +275,12 @@ void TournamentDialogModel::on_group_size_typed(Field& f) {
 }
 
 void TournamentDialogModel::on_format_chosen() {
-  int f = selected_format();
-  CallawaySettings settings{};
-  if (callaway_defaults(f, settings)) {
-    h_.callaway_max_handicap = static_cast<std::int8_t>(settings.max_handicap);
-    h_.callaway_table_base = static_cast<std::int8_t>(settings.table_base);
+  const Format f = selected_format();
+  if (const auto& settings = format_traits(f).callaway_on_choice) {
+    h_.callaway_max_handicap = static_cast<std::int8_t>(settings->max_handicap);
+    h_.callaway_table_base = static_cast<std::int8_t>(settings->table_base);
   }
-  if (f == 8) {
+  if (f == Format::net_with_callaway_division) {
     if (index("division_count") == 0) field("division_count").index = 1;
     field("callaway_division").index = index("division_count");
   }
@@ -324,7 +325,7 @@ void TournamentDialogModel::on_changed(Field& f) {
   } else if (n == "blocked_to") {
     if (time_field_minutes("blocked_to") < time_field_minutes("blocked_from")) field("blocked_to").index = index("blocked_from");
   } else if (n.rfind("division_allowance.", 0) == 0) {
-    if (f.index != 10 && !allows_allowances(selected_format())) {
+    if (f.index != 10 && !format_traits(selected_format()).allowances) {
       message_box(state_, message_kind::information,
                   "Handicap Allowances are only permitted for Net Score and Stableford non team tournaments");
       f.index = 10;
@@ -364,7 +365,7 @@ void TournamentDialogModel::open_callaway_configuration() {
   // The settings dialog works on the header buffer: lend it the edited header.
   TournamentHeader saved = state_.header;
   state_.header = h_;
-  state_.header.format = static_cast<std::uint8_t>(selected_format());
+  set_format(state_.header, selected_format());
   if (configure_callaway(state_)) {
     h_.callaway_table_base = state_.header.callaway_table_base;
     h_.callaway_max_handicap = state_.header.callaway_max_handicap;

@@ -8,6 +8,7 @@
 #include "core/dialog_model.h"
 #include "core/records/tournament_header.h"
 #include "core/ui.h"
+#include "handicap/formats.h"
 
 namespace quillon {
 
@@ -67,7 +68,7 @@ class TournamentDialogModel : public DialogModel {
   int holes_of_division1_course();
 
   int tee_slot_of(const std::string& field_name) const;
-  int selected_format() const;
+  Format selected_format() const;
   int time_field_minutes(const std::string& name) const;
   void set_time_field(const std::string& name, int hour, int minute, bool has_none);
 
@@ -77,7 +78,7 @@ class TournamentDialogModel : public DialogModel {
   TournamentDialogMode mode_;
   int slot_;
   std::vector<Choice> tees_;
-  std::vector<int> format_codes_;
+  std::vector<Format> formats_;
 };
 
 // The dialog's field names for the division rows, 1..10.

@@ -20,6 +20,8 @@ namespace {
 
 // Corrections that let the operation go on are shown this way.
 constexpr int correction = message_kind::information;
+constexpr int default_group_size = 4;
+constexpr int max_golfers_per_tee_time = 5;
 
 int whole_number(const std::string& text) { return parse_int(trimmed(text), 10); }
 
@@ -93,8 +95,8 @@ void TournamentDialogModel::store_texts_and_divisions() {
 }
 
 bool TournamentDialogModel::store_format() {
-  h_.format = static_cast<std::uint8_t>(selected_format());
-  if (h_.format != 8) return true;
+  set_format(h_, selected_format());
+  if (format_of(h_) != Format::net_with_callaway_division) return true;
   h_.callaway_division = static_cast<std::int8_t>(index("callaway_division") + 1);
   if (h_.division_count == 1) {
     message_box(state_, message_kind::error,
@@ -112,7 +114,7 @@ bool TournamentDialogModel::store_format() {
 
 void TournamentDialogModel::store_auto_assign() {
   int choice = index("auto_assign");
-  if (choice > 0 && format_kind(h_.format) == HandicapKind::computed) {
+  if (choice > 0 && format_traits(h_).kind == HandicapKind::computed) {
     message_box(state_, correction,
                 "Automatic assignment of divisions cannot be performed for tournament formats in which the golfer's "
                 "handicap is computed.\n\nThe \"Auto assign of divisions\" option has been reset to \"No\".");
@@ -132,7 +134,7 @@ void TournamentDialogModel::store_limits_and_allowances() {
     h_.division_allowance[d - 1] = static_cast<std::int8_t>(allowance);
     any_reduced = any_reduced || allowance != 100;
   }
-  if (any_reduced && !allows_allowances(h_.format)) {
+  if (any_reduced && !format_traits(h_).allowances) {
     message_box(state_, correction,
                 "Handicap Allowances are only permitted for Net Score and Stableford non team tournaments");
     for (int d = 1; d <= 10; ++d) {
@@ -145,8 +147,8 @@ void TournamentDialogModel::store_limits_and_allowances() {
 }
 
 bool TournamentDialogModel::store_peoria_holes(int holes) {
-  int f = h_.format;
-  if (!shows_peoria_set1(f)) return true;
+  const int sets = format_traits(h_).peoria_sets;
+  if (sets == 0) return true;
   std::int8_t set1[6], set2[6];
   std::set<int> seen;
   auto read_set = [&](const char* base, std::int8_t (&into)[6]) {
@@ -165,14 +167,14 @@ bool TournamentDialogModel::store_peoria_holes(int holes) {
     return true;
   };
   if (!read_set("peoria_hole", set1)) return false;
-  if (shows_peoria_set2(f) && !read_set("peoria_hole2", set2)) return false;
+  if (sets == 2 && !read_set("peoria_hole2", set2)) return false;
   std::memcpy(h_.peoria_holes, set1, 6);
-  if (shows_peoria_set2(f)) std::memcpy(h_.peoria_holes2, set2, 6);
+  if (sets == 2) std::memcpy(h_.peoria_holes2, set2, 6);
   return true;
 }
 
 bool TournamentDialogModel::store_best_holes(int holes) {
-  if (!shows_best_holes(h_.format)) return true;
+  if (!format_traits(h_).best_holes_choice) return true;
   int count = index("best_holes_count") + 1;
   if (count > holes) {
     message_box(state_, message_kind::error,
@@ -185,13 +187,14 @@ bool TournamentDialogModel::store_best_holes(int holes) {
 }
 
 bool TournamentDialogModel::check_course_size(int holes) {
-  if (h_.format == 18 && holes != 9) {
+  const CourseSizes sizes = format_traits(h_).course_sizes;
+  if (sizes == CourseSizes::nine_holes && holes != 9) {
     message_box(state_, message_kind::error, "For a Callaway 9 format tournament, a 9 hole course must be selected.");
     return false;
   }
-  if (needs_no_nine_hole_course(h_.format) && holes == 9) {
+  if (sizes == CourseSizes::eighteen_holes && holes == 9) {
     message_box(state_, message_kind::error, "For a %s format tournament, a 9 hole course cannot be selected.",
-                format_name(h_.format));
+                format_name(format_of(h_)));
     return false;
   }
   return true;
@@ -216,7 +219,10 @@ void TournamentDialogModel::store_groups() {
   int old_capacity = original_.group_size * original_.group_count;
   int groups = whole_number(text("group_count"));
   int size = whole_number(text("group_size"));
-  if (size < 1 || size > 5) size = original_.group_size >= 1 && original_.group_size <= 5 ? original_.group_size : 4;
+  // A size that cannot be read keeps the stored one, or the new-header default when that is damaged too.
+  if (size < 1 || size > max_group_size)
+    size = original_.group_size >= 1 && original_.group_size <= max_group_size ? original_.group_size
+                                                                                : default_group_size;
   // The first shotgun's group count is one signed byte.
   int first_shotgun = whole_number(text("first_shotgun_groups"));
   h_.first_shotgun_groups = static_cast<std::int8_t>(first_shotgun < 0 ? 0 : (first_shotgun > 127 ? 127 : first_shotgun));
@@ -239,8 +245,8 @@ void TournamentDialogModel::store_groups() {
 bool TournamentDialogModel::check_groups_per_tee_time() {
   int per_time = whole_number(text("groups_per_tee_time"));
   if (per_time < 1) per_time = 1;
-  if (per_time * h_.group_size > 5) {
-    int most = 5 / h_.group_size;
+  if (per_time * h_.group_size > max_golfers_per_tee_time) {
+    int most = max_golfers_per_tee_time / h_.group_size;
     message_box(state_, message_kind::error,
                 "With a group/team size of %d, the maximum number of groups per tee time is %d.", h_.group_size, most);
     field("groups_per_tee_time").text = std::to_string(most);
@@ -251,7 +257,7 @@ bool TournamentDialogModel::check_groups_per_tee_time() {
 }
 
 void TournamentDialogModel::store_best_balls() {
-  if (shows_best_balls(h_.format)) {
+  if (format_traits(h_).best_balls_choice) {
     int count = index("best_balls") + 1;
     if (count > h_.group_size) {
       message_box(state_, correction,
@@ -260,10 +266,10 @@ void TournamentDialogModel::store_best_balls() {
       field("best_balls").index = count - 1;
     }
     header_options::set_best_balls(h_, count);
-  } else if (h_.format == 27) {
+  } else if (format_of(h_) == Format::best_two_gross_net) {
     header_options::set_best_balls(h_, 2);
   }
-  if (h_.format == 21) header_options::set(h_, header_options::use_entered_handicap, checked("use_entered_handicap"));
+  if (format_of(h_) == Format::system36) header_options::set(h_, header_options::use_entered_handicap, checked("use_entered_handicap"));
 }
 
 void TournamentDialogModel::keep_groups_holding_golfers() {

@@ -24,7 +24,7 @@ HoleScores scores_with(std::initializer_list<std::pair<int, int>> changes) {
 
 TournamentHeader callaway_header(int base = 70, int max = 51, int cap = double_par_setting) {
   TournamentHeader h{};
-  h.format = 0;
+  set_format(h, Format::callaway);
   h.callaway_table_base = static_cast<std::int8_t>(base);
   h.callaway_max_handicap = static_cast<std::int8_t>(max);
   h.max_hole_score_index = static_cast<std::int8_t>(cap);
@@ -76,13 +76,13 @@ TEST(Callaway, WorkedCardsAtBase70) {
   CourseRecord tee = par72_tee();
   TournamentHeader header = callaway_header();
 
-  ComputedResult even = score_callaway(0, par_scores(), 'M', tee, header);
+  ComputedResult even = score_callaway(Format::callaway, par_scores(), 'M', tee, header);
   EXPECT_EQ(even.adjusted_gross, 72);
   EXPECT_EQ(even.handicap, 0);
   EXPECT_EQ(even.net, 72);
 
   // 73 with a worst hole of 7: -2 plus half of 7 rounded up.
-  ComputedResult r73 = score_callaway(0, scores_with({{4, 7}, {1, 3}}), 'M', tee, header);
+  ComputedResult r73 = score_callaway(Format::callaway, scores_with({{4, 7}, {1, 3}}), 'M', tee, header);
   EXPECT_EQ(r73.gross, 73);
   EXPECT_EQ(r73.adjustment, -2);
   EXPECT_EQ(r73.deduction, 5);
@@ -93,7 +93,7 @@ TEST(Callaway, WorkedCardsAtBase70) {
   // 100: three worst holes (hole 18 is excluded although it is as bad) and +2.
   HoleScores hundred = scores_with({{4, 9}, {8, 9}, {2, 8}, {18, 8}, {1, 5}, {3, 4}, {5, 5}, {6, 5}, {7, 4},
                                     {9, 5}, {10, 5}, {11, 5}, {12, 4}, {13, 6}, {14, 5}, {15, 5}});
-  ComputedResult r100 = score_callaway(0, hundred, 'M', tee, header);
+  ComputedResult r100 = score_callaway(Format::callaway, hundred, 'M', tee, header);
   EXPECT_EQ(r100.adjusted_gross, 100);
   EXPECT_EQ(r100.adjustment, 2);
   EXPECT_EQ(r100.deduction, 30);
@@ -103,7 +103,7 @@ TEST(Callaway, WorkedCardsAtBase70) {
   EXPECT_TRUE(r100.sets_scoring_bytes);
 
   // Above the maximum the handicap is cut, and the net uses the cut value.
-  ComputedResult capped = score_callaway(0, hundred, 'M', tee, callaway_header(70, 20));
+  ComputedResult capped = score_callaway(Format::callaway, hundred, 'M', tee, callaway_header(70, 20));
   EXPECT_EQ(capped.handicap, 20);
   EXPECT_EQ(capped.net, 80);
 
@@ -121,10 +121,10 @@ TEST(Callaway, HoleCapsKeepTheRawGross) {
   CourseRecord tee = par72_tee();
   // Hole 3 (par 3) scored 9: double par counts 6, "1 over par" counts 4.
   HoleScores s = scores_with({{3, 9}});
-  ComputedResult double_par = score_callaway(0, s, 'M', tee, callaway_header());
+  ComputedResult double_par = score_callaway(Format::callaway, s, 'M', tee, callaway_header());
   EXPECT_EQ(double_par.gross, 78);
   EXPECT_EQ(double_par.adjusted_gross, 75);
-  ComputedResult one_over = score_callaway(0, s, 'M', tee, callaway_header(70, 51, 1));
+  ComputedResult one_over = score_callaway(Format::callaway, s, 'M', tee, callaway_header(70, 51, 1));
   EXPECT_EQ(one_over.gross, 78);
   EXPECT_EQ(one_over.adjusted_gross, 73);
   EXPECT_EQ(one_over.deducted_scores, std::vector<int>{5});  // a par 5 is now the worst
@@ -137,7 +137,7 @@ TEST(Callaway, EqualExcludedHolesLeaveSeventeenCandidates) {
   TournamentHeader header = callaway_header();
   header.peoria_holes[0] = header.peoria_holes[1] = 18;
   // Hole 17 may now be deducted.
-  ComputedResult r = score_callaway(0, scores_with({{17, 9}, {1, 3}}), 'M', tee, header);
+  ComputedResult r = score_callaway(Format::callaway, scores_with({{17, 9}, {1, 3}}), 'M', tee, header);
   EXPECT_EQ(r.adjusted_gross, 75);
   EXPECT_EQ(r.deducted_scores, std::vector<int>{9});
   EXPECT_EQ(r.handicap, 5);  // 0 + 5
@@ -188,8 +188,8 @@ TEST(Scheid, TablesAndCards) {
 
   CourseRecord tee = par72_tee();
   TournamentHeader header = callaway_header(72, 50);
-  header.format = 25;
-  ComputedResult below = score_callaway(25, scores_with({{1, 3}}), 'M', tee, header);
+  set_format(header, Format::scheid);
+  ComputedResult below = score_callaway(Format::scheid, scores_with({{1, 3}}), 'M', tee, header);
   EXPECT_EQ(below.handicap, 0);
   EXPECT_EQ(below.net, 71);
 
@@ -197,7 +197,7 @@ TEST(Scheid, TablesAndCards) {
   HoleScores heavy = par_scores();
   for (int& s : heavy) s += 3;
   heavy[0] = 10;
-  ComputedResult worst = score_callaway(25, heavy, 'M', tee, callaway_header(50, 70, 0));
+  ComputedResult worst = score_callaway(Format::scheid, heavy, 'M', tee, callaway_header(50, 70, 0));
   EXPECT_EQ(worst.adjusted_gross, 129);
   EXPECT_EQ(worst.adjustment, 2);
   EXPECT_EQ(worst.deduction, 80);
@@ -256,7 +256,7 @@ TEST(Callaway9, WorkedCards) {
   CourseRecord tee = par72_tee();
   tee.hole_count = 9;
   TournamentHeader header = callaway_header(35, 25);
-  header.format = 18;
+  set_format(header, Format::callaway_nine);
   header.peoria_holes[0] = 9;
 
   // a = 51, i = 16: no adjustment, 1 3/4 holes: 8 + three quarters of 7.

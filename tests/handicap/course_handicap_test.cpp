@@ -35,14 +35,6 @@ TEST(CourseHandicap, PlayingHandicapAllowance) {
   EXPECT_EQ(playing_handicap(20, 90), 18);
 }
 
-TEST(CourseHandicap, FormatKindTable) {
-  for (int f : {0, 5, 7, 16, 17, 18, 28, 29, 30}) EXPECT_EQ(format_handicap_kind(f), handicap_kind::computed) << f;
-  for (int f : {2, 3, 4, 8, 10, 12, 14, 19, 20, 24, 26, 27}) EXPECT_EQ(format_handicap_kind(f), handicap_kind::net) << f;
-  for (int f : {1, 6, 9, 11, 13, 15, 21, 22, 23, 25}) EXPECT_EQ(format_handicap_kind(f), handicap_kind::gross) << f;
-  EXPECT_EQ(format_handicap_kind(99), handicap_kind::gross);
-  EXPECT_EQ(format_handicap_kind(-1), handicap_kind::gross);
-}
-
 TEST(CourseHandicap, GolferCourseHandicapBySexAndFormat) {
   TournamentHeader header{};
   CourseRecord tee{};
@@ -52,7 +44,7 @@ TEST(CourseHandicap, GolferCourseHandicapBySexAndFormat) {
   tee.women_slope = 113;
   tee.women_rating = 740;
   tee.women_total_par = 74;
-  header.format = 2;
+  set_format(header, Format::net);
   header.callaway_division = 2;
   EXPECT_EQ(golfer_course_handicap(header, tee, 104, 'M', 1), 12);
   EXPECT_EQ(golfer_course_handicap(header, tee, 104, 'F', 1), 10);
@@ -61,11 +53,11 @@ TEST(CourseHandicap, GolferCourseHandicapBySexAndFormat) {
   EXPECT_EQ(golfer_course_handicap(header, tee, 104, 'M', 1), 11);
   EXPECT_EQ(golfer_course_handicap(header, tee, 104, 'F', 1), 10);
   // Format 8: the Callaway division keeps the computed handicap.
-  header.format = 8;
+  set_format(header, Format::net_with_callaway_division);
   EXPECT_EQ(golfer_course_handicap(header, tee, 179, 'M', 2), 17);
   EXPECT_EQ(golfer_course_handicap(header, tee, 104, 'M', 1), 11);
   // Computed formats truncate the stored handicap toward zero.
-  header.format = 0;
+  set_format(header, Format::callaway);
   EXPECT_EQ(golfer_course_handicap(header, tee, 179, 'M', 1), 17);
   EXPECT_EQ(golfer_course_handicap(header, tee, -29, 'M', 1), -2);
 }
@@ -78,9 +70,9 @@ TEST(CourseHandicap, DisplayForms) {
   EXPECT_EQ(handicap_report_text(12), "12");
   EXPECT_EQ(handicap_report_text(0), "0");
   EXPECT_EQ(handicap_report_text(-3), "+3");
-  EXPECT_EQ(index_edit_text(52, 2), "5.2 ");
-  EXPECT_EQ(index_edit_text(-23, 2), "-2.3");
-  EXPECT_EQ(index_edit_text(179, 0), "17");
+  EXPECT_EQ(index_edit_text(52, Format::net), "5.2 ");
+  EXPECT_EQ(index_edit_text(-23, Format::net), "-2.3");
+  EXPECT_EQ(index_edit_text(179, Format::callaway), "17");
 }
 
 TEST(CourseHandicap, TypedIndexes) {

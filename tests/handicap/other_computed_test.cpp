@@ -34,25 +34,25 @@ TEST(Peoria, ThreeVariantsRoundHalfAwayFromZero) {
   TournamentHeader header = peoria_header();
   // The hidden holes 2 under par (birdies on 18 and 17), the rest at par.
   GolferEntry g = par_card_with({{18, 3}, {17, 4}});
-  ComputedResult modified = score_peoria(7, g, tee, header);
+  ComputedResult modified = score_peoria(Format::peoria_modified, g, tee, header);
   EXPECT_EQ(modified.gross, 70);
   EXPECT_EQ(modified.adjusted_gross, 70);
   EXPECT_EQ(modified.handicap, -6);  // -5.6
   EXPECT_EQ(modified.net, 76);
   EXPECT_FALSE(modified.sets_scoring_bytes);
-  EXPECT_EQ(score_peoria(28, g, tee, header).handicap, -5);  // -4.8
+  EXPECT_EQ(score_peoria(Format::peoria_single, g, tee, header).handicap, -5);  // -4.8
 
   // Set 2 six over par: x = -2 + 6 = 4, x 1.2 = 4.8.
   GolferEntry both = par_card_with({{18, 3}, {17, 4}, {15, 5}, {14, 5}, {13, 6}, {6, 5}, {5, 5}, {4, 6}});
-  ComputedResult doubled = score_peoria(29, both, tee, header);
+  ComputedResult doubled = score_peoria(Format::peoria_double, both, tee, header);
   EXPECT_EQ(doubled.handicap, 5);
   EXPECT_EQ(doubled.net, doubled.gross - 5);
-  EXPECT_EQ(score_peoria(7, both, tee, header).handicap, -6);  // set 2 plays no part
-  EXPECT_EQ(score_peoria(28, both, tee, header).handicap, -5);
+  EXPECT_EQ(score_peoria(Format::peoria_modified, both, tee, header).handicap, -6);  // set 2 plays no part
+  EXPECT_EQ(score_peoria(Format::peoria_single, both, tee, header).handicap, -5);
 
   // Peoria caps: a 9 on the par-3 hole 16 counts 6, a 12 on par-5 hole 17 counts 9.
   GolferEntry blowup = par_card_with({{16, 9}, {17, 12}});
-  ComputedResult capped = score_peoria(7, blowup, tee, header);
+  ComputedResult capped = score_peoria(Format::peoria_modified, blowup, tee, header);
   EXPECT_EQ(capped.gross, 85);
   EXPECT_EQ(capped.handicap, 20);  // x = 3 + 4 = 7, 19.6
   EXPECT_EQ(capped.net, 65);
@@ -63,7 +63,7 @@ TEST(Peoria, ThreeVariantsRoundHalfAwayFromZero) {
 
   // An unset hidden hole counts nothing.
   header.peoria_holes[0] = 0;
-  EXPECT_EQ(score_peoria(7, g, tee, header).handicap, -3);  // -2.8
+  EXPECT_EQ(score_peoria(Format::peoria_modified, g, tee, header).handicap, -3);  // -2.8
 }
 
 TEST(DailyEqualizer, EveryBandOfTheTable) {
@@ -186,7 +186,7 @@ TEST(BestHoles, GrossAndNet) {
   header.max_hole_score_index = double_par_setting;
   GolferEntry g = par_card_with({{1, 2}, {3, 2}, {4, 4}, {2, 12}}, 'M', 180);
 
-  ComputedResult gross = score_best_holes(23, g, tee, header);
+  ComputedResult gross = score_best_holes(Format::best_holes_gross, g, tee, header);
   EXPECT_EQ(gross.gross, 76);
   EXPECT_EQ(gross.adjusted_gross, 0);
   EXPECT_EQ(gross.net, -4);
@@ -203,7 +203,7 @@ TEST(BestHoles, GrossAndNet) {
   EXPECT_EQ(stored.handicap_index, 180);
 
   // 18.0 at slope 113: one stroke on every hole.
-  ComputedResult net = score_best_holes(24, g, tee, header);
+  ComputedResult net = score_best_holes(Format::best_holes_net, g, tee, header);
   EXPECT_EQ(net.handicap, 18);
   EXPECT_EQ(net.net, -7);
   // Without rating or par: 10.4 at slope 130 is 12 strokes, on stroke index
@@ -212,25 +212,25 @@ TEST(BestHoles, GrossAndNet) {
   tee.men_slope = 130;
   tee.men_rating = 650;
   header.include_rating_and_par = 1;
-  ComputedResult twelve = score_best_holes(24, g, tee, header);
+  ComputedResult twelve = score_best_holes(Format::best_holes_net, g, tee, header);
   EXPECT_EQ(twelve.handicap, 12);
   EXPECT_EQ(twelve.net, -7);
   header.best_holes_count = 14;  // 11 holes under par net, then three at par
-  EXPECT_EQ(score_best_holes(24, g, tee, header).net, -3 - 2 - 2 - 8);
+  EXPECT_EQ(score_best_holes(Format::best_holes_net, g, tee, header).net, -3 - 2 - 2 - 8);
   header.best_holes_count = 3;
   g.handicap_index = 180;
   tee.men_slope = 113;
 
   // All holes: the capped 8 counts +4: -2 -1 -1 +4 = 0.
   header.best_holes_count = 18;
-  EXPECT_EQ(score_best_holes(23, g, tee, header).net, 0);
+  EXPECT_EQ(score_best_holes(Format::best_holes_gross, g, tee, header).net, 0);
 
   // On a 9-hole course at most its holes count.
   tee.hole_count = 9;
-  EXPECT_EQ(score_best_holes(23, g, tee, header).net, 0);
+  EXPECT_EQ(score_best_holes(Format::best_holes_gross, g, tee, header).net, 0);
   GolferEntry nine = par_card_with({{1, 3}});
   for (int h = 9; h < 18; ++h) nine.hole_scores[h] = 0;
-  EXPECT_EQ(score_best_holes(23, nine, tee, header).net, -1);
+  EXPECT_EQ(score_best_holes(Format::best_holes_gross, nine, tee, header).net, -1);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/database.h"
+#include "handicap/formats.h"
 #include "handicap/callaway_settings.h"
 #include "handicap/stableford_settings.h"
 #include "tests/testing/test_home.h"
@@ -12,7 +13,7 @@ const std::string official_header =
     "The following differences were found between your current settings and the 'Official Callaway Handicap "
     "System':\n";
 
-void official_settings(TournamentHeader& h, int format) {
+void official_settings(TournamentHeader& h, Format format) {
   h.format = static_cast<std::uint8_t>(format);
   h.callaway_max_handicap = 51;
   h.callaway_table_base = 70;
@@ -24,7 +25,7 @@ void official_settings(TournamentHeader& h, int format) {
 TEST(CallawaySettings, ListsFollowTheFormatAndOkStoresIntoTheHeader) {
   testing::TestHome home;
   State& state = home.started();
-  official_settings(state.header, 0);
+  official_settings(state.header, Format::callaway);
   CallawaySettingsModel model(state);
   EXPECT_EQ(model.title(), "Callaway Handicap Computation Settings");
   EXPECT_EQ(model.help_topic(), 9);
@@ -54,7 +55,7 @@ TEST(CallawaySettings, ListsFollowTheFormatAndOkStoresIntoTheHeader) {
 TEST(CallawaySettings, NineHoleFormatAndValuesOutsideTheLists) {
   testing::TestHome home;
   State& state = home.started();
-  state.header.format = 18;
+  set_format(state.header, Format::callaway_nine);
   state.header.callaway_table_base = 70;  // not offered for 9 holes: the default 35
   state.header.callaway_max_handicap = 30;
   state.header.max_hole_score_index = 9;
@@ -75,17 +76,17 @@ TEST(CallawaySettings, NineHoleFormatAndValuesOutsideTheLists) {
   EXPECT_EQ(state.header.peoria_holes[0], 9);
   EXPECT_EQ(state.header.peoria_holes[1], 0);
 
-  EXPECT_EQ(callaway_defaults(16).table_base, 54);
-  EXPECT_EQ(callaway_defaults(17).table_base, 60);
-  EXPECT_EQ(callaway_defaults(25).max_handicap, 50);
-  EXPECT_EQ(callaway_defaults(25).table_base, 72);
-  EXPECT_EQ(callaway_defaults(30).max_handicap, 51);
+  EXPECT_EQ(callaway_defaults(Format::callaway_scramble).table_base, 54);
+  EXPECT_EQ(callaway_defaults(Format::callaway_executive).table_base, 60);
+  EXPECT_EQ(callaway_defaults(Format::scheid).max_handicap, 50);
+  EXPECT_EQ(callaway_defaults(Format::scheid).table_base, 72);
+  EXPECT_EQ(callaway_defaults(Format::best_balls_callaway).max_handicap, 51);
 }
 
 TEST(CallawaySettings, ExcludedHolesOutsideTheCourseAreRefused) {
   testing::TestHome home;
   State& state = home.started();
-  official_settings(state.header, 0);
+  official_settings(state.header, Format::callaway);
   for (const char* bad : {"19", "0", "x"}) {
     home.ui.messages.clear();
     CallawaySettingsModel model(state);
@@ -105,7 +106,7 @@ TEST(CallawaySettings, ExcludedHolesOutsideTheCourseAreRefused) {
 TEST(CallawaySettings, ComparisonWithTheOfficialSystem) {
   testing::TestHome home;
   State& state = home.started();
-  official_settings(state.header, 0);
+  official_settings(state.header, Format::callaway);
   {
     CallawaySettingsModel model(state);
     model.set("excluded_hole1", "17");
@@ -133,11 +134,11 @@ TEST(CallawaySettings, ComparisonWithTheOfficialSystem) {
                   "System' specified that 17th and 18th holes cannot be deducted.\n"
                   "\n\nA total of 4 differences were found.\n");
   }
-  state.header.format = 18;
+  set_format(state.header, Format::callaway_nine);
   EXPECT_EQ(CallawaySettingsModel(state).comparison_text(),
             "Since a 9 hole version of the 'Official Callaway Handicap System' does not exist, it is not possible to "
             "perform a comparison.");
-  state.header.format = 16;
+  set_format(state.header, Format::callaway_scramble);
   EXPECT_EQ(CallawaySettingsModel(state).comparison_text(),
             "Since a Scramble format of the 'Official Callaway Handicap System' does not exist, it is not possible "
             "to perform a comparison.");

@@ -17,7 +17,7 @@ namespace {
 class BrowserResults : public ResultsPageTest {
  protected:
   void SetUp() override {
-    TestTournament& t = start(2);
+    TestTournament& t = start(Format::net);
     GolferEntry smith = card("Smith & Sons", 72, 100);
     smith.in_skins = 1;
     smith.hole_scores[1] = 3;

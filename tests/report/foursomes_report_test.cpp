@@ -128,7 +128,7 @@ TEST_F(Foursomes, HoleScoresGrossOrNet) {
 }
 
 TEST_F(Foursomes, PointsOfAStablefordFormatAndNoQuestion) {
-  s.header.format = 3;
+  set_format(s.header, Format::stableford_net_par);
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 1));
   read_record(s, RecordKind::group, 1);
   for (int h = 0; h < 18; ++h) s.group.entries[0].hole_scores[h] = 4;

@@ -23,7 +23,7 @@ TEST_F(ListReports, TournamentListSummary) {
   s.header.last_tee_hour = 0;
   s.header.last_tee_minute = 0;
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 3));
-  make_tournament(4, "Two Day Event", 1, multi_round_format);
+  make_tournament(4, "Two Day Event", 1, Format::multi_round);
   make_tournament(5, "", 1);  // a free slot
 
   run_field_report_command(s, 1617);

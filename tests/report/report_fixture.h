@@ -12,6 +12,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/state.h"
+#include "handicap/formats.h"
 #include "report/report_page.h"
 #include "tests/testing/test_home.h"
 
@@ -52,13 +53,13 @@ class ReportTest : public ::testing::Test {
 
   // Tournament slot t on course 1: Net Scores, one division, groups of 4 from
   // 08:00 every 7.5 minutes; on slope 113 course handicaps equal the indexes.
-  void make_tournament(int t, const char* name, int groups, int format = 2) {
+  void make_tournament(int t, const char* name, int groups, Format format = Format::net) {
     std::memset(&s.header, 0, sizeof s.header);
     s.header.date_year = 126;
     s.header.date_month = 12;
     s.header.date_day = 7;
     set_field_text(s.header.name, name);
-    s.header.format = static_cast<std::uint8_t>(format);
+    set_format(s.header, format);
     s.header.division_count = 1;
     for (auto& tee : s.header.division_tee) tee = 1;
     for (auto& a : s.header.division_allowance) a = 100;

@@ -10,7 +10,7 @@ namespace quillon::testing {
 namespace {
 
 TEST(ResultsColumns, WidthsPerLayoutFillTheTable) {
-  TournamentHeader h = scoring_header(2);
+  TournamentHeader h = scoring_header(Format::net);
   std::vector<HeaderCell> holes =
       results_header_cells(ResultsLayout::hole_by_hole, h, report_type::hole_by_hole);
   std::vector<int> widths = results_column_widths(holes, 590);

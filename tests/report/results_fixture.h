@@ -20,7 +20,7 @@ class ResultsPageTest : public ::testing::Test {
  protected:
   // A tournament of `format` with tie-break "None", so that equal results
   // share a rank; colour reports.
-  TestTournament& start(int format, int group_size = 4) {
+  TestTournament& start(Format format, int group_size = 4) {
     tournament_ = std::make_unique<TestTournament>(home, format, group_size);
     tournament_->change_header([](TournamentHeader& h) { header_options::set_tie_break(h, 3); });
     st().system.flags |= system_flag::color_reports;

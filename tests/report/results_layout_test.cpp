@@ -12,7 +12,7 @@ namespace quillon::testing {
 namespace {
 
 // The captions joined with '|', a spanning cell followed by "*n".
-std::string captions(int format, int type) {
+std::string captions(Format format, int type) {
   TournamentHeader h = scoring_header(format);
   std::string text;
   for (const HeaderCell& c : results_header_cells(choose_results_layout(format, type), h, type))
@@ -21,25 +21,25 @@ std::string captions(int format, int type) {
 }
 
 TEST(ResultsLayout, HeaderCellsOfEveryLayout) {
-  EXPECT_EQ(captions(2, 1), "|Rank|Golfer|Gross|Handicap|Net|");
-  EXPECT_EQ(captions(2, 3), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot|Net|");
-  EXPECT_EQ(captions(1, 3), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot|");
-  EXPECT_EQ(captions(3, 3), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot|Pts|");
-  EXPECT_EQ(captions(20, 5), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot||");
-  EXPECT_EQ(captions(26, 0), "|Rank|Golfers|Front 9 Points|Back 9 Points|Total|");
-  EXPECT_EQ(captions(19, 0), "|Rank|Golfer|Gross|Handicap|Net|");
-  EXPECT_EQ(captions(1, 0), "|Rank|Golfer|Score|");
-  EXPECT_EQ(captions(21, 2), "|Rank|Golfer|Gross|Adj|Handicap|Net|");
-  EXPECT_EQ(captions(0, 0), "|Rank|Golfer|Gross|Adj|Deduct|Worst Adj Scores Excluding 18 & 17|Adj|Hcap|Net|");
-  EXPECT_EQ(captions(16, 0), captions(17, 0));
-  EXPECT_EQ(captions(18, 0), "|Rank|Golfer|Gross|Adj|Deduct|Worst Adj Scores Excluding 18|Adj|Hcap|Net|");
-  EXPECT_EQ(captions(25, 0), "|Rank|Golfer|Gross|Adj|Deduct|Excluding 18 & 17|Adj|Hcap|Net|");
-  EXPECT_EQ(captions(4, 0), "|Rank|Golfer|Score|Handicap Index|Course Hcap|Hcap Allow|Net Hcap|Points|");
-  EXPECT_EQ(captions(8, 0), "|Rank|Golfer|Score|Handicap Index|Course Hcap|Hcap Allow|Net Hcap|Net|");
-  EXPECT_EQ(captions(29, 0), "|Rank|Golfer|Score|Handicap|Net|");
-  EXPECT_EQ(captions(24, 0), "|Rank|Golfer|Score|Course Handicap|Diff|");
-  EXPECT_EQ(captions(5, 0), "|Rank|Golfer|Score|Handicap Index|Course Handicap|Net|");
-  EXPECT_EQ(captions(10, 0), "|Rank|Golfer(s)|1|2|3|4|5|6|7|8|9|Out|10|11|12|13|14|15|16|17|18|In|Tot|");
+  EXPECT_EQ(captions(Format::net, 1), "|Rank|Golfer|Gross|Handicap|Net|");
+  EXPECT_EQ(captions(Format::net, 3), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot|Net|");
+  EXPECT_EQ(captions(Format::gross, 3), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot|");
+  EXPECT_EQ(captions(Format::stableford_net_par, 3), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot|Pts|");
+  EXPECT_EQ(captions(Format::stableford_custom, 5), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot||");
+  EXPECT_EQ(captions(Format::best_balls_stableford, 0), "|Rank|Golfers|Front 9 Points|Back 9 Points|Total|");
+  EXPECT_EQ(captions(Format::ambrose, 0), "|Rank|Golfer|Gross|Handicap|Net|");
+  EXPECT_EQ(captions(Format::gross, 0), "|Rank|Golfer|Score|");
+  EXPECT_EQ(captions(Format::system36, 2), "|Rank|Golfer|Gross|Adj|Handicap|Net|");
+  EXPECT_EQ(captions(Format::callaway, 0), "|Rank|Golfer|Gross|Adj|Deduct|Worst Adj Scores Excluding 18 & 17|Adj|Hcap|Net|");
+  EXPECT_EQ(captions(Format::callaway_scramble, 0), captions(Format::callaway_executive, 0));
+  EXPECT_EQ(captions(Format::callaway_nine, 0), "|Rank|Golfer|Gross|Adj|Deduct|Worst Adj Scores Excluding 18|Adj|Hcap|Net|");
+  EXPECT_EQ(captions(Format::scheid, 0), "|Rank|Golfer|Gross|Adj|Deduct|Excluding 18 & 17|Adj|Hcap|Net|");
+  EXPECT_EQ(captions(Format::stableford_net_bogey, 0), "|Rank|Golfer|Score|Handicap Index|Course Hcap|Hcap Allow|Net Hcap|Points|");
+  EXPECT_EQ(captions(Format::net_with_callaway_division, 0), "|Rank|Golfer|Score|Handicap Index|Course Hcap|Hcap Allow|Net Hcap|Net|");
+  EXPECT_EQ(captions(Format::peoria_double, 0), "|Rank|Golfer|Score|Handicap|Net|");
+  EXPECT_EQ(captions(Format::best_holes_net, 0), "|Rank|Golfer|Score|Course Handicap|Diff|");
+  EXPECT_EQ(captions(Format::daily_equalizer, 0), "|Rank|Golfer|Score|Handicap Index|Course Handicap|Net|");
+  EXPECT_EQ(captions(Format::best_balls_net, 0), "|Rank|Golfer(s)|1|2|3|4|5|6|7|8|9|Out|10|11|12|13|14|15|16|17|18|In|Tot|");
 }
 
 TEST(ResultsLayout, HeaderRowsInBothSchemes) {
@@ -55,26 +55,26 @@ TEST(ResultsLayout, HeaderRowsInBothSchemes) {
 }
 
 TEST(ResultsLayout, HeadingsByTypeAndFormat) {
-  TournamentHeader h = scoring_header(7);
+  TournamentHeader h = scoring_header(Format::peoria_modified);
   EXPECT_EQ(format_description(h, 0), "Peoria Handicaps (Modified) (18,17,16,9,8,7)");
-  h.format = 29;
-  EXPECT_EQ(format_description(h, 0), std::string(format_name(29)) + " (18,17,16,9,8,7,15,14,13,6,5,4)");
-  h = scoring_header(9);
+  set_format(h, Format::peoria_double);
+  EXPECT_EQ(format_description(h, 0), std::string(format_name(Format::peoria_double)) + " (18,17,16,9,8,7,15,14,13,6,5,4)");
+  h = scoring_header(Format::best_balls_gross);
   header_options::set_best_balls(h, 2);
   EXPECT_EQ(format_description(h, 0), "Best 2 Balls (Gross)");
-  h.format = 10;
+  set_format(h, Format::best_balls_net);
   EXPECT_EQ(format_description(h, 0), "Best 2 Balls (Net)");
-  h.format = 30;
+  set_format(h, Format::best_balls_callaway);
   EXPECT_EQ(format_description(h, 0), "Best 2 Balls (Callaway)");
-  h.format = 26;
+  set_format(h, Format::best_balls_stableford);
   EXPECT_EQ(format_description(h, 0), "Stableford Team - Best 2 Balls");
-  h = scoring_header(8);
+  h = scoring_header(Format::net_with_callaway_division);
   h.division_count = 3;
   h.callaway_division = 2;
   EXPECT_EQ(format_description(h, 0), "2 Net Score Division(s), 1 Callaway Division");
   EXPECT_EQ(format_description(h, 2), "Callaway Handicaps");
   EXPECT_EQ(format_description(h, 3), "Net Scores");
-  h.format = 21;
+  set_format(h, Format::system36);
   EXPECT_EQ(format_description(h, 1), "System 36");
 
   Results r;

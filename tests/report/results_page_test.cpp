@@ -20,7 +20,7 @@ const char* const net_header =
 class TraditionalResults : public ResultsPageTest {
  protected:
   void SetUp() override {
-    TestTournament& t = start(2);
+    TestTournament& t = start(Format::net);
     t.put(1, 1, card("Smith & Sons", 72, 100));
     t.put(1, 2, card("<script>x</script>", 74, 100));
     t.put(1, 3, card("Carr, Al", 70, 60));
@@ -130,7 +130,7 @@ TEST_F(TraditionalResults, AlphabeticalKeepsRanks) {
 class AlternatingResults : public ResultsPageTest {
  protected:
   void SetUp() override {
-    TestTournament& t = start(2);
+    TestTournament& t = start(Format::net);
     t.put(1, 1, card("P1", 70, -20));
     t.put(1, 2, card("P2", 72, 100));
     t.put(1, 3, card("P3", 73, 120));
@@ -167,7 +167,7 @@ TEST_F(AlternatingResults, NoLimitLineAt400) {
 }
 
 TEST_F(ResultsPageTest, HoleByHoleColoursScoresAgainstPar) {
-  TestTournament& t = start(2);
+  TestTournament& t = start(Format::net);
   t.put(1, 1, par_golfer("Hole Man", {{2, 3}, {3, 4}, {18, 6}}, 0));
   run_results_report_command(st(), 1608);
   EXPECT_EQ(
@@ -187,7 +187,7 @@ TEST_F(ResultsPageTest, HoleByHoleColoursScoresAgainstPar) {
 }
 
 TEST_F(ResultsPageTest, StablefordHoleByHoleAsksForPoints) {
-  TestTournament& t = start(3);
+  TestTournament& t = start(Format::stableford_net_par);
   t.put(1, 1, par_golfer("Points Man", {}, 0));
   home.ui.answer(Button::yes);
   run_results_report_command(st(), 1608);
@@ -206,7 +206,7 @@ TEST_F(ResultsPageTest, StablefordHoleByHoleAsksForPoints) {
 class TvResults : public ResultsPageTest {
  protected:
   void SetUp() override {
-    TestTournament& t = start(1);
+    TestTournament& t = start(Format::gross);
     for (int i = 0; i < 6; ++i) t.put(1 + i / 4, 1 + i % 4, card("G" + std::to_string(i + 1), 70 + i));
   }
   static constexpr const char* gross_header =

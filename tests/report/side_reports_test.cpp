@@ -21,7 +21,7 @@ const char* const no_scores_text =
 class SkinsPage : public ResultsPageTest {
  protected:
   void SetUp() override {
-    TestTournament& t = start(2);
+    TestTournament& t = start(Format::net);
     t.put(1, 1, entrant(par_golfer("Smith & Sons", {{1, 3}, {2, 3}})));
     t.put(1, 2, entrant(par_golfer("<b>bold</b>", {{2, 3}})));
     t.put(1, 3, par_golfer("Not Playing", {{3, 1}}));
@@ -70,7 +70,7 @@ TEST_F(SkinsPage, NetWithoutHalves) {
 }
 
 TEST_F(ResultsPageTest, SkinsWithoutEntrantsMakesNoPage) {
-  TestTournament& t = start(2);
+  TestTournament& t = start(Format::net);
   t.put(1, 1, par_golfer("Solo"));
   run_results_report_command(st(), 1612);
   EXPECT_EQ(home.ui.message_texts(),
@@ -81,7 +81,7 @@ TEST_F(ResultsPageTest, SkinsWithoutEntrantsMakesNoPage) {
 }
 
 TEST_F(ResultsPageTest, AcesAndDeucesPage) {
-  TestTournament& t = start(2);
+  TestTournament& t = start(Format::net);
   t.put(1, 1, par_golfer("Smith & Sons", {{2, 1}, {4, 2}}));
   t.put(1, 2, par_golfer("Bob", {{3, 2}}));
   t.put(1, 3, golfer("No Card", {}));
@@ -108,7 +108,7 @@ TEST_F(ResultsPageTest, AcesAndDeucesPage) {
 class ScoringReport : public ResultsPageTest {
  protected:
   void SetUp() override {
-    TestTournament& t = start(2);
+    TestTournament& t = start(Format::net);
     t.put(1, 1, par_golfer("Ann & Co", {{1, 3}, {2, 3}, {4, 3}}, 20));  // two birdies, an eagle on the par 5
     t.put(1, 2, par_golfer("Bob", {{1, 3}, {2, 3}, {3, 5}}));           // two birdies, a double on the par 3
     t.put(1, 3, golfer("No Card", {}));
@@ -167,7 +167,7 @@ TEST_F(ScoringReport, ByNetTakesTheStrokesOff) {
 }
 
 TEST_F(ResultsPageTest, ScoringReportWithoutAnyScores) {
-  TestTournament& t = start(2);
+  TestTournament& t = start(Format::net);
   t.put(1, 1, golfer("No Card", {}));
   run_results_report_command(st(), 1621);
   EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{no_scores_text});

@@ -31,7 +31,7 @@ std::vector<int> with(std::vector<int> row, std::initializer_list<std::pair<int,
 
 class TeamResults : public ResultsPageTest {
  protected:
-  void field(int format, bool bob_scores = true) {
+  void field(Format format, bool bob_scores = true) {
     TestTournament& t = start(format, 2);
     t.put(1, 1, par_golfer("Ann", {{1, 3}, {2, 6}}, 0));
     t.put(1, 2, bob_scores ? par_golfer("Bob", {{2, 4}, {3, 2}}, 40) : golfer("Bob", {}, 40));
@@ -45,7 +45,7 @@ class TeamResults : public ResultsPageTest {
 };
 
 TEST_F(TeamResults, BestBallNetRowPerMemberAndTeamTotals) {
-  field(10);
+  field(Format::best_balls_net);
   run_results_report_command(st(), 1607);
   std::vector<std::string> rows = body();
   ASSERT_EQ(rows.size(), 6u);
@@ -60,8 +60,32 @@ TEST_F(TeamResults, BestBallNetRowPerMemberAndTeamTotals) {
   EXPECT_NE(rows[5].find("<TD>35</TD>"), std::string::npos);
 }
 
+TEST_F(TeamResults, ATeamShortOfBallsShowsWhatItPlayedMarked) {
+  TestTournament& t = start(Format::best_balls_gross, 2);
+  header_options::set_best_balls(t.state.header, 2);
+  write_record(t.state, RecordKind::tournament, 1);
+  t.put(1, 1, par_golfer("Ann", {{1, 3}}, 0));
+  t.put(1, 2, par_golfer("Bob", {}, 0));
+  t.put(2, 2, par_golfer("Cy", {{5, 5}}, 0));  // the first slot is vacant: one ball of two
+  run_results_report_command(st(), 1607);
+  std::vector<std::string> rows = body();
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_EQ(rows[3].rfind("<TR align=middle><TD></TD><TD>2</TD><TD align=left>Cy</TD>", 0), 0u);
+  std::string cells;
+  std::vector<int> played = with(par_row, {{5, 5}});
+  int out = 0, in = 0;
+  for (int hole = 1; hole <= 18; ++hole) {
+    cells += "<td>" + std::to_string(played[hole - 1]) + "*</td>";
+    (hole <= 9 ? out : in) += played[hole - 1];
+    if (hole == 9) cells += "<TD>" + std::to_string(out) + "*</TD>";
+  }
+  cells += "<TD>" + std::to_string(in) + "*</TD><TD>" + std::to_string(out + in) + "*</TD>";
+  EXPECT_EQ(rows[4], team_row("Team Totals", cells));
+  EXPECT_NE(page_text().find("* A team short of balls: the values shown are those played."), std::string::npos);
+}
+
 TEST_F(TeamResults, StablefordTeamPointsByNineAndHoleByHole) {
-  field(26);
+  field(Format::best_balls_stableford);
   run_results_report_command(st(), 1607);
   // Custom points: par 3, birdie 4, eagle 5; the better ball of each hole.
   EXPECT_EQ(body(), (std::vector<std::string>{
@@ -77,7 +101,7 @@ TEST_F(TeamResults, StablefordTeamPointsByNineAndHoleByHole) {
 }
 
 TEST_F(TeamResults, ScrambleCardOfTheFirstSlotAndBlankMembers) {
-  field(13, false);
+  field(Format::scramble, false);
   run_results_report_command(st(), 1607);
   std::vector<std::string> rows = body();
   ASSERT_EQ(rows.size(), 6u);
@@ -91,7 +115,7 @@ TEST_F(TeamResults, ScrambleCardOfTheFirstSlotAndBlankMembers) {
 }
 
 TEST_F(TeamResults, CallawayScrambleAndAmbroseOneRowPerTeam) {
-  field(16);
+  field(Format::callaway_scramble);
   run_results_report_command(st(), 1607);
   // The lowest ball of each hole: 3, 4, 2 on the first three holes, 70 in all.
   EXPECT_EQ(body(), (std::vector<std::string>{
@@ -102,7 +126,7 @@ TEST_F(TeamResults, CallawayScrambleAndAmbroseOneRowPerTeam) {
 }
 
 TEST_F(TeamResults, AmbroseTeamCardWithTeamHandicap) {
-  field(19);
+  field(Format::ambrose);
   run_results_report_command(st(), 1607);
   EXPECT_EQ(body(), (std::vector<std::string>{
                         "<TR align=middle><TD></TD><TD>1</TD><TD align=left>Ann<br>Bob</TD><TD>73</TD><TD>2</TD>"

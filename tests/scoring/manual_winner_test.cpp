@@ -19,7 +19,7 @@ std::uint32_t flags_of(State& state, int group, int slot) {
 
 TEST(ManualWinner, MarksTheChosenGolferAndClearsTheOldMark) {
   TestHome home;
-  TestTournament t(home, 2, 2);
+  TestTournament t(home, Format::net, 2);
   GolferEntry old_winner = par_golfer("Bea");
   old_winner.entry_flags = entry_flag::manual_winner | entry_flag::power_cart;
   t.put(1, 1, old_winner);
@@ -38,7 +38,7 @@ TEST(ManualWinner, MarksTheChosenGolferAndClearsTheOldMark) {
 
 TEST(ManualWinner, TheListOffersEachNameOnceInOrder) {
   TestHome home;
-  TestTournament t(home, 2, 2);
+  TestTournament t(home, Format::net, 2);
   t.put(1, 1, par_golfer("Cat"));
   t.put(2, 1, par_golfer("Abe"));
   t.put(2, 2, par_golfer("Cat"));
@@ -53,7 +53,7 @@ TEST(ManualWinner, RefusedWithoutTournamentsOrGolfers) {
   EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{"No Tournaments found in the tournament database"});
 
   TestHome other;
-  TestTournament t(other, 2);
+  TestTournament t(other, Format::net);
   manually_specify_winner(t.state);
   EXPECT_EQ(other.ui.message_texts(), std::vector<std::string>{"No golfers entered for tournament."});
 }

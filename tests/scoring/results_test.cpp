@@ -39,7 +39,7 @@ std::vector<Line> lines(const Results& r) {
 
 class NetField : public ::testing::Test {
  protected:
-  NetField() : t(home, 2, 2) {
+  NetField() : t(home, Format::net, 2) {
     t.change_header([](TournamentHeader& h) { header_options::set_tie_break(h, tie_break_method::none); });
     t.put(1, 1, shooting("Dan", 75));
     t.put(1, 2, shooting("Cat", 72));
@@ -129,9 +129,6 @@ TEST_F(NetField, DisqualifiedAndScorelessGolfersAreLeftOut) {
   EXPECT_EQ(lines(r), (std::vector<Line>{{"Abe", 1}, {"Cat", 2}, {"Bea", 2}, {"Dan", 4}}));
   EXPECT_EQ(r.without_scores, 2);
   EXPECT_EQ(r.disqualified, (std::vector<std::string>{"Eve", "Zed"}));
-  EXPECT_EQ(r.disqualified_lines(),
-            (std::vector<std::string>{"<br>The following golfers were disqualified and excluded from the results:<br>",
-                                      "Eve<br>", "Zed<br>"}));
   EXPECT_EQ(home.ui.message_texts(),
             (std::vector<std::string>{"Golfer [Gus], Hole # [10] :\n Score must be > 0 and <= 15",
                                       "Scores have not yet been entered for 2 golfer(s).  Golfers for whom scores "
@@ -175,9 +172,9 @@ TEST_F(NetField, MissingRatingsStopTheReport) {
 }
 
 TEST_F(NetField, ReportsNotMadeForTheFormat) {
-  t.change_header([](TournamentHeader& h) { h.format = 1; });
+  t.change_header([](TournamentHeader& h) { set_format(h, Format::gross); });
   EXPECT_FALSE(build(report_type::gross_and_net).produced);
-  t.change_header([](TournamentHeader& h) { h.format = 12; });
+  t.change_header([](TournamentHeader& h) { set_format(h, Format::best_ball_four_man_net); });
   EXPECT_FALSE(build(report_type::traditional).produced);
   t.change_header([](TournamentHeader& h) { h.format = multi_round_format; });
   Results multi = build(report_type::traditional);
@@ -188,7 +185,7 @@ TEST_F(NetField, ReportsNotMadeForTheFormat) {
 
 TEST(Results, AlternatingGrossAndNetWithAGrossLimitOfThree) {
   TestHome home;
-  TestTournament t(home, 2, 4);
+  TestTournament t(home, Format::net, 4);
   t.change_header([](TournamentHeader& h) {
     header_options::set_tie_break(h, tie_break_method::none);
     h.results_limit = 3;
@@ -222,7 +219,7 @@ TEST(Results, AlternatingGrossAndNetWithAGrossLimitOfThree) {
 
 TEST(Results, AlternatingListOfCallawayBestBallTeams) {
   TestHome home;
-  TestTournament t(home, 30, 2);
+  TestTournament t(home, Format::best_balls_callaway, 2);
   t.change_header([](TournamentHeader& h) { header_options::set_tie_break(h, tie_break_method::none); });
   // Team A: gross best ball 70 (two birdies), no Callaway handicap.
   t.put(1, 1, par_golfer("A1", {{1, 3}, {2, 3}}));
@@ -235,8 +232,8 @@ TEST(Results, AlternatingListOfCallawayBestBallTeams) {
   ASSERT_TRUE(r.produced);
   ASSERT_EQ(r.rows.size(), 2u);
   EXPECT_EQ(r.rows[0].name, "B1");  // net 67 against 70
-  EXPECT_EQ(r.rows[0].key.str().substr(0, 5), "067  ");
-  EXPECT_EQ(r.rows[1].gross_key.str().substr(0, 5), "070  ");
+  EXPECT_EQ(r.rows[0].key.str().substr(0, 5), "0067 ");
+  EXPECT_EQ(r.rows[1].gross_key.str().substr(0, 5), "0070 ");
   ASSERT_EQ(r.places.size(), 2u);
   EXPECT_TRUE(r.places[0].gross);
   EXPECT_EQ(r.rows[r.places[0].row].name, "A1");
@@ -245,7 +242,7 @@ TEST(Results, AlternatingListOfCallawayBestBallTeams) {
 
 TEST(Results, CountBackTieOnSeventyTwo) {
   TestHome home;
-  TestTournament t(home, 2, 2);
+  TestTournament t(home, Format::net, 2);
   t.put(1, 1, par_golfer("Four on 18"));
   t.put(1, 2, par_golfer("Five on 18", {{18, 5}, {17, 4}}));
   read_record(t.state, RecordKind::tournament, 1);
@@ -255,7 +252,7 @@ TEST(Results, CountBackTieOnSeventyTwo) {
 
 TEST(Results, StablefordFortyPointsRankAheadOfThirtySix) {
   TestHome home;
-  TestTournament t(home, 4, 2);
+  TestTournament t(home, Format::stableford_net_bogey, 2);
   t.put(1, 1, par_golfer("Thirty-six", {{1, 8}, {2, 8}, {3, 8}, {4, 9}, {5, 8}, {6, 8}}));
   t.put(1, 2, par_golfer("Forty", {{1, 8}, {2, 8}, {3, 8}, {4, 9}, {5, 6}}));
   read_record(t.state, RecordKind::tournament, 1);
@@ -268,7 +265,7 @@ TEST(Results, StablefordFortyPointsRankAheadOfThirtySix) {
 
 TEST(Results, TeamsAreRankedFromTheirFirstSlot) {
   TestHome home;
-  TestTournament t(home, 9, 2);
+  TestTournament t(home, Format::best_balls_gross, 2);
   t.change_header([](TournamentHeader& h) {
     header_options::set_best_balls(h, 1);
     h.division_count = 2;
@@ -286,7 +283,7 @@ TEST(Results, TeamsAreRankedFromTheirFirstSlot) {
   Results all = build_results(t.state, report_type::traditional, 0);
   EXPECT_TRUE(all.teams);
   EXPECT_EQ(lines(all), (std::vector<Line>{{"B1", 1}, {"A1", 2}}));
-  EXPECT_EQ(all.rows[0].key.str().substr(0, 5), "071  ");
+  EXPECT_EQ(all.rows[0].key.str().substr(0, 5), "0071 ");
   ASSERT_TRUE(all.rows[0].team != nullptr);
   EXPECT_EQ(all.rows[0].team->row[0], 3);
   EXPECT_EQ(all.disqualified, std::vector<std::string>{"D1"});
@@ -305,12 +302,61 @@ TEST(Results, TeamsAreRankedFromTheirFirstSlot) {
 
 TEST(Results, TheCallawayDivisionOfTheHeaderIsKept) {
   TestHome home;
-  TestTournament t(home, 0, 1);
+  TestTournament t(home, Format::callaway, 1);
   t.put(1, 1, par_golfer("A"));
   read_record(t.state, RecordKind::tournament, 1);
   t.state.header.callaway_division = 3;
   build_results(t.state, report_type::traditional, 0);
   EXPECT_EQ(t.state.header.callaway_division, 3);
+}
+
+}  // namespace
+}  // namespace quillon
+
+namespace quillon {
+namespace {
+
+TEST(Results, TeamsAreScoredFromTheirNamedMembersAndShortTeamsRankInOrderBehind) {
+  TestHome home;
+  TestTournament t(home, Format::best_balls_gross, 3);
+  t.change_header([](TournamentHeader& h) { header_options::set_best_balls(h, 2); });
+  // Group 1: its first slot is vacant, the other two have the best cards.
+  t.put(1, 2, par_golfer("A2", {{1, 3}}));
+  t.put(1, 3, par_golfer("A3", {{1, 3}}));
+  // Group 2: complete, par golfers.
+  t.put(2, 1, par_golfer("B1"));
+  t.put(2, 2, par_golfer("B2"));
+  // Groups 3 and 4: one member each, so one ball of two is missing on every hole.
+  t.put(3, 1, par_golfer("C1", {{1, 6}}));
+  t.put(4, 1, par_golfer("D1", {{1, 5}}));
+  // Group 5: named members without scores.
+  t.put(5, 1, golfer("E1", {}));
+  t.put(5, 2, golfer("E2", {}));
+  read_record(t.state, RecordKind::tournament, 1);
+  Results r = build_results(t.state, report_type::traditional, 0);
+  ASSERT_EQ(r.rows.size(), 4u);
+  EXPECT_EQ(lines(r), (std::vector<Line>{{"A2", 1}, {"B1", 2}, {"D1", 3}, {"C1", 4}}));
+  EXPECT_EQ(r.rows[0].key.str().substr(0, 5), "0142 ") << "3 + 3 on hole 1, then 2 x 68";
+  EXPECT_EQ(r.rows[2].key.str().substr(0, 5), "1855 ") << "5 + 68 played, 18 missing balls of 99";
+  EXPECT_EQ(r.rows[3].key.str().substr(0, 5), "1856 ");
+  ASSERT_TRUE(r.rows[2].team != nullptr);
+  EXPECT_EQ(r.rows[2].team->played_total(), 73);
+  EXPECT_EQ(home.ui.message_texts(),
+            std::vector<std::string>{"Scores have not yet been entered for 1 team(s).  Teams for whom scores have not "
+                                     "been entered have been omitted from the report."});
+}
+
+TEST(Results, CardsThatCannotBeScoredAreNamed) {
+  TestHome home;
+  TestTournament t(home, Format::net);
+  t.put(1, 1, par_golfer("Ann Lee", {{5, 16}}));
+  t.put(1, 2, par_golfer("Bob Ray"));
+  t.put(1, 3, golfer("Cy Dale", {}));
+  read_record(t.state, RecordKind::tournament, 1);
+  Results r = build_results(t.state, report_type::traditional, 0);
+  EXPECT_EQ(lines(r), (std::vector<Line>{{"Bob Ray", 1}}));
+  EXPECT_EQ(r.incomplete_cards, std::vector<std::string>{"Ann Lee"});
+  EXPECT_EQ(r.without_scores, 2);
 }
 
 }  // namespace

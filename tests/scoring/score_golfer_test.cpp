@@ -38,7 +38,7 @@ Scored score_in_slot(State& state, int slot, bool messages = false) {
   return s;
 }
 
-Scored score_alone(int format, const GolferEntry& g, int holes = 18) {
+Scored score_alone(Format format, const GolferEntry& g, int holes = 18) {
   TestHome home;
   TestTournament t(home, format, 4, holes);
   t.state.group = GroupBuffer{};
@@ -47,7 +47,7 @@ Scored score_alone(int format, const GolferEntry& g, int holes = 18) {
 }
 
 struct Expected {
-  int format;
+  Format format;
   int index_tenths;  // typed index of the card
   int gross;
   int adjusted;
@@ -58,23 +58,23 @@ struct Expected {
 
 TEST(ScoreGolfer, EachIndividualFormatStoresItsValuesAndKey) {
   const Expected cases[] = {
-      {0, 0, 78, 78, 70, 71, "07107"},     // Callaway: +0 adjustment, worst hole 7 deducted
-      {1, 104, 78, 78, 104, 68, "07800"},  // Gross Scores ranks by gross
-      {2, 104, 78, 78, 104, 68, "06800"},  // Net: course handicap 10
-      {3, 0, 78, 78, 0, 30, "86900"},      // 14 pars x 2 + two bogeys x 1
-      {4, 0, 78, 78, 0, 48, "85100"},      // 14 x 3 + 2 x 2 + 2 x 1
-      {5, 0, 78, 77, 60, 72, "07200"},     // Daily Equalizer: 7 capped to 6, -1 + 6 + 1
-      {7, 0, 78, 78, 30, 75, "07500"},     // Peoria Modified: 1 over x 2.8 = 2.8 -> 3
-      {17, 0, 78, 78, 70, 71, "07107"},    // Callaway (Executive) at base 70
-      {20, 0, 78, 78, 0, 48, "85100"},     // custom table 7..0 on the bogey scale
-      {21, 0, 78, 78, 60, 72, "07206"},    // System 36: 36 - 28 - 2
-      {23, 0, 78, 0, 0, 6, "25600"},       // Best 18 holes to par
-      {24, 104, 78, 0, 104, -4, "24600"},  // less 10 strokes on holes 1..10
-      {28, 0, 78, 78, 20, 76, "07600"},    // Peoria Single: 2.4 -> 2
-      {29, 0, 78, 78, 40, 74, "07400"},    // Peoria Double: (1 + 2) x 1.2 = 3.6 -> 4
+      {Format::callaway, 0, 78, 78, 70, 71, "07117"},     // Callaway: +0 adjustment, worst hole 7 deducted
+      {Format::gross, 104, 78, 78, 104, 68, "07800"},  // Gross Scores ranks by gross
+      {Format::net, 104, 78, 78, 104, 68, "06800"},  // Net: course handicap 10
+      {Format::stableford_net_par, 0, 78, 78, 0, 30, "86900"},      // 14 pars x 2 + two bogeys x 1
+      {Format::stableford_net_bogey, 0, 78, 78, 0, 48, "85100"},      // 14 x 3 + 2 x 2 + 2 x 1
+      {Format::daily_equalizer, 0, 78, 77, 60, 72, "07200"},     // Daily Equalizer: 7 capped to 6, -1 + 6 + 1
+      {Format::peoria_modified, 0, 78, 78, 30, 75, "07500"},     // Peoria Modified: 1 over x 2.8 = 2.8 -> 3
+      {Format::callaway_executive, 0, 78, 78, 70, 71, "07117"},    // Callaway (Executive) at base 70
+      {Format::stableford_custom, 0, 78, 78, 0, 48, "85100"},     // custom table 7..0 on the bogey scale
+      {Format::system36, 0, 78, 78, 60, 72, "07216"},    // System 36: 36 - 28 - 2
+      {Format::best_holes_gross, 0, 78, 0, 0, 6, "25600"},       // Best 18 holes to par
+      {Format::best_holes_net, 104, 78, 0, 104, -4, "24600"},  // less 10 strokes on holes 1..10
+      {Format::peoria_single, 0, 78, 78, 20, 76, "07600"},    // Peoria Single: 2.4 -> 2
+      {Format::peoria_double, 0, 78, 78, 40, 74, "07400"},    // Peoria Double: (1 + 2) x 1.2 = 3.6 -> 4
   };
   for (const Expected& e : cases) {
-    SCOPED_TRACE("format " + std::to_string(e.format));
+    SCOPED_TRACE("format " + std::to_string(format_code(e.format)));
     GolferEntry g = card_78(e.index_tenths);
     Scored s = score_alone(e.format, g);
     EXPECT_EQ(s.result, 0);
@@ -88,7 +88,7 @@ TEST(ScoreGolfer, EachIndividualFormatStoresItsValuesAndKey) {
 
 TEST(ScoreGolfer, ScheidUsesItsOwnTables) {
   TestHome home;
-  TestTournament t(home, 25);
+  TestTournament t(home, Format::scheid);
   t.state.header.callaway_table_base = 72;
   t.state.header.callaway_max_handicap = 50;
   t.state.group.entries[0] = card_78();
@@ -96,21 +96,21 @@ TEST(ScoreGolfer, ScheidUsesItsOwnTables) {
   // i = 6: adjustment -1, one hole (7) deducted.
   EXPECT_EQ(s.entry.handicap_index, 60);
   EXPECT_EQ(s.entry.net_score, 72);
-  EXPECT_EQ(s.key_head, "07206");
+  EXPECT_EQ(s.key_head, "07216");
 }
 
 TEST(ScoreGolfer, ComputedHandicapsFillTheScoringBytesOnlyWhereTheyShould) {
-  Scored callaway = score_alone(0, card_78());
+  Scored callaway = score_alone(Format::callaway, card_78());
   EXPECT_EQ(callaway.entry.course_hcap, 7);
   EXPECT_EQ(callaway.entry.playing_hcap, 7);
-  Scored peoria = score_alone(7, card_78());
+  Scored peoria = score_alone(Format::peoria_modified, card_78());
   EXPECT_EQ(peoria.entry.course_hcap, 0);
   EXPECT_EQ(peoria.entry.playing_hcap, 0);
 }
 
 TEST(ScoreGolfer, NetFamilyStoresCourseAndPlayingHandicapsWithTheAllowance) {
   TestHome home;
-  TestTournament t(home, 2);
+  TestTournament t(home, Format::net);
   t.state.header.division_allowance[0] = 85;
   t.state.group.entries[0] = par_golfer("Ann Lee", {}, 155);  // 15.5 at slope 113 -> 16, 85 % -> 14
   Scored s = score_in_slot(t.state, 1);
@@ -121,24 +121,24 @@ TEST(ScoreGolfer, NetFamilyStoresCourseAndPlayingHandicapsWithTheAllowance) {
 }
 
 TEST(ScoreGolfer, TeamFormatsScoreTheirMembersByNetOrPoints) {
-  for (int format : {6, 9, 10, 13, 22, 27}) {
-    SCOPED_TRACE("format " + std::to_string(format));
+  for (Format format : {Format::best_123_gross, Format::best_balls_gross, Format::best_balls_net, Format::scramble, Format::best_123_net, Format::best_two_gross_net}) {
+    SCOPED_TRACE("format " + std::to_string(format_code(format)));
     Scored s = score_alone(format, card_78(104));
     EXPECT_EQ(s.result, 0);
     EXPECT_EQ(s.entry.gross_score, 78);
     EXPECT_EQ(s.entry.course_hcap, 10);
     EXPECT_EQ(s.entry.net_score, 68);
   }
-  Scored stableford = score_alone(26, card_78());
+  Scored stableford = score_alone(Format::best_balls_stableford, card_78());
   EXPECT_EQ(stableford.entry.net_score, 48);
-  Scored callaway_net = score_alone(30, card_78());
+  Scored callaway_net = score_alone(Format::best_balls_callaway, card_78());
   EXPECT_EQ(callaway_net.entry.handicap_index, 70);
   EXPECT_EQ(callaway_net.entry.net_score, 71);
 }
 
 TEST(ScoreGolfer, HiddenFormatsComputeNothing) {
-  for (int format : {11, 12, 14, 15}) {
-    SCOPED_TRACE("format " + std::to_string(format));
+  for (Format format : {Format::best_ball_four_man_gross, Format::best_ball_four_man_net, Format::best_two_net, Format::best_two_gross}) {
+    SCOPED_TRACE("format " + std::to_string(format_code(format)));
     GolferEntry g = card_78(104);
     g.gross_score = 90;
     g.net_score = 80;
@@ -152,7 +152,7 @@ TEST(ScoreGolfer, HiddenFormatsComputeNothing) {
 
 TEST(ScoreGolfer, NetScoresWithOneCallawayDivisionScoresEachDivisionItsWay) {
   TestHome home;
-  TestTournament t(home, 8);
+  TestTournament t(home, Format::net_with_callaway_division);
   t.state.header.division_count = 2;
   t.state.header.callaway_division = 2;
   t.state.group.entries[0] = card_78(104, 1);
@@ -164,12 +164,12 @@ TEST(ScoreGolfer, NetScoresWithOneCallawayDivisionScoresEachDivisionItsWay) {
   Scored callaway = score_in_slot(t.state, 2);
   EXPECT_EQ(callaway.entry.net_score, 71);
   EXPECT_EQ(callaway.entry.handicap_index, 70);
-  EXPECT_EQ(callaway.key_head, "07107");
+  EXPECT_EQ(callaway.key_head, "07117");
 }
 
 TEST(ScoreGolfer, CallawayScrambleScoresTheLowestScorePerHoleIntoTheFirstEntry) {
   TestHome home;
-  TestTournament t(home, 16, 2);
+  TestTournament t(home, Format::callaway_scramble, 2);
   t.state.group.entries[0] = card_78();
   t.state.group.entries[1] = par_golfer("Bob Ray", {{3, 2}});
   Scored s = score_in_slot(t.state, 1);
@@ -181,7 +181,7 @@ TEST(ScoreGolfer, CallawayScrambleScoresTheLowestScorePerHoleIntoTheFirstEntry) 
 
 TEST(ScoreGolfer, CallawayNineHoleOnANineHoleCourse) {
   TestHome home;
-  TestTournament t(home, 18, 4, 9);
+  TestTournament t(home, Format::callaway_nine, 4, 9);
   t.state.header.callaway_table_base = 35;
   t.state.header.callaway_max_handicap = 25;
   t.state.group.entries[0] = golfer("Ann Lee", {6, 4, 3, 7, 4, 4, 3, 5, 4});
@@ -191,12 +191,12 @@ TEST(ScoreGolfer, CallawayNineHoleOnANineHoleCourse) {
   EXPECT_EQ(s.entry.gross_score, 40);
   EXPECT_EQ(s.entry.handicap_index, 50);
   EXPECT_EQ(s.entry.net_score, 35);
-  EXPECT_EQ(s.key_head, "03505");
+  EXPECT_EQ(s.key_head, "03515");
 }
 
 TEST(ScoreGolfer, AmbroseStoresTheTeamHandicapAndNetInTheFirstEntry) {
   TestHome home;
-  TestTournament t(home, 19, 3);
+  TestTournament t(home, Format::ambrose, 3);
   t.state.group.entries[0] = card_78(104);
   t.state.group.entries[1] = golfer("Bob Ray", {}, 155);
   t.state.group.entries[2] = golfer("", {}, 300);  // a vacancy does not count
@@ -210,7 +210,7 @@ TEST(ScoreGolfer, AmbroseStoresTheTeamHandicapAndNetInTheFirstEntry) {
 
 TEST(ScoreGolfer, StablefordCustomWithGrossScoresStillStoresTheHandicaps) {
   TestHome home;
-  TestTournament t(home, 20);
+  TestTournament t(home, Format::stableford_custom);
   t.state.system.flags |= system_flag::custom_stableford_gross;
   t.state.group.entries[0] = card_78(104);
   Scored s = score_in_slot(t.state, 1);
@@ -221,18 +221,18 @@ TEST(ScoreGolfer, StablefordCustomWithGrossScoresStillStoresTheHandicaps) {
 
 TEST(ScoreGolfer, SystemThirtySixPlaysTheEnteredHandicapWhenLowerAndAsked) {
   TestHome home;
-  TestTournament t(home, 21);
+  TestTournament t(home, Format::system36);
   header_options::set(t.state.header, header_options::use_entered_handicap, true);
   t.state.group.entries[0] = card_78(50);
   Scored s = score_in_slot(t.state, 1);
   EXPECT_EQ(s.entry.handicap_index, 50);
   EXPECT_EQ(s.entry.net_score, 73);
-  EXPECT_EQ(s.key_head, "07305");
+  EXPECT_EQ(s.key_head, "07315");
 }
 
 TEST(ScoreGolfer, CardCheck) {
   TestHome home;
-  TestTournament t(home, 2);
+  TestTournament t(home, Format::net);
   GolferEntry missing = card_78(104);
   missing.hole_scores[4] = 0;
   missing.hole_scores[6] = 0;
@@ -260,7 +260,7 @@ TEST(ScoreGolfer, CardCheck) {
 
 TEST(ScoreGolfer, GrossScoresKeepTheTypedTotalOfAnIncompleteCard) {
   TestHome home;
-  TestTournament t(home, 1);
+  TestTournament t(home, Format::gross);
   GolferEntry g = card_78(104);
   g.hole_scores[17] = 0;
   g.gross_score = 80;
@@ -279,8 +279,8 @@ TEST(ScoreGolfer, GrossScoresKeepTheTypedTotalOfAnIncompleteCard) {
 }
 
 TEST(ScoreGolfer, TheSumOfTheHolesBeatsATypedGross) {
-  for (int format : {1, 2, 3, 0}) {
-    SCOPED_TRACE("format " + std::to_string(format));
+  for (Format format : {Format::gross, Format::net, Format::stableford_net_par, Format::callaway}) {
+    SCOPED_TRACE("format " + std::to_string(format_code(format)));
     GolferEntry g = card_78();
     g.gross_score = 85;
     EXPECT_EQ(score_alone(format, g).entry.gross_score, 78);
@@ -289,7 +289,7 @@ TEST(ScoreGolfer, TheSumOfTheHolesBeatsATypedGross) {
 
 TEST(ScoreGolfer, AGenderOtherThanMOrFPlaysTheTournamentDefault) {
   TestHome home;
-  TestTournament t(home, 2);
+  TestTournament t(home, Format::net);
   // Women's slope 140 so that the block used shows in the course handicap.
   CourseRecord tee = scoring_tee();
   tee.women_slope = 140;

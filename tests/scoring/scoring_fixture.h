@@ -10,6 +10,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/state.h"
+#include "handicap/formats.h"
 #include "tests/testing/test_home.h"
 #include "tournament/header_options.h"
 
@@ -37,13 +38,13 @@ inline CourseRecord scoring_tee(int holes = 18) {
 }
 
 // A header of the defaults that matter to scoring.
-inline TournamentHeader scoring_header(int format, int group_size = 4) {
+inline TournamentHeader scoring_header(Format format, int group_size = 4) {
   TournamentHeader h{};
   h.date_year = 126;
   h.date_month = 12;
   h.date_day = 7;
   set_field_text(h.name, "Club Championship");
-  h.format = static_cast<std::uint8_t>(format);
+  set_format(h, format);
   h.group_size = static_cast<std::int8_t>(group_size);
   h.division_count = 1;
   h.callaway_division = 1;
@@ -89,7 +90,7 @@ inline GolferEntry par_golfer(const std::string& name, std::initializer_list<std
 // Tournament 1 of a started test database, on course slot 1.
 class TestTournament {
  public:
-  TestTournament(TestHome& home, int format, int group_size = 4, int holes = 18)
+  TestTournament(TestHome& home, Format format, int group_size = 4, int holes = 18)
       : state(home.started()) {
     state.course = scoring_tee(holes);
     write_record(state, RecordKind::course, 1);

@@ -15,7 +15,7 @@ GolferEntry entrant(GolferEntry g) {
 
 TEST(Skins, GrossWinnersHalvesAndWhoCounts) {
   TestHome home;
-  TestTournament t(home, 2);
+  TestTournament t(home, Format::net);
   t.put(1, 1, entrant(par_golfer("baker", {{2, 3}})));
   t.put(1, 2, entrant(par_golfer("Adams", {{1, 3}, {2, 3}})));
   t.put(1, 3, entrant(par_golfer("Cole", {{3, 2}})));
@@ -55,7 +55,7 @@ TEST(Skins, NetAtEightyPercentPlaysOffTenStrokesOfTwelve) {
   EXPECT_EQ(skins_handicap(-3, -3, 90), -3);
 
   TestHome home;
-  TestTournament t(home, 2);
+  TestTournament t(home, Format::net);
   t.change_header([](TournamentHeader& h) { h.division_allowance[0] = 80; });
   t.put(1, 1, entrant(par_golfer("Xavier", {}, 120)));
   t.put(1, 2, entrant(par_golfer("Yolanda", {{10, 3}}, 0)));
@@ -72,7 +72,7 @@ TEST(Skins, NetAtEightyPercentPlaysOffTenStrokesOfTwelve) {
 
 TEST(Skins, IncompleteGrossScoresCardTakesNoPart) {
   TestHome home;
-  TestTournament t(home, 1);
+  TestTournament t(home, Format::gross);
   t.put(1, 1, entrant(par_golfer("Full Card")));
   t.put(1, 2, entrant(par_golfer("Half Card", {{1, 2}, {5, 0}})));
   SkinsResult r = compute_skins(t.state, false, 0);
@@ -84,7 +84,7 @@ TEST(Skins, IncompleteGrossScoresCardTakesNoPart) {
 
 TEST(Skins, DivisionFilter) {
   TestHome home;
-  TestTournament t(home, 2);
+  TestTournament t(home, Format::net);
   t.change_header([](TournamentHeader& h) { h.division_count = 2; });
   t.put(1, 1, entrant(par_golfer("One", {{1, 3}}, 0, 'M', 1)));
   t.put(1, 2, entrant(par_golfer("Two", {}, 0, 'M', 2)));
@@ -97,7 +97,7 @@ TEST(Skins, DivisionFilter) {
 
 TEST(AcesAndDeuces, EveryOneAndTwoWhateverThePar) {
   TestHome home;
-  TestTournament t(home, 2);
+  TestTournament t(home, Format::net);
   t.change_header([](TournamentHeader& h) { h.division_count = 2; });
   t.put(1, 1, par_golfer("Ann", {{2, 1}, {4, 2}}));  // ace on a par 4, deuce on a par 5
   t.put(1, 2, par_golfer("Bob", {{3, 2}, {7, 1}}));  // deuce on a par 3, ace on a par 3

@@ -21,7 +21,7 @@ struct Team {
   TestTournament t;
   DivisionTees tees;
 
-  Team(int format, int group_size, int balls = 1) : t(home, format, group_size) {
+  Team(Format format, int group_size, int balls = 1) : t(home, format, group_size) {
     header_options::set_best_balls(t.state.header, balls);
     t.state.group = GroupBuffer{};
     tees.load(t.state);
@@ -32,7 +32,7 @@ struct Team {
 };
 
 TEST(TeamScoring, BestTwoOfFourAddsTheTwoLowestAndCountsMissingBallsAs99) {
-  Team team(9, 4, 2);
+  Team team(Format::best_balls_gross, 4, 2);
   team.member(1, par_golfer("A", {{1, 5}}));
   team.member(2, par_golfer("B", {{1, 6}}));
   team.member(3, par_golfer("C", {{1, 4}}));
@@ -41,7 +41,7 @@ TEST(TeamScoring, BestTwoOfFourAddsTheTwoLowestAndCountsMissingBallsAs99) {
   ASSERT_TRUE(full.scored);
   EXPECT_EQ(full.row[0], 9);
   EXPECT_EQ(full.total, 9 + 2 * 68);
-  EXPECT_EQ(team.key(full).substr(0, 5), "145  ");
+  EXPECT_EQ(team.key(full).substr(0, 5), "0145 ");
   EXPECT_EQ(full.ranked[0][0], 4);
   EXPECT_EQ(full.ranked[1][0], 5);
   EXPECT_EQ(full.balls_used[0], 2);
@@ -55,11 +55,15 @@ TEST(TeamScoring, BestTwoOfFourAddsTheTwoLowestAndCountsMissingBallsAs99) {
   team.member(2, golfer("B", {}));
   TeamScore alone = team.score();
   EXPECT_EQ(alone.row[0], 5 + missing_ball);
-  EXPECT_EQ(team.key(alone).substr(0, 5), "999  ");  // held to three digits
+  EXPECT_EQ(alone.missing[0], 1);
+  EXPECT_EQ(alone.played_value(0), 5);
+  EXPECT_EQ(alone.missing_total(), 18);
+  EXPECT_EQ(alone.played_total(), 5 + 68);
+  EXPECT_EQ(team.key(alone).substr(0, 5), "1855 ") << "5 + 68 + 18 x 99 in four digits, not held at 999";
 }
 
 TEST(TeamScoring, AGroupOfOneCountsThatGolfersValuesOnly) {
-  Team team(9, 1, 2);
+  Team team(Format::best_balls_gross, 1, 2);
   team.member(1, par_golfer("A", {{1, 5}}));
   TeamScore score = team.score();
   EXPECT_EQ(score.row[0], 5);
@@ -76,19 +80,19 @@ void three_members(Team& team) {
 
 TEST(TeamScoring, EachBestBallFormatKeysTheSameTeam) {
   struct Case {
-    int format;
+    Format format;
     const char* key_head;
   };
   const Case cases[] = {
-      {9, "143  "},   // two lowest gross: 7, 8, 6 on holes 1..3
-      {10, "133  "},  // two lowest net: 6, 7, 5, then a stroke less on holes 4..10
-      {6, "136  "},   // 1-2-3 gross: 7, 8, 10 on holes 1..3
-      {22, "126  "},  // 1-2-3 net: 6, 7, 9, then a stroke less on holes 4..10
-      {27, "133  "},  // 3 + 3; A lowest twice: 3 + 4 and 2 + 3; 2 x par - 1 on holes 4..10
-      {13, "072  "},  // the team card in A's entry
+      {Format::best_balls_gross, "0143 "},   // two lowest gross: 7, 8, 6 on holes 1..3
+      {Format::best_balls_net, "0133 "},  // two lowest net: 6, 7, 5, then a stroke less on holes 4..10
+      {Format::best_123_gross, "0136 "},   // 1-2-3 gross: 7, 8, 10 on holes 1..3
+      {Format::best_123_net, "0126 "},  // 1-2-3 net: 6, 7, 9, then a stroke less on holes 4..10
+      {Format::best_two_gross_net, "0133 "},  // 3 + 3; A lowest twice: 3 + 4 and 2 + 3; 2 x par - 1 on holes 4..10
+      {Format::scramble, "072  "},  // the team card in A's entry
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE("format " + std::to_string(c.format));
+    SCOPED_TRACE("format " + std::to_string(format_code(c.format)));
     Team team(c.format, 3, 2);
     three_members(team);
     TeamScore score = team.score();
@@ -103,21 +107,21 @@ TEST(TeamScoring, EachBestBallFormatKeysTheSameTeam) {
 }
 
 TEST(TeamScoring, TieBreakDigitsComeFromTheTeamRow) {
-  Team team(10, 3, 2);
+  Team team(Format::best_balls_net, 3, 2);
   three_members(team);
   // Team values: holes 1..9 6 7 5 9 7 7 5 9 7, hole 10 7, holes 11..18 2 x par.
   TeamScore score = team.score();
-  EXPECT_EQ(team.key(score), "133  " "918993919189939192" "929094929290949293");
+  EXPECT_EQ(team.key(score), "0133 " "918993919189939192" "929094929290949293");
 
   header_options::set_tie_break(team.t.state.header, tie_break_method::last_9631);
-  EXPECT_EQ(team.key(score), "133  " "071050024008" + std::string(24, '0'));
+  EXPECT_EQ(team.key(score), "0133 " "071050024008" + std::string(24, '0'));
 
   header_options::set_tie_break(team.t.state.header, tie_break_method::australian);
-  EXPECT_EQ(team.key(score), "133  " "071050024" "008010006008008010006008007");
+  EXPECT_EQ(team.key(score), "0133 " "071050024" "008010006008008010006008007");
 }
 
 TEST(TeamScoring, BestOneTwoThreeCountsBallsByPar) {
-  Team team(6, 3);
+  Team team(Format::best_123_gross, 3);
   // Hole 1 par 4, hole 3 par 3, hole 4 par 5.
   team.member(1, par_golfer("A", {{1, 4}, {3, 3}, {4, 4}}));
   team.member(2, par_golfer("B", {{1, 5}, {3, 3}, {4, 5}}));
@@ -130,7 +134,7 @@ TEST(TeamScoring, BestOneTwoThreeCountsBallsByPar) {
 }
 
 TEST(TeamScoring, BestOneTwoThreeNetTakesStrokes) {
-  Team team(22, 3);
+  Team team(Format::best_123_net, 3);
   team.member(1, par_golfer("A", {{4, 6}}, 10));  // course handicap 1: a stroke on hole 1
   team.member(2, par_golfer("B", {{4, 6}}));
   team.member(3, par_golfer("C", {{4, 6}}));
@@ -140,7 +144,7 @@ TEST(TeamScoring, BestOneTwoThreeNetTakesStrokes) {
 }
 
 TEST(TeamScoring, OneGrossOneNet) {
-  Team team(27, 2);
+  Team team(Format::best_two_gross_net, 2);
   // A: net 3, gross 4 on hole 1; B: net 4, gross 4. A is lowest twice.
   team.member(1, par_golfer("A", {}, 10));
   team.member(2, par_golfer("B"));
@@ -154,7 +158,7 @@ TEST(TeamScoring, OneGrossOneNet) {
 
   // A: net 2, gross 3; B: net 5, gross 5; C: net 4, gross 4. A is lowest twice:
   // min(2 + 4, 4 + 3) = 6.
-  Team three(27, 3);
+  Team three(Format::best_two_gross_net, 3);
   three.member(1, par_golfer("A", {{1, 3}}, 10));
   three.member(2, par_golfer("B", {{1, 5}}));
   three.member(3, par_golfer("C"));
@@ -162,7 +166,7 @@ TEST(TeamScoring, OneGrossOneNet) {
 }
 
 TEST(TeamScoring, BestBallNetUsesEachMembersCourseHandicap) {
-  Team team(10, 2);
+  Team team(Format::best_balls_net, 2);
   team.member(1, par_golfer("A", {{1, 5}, {2, 5}}, 20));  // strokes on holes 1 and 2
   team.member(2, par_golfer("B", {{1, 5}, {2, 4}}));
   TeamScore score = team.score();
@@ -173,7 +177,7 @@ TEST(TeamScoring, BestBallNetUsesEachMembersCourseHandicap) {
 }
 
 TEST(TeamScoring, BestBallCallawayNetTakesTheMembersCallawayHandicaps) {
-  Team team(30, 2);
+  Team team(Format::best_balls_callaway, 2);
   // A scores 78 for a Callaway handicap of 7: strokes on holes 1..7.
   team.member(1, par_golfer("A", {{1, 6}, {4, 7}, {10, 5}, {18, 5}}));
   team.member(2, par_golfer("B"));
@@ -185,20 +189,20 @@ TEST(TeamScoring, BestBallCallawayNetTakesTheMembersCallawayHandicaps) {
 }
 
 TEST(TeamScoring, TeamStablefordAddsTheHighestPointsAndRanksMorePointsFirst) {
-  Team team(26, 3, 2);
+  Team team(Format::best_balls_stableford, 3, 2);
   team.member(1, par_golfer("A", {{1, 3}}));  // birdie: 4 points
   team.member(2, par_golfer("B", {{1, 6}}));  // double bogey: 1 point
   team.member(3, par_golfer("C"));            // par: 3 points
   TeamScore score = team.score();
   EXPECT_EQ(score.row[0], 7);
   EXPECT_EQ(score.total, 7 + 17 * 6);
-  EXPECT_EQ(team.key(score).substr(0, 5), "890  ");
+  EXPECT_EQ(team.key(score).substr(0, 5), "0890 ");
   // Count back compares the team points themselves.
   EXPECT_EQ(team.key(score).substr(5, 2), "06");
 }
 
 TEST(TeamScoring, ScrambleTakesTheTeamCardOfTheFirstEntry) {
-  Team team(13, 4);
+  Team team(Format::scramble, 4);
   team.member(1, par_golfer("A", {{1, 3}, {2, 3}}));
   team.member(2, par_golfer("B", {{1, 2}}));  // not the team card
   TeamScore score = team.score();
@@ -208,7 +212,7 @@ TEST(TeamScoring, ScrambleTakesTheTeamCardOfTheFirstEntry) {
 }
 
 TEST(TeamScoring, AmbroseRanksByTheTeamNetAndTheLowerTeamHandicap) {
-  Team team(19, 2);
+  Team team(Format::ambrose, 2);
   team.member(1, par_golfer("A", {{1, 5}}, 104));
   team.member(2, par_golfer("B", {{1, 3}}, 155));
   TeamScore score = team.score();
@@ -218,7 +222,7 @@ TEST(TeamScoring, AmbroseRanksByTheTeamNetAndTheLowerTeamHandicap) {
 }
 
 TEST(TeamScoring, AmbroseCountBackTakesTheTeamHandicapsStrokes) {
-  Team team(19, 2);
+  Team team(Format::ambrose, 2);
   team.member(1, par_golfer("A", {}, 104));  // course handicap 10 on its own
   team.member(2, par_golfer("B", {}, 155));
   TeamScore score = team.score();
@@ -231,7 +235,7 @@ TEST(TeamScoring, AmbroseCountBackTakesTheTeamHandicapsStrokes) {
 }
 
 TEST(TeamScoring, CallawayScrambleRanksByTheTeamCardsNet) {
-  Team team(16, 2);
+  Team team(Format::callaway_scramble, 2);
   team.member(1, par_golfer("A", {{1, 6}, {4, 7}, {10, 5}, {18, 5}}));
   team.member(2, par_golfer("B", {{1, 8}, {4, 9}, {10, 6}, {18, 6}}));
   TeamScore score = team.score();
@@ -241,7 +245,7 @@ TEST(TeamScoring, CallawayScrambleRanksByTheTeamCardsNet) {
 }
 
 TEST(TeamScoring, TeamsLeftOut) {
-  Team team(9, 2);
+  Team team(Format::best_balls_gross, 2);
   team.member(1, golfer("A", {}));
   team.member(2, par_golfer("B"));
   EXPECT_FALSE(team.score().scored);  // the first member has no score
@@ -255,18 +259,18 @@ TEST(TeamScoring, TeamsLeftOut) {
 }
 
 TEST(TeamScoring, BallsCountedStayWithinTheGroup) {
-  TournamentHeader h = testing::scoring_header(9, 3);
+  TournamentHeader h = testing::scoring_header(Format::best_balls_gross, 3);
   header_options::set_best_balls(h, 5);
   EXPECT_EQ(balls_counted(h), 3);
   header_options::set_best_balls(h, 0);
   EXPECT_EQ(balls_counted(h), 1);
-  h.format = 27;
+  set_format(h, Format::best_two_gross_net);
   EXPECT_EQ(balls_counted(h), 2);
 }
 
 class DivisionCheck : public ::testing::Test {
  protected:
-  DivisionCheck() : t(home, 9, 2) {
+  DivisionCheck() : t(home, Format::best_balls_gross, 2) {
     t.change_header([](TournamentHeader& h) { h.division_count = 3; });
     t.put(1, 1, par_golfer("A1", {}, 0, 'M', 1));
     t.put(1, 2, par_golfer("A2", {}, 0, 'M', 1));
@@ -302,7 +306,7 @@ TEST_F(DivisionCheck, MixedTeamsAreAskedAboutOnce) {
 
 TEST(TeamDivisionCheck, NoQuestionWithoutMixedTeams) {
   TestHome home;
-  TestTournament t(home, 10, 2);
+  TestTournament t(home, Format::best_balls_net, 2);
   t.change_header([](TournamentHeader& h) { h.division_count = 2; });
   t.put(1, 1, par_golfer("A1", {}, 0, 'M', 2));
   t.put(2, 1, par_golfer("B1", {}, 0, 'M', 1));

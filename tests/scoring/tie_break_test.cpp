@@ -49,14 +49,14 @@ TEST(TieBreak, HandicapSharesTruncateTowardZero) {
 
 TEST(TieBreak, CountBackOnANineHoleCourseStartsAtHoleNine) {
   TestHome home;
-  TestTournament t(home, 2, 4, 9);
+  TestTournament t(home, Format::net, 4, 9);
   std::string key = scored_key(t, golfer("Ann Lee", {4, 4, 3, 5, 4, 4, 3, 5, 5}));
   EXPECT_EQ(key, "037" "00" "000000000000000000" "949496959594969595");
 }
 
 TEST(TieBreak, CountBackRanksTheWorseLastHoleFirstAmongEqualTotals) {
   TestHome home;
-  TestTournament t(home, 2);
+  TestTournament t(home, Format::net);
   std::string five_on_18 = scored_key(t, par_golfer("Ann Lee", {{18, 5}, {17, 4}}));
   std::string four_on_18 = scored_key(t, par_golfer("Bob Ray"));
   EXPECT_EQ(five_on_18.substr(0, 9), "07200" "94" "95");
@@ -66,7 +66,7 @@ TEST(TieBreak, CountBackRanksTheWorseLastHoleFirstAmongEqualTotals) {
 
 TEST(TieBreak, CountBackTakesTheStrokesOfTheCourseHandicap) {
   TestHome home;
-  TestTournament t(home, 2);
+  TestTournament t(home, Format::net);
   // Course handicap 2: a stroke on holes 1 and 2.
   std::string key = scored_key(t, par_golfer("Ann Lee", {}, 20));
   EXPECT_EQ(digits_of(key), "959496959594969595" "959496959594969696");
@@ -74,7 +74,7 @@ TEST(TieBreak, CountBackTakesTheStrokesOfTheCourseHandicap) {
 
 TEST(TieBreak, StablefordCountBackRanksFewerPointsOnTheLastHoleFirst) {
   TestHome home;
-  TestTournament t(home, 4);
+  TestTournament t(home, Format::stableford_net_bogey);
   std::string fewer_on_18 = scored_key(t, par_golfer("Ann Lee", {{18, 5}, {17, 4}}));
   std::string par_on_18 = scored_key(t, par_golfer("Bob Ray"));
   EXPECT_EQ(fewer_on_18.substr(0, 9), "84500" "02" "04");
@@ -84,7 +84,7 @@ TEST(TieBreak, StablefordCountBackRanksFewerPointsOnTheLastHoleFirst) {
 
 TEST(TieBreak, StablefordKeysPutMorePointsFirst) {
   TestHome home;
-  TestTournament t(home, 4);
+  TestTournament t(home, Format::stableford_net_bogey);
   header_options::set_tie_break(t.state.header, tie_break_method::none);
   // 36 points: six holes without points; 40: four without and a double bogey.
   std::string k36 = scored_key(t, par_golfer("Ann Lee", {{1, 8}, {2, 8}, {3, 8}, {4, 9}, {5, 8}, {6, 8}}));
@@ -96,45 +96,45 @@ TEST(TieBreak, StablefordKeysPutMorePointsFirst) {
 
 TEST(TieBreak, LastNineSixThreeOneTakesTheSharesOffTheSums) {
   TestHome home;
-  TestTournament t(home, 2);
+  TestTournament t(home, Format::net);
   header_options::set_tie_break(t.state.header, tie_break_method::last_9631);
   // Net Scores, course handicap 15: 360 - 75, 250 - 50, 120 - 25, 40 - 8 tenths.
   EXPECT_EQ(digits_of(scored_key(t, par_golfer("Ann Lee", {}, 150))),
             "285200095032" "000000000000000000000000");
 
   // Best Holes - Net takes whole strokes: 36 - 8, 25 - 5, 12 - 3, 4 - 1.
-  t.state.header.format = 24;
+  set_format(t.state.header, Format::best_holes_net);
   EXPECT_EQ(digits_of(scored_key(t, par_golfer("Ann Lee", {}, 150))),
             "028020009003" "000000000000000000000000");
 
   // Gross Scores takes nothing off.
-  t.state.header.format = 1;
+  set_format(t.state.header, Format::gross);
   EXPECT_EQ(digits_of(scored_key(t, par_golfer("Ann Lee", {}, 150))),
             "036025012004" "000000000000000000000000");
 }
 
 TEST(TieBreak, AustralianCountBackComparesSumsThenHolesFromTheLast) {
   TestHome home;
-  TestTournament t(home, 2);
+  TestTournament t(home, Format::net);
   header_options::set_tie_break(t.state.header, tie_break_method::australian);
   EXPECT_EQ(digits_of(scored_key(t, par_golfer("Ann Lee", {{17, 6}}))),
             "037026013004" "006003004004005003004004");
 
   // Stableford compares 10 - points: par on the bogey scale is 7.
-  t.state.header.format = 4;
+  set_format(t.state.header, Format::stableford_net_bogey);
   EXPECT_EQ(digits_of(scored_key(t, par_golfer("Ann Lee", {{17, 6}}))),
             "064043022007" "008007007007007007007007");
 }
 
 TEST(TieBreak, CallawayValuesAreCappedAtTwiceThePar) {
   TestHome home;
-  TestTournament t(home, 0);
+  TestTournament t(home, Format::callaway);
   // 11 on hole 10 (par 4) counts 8; double bogeys on holes 1..9. Adjusted 94:
   // +1 and 2.5 holes (8 + 7 + 4) give a handicap of 20, a stroke on hole 10.
   GolferEntry g = par_golfer("Ann Lee", {{1, 6}, {2, 6}, {3, 5}, {4, 7}, {5, 6}, {6, 6}, {7, 5}, {8, 7}, {9, 6},
                                          {10, 11}});
   std::string key = scored_key(t, g);
-  EXPECT_EQ(key.substr(0, 5), "07420");
+  EXPECT_EQ(key.substr(0, 5), "07430");
   EXPECT_EQ(digits_of(key).substr(16, 2), "92");  // 99 - (8 - 1)
 
   header_options::set_tie_break(t.state.header, tie_break_method::last_9631);
@@ -148,42 +148,63 @@ TEST(TieBreak, CallawayValuesAreCappedAtTwiceThePar) {
 
 TEST(TieBreak, EachFormatGroupValuesItsHoles) {
   TestHome home;
-  TestTournament t(home, 1);
+  TestTournament t(home, Format::gross);
   const std::string par_count_back = "959496959594969595";  // 99 - par, holes 18..10 and again 9..1
 
   // Gross Scores and System 36 take no strokes, whatever the index.
   EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 150)), "07200" + par_count_back + par_count_back);
-  t.state.header.format = 21;
-  EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 150)), "07200" + par_count_back + par_count_back);
+  set_format(t.state.header, Format::system36);
+  EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 150)), "07210" + par_count_back + par_count_back);
 
   // Net Scores with 1 Callaway Division: the net division takes shares in tenths.
-  t.state.header.format = 8;
+  set_format(t.state.header, Format::net_with_callaway_division);
   t.state.header.division_count = 2;
   t.state.header.callaway_division = 2;
   header_options::set_tie_break(t.state.header, tie_break_method::last_9631);
   EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 150)), "05700" "285200095032" + std::string(24, '0'));
 
   // Stableford: 10 - points, two points a par.
-  t.state.header.format = 3;
+  set_format(t.state.header, Format::stableford_net_par);
   EXPECT_EQ(scored_key(t, par_golfer("Ann Lee")), "86300" "072048024008" + std::string(24, '0'));
 }
 
 TEST(TieBreak, HandicapPreferenceComesBeforeTheMethod) {
   TestHome home;
-  TestTournament t(home, 21);
+  TestTournament t(home, Format::system36);
   // Both net 72: System 36 handicaps 6 and 8; the lower one ranks first.
   std::string six = scored_key(t, par_golfer("Ann Lee", {{1, 6}, {4, 7}, {10, 5}, {18, 5}}));
   std::string eight = scored_key(t, par_golfer("Bob Ray", {{1, 6}, {2, 6}, {3, 4}, {4, 6}, {5, 5}, {6, 5}}));
-  EXPECT_EQ(six.substr(0, 5), "07206");
-  EXPECT_EQ(eight.substr(0, 5), "07208");
+  EXPECT_EQ(six.substr(0, 5), "07216");
+  EXPECT_EQ(eight.substr(0, 5), "07218");
   EXPECT_LT(six, eight);
-  t.state.header.format = 2;
+  set_format(t.state.header, Format::net);
   EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 104)).substr(3, 2), "00");
+}
+
+TEST(TieBreak, PlusHandicapsArePreferredBeforeZeroAndHigherHandicaps) {
+  TestHome home;
+  TestTournament t(home, Format::system36);
+  // The same net and card; only the computed handicap left by the engine differs.
+  auto key_with_handicap = [&](int strokes) {
+    GolferEntry g = par_golfer("Ann Lee");
+    g.net_score = 72;
+    g.handicap_index = static_cast<std::int16_t>(10 * strokes);
+    return golfer_sort_key(t.state.header, t.state.course, t.state.system, g, 'M', report_type::traditional).str();
+  };
+  const std::string plus_two = key_with_handicap(-2), plus_one = key_with_handicap(-1), zero = key_with_handicap(0),
+                    one = key_with_handicap(1);
+  EXPECT_EQ(plus_two.substr(0, 5), "07208");
+  EXPECT_EQ(plus_one.substr(0, 5), "07209");
+  EXPECT_EQ(zero.substr(0, 5), "07210");
+  EXPECT_EQ(one.substr(0, 5), "07211");
+  EXPECT_LT(plus_two, plus_one);
+  EXPECT_LT(plus_one, zero);
+  EXPECT_LT(zero, one);
 }
 
 TEST(TieBreak, NoneWritesZeros) {
   TestHome home;
-  TestTournament t(home, 2);
+  TestTournament t(home, Format::net);
   header_options::set_tie_break(t.state.header, tie_break_method::none);
   std::string key = scored_key(t, par_golfer("Ann Lee", {{18, 9}}));
   EXPECT_EQ(key, "07700" + std::string(36, '0'));

@@ -14,13 +14,10 @@ using testing::ScoreEntryTest;
 using testing::summing_scorer;
 using GolferIndexTest = ScoreEntryTest;
 
-constexpr int peoria = 5;
-constexpr int ambrose = 19;
-
 std::string summary_field(const char* column, int row) { return GolferSummaryModel::row_field(column, 1, row); }
 
 TEST_F(GolferIndexTest, ComputedHandicapsStoredByTheResultsDoNotLockTheGolferWindows) {
-  set_format(peoria);
+  set_format(Format::peoria_modified);
   put_golfer(1, 1, "Ann Lee", -110);  // +11.0, as the results engine leaves a computed handicap
   put_golfer(1, 2, "Bob Ray", 510);   // a Callaway maximum of 51
   put_golfer(2, 1, "Cy Dale", 100);
@@ -93,7 +90,7 @@ TEST_F(GolferIndexTest, AnIndexWhoseCourseHandicapCannotBeHeldIsRefusedInEveryWi
 }
 
 TEST_F(GolferIndexTest, SavingAnAmbroseGroupWorksTheTeamHandicapOutAgain) {
-  set_format(ambrose);
+  set_format(Format::ambrose);
   put_golfer(1, 1, "Ann Lee", 100);
   put_golfer(1, 2, "Bob Ray", 200);
   GolferSummaryModel summary(state, 1);

@@ -126,7 +126,7 @@ TEST_F(ScoreEntryTest, PrevNextAndTheGroupListSaveAndPageAndGrowTheField) {
 }
 
 TEST_F(ScoreEntryTest, NextAddsNothingWhenTheFieldIsFull) {
-  set_format(2, 5);
+  set_format(Format::net, 5);
   put_golfer(160, 1, "Ann Lee", 0);
   ScoreEntryModel w(state, 160, summing_scorer(18));
   EXPECT_EQ(w.row_count(), 5);
@@ -157,7 +157,7 @@ TEST_F(ScoreEntryTest, SearchWithoutAChoiceStaysOnTheSameGroupAndRow) {
 }
 
 TEST_F(ScoreEntryTest, TeamWindowKeepsOneCardPerGroup) {
-  set_format(19);
+  set_format(Format::ambrose);
   put_golfer(1, 1, "Ann Lee", 120);
   put_golfer(1, 2, "Bob Ray", 50);
   read_record(state, RecordKind::group, 1);
@@ -180,7 +180,7 @@ TEST_F(ScoreEntryTest, TeamWindowKeepsOneCardPerGroup) {
   EXPECT_EQ(team.handicap_index, 120) << "the team figure is never stored as an index";
   EXPECT_EQ(stored(1, 2).hole_scores[0], 0);
 
-  set_format(13);
+  set_format(Format::scramble);
   ScoreEntryModel scramble(state, 1, summing_scorer(18));
   EXPECT_EQ(scramble.text("handicap_index.1"), "");
   EXPECT_EQ(scramble.text("gross.1"), "72");

@@ -9,6 +9,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/state.h"
+#include "handicap/formats.h"
 #include "tests/tournament/tournament_fixture.h"
 #include "tournament/score_card.h"
 #include "tournament/score_entry.h"
@@ -49,8 +50,8 @@ struct ScoreEntryTest : ::testing::Test {
     write_record(state, RecordKind::tournament, 1);
   }
 
-  void set_format(int format, int group_size = 4) {
-    state.header.format = static_cast<std::uint8_t>(format);
+  void set_format(Format format, int group_size = 4) {
+    quillon::set_format(state.header, format);
     state.header.group_size = static_cast<std::int8_t>(group_size);
     write_record(state, RecordKind::tournament, 1);
   }

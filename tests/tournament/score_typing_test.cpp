@@ -97,14 +97,14 @@ TEST_F(ScoreEntryTest, HolesAreMarkedAgainstParForTheFrontEnd) {
   EXPECT_EQ(par_mark_green(ParMark::par), 68);
   EXPECT_EQ(par_mark_green(ParMark::above_par), 170);
 
-  set_format(16);
+  set_format(Format::callaway_scramble);
   ScoreEntryModel scramble(state, 1, summing_scorer(18));
   scramble.set("score.1.1", "4");
   EXPECT_EQ(scramble.cell_mark(1, 1), ParMark::none);
 }
 
 TEST_F(ScoreEntryTest, StablefordPickUpEntersTheLowestScoreWithoutPoints) {
-  set_format(3);
+  set_format(Format::stableford_net_par);
   put_golfer(1, 1, "Ann Lee", 30);  // three strokes: one on hole 3
   put_golfer(1, 2, "Bob Ray", 0);
   ScoreEntryModel net_par(state, 1, summing_scorer(18));
@@ -115,18 +115,18 @@ TEST_F(ScoreEntryTest, StablefordPickUpEntersTheLowestScoreWithoutPoints) {
   net_par.set("score.1.4", "x");
   EXPECT_EQ(net_par.text("score.1.4"), "6") << "hole 4 gives no stroke to a handicap of 3";
 
-  set_format(4);
+  set_format(Format::stableford_net_bogey);
   ScoreEntryModel net_bogie(state, 1, summing_scorer(18));
   net_bogie.set("score.2.1", "x");
   EXPECT_EQ(net_bogie.text("score.2.1"), "8");
 
-  set_format(20);
+  set_format(Format::stableford_custom);
   for (int i = 0; i < 8; ++i) state.system.stableford_points[i] = static_cast<std::int8_t>(8 - i);
   ScoreEntryModel custom(state, 1, summing_scorer(18));
   custom.set("score.2.1", "x");
   EXPECT_EQ(custom.text("score.2.1"), "9") << "no count scores nothing: the highest count is entered";
 
-  set_format(2);
+  set_format(Format::net);
   ScoreEntryModel net(state, 1, summing_scorer(18));
   net.set("score.2.1", "5");
   EXPECT_FALSE(net.set("score.2.1", "x").ok) << "only the Stableford formats take a pick-up";
@@ -172,7 +172,7 @@ TEST_F(ScoreEntryTest, NineHoleCourseCompletesTheCardAfterHoleNine) {
 }
 
 TEST_F(ScoreEntryTest, ComputedFormatsShowTheHandicapOnlyForACompleteCard) {
-  set_format(0);
+  set_format(Format::callaway);
   put_golfer(1, 1, "Ann Lee", 150);
   ScoreEntryModel w(state, 1, [](State& s, int slot) {
     GolferEntry& e = s.group.entries[slot - 1];

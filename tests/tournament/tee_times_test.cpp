@@ -105,22 +105,19 @@ TEST(TeeTimes, ShotgunsAndTheirLastTime) {
 }
 
 TEST(Formats, TableKindsTeamsAndGroupSizeRules) {
-  EXPECT_STREQ(format_name(8), "Net Scores with 1 Callaway Division");
-  EXPECT_EQ(format_of_name("Best Ball(s) - Callaway Net"), 30);
-  EXPECT_EQ(format_kind(22), HandicapKind::gross);
-  EXPECT_EQ(format_kind(30), HandicapKind::computed);
-  EXPECT_TRUE(is_team_format(27));
-  EXPECT_FALSE(is_team_format(21));
+  EXPECT_STREQ(format_name(Format::net_with_callaway_division), "Net Scores with 1 Callaway Division");
+  EXPECT_EQ(format_of_name("Best Ball(s) - Callaway Net"), Format::best_balls_callaway);
+  EXPECT_EQ(format_of_name("Best Ball(s)"), std::nullopt);
   EXPECT_EQ(offered_formats().size(), 27u);
-  EXPECT_TRUE(is_hidden_format(14));
-  EXPECT_EQ(group_size_refusal(2, 6), "The number of golfers per group must be between 1 and 5");
-  EXPECT_EQ(group_size_refusal(13, 1),
+  EXPECT_EQ(group_size_refusal(Format::net, 6), "The number of golfers per group must be between 1 and 5");
+  EXPECT_EQ(group_size_refusal(Format::scramble, 1),
             "For the selected type of event (Scramble), the number of golfers per group must be 2, 3, 4, or 5");
-  EXPECT_EQ(group_size_refusal(6, 2),
+  EXPECT_EQ(group_size_refusal(Format::best_123_gross, 2),
             "For the selected type of event (Best 1-2-3 Balls - Gross), the number of golfers per group must be 3, 4, "
             "or 5");
-  EXPECT_EQ(group_size_refusal(11, 1), "For a team event, the number of golfers per group must be greater than 1");
-  EXPECT_EQ(group_size_refusal(13, 2), "");
+  EXPECT_EQ(group_size_refusal(Format::best_ball_four_man_gross, 1),
+            "For a team event, the number of golfers per group must be greater than 1");
+  EXPECT_EQ(group_size_refusal(Format::scramble, 2), "");
   EXPECT_EQ(handicap_limit_list().size(), 501u);
   EXPECT_EQ(handicap_limit_list()[360], "36.0");
   EXPECT_EQ(allowance_list().front(), "50%");

@@ -1,0 +1,298 @@
+#include "report/score_cards.h"
+
+#include <algorithm>
+
+#include "core/dates.h"
+#include "core/fixed_text.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "core/text.h"
+#include "handicap/stroke_allocation.h"
+#include "handicap/tee_values.h"
+#include "tournament/field.h"
+#include "tournament/formats.h"
+#include "tournament/golfer_selection.h"
+#include "tournament/tee_times.h"
+
+namespace quillon {
+
+namespace {
+
+// Rows of a card relative to its first row.
+namespace card_row {
+inline constexpr int title = 2;
+inline constexpr int course = 3;
+inline constexpr int holes = 5;
+inline constexpr int par = 6;
+inline constexpr int distance = 7;
+inline constexpr int first_golfer = 8;
+}  // namespace card_row
+inline constexpr int rows_per_golfer = 2;
+inline constexpr int rows_after_golfers = 4;  // the match row, a gap, the scorer line, a gap
+
+inline constexpr int label_column = 2;
+inline constexpr int front_total_column = 44;
+inline constexpr int back_total_column = 74;
+inline constexpr int total_column = 77;
+inline constexpr int table_left = 1;
+inline constexpr int table_right = print_grid::columns;
+inline constexpr int first_cell_left = 16;
+inline constexpr int cell_width = 3;
+inline constexpr int handicap_column = 12;
+inline constexpr int name_width = 14;  // characters of the name left of the hole cells
+inline constexpr double small_print_shift = 0.2;
+// A golfer's cells are two rows high: scores stand in their lower part, the dots
+// above them in the upper right corner.
+inline constexpr double score_row_shift = 0.7;
+inline constexpr double dot_row_shift = -0.45;
+inline constexpr double dot_column_shift = 1.3;        // from the cell's number column to its upper right
+inline constexpr double second_dot_shift = 5.0 / 8.0;  // 5 grid units to the left
+inline constexpr int card_point_size = 10;
+inline constexpr int name_point_size = 8;
+inline constexpr int distance_point_size = 6;
+inline constexpr int end_of_report_column = 29;
+inline constexpr int holes_in_nine = 9;
+inline constexpr int holes_in_round = 18;
+
+const char* const scorer_line = "Scorer : _________________________    Attested : _________________________";
+
+bool nine_hole(const CourseRecord& tee) { return tee_values::hole_count(tee) == holes_in_nine; }
+
+// The course hole shown in cell k: a 9-hole course repeats its nine.
+int hole_of_cell(const CourseRecord& tee, int cell) { return nine_hole(tee) ? cell % holes_in_nine + 1 : cell + 1; }
+
+void text(PrintOutput& out, double row, double column, const std::string& s, int attributes = text_attribute::regular) {
+  out.canvas.print_text(row, column, attributes, s);
+}
+
+const CardGolfer* first_named(const CardGroup& group, const ScoreCard& card) {
+  for (int slot : card.slots)
+    if (group.slots[slot].named()) return &group.slots[slot];
+  return nullptr;
+}
+
+void draw_rules(PrintOutput& out, int r, int golfer_lines) {
+  int top = r + card_row::holes;
+  int bottom = r + card_row::first_golfer + rows_per_golfer * golfer_lines + 1;
+  auto across = [&](int row) { out.canvas.print_line(row, table_left, row, table_right, Ink::black); };
+  for (int row = top; row <= r + card_row::first_golfer; ++row) across(row);
+  for (int i = 1; i <= golfer_lines; ++i) across(r + card_row::first_golfer + rows_per_golfer * i);
+  across(bottom);
+  auto down = [&](double column) { out.canvas.print_line(top, column, bottom, column, Ink::black); };
+  down(table_left);
+  for (int cell = 0; cell <= holes_in_round + 1; ++cell) {
+    // Cells 0..8 are holes 1..9, cell 9 the F9 total, then holes 10..18 and B9.
+    down(first_cell_left + cell_width * cell);
+  }
+  down(first_cell_left + cell_width * (holes_in_round + 2) + 1);  // Tot is one column wider
+  down(table_right);
+}
+
+void draw_header(PrintOutput& out, const CardField& field, const CardGroup& group, const CourseRecord& tee,
+                 char sex, int r) {
+  text(out, r + card_row::title, label_column, "Tournament : " + field.tournament_name);
+  text(out, r + card_row::title, 57, field.date_text);
+  text(out, r + card_row::title, 75, "Group");
+  text(out, r + card_row::course, label_column,
+       "Course     : " + field_text(tee.course_name) + " (" + field_text(tee.tee_name) + ")");
+  text(out, r + card_row::course, 56, group.start);
+  text(out, r + card_row::course, 76, format_text(8, "%03d", group.number));
+
+  int holes_row = r + card_row::holes;
+  text(out, holes_row, label_column, "Hole", text_attribute::bold);
+  for (int cell = 0; cell < holes_in_round; ++cell) {
+    int shown = nine_hole(tee) ? hole_of_cell(tee, cell) : cell + 1;
+    text(out, holes_row, hole_cell_column(cell), std::to_string(shown), text_attribute::bold);
+  }
+  text(out, holes_row, front_total_column, "F9", text_attribute::bold);
+  text(out, holes_row, back_total_column, "B9", text_attribute::bold);
+  text(out, holes_row, total_column, "Tot", text_attribute::bold);
+
+  int par_row = r + card_row::par;
+  text(out, par_row, label_column, "Par");
+  int front = 0, back = 0;
+  for (int cell = 0; cell < holes_in_round; ++cell) {
+    int par = tee_values::par(tee, sex, hole_of_cell(tee, cell));
+    (cell < holes_in_nine ? front : back) += par;
+    text(out, par_row, hole_cell_column(cell), std::to_string(par));
+  }
+  int total = nine_hole(tee) ? 2 * front : tee_values::total_par(tee, sex);
+  text(out, par_row, front_total_column, std::to_string(front));
+  text(out, par_row, back_total_column, std::to_string(back));
+  text(out, par_row, total_column, std::to_string(total));
+
+  int distance_row = r + card_row::distance;
+  text(out, distance_row, label_column, field.yards ? "Yards" : "Metres");
+  bool has_distances = std::any_of(std::begin(tee.hole_length), std::end(tee.hole_length),
+                                   [](std::int16_t length) { return length > 0; });
+  if (has_distances) {
+    out.canvas.select_font(FontFace::fixed, distance_point_size);
+    for (int cell = 0; cell < holes_in_round; ++cell) {
+      int length = tee.hole_length[hole_of_cell(tee, cell) - 1];
+      if (length > 0)
+        text(out, distance_row + small_print_shift, hole_cell_column(cell) - 1 + small_print_shift,
+             std::to_string(length));
+    }
+    out.canvas.select_font(FontFace::fixed, card_point_size);
+  }
+}
+
+void draw_golfer(PrintOutput& out, const CardGolfer& golfer, const CourseRecord& tee, bool dots, int row) {
+  out.canvas.select_font(FontFace::fixed, name_point_size);
+  text(out, row, label_column, field_text(golfer.entry.name).substr(0, name_width));
+  out.canvas.select_font(FontFace::fixed, card_point_size);
+  text(out, row + 1, handicap_column, format_text(8, "%3d", golfer.course_handicap));
+  int holes = tee_values::hole_count(tee);
+  int front = 0, back = 0;
+  bool front_played = false, back_played = false;
+  for (int cell = 0; cell < holes_in_round; ++cell) {
+    int column = hole_cell_column(cell);
+    if (dots) {
+      int hole = hole_of_cell(tee, cell);
+      int strokes = strokes_on_hole(tee_values::stroke_index(tee, golfer.sex, hole), golfer.course_handicap, holes);
+      if (strokes >= 1) text(out, row + dot_row_shift, column + dot_column_shift, ".");
+      if (strokes >= 2) text(out, row + dot_row_shift, column + dot_column_shift - second_dot_shift, ".");
+    }
+    int score = golfer.entry.hole_scores[cell];
+    if (score > 0) {
+      text(out, row + score_row_shift, column - 0.5, format_text(8, "%2d", score));
+      (cell < holes_in_nine ? front : back) += score;
+      (cell < holes_in_nine ? front_played : back_played) = true;
+    }
+  }
+  if (front_played) text(out, row + score_row_shift, front_total_column - 1, format_text(8, "%3d", front));
+  if (back_played) text(out, row + score_row_shift, back_total_column - 1, format_text(8, "%3d", back));
+}
+
+void draw_card(PrintOutput& out, const CardField& field, const ScoreCard& card, bool dots, int r) {
+  const CardGroup& group = field.groups[card.group - 1];
+  const CardGolfer* first = first_named(group, card);
+  const CourseRecord& tee = field.tees.of(first ? first->entry.division : 1);
+  char sex = first ? first->sex : 'M';
+  out.canvas.select_font(FontFace::fixed, card_point_size);
+  draw_rules(out, r, static_cast<int>(card.slots.size()));
+  draw_header(out, field, group, tee, sex, r);
+  int row = r + card_row::first_golfer;
+  for (int slot : card.slots) {
+    const CardGolfer& golfer = group.slots[slot];
+    if (golfer.named()) draw_golfer(out, golfer, field.tees.of(golfer.entry.division), dots, row);
+    row += rows_per_golfer;
+  }
+  text(out, row, label_column, "Match + -");
+  text(out, row + 2, label_column, scorer_line);
+}
+
+}  // namespace
+
+CardField::CardField(State& state) : tees(state) {
+  const TournamentHeader& h = state.header;
+  tournament_name = field_text(h.name);
+  date_text = long_date(h.date_year, h.date_month, h.date_day);
+  yards = (state.system.flags & system_flag::yards) != 0;
+  std::vector<std::vector<GolferEntry>> entries = field_groups(state);
+  bool shotgun_start = h.start_type == static_cast<int>(StartType::shotgun) ||
+                       h.start_type == static_cast<int>(StartType::double_shotgun);
+  for (std::size_t g = 0; g < entries.size(); ++g) {
+    CardGroup group;
+    group.number = static_cast<int>(g) + 1;
+    std::string label = shotgun_start ? shotgun_hole_of_group(state, group.number) : "";
+    group.start = card_start_text(h.start_type, group.number, tee_time_of_group(h, group.number), label);
+    for (const GolferEntry& e : entries[g]) {
+      CardGolfer golfer;
+      golfer.entry = e;
+      golfer.sex = entry_gender(state, e.gender);
+      if (golfer.named()) golfer.course_handicap = report_course_handicap(state, tees, e);
+      group.slots.push_back(golfer);
+    }
+    groups.push_back(std::move(group));
+  }
+}
+
+std::string card_start_text(int start_type, int group, const std::string& tee_time, const std::string& shotgun_label) {
+  switch (static_cast<StartType>(start_type)) {
+    case StartType::crossover: return tee_time + (group % 2 == 1 ? " Hole #1" : " Hole #10");
+    case StartType::shotgun:
+    case StartType::double_shotgun: return tee_time + " Hole #" + shotgun_label;
+    case StartType::normal: break;
+  }
+  return tee_time + " Hole #1";
+}
+
+std::vector<ScoreCard> score_card_list(const CardField& field, CardsPer per, std::optional<int> only_group) {
+  std::vector<ScoreCard> cards;
+  for (const CardGroup& group : field.groups) {
+    if (only_group && group.number != *only_group) continue;
+    int slots = static_cast<int>(group.slots.size());
+    if (per == CardsPer::group) {
+      ScoreCard card{group.number, {}};
+      for (int s = 0; s < slots; ++s) card.slots.push_back(s);
+      cards.push_back(card);
+    } else {
+      for (int s = 0; s < slots; ++s)
+        if (group.slots[s].named()) cards.push_back({group.number, {s}});
+    }
+  }
+  return cards;
+}
+
+int score_card_rows(const ScoreCard& card) {
+  return card_row::first_golfer + rows_per_golfer * static_cast<int>(card.slots.size()) + rows_after_golfers;
+}
+
+int score_card_sheet_lines(const std::vector<ScoreCard>& cards) {
+  int lines = 2;  // the closing line
+  for (const auto& card : cards) lines += score_card_rows(card);
+  return std::max(lines, preview_minimum_lines);
+}
+
+int hole_cell_column(int cell) {
+  return cell < holes_in_nine ? 17 + cell_width * cell : 47 + cell_width * (cell - holes_in_nine);
+}
+
+bool draw_score_cards(PrintOutput& out, const CardField& field, const std::vector<ScoreCard>& cards, bool dots) {
+  int r = 0;
+  bool page_open = false;
+  for (const ScoreCard& card : cards) {
+    if (out.cancelled()) return false;
+    if (out.printing) {
+      if (page_open && r + score_card_rows(card) > print_grid::rows_per_page) {
+        out.end_page();
+        page_open = false;
+      }
+      if (!page_open) {
+        out.start_page();
+        page_open = true;
+        r = 0;
+      }
+    }
+    draw_card(out, field, card, dots, r);
+    r += score_card_rows(card);
+  }
+  if (page_open) out.end_page();
+  if (!out.printing) {
+    out.canvas.select_font(FontFace::fixed, card_point_size);
+    text(out, r + 1, end_of_report_column, "*** End of Report ***");
+  }
+  return true;
+}
+
+void print_score_cards(State& state, CardsPer per, bool selected_group_only) {
+  std::optional<int> only_group;
+  if (selected_group_only) {
+    std::optional<GolferPlace> place = select_golfer(state);
+    if (!place) return;
+    only_group = place->group;
+  }
+  bool dots = message_box(state, message_kind::question,
+                          "Do you wish to have dots which indicate the # of Handicap Strokes for each hole printed "
+                          "in the upper right corner of the score boxes?") == Button::yes;
+  CardField field(state);
+  std::vector<ScoreCard> cards = score_card_list(field, per, only_group);
+  auto draw = [&](PrintOutput& out) { return draw_score_cards(out, field, cards, dots); };
+  if (print_preview(state, "Tournament Score Cards", score_card_sheet_lines(cards), draw) != PreviewAction::print)
+    return;
+  // The job prints exactly the cards that were previewed.
+  (void)print_job(state, job_settings(state), draw);
+}
+
+}  // namespace quillon
