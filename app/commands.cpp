@@ -2,6 +2,7 @@
 
 #include "app/print_commands.h"
 
+#include "app/field_commands.h"
 #include "core/database.h"
 #include "core/help_topics.h"
 #include "core/build_info.h"
@@ -82,6 +83,7 @@ CommandRegistry build_registry() {
   r.add({1607, 1608, 1609, 1611, 1612, 1613, 1614, 1615, 1621, 1622, 1636, 1639},
         [](State& s, int n) { run_results_report_command(s, n); });
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
+  register_field_commands(r);
   register_network_commands(r);
   register_backup_commands(r);
   register_exchange_commands(r);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/demo_championship.h"
 #include "core/scripted_ui.h"
 #include "core/state.h"
 
@@ -117,6 +118,7 @@ bool prepare_demo_home(const std::filesystem::path& home, const Clock& clock) {
     dispatch_command(state, 1303);
     ui.dialog({demo_scores(), false, false});
     dispatch_command(state, 1305);
+    add_demo_championship(state, ui);
   } catch (const std::exception&) {
     return false;
   }

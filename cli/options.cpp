@@ -32,6 +32,9 @@ const char* const usage_text =
     "  --set FIELD=VALUE    types or picks VALUE in FIELD of the dialog the command opens (repeatable,\n"
     "                       applied in order with the dialog's typing rules), then presses OK\n"
     "  --press BUTTON       presses a button of that dialog, in order with the --set values\n"
+    "  --move FROM=TO       drags a line of that dialog's lists onto another (the two-list window of\n"
+    "                       1408): FROM and TO are \"#n\" (line n of the tournament list), \"holding#n\"\n"
+    "                       (line n of the holding list) or a golfer's name; TO may be \"holding\"\n"
     "  --cancel             presses Cancel in that dialog instead of OK\n"
     "  --next-dialog        the --set, --press and --cancel after it go to the next dialog the command\n"
     "                       opens: the one a pressed button opens (Callaway Configuration, Shotgun Holes,\n"
@@ -147,6 +150,15 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
       auto v = value(i, a);
       if (!v) return std::nullopt;
       o.dialog().sets.emplace_back("!" + *v, "");
+    } else if (a == "--move") {
+      auto v = value(i, a);
+      if (!v) return std::nullopt;
+      auto eq = v->find('=');
+      if (eq == std::string::npos || eq == 0 || eq + 1 == v->size()) {
+        error = "--move takes FROM=TO, not \"" + *v + "\"";
+        return std::nullopt;
+      }
+      o.dialog().sets.emplace_back(">" + cp1252_from_utf8(v->substr(0, eq)), cp1252_from_utf8(v->substr(eq + 1)));
     } else if (a == "--cancel") {
       o.dialog().cancel = true;
     } else if (a == "--list-fields") {

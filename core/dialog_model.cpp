@@ -33,6 +33,12 @@ int option_index(const Field& f, const std::string& value) {
     if (f.options[i] == value) return static_cast<int>(i);
   for (std::size_t i = 0; i < f.options.size(); ++i)
     if (lower(trimmed(f.options[i])) == lower(trimmed(value))) return static_cast<int>(i);
+  // Lines shown as tab-separated columns also answer to their first column.
+  for (std::size_t i = 0; i < f.options.size(); ++i) {
+    auto tab = f.options[i].find('\t');
+    if (tab != std::string::npos && lower(trimmed(f.options[i].substr(0, tab))) == lower(trimmed(value)))
+      return static_cast<int>(i);
+  }
   return -1;
 }
 
@@ -179,6 +185,10 @@ SetResult DialogModel::press(const std::string& name) {
   if (!f->visible || !f->enabled) return {false, "the button " + name + " cannot be pressed now"};
   on_pressed(*f);
   return {};
+}
+
+SetResult DialogModel::move(const std::string&, const std::string&) {
+  return {false, "the dialog \"" + title_ + "\" has no lines to move"};
 }
 
 std::string DialogModel::text(const std::string& name) const {

@@ -32,6 +32,7 @@ struct Field {
   bool enabled = true;
   bool visible = true;
   std::string group;   // a layout hint for front ends (a row or panel name)
+  bool fixed_pitch = false;  // shown in a fixed-pitch font (lines laid out in columns by spaces)
 
   static Field text_field(std::string name, std::string label, int max_length = 0);
   static Field multiline_field(std::string name, std::string label, int max_length = 0);
@@ -72,6 +73,9 @@ class DialogModel {
   SetResult set(const std::string& name, const std::string& value);
   // Presses a push button of the dialog (not OK or Cancel).
   SetResult press(const std::string& name);
+  // Drags line `from` onto line `to` in a dialog whose lists allow it (the
+  // dialog says how lines are named); others refuse.
+  virtual SetResult move(const std::string& from, const std::string& to);
   // OK: validates in the dialog's order, showing the first failure. Returns
   // whether the dialog may close; when it does, what it edits is stored.
   virtual bool accept() = 0;

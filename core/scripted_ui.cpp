@@ -160,6 +160,11 @@ bool ScriptedUi::run_dialog(DialogModel& model) {
     return false;
   }
   for (const auto& [name, value] : script.sets) {
+    if (!name.empty() && name[0] == '>') {
+      SetResult moved = model.move(name.substr(1), value);
+      if (!moved.ok) throw ScriptError(moved.error);
+      continue;
+    }
     bool pressing = !name.empty() && name[0] == '!';
     std::string field_name = pressing ? name.substr(1) : name;
     std::size_t errors_before = error_count();

@@ -38,7 +38,8 @@ struct RecordedMessage {
 };
 
 struct DialogScript {
-  std::vector<std::pair<std::string, std::string>> sets;  // field, value; "!name" presses a button
+  // field, value; "!name" presses a button; ">from" with value "to" drags a line
+  std::vector<std::pair<std::string, std::string>> sets;
   bool cancel = false;
   bool list_fields = false;
 };

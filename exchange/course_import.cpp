@@ -35,6 +35,8 @@ class QuietUi : public Ui {
   void open_page(const std::string&) override {}
   void show_help(const std::string&, const std::string&) override {}
   void set_busy(bool) override {}
+  PreviewAction show_print_preview(const std::string&, const Drawing&, int) override { return PreviewAction::close; }
+  PrinterOpening open_printer(const PrintSettings&) override { return {nullptr, PrintFailure::no_printer, {}}; }
 };
 
 std::string course_key(const CourseRecord& c) {

@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "core/state.h"
 #include "report/aces_and_deuces_page.h"
+#include "report/event_results_page.h"
 #include "report/field_report_commands.h"
 #include "report/report_page.h"
 #include "report/results_layout.h"
@@ -32,8 +33,13 @@ std::optional<int> results_type(int command) {
 
 bool is_skins_command(int command) { return command >= 1611 && command <= 1614; }
 
-bool tournament_chosen(State& state) {
-  return check_precondition(state, 2) && select_tournament(state, false) != 0;
+bool tournament_chosen(State& state, bool include_events = false) {
+  return check_precondition(state, 2) && select_tournament(state, include_events) != 0;
+}
+
+// The results reports that also serve a multi-round event.
+bool serves_events(int command) {
+  return command == 1607 || command == 1608 || command == 1609 || command == 1615;
 }
 
 // Hole by hole for a Stableford format may show the net scores and points.
@@ -55,7 +61,12 @@ bool is_results_report_command(int command) {
 void run_results_report_command(State& state, int command) {
   if (!is_results_report_command(command)) return;
   if (command == 1639) show_tv_display_steps(state);
-  if (!tournament_chosen(state)) return;
+  if (!tournament_chosen(state, serves_events(command))) return;
+  if (state.header.format == multi_round_format) {
+    int type = *results_type(command);
+    run_report(state, [&](State& s) { return event_results_report(s, type, 0); });
+    return;
+  }
   if (command == 1621 || command == 1622) {
     run_report(state, [&](State& s) { return print_scoring_report(s, command == 1622); });
     return;

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -86,6 +87,7 @@ QWidget* FieldWidgets::build(const Field& f) {
     case FieldKind::list: {
       auto* combo = new QComboBox;
       combo->setMaxVisibleItems(20);
+      if (f.fixed_pitch) combo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
       connect(combo, &QComboBox::activated, this, [this, name](int i) { typed(name, "#" + std::to_string(i + 1)); });
       return combo;
     }

@@ -44,6 +44,21 @@ bool grow_groups_to(State& state, int group) {
   return write_record(state, RecordKind::tournament, state.current_tournament);
 }
 
+bool clear_golfer_area(State& state, int slot) {
+  constexpr int cleared_group_size = 4;
+  const std::int8_t kept_size = state.header.group_size;
+  const GroupBuffer kept_group = state.group;
+  state.current_tournament = slot;
+  state.header.group_size = cleared_group_size;
+  std::memset(&state.group, 0, sizeof state.group);
+  bool ok = true;
+  for (int g = 1; ok && g <= golfers_per_tournament / cleared_group_size; ++g)
+    ok = write_record(state, RecordKind::group, g);
+  state.header.group_size = kept_size;
+  state.group = kept_group;
+  return ok;
+}
+
 int tee_of_division(const State& state, int division) {
   if (division < 1 || division > 10) division = 1;
   return state.header.division_tee[division - 1];

@@ -22,6 +22,10 @@ bool group_fits(const State& state, int group);
 // write failed.
 bool grow_groups_to(State& state, int group);
 
+// Zeroes all 800 golfer entries of tournament `slot`, which becomes the
+// current tournament; the header buffer and the group buffer are kept.
+[[nodiscard]] bool clear_golfer_area(State& state, int slot);
+
 // The division for a handicap index (tenths) on a tee (course slot) for a
 // gender: the first division 1..n-1 whose limit the value does not exceed,
 // else n. With automatic assignment by course handicap the value compared is

@@ -11,7 +11,9 @@
 #include "core/state.h"
 #include "core/text.h"
 #include "tournament/course_choices.h"
+#include "tournament/field.h"
 #include "tournament/header_defaults.h"
+#include "tournament/multi_round.h"
 #include "tournament/tournament_dialog.h"
 #include "tournament/tournament_selection.h"
 
@@ -33,23 +35,35 @@ bool write_header_to(State& state, int slot) {
   return true;
 }
 
-// Zeroes all 800 golfer entries of the current tournament.
-bool clear_golfer_area(State& state) {
-  std::int8_t kept_size = state.header.group_size;
-  GroupBuffer kept_group = state.group;
-  state.header.group_size = 4;
-  std::memset(&state.group, 0, sizeof state.group);
-  bool ok = true;
-  for (int g = 1; ok && g <= golfers_per_tournament / 4; ++g) ok = write_record(state, RecordKind::group, g);
-  state.header.group_size = kept_size;
-  state.group = kept_group;
-  return ok;
-}
-
 bool refuse_at_limit(State& state, int slot) {
   if (slot < tournament_limit) return false;
   message_box(state, message_kind::error, "Tournament database contains the limit of %d events", tournament_limit);
   return true;
+}
+
+}  // namespace
+
+int free_tournament_slot(State& state) {
+  for (int t = 1; t <= state.tournament_count; ++t) {
+    read_record(state, RecordKind::tournament, t);
+    if (tournament_slot_free(state.header)) return t;
+  }
+  return state.tournament_count + 1;
+}
+
+int slot_for_new_tournament(State& state) {
+  if (!any_course_exists(state)) {
+    message_box(state, message_kind::error, "At least one course must be entered before adding tournaments");
+    return 0;
+  }
+  int slot = free_tournament_slot(state);
+  return refuse_at_limit(state, slot) ? 0 : slot;
+}
+
+bool write_new_tournament(State& state, int slot) {
+  if (!write_record(state, RecordKind::tournament, slot)) return false;
+  if (slot > state.tournament_count) state.tournament_count = slot;
+  return clear_golfer_area(state, slot);
 }
 
 // Stores the header in the buffer as a new tournament. The slot is chosen
@@ -75,27 +89,12 @@ int store_new_tournament(State& state) {
     return 0;
   }
   state.header = chosen;
-  if (!write_header_to(state, slot) || !clear_golfer_area(state)) return 0;
-  return slot;
-}
-
-}  // namespace
-
-int free_tournament_slot(State& state) {
-  for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
-    if (tournament_slot_free(state.header)) return t;
-  }
-  return state.tournament_count + 1;
+  return write_new_tournament(state, slot) ? slot : 0;
 }
 
 int add_tournament(State& state) {
-  if (!any_course_exists(state)) {
-    message_box(state, message_kind::error, "At least one course must be entered before adding tournaments");
-    return 0;
-  }
-  int slot = free_tournament_slot(state);
-  if (refuse_at_limit(state, slot)) return 0;
+  int slot = slot_for_new_tournament(state);
+  if (slot == 0) return 0;
   TournamentDialogModel dialog(state, new_tournament_header(state), TournamentDialogMode::add, slot);
   if (!state.ui.run_dialog(dialog)) return 0;
   return store_new_tournament(state);
@@ -104,12 +103,7 @@ int add_tournament(State& state) {
 int modify_tournament(State& state) {
   int slot = select_tournament(state, true);
   if (slot == 0) return 0;
-  // Multi-round events have a dialog of their own, not in this build.
-  if (state.header.format == multi_round_format) {
-    message_box(state, message_kind::information,
-                "Multi-round tournaments cannot be changed in this build of Quillon.");
-    return 0;
-  }
+  if (state.header.format == multi_round_format) return change_multi_round_tournament(state, slot);
   // The header is written only if no other opener changed it while the
   // dialog was open; otherwise the user may start again from the stored one.
   for (;;) {
@@ -186,7 +180,10 @@ int drop_tournament(State& state) {
     std::filesystem::remove(state.file(file_name), ec);
   }
   std::memset(&state.header, 0, sizeof state.header);
-  if (!write_record(state, RecordKind::tournament, slot) || !clear_golfer_area(state)) return 0;
+  if (!write_record(state, RecordKind::tournament, slot) || !clear_golfer_area(state, slot)) return 0;
+  // An event must not keep pointing at the freed slot, which a later
+  // tournament may take.
+  if (!unlink_from_events(state, slot)) return 0;
   return slot;
 }
 

@@ -20,17 +20,17 @@ std::string upper(std::string s) {
   return s;
 }
 
-std::string sort_key(const TournamentHeader& h) {
-  return upper(format_text(64, "%03d%02d%02d%s", static_cast<std::uint8_t>(h.date_year), h.date_month, h.date_day,
-                           field_text(h.name).c_str()));
-}
-
 std::string end_text(const TournamentHeader& h) {
   if (h.tee_interval_index != 0) return format_text(8, "%02d:%02d", h.last_tee_hour, h.last_tee_minute);
   return h.start_type == static_cast<int>(StartType::shotgun) ? "Shotgun" : "DblShot";
 }
 
 }  // namespace
+
+std::string tournament_sort_key(const TournamentHeader& h) {
+  return upper(format_text(64, "%03d%02d%02d%s", static_cast<std::uint8_t>(h.date_year), h.date_month, h.date_day,
+                           field_text(h.name).c_str()));
+}
 
 std::string tournament_list_line(State& state, const TournamentHeader& h, bool tabbed) {
   std::string date = long_date(static_cast<std::uint8_t>(h.date_year), h.date_month, h.date_day);
@@ -58,7 +58,7 @@ int select_tournament(State& state, bool include_multi_round) {
     if (tournament_slot_free(state.header)) continue;
     if (state.header.format == multi_round_format && !include_multi_round) continue;
     TournamentHeader h = state.header;
-    listed.push_back({t, sort_key(h), tournament_list_line(state, h, true)});
+    listed.push_back({t, tournament_sort_key(h), tournament_list_line(state, h, true)});
   }
   if (listed.empty()) {
     // Slots may remain after every tournament in them was removed.

@@ -12,6 +12,10 @@ struct State;
 // course of division 1 for its abbreviated name.
 std::string tournament_list_line(State& state, const TournamentHeader& header, bool tabbed);
 
+// The key that lists tournaments latest first when sorted descending: date
+// "%03d%02d%02d" and the name, upper-cased.
+std::string tournament_sort_key(const TournamentHeader& header);
+
 // Lets the user pick a tournament (newest first); takes the only one without
 // asking. Multi-round events are listed only when allowed. The chosen header
 // is read and made current. Returns its number, or 0 when the list was

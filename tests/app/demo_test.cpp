@@ -5,6 +5,7 @@
 #include "core/fixed_text.h"
 #include "tests/testing/test_home.h"
 #include "tournament/field.h"
+#include "tournament/multi_round.h"
 #include "tournament/tee_times.h"
 
 namespace quillon {
@@ -18,7 +19,7 @@ TEST(Demo, TheDemonstrationClubHasACourseATournamentAndItsField) {
   EXPECT_EQ(field_text(state.course.course_name), "Lakeside Golf Club");
   EXPECT_EQ(state.course.men_total_par, 72);
   EXPECT_EQ(state.course.women_rating, 746);
-  ASSERT_EQ(state.tournament_count, 1);
+  ASSERT_EQ(state.tournament_count, 5);
   read_record(state, RecordKind::tournament, 1);
   EXPECT_EQ(field_text(state.header.name), "Winter Medal");
   EXPECT_EQ(state.header.group_count, 5);
@@ -33,8 +34,17 @@ TEST(Demo, TheDemonstrationClubHasACourseATournamentAndItsField) {
   read_record(state, RecordKind::group, 5);
   EXPECT_EQ(field_text(state.group.entries[3].name), "Victor Young");
   EXPECT_EQ(state.group.entries[3].gross_score, 82);
+  // The three-day Club Championship ties tournaments 2, 3 and 4.
+  read_record(state, RecordKind::tournament, 5);
+  EXPECT_EQ(field_text(state.header.name), "Club Championship");
+  EXPECT_EQ(state.header.format, multi_round_format);
+  EXPECT_EQ(event_days(state.header), (std::vector<int>{2, 3, 4}));
+  read_record(state, RecordKind::tournament, 3);
+  EXPECT_EQ(field_text(state.header.name), "Championship Round 2");
+  EXPECT_EQ(count_golfers(state), 12);
   // A second call leaves an existing club alone.
   EXPECT_TRUE(prepare_demo_home(home.path(), home.clock));
+  read_record(state, RecordKind::tournament, 1);
   EXPECT_EQ(count_golfers(state), 20);
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/checked_save.h"
 #include "core/database.h"
@@ -102,6 +104,55 @@ TEST_F(CheckedSaveTest, AFailedWriteIsToldAndNothingCountsAsSaved) {
   EXPECT_EQ(home.ui.messages[0].text,
             "The Quillon database could not be written (write: No space left on device).\n\n"
             "The last change was NOT saved.");
+}
+
+// Saves `saves` scores into one row of group 3, as a user who reloads after
+// every conflict and types again; true when every score was saved.
+bool save_scores_in_row(TestHome& home, int row, int saves) {
+  auto state = home.new_state();
+  if (!open_or_create_database(*state)) return false;
+  read_configuration(*state);
+  finish_database_startup(*state);
+  read_record(*state, RecordKind::tournament, 1);
+  for (int score = 1; score <= saves; ++score) {
+    for (;;) {
+      home.ui.answer(Button::yes);
+      read_record(*state, RecordKind::group, 3);
+      GroupBuffer as_read = state->group;
+      GroupBuffer typed = as_read;
+      typed.entries[row - 1].hole_scores[0] = static_cast<std::int8_t>(score);
+      CheckedSave saved = save_group_if_unchanged(*state, 3, as_read, typed);
+      if (saved == CheckedSave::saved) break;
+      if (saved != CheckedSave::reload) return false;
+    }
+  }
+  return true;
+}
+
+TEST_F(CheckedSaveTest, TwoProcessesSavingScoresInOneGroupLoseNothing) {
+  constexpr int rounds = 5;
+  constexpr int saves = 12;
+  for (int round = 0; round < rounds; ++round) {
+    pid_t children[2];
+    for (int i = 0; i < 2; ++i) {
+      children[i] = fork();
+      if (children[i] == 0) _exit(save_scores_in_row(home, i + 1, saves) ? 0 : 1);
+    }
+    for (pid_t child : children) {
+      int status = 0;
+      ASSERT_EQ(waitpid(child, &status, 0), child);
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
+    }
+    GroupBuffer stored = stored_group();
+    EXPECT_EQ(stored.entries[0].hole_scores[0], saves) << "round " << round;
+    EXPECT_EQ(stored.entries[1].hole_scores[0], saves) << "round " << round;
+    EXPECT_EQ(field_text(stored.entries[0].name), "Ann Able");
+    // The next round starts from no scores.
+    stored.entries[0].hole_scores[0] = 0;
+    stored.entries[1].hole_scores[0] = 0;
+    second->group = stored;
+    ASSERT_TRUE(write_record(*second, RecordKind::group, 3));
+  }
 }
 
 }  // namespace

@@ -1,0 +1,28 @@
+#include "app/field_commands.h"
+
+#include <random>
+
+#include "core/dispatch.h"
+#include "core/state.h"
+#include "report/flights_by_score_page.h"
+#include "scoring/score_golfer.h"
+#include "tournament/flights.h"
+#include "tournament/multi_round.h"
+#include "tournament/reorganize.h"
+
+namespace quillon {
+
+void register_field_commands(CommandRegistry& r) {
+  r.add({1302}, [](State& s, int) { add_multi_round_tournament(s); });
+  r.add({1408}, [](State& s, int) {
+    if (!check_precondition(s, 2)) return;
+    std::mt19937 random(std::random_device{}());
+    reorganize_foursomes(s, [](State& st, int slot) { return score_golfer(st, slot, false); }, random);
+  });
+  r.add({1409}, [](State& s, int) {
+    if (check_precondition(s, 2)) reorganize_flights_by_index(s);
+  });
+  r.add({1610}, [](State& s, int) { run_flights_by_score(s); });
+}
+
+}  // namespace quillon

@@ -1,0 +1,111 @@
+#include "shell/reorganize_dialog.h"
+
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QApplication>
+#include <QVBoxLayout>
+
+#include "shell/dialog_registry.h"
+#include "shell/qt_text.h"
+
+namespace quillon::shell {
+
+namespace {
+
+[[maybe_unused]] const bool registered =
+    register_dialog("reorganize_foursomes", [](DialogModel& model, const DialogContext& context) {
+      return std::make_unique<ReorganizeDialog>(dynamic_cast<ReorganizeModel&>(model), context.show_help,
+                                                context.parent);
+    });
+
+constexpr const char* buttons_between[] = {"ADD", "REMOVE", "CLEAR", "RESET", "Alpha",
+                                           "HcapSort", "Random", "HI-LOW", "Guest", "Prev Rnd"};
+
+void prepare_list(QListWidget* list) {
+  list->setDragEnabled(true);
+  list->setAcceptDrops(true);
+  list->viewport()->setAcceptDrops(true);
+  list->setDragDropMode(QAbstractItemView::DragDrop);
+  list->setDefaultDropAction(Qt::MoveAction);
+  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list->setMinimumSize(330, 420);
+}
+
+}  // namespace
+
+ReorganizeDialog::ReorganizeDialog(ReorganizeModel& model, HelpTopicFn show_help, QWidget* parent)
+    : FormDialog(model, std::move(show_help), parent), model_(model) {
+  setWindowTitle(qt_text(model.title()));
+  auto* outer = new QVBoxLayout(this);
+  auto* row = new QHBoxLayout;
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(fields().caption("holding"));
+  left->addWidget(new QLabel(qt_text(model.find("columns")->text).replace('\t', "   ")));
+  holding_ = static_cast<QListWidget*>(fields().make("holding"));
+  left->addWidget(holding_);
+  row->addLayout(left);
+
+  auto* middle = new QVBoxLayout;
+  middle->addStretch();
+  for (const char* name : buttons_between) middle->addWidget(fields().make(name));
+  middle->addStretch();
+  row->addLayout(middle);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(fields().caption("field"));
+  right->addWidget(new QLabel(qt_text(model.find("columns")->text).replace('\t', "   ")));
+  field_ = static_cast<QListWidget*>(fields().make("field"));
+  right->addWidget(field_);
+  row->addLayout(right);
+
+  for (QListWidget* list : {holding_, field_}) {
+    prepare_list(list);
+    list->viewport()->installEventFilter(this);
+  }
+  outer->addLayout(row);
+  outer->addWidget(make_buttons());
+  start();
+}
+
+void ReorganizeDialog::drop(QListWidget* from_list, int from, QListWidget* to_list, int to) {
+  const ListSide from_side = from_list == holding_ ? ListSide::holding : ListSide::field;
+  const ListSide to_side = to_list == holding_ ? ListSide::holding : ListSide::field;
+  const SetResult result = model_.move_line(from_side, from, to_side, to);
+  refresh();
+  if (!result.ok) QApplication::beep();
+}
+
+bool ReorganizeDialog::eventFilter(QObject* watched, QEvent* event) {
+  QListWidget* target = watched == holding_->viewport() ? holding_ : (watched == field_->viewport() ? field_ : nullptr);
+  if (!target) return FormDialog::eventFilter(watched, event);
+  if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+    auto* drag = static_cast<QDropEvent*>(event);
+    if (drag->source() == holding_ || drag->source() == field_) {
+      drag->setDropAction(Qt::MoveAction);
+      drag->accept();
+      return true;
+    }
+    return false;
+  }
+  if (event->type() == QEvent::Drop) {
+    auto* dropped = static_cast<QDropEvent*>(event);
+    auto* source = qobject_cast<QListWidget*>(dropped->source());
+    if (source != holding_ && source != field_) return false;
+    const int from = source->currentRow();
+    const int to = target->indexAt(dropped->position().toPoint()).row();
+    // The lists are redrawn from the model; Qt must not move the item itself.
+    dropped->setDropAction(Qt::IgnoreAction);
+    dropped->accept();
+    if (from >= 0 && (to >= 0 || target == holding_)) drop(source, from, target, to);
+    return true;
+  }
+  return FormDialog::eventFilter(watched, event);
+}
+
+}  // namespace quillon::shell
