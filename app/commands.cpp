@@ -4,6 +4,7 @@
 
 #include "app/field_commands.h"
 #include "core/database.h"
+#include "core/database_io.h"
 #include "core/help_topics.h"
 #include "core/build_info.h"
 #include "core/messages.h"
@@ -15,6 +16,7 @@
 #include "exchange/net_commands.h"
 #include "exchange/backup_commands.h"
 #include "exchange/exchange_commands.h"
+#include "exchange/net_backup.h"
 #include "handicap/stableford_settings.h"
 #include "report/field_report_commands.h"
 #include "report/results_report_commands.h"
@@ -29,17 +31,18 @@ namespace quillon {
 
 namespace {
 
+// The desktop program saves its window's rectangle as it closes the database.
 void exit_program(State& state, int) {
-  if (state.hooks.window_rect) save_window_rect(state, state.hooks.window_rect());
-  // Every write was flushed already; a failure here has nothing left to lose.
-  (void)state.db.flush();
   state.exit_requested = true;
+  // A failed flush has been shown to the user; the program ends all the same.
+  if (!flush_database(state)) return;
 }
 
 void getting_started(State& state, int) {
   show_help(state, 1);
   state.system.getting_started_seen = 1;
-  write_record(state, RecordKind::system, 1);
+  // Not marked seen in memory either when it could not be recorded (the user has been told).
+  if (!write_record(state, RecordKind::system, 1)) state.system.getting_started_seen = 0;
 }
 
 std::vector<std::string> format_names_for_configuration() {
@@ -85,7 +88,7 @@ CommandRegistry build_registry() {
   r.add({2005}, [](State& s, int) { s.ui.open_page(default_web_host); });
   register_field_commands(r);
   register_network_commands(r);
-  register_backup_commands(r);
+  register_backup_commands(r, std::make_shared<ConfiguredBackupServer>());
   register_exchange_commands(r);
   add_print_commands(r);
   return r;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,63 +39,134 @@ Typing demo_course() {
   return t;
 }
 
-Typing demo_tournament() {
-  return {{"name", "Winter Medal"}, {"format", "Net Scores"}, {"contact", "Club Secretary"},
+// The field: name, handicap index and gender of each golfer.
+constexpr const char* demo_golfers[20][3] = {
+    {"Alan Brooks", "8.4", "M"},  {"Brian Carter", "12.1", "M"}, {"Claire Dunn", "18.6", "F"},
+    {"David Evans", "4.2", "M"},  {"Emma Fisher", "22.3", "F"},  {"Frank Green", "15.7", "M"},
+    {"Grace Hall", "9.9", "F"},   {"Henry Irwin", "+1.2", "M"},  {"Isla Jones", "27.5", "F"},
+    {"Jack Kelly", "11.0", "M"},  {"Karen Lewis", "14.4", "F"},  {"Liam Moore", "6.8", "M"},
+    {"Mary Nolan", "20.2", "F"},  {"Neil Owens", "17.3", "M"},   {"Olive Price", "24.8", "F"},
+    {"Paul Quinn", "3.5", "M"},   {"Rose Reid", "16.1", "F"},    {"Sam Shaw", "10.6", "M"},
+    {"Tina Walsh", "19.4", "F"},  {"Victor Young", "13.9", "M"}};
+constexpr int golfer_count = 20;
+constexpr int golfers_per_group = 4;
+
+// The second course: its ladies' tees.
+Typing ladies_course() {
+  Typing t = {{"course_name", "Hillcrest Golf Club"}, {"course_abbrev", "HILL"}, {"tee_name", "Red"},
+              {"men_rating", "68.9"},  {"men_rating_f9", "34.4"}, {"men_rating_b9", "34.5"},
+              {"men_slope", "118"},    {"women_rating", "71.2"},  {"women_rating_f9", "35.5"},
+              {"women_rating_b9", "35.7"}, {"women_slope", "125"},  {"phone", "555-0177"}};
+  for (int h = 0; h < 18; ++h) {
+    std::string n = std::to_string(h + 1);
+    t.emplace_back("men_par." + n, std::to_string(pars[h]));
+    t.emplace_back("women_par." + n, std::to_string(pars[h] == 4 && h % 6 == 0 ? 5 : pars[h]));
+    t.emplace_back("men_hcp_hole." + n, std::to_string(men_strokes[h]));
+    t.emplace_back("women_hcp_hole." + n, std::to_string(women_strokes[h]));
+    t.emplace_back("hole_length." + n, std::to_string(lengths[h] * 82 / 100));
+  }
+  return t;
+}
+
+struct DemoEvent {
+  const char* name;
+  const char* date;
+  const char* format;
+  bool team_card;  // one card per group (scramble) instead of one per golfer
+};
+
+// The club's season. Each event keeps its own seed, so its cards differ from
+// the others' but are the same at every set-up.
+constexpr DemoEvent season[] = {
+    {"Winter Medal", "2026-01-17", "Net Scores", false},
+    {"Spring Stableford", "2026-04-11", "Stableford (Net Par)", false},
+    {"Summer Best Ball", "2026-06-20", "Best Ball(s) - Net", false},
+    {"Autumn Scramble", "2026-09-26", "Scramble", true},
+};
+
+Typing demo_tournament(const DemoEvent& event) {
+  return {{"date", event.date}, {"name", event.name}, {"format", event.format}, {"contact", "Club Secretary"},
           {"group_size", "4"}, {"tee_interval", " 7.5"}, {"first_tee_time", "08:00"}};
 }
 
 Typing demo_field() {
-  static const char* const golfers[20][3] = {
-      {"Alan Brooks", "8.4", "M"},    {"Brian Carter", "12.1", "M"}, {"Claire Dunn", "18.6", "F"},
-      {"David Evans", "4.2", "M"},    {"Emma Fisher", "22.3", "F"},  {"Frank Green", "15.7", "M"},
-      {"Grace Hall", "9.9", "F"},     {"Henry Irwin", "+1.2", "M"},  {"Isla Jones", "27.5", "F"},
-      {"Jack Kelly", "11.0", "M"},    {"Karen Lewis", "14.4", "F"},  {"Liam Moore", "6.8", "M"},
-      {"Mary Nolan", "20.2", "F"},    {"Neil Owens", "17.3", "M"},   {"Olive Price", "24.8", "F"},
-      {"Paul Quinn", "3.5", "M"},     {"Rose Reid", "16.1", "F"},    {"Sam Shaw", "10.6", "M"},
-      {"Tina Walsh", "19.4", "F"},    {"Victor Young", "13.9", "M"}};
   Typing t;
   for (int i = 0; i < 16; ++i) {
     std::string at = std::to_string(i / 4 + 1) + "." + std::to_string(i % 4 + 1);
-    t.emplace_back("name." + at, golfers[i][0]);
-    t.emplace_back("index." + at, golfers[i][1]);
-    t.emplace_back("gender." + at, golfers[i][2]);
+    t.emplace_back("name." + at, demo_golfers[i][0]);
+    t.emplace_back("index." + at, demo_golfers[i][1]);
+    t.emplace_back("gender." + at, demo_golfers[i][2]);
   }
   // The fifth group comes with the next page of the window.
   Typing rest = {{"group_number", "4"}};
-  for (int i = 16; i < 20; ++i) {
+  for (int i = 16; i < golfer_count; ++i) {
     std::string at = "2." + std::to_string(i % 4 + 1);
-    rest.emplace_back("name." + at, golfers[i][0]);
-    rest.emplace_back("index." + at, golfers[i][1]);
-    rest.emplace_back("gender." + at, golfers[i][2]);
+    rest.emplace_back("name." + at, demo_golfers[i][0]);
+    rest.emplace_back("index." + at, demo_golfers[i][1]);
+    rest.emplace_back("gender." + at, demo_golfers[i][2]);
   }
   t.insert(t.end(), rest.begin(), rest.end());
   return t;
 }
 
-// Cards for the twenty golfers, page by page of the score window: a steady
-// pattern around par, a little higher for the higher handicaps.
-Typing demo_scores() {
+// The handicap index in tenths ("+1.2" is a plus handicap).
+int index_tenths(const char* text) {
+  bool plus = text[0] == '+';
+  double value = std::atof(plus ? text + 1 : text);
+  int tenths = static_cast<int>(value * 10 + 0.5);
+  return plus ? -tenths : tenths;
+}
+
+// Strokes a golfer of the index receives on the hole: the course handicap
+// (slope 128 men, 131 ladies) spread over the holes by stroke index.
+int strokes_on(int tenths, bool lady, int hole) {
+  int slope = lady ? 131 : 128;
+  int course_handicap = (tenths * slope + (tenths >= 0 ? 565 : -565)) / 1130;
+  int stroke_index = lady ? women_strokes[hole] : men_strokes[hole];
+  if (course_handicap < 0) return stroke_index > 18 + course_handicap ? -1 : 0;
+  return course_handicap / 18 + (stroke_index <= course_handicap % 18 ? 1 : 0);
+}
+
+// A hole score: par, the golfer's strokes, and a seeded swing of one under
+// to two over, so that net scores lie around par whatever the handicap.
+int hole_score(std::mt19937& dice, int tenths, bool lady, int hole) {
+  unsigned roll = dice() % 100;
+  int swing = roll < 18 ? -1 : roll < 70 ? 0 : roll < 92 ? 1 : 2;
+  return std::max(2, pars[hole] + strokes_on(tenths, lady, hole) + swing);
+}
+
+Typing demo_scores(unsigned seed) {
+  std::mt19937 dice(seed);
   Typing t;
-  for (int golfer = 0; golfer < 20; ++golfer) {
-    int group = golfer / 4;
-    int row = golfer % 4 + 1;
+  for (int golfer = 0; golfer < golfer_count; ++golfer) {
+    int group = golfer / golfers_per_group;
+    int row = golfer % golfers_per_group + 1;
     if (row == 1 && group > 0) t.emplace_back("!next", "");
+    int tenths = index_tenths(demo_golfers[golfer][1]);
+    bool lady = demo_golfers[golfer][2][0] == 'F';
+    for (int h = 0; h < 18; ++h)
+      t.emplace_back("score." + std::to_string(row) + "." + std::to_string(h + 1),
+                     std::to_string(hole_score(dice, tenths, lady, h)));
+  }
+  return t;
+}
+
+// A scramble team plays one ball: a little under par, seeded the same way.
+Typing demo_team_scores(unsigned seed) {
+  std::mt19937 dice(seed);
+  Typing t;
+  for (int group = 0; group < golfer_count / golfers_per_group; ++group) {
+    if (group > 0) t.emplace_back("!next", "");
     for (int h = 0; h < 18; ++h) {
-      int over = ((golfer * 7 + h * 5) % 11) < (2 + golfer % 5) ? 1 : 0;
-      if ((golfer + h) % 13 == 0) over += 1;
-      if ((golfer * 3 + h) % 17 == 0) over -= 1;
-      t.emplace_back("score." + std::to_string(row) + "." + std::to_string(h + 1), std::to_string(pars[h] + over));
+      unsigned roll = dice() % 100;
+      int swing = roll < 35 ? -1 : roll < 92 ? 0 : 1;
+      t.emplace_back("score.1." + std::to_string(h + 1), std::to_string(pars[h] + swing));
     }
   }
   return t;
 }
 
 }  // namespace
-
-std::filesystem::path demo_home_folder() {
-  const char* home = std::getenv("HOME");
-  return std::filesystem::path(home && *home ? home : ".") / "ql4-demo";
-}
 
 bool prepare_demo_home(const std::filesystem::path& home, const Clock& clock) {
   std::error_code ec;
@@ -105,19 +177,30 @@ bool prepare_demo_home(const std::filesystem::path& home, const Clock& clock) {
   try {
     int code = 0;
     if (!start_application(state, {}, code)) return false;
+    ui.dialog({{{"reporting_name", "Demonstration Club"}, {"use_as_heading", "1"}}, false, false});
+    dispatch_command(state, 1407);
     ui.dialog({demo_course(), false, false});
     dispatch_command(state, 1308);
-    ui.dialog({demo_tournament(), false, false});
-    dispatch_command(state, 1301);
-    ui.select(SelectionKind::tournament, "1");
+    ui.dialog({ladies_course(), false, false});
+    dispatch_command(state, 1308);
     Typing field = demo_field();
     auto split = std::find_if(field.begin(), field.end(), [](const auto& p) { return p.first == "group_number"; });
-    ui.dialog({Typing(field.begin(), split), false, false});
-    dispatch_command(state, 1303);
-    ui.dialog({Typing(split, field.end()), false, false});
-    dispatch_command(state, 1303);
-    ui.dialog({demo_scores(), false, false});
-    dispatch_command(state, 1305);
+    constexpr unsigned first_seed = 1849;
+    int slot = 0;
+    for (const DemoEvent& event : season) {
+      ++slot;
+      ui.dialog({demo_tournament(event), false, false});
+      dispatch_command(state, 1301);
+      ui.select(SelectionKind::tournament, std::to_string(slot));
+      ui.dialog({Typing(field.begin(), split), false, false});
+      dispatch_command(state, 1303);
+      ui.dialog({Typing(split, field.end()), false, false});
+      dispatch_command(state, 1303);
+      unsigned seed = first_seed + static_cast<unsigned>(slot);
+      ui.dialog({event.team_card ? demo_team_scores(seed) : demo_scores(seed), false, false});
+      dispatch_command(state, 1305);
+    }
+    // The season ends with the three-day championship.
     add_demo_championship(state, ui);
   } catch (const std::exception&) {
     return false;

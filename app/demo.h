@@ -7,9 +7,6 @@ namespace quillon {
 
 class Clock;
 
-// The demonstration home folder under the user's home.
-std::filesystem::path demo_home_folder();
-
 // Fills the folder when it holds no database yet. Returns false when the
 // demonstration data could not be made (the folder is then left as it is).
 bool prepare_demo_home(const std::filesystem::path& home, const Clock& clock);

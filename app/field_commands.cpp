@@ -4,6 +4,7 @@
 
 #include "core/dispatch.h"
 #include "core/state.h"
+#include "exchange/golfer_import.h"
 #include "report/flights_by_score_page.h"
 #include "scoring/score_golfer.h"
 #include "tournament/flights.h"
@@ -12,12 +13,22 @@
 
 namespace quillon {
 
+namespace {
+
+int score_for_previous_round(State& state, int slot) { return score_golfer(state, slot, false); }
+
+}  // namespace
+
 void register_field_commands(CommandRegistry& r) {
+  r.add({1105}, [](State& s, int) {
+    std::mt19937 random(std::random_device{}());
+    import_golfers(s, score_for_previous_round, random);
+  });
   r.add({1302}, [](State& s, int) { add_multi_round_tournament(s); });
   r.add({1408}, [](State& s, int) {
     if (!check_precondition(s, 2)) return;
     std::mt19937 random(std::random_device{}());
-    reorganize_foursomes(s, [](State& st, int slot) { return score_golfer(st, slot, false); }, random);
+    reorganize_foursomes(s, score_for_previous_round, random);
   });
   r.add({1409}, [](State& s, int) {
     if (check_precondition(s, 2)) reorganize_flights_by_index(s);

@@ -27,39 +27,40 @@ void create_shortcuts(State& state) {
   if (state.hooks.create_shortcuts) state.hooks.create_shortcuts();
 }
 
-void show_update_message(State& state) {
+Status show_update_message(State& state) {
   SystemRecord& s = state.system;
   if (s.program_version != program_version || s.program_version_letter != program_version_letter)
     s.flags |= system_flag::upgraded;
-  if ((s.flags & system_flag::upgraded) == 0) return;
+  if ((s.flags & system_flag::upgraded) == 0) return Status::ok();
   if (s.program_version < program_version) {
     s.program_version = program_version;
     s.program_version_letter = program_version_letter;
   }
-  write_record(state, RecordKind::system, 1);
+  // The update is not called successful before the new version is recorded.
+  if (Status written = write_record(state, RecordKind::system, 1); !written) return written;
   message_box(state, message_kind::information, "Your Quillon system has been successfully updated.");
   s.flags &= static_cast<std::uint16_t>(~(system_flag::upgraded | system_flag::reserved_1));
-  write_record(state, RecordKind::system, 1);
+  return write_record(state, RecordKind::system, 1);
 }
 
-void repair_default_format(State& state) {
-  if (is_table_format(state.system.default_format)) return;
+Status repair_default_format(State& state) {
+  if (is_table_format(state.system.default_format)) return Status::ok();
   state.system.default_format = static_cast<std::int8_t>(format_code(Format::gross));
-  write_record(state, RecordKind::system, 1);
+  return write_record(state, RecordKind::system, 1);
 }
 
-void ask_getting_started(State& state) {
-  if (!state.hooks.show_getting_started || state.system.getting_started_seen != 0) return;
+Status ask_getting_started(State& state) {
+  if (!state.hooks.show_getting_started || state.system.getting_started_seen != 0) return Status::ok();
   Button b = ask_titled(state, message_kind::question, state.app_title + " - Getting Started",
                         "The Getting Started Help topic contains useful information which will help you get "
                         "started using Quillon.\n\n"
                         "This reminder will be displayed each time you invoke Quillon until you view that Help "
                         "Topic.\n\n"
                         "Do you wish to view that help topic at this time?\n");
-  if (b != Button::yes) return;
+  if (b != Button::yes) return Status::ok();
   show_help(state, 1);
   state.system.getting_started_seen = 1;
-  write_record(state, RecordKind::system, 1);
+  return write_record(state, RecordKind::system, 1);
 }
 
 }  // namespace
@@ -74,7 +75,7 @@ StartupWords parse_startup_words(const std::vector<std::string>& words) {
   return w;
 }
 
-void run_upgrade_steps(State& state) {
+Status run_upgrade_steps(State& state) {
   SystemRecord& s = state.system;
   int stored = s.schema_date;
   if (stored < day_number(2016, 6, 2)) s.course_change_date = 0;
@@ -87,11 +88,14 @@ void run_upgrade_steps(State& state) {
       set_field_text(column, not_required);
       column[15] = kept;
     }
-    write_record(state, RecordKind::import_settings, 1);
+    if (Status written = write_record(state, RecordKind::import_settings, 1); !written) return written;
   }
-  if (stored < day_number(2025, 4, 23)) upgrade_course_records(state);
+  if (stored < day_number(2025, 4, 23)) {
+    if (Status upgraded = upgrade_course_records(state); !upgraded) return upgraded;
+  }
+  // Recorded last: steps that did not complete run again at the next start.
   s.schema_date = static_cast<std::uint16_t>(build_day_number());
-  write_record(state, RecordKind::system, 1);
+  return write_record(state, RecordKind::system, 1);
 }
 
 void check_update_marker(State& state) {
@@ -117,8 +121,6 @@ void check_update_marker(State& state) {
 bool run_startup(State& state, const StartupWords& words, int& exit_code) {
   exit_code = 0;
   state.refresh_today();
-  state.date_order = "YMD";
-  state.recalc_requested = words.recalc;
 
   std::error_code ec;
   std::filesystem::remove(state.file(state.log_name), ec);
@@ -132,23 +134,28 @@ bool run_startup(State& state, const StartupWords& words, int& exit_code) {
   if (created) create_shortcuts(state);
   read_configuration(state);
 
-  show_update_message(state);
-  run_upgrade_steps(state);
+  // A start-up step that cannot write the database has told the user so; the
+  // program does not go on with a file it cannot keep up to date.
+  auto stop = [&] {
+    exit_code = 1;
+    return false;
+  };
+  if (!show_update_message(state) || !run_upgrade_steps(state)) return stop();
   apply_database_layout(state);
-  repair_default_format(state);
+  if (!repair_default_format(state)) return stop();
   // A reporting name chosen as the screen heading stays the heading after a restart.
   state.window_title = state.system.heading_mode == 'H' ? window_title_for(state) : state.app_title;
   state.ravelin_path = ravelin_path_for(state);
-  scan_courses(state);
+  if (!scan_courses(state)) return stop();
   finish_database_startup(state);
-  ask_getting_started(state);
+  if (!ask_getting_started(state)) return stop();
   import_courses(state);
   remove_damaged_courses(state);
   check_update_marker(state);
 
   if (words.force_update_message) {
     state.system.flags |= system_flag::upgraded;
-    write_record(state, RecordKind::system, 1);
+    if (!write_record(state, RecordKind::system, 1)) return stop();
   }
   return true;
 }

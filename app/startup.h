@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/state.h"
+#include "core/status.h"
 
 namespace quillon {
 
@@ -15,11 +16,12 @@ struct StartupWords {
 StartupWords parse_startup_words(const std::vector<std::string>& words);
 
 // The whole start-up sequence on the home folder. Returns false when the
-// program must end, with its exit status in `exit_code`.
+// program must end, with its exit status in `exit_code`: the database could
+// not be opened, or a start-up step could not write it (the user has been told).
 bool run_startup(State& state, const StartupWords& words, int& exit_code);
 
 // The steps keyed on the stored build date (exposed for tests).
-void run_upgrade_steps(State& state);
+[[nodiscard]] Status run_upgrade_steps(State& state);
 // The check of the updater's marker file "ql_update.dat".
 void check_update_marker(State& state);
 

@@ -25,7 +25,7 @@ constexpr int field_size = 72;  // golfers of a typical tournament
 struct ClubHistory : bench::BenchHome {
   ClubHistory() : BenchHome("quillon-backup-bench") {
     state->tournament_count = full_count;
-    resize_database(*state);
+    bench::require(resize_database(*state), "setting up the benchmark");
     for (int t = 1; t <= full_count; ++t) {
       TournamentHeader header{};
       header.date_year = static_cast<std::int8_t>(100 + t % 27);
@@ -34,7 +34,7 @@ struct ClubHistory : bench::BenchHome {
       header.group_size = 4;
       header.group_count = field_size / 4;
       set_field_text(header.name, "Tournament " + std::to_string(t));
-      put(tournament_offset(*state, t), &header, sizeof header);
+      bench::require(state->db.write_at(tournament_offset(*state, t), &header, sizeof header), "setting up the benchmark");
       for (int i = 0; i < field_size; ++i) {
         GolferEntry golfer{};
         set_field_text(golfer.name, "Golfer " + std::to_string(i));
@@ -42,14 +42,12 @@ struct ClubHistory : bench::BenchHome {
         for (int h = 0; h < 18; ++h) golfer.hole_scores[h] = static_cast<std::int8_t>(3 + (t + i + h) % 4);
         golfer.gross_score = static_cast<std::int16_t>(70 + (t + i) % 25);
         golfer.handicap_index = static_cast<std::int16_t>(i * 7 % 360);
-        put(tournament_offset(*state, t) + tournament_header_size + golfer_entry_size * i, &golfer, sizeof golfer);
+        bench::require(state->db.write_at(tournament_offset(*state, t) + tournament_header_size + golfer_entry_size * i,
+                                   &golfer, sizeof golfer),
+                "setting up the benchmark");
       }
     }
-    if (!state->db.flush()) throw std::runtime_error("cannot flush the benchmark database");
-  }
-  void put(std::int64_t offset, const void* data, std::size_t n) {
-    if (!state->db.write_at(offset, data, n))
-      throw std::runtime_error("cannot fill the benchmark database: " + state->db.last_error());
+    bench::require(state->db.flush(), "setting up the benchmark");
   }
   std::string db() const { return (home / "qlwin4.dat").string(); }
   std::string out() const { return (home / "bench.out").string(); }

@@ -1,6 +1,7 @@
 #pragma once
 // A database in a temporary folder for a benchmark, started as the program
 // starts it, and removed afterwards.
+#include <stdexcept>
 #include <unistd.h>
 
 #include <filesystem>
@@ -10,15 +11,21 @@
 #include "core/database_startup.h"
 #include "core/scripted_ui.h"
 #include "core/state.h"
+#include "core/status.h"
 
 namespace quillon::bench {
+
+// A benchmark's set-up that fails ends the run with the reason.
+inline void require(const Status& done, const char* what) {
+  if (!done) throw std::runtime_error(std::string(what) + " failed: " + done.reason());
+}
 
 struct BenchHome {
   explicit BenchHome(const std::string& name) : clock(DateTime{2026, 12, 7}) {
     home = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
     std::filesystem::create_directories(home);
     state = std::make_unique<State>(ui, clock, home);
-    open_or_create_database(*state);
+    require(open_or_create_database(*state), "opening the database");
     read_configuration(*state);
     finish_database_startup(*state);
   }

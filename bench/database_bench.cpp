@@ -27,7 +27,7 @@ constexpr int full_count = 998;
 struct FullDatabase : bench::BenchHome {
   FullDatabase() : BenchHome("quillon-bench") {
     state->tournament_count = full_count;
-    resize_database(*state);
+    bench::require(resize_database(*state), "resize_database");
     for (int t = 1; t <= full_count; ++t) {
       std::memset(&state->header, 0, sizeof state->header);
       state->header.date_year = static_cast<std::int8_t>(100 + t % 27);
@@ -36,10 +36,9 @@ struct FullDatabase : bench::BenchHome {
       state->header.group_size = 4;
       state->header.group_count = 200;
       set_field_text(state->header.name, "Tournament " + std::to_string(t));
-      if (!state->db.write_at(tournament_offset(*state, t), &state->header, sizeof state->header))
-        throw std::runtime_error("cannot fill the benchmark database: " + state->db.last_error());
+      bench::require(state->db.write_at(tournament_offset(*state, t), &state->header, sizeof state->header), "write_at");
     }
-    if (!state->db.flush()) throw std::runtime_error("cannot flush the benchmark database");
+    bench::require(state->db.flush(), "flush");
   }
 };
 

@@ -41,7 +41,7 @@ void write_course(State& state) {
   state.course.men_total_par = state.course.women_total_par = 72;
   state.course.men_slope = state.course.women_slope = 125;
   state.course.men_rating = state.course.women_rating = 715;
-  write_record(state, RecordKind::course, 1);
+  bench::require(write_record(state, RecordKind::course, 1), "write_record");
 }
 
 void write_field(State& state, int tournament, int format) {
@@ -62,7 +62,7 @@ void write_field(State& state, int tournament, int format) {
   }
   header_options::set_tie_break(state.header, 0);
   header_options::set_best_balls(state.header, 2);
-  write_record(state, RecordKind::tournament, tournament);
+  bench::require(write_record(state, RecordKind::tournament, tournament), "write_record");
   for (int g = 1; g <= group_count; ++g) {
     std::memset(&state.group, 0, sizeof state.group);
     for (int slot = 0; slot < group_size; ++slot) {
@@ -74,7 +74,7 @@ void write_field(State& state, int tournament, int format) {
       e.handicap_index = static_cast<std::int16_t>((n * 37) % 360);
       for (int h = 0; h < 18; ++h) e.hole_scores[h] = static_cast<std::int8_t>(3 + (n * 7 + h * 11) % 5);
     }
-    write_record(state, RecordKind::group, g);
+    bench::require(write_record(state, RecordKind::group, g), "write_record");
   }
 }
 
@@ -83,7 +83,7 @@ struct ScoredField : bench::BenchHome {
     write_course(*state);
     state->course_count = 1;
     state->tournament_count = 2;
-    resize_database(*state);
+    bench::require(resize_database(*state), "resize_database");
     write_field(*state, net_tournament, 2);
     write_field(*state, four_ball_tournament, 10);
   }

@@ -33,7 +33,7 @@ const char* const usage_text =
     "                       applied in order with the dialog's typing rules), then presses OK\n"
     "  --press BUTTON       presses a button of that dialog, in order with the --set values\n"
     "  --move FROM=TO       drags a line of that dialog's lists onto another (the two-list window of\n"
-    "                       1408): FROM and TO are \"#n\" (line n of the tournament list), \"holding#n\"\n"
+    "                       1408 and 1105): FROM and TO are \"#n\" (line n of the tournament list), \"holding#n\"\n"
     "                       (line n of the holding list) or a golfer's name; TO may be \"holding\"\n"
     "  --cancel             presses Cancel in that dialog instead of OK\n"
     "  --next-dialog        the --set, --press and --cancel after it go to the next dialog the command\n"

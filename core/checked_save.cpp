@@ -10,17 +10,18 @@ namespace quillon {
 
 CheckedWrite write_if_unchanged(State& state, std::int64_t offset, const void* as_read, const void* data,
                                 std::size_t n, std::string* why) {
-  auto fail = [&] {
-    if (why) *why = state.db.last_error();
+  auto fail = [&](const std::string& reason) {
+    if (why) *why = reason;
     return CheckedWrite::failed;
   };
   DatabaseLock lock(state.db);
-  if (!lock.held()) return fail();
+  if (!lock.held()) return fail(lock.status().reason());
   std::vector<char> now(n, 0);
   state.db.read_at(offset, now.data(), n);
-  if (state.db.read_failed()) return fail();
+  if (state.db.read_failed()) return fail(state.db.read_error());
   if (std::memcmp(now.data(), as_read, n) != 0) return CheckedWrite::changed_meanwhile;
-  if (!state.db.write_at(offset, data, n) || !state.db.flush()) return fail();
+  if (Status written = state.db.write_at(offset, data, n); !written) return fail(written.reason());
+  if (Status flushed = state.db.flush(); !flushed) return fail(flushed.reason());
   return CheckedWrite::written;
 }
 

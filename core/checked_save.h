@@ -17,7 +17,7 @@ enum class CheckedWrite { written, changed_meanwhile, failed };
 // Writes n bytes of `data` at `offset` when the file still holds `as_read`
 // there (bytes past the end count as zeros). No message is shown; on failure
 // `why` says what went wrong.
-CheckedWrite write_if_unchanged(State& state, std::int64_t offset, const void* as_read, const void* data,
+[[nodiscard]] CheckedWrite write_if_unchanged(State& state, std::int64_t offset, const void* as_read, const void* data,
                                 std::size_t n, std::string* why);
 
 enum class CheckedSave { saved, reload, keep_typing, failed };
@@ -25,10 +25,10 @@ enum class CheckedSave { saved, reload, keep_typing, failed };
 // write_if_unchanged with the user told: a write failure as an error, a change
 // by another opener as a Yes/No question whether to reload the window (`what`
 // names the record, as in "group of golfers").
-CheckedSave save_if_unchanged(State& state, std::int64_t offset, const void* as_read, const void* data,
+[[nodiscard]] CheckedSave save_if_unchanged(State& state, std::int64_t offset, const void* as_read, const void* data,
                               std::size_t n, const char* what);
 
 // The same for group g of the current tournament.
-CheckedSave save_group_if_unchanged(State& state, int g, const GroupBuffer& as_read, const GroupBuffer& group);
+[[nodiscard]] CheckedSave save_group_if_unchanged(State& state, int g, const GroupBuffer& as_read, const GroupBuffer& group);
 
 }  // namespace quillon

@@ -103,6 +103,8 @@ const std::vector<CommandInfo>& command_table() {
       {922, "", "", ""},
       {920, "", "", ""},
       {1304, "", "", ""},
+      // Sent by the program itself: the upload of a backup to the server.
+      {2010, "", "", ""},
   };
   return table;
 }

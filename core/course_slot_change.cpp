@@ -28,14 +28,12 @@ Status move_block(State& state, const SlotMove& m, int t, std::vector<char>& blo
   std::int64_t from = m.old_base + static_cast<std::int64_t>(tournament_block_size) * (t - 1);
   std::int64_t to = m.new_base + static_cast<std::int64_t>(tournament_block_size) * (t - 1);
   auto n = static_cast<std::size_t>(std::min<std::int64_t>(tournament_block_size, m.old_length - from));
-  if (!state.db.read_exact(from, block.data(), n)) return Status::failed(state.db.last_error());
-  if (!state.db.write_at(to, block.data(), n)) return Status::failed(state.db.last_error());
-  return Status::ok();
+  if (Status read = state.db.read_exact(from, block.data(), n); !read) return read;
+  return state.db.write_at(to, block.data(), n);
 }
 
 Status write_raw(State& state, std::int64_t offset, const void* data, std::size_t n) {
-  if (!state.db.write_at(offset, data, n)) return Status::failed(state.db.last_error());
-  return Status::ok();
+  return state.db.write_at(offset, data, n);
 }
 
 Status move_everything(State& state, const SlotMove& m, int old_slots, int new_slots, bool with_message) {
@@ -57,25 +55,25 @@ Status move_everything(State& state, const SlotMove& m, int old_slots, int new_s
   }
   // The stored record, not the buffer: other openers may have changed it.
   SystemRecord system{};
-  if (!state.db.read_exact(system_record_offset, &system, sizeof system)) return Status::failed(state.db.last_error());
+  if (Status read = state.db.read_exact(system_record_offset, &system, sizeof system); !read) return read;
   system.course_slot_count = static_cast<std::int16_t>(new_slots);
   if (Status s = write_raw(state, system_record_offset, &system, sizeof system); !s) return s;
   std::int64_t new_length = m.old_length + (m.new_base - m.old_base);
-  if (!state.db.set_length(new_length) || !state.db.flush()) return Status::failed(state.db.last_error());
-  return Status::ok();
+  if (Status resized = state.db.set_length(new_length); !resized) return resized;
+  return state.db.flush();
 }
 
 }  // namespace
 
-bool change_course_slot_count(State& state, int new_slots) {
+Status change_course_slot_count(State& state, int new_slots) {
   int old_slots = state.system.course_slot_count;
-  if (new_slots == old_slots) return false;
+  if (new_slots == old_slots) return Status::ok();
 
   DatabaseLock lock(state.db);
   if (!lock.held()) {
     error_box(state, "The Quillon database could not be locked (%s).  The number of courses to be stored was NOT "
-              "changed.", state.db.last_error().c_str());
-    return false;
+              "changed.", lock.status().reason().c_str());
+    return Status::told();
   }
   bool with_message = has_desktop_message(state);
   SlotMove m{tournament_base_for(old_slots, with_message), tournament_base_for(new_slots, with_message),
@@ -83,20 +81,30 @@ bool change_course_slot_count(State& state, int new_slots) {
   // Another opener may have added tournaments since start-up.
   m.tournaments = tournament_count_from_length(m.old_length, m.old_base);
 
-  if (Status s = take_snapshot(state); !s) {
+  if (Status copied = take_snapshot(state); !copied) {
     error_box(state,
               "A error was encountered making a backup copy of the database.  The requested change to "
-              "the number of courses to be stored was NOT successfully completed.");
-    return false;
+              "the number of courses to be stored was NOT successfully completed.\n\n%s",
+              copied.reason().c_str());
+    return Status::told();
   }
-  if (new_slots > old_slots && !state.db.reserve(0, m.old_length + (m.new_base - m.old_base))) {
-    error_box(state,
-              "There is not enough free disk space to change the number of courses to be stored (%s).\n\n"
-              "Nothing has been changed.",
-              state.db.last_error().c_str());
-    // The reservation may have claimed some of the space; give it back.
-    (void)state.db.set_length(m.old_length);
-    return false;
+  if (new_slots > old_slots) {
+    if (Status reserved = state.db.reserve(0, m.old_length + (m.new_base - m.old_base)); !reserved) {
+      // The reservation may have claimed some of the space; give it back.
+      if (Status given_back = state.db.set_length(m.old_length); !given_back) {
+        error_box(state,
+                  "There is not enough free disk space to change the number of courses to be stored (%s), and the "
+                  "space claimed could not be given back (%s).\n\nA copy of the database as it was before is in "
+                  "\"qlwin4db.sav\".",
+                  reserved.reason().c_str(), given_back.reason().c_str());
+        return Status::told();
+      }
+      error_box(state,
+                "There is not enough free disk space to change the number of courses to be stored (%s).\n\n"
+                "Nothing has been changed.",
+                reserved.reason().c_str());
+      return Status::told();
+    }
   }
 
   if (Status moved = move_everything(state, m, old_slots, new_slots, with_message); !moved) {
@@ -106,7 +114,7 @@ bool change_course_slot_count(State& state, int new_slots) {
                 "The change to the number of courses to be stored could not be completed (%s).\n\n"
                 "The database has been put back as it was before the change.",
                 moved.reason().c_str());
-      return false;
+      return Status::told();
     }
     error_box(state,
               "The change to the number of courses to be stored could not be completed (%s), and the database "
@@ -115,7 +123,7 @@ bool change_course_slot_count(State& state, int new_slots) {
               "starting it again.",
               moved.reason().c_str(), restored.reason().c_str());
     state.exit_requested = true;
-    return false;
+    return Status::told();
   }
 
   read_record(state, RecordKind::system, 1);
@@ -124,7 +132,7 @@ bool change_course_slot_count(State& state, int new_slots) {
               "A configuration item has been changed which requires that Quillon be restarted.\n\n"
               "Quillon will automatically shut down after you click OK.");
   state.exit_requested = true;
-  return true;
+  return Status::ok();
 }
 
 }  // namespace quillon

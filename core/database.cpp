@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "core/database_io.h"
+#include "core/file_io.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 
@@ -18,10 +19,11 @@ int read_record_quietly(State& state, RecordKind kind, int number);
 
 namespace {
 
-void report_write_failure(State& state) {
+Status report_write_failure(State& state, const Status& failure) {
   error_box(state,
             "The Quillon database could not be written (%s).\n\nThe last change was NOT saved.",
-            state.db.last_error().c_str());
+            failure.reason().c_str());
+  return Status::told();
 }
 
 // Puts a finished file at `target` unless something is there already: a hard
@@ -47,20 +49,14 @@ bool has_desktop_message(const State& state) {
   return (state.system.flags & system_flag::no_desktop_message) == 0;
 }
 
-bool write_bytes(State& state, std::int64_t offset, const void* data, std::size_t n) {
-  if (!state.db.write_at(offset, data, n)) {
-    report_write_failure(state);
-    return false;
-  }
-  return true;
+Status write_bytes(State& state, std::int64_t offset, const void* data, std::size_t n) {
+  Status written = state.db.write_at(offset, data, n);
+  return written ? written : report_write_failure(state, written);
 }
 
-bool flush_database(State& state) {
-  if (!state.db.flush()) {
-    report_write_failure(state);
-    return false;
-  }
-  return true;
+Status flush_database(State& state) {
+  Status flushed = state.db.flush();
+  return flushed ? flushed : report_write_failure(state, flushed);
 }
 
 std::int64_t tournament_offset(const State& state, int t) {
@@ -81,7 +77,7 @@ int read_record(State& state, RecordKind kind, int number) {
   state.db.clear_read_failure();
   int got = read_record_quietly(state, kind, number);
   if (state.db.read_failed())
-    error_box(state, "The Quillon database could not be read (%s).", state.db.last_error().c_str());
+    error_box(state, "The Quillon database could not be read (%s).", state.db.read_error().c_str());
   return got;
 }
 
@@ -97,7 +93,6 @@ int read_record_quietly(State& state, RecordKind kind, int number) {
     case RecordKind::import_settings:
       return read_into(state.import_settings, import_settings_offset, sizeof state.import_settings);
     case RecordKind::course:
-      state.current_course = number;
       return read_into(state.course, course_offset(number), sizeof state.course);
     case RecordKind::desktop_message:
       // Without a desktop message record this place holds the first tournament.
@@ -123,60 +118,64 @@ int read_record_quietly(State& state, RecordKind kind, int number) {
   return 0;
 }
 
-bool write_record(State& state, RecordKind kind, int number) {
-  bool ok = true;
+Status write_record(State& state, RecordKind kind, int number) {
+  auto outside = [&](const char* what) {
+    return Status::failed(std::string(what) + " " + std::to_string(number) + " is outside the database layout");
+  };
+  Status written = Status::ok();
   switch (kind) {
     case RecordKind::system:
-      ok = write_bytes(state, system_record_offset, &state.system, sizeof state.system);
+      written = write_bytes(state, system_record_offset, &state.system, sizeof state.system);
       break;
     case RecordKind::import_settings:
-      ok = write_bytes(state, import_settings_offset, &state.import_settings, sizeof state.import_settings);
+      written = write_bytes(state, import_settings_offset, &state.import_settings, sizeof state.import_settings);
       break;
     case RecordKind::course:
       // Slot 0 and slots past the configured count would overwrite other records.
       if (number < 1 || number > state.system.course_slot_count) {
-        ok = false;
+        written = outside("course slot");
         break;
       }
-      ok = write_bytes(state, course_offset(number), &state.course, sizeof state.course);
+      written = write_bytes(state, course_offset(number), &state.course, sizeof state.course);
       break;
     case RecordKind::desktop_message:
       // Without a desktop message record this place holds the first tournament.
       if (!has_desktop_message(state)) break;
-      ok = write_bytes(state, state.desktop_message_offset, &state.desktop_message, sizeof state.desktop_message);
+      written = write_bytes(state, state.desktop_message_offset, &state.desktop_message,
+                            sizeof state.desktop_message);
       break;
     case RecordKind::tournament:
       if (number < 1) {
-        ok = false;
+        written = outside("tournament");
         break;
       }
       state.current_tournament = number;
-      ok = write_bytes(state, tournament_offset(state, number), &state.header, sizeof state.header);
+      written = write_bytes(state, tournament_offset(state, number), &state.header, sizeof state.header);
       break;
     case RecordKind::group: {
       int g = group_size_of(state);
       if (state.current_tournament < 1 || !group_in_range(g, number)) {
-        ok = false;
+        written = outside("group");
         break;
       }
-      ok = write_bytes(state, group_offset(state, state.current_tournament, number, g), &state.group,
-                       static_cast<std::size_t>(g) * golfer_entry_size);
+      written = write_bytes(state, group_offset(state, state.current_tournament, number, g), &state.group,
+                            static_cast<std::size_t>(g) * golfer_entry_size);
       break;
     }
   }
-  bool flushed = flush_database(state);
-  return ok && flushed;
+  Status flushed = flush_database(state);
+  return written ? flushed : written;
 }
 
 Status store_group(State& state, int number) {
   int g = group_size_of(state);
   if (state.current_tournament < 1 || !group_in_range(g, number))
     return Status::failed("group " + std::to_string(number) + " is outside the tournament");
-  if (!state.db.write_at(group_offset(state, state.current_tournament, number, g), &state.group,
-                         static_cast<std::size_t>(g) * golfer_entry_size) ||
-      !state.db.flush())
-    return Status::failed(state.db.last_error());
-  return Status::ok();
+  if (Status written = state.db.write_at(group_offset(state, state.current_tournament, number, g), &state.group,
+                                         static_cast<std::size_t>(g) * golfer_entry_size);
+      !written)
+    return written;
+  return state.db.flush();
 }
 
 void tell_write_failure(State& state, const Status& status) {
@@ -184,7 +183,7 @@ void tell_write_failure(State& state, const Status& status) {
             status.reason().c_str());
 }
 
-bool open_database(State& state) { return state.db.open(state.file(state.db_name)); }
+Status open_database(State& state) { return state.db.open(state.file(state.db_name)); }
 
 void apply_database_layout(State& state) {
   int slots = state.system.course_slot_count;
@@ -192,13 +191,13 @@ void apply_database_layout(State& state) {
   state.tournament_base = static_cast<int>(tournament_base_for(slots, has_desktop_message(state)));
 }
 
-bool create_database(State& state) {
+Status create_database(State& state) {
   // The file is filled under a temporary name and linked into place only when
   // complete: another program starting at the same moment never opens a
   // half-made database, and of two creators exactly one wins.
   const std::filesystem::path target = state.file(state.db_name);
   std::string temp = target.string() + ".XXXXXX";
-  if (!state.db.create_temporary(temp)) return false;
+  if (Status created = state.db.create_temporary(temp); !created) return created;
 
   SystemRecord& s = state.system;
   std::memset(&s, 0, sizeof s);
@@ -217,27 +216,33 @@ bool create_database(State& state) {
   state.desktop_message_offset = static_cast<int>(desktop_message_offset_for(s.course_slot_count));
   std::memset(&state.desktop_message, 0, sizeof state.desktop_message);
   set_field_text(state.desktop_message.text, default_desktop_message);
-  bool ok = write_record(state, RecordKind::desktop_message, 1) && write_record(state, RecordKind::system, 1);
+  Status written = write_record(state, RecordKind::desktop_message, 1);
+  if (written) written = write_record(state, RecordKind::system, 1);
 
   state.tournament_base = static_cast<int>(tournament_base_for(s.course_slot_count));
   std::memset(&state.import_settings, 0, sizeof state.import_settings);
   set_field_text(state.import_settings.ravelin_folder, default_ravelin_folder);
-  ok = ok && write_record(state, RecordKind::import_settings, 1);
+  if (written) written = write_record(state, RecordKind::import_settings, 1);
 
   std::memset(&state.course, 0, sizeof state.course);
-  for (int n = 1; ok && n <= s.course_slot_count; ++n) ok = write_record(state, RecordKind::course, n);
+  for (int n = 1; written && n <= s.course_slot_count; ++n) written = write_record(state, RecordKind::course, n);
   state.tournament_count = 0;
   state.db.close();
-  if (ok && place_new_file(temp, target)) return true;
-  ::unlink(temp.c_str());
-  return false;
+  if (!written) {
+    ::unlink(temp.c_str());
+    return written;
+  }
+  if (!place_new_file(temp, target)) {
+    Status placed = Status::failed("create: " + last_system_error());
+    ::unlink(temp.c_str());
+    return placed;
+  }
+  return Status::ok();
 }
 
-bool resize_database(State& state) {
-  if (!state.db.set_length(expected_file_length(state))) {
-    report_write_failure(state);
-    return false;
-  }
+Status resize_database(State& state) {
+  if (Status resized = state.db.set_length(expected_file_length(state)); !resized)
+    return report_write_failure(state, resized);
   return flush_database(state);
 }
 

@@ -37,33 +37,37 @@ std::int64_t expected_file_length(const State& state);
 // Reads a record into its buffer; returns the number of bytes read. A number
 // below 1 reads nothing and leaves the buffer alone.
 int read_record(State& state, RecordKind kind, int number);
-// Writes a record from its buffer and flushes the file. Returns false, after
-// telling the user, when the data did not reach the file.
-bool write_record(State& state, RecordKind kind, int number);
+// Writes a record from its buffer and flushes the file. When the data did not
+// reach the file the user has been told (Status::told); a record number outside
+// the layout writes nothing and fails with the reason, untold.
+[[nodiscard]] Status write_record(State& state, RecordKind kind, int number);
 
 // Writes the group buffer as group `number` of the current tournament and
 // flushes, without a message: for read-modify-write under the database lock,
 // where the failure is told once the lock is released (tell_write_failure).
-Status store_group(State& state, int number);
+[[nodiscard]] Status store_group(State& state, int number);
 void tell_write_failure(State& state, const Status& status);
 
-bool open_database(State& state);
-// Creates and fills a new file; false when it exists already or cannot be made.
-bool create_database(State& state);
+// Opens the existing file; the reason of a failure is the system's.
+[[nodiscard]] Status open_database(State& state);
+// Creates and fills a new file. Fails (untold) when it exists already or cannot
+// be made; fails told when writing it failed, and then leaves no file behind.
+[[nodiscard]] Status create_database(State& state);
 // Sets the file length to match the course slots and tournament count.
-bool resize_database(State& state);
+[[nodiscard]] Status resize_database(State& state);
 // Sets the tournament base and desktop message from the system record's layout.
 void apply_database_layout(State& state);
 
 // Moves the tournament blocks for a new number of course slots, after taking a
 // copy "qlwin4db.sav". Ends with the restart message and asks the front end to
-// exit. Returns false when nothing was changed.
-bool change_course_slot_count(State& state, int new_slots);
+// exit. Fails, told, when the copy could not be taken (nothing was changed) or
+// when the move could not be completed (the front end is asked to exit too).
+[[nodiscard]] Status change_course_slot_count(State& state, int new_slots);
 
 // Removes free tournament slots and those dated before the cut-off, renumbering
-// the rest and relinking multi-round events. Returns the number purged, or -1
-// when the file could not be written.
-int purge_tournaments(State& state, Date cutoff);
+// the rest and relinking multi-round events; `purged` is the number of dated
+// tournaments removed. Fails, told, when the file could not be written.
+[[nodiscard]] Status purge_tournaments(State& state, Date cutoff, int& purged);
 
 // The start-up scan: counts tournaments from the file length, shows the purge
 // reminder when there are many and trims trailing free slots.

@@ -1,41 +1,48 @@
 #include "core/database_file.h"
 
+#include "core/file_io.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace quillon {
 
+namespace {
+
+// The failure of the system call just made, as "what: description".
+Status system_failure(const char* what) { return Status::failed(std::string(what) + ": " + last_system_error()); }
+
+Status not_open() { return Status::failed("the database file is not open"); }
+
+}  // namespace
+
 DatabaseFile::~DatabaseFile() { close(); }
 
-bool DatabaseFile::open(const std::filesystem::path& path) {
+Status DatabaseFile::open(const std::filesystem::path& path) {
   close();
   fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
   path_ = path;
-  if (fd_ < 0) remember_error("open");
+  if (fd_ < 0) return system_failure("open");
   remember_identity();
-  return fd_ >= 0;
+  return Status::ok();
 }
 
-bool DatabaseFile::create_temporary(std::string& name_template) {
+Status DatabaseFile::create_temporary(std::string& name_template) {
   close();
   fd_ = ::mkostemp(name_template.data(), O_CLOEXEC);
   path_ = name_template;
-  if (fd_ < 0) {
-    remember_error("create");
-    return false;
-  }
+  if (fd_ < 0) return system_failure("create");
   if (::fchmod(fd_, 0644) != 0) {
-    remember_error("create");
+    Status failed = system_failure("create");
     close();
     ::unlink(name_template.c_str());
-    return false;
+    return failed;
   }
   remember_identity();
-  return true;
+  return Status::ok();
 }
 
 void DatabaseFile::close() {
@@ -63,7 +70,7 @@ std::size_t DatabaseFile::read_at(std::int64_t offset, void* data, std::size_t n
       if (*read_budget_ <= 0) {
         errno = EIO;
         read_failed_ = true;
-        remember_error("read");
+        read_error_ = "read: " + last_system_error();
         break;
       }
       chunk = std::min<std::size_t>(chunk, static_cast<std::size_t>(*read_budget_));
@@ -73,7 +80,7 @@ std::size_t DatabaseFile::read_at(std::int64_t offset, void* data, std::size_t n
     if (got > 0 && read_budget_) *read_budget_ -= got;
     if (got < 0) {
       read_failed_ = true;
-      remember_error("read");
+      read_error_ = "read: " + last_system_error();
     }
     if (got <= 0) break;
     done += static_cast<std::size_t>(got);
@@ -81,60 +88,49 @@ std::size_t DatabaseFile::read_at(std::int64_t offset, void* data, std::size_t n
   return done;
 }
 
-bool DatabaseFile::read_exact(std::int64_t offset, void* data, std::size_t n) const {
+Status DatabaseFile::read_exact(std::int64_t offset, void* data, std::size_t n) const {
   std::size_t got = read_at(offset, data, n);
-  if (got == n) return true;
-  if (!read_failed_) last_error_ = "read: the file ends before the data it should hold";
-  return false;
+  if (got == n) return Status::ok();
+  if (read_failed_) return Status::failed(read_error_);
+  return Status::failed("read: the file ends before the data it should hold");
 }
 
-bool DatabaseFile::still_at_path() {
+bool DatabaseFile::still_at_path() const {
   struct stat st {};
-  if (::stat(path_.c_str(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_) return true;
-  last_error_ = "the file \"" + path_.filename().string() +
-                "\" has been replaced or removed by another program since it was opened";
-  return false;
+  return ::stat(path_.c_str(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_;
 }
 
-bool DatabaseFile::write_at(std::int64_t offset, const void* data, std::size_t n) {
-  if (fd_ < 0) {
-    last_error_ = "the database file is not open";
-    return false;
-  }
-  if (!still_at_path()) return false;
-  std::size_t done = 0;
-  auto* in = static_cast<const char*>(data);
-  while (done < n) {
-    std::size_t chunk = n - done;
-    if (write_budget_) {
-      if (*write_budget_ <= 0) {
-        write_budget_.reset();  // one fault per setting
-        errno = ENOSPC;
-        remember_error("write");
-        return false;
-      }
-      chunk = std::min<std::size_t>(chunk, static_cast<std::size_t>(*write_budget_));
-    }
-    ssize_t put = ::pwrite(fd_, in + done, chunk, offset + static_cast<std::int64_t>(done));
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) {
-      if (put == 0) errno = ENOSPC;
-      remember_error("write");
-      return false;
-    }
-    if (write_budget_) *write_budget_ -= put;
-    done += static_cast<std::size_t>(put);
-  }
-  return true;
+Status DatabaseFile::check_still_at_path() const {
+  if (still_at_path()) return Status::ok();
+  return Status::failed("the file \"" + path_.filename().string() +
+                        "\" has been replaced or removed by another program since it was opened");
 }
 
-bool DatabaseFile::flush() {
-  if (fd_ < 0) return false;
-  if (::fdatasync(fd_) != 0 && errno != EINVAL && errno != EROFS) {
-    remember_error("flush");
-    return false;
+Status DatabaseFile::write_at(std::int64_t offset, const void* data, std::size_t n) {
+  if (fd_ < 0) return not_open();
+  if (Status here = check_still_at_path(); !here) return here;
+  if (!write_budget_) {
+    Status written = write_fully_at(fd_, offset, data, n);
+    return written ? written : Status::failed("write: " + written.reason());
   }
-  return true;
+  // The test hook: as much as the budget allows, then "no space left".
+  auto allowed = static_cast<std::size_t>(std::max<std::int64_t>(*write_budget_, 0));
+  std::size_t first = std::min(n, allowed);
+  if (first > 0) {
+    Status written = write_fully_at(fd_, offset, data, first);
+    if (!written) return Status::failed("write: " + written.reason());
+    *write_budget_ -= static_cast<std::int64_t>(first);
+  }
+  if (first == n) return Status::ok();
+  write_budget_.reset();  // one fault per setting
+  errno = ENOSPC;
+  return system_failure("write");
+}
+
+Status DatabaseFile::flush() {
+  if (fd_ < 0) return not_open();
+  if (::fdatasync(fd_) != 0 && errno != EINVAL && errno != EROFS) return system_failure("flush");
+  return Status::ok();
 }
 
 std::int64_t DatabaseFile::length() const {
@@ -143,53 +139,42 @@ std::int64_t DatabaseFile::length() const {
   return st.st_size;
 }
 
-bool DatabaseFile::set_length(std::int64_t length) {
-  if (fd_ < 0) {
-    last_error_ = "the database file is not open";
-    return false;
-  }
-  if (!still_at_path()) return false;
-  if (::ftruncate(fd_, length) != 0) {
-    remember_error("resize");
-    return false;
-  }
-  return true;
+Status DatabaseFile::set_length(std::int64_t length) {
+  if (fd_ < 0) return not_open();
+  if (Status here = check_still_at_path(); !here) return here;
+  if (::ftruncate(fd_, length) != 0) return system_failure("resize");
+  return Status::ok();
 }
 
-bool DatabaseFile::reserve(std::int64_t offset, std::int64_t n) {
-  if (fd_ < 0) {
-    last_error_ = "the database file is not open";
-    return false;
-  }
+Status DatabaseFile::reserve(std::int64_t offset, std::int64_t n) {
+  if (fd_ < 0) return not_open();
   if (write_budget_ && *write_budget_ < offset + n - length()) {
     write_budget_.reset();
     errno = ENOSPC;
-    remember_error("write");
-    return false;
+    return system_failure("write");
   }
   int rc = ::posix_fallocate(fd_, offset, n);
   if (rc == EINVAL || rc == EOPNOTSUPP) {
     // Not all file systems allocate ahead; writing zeros claims the space.
     // Only bytes past the end are written, so no data is touched.
     std::int64_t end = length();
-    if (end >= offset + n) return true;
+    if (end >= offset + n) return Status::ok();
     std::int64_t from = std::max(end, offset);
     std::string zeros(static_cast<std::size_t>(offset + n - from), '\0');
     return write_at(from, zeros.data(), zeros.size());
   }
   if (rc != 0) {
     errno = rc;
-    remember_error("write");
-    return false;
+    return system_failure("write");
   }
-  return true;
+  return Status::ok();
 }
 
-bool DatabaseFile::lock() {
-  if (fd_ < 0) return false;
+Status DatabaseFile::lock() {
+  if (fd_ < 0) return not_open();
   if (lock_depth_ > 0) {
     ++lock_depth_;
-    return true;
+    return Status::ok();
   }
   struct flock whole {};
   whole.l_type = F_WRLCK;
@@ -198,11 +183,10 @@ bool DatabaseFile::lock() {
   whole.l_len = 0;  // to the end, however the file grows
   while (::fcntl(fd_, F_OFD_SETLKW, &whole) != 0) {
     if (errno == EINTR) continue;
-    remember_error("lock");
-    return false;
+    return system_failure("lock");
   }
   lock_depth_ = 1;
-  return true;
+  return Status::ok();
 }
 
 void DatabaseFile::unlock() {
@@ -212,10 +196,6 @@ void DatabaseFile::unlock() {
   whole.l_type = F_UNLCK;
   whole.l_whence = SEEK_SET;
   ::fcntl(fd_, F_OFD_SETLK, &whole);
-}
-
-void DatabaseFile::remember_error(const char* what) const {
-  last_error_ = std::string(what) + ": " + std::strerror(errno);
 }
 
 }  // namespace quillon

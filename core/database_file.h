@@ -9,6 +9,8 @@
 #include <string>
 #include <sys/types.h>
 
+#include "core/status.h"
+
 namespace quillon {
 
 class DatabaseFile {
@@ -19,39 +21,45 @@ class DatabaseFile {
   DatabaseFile& operator=(const DatabaseFile&) = delete;
 
   // Opens an existing file for reading and writing.
-  bool open(const std::filesystem::path& path);
+  Status open(const std::filesystem::path& path);
   // Creates a new file of a unique name made from the template, whose last
   // six characters are "XXXXXX" and are replaced by the name chosen.
-  bool create_temporary(std::string& name_template);
+  [[nodiscard]] Status create_temporary(std::string& name_template);
   void close();
   bool is_open() const { return fd_ >= 0; }
   const std::filesystem::path& path() const { return path_; }
 
   // Reads up to n bytes at offset; returns the number read (0 at or past the
-  // end). An I/O error stops the read and is remembered: read_failed() tells.
+  // end). An I/O error stops the read and is remembered: read_failed() tells
+  // and read_error() says why.
   std::size_t read_at(std::int64_t offset, void* data, std::size_t n) const;
   bool read_failed() const { return read_failed_; }
   void clear_read_failure() const { read_failed_ = false; }
-  // Reads exactly n bytes at offset; false on an I/O error or a short read.
-  [[nodiscard]] bool read_exact(std::int64_t offset, void* data, std::size_t n) const;
-  // Writes n bytes at offset; false when not all of them were written or when
-  // the file at the path is no longer the one that was opened.
-  [[nodiscard]] bool write_at(std::int64_t offset, const void* data, std::size_t n);
+  const std::string& read_error() const { return read_error_; }
+  // Reads exactly n bytes at offset; fails on an I/O error or a short read.
+  Status read_exact(std::int64_t offset, void* data, std::size_t n) const;
+  // Writes n bytes at offset; fails when not all of them were written or when
+  // the file at the path is no longer the one that was opened. The reasons
+  // name the step and the system's description ("write: No space left on
+  // device").
+  [[nodiscard]] Status write_at(std::int64_t offset, const void* data, std::size_t n);
   // Flushes written data to the disk.
-  [[nodiscard]] bool flush();
+  [[nodiscard]] Status flush();
   std::int64_t length() const;
-  [[nodiscard]] bool set_length(std::int64_t length);
+  [[nodiscard]] Status set_length(std::int64_t length);
   // Allocates disk space for [offset, offset + n) so that later writes there
   // cannot fail for want of space; the file grows to cover the range.
-  [[nodiscard]] bool reserve(std::int64_t offset, std::int64_t n);
+  [[nodiscard]] Status reserve(std::int64_t offset, std::int64_t n);
   // Whether the path still names the file that was opened (not replaced or
   // removed by someone else meanwhile).
-  [[nodiscard]] bool still_at_path();
+  bool still_at_path() const;
+  // still_at_path() as a result whose reason says what happened.
+  Status check_still_at_path() const;
 
   // The whole-file advisory write lock; nested calls count. Open file
   // description locks: they exclude other openers, in this process too, and
   // closing another descriptor of the file does not drop them.
-  [[nodiscard]] bool lock();
+  Status lock();
   void unlock();
 
   // Test hook: the first write after this many more bytes, or a reservation
@@ -62,11 +70,7 @@ class DatabaseFile {
   // been read (a failing disk), until the hook is cleared.
   void fail_reads_after(std::optional<std::int64_t> bytes) { read_budget_ = bytes; }
 
-  // The system's description of the last failure.
-  const std::string& last_error() const { return last_error_; }
-
  private:
-  void remember_error(const char* what) const;
   void remember_identity();
 
   int fd_ = -1;
@@ -77,23 +81,25 @@ class DatabaseFile {
   std::optional<std::int64_t> write_budget_;
   mutable std::optional<std::int64_t> read_budget_;
   mutable bool read_failed_ = false;
-  mutable std::string last_error_;
+  mutable std::string read_error_;
 };
 
 // Holds the database's write lock for one read-modify-write.
 class DatabaseLock {
  public:
-  explicit DatabaseLock(DatabaseFile& file) : file_(file), held_(file.lock()) {}
+  explicit DatabaseLock(DatabaseFile& file) : file_(file), status_(file.lock()) {}
   ~DatabaseLock() {
-    if (held_) file_.unlock();
+    if (status_.is_ok()) file_.unlock();
   }
   DatabaseLock(const DatabaseLock&) = delete;
   DatabaseLock& operator=(const DatabaseLock&) = delete;
-  bool held() const { return held_; }
+  bool held() const { return status_.is_ok(); }
+  // Why the lock could not be taken.
+  const Status& status() const { return status_; }
 
  private:
   DatabaseFile& file_;
-  bool held_;
+  Status status_;
 };
 
 }  // namespace quillon

@@ -4,15 +4,17 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
 
 bool has_desktop_message(const State& state);
-// Writes raw bytes at an offset; tells the user and returns false when the
-// data did not reach the file.
-bool write_bytes(State& state, std::int64_t offset, const void* data, std::size_t n);
+// Writes raw bytes at an offset; tells the user (Status::told) when the data
+// did not reach the file.
+[[nodiscard]] Status write_bytes(State& state, std::int64_t offset, const void* data, std::size_t n);
 // Flushes the file to disk, telling the user when that fails.
-bool flush_database(State& state);
+[[nodiscard]] Status flush_database(State& state);
 
 }  // namespace quillon

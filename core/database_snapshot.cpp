@@ -1,17 +1,16 @@
 #include "core/database_snapshot.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 #include <vector>
 
-#include "exchange/image/database_image.h"
+#include "core/database_image.h"
 
 namespace quillon {
 
 Status take_snapshot(State& state) {
-  std::string why;
-  if (!save_database_image(state.file(state.db_name), state.file(snapshot_name), &why)) return Status::failed(why);
-  return Status::ok();
+  return save_database_image(state.file(state.db_name), state.file(snapshot_name));
 }
 
 Status restore_from_snapshot(State& state) {
@@ -28,16 +27,16 @@ Status restore_from_snapshot(State& state) {
       break;
     }
     if (got == 0) break;
-    if (!state.db.write_at(at, buf.data(), static_cast<std::size_t>(got))) {
+    if (Status written = state.db.write_at(at, buf.data(), static_cast<std::size_t>(got)); !written) {
       ::close(in);
-      return Status::failed(state.db.last_error());
+      return written;
     }
     at += got;
   }
   ::close(in);
   if (!ok) return Status::failed("cannot read " + std::string(snapshot_name));
-  if (!state.db.set_length(at) || !state.db.flush()) return Status::failed(state.db.last_error());
-  return Status::ok();
+  if (Status resized = state.db.set_length(at); !resized) return resized;
+  return state.db.flush();
 }
 
 }  // namespace quillon

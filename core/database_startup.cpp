@@ -13,19 +13,20 @@ namespace quillon {
 std::string why_not_a_database(const DatabaseFile& db) {
   SystemRecord system{};
   if (!db.read_exact(system_record_offset, &system, sizeof system))
-    return db.read_failed() ? "The database could not be read (" + db.last_error() + ")."
+    return db.read_failed() ? "The database could not be read (" + db.read_error() + ")."
                             : std::string("The file is too short to hold the system record.");
   return layout_mismatch(system, db.length());
 }
 
-bool open_or_create_database(State& state, bool* created) {
+Status open_or_create_database(State& state, bool* created) {
   bool made = false;
   std::error_code ec;
-  if (!std::filesystem::exists(state.file(state.db_name), ec)) made = create_database(state);
+  // A file that cannot be made cannot be opened either, which the user is told next.
+  if (!std::filesystem::exists(state.file(state.db_name), ec)) made = create_database(state).is_ok();
   if (created) *created = made;
   if (!open_database(state)) {
     message_box(state, message_kind::error, "Error Opening Quillon database");
-    return false;
+    return Status::told();
   }
   // Nothing is written before this check: a file whose length does not fit
   // its system record would be trimmed or overwritten at the wrong places.
@@ -35,15 +36,14 @@ bool open_or_create_database(State& state, bool* created) {
     show_message_text(state, message_kind::error,
                       "Error Opening Quillon database\n\n" + why +
                           "\n\nThe file has been left unchanged.");
-    return false;
+    return Status::told();
   }
-  return true;
+  return Status::ok();
 }
 
 void read_configuration(State& state) {
   read_record(state, RecordKind::system, 1);
   read_record(state, RecordKind::import_settings, 1);
-  state.product_code = state.system.product_code;
   apply_database_layout(state);
 }
 

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/state.h"
+#include "core/status.h"
 
 namespace quillon {
 
@@ -10,10 +11,10 @@ namespace quillon {
 std::string why_not_a_database(const DatabaseFile& db);
 
 // Opens the database in the home folder, creating it first when missing.
-// Returns false, after the error "Error Opening Quillon database", when the
-// file cannot be opened or is not a database; `created` tells whether a new
-// file was made.
-bool open_or_create_database(State& state, bool* created = nullptr);
+// Fails, after the error "Error Opening Quillon database", when the file
+// cannot be opened or is not a database; `created` tells whether a new file
+// was made.
+[[nodiscard]] Status open_or_create_database(State& state, bool* created = nullptr);
 
 // Reads the configuration records into their buffers.
 void read_configuration(State& state);

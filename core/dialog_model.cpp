@@ -1,49 +1,39 @@
 #include "core/dialog_model.h"
 
 #include <algorithm>
-#include <cctype>
+#include <optional>
 #include <stdexcept>
+
+#include "core/text.h"
 
 namespace quillon {
 
 namespace {
 
-std::string lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
-std::string trimmed(const std::string& s) {
-  auto b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  auto e = s.find_last_not_of(' ');
-  return s.substr(b, e - b + 1);
-}
+constexpr std::size_t max_line_digits = 6;
 
 int option_index(const Field& f, const std::string& value) {
-  if (value.size() > 1 && value[0] == '#') {
-    try {
-      int n = std::stoi(value.substr(1));
-      if (n >= 1 && n <= static_cast<int>(f.options.size())) return n - 1;
-    } catch (const std::exception&) {
-    }
-    return -1;
+  // "#n" is the n-th choice; "#2,#3" or "#2x" is not a line number.
+  const std::string digits = value.size() > 1 && value[0] == '#' ? value.substr(1) : std::string();
+  if (!digits.empty() && digits.size() <= max_line_digits && digits.find_first_not_of("0123456789") == std::string::npos) {
+    const int n = std::stoi(digits);
+    return n >= 1 && n <= static_cast<int>(f.options.size()) ? n - 1 : -1;
   }
   for (std::size_t i = 0; i < f.options.size(); ++i)
     if (f.options[i] == value) return static_cast<int>(i);
   for (std::size_t i = 0; i < f.options.size(); ++i)
-    if (lower(trimmed(f.options[i])) == lower(trimmed(value))) return static_cast<int>(i);
+    if (equal_ignoring_case(trimmed(f.options[i]), trimmed(value))) return static_cast<int>(i);
   // Lines shown as tab-separated columns also answer to their first column.
   for (std::size_t i = 0; i < f.options.size(); ++i) {
     auto tab = f.options[i].find('\t');
-    if (tab != std::string::npos && lower(trimmed(f.options[i].substr(0, tab))) == lower(trimmed(value)))
+    if (tab != std::string::npos && equal_ignoring_case(trimmed(f.options[i].substr(0, tab)), trimmed(value)))
       return static_cast<int>(i);
   }
   return -1;
 }
 
 std::optional<bool> parse_check(const std::string& value) {
-  std::string v = lower(trimmed(value));
+  std::string v = to_lower(trimmed(value));
   if (v == "1" || v == "yes" || v == "on" || v == "true" || v == "y") return true;
   if (v == "0" || v == "no" || v == "off" || v == "false" || v == "n") return false;
   return std::nullopt;
@@ -130,22 +120,23 @@ Field& DialogModel::field(const std::string& name) {
   return *f;
 }
 
-SetResult DialogModel::set(const std::string& name, const std::string& value) {
+Status DialogModel::set(const std::string& name, const std::string& value) {
   Field* f = find(name);
-  if (!f) return {false, "the dialog \"" + title_ + "\" has no field " + name};
-  if (!f->visible || !f->enabled) return {false, "the field " + name + " cannot be typed into now"};
+  if (!f) return Status::failed("the dialog \"" + title_ + "\" has no field " + name);
+  if (!f->visible || !f->enabled) return Status::failed("the field " + name + " cannot be typed into now");
   switch (f->kind) {
     case FieldKind::text:
     case FieldKind::multiline:
       if (!f->accepts.empty() && value.find_first_not_of(f->accepts) != std::string::npos)
-        return {false, "the field " + name + " does not take \"" + value + "\" (it takes only " + f->accepts + ")"};
+        return Status::failed("the field " + name + " does not take \"" + value + "\" (it takes only " + f->accepts +
+                              ")");
       f->text = (f->max_length > 0 && static_cast<int>(value.size()) > f->max_length)
                     ? value.substr(0, f->max_length)
                     : value;
       break;
     case FieldKind::list: {
       int i = option_index(*f, value);
-      if (i < 0) return {false, "\"" + value + "\" is not one of the choices of " + name};
+      if (i < 0) return Status::failed("\"" + value + "\" is not one of the choices of " + name);
       f->index = i;
       break;
     }
@@ -153,42 +144,48 @@ SetResult DialogModel::set(const std::string& name, const std::string& value) {
       f->selected.clear();
       std::string rest = value;
       while (!rest.empty()) {
-        auto comma = rest.find(',');
-        std::string one = rest.substr(0, comma);
-        int i = option_index(*f, one);
-        if (i < 0) return {false, "\"" + one + "\" is not one of the choices of " + name};
+        // A choice may hold commas itself ("Lee, Ann"): the longest run of
+        // comma-separated pieces that names a choice is one choice.
+        std::size_t end = rest.size();
+        int i = option_index(*f, rest);
+        while (i < 0) {
+          end = rest.rfind(',', end - 1);
+          if (end == std::string::npos || end == 0) break;
+          i = option_index(*f, rest.substr(0, end));
+        }
+        if (i < 0) return Status::failed("\"" + rest.substr(0, rest.find(',')) + "\" is not one of the choices of " + name);
         f->selected.push_back(i);
-        rest = comma == std::string::npos ? "" : rest.substr(comma + 1);
+        rest = end >= rest.size() ? "" : rest.substr(end + 1);
       }
       std::sort(f->selected.begin(), f->selected.end());
       break;
     }
     case FieldKind::check: {
       auto v = parse_check(value);
-      if (!v) return {false, "the tick box " + name + " takes 1 or 0"};
+      if (!v) return Status::failed("the tick box " + name + " takes 1 or 0");
       f->checked = *v;
       break;
     }
     case FieldKind::button:
       return press(name);
     case FieldKind::label:
-      return {false, "the field " + name + " is not editable"};
+      return Status::failed("the field " + name + " is not editable");
   }
   focus_ = f->name;
   on_changed(*f);
-  return {};
+  return Status::ok();
 }
 
-SetResult DialogModel::press(const std::string& name) {
+Status DialogModel::press(const std::string& name) {
   Field* f = find(name);
-  if (!f || f->kind != FieldKind::button) return {false, "the dialog \"" + title_ + "\" has no button " + name};
-  if (!f->visible || !f->enabled) return {false, "the button " + name + " cannot be pressed now"};
+  if (!f || f->kind != FieldKind::button) return Status::failed("the dialog \"" + title_ + "\" has no button " + name);
+  if (!f->visible || !f->enabled) return Status::failed("the button " + name + " cannot be pressed now");
   on_pressed(*f);
-  return {};
+  return Status::ok();
 }
 
-SetResult DialogModel::move(const std::string&, const std::string&) {
-  return {false, "the dialog \"" + title_ + "\" has no lines to move"};
+Status DialogModel::move(const std::string&, const std::string&) {
+  return Status::failed("the dialog \"" + title_ + "\" has no lines to move");
 }
 
 std::string DialogModel::text(const std::string& name) const {

@@ -2,9 +2,11 @@
 // A dialog without a toolkit: its fields, the typing rules applied as a value
 // is typed, its buttons and the validation on OK. The desktop program renders a
 // model; scripts and tests type into it through the same calls.
-#include <optional>
+#include <deque>
 #include <string>
 #include <vector>
+
+#include "core/status.h"
 
 namespace quillon {
 
@@ -43,12 +45,6 @@ struct Field {
   static Field label_field(std::string name, std::string text);
 };
 
-// The outcome of typing into a field from a script.
-struct SetResult {
-  bool ok = true;
-  std::string error;  // why the value could not be typed (unknown field, no such option)
-};
-
 class DialogModel {
  public:
   virtual ~DialogModel() = default;
@@ -58,8 +54,9 @@ class DialogModel {
   const std::string& title() const { return title_; }
   int help_topic() const { return help_topic_; }
 
-  std::vector<Field>& fields() { return fields_; }
-  const std::vector<Field>& fields() const { return fields_; }
+  // A deque: adding a field leaves references to the others valid.
+  std::deque<Field>& fields() { return fields_; }
+  const std::deque<Field>& fields() const { return fields_; }
   Field* find(const std::string& name);
   const Field* find(const std::string& name) const;
 
@@ -70,12 +67,13 @@ class DialogModel {
   // Typing: text fields take the value as typed (cut at max_length), lists take
   // an option's text (or its position from 1 when given as "#n"), check boxes
   // take 1/0, yes/no, on/off or true/false. The dialog's typing rules then run.
-  SetResult set(const std::string& name, const std::string& value);
+  // Fails with the reason (unknown field, no such option, a disabled field).
+  Status set(const std::string& name, const std::string& value);
   // Presses a push button of the dialog (not OK or Cancel).
-  SetResult press(const std::string& name);
+  Status press(const std::string& name);
   // Drags line `from` onto line `to` in a dialog whose lists allow it (the
   // dialog says how lines are named); others refuse.
-  virtual SetResult move(const std::string& from, const std::string& to);
+  virtual Status move(const std::string& from, const std::string& to);
   // OK: validates in the dialog's order, showing the first failure. Returns
   // whether the dialog may close; when it does, what it edits is stored.
   virtual bool accept() = 0;
@@ -100,7 +98,7 @@ class DialogModel {
   std::string focus_;
 
  private:
-  std::vector<Field> fields_;
+  std::deque<Field> fields_;
 };
 
 // Text of a Field as a script would show it: text, the chosen option, 1/0.

@@ -42,6 +42,26 @@ Button message_box(State& state, int kind, const char* format, ...) {
   return show_message_text(state, kind, text);
 }
 
+Button safe_button(int kind) {
+  return kind == message_kind::warning_ok_cancel || kind == message_kind::warning_yes_no_cancel ? Button::cancel
+                                                                                                 : Button::no;
+}
+
+Button destructive_question(State& state, int kind, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string text = vformat(format, args);
+  va_end(args);
+  if (kind < message_kind::question || kind > message_kind::warning_yes_no_cancel)
+    return show_message_text(state, kind, text);
+  std::string shown = text.size() > message_limit ? text.substr(0, message_limit) : text;
+  return state.ui.show_question(kind, message_title(state.app_title, kind), shown, safe_button(kind));
+}
+
+Button ask_titled_destructive(State& state, int kind, const std::string& title, const std::string& text) {
+  return state.ui.show_question(kind, title, text.substr(0, message_limit), safe_button(kind));
+}
+
 void error_box(State& state, const char* format, ...) {
   va_list args;
   va_start(args, format);

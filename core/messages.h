@@ -31,6 +31,13 @@ std::string message_title(const std::string& app_title, int kind);
 Button message_box(State& state, int kind, const char* format, ...) __attribute__((format(printf, 3, 4)));
 // The same with text already formatted.
 Button show_message_text(State& state, int kind, const std::string& text);
+// A question that destroys data when answered Yes (or OK): Enter presses No
+// (or Cancel), so that only a deliberate click or key destroys anything.
+Button destructive_question(State& state, int kind, const char* format, ...) __attribute__((format(printf, 3, 4)));
+// The same with its own title.
+Button ask_titled_destructive(State& state, int kind, const std::string& title, const std::string& text);
+// The safe button of a question box of the kind: No, or Cancel for OK/Cancel.
+Button safe_button(int kind);
 // Kind 1 after formatting.
 void error_box(State& state, const char* format, ...) __attribute__((format(printf, 2, 3)));
 // The text followed by the "Press Return" line.

@@ -34,7 +34,7 @@ bool ReportingNameModel::accept() {
   if (!write_record(state_, RecordKind::import_settings, 1)) return false;
   state_.system.heading_mode = (checked("use_as_heading") && !name.empty()) ? 'H' : ' ';
   state_.window_title = window_title_for(state_);
-  return write_record(state_, RecordKind::system, 1);
+  return write_record(state_, RecordKind::system, 1).is_ok();
 }
 
 void change_reporting_name(State& state) {

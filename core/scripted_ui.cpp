@@ -82,7 +82,18 @@ bool value_taken(const DialogModel& model, const std::string& name, const std::s
 }  // namespace
 
 Button ScriptedUi::show_message(int kind, const std::string& title, const std::string& text) {
-  RecordedMessage m{kind, title, text};
+  return record_and_answer(RecordedMessage{kind, title, text});
+}
+
+Button ScriptedUi::show_question(int kind, const std::string& title, const std::string& text,
+                                 Button default_button) {
+  return record_and_answer(RecordedMessage{kind, title, text, default_button});
+}
+
+Button ScriptedUi::record_and_answer(RecordedMessage m) {
+  const int kind = m.kind;
+  const std::string& title = m.title;
+  const std::string& text = m.text;
   messages.push_back(m);
   if (on_message) on_message(m);
   if (kind <= 2) return Button::ok;
@@ -150,6 +161,15 @@ bool ScriptedUi::run_dialog(DialogModel& model) {
     return calendar->accept();
   }
   if (dialogs.empty()) throw UnansweredQuestion("the dialog \"" + model.title() + "\" had no answer");
+  // Listing a dialog's fields cancels the dialogs around it, up to the
+  // outermost one of that command; the next command starts afresh.
+  struct Depth {
+    ScriptedUi& ui;
+    explicit Depth(ScriptedUi& u) : ui(u) { ++ui.dialog_depth_; }
+    ~Depth() {
+      if (--ui.dialog_depth_ == 0) ui.listed_fields = false;
+    }
+  } depth(*this);
   DialogScript script = dialogs.front();
   dialogs.pop_front();
   if (script.list_fields) {
@@ -161,8 +181,8 @@ bool ScriptedUi::run_dialog(DialogModel& model) {
   }
   for (const auto& [name, value] : script.sets) {
     if (!name.empty() && name[0] == '>') {
-      SetResult moved = model.move(name.substr(1), value);
-      if (!moved.ok) throw ScriptError(moved.error);
+      Status moved = model.move(name.substr(1), value);
+      if (!moved) throw ScriptError(moved.reason());
       continue;
     }
     bool pressing = !name.empty() && name[0] == '!';
@@ -174,11 +194,11 @@ bool ScriptedUi::run_dialog(DialogModel& model) {
     if (!why) {
       const Field* before = model.find(field_name);
       std::string value_before = before ? field_value_text(*before) : std::string();
-      SetResult r = pressing ? model.press(field_name) : model.set(field_name, value);
-      if (!r.ok) {
+      Status r = pressing ? model.press(field_name) : model.set(field_name, value);
+      if (!r) {
         const Field* f = model.find(field_name);
-        if (!strict || !f || !f->visible || !f->enabled) throw ScriptError(r.error);
-        why = r.error;
+        if (!strict || !f || !f->visible || !f->enabled) throw ScriptError(r.reason());
+        why = r.reason();
       } else if (strict) {
         if (error_count() > errors_before) why = "the value \"" + value + "\" of " + field_name + " was refused";
         else if (refused_dialogs > refused_before) why = "the dialog opened by " + field_name + " was refused";

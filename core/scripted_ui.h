@@ -35,6 +35,8 @@ struct RecordedMessage {
   int kind = 0;
   std::string title;
   std::string text;
+  // The button Enter would press: none for the box's first button.
+  Button default_button = Button::none;
 };
 
 struct DialogScript {
@@ -60,6 +62,10 @@ struct RecordedPrintJob {
 class ScriptedUi : public Ui {
  public:
   Button show_message(int kind, const std::string& title, const std::string& text) override;
+  // Recorded with its default button; answered from the queue like any question
+  // (a script that gives no answer stops, it never takes the default silently).
+  Button show_question(int kind, const std::string& title, const std::string& text,
+                       Button default_button) override;
   std::optional<int> select_one(SelectionKind kind, const std::string& title,
                                 const std::vector<Choice>& choices) override;
   std::optional<std::vector<int>> select_many(SelectionKind kind, const std::string& title,
@@ -109,7 +115,7 @@ class ScriptedUi : public Ui {
   // Cancel, as does a refused OK or a refused dialog opened by a button, so
   // that nothing of a refused script is stored. The reasons are kept here.
   bool strict = false;
-  bool listed_fields = false;  // a script listed a dialog's fields
+  bool listed_fields = false;  // a script of the dialogs now open listed a dialog's fields
   std::vector<std::string> refusals;
   bool error_shown() const;
   std::size_t error_count() const;
@@ -121,6 +127,10 @@ class ScriptedUi : public Ui {
   std::function<void(const DialogModel&)> on_list_fields;
   // Answers each progress report; returning false presses Cancel.
   std::function<bool(const std::string& status, int percent)> on_progress;
+
+ private:
+  Button record_and_answer(RecordedMessage m);
+  int dialog_depth_ = 0;  // scripted dialogs open one inside another
 };
 
 }  // namespace quillon

@@ -15,7 +15,6 @@
 #include "core/records/system_record.h"
 #include "core/records/tournament_header.h"
 #include "core/ui.h"
-#include "core/window_rect.h"
 
 namespace quillon {
 
@@ -40,8 +39,6 @@ struct FrontEndHooks {
   std::function<void()> create_shortcuts;
   // Whether the Getting Started reminder is asked at start-up.
   bool show_getting_started = false;
-  // The main window's rectangle, saved by the Exit command.
-  std::function<WindowRect()> window_rect;
 };
 
 struct State {
@@ -59,16 +56,12 @@ struct State {
   std::string work_file_name = "ql4tmp.dat";
   std::string report_page_name = "qlwin4.html";
   std::string log_name = "qlwin4.log";
-  std::string help_name = "qlwin4.hlp";
 
   std::string app_title = "Quillon";
   std::string window_title = "Quillon";
-  std::string date_order = "YMD";
-  int product_code = 0;
   std::string ravelin_path;
   // The workbook chosen by the last spreadsheet import.
   std::filesystem::path last_workbook;
-  bool recalc_requested = false;
   // Set when a change needs the program to end (the course slot change); the
   // front end then runs the Exit command.
   bool exit_requested = false;
@@ -83,7 +76,6 @@ struct State {
 
   int tournament_count = 0;
   int current_tournament = 0;
-  int current_course = 0;
   int current_group = 0;
   int desktop_message_offset = 0;
   int tournament_base = 0;

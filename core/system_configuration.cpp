@@ -5,11 +5,12 @@
 #include <filesystem>
 
 #include "core/database.h"
+#include "core/desktop_settings.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/state.h"
 #include "core/text.h"
-#include "exchange/image/database_image.h"
+#include "core/database_image.h"
 
 namespace quillon {
 
@@ -75,7 +76,6 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
 
   std::vector<std::string> courses;
   CourseRecord saved = state.course;
-  int saved_current = state.current_course;
   for (int n = 1; n <= state.course_count; ++n) {
     read_record(state, RecordKind::course, n);
     if (field_empty(state.course.course_name)) continue;
@@ -84,7 +84,6 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
                                   field_text(state.course.tee_name).c_str()));
   }
   state.course = saved;
-  state.current_course = saved_current;
   add(Field::list_field("default_course", "Default Course / Tee", courses)).index =
       index_of(course_slots_, s.default_course);
 
@@ -100,6 +99,8 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
   add(Field::check_field("include_rating_and_par",
                          "Include Course Rating and Par in Course Handicap calculation"))
       .checked = s.default_include_rating_and_par != 0;
+  add(Field::check_field("report_window", "Show reports in the Quillon report window instead of the web browser"))
+      .checked = load_desktop_settings(state.home_folder).report_window;
   focus_ = "label_format";
 }
 
@@ -110,7 +111,11 @@ void SystemConfigurationModel::on_changed(Field& f) {
     state_.system.flags |= system_flag::stretch_background;
   else
     state_.system.flags &= static_cast<std::uint16_t>(~system_flag::stretch_background);
-  write_record(state_, RecordKind::system, 1);
+  if (!write_record(state_, RecordKind::system, 1)) {
+    // Not recorded (the user has been told): the box shows the stored setting again.
+    state_.system.flags ^= system_flag::stretch_background;
+    f.checked = !f.checked;
+  }
 }
 
 void SystemConfigurationModel::on_pressed(Field& f) {
@@ -136,9 +141,9 @@ void SystemConfigurationModel::choose_background() {
     message_box(state_, message_kind::error, "An error was encountered locating the selected bitmap image file.");
     return;
   }
-  std::string why;
-  if (!replace_file_with_copy(path, state_.file("qlwin4.bmp"), &why))
-    message_box(state_, message_kind::error, "The selected bitmap image file could not be copied: %s", why.c_str());
+  if (Status copied = replace_file_with_copy(path, state_.file("qlwin4.bmp")); !copied)
+    message_box(state_, message_kind::error, "The selected bitmap image file could not be copied: %s",
+                copied.reason().c_str());
   else
     std::filesystem::remove(state_.file("qlwin4.jpg"), ec);
 }
@@ -167,6 +172,15 @@ bool SystemConfigurationModel::accept() {
   if (int i = index("purge_reminder_limit"); i >= 0) s.purge_reminder_limit = static_cast<std::int16_t>(100 + 50 * i);
   s.default_include_rating_and_par = checked("include_rating_and_par") ? 1 : 0;
 
+  DesktopSettings desktop = load_desktop_settings(state_.home_folder);
+  if (desktop.report_window != checked("report_window")) {
+    desktop.report_window = checked("report_window");
+    if (Status saved = save_desktop_settings(state_.home_folder, desktop); !saved) {
+      show_message_text(state_, message_kind::error, saved.reason());
+      return false;
+    }
+  }
+
   set_field_text(state_.desktop_message.text, text("desktop_message"));
   if (!write_record(state_, RecordKind::desktop_message, 1)) return false;
 
@@ -177,7 +191,7 @@ bool SystemConfigurationModel::accept() {
     // No copy of the file could be taken, so the slots stay as they were; the
     // other settings are still saved.
   }
-  if (std::memcmp(&before, &s, sizeof s) != 0) return write_record(state_, RecordKind::system, 1);
+  if (std::memcmp(&before, &s, sizeof s) != 0) return write_record(state_, RecordKind::system, 1).is_ok();
   return true;
 }
 

@@ -16,10 +16,6 @@ class SystemConfigurationModel : public DialogModel {
   std::string id() const override { return "system_configuration"; }
   bool accept() override;
 
-  // The slots behind the lines of the "Default Course / Tee" list.
-  const std::vector<int>& course_slots() const { return course_slots_; }
-  std::vector<int> course_slot_values() const { return slot_values_; }
-
  protected:
   void on_changed(Field& field) override;
   void on_pressed(Field& field) override;

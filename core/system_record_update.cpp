@@ -5,12 +5,12 @@
 
 namespace quillon {
 
-bool update_system_record(State& state, const std::function<void(SystemRecord&)>& change) {
+Status update_system_record(State& state, const std::function<void(SystemRecord&)>& change) {
   DatabaseLock lock(state.db);
   if (!lock.held()) {
     error_box(state, "The Quillon database could not be locked (%s).\n\nThe last change was NOT saved.",
-              state.db.last_error().c_str());
-    return false;
+              lock.status().reason().c_str());
+    return Status::told();
   }
   SystemRecord kept = state.system;
   if (read_record(state, RecordKind::system, 1) != static_cast<int>(sizeof state.system)) {
@@ -18,14 +18,14 @@ bool update_system_record(State& state, const std::function<void(SystemRecord&)>
     if (!state.db.read_failed())
       error_box(state, "The Quillon database could not be read (its system record is incomplete).\n\n"
                 "The last change was NOT saved.");
-    return false;
+    return Status::told();
   }
   change(state.system);
-  if (!write_record(state, RecordKind::system, 1)) {
+  if (Status written = write_record(state, RecordKind::system, 1); !written) {
     state.system = kept;
-    return false;
+    return written;
   }
-  return true;
+  return Status::ok();
 }
 
 }  // namespace quillon

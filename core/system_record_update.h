@@ -5,11 +5,12 @@
 #include <functional>
 
 #include "core/state.h"
+#include "core/status.h"
 
 namespace quillon {
 
-// Returns false, after telling the user, when the record could not be
-// written; the buffer is then left as it was.
-[[nodiscard]] bool update_system_record(State& state, const std::function<void(SystemRecord&)>& change);
+// Fails told when the record could not be read or written; the buffer is
+// then left as it was.
+[[nodiscard]] Status update_system_record(State& state, const std::function<void(SystemRecord&)>& change);
 
 }  // namespace quillon

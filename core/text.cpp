@@ -98,8 +98,6 @@ std::string to_lower(std::string_view text) {
   return s;
 }
 
-void swap_int(int& a, int& b) { std::swap(a, b); }
-void swap_text(std::string& a, std::string& b) { std::swap(a, b); }
 
 bool order_pair(int& a, int& b) {
   if (a <= b) return false;

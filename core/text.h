@@ -30,8 +30,6 @@ inline constexpr const char* name_chars_display =
 bool equal_ignoring_case(std::string_view a, std::string_view b);
 std::string to_lower(std::string_view text);
 
-void swap_int(int& a, int& b);
-void swap_text(std::string& a, std::string& b);
 // Exchanges the two values when the first is larger; returns whether it did.
 bool order_pair(int& a, int& b);
 bool order_pair(std::string& a, std::string& b);

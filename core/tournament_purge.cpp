@@ -25,9 +25,9 @@ Status compact(State& state, const std::vector<bool>& keep, std::map<int, int>& 
       std::int64_t from = tournament_offset(state, t);
       auto n = static_cast<std::size_t>(std::min<std::int64_t>(tournament_block_size, length - from));
       std::memset(block.data(), 0, block.size());
-      if (!state.db.read_exact(from, block.data(), n)) return Status::failed(state.db.last_error());
-      if (!state.db.write_at(tournament_offset(state, w), block.data(), block.size()))
-        return Status::failed(state.db.last_error());
+      if (Status read = state.db.read_exact(from, block.data(), n); !read) return read;
+      if (Status moved = state.db.write_at(tournament_offset(state, w), block.data(), block.size()); !moved)
+        return moved;
     }
     renumbered[t] = w;
     ++w;
@@ -37,7 +37,7 @@ Status compact(State& state, const std::vector<bool>& keep, std::map<int, int>& 
 
 // After a failed compaction: the snapshot goes back in, or the user learns
 // where the good copy is.
-int put_back(State& state, int old_count, const Status& why) {
+Status put_back(State& state, int old_count, const Status& why) {
   Status restored = restore_from_snapshot(state);
   state.tournament_count = old_count;
   if (restored) {
@@ -53,23 +53,23 @@ int put_back(State& state, int old_count, const Status& why) {
               why.reason().c_str(), restored.reason().c_str());
     state.exit_requested = true;
   }
-  return -1;
+  return Status::told();
 }
 
 }  // namespace
 
-int purge_tournaments(State& state, Date cutoff) {
+Status purge_tournaments(State& state, Date cutoff, int& purged) {
+  purged = 0;
   DatabaseLock lock(state.db);
   if (!lock.held()) {
     error_box(state, "The Quillon database could not be locked (%s).  Nothing was purged.",
-              state.db.last_error().c_str());
-    return -1;
+              lock.status().reason().c_str());
+    return Status::told();
   }
   // Count under the lock: another opener may have added tournaments.
   state.tournament_count = tournament_count_from_length(state.db.length(), state.tournament_base);
   int cutoff_day = day_number(cutoff.year, cutoff.month, cutoff.day);
   int free_slots = 0;
-  int purged = 0;
   std::vector<bool> keep(state.tournament_count + 1, false);
   for (int t = 1; t <= state.tournament_count; ++t) {
     read_record(state, RecordKind::tournament, t);
@@ -82,19 +82,21 @@ int purge_tournaments(State& state, Date cutoff) {
     }
   }
 
-  if (free_slots + purged == 0) return 0;
+  if (free_slots + purged == 0) return Status::ok();
   if (Status s = take_snapshot(state); !s) {
     error_box(state,
               "A error was encountered making a backup copy of the database (%s).  Nothing was purged.",
               s.reason().c_str());
-    return -1;
+    purged = 0;
+    return Status::told();
   }
   int old_count = state.tournament_count;
   std::map<int, int> renumbered;
   if (Status s = compact(state, keep, renumbered); !s) return put_back(state, old_count, s);
   state.tournament_count = old_count - free_slots - purged;
-  if (!state.db.set_length(expected_file_length(state)) || !state.db.flush())
-    return put_back(state, old_count, Status::failed(state.db.last_error()));
+  if (Status resized = state.db.set_length(expected_file_length(state)); !resized)
+    return put_back(state, old_count, resized);
+  if (Status flushed = state.db.flush(); !flushed) return put_back(state, old_count, flushed);
 
   // Multi-round events name their days by tournament number: follow the moves,
   // and drop days that are gone so that no event points at another tournament.
@@ -118,9 +120,9 @@ int purge_tournaments(State& state, Date cutoff) {
     }
     if (!changed) continue;
     std::memcpy(state.header.round_tournaments, relinked, sizeof relinked);
-    if (!write_record(state, RecordKind::tournament, t)) return -1;
+    if (Status written = write_record(state, RecordKind::tournament, t); !written) return written;
   }
-  return purged;
+  return Status::ok();
 }
 
 }  // namespace quillon

@@ -80,6 +80,7 @@ void trim_trailing_free_slots(State& state) {
   int kept = count;
   while (kept >= 1 && tournament_block_empty(state, kept)) --kept;
   state.tournament_count = kept;
+  // A file that keeps its length (the user has been told) keeps its count.
   if (kept != count && !resize_database(state)) state.tournament_count = count;
 }
 

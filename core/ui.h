@@ -22,6 +22,7 @@ enum class SelectionKind { tournament, course, golfer, division, other };
 struct Choice {
   int id = 0;         // the slot, group or option number behind the line
   std::string text;   // the line shown
+  bool preselected = false;  // the line the list starts on (the one last used)
 };
 
 enum class FileDialogMode { open, save };
@@ -47,6 +48,13 @@ class Ui {
   // Shows a message box of the given kind (0..6) with its title and text and
   // returns the button pressed.
   virtual Button show_message(int kind, const std::string& title, const std::string& text) = 0;
+  // The same for a question (kinds 3..6) whose Enter key presses `default_button`
+  // instead of the box's first button: No or Cancel on questions that destroy data.
+  virtual Button show_question(int kind, const std::string& title, const std::string& text,
+                               Button default_button) {
+    (void)default_button;
+    return show_message(kind, title, text);
+  }
 
   // One line of a list; returns the chosen line's id, or nothing on Cancel.
   virtual std::optional<int> select_one(SelectionKind kind, const std::string& title,

@@ -30,7 +30,7 @@ WindowRect stored_window_rect(const State& state) {
   return WindowRect{r[0], r[2], r[1], r[3]};
 }
 
-bool save_window_rect(State& state, WindowRect rect) {
+Status save_window_rect(State& state, WindowRect rect) {
   state.system.main_window_rect[0] = static_cast<std::int16_t>(rect.left);
   state.system.main_window_rect[1] = static_cast<std::int16_t>(rect.right);
   state.system.main_window_rect[2] = static_cast<std::int16_t>(rect.top);

@@ -1,5 +1,7 @@
 #pragma once
 // The main window's rectangle, kept in the system record between runs.
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -18,6 +20,6 @@ struct WindowRect {
 WindowRect clamp_window_rect(WindowRect stored);
 WindowRect stored_window_rect(const State& state);
 // Saves the rectangle into the system record and writes it.
-bool save_window_rect(State& state, WindowRect rect);
+[[nodiscard]] Status save_window_rect(State& state, WindowRect rect);
 
 }  // namespace quillon

@@ -23,7 +23,7 @@ int dialog_holes(const CourseRecord& course, int fallback) {
 
 // Records the day of the change (and a new default course, when given) in the
 // stored system record, keeping what other openers changed in it.
-bool note_course_change(State& state, int new_default_course = 0) {
+Status note_course_change(State& state, int new_default_course = 0) {
   auto today = static_cast<std::uint16_t>(state.today.day_number);
   return update_system_record(state, [&](SystemRecord& s) {
     s.course_change_date = today;
@@ -56,9 +56,8 @@ int store_new_record(State& state, const CourseRecord& record, int slot) {
     return 1;
   }
   state.course = record;
-  state.current_course = slot;
   if (slot > state.course_count) state.course_count = slot;
-  bool written = note_course_change(state, count_courses(state) == 1 ? slot : 0);
+  Status written = note_course_change(state, count_courses(state) == 1 ? slot : 0);
   read_record(state, RecordKind::course, slot);
   return written ? 0 : 1;
 }
@@ -73,7 +72,7 @@ bool move_default_off(State& state, int removed_slot) {
     if (course_slot_used(state.course)) first = slot;
   }
   state.system.default_course = static_cast<std::uint16_t>(first == 0 ? 1 : first);
-  return write_record(state, RecordKind::system, 1);
+  return write_record(state, RecordKind::system, 1).is_ok();
 }
 
 }  // namespace
@@ -110,8 +109,7 @@ int change_course(State& state) {
     state.course = dialog.record();
     CheckedSave saved = save_if_unchanged(state, course_offset(slot), &as_read, &state.course, sizeof state.course,
                                           "course");
-    state.current_course = slot;
-    if (saved == CheckedSave::saved) break;
+      if (saved == CheckedSave::saved) break;
     if (saved != CheckedSave::reload) return 1;
     read_record(state, RecordKind::course, slot);
   }
@@ -142,7 +140,7 @@ int remove_course(State& state, const SameCourseElsewhere& in_ravelin) {
 
   std::string course_name = field_text(course.course_name);
   std::string tee_name = field_text(course.tee_name);
-  if (message_box(state, message_kind::warning_yes_no, "Are you sure that you wish to remove the course (%s - %s)?",
+  if (destructive_question(state, message_kind::warning_yes_no, "Are you sure that you wish to remove the course (%s - %s)?",
                   course_name.c_str(), tee_name.c_str()) != Button::yes)
     return 1;
   bool comes_back = in_ravelin ? in_ravelin(state, course) : course_in_ravelin(state, course);

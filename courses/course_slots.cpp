@@ -74,7 +74,7 @@ int first_tournament_using_course(State& state, int slot, CourseUse use) {
   return 0;
 }
 
-bool clear_course_slot(State& state, int slot) {
+Status clear_course_slot(State& state, int slot) {
   state.course = CourseRecord{};
   return write_record(state, RecordKind::course, slot);
 }

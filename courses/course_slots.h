@@ -1,5 +1,7 @@
 #pragma once
 // Finding, choosing and scanning course slots, and the tournaments that use them.
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -25,7 +27,7 @@ struct CourseUse {
 // or 0. Reads headers through the header buffer.
 int first_tournament_using_course(State& state, int slot, CourseUse use);
 
-// Writes a zeroed record into the slot. Returns false when the write failed.
-bool clear_course_slot(State& state, int slot);
+// Writes a zeroed record into the slot.
+[[nodiscard]] Status clear_course_slot(State& state, int slot);
 
 }  // namespace quillon

@@ -35,7 +35,7 @@ bool course_in_use(State& state, int slot) {
 
 }  // namespace
 
-bool upgrade_course_records(State& state) {
+Status upgrade_course_records(State& state) {
   for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
     read_record(state, RecordKind::course, slot);
     CourseRecord& c = state.course;
@@ -50,18 +50,18 @@ bool upgrade_course_records(State& state) {
     raise_to(c.women_total_par, women.total);
     raise_to(c.women_par_f9, women.front);
     raise_to(c.women_par_b9, women.back);
-    if (!write_record(state, RecordKind::course, slot)) return false;
+    if (Status written = write_record(state, RecordKind::course, slot); !written) return written;
   }
-  return true;
+  return Status::ok();
 }
 
-bool scan_courses(State& state) {
+Status scan_courses(State& state) {
   state.course_count = 0;
   int first_used = 0;
   for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
     read_record(state, RecordKind::course, slot);
     if (field_text(state.course.course_name) == reserved_course_name && !course_in_use(state, slot)) {
-      if (!clear_course_slot(state, slot)) return false;
+      if (Status cleared = clear_course_slot(state, slot); !cleared) return cleared;
     }
     if (!course_slot_used(state.course)) continue;
     state.course_count = slot;
@@ -72,7 +72,7 @@ bool scan_courses(State& state) {
   if (default_course == 0 || default_course > state.course_count) default_course = 1;
   read_record(state, RecordKind::course, default_course);
   if (!course_slot_used(state.course) && first_used != 0) default_course = static_cast<std::uint16_t>(first_used);
-  if (default_course == state.system.default_course) return true;
+  if (default_course == state.system.default_course) return Status::ok();
   state.system.default_course = default_course;
   return write_record(state, RecordKind::system, 1);
 }

@@ -1,5 +1,7 @@
 #pragma once
 // The course steps of start-up.
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -9,12 +11,12 @@ inline constexpr const char* reserved_course_name = "Unassigned";
 
 // Records with a course name and a zero men's or women's total par get their
 // totals and nine-hole pars worked out from the per-hole pars; a stored value
-// is replaced only by a larger one. Returns false when a write failed.
-bool upgrade_course_records(State& state);
+// is replaced only by a larger one. Fails, told, when a write failed.
+[[nodiscard]] Status upgrade_course_records(State& state);
 
 // Clears courses named "Unassigned" that no tournament uses, sets course_count and repairs the default
 // course; the system record is written when the default changed.
-bool scan_courses(State& state);
+[[nodiscard]] Status scan_courses(State& state);
 
 // Clears the slots whose course or first tee name is empty or starts with a
 // character outside '!'..'~', unless a tournament uses them. Returns the

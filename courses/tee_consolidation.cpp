@@ -113,7 +113,7 @@ bool merge_tee_pair(State& state, const TeePair& pair) {
       "ladies data will be extracted from the %s tee.\n\nTo continue with the merge click 'OK' or click 'Cancel' to "
       "abort the merge.",
       course, pair.ladies_tee.c_str(), pair.men_tee.c_str(), pair.men_tee.c_str(), pair.ladies_tee.c_str());
-  if (ask_titled(state, message_kind::warning_ok_cancel, "Tee Consolidation", question) != Button::ok) return false;
+  if (ask_titled_destructive(state, message_kind::warning_ok_cancel, "Tee Consolidation", question) != Button::ok) return false;
 
   if (state.system.default_course == pair.ladies_slot) {
     state.system.default_course = static_cast<std::uint16_t>(pair.men_slot);

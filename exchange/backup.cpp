@@ -17,7 +17,8 @@
 #include "exchange/backup_server.h"
 #include "exchange/disk_space.h"
 #include "exchange/file_writer.h"
-#include "exchange/image/database_image.h"
+#include "core/database_image.h"
+#include "exchange/net_settings.h"
 #include "exchange/pack.h"
 
 namespace quillon {
@@ -151,9 +152,10 @@ std::optional<std::int64_t> make_packed_image(State& state) {
       return std::nullopt;
     }
   }
-  std::string why;
-  if (!state.db.flush() || !save_database_image(state.file(state.db_name), image, &why)) {
-    if (why.empty()) why = state.db.last_error();
+  Status saved = state.db.flush();
+  if (saved) saved = save_database_image(state.file(state.db_name), image);
+  if (!saved) {
+    const std::string why = saved.reason();
     error_box(state,
               "An error was encountered saving an image of the database prior to compression of the data for "
               "backup\n\n(%s)",
@@ -231,8 +233,8 @@ void backup_database(State& state, BackupServer& server) {
     destination = fs::absolute(backup_path_for(*chosen));
     std::error_code ec;
     if (fs::exists(destination, ec)) {
-      Button b = ask_titled(state, message_kind::question, "Database Backup",
-                            "A backup file by that name already exists.  Do you wish to overwrite it?");
+      Button b = ask_titled_destructive(state, message_kind::question, "Database Backup",
+                                        "A backup file by that name already exists.  Do you wish to overwrite it?");
       if (b != Button::yes) return;
     }
     std::int64_t needed = backup_header_size + *packed_size;
@@ -272,14 +274,17 @@ void backup_database(State& state, BackupServer& server) {
 void upload_backup(State& state, BackupServer& server) {
   std::string club = field_text(state.system.club_id);
   if (club.empty()) {
+    NetworkSettings settings;
+    if (!load_network_settings(state.home_folder, settings)) settings = NetworkSettings{};
+    std::string page = settings.web_url + "/clubid";
     std::string text =
         std::string("Participation in the Cuplink Network is complimentary and Tolvane would be ") +
         "pleased to have your club or group take advantage of this facility.\n\n" +
         "In order to participate in the Cuplink Network, you must request an Internet " +
-        "Club ID by completing the online request form at at " + default_web_host + "/clubid" + "\n\n" +
+        "Club ID by completing the online request form at at " + page + "\n\n" +
         "Would you like to request an Internet Club ID now?";
     if (ask_titled(state, message_kind::question, "Cuplink Network - Internet Club ID", text) == Button::yes)
-      state.ui.open_page(std::string(default_web_host) + "/clubid");
+      state.ui.open_page(page);
     return;
   }
   Status sent = Status::ok();

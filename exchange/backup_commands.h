@@ -1,7 +1,8 @@
 #pragma once
 // The backup and restore commands: 1103 and the main window's button 974
-// (backup) and 1104 (restore). The upload to the server (the internal
-// command 2010) runs straight from the backup.
+// (backup), 1104 (restore) and 2010 (the upload of the backup made for the
+// server, which the backup also runs itself after "Save to Tolvane Web
+// Server").
 #include <memory>
 
 #include "core/dispatch.h"

@@ -1,7 +1,8 @@
 #pragma once
-// The club's backup on the maker's file server ("tdb/<club id>.bkp"). The
-// network services fill this in; until they do, NetworkServicesNotSetUp says
-// so and changes nothing.
+// The club's backup on the maker's file server ("tdb/<club id>.bkp").
+// NetworkBackupServer (exchange/net_backup.h) talks to the server;
+// NetworkServicesNotSetUp says that there is none configured and changes
+// nothing.
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -30,8 +31,8 @@ class NetworkServicesNotSetUp : public BackupServer {
 };
 
 inline constexpr const char* network_not_set_up_text =
-    "The Tolvane network services are not set up in this build of Quillon, so nothing was sent to or "
-    "fetched from the Tolvane Web Server.";
+    "The Tolvane network services are not set up: the home folder holds no network.ini, so nothing was sent "
+    "to or fetched from the Tolvane Web Server.";
 
 // The server's name for a club's backup.
 std::string remote_backup_name(const std::string& club_id);

@@ -13,6 +13,7 @@
 #include "exchange/handicap_text.h"
 #include "exchange/import_file.h"
 #include "exchange/member_workbook.h"
+#include "exchange/parlink_source.h"
 #include "exchange/ravelin_members.h"
 #include "tournament/field.h"
 
@@ -24,13 +25,6 @@ constexpr int name_length = sizeof(GolferEntry::name) - 1;
 constexpr int nine_holes = 9;
 constexpr int accepted_ravelin_versions[] = {2023, 2024, 2025};
 constexpr int system_records[12] = {2, 3, 1, 1, 1, 1, 4, 1, 1, 1, 1, 2};
-
-int division_one_holes(State& state) {
-  TournamentHeader kept = state.header;
-  read_record(state, RecordKind::course, tee_of_division(state, 1));
-  state.header = kept;
-  return state.course.hole_count;
-}
 
 GolferEntry member_entry(const std::string& name, int index, char gender) {
   GolferEntry e{};
@@ -72,6 +66,13 @@ void tell_changed_names(State& state, int changed) {
 }
 
 }  // namespace
+
+int division_one_holes(State& state) {
+  TournamentHeader kept = state.header;
+  read_record(state, RecordKind::course, tee_of_division(state, 1));
+  state.header = kept;
+  return state.course.hole_count;
+}
 
 ImportSource configured_source(const State& state) {
   switch (state.import_settings.import_source) {
@@ -197,10 +198,9 @@ Status fill_import_list(State& state, HoldingList& holding, const std::vector<st
   switch (configured_source(state)) {
     case ImportSource::ravelin: return list_ravelin_members(state, holding, tournament_names);
     case ImportSource::spreadsheet: return list_spreadsheet_members(state, holding, tournament_names);
-    case ImportSource::parlink: break;
+    case ImportSource::parlink: return list_parlink_members(state, holding, tournament_names);
   }
-  message_box(state, message_kind::information, "Importing from the Parlink Network is not available in this build of Quillon.");
-  return Status::told();
+  return Status::failed("unknown import source");
 }
 
 }  // namespace quillon

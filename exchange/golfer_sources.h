@@ -41,6 +41,9 @@ int ravelin_import_index(int stored, char gender, bool nine_hole_index, int cour
 // The "Lee, Ann" form: last and first name, the last alone without a first, cut to 25.
 std::string imported_name(const std::string& last, const std::string& first);
 
+// The hole count of the course of the current tournament's division 1.
+int division_one_holes(State& state);
+
 // Whether the configured Ravelin file exists; shows the error naming it when not.
 bool ravelin_database_located(State& state);
 
@@ -52,7 +55,8 @@ Status list_ravelin_members(State& state, HoldingList& holding, const std::vecto
 // The members of a workbook the user chooses, with the configured columns.
 Status list_spreadsheet_members(State& state, HoldingList& holding, const std::vector<std::string>& tournament_names);
 
-// Fills the holding list for the configured source.
+// Fills the holding list for the configured source (the Parlink source is in
+// exchange/parlink_source.h).
 Status fill_import_list(State& state, HoldingList& holding, const std::vector<std::string>& tournament_names);
 
 }  // namespace quillon

@@ -9,6 +9,7 @@
 #include "exchange/handicap_text.h"
 #include "exchange/import_file.h"
 #include "exchange/member_workbook.h"
+#include "exchange/parlink_source.h"
 #include "exchange/ravelin_members.h"
 #include "tournament/field.h"
 
@@ -18,13 +19,6 @@ namespace {
 
 constexpr int nine_holes = 9;
 constexpr int warning_system_record = 1;
-
-int division_one_holes(State& state) {
-  TournamentHeader kept = state.header;
-  read_record(state, RecordKind::course, tee_of_division(state, 1));
-  state.header = kept;
-  return state.course.hole_count;
-}
 
 bool matches(const GolferEntry& golfer, const SourceMember& member) {
   std::string id = field_text(golfer.member_id);
@@ -124,15 +118,9 @@ void refresh_imported_handicaps(State& state) {
       if (!spreadsheet_source_members(state, members)) return;
       break;
     case ImportSource::parlink:
-      if (field_text(state.system.club_id).empty()) {
-        error_box(state,
-                  "An Internet Club Id must be entered prior to using the Parlink Network.\n\nTo enter your Internet "
-                  "Club ID click on the 'Cuplink Network' button on the main window.");
-      } else {
-        message_box(state, message_kind::information,
-                    "Importing from the Parlink Network is not available in this build of Quillon.");
-      }
-      return;
+      if (!parlink_refresh_members(state, members)) return;
+      store_ids = true;
+      break;
   }
   RefreshCounts counts;
   {

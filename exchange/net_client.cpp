@@ -145,6 +145,7 @@ void NetConnection::prepare(const std::string& url, Call& call) {
   curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
   curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, transfer_info);
   curl_easy_setopt(c, CURLOPT_XFERINFODATA, &call);
+  if (!settings_.ca_file.empty()) curl_easy_setopt(c, CURLOPT_CAINFO, settings_.ca_file.c_str());
   if (!call.progress) call.progress = &activity_;
 }
 
@@ -200,6 +201,12 @@ Status NetConnection::perform(Call& call, const std::string& what) {
     case CURLE_USE_SSL_FAILED:
       last_failure_ = NetFailure::refused_logon;
       return Status::failed("The server does not offer an encrypted connection, which the network settings require.");
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+      last_failure_ = NetFailure::refused_logon;
+      return Status::failed("The certificate of the server for " + what + " could not be verified (" +
+                            std::string(call.error[0] ? call.error : curl_easy_strerror(code)) +
+                            "). Name the file of its certificate authority as ca_file in network.ini.");
     default:
       break;
   }

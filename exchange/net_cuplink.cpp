@@ -237,7 +237,7 @@ bool CuplinkModel::accept() {
     return false;
   }
   set_field_text_terminated(state_.system.club_id, id);
-  return write_record(state_, RecordKind::system, 1);
+  return write_record(state_, RecordKind::system, 1).is_ok();
 }
 
 void cuplink_dialog_procedure(State& state) {

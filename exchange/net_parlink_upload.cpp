@@ -151,6 +151,11 @@ Status upload_parlink_scores(State& state, int tournament) {
       if (record) records.append(reinterpret_cast<const char*>(&*record), sizeof *record);
     }
   }
+  // An empty upload would be reported as a success with nothing posted.
+  if (records.empty()) {
+    message_box(state, message_kind::information, "%s", no_scores_to_upload_text);
+    return Status::told();
+  }
   std::filesystem::path upload = state.file(club + ".tmp");
   Status written = replace_file(upload, records);
   if (!written) {

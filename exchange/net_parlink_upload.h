@@ -26,6 +26,10 @@ std::optional<ParlinkScoreRecord> parlink_score_record(const GolferEntry& golfer
                                                        int holes, int tournament_day, int upload_day,
                                                        bool tournament_scores);
 
+inline constexpr const char* no_scores_to_upload_text =
+    "No golfer of this tournament has a round that can be uploaded to the Parlink Network (a member ID, the "
+    "member mark and a score for every hole are needed).  Nothing was sent.";
+
 // Tournament number 0 asks for one. Reports its own outcome.
 Status upload_parlink_scores(State& state, int tournament);
 

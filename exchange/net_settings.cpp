@@ -25,8 +25,9 @@ bool parse_int(std::string_view text, int low, int high, int& out) {
   return true;
 }
 
-// Applies one key; false when the key is unknown or its value unusable.
-bool apply(NetworkSettings& s, std::string_view key, std::string_view value) {
+// Applies one key; false when the key is unknown or its value unusable. A
+// relative file name is taken from the home folder.
+bool apply(NetworkSettings& s, const std::filesystem::path& home, std::string_view key, std::string_view value) {
   if (key == "ftp_host") {
     if (value.empty()) return false;
     s.ftp_host = value;
@@ -49,6 +50,11 @@ bool apply(NetworkSettings& s, std::string_view key, std::string_view value) {
     else return false;
   } else if (key == "timeout") {
     return parse_int(value, 1, max_timeout_seconds, s.timeout_seconds);
+  } else if (key == "ca_file") {
+    std::filesystem::path file = home / std::filesystem::path(value);
+    std::error_code ec;
+    if (value.empty() || !std::filesystem::is_regular_file(file, ec)) return false;
+    s.ca_file = file;
   } else {
     return false;
   }
@@ -78,7 +84,7 @@ Status load_network_settings(const std::filesystem::path& home, NetworkSettings&
     if (text.empty() || text.front() == '#' || text.front() == ';') continue;
     std::size_t eq = text.find('=');
     bool ok = eq != std::string_view::npos &&
-              apply(settings, trimmed(text.substr(0, eq)), trimmed(text.substr(eq + 1)));
+              apply(settings, home, trimmed(text.substr(0, eq)), trimmed(text.substr(eq + 1)));
     if (!ok)
       return Status::failed("Line " + std::to_string(number) + " of the network settings file \"" +
                             path.string() + "\" cannot be used:\n" + std::string(text));

@@ -19,6 +19,9 @@ struct NetworkSettings {
   std::string parlink_user = default_parlink_user();
   FtpsMode ftps = FtpsMode::try_tls;
   int timeout_seconds = 30;
+  // The certificate authorities that TLS connections trust, in a PEM file;
+  // empty for the system's own.
+  std::filesystem::path ca_file;
 
   // The short second FTP user name, joined from its pieces.
   static std::string default_parlink_user();

@@ -186,6 +186,8 @@ Status check_for_update(State& state, const UpdateOptions& options) {
   // The package is shown to the user through the desktop's handler for it;
   // this program does not run what it downloads.
   state.ui.open_page(package.string());
+  // The desktop may have no program for the package; the user learns where it is.
+  message_box(state, message_kind::information, update_downloaded_text, package.string().c_str());
   return Status::ok();
 }
 

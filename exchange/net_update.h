@@ -29,6 +29,12 @@ struct UpdateOptions {
 // Runs the update; reports its own outcome.
 Status check_for_update(State& state, const UpdateOptions& options = {});
 
+// The outcome of a complete download, with the package's path: nothing is
+// installed or restarted behind the user's back.
+inline constexpr const char* update_downloaded_text =
+    "The update has been downloaded to %s and opened with the desktop's program for it.  Quillon does not install "
+    "it itself: install it, then start Quillon again.";
+
 // The SHA-256 of a file as lower-case hex; empty when it cannot be read.
 std::string file_sha256(const std::string& path);
 

@@ -91,7 +91,9 @@ int parlink_index_tenths(const ParlinkMember& member, bool nine_hole_course) {
   const std::string& text = member.index_text;
   bool plus = !text.empty() && text[0] == '+';
   double value = std::atof(text.c_str() + (plus ? 1 : 0));
-  if (text == empty_field || value > highest_index) {
+  // A field that is no index (far out either way, or not a number) must not
+  // wrap the 16-bit index: it counts as empty.
+  if (text == empty_field || !(std::fabs(value) <= highest_index)) {
     value = member.gender == 'M' ? default_men_index : default_women_index;
     plus = false;
   }

@@ -30,9 +30,10 @@ struct ParlinkMemberList {
 // Reads the list; false when the file cannot be opened.
 bool read_parlink_members(const std::filesystem::path& path, ParlinkMemberList& list);
 
-// The handicap index in tenths of a member's index field: an empty field or
-// one above 500 takes 364 for men and 404 otherwise; on a 9-hole course an
-// 18-hole index is halved; the result is truncated toward zero.
+// The handicap index in tenths of a member's index field: an empty field, one
+// above 500 (or below -500, or not a number) takes 364 for men and 404
+// otherwise; on a 9-hole course an 18-hole index is halved; the result is
+// truncated toward zero.
 int parlink_index_tenths(const ParlinkMember& member, bool nine_hole_course);
 
 }  // namespace quillon

@@ -14,7 +14,7 @@
 #include "exchange/backup_server.h"
 #include "exchange/disk_space.h"
 #include "exchange/file_writer.h"
-#include "exchange/image/database_image.h"
+#include "core/database_image.h"
 #include "exchange/pack.h"
 #include "exchange/write_limit.h"
 
@@ -149,9 +149,9 @@ bool replace_database(State& state) {
   write_checkpoint();
   Status synced = sync_folder(state.home_folder);
   state.db.close();
-  if (!open_database(state)) {
+  if (Status opened = open_database(state); !opened) {
     error_box(state, "The restored database %s could not be opened (%s).", database.string().c_str(),
-              state.db.last_error().c_str());
+              opened.reason().c_str());
     return true;  // the database was replaced all the same
   }
   read_record(state, RecordKind::system, 1);
@@ -185,10 +185,9 @@ int restore_database(State& state, BackupServer& server) {
   std::string why;
   Status turned = turn_restore_ring(state.home_folder);
   if (turned) {
-    if (!state.db.flush())
-      why = state.db.last_error();
-    else if (!save_database_image(state.file(state.db_name), state.file(newest_restore_image), &why) && why.empty())
-      why = "the copy is incomplete";
+    Status saved = state.db.flush();
+    if (saved) saved = save_database_image(state.file(state.db_name), state.file(newest_restore_image));
+    if (!saved) why = saved.reason().empty() ? std::string("the copy is incomplete") : saved.reason();
   } else {
     why = turned.reason();
   }

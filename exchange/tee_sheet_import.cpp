@@ -108,7 +108,7 @@ bool size_field(State& state, int slots_needed) {
   if (state.header.group_count * size >= slots_needed) return true;
   state.header.group_count = static_cast<std::uint8_t>((slots_needed + size - 1) / size);
   refresh_last_tee_time(state.header);
-  return write_record(state, RecordKind::tournament, state.current_tournament);
+  return write_record(state, RecordKind::tournament, state.current_tournament).is_ok();
 }
 
 std::vector<std::vector<std::string>> import_lines(const TeeSheetLines& sheet) {

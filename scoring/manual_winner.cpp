@@ -17,6 +17,20 @@ namespace {
 
 int group_size_of(const State& state) { return group_size_of(state.header); }
 
+// The line of the list that takes the committee's choice away.
+constexpr int no_winner_id = -1;
+
+std::string current_manual_winner(State& state) {
+  for (int g = 1; g <= state.header.group_count; ++g) {
+    read_record(state, RecordKind::group, g);
+    for (int slot = 0; slot < group_size_of(state); ++slot) {
+      const GolferEntry& golfer = state.group.entries[slot];
+      if (golfer.name[0] != '\0' && (golfer.entry_flags & entry_flag::manual_winner)) return field_text(golfer.name);
+    }
+  }
+  return "";
+}
+
 }  // namespace
 
 std::vector<std::string> golfer_names_for_selection(State& state) {
@@ -79,11 +93,30 @@ void manually_specify_winner(State& state) {
     message_box(state, message_kind::error, "No golfers entered for tournament.");
     return;
   }
-  std::vector<Choice> choices;
-  for (std::size_t i = 0; i < names.size(); ++i) choices.push_back({static_cast<int>(i), names[i]});
+  const std::string current = current_manual_winner(state);
+  std::vector<Choice> choices{{no_winner_id, "None", current.empty()}};
+  for (std::size_t i = 0; i < names.size(); ++i)
+    choices.push_back({static_cast<int>(i), names[i], names[i] == current});
   auto picked = state.ui.select_one(SelectionKind::golfer, "Select Golfer", choices);
-  if (!picked || *picked < 0 || *picked >= static_cast<int>(names.size())) return;
-  mark_manual_winner(state, names[*picked]);
+  if (!picked) return;
+  if (*picked == no_winner_id) {
+    if (current.empty()) return;
+    if (message_box(state, message_kind::question,
+                    "Clear the committee's choice of %s as the tournament winner?\n\nThe results will rank every "
+                    "golfer by score.",
+                    current.c_str()) != Button::yes)
+      return;
+    mark_manual_winner(state, "");
+    return;
+  }
+  if (*picked < 0 || *picked >= static_cast<int>(names.size())) return;
+  const std::string& chosen = names[*picked];
+  if (chosen == current) return;
+  if (message_box(state, message_kind::question,
+                  "Make %s the tournament winner, at the head of the results whatever the score?", chosen.c_str()) !=
+      Button::yes)
+    return;
+  mark_manual_winner(state, chosen);
 }
 
 }  // namespace quillon

@@ -17,7 +17,8 @@ std::vector<std::string> golfer_names_for_selection(State& state);
 // that changed. Returns false when no golfer has the name or a write failed.
 bool mark_manual_winner(State& state, const std::string& name);
 
-// The command: selects the tournament, then the golfer, and marks it.
+// The command: selects the tournament, then the golfer (or "None", which
+// takes the committee's choice away), asks to confirm, and marks it.
 void manually_specify_winner(State& state);
 
 }  // namespace quillon

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config ninja-build ccache
+  build-essential cmake pkg-config ninja-build ccache dpkg-dev
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6opengl6-dev libgl-dev
   libcurl4-openssl-dev libssl-dev
   libxlsxwriter-dev

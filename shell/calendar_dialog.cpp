@@ -30,8 +30,8 @@ CalendarDialog::CalendarDialog(SelectDateModel& model, HelpTopicFn show_help, QW
   month_ = new QComboBox;
   for (int m = 1; m <= 12; ++m) month_->addItem(qt_text(month_name(m)));
   connect(month_, &QComboBox::activated, this, [this](int i) {
-    dates_.set("month", "#" + std::to_string(i + 1));
-    refresh();
+    Status taken = dates_.set("month", "#" + std::to_string(i + 1));
+    refresh();  // shows the model's month: the one before when it was not `taken`
   });
   heading_ = new QLabel;
   QFont bold = heading_->font();
@@ -88,7 +88,7 @@ QPushButton* CalendarDialog::command_button(const std::string& name) const {
 }
 
 void CalendarDialog::press(const std::string& name) {
-  dates_.press(name);
+  if (!dates_.press(name)) return;  // a button the model has disabled does nothing
   refresh();
 }
 

@@ -22,8 +22,6 @@ bool register_dialog(const std::string& model_id, DialogFactory factory) {
   return true;
 }
 
-bool has_specialised_dialog(const std::string& model_id) { return factories().count(model_id) != 0; }
-
 std::unique_ptr<ModelDialog> create_dialog(DialogModel& model, const DialogContext& context) {
   auto it = factories().find(model.id());
   if (it != factories().end()) return it->second(model, context);

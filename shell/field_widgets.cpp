@@ -128,13 +128,18 @@ void FieldWidgets::focus(const std::string& name) {
 }
 
 void FieldWidgets::typed(const std::string& name, const std::string& value) {
-  model_.set(name, value);
+  // A value the model refuses (a choice it no longer offers) is not kept: the
+  // widgets show again what the model holds.
+  if (!model_.set(name, value)) {
+    refresh();
+    return;
+  }
   if (changed_) changed_(name);  // typing puts the focus on the field typed into
 }
 
 void FieldWidgets::pressed(const std::string& name) {
   std::string before = model_.focus();
-  model_.press(name);
+  if (!model_.press(name)) return;  // a button the model has disabled does nothing
   if (changed_) changed_(before);
 }
 

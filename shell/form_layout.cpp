@@ -26,14 +26,6 @@ QLabel* heading(const QString& text, Qt::Alignment alignment) {
   return label;
 }
 
-QLabel* bold_caption(const QString& text) {
-  auto* label = new QLabel(text);
-  QFont font = label->font();
-  font.setBold(true);
-  label->setFont(font);
-  return label;
-}
-
 QHBoxLayout* group_list_row(FieldWidgets& fields, std::vector<QWidget*>& tab_order) {
   auto* row = new QHBoxLayout;
   row->addWidget(fields.caption("group_number"));

@@ -13,8 +13,6 @@ namespace quillon::shell {
 void fit_to_chars(QWidget* widget, int chars);
 // A column or row heading.
 QLabel* heading(const QString& text, Qt::Alignment alignment = Qt::AlignCenter);
-// A bold caption for a block of the form.
-QLabel* bold_caption(const QString& text);
 
 class FieldWidgets;
 // The top row of the golfer windows: the "Group #" list, first in the tab order.

@@ -2,10 +2,12 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "core/help_topics.h"
 #include "shell/help_topics.h"
+#include "shell/window_placement.h"
 
 namespace quillon::shell {
 
@@ -29,15 +31,28 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   bar->addWidget(forward);
   bar->addWidget(contents);
   bar->addStretch();
+  auto* close_button = new QPushButton("Close");
+  close_button->setObjectName("close");
+  connect(close_button, &QPushButton::clicked, this, &QWidget::close);
+  bar->addWidget(close_button);
+  for (QKeySequence keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+  }
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(browser_);
 }
 
-void HelpWindow::show_page(const std::string& page, const std::string& anchor) {
+void HelpWindow::show_page(const std::string& page, const std::string& anchor, const QWidget* asking) {
   browser_->setSource(help_url(page, anchor));
+  if (!isVisible()) place_beside(*this, asking);
   show();
+  bring_forward();
+}
+
+void HelpWindow::bring_forward() {
   raise();
   activateWindow();
 }

@@ -5,6 +5,7 @@
 #include <QSplashScreen>
 #include <QTimer>
 #include <filesystem>
+#include <cstdlib>
 #include <iostream>
 
 #include "app/application.h"
@@ -38,6 +39,16 @@ void show_splash() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Both are settled before Qt starts: without a display Qt would abort.
+  if (asks_for_usage(argc, argv)) {
+    std::cout << shell_usage;
+    return 0;
+  }
+  if (!display_available(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), std::getenv("QT_QPA_PLATFORM"), argc,
+                         argv)) {
+    std::cerr << "quillon: no display is available (DISPLAY is not set); use quillon-cli without a window\n";
+    return 1;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quillon");
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(program_icon())));
@@ -49,6 +60,10 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  if (options->usage) {
+    std::cout << shell_usage;
+    return 0;
+  }
   if (options->help_window) {
     HelpWindow help;
     help.show_topic(0);
@@ -90,5 +105,7 @@ int main(int argc, char** argv) {
 
   QObject::connect(&instance, &SingleInstance::activation_requested, &window, &MainWindow::bring_forward);
   window.show();
+  // The Getting Started page may have opened before the main window did.
+  QTimer::singleShot(0, &window, [&ui] { ui.bring_help_forward(); });
   return QApplication::exec();
 }

@@ -115,7 +115,8 @@ void MainWindow::save_and_close_database() {
   if (closed_) return;
   closed_ = true;
   if (state_.db.is_open()) {
-    save_window_rect(state_, current_rect());
+    // A failed write has been shown to the user; the database closes all the same.
+    Status saved = save_window_rect(state_, current_rect());
     state_.db.close();
   }
 }

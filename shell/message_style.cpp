@@ -28,6 +28,25 @@ std::unique_ptr<QMessageBox> build_message_box(int kind, const std::string& titl
   return box;
 }
 
+std::unique_ptr<QMessageBox> build_question_box(int kind, const std::string& title, const std::string& text,
+                                                Button default_button, QWidget* owner) {
+  auto box = build_message_box(kind, title, text, owner);
+  QMessageBox::StandardButton chosen = standard_button_of(default_button);
+  if (box && chosen != QMessageBox::NoButton && box->button(chosen)) box->setDefaultButton(chosen);
+  return box;
+}
+
+QMessageBox::StandardButton standard_button_of(Button button) {
+  switch (button) {
+    case Button::ok: return QMessageBox::Ok;
+    case Button::cancel: return QMessageBox::Cancel;
+    case Button::yes: return QMessageBox::Yes;
+    case Button::no: return QMessageBox::No;
+    case Button::none: break;
+  }
+  return QMessageBox::NoButton;
+}
+
 Button button_of(int standard_button) {
   switch (standard_button) {
     case QMessageBox::Ok: return Button::ok;

@@ -21,6 +21,14 @@ std::optional<MessageStyle> message_style(int kind);
 std::unique_ptr<QMessageBox> build_message_box(int kind, const std::string& title, const std::string& text,
                                                QWidget* owner);
 
+// The same box for a question whose Enter key presses `default_button`
+// (none keeps the kind's own default).
+std::unique_ptr<QMessageBox> build_question_box(int kind, const std::string& title, const std::string& text,
+                                                Button default_button, QWidget* owner);
+
+// The standard button for a logic button (NoButton for none).
+QMessageBox::StandardButton standard_button_of(Button button);
+
 // The button a message box returned, in the logic's terms.
 Button button_of(int standard_button);
 

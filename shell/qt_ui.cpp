@@ -6,16 +6,20 @@
 #include <QUrl>
 #include <algorithm>
 #include <iostream>
+#include <unistd.h>
 
+#include "core/desktop_settings.h"
 #include "shell/dialog_registry.h"
 #include "shell/file_filter.h"
 #include "core/help_topics.h"
+#include "core/messages.h"
 #include "shell/help_topics.h"
 #include "shell/message_style.h"
 #include "shell/qt_text.h"
 #include "shell/print_cancel_window.h"
 #include "shell/print_preview_window.h"
 #include "shell/selection_dialog.h"
+#include "shell/window_placement.h"
 #include "print_qt/print_jobs.h"
 
 #include <QPrintDialog>
@@ -32,7 +36,20 @@ Button unattended_answer(int kind) {
   }
 }
 
-QtUi::QtUi() = default;
+namespace {
+
+// The desktop starts the browser without waiting for it, so a browser that
+// refuses to run shows nothing although the start "succeeded". The browsers
+// refuse to run for the root user on a display, so as root the browser counts
+// as not available.
+bool start_browser(const QUrl& url) {
+  if (geteuid() == 0) return false;
+  return QDesktopServices::openUrl(url);
+}
+
+}  // namespace
+
+QtUi::QtUi() : open_in_browser(start_browser) {}
 QtUi::~QtUi() = default;
 
 QWidget* QtUi::owner() const {
@@ -42,28 +59,38 @@ QWidget* QtUi::owner() const {
 }
 
 Button QtUi::show_message(int kind, const std::string& title, const std::string& text) {
-  auto box = build_message_box(kind, title, text, owner());
+  return show_question(kind, title, text, Button::none);
+}
+
+Button QtUi::show_question(int kind, const std::string& title, const std::string& text, Button default_button) {
+  // A message ends the step the progress window showed: it is not left
+  // behind the message with its Cancel button.
+  progress_.reset();
+  auto box = build_question_box(kind, title, text, default_button, owner());
   if (!box) return Button::none;
   if (unattended) {
     std::cerr << qt_text(title).toStdString() << ": " << qt_text(text).toStdString() << "\n";
-    return unattended_answer(kind);
+    return default_button == Button::none ? unattended_answer(kind) : default_button;
   }
+  centre_over(*box, owner());
   return button_of(box->exec());
 }
 
-std::optional<int> QtUi::select_one(SelectionKind, const std::string& title, const std::vector<Choice>& choices) {
+std::optional<int> QtUi::select_one(SelectionKind kind, const std::string& title, const std::vector<Choice>& choices) {
   if (unattended) return choices.empty() ? std::nullopt : std::optional<int>(choices.front().id);
-  SelectionDialog dialog(title, choices, false, owner());
+  SelectionDialog dialog(kind, title, choices, false, owner());
+  centre_over(dialog, owner());
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   auto ids = dialog.chosen_ids();
   if (ids.empty()) return std::nullopt;
   return ids.front();
 }
 
-std::optional<std::vector<int>> QtUi::select_many(SelectionKind, const std::string& title,
+std::optional<std::vector<int>> QtUi::select_many(SelectionKind kind, const std::string& title,
                                                   const std::vector<Choice>& choices) {
   if (unattended) return std::vector<int>{};
-  SelectionDialog dialog(title, choices, true, owner());
+  SelectionDialog dialog(kind, title, choices, true, owner());
+  centre_over(dialog, owner());
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.chosen_ids();
 }
@@ -76,13 +103,14 @@ std::optional<std::string> QtUi::choose_file(FileDialogMode mode, const std::str
   dialog.setFileMode(mode == FileDialogMode::save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setDefaultSuffix(default_suffix(filter));
   if (!suggested_name.empty()) dialog.selectFile(qt_text(suggested_name));
+  centre_over(dialog, owner());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   // A path is no record text: it stays as the file system spells it.
   return dialog.selectedFiles().first().toStdString();
 }
 
 bool QtUi::run_dialog(DialogModel& model) {
-  DialogContext context{owner(), [this](int topic) { show_help_topic(topic); }};
+  DialogContext context{owner(), [this](int topic) { show_help_topic(topic); }, home_};
   auto dialog = create_dialog(model, context);
   if (unattended) {
     dialog->show();
@@ -90,6 +118,7 @@ bool QtUi::run_dialog(DialogModel& model) {
     dialog->reject();
     return false;
   }
+  centre_over(*dialog, context.parent);
   return dialog->exec() == QDialog::Accepted;
 }
 
@@ -100,7 +129,28 @@ void QtUi::open_page(const std::string& location) {
     std::cerr << "open " << url.toString().toStdString() << "\n";
     return;
   }
-  QDesktopServices::openUrl(url);
+  const bool report_page = url.isLocalFile();
+  if (report_page && load_desktop_settings(home_).report_window) {
+    show_in_report_window(url.toLocalFile());
+    return;
+  }
+  if (open_in_browser(url)) return;
+  if (report_page) {
+    show_in_report_window(url.toLocalFile());
+    return;
+  }
+  show_message(message_kind::error, message_title("Quillon", message_kind::error),
+               "No web browser could be started to open " + location + ".");
+}
+
+void QtUi::show_in_report_window(const QString& file) {
+  if (!report_) {
+    report_ = std::make_unique<ReportWindow>(home_, [this](const std::string& text) {
+      show_message(message_kind::error, message_title("Quillon", message_kind::error), text);
+    });
+    place_beside(*report_, owner());
+  }
+  report_->show_report(file);
 }
 
 HelpWindow& QtUi::help_window_for_now() {
@@ -117,7 +167,15 @@ HelpWindow& QtUi::help_window_for_now() {
 
 void QtUi::show_help(const std::string& page, const std::string& anchor) {
   if (unattended) return;
-  help_window_for_now().show_page(page, anchor);
+  QWidget* asking = owner();
+  help_window_for_now().show_page(page, anchor, asking);
+}
+
+void QtUi::bring_help_forward() {
+  if (help_ && help_->isVisible()) {
+    if (owner_) place_beside(*help_, owner_);
+    help_->bring_forward();
+  }
 }
 
 void QtUi::show_help_topic(int topic) {

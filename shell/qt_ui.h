@@ -11,6 +11,7 @@
 #include "core/ui.h"
 #include "shell/help_window.h"
 #include "shell/model_dialog.h"
+#include "shell/report_window.h"
 
 namespace quillon::shell {
 
@@ -30,8 +31,12 @@ class QtUi : public Ui {
   // cancelled.
   bool unattended = false;
   std::function<void(ModelDialog&)> dialog_shown;
+  // Starts the user's web browser on an address; false when none could be started.
+  std::function<bool(const QUrl&)> open_in_browser;
 
   Button show_message(int kind, const std::string& title, const std::string& text) override;
+  Button show_question(int kind, const std::string& title, const std::string& text,
+                       Button default_button) override;
   std::optional<int> select_one(SelectionKind kind, const std::string& title,
                                 const std::vector<Choice>& choices) override;
   std::optional<std::vector<int>> select_many(SelectionKind kind, const std::string& title,
@@ -49,14 +54,21 @@ class QtUi : public Ui {
   PrinterOpening open_printer(const PrintSettings& settings) override;
 
   void show_help_topic(int topic);
+  // Puts an open help window in front (the Getting Started page opens before
+  // the main window is shown).
+  void bring_help_forward();
+  // The report window, once a report has been shown in it.
+  ReportWindow* report_window() const { return report_.get(); }
 
  private:
   QWidget* owner() const;
   HelpWindow& help_window_for_now();
+  void show_in_report_window(const QString& file);
 
   QPointer<QWidget> owner_;
   std::filesystem::path home_;
   std::unique_ptr<HelpWindow> help_;
+  std::unique_ptr<ReportWindow> report_;
   int busy_depth_ = 0;
   std::unique_ptr<QProgressDialog> progress_;
 };

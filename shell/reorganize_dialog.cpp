@@ -76,9 +76,9 @@ ReorganizeDialog::ReorganizeDialog(ReorganizeModel& model, HelpTopicFn show_help
 void ReorganizeDialog::drop(QListWidget* from_list, int from, QListWidget* to_list, int to) {
   const ListSide from_side = from_list == holding_ ? ListSide::holding : ListSide::field;
   const ListSide to_side = to_list == holding_ ? ListSide::holding : ListSide::field;
-  const SetResult result = model_.move_line(from_side, from, to_side, to);
+  const Status result = model_.move_line(from_side, from, to_side, to);
   refresh();
-  if (!result.ok) QApplication::beep();
+  if (!result) QApplication::beep();
 }
 
 bool ReorganizeDialog::eventFilter(QObject* watched, QEvent* event) {

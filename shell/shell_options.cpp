@@ -1,6 +1,7 @@
 #include "shell/shell_options.h"
 
 #include <QDir>
+#include <string_view>
 
 namespace quillon::shell {
 
@@ -31,6 +32,8 @@ std::optional<ShellOptions> parse_shell_options(const QStringList& arguments, QS
         error = "--screenshot-dialog needs a command number, not " + number;
         return std::nullopt;
       }
+    } else if (a == "--help" || a == "-h") {
+      options.usage = true;
     } else if (a == "--help-window") {
       options.help_window = true;
     } else if (a.startsWith("--")) {
@@ -45,6 +48,25 @@ std::optional<ShellOptions> parse_shell_options(const QStringList& arguments, QS
     return std::nullopt;
   }
   return options;
+}
+
+bool asks_for_usage(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    std::string_view a = argv[i];
+    if (a == "--help" || a == "-h") return true;
+    // A value is no option.
+    if (a == "--home" || a == "--screenshot" || a == "--screenshot-dialog") ++i;
+  }
+  return false;
+}
+
+bool display_available(const char* display, const char* wayland_display, const char* qpa_platform, int argc,
+                       const char* const* argv) {
+  auto named = [](const char* value) { return value && *value; };
+  if (named(display) || named(wayland_display) || named(qpa_platform)) return true;
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::string_view(argv[i]) == "-platform") return true;
+  return false;
 }
 
 QString default_home_folder(const QString& user_home, bool demo) {

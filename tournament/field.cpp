@@ -36,12 +36,12 @@ bool grow_groups_to(State& state, int group) {
   GroupBuffer kept = state.group;
   std::memset(&state.group, 0, sizeof state.group);
   bool ok = true;
-  for (int g = state.header.group_count + 1; ok && g <= group; ++g) ok = write_record(state, RecordKind::group, g);
+  for (int g = state.header.group_count + 1; ok && g <= group; ++g) ok = write_record(state, RecordKind::group, g).is_ok();
   state.group = kept;
   if (!ok) return false;
   state.header.group_count = static_cast<std::uint8_t>(group);
   refresh_last_tee_time(state.header);
-  return write_record(state, RecordKind::tournament, state.current_tournament);
+  return write_record(state, RecordKind::tournament, state.current_tournament).is_ok();
 }
 
 bool clear_golfer_area(State& state, int slot) {
@@ -53,7 +53,7 @@ bool clear_golfer_area(State& state, int slot) {
   std::memset(&state.group, 0, sizeof state.group);
   bool ok = true;
   for (int g = 1; ok && g <= golfers_per_tournament / cleared_group_size; ++g)
-    ok = write_record(state, RecordKind::group, g);
+    ok = write_record(state, RecordKind::group, g).is_ok();
   state.header.group_size = kept_size;
   state.group = kept_group;
   return ok;

@@ -63,7 +63,7 @@ bool FlightSettingsModel::accept() {
     state_.system.flags |= system_flag::extra_golfers_last;
   else
     state_.system.flags &= static_cast<std::uint16_t>(~system_flag::extra_golfers_last);
-  return write_record(state_, RecordKind::system, 1);
+  return write_record(state_, RecordKind::system, 1).is_ok();
 }
 
 bool reorganize_flights_by_index(State& state) {

@@ -12,14 +12,6 @@ namespace quillon {
 
 namespace {
 
-bool any_tournament(State& state) {
-  for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
-    if (!tournament_slot_free(state.header) && state.header.format != multi_round_format) return true;
-  }
-  return false;
-}
-
 int last_group_used(const State& state) { return state.current_group < 1 ? 1 : state.current_group; }
 
 bool open_window(State& state, bool detail_layout) {

@@ -22,12 +22,13 @@ std::string GolferDetailModel::golfer_field(const char* column, int golfer) {
 }
 
 GolferDetailModel::GolferDetailModel(State& state, int group) : state_(state) {
-  title_ = "Maintain Golfer Information";
+  title_ = format_text(128, "Maintain Golfer Information : %s", field_text(state_.header.name).c_str());
   help_topic_ = 5;
   int count = state_.header.group_count < 1 ? 1 : state_.header.group_count;
   group_ = group < 1 ? 1 : (group > count ? count : group);
   build_fields();
   load();
+  focus_ = golfer_field("name", 1);
 }
 
 void GolferDetailModel::build_fields() {
@@ -128,7 +129,7 @@ bool GolferDetailModel::save() {
   stored_ = group;
   set_field_text_terminated(state_.header.user_stat1_name, text("user_stat1_name"));
   set_field_text_terminated(state_.header.user_stat2_name, text("user_stat2_name"));
-  return write_record(state_, RecordKind::tournament, state_.current_tournament);
+  return write_record(state_, RecordKind::tournament, state_.current_tournament).is_ok();
 }
 
 void GolferDetailModel::previous() {
@@ -174,7 +175,11 @@ void GolferDetailModel::on_changed(Field& f) {
       }
       stored.is_member = 0;
       state_.group = stored_;
-      write_record(state_, RecordKind::group, group_);
+      if (!write_record(state_, RecordKind::group, group_)) {
+        // Not recorded (the user has been told): the member and the name stay as stored.
+        stored.is_member = 1;
+        f.text = field_text(stored.name);
+      }
     }
   } else if (c == "index") {
     division_follows_index(state_, field(golfer_field("division", k)), f.text, stored_.entries[k - 1].gender);

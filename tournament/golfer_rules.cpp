@@ -74,7 +74,7 @@ void check_gender_typed(State& state, Field& gender) {
 }
 
 bool confirm_member_name_change(State& state) {
-  return ask_titled(state, message_kind::warning_yes_no, "Warning",
+  return ask_titled_destructive(state, message_kind::warning_yes_no, "Warning",
                     "The golfer whose name you are changing was imported from the handicap database.  If you proceed "
                     "with changing the name, the golfer will no longer be linked to the handicap database.\n"
                     "Do you wish to proceed with changing the name ?") == Button::yes;

@@ -35,12 +35,14 @@ std::string GolferSummaryModel::row_field(const char* column, int shown, int row
 }
 
 GolferSummaryModel::GolferSummaryModel(State& state, int first_group) : state_(state) {
-  title_ = "Maintain Golfer Information";
+  title_ = format_text(128, "Maintain Golfer Information : %s", field_text(state_.header.name).c_str());
   help_topic_ = 5;
   int count = state_.header.group_count < 1 ? 1 : state_.header.group_count;
   first_group_ = first_group < 1 ? 1 : (first_group > count ? count : first_group);
   build_fields();
   load();
+  // Typing starts in the first golfer's name, not in the group list.
+  focus_ = row_field("name", 1, 1);
 }
 
 void GolferSummaryModel::build_fields() {
@@ -119,9 +121,14 @@ void GolferSummaryModel::name_typed(Field& f, int shown, int row) {
       return;
     }
     stored.is_member = 0;
-    field(row_field("member", shown, row)).checked = false;
     state_.group = stored_[shown - 1];
-    write_record(state_, RecordKind::group, g);
+    if (write_record(state_, RecordKind::group, g)) {
+      field(row_field("member", shown, row)).checked = false;
+    } else {
+      // Not recorded (the user has been told): the member and the name stay as stored.
+      stored.is_member = 1;
+      f.text = field_text(stored.name);
+    }
   }
   if (field(row_field("gender", shown, row)).text.empty())
     field(row_field("gender", shown, row)).text = std::string(1, entry_gender(state_, 0));
@@ -221,7 +228,7 @@ bool GolferSummaryModel::save() {
     }
     stored_[shown - 1] = group;
   }
-  return write_record(state_, RecordKind::tournament, state_.current_tournament);
+  return write_record(state_, RecordKind::tournament, state_.current_tournament).is_ok();
 }
 
 }  // namespace quillon

@@ -71,7 +71,7 @@ bool unlink_from_events(State& state, int removed) {
       if (d != removed) relinked[n++] = static_cast<std::int16_t>(d);
     if (n == static_cast<int>(days.size())) continue;
     std::memcpy(state.header.round_tournaments, relinked, sizeof relinked);
-    ok = write_record(state, RecordKind::tournament, e);
+    ok = write_record(state, RecordKind::tournament, e).is_ok();
   }
   state.header = kept;
   state.current_tournament = kept_number;

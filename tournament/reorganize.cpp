@@ -280,25 +280,25 @@ void ReorganizeModel::previous_round() {
   rearranged(golfers);
 }
 
-SetResult ReorganizeModel::move_line(ListSide from_side, int from, ListSide to_side, int to) {
+Status ReorganizeModel::move_line(ListSide from_side, int from, ListSide to_side, int to) {
   const bool from_holding = from_side == ListSide::holding;
   const int from_count = static_cast<int>(from_holding ? holding_.size() : lines_.size());
-  if (from < 0 || from >= from_count) return {false, "there is no line " + std::to_string(from + 1) + " to move"};
+  if (from < 0 || from >= from_count) return Status::failed("there is no line " + std::to_string(from + 1) + " to move");
   if (!from_holding && lines_[static_cast<std::size_t>(from)].kind != LineKind::golfer)
-    return {false, "line " + std::to_string(from + 1) + " holds no golfer"};
+    return Status::failed("line " + std::to_string(from + 1) + " holds no golfer");
   GolferEntry moving = from_holding ? holding_[static_cast<std::size_t>(from)]
                                     : lines_[static_cast<std::size_t>(from)].golfer;
 
   if (to_side == ListSide::holding) {
-    if (from_holding) return {};
+    if (from_holding) return Status::ok();
     holding_.push_back(moving);
     FieldLine& source = lines_[static_cast<std::size_t>(from)];
     source.kind = LineKind::vacancy;
     source.golfer = GolferEntry{};
     show_lists();
-    return {};
+    return Status::ok();
   }
-  if (to < 0 || to >= static_cast<int>(lines_.size())) return {false, "there is no line " + std::to_string(to + 1)};
+  if (to < 0 || to >= static_cast<int>(lines_.size())) return Status::failed("there is no line " + std::to_string(to + 1));
   std::size_t target = static_cast<std::size_t>(to);
   if (lines_[target].kind == LineKind::header) {
     const int group = lines_[target].group;
@@ -306,11 +306,11 @@ SetResult ReorganizeModel::move_line(ListSide from_side, int from, ListSide to_s
     while (i < lines_.size() && lines_[i].group == group && lines_[i].kind != LineKind::vacancy) ++i;
     if (i >= lines_.size() || lines_[i].group != group) {
       message_box(state_, message_kind::warning, "Group %d has no vacancy.", group);
-      return {};
+      return Status::ok();
     }
     target = i;
   }
-  if (!from_holding && target == static_cast<std::size_t>(from)) return {};
+  if (!from_holding && target == static_cast<std::size_t>(from)) return Status::ok();
   FieldLine& destination = lines_[target];
   const bool exchange = destination.kind == LineKind::golfer;
   const GolferEntry displaced = destination.golfer;
@@ -327,7 +327,7 @@ SetResult ReorganizeModel::move_line(ListSide from_side, int from, ListSide to_s
     source.golfer = exchange ? displaced : GolferEntry{};
   }
   show_lists();
-  return {};
+  return Status::ok();
 }
 
 bool ReorganizeModel::locate(const std::string& text, ListSide& side, int& index) const {
@@ -357,13 +357,13 @@ bool ReorganizeModel::locate(const std::string& text, ListSide& side, int& index
   return false;
 }
 
-SetResult ReorganizeModel::move(const std::string& from, const std::string& to) {
+Status ReorganizeModel::move(const std::string& from, const std::string& to) {
   ListSide from_side, to_side = ListSide::holding;
   int from_index = 0, to_index = 0;
-  if (!locate(from, from_side, from_index)) return {false, "no line or golfer \"" + from + "\" to move"};
-  if (to != "holding" && !locate(to, to_side, to_index)) return {false, "no line or golfer \"" + to + "\" to move to"};
+  if (!locate(from, from_side, from_index)) return Status::failed("no line or golfer \"" + from + "\" to move");
+  if (to != "holding" && !locate(to, to_side, to_index)) return Status::failed("no line or golfer \"" + to + "\" to move to");
   if (to != "holding" && to_side == ListSide::holding)
-    return {false, "a golfer is moved into the holding list with the target \"holding\""};
+    return Status::failed("a golfer is moved into the holding list with the target \"holding\"");
   return move_line(from_side, from_index, to_side, to_index);
 }
 
@@ -392,7 +392,7 @@ bool ReorganizeModel::accept() {
     refresh_last_tee_time(header_);
   }
   state_.header = header_;
-  return write_record(state_, RecordKind::tournament, slot_);
+  return write_record(state_, RecordKind::tournament, slot_).is_ok();
 }
 
 bool reorganize_foursomes(State& state, const CardScorer& scorer, std::mt19937& random) {

@@ -42,10 +42,10 @@ class ReorganizeModel : public DialogModel {
   // line `to` of the field list: a vacancy takes it, a group header gives it
   // the group's first vacancy, a golfer line exchanges the two. Onto the
   // holding list (any `to`) it goes back there. A field golfer leaves a vacancy.
-  SetResult move_line(ListSide from_side, int from, ListSide to_side, int to);
+  Status move_line(ListSide from_side, int from, ListSide to_side, int to);
   // The same for scripts: "#n" (field line n), "holding#n", or a golfer's name;
   // the target may also be "holding".
-  SetResult move(const std::string& from, const std::string& to) override;
+  Status move(const std::string& from, const std::string& to) override;
 
  protected:
   void on_pressed(Field& field) override;

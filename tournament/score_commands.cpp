@@ -11,14 +11,6 @@ namespace quillon {
 
 namespace {
 
-bool any_tournament(State& state) {
-  for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
-    if (!tournament_slot_free(state.header) && state.header.format != multi_round_format) return true;
-  }
-  return false;
-}
-
 bool open_window(State& state, int group, const CardScorer& scorer) {
   ScoreEntryModel window(state, group, scorer);
   return state.ui.run_dialog(window);

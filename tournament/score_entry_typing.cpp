@@ -105,7 +105,11 @@ void ScoreEntryModel::name_typed(Field& name, int row) {
   }
   stored.is_member = 0;
   state_.group = stored_;
-  write_record(state_, RecordKind::group, group_);
+  if (!write_record(state_, RecordKind::group, group_)) {
+    // Not recorded (the user has been told): the member and the name stay as stored.
+    stored.is_member = 1;
+    name.text = field_text(stored.name);
+  }
 }
 
 void ScoreEntryModel::index_typed(Field& index, int row) {

@@ -22,6 +22,7 @@ ShotgunHolesModel::ShotgunHolesModel(State& state, const TournamentHeader& heade
   std::vector<std::string> counts = number_list(0, 6, "%d");
   for (int h = 1; h <= holes_; ++h) {
     std::string row = "hole." + std::to_string(h);
+    pars_[h - 1] = state.course.men_par[h - 1];
     add(Field::label_field("hole_label." + std::to_string(h),
                            format_text(32, "Hole #%d, Par %d", h, state.course.men_par[h - 1])))
         .group = row;

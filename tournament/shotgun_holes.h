@@ -20,9 +20,13 @@ class ShotgunHolesModel : public DialogModel {
   void store(TournamentHeader& header) const;
 
   static std::string shotgun_field(int shotgun, int hole);
+  int holes() const { return holes_; }
+  // The men's par of the hole (1-based), as its line shows it.
+  int par(int hole) const { return hole >= 1 && hole <= holes_ ? pars_[hole - 1] : 0; }
 
  private:
   int holes_ = 0;
+  int pars_[18] = {};
 };
 
 }  // namespace quillon

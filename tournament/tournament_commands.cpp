@@ -75,17 +75,23 @@ int store_new_tournament(State& state) {
   DatabaseLock lock(state.db);
   if (!lock.held()) {
     error_box(state, "The Quillon database could not be locked (%s).\n\nThe tournament was NOT added.",
-              state.db.last_error().c_str());
+              lock.status().reason().c_str());
     return 0;
   }
   state.tournament_count = tournament_count_from_length(state.db.length(), state.tournament_base);
   int slot = free_tournament_slot(state);
   if (refuse_at_limit(state, slot)) return 0;
   std::int64_t length_before = state.db.length();
-  if (!state.db.reserve(tournament_offset(state, slot), tournament_block_size)) {
+  if (Status reserved = state.db.reserve(tournament_offset(state, slot), tournament_block_size); !reserved) {
     error_box(state, "There is not enough free disk space to add the tournament (%s).\n\nThe tournament was NOT "
-              "added.", state.db.last_error().c_str());
-    if (state.db.length() > length_before) (void)state.db.set_length(length_before);
+              "added.", reserved.reason().c_str());
+    // Space the reservation claimed in part is given back; a file left longer
+    // only holds zeros past its last block, which the next start trims.
+    if (state.db.length() > length_before) {
+      if (Status given_back = state.db.set_length(length_before); !given_back)
+        error_box(state, "The space claimed for the tournament could not be given back (%s).",
+                  given_back.reason().c_str());
+    }
     return 0;
   }
   state.header = chosen;
@@ -168,8 +174,8 @@ int drop_tournament(State& state) {
   int slot = select_tournament(state, true);
   if (slot == 0) return 0;
   std::string name = field_text(state.header.name);
-  Button answer = ask_titled(state, message_kind::warning_yes_no, "Tournament Removal",
-                             format_text(message_limit, "Remove tournament [%s]?", name.c_str()));
+  Button answer = ask_titled_destructive(state, message_kind::warning_yes_no, "Tournament Removal",
+                                         format_text(message_limit, "Remove tournament [%s]?", name.c_str()));
   if (answer != Button::yes) return 0;
 
   // The tournament's own file is named after it; a name that would reach
@@ -188,8 +194,8 @@ int drop_tournament(State& state) {
 }
 
 int purge_older_tournaments(State& state) {
-  Button go = ask_titled(state, message_kind::warning_ok_cancel, "Warning",
-                         "Tolvane Systems recommends that you backup your Quillon database before proceeding.\n\n"
+  Button go = ask_titled_destructive(state, message_kind::warning_ok_cancel, "Warning",
+                                     "Tolvane Systems recommends that you backup your Quillon database before proceeding.\n\n"
                          "Do you wish to continue and select the date for the purging of older tournaments?\n\n"
                          "The default purge date will be January 1st of last year but you will be able to select "
                          "any date you wish.");
@@ -210,23 +216,24 @@ int purge_older_tournaments(State& state) {
   }
   const char* month = month_abbrev(cutoff->month);
   int year = full_year(cutoff->year);
-  if (message_box(state, message_kind::warning_yes_no,
+  if (destructive_question(state, message_kind::warning_yes_no,
                   "Do you wish to purge tournaments played prior to %s %d, %d?\n\nA total of %d tournaments will be "
                   "purged.",
                   month, cutoff->day, year, older) != Button::yes ||
-      message_box(state, message_kind::warning_yes_no,
+      destructive_question(state, message_kind::warning_yes_no,
                   "Are you sure that you want to purge tournaments played prior to %s %d, %d?\n\nA total of %d "
                   "tournaments will be purged.",
                   month, cutoff->day, year, older) != Button::yes) {
     message_box(state, message_kind::information, "The tournament purge has been cancelled.");
     return 0;
   }
-  int purged;
+  int purged = 0;
+  Status done = Status::ok();
   {
     BusyCursor busy(state);
-    purged = purge_tournaments(state, *cutoff);
+    done = purge_tournaments(state, *cutoff, purged);
   }
-  if (purged < 0) return 0;
+  if (!done) return 0;
   message_box(state, message_kind::information, "A total of %d tournaments were purged from the database", purged);
   return purged;
 }

@@ -342,7 +342,7 @@ bool TournamentDialogModel::accept() {
   if (mode_ == TournamentDialogMode::add) {
     // Taken from the stored record under the lock: two openers adding at
     // once must not hand out the same number.
-    bool counted = update_system_record(state_, [this](SystemRecord& s) {
+    Status counted = update_system_record(state_, [this](SystemRecord& s) {
       h_.sequence_number = s.next_tournament_id;
       ++s.next_tournament_id;
     });

@@ -53,6 +53,8 @@ int select_tournament(State& state, bool include_multi_round) {
     std::string line;
   };
   std::vector<Listed> listed;
+  // The tournament last read (just added, or last worked on) is where the list starts.
+  const int last_used = state.current_tournament;
   for (int t = 1; t <= state.tournament_count; ++t) {
     read_record(state, RecordKind::tournament, t);
     if (tournament_slot_free(state.header)) continue;
@@ -69,13 +71,21 @@ int select_tournament(State& state, bool include_multi_round) {
   int chosen = listed.front().slot;
   if (listed.size() > 1) {
     std::vector<Choice> choices;
-    for (const auto& l : listed) choices.push_back({l.slot, l.line});
+    for (const auto& l : listed) choices.push_back({l.slot, l.line, l.slot == last_used});
     auto picked = state.ui.select_one(SelectionKind::tournament, "Tournament Selection", choices);
     if (!picked) return 0;
     chosen = *picked;
   }
   read_record(state, RecordKind::tournament, chosen);
   return chosen;
+}
+
+bool any_tournament(State& state) {
+  for (int t = 1; t <= state.tournament_count; ++t) {
+    read_record(state, RecordKind::tournament, t);
+    if (!tournament_slot_free(state.header) && state.header.format != multi_round_format) return true;
+  }
+  return false;
 }
 
 }  // namespace quillon

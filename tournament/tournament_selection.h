@@ -22,4 +22,8 @@ std::string tournament_sort_key(const TournamentHeader& header);
 // cancelled or there is none to list (the user is told).
 int select_tournament(State& state, bool include_multi_round);
 
+// Whether a tournament other than a multi-round event exists (leaves the last
+// header read in the buffer).
+bool any_tournament(State& state);
+
 }  // namespace quillon

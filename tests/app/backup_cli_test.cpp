@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/runner.h"
+#include "tests/exchange/net_servers.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon {
@@ -55,6 +56,34 @@ TEST(BackupCli, BackUpVerifyChangeAndRestore) {
   CliRun fields = cli(home, {"--list-fields", "1407"});
   EXPECT_NE(fields.out.find("= \n"), std::string::npos) << fields.out;
   EXPECT_EQ(fields.out.find("Changed Club"), std::string::npos);
+}
+
+TEST(BackupCli, ServerBackupAndRestoreWithNetworkIni) {
+  testing::TestHome home;
+  ASSERT_EQ(cli(home, {"init"}).status, 0);
+  ASSERT_EQ(cli(home, {"--set", "club_id=Lake01", "2006"}).status, 0);
+  CliRun not_set_up = cli(home, {"--press", "save_to_tolvane_web_server", "1103"});
+  EXPECT_EQ(not_set_up.status, 1);
+  EXPECT_EQ(not_set_up.err, "Quillon - Error: The Tolvane network services are not set up: the home folder holds no "
+                            "network.ini, so nothing was sent to or fetched from the Tolvane Web Server.\n");
+  testing::LoopbackServers servers;
+  servers.configure(home.path());
+
+  CliRun backup = cli(home, {"--press", "save_to_tolvane_web_server", "1103"});
+  EXPECT_EQ(backup.status, 0);
+  EXPECT_EQ(backup.err, "Quillon - Information: The backup of your data to the Cuplink Network was successfully "
+                        "completed.\n");
+  EXPECT_EQ(servers.file("tdb/lake01.bkp").size(), fs::file_size(home.path() / "lake01.bkp"));
+
+  ASSERT_EQ(cli(home, {"--set", "reporting_name=Changed Club", "1407"}).status, 0);
+  CliRun restore = cli(home, {"--set", "confirmation=restore", "--press", "tolvane_web_server", "1104"});
+  EXPECT_EQ(restore.status, 0);
+  EXPECT_EQ(cli(home, {"--list-fields", "1407"}).out.find("Changed Club"), std::string::npos);
+
+  fs::remove(servers.root() / "tdb/lake01.bkp");
+  CliRun missing = cli(home, {"--set", "confirmation=restore", "--press", "tolvane_web_server", "1104"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, "Quillon - Error: ERR : The backup file could not be located on the Cuplink Network.\n");
 }
 
 TEST(BackupCli, VerifyBackupRefusesADamagedFileAndNeedsOne) {

@@ -48,13 +48,13 @@ TEST(SystemConfiguration, OkWritesWhatChanged) {
   {
     State& state = home.started();
     SystemConfigurationModel model(state, formats());
-    ASSERT_TRUE(model.set("tee_time_interval", " 7.5").ok);
-    ASSERT_TRUE(model.set("distances", "Metres").ok);
-    ASSERT_TRUE(model.set("default_tie_break", "None").ok);
-    ASSERT_TRUE(model.set("purge_reminder_limit", "#5").ok);
-    ASSERT_TRUE(model.set("desktop_message", "Greens are hollow-tined this week.").ok);
-    ASSERT_TRUE(model.set("include_rating_and_par", "1").ok);
-    EXPECT_FALSE(model.set("default_format", "Format 99").ok);
+    ASSERT_TRUE(model.set("tee_time_interval", " 7.5").is_ok());
+    ASSERT_TRUE(model.set("distances", "Metres").is_ok());
+    ASSERT_TRUE(model.set("default_tie_break", "None").is_ok());
+    ASSERT_TRUE(model.set("purge_reminder_limit", "#5").is_ok());
+    ASSERT_TRUE(model.set("desktop_message", "Greens are hollow-tined this week.").is_ok());
+    ASSERT_TRUE(model.set("include_rating_and_par", "1").is_ok());
+    EXPECT_FALSE(model.set("default_format", "Format 99").is_ok());
     EXPECT_TRUE(model.accept());
     EXPECT_FALSE(state.exit_requested);
   }
@@ -71,13 +71,13 @@ TEST(SystemConfiguration, CourseSlotChangeMovesTournamentsAndRestarts) {
   TestHome home;
   State& state = home.started();
   state.tournament_count = 2;
-  resize_database(state);
+  EXPECT_TRUE(resize_database(state));
   std::memset(&state.header, 0, sizeof state.header);
   set_field_text(state.header.name, "Spring Medal");
   ASSERT_TRUE(write_record(state, RecordKind::tournament, 2));
 
   SystemConfigurationModel model(state, formats());
-  ASSERT_TRUE(model.set("course_slot_count", " 100").ok);
+  ASSERT_TRUE(model.set("course_slot_count", " 100").is_ok());
   EXPECT_TRUE(model.accept());
   EXPECT_TRUE(state.exit_requested);
   EXPECT_EQ(home.ui.last_message()->text,
@@ -100,16 +100,17 @@ TEST(SystemConfiguration, AFailedCourseSlotChangeStillSavesTheOtherSettings) {
     State& state = home.started();
     std::filesystem::create_directory(home.path() / "qlwin4db.sav");  // the copy cannot be written
     SystemConfigurationModel model(state, formats());
-    ASSERT_TRUE(model.set("course_slot_count", " 100").ok);
-    ASSERT_TRUE(model.set("default_tie_break", "Australian Count Back").ok);
-    ASSERT_TRUE(model.set("print_reports", "Black & White").ok);
+    ASSERT_TRUE(model.set("course_slot_count", " 100").is_ok());
+    ASSERT_TRUE(model.set("default_tie_break", "Australian Count Back").is_ok());
+    ASSERT_TRUE(model.set("print_reports", "Black & White").is_ok());
     home.ui.messages.clear();
     EXPECT_TRUE(model.accept());
     EXPECT_FALSE(state.exit_requested);
     EXPECT_EQ(home.ui.message_texts(),
               std::vector<std::string>{
                   "A error was encountered making a backup copy of the database.  The requested change to the "
-                  "number of courses to be stored was NOT successfully completed."});
+                  "number of courses to be stored was NOT successfully completed.\n\ncannot replace " +
+                  (home.path() / "qlwin4db.sav").string() + ": Is a directory"});
   }
   State& state = home.started();
   EXPECT_EQ(state.system.course_slot_count, 50);
@@ -125,14 +126,14 @@ TEST(SystemConfiguration, BackgroundImageChoice) {
   home.ui.files = {"", (home.path() / "QLWIN4.BMP").string(), (home.path() / "missing.bmp").string(),
                    (home.path() / "fairway.bmp").string()};
   std::ofstream(home.path() / "fairway.bmp") << "BM image";
-  for (int i = 0; i < 4; ++i) ASSERT_TRUE(model.press("select_background").ok);
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(model.press("select_background").is_ok());
   EXPECT_EQ(home.ui.message_texts(),
             (std::vector<std::string>{
                 "The background image change was cancelled as requested.",
                 "The selected file 'qlwin4.bmp' is already the current background image file",
                 "An error was encountered locating the selected bitmap image file."}));
   EXPECT_EQ(std::filesystem::file_size(home.path() / "qlwin4.bmp"), 8u);
-  ASSERT_TRUE(model.press("reset_background").ok);
+  ASSERT_TRUE(model.press("reset_background").is_ok());
   EXPECT_FALSE(std::filesystem::exists(home.path() / "qlwin4.bmp"));
 }
 
@@ -141,20 +142,20 @@ TEST(ReportingName, TitleFormsAndTyping) {
   State& state = home.started();
   {
     ReportingNameModel model(state);
-    ASSERT_TRUE(model.set("reporting_name", "Lakeside Golf Club").ok);
+    ASSERT_TRUE(model.set("reporting_name", "Lakeside Golf Club").is_ok());
     EXPECT_EQ(model.focus(), "reporting_name");
-    ASSERT_TRUE(model.set("reporting_name", "Lakeside Golf & Country C").ok);  // the 25th character
+    ASSERT_TRUE(model.set("reporting_name", "Lakeside Golf & Country C").is_ok());  // the 25th character
     EXPECT_EQ(model.focus(), "ok");
-    ASSERT_TRUE(model.set("reporting_name", "Lakeside Golf & Country Club").ok);
+    ASSERT_TRUE(model.set("reporting_name", "Lakeside Golf & Country Club").is_ok());
     EXPECT_EQ(model.text("reporting_name"), "Lakeside Golf & Country C");
-    ASSERT_TRUE(model.set("use_as_heading", "1").ok);
+    ASSERT_TRUE(model.set("use_as_heading", "1").is_ok());
     EXPECT_TRUE(model.accept());
   }
   EXPECT_EQ(state.window_title, "Quillon for Windows 2025a, - Lakeside Golf & Country C");
   EXPECT_EQ(state.system.heading_mode, 'H');
   {
     ReportingNameModel model(state);
-    ASSERT_TRUE(model.press("reset").ok);
+    ASSERT_TRUE(model.press("reset").is_ok());
     EXPECT_EQ(model.text("reporting_name"), "");
     EXPECT_TRUE(model.accept());
   }

@@ -58,17 +58,11 @@ TEST(DispatchCommand, HelpWebSiteAndExit) {
   dispatch_command(state, 2005);
   EXPECT_EQ(home.ui.opened_pages, std::vector<std::string>{default_web_host});
 
-  state.hooks.window_rect = [] { return WindowRect{40, 30, 1000, 780}; };
   dispatch_command(state, 1101);
   EXPECT_TRUE(state.exit_requested);
 
   State& again = home.started();
   EXPECT_EQ(again.system.getting_started_seen, 1);
-  EXPECT_EQ(again.system.main_window_rect[0], 40);
-  EXPECT_EQ(again.system.main_window_rect[1], 1000);
-  EXPECT_EQ(again.system.main_window_rect[2], 30);
-  EXPECT_EQ(again.system.main_window_rect[3], 780);
-  EXPECT_EQ(stored_window_rect(again), (WindowRect{40, 30, 1000, 780}));
 }
 
 }  // namespace

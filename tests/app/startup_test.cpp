@@ -68,7 +68,7 @@ TEST(Startup, UpgradeStepsFollowTheStoredBuildDate) {
   state->course.men_rating = 720;
   ASSERT_TRUE(write_record(*state, RecordKind::course, 1));
 
-  run_upgrade_steps(*state);
+  EXPECT_TRUE(run_upgrade_steps(*state));
   EXPECT_EQ(state->system.course_change_date, 0);
   EXPECT_EQ(state->system.default_include_rating_and_par, 0);
   for (int k = 0; k < 6; ++k) EXPECT_EQ(field_text(state->import_settings.import_column[k]).substr(0, 12), "not required");
@@ -81,7 +81,7 @@ TEST(Startup, UpgradeStepsFollowTheStoredBuildDate) {
 
   // A file already at this build is left alone.
   state->system.course_change_date = 500;
-  run_upgrade_steps(*state);
+  EXPECT_TRUE(run_upgrade_steps(*state));
   EXPECT_EQ(state->system.course_change_date, 500);
 }
 
@@ -96,7 +96,7 @@ TEST(Startup, RepairsCoursesAndDefaults) {
     put_course(*state, 6, "Elm", " bad");  // damaged and unused
     put_course(*state, 7, "Ash", "\x01x");  // damaged but used by a tournament
     state->tournament_count = 1;
-    resize_database(*state);
+    EXPECT_TRUE(resize_database(*state));
     std::memset(&state->header, 0, sizeof state->header);
     set_field_text(state->header.name, "Club Cup");
     state->header.division_tee[9] = 7;

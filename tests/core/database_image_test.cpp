@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "exchange/image/database_image.h"
+#include "core/database_image.h"
 #include "tests/core/database_test_support.h"
 #include "tests/testing/test_home.h"
 
@@ -18,9 +18,9 @@ TEST(DatabaseImage, CopiesByteForByteAndReplacesAnOldCopy) {
   const auto copy = home.path() / "qlwin4db.sav";
   std::ofstream(copy) << "an older and much longer copy that must not survive at the end of the new one "
                       << std::string(20000, 'z');
-  std::string why = "unchanged";
-  ASSERT_TRUE(save_database_image(db, copy, &why));
-  EXPECT_EQ(why, "unchanged");
+  Status saved = save_database_image(db, copy);
+  ASSERT_TRUE(saved) << saved.reason();
+  EXPECT_FALSE(std::filesystem::exists(home.path() / "qlwin4db.sav.new"));
   EXPECT_EQ(testing::first_difference(testing::file_bytes(copy), testing::file_bytes(db)), -1);
 }
 
@@ -28,9 +28,9 @@ TEST(DatabaseImage, AMissingSourceLeavesNoCopy) {
   testing::TestHome home;
   const auto missing = home.path() / "qlwin4.dat";
   const auto copy = home.path() / "qlwin4db.sav";
-  std::string why;
-  EXPECT_FALSE(save_database_image(missing, copy, &why));
-  EXPECT_EQ(why, "cannot read " + missing.string() + ": No such file or directory");
+  Status saved = save_database_image(missing, copy);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(saved.reason(), "cannot read " + missing.string() + ": No such file or directory");
   EXPECT_FALSE(std::filesystem::exists(copy));
 }
 

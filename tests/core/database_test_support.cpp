@@ -1,5 +1,7 @@
 #include "tests/core/database_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <csignal>
 #include <fstream>
@@ -35,7 +37,7 @@ std::int64_t database_length(const State& state) { return state.db.length(); }
 
 void set_tournament_count(State& state, int count) {
   state.tournament_count = count;
-  resize_database(state);
+  EXPECT_TRUE(resize_database(state));
 }
 
 void put_tournament(State& state, int t, const std::string& name, int full_year, int month, int day,
@@ -47,7 +49,8 @@ void put_tournament(State& state, int t, const std::string& name, int full_year,
   header.format = format;
   header.group_size = 4;
   set_field_text(header.name, name);
-  if (!state.db.write_at(tournament_offset(state, t), &header, sizeof header)) throw std::runtime_error("put_tournament: " + state.db.last_error());
+  if (Status written = state.db.write_at(tournament_offset(state, t), &header, sizeof header); !written)
+    throw std::runtime_error("put_tournament: " + written.reason());
 }
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes) {

@@ -53,32 +53,51 @@ TEST(DialogModel, TypingFollowsTheFieldKinds) {
   TestHome home;
   auto state = home.new_state();
   TeeDialog d(*state);
-  EXPECT_TRUE(d.set("code", "ABCD").ok);
+  EXPECT_TRUE(d.set("code", "ABCD").is_ok());
   EXPECT_EQ(d.text("code"), "ABC");
   EXPECT_EQ(d.focus(), "name");  // the typing rule moved on
-  EXPECT_TRUE(d.set("tee", " white ").ok);
+  EXPECT_TRUE(d.set("tee", " white ").is_ok());
   EXPECT_EQ(d.index("tee"), 1);
-  EXPECT_TRUE(d.set("tee", "#3").ok);
+  EXPECT_TRUE(d.set("tee", "#3").is_ok());
   EXPECT_EQ(d.index("tee"), 2);
   EXPECT_EQ(field_value_text(*d.find("tee")), "Red");
-  EXPECT_TRUE(d.set("days", "Wed,Mon").ok);
+  EXPECT_TRUE(d.set("days", "Wed,Mon").is_ok());
   EXPECT_EQ(d.find("days")->selected, (std::vector<int>{0, 2}));
   EXPECT_EQ(field_value_text(*d.find("days")), "Mon,Wed");
-  EXPECT_TRUE(d.set("cart", "yes").ok);
+  EXPECT_TRUE(d.set("cart", "yes").is_ok());
   EXPECT_TRUE(d.checked("cart"));
-  EXPECT_TRUE(d.set("cart", "0").ok);
+  EXPECT_TRUE(d.set("cart", "0").is_ok());
   EXPECT_FALSE(d.checked("cart"));
 
-  EXPECT_EQ(d.set("tee", "Gold").error, "\"Gold\" is not one of the choices of tee");
+  EXPECT_EQ(d.set("tee", "Gold").reason(), "\"Gold\" is not one of the choices of tee");
   EXPECT_EQ(d.index("tee"), 2);
-  EXPECT_EQ(d.set("tee", "#4").error, "\"#4\" is not one of the choices of tee");
-  EXPECT_EQ(d.set("cart", "maybe").error, "the tick box cart takes 1 or 0");
-  EXPECT_EQ(d.set("colour", "x").error, "the dialog \"Tee\" has no field colour");
-  EXPECT_EQ(d.set("locked", "x").error, "the field locked cannot be typed into now");
-  EXPECT_EQ(d.set("note", "x").error, "the field note is not editable");
-  EXPECT_EQ(d.press("tee").error, "the dialog \"Tee\" has no button tee");
-  EXPECT_TRUE(d.press("fill").ok);
+  EXPECT_EQ(d.set("tee", "#4").reason(), "\"#4\" is not one of the choices of tee");
+  EXPECT_EQ(d.set("cart", "maybe").reason(), "the tick box cart takes 1 or 0");
+  EXPECT_EQ(d.set("colour", "x").reason(), "the dialog \"Tee\" has no field colour");
+  EXPECT_EQ(d.set("locked", "x").reason(), "the field locked cannot be typed into now");
+  EXPECT_EQ(d.set("note", "x").reason(), "the field note is not editable");
+  EXPECT_EQ(d.press("tee").reason(), "the dialog \"Tee\" has no button tee");
+  EXPECT_TRUE(d.press("fill").is_ok());
   EXPECT_EQ(d.text("name"), "Championship");
+}
+
+// Golfer lines whose names hold commas, as the import window lists them.
+class GolferLines : public DialogModel {
+ public:
+  GolferLines() { add(Field::multi_list_field("golfers", "Golfers", {"Lee, Ann\t40.4", "Lee\t10.0", "Stone, Bob\t12.3"})); }
+  std::string id() const override { return "golfer_lines"; }
+  bool accept() override { return true; }
+};
+
+TEST(DialogModel, MultiListChoicesMayHoldCommas) {
+  GolferLines d;
+  EXPECT_TRUE(d.set("golfers", "Lee, Ann,Stone, Bob").is_ok());
+  EXPECT_EQ(d.find("golfers")->selected, (std::vector<int>{0, 2}));
+  EXPECT_TRUE(d.set("golfers", "Stone, Bob,Lee").is_ok());
+  EXPECT_EQ(d.find("golfers")->selected, (std::vector<int>{1, 2}));
+  EXPECT_TRUE(d.set("golfers", "#2,Lee, Ann").is_ok());
+  EXPECT_EQ(d.find("golfers")->selected, (std::vector<int>{0, 1}));
+  EXPECT_EQ(d.set("golfers", "Ng, Dee,Lee").reason(), "\"Ng\" is not one of the choices of golfers");
 }
 
 TEST(ScriptedUi, RunsDialogsFromTheScript) {

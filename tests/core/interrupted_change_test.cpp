@@ -22,6 +22,12 @@ using testing::FileSizeLimit;
 using testing::first_difference;
 using testing::TestHome;
 
+// The number of tournaments purged, or -1 when the purge failed.
+int purge_before(State& state, Date cutoff) {
+  int purged = 0;
+  return purge_tournaments(state, cutoff, purged) ? purged : -1;
+}
+
 // Tournaments of the given years, each with a golfer in its last group; a
 // year of 0 leaves the slot free.
 void fill(State& state, std::initializer_list<int> years) {
@@ -98,7 +104,7 @@ TEST(InterruptedSlotChange, TooLittleSpaceChangesNothing) {
   fill(state, {2026, 2026});
   const std::string original = contents(db_of(home));
   home.ui.messages.clear();
-  bool changed = true;
+  Status changed = Status::ok();
   {
     FileSizeLimit limit(original.size() + 100);  // growing needs 15000 bytes more
     changed = change_course_slot_count(state, 100);
@@ -118,7 +124,7 @@ TEST(Snapshot, AFailedCopyLeavesTheOldSnapshotWhole) {
   const std::string original = contents(db_of(home));
   std::ofstream(snapshot_of(home), std::ios::binary) << "the good copy of yesterday";
   home.ui.messages.clear();
-  bool changed = true;
+  Status changed = Status::ok();
   {
     FileSizeLimit limit(100000);  // smaller than the database
     changed = change_course_slot_count(state, 100);
@@ -159,7 +165,7 @@ TEST(InterruptedPurge, AWriteFailingHalfWayPutsTheFileBack) {
   home.ui.messages.clear();
 
   state.db.fail_writes_after(1000);  // the first move fails
-  EXPECT_EQ(purge_tournaments(state, Date{125, 1, 1}), -1);
+  EXPECT_EQ(purge_before(state, Date{125, 1, 1}), -1);
   EXPECT_EQ(first_difference(file_bytes(db_of(home)), original), -1);
   EXPECT_EQ(state.tournament_count, 4);
   ASSERT_EQ(home.ui.messages.size(), 1u);
@@ -169,7 +175,7 @@ TEST(InterruptedPurge, AWriteFailingHalfWayPutsTheFileBack) {
 
   // The snapshot taken first is the file as it was; the retry works.
   EXPECT_EQ(first_difference(file_bytes(snapshot_of(home)), original), -1);
-  EXPECT_EQ(purge_tournaments(state, Date{125, 1, 1}), 1);
+  EXPECT_EQ(purge_before(state, Date{125, 1, 1}), 1);
   EXPECT_EQ(state.tournament_count, 2);
   read_record(state, RecordKind::tournament, 2);
   EXPECT_EQ(field_text(state.header.name), "Tournament 4");
@@ -186,7 +192,7 @@ TEST(InterruptedPurge, NoSnapshotNoPurge) {
   int purged = 0;
   {
     FileSizeLimit limit(100000);
-    purged = purge_tournaments(state, Date{125, 1, 1});
+    purged = purge_before(state, Date{125, 1, 1});
   }
   EXPECT_EQ(purged, -1);
   EXPECT_TRUE(contents(db_of(home)) == original);
@@ -215,7 +221,7 @@ TEST(ReadError, StopsTheSlotChangeAndThePurgeInsteadOfWritingZeros) {
   home.ui.messages.clear();
   // The purge reads the three headers, then fails 1000 bytes into its first move.
   state.db.fail_reads_after(3 * tournament_header_size + 1000);
-  EXPECT_EQ(purge_tournaments(state, Date{125, 1, 1}), -1);
+  EXPECT_EQ(purge_before(state, Date{125, 1, 1}), -1);
   state.db.fail_reads_after(std::nullopt);
   EXPECT_EQ(first_difference(file_bytes(db_of(home)), original), -1);
   ASSERT_EQ(home.ui.messages.size(), 1u);

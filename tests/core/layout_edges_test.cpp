@@ -39,7 +39,7 @@ TEST(LayoutWithoutDesktopMessage, TournamentsStartWhereTheMessageWouldBe) {
   // Writing the desktop message must not overwrite the tournament.
   Bytes before = file_bytes(home.path() / "qlwin4.dat");
   set_field_text(state.desktop_message.text, "Hello");
-  write_record(state, RecordKind::desktop_message, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::desktop_message, 1));
   EXPECT_EQ(first_difference(file_bytes(home.path() / "qlwin4.dat"), before), -1);
 }
 

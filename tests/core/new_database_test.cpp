@@ -98,7 +98,6 @@ TEST(CourseRecords, LandInTheirSlotsAndStayInsideTheCourseArea) {
   EXPECT_EQ(field_text(state.course.course_name), "Pine Ridge");
   EXPECT_EQ(state.course.men_slope, 131);
   EXPECT_EQ(state.course.hole_count, 0);
-  EXPECT_EQ(state.current_course, 3);
 
   // Slot 0 and slot 51 would land on the import settings and the desktop message.
   EXPECT_FALSE(write_record(state, RecordKind::course, 0));
@@ -111,7 +110,6 @@ TEST(ReadRecord, NumberZeroReadsNothingAndLeavesTheBuffer) {
   State& state = home.started();
   set_field_text(state.course.course_name, "Kept");
   set_field_text(state.header.name, "Kept Too");
-  state.current_course = 7;
   state.current_tournament = 5;
   EXPECT_EQ(read_record(state, RecordKind::course, 0), 0);
   EXPECT_EQ(read_record(state, RecordKind::tournament, 0), 0);
@@ -119,7 +117,6 @@ TEST(ReadRecord, NumberZeroReadsNothingAndLeavesTheBuffer) {
   EXPECT_EQ(read_record(state, RecordKind::system, 0), 0);
   EXPECT_EQ(field_text(state.course.course_name), "Kept");
   EXPECT_EQ(field_text(state.header.name), "Kept Too");
-  EXPECT_EQ(state.current_course, 7);
   EXPECT_EQ(state.current_tournament, 5);
   EXPECT_EQ(state.system.course_slot_count, 50);
 }

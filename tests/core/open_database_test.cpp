@@ -23,7 +23,7 @@ std::string contents(const std::filesystem::path& file) {
 std::vector<std::string> open_messages(TestHome& home, bool expect_open) {
   home.ui.messages.clear();
   auto state = home.new_state();
-  EXPECT_EQ(open_or_create_database(*state), expect_open);
+  EXPECT_EQ(open_or_create_database(*state).is_ok(), expect_open);
   EXPECT_EQ(state->db.is_open(), expect_open);
   return home.ui.message_texts();
 }

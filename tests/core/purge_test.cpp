@@ -52,7 +52,9 @@ TEST(Purge, DropsOldAndFreeSlotsRenumbersAndRelinksMultiRoundEvents) {
   set_field_text(state.group.entries[2].name, "Moved Golfer");
   ASSERT_TRUE(write_record(state, RecordKind::group, 266));  // 266 x 3 = 798: near the end of the block
 
-  EXPECT_EQ(purge_tournaments(state, Date{125, 1, 1}), 2);
+  int purged = -1;
+  EXPECT_TRUE(purge_tournaments(state, Date{125, 1, 1}, purged));
+  EXPECT_EQ(purged, 2);
 
   EXPECT_EQ(state.tournament_count, 4);
   EXPECT_EQ(testing::database_length(state), 15700 + 4 * 147400);
@@ -77,7 +79,9 @@ TEST(Purge, NothingBeforeTheCutOffAndNoFreeSlotsLeavesTheFileAlone) {
   add(state, 2, "Two Day Member Guest", 2026, 6, 21, {1});
   testing::set_tournament_count(state, 2);  // full blocks, as the file always has
   auto before = testing::file_bytes(home.path() / "qlwin4.dat");
-  EXPECT_EQ(purge_tournaments(state, Date{126, 1, 1}), 0);
+  int purged = -1;
+  EXPECT_TRUE(purge_tournaments(state, Date{126, 1, 1}, purged));
+  EXPECT_EQ(purged, 0);
   EXPECT_EQ(state.tournament_count, 2);
   EXPECT_EQ(testing::first_difference(testing::file_bytes(home.path() / "qlwin4.dat"), before), -1);
 }

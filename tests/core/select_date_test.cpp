@@ -44,7 +44,7 @@ TEST(SelectDate, FebruaryOfALeapYearHas29Days) {
   EXPECT_FALSE(model.find("day.30")->visible);
   EXPECT_EQ(model.heading(), "2024  February");
 
-  ASSERT_TRUE(model.set("month", "March").ok);
+  ASSERT_TRUE(model.set("month", "March").is_ok());
   EXPECT_EQ(model.days(), 31);
   EXPECT_EQ(model.first_weekday(), 5);
   state->last_chosen_date = Date{123, 2, 1};
@@ -58,12 +58,12 @@ TEST(SelectDate, PrevAndNextWrapTheYearButNotBefore1980) {
   auto state = home.new_state();
   state->last_chosen_date = Date{124, 1, 31};
   SelectDateModel model(*state, true);
-  ASSERT_TRUE(model.press("prev").ok);
+  ASSERT_TRUE(model.press("prev").is_ok());
   EXPECT_EQ(model.year(), 2023);
   EXPECT_EQ(model.month(), 12);
   EXPECT_EQ(model.heading(), "2023  December");
-  ASSERT_TRUE(model.press("next").ok);
-  ASSERT_TRUE(model.press("next").ok);
+  ASSERT_TRUE(model.press("next").is_ok());
+  ASSERT_TRUE(model.press("next").is_ok());
   EXPECT_EQ(model.year(), 2024);
   EXPECT_EQ(model.month(), 2);
   EXPECT_EQ(model.day(), 29);  // the 31st does not exist in February
@@ -71,9 +71,9 @@ TEST(SelectDate, PrevAndNextWrapTheYearButNotBefore1980) {
 
   state->last_chosen_date = Date{80, 2, 15};
   SelectDateModel early(*state, true);
-  ASSERT_TRUE(early.press("prev").ok);
+  ASSERT_TRUE(early.press("prev").is_ok());
   EXPECT_EQ(early.month(), 1);
-  ASSERT_TRUE(early.press("prev").ok);
+  ASSERT_TRUE(early.press("prev").is_ok());
   EXPECT_EQ(early.year(), 1980);
   EXPECT_EQ(early.month(), 1);
   ASSERT_EQ(home.ui.messages.size(), 1u);
@@ -96,10 +96,10 @@ TEST(SelectDate, RemembersTheLastChosenDate) {
   EXPECT_EQ(again.year(), 2024);
   EXPECT_EQ(again.month(), 2);
   EXPECT_EQ(again.day(), 29);
-  ASSERT_TRUE(again.press("day.12").ok);
-  ASSERT_TRUE(again.press("today").ok);
+  ASSERT_TRUE(again.press("day.12").is_ok());
+  ASSERT_TRUE(again.press("today").is_ok());
   EXPECT_EQ(again.chosen(), (Date{126, 12, 7}));
-  ASSERT_TRUE(again.press("day.24").ok);
+  ASSERT_TRUE(again.press("day.24").is_ok());
   EXPECT_TRUE(again.accept());
   EXPECT_EQ(state->last_chosen_date, (Date{126, 12, 24}));
 

@@ -3,6 +3,8 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sys/resource.h>
 
 #include "core/database.h"
@@ -72,7 +74,7 @@ TEST(WriteFailure, ADatabaseThatCannotBeCreatedInFullIsNotLeftBehind) {
   bool opened = false;
   {
     FileSizeLimit limit(10000);  // the new file needs 15700 bytes
-    opened = open_or_create_database(*state);
+    opened = open_or_create_database(*state).is_ok();
   }
   ASSERT_FALSE(home.ui.messages.empty());
   EXPECT_EQ(home.ui.messages[0].kind, 1);
@@ -85,6 +87,32 @@ TEST(WriteFailure, ADatabaseThatCannotBeCreatedInFullIsNotLeftBehind) {
   EXPECT_EQ(home.ui.messages.size(), 2u);
   EXPECT_EQ(home.ui.messages.back().text, "Error Opening Quillon database");
   EXPECT_FALSE(std::filesystem::exists(home.path() / "qlwin4.dat"));
+}
+
+TEST(WriteFailure, ACopyThatCannotBeCompletedKeepsTheOlderCopyAndSaysWhy) {
+  TestHome home;
+  State& state = home.started();
+  const auto older = home.path() / "qlwin4db.sav";
+  std::ofstream(older) << "the copy taken before";
+  home.ui.messages.clear();
+  Status changed = Status::ok();
+  {
+    FileSizeLimit limit(10000);  // the database has 15700 bytes
+    changed = change_course_slot_count(state, 100);
+  }
+  EXPECT_FALSE(changed);
+  EXPECT_FALSE(changed.needs_telling());
+  EXPECT_FALSE(state.exit_requested);
+  EXPECT_EQ(state.system.course_slot_count, 50);
+  ASSERT_EQ(home.ui.messages.size(), 1u);
+  EXPECT_EQ(home.ui.messages[0].kind, 1);
+  EXPECT_EQ(home.ui.messages[0].text,
+            "A error was encountered making a backup copy of the database.  The requested change to the number of "
+            "courses to be stored was NOT successfully completed.\n\ncannot write " +
+                (home.path() / "qlwin4db.sav.new").string() + ": File too large");
+  std::ifstream kept(older);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "the copy taken before");
+  EXPECT_FALSE(std::filesystem::exists(home.path() / "qlwin4db.sav.new"));
 }
 
 }  // namespace

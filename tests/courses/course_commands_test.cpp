@@ -139,6 +139,7 @@ TEST(RemoveCourse, RefusedWhileATournamentUsesIt) {
   EXPECT_EQ(remove_course(state), 1);
   EXPECT_EQ(home.ui.message_texts().back(), "Are you sure that you wish to remove the course (Elm - White)?");
   EXPECT_EQ(home.ui.last_message()->kind, 4);
+  EXPECT_EQ(home.ui.last_message()->default_button, Button::no);
   EXPECT_EQ(field_text(course_in_slot(state, 3).course_name), "Elm");
 
   int asked = 0;
@@ -168,7 +169,7 @@ TEST(RemoveCourse, TheDefaultCourseMovesToTheFirstRemainingOne) {
   put_course(state, 2, "Oak", "White");
   put_course(state, 3, "Pine", "White");
   state.system.default_course = 2;
-  write_record(state, RecordKind::system, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::system, 1));
 
   home.ui.select(SelectionKind::course, "3");
   home.ui.answer(Button::yes);

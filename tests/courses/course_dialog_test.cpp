@@ -10,7 +10,7 @@ namespace quillon::testing {
 namespace {
 
 void type(DialogModel& dialog, const Sets& sets) {
-  for (const auto& [name, value] : sets) ASSERT_TRUE(dialog.set(name, value).ok) << name;
+  for (const auto& [name, value] : sets) ASSERT_TRUE(dialog.set(name, value).is_ok()) << name;
 }
 
 TEST(CourseDialog, AddModeDefaults) {
@@ -51,41 +51,41 @@ TEST(CourseDialog, TypingAids) {
   TestHome home;
   State& state = home.started();
   CourseDialogModel dialog(state, 18, course_mode::add, 1);
-  dialog.set("course_name", "Royal Windermere Golf Clu");  // 25 characters
+  EXPECT_TRUE(dialog.set("course_name", "Royal Windermere Golf Clu"));  // 25 characters
   EXPECT_EQ(dialog.focus(), "course_abbrev");
-  dialog.set("course_abbrev", "RWG");
+  EXPECT_TRUE(dialog.set("course_abbrev", "RWG"));
   EXPECT_EQ(dialog.focus(), "course_abbrev");
-  dialog.set("course_abbrev", "RWGCL");
+  EXPECT_TRUE(dialog.set("course_abbrev", "RWGCL"));
   EXPECT_EQ(dialog.focus(), "tee_name");
-  dialog.set("tee_name", "Championship Bk");
+  EXPECT_TRUE(dialog.set("tee_name", "Championship Bk"));
   EXPECT_EQ(dialog.focus(), "men_rating");
 
-  dialog.set("men_rating", "71.5");
+  EXPECT_TRUE(dialog.set("men_rating", "71.5"));
   EXPECT_EQ(dialog.text("men_rating_f9"), "35.8");
   EXPECT_EQ(dialog.text("men_rating_b9"), "35.8");
-  dialog.set("women_rating", "62.0");
+  EXPECT_TRUE(dialog.set("women_rating", "62.0"));
   EXPECT_EQ(dialog.text("women_rating_f9"), "31.0");
 
-  dialog.set("men_slope", "128");
+  EXPECT_TRUE(dialog.set("men_slope", "128"));
   EXPECT_EQ(dialog.text("men_slope_f9"), "128");
   EXPECT_EQ(dialog.text("men_slope_b9"), "128");
   EXPECT_EQ(dialog.focus(), "women_rating");
-  dialog.set("women_slope", "156");
+  EXPECT_TRUE(dialog.set("women_slope", "156"));
   EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{"Women's Slope must be between 55 and 155"});
   EXPECT_EQ(home.ui.last_message()->kind, 1);
   EXPECT_EQ(dialog.text("women_slope_f9"), "113");
   EXPECT_EQ(dialog.focus(), "women_slope");
-  dialog.set("women_slope", "12");  // not yet three digits: nothing happens
+  EXPECT_TRUE(dialog.set("women_slope", "12"));  // not yet three digits: nothing happens
   EXPECT_EQ(home.ui.messages.size(), 1u);
 
   // The nine ratings are proposed only while a course is added.
   CourseDialogModel change(state, 18, course_mode::change, 1, par_four_course("Oak", "White"));
-  change.set("men_rating", "71.5");
+  EXPECT_TRUE(change.set("men_rating", "71.5"));
   EXPECT_EQ(change.text("men_rating_f9"), "36.0");
-  change.set("men_slope", "130");
+  EXPECT_TRUE(change.set("men_slope", "130"));
   EXPECT_EQ(change.text("men_slope_b9"), "130");
-  change.set("men_slope", "54");  // two digits typed so far: no check yet
-  change.set("men_slope", "540");
+  EXPECT_TRUE(change.set("men_slope", "54"));  // two digits typed so far: no check yet
+  EXPECT_TRUE(change.set("men_slope", "540"));
   EXPECT_EQ(home.ui.message_texts().back(), "Men's Slope must be between 55 and 155");
   EXPECT_EQ(change.text("men_slope_f9"), "130");
 }

@@ -33,7 +33,7 @@ inline CourseRecord par_four_course(const std::string& name, const std::string& 
 
 inline void put_course(State& state, int slot, const CourseRecord& c) {
   state.course = c;
-  write_record(state, RecordKind::course, slot);
+  EXPECT_TRUE(write_record(state, RecordKind::course, slot));
   if (slot > state.course_count) state.course_count = slot;
 }
 
@@ -51,7 +51,7 @@ inline void put_tournament(State& state, int t, const std::string& name, int mon
                            const std::vector<std::pair<int, int>>& division_tees, std::uint8_t format = 0) {
   if (t > state.tournament_count) {
     state.tournament_count = t;
-    resize_database(state);
+    EXPECT_TRUE(resize_database(state));
   }
   state.header = TournamentHeader{};
   set_field_text_terminated(state.header.name, name);
@@ -60,7 +60,7 @@ inline void put_tournament(State& state, int t, const std::string& name, int mon
   state.header.date_day = static_cast<std::int8_t>(day);
   state.header.format = format;
   for (auto [division, slot] : division_tees) state.header.division_tee[division] = static_cast<std::int16_t>(slot);
-  write_record(state, RecordKind::tournament, t);
+  EXPECT_TRUE(write_record(state, RecordKind::tournament, t));
 }
 
 inline TournamentHeader tournament(State& state, int t) {

@@ -55,7 +55,7 @@ TEST(CourseStartup, ScanClearsUnassignedAndRepairsTheDefault) {
   put_course(state, 4, "Unassigned", "Blue");
   state.course_count = 0;
   state.system.default_course = 1;
-  write_record(state, RecordKind::system, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::system, 1));
   ASSERT_TRUE(scan_courses(state));
   EXPECT_EQ(state.course_count, 3);
   EXPECT_EQ(course_in_slot(state, 1).course_name[0], 0);
@@ -70,7 +70,7 @@ TEST(CourseStartup, ScanClearsUnassignedAndRepairsTheDefault) {
   EXPECT_EQ(state.system.default_course, 2);
 
   state.system.default_course = 3;
-  write_record(state, RecordKind::system, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::system, 1));
   ASSERT_TRUE(scan_courses(state));
   read_record(state, RecordKind::system, 1);
   EXPECT_EQ(state.system.default_course, 3);

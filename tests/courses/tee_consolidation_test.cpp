@@ -50,7 +50,7 @@ class Consolidation : public ::testing::Test {
     put_course(state, 2, "Pine", "Blue");
     put_course(state, 3, ladies);
     state.system.default_course = 3;
-    write_record(state, RecordKind::system, 1);
+    EXPECT_TRUE(write_record(state, RecordKind::system, 1));
     put_tournament(state, 1, "Spring Cup", 4, 12, {{0, 1}, {1, 3}, {9, 3}});
     put_tournament(state, 2, "Two Rounds", 7, 1, {{0, 2}}, multi_round_format);
   }

@@ -116,6 +116,7 @@ TEST(Backup, AnExistingBackupIsReplacedOnlyWhenTheUserSaysYes) {
   club.back_up();
   ASSERT_EQ(club.last_text(), "A backup file by that name already exists.  Do you wish to overwrite it?");
   EXPECT_EQ(club.home.ui.messages.back().title, "Database Backup");
+  EXPECT_EQ(club.home.ui.messages.back().default_button, Button::no);  // Enter keeps the old file
   EXPECT_EQ(file_bytes(club.backup()), (Bytes{1, 2, 3}));
 
   club.home.ui.answer(Button::yes);
@@ -175,7 +176,7 @@ TEST(Backup, AVanishedFolderIsReportedAndNothingCalledDone) {
 TEST(Backup, TheWebServerButtonSaysTheNetworkIsNotSetUp) {
   Club club;
   set_field_text(club.state.system.club_id, "LAKE01");
-  write_record(club.state, RecordKind::system, 1);
+  EXPECT_TRUE(write_record(club.state, RecordKind::system, 1));
   club.home.ui.dialog(DialogScript{{{"!save_to_tolvane_web_server", ""}}, false, false});
   backup_database(club.state, club.server);
   EXPECT_EQ(club.last_text(), network_not_set_up_text);

@@ -1,5 +1,7 @@
 #include "tests/exchange/backup_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -59,7 +61,7 @@ void fill_database(State& state, int courses, int tournaments) {
 
 void mark_database(State& state, const std::string& mark) {
   set_field_text(state.import_settings.reporting_name, mark);
-  write_record(state, RecordKind::import_settings, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::import_settings, 1));
 }
 
 void script_local_backup(ScriptedUi& ui, const std::string& path) {

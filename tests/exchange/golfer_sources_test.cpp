@@ -149,15 +149,5 @@ TEST(SpreadsheetSource, NamesIndexesAndGenders) {
   EXPECT_EQ(holding_list_line(halved[0]), "Lee, Ann\t 6.1\tN\tN\tF");
 }
 
-TEST(SpreadsheetSource, ParlinkIsNotAvailableHere) {
-  TestHome home;
-  State& state = home.started();
-  put_cup(state, 1);
-  state.import_settings.import_source = static_cast<std::uint8_t>(ImportSource::parlink);
-  HoldingList holding;
-  EXPECT_FALSE(fill_import_list(state, holding, {}));
-  EXPECT_EQ(home.ui.last_message()->text, "Importing from the Parlink Network is not available in this build of Quillon.");
-}
-
 }  // namespace
 }  // namespace quillon::testing

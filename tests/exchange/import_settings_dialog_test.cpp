@@ -13,13 +13,13 @@ TEST(ImportSettingsDialog, SourcesFillTheirDefaultsAndOkStoresThem) {
   State& state = home.started();
   ImportSettingsModel model(state);
   EXPECT_EQ(model.index("import_source"), 0);
-  EXPECT_TRUE(model.set("import_source", "#3").ok);
+  EXPECT_TRUE(model.set("import_source", "#3").is_ok());
   EXPECT_EQ(model.text("name1"), "firstname");
   EXPECT_EQ(model.text("hc_index"), "handicap");
   EXPECT_EQ(model.text("active"), "not required");
   EXPECT_EQ(home.ui.last_message()->kind, 2);
-  EXPECT_TRUE(model.set("name2", "").ok);
-  EXPECT_TRUE(model.set("gender", "SexOfTheGolfer1").ok);  // the 15th character moves on
+  EXPECT_TRUE(model.set("name2", "").is_ok());
+  EXPECT_TRUE(model.set("gender", "SexOfTheGolfer1").is_ok());  // the 15th character moves on
   EXPECT_EQ(model.focus(), "active");
   ASSERT_TRUE(model.accept());
   read_record(state, RecordKind::import_settings, 1);
@@ -31,7 +31,7 @@ TEST(ImportSettingsDialog, SourcesFillTheirDefaultsAndOkStoresThem) {
 
   ImportSettingsModel back(state);
   EXPECT_EQ(back.index("import_source"), 2);
-  EXPECT_TRUE(back.set("import_source", "Ravelin").ok);
+  EXPECT_TRUE(back.set("import_source", "Ravelin").is_ok());
   EXPECT_EQ(back.text("name1"), "not required");
   EXPECT_EQ(back.text("path"), "c:\\rv4");
   ASSERT_TRUE(back.accept());
@@ -43,7 +43,7 @@ TEST(ImportSettingsDialog, ParlinkWithoutAClubIdGoesBackToRavelin) {
   TestHome home;
   State& state = home.started();
   ImportSettingsModel model(state);
-  EXPECT_TRUE(model.set("import_source", "Parlink Network").ok);
+  EXPECT_TRUE(model.set("import_source", "Parlink Network").is_ok());
   EXPECT_EQ(model.index("import_source"), 0);
   EXPECT_EQ(home.ui.last_message()->kind, 1);
   EXPECT_EQ(home.ui.last_message()->text,
@@ -53,7 +53,7 @@ TEST(ImportSettingsDialog, ParlinkWithoutAClubIdGoesBackToRavelin) {
   set_field_text(state.system.club_id, "lakeside");
   ImportSettingsModel with_club(state);
   EXPECT_EQ(with_club.find("import_source")->options[1], "Parlink Network (lakeside)");
-  EXPECT_TRUE(with_club.set("import_source", "#2").ok);
+  EXPECT_TRUE(with_club.set("import_source", "#2").is_ok());
   EXPECT_EQ(with_club.text("path"), "not required");
 }
 
@@ -62,11 +62,11 @@ TEST(ImportSettingsDialog, BrowseTakesTheFolderAndRefusesOneTooLong) {
   State& state = home.started();
   ImportSettingsModel model(state);
   home.ui.files.push_back("/srv/rv4/rvwin4.dat");
-  EXPECT_TRUE(model.press("browse").ok);
+  EXPECT_TRUE(model.press("browse").is_ok());
   EXPECT_EQ(model.text("path"), "/srv/rv4");
   std::string deep = "/" + std::string(70, 'd') + "/rvwin4.dat";
   home.ui.files.push_back(deep);
-  EXPECT_TRUE(model.press("browse").ok);
+  EXPECT_TRUE(model.press("browse").is_ok());
   EXPECT_EQ(model.text("path"), "/srv/rv4");
   EXPECT_EQ(home.ui.last_message()->text, "The folder [/" + std::string(70, 'd') +
                                               "] is longer than the 59 characters the import settings can hold.\n\n"

@@ -57,16 +57,16 @@ TEST(RestoreConfirmation, AcceptsRestoreInAnyCaseButNothingElse) {
   TestHome home;
   State& state = home.started();
   RestoreDialogModel dialog(state);
-  ASSERT_TRUE(dialog.set(confirmation_field, "restore ").ok);
-  ASSERT_TRUE(dialog.press(restore_browse_button).ok);
+  ASSERT_TRUE(dialog.set(confirmation_field, "restore ").is_ok());
+  ASSERT_TRUE(dialog.press(restore_browse_button).is_ok());
   EXPECT_FALSE(dialog.accept());  // the dialog stays open
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].kind, 2);
   EXPECT_EQ(home.ui.messages[0].text,
             "A database restore will completely overwrite the active database. In order for the restore to be "
             "performed you must type the word 'restore' into the restore confirmation box.");
-  ASSERT_TRUE(dialog.set(confirmation_field, "RESTORE").ok);
-  ASSERT_TRUE(dialog.press(restore_browse_button).ok);
+  ASSERT_TRUE(dialog.set(confirmation_field, "RESTORE").is_ok());
+  ASSERT_TRUE(dialog.press(restore_browse_button).is_ok());
   EXPECT_TRUE(dialog.accept());
   EXPECT_EQ(dialog.source(), RestoreSource::browse);
 }
@@ -240,7 +240,7 @@ TEST(Restore, FromTheWebServerNeedsAClubIdAndThenTheNetwork) {
             "your Internet Club ID click on the 'Cuplink Network' button on the main window.");
 
   set_field_text(club.state.system.club_id, "LAKE01");
-  write_record(club.state, RecordKind::system, 1);
+  EXPECT_TRUE(write_record(club.state, RecordKind::system, 1));
   before = file_bytes(club.db());
   club.home.ui.dialog(DialogScript{{{confirmation_field, "restore"}, {"!tolvane_web_server", ""}}, false, false});
   restore_command(club.state, club.server);

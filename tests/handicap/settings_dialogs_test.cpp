@@ -90,8 +90,8 @@ TEST(CallawaySettings, ExcludedHolesOutsideTheCourseAreRefused) {
   for (const char* bad : {"19", "0", "x"}) {
     home.ui.messages.clear();
     CallawaySettingsModel model(state);
-    model.set("table_base", "65");
-    model.set("excluded_hole2", bad);
+    EXPECT_TRUE(model.set("table_base", "65"));
+    EXPECT_TRUE(model.set("excluded_hole2", bad));
     EXPECT_FALSE(model.accept()) << bad;
     ASSERT_EQ(home.ui.messages.size(), 1u);
     EXPECT_EQ(home.ui.messages[0].text, "The holes excluded from deduction must be between 1 and 18");
@@ -109,19 +109,19 @@ TEST(CallawaySettings, ComparisonWithTheOfficialSystem) {
   official_settings(state.header, Format::callaway);
   {
     CallawaySettingsModel model(state);
-    model.set("excluded_hole1", "17");
-    model.set("excluded_hole2", "18");
-    model.press("compare");
+    EXPECT_TRUE(model.set("excluded_hole1", "17"));
+    EXPECT_TRUE(model.set("excluded_hole2", "18"));
+    EXPECT_TRUE(model.press("compare"));
     ASSERT_EQ(home.ui.messages.size(), 1u);
     EXPECT_EQ(home.ui.messages[0].title, "Handicap Configuration");
     EXPECT_EQ(home.ui.messages[0].text, official_header + "\nNone.\n\nA total of 0 differences were found.\n");
   }
   {
     CallawaySettingsModel model(state);
-    model.set("max_handicap", "45");
-    model.set("table_base", "60");
-    model.set("max_score", "None");
-    model.set("excluded_hole1", "9");
+    EXPECT_TRUE(model.set("max_handicap", "45"));
+    EXPECT_TRUE(model.set("table_base", "60"));
+    EXPECT_TRUE(model.set("max_score", "None"));
+    EXPECT_TRUE(model.set("excluded_hole1", "9"));
     EXPECT_EQ(model.comparison_text(),
               official_header +
                   "\n1. You have set the maximum handicap to 45.  The 'Official Callaway Handicap System' uses a "
@@ -177,8 +177,8 @@ TEST(StablefordSettings, PointsThatAreNoWholeNumberInRangeAreRefused) {
   for (const char* bad : {"", "x", "2.5", "100", "-"}) {
     home.ui.messages.clear();
     StablefordSettingsModel model(state);
-    model.set("points.0", "9");
-    model.set("points.3", bad);
+    EXPECT_TRUE(model.set("points.0", "9"));
+    EXPECT_TRUE(model.set("points.3", bad));
     EXPECT_FALSE(model.accept()) << bad;
     ASSERT_EQ(home.ui.messages.size(), 1u);
     EXPECT_EQ(home.ui.messages[0].text, "The points for \"Birdie\" must be a whole number from -99 to 99.");

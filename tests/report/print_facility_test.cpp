@@ -126,7 +126,7 @@ TEST_F(PrintFacility, StartPositionOnAvery5160) {
   EXPECT_EQ(model.title(), "Select Starting Print Position");
   EXPECT_EQ(model.find("start_position")->options.size(), 30u);
   EXPECT_EQ(model.chosen(), 0);
-  ASSERT_TRUE(model.set("start_position", "Row 2, Column 3").ok);
+  ASSERT_TRUE(model.set("start_position", "Row 2, Column 3").is_ok());
   EXPECT_EQ(model.chosen(), 5);
   EXPECT_EQ(StartPositionModel(label_sheet(6)).find("start_position")->options.size(), 16u);
 }
@@ -239,8 +239,8 @@ TEST_F(PrintFacility, PrinterAlignmentStoresTheLabelOffsets) {
             "On some printers, the horizontal or vertical alignment need to be adjusted.  The units of adjustment "
             "are tenths of an inch horizontally and sixths of an inch vertically.  \nThe default offsets are 0 "
             "and 0.");
-  ASSERT_TRUE(model.set("label_offset_x", "-2").ok);
-  ASSERT_TRUE(model.set("label_offset_y", "3").ok);
+  ASSERT_TRUE(model.set("label_offset_x", "-2").is_ok());
+  ASSERT_TRUE(model.set("label_offset_y", "3").is_ok());
   ASSERT_TRUE(model.accept());
   s.system.label_offset_x = 0;
   read_record(s, RecordKind::system, 1);

@@ -63,7 +63,7 @@ TEST_F(TeamResults, BestBallNetRowPerMemberAndTeamTotals) {
 TEST_F(TeamResults, ATeamShortOfBallsShowsWhatItPlayedMarked) {
   TestTournament& t = start(Format::best_balls_gross, 2);
   header_options::set_best_balls(t.state.header, 2);
-  write_record(t.state, RecordKind::tournament, 1);
+  EXPECT_TRUE(write_record(t.state, RecordKind::tournament, 1));
   t.put(1, 1, par_golfer("Ann", {{1, 3}}, 0));
   t.put(1, 2, par_golfer("Bob", {}, 0));
   t.put(2, 2, par_golfer("Cy", {{5, 5}}, 0));  // the first slot is vacant: one ball of two

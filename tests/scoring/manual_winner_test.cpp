@@ -28,13 +28,42 @@ TEST(ManualWinner, MarksTheChosenGolferAndClearsTheOldMark) {
   t.put(2, 2, par_golfer("Cat"));  // the same name again: the first in group order is taken
 
   home.ui.select(SelectionKind::golfer, "Cat");
+  home.ui.answer(Button::no);
+  manually_specify_winner(t.state);
+  EXPECT_EQ(home.ui.message_texts(),
+            std::vector<std::string>{"Make Cat the tournament winner, at the head of the results whatever the score?"});
+  EXPECT_EQ(flags_of(t.state, 1, 1), entry_flag::manual_winner | entry_flag::power_cart);  // kept on No
+
+  home.ui.answer(Button::yes);
   manually_specify_winner(t.state);
   EXPECT_EQ(flags_of(t.state, 1, 1), entry_flag::power_cart);
   EXPECT_EQ(flags_of(t.state, 1, 2), entry_flag::manual_winner);
   EXPECT_EQ(flags_of(t.state, 2, 1), 0u);
   EXPECT_EQ(flags_of(t.state, 2, 2), 0u);
-  EXPECT_TRUE(home.ui.messages.empty());
 }
+
+TEST(ManualWinner, NoneClearsTheChoiceAfterAsking) {
+  TestHome home;
+  TestTournament t(home, Format::net, 2);
+  GolferEntry winner = par_golfer("Bea");
+  winner.entry_flags = entry_flag::manual_winner;
+  t.put(1, 1, winner);
+  t.put(1, 2, par_golfer("Cat"));
+
+  home.ui.select(SelectionKind::golfer, "None");
+  home.ui.answer(Button::yes);
+  manually_specify_winner(t.state);
+  EXPECT_EQ(home.ui.message_texts(),
+            std::vector<std::string>{"Clear the committee's choice of Bea as the tournament winner?\n\nThe results "
+                                     "will rank every golfer by score."});
+  EXPECT_EQ(flags_of(t.state, 1, 1), 0u);
+  EXPECT_EQ(flags_of(t.state, 1, 2), 0u);
+
+  // With no choice made, None asks nothing.
+  manually_specify_winner(t.state);
+  EXPECT_EQ(home.ui.messages.size(), 1u);
+}
+
 
 TEST(ManualWinner, TheListOffersEachNameOnceInOrder) {
   TestHome home;

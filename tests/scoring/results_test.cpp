@@ -148,7 +148,7 @@ TEST_F(NetField, MissingRatingsStopTheReport) {
   t.put(3, 1, shooting("Joy", 80, 0, 1, 'F'));
   t.state.course = testing::scoring_tee();
   t.state.course.women_rating = 0;
-  write_record(t.state, RecordKind::course, 1);
+  EXPECT_TRUE(write_record(t.state, RecordKind::course, 1));
   Results r = build(report_type::traditional);
   EXPECT_FALSE(r.produced);
   EXPECT_TRUE(r.rows.empty());
@@ -164,7 +164,7 @@ TEST_F(NetField, MissingRatingsStopTheReport) {
   t.put(3, 1, joy);
   t.state.course = testing::scoring_tee();
   t.state.course.course_name[0] = '\0';
-  write_record(t.state, RecordKind::course, 1);
+  EXPECT_TRUE(write_record(t.state, RecordKind::course, 1));
   build(report_type::traditional);
   EXPECT_EQ(home.ui.message_texts(),
             std::vector<std::string>{"Division 1 contains male golfers but the men's course rating information has "

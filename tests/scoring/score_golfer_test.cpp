@@ -294,7 +294,7 @@ TEST(ScoreGolfer, AGenderOtherThanMOrFPlaysTheTournamentDefault) {
   CourseRecord tee = scoring_tee();
   tee.women_slope = 140;
   t.state.course = tee;
-  write_record(t.state, RecordKind::course, 1);
+  EXPECT_TRUE(write_record(t.state, RecordKind::course, 1));
   t.state.header.default_gender = 'F';
   GolferEntry g = card_78(100);
   g.gender = 0;

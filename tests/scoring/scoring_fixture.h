@@ -93,15 +93,15 @@ class TestTournament {
   TestTournament(TestHome& home, Format format, int group_size = 4, int holes = 18)
       : state(home.started()) {
     state.course = scoring_tee(holes);
-    write_record(state, RecordKind::course, 1);
+    EXPECT_TRUE(write_record(state, RecordKind::course, 1));
     state.course_count = std::max(state.course_count, 1);
     state.header = scoring_header(format, group_size);
     state.tournament_count = 1;
     write_header();
-    resize_database(state);
+    EXPECT_TRUE(resize_database(state));
   }
 
-  void write_header() { write_record(state, RecordKind::tournament, 1); }
+  void write_header() { EXPECT_TRUE(write_record(state, RecordKind::tournament, 1)); }
 
   // Puts a golfer into a group slot (1-based), growing the group count.
   void put(int group, int slot, const GolferEntry& entry) {
@@ -112,7 +112,7 @@ class TestTournament {
     }
     read_record(state, RecordKind::group, group);
     state.group.entries[slot - 1] = entry;
-    write_record(state, RecordKind::group, group);
+    EXPECT_TRUE(write_record(state, RecordKind::group, group));
   }
 
   // Changes the header through a function and writes it.

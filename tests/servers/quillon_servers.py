@@ -6,7 +6,9 @@ once both listen and serves until killed. The FTP server (pyftpdlib, passive
 mode) serves the root folder to two users with the password hidden in the
 credential blob; the web server answers the CGI requests the client sends.
 Files named ".<switch>" in the root folder change the answers (see below), so
-that tests can provoke faults without restarting the servers.
+that tests can provoke faults without restarting the servers. With --certfile
+the FTP server offers explicit TLS (AUTH TLS); --tls-required refuses any
+logon or transfer without it.
 """
 import argparse
 import logging
@@ -123,6 +125,9 @@ class WebHandler(BaseHTTPRequestHandler):
                 body += b"he selected club was not found\r\n"
             else:
                 body += member_list(open(path, "rb").read())
+                if self.switch("memcount_wrong"):
+                    # A closing count that disagrees with the members sent.
+                    body = body.replace(b"memcount=", b"memcount=9")
             if self.switch("drop_web"):
                 # Declares the whole answer, sends half of it and hangs up.
                 self.answer(200, body[:len(body) // 2], declared=len(body))
@@ -140,6 +145,15 @@ class WebHandler(BaseHTTPRequestHandler):
             self.answer(404, b"Not Found")
 
 
+def file_received(handler, path):
+    """With the switch ".short_uploads" the server keeps only half of every
+    uploaded file, as a server whose disk filled up would."""
+    root = handler.authorizer.get_home_dir(handler.username)
+    if os.path.exists(os.path.join(root, ".short_uploads")):
+        with open(path, "r+b") as f:
+            f.truncate(os.path.getsize(path) // 2)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--root", required=True)
@@ -148,6 +162,8 @@ def main():
     parser.add_argument("--password", default="Tv7-pq2Lm9")
     parser.add_argument("--throttle", type=int, default=0, help="bytes a second sent to clients")
     parser.add_argument("--certfile", default="", help="offer TLS with this certificate and key")
+    parser.add_argument("--tls-required", action="store_true",
+                        help="with --certfile: refuse logons and transfers that do not use TLS")
     args = parser.parse_args()
     from pyftpdlib.log import config_logging
     config_logging(level=logging.WARNING)
@@ -160,11 +176,23 @@ def main():
     for user in (args.user, args.parlink_user):
         authorizer.add_user(user, args.password, root, perm="elradfmwMT")
     if args.certfile:
-        from pyftpdlib.handlers import TLS_FTPHandler
+        from pyftpdlib.handlers import TLS_DTPHandler, TLS_FTPHandler
+
+        class TlsDataHandler(TLS_DTPHandler):
+            # curl begins the data connection's TLS handshake as soon as it
+            # connects, before the transfer command; pyftpdlib would take
+            # that early data for a hang-up and close the connection.
+            def readable(self):
+                return self._ssl_accepting or super().readable()
+
         handler = TLS_FTPHandler
         handler.certfile = args.certfile
+        handler.dtp_handler = TlsDataHandler
+        handler.tls_control_required = args.tls_required
+        handler.tls_data_required = args.tls_required
     else:
         handler = FTPHandler
+    handler = type("QuillonFtpHandler", (handler,), {"on_file_received": file_received})
     handler.authorizer = authorizer
     handler.banner = "Quillon test FTP server"
     if args.throttle:

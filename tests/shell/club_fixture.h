@@ -31,7 +31,7 @@ struct Club {
       state.group.entries[i].division = 1;
       state.group.entries[i].gender = 'M';
     }
-    write_record(state, RecordKind::group, 1);
+    EXPECT_TRUE(write_record(state, RecordKind::group, 1));
   }
 };
 

@@ -145,7 +145,7 @@ TEST(GenericDialog, F1AsksForTheModelsHelpTopic) {
   State& state = home.started();
   MemberModel model(state);
   std::vector<int> topics;
-  DialogContext context{nullptr, [&](int topic) { topics.push_back(topic); }};
+  DialogContext context{nullptr, [&](int topic) { topics.push_back(topic); }, {}};
   auto dialog = create_dialog(model, context);
   EXPECT_NE(dynamic_cast<GenericDialog*>(dialog.get()), nullptr);
   dialog->show();

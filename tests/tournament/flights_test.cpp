@@ -23,7 +23,7 @@ class FlightsTest : public ::testing::Test {
  protected:
   FlightsTest() : state(home.started()) {
     state.course = testing::scoring_tee();
-    write_record(state, RecordKind::course, 1);
+    EXPECT_TRUE(write_record(state, RecordKind::course, 1));
     state.course_count = 1;
   }
 

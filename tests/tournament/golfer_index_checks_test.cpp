@@ -24,7 +24,7 @@ TEST_F(GolferIndexTest, ComputedHandicapsStoredByTheResultsDoNotLockTheGolferWin
 
   GolferSummaryModel summary(state, 1);
   EXPECT_FALSE(summary.find(summary_field("index", 1))->enabled);
-  summary.set("group_number", "#2");
+  EXPECT_TRUE(summary.set("group_number", "#2"));
   EXPECT_EQ(summary.first_group(), 2) << "paging saves the page without refusing it";
   EXPECT_TRUE(summary.accept());
   EXPECT_TRUE(home.ui.messages.empty());
@@ -41,14 +41,14 @@ TEST_F(GolferIndexTest, OnlyTypedIndexesOfNamedRowsAreRangeChecked) {
   put_golfer(1, 1, "Ann Lee", 750);  // 75.0, which the score window takes
   put_golfer(1, 2, "Bob Ray", -100);
   GolferSummaryModel summary(state, 1);
-  summary.set(summary_field("name", 1), "Ann Lee-Smith");
-  summary.set(summary_field("index", 3), "junk");  // a vacancy
+  EXPECT_TRUE(summary.set(summary_field("name", 1), "Ann Lee-Smith"));
+  EXPECT_TRUE(summary.set(summary_field("index", 3), "junk"));  // a vacancy
   EXPECT_TRUE(summary.accept()) << "values the user did not change are not refused";
   EXPECT_TRUE(home.ui.messages.empty());
   EXPECT_EQ(stored(1, 1).handicap_index, 750);
   EXPECT_EQ(field_text(stored(1, 1).name), "Ann Lee-Smith");
 
-  summary.set(summary_field("index", 2), "+10.5");
+  EXPECT_TRUE(summary.set(summary_field("index", 2), "+10.5"));
   EXPECT_FALSE(summary.accept());
   EXPECT_EQ(home.ui.message_texts().back(), "Invalid handicap index [+10.5]  for golfer 2");
   EXPECT_EQ(stored(1, 2).handicap_index, -100);
@@ -64,11 +64,11 @@ TEST_F(GolferIndexTest, AnIndexWhoseCourseHandicapCannotBeHeldIsRefusedInEveryWi
   };
 
   GolferDetailModel detail(state, 1);
-  detail.set(GolferDetailModel::golfer_field("index", 1), "150.0");
+  EXPECT_TRUE(detail.set(GolferDetailModel::golfer_field("index", 1), "150.0"));
   EXPECT_FALSE(detail.accept());
   EXPECT_EQ(home.ui.message_texts().back(), expected("150.0"));
   EXPECT_EQ(stored(1, 1).handicap_index, 150);
-  detail.set(GolferDetailModel::golfer_field("index", 1), "90.0");
+  EXPECT_TRUE(detail.set(GolferDetailModel::golfer_field("index", 1), "90.0"));
   EXPECT_TRUE(detail.accept()) << "90.0 gives a course handicap of 90 on a slope of 113";
   EXPECT_EQ(stored(1, 1).handicap_index, 900);
 
@@ -79,12 +79,12 @@ TEST_F(GolferIndexTest, AnIndexWhoseCourseHandicapCannotBeHeldIsRefusedInEveryWi
       {"128.0", expected("128.0")},
   };
   for (const auto& [typed, refusal] : refusals) {
-    scores.set("handicap_index.1", typed);
+    EXPECT_TRUE(scores.set("handicap_index.1", typed));
     EXPECT_FALSE(scores.save_score_page()) << typed;
     EXPECT_EQ(home.ui.message_texts().back(), refusal);
     EXPECT_EQ(stored(1, 1).handicap_index, 900) << "nothing wraps into the 16-bit field";
   }
-  scores.set("handicap_index.1", "127.0");
+  EXPECT_TRUE(scores.set("handicap_index.1", "127.0"));
   EXPECT_TRUE(scores.save_score_page());
   EXPECT_EQ(stored(1, 1).handicap_index, 1270);
 }
@@ -94,13 +94,13 @@ TEST_F(GolferIndexTest, SavingAnAmbroseGroupWorksTheTeamHandicapOutAgain) {
   put_golfer(1, 1, "Ann Lee", 100);
   put_golfer(1, 2, "Bob Ray", 200);
   GolferSummaryModel summary(state, 1);
-  summary.set(summary_field("index", 2), "30.0");
+  EXPECT_TRUE(summary.set(summary_field("index", 2), "30.0"));
   ASSERT_TRUE(summary.accept());
   EXPECT_EQ(stored(1, 1).team_handicap, 20) << "(10.0 + 30.0) / 2 = 20.0";
 
   GolferDetailModel detail(state, 1);
-  detail.set(GolferDetailModel::golfer_field("name", 3), "Cy Dale");
-  detail.set(GolferDetailModel::golfer_field("index", 3), "50.0");
+  EXPECT_TRUE(detail.set(GolferDetailModel::golfer_field("name", 3), "Cy Dale"));
+  EXPECT_TRUE(detail.set(GolferDetailModel::golfer_field("index", 3), "50.0"));
   ASSERT_TRUE(detail.accept());
   EXPECT_EQ(stored(1, 1).team_handicap, 30) << "(10.0 + 30.0 + 50.0) / 3 = 30.0";
 

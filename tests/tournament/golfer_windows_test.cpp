@@ -26,15 +26,15 @@ struct GolferWindowsTest : ::testing::Test {
   }
   std::string summary_save_message(const std::string& index) {
     GolferSummaryModel w(state, 1);
-    w.set(GolferSummaryModel::row_field("name", 1, 1), "Ann Lee");
-    w.set(GolferSummaryModel::row_field("index", 1, 1), index);
+    EXPECT_TRUE(w.set(GolferSummaryModel::row_field("name", 1, 1), "Ann Lee"));
+    EXPECT_TRUE(w.set(GolferSummaryModel::row_field("index", 1, 1), index));
     home.ui.messages.clear();
     return w.accept() ? "" : home.ui.message_texts().back();
   }
   std::string detail_save_message(const std::string& index) {
     GolferDetailModel w(state, 1);
-    w.set(GolferDetailModel::golfer_field("name", 1), "Ann Lee");
-    w.set(GolferDetailModel::golfer_field("index", 1), index);
+    EXPECT_TRUE(w.set(GolferDetailModel::golfer_field("name", 1), "Ann Lee"));
+    EXPECT_TRUE(w.set(GolferDetailModel::golfer_field("index", 1), index));
     home.ui.messages.clear();
     return w.accept() ? "" : home.ui.message_texts().back();
   }
@@ -63,19 +63,19 @@ TEST_F(GolferWindowsTest, DivisionAssignmentAndTypingRules) {
   EXPECT_EQ(assign_division(state, 100, 1, 'M'), 1);
   EXPECT_EQ(assign_division(state, 101, 1, 'M'), 2);
   EXPECT_EQ(assign_division(state, 400, 1, 'M'), 3);
-  write_record(state, RecordKind::tournament, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::tournament, 1));
 
   GolferSummaryModel w(state, 1);
-  w.set(GolferSummaryModel::row_field("name", 1, 1), "Ann Lee");
-  w.set(GolferSummaryModel::row_field("index", 1, 1), "10.1");
+  EXPECT_TRUE(w.set(GolferSummaryModel::row_field("name", 1, 1), "Ann Lee"));
+  EXPECT_TRUE(w.set(GolferSummaryModel::row_field("index", 1, 1), "10.1"));
   EXPECT_EQ(w.text(GolferSummaryModel::row_field("division", 1, 1)), "2");
-  w.set(GolferSummaryModel::row_field("index", 1, 1), "x");
+  EXPECT_TRUE(w.set(GolferSummaryModel::row_field("index", 1, 1), "x"));
   EXPECT_EQ(w.text(GolferSummaryModel::row_field("division", 1, 1)), "3");
-  w.set(GolferSummaryModel::row_field("division", 1, 1), "4");
+  EXPECT_TRUE(w.set(GolferSummaryModel::row_field("division", 1, 1), "4"));
   EXPECT_EQ(w.text(GolferSummaryModel::row_field("division", 1, 1)), "1");
-  w.set(GolferSummaryModel::row_field("gender", 1, 1), "q");
+  EXPECT_TRUE(w.set(GolferSummaryModel::row_field("gender", 1, 1), "q"));
   EXPECT_EQ(w.text(GolferSummaryModel::row_field("gender", 1, 1)), "M");
-  w.set(GolferSummaryModel::row_field("gender", 1, 1), "f");
+  EXPECT_TRUE(w.set(GolferSummaryModel::row_field("gender", 1, 1), "f"));
   EXPECT_EQ(w.text(GolferSummaryModel::row_field("gender", 1, 1)), "F");
   EXPECT_EQ(home.ui.message_texts(), (std::vector<std::string>{"The tournament is configured for 3 division(s).",
                                                               "Gender must be either 'M' or 'F'."}));
@@ -83,7 +83,7 @@ TEST_F(GolferWindowsTest, DivisionAssignmentAndTypingRules) {
 
 TEST_F(GolferWindowsTest, GroupsGrowByTypingAndByNext) {
   GolferSummaryModel w(state, 1);
-  w.set(GolferSummaryModel::row_field("name", 3, 2), "Bob Ray");
+  EXPECT_TRUE(w.set(GolferSummaryModel::row_field("name", 3, 2), "Bob Ray"));
   EXPECT_EQ(state.header.group_count, 3);
   ASSERT_TRUE(w.accept());
   read_record(state, RecordKind::tournament, 1);
@@ -91,10 +91,10 @@ TEST_F(GolferWindowsTest, GroupsGrowByTypingAndByNext) {
   EXPECT_EQ(count_golfers(state), 1);
 
   GolferDetailModel d(state, 3);
-  d.press("next");
+  EXPECT_TRUE(d.press("next"));
   EXPECT_EQ(d.group(), 4);
   EXPECT_EQ(state.header.group_count, 4);
-  d.press("prev");
+  EXPECT_TRUE(d.press("prev"));
   EXPECT_EQ(d.group(), 3);
   EXPECT_EQ(d.text(GolferDetailModel::golfer_field("name", 2)), "Bob Ray");
 }
@@ -104,15 +104,15 @@ TEST_F(GolferWindowsTest, ImportedNameWarningAndRemovedGolferLosesScores) {
   set_field_text(state.group.entries[0].name, "Ann Lee");
   state.group.entries[0].is_member = 1;
   state.group.entries[0].hole_scores[4] = 6;
-  write_record(state, RecordKind::group, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::group, 1));
 
   GolferSummaryModel w(state, 1);
   home.ui.answer(Button::no);
-  w.set(GolferSummaryModel::row_field("name", 1, 1), "Ann Smith");
+  EXPECT_TRUE(w.set(GolferSummaryModel::row_field("name", 1, 1), "Ann Smith"));
   EXPECT_EQ(w.text(GolferSummaryModel::row_field("name", 1, 1)), "Ann Lee");
   EXPECT_EQ(home.ui.messages.back().title, "Warning");
   home.ui.answer(Button::yes);
-  w.set(GolferSummaryModel::row_field("name", 1, 1), "");
+  EXPECT_TRUE(w.set(GolferSummaryModel::row_field("name", 1, 1), ""));
   read_record(state, RecordKind::group, 1);
   EXPECT_EQ(state.group.entries[0].is_member, 0);
   ASSERT_TRUE(w.accept());

@@ -18,7 +18,7 @@ class EventTest : public ::testing::Test {
  protected:
   EventTest() : state(home.started()) {
     state.course = testing::scoring_tee();
-    write_record(state, RecordKind::course, 1);
+    EXPECT_TRUE(write_record(state, RecordKind::course, 1));
     state.course_count = 1;
   }
 

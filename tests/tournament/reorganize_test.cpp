@@ -34,7 +34,7 @@ class ReorganizeTest : public ::testing::Test {
  protected:
   ReorganizeTest() : state(home.started()), random(7) {
     state.course = testing::scoring_tee();
-    write_record(state, RecordKind::course, 1);
+    EXPECT_TRUE(write_record(state, RecordKind::course, 1));
     state.course_count = 1;
   }
 
@@ -107,7 +107,7 @@ TEST_F(ReorganizeTest, HcapSortOnACrossOverStartPutsTheLowestEightInGroupsOneAnd
   auto model = open(1);
   home.ui.answer(Button::yes);  // ascending
   home.ui.answer(Button::yes);  // lower handicaps on tee #1
-  ASSERT_TRUE(model->press("HcapSort").ok);
+  ASSERT_TRUE(model->press("HcapSort").is_ok());
   EXPECT_EQ(home.ui.messages[0].title, "Sort Order");
   EXPECT_EQ(home.ui.messages[1].text,
             "This tournament is using a Cross Over start.  Do you wish to start the lower handicapped golfers on "
@@ -123,15 +123,15 @@ TEST_F(ReorganizeTest, HcapSortOnACrossOverStartPutsTheLowestEightInGroupsOneAnd
 TEST_F(ReorganizeTest, AVacancyLeftByRemoveStaysAfterOkAndCancelWritesNothing) {
   tournament(1, {named("A"), named("B"), named("C"), named("D"), named("E")});
   auto model = open(1);
-  ASSERT_TRUE(model->set("field", "B").ok);  // by its first column
-  ASSERT_TRUE(model->press("REMOVE").ok);
+  ASSERT_TRUE(model->set("field", "B").is_ok());  // by its first column
+  ASSERT_TRUE(model->press("REMOVE").is_ok());
   EXPECT_EQ(names(model->holding()), (std::vector<std::string>{"B"}));
   model->cancel();
   EXPECT_EQ(stored_groups(1, 1)[0], (std::vector<std::string>{"A", "B", "C", "D"}));
 
   model = open(1);
-  ASSERT_TRUE(model->set("field", "#3").ok);
-  ASSERT_TRUE(model->press("REMOVE").ok);
+  ASSERT_TRUE(model->set("field", "#3").is_ok());
+  ASSERT_TRUE(model->press("REMOVE").is_ok());
   ASSERT_TRUE(model->accept());
   auto groups = stored_groups(1, 2);
   EXPECT_EQ(groups[0], (std::vector<std::string>{"A", "", "C", "D"}));
@@ -143,7 +143,7 @@ TEST_F(ReorganizeTest, OneHundredAndThirtyGroupsAreReorganisedWithoutLoss) {
   for (int i = 0; i < 130 * 4; ++i) field.push_back(named(format_text(16, "Golfer %03d", 519 - i), i % 300));
   tournament(1, field);
   auto model = open(1);
-  ASSERT_TRUE(model->press("Alpha").ok);
+  ASSERT_TRUE(model->press("Alpha").is_ok());
   ASSERT_TRUE(model->accept());
   auto groups = stored_groups(1, 131);
   EXPECT_EQ(groups[0][0], "Golfer 000");
@@ -156,31 +156,31 @@ TEST_F(ReorganizeTest, AddRefusesMoreGolfersThanVacanciesAndAddsIntoVacancies) {
   tournament(1, {named("A"), named("B"), named("C")}, 2, 5);  // room for 800 in 160 groups of 5
   auto model = open(1);
   for (const char* n : {"A", "B", "C"}) {
-    ASSERT_TRUE(model->set("field", n).ok);
-    ASSERT_TRUE(model->press("REMOVE").ok);
+    ASSERT_TRUE(model->set("field", n).is_ok());
+    ASSERT_TRUE(model->press("REMOVE").is_ok());
   }
-  ASSERT_TRUE(model->set("holding", "#1,#3").ok);
-  EXPECT_TRUE(model->press("ADD").ok);
+  ASSERT_TRUE(model->set("holding", "#1,#3").is_ok());
+  EXPECT_TRUE(model->press("ADD").is_ok());
   EXPECT_EQ(home.ui.last_message()->text,
             "The starting point for inserting the selected golfers must be specified.");
   const int last_group_header = 159 * 6;
-  ASSERT_TRUE(model->set("field", "#" + std::to_string(last_group_header + 5)).ok);  // two vacancies left
-  ASSERT_TRUE(model->set("holding", "#1,#2,#3").ok);
-  ASSERT_TRUE(model->press("ADD").ok);
+  ASSERT_TRUE(model->set("field", "#" + std::to_string(last_group_header + 5)).is_ok());  // two vacancies left
+  ASSERT_TRUE(model->set("holding", "#1,#2,#3").is_ok());
+  ASSERT_TRUE(model->press("ADD").is_ok());
   EXPECT_EQ(home.ui.last_message()->text,
             "There is room for 2 of the 3 selected golfers after the selected starting point.  No golfers were "
             "added.");
   EXPECT_EQ(model->holding().size(), 3u);
 
-  ASSERT_TRUE(model->set("field", "#2").ok);
-  ASSERT_TRUE(model->set("holding", "#1,#3").ok);
-  ASSERT_TRUE(model->press("ADD").ok);
+  ASSERT_TRUE(model->set("field", "#2").is_ok());
+  ASSERT_TRUE(model->set("holding", "#1,#3").is_ok());
+  ASSERT_TRUE(model->press("ADD").is_ok());
   EXPECT_EQ(names(model->holding()), (std::vector<std::string>{"B"}));
   EXPECT_EQ(model->find("field")->options[1], "A\t10.0\tN\tN\tM");
   EXPECT_EQ(model->find("field")->options[2], "C\t10.0\tN\tN\tM");
   home.ui.messages.clear();
-  ASSERT_TRUE(model->set("holding", "").ok);
-  ASSERT_TRUE(model->press("ADD").ok);
+  ASSERT_TRUE(model->set("holding", "").is_ok());
+  ASSERT_TRUE(model->press("ADD").is_ok());
   EXPECT_EQ(home.ui.last_message()->text, "No golfers selected for importing.");
 }
 
@@ -217,13 +217,13 @@ TEST_F(ReorganizeTest, RandomDrawsOverTheWholeFieldAndKeepsEveryGolfer) {
 TEST_F(ReorganizeTest, DragMovesIntoAVacancyOntoAGroupAndExchangesGolfers) {
   tournament(1, {named("A"), named("B"), named("C"), named("D"), named("E")});
   auto model = open(1);
-  ASSERT_TRUE(model->move("E", "#1").ok);  // onto group 1's header: it has no vacancy
+  ASSERT_TRUE(model->move("E", "#1").is_ok());  // onto group 1's header: it has no vacancy
   EXPECT_EQ(home.ui.last_message()->text, "Group 1 has no vacancy.");
-  ASSERT_TRUE(model->move("A", "#8").ok);  // a vacancy of group 2
-  ASSERT_TRUE(model->move("E", "#1").ok);  // now group 1 has a vacancy
-  ASSERT_TRUE(model->move("B", "C").ok);   // exchange
-  ASSERT_TRUE(model->move("D", "holding").ok);
-  EXPECT_FALSE(model->move("#1", "#3").ok);  // a header line is not moved
+  ASSERT_TRUE(model->move("A", "#8").is_ok());  // a vacancy of group 2
+  ASSERT_TRUE(model->move("E", "#1").is_ok());  // now group 1 has a vacancy
+  ASSERT_TRUE(model->move("B", "C").is_ok());   // exchange
+  ASSERT_TRUE(model->move("D", "holding").is_ok());
+  EXPECT_FALSE(model->move("#1", "#3").is_ok());  // a header line is not moved
   ASSERT_TRUE(model->accept());
   auto groups = stored_groups(1, 2);
   EXPECT_EQ(groups[0], (std::vector<std::string>{"E", "C", "B", ""}));
@@ -235,12 +235,12 @@ TEST_F(ReorganizeTest, GuestReplacesALineAndAsksAboutALinkedGolfer) {
   member.is_member = 1;
   tournament(1, {member});
   auto model = open(1);
-  ASSERT_TRUE(model->press("Guest").ok);
+  ASSERT_TRUE(model->press("Guest").is_ok());
   EXPECT_EQ(home.ui.last_message()->text, "The destination for the guest must be selected.");
-  ASSERT_TRUE(model->set("field", "#2").ok);
+  ASSERT_TRUE(model->set("field", "#2").is_ok());
   home.ui.answer(Button::yes);
   home.ui.dialog(DialogScript{{{"name", "Visitor"}, {"index", "+1.5"}, {"gender", "Female"}, {"skins", "1"}}});
-  ASSERT_TRUE(model->press("Guest").ok);
+  ASSERT_TRUE(model->press("Guest").is_ok());
   EXPECT_EQ(home.ui.messages.back().title, "Quillon - Warning");
   EXPECT_EQ(model->find("field")->options[1], "Visitor\t+1.5\tY\tN\tF");
 }
@@ -260,7 +260,7 @@ TEST_F(ReorganizeTest, PrevRndRefusedOnDayOneAndPlacesAGolferAbsentTheDayBeforeL
   state.tournament_count = 3;
 
   auto day1 = open(1);
-  ASSERT_TRUE(day1->press("Prev Rnd").ok);
+  ASSERT_TRUE(day1->press("Prev Rnd").is_ok());
   EXPECT_EQ(home.ui.last_message()->text,
             "The selected tournament is not a 2nd, 3rd, 4th, or 5th round in a multiple round tournament.\nTo "
             "create a multiple round tournament select 'Add' / 'Add Multi-Round Tournament'");
@@ -277,7 +277,7 @@ TEST_F(ReorganizeTest, PrevRndRefusedOnDayOneAndPlacesAGolferAbsentTheDayBeforeL
                                            random);
   home.ui.answer(Button::yes);  // ascending
   home.ui.answer(Button::yes);  // gross
-  ASSERT_TRUE(day2->press("Prev Rnd").ok);
+  ASSERT_TRUE(day2->press("Prev Rnd").is_ok());
   EXPECT_EQ(names(golfers_of(day2->lines())), (std::vector<std::string>{"Bob", "Ann", "Cid", "Dee"}));
   EXPECT_EQ(previous_round_key(PreviousDayScore{true, 2, 70}, true, false), "09929");
   EXPECT_EQ(previous_round_key(PreviousDayScore{}, true, false), "11999");

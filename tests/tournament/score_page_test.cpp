@@ -16,20 +16,20 @@ TEST_F(ScoreEntryTest, AnInvalidIndexRefusesTheSaveAndStoresNothingOfThePage) {
   put_golfer(1, 1, "Ann Lee", 120);
   put_golfer(1, 2, "Bob Ray", 50);
   ScoreEntryModel w(state, 1, summing_scorer(18));
-  w.set("name.1", "  Ann Smith ");
-  w.set("name.2", "Bob Jones");
-  w.set("handicap_index.2", "abc");
+  EXPECT_TRUE(w.set("name.1", "  Ann Smith "));
+  EXPECT_TRUE(w.set("name.2", "Bob Jones"));
+  EXPECT_TRUE(w.set("handicap_index.2", "abc"));
   EXPECT_FALSE(w.accept());
   EXPECT_EQ(home.ui.message_texts().back(), "Invalid handicap index [abc] for golfer 2");
   EXPECT_EQ(field_text(stored(1, 1).name), "Ann Lee") << "the rows before the failing one are not written either";
   EXPECT_EQ(field_text(stored(1, 2).name), "Bob Ray");
 
-  w.set("handicap_index.2", "+10.1");
+  EXPECT_TRUE(w.set("handicap_index.2", "+10.1"));
   EXPECT_FALSE(w.accept());
   EXPECT_EQ(home.ui.message_texts().back(), "Invalid handicap index [-10.1]  for golfer 2");
   EXPECT_EQ(stored(1, 2).handicap_index, 50);
 
-  w.set("handicap_index.2", "+10.0");
+  EXPECT_TRUE(w.set("handicap_index.2", "+10.0"));
   EXPECT_TRUE(w.accept());
   EXPECT_EQ(stored(1, 2).handicap_index, -100);
   EXPECT_EQ(field_text(stored(1, 1).name), "Ann Smith");
@@ -40,27 +40,27 @@ TEST_F(ScoreEntryTest, AnInvalidIndexRefusesTheSaveAndStoresNothingOfThePage) {
 
 TEST_F(ScoreEntryTest, SavingStoresBoxesDivisionsAndClearsTheCardOfARemovedGolfer) {
   state.header.division_count = 2;
-  write_record(state, RecordKind::tournament, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::tournament, 1));
   put_golfer(1, 1, "Ann Lee", 120, 'X');
   put_golfer(1, 2, "Bob Ray", 50);
   ScoreEntryModel w(state, 1, summing_scorer(18));
   type_holes(w, 2, eighteen_fours);
   EXPECT_EQ(stored(1, 2).gross_score, 72);
 
-  w.set("division.1", "3");
+  EXPECT_TRUE(w.set("division.1", "3"));
   EXPECT_EQ(home.ui.message_texts().back(), "The tournament is configured for 2 division(s).");
   EXPECT_EQ(w.text("division.1"), "1");
-  w.set("division.1", "2");
-  w.set("skins.1", "1");
-  w.set("dq.1", "1");
+  EXPECT_TRUE(w.set("division.1", "2"));
+  EXPECT_TRUE(w.set("skins.1", "1"));
+  EXPECT_TRUE(w.set("dq.1", "1"));
   EXPECT_EQ(home.ui.messages.back().kind, 0);
   EXPECT_EQ(home.ui.message_texts().back(),
             "Designating a golfer as disqualified will cause the golfer to be excluded from tournament results.");
   std::size_t shown = home.ui.messages.size();
-  w.set("dq.1", "0");
-  w.set("dq.1", "1");
+  EXPECT_TRUE(w.set("dq.1", "0"));
+  EXPECT_TRUE(w.set("dq.1", "1"));
   EXPECT_EQ(home.ui.messages.size(), shown + 1) << "only ticking warns";
-  w.set("name.2", "");
+  EXPECT_TRUE(w.set("name.2", ""));
   ASSERT_TRUE(w.accept());
 
   GolferEntry ann = stored(1, 1);
@@ -77,14 +77,14 @@ TEST_F(ScoreEntryTest, ImportedNameChangeAsksFirst) {
   put_golfer(1, 1, "Ann Lee", 120);
   read_record(state, RecordKind::group, 1);
   state.group.entries[0].is_member = 1;
-  write_record(state, RecordKind::group, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::group, 1));
   ScoreEntryModel w(state, 1, summing_scorer(18));
   home.ui.answer(Button::no);
-  w.set("name.1", "Ann Smith");
+  EXPECT_TRUE(w.set("name.1", "Ann Smith"));
   EXPECT_EQ(w.text("name.1"), "Ann Lee");
   EXPECT_EQ(home.ui.messages.back().title, "Warning");
   home.ui.answer(Button::yes);
-  w.set("name.1", "Ann Smith");
+  EXPECT_TRUE(w.set("name.1", "Ann Smith"));
   EXPECT_EQ(stored(1, 1).is_member, 0) << "written at once";
   EXPECT_EQ(field_text(stored(1, 1).name), "Ann Lee");
   ASSERT_TRUE(w.accept());
@@ -95,14 +95,14 @@ TEST_F(ScoreEntryTest, PrevNextAndTheGroupListSaveAndPageAndGrowTheField) {
   put_golfer(1, 1, "Ann Lee", 0);
   put_golfer(2, 1, "Bob Ray", 0);
   ScoreEntryModel w(state, 1, summing_scorer(18));
-  w.set("name.2", "Cy Dale");
-  ASSERT_TRUE(w.press("next").ok);
+  EXPECT_TRUE(w.set("name.2", "Cy Dale"));
+  ASSERT_TRUE(w.press("next").is_ok());
   EXPECT_EQ(w.group(), 2);
   EXPECT_EQ(field_text(stored(1, 2).name), "Cy Dale");
   EXPECT_EQ(w.text("name.1"), "Bob Ray");
   EXPECT_EQ(w.focus(), "score.1.1");
 
-  w.press("next");
+  EXPECT_TRUE(w.press("next"));
   EXPECT_EQ(w.group(), 3);
   read_record(state, RecordKind::tournament, 1);
   EXPECT_EQ(state.header.group_count, 3);
@@ -110,17 +110,17 @@ TEST_F(ScoreEntryTest, PrevNextAndTheGroupListSaveAndPageAndGrowTheField) {
   EXPECT_EQ(w.text("name.1"), "");
   EXPECT_EQ(w.focus(), ok_focus) << "a page without golfers";
 
-  w.press("prev");
-  w.press("prev");
-  w.press("prev");
+  EXPECT_TRUE(w.press("prev"));
+  EXPECT_TRUE(w.press("prev"));
+  EXPECT_TRUE(w.press("prev"));
   EXPECT_EQ(w.group(), 1);
-  w.set("group_number", "003");
+  EXPECT_TRUE(w.set("group_number", "003"));
   EXPECT_EQ(w.group(), 3);
   EXPECT_EQ(state.current_group, 3);
 
-  w.set("name.1", "Dee Fox");
-  w.set("handicap_index.1", "x");
-  w.press("prev");
+  EXPECT_TRUE(w.set("name.1", "Dee Fox"));
+  EXPECT_TRUE(w.set("handicap_index.1", "x"));
+  EXPECT_TRUE(w.press("prev"));
   EXPECT_EQ(w.group(), 3) << "a refused save stays on the page";
   EXPECT_EQ(home.ui.message_texts().back(), "Invalid handicap index [x] for golfer 1");
 }
@@ -130,7 +130,7 @@ TEST_F(ScoreEntryTest, NextAddsNothingWhenTheFieldIsFull) {
   put_golfer(160, 1, "Ann Lee", 0);
   ScoreEntryModel w(state, 160, summing_scorer(18));
   EXPECT_EQ(w.row_count(), 5);
-  w.press("next");
+  EXPECT_TRUE(w.press("next"));
   EXPECT_EQ(w.group(), 160);
   read_record(state, RecordKind::tournament, 1);
   EXPECT_EQ(state.header.group_count, 160);
@@ -140,9 +140,9 @@ TEST_F(ScoreEntryTest, SearchSavesAndShowsTheChosenGolfersRow) {
   put_golfer(1, 1, "Ann Lee", 0);
   put_golfer(2, 3, "Cy Dale", 0);
   ScoreEntryModel w(state, 1, summing_scorer(18));
-  w.set("score.1.1", "5");
+  EXPECT_TRUE(w.set("score.1.1", "5"));
   home.ui.select(SelectionKind::golfer, "Cy Dale");
-  w.press("search");
+  EXPECT_TRUE(w.press("search"));
   EXPECT_EQ(w.group(), 2);
   EXPECT_EQ(w.focus(), "score.3.1");
   EXPECT_EQ(stored(1, 1).hole_scores[0], 5);
@@ -150,8 +150,8 @@ TEST_F(ScoreEntryTest, SearchSavesAndShowsTheChosenGolfersRow) {
 
 TEST_F(ScoreEntryTest, SearchWithoutAChoiceStaysOnTheSameGroupAndRow) {
   ScoreEntryModel w(state, 1, summing_scorer(18));
-  w.set("name.2", "");
-  w.press("search");
+  EXPECT_TRUE(w.set("name.2", ""));
+  EXPECT_TRUE(w.press("search"));
   EXPECT_EQ(w.group(), 1);
   EXPECT_EQ(w.focus(), "name.2");
 }
@@ -162,7 +162,7 @@ TEST_F(ScoreEntryTest, TeamWindowKeepsOneCardPerGroup) {
   put_golfer(1, 2, "Bob Ray", 50);
   read_record(state, RecordKind::group, 1);
   state.group.entries[0].team_handicap = 7;
-  write_record(state, RecordKind::group, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::group, 1));
   ScoreEntryModel ambrose(state, 1, summing_scorer(18));
   EXPECT_TRUE(ambrose.team_window());
   EXPECT_EQ(ambrose.id(), "team_score_entry");

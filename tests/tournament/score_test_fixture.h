@@ -43,23 +43,23 @@ struct ScoreEntryTest : ::testing::Test {
   void make_tournament(int holes) {
     put_course(state, 1, "Pine Valley", "PV", "Blue", holes);
     for (int h = 0; h < holes; ++h) state.course.men_hcp_hole[h] = static_cast<std::int8_t>(h + 1);
-    write_record(state, RecordKind::course, 1);
+    EXPECT_TRUE(write_record(state, RecordKind::course, 1));
     home.ui.dialog({{{"name", "Club Cup"}, {"format", "Net Scores"}}, false, false});
     ASSERT_EQ(add_tournament(state), 1);
     state.header.include_rating_and_par = 0;
-    write_record(state, RecordKind::tournament, 1);
+    EXPECT_TRUE(write_record(state, RecordKind::tournament, 1));
   }
 
   void set_format(Format format, int group_size = 4) {
     quillon::set_format(state.header, format);
     state.header.group_size = static_cast<std::int8_t>(group_size);
-    write_record(state, RecordKind::tournament, 1);
+    EXPECT_TRUE(write_record(state, RecordKind::tournament, 1));
   }
 
   void put_golfer(int group, int row, const char* name, int index, char gender = 'M') {
     if (group > state.header.group_count) {
       state.header.group_count = static_cast<std::uint8_t>(group);
-      write_record(state, RecordKind::tournament, 1);
+      EXPECT_TRUE(write_record(state, RecordKind::tournament, 1));
     }
     read_record(state, RecordKind::group, group);
     GolferEntry& e = state.group.entries[row - 1];
@@ -67,7 +67,7 @@ struct ScoreEntryTest : ::testing::Test {
     e.handicap_index = static_cast<std::int16_t>(index);
     e.gender = gender;
     e.division = 1;
-    write_record(state, RecordKind::group, group);
+    EXPECT_TRUE(write_record(state, RecordKind::group, group));
   }
 
   GolferEntry stored(int group, int row) {
@@ -78,7 +78,7 @@ struct ScoreEntryTest : ::testing::Test {
   // Types the holes from `first` on, one value each.
   static void type_holes(ScoreEntryModel& w, int row, const std::vector<std::string>& values, int first = 1) {
     for (std::size_t i = 0; i < values.size(); ++i)
-      ASSERT_TRUE(w.set(ScoreEntryModel::hole_field(row, first + static_cast<int>(i)), values[i]).ok);
+      ASSERT_TRUE(w.set(ScoreEntryModel::hole_field(row, first + static_cast<int>(i)), values[i]).is_ok());
   }
 };
 

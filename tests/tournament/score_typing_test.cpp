@@ -63,11 +63,11 @@ TEST_F(ScoreEntryTest, ZeroAndOneKeepTheCursorAndEmptyRowsArePassed) {
   put_golfer(1, 1, "Ann Lee", 0);
   put_golfer(1, 3, "Bob Ray", 0);
   ScoreEntryModel w(state, 1, summing_scorer(18));
-  w.set("score.1.2", "1");
+  EXPECT_TRUE(w.set("score.1.2", "1"));
   EXPECT_EQ(w.focus(), "score.1.2");
-  w.set("score.1.3", "0");
+  EXPECT_TRUE(w.set("score.1.3", "0"));
   EXPECT_EQ(w.focus(), "score.1.3");
-  w.set("score.1.4", "2");
+  EXPECT_TRUE(w.set("score.1.4", "2"));
   EXPECT_EQ(w.focus(), "score.1.5");
   EXPECT_EQ(w.text("total.1"), "3");
 
@@ -75,7 +75,7 @@ TEST_F(ScoreEntryTest, ZeroAndOneKeepTheCursorAndEmptyRowsArePassed) {
   EXPECT_EQ(w.focus(), "score.3.4");
   w.enter_cell(4, 1);
   EXPECT_EQ(w.focus(), ok_focus);
-  w.set("name.2", "Cy Dale");
+  EXPECT_TRUE(w.set("name.2", "Cy Dale"));
   w.enter_cell(2, 1);
   EXPECT_EQ(w.focus(), "score.2.1") << "a name typed into the row makes it a golfer's row";
 }
@@ -83,11 +83,11 @@ TEST_F(ScoreEntryTest, ZeroAndOneKeepTheCursorAndEmptyRowsArePassed) {
 TEST_F(ScoreEntryTest, HolesAreMarkedAgainstParForTheFrontEnd) {
   put_golfer(1, 1, "Ann Lee", 0);
   ScoreEntryModel w(state, 1, summing_scorer(18));
-  w.set("score.1.1", "4");
-  w.set("score.1.2", "1");
+  EXPECT_TRUE(w.set("score.1.1", "4"));
+  EXPECT_TRUE(w.set("score.1.2", "1"));
   EXPECT_EQ(w.focus(), "score.1.2");
-  w.set("score.1.3", "4");
-  w.set("score.1.4", "6");
+  EXPECT_TRUE(w.set("score.1.3", "4"));
+  EXPECT_TRUE(w.set("score.1.4", "6"));
   EXPECT_EQ(w.cell_mark(1, 1), ParMark::below_par);
   EXPECT_EQ(w.cell_mark(1, 2), ParMark::below_par) << "an ace on the par 3";
   EXPECT_EQ(w.cell_mark(1, 3), ParMark::par);
@@ -99,7 +99,7 @@ TEST_F(ScoreEntryTest, HolesAreMarkedAgainstParForTheFrontEnd) {
 
   set_format(Format::callaway_scramble);
   ScoreEntryModel scramble(state, 1, summing_scorer(18));
-  scramble.set("score.1.1", "4");
+  EXPECT_TRUE(scramble.set("score.1.1", "4"));
   EXPECT_EQ(scramble.cell_mark(1, 1), ParMark::none);
 }
 
@@ -109,49 +109,49 @@ TEST_F(ScoreEntryTest, StablefordPickUpEntersTheLowestScoreWithoutPoints) {
   put_golfer(1, 2, "Bob Ray", 0);
   ScoreEntryModel net_par(state, 1, summing_scorer(18));
   EXPECT_EQ(net_par.text("net_heading"), "Points");
-  net_par.set("score.1.3", "X");
+  EXPECT_TRUE(net_par.set("score.1.3", "X"));
   EXPECT_EQ(net_par.text("score.1.3"), "7");
   EXPECT_EQ(net_par.focus(), "score.1.4");
-  net_par.set("score.1.4", "x");
+  EXPECT_TRUE(net_par.set("score.1.4", "x"));
   EXPECT_EQ(net_par.text("score.1.4"), "6") << "hole 4 gives no stroke to a handicap of 3";
 
   set_format(Format::stableford_net_bogey);
   ScoreEntryModel net_bogie(state, 1, summing_scorer(18));
-  net_bogie.set("score.2.1", "x");
+  EXPECT_TRUE(net_bogie.set("score.2.1", "x"));
   EXPECT_EQ(net_bogie.text("score.2.1"), "8");
 
   set_format(Format::stableford_custom);
   for (int i = 0; i < 8; ++i) state.system.stableford_points[i] = static_cast<std::int8_t>(8 - i);
   ScoreEntryModel custom(state, 1, summing_scorer(18));
-  custom.set("score.2.1", "x");
+  EXPECT_TRUE(custom.set("score.2.1", "x"));
   EXPECT_EQ(custom.text("score.2.1"), "9") << "no count scores nothing: the highest count is entered";
 
   set_format(Format::net);
   ScoreEntryModel net(state, 1, summing_scorer(18));
-  net.set("score.2.1", "5");
-  EXPECT_FALSE(net.set("score.2.1", "x").ok) << "only the Stableford formats take a pick-up";
+  EXPECT_TRUE(net.set("score.2.1", "5"));
+  EXPECT_FALSE(net.set("score.2.1", "x")) << "only the Stableford formats take a pick-up";
   EXPECT_EQ(net.text("score.2.1"), "5");
 }
 
 TEST_F(ScoreEntryTest, CellsRefuseLettersAndScoresAboveFifteenKeepingTheValue) {
   put_golfer(1, 1, "Ann Lee", 0);
   ScoreEntryModel w(state, 1, summing_scorer(18));
-  w.set("score.1.1", "5");
-  w.set("score.1.2", "4");
+  EXPECT_TRUE(w.set("score.1.1", "5"));
+  EXPECT_TRUE(w.set("score.1.2", "4"));
   EXPECT_TRUE(w.save_score_page());
 
-  SetResult stray = w.set("score.1.2", "4a");
-  EXPECT_FALSE(stray.ok);
+  Status stray = w.set("score.1.2", "4a");
+  EXPECT_FALSE(stray);
   EXPECT_EQ(w.text("score.1.2"), "4") << "a stray letter keeps the score";
   EXPECT_EQ(w.text("total.1"), "9");
 
-  w.set("score.1.2", "16");
+  EXPECT_TRUE(w.set("score.1.2", "16"));
   EXPECT_EQ(home.ui.message_texts().back(), "Golfer [Ann Lee], Hole # [2] :\n Score must be > 0 and <= 15");
   EXPECT_EQ(w.text("score.1.2"), "4") << "the stored score comes back";
   EXPECT_EQ(w.focus(), "score.1.2");
   EXPECT_EQ(w.text("total.1"), "9");
 
-  w.set("score.1.3", "15");
+  EXPECT_TRUE(w.set("score.1.3", "15"));
   EXPECT_EQ(w.text("score.1.3"), "15");
   EXPECT_EQ(w.focus(), "score.1.4");
 }
@@ -163,7 +163,7 @@ TEST_F(ScoreEntryTest, NineHoleCourseCompletesTheCardAfterHoleNine) {
   EXPECT_EQ(w.hole_count(), 9);
   EXPECT_FALSE(w.find("score.1.10")->visible);
   EXPECT_FALSE(w.find("back_total.1")->visible);
-  EXPECT_FALSE(w.set("score.1.10", "4").ok);
+  EXPECT_FALSE(w.set("score.1.10", "4").is_ok());
   type_holes(w, 1, front_nine);
   EXPECT_EQ(w.text("back_total.1"), "");
   EXPECT_EQ(w.text("gross.1"), "38");
@@ -182,13 +182,13 @@ TEST_F(ScoreEntryTest, ComputedFormatsShowTheHandicapOnlyForACompleteCard) {
     return 0;
   });
   EXPECT_EQ(w.text("index_heading"), "Handicap");
-  EXPECT_FALSE(w.set("handicap_index.1", "3.0").ok);
+  EXPECT_FALSE(w.set("handicap_index.1", "3.0").is_ok());
   EXPECT_EQ(w.text("handicap_index.1"), "") << "no card yet";
   type_holes(w, 1, front_nine);
   type_holes(w, 1, nine_fours, 10);
   EXPECT_EQ(w.text("handicap_index.1"), "9.0 ");
   EXPECT_EQ(w.text("net.1"), "71");
-  w.set("score.1.5", "5");
+  EXPECT_TRUE(w.set("score.1.5", "5"));
   EXPECT_EQ(w.text("handicap_index.1"), "");
   EXPECT_EQ(w.text("net.1"), "");
   EXPECT_EQ(w.text("total.1"), "75");

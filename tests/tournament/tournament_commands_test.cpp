@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "core/database.h"
+#include "core/database_startup.h"
 #include "core/fixed_text.h"
 #include "tests/tournament/tournament_fixture.h"
 #include "tournament/field.h"
@@ -33,7 +34,7 @@ struct TournamentCommandsTest : ::testing::Test {
     e.hole_scores[0] = score;
     e.gross_score = score;
     e.division = 1;
-    write_record(state, RecordKind::group, group);
+    EXPECT_TRUE(write_record(state, RecordKind::group, group));
   }
 };
 
@@ -81,6 +82,44 @@ TEST_F(TournamentCommandsTest, CopyKeepsOrErasesScores) {
             "01-May-2026 tournament an appropriate new name.");
 }
 
+// Keeps the lines of the last tournament selection.
+struct ListWatchingUi : ScriptedUi {
+  std::vector<Choice> shown;
+  std::optional<int> select_one(SelectionKind kind, const std::string& title,
+                                const std::vector<Choice>& choices) override {
+    shown = choices;
+    return ScriptedUi::select_one(kind, title, choices);
+  }
+};
+
+TEST_F(TournamentCommandsTest, TheSelectionStartsOnTheTournamentJustAddedOrLastUsed) {
+  ASSERT_EQ(add("Spring Cup", "2026-05-01"), 1);
+  ASSERT_EQ(add("Summer Cup", "2026-07-01"), 2);
+  ASSERT_EQ(add("Autumn Cup", "2026-09-01"), 3);
+  ListWatchingUi ui;
+  State watched(ui, home.clock, home.path());
+  ASSERT_TRUE(open_or_create_database(watched));
+  read_configuration(watched);
+  finish_database_startup(watched);
+  auto preselected = [&ui] {
+    std::vector<int> ids;
+    for (const Choice& c : ui.shown)
+      if (c.preselected) ids.push_back(c.id);
+    return ids;
+  };
+  ASSERT_GT(read_record(watched, RecordKind::tournament, 2), 0);  // the one last worked on
+  ui.select(SelectionKind::tournament, "1");
+  EXPECT_EQ(select_tournament(watched, true), 1);
+  EXPECT_EQ(preselected(), std::vector<int>{2});
+  EXPECT_EQ(select_tournament(watched, true), 1);
+  EXPECT_EQ(preselected(), std::vector<int>{1});
+
+  ui.dialog({{{"name", "Winter Cup"}, {"date", "2026-12-01"}}, false, false});
+  ASSERT_EQ(add_tournament(watched), 4);
+  EXPECT_EQ(select_tournament(watched, true), 1);
+  EXPECT_EQ(preselected(), std::vector<int>{4});
+}
+
 TEST_F(TournamentCommandsTest, RemoveFreesTheSlotAndItsFile) {
   ASSERT_EQ(add("Spring Cup", "2026-05-01"), 1);
   ASSERT_EQ(add("Summer Cup", "2026-07-01"), 2);
@@ -93,6 +132,8 @@ TEST_F(TournamentCommandsTest, RemoveFreesTheSlotAndItsFile) {
   EXPECT_EQ(drop_tournament(state), 1);
   EXPECT_EQ(home.ui.messages.back().title, "Tournament Removal");
   EXPECT_EQ(home.ui.messages.back().text, "Remove tournament [Spring Cup]?");
+  // Enter keeps the tournament.
+  EXPECT_EQ(home.ui.messages.back().default_button, Button::no);
   EXPECT_FALSE(std::filesystem::exists(home.path() / "01-May-2026 Spring Cup"));
   read_record(state, RecordKind::tournament, 1);
   EXPECT_TRUE(tournament_slot_free(state.header));
@@ -123,7 +164,7 @@ TEST_F(TournamentCommandsTest, PurgeRenumbersAndRelinksMultiRoundEvents) {
   read_record(state, RecordKind::tournament, 4);
   state.header.format = multi_round_format;
   state.header.round_tournaments[0] = 3;
-  write_record(state, RecordKind::tournament, 4);
+  EXPECT_TRUE(write_record(state, RecordKind::tournament, 4));
 
   home.ui.answer(Button::cancel);
   EXPECT_EQ(purge_older_tournaments(state), 0);
@@ -146,6 +187,11 @@ TEST_F(TournamentCommandsTest, PurgeRenumbersAndRelinksMultiRoundEvents) {
             "Are you sure that you want to purge tournaments played prior to Jan 1, 2026?\n\nA total of 1 "
             "tournaments will be purged.");
   EXPECT_EQ(texts.back(), "The tournament purge has been cancelled.");
+  // Every step towards the purge has the safe button as its default.
+  const auto& asked = home.ui.messages;
+  EXPECT_EQ(asked[asked.size() - 4].default_button, Button::cancel);
+  EXPECT_EQ(asked[asked.size() - 3].default_button, Button::no);
+  EXPECT_EQ(asked[asked.size() - 2].default_button, Button::no);
 
   home.ui.answer(Button::ok);
   home.ui.answer(Button::yes);
@@ -164,7 +210,7 @@ TEST_F(TournamentCommandsTest, ChangeModeGroupRules) {
   ASSERT_EQ(add("Cup", "2026-05-01"), 1);
   read_record(state, RecordKind::tournament, 1);
   state.header.group_count = 10;
-  write_record(state, RecordKind::tournament, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::tournament, 1));
   put_golfer(1, 10, 1, "Last Man", 100, 0);
 
   // 4 to 3 golfers per group keeps every slot: 14 groups.

@@ -30,19 +30,19 @@ TEST(TournamentDialogRows, OnlyTheDivisionsInUseAreShown) {
   TournamentDialogModel model(state, header, TournamentDialogMode::add, 1);
   EXPECT_EQ(visible_rows(model), (std::vector<int>{1}));
 
-  ASSERT_TRUE(model.set("division_count", " 3").ok);
+  ASSERT_TRUE(model.set("division_count", " 3").is_ok());
   EXPECT_EQ(visible_rows(model), (std::vector<int>{1, 2, 3}));
-  EXPECT_TRUE(model.set("division_allowance.3", "90%").ok);
-  EXPECT_FALSE(model.set("division_allowance.4", "90%").ok);
+  EXPECT_TRUE(model.set("division_allowance.3", "90%").is_ok());
+  EXPECT_FALSE(model.set("division_allowance.4", "90%").is_ok());
 
-  ASSERT_TRUE(model.set("division_count", "10").ok);
+  ASSERT_TRUE(model.set("division_count", "10").is_ok());
   EXPECT_EQ(visible_rows(model).size(), 10u);
-  ASSERT_TRUE(model.set("division_count", " 2").ok);
+  ASSERT_TRUE(model.set("division_count", " 2").is_ok());
   EXPECT_EQ(visible_rows(model), (std::vector<int>{1, 2}));
 
   // Choosing the format with a Callaway division raises one division to two.
-  ASSERT_TRUE(model.set("division_count", " 1").ok);
-  ASSERT_TRUE(model.set("format", "Net Scores with 1 Callaway Division").ok);
+  ASSERT_TRUE(model.set("division_count", " 1").is_ok());
+  ASSERT_TRUE(model.set("format", "Net Scores with 1 Callaway Division").is_ok());
   EXPECT_EQ(visible_rows(model), (std::vector<int>{1, 2}));
 
   // A stored tournament opens with its own number of rows.

@@ -21,7 +21,7 @@ inline void put_course(State& state, int slot, const char* name, const char* abb
   for (int h = 0; h < holes; ++h) state.course.men_par[h] = h == 0 ? 5 : (h == 1 ? 3 : 4);
   state.course.men_slope = 113;
   state.course.women_slope = 113;
-  write_record(state, RecordKind::course, slot);
+  EXPECT_TRUE(write_record(state, RecordKind::course, slot));
   if (slot > state.course_count) state.course_count = slot;
 }
 

@@ -33,7 +33,7 @@ struct TournamentGroupsTest : ::testing::Test {
     e.handicap_index = static_cast<std::int16_t>(index);
     e.division = static_cast<std::int8_t>(division);
     e.gender = 'M';
-    write_record(state, RecordKind::group, group);
+    EXPECT_TRUE(write_record(state, RecordKind::group, group));
   }
   int division_of(int group, int row) {
     read_record(state, RecordKind::tournament, 1);
@@ -57,7 +57,7 @@ TEST_F(TournamentGroupsTest, ToTimeFollowsTheFieldAsItGrows) {
 
   // A stale stored "To" is shown current when the dialog opens.
   state.header.last_tee_minute = 0;
-  write_record(state, RecordKind::tournament, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::tournament, 1));
   TournamentDialogModel dialog(state, state.header, TournamentDialogMode::change, 1);
   EXPECT_EQ(field_value_text(*dialog.find("last_tee_time")), "08:30");
 
@@ -102,7 +102,7 @@ TEST_F(TournamentGroupsTest, GroupCountsStayWithinTheirBytes) {
   ASSERT_EQ(add({{"name", "Pairs"}, {"group_count", "200"}}), 2);
   read_record(state, RecordKind::group, 200);
   set_field_text(state.group.entries[3].name, "Last Slot");
-  write_record(state, RecordKind::group, 200);
+  EXPECT_TRUE(write_record(state, RecordKind::group, 200));
   home.ui.select(SelectionKind::tournament, "2");
   home.ui.dialog({{{"group_size", "2"}}, false, false});
   ASSERT_EQ(modify_tournament(state), 2);
@@ -119,7 +119,7 @@ TEST_F(TournamentGroupsTest, GroupCountsStayWithinTheirBytes) {
   // Without a golfer there the smaller groups are taken, as many as fit.
   read_record(state, RecordKind::group, 200);
   state.group.entries[3].name[0] = 0;
-  write_record(state, RecordKind::group, 200);
+  EXPECT_TRUE(write_record(state, RecordKind::group, 200));
   home.ui.dialog({{{"group_size", "2"}}, false, false});
   ASSERT_EQ(modify_tournament(state), 2);
   read_record(state, RecordKind::tournament, 2);
@@ -138,7 +138,7 @@ TEST_F(TournamentGroupsTest, ChangingWithAutomaticAssignmentReassignsEveryGolfer
   put_course(state, 2, "Pine Valley", "PV", "Gold", 18);
   read_record(state, RecordKind::course, 2);
   state.course.men_slope = 140;
-  write_record(state, RecordKind::course, 2);
+  EXPECT_TRUE(write_record(state, RecordKind::course, 2));
 
   ASSERT_EQ(add({{"name", "Cup"}, {"format", "Net Scores"}, {"group_count", "2"}}), 1);
   read_record(state, RecordKind::tournament, 1);
@@ -147,7 +147,7 @@ TEST_F(TournamentGroupsTest, ChangingWithAutomaticAssignmentReassignsEveryGolfer
   state.header.division_handicap_limit[1] = 180;
   state.header.division_tee[1] = 2;
   state.header.include_rating_and_par = 0;
-  write_record(state, RecordKind::tournament, 1);
+  EXPECT_TRUE(write_record(state, RecordKind::tournament, 1));
   put_golfer(1, 1, "Low", 100, 3);
   put_golfer(1, 2, "Middle", 101, 1);
   put_golfer(2, 4, "High", 400, 1);

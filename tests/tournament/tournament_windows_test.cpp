@@ -82,7 +82,7 @@ TEST_F(TournamentWindowsTest, ShotgunAllocationWindow) {
   EXPECT_EQ(window.index(ShotgunHolesModel::shotgun_field(1, 1)), 3);
   EXPECT_EQ(window.index(ShotgunHolesModel::shotgun_field(2, 2)), 1);
   EXPECT_EQ(window.index(ShotgunHolesModel::shotgun_field(1, 18)), 2);
-  EXPECT_FALSE(window.set(ShotgunHolesModel::shotgun_field(1, 1), "7").ok);
+  EXPECT_FALSE(window.set(ShotgunHolesModel::shotgun_field(1, 1), "7").is_ok());
 
   // OK through the tournament dialog stores both columns.
   home.ui.dialog({{{"!shotgun_holes", ""}}, false, false});
@@ -108,7 +108,7 @@ TEST_F(TournamentWindowsTest, ShotgunAllocationWindow) {
   ShotgunHolesModel nine(state, h, 2);
   EXPECT_NE(nine.find(ShotgunHolesModel::shotgun_field(1, 9)), nullptr);
   EXPECT_EQ(nine.find(ShotgunHolesModel::shotgun_field(1, 10)), nullptr);
-  ASSERT_TRUE(nine.set(ShotgunHolesModel::shotgun_field(1, 9), "0").ok);
+  ASSERT_TRUE(nine.set(ShotgunHolesModel::shotgun_field(1, 9), "0").is_ok());
   nine.store(h);
   EXPECT_EQ(h.shotgun_groups_per_hole[8], 0);
   EXPECT_EQ(h.shotgun_groups_per_hole[17], 6);

@@ -1,0 +1,63 @@
+// The golfer import recipe of quillon-cli: three members of a Ravelin file
+// placed into groups 1 and 2 of a tournament.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/runner.h"
+#include "core/fixed_text.h"
+#include "tests/exchange/net_fixture.h"
+#include "tests/exchange/ravelin_file.h"
+
+namespace quillon {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+CliRun cli(const testing::TestHome& home, std::vector<std::string> args) {
+  args.insert(args.begin(), {"--home", home.path().string(), "--today", "2026-12-07"});
+  std::ostringstream out, err;
+  int status = cli::run(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(ImportCli, ThreeRavelinMembersIntoGroupsOneAndTwo) {
+  testing::TestHome home;
+  State& state = home.started();
+  testing::put_course(state, 1, testing::make_course("Lakeside", "White", 18, 712, 128));
+  testing::TournamentSpec cup;
+  cup.golfers = {testing::member("Ward, Cy", "M9", 'M', 0), testing::member("Ash, Al", "", 'M', 0)};
+  testing::put_tournament(state, 1, cup);
+  testing::RavelinFile file;
+  file.flight(1, "Men", 0);
+  file.member({"M1", "Lee", "Ann", 1000, 'F'});
+  file.member({"M2", "Stone", "Bob", 123, 'M'});
+  file.member({"M3", "Ng", "Dee", 88, 'F'});
+  std::filesystem::create_directories(home.path() / "rv4");
+  file.save(home.path() / "rv4" / "rvwin4.dat");
+
+  CliRun settings = cli(home, {"--set", "import_source=Ravelin", "--set", "path=" + (home.path() / "rv4").string(), "1411"});
+  ASSERT_EQ(settings.status, 0) << settings.err;
+  CliRun import = cli(home, {"--tournament", "1", "--set", "holding=#1,#2", "--set", "field=#4", "--press", "ADD",
+                             "--set", "holding=Ng, Dee", "--set", "field=#7", "--press", "ADD", "1105"});
+  ASSERT_EQ(import.status, 0) << import.err;
+  EXPECT_EQ(import.err, "");
+
+  std::vector<std::string> placed;
+  for (int g = 1; g <= 2; ++g)
+    for (int s = 0; s < 4; ++s) {
+      read_record(state, RecordKind::group, g);
+      const GolferEntry& e = state.group.entries[s];
+      placed.push_back(field_text(e.name) + " " + std::to_string(e.handicap_index) + " " + field_text(e.member_id));
+    }
+  EXPECT_EQ(placed, (std::vector<std::string>{"Ward, Cy 0 M9", "Ash, Al 0 ", "Lee, Ann 404 M1", "Stone, Bob 123 M2",
+                                              "Ng, Dee 88 M3", " 0 ", " 0 ", " 0 "}));
+  read_record(state, RecordKind::tournament, 1);
+  EXPECT_EQ(state.header.group_count, 2);
+}
+
+}  // namespace
+}  // namespace quillon

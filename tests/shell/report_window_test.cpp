@@ -1,0 +1,120 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "core/desktop_settings.h"
+#include "shell/help_window.h"
+#include "shell/message_style.h"
+#include "shell/qt_ui.h"
+#include "tests/testing/test_home.h"
+
+namespace quillon::shell {
+namespace {
+
+using quillon::testing::TestHome;
+
+void write_page(const std::filesystem::path& file) {
+  std::ofstream(file) << "<html><head><title>Spring Cup Results</title></head><body>"
+                         "<table><tr><td>1</td><td>Ann Lee</td><td>71</td></tr></table></body></html>";
+}
+
+TEST(ReportWindow, OpensWhenNoBrowserCanBeStartedAndSavesThePageAsPdf) {
+  TestHome home;
+  write_page(home.path() / "qlwin4.html");
+  QtUi ui;
+  ui.set_home_folder(home.path());
+  int browser_starts = 0;
+  ui.open_in_browser = [&](const QUrl&) {
+    ++browser_starts;
+    return false;
+  };
+  ui.open_page((home.path() / "qlwin4.html").string());
+  EXPECT_EQ(browser_starts, 1);
+  ReportWindow* window = ui.report_window();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->windowTitle(), "Quillon Report - Spring Cup Results");
+  EXPECT_TRUE(window->browser()->toPlainText().contains("Ann Lee"));
+  EXPECT_NE(window->findChild<QPushButton*>("print"), nullptr);
+
+  const auto pdf = home.path() / "results.pdf";
+  ASSERT_TRUE(window->save_pdf(QString::fromStdString(pdf.string())).is_ok());
+  std::ifstream in(pdf, std::ios::binary);
+  std::string magic(5, '\0');
+  in.read(magic.data(), 5);
+  EXPECT_EQ(magic, "%PDF-");
+  EXPECT_FALSE(std::filesystem::exists(home.path() / "results.pdf.tmp"));
+
+  // A PDF that cannot be written is reported, not called saved.
+  Status refused = window->save_pdf(QString::fromStdString((home.path() / "no-such-folder" / "r.pdf").string()));
+  EXPECT_FALSE(refused.is_ok());
+  window->close();
+}
+
+TEST(ReportWindow, TheSettingOpensReportsThereWithoutTryingTheBrowser) {
+  TestHome home;
+  write_page(home.path() / "qlwin4.html");
+  DesktopSettings settings;
+  settings.report_window = true;
+  ASSERT_TRUE(save_desktop_settings(home.path(), settings).is_ok());
+  QtUi ui;
+  ui.set_home_folder(home.path());
+  int browser_starts = 0;
+  ui.open_in_browser = [&](const QUrl&) {
+    ++browser_starts;
+    return true;
+  };
+  ui.open_page((home.path() / "qlwin4.html").string());
+  EXPECT_EQ(browser_starts, 0);
+  ASSERT_NE(ui.report_window(), nullptr);
+  EXPECT_TRUE(ui.report_window()->isVisible());
+  ui.report_window()->close();
+
+  // A web address still goes to the browser.
+  ui.open_page("https://example.org/");
+  EXPECT_EQ(browser_starts, 1);
+}
+
+TEST(MessageBoxes, DestructiveQuestionsHaveTheSafeButtonAsDefault) {
+  auto remove = build_question_box(4, "Tournament Removal", "Remove tournament [Spring Cup]?", Button::no, nullptr);
+  ASSERT_TRUE(remove);
+  EXPECT_EQ(remove->defaultButton(), remove->button(QMessageBox::No));
+  auto purge = build_question_box(5, "Warning", "Purge?", Button::cancel, nullptr);
+  EXPECT_EQ(purge->defaultButton(), purge->button(QMessageBox::Cancel));
+  auto plain = build_question_box(4, "Quillon - Warning", "Go on?", Button::none, nullptr);
+  EXPECT_EQ(plain->defaultButton(), plain->button(QMessageBox::Yes));
+
+  // Enter in the removal box answers No.
+  QTimer::singleShot(0, [&remove] { QTest::keyClick(remove.get(), Qt::Key_Return); });
+  EXPECT_EQ(button_of(remove->exec()), Button::no);
+
+  QtUi ui;
+  ui.unattended = true;
+  EXPECT_EQ(ui.show_question(5, "Warning", "Purge?", Button::cancel), Button::cancel);
+}
+
+TEST(HelpWindow, ClosesWithItsButtonEscapeAndControlW) {
+  HelpWindow help;
+  help.show_topic(0);
+  ASSERT_TRUE(help.isVisible());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+  QTest::keyClick(&help, Qt::Key_Escape);
+  EXPECT_FALSE(help.isVisible());
+  help.show_topic(0);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+  QTest::keyClick(&help, Qt::Key_W, Qt::ControlModifier);
+  EXPECT_FALSE(help.isVisible());
+  help.show_topic(0);
+  auto* close = help.findChild<QPushButton*>("close");
+  ASSERT_NE(close, nullptr);
+  close->click();
+  EXPECT_FALSE(help.isVisible());
+}
+
+}  // namespace
+}  // namespace quillon::shell
