@@ -135,7 +135,8 @@ TEST(Snapshot, AFailedCopyLeavesTheOldSnapshotWhole) {
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].text,
             "A error was encountered making a backup copy of the database.  The requested change to the number "
-            "of courses to be stored was NOT successfully completed.");
+            "of courses to be stored was NOT successfully completed.\n\ncannot write " +
+                snapshot_of(home).string() + ": File too large");
   // No half-written copy is left behind under another name.
   int files = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(home.path())) ++files;
