@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <stdexcept>
 #include <fcntl.h>
 #include <unistd.h>
 

@@ -2,12 +2,20 @@
 
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "core/database_io.h"
+#include "core/file_io.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 
 namespace quillon {
+
+int read_record_quietly(State& state, RecordKind kind, int number);
 
 namespace {
 
@@ -16,6 +24,16 @@ Status report_write_failure(State& state, const Status& failure) {
             "The Quillon database could not be written (%s).\n\nThe last change was NOT saved.",
             failure.reason().c_str());
   return Status::told();
+}
+
+// Puts a finished file at `target` unless something is there already: a hard
+// link where the file system has them, else a rename that refuses to replace.
+bool place_new_file(const std::string& temp, const std::filesystem::path& target) {
+  if (::link(temp.c_str(), target.c_str()) == 0) {
+    ::unlink(temp.c_str());
+    return true;
+  }
+  return errno != EEXIST && ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0;
 }
 
 int group_size_of(const State& state) { return state.header.group_size; }
@@ -56,6 +74,14 @@ std::int64_t expected_file_length(const State& state) {
 }
 
 int read_record(State& state, RecordKind kind, int number) {
+  state.db.clear_read_failure();
+  int got = read_record_quietly(state, kind, number);
+  if (state.db.read_failed())
+    error_box(state, "The Quillon database could not be read (%s).", state.db.read_error().c_str());
+  return got;
+}
+
+int read_record_quietly(State& state, RecordKind kind, int number) {
   if (number < 1) return 0;
   auto read_into = [&](auto& buffer, std::int64_t offset, std::size_t size) {
     std::memset(&buffer, 0, sizeof buffer);
@@ -141,6 +167,22 @@ Status write_record(State& state, RecordKind kind, int number) {
   return written ? flushed : written;
 }
 
+Status store_group(State& state, int number) {
+  int g = group_size_of(state);
+  if (state.current_tournament < 1 || !group_in_range(g, number))
+    return Status::failed("group " + std::to_string(number) + " is outside the tournament");
+  if (Status written = state.db.write_at(group_offset(state, state.current_tournament, number, g), &state.group,
+                                         static_cast<std::size_t>(g) * golfer_entry_size);
+      !written)
+    return written;
+  return state.db.flush();
+}
+
+void tell_write_failure(State& state, const Status& status) {
+  error_box(state, "The Quillon database could not be written (%s).\n\nThe last change was NOT saved.",
+            status.reason().c_str());
+}
+
 Status open_database(State& state) { return state.db.open(state.file(state.db_name)); }
 
 void apply_database_layout(State& state) {
@@ -150,9 +192,12 @@ void apply_database_layout(State& state) {
 }
 
 Status create_database(State& state) {
-  if (Status created = state.db.create_new(state.file(state.db_name)); !created) return created;
-  state.db.close();
-  if (Status opened = open_database(state); !opened) return opened;
+  // The file is filled under a temporary name and linked into place only when
+  // complete: another program starting at the same moment never opens a
+  // half-made database, and of two creators exactly one wins.
+  const std::filesystem::path target = state.file(state.db_name);
+  std::string temp = target.string() + ".XXXXXX";
+  if (Status created = state.db.create_temporary(temp); !created) return created;
 
   SystemRecord& s = state.system;
   std::memset(&s, 0, sizeof s);
@@ -182,13 +227,17 @@ Status create_database(State& state) {
   std::memset(&state.course, 0, sizeof state.course);
   for (int n = 1; written && n <= s.course_slot_count; ++n) written = write_record(state, RecordKind::course, n);
   state.tournament_count = 0;
+  state.db.close();
   if (!written) {
-    // A half-made file would be taken for a database at every later start.
-    state.db.close();
-    std::error_code ec;
-    std::filesystem::remove(state.file(state.db_name), ec);
+    ::unlink(temp.c_str());
+    return written;
   }
-  return written;
+  if (!place_new_file(temp, target)) {
+    Status placed = Status::failed("create: " + last_system_error());
+    ::unlink(temp.c_str());
+    return placed;
+  }
+  return Status::ok();
 }
 
 Status resize_database(State& state) {

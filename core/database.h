@@ -42,6 +42,12 @@ int read_record(State& state, RecordKind kind, int number);
 // the layout writes nothing and fails with the reason, untold.
 [[nodiscard]] Status write_record(State& state, RecordKind kind, int number);
 
+// Writes the group buffer as group `number` of the current tournament and
+// flushes, without a message: for read-modify-write under the database lock,
+// where the failure is told once the lock is released (tell_write_failure).
+[[nodiscard]] Status store_group(State& state, int number);
+void tell_write_failure(State& state, const Status& status);
+
 // Opens the existing file; the reason of a failure is the system's.
 [[nodiscard]] Status open_database(State& state);
 // Creates and fills a new file. Fails (untold) when it exists already or cannot
@@ -66,6 +72,9 @@ void apply_database_layout(State& state);
 // The start-up scan: counts tournaments from the file length, shows the purge
 // reminder when there are many and trims trailing free slots.
 void scan_tournaments_at_startup(State& state);
+// Removes trailing tournament slots that hold nothing at all, under the lock,
+// counting again from the file length first.
+void trim_trailing_free_slots(State& state);
 // The part of the scan that counts: T from the file length.
 int tournament_count_from_length(std::int64_t file_length, std::int64_t base);
 

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -13,6 +15,7 @@ namespace quillon {
 namespace {
 
 constexpr std::size_t copy_chunk_size = std::size_t{1} << 20;
+constexpr mode_t copy_mode = 0644;
 
 Status cannot(const std::string& what, const std::filesystem::path& file, const std::string& why) {
   return Status::failed("cannot " + what + " " + file.string() + ": " + why);
@@ -33,25 +36,49 @@ Status copy_all(int in, int out, const std::filesystem::path& source, const std:
   }
 }
 
+// Makes the rename itself durable.
+void flush_folder(const std::filesystem::path& folder) {
+  int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return;
+  ::fsync(dir);
+  ::close(dir);
+}
+
 }  // namespace
 
 Status save_database_image(const std::filesystem::path& source, const std::filesystem::path& target) {
-  const std::filesystem::path temporary = target.string() + ".new";
   int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) return cannot("read", source, last_system_error());
-  int out = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (out < 0) {
-    Status failure = cannot("create", temporary, last_system_error());
+  struct stat st {};
+  bool stated = ::fstat(in, &st) == 0;
+  if (!stated || !S_ISREG(st.st_mode)) {
+    // Only a regular file has an end to copy up to.
+    Status failure = cannot("read", source, stated ? "not a regular file" : last_system_error());
     ::close(in);
     return failure;
   }
-  Status copied = copy_all(in, out, source, temporary);
-  if (copied && ::fsync(out) != 0 && errno != EINVAL) copied = cannot("write", temporary, last_system_error());
+  // A fresh name, created exclusively: a link planted in the folder is never
+  // written through, and the rename replaces a link at `target` itself.
+  std::string temporary = target.string() + ".XXXXXX";
+  int out = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (out < 0) {
+    Status failure = cannot("create", target, last_system_error());
+    ::close(in);
+    return failure;
+  }
+  // Failures name the copy the user knows of, not the temporary name.
+  Status copied = copy_all(in, out, source, target);
+  if (copied && ::fsync(out) != 0 && errno != EINVAL) copied = cannot("write", target, last_system_error());
+  if (copied && ::fchmod(out, copy_mode) != 0) copied = cannot("write", target, last_system_error());
   ::close(in);
-  if (::close(out) != 0 && copied) copied = cannot("write", temporary, last_system_error());
+  if (::close(out) != 0 && copied) copied = cannot("write", target, last_system_error());
   if (copied && std::rename(temporary.c_str(), target.c_str()) != 0)
     copied = cannot("replace", target, last_system_error());
-  if (!copied) ::unlink(temporary.c_str());
+  if (!copied) {
+    ::unlink(temporary.c_str());
+    return copied;
+  }
+  flush_folder(target.parent_path());
   return copied;
 }
 

@@ -2,17 +2,20 @@
 
 #include <cstring>
 #include <filesystem>
+#include <string>
 
 #include "core/database.h"
+#include "core/database_layout.h"
 #include "core/messages.h"
 
 namespace quillon {
 
-bool holds_a_database(const DatabaseFile& db) {
+std::string why_not_a_database(const DatabaseFile& db) {
   SystemRecord system{};
-  if (db.read_at(system_record_offset, &system, sizeof system) != sizeof system) return false;
-  int slots = system.course_slot_count;
-  return slots >= 1 && slots <= max_course_slot_count && db.length() >= desktop_message_offset_for(slots);
+  if (!db.read_exact(system_record_offset, &system, sizeof system))
+    return db.read_failed() ? "The database could not be read (" + db.read_error() + ")."
+                            : std::string("The file is too short to hold the system record.");
+  return layout_mismatch(system, db.length());
 }
 
 Status open_or_create_database(State& state, bool* created) {
@@ -21,11 +24,18 @@ Status open_or_create_database(State& state, bool* created) {
   // A file that cannot be made cannot be opened either, which the user is told next.
   if (!std::filesystem::exists(state.file(state.db_name), ec)) made = create_database(state).is_ok();
   if (created) *created = made;
-  // A file too short for its configuration records and course slots would be
-  // taken as zeros and then written over by the start-up steps.
-  if (!open_database(state) || !holds_a_database(state.db)) {
-    state.db.close();
+  if (!open_database(state)) {
     message_box(state, message_kind::error, "Error Opening Quillon database");
+    return Status::told();
+  }
+  // Nothing is written before this check: a file whose length does not fit
+  // its system record would be trimmed or overwritten at the wrong places.
+  std::string why = why_not_a_database(state.db);
+  if (!why.empty()) {
+    state.db.close();
+    show_message_text(state, message_kind::error,
+                      "Error Opening Quillon database\n\n" + why +
+                          "\n\nThe file has been left unchanged.");
     return Status::told();
   }
   return Status::ok();

@@ -1,12 +1,14 @@
 #pragma once
+#include <string>
+
 #include "core/state.h"
 #include "core/status.h"
 
 namespace quillon {
 
-// Whether the open file starts with a system record whose number of course
-// slots is possible and is long enough to hold those slots.
-bool holds_a_database(const DatabaseFile& db);
+// Empty when the open file starts with a system record whose layout its
+// length fits; otherwise why it cannot be used.
+std::string why_not_a_database(const DatabaseFile& db);
 
 // Opens the database in the home folder, creating it first when missing.
 // Fails, after the error "Error Opening Quillon database", when the file

@@ -10,6 +10,7 @@
 #include "core/messages.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "core/database_image.h"
 
 namespace quillon {
 
@@ -140,11 +141,9 @@ void SystemConfigurationModel::choose_background() {
     message_box(state_, message_kind::error, "An error was encountered locating the selected bitmap image file.");
     return;
   }
-  std::filesystem::copy_file(path, state_.file("qlwin4.bmp"), std::filesystem::copy_options::overwrite_existing,
-                             ec);
-  if (ec)
+  if (Status copied = replace_file_with_copy(path, state_.file("qlwin4.bmp")); !copied)
     message_box(state_, message_kind::error, "The selected bitmap image file could not be copied: %s",
-                ec.message().c_str());
+                copied.reason().c_str());
   else
     std::filesystem::remove(state_.file("qlwin4.jpg"), ec);
 }

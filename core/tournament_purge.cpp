@@ -1,18 +1,75 @@
 // Purging old tournaments: the file is compacted and multi-round events follow
 // their days to their new numbers.
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <vector>
 
 #include "core/database.h"
 #include "core/database_io.h"
+#include "core/database_snapshot.h"
+#include "core/messages.h"
 
 namespace quillon {
 
+namespace {
+
+Status compact(State& state, const std::vector<bool>& keep, std::map<int, int>& renumbered) {
+  std::vector<char> block(tournament_block_size);
+  std::int64_t length = state.db.length();
+  int w = 1;
+  for (int t = 1; t <= state.tournament_count; ++t) {
+    if (!keep[t]) continue;
+    if (t != w) {
+      // The last block may be partial; the rest of its copy stays zero.
+      std::int64_t from = tournament_offset(state, t);
+      auto n = static_cast<std::size_t>(std::min<std::int64_t>(tournament_block_size, length - from));
+      std::memset(block.data(), 0, block.size());
+      if (Status read = state.db.read_exact(from, block.data(), n); !read) return read;
+      if (Status moved = state.db.write_at(tournament_offset(state, w), block.data(), block.size()); !moved)
+        return moved;
+    }
+    renumbered[t] = w;
+    ++w;
+  }
+  return Status::ok();
+}
+
+// After a failed compaction: the snapshot goes back in, or the user learns
+// where the good copy is.
+Status put_back(State& state, int old_count, const Status& why) {
+  Status restored = restore_from_snapshot(state);
+  state.tournament_count = old_count;
+  if (restored) {
+    error_box(state,
+              "The purge could not be completed (%s).\n\nThe database has been put back as it was before the "
+              "purge.",
+              why.reason().c_str());
+  } else {
+    error_box(state,
+              "The purge could not be completed (%s), and the database could not be put back (%s).\n\nA copy of "
+              "the database as it was before the purge is in \"qlwin4db.sav\".  Quillon will shut down; copy "
+              "\"qlwin4db.sav\" over \"qlwin4.dat\" before starting it again.",
+              why.reason().c_str(), restored.reason().c_str());
+    state.exit_requested = true;
+  }
+  return Status::told();
+}
+
+}  // namespace
+
 Status purge_tournaments(State& state, Date cutoff, int& purged) {
+  purged = 0;
+  DatabaseLock lock(state.db);
+  if (!lock.held()) {
+    error_box(state, "The Quillon database could not be locked (%s).  Nothing was purged.",
+              lock.status().reason().c_str());
+    return Status::told();
+  }
+  // Count under the lock: another opener may have added tournaments.
+  state.tournament_count = tournament_count_from_length(state.db.length(), state.tournament_base);
   int cutoff_day = day_number(cutoff.year, cutoff.month, cutoff.day);
   int free_slots = 0;
-  purged = 0;
   std::vector<bool> keep(state.tournament_count + 1, false);
   for (int t = 1; t <= state.tournament_count; ++t) {
     read_record(state, RecordKind::tournament, t);
@@ -25,24 +82,21 @@ Status purge_tournaments(State& state, Date cutoff, int& purged) {
     }
   }
 
-  std::map<int, int> renumbered;
-  std::vector<char> block(tournament_block_size);
-  int w = 1;
-  for (int t = 1; t <= state.tournament_count; ++t) {
-    if (!keep[t]) continue;
-    if (t != w) {
-      std::memset(block.data(), 0, block.size());
-      state.db.read_at(tournament_offset(state, t), block.data(), block.size());
-      if (Status moved = write_bytes(state, tournament_offset(state, w), block.data(), block.size()); !moved)
-        return moved;
-    }
-    renumbered[t] = w;
-    ++w;
+  if (free_slots + purged == 0) return Status::ok();
+  if (Status s = take_snapshot(state); !s) {
+    error_box(state,
+              "A error was encountered making a backup copy of the database (%s).  Nothing was purged.",
+              s.reason().c_str());
+    purged = 0;
+    return Status::told();
   }
-
   int old_count = state.tournament_count;
+  std::map<int, int> renumbered;
+  if (Status s = compact(state, keep, renumbered); !s) return put_back(state, old_count, s);
   state.tournament_count = old_count - free_slots - purged;
-  if (Status resized = resize_database(state); !resized) return resized;
+  if (Status resized = state.db.set_length(expected_file_length(state)); !resized)
+    return put_back(state, old_count, resized);
+  if (Status flushed = state.db.flush(); !flushed) return put_back(state, old_count, flushed);
 
   // Multi-round events name their days by tournament number: follow the moves,
   // and drop days that are gone so that no event points at another tournament.

@@ -1,12 +1,31 @@
 // The start-up scan: the tournament count from the file length, the purge
 // reminder and the trimming of trailing free slots.
+#include <algorithm>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/database.h"
 #include "core/messages.h"
 #include "core/text.h"
 
 namespace quillon {
+
+namespace {
+
+// A slot may go only when it holds neither a name nor any golfer data: a
+// header whose name is damaged still has its golfers, and they must stay.
+bool tournament_block_empty(State& state, int t) {
+  std::vector<char> block(tournament_block_size, 0);  // bytes past the end stay zero
+  state.db.read_at(tournament_offset(state, t), block.data(), block.size());
+  if (state.db.read_failed()) return false;
+  TournamentHeader header{};
+  std::memcpy(&header, block.data(), sizeof header);
+  if (!tournament_slot_free(header)) return false;
+  return std::all_of(block.begin() + tournament_header_size, block.end(), [](char c) { return c == 0; });
+}
+
+}  // namespace
 
 int tournament_count_from_length(std::int64_t file_length, std::int64_t base) {
   if (file_length <= base) return 0;
@@ -50,20 +69,19 @@ void scan_tournaments_at_startup(State& state) {
     show_message_text(state, message_kind::information, text);
   }
 
-  if (any_free) {
-    int count = state.tournament_count;
-    while (count >= 1) {
-      read_record(state, RecordKind::tournament, count);
-      if (!tournament_slot_free(state.header)) break;
-      --count;
-    }
-    if (count != state.tournament_count) {
-      int counted = state.tournament_count;
-      state.tournament_count = count;
-      // A file that keeps its length (the user has been told) keeps its count.
-      if (!resize_database(state)) state.tournament_count = counted;
-    }
-  }
+  if (any_free) trim_trailing_free_slots(state);
+}
+
+void trim_trailing_free_slots(State& state) {
+  DatabaseLock lock(state.db);
+  if (!lock.held()) return;
+  // Another opener may have added tournaments since the count was taken.
+  int count = tournament_count_from_length(state.db.length(), state.tournament_base);
+  int kept = count;
+  while (kept >= 1 && tournament_block_empty(state, kept)) --kept;
+  state.tournament_count = kept;
+  // A file that keeps its length (the user has been told) keeps its count.
+  if (kept != count && !resize_database(state)) state.tournament_count = count;
 }
 
 }  // namespace quillon

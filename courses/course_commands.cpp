@@ -1,10 +1,12 @@
 #include "courses/course_commands.h"
 
+#include "core/checked_save.h"
 #include "core/database.h"
 #include "core/dispatch.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/state.h"
+#include "core/system_record_update.h"
 #include "courses/course_access.h"
 #include "courses/course_dialog.h"
 #include "courses/course_slots.h"
@@ -19,19 +21,43 @@ int dialog_holes(const CourseRecord& course, int fallback) {
   return fallback == 9 ? 9 : 18;
 }
 
-bool note_course_change(State& state) {
-  state.system.course_change_date = static_cast<std::uint16_t>(state.today.day_number);
-  return write_record(state, RecordKind::system, 1).is_ok();
+// Records the day of the change (and a new default course, when given) in the
+// stored system record, keeping what other openers changed in it.
+Status note_course_change(State& state, int new_default_course = 0) {
+  auto today = static_cast<std::uint16_t>(state.today.day_number);
+  return update_system_record(state, [&](SystemRecord& s) {
+    s.course_change_date = today;
+    if (new_default_course != 0) s.default_course = static_cast<std::uint16_t>(new_default_course);
+  });
 }
 
 // Stores an accepted new record into its free slot, with the bookkeeping of a
 // new course or tee.
 int store_new_record(State& state, const CourseRecord& record, int slot) {
+  // The slot offered may have been taken by another opener while the dialog
+  // was open: the record goes into a slot still free under the lock.
+  constexpr int attempts = 10;
+  std::string why;
+  CheckedWrite stored = CheckedWrite::changed_meanwhile;
+  for (int tries = 0; tries < attempts && stored == CheckedWrite::changed_meanwhile; ++tries) {
+    read_record(state, RecordKind::course, slot);
+    const CourseRecord seen = state.course;
+    if (course_slot_used(seen)) {
+      if (slot > state.course_count) state.course_count = slot;
+      slot = find_free_course_slot(state);
+      if (slot == 0) return 1;
+      continue;
+    }
+    stored = write_if_unchanged(state, course_offset(slot), &seen, &record, sizeof record, &why);
+  }
+  if (stored == CheckedWrite::changed_meanwhile) why = "the course slots keep changing under another user";
+  if (stored != CheckedWrite::written) {
+    error_box(state, "The Quillon database could not be written (%s).\n\nThe last change was NOT saved.", why.c_str());
+    return 1;
+  }
   state.course = record;
-  if (!write_record(state, RecordKind::course, slot)) return 1;
   if (slot > state.course_count) state.course_count = slot;
-  if (count_courses(state) == 1) state.system.default_course = static_cast<std::uint16_t>(slot);
-  bool written = note_course_change(state);
+  Status written = note_course_change(state, count_courses(state) == 1 ? slot : 0);
   read_record(state, RecordKind::course, slot);
   return written ? 0 : 1;
 }
@@ -74,10 +100,19 @@ int change_course(State& state) {
   if (!check_precondition(state, 1)) return 1;
   int slot = select_course(state);
   if (slot == 0) return 1;
-  CourseDialogModel dialog(state, dialog_holes(state.course, 18), course_mode::change, slot, state.course);
-  if (!state.ui.run_dialog(dialog)) return 1;
-  state.course = dialog.record();
-  if (!write_record(state, RecordKind::course, slot)) return 1;
+  // The record is written only if no other opener changed it while the
+  // dialog was open; otherwise the user may start again from the stored one.
+  for (;;) {
+    CourseRecord as_read = state.course;
+    CourseDialogModel dialog(state, dialog_holes(as_read, 18), course_mode::change, slot, as_read);
+    if (!state.ui.run_dialog(dialog)) return 1;
+    state.course = dialog.record();
+    CheckedSave saved = save_if_unchanged(state, course_offset(slot), &as_read, &state.course, sizeof state.course,
+                                          "course");
+      if (saved == CheckedSave::saved) break;
+    if (saved != CheckedSave::reload) return 1;
+    read_record(state, RecordKind::course, slot);
+  }
   return note_course_change(state) ? 0 : 1;
 }
 

@@ -23,6 +23,16 @@ bool printable_start(const char* text) {
   return first >= '!' && first <= '~';
 }
 
+// The scan runs before the tournaments are counted at start-up, so the count
+// is taken from the file here. The course buffer is kept for the caller.
+bool course_in_use(State& state, int slot) {
+  CourseRecord kept = state.course;
+  state.tournament_count = tournament_count_from_length(state.db.length(), state.tournament_base);
+  bool used = first_tournament_using_course(state, slot, CourseUse{}) != 0;
+  state.course = kept;
+  return used;
+}
+
 }  // namespace
 
 Status upgrade_course_records(State& state) {
@@ -50,7 +60,7 @@ Status scan_courses(State& state) {
   int first_used = 0;
   for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
     read_record(state, RecordKind::course, slot);
-    if (field_text(state.course.course_name) == "Unassigned") {
+    if (field_text(state.course.course_name) == reserved_course_name && !course_in_use(state, slot)) {
       if (Status cleared = clear_course_slot(state, slot); !cleared) return cleared;
     }
     if (!course_slot_used(state.course)) continue;

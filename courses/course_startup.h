@@ -6,12 +6,15 @@ namespace quillon {
 
 struct State;
 
+// The name start-up clears from course slots; the course dialog refuses it.
+inline constexpr const char* reserved_course_name = "Unassigned";
+
 // Records with a course name and a zero men's or women's total par get their
 // totals and nine-hole pars worked out from the per-hole pars; a stored value
 // is replaced only by a larger one. Fails, told, when a write failed.
 [[nodiscard]] Status upgrade_course_records(State& state);
 
-// Clears courses named "Unassigned", sets course_count and repairs the default
+// Clears courses named "Unassigned" that no tournament uses, sets course_count and repairs the default
 // course; the system record is written when the default changed.
 [[nodiscard]] Status scan_courses(State& state);
 

@@ -11,6 +11,7 @@
 #include "core/state.h"
 #include "core/text.h"
 #include "courses/course_access.h"
+#include "courses/course_startup.h"
 
 namespace quillon {
 
@@ -197,6 +198,13 @@ int validate_course(State& state, CourseRecord& copy) {
 int check_course_names(State& state, const CourseRecord& copy, int editing_slot) {
   std::string course = field_text(copy.course_name);
   std::string tee = field_text(copy.tee_name);
+  // Start-up clears courses of this name, so one stored under it would vanish.
+  if (equal_ignoring_case(course, reserved_course_name)) {
+    message_box(state, message_kind::information,
+                "The course name [%s] is reserved for Quillon's own use.  Please choose another name.",
+                course.c_str());
+    return 1;
+  }
   for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
     if (slot == editing_slot) continue;
     read_record(state, RecordKind::course, slot);

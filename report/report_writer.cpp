@@ -1,6 +1,9 @@
 #include "report/report_writer.h"
 
 #include <cstdarg>
+#include <fcntl.h>
+#include <system_error>
+#include <unistd.h>
 #include <vector>
 
 namespace quillon {
@@ -24,13 +27,29 @@ ReportWriter::~ReportWriter() { close(); }
 
 bool ReportWriter::open(const std::filesystem::path& path) {
   close();
-  file_ = std::fopen(path.string().c_str(), "wb");
-  return file_ != nullptr;
+  // A link planted under the page's name is not followed.
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  file_ = ::fdopen(fd, "wb");
+  if (!file_) {
+    ::close(fd);
+    return false;
+  }
+  path_ = path;
+  failed_ = false;
+  return true;
 }
 
 void ReportWriter::close() {
-  if (file_) std::fclose(file_);
+  if (!file_) return;
+  if (std::fclose(file_) != 0) failed_ = true;
   file_ = nullptr;
+  // A page that is not whole is not shown as the report: without the file the
+  // user is told that the page could not be created.
+  if (failed_) {
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+  }
 }
 
 void ReportWriter::report_line(const char* format, ...) {
@@ -47,9 +66,9 @@ void ReportWriter::report_line(const char* format, ...) {
 }
 
 void ReportWriter::line(std::string_view text) {
-  if (!file_) return;
-  std::fwrite(text.data(), 1, text.size(), file_);
-  std::fwrite("\r\n", 1, 2, file_);
+  if (!file_ || failed_) return;
+  if (std::fwrite(text.data(), 1, text.size(), file_) != text.size() || std::fwrite("\r\n", 1, 2, file_) != 2)
+    failed_ = true;
 }
 
 }  // namespace quillon

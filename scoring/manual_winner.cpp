@@ -45,22 +45,42 @@ std::vector<std::string> golfer_names_for_selection(State& state) {
   return names;
 }
 
+namespace {
+
+// Marks the named golfer (the first one only, tracked by `found`) in the group
+// buffer and unmarks the rest; whether any flag changed.
+bool set_winner_flags(State& state, const std::string& name, bool& found) {
+  bool changed = false;
+  for (int slot = 0; slot < group_size_of(state); ++slot) {
+    GolferEntry& golfer = state.group.entries[slot];
+    bool winner = !found && golfer.name[0] != '\0' && field_text(golfer.name) == name;
+    if (winner) found = true;
+    std::uint32_t flags = winner ? (golfer.entry_flags | entry_flag::manual_winner)
+                                 : (golfer.entry_flags & ~entry_flag::manual_winner);
+    if (flags == golfer.entry_flags) continue;
+    golfer.entry_flags = flags;
+    changed = true;
+  }
+  return changed;
+}
+
+}  // namespace
+
 bool mark_manual_winner(State& state, const std::string& name) {
   bool found = false;
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
-    bool changed = false;
-    for (int slot = 0; slot < group_size_of(state); ++slot) {
-      GolferEntry& golfer = state.group.entries[slot];
-      bool winner = !found && golfer.name[0] != '\0' && field_text(golfer.name) == name;
-      if (winner) found = true;
-      std::uint32_t flags = winner ? (golfer.entry_flags | entry_flag::manual_winner)
-                                   : (golfer.entry_flags & ~entry_flag::manual_winner);
-      if (flags == golfer.entry_flags) continue;
-      golfer.entry_flags = flags;
-      changed = true;
+    // Read and written back under the lock, so that scores another opener
+    // saves meanwhile are not reverted.
+    Status stored = Status::ok();
+    {
+      DatabaseLock lock(state.db);
+      read_record(state, RecordKind::group, g);
+      if (set_winner_flags(state, name, found)) stored = store_group(state, g);
     }
-    if (changed && !write_record(state, RecordKind::group, g)) return false;
+    if (!stored) {
+      tell_write_failure(state, stored);
+      return false;
+    }
   }
   return found;
 }

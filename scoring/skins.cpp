@@ -74,6 +74,38 @@ SkinsHole hole_result(const std::vector<Participant>& field, const CourseRecord&
   return result;
 }
 
+// Scores the skins entrants of the group in the buffer; whether any was scored
+// (and the group needs writing back).
+bool score_group_for_skins(State& state, bool net, int division, int group_size, SkinsResult& r,
+                           std::vector<Participant>& field) {
+  bool scored_any = false;
+  for (int slot = 1; slot <= group_size; ++slot) {
+    const GolferEntry& golfer = state.group.entries[slot - 1];
+    if (golfer.name[0] == '\0' || (division != 0 && golfer.division != division)) continue;
+    ++r.event_golfers;
+    if (!golfer.in_skins) continue;
+    ++r.entrants;
+    if (golfer.hole_scores[0] == 0) {
+      ++r.without_scores;
+      continue;
+    }
+    if (score_golfer(state, slot, false) != 0) {
+      r.incomplete_cards.push_back(field_text(golfer.name));
+      continue;
+    }
+    scored_any = true;
+    const CourseRecord tee = state.course;  // the golfer's tee, read by score_golfer
+    // "Gross Scores" scores an incomplete card as typed; its missing holes
+    // would read as zeros, so such a card cannot play for skins.
+    if (first_missing_hole(golfer, tee_values::hole_count(tee)) != 0) {
+      r.incomplete_cards.push_back(field_text(golfer.name));
+      continue;
+    }
+    field.push_back(participant_of(state, golfer, tee, net));
+  }
+  return scored_any;
+}
+
 }  // namespace
 
 int skins_handicap(int course_handicap_full, int scored_course_hcap, int allowance_percent) {
@@ -86,33 +118,16 @@ SkinsResult compute_skins(State& state, bool net, int division) {
   const int group_size = group_size_of(state.header);
   std::vector<Participant> field;
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
-    bool scored_any = false;
-    for (int slot = 1; slot <= group_size; ++slot) {
-      const GolferEntry& golfer = state.group.entries[slot - 1];
-      if (golfer.name[0] == '\0' || (division != 0 && golfer.division != division)) continue;
-      ++r.event_golfers;
-      if (!golfer.in_skins) continue;
-      ++r.entrants;
-      if (golfer.hole_scores[0] == 0) {
-        ++r.without_scores;
-        continue;
-      }
-      if (score_golfer(state, slot, false) != 0) {
-        r.incomplete_cards.push_back(field_text(golfer.name));
-        continue;
-      }
-      scored_any = true;
-      const CourseRecord tee = state.course;  // the golfer's tee, read by score_golfer
-      // "Gross Scores" scores an incomplete card as typed; its missing holes
-      // would read as zeros, so such a card cannot play for skins.
-      if (first_missing_hole(golfer, tee_values::hole_count(tee)) != 0) {
-        r.incomplete_cards.push_back(field_text(golfer.name));
-        continue;
-      }
-      field.push_back(participant_of(state, golfer, tee, net));
+    // The scored fields go back into the group as it is now: another opener's
+    // scores saved meanwhile are neither lost nor reverted.
+    Status stored = Status::ok();
+    {
+      DatabaseLock lock(state.db);
+      read_record(state, RecordKind::group, g);
+      if (score_group_for_skins(state, net, division, group_size, r, field)) stored = store_group(state, g);
     }
-    if (scored_any && !write_record(state, RecordKind::group, g)) {
+    if (!stored) {
+      tell_write_failure(state, stored);
       r.write_failed = true;
       return r;
     }

@@ -20,15 +20,30 @@ bool write_text(const QString& path, const QString& text, bool executable) {
   return true;
 }
 
+// A value of type string as the desktop entry format writes it: a backslash
+// and the line-breaking characters are escaped, so a value (a folder with a
+// newline in its name) can never start a line of its own.
+QString desktop_value(const QString& value) {
+  QString out;
+  for (QChar c : value) {
+    if (c == '\\') out += "\\\\";
+    else if (c == '\n') out += "\\n";
+    else if (c == '\r') out += "\\r";
+    else if (c == '\t') out += "\\t";
+    else out += c;
+  }
+  return out;
+}
+
 QString entry(const QString& name, const QString& comment, const QString& exec, const QString& folder,
               const QString& icon) {
   return "[Desktop Entry]\n"
          "Type=Application\n"
-         "Name=" + name + "\n"
-         "Comment=" + comment + "\n"
-         "Exec=" + exec + "\n"
-         "Path=" + folder + "\n"
-         "Icon=" + icon + "\n"
+         "Name=" + desktop_value(name) + "\n"
+         "Comment=" + desktop_value(comment) + "\n"
+         "Exec=" + desktop_value(exec) + "\n"
+         "Path=" + desktop_value(folder) + "\n"
+         "Icon=" + desktop_value(icon) + "\n"
          "Terminal=false\n"
          "Categories=Office;\n";
 }

@@ -12,7 +12,8 @@ struct LauncherPlaces {
   QString quillon_home; // the folder holding the database
 };
 
-// Quotes one argument of an Exec line as the desktop entry format asks.
+// Quotes one argument of an Exec line as the desktop entry format asks (the
+// whole Exec value is then escaped as every string value is).
 QString exec_argument(const QString& argument);
 QString program_launcher_text(const LauncherPlaces& places, const QString& icon);
 QString help_launcher_text(const LauncherPlaces& places, const QString& icon);

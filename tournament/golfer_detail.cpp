@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/checked_save.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
@@ -116,8 +117,15 @@ bool GolferDetailModel::save() {
     e.user_stat2 = field(golfer_field("u2", k)).checked ? 1 : 0;
   }
   update_team_handicap(state_, group);
-  state_.group = group;
-  if (!write_record(state_, RecordKind::group, group_)) return false;
+  switch (save_group_if_unchanged(state_, group_, stored_, group)) {
+    case CheckedSave::saved:
+      break;
+    case CheckedSave::reload:
+      load();
+      return false;
+    default:
+      return false;
+  }
   stored_ = group;
   set_field_text_terminated(state_.header.user_stat1_name, text("user_stat1_name"));
   set_field_text_terminated(state_.header.user_stat2_name, text("user_stat2_name"));

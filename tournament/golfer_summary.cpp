@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/checked_save.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
@@ -216,8 +217,15 @@ bool GolferSummaryModel::save() {
     edited.emplace_back(b, *group);
   }
   for (const auto& [shown, group] : edited) {
-    state_.group = group;
-    if (!write_record(state_, RecordKind::group, first_group_ + shown - 1)) return false;
+    switch (save_group_if_unchanged(state_, first_group_ + shown - 1, stored_[shown - 1], group)) {
+      case CheckedSave::saved:
+        break;
+      case CheckedSave::reload:
+        load();
+        return false;
+      default:
+        return false;
+    }
     stored_[shown - 1] = group;
   }
   return write_record(state_, RecordKind::tournament, state_.current_tournament).is_ok();

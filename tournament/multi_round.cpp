@@ -84,7 +84,7 @@ int add_multi_round_tournament(State& state) {
   MultiRoundDialogModel dialog(state, TournamentHeader{}, true, slot);
   if (!state.ui.run_dialog(dialog)) return 0;
   state.header = dialog.header();
-  return write_new_tournament(state, slot) ? slot : 0;
+  return store_new_tournament(state);
 }
 
 int change_multi_round_tournament(State& state, int slot) {

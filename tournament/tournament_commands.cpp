@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/checked_save.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
@@ -65,21 +66,63 @@ bool write_new_tournament(State& state, int slot) {
   return clear_golfer_area(state, slot);
 }
 
+// Stores the header in the buffer as a new tournament. The slot is chosen
+// again under the lock, as another opener may have taken the one offered while
+// the dialog was open, and a slot at the end has its disk space claimed before
+// anything is written, so a full disk leaves no half-made tournament.
+int store_new_tournament(State& state) {
+  TournamentHeader chosen = state.header;
+  DatabaseLock lock(state.db);
+  if (!lock.held()) {
+    error_box(state, "The Quillon database could not be locked (%s).\n\nThe tournament was NOT added.",
+              lock.status().reason().c_str());
+    return 0;
+  }
+  state.tournament_count = tournament_count_from_length(state.db.length(), state.tournament_base);
+  int slot = free_tournament_slot(state);
+  if (refuse_at_limit(state, slot)) return 0;
+  std::int64_t length_before = state.db.length();
+  if (Status reserved = state.db.reserve(tournament_offset(state, slot), tournament_block_size); !reserved) {
+    error_box(state, "There is not enough free disk space to add the tournament (%s).\n\nThe tournament was NOT "
+              "added.", reserved.reason().c_str());
+    // Space the reservation claimed in part is given back; a file left longer
+    // only holds zeros past its last block, which the next start trims.
+    if (state.db.length() > length_before) {
+      if (Status given_back = state.db.set_length(length_before); !given_back)
+        error_box(state, "The space claimed for the tournament could not be given back (%s).",
+                  given_back.reason().c_str());
+    }
+    return 0;
+  }
+  state.header = chosen;
+  return write_new_tournament(state, slot) ? slot : 0;
+}
+
 int add_tournament(State& state) {
   int slot = slot_for_new_tournament(state);
   if (slot == 0) return 0;
   TournamentDialogModel dialog(state, new_tournament_header(state), TournamentDialogMode::add, slot);
   if (!state.ui.run_dialog(dialog)) return 0;
-  return write_new_tournament(state, slot) ? slot : 0;
+  return store_new_tournament(state);
 }
 
 int modify_tournament(State& state) {
   int slot = select_tournament(state, true);
   if (slot == 0) return 0;
   if (state.header.format == multi_round_format) return change_multi_round_tournament(state, slot);
-  TournamentDialogModel dialog(state, state.header, TournamentDialogMode::change, slot);
-  if (!state.ui.run_dialog(dialog)) return 0;
-  return write_record(state, RecordKind::tournament, slot) ? slot : 0;
+  // The header is written only if no other opener changed it while the
+  // dialog was open; otherwise the user may start again from the stored one.
+  for (;;) {
+    TournamentHeader as_read = state.header;
+    TournamentDialogModel dialog(state, as_read, TournamentDialogMode::change, slot);
+    if (!state.ui.run_dialog(dialog)) return 0;
+    CheckedSave saved = save_if_unchanged(state, tournament_offset(state, slot), &as_read, &state.header,
+                                          sizeof state.header, "tournament");
+    state.current_tournament = slot;
+    if (saved == CheckedSave::saved) return slot;
+    if (saved != CheckedSave::reload) return 0;
+    read_record(state, RecordKind::tournament, slot);
+  }
 }
 
 int copy_tournament(State& state, bool keep_scores) {

@@ -6,6 +6,7 @@
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/state.h"
+#include "core/system_record_update.h"
 #include "core/text.h"
 #include "tournament/field.h"
 #include "tournament/formats.h"
@@ -339,9 +340,13 @@ bool TournamentDialogModel::accept() {
 
   // Every rule has passed: only now is the sequence counter used up.
   if (mode_ == TournamentDialogMode::add) {
-    h_.sequence_number = state_.system.next_tournament_id;
-    ++state_.system.next_tournament_id;
-    if (!write_record(state_, RecordKind::system, 1)) return false;
+    // Taken from the stored record under the lock: two openers adding at
+    // once must not hand out the same number.
+    Status counted = update_system_record(state_, [this](SystemRecord& s) {
+      h_.sequence_number = s.next_tournament_id;
+      ++s.next_tournament_id;
+    });
+    if (!counted) return false;
   }
   state_.header = h_;
   state_.current_tournament = slot_;

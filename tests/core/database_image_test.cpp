@@ -3,6 +3,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include "core/database_image.h"
 #include "tests/core/database_test_support.h"
@@ -32,6 +34,20 @@ TEST(DatabaseImage, AMissingSourceLeavesNoCopy) {
   EXPECT_FALSE(saved);
   EXPECT_EQ(saved.reason(), "cannot read " + missing.string() + ": No such file or directory");
   EXPECT_FALSE(std::filesystem::exists(copy));
+}
+
+TEST(DatabaseImage, ASourceThatIsNotARegularFileIsRefused) {
+  testing::TestHome home;
+  // A device never ends: copying it would fill the disk.
+  const auto endless = home.path() / "qlwin4.dat";
+  std::filesystem::create_symlink("/dev/zero", endless);
+  const auto copy = home.path() / "qlwin4db.sav";
+  std::ofstream(copy) << "the copy taken before";
+  Status saved = save_database_image(endless, copy);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(saved.reason(), "cannot read " + endless.string() + ": not a regular file");
+  std::ifstream kept(copy);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "the copy taken before");
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 
 #include "core/database.h"
 #include "core/fixed_text.h"
@@ -47,7 +49,21 @@ void put_tournament(State& state, int t, const std::string& name, int full_year,
   header.format = format;
   header.group_size = 4;
   set_field_text(header.name, name);
-  EXPECT_TRUE(state.db.write_at(tournament_offset(state, t), &header, sizeof header));
+  if (Status written = state.db.write_at(tournament_offset(state, t), &header, sizeof header); !written)
+    throw std::runtime_error("put_tournament: " + written.reason());
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+  getrlimit(RLIMIT_FSIZE, &saved_);
+  old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit = saved_;
+  limit.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  setrlimit(RLIMIT_FSIZE, &saved_);
+  std::signal(SIGXFSZ, old_handler_);
 }
 
 }  // namespace quillon::testing

@@ -26,7 +26,7 @@ TEST(LayoutWithoutDesktopMessage, TournamentsStartWhereTheMessageWouldBe) {
   EXPECT_EQ(testing::database_length(first), 15400);
   first.tournament_base = 15400;
   testing::put_tournament(first, 1, "Twilight League", 2026, 8, 4);
-  EXPECT_TRUE(first.db.set_length(15400 + 147400));
+  ASSERT_TRUE(first.db.set_length(15400 + 147400));
 
   State& state = home.started();
   EXPECT_EQ(state.tournament_base, 15400);

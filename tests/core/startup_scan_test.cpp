@@ -30,14 +30,16 @@ TEST(StartupScan, AShortLastTournamentIsCountedReadShortAndTrimmedAsFree) {
   set_tournament_count(first, 2);
   put_tournament(first, 1, "Spring Medal", 2026, 4, 12);
   put_tournament(first, 2, "Summer Stableford", 2026, 7, 5);
-  ASSERT_TRUE(first.db.set_length(15700 + 147400 * 2 + 1));
-  EXPECT_TRUE(first.db.flush());
+  // A third block cut short after its header and one group of four.
+  const std::int64_t short_block = tournament_header_size + 4 * golfer_entry_size;
+  ASSERT_TRUE(first.db.set_length(15700 + 147400 * 2 + short_block));
+  ASSERT_TRUE(first.db.flush());
 
   // The count the scan starts from, and what the short slot reads as.
   first.tournament_count = tournament_count_from_length(database_length(first), first.tournament_base);
   EXPECT_EQ(first.tournament_count, 3);
   set_field_text(first.header.name, "Stale");
-  EXPECT_EQ(read_record(first, RecordKind::tournament, 3), 1);
+  EXPECT_EQ(read_record(first, RecordKind::tournament, 3), tournament_header_size);
   EXPECT_TRUE(tournament_slot_free(first.header));
 
   State& state = home.started();
@@ -52,7 +54,7 @@ TEST(StartupScan, TrimsTrailingFreeSlotsButKeepsFreeSlotsBetween) {
   set_tournament_count(first, 5);
   put_tournament(first, 1, "Opening Day", 2026, 3, 28);
   put_tournament(first, 3, "Ladies Cup", 2026, 5, 9);
-  EXPECT_TRUE(first.db.flush());
+  ASSERT_TRUE(first.db.flush());
 
   State& state = home.started();
   EXPECT_EQ(state.tournament_count, 3);
@@ -79,7 +81,7 @@ void fill_for_reminder(State& state, int count) {
     if (t == 245) continue;
     put_tournament(state, t, "Event " + std::to_string(t), year, 6, 1);
   }
-  EXPECT_TRUE(state.db.flush());
+  ASSERT_TRUE(state.db.flush());
 }
 
 TEST(StartupScan, ShowsThePurgeReminderAboveTheLimit) {

@@ -22,12 +22,20 @@ void write_file(const std::filesystem::path& path, const Bytes& bytes) {
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+namespace {
+
+void put_bytes(State& state, std::int64_t offset, const void* data, std::size_t n) {
+  if (!state.db.write_at(offset, data, n)) throw std::runtime_error("cannot fill the test database");
+}
+
+}  // namespace
+
 void fill_database(State& state, int courses, int tournaments) {
   for (int n = 1; n <= courses; ++n) {
     CourseRecord course{};
     set_field_text(course.course_name, "Course " + std::to_string(n));
     set_field_text(course.tee_name, "White");
-    EXPECT_TRUE(state.db.write_at(course_offset(n), &course, sizeof course));
+    put_bytes(state, course_offset(n), &course, sizeof course);
   }
   state.tournament_count = tournaments;
   if (!resize_database(state)) throw std::runtime_error("cannot size the test database");
@@ -38,17 +46,17 @@ void fill_database(State& state, int courses, int tournaments) {
     header.date_day = 15;
     header.group_size = 4;
     set_field_text(header.name, "Cup " + std::to_string(t));
-    EXPECT_TRUE(state.db.write_at(tournament_offset(state, t), &header, sizeof header));
+    put_bytes(state, tournament_offset(state, t), &header, sizeof header);
     for (int i = 0; i < 20 + t % 60; ++i) {
       GolferEntry golfer{};
       set_field_text(golfer.name, "Golfer " + std::to_string(t) + "-" + std::to_string(i));
       for (int h = 0; h < 18; ++h) golfer.hole_scores[h] = static_cast<std::int8_t>(3 + (t + i + h) % 4);
       golfer.handicap_index = static_cast<std::int16_t>(i * 7 % 360);
-      EXPECT_TRUE(state.db.write_at(tournament_offset(state, t) + tournament_header_size + golfer_entry_size * i,
-                                    &golfer, sizeof golfer));
+      put_bytes(state, tournament_offset(state, t) + tournament_header_size + golfer_entry_size * i, &golfer,
+                sizeof golfer);
     }
   }
-  EXPECT_TRUE(state.db.flush());
+  if (!state.db.flush()) throw std::runtime_error("cannot flush the test database");
 }
 
 void mark_database(State& state, const std::string& mark) {

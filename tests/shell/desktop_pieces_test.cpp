@@ -56,7 +56,7 @@ TEST(Launchers, ProgramAndHelpLaunchersAndTheDesktopOneOnlyWithADesktop) {
   ASSERT_TRUE(program.open(QIODevice::ReadOnly));
   EXPECT_EQ(QString::fromUtf8(program.readAll()),
             "[Desktop Entry]\nType=Application\nName=Quillon\nComment=Quillon\n"
-            "Exec=\"/opt/quil lon/quillon\" --home \"/home/x/ql4 \\\"club\\\"\"\n"
+            "Exec=\"/opt/quil lon/quillon\" --home \"/home/x/ql4 \\\\\"club\\\\\"\"\n"
             "Path=/home/x/ql4 \"club\"\nIcon=" + icon + "\nTerminal=false\nCategories=Office;\n");
   EXPECT_TRUE(help_launcher_text(places, icon).contains("Name=Quillon Help\n"));
   EXPECT_TRUE(help_launcher_text(places, icon).contains("Exec=\"/opt/quil lon/quillon\" --help-window\n"));
@@ -67,6 +67,19 @@ TEST(Launchers, ProgramAndHelpLaunchersAndTheDesktopOneOnlyWithADesktop) {
   ASSERT_EQ(written.size(), 4);
   EXPECT_EQ(written[3], user.path() + "/Desktop/quillon.desktop");
   EXPECT_TRUE(QFile::permissions(written[3]) & QFile::ExeOwner);
+}
+
+TEST(Launchers, AHomeFolderWithANewlineCannotAddLines) {
+  LauncherPlaces places{"/unused", "/opt/quillon", "/home/x/ql4\nExec=/bin/evil\\"};
+  QString text = program_launcher_text(places, "/icons/q.png");
+  EXPECT_EQ(text,
+            "[Desktop Entry]\nType=Application\nName=Quillon\nComment=Quillon\n"
+            "Exec=\"/opt/quillon\" --home \"/home/x/ql4\\nExec=/bin/evil\\\\\\\\\"\n"
+            "Path=/home/x/ql4\\nExec=/bin/evil\\\\\nIcon=/icons/q.png\nTerminal=false\nCategories=Office;\n");
+  // Every line is one of the entry's own keys.
+  for (const QString& line : text.split('\n', Qt::SkipEmptyParts))
+    EXPECT_TRUE(line == "[Desktop Entry]" || line.indexOf('=') > 0) << line.toStdString();
+  EXPECT_EQ(text.count("\nExec="), 1);
 }
 
 TEST(Help, EveryTopicHasItsPageAndAnchor) {

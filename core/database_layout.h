@@ -1,0 +1,23 @@
+#pragma once
+// Whether a file's length fits the layout its system record describes. The
+// start-up checks this before it writes anything, so that one damaged byte of
+// the system record (the number of course slots, the desktop message flag)
+// makes the start refuse the file instead of trimming or overwriting data it
+// would misplace.
+#include <cstdint>
+#include <string>
+
+#include "core/records/system_record.h"
+
+namespace quillon {
+
+inline constexpr int course_slot_step = 50;
+
+// Empty when the layout fits; otherwise the reason, in the user's words.
+std::string layout_mismatch(const SystemRecord& system, std::int64_t file_length);
+
+// Whether `length` bytes make whole golfer entries after a tournament header:
+// the only partial blocks this program writes.
+bool partial_block_fits(std::int64_t length);
+
+}  // namespace quillon
