@@ -130,6 +130,20 @@ bool ravelin_database_located(State& state) {
   return false;
 }
 
+void warn_if_handicap_basis_differs(State& state, RavelinReader& reader) {
+  bool ravelin_includes = reader.buffer(ravelin_kind::system)[ravelin_member_field::includes_rating_and_par] != 0;
+  bool quillon_includes = state.header.include_rating_and_par != 0;
+  if (ravelin_includes != quillon_includes)
+    message_box(state, message_kind::warning,
+                quillon_includes
+                    ? "When computing course handicaps, Quillon is including the course rating and course par in the "
+                      "course handicap calculations but Ravelin is not.  This could result in course handicaps "
+                      "computed by Quillon not matching course handicaps from Ravelin."
+                    : "When computing course handicaps, Ravelin is including the course rating and course par in the "
+                      "course handicap calculations but Quillon is not.  This could result in course handicaps "
+                      "computed by Quillon not matching course handicaps from Ravelin.");
+}
+
 Status list_ravelin_members(State& state, HoldingList& holding, const std::vector<std::string>& tournament_names) {
   RavelinReader reader(state.file(state.ravelin_path).string());
   if (state.ravelin_path.empty() || !reader.open_ravelin()) return Status::failed("the Ravelin database cannot be opened");
@@ -146,17 +160,7 @@ Status list_ravelin_members(State& state, HoldingList& holding, const std::vecto
   if (flight < 0) return Status::told();
   int code = flight_system_code(reader, flight);
   reader.read_ravelin(ravelin_kind::system, system_record_of(code));
-  bool ravelin_includes = reader.buffer(ravelin_kind::system)[ravelin_member_field::includes_rating_and_par] != 0;
-  bool quillon_includes = state.header.include_rating_and_par != 0;
-  if (ravelin_includes != quillon_includes)
-    message_box(state, message_kind::warning,
-                quillon_includes
-                    ? "When computing course handicaps, Quillon is including the course rating and course par in the "
-                      "course handicap calculations but Ravelin is not.  This could result in course handicaps "
-                      "computed by Quillon not matching course handicaps from Ravelin."
-                    : "When computing course handicaps, Ravelin is including the course rating and course par in the "
-                      "course handicap calculations but Quillon is not.  This could result in course handicaps "
-                      "computed by Quillon not matching course handicaps from Ravelin.");
+  warn_if_handicap_basis_differs(state, reader);
   const int holes = division_one_holes(state);
   const int count = reader.member_count();
   for (int n = 1; n <= count; ++n) {

@@ -11,6 +11,7 @@
 
 namespace quillon {
 
+class RavelinReader;
 struct State;
 
 // `import_source` of the import settings record.
@@ -46,6 +47,10 @@ int division_one_holes(State& state);
 
 // Whether the configured Ravelin file exists; shows the error naming it when not.
 bool ravelin_database_located(State& state);
+
+// Warns when the Ravelin system record read into the reader and the current
+// tournament disagree on including rating and par in course handicaps.
+void warn_if_handicap_basis_differs(State& state, RavelinReader& reader);
 
 // The members of the Ravelin database for the current tournament (the flight
 // chosen, inactive members and empty slots skipped). Status::told() after

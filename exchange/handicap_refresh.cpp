@@ -81,17 +81,7 @@ bool ravelin_source_members(State& state, std::vector<SourceMember>& members) {
   if (!reader.open_ravelin()) return false;
   reader.read_ravelin(ravelin_kind::header, 1);
   reader.read_ravelin(ravelin_kind::system, warning_system_record);
-  bool ravelin_includes = reader.buffer(ravelin_kind::system)[ravelin_member_field::includes_rating_and_par] != 0;
-  bool quillon_includes = state.header.include_rating_and_par != 0;
-  if (ravelin_includes != quillon_includes)
-    message_box(state, message_kind::warning,
-                quillon_includes
-                    ? "When computing course handicaps, Quillon is including the course rating and course par in the "
-                      "course handicap calculations but Ravelin is not.  This could result in course handicaps "
-                      "computed by Quillon not matching course handicaps from Ravelin."
-                    : "When computing course handicaps, Ravelin is including the course rating and course par in the "
-                      "course handicap calculations but Quillon is not.  This could result in course handicaps "
-                      "computed by Quillon not matching course handicaps from Ravelin.");
+  warn_if_handicap_basis_differs(state, reader);
   const int holes = division_one_holes(state);
   const int count = reader.member_count();
   for (int n = 1; n <= count; ++n) {
