@@ -5,6 +5,9 @@
 # another folder (a CI run) reuses what a working copy compiled before.
 export CCACHE_BASEDIR="$PWD"
 export CCACHE_NOHASHDIR=1
+# Precompiled headers: the cache may reuse objects built on a header whose
+# macros or timestamps it cannot judge; the header is the same for all of them.
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 export CCACHE_MAXSIZE="${CCACHE_MAXSIZE:-10G}"
 
 # Configures the build folder $1 with Ninja and ccache; further arguments are
