@@ -32,14 +32,14 @@ namespace quillon {
 namespace {
 
 // The desktop program saves its window's rectangle as it closes the database.
-void exit_program(State& state, int) {
+// A failed flush is shown to the user; the program ends all the same.
+Status exit_program(State& state, int) {
   state.exit_requested = true;
-  // A failed flush has been shown to the user; the program ends all the same.
-  if (!flush_database(state)) return;
+  return flush_database(state);
 }
 
 void getting_started(State& state, int) {
-  show_help(state, 1);
+  show_help(state, Help::getting_started);
   state.system.getting_started_seen = 1;
   // Not marked seen in memory either when it could not be recorded (the user has been told).
   if (!write_record(state, RecordKind::system, 1)) state.system.getting_started_seen = 0;
@@ -56,30 +56,27 @@ CommandRegistry build_registry() {
   r.add({1101}, exit_program);
   r.add({1407}, [](State& s, int) { change_reporting_name(s); });
   r.add({1701}, [](State& s, int) { system_configuration(s, format_names_for_configuration()); });
-  r.add({1801, 927, 998}, [](State& s, int) { show_help(s, 0); });
+  r.add({1801, 927, 998}, [](State& s, int) { show_help(s, Help::contents); });
   r.add({1803}, getting_started);
   r.add({1306, 1307, 1308, 1309}, [](State& s, int n) {
     int holes = (n == 1306 || n == 1307) ? 9 : 18;
-    if (n == 1306 || n == 1308)
-      add_course(s, holes);
-    else
-      add_tee_position(s, holes);
+    return (n == 1306 || n == 1308) ? add_course(s, holes) : add_tee_position(s, holes);
   });
-  r.add({1405}, [](State& s, int) { change_course(s); });
-  r.add({1502}, [](State& s, int) { remove_course(s); });
-  r.add({1412}, [](State& s, int) { consolidate_tees(s); });
+  r.add({1405}, [](State& s, int) { return change_course(s); });
+  r.add({1502}, [](State& s, int) { return remove_course(s); });
+  r.add({1412}, [](State& s, int) { return consolidate_tees(s); });
   r.add({1301}, [](State& s, int) { add_tournament(s); });
   r.add({1401}, [](State& s, int) { modify_tournament(s); });
   r.add({1310, 1311}, [](State& s, int n) { copy_tournament(s, n == 1310); });
   r.add({1501}, [](State& s, int) { drop_tournament(s); });
   r.add({1702}, [](State& s, int) { purge_older_tournaments(s); });
-  r.add({1303, 1304, 988}, [](State& s, int) { add_golfers(s, false); });
+  r.add({1303, 1304, 988}, [](State& s, int) { add_golfers(s, GolferWindow::summary); });
   r.add({1402}, [](State& s, int) { change_golfers_summary(s); });
   r.add({1403}, [](State& s, int) { change_golfers_detail(s); });
   r.add({1703}, [](State& s, int) { custom_stableford_configuration(s); });
   r.add({1602, 1603, 1604, 1605, 1606, 1616, 1617, 1623, 1627, 1628, 1637, 1638},
         [](State& s, int n) { run_field_report_command(s, n); });
-  auto engine = [](State& s, int slot) { return score_golfer(s, slot, false); };
+  auto engine = [](State& s, int slot) { return score_golfer(s, slot, CardMessages::quiet); };
   r.add({1305, 987}, [engine](State& s, int) { add_scores(s, engine); });
   r.add({1404}, [engine](State& s, int) { change_scores(s, engine); });
   r.add({1413}, [](State& s, int) { manually_specify_winner(s); });

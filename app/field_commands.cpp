@@ -15,7 +15,7 @@ namespace quillon {
 
 namespace {
 
-int score_for_previous_round(State& state, int slot) { return score_golfer(state, slot, false); }
+Status score_for_previous_round(State& state, int slot) { return score_golfer(state, slot, CardMessages::quiet); }
 
 }  // namespace
 
@@ -26,12 +26,12 @@ void register_field_commands(CommandRegistry& r) {
   });
   r.add({1302}, [](State& s, int) { add_multi_round_tournament(s); });
   r.add({1408}, [](State& s, int) {
-    if (!check_precondition(s, 2)) return;
+    if (!check_precondition(s, Precondition::a_tournament)) return;
     std::mt19937 random(std::random_device{}());
     reorganize_foursomes(s, score_for_previous_round, random);
   });
   r.add({1409}, [](State& s, int) {
-    if (check_precondition(s, 2)) reorganize_flights_by_index(s);
+    if (check_precondition(s, Precondition::a_tournament)) reorganize_flights_by_index(s);
   });
   r.add({1610}, [](State& s, int) { run_flights_by_score(s); });
 }

@@ -13,7 +13,7 @@ namespace quillon {
 namespace {
 
 bool tournament_chosen(State& state) {
-  return check_precondition(state, 2) && select_tournament(state, false) != 0;
+  return check_precondition(state, Precondition::a_tournament) && select_tournament(state, TournamentList::days) != 0;
 }
 
 LabelGolfers label_golfers_of(int command) {

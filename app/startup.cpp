@@ -58,7 +58,7 @@ Status ask_getting_started(State& state) {
                         "Topic.\n\n"
                         "Do you wish to view that help topic at this time?\n");
   if (b != Button::yes) return Status::ok();
-  show_help(state, 1);
+  show_help(state, Help::getting_started);
   state.system.getting_started_seen = 1;
   return write_record(state, RecordKind::system, 1);
 }

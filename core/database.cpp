@@ -209,7 +209,7 @@ Status create_database(State& state) {
   s.tee_time_interval = 7;
   s.purge_reminder_limit = 250;
   s.product_code = product_code;
-  s.flags = 0x0206;
+  s.flags = system_flag::upgraded | system_flag::yards | system_flag::color_reports;
   s.course_slot_count = 50;
   for (int i = 0; i < 8; ++i) s.stableford_points[i] = static_cast<std::int8_t>(7 - i);
 

@@ -25,11 +25,18 @@ inline constexpr int tournament_limit = 999;  // tournament numbers stay below t
 inline constexpr int max_course_slot_count = 2450;
 static_assert(tournament_block_size == 147400);
 
-inline std::int64_t course_offset(int n) { return 100 + 300LL * n; }
-inline std::int64_t desktop_message_offset_for(int slots) { return 400 + 300LL * slots; }
-inline std::int64_t tournament_base_for(int slots, bool has_desktop_message = true) {
-  return (has_desktop_message ? 700 : 400) + 300LL * slots;
+// Course slot 1 follows the two 200-byte records at 400; slot n is at 100 + 300 n.
+inline constexpr int first_course_offset = 400;
+inline constexpr int desktop_message_size = 300;
+constexpr std::int64_t course_offset(int n) {
+  return first_course_offset + static_cast<std::int64_t>(course_record_size) * (n - 1);
 }
+constexpr std::int64_t desktop_message_offset_for(int slots) { return course_offset(slots + 1); }
+constexpr std::int64_t tournament_base_for(int slots, bool has_desktop_message = true) {
+  return desktop_message_offset_for(slots) + (has_desktop_message ? desktop_message_size : 0);
+}
+static_assert(course_offset(1) == import_settings_offset + 200 && course_offset(2) == 700);
+static_assert(tournament_base_for(50) == 700 + 300 * 50 && tournament_base_for(50, false) == 400 + 300 * 50);
 std::int64_t tournament_offset(const State& state, int t);
 std::int64_t group_offset(const State& state, int t, int group, int group_size);
 std::int64_t expected_file_length(const State& state);

@@ -8,13 +8,15 @@
 #include <string>
 
 #include "core/records/system_record.h"
+#include "core/status.h"
 
 namespace quillon {
 
 inline constexpr int course_slot_step = 50;
 
-// Empty when the layout fits; otherwise the reason, in the user's words.
-std::string layout_mismatch(const SystemRecord& system, std::int64_t file_length);
+// Whether a file of that length fits the layout its system record describes;
+// the failure's reason is in the user's words.
+Status check_layout_fits(const SystemRecord& system, std::int64_t file_length);
 
 // Whether `length` bytes make whole golfer entries after a tournament header:
 // the only partial blocks this program writes.

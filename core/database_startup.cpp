@@ -10,12 +10,12 @@
 
 namespace quillon {
 
-std::string why_not_a_database(const DatabaseFile& db) {
+Status check_is_database(const DatabaseFile& db) {
   SystemRecord system{};
   if (!db.read_exact(system_record_offset, &system, sizeof system))
-    return db.read_failed() ? "The database could not be read (" + db.read_error() + ")."
-                            : std::string("The file is too short to hold the system record.");
-  return layout_mismatch(system, db.length());
+    return Status::failed(db.read_failed() ? "The database could not be read (" + db.read_error() + ")."
+                                           : std::string("The file is too short to hold the system record."));
+  return check_layout_fits(system, db.length());
 }
 
 Status open_or_create_database(State& state, bool* created) {
@@ -30,11 +30,10 @@ Status open_or_create_database(State& state, bool* created) {
   }
   // Nothing is written before this check: a file whose length does not fit
   // its system record would be trimmed or overwritten at the wrong places.
-  std::string why = why_not_a_database(state.db);
-  if (!why.empty()) {
+  if (Status fits = check_is_database(state.db); !fits) {
     state.db.close();
     show_message_text(state, message_kind::error,
-                      "Error Opening Quillon database\n\n" + why +
+                      "Error Opening Quillon database\n\n" + fits.reason() +
                           "\n\nThe file has been left unchanged.");
     return Status::told();
   }

@@ -6,9 +6,9 @@
 
 namespace quillon {
 
-// Empty when the open file starts with a system record whose layout its
-// length fits; otherwise why it cannot be used.
-std::string why_not_a_database(const DatabaseFile& db);
+// Whether the open file starts with a system record whose layout its length
+// fits; otherwise why it cannot be used.
+Status check_is_database(const DatabaseFile& db);
 
 // Opens the database in the home folder, creating it first when missing.
 // Fails, after the error "Error Opening Quillon database", when the file

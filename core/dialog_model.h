@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/help_topics.h"
 #include "core/status.h"
 
 namespace quillon {
@@ -52,7 +53,8 @@ class DialogModel {
   // A short stable identifier of the dialog ("system_configuration").
   virtual std::string id() const = 0;
   const std::string& title() const { return title_; }
-  int help_topic() const { return help_topic_; }
+  Help help_topic() const { return help_topic_; }
+  bool has_help() const { return help_topic_ != Help::contents; }
 
   // A deque: adding a field leaves references to the others valid.
   std::deque<Field>& fields() { return fields_; }
@@ -94,7 +96,7 @@ class DialogModel {
   virtual void on_pressed(Field&) {}
 
   std::string title_;
-  int help_topic_ = 0;
+  Help help_topic_ = Help::contents;
   std::string focus_;
 
  private:

@@ -12,18 +12,21 @@ void CommandRegistry::add(std::initializer_list<int> numbers, CommandHandler han
 bool CommandRegistry::run(State& state, int number) const {
   auto it = handlers_.find(number);
   if (it == handlers_.end()) return false;
-  it->second(state, number);
+  Status status = it->second(state, number);
+  if (status.needs_telling()) error_box(state, "%s", status.reason().c_str());
   return true;
 }
 
-bool check_precondition(State& state, int kind) {
-  if (kind == 1 && state.course_count <= 0) {
-    message_box(state, message_kind::error, "No Courses found in the course database");
-    return false;
-  }
-  if (kind == 2 && state.tournament_count <= 0) {
-    message_box(state, message_kind::error, "No Tournaments found in the tournament database");
-    return false;
+bool check_precondition(State& state, Precondition needed) {
+  switch (needed) {
+    case Precondition::a_course:
+      if (state.course_count > 0) return true;
+      message_box(state, message_kind::error, "No Courses found in the course database");
+      return false;
+    case Precondition::a_tournament:
+      if (state.tournament_count > 0) return true;
+      message_box(state, message_kind::error, "No Tournaments found in the tournament database");
+      return false;
   }
   return true;
 }

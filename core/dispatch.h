@@ -3,17 +3,31 @@
 // numbers; menus, buttons and scripts run them by number.
 #include <functional>
 #include <map>
+#include <type_traits>
 #include <vector>
+
+#include "core/status.h"
 
 namespace quillon {
 
 struct State;
 
-using CommandHandler = std::function<void(State&, int command)>;
+// A command reports how it went; a failure it has not shown itself is shown
+// by the dispatcher.
+using CommandHandler = std::function<Status(State&, int command)>;
 
 class CommandRegistry {
  public:
   void add(std::initializer_list<int> numbers, CommandHandler handler);
+  // A command that returns nothing has told the user all there is to tell.
+  template <typename Handler>
+    requires std::is_void_v<std::invoke_result_t<Handler, State&, int>>
+  void add(std::initializer_list<int> numbers, Handler handler) {
+    add(numbers, CommandHandler([handler](State& state, int command) {
+          handler(state, command);
+          return Status::ok();
+        }));
+  }
   bool has(int number) const { return handlers_.count(number) != 0; }
   // Runs the command; unknown numbers do nothing. Returns whether it ran.
   bool run(State& state, int number) const;
@@ -22,8 +36,13 @@ class CommandRegistry {
   std::map<int, CommandHandler> handlers_;
 };
 
-// Precondition kinds: 1 at least one course, 2 at least one tournament slot.
+// What a command needs before it can start.
+enum class Precondition {
+  a_course,      // at least one course
+  a_tournament,  // at least one tournament slot
+};
+
 // Shows the failing precondition's error and returns false.
-bool check_precondition(State& state, int kind);
+bool check_precondition(State& state, Precondition needed);
 
 }  // namespace quillon

@@ -4,35 +4,35 @@
 
 namespace quillon {
 
-HelpTopic help_topic(int topic) {
+HelpTopic help_topic(Help topic) {
   switch (topic) {
-    case 1: return {"Getting_Started", ""};
-    case 2: return {"course_maintenance", ""};
-    case 4: return {"syscfg", ""};
-    case 5: return {"addmem", ""};
-    case 6: return {"addscr", ""};
-    case 7: return {"addtrn", ""};
-    case 8: return {"addtrnm", ""};
-    case 9: return {"trnfmt", "callaway"};
-    case 10: return {"trnfmt", "stableford"};
-    case 11: return {"etrnmnt", ""};
-    case 12: return {"header", ""};
-    case 13:
-    case 14: return {"import", ""};
-    case 15: return {"palign", ""};
-    case 16: return {"teesht", ""};
+    case Help::getting_started: return {"Getting_Started", ""};
+    case Help::course_maintenance: return {"course_maintenance", ""};
+    case Help::system_configuration: return {"syscfg", ""};
+    case Help::golfers: return {"addmem", ""};
+    case Help::scores: return {"addscr", ""};
+    case Help::tournaments: return {"addtrn", ""};
+    case Help::multi_round_events: return {"addtrnm", ""};
+    case Help::callaway: return {"trnfmt", "callaway"};
+    case Help::stableford: return {"trnfmt", "stableford"};
+    case Help::event_tournament: return {"etrnmnt", ""};
+    case Help::report_heading: return {"header", ""};
+    case Help::import_golfers:
+    case Help::import_settings: return {"import", ""};
+    case Help::printer_alignment: return {"palign", ""};
+    case Help::tee_sheet: return {"teesht", ""};
     default: return {"Contents", ""};
   }
 }
 
-std::string help_path(int topic) {
+std::string help_path(Help topic) {
   HelpTopic t = help_topic(topic);
   std::string path = "qlwin4_" + t.page + ".htm";
   if (!t.anchor.empty()) path += "#" + t.anchor;
   return path;
 }
 
-void show_help(State& state, int topic) {
+void show_help(State& state, Help topic) {
   HelpTopic t = help_topic(topic);
   state.ui.show_help(t.page, t.anchor);
 }

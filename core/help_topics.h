@@ -6,16 +6,36 @@ namespace quillon {
 
 struct State;
 
+// The help topics, by the numbers the help pages were written for.
+enum class Help {
+  contents = 0,  // also: a window without a topic of its own
+  getting_started = 1,
+  course_maintenance = 2,
+  system_configuration = 4,
+  golfers = 5,
+  scores = 6,
+  tournaments = 7,
+  multi_round_events = 8,
+  callaway = 9,
+  stableford = 10,
+  event_tournament = 11,
+  report_heading = 12,
+  import_golfers = 13,
+  import_settings = 14,
+  printer_alignment = 15,
+  tee_sheet = 16,
+};
+
 struct HelpTopic {
   std::string page;
   std::string anchor;
 };
 
-// The page of a topic number; topic 0 (Contents) for numbers without a page.
-HelpTopic help_topic(int topic);
+// The page of a topic; Contents for a number without a page.
+HelpTopic help_topic(Help topic);
 // "qlwin4_<page>.htm" or "qlwin4_<page>.htm#<anchor>".
-std::string help_path(int topic);
+std::string help_path(Help topic);
 // Asks the front end to show the topic.
-void show_help(State& state, int topic);
+void show_help(State& state, Help topic);
 
 }  // namespace quillon

@@ -9,7 +9,7 @@ namespace quillon {
 
 ReportingNameModel::ReportingNameModel(State& state) : state_(state) {
   title_ = "Reporting Name";
-  help_topic_ = 4;
+  help_topic_ = Help::system_configuration;
   add(Field::text_field("reporting_name", "Name :", 25)).text = field_text(state.import_settings.reporting_name);
   add(Field::check_field("use_as_heading", "Use Reporting Name As Screen Heading")).checked =
       state.system.heading_mode == 'H';

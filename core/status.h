@@ -15,7 +15,8 @@ class [[nodiscard]] Status {
  public:
   static Status ok() { return Status(true, false, {}); }
   static Status failed(std::string reason) { return Status(false, false, std::move(reason)); }
-  // A failure whose message the user has already seen.
+  // A failure whose message the user has already seen, or an operation the
+  // user stopped (Cancel): either way there is nothing more to tell.
   static Status told() { return Status(false, true, {}); }
 
   bool is_ok() const { return ok_; }

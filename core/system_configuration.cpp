@@ -47,7 +47,7 @@ int index_of(const std::vector<int>& values, int value) {
 SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std::string> format_names)
     : state_(state) {
   title_ = "System Configuration";
-  help_topic_ = 4;
+  help_topic_ = Help::system_configuration;
   const SystemRecord& s = state.system;
 
   add(Field::list_field("label_format", "Address Label Format", label_format_names())).index = s.label_format;

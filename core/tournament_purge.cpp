@@ -103,10 +103,10 @@ Status purge_tournaments(State& state, Date cutoff, int& purged) {
   for (int t = 1; t <= state.tournament_count; ++t) {
     read_record(state, RecordKind::tournament, t);
     if (state.header.format != multi_round_format) continue;
-    std::int16_t relinked[5] = {0, 0, 0, 0, 0};
+    std::int16_t relinked[max_event_days] = {};
     int n = 0;
     bool changed = false;
-    for (int k = 0; k < 5 && state.header.round_tournaments[k] != 0; ++k) {
+    for (int k = 0; k < max_event_days && state.header.round_tournaments[k] != 0; ++k) {
       int old_number = state.header.round_tournaments[k];
       auto it = renumbered.find(old_number);
       if (it != renumbered.end()) {

@@ -37,7 +37,9 @@ int tournament_count_from_length(std::int64_t file_length, std::int64_t base) {
 void scan_tournaments_at_startup(State& state) {
   state.tournament_count = tournament_count_from_length(state.db.length(), state.tournament_base);
   int this_year = state.today.year;
-  int tally[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+  // Tournaments counted by age in years; the last place counts all older ones.
+  constexpr int ages_told = 8;
+  int tally[ages_told] = {};
   bool any_free = false;
   for (int t = 1; t <= state.tournament_count; ++t) {
     read_record(state, RecordKind::tournament, t);
@@ -45,7 +47,7 @@ void scan_tournaments_at_startup(State& state) {
     int year = full_year(static_cast<std::uint8_t>(state.header.date_year));
     if (year <= this_year) {
       int age = this_year - year;
-      tally[age > 7 ? 7 : age] += 1;
+      tally[std::min(age, ages_told - 1)] += 1;
     }
   }
 
@@ -56,7 +58,7 @@ void scan_tournaments_at_startup(State& state) {
         "tournaments but the greater the number of tournaments in the database, the slower the "
         "system will run.\n\n",
         state.tournament_count);
-    for (int age = 0; age < 8; ++age)
+    for (int age = 0; age < ages_told; ++age)
       if (tally[age] != 0) text += format_text(64, "%d : %d tournaments\n", this_year - age, tally[age]);
     text +=
         "\nIf you would like to purge some of the older tournaments in order to speed up your system "

@@ -33,7 +33,7 @@ Status note_course_change(State& state, int new_default_course = 0) {
 
 // Stores an accepted new record into its free slot, with the bookkeeping of a
 // new course or tee.
-int store_new_record(State& state, const CourseRecord& record, int slot) {
+Status store_new_record(State& state, const CourseRecord& record, int slot) {
   // The slot offered may have been taken by another opener while the dialog
   // was open: the record goes into a slot still free under the lock.
   constexpr int attempts = 10;
@@ -45,7 +45,7 @@ int store_new_record(State& state, const CourseRecord& record, int slot) {
     if (course_slot_used(seen)) {
       if (slot > state.course_count) state.course_count = slot;
       slot = find_free_course_slot(state);
-      if (slot == 0) return 1;
+      if (slot == 0) return Status::told();
       continue;
     }
     stored = write_if_unchanged(state, course_offset(slot), &seen, &record, sizeof record, &why);
@@ -53,73 +53,73 @@ int store_new_record(State& state, const CourseRecord& record, int slot) {
   if (stored == CheckedWrite::changed_meanwhile) why = "the course slots keep changing under another user";
   if (stored != CheckedWrite::written) {
     error_box(state, "The Quillon database could not be written (%s).\n\nThe last change was NOT saved.", why.c_str());
-    return 1;
+    return Status::told();
   }
   state.course = record;
   if (slot > state.course_count) state.course_count = slot;
   Status written = note_course_change(state, count_courses(state) == 1 ? slot : 0);
   read_record(state, RecordKind::course, slot);
-  return written ? 0 : 1;
+  return written;
 }
 
 // New tournaments start on the default course, so it must not point at the
 // slot just cleared.
-bool move_default_off(State& state, int removed_slot) {
-  if (state.system.default_course != removed_slot) return true;
+Status move_default_off(State& state, int removed_slot) {
+  if (state.system.default_course != removed_slot) return Status::ok();
   int first = 0;
   for (int slot = 1; slot <= state.course_count && first == 0; ++slot) {
     read_record(state, RecordKind::course, slot);
     if (course_slot_used(state.course)) first = slot;
   }
   state.system.default_course = static_cast<std::uint16_t>(first == 0 ? 1 : first);
-  return write_record(state, RecordKind::system, 1).is_ok();
+  return write_record(state, RecordKind::system, 1);
 }
 
 }  // namespace
 
-int add_course(State& state, int holes) {
+Status add_course(State& state, int holes) {
   int slot = find_free_course_slot(state);
-  if (slot == 0) return 1;
+  if (slot == 0) return Status::told();
   CourseDialogModel dialog(state, holes, course_mode::add, slot);
-  if (!state.ui.run_dialog(dialog)) return 1;
+  if (!state.ui.run_dialog(dialog)) return Status::told();
   return store_new_record(state, dialog.record(), slot);
 }
 
-int add_tee_position(State& state, int holes) {
-  if (!check_precondition(state, 1)) return 1;
+Status add_tee_position(State& state, int holes) {
+  if (!check_precondition(state, Precondition::a_course)) return Status::told();
   int slot = find_free_course_slot(state);
-  if (slot == 0) return 1;
+  if (slot == 0) return Status::told();
   int source = select_course(state);
-  if (source == 0) return 1;
+  if (source == 0) return Status::told();
   CourseDialogModel dialog(state, dialog_holes(state.course, holes), course_mode::add_tee, slot, state.course);
-  if (!state.ui.run_dialog(dialog)) return 1;
+  if (!state.ui.run_dialog(dialog)) return Status::told();
   return store_new_record(state, dialog.record(), slot);
 }
 
-int change_course(State& state) {
-  if (!check_precondition(state, 1)) return 1;
+Status change_course(State& state) {
+  if (!check_precondition(state, Precondition::a_course)) return Status::told();
   int slot = select_course(state);
-  if (slot == 0) return 1;
+  if (slot == 0) return Status::told();
   // The record is written only if no other opener changed it while the
   // dialog was open; otherwise the user may start again from the stored one.
   for (;;) {
     CourseRecord as_read = state.course;
     CourseDialogModel dialog(state, dialog_holes(as_read, 18), course_mode::change, slot, as_read);
-    if (!state.ui.run_dialog(dialog)) return 1;
+    if (!state.ui.run_dialog(dialog)) return Status::told();
     state.course = dialog.record();
     CheckedSave saved = save_if_unchanged(state, course_offset(slot), &as_read, &state.course, sizeof state.course,
                                           "course");
-      if (saved == CheckedSave::saved) break;
-    if (saved != CheckedSave::reload) return 1;
+    if (saved == CheckedSave::saved) break;
+    if (saved != CheckedSave::reload) return Status::told();
     read_record(state, RecordKind::course, slot);
   }
-  return note_course_change(state) ? 0 : 1;
+  return note_course_change(state);
 }
 
-int remove_course(State& state, const SameCourseElsewhere& in_ravelin) {
-  if (!check_precondition(state, 1)) return 1;
+Status remove_course(State& state, const SameCourseElsewhere& in_ravelin) {
+  if (!check_precondition(state, Precondition::a_course)) return Status::told();
   int slot = select_course(state);
-  if (slot == 0) return 1;
+  if (slot == 0) return Status::told();
   CourseRecord course = state.course;
 
   int user = 0;
@@ -135,24 +135,24 @@ int remove_course(State& state, const SameCourseElsewhere& in_ravelin) {
               "Course cannot be removed.  Tournament(s) exist in the tournament database using that course.  First "
               "tournament found was [%s %s]",
               date.c_str(), field_text(state.header.name).c_str());
-    return 1;
+    return Status::told();
   }
 
   std::string course_name = field_text(course.course_name);
   std::string tee_name = field_text(course.tee_name);
   if (destructive_question(state, message_kind::warning_yes_no, "Are you sure that you wish to remove the course (%s - %s)?",
                   course_name.c_str(), tee_name.c_str()) != Button::yes)
-    return 1;
+    return Status::told();
   bool comes_back = in_ravelin ? in_ravelin(state, course) : course_in_ravelin(state, course);
   if (comes_back)
     message_box(state, message_kind::information,
                 "The selected course also exists in the Ravelin database.\n\nIf you do not remove this course from "
                 "Ravelin, the course will automatically be imported the next time you start Quillon.");
-  if (!clear_course_slot(state, slot)) return 1;
+  if (Status cleared = clear_course_slot(state, slot); !cleared) return cleared;
   state.course_count = highest_used_course_slot(state);
-  if (!move_default_off(state, slot)) return 1;
+  if (Status moved = move_default_off(state, slot); !moved) return moved;
   read_record(state, RecordKind::course, slot);
-  return 0;
+  return Status::ok();
 }
 
 }  // namespace quillon

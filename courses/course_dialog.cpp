@@ -32,7 +32,7 @@ int hole_par_counted(int par) { return par >= 3 && par <= 6 ? par : 0; }
 CourseDialogModel::CourseDialogModel(State& state, int holes, char mode, int slot, const CourseRecord& start)
     : state_(state), holes_(holes == 9 ? 9 : 18), mode_(mode), slot_(slot) {
   title_ = format_text(64, "Course Maintenance (%d hole)", holes_);
-  help_topic_ = 2;
+  help_topic_ = Help::course_maintenance;
   copy_ = mode == course_mode::add ? new_course_defaults(holes_) : start;
   if (mode == course_mode::add_tee) set_field_text(copy_.tee_name, "");
   build_fields();

@@ -132,7 +132,7 @@ bool merge_tee_pair(State& state, const TeePair& pair) {
 
 ConsolidationModel::ConsolidationModel(State& state) : state_(state), pairs_(find_tee_pairs(state)) {
   title_ = "Course Consolidation";
-  help_topic_ = 2;
+  help_topic_ = Help::course_maintenance;
   add(Field::label_field("explanation",
                          "The men's tee must be named with \"-M\" at the end and the ladies' tee with \"-F\" at the "
                          "end (for example \"White-M\" and \"White-F\"). The pairs of tees below can be combined."));
@@ -156,7 +156,7 @@ bool ConsolidationModel::accept() {
   return true;
 }
 
-int consolidate_tees(State& state) {
+Status consolidate_tees(State& state) {
   if (!state.ravelin_path.empty() && std::filesystem::exists(state.file(state.ravelin_path)))
     message_box(state, message_kind::warning,
                 "You should open Ravelin for Windows and merge the courses in both systems one after the other.  If "
@@ -164,7 +164,7 @@ int consolidate_tees(State& state) {
                 "will be reimported from the Ravelin for Windows database then next time you invoke Quillon for "
                 "Windows.");
   ConsolidationModel dialog(state);
-  return state.ui.run_dialog(dialog) ? 0 : 1;
+  return state.ui.run_dialog(dialog) ? Status::ok() : Status::told();
 }
 
 }  // namespace quillon

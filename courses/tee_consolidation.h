@@ -39,7 +39,7 @@ class ConsolidationModel : public DialogModel {
   std::vector<TeePair> pairs_;
 };
 
-// Command 1412. Returns 0 when the dialog closed with OK, else 1.
-int consolidate_tees(State& state);
+// Command 1412. Ok when the dialog closed with OK.
+Status consolidate_tees(State& state);
 
 }  // namespace quillon

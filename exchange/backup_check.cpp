@@ -27,19 +27,19 @@ std::int64_t largest_database_length() {
          static_cast<std::int64_t>(tournament_block_size) * largest_tournament_count;
 }
 
-std::optional<std::string> image_layout_problem(const SystemRecord& system, std::int64_t length) {
+Status check_image_layout(const SystemRecord& system, std::int64_t length) {
   int slots = system.course_slot_count;
   if (slots < 1 || slots > max_course_slot_count)
-    return "its system record gives " + std::to_string(slots) + " course slots";
+    return Status::failed("its system record gives " + std::to_string(slots) + " course slots");
   bool with_message = (system.flags & system_flag::no_desktop_message) == 0;
   std::int64_t base = tournament_base_for(slots, with_message);
   if (length < base)
-    return "its database of " + std::to_string(length) + " bytes is too short for " + std::to_string(slots) +
-           " course slots";
+    return Status::failed("its database of " + std::to_string(length) + " bytes is too short for " + std::to_string(slots) +
+           " course slots");
   if (tournament_count_from_length(length, base) > largest_tournament_count)
-    return "its database of " + std::to_string(length) + " bytes holds more than " +
-           std::to_string(largest_tournament_count) + " tournaments";
-  return std::nullopt;
+    return Status::failed("its database of " + std::to_string(length) + " bytes holds more than " +
+           std::to_string(largest_tournament_count) + " tournaments");
+  return Status::ok();
 }
 
 Status check_database_image(const std::filesystem::path& image, const SystemRecord& header,
@@ -51,7 +51,7 @@ Status check_database_image(const std::filesystem::path& image, const SystemReco
   if (length < backup_header_size || !read_system_record(image, own) ||
       std::memcmp(&own, &header, sizeof header) != 0)
     return Status::failed("its database does not begin with the system record of the backup");
-  if (auto problem = image_layout_problem(header, length)) return Status::failed(*problem);
+  if (Status fits = check_image_layout(header, length); !fits) return fits;
   if (facts) {
     facts->length = length;
     facts->course_slots = header.course_slot_count;

@@ -27,9 +27,9 @@ struct DatabaseImageFacts {
   int tournaments = 0;
 };
 
-// Why an image of `length` bytes cannot be the database `system` describes;
-// nothing when it can.
-std::optional<std::string> image_layout_problem(const SystemRecord& system, std::int64_t length);
+// Whether an image of `length` bytes can be the database `system` describes;
+// the failure's reason says why not.
+Status check_image_layout(const SystemRecord& system, std::int64_t length);
 
 // Checks the unpacked image file against the backup's header; the failure's
 // reason says what is wrong.

@@ -15,8 +15,8 @@ namespace quillon {
 namespace {
 
 int choose_tournament(State& state) {
-  if (!check_precondition(state, 2)) return 0;
-  return select_tournament(state, false);
+  if (!check_precondition(state, Precondition::a_tournament)) return 0;
+  return select_tournament(state, TournamentList::days);
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ HoldingList members_of_source(State& state) {
 }  // namespace
 
 bool import_golfers(State& state, const CardScorer& scorer, std::mt19937& random) {
-  if (!check_precondition(state, 2)) return false;
-  if (select_tournament(state, false) == 0) return false;
+  if (!check_precondition(state, Precondition::a_tournament)) return false;
+  if (select_tournament(state, TournamentList::days) == 0) return false;
   if (configured_source(state) == ImportSource::ravelin && !ravelin_database_located(state)) return false;
   ReorganizeModel window(state, ReorganizeMode::import, scorer, random);
   window.set_holding_source(members_of_source);

@@ -1,27 +1,14 @@
 #include "exchange/net_files.h"
 
-#include <cerrno>
 #include <fstream>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/file_io.h"
+
 namespace quillon {
-
-namespace {
-
-bool write_all(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-}  // namespace
 
 Status replace_file(const std::filesystem::path& path, std::string_view bytes, mode_t mode) {
   std::filesystem::path temporary = path;
@@ -30,7 +17,8 @@ Status replace_file(const std::filesystem::path& path, std::string_view bytes, m
   int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
   if (fd < 0) return failure;
   // The mode of a file left over from before is set again.
-  bool written = ::fchmod(fd, mode) == 0 && write_all(fd, bytes) && ::fsync(fd) == 0;
+  bool written = ::fchmod(fd, mode) == 0 && write_fully_at(fd, 0, bytes.data(), bytes.size()).is_ok() &&
+                 ::fsync(fd) == 0;
   bool closed = ::close(fd) == 0;
   if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
     ::unlink(temporary.c_str());

@@ -94,7 +94,7 @@ std::optional<ParlinkScoreRecord> parlink_score_record(const GolferEntry& golfer
 
 Status upload_parlink_scores(State& state, int tournament) {
   BusyCursor busy(state);
-  if (tournament == 0) tournament = select_tournament(state, false);
+  if (tournament == 0) tournament = select_tournament(state, TournamentList::days);
   if (tournament == 0) return Status::told();
   Button marked = ask_titled(state, message_kind::warning_yes_no_cancel, upload_title,
                              "Should the uploaded scores be marked as Tournament scores?");

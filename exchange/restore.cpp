@@ -95,8 +95,8 @@ std::optional<fs::path> backup_to_restore(State& state, BackupServer& server, Re
 }
 
 // Unpacks and checks the backup into "qlwin4db.exp"; the database is not
-// touched. Returns the error to show, empty when the image is ready.
-std::string prepare_restored_image(State& state, std::ifstream& backup, const SystemRecord& header) {
+// touched. A failure's reason is the whole message to show.
+Status prepare_restored_image(State& state, std::ifstream& backup, const SystemRecord& header) {
   fs::path stream = state.file(restore_stream_name);
   fs::path image = state.file(restore_image_name);
   remove_quietly(image);
@@ -104,7 +104,7 @@ std::string prepare_restored_image(State& state, std::ifstream& backup, const Sy
   auto fail = [&](const std::string& text) {
     remove_quietly(stream);
     remove_quietly(image);
-    return text;
+    return Status::failed(text);
   };
   auto not_written = [&](const Status& status) {
     return fail("The backup could not be unpacked in the home folder (" + status.reason() + ").\n\n" +
@@ -116,7 +116,7 @@ std::string prepare_restored_image(State& state, std::ifstream& backup, const Sy
   std::int64_t length = 0;
   Status parsed = measure_packed_file(stream, 0, largest_database_length(), length);
   if (!parsed) return fail(damaged_backup_text(parsed.reason()));
-  if (auto problem = image_layout_problem(header, length)) return fail(damaged_backup_text(*problem));
+  if (Status fits = check_image_layout(header, length); !fits) return fail(damaged_backup_text(fits.reason()));
   auto free = free_bytes_in(state.home_folder);
   if (free && *free < length) {
     return fail(format_text(message_limit,
@@ -129,11 +129,13 @@ std::string prepare_restored_image(State& state, std::ifstream& backup, const Sy
   if (!unpacked) return not_written(unpacked);
   Status sound = check_database_image(image, header);
   if (!sound) return fail(damaged_backup_text(sound.reason()));
-  return {};
+  return Status::ok();
 }
 
-// Puts the checked image in the database's place and reopens it.
-bool replace_database(State& state) {
+// Puts the checked image in the database's place and reopens it. Once the
+// image has replaced the database the restore has happened, even when the
+// reopening fails (the user is told of that).
+Status replace_database(State& state) {
   fs::path image = state.file(restore_image_name);
   fs::path database = state.file(state.db_name);
   keep_permissions(database, image);
@@ -144,7 +146,7 @@ bool replace_database(State& state) {
     remove_quietly(image);
     error_box(state, "The restored database could not replace %s (%s).\n\n%s", database.string().c_str(),
               ec.message().c_str(), database_unchanged);
-    return false;
+    return Status::told();
   }
   write_checkpoint();
   Status synced = sync_folder(state.home_folder);
@@ -152,13 +154,13 @@ bool replace_database(State& state) {
   if (Status opened = open_database(state); !opened) {
     error_box(state, "The restored database %s could not be opened (%s).", database.string().c_str(),
               opened.reason().c_str());
-    return true;  // the database was replaced all the same
+    return Status::ok();
   }
   read_record(state, RecordKind::system, 1);
   read_record(state, RecordKind::import_settings, 1);
   apply_database_layout(state);
   if (!synced) show_message_text(state, message_kind::warning, synced.reason());
-  return true;
+  return Status::ok();
 }
 
 }  // namespace
@@ -181,7 +183,7 @@ Status turn_restore_ring(const fs::path& home) {
   return Status::ok();
 }
 
-int restore_database(State& state, BackupServer& server) {
+Status restore_database(State& state, BackupServer& server) {
   std::string why;
   Status turned = turn_restore_ring(state.home_folder);
   if (turned) {
@@ -196,49 +198,49 @@ int restore_database(State& state, BackupServer& server) {
               "A error was encountered attempting to create an image of the active database.  The requested restore "
               "was NOT successfully completed and the database was not changed.\n\n(%s)",
               why.c_str());
-    return -1;
+    return Status::told();
   }
 
   RestoreDialogModel dialog(state);
   if (!state.ui.run_dialog(dialog)) {
     message_box(state, message_kind::information, "The restore was cancelled as requested.");
-    return -1;
+    return Status::told();
   }
   auto backup_path = backup_to_restore(state, server, dialog.source());
-  if (!backup_path) return -1;
+  if (!backup_path) return Status::told();
 
   std::ifstream backup(*backup_path, std::ios::binary);
   if (!backup) {
     message_box(state, message_kind::error, "An error was encountered opening the selected backup file.\n\n%s",
                 restore_not_completed);
-    return -1;
+    return Status::told();
   }
   SystemRecord header{};
   if (!backup.read(reinterpret_cast<char*>(&header), sizeof header)) {
     show_message_text(state, message_kind::error,
                       damaged_backup_text("the file is shorter than its 200-byte header"));
-    return -1;
+    return Status::told();
   }
   Status version = check_backup_version(header);
   if (!version) {
     show_message_text(state, message_kind::error, version.reason());
-    return -1;
+    return Status::told();
   }
 
-  std::string problem;
+  Status prepared = Status::ok();
   {
     BusyCursor busy(state);
-    problem = prepare_restored_image(state, backup, header);
+    prepared = prepare_restored_image(state, backup, header);
   }
-  if (!problem.empty()) {
-    show_message_text(state, message_kind::error, problem);
-    return -1;
+  if (!prepared) {
+    show_message_text(state, message_kind::error, prepared.reason());
+    return Status::told();
   }
-  return replace_database(state) ? 0 : -1;
+  return replace_database(state);
 }
 
 void restore_command(State& state, BackupServer& server) {
-  if (restore_database(state, server) != 0) return;
+  if (!restore_database(state, server)) return;
   message_box(state, message_kind::information,
               "The requested restore was successfully completed.\n\n"
               "Following a database restore, Quillon must be restarted.\n\nClick OK to exit out of Quillon.");

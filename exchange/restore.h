@@ -23,9 +23,9 @@ std::string restore_ring_name(int age);
 // Drops the oldest image and moves every other one a place older.
 [[nodiscard]] Status turn_restore_ring(const std::filesystem::path& home);
 
-// The dialog and the restore proper; 0 when the database was replaced, -1
-// otherwise (the user has been told why).
-int restore_database(State& state, BackupServer& server);
+// The dialog and the restore proper: ok when the database was replaced,
+// otherwise told (the user has been told why, or cancelled).
+Status restore_database(State& state, BackupServer& server);
 
 // Command 1104: after a restore the program must be restarted, so it asks the
 // front end to exit.

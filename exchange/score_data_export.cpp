@@ -80,7 +80,7 @@ std::vector<std::vector<std::string>> score_data_rows(State& state, int holes) {
 }
 
 void export_score_data(State& state) {
-  int t = select_tournament(state, false);
+  int t = select_tournament(state, TournamentList::days);
   if (t == 0) return;
   auto path = choose_export_path(state, "Scoredata - " + field_text(state.header.name) + ".xlsx");
   if (!path) return;

@@ -46,7 +46,7 @@ void TeeSheetDialogModel::on_pressed(Field& f) {
 }
 
 void tee_sheet_exchange(State& state) {
-  if (!check_precondition(state, 2)) return;
+  if (!check_precondition(state, Precondition::a_tournament)) return;
   TeeSheetDialogModel model(state);
   state.ui.run_dialog(model);
 }

@@ -39,7 +39,7 @@ bool hole_in_range(int hole) { return hole >= 1 && hole <= 18; }
 
 CallawaySettingsModel::CallawaySettingsModel(State& state) : state_(state) {
   title_ = "Callaway Handicap Computation Settings";
-  help_topic_ = 9;
+  help_topic_ = Help::callaway;
   const TournamentHeader& h = state.header;
   const CallawayDefaults defaults = callaway_defaults(format_of(h));
 

@@ -35,7 +35,7 @@ std::optional<int> read_points(const std::string& typed) {
 
 StablefordSettingsModel::StablefordSettingsModel(State& state) : state_(state) {
   title_ = "Custom Stableford Configuration";
-  help_topic_ = 10;
+  help_topic_ = Help::stableford;
   for (int i = 0; i < 8; ++i) {
     Field& f = add(Field::text_field(points_field(i), result_names[i], 3));
     f.text = std::to_string(state.system.stableford_points[i]);

@@ -39,7 +39,7 @@ std::optional<GolferListMode> golfer_list_mode(int command) {
 }
 
 bool tournament_chosen(State& state) {
-  return check_precondition(state, 2) && select_tournament(state, false) != 0;
+  return check_precondition(state, Precondition::a_tournament) && select_tournament(state, TournamentList::days) != 0;
 }
 
 }  // namespace

@@ -24,7 +24,6 @@ const LabelSheet sheets[label_format_count] = {
 constexpr const char* alignment_text =
     "On some printers, the horizontal or vertical alignment need to be adjusted.  The units of adjustment are "
     "tenths of an inch horizontally and sixths of an inch vertically.  \nThe default offsets are 0 and 0.";
-constexpr int alignment_help_topic = 15;
 
 std::vector<std::string> offset_options() {
   std::vector<std::string> options;
@@ -55,7 +54,7 @@ StartPositionModel::StartPositionModel(const LabelSheet& sheet) {
 
 PrinterAlignmentModel::PrinterAlignmentModel(State& state) : state_(state) {
   title_ = "Printer Output Alignment";
-  help_topic_ = alignment_help_topic;
+  help_topic_ = Help::printer_alignment;
   add(Field::label_field("explanation", alignment_text));
   Field& across = add(Field::list_field("label_offset_x", "Horizontal Offset", offset_options()));
   across.index = offset_index(state.system.label_offset_x);

@@ -33,8 +33,8 @@ std::optional<int> results_type(int command) {
 
 bool is_skins_command(int command) { return command >= 1611 && command <= 1614; }
 
-bool tournament_chosen(State& state, bool include_events = false) {
-  return check_precondition(state, 2) && select_tournament(state, include_events) != 0;
+bool tournament_chosen(State& state, TournamentList list) {
+  return check_precondition(state, Precondition::a_tournament) && select_tournament(state, list) != 0;
 }
 
 // The results reports that also serve a multi-round event.
@@ -61,7 +61,7 @@ bool is_results_report_command(int command) {
 void run_results_report_command(State& state, int command) {
   if (!is_results_report_command(command)) return;
   if (command == 1639) show_tv_display_steps(state);
-  if (!tournament_chosen(state, serves_events(command))) return;
+  if (!tournament_chosen(state, serves_events(command) ? TournamentList::days_and_events : TournamentList::days)) return;
   if (state.header.format == multi_round_format) {
     int type = *results_type(command);
     run_report(state, [&](State& s) { return event_results_report(s, type, 0); });

@@ -134,7 +134,7 @@ ScoringSummary summarise_scoring(State& state, bool net) {
         ++summary.without_scores;
         continue;
       }
-      if (score_golfer(state, slot, false) != 0) continue;
+      if (!score_golfer(state, slot, CardMessages::quiet)) continue;
       const CourseRecord tee = state.course;  // the golfer's tee, read by score_golfer
       if (first_missing_hole(golfer, tee_values::hole_count(tee)) != 0) continue;
       add_card(summary, h, golfer, tee, entry_gender(state, golfer.gender), net);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/records/header_values.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
@@ -99,7 +100,7 @@ class EventBuilder {
         if (golfer.name[0] == '\0' || golfer.disqualified || golfer.hole_scores[0] == 0) continue;
         if (r_.division != 0 && golfer.division != r_.division) continue;
         const CourseRecord& tee = tees.of(golfer.division);
-        if (score_golfer_on_tee(state_, slot, tee, false) != 0) continue;
+        if (!score_golfer_on_tee(state_, slot, tee, CardMessages::quiet)) continue;
         take_card(day, last_day, state_.group.entries[slot - 1], tee);
       }
     }
@@ -194,8 +195,7 @@ EventResults build_event_results(State& state, int type, int division) {
   EventResults r;
   r.report_type = type;
   r.division = division;
-  const int limit = state.header.results_limit;
-  r.gross_limit = limit >= 1 && limit <= 400 ? limit : 400;
+  r.gross_limit = results_limit_of(state.header);
   {
     EventBuilder builder(state, r);
     if (!builder.run()) return r;

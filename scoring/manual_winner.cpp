@@ -86,8 +86,8 @@ bool mark_manual_winner(State& state, const std::string& name) {
 }
 
 void manually_specify_winner(State& state) {
-  if (!check_precondition(state, 2)) return;
-  if (select_tournament(state, false) == 0) return;
+  if (!check_precondition(state, Precondition::a_tournament)) return;
+  if (select_tournament(state, TournamentList::days) == 0) return;
   std::vector<std::string> names = golfer_names_for_selection(state);
   if (names.empty()) {
     message_box(state, message_kind::error, "No golfers entered for tournament.");

@@ -86,7 +86,7 @@ class Builder {
         ++r_.without_scores;
         continue;
       }
-      if (score_golfer_on_tee(state_, slot, tee, true) != 0) {
+      if (!score_golfer_on_tee(state_, slot, tee, CardMessages::shown)) {
         ++r_.without_scores;
         r_.incomplete_cards.push_back(field_text(golfer.name));
         continue;

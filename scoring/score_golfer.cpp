@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "core/records/header_values.h"
 #include "core/state.h"
+#include "core/text.h"
 #include "handicap/best_holes.h"
 #include "handicap/callaway.h"
 #include "handicap/course_handicap.h"
@@ -105,28 +106,29 @@ void score_net(const TournamentHeader& header, const CourseRecord& tee, GolferEn
   golfer.adjusted_gross = golfer.gross_score;
 }
 
-int score_golfer_on_tee(State& state, int slot, const CourseRecord& tee, bool show_messages) {
-  if (slot < 1 || slot > max_group_size) return -1;
+Status score_golfer_on_tee(State& state, int slot, const CourseRecord& tee, CardMessages messages) {
+  if (slot < 1 || slot > max_group_size) return Status::failed("There is no golfer " + std::to_string(slot) + " in a group");
   GolferEntry& golfer = state.group.entries[slot - 1];
   int missing = first_missing_hole(golfer, tee_values::hole_count(tee));
   if (missing != 0) {
-    if (show_messages) {
-      message_box(state, message_kind::error, "Golfer [%s], Hole # [%d] :\n Score must be > 0 and <= 15",
-                  field_text(golfer.name).c_str(), missing);
-      return -1;
+    std::string text = format_text(message_limit, "Golfer [%s], Hole # [%d] :\n Score must be > 0 and <= 15",
+                                   field_text(golfer.name).c_str(), missing);
+    if (messages == CardMessages::shown) {
+      show_message_text(state, message_kind::error, text);
+      return Status::told();
     }
-    if (format_of(state.header) != Format::gross) return -1;
+    if (format_of(state.header) != Format::gross) return Status::failed(text);
   }
   dispatch(state, golfer, tee, entry_gender(state, golfer.gender), missing == 0);
-  return 0;
+  return Status::ok();
 }
 
-int score_golfer(State& state, int slot, bool show_messages) {
-  if (slot < 1 || slot > max_group_size) return -1;
+Status score_golfer(State& state, int slot, CardMessages messages) {
+  if (slot < 1 || slot > max_group_size) return Status::failed("There is no golfer " + std::to_string(slot) + " in a group");
   int division = state.group.entries[slot - 1].division;
   CourseRecord tee{};
   if (read_record(state, RecordKind::course, tee_of_division(state, division)) > 0) tee = state.course;
-  return score_golfer_on_tee(state, slot, tee, show_messages);
+  return score_golfer_on_tee(state, slot, tee, messages);
 }
 
 }  // namespace quillon

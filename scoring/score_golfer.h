@@ -5,6 +5,7 @@
 #include "core/records/course_record.h"
 #include "core/records/golfer_entry.h"
 #include "core/records/tournament_header.h"
+#include "core/status.h"
 
 namespace quillon {
 
@@ -16,14 +17,18 @@ inline constexpr int highest_hole_score = 15;
 // The first hole 1..hole_count without a valid score, 0 when the card is complete.
 int first_missing_hole(const GolferEntry& golfer, int hole_count);
 
+// Whether the user is told of a card that cannot be scored, or the caller
+// gets the reason to do with as it sees fit.
+enum class CardMessages { quiet, shown };
+
 // Scores golfer `slot` (1-based) of state.group after reading the tee of the
-// golfer's division into state.course. Returns 0 when scored, -1 when the card
-// cannot be scored (with messages on, after telling the user which hole is
-// missing). An incomplete card is scored only for "Gross Scores" with messages off.
-int score_golfer(State& state, int slot, bool show_messages);
+// golfer's division into state.course. Fails when the card cannot be scored
+// (the reason names the hole missing; when shown, the user has been told).
+// An incomplete card is scored only for "Gross Scores" with messages quiet.
+Status score_golfer(State& state, int slot, CardMessages messages);
 
 // The same on a tee record the caller has read already.
-int score_golfer_on_tee(State& state, int slot, const CourseRecord& tee, bool show_messages);
+Status score_golfer_on_tee(State& state, int slot, const CourseRecord& tee, CardMessages messages);
 
 // The net family: gross from the holes, course and playing handicap of the
 // golfer's division, net = gross - playing handicap. An incomplete card keeps

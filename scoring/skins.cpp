@@ -89,7 +89,7 @@ bool score_group_for_skins(State& state, bool net, int division, int group_size,
       ++r.without_scores;
       continue;
     }
-    if (score_golfer(state, slot, false) != 0) {
+    if (!score_golfer(state, slot, CardMessages::quiet)) {
       r.incomplete_cards.push_back(field_text(golfer.name));
       continue;
     }

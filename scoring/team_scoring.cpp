@@ -214,7 +214,7 @@ TeamScore score_team(State& state, const DivisionTees& tees, bool with_gross) {
       continue;
     }
     const CourseRecord& tee = tees.of(golfer.division);
-    if (score_golfer_on_tee(state, slot, tee, true) != 0) return team;
+    if (!score_golfer_on_tee(state, slot, tee, CardMessages::shown)) return team;
     set_values(members.add(), state, tee, tees.stroke_tables(), state.group.entries[slot - 1]);
   }
 

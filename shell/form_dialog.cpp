@@ -10,7 +10,7 @@ FormDialog::FormDialog(DialogModel& model, HelpTopicFn show_help, QWidget* paren
 
 QDialogButtonBox* FormDialog::make_buttons() {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  if (model().help_topic() > 0) buttons->addButton(QDialogButtonBox::Help);
+  if (model().has_help()) buttons->addButton(QDialogButtonBox::Help);
   connect(buttons, &QDialogButtonBox::accepted, this, &FormDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &FormDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this, &FormDialog::show_help);

@@ -126,7 +126,7 @@ void GenericDialog::build() {
   }
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  if (model().help_topic() > 0) buttons->addButton(QDialogButtonBox::Help);
+  if (model().has_help()) buttons->addButton(QDialogButtonBox::Help);
   connect(buttons, &QDialogButtonBox::accepted, this, &GenericDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &GenericDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this, &GenericDialog::show_help);

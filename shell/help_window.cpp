@@ -22,7 +22,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   auto* contents = new QPushButton("Contents");
   connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
   connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
-  connect(contents, &QPushButton::clicked, this, [this] { show_topic(0); });
+  connect(contents, &QPushButton::clicked, this, [this] { show_topic(Help::contents); });
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
   back->setEnabled(false);
@@ -57,7 +57,7 @@ void HelpWindow::bring_forward() {
   activateWindow();
 }
 
-void HelpWindow::show_topic(int topic) {
+void HelpWindow::show_topic(Help topic) {
   HelpTopic t = help_topic(topic);
   show_page(t.page, t.anchor);
 }

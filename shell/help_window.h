@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <string>
 
+#include "core/help_topics.h"
+
 namespace quillon::shell {
 
 class HelpWindow : public QWidget {
@@ -16,7 +18,7 @@ class HelpWindow : public QWidget {
   // Shows the page; a window not yet on screen opens beside `asking` (the
   // window the user asked from) so that it covers none of its buttons.
   void show_page(const std::string& page, const std::string& anchor, const QWidget* asking = nullptr);
-  void show_topic(int topic);
+  void show_topic(Help topic);
   // Brings the window in front of the others and gives it the keyboard.
   void bring_forward();
   QUrl current_page() const { return browser_->source(); }

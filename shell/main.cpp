@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
   }
   if (options->help_window) {
     HelpWindow help;
-    help.show_topic(0);
+    help.show_topic(Help::contents);
     return QApplication::exec();
   }
 

@@ -142,7 +142,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) {
-    ui_.show_help_topic(0);
+    ui_.show_help_topic(Help::contents);
     return;
   }
   QMainWindow::keyPressEvent(event);

@@ -8,7 +8,7 @@
 
 namespace quillon::shell {
 
-using HelpTopicFn = std::function<void(int topic)>;
+using HelpTopicFn = std::function<void(Help topic)>;
 
 class ModelDialog : public QDialog {
   Q_OBJECT

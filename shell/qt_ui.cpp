@@ -110,7 +110,7 @@ std::optional<std::string> QtUi::choose_file(FileDialogMode mode, const std::str
 }
 
 bool QtUi::run_dialog(DialogModel& model) {
-  DialogContext context{owner(), [this](int topic) { show_help_topic(topic); }, home_};
+  DialogContext context{owner(), [this](Help topic) { show_help_topic(topic); }, home_};
   auto dialog = create_dialog(model, context);
   if (unattended) {
     dialog->show();
@@ -178,7 +178,7 @@ void QtUi::bring_help_forward() {
   }
 }
 
-void QtUi::show_help_topic(int topic) {
+void QtUi::show_help_topic(Help topic) {
   HelpTopic t = help_topic(topic);
   show_help(t.page, t.anchor);
 }
@@ -217,7 +217,7 @@ bool QtUi::progress(const std::string& title, const std::string& status, int per
 
 void QtUi::progress_done() { progress_.reset(); }
 PreviewAction QtUi::show_print_preview(const std::string& title, const Drawing& drawing, int sheet_lines) {
-  PrintPreviewWindow window(title, drawing, sheet_lines, [this] { show_help_topic(0); }, owner());
+  PrintPreviewWindow window(title, drawing, sheet_lines, [this] { show_help_topic(Help::contents); }, owner());
   if (unattended) {
     window.show();
     window.reject();

@@ -53,7 +53,7 @@ class QtUi : public Ui {
   // The print set-up dialog, then a job on the chosen printer with the cancel window.
   PrinterOpening open_printer(const PrintSettings& settings) override;
 
-  void show_help_topic(int topic);
+  void show_help_topic(Help topic);
   // Puts an open help window in front (the Getting Started page opens before
   // the main window is shown).
   void bring_help_forward();

@@ -67,7 +67,7 @@ bool FlightSettingsModel::accept() {
 }
 
 bool reorganize_flights_by_index(State& state) {
-  const int slot = select_tournament(state, false);
+  const int slot = select_tournament(state, TournamentList::days);
   if (slot == 0) return false;
   if (refuses_flights(state.header.format)) {
     message_box(state, message_kind::warning,

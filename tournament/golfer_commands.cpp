@@ -14,8 +14,8 @@ namespace {
 
 int last_group_used(const State& state) { return state.current_group < 1 ? 1 : state.current_group; }
 
-bool open_window(State& state, bool detail_layout) {
-  if (detail_layout) {
+bool open_window(State& state, GolferWindow window_kind) {
+  if (window_kind == GolferWindow::detail) {
     GolferDetailModel window(state, 1);
     return state.ui.run_dialog(window);
   }
@@ -23,27 +23,27 @@ bool open_window(State& state, bool detail_layout) {
   return state.ui.run_dialog(window);
 }
 
-bool change_golfers(State& state, bool detail_layout) {
-  if (select_tournament(state, false) == 0) return false;
+bool change_golfers(State& state, GolferWindow window_kind) {
+  if (select_tournament(state, TournamentList::days) == 0) return false;
   if (count_golfers(state) == 0) {
     message_box(state, message_kind::error, "No golfers entered for tournament.");
     return false;
   }
-  return open_window(state, detail_layout);
+  return open_window(state, window_kind);
 }
 
 }  // namespace
 
-bool add_golfers(State& state, bool detail_layout) {
+bool add_golfers(State& state, GolferWindow window_kind) {
   if (!any_tournament(state)) {
     message_box(state, message_kind::error, "At least one tournament must be entered before adding golfers");
     return false;
   }
-  if (select_tournament(state, false) == 0) return false;
-  return open_window(state, detail_layout);
+  if (select_tournament(state, TournamentList::days) == 0) return false;
+  return open_window(state, window_kind);
 }
 
-bool change_golfers_summary(State& state) { return change_golfers(state, false); }
-bool change_golfers_detail(State& state) { return change_golfers(state, true); }
+bool change_golfers_summary(State& state) { return change_golfers(state, GolferWindow::summary); }
+bool change_golfers_detail(State& state) { return change_golfers(state, GolferWindow::detail); }
 
 }  // namespace quillon

@@ -5,9 +5,12 @@ namespace quillon {
 
 struct State;
 
-// Opens the summary window, or the detail window when asked, on a selected
-// tournament. Returns whether a window was shown and closed with OK.
-bool add_golfers(State& state, bool detail_layout = false);
+// The golfer windows: a group's summary, or one golfer's detail.
+enum class GolferWindow { summary, detail };
+
+// Opens the window on a selected tournament. Returns whether a window was
+// shown and closed with OK.
+bool add_golfers(State& state, GolferWindow window_kind = GolferWindow::summary);
 bool change_golfers_summary(State& state);
 bool change_golfers_detail(State& state);
 

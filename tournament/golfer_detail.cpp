@@ -23,7 +23,7 @@ std::string GolferDetailModel::golfer_field(const char* column, int golfer) {
 
 GolferDetailModel::GolferDetailModel(State& state, int group) : state_(state) {
   title_ = format_text(128, "Maintain Golfer Information : %s", field_text(state_.header.name).c_str());
-  help_topic_ = 5;
+  help_topic_ = Help::golfers;
   int count = state_.header.group_count < 1 ? 1 : state_.header.group_count;
   group_ = group < 1 ? 1 : (group > count ? count : group);
   build_fields();

@@ -36,7 +36,7 @@ std::string GolferSummaryModel::row_field(const char* column, int shown, int row
 
 GolferSummaryModel::GolferSummaryModel(State& state, int first_group) : state_(state) {
   title_ = format_text(128, "Maintain Golfer Information : %s", field_text(state_.header.name).c_str());
-  help_topic_ = 5;
+  help_topic_ = Help::golfers;
   int count = state_.header.group_count < 1 ? 1 : state_.header.group_count;
   first_group_ = first_group < 1 ? 1 : (first_group > count ? count : first_group);
   build_fields();

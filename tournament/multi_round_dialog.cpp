@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/records/header_values.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
@@ -16,7 +17,6 @@ namespace quillon {
 
 namespace {
 
-constexpr int max_results_limit = 400;
 constexpr int event_group_size = 4;
 
 std::string day_field(int day) { return format_text(16, "day.%d", day); }
@@ -55,10 +55,10 @@ MultiRoundDialogModel::MultiRoundDialogModel(State& state, const TournamentHeade
     f.fixed_pitch = true;
   }
 
-  int limit = max_results_limit;
+  int limit = most_results;
   if (!adding) {
     field("name").text = field_text(event.name);
-    if (event.results_limit >= 1 && event.results_limit <= max_results_limit) limit = event.results_limit;
+    limit = results_limit_of(event);
     std::vector<int> days = event_days(event);
     for (std::size_t k = 0; k < days.size(); ++k) {
       auto it = std::find(choices_.begin(), choices_.end(), days[k]);

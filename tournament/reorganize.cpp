@@ -227,7 +227,7 @@ std::vector<PreviousDayScore> ReorganizeModel::previous_day_scores(int previous_
       if (by_name.count(name)) continue;
       PreviousDayScore& s = by_name[name];
       // Found without a score sorts with those not found.
-      if (e.hole_scores[0] == 0 || (scorer_ && scorer_(state_, slot) != 0)) continue;
+      if (e.hole_scores[0] == 0 || (scorer_ && !scorer_(state_, slot))) continue;
       const GolferEntry& scored = state_.group.entries[slot - 1];
       s.found = true;
       s.division = scored.division;
@@ -396,7 +396,7 @@ bool ReorganizeModel::accept() {
 }
 
 bool reorganize_foursomes(State& state, const CardScorer& scorer, std::mt19937& random) {
-  if (select_tournament(state, false) == 0) return false;
+  if (select_tournament(state, TournamentList::days) == 0) return false;
   ReorganizeModel model(state, ReorganizeMode::reorganise, scorer, random);
   return state.ui.run_dialog(model);
 }

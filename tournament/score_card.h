@@ -9,6 +9,7 @@
 #include "core/records/golfer_entry.h"
 #include "core/records/system_record.h"
 #include "core/records/tournament_header.h"
+#include "core/status.h"
 #include "handicap/formats.h"
 
 namespace quillon {
@@ -18,7 +19,7 @@ struct State;
 // Works out the totals of golfer `slot` (1-based) of state.group the way the
 // results engine does and writes them into that entry. Returns 0 when the
 // card was scored, -1 when it cannot be scored (an incomplete card).
-using CardScorer = std::function<int(State&, int slot)>;
+using CardScorer = std::function<Status(State&, int slot)>;
 
 // Scramble and Ambrose keep one card per team in the group's first entry.
 bool uses_team_window(Format format);

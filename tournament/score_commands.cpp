@@ -23,14 +23,14 @@ bool add_scores(State& state, const CardScorer& scorer) {
     message_box(state, message_kind::error, "At least one tournament must be entered before adding golfers");
     return false;
   }
-  if (select_tournament(state, false) == 0) return false;
+  if (select_tournament(state, TournamentList::days) == 0) return false;
   return open_window(state, 1, scorer);
 }
 
 bool change_scores(State& state, const CardScorer& scorer) {
   int group = state.current_group;
   bool exists = any_tournament(state);
-  if (exists && select_tournament(state, false) == 0) return false;
+  if (exists && select_tournament(state, TournamentList::days) == 0) return false;
   if (!exists || count_golfers(state) == 0) {
     message_box(state, message_kind::error, "No golfers entered for tournament.");
     return false;

@@ -15,7 +15,6 @@ namespace quillon {
 
 namespace {
 
-constexpr int score_help_topic = 6;
 constexpr int holes_per_line = 9;
 
 std::string row_group(int row) { return format_text(16, "row.%d", row); }
@@ -35,7 +34,7 @@ ScoreEntryModel::ScoreEntryModel(State& state, int group, CardScorer scorer)
   if (read_record(state_, RecordKind::course, tee < 1 ? 1 : tee) > 0) course_ = state_.course;
   hole_count_ = tee_values::hole_count(course_);
   title_ = format_text(128, "Add Scores : %s - %s", field_text(h.name).c_str(), format_name(format_of(h)));
-  help_topic_ = score_help_topic;
+  help_topic_ = Help::scores;
   build_fields();
   show_layout();
   show_group(group);

@@ -131,14 +131,14 @@ bool ScoreEntryModel::save_score_page() {
 void ScoreEntryModel::score_card(GroupBuffer& group, int row) {
   if (!scorer_) return;
   state_.group = group;
-  if (scorer_(state_, row) == 0) group = state_.group;
+  if (scorer_(state_, row)) group = state_.group;
 }
 
 void ScoreEntryModel::show_completed_card(int row) {
   GroupBuffer group = stored_;
   group.entries[row - 1] = card_of_row(row);
   state_.group = group;
-  bool scored = scorer_ && scorer_(state_, row) == 0;
+  bool scored = scorer_ && scorer_(state_, row).is_ok();
   show_figures(row, state_.group.entries[row - 1], scored);
 }
 

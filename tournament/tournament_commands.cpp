@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/records/header_values.h"
 #include "core/checked_save.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
@@ -107,7 +108,7 @@ int add_tournament(State& state) {
 }
 
 int modify_tournament(State& state) {
-  int slot = select_tournament(state, true);
+  int slot = select_tournament(state, TournamentList::days_and_events);
   if (slot == 0) return 0;
   if (state.header.format == multi_round_format) return change_multi_round_tournament(state, slot);
   // The header is written only if no other opener changed it while the
@@ -138,7 +139,7 @@ int copy_tournament(State& state, bool keep_scores) {
                 date.c_str(), date.c_str());
     return 0;
   }
-  int source = select_tournament(state, false);
+  int source = select_tournament(state, TournamentList::days);
   if (source == 0) return 0;
   int target = free_tournament_slot(state);
   if (refuse_at_limit(state, target)) return 0;
@@ -147,7 +148,7 @@ int copy_tournament(State& state, bool keep_scores) {
   std::string source_name = field_text(state.header.name);
   set_field_text_terminated(state.header.name, copy_name);
   if (!write_header_to(state, target)) return 0;
-  int groups = golfers_per_tournament / (state.header.group_size >= 1 ? state.header.group_size : 4);
+  int groups = golfers_per_tournament / group_size_of(state.header);
   for (int g = 1; g <= groups; ++g) {
     state.current_tournament = source;
     read_record(state, RecordKind::group, g);
@@ -171,7 +172,7 @@ int copy_tournament(State& state, bool keep_scores) {
 }
 
 int drop_tournament(State& state) {
-  int slot = select_tournament(state, true);
+  int slot = select_tournament(state, TournamentList::days_and_events);
   if (slot == 0) return 0;
   std::string name = field_text(state.header.name);
   Button answer = ask_titled_destructive(state, message_kind::warning_yes_no, "Tournament Removal",

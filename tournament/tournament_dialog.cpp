@@ -48,7 +48,7 @@ TournamentDialogModel::TournamentDialogModel(State& state, const TournamentHeade
                                              int slot)
     : state_(state), h_(header), original_(header), mode_(mode), slot_(slot) {
   title_ = "Tournament Detail Information";
-  help_topic_ = 7;
+  help_topic_ = Help::tournaments;
   tees_ = course_tee_choices(state_);
   formats_ = offered_formats();
   if (format_traits(h_).hidden) formats_.push_back(format_of(h_));

@@ -46,7 +46,7 @@ std::string tournament_list_line(State& state, const TournamentHeader& h, bool t
                      name.c_str(), abbrev.c_str(), copy.first_tee_hour, copy.first_tee_minute, end_text(copy).c_str());
 }
 
-int select_tournament(State& state, bool include_multi_round) {
+int select_tournament(State& state, TournamentList list) {
   struct Listed {
     int slot;
     std::string key;
@@ -58,7 +58,7 @@ int select_tournament(State& state, bool include_multi_round) {
   for (int t = 1; t <= state.tournament_count; ++t) {
     read_record(state, RecordKind::tournament, t);
     if (tournament_slot_free(state.header)) continue;
-    if (state.header.format == multi_round_format && !include_multi_round) continue;
+    if (state.header.format == multi_round_format && list == TournamentList::days) continue;
     TournamentHeader h = state.header;
     listed.push_back({t, tournament_sort_key(h), tournament_list_line(state, h, true)});
   }

@@ -5,6 +5,9 @@
 
 namespace quillon {
 
+// The most days (tournaments) a multi-round event combines.
+inline constexpr int max_event_days = 5;
+
 #pragma pack(push, 1)
 struct TournamentHeader {
   std::int8_t date_year;   // years since 1900
@@ -28,7 +31,7 @@ struct TournamentHeader {
   char reserved_166[11];
   std::int8_t peoria_holes[6];
   std::int8_t start_type;
-  std::int16_t round_tournaments[5];
+  std::int16_t round_tournaments[max_event_days];
   std::int8_t division_count;
   std::uint8_t reserved_195[6];
   std::int8_t best_holes_count;

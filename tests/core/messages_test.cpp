@@ -124,26 +124,45 @@ TEST(BusyCursor, IsShownForTheScopeOnly) {
 TEST(Dispatch, PreconditionsNameWhatIsMissing) {
   TestHome home;
   auto state = home.new_state();
-  EXPECT_FALSE(check_precondition(*state, 1));
-  EXPECT_FALSE(check_precondition(*state, 2));
-  EXPECT_TRUE(check_precondition(*state, 0));
+  EXPECT_FALSE(check_precondition(*state, Precondition::a_course));
+  EXPECT_FALSE(check_precondition(*state, Precondition::a_tournament));
   EXPECT_EQ(home.ui.message_texts(), (std::vector<std::string>{"No Courses found in the course database",
                                                                "No Tournaments found in the tournament database"}));
   EXPECT_EQ(home.ui.messages[0].kind, 1);
   state->course_count = 1;
   state->tournament_count = 1;
-  EXPECT_TRUE(check_precondition(*state, 1));
-  EXPECT_TRUE(check_precondition(*state, 2));
+  EXPECT_TRUE(check_precondition(*state, Precondition::a_course));
+  EXPECT_TRUE(check_precondition(*state, Precondition::a_tournament));
   EXPECT_EQ(home.ui.messages.size(), 2u);
 
   CommandRegistry registry;
   std::vector<int> ran;
-  registry.add({1601, 1602}, [&](State&, int command) { ran.push_back(command); });
+  registry.add({1601, 1602}, [&](State&, int command) {
+    ran.push_back(command);
+    return Status::ok();
+  });
   EXPECT_TRUE(registry.run(*state, 1602));
   EXPECT_FALSE(registry.run(*state, 1603));
   EXPECT_TRUE(registry.has(1601));
   EXPECT_FALSE(registry.has(1603));
   EXPECT_EQ(ran, (std::vector<int>{1602}));
+}
+
+TEST(Dispatch, AFailureTheCommandDidNotShowIsShownOnce) {
+  TestHome home;
+  auto state = home.new_state();
+  CommandRegistry registry;
+  registry.add({1}, [](State&, int) { return Status::failed("The file [a.txt] could not be read"); });
+  registry.add({2}, [](State& s, int) {
+    message_box(s, message_kind::error, "Already said");
+    return Status::told();
+  });
+  registry.add({3}, [](State&, int) { return Status::ok(); });
+  EXPECT_TRUE(registry.run(*state, 1));
+  EXPECT_TRUE(registry.run(*state, 2));
+  EXPECT_TRUE(registry.run(*state, 3));
+  EXPECT_EQ(home.ui.message_texts(), (std::vector<std::string>{"The file [a.txt] could not be read", "Already said"}));
+  EXPECT_EQ(home.ui.messages[0].kind, message_kind::error);
 }
 
 }  // namespace

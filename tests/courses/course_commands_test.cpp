@@ -18,7 +18,7 @@ TEST(AddCourse, StoresTheNewCourseAndItsBookkeeping) {
   TestHome home;
   State& state = home.started();
   home.ui.dialog({men_eighteen("Oak Hill", "OH", "White")});
-  ASSERT_EQ(add_course(state, 18), 0);
+  ASSERT_TRUE(add_course(state, 18));
   EXPECT_EQ(state.course_count, 1);
   CourseRecord stored = course_in_slot(state, 1);
   EXPECT_EQ(field_text(stored.course_name), "Oak Hill");
@@ -29,14 +29,14 @@ TEST(AddCourse, StoresTheNewCourseAndItsBookkeeping) {
 
   // A name conflict keeps the dialog open and stores nothing.
   home.ui.dialog({men_eighteen("Oak", "OAK", "White")});
-  EXPECT_EQ(add_course(state, 18), 1);
+  EXPECT_FALSE(add_course(state, 18));
   EXPECT_EQ(home.ui.last_message()->text,
             "The course name [Oak] conflicts with the name of an existing course [Oak Hill].  No course name can be an "
             "exact subset of another course name.");
   EXPECT_EQ(course_in_slot(state, 2).course_name[0], 0);
 
   home.ui.dialog({{}, true});
-  EXPECT_EQ(add_course(state, 9), 1);
+  EXPECT_FALSE(add_course(state, 9));
   EXPECT_EQ(state.course_count, 1);
 }
 
@@ -47,30 +47,30 @@ TEST(AddCourse, SlotFinding) {
   put_course(state, 2, "Birch", "White");
   put_course(state, 4, "Cedar", "White");
   home.ui.dialog({men_eighteen("Elm", "ELM", "White")});
-  ASSERT_EQ(add_course(state, 18), 0);
+  ASSERT_TRUE(add_course(state, 18));
   EXPECT_EQ(field_text(course_in_slot(state, 3).course_name), "Elm");
   EXPECT_EQ(state.course_count, 4);
   read_record(state, RecordKind::system, 1);
   EXPECT_EQ(state.system.default_course, 0);  // not the only course
 
   home.ui.dialog({men_eighteen("Fir", "FIR", "White")});
-  ASSERT_EQ(add_course(state, 18), 0);
+  ASSERT_TRUE(add_course(state, 18));
   EXPECT_EQ(field_text(course_in_slot(state, 5).course_name), "Fir");
   EXPECT_EQ(state.course_count, 5);
 
   for (int slot = 6; slot <= 50; ++slot) put_course(state, slot, "Course " + std::to_string(slot), "White");
-  EXPECT_EQ(add_course(state, 18), 1);
+  EXPECT_FALSE(add_course(state, 18));
   EXPECT_EQ(home.ui.message_texts().back(), limit_message);
   EXPECT_EQ(home.ui.last_message()->kind, 1);
   home.ui.select(SelectionKind::course, "3");
-  EXPECT_EQ(add_tee_position(state, 18), 1);
+  EXPECT_FALSE(add_tee_position(state, 18));
   EXPECT_EQ(home.ui.message_texts().back(), limit_message);
 }
 
 TEST(AddTeePosition, StartsFromTheSelectedCourse) {
   TestHome home;
   State& state = home.started();
-  EXPECT_EQ(add_tee_position(state, 18), 1);
+  EXPECT_FALSE(add_tee_position(state, 18));
   EXPECT_EQ(home.ui.message_texts().back(), "No Courses found in the course database");
 
   CourseRecord oak = par_four_course("Oak", "White", 9);
@@ -80,7 +80,7 @@ TEST(AddTeePosition, StartsFromTheSelectedCourse) {
   put_course(state, 2, "Pine", "White");
   home.ui.select(SelectionKind::course, "1");
   home.ui.dialog({{{"tee_name", "Red"}}});
-  ASSERT_EQ(add_tee_position(state, 18), 0) << home.ui.message_texts().back();
+  ASSERT_TRUE(add_tee_position(state, 18)) << home.ui.message_texts().back();
   CourseRecord red = course_in_slot(state, 3);
   EXPECT_EQ(field_text(red.course_name), "Oak");
   EXPECT_EQ(field_text(red.tee_name), "Red");
@@ -92,7 +92,7 @@ TEST(AddTeePosition, StartsFromTheSelectedCourse) {
 
   // The tee name starts empty, so OK without typing one is refused.
   home.ui.dialog({});
-  EXPECT_EQ(add_tee_position(state, 9), 1);
+  EXPECT_FALSE(add_tee_position(state, 9));
   EXPECT_EQ(home.ui.message_texts().back(), "Tee name must be entered");
 }
 
@@ -103,7 +103,7 @@ TEST(ChangeCourse, WritesBackIntoItsSlot) {
   for (int i = 0; i < 4; ++i) oak.unused_178[i] = static_cast<std::uint8_t>(0x10 + i);
   put_course(state, 1, oak);
   home.ui.dialog({{{"fax", "555-0111"}, {"women_rating", "73.1"}, {"women_rating_f9", "36.5"}}});
-  ASSERT_EQ(change_course(state), 0) << home.ui.message_texts().back();
+  ASSERT_TRUE(change_course(state)) << home.ui.message_texts().back();
   CourseRecord changed = course_in_slot(state, 1);
   EXPECT_EQ(field_text(changed.fax), "555-0111");
   EXPECT_EQ(changed.women_rating, 731);
@@ -126,7 +126,7 @@ TEST(RemoveCourse, RefusedWhileATournamentUsesIt) {
   put_tournament(state, 3, "Two Rounds", 7, 1, {{0, 3}}, multi_round_format);
 
   home.ui.select(SelectionKind::course, "2");
-  EXPECT_EQ(remove_course(state), 1);
+  EXPECT_FALSE(remove_course(state));
   EXPECT_EQ(home.ui.message_texts().back(),
             "Course cannot be removed.  Tournament(s) exist in the tournament database using that course.  First "
             "tournament found was [03-Jun-2026 Ladies Day]");
@@ -136,7 +136,7 @@ TEST(RemoveCourse, RefusedWhileATournamentUsesIt) {
   // A combined multi-round event does not hold its slot numbers as tees.
   home.ui.select(SelectionKind::course, "3");
   home.ui.answer(Button::no);
-  EXPECT_EQ(remove_course(state), 1);
+  EXPECT_FALSE(remove_course(state));
   EXPECT_EQ(home.ui.message_texts().back(), "Are you sure that you wish to remove the course (Elm - White)?");
   EXPECT_EQ(home.ui.last_message()->kind, 4);
   EXPECT_EQ(home.ui.last_message()->default_button, Button::no);
@@ -148,7 +148,7 @@ TEST(RemoveCourse, RefusedWhileATournamentUsesIt) {
     return field_text(c.course_name) == "Elm";
   };
   home.ui.answer(Button::yes);
-  ASSERT_EQ(remove_course(state, in_ravelin), 0);
+  ASSERT_TRUE(remove_course(state, in_ravelin));
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(home.ui.message_texts().back(),
             "The selected course also exists in the Ravelin database.\n\nIf you do not remove this course from "
@@ -158,7 +158,7 @@ TEST(RemoveCourse, RefusedWhileATournamentUsesIt) {
 
   // The freed slot is taken by the next new course.
   home.ui.dialog({men_eighteen("Willow", "WIL", "White")});
-  ASSERT_EQ(add_course(state, 18), 0);
+  ASSERT_TRUE(add_course(state, 18));
   EXPECT_EQ(field_text(course_in_slot(state, 3).course_name), "Willow");
 }
 
@@ -173,21 +173,21 @@ TEST(RemoveCourse, TheDefaultCourseMovesToTheFirstRemainingOne) {
 
   home.ui.select(SelectionKind::course, "3");
   home.ui.answer(Button::yes);
-  ASSERT_EQ(remove_course(state), 0);
+  ASSERT_TRUE(remove_course(state));
   read_record(state, RecordKind::system, 1);
   EXPECT_EQ(state.system.default_course, 2);  // another course went: the default stays
 
   home.ui.select(SelectionKind::course, "2");
   home.ui.answer(Button::yes);
-  ASSERT_EQ(remove_course(state), 0);
+  ASSERT_TRUE(remove_course(state));
   read_record(state, RecordKind::system, 1);
   EXPECT_EQ(state.system.default_course, 1);
   EXPECT_EQ(state.course_count, 1);
 
   home.ui.answer(Button::yes);  // the only course: taken without asking
-  ASSERT_EQ(remove_course(state), 0);
+  ASSERT_TRUE(remove_course(state));
   EXPECT_EQ(state.course_count, 0);
-  EXPECT_EQ(remove_course(state), 1);
+  EXPECT_FALSE(remove_course(state));
   EXPECT_EQ(home.ui.message_texts().back(), "No Courses found in the course database");
 }
 

@@ -18,7 +18,7 @@ TEST(CourseDialog, AddModeDefaults) {
   State& state = home.started();
   CourseDialogModel eighteen(state, 18, course_mode::add, 1);
   EXPECT_EQ(eighteen.title(), "Course Maintenance (18 hole)");
-  EXPECT_EQ(eighteen.help_topic(), 2);
+  EXPECT_EQ(eighteen.help_topic(), Help::course_maintenance);
   EXPECT_EQ(eighteen.focus(), "course_name");
   EXPECT_EQ(eighteen.text("tee_name"), "White");
   for (const char* slope : {"men_slope", "men_slope_f9", "men_slope_b9", "women_slope", "women_slope_f9",

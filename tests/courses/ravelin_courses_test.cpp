@@ -59,12 +59,12 @@ TEST(RavelinCourses, RemovalWarnsThatTheCourseComesBack) {
 
   home.ui.select(SelectionKind::course, "2");
   home.ui.answer(Button::yes);
-  ASSERT_EQ(remove_course(state), 0);
+  ASSERT_TRUE(remove_course(state));
   EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{"Are you sure that you wish to remove the course (Oak - White)?"});
 
   home.ui.messages.clear();
   home.ui.answer(Button::yes);
-  ASSERT_EQ(remove_course(state), 0);
+  ASSERT_TRUE(remove_course(state));
   EXPECT_EQ(home.ui.message_texts(),
             (std::vector<std::string>{
                 "Are you sure that you wish to remove the course (Elm - Red)?",

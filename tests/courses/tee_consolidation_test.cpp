@@ -62,7 +62,7 @@ class Consolidation : public ::testing::Test {
 TEST_F(Consolidation, MergesTheLadiesTeeIntoTheMensRecord) {
   home.ui.dialog({{{"pairs", "#1"}}});
   home.ui.answer(Button::ok);
-  ASSERT_EQ(consolidate_tees(state), 0);
+  ASSERT_TRUE(consolidate_tees(state));
   EXPECT_EQ(home.ui.message_texts(),
             (std::vector<std::string>{
                 "For the Oak, the White-F and White-M tees will be merged.\n\nThe men's data will be extracted from "
@@ -113,14 +113,14 @@ TEST_F(Consolidation, SelectionFromAFrontEndIsTakenInListOrderOnce) {
 
 TEST_F(Consolidation, RefusalsAndCancel) {
   home.ui.dialog({});
-  EXPECT_EQ(consolidate_tees(state), 1);
+  EXPECT_FALSE(consolidate_tees(state));
   EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{"Select the Course(s) to be combined and click 'OK' or "
                                                               "click 'Cancel' to abort."});
 
   home.ui.messages.clear();
   home.ui.dialog({{{"pairs", "#1"}}});
   home.ui.answer(Button::cancel);
-  EXPECT_EQ(consolidate_tees(state), 0);
+  EXPECT_TRUE(consolidate_tees(state));
   EXPECT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(field_text(course_in_slot(state, 3).tee_name), "White-F");
   EXPECT_EQ(tournament(state, 1).division_tee[1], 3);
@@ -129,7 +129,7 @@ TEST_F(Consolidation, RefusalsAndCancel) {
   put_course(state, 3, nine);
   home.ui.messages.clear();
   home.ui.dialog({{{"pairs", "#1"}}});
-  EXPECT_EQ(consolidate_tees(state), 0);
+  EXPECT_TRUE(consolidate_tees(state));
   EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{"A 9 hole tee cannot be merged with an 18 hole tee"});
   EXPECT_EQ(field_text(course_in_slot(state, 1).tee_name), "White-M");
 
@@ -138,7 +138,7 @@ TEST_F(Consolidation, RefusalsAndCancel) {
   std::ofstream(home.path() / "rvwin4.dat") << "x";
   home.ui.messages.clear();
   home.ui.dialog({{}, true});
-  EXPECT_EQ(consolidate_tees(state), 1);
+  EXPECT_FALSE(consolidate_tees(state));
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].kind, 0);
   EXPECT_EQ(home.ui.messages[0].text.substr(0, 40), "You should open Ravelin for Windows and ");

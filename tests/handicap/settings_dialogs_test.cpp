@@ -28,7 +28,7 @@ TEST(CallawaySettings, ListsFollowTheFormatAndOkStoresIntoTheHeader) {
   official_settings(state.header, Format::callaway);
   CallawaySettingsModel model(state);
   EXPECT_EQ(model.title(), "Callaway Handicap Computation Settings");
-  EXPECT_EQ(model.help_topic(), 9);
+  EXPECT_EQ(model.help_topic(), Help::callaway);
   EXPECT_EQ(model.find("table_base")->options.front(), "50");
   EXPECT_EQ(model.find("table_base")->options.back(), "75");
   EXPECT_EQ(model.find("max_handicap")->options.front(), "40");
@@ -149,7 +149,7 @@ TEST(StablefordSettings, OkWritesTheTableAndTheFlag) {
   State& state = home.started();
   StablefordSettingsModel model(state);
   EXPECT_EQ(model.title(), "Custom Stableford Configuration");
-  EXPECT_EQ(model.help_topic(), 10);
+  EXPECT_EQ(model.help_topic(), Help::stableford);
   EXPECT_EQ(model.find("points.0")->label, "< Dbl Eagle");
   EXPECT_EQ(model.find("points.7")->label, "Others");
   EXPECT_EQ(model.text("points.0"), "7");

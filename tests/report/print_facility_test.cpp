@@ -231,7 +231,7 @@ TEST_F(PrintFacility, CancelledStartPositionPrintsNothing) {
 TEST_F(PrintFacility, PrinterAlignmentStoresTheLabelOffsets) {
   PrinterAlignmentModel model(s);
   EXPECT_EQ(model.title(), "Printer Output Alignment");
-  EXPECT_EQ(model.help_topic(), 15);
+  EXPECT_EQ(model.help_topic(), Help::printer_alignment);
   EXPECT_EQ(model.find("label_offset_x")->options,
             (std::vector<std::string>{"-3", "-2", "-1", "0", "1", "2", "3"}));
   EXPECT_EQ(field_value_text(*model.find("label_offset_x")), "0");

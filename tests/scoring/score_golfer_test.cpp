@@ -23,14 +23,14 @@ GolferEntry card_78(int index_tenths = 0, int division = 1) {
 }
 
 struct Scored {
-  int result = 0;
+  bool scored = false;
   GolferEntry entry{};
   std::string key_head;  // primary value and handicap preference
 };
 
-Scored score_in_slot(State& state, int slot, bool messages = false) {
+Scored score_in_slot(State& state, int slot, CardMessages messages = CardMessages::quiet) {
   Scored s;
-  s.result = score_golfer(state, slot, messages);
+  s.scored = score_golfer(state, slot, messages).is_ok();
   s.entry = state.group.entries[slot - 1];
   CourseRecord tee = state.course;
   KeyText key = golfer_sort_key(state.header, tee, state.system, s.entry, 'M', report_type::traditional);
@@ -77,7 +77,7 @@ TEST(ScoreGolfer, EachIndividualFormatStoresItsValuesAndKey) {
     SCOPED_TRACE("format " + std::to_string(format_code(e.format)));
     GolferEntry g = card_78(e.index_tenths);
     Scored s = score_alone(e.format, g);
-    EXPECT_EQ(s.result, 0);
+    EXPECT_TRUE(s.scored);
     EXPECT_EQ(s.entry.gross_score, e.gross);
     EXPECT_EQ(s.entry.adjusted_gross, e.adjusted);
     EXPECT_EQ(s.entry.handicap_index, e.handicap_index);
@@ -124,7 +124,7 @@ TEST(ScoreGolfer, TeamFormatsScoreTheirMembersByNetOrPoints) {
   for (Format format : {Format::best_123_gross, Format::best_balls_gross, Format::best_balls_net, Format::scramble, Format::best_123_net, Format::best_two_gross_net}) {
     SCOPED_TRACE("format " + std::to_string(format_code(format)));
     Scored s = score_alone(format, card_78(104));
-    EXPECT_EQ(s.result, 0);
+    EXPECT_TRUE(s.scored);
     EXPECT_EQ(s.entry.gross_score, 78);
     EXPECT_EQ(s.entry.course_hcap, 10);
     EXPECT_EQ(s.entry.net_score, 68);
@@ -143,7 +143,7 @@ TEST(ScoreGolfer, HiddenFormatsComputeNothing) {
     g.gross_score = 90;
     g.net_score = 80;
     Scored s = score_alone(format, g);
-    EXPECT_EQ(s.result, 0);
+    EXPECT_TRUE(s.scored);
     EXPECT_EQ(s.entry.gross_score, 90);
     EXPECT_EQ(s.entry.net_score, 80);
     EXPECT_EQ(s.entry.course_hcap, 0);
@@ -187,7 +187,7 @@ TEST(ScoreGolfer, CallawayNineHoleOnANineHoleCourse) {
   t.state.group.entries[0] = golfer("Ann Lee", {6, 4, 3, 7, 4, 4, 3, 5, 4});
   Scored s = score_in_slot(t.state, 1);
   // i = 5: +1.0 adjustment, half the worst hole (7) = 3.5; (35 + 10 + 5) / 10 = 5.
-  EXPECT_EQ(s.result, 0);
+  EXPECT_TRUE(s.scored);
   EXPECT_EQ(s.entry.gross_score, 40);
   EXPECT_EQ(s.entry.handicap_index, 50);
   EXPECT_EQ(s.entry.net_score, 35);
@@ -200,7 +200,7 @@ TEST(ScoreGolfer, AmbroseStoresTheTeamHandicapAndNetInTheFirstEntry) {
   t.state.group.entries[0] = card_78(104);
   t.state.group.entries[1] = golfer("Bob Ray", {}, 155);
   t.state.group.entries[2] = golfer("", {}, 300);  // a vacancy does not count
-  EXPECT_EQ(score_golfer(t.state, 1, false), 0);
+  EXPECT_TRUE(score_golfer(t.state, 1, CardMessages::quiet));
   const GolferEntry& card = t.state.group.entries[0];
   // (104 + 155) / 2 = 129 tenths -> 13 strokes.
   EXPECT_EQ(card.team_handicap, 13);
@@ -239,7 +239,7 @@ TEST(ScoreGolfer, CardCheck) {
 
   // Messages on: the first missing hole is named and nothing is scored.
   t.state.group.entries[0] = missing;
-  EXPECT_EQ(score_golfer(t.state, 1, true), -1);
+  EXPECT_FALSE(score_golfer(t.state, 1, CardMessages::shown));
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].kind, 1);
   EXPECT_EQ(home.ui.messages[0].text, "Golfer [Ann Lee], Hole # [5] :\n Score must be > 0 and <= 15");
@@ -247,14 +247,16 @@ TEST(ScoreGolfer, CardCheck) {
 
   // Messages off: refused silently for every format but Gross Scores.
   home.ui.messages.clear();
-  EXPECT_EQ(score_golfer(t.state, 1, false), -1);
+  Status quiet = score_golfer(t.state, 1, CardMessages::quiet);
+  EXPECT_FALSE(quiet);
+  EXPECT_EQ(quiet.reason(), "Golfer [Ann Lee], Hole # [5] :\n Score must be > 0 and <= 15");
   EXPECT_TRUE(home.ui.messages.empty());
 
   // A score above 15 counts as not entered.
   GolferEntry too_high = card_78();
   too_high.hole_scores[8] = 16;
   t.state.group.entries[0] = too_high;
-  EXPECT_EQ(score_golfer(t.state, 1, true), -1);
+  EXPECT_FALSE(score_golfer(t.state, 1, CardMessages::shown));
   EXPECT_EQ(home.ui.messages.back().text, "Golfer [Ann Lee], Hole # [9] :\n Score must be > 0 and <= 15");
 }
 
@@ -267,7 +269,7 @@ TEST(ScoreGolfer, GrossScoresKeepTheTypedTotalOfAnIncompleteCard) {
   g.net_score = 70;
   g.course_hcap = 10;
   t.state.group.entries[0] = g;
-  EXPECT_EQ(score_golfer(t.state, 1, false), 0);
+  EXPECT_TRUE(score_golfer(t.state, 1, CardMessages::quiet));
   const GolferEntry& s = t.state.group.entries[0];
   EXPECT_EQ(s.gross_score, 80);
   EXPECT_EQ(s.adjusted_gross, 80);
@@ -275,7 +277,7 @@ TEST(ScoreGolfer, GrossScoresKeepTheTypedTotalOfAnIncompleteCard) {
   EXPECT_EQ(s.hole_scores[0], 6);  // the stored holes are not wiped
 
   // With messages on the same card is refused.
-  EXPECT_EQ(score_golfer(t.state, 1, true), -1);
+  EXPECT_FALSE(score_golfer(t.state, 1, CardMessages::shown));
 }
 
 TEST(ScoreGolfer, TheSumOfTheHolesBeatsATypedGross) {
@@ -299,7 +301,7 @@ TEST(ScoreGolfer, AGenderOtherThanMOrFPlaysTheTournamentDefault) {
   GolferEntry g = card_78(100);
   g.gender = 0;
   t.state.group.entries[0] = g;
-  EXPECT_EQ(score_golfer(t.state, 1, false), 0);
+  EXPECT_TRUE(score_golfer(t.state, 1, CardMessages::quiet));
   EXPECT_EQ(t.state.group.entries[0].course_hcap, 12);  // 100 x 140 / 113 = 123 -> 12
 }
 

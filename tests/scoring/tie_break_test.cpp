@@ -21,7 +21,7 @@ using testing::TestTournament;
 std::string scored_key(TestTournament& t, const GolferEntry& g, int report = report_type::traditional) {
   t.state.group = GroupBuffer{};
   t.state.group.entries[0] = g;
-  EXPECT_EQ(score_golfer(t.state, 1, false), 0);
+  EXPECT_TRUE(score_golfer(t.state, 1, CardMessages::quiet));
   CourseRecord tee = t.state.course;
   return golfer_sort_key(t.state.header, tee, t.state.system, t.state.group.entries[0], 'M', report).str();
 }

@@ -85,8 +85,9 @@ TEST(Launchers, AHomeFolderWithANewlineCannotAddLines) {
 TEST(Help, EveryTopicHasItsPageAndAnchor) {
   HelpWindow window;
   constexpr int highest_topic = 16;
-  for (int topic = 0; topic <= highest_topic; ++topic) {
-    SCOPED_TRACE(topic);
+  for (int number = 0; number <= highest_topic; ++number) {
+    SCOPED_TRACE(number);
+    const auto topic = static_cast<Help>(number);
     const HelpTopic t = help_topic(topic);
     QFile page(":/help/qlwin4_" + QString::fromStdString(t.page) + ".htm");
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
@@ -98,10 +99,10 @@ TEST(Help, EveryTopicHasItsPageAndAnchor) {
     EXPECT_EQ(window.current_page(), help_url(t.page, t.anchor));
     EXPECT_EQ(window.current_page().toString(), "qrc:/help/" + QString::fromStdString(help_path(topic)));
   }
-  EXPECT_EQ(help_topic(3).page, "Contents");
-  EXPECT_EQ(help_topic(10).anchor, "stableford");
+  EXPECT_EQ(help_topic(static_cast<Help>(3)).page, "Contents");
+  EXPECT_EQ(help_topic(Help::stableford).anchor, "stableford");
   EXPECT_EQ(help_url("trnfmt", "callaway").toString(), "qrc:/help/qlwin4_trnfmt.htm#callaway");
-  window.show_topic(1);
+  window.show_topic(Help::getting_started);
   EXPECT_TRUE(window.current_html().contains("Getting Started"));
 }
 

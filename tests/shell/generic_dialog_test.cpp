@@ -23,7 +23,7 @@ class MemberModel : public DialogModel {
  public:
   explicit MemberModel(State& state) : state_(state) {
     title_ = "Member";
-    help_topic_ = 5;
+    help_topic_ = Help::golfers;
     add(Field::text_field("name", "Name :", 6));
     add(Field::list_field("tee", "Tee", {"White", "Yellow", "Red"}));
     add(Field::check_field("hcap", "Use handicap")).enabled = false;
@@ -144,13 +144,13 @@ TEST(GenericDialog, F1AsksForTheModelsHelpTopic) {
   testing::TestHome home;
   State& state = home.started();
   MemberModel model(state);
-  std::vector<int> topics;
-  DialogContext context{nullptr, [&](int topic) { topics.push_back(topic); }, {}};
+  std::vector<Help> topics;
+  DialogContext context{nullptr, [&](Help topic) { topics.push_back(topic); }, {}};
   auto dialog = create_dialog(model, context);
   EXPECT_NE(dynamic_cast<GenericDialog*>(dialog.get()), nullptr);
   dialog->show();
   QTest::keyClick(dialog.get(), Qt::Key_F1);
-  EXPECT_EQ(topics, std::vector<int>{5});
+  EXPECT_EQ(topics, std::vector<Help>{Help::golfers});
 }
 
 }  // namespace

@@ -100,16 +100,16 @@ TEST(MessageBoxes, DestructiveQuestionsHaveTheSafeButtonAsDefault) {
 
 TEST(HelpWindow, ClosesWithItsButtonEscapeAndControlW) {
   HelpWindow help;
-  help.show_topic(0);
+  help.show_topic(Help::contents);
   ASSERT_TRUE(help.isVisible());
   ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
   QTest::keyClick(&help, Qt::Key_Escape);
   EXPECT_FALSE(help.isVisible());
-  help.show_topic(0);
+  help.show_topic(Help::contents);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
   QTest::keyClick(&help, Qt::Key_W, Qt::ControlModifier);
   EXPECT_FALSE(help.isVisible());
-  help.show_topic(0);
+  help.show_topic(Help::contents);
   auto* close = help.findChild<QPushButton*>("close");
   ASSERT_NE(close, nullptr);
   close->click();

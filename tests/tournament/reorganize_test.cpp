@@ -272,7 +272,7 @@ TEST_F(ReorganizeTest, PrevRndRefusedOnDayOneAndPlacesAGolferAbsentTheDayBeforeL
                                              int sum = 0;
                                              for (int h = 0; h < 18; ++h) sum += e.hole_scores[h];
                                              e.gross_score = e.net_score = static_cast<std::int16_t>(sum);
-                                             return 0;
+                                             return Status::ok();
                                            },
                                            random);
   home.ui.answer(Button::yes);  // ascending

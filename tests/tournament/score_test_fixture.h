@@ -24,13 +24,13 @@ inline CardScorer summing_scorer(int holes) {
     GolferEntry& e = state.group.entries[slot - 1];
     int gross = 0;
     for (int h = 0; h < holes; ++h) {
-      if (e.hole_scores[h] < 1) return -1;
+      if (e.hole_scores[h] < 1) return Status::failed("hole " + std::to_string(h + 1) + " has no score");
       gross += e.hole_scores[h];
     }
     e.gross_score = static_cast<std::int16_t>(gross);
     e.adjusted_gross = static_cast<std::int16_t>(gross);
     e.net_score = static_cast<std::int16_t>(gross - e.handicap_index / 10);
-    return 0;
+    return Status::ok();
   };
 }
 

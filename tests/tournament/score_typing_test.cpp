@@ -179,7 +179,7 @@ TEST_F(ScoreEntryTest, ComputedFormatsShowTheHandicapOnlyForACompleteCard) {
     e.gross_score = 80;
     e.handicap_index = 90;
     e.net_score = 71;
-    return 0;
+    return Status::ok();
   });
   EXPECT_EQ(w.text("index_heading"), "Handicap");
   EXPECT_FALSE(w.set("handicap_index.1", "3.0").is_ok());

@@ -54,7 +54,7 @@ TEST_F(TournamentCommandsTest, AddRefusesWithoutCourseAndListsNewestFirst) {
   EXPECT_EQ(tournament_list_line(state, h, true),
             "\t02-Jun-2026\tNewer                              \tPV   \t08:00\t08:00");
   home.ui.select(SelectionKind::tournament, "1");
-  EXPECT_EQ(select_tournament(state, false), 1);
+  EXPECT_EQ(select_tournament(state, TournamentList::days), 1);
   EXPECT_EQ(field_text(state.header.name), "Older");
 }
 
@@ -109,14 +109,14 @@ TEST_F(TournamentCommandsTest, TheSelectionStartsOnTheTournamentJustAddedOrLastU
   };
   ASSERT_GT(read_record(watched, RecordKind::tournament, 2), 0);  // the one last worked on
   ui.select(SelectionKind::tournament, "1");
-  EXPECT_EQ(select_tournament(watched, true), 1);
+  EXPECT_EQ(select_tournament(watched, TournamentList::days_and_events), 1);
   EXPECT_EQ(preselected(), std::vector<int>{2});
-  EXPECT_EQ(select_tournament(watched, true), 1);
+  EXPECT_EQ(select_tournament(watched, TournamentList::days_and_events), 1);
   EXPECT_EQ(preselected(), std::vector<int>{1});
 
   ui.dialog({{{"name", "Winter Cup"}, {"date", "2026-12-01"}}, false, false});
   ASSERT_EQ(add_tournament(watched), 4);
-  EXPECT_EQ(select_tournament(watched, true), 1);
+  EXPECT_EQ(select_tournament(watched, TournamentList::days_and_events), 1);
   EXPECT_EQ(preselected(), std::vector<int>{4});
 }
 
