@@ -14,9 +14,21 @@
 #include "core/state.h"
 #include "handicap/formats.h"
 #include "report/report_page.h"
+#include "tests/testing/html_table.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon::testing {
+
+// The look every header row shares: the row on `background`, each caption
+// in white.
+inline ::testing::AssertionResult has_heading_look(const HtmlRow& row, const std::string& background = "#006545") {
+  if (row.attributes["bgcolor"] != background)
+    return ::testing::AssertionFailure() << "background " << row.attributes["bgcolor"];
+  for (const HtmlCell& c : row.cells)
+    if (!c.text().empty() && c.colour() != "#ffffff")
+      return ::testing::AssertionFailure() << "caption \"" << c.text() << "\" in " << c.colour();
+  return ::testing::AssertionSuccess();
+}
 
 class ReportTest : public ::testing::Test {
  protected:
@@ -98,6 +110,9 @@ class ReportTest : public ::testing::Test {
     text << in.rdbuf();
     return text.str();
   }
+
+  // The page's tables without the tournament information block.
+  std::vector<HtmlTable> tables() const { return report_tables(page_text()); }
 
   // The page's lines; every line must end with CR LF.
   std::vector<std::string> page_lines() const {

@@ -290,6 +290,12 @@ std::vector<RowTexts> texts(const std::vector<HtmlRow>& rows) {
   return out;
 }
 
+std::vector<RowTexts> aligns(const std::vector<HtmlRow>& rows) {
+  std::vector<RowTexts> out;
+  for (const HtmlRow& r : rows) out.push_back(aligns(r));
+  return out;
+}
+
 std::string decode_entities(std::string_view text) {
   static const std::pair<std::string_view, std::string_view> named[] = {
       {"nbsp", " "}, {"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"}};

@@ -76,8 +76,9 @@ HtmlRow header_row(const std::vector<HtmlTable>& tables);
 std::vector<std::string> texts(const HtmlRow& row);
 std::vector<std::string> aligns(const HtmlRow& row);
 std::vector<std::string> colours(const HtmlRow& row);
-// The texts of each row.
+// The texts (the alignments) of each row.
 std::vector<RowTexts> texts(const std::vector<HtmlRow>& rows);
+std::vector<RowTexts> aligns(const std::vector<HtmlRow>& rows);
 
 // Decodes the named and numeric entities ("&amp;", "&nbsp" ...); &nbsp
 // becomes a plain blank.
