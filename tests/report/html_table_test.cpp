@@ -72,6 +72,15 @@ TEST(HtmlTable, ReportTablesLeaveOutTheTournamentInformation) {
   EXPECT_EQ(texts(data_rows(tables)), (std::vector<RowTexts>{{"Lee, Ann"}, {"", ""}}));
 }
 
+TEST(HtmlTable, HeadingLookWantsTheBackgroundAndWhiteCaptions) {
+  auto head = [](const std::string& row) { return html_tables("<table>" + row + "</table>")[0].rows[0]; };
+  EXPECT_TRUE(has_heading_look(head("<TR bgColor=#006545><TH></TH><TH><font color=#ffffff>Rank</font></TH></TR>")));
+  EXPECT_TRUE(has_heading_look(head("<TR bgColor=#000000><TH><font color=#ffffff>Rank</font></TH></TR>"), "#000000"));
+  EXPECT_FALSE(has_heading_look(head("<TR bgColor=#000000><TH><font color=#ffffff>Rank</font></TH></TR>")));
+  EXPECT_FALSE(has_heading_look(head("<TR bgColor=#006545><TH>Rank</TH></TR>")));
+  EXPECT_FALSE(has_heading_look(head("<TR bgColor=#006545><TH><font color=#ffffff>Rank</font> Golfer</TH></TR>")));
+}
+
 TEST(HtmlTable, EntitiesWithAndWithoutSemicolon) {
   EXPECT_EQ(decode_entities("a&nbspb&nbsp;c &amp; &lt;x&gt; &quot;q&quot; &#65;&#x42; &unknown; &"),
             "a b c & <x> \"q\" AB &unknown; &");

@@ -19,17 +19,6 @@
 
 namespace quillon::testing {
 
-// The look every header row shares: the row on `background`, each caption
-// in white.
-inline ::testing::AssertionResult has_heading_look(const HtmlRow& row, const std::string& background = "#006545") {
-  if (row.attributes["bgcolor"] != background)
-    return ::testing::AssertionFailure() << "background " << row.attributes["bgcolor"];
-  for (const HtmlCell& c : row.cells)
-    if (!c.text().empty() && c.colour() != "#ffffff")
-      return ::testing::AssertionFailure() << "caption \"" << c.text() << "\" in " << c.colour();
-  return ::testing::AssertionSuccess();
-}
-
 class ReportTest : public ::testing::Test {
  protected:
   ReportTest() : s(home.started()) { s.system.flags |= system_flag::color_reports; }

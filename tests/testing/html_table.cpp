@@ -266,6 +266,15 @@ HtmlRow header_row(const std::vector<HtmlTable>& tables) {
   return HtmlRow{};
 }
 
+::testing::AssertionResult has_heading_look(const HtmlRow& row, const std::string& background) {
+  if (row.attributes["bgcolor"] != background)
+    return ::testing::AssertionFailure() << "the row's background is \"" << row.attributes["bgcolor"] << "\"";
+  for (const HtmlCell& c : row.cells)
+    if (!c.text().empty() && c.colour() != "#ffffff")
+      return ::testing::AssertionFailure() << "the caption \"" << c.text() << "\" is in \"" << c.colour() << "\"";
+  return ::testing::AssertionSuccess();
+}
+
 std::vector<std::string> texts(const HtmlRow& row) {
   std::vector<std::string> out;
   for (const HtmlCell& c : row.cells) out.push_back(c.text());

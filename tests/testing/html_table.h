@@ -5,6 +5,8 @@
 // tags, attributes with or without quotes (and with blanks around '='),
 // <font color=...> and <b> inside cells, <br> as a line break, and the named
 // entities with or without their ';'. Tables are not nested in our pages.
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -71,6 +73,10 @@ std::vector<HtmlTable> report_tables(std::string_view page);
 std::vector<HtmlRow> data_rows(const std::vector<HtmlTable>& tables);
 // The first header row of the tables, or an empty row when there is none.
 HtmlRow header_row(const std::vector<HtmlTable>& tables);
+
+// The look every header row of a report shares: the row on `background`,
+// each caption in white.
+::testing::AssertionResult has_heading_look(const HtmlRow& row, const std::string& background = "#006545");
 
 // Per cell of a row: its text, its align attribute, its colour.
 std::vector<std::string> texts(const HtmlRow& row);
