@@ -8,6 +8,7 @@
 #include "core/build_info.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "handicap/formats.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon {
@@ -102,7 +103,7 @@ TEST(Startup, RepairsCoursesAndDefaults) {
     state->header.division_tee[9] = 7;
     ASSERT_TRUE(write_record(*state, RecordKind::tournament, 1));
     state->system.default_course = 40;
-    state->system.default_format = 44;
+    state->system.default_format = 44;  // no format has this code
     ASSERT_TRUE(write_record(*state, RecordKind::system, 1));
   }
   auto state = home.new_state();
@@ -116,7 +117,7 @@ TEST(Startup, RepairsCoursesAndDefaults) {
   EXPECT_EQ(state->course_count, 7);
   // Slot 1 is empty, so the first course becomes the default.
   EXPECT_EQ(state->system.default_course, 3);
-  EXPECT_EQ(state->system.default_format, 1);
+  EXPECT_EQ(state->system.default_format, format_code(Format::gross));
 }
 
 TEST(Startup, StartupWordsAndTheUpdateMarker) {

@@ -31,21 +31,10 @@ class ClubField : public ReportTest {
     put_golfer(2, 2, zed);
   }
 
-  // The data rows of the page (lines starting "<tr align=middle>").
-  std::vector<std::string> data_rows() const {
-    std::vector<std::string> rows;
-    for (const auto& l : page_lines())
-      if (l.rfind("<tr align=middle>", 0) == 0) rows.push_back(l);
-    return rows;
-  }
-
-  std::string header_row() const {
-    for (const auto& l : page_lines())
-      if (l.rfind("<TR align=", 0) == 0 && l.find("<TH") != std::string::npos &&
-          l.find("Tournament Information") == std::string::npos)
-        return l;
-    return "";
-  }
+  // The data rows of the page's report tables and their texts.
+  std::vector<HtmlRow> data_rows() const { return testing::data_rows(tables()); }
+  std::vector<RowTexts> data_row_texts() const { return texts(data_rows()); }
+  HtmlRow header_row() const { return testing::header_row(tables()); }
 };
 
 }  // namespace quillon::testing

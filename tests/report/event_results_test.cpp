@@ -10,6 +10,8 @@
 namespace quillon {
 namespace {
 
+using testing::RowTexts;
+
 // Par of the fixture's course, with `over` strokes more on hole 3.
 GolferEntry card(const char* name, int over, int index = 0) {
   GolferEntry e{};
@@ -26,11 +28,11 @@ class EventResultsTest : public testing::ReportTest {
  protected:
   // Three days of `format`; Ann and Bob play all three, Cid misses day 2 and
   // plays well on the other two; Dee plays only day 2 (not in day 1's field).
-  void three_days(int format) {
+  void three_days(Format format) {
     add_courses();
     const char* names[] = {"Day one", "Day two", "Day three"};
     for (int t = 1; t <= 3; ++t) {
-      make_tournament(t, names[t - 1], 1, static_cast<Format>(format));
+      make_tournament(t, names[t - 1], 1, format);
       put_golfer(1, 1, card("Ann", t == 2 ? 1 : 0, 100));
       put_golfer(1, 2, card("Bob", 2, 50));
       if (t != 2) put_golfer(1, 3, card("Cid", -1));
@@ -38,7 +40,7 @@ class EventResultsTest : public testing::ReportTest {
     }
     std::memset(&s.header, 0, sizeof s.header);
     set_field_text(s.header.name, "Club Championship");
-    s.header.format = multi_round_format;
+    set_format(s.header, Format::multi_round);
     s.header.round_tournaments[0] = 1;
     s.header.round_tournaments[1] = 2;
     s.header.round_tournaments[2] = 3;
@@ -53,6 +55,12 @@ class EventResultsTest : public testing::ReportTest {
     home.ui.select(SelectionKind::tournament, "4");
   }
 
+  // The data rows of the results table (the tie-break explanation follows in a table of its own).
+  std::vector<testing::HtmlRow> results_rows() const {
+    std::vector<testing::HtmlTable> list = tables();
+    return list.empty() ? std::vector<testing::HtmlRow>{} : testing::data_rows({list[0]});
+  }
+
   std::vector<std::string> names(const EventResults& r) {
     std::vector<std::string> out;
     for (const ResultRow& row : r.rows) out.push_back(row.name);
@@ -61,7 +69,7 @@ class EventResultsTest : public testing::ReportTest {
 };
 
 TEST_F(EventResultsTest, AGolferMissingADayIsPlacedAfterThoseWhoPlayedEveryDay) {
-  three_days(2);
+  three_days(Format::net);
   read_record(s, RecordKind::tournament, 4);
   EventResults r = build_event_results(s, report_type::traditional, 0);
   ASSERT_TRUE(r.produced);
@@ -82,52 +90,51 @@ TEST_F(EventResultsTest, AGolferMissingADayIsPlacedAfterThoseWhoPlayedEveryDay) 
 }
 
 TEST_F(EventResultsTest, TraditionalPageHasADayColumnEachAndTheTotals) {
-  three_days(2);
+  three_days(Format::net);
   run_results_report_command(s, 1607);
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   std::string page = page_text();
   EXPECT_NE(page.find("<h2><font color=#006545>Traditional Results - Net Scores</font></h2>"), std::string::npos);
   EXPECT_NE(page.find("<TABLE cellSpacing=0 cellPadding=0 width=650 border=0>"), std::string::npos);
-  EXPECT_NE(page.find("<TR align=middle bgColor=#006545><TH width=1></TH><TH align=middle><font color=#ffffff>Rank"
-                      "</font></TH><TH align=middle width=30><font color=#ffffff>&nbsp</font></TH><TH align=middle>"
-                      "<font color=#ffffff>Golfer</font></TH><TH align=middle><font color=#ffffff>R1</font></TH>"
-                      "<TH align=middle><font color=#ffffff>R2</font></TH><TH align=middle><font color=#ffffff>R3"
-                      "</font></TH><TH align=middle><font color=#ffffff>Gross</font></TH><TH align=middle>"
-                      "<font color=#ffffff>Strokes</font></TH><TH align=middle><font color=#ffffff>Net</font></TH>"
-                      "</TR>"),
-            std::string::npos)
-      << page;
-  EXPECT_NE(page.find("<tr align=middle><td></td><td>1</td><td></td><td align=left>Ann</td><td>62</td><td>63</td>"
-                      "<td>62</td><td>217</td><td>30</td><td>187</td></tr>"),
-            std::string::npos)
-      << page;
-  EXPECT_NE(page.find("<tr align=middle><td></td><td>3</td><td></td><td align=left>Cid</td><td>71</td>"
-                      "<td>&nbsp</td><td>71</td><td>142</td><td>0</td><td>142</td></tr>"),
-            std::string::npos);
+  std::vector<testing::HtmlTable> list = tables();
+  testing::HtmlRow head = testing::header_row(list);
+  EXPECT_EQ(texts(head), (RowTexts{"", "Rank", "", "Golfer", "R1", "R2", "R3", "Gross", "Strokes", "Net"}));
+  EXPECT_EQ(aligns(head), (RowTexts{"", "middle", "middle", "middle", "middle", "middle", "middle", "middle", "middle",
+                                    "middle"}));
+  EXPECT_EQ(head.cells[0].attributes["width"], "1");
+  EXPECT_EQ(head.cells[2].attributes["width"], "30");
+  EXPECT_TRUE(has_heading_look(head));
+  std::vector<testing::HtmlRow> rows = results_rows();
+  EXPECT_EQ(texts(rows), (std::vector<RowTexts>{{"", "1", "", "Ann", "62", "63", "62", "217", "30", "187"},
+                                                {"", "2", "", "Bob", "69", "69", "69", "222", "15", "207"},
+                                                {"", "3", "", "Cid", "71", "", "71", "142", "0", "142"}}));
+  ASSERT_EQ(rows.size(), 3u);
+  const RowTexts name_left = {"", "", "", "left", "", "", "", "", "", ""};
+  EXPECT_EQ(aligns(rows[0]), name_left);
+  EXPECT_EQ(aligns(rows[2]), name_left);
   EXPECT_EQ(page.find("Dee"), std::string::npos);
   EXPECT_NE(page.find("07-Dec-2026 - Pine Hills - Division : All"), std::string::npos);
 }
 
 TEST_F(EventResultsTest, StablefordTableTotalsPoints) {
-  three_days(3);
+  three_days(Format::stableford_net_par);
   run_results_report_command(s, 1607);
   std::string page = page_text();
   EXPECT_NE(page.find("<TABLE cellSpacing=0 cellPadding=0 width=590 border=0>"), std::string::npos);
   EXPECT_NE(page.find("<font color=#ffffff>Rank  </font>"), std::string::npos);
   EXPECT_NE(page.find("<font color=#ffffff>Tot</font>"), std::string::npos);
   // Ann with 10 strokes scores 46, 45, 46 points (36 at net par plus 10).
-  EXPECT_NE(page.find("<tr align=middle><td></td><td>1</td><td align=left>Ann</td><td>46</td><td>45</td><td>46</td>"
-                      "<td>137</td></tr>"),
-            std::string::npos)
-      << page;
-  EXPECT_NE(page.find("<td align=left>Cid</td><td>37</td><td>&nbsp</td><td>37</td><td>74</td></tr>"),
-            std::string::npos);
+  std::vector<RowTexts> rows = texts(results_rows());
+  ASSERT_EQ(rows.size(), 3u) << page;
+  EXPECT_EQ(rows[0], (RowTexts{"", "1", "Ann", "46", "45", "46", "137"}));
+  EXPECT_EQ(RowTexts(rows[2].begin() + 2, rows[2].end()), (RowTexts{"Cid", "37", "", "37", "74"}));
+  EXPECT_EQ(aligns(results_rows()[0]), (RowTexts{"", "", "left", "", "", "", ""}));
 }
 
 TEST_F(EventResultsTest, MixedFormatsAndTheAlternatingListWithItsLimit) {
-  three_days(2);
+  three_days(Format::net);
   read_record(s, RecordKind::tournament, 2);
-  s.header.format = 0;  // Callaway on day 2
+  set_format(s.header, Format::callaway);  // on day 2
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 2));
   read_record(s, RecordKind::tournament, 4);
   s.header.results_limit = 1;
@@ -142,12 +149,21 @@ TEST_F(EventResultsTest, MixedFormatsAndTheAlternatingListWithItsLimit) {
                       "</font></h2>"),
             std::string::npos)
       << page;
-  EXPECT_NE(page.find("<tr align=middle><td></td><td>1</td><td>G</td><td align=left>"), std::string::npos);
-  EXPECT_NE(page.find("<tr align=middle><td></td><td>2</td><td>N</td><td align=left>"), std::string::npos);
+  std::vector<testing::HtmlRow> rows = results_rows();
+  ASSERT_GE(rows.size(), 2u) << page;
+  for (const testing::HtmlRow& row : rows) ASSERT_GE(row.cells.size(), 4u);
+  // One gross place, then the net places; the rank, its kind and the name lead each row.
+  std::vector<RowTexts> places;
+  for (const testing::HtmlRow& row : rows) {
+    RowTexts cells = texts(row);
+    places.push_back(RowTexts(cells.begin(), cells.begin() + 4));
+    EXPECT_EQ(aligns(row)[3], "left");
+  }
+  EXPECT_EQ(places, (std::vector<RowTexts>{{"", "1", "G", "Ann"}, {"", "1", "N", "Bob"}, {"", "2", "N", "Cid"}}));
 }
 
 TEST_F(EventResultsTest, TheLastDaysManualWinnerLeadsAndAScrambleDayStopsTheReport) {
-  three_days(2);
+  three_days(Format::net);
   read_record(s, RecordKind::tournament, 3);
   read_record(s, RecordKind::group, 1);
   s.group.entries[1].entry_flags |= entry_flag::manual_winner;  // Bob
@@ -156,10 +172,13 @@ TEST_F(EventResultsTest, TheLastDaysManualWinnerLeadsAndAScrambleDayStopsTheRepo
   std::string page = page_text();
   EXPECT_NE(page.find("Traditional Results - Net Scores<br>Winner selected by committee</font></h2>"),
             std::string::npos);
-  EXPECT_LT(page.find("<td align=left>Bob</td>"), page.find("<td align=left>Ann</td>"));
+  std::vector<testing::HtmlRow> rows = results_rows();
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(texts(rows[0])[3], "Bob");
+  EXPECT_EQ(aligns(rows[0])[3], "left");
 
   read_record(s, RecordKind::tournament, 2);
-  s.header.format = 13;
+  set_format(s.header, Format::scramble);
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 2));
   home.ui.opened_pages.clear();
   run_results_report_command(s, 1607);

@@ -13,12 +13,14 @@ namespace {
 
 using Foursomes = ClubField;
 
-const std::string left_side_header =
-    "<TH align=middle><font color=#ffffff>Group<br>Time</font></TH><TH align=middle><font color=#ffffff>Tee</font></TH>"
-    "<TH align=left><font color=#ffffff>Golfer</font></TH>";
-const std::string index_header = "<TH align=middle><font color=#ffffff>Index /<br>Crs Hcp</font></TH>";
-const std::string spacer_header = "<TH align=middle><font color=#ffffff>&nbsp</font></TH>";
-const std::string vacancy = "<td>&nbsp</td><td>&nbsp</td><td>&nbsp</td>";
+const RowTexts left_side_captions = {"Group\nTime", "Tee", "Golfer"};
+const RowTexts left_side_aligns = {"middle", "middle", "left"};
+
+RowTexts joined(std::initializer_list<RowTexts> parts) {
+  RowTexts all;
+  for (const RowTexts& p : parts) all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
 
 TEST_F(Foursomes, TwoGroupsALineWithHandicaps) {
   run_field_report_command(s, 1602);
@@ -26,20 +28,25 @@ TEST_F(Foursomes, TwoGroupsALineWithHandicaps) {
   EXPECT_NE(page_text().find("<h2><font color=#006545>Tee Times</font></h2>\r\n"
                              "<TABLE cellSpacing=0 cellPadding=0 width=800 border=0>\r\n"),
             std::string::npos);
-  EXPECT_EQ(header_row(), "<TR align=middle bgColor=#006545>" + left_side_header + index_header + spacer_header +
-                              left_side_header + index_header + "</TR>");
-  EXPECT_EQ(data_rows(),
-            (std::vector<std::string>{
-                "<tr align=middle><td align=middle>001</td><td align=left>Blue</td><td align=left>Smith &amp; Sons</td>"
-                "<td align=middle>12.4 / 12</td><td>&nbsp</td><td align=middle>002</td><td align=left>Blue</td>"
-                "<td align=left>Brown, Ann</td><td align=middle>20.0 / 20</td></tr>",
-                "<tr align=middle><td align=middle>08:00</td><td align=left>Blue</td>"
-                "<td align=left>&lt;script&gt;alert(1)&lt;/scrip</td><td align=middle> 5.0 / 5</td><td>&nbsp</td>"
-                "<td align=middle>08:07:30</td><td align=left>Blue</td><td align=left>Zed, Zoe</td>"
-                "<td align=middle> 0.0 / 0</td></tr>",
-                "<tr align=middle><td>&nbsp</td><td align=left>Blue</td><td align=left>adams, Jim</td>"
-                "<td align=middle>+2.0 /+2</td><td>&nbsp</td><td>&nbsp</td>" + vacancy + "</tr>",
-                "<tr align=middle><td>&nbsp</td>" + vacancy + "<td>&nbsp</td><td>&nbsp</td>" + vacancy + "</tr>"}));
+  HtmlRow head = header_row();
+  EXPECT_EQ(texts(head), joined({left_side_captions, {"Index /\nCrs Hcp", ""}, left_side_captions, {"Index /\nCrs Hcp"}}));
+  EXPECT_EQ(aligns(head), joined({left_side_aligns, {"middle", "middle"}, left_side_aligns, {"middle"}}));
+  EXPECT_EQ(head.attributes["align"], "middle");
+  EXPECT_TRUE(has_heading_look(head));
+  std::vector<HtmlRow> rows = data_rows();
+  EXPECT_EQ(texts(rows),
+            (std::vector<RowTexts>{
+                {"001", "Blue", "Smith & Sons", "12.4 / 12", "", "002", "Blue", "Brown, Ann", "20.0 / 20"},
+                {"08:00", "Blue", "<script>alert(1)</scrip", "5.0 / 5", "", "08:07:30", "Blue", "Zed, Zoe", "0.0 / 0"},
+                {"", "Blue", "adams, Jim", "+2.0 /+2", "", "", "", "", ""},
+                {"", "", "", "", "", "", "", "", ""}}));
+  const RowTexts full = {"middle", "left", "left", "middle", "", "middle", "left", "left", "middle"};
+  EXPECT_EQ(aligns(rows), (std::vector<RowTexts>{full, full,
+                                                 {"", "left", "left", "middle", "", "", "", "", ""},
+                                                 RowTexts(9, "")}));
+  // Typed names are escaped, never written as they are.
+  EXPECT_NE(page_text().find(">Smith &amp; Sons<"), std::string::npos);
+  EXPECT_EQ(page_text().find("<script>"), std::string::npos);
   EXPECT_EQ(page_lines().back(), "</html>");
 
   // "Excluding Member IDs" is the same sheet.
@@ -52,20 +59,16 @@ TEST_F(Foursomes, WithoutHandicapsAndCrossOverTees) {
   s.header.start_type = 1;
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 1));
   ASSERT_TRUE(print_foursomes(s, FoursomesMode::no_handicaps));
-  std::string left = left_side_header;
-  std::string right = left_side_header;
-  left.replace(left.find(">Tee<"), 5, ">Tee<br>#1<");
-  right.replace(right.find(">Tee<"), 5, ">Tee<br>#10<");
-  EXPECT_EQ(header_row(), "<TR align=middle bgColor=#006545>" + left + spacer_header + right + "</TR>");
-  std::vector<std::string> rows = data_rows();
+  HtmlRow head = header_row();
+  EXPECT_EQ(texts(head), (RowTexts{"Group\nTime", "Tee\n#1", "Golfer", "", "Group\nTime", "Tee\n#10", "Golfer"}));
+  EXPECT_EQ(aligns(head), joined({left_side_aligns, {"middle"}, left_side_aligns}));
+  EXPECT_TRUE(has_heading_look(head));
+  std::vector<HtmlRow> rows = data_rows();
   ASSERT_EQ(rows.size(), 4u);
-  EXPECT_EQ(rows[0],
-            "<tr align=middle><td align=middle>001</td><td align=left>Blue</td><td align=left>Smith &amp; Sons</td>"
-            "<td>&nbsp</td><td align=middle>002</td><td align=left>Blue</td><td align=left>Brown, Ann</td></tr>");
+  EXPECT_EQ(texts(rows[0]), (RowTexts{"001", "Blue", "Smith & Sons", "", "002", "Blue", "Brown, Ann"}));
+  EXPECT_EQ(aligns(rows[0]), (RowTexts{"middle", "left", "left", "", "middle", "left", "left"}));
   // CrossOver: groups 1 and 2 go off the two tees at the same time.
-  EXPECT_NE(rows[1].find("<td align=middle>08:00</td><td align=left>Blue</td><td align=left>Zed, Zoe</td>"),
-            std::string::npos)
-      << rows[1];
+  EXPECT_EQ(texts(rows[1]), (RowTexts{"08:00", "Blue", "<script>alert(1)</scrip", "", "08:00", "Blue", "Zed, Zoe"}));
 }
 
 TEST_F(Foursomes, OddGroupCountLeavesTheRightSideEmpty) {
@@ -74,12 +77,14 @@ TEST_F(Foursomes, OddGroupCountLeavesTheRightSideEmpty) {
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 2));
   put_golfer(1, 1, golfer("Lee, Ann", 95));
   ASSERT_TRUE(print_foursomes(s, FoursomesMode::no_handicaps));
-  EXPECT_EQ(data_rows(), (std::vector<std::string>{"<tr align=middle><td align=middle>001<br>08:00</td>"
-                                                   "<td align=left>Blue</td><td align=left>Lee, Ann</td>"
-                                                   "<td>&nbsp</td>" + vacancy + "</tr>"}));
+  std::vector<HtmlRow> rows = data_rows();
+  EXPECT_EQ(texts(rows), (std::vector<RowTexts>{{"001\n08:00", "Blue", "Lee, Ann", "", "", "", ""}}));
+  EXPECT_EQ(aligns(rows), (std::vector<RowTexts>{{"middle", "left", "left", "", "", "", ""}}));
 }
 
-const std::string unplayed = " -- -- -- -- -- -- -- -- --";
+using Colours = std::vector<std::pair<std::string, std::string>>;
+const std::string under_par = "#FF0000";
+const std::string over_par = "#0000FF";
 
 TEST_F(Foursomes, HoleScoresGrossOrNet) {
   read_record(s, RecordKind::group, 1);
@@ -95,36 +100,38 @@ TEST_F(Foursomes, HoleScoresGrossOrNet) {
   EXPECT_EQ(home.ui.messages[0].text,
             "The selected tournament uses net scores.  Would you like the Tournament Foursomes report to show the net "
             "scores for each hole instead of the gross scores?");
-  EXPECT_EQ(header_row(),
-            "<TR align=middle bgColor=#006545><TH align=middle><font color=#ffffff>Group<br>Time</font></TH>"
-            "<TH align=left><font color=#ffffff>Golfer<br>HC Index (tee)</font></TH>"
-            "<TH align=left><font color=#ffffff><---Front 9 Scores---><br><---Back 9 Scores---></font></TH>"
-            "<TH align=middle><font color=#ffffff>Out<br>In</font></TH>"
-            "<TH align=middle><font color=#ffffff>Gross<br>Crs Hcap</font></TH>"
-            "<TH align=middle><font color=#ffffff>Net</font></TH><TH align=middle><font color=#ffffff>Points</font></TH></TR>");
-  std::vector<std::string> rows = data_rows();
+  HtmlRow head = header_row();
+  EXPECT_EQ(texts(head), (RowTexts{"Group\nTime", "Golfer\nHC Index (tee)",
+                                   "<---Front 9 Scores--->\n<---Back 9 Scores--->", "Out\nIn", "Gross\nCrs Hcap",
+                                   "Net", "Points"}));
+  EXPECT_EQ(aligns(head), (RowTexts{"middle", "left", "left", "middle", "middle", "middle", "middle"}));
+  EXPECT_TRUE(has_heading_look(head));
+  std::vector<HtmlRow> rows = data_rows();
   ASSERT_EQ(rows.size(), 5u);
-  EXPECT_EQ(rows[0],
-            "<tr align=middle><td align=middle>001<br>08:00</td><td align=left>Smith &amp; Sons<br>12.4    (Blue)</td>"
-            "<td align=left><font color=#FF0000>  4</font><font color=#0000FF>  5</font>  4  4  4  4  4  4  4<br>"
-            "  4  4  4  4  4  4  4  4  4</td><td align=middle>37<br>36</td><td align=middle>73<br>12</td>"
-            "<td align=middle>61</td><td>&nbsp</td></tr>");
-  EXPECT_EQ(rows[2], "<tr align=middle><td>&nbsp</td><td align=left>adams, Jim<br>+2.0    (Blue)</td><td align=left>" +
-                         unplayed + "<br>" + unplayed +
-                         "</td><td>&nbsp</td><td align=middle>&nbsp<br>+2</td><td>&nbsp</td><td>&nbsp</td></tr>");
-  EXPECT_EQ(rows[3].rfind("<tr align=middle><td align=middle>002<br>08:07:30</td><td align=left>Brown", 0), 0u);
+  EXPECT_EQ(texts(rows[0]), (RowTexts{"001\n08:00", "Smith & Sons\n12.4    (Blue)",
+                                      "4  5  4  4  4  4  4  4  4\n4  4  4  4  4  4  4  4  4", "37\n36", "73\n12", "61",
+                                      ""}));
+  EXPECT_EQ(aligns(rows[0]), (RowTexts{"middle", "left", "left", "middle", "middle", "middle", ""}));
+  // A birdie 4 on the par 5 in red, a bogey 5 on the par 3 in blue.
+  EXPECT_EQ(rows[0].cells[2].coloured_texts(), (Colours{{under_par, "4"}, {over_par, "5"}}));
+  const std::string unplayed = "-- -- -- -- -- -- -- -- --";
+  EXPECT_EQ(texts(rows[2]), (RowTexts{"", "adams, Jim\n+2.0    (Blue)", unplayed + "\n" + unplayed, "", "\n+2", "", ""}));
+  EXPECT_EQ(aligns(rows[2]), (RowTexts{"", "left", "left", "", "middle", "", ""}));
+  EXPECT_TRUE(rows[2].cells[2].coloured_texts().empty());
+  EXPECT_EQ(texts(rows[3])[0], "002\n08:07:30");
+  EXPECT_EQ(texts(rows[3])[1].rfind("Brown", 0), 0u);
+  EXPECT_EQ(aligns(rows[3])[0], "middle");
 
   // Net: a course handicap of 12 takes a stroke on stroke indexes 1 to 12.
   home.ui.answer(Button::yes);
   run_field_report_command(s, 1605);
-  EXPECT_EQ(data_rows()[0],
-            "<tr align=middle><td align=middle>001<br>08:00</td><td align=left>Smith &amp; Sons<br>12.4    (Blue)</td>"
-            "<td align=left><font color=#FF0000>  3</font><font color=#0000FF>  4</font><font color=#FF0000>  3</font>"
-            "<font color=#FF0000>  3</font><font color=#FF0000>  3</font><font color=#FF0000>  3</font>"
-            "<font color=#FF0000>  3</font><font color=#FF0000>  3</font><font color=#FF0000>  3</font><br>"
-            "<font color=#FF0000>  3</font><font color=#FF0000>  3</font><font color=#FF0000>  3</font>"
-            "  4  4  4  4  4  4</td><td align=middle>28<br>33</td><td align=middle>73<br>12</td>"
-            "<td align=middle>61</td><td>&nbsp</td></tr>");
+  HtmlRow net = data_rows()[0];
+  EXPECT_EQ(texts(net), (RowTexts{"001\n08:00", "Smith & Sons\n12.4    (Blue)",
+                                  "3  4  3  3  3  3  3  3  3\n3  3  3  4  4  4  4  4  4", "28\n33", "73\n12", "61", ""}));
+  EXPECT_EQ(aligns(net), aligns(rows[0]));
+  Colours net_colours = {{under_par, "3"}, {over_par, "4"}};
+  for (int hole = 3; hole <= 12; ++hole) net_colours.emplace_back(under_par, "3");
+  EXPECT_EQ(net.cells[2].coloured_texts(), net_colours);
 }
 
 TEST_F(Foursomes, PointsOfAStablefordFormatAndNoQuestion) {
@@ -137,9 +144,12 @@ TEST_F(Foursomes, PointsOfAStablefordFormatAndNoQuestion) {
   ASSERT_TRUE(print_foursomes(s, FoursomesMode::with_scores));
   EXPECT_TRUE(home.ui.messages.empty());
   // Net 3 on the par 5 (4 points), net bogey on the par 3 (1), ten net birdies (3 each), six net pars (2 each).
-  std::string row = data_rows()[0];
-  std::string end = "<td align=middle>61</td><td align=middle>47</td></tr>";
-  EXPECT_EQ(row.substr(row.size() - end.size()), end);
+  HtmlRow row = data_rows()[0];
+  ASSERT_EQ(row.cells.size(), 7u);
+  EXPECT_EQ(texts(row)[5], "61");
+  EXPECT_EQ(texts(row)[6], "47");
+  EXPECT_EQ(aligns(row)[5], "middle");
+  EXPECT_EQ(aligns(row)[6], "middle");
 }
 
 // A Ravelin file with one course slot and one score slot per member
@@ -169,23 +179,21 @@ TEST_F(Foursomes, MemberIdsFromTheHandicapDatabase) {
   run_field_report_command(s, 1603);
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_NE(page_text().find("<TABLE cellSpacing=0 cellPadding=0 width=640 border=0>"), std::string::npos);
-  EXPECT_EQ(header_row(),
-            "<TR align=middle bgColor=#006545><TH align=middle><font color=#ffffff>&nbsp</font></TH>"
-            "<TH align=middle><font color=#ffffff>Time</font></TH><TH align=middle><font color=#ffffff>Group</font></TH>"
-            "<TH align=left><font color=#ffffff>Tee</font></TH><TH align=left><font color=#ffffff>ID</font></TH>"
-            "<TH align=left><font color=#ffffff>Golfer</font></TH></TR>");
-  EXPECT_EQ(data_rows(),
-            (std::vector<std::string>{
-                "<tr align=middle><td>&nbsp</td><td align=middle>08:00</td><td align=middle>001</td>"
-                "<td align=left>Blue</td><td align=left>R200</td><td align=left>Smith &amp; Sons</td></tr>",
-                "<tr align=middle><td>&nbsp</td><td align=middle>08:00</td><td align=middle>001</td>"
-                "<td align=left>Blue</td><td>&nbsp</td><td align=left>&lt;script&gt;alert(1)&lt;/script&gt;</td></tr>",
-                "<tr align=middle><td>&nbsp</td><td align=middle>08:00</td><td align=middle>001</td>"
-                "<td align=left>Blue</td><td align=left>OLD7</td><td align=left>adams, Jim</td></tr>",
-                "<tr align=middle><td>&nbsp</td><td align=middle>08:07:30</td><td align=middle>002</td>"
-                "<td align=left>Blue</td><td align=left>R100</td><td align=left>Brown, Ann</td></tr>",
-                "<tr align=middle><td>&nbsp</td><td align=middle>08:07:30</td><td align=middle>002</td>"
-                "<td align=left>Blue</td><td>&nbsp</td><td align=left>Zed, Zoe</td></tr>"}));
+  HtmlRow head = header_row();
+  EXPECT_EQ(texts(head), (RowTexts{"", "Time", "Group", "Tee", "ID", "Golfer"}));
+  EXPECT_EQ(aligns(head), (RowTexts{"middle", "middle", "middle", "left", "left", "left"}));
+  EXPECT_TRUE(has_heading_look(head));
+  std::vector<HtmlRow> rows = data_rows();
+  EXPECT_EQ(texts(rows), (std::vector<RowTexts>{{"", "08:00", "001", "Blue", "R200", "Smith & Sons"},
+                                                {"", "08:00", "001", "Blue", "", "<script>alert(1)</script>"},
+                                                {"", "08:00", "001", "Blue", "OLD7", "adams, Jim"},
+                                                {"", "08:07:30", "002", "Blue", "R100", "Brown, Ann"},
+                                                {"", "08:07:30", "002", "Blue", "", "Zed, Zoe"}}));
+  const RowTexts with_id = {"", "middle", "middle", "left", "left", "left"};
+  const RowTexts without_id = {"", "middle", "middle", "left", "", "left"};
+  EXPECT_EQ(aligns(rows), (std::vector<RowTexts>{with_id, without_id, with_id, with_id, without_id}));
+  EXPECT_NE(page_text().find(">Smith &amp; Sons<"), std::string::npos);
+  EXPECT_EQ(page_text().find("<script>"), std::string::npos);
 }
 
 TEST_F(Foursomes, MemberIdsRefusedForAnotherVersionOrAMissingDatabase) {

@@ -11,56 +11,55 @@ namespace {
 
 using GolferList = ClubField;
 
-const char* const script_row =
-    "<tr align=middle><td>&nbsp</td><td align=middle>&nbsp%d&nbsp</td>"
-    "<td align=left>&lt;script&gt;alert(1)&lt;/script&gt;</td><td align=left>Blue</td><td align=middle> 5.0</td>"
-    "<td align=middle>5</td><td align=middle>1</td><td align=middle>08:00</td><td>&nbsp</td><td>&nbsp</td></tr>";
-const char* const adams_row =
-    "<tr align=middle><td>&nbsp</td><td align=middle>&nbsp%d&nbsp</td><td align=left>adams, Jim</td>"
-    "<td align=left>Blue</td><td align=middle>+2.0</td><td align=middle>+2</td><td align=middle>1</td>"
-    "<td align=middle>08:00</td><td>&nbsp</td><td align=middle>Y</td></tr>";
-const char* const brown_row =
-    "<tr align=middle><td>&nbsp</td><td align=middle>&nbsp%d&nbsp</td><td align=left>Brown, Ann</td>"
-    "<td align=left>Blue</td><td align=middle>20.0</td><td align=middle>20</td><td align=middle>2</td>"
-    "<td align=middle>08:07:30</td><td align=middle>Y</td><td>&nbsp</td></tr>";
-const char* const smith_row =
-    "<tr align=middle><td>&nbsp</td><td align=middle>&nbsp%d&nbsp</td><td align=left>Smith &amp; Sons</td>"
-    "<td align=left>Blue</td><td align=middle>12.4</td><td align=middle>12</td><td align=middle>1</td>"
-    "<td align=middle>08:00</td><td align=middle>Y</td><td>&nbsp</td></tr>";
-const char* const zed_row =
-    "<tr align=middle><td>&nbsp</td><td align=middle>&nbsp%d&nbsp</td><td align=left>Zed, Zoe</td>"
-    "<td align=left>Blue</td><td align=middle> 0.0</td><td align=middle>0</td><td align=middle>2</td>"
-    "<td align=middle>08:07:30</td><td>&nbsp</td><td>&nbsp</td></tr>";
+// A listed golfer: the cells' texts ("#" stands for the line number) and alignments.
+struct Listed {
+  RowTexts texts;
+  RowTexts aligns;
+};
 
-std::string numbered(const char* row, int n) {
-  std::string text = row;
-  return text.replace(text.find("%d"), 2, std::to_string(n));
-}
+const RowTexts plain_aligns = {"", "middle", "left", "left", "middle", "middle", "middle", "middle", "", ""};
+const RowTexts member_aligns = {"", "middle", "left", "left", "middle", "middle", "middle", "middle", "middle", ""};
+const RowTexts rider_aligns = {"", "middle", "left", "left", "middle", "middle", "middle", "middle", "", "middle"};
 
-std::vector<std::string> rows(std::initializer_list<const char*> order) {
-  std::vector<std::string> out;
+const Listed script_row = {{"", "#", "<script>alert(1)</script>", "Blue", "5.0", "5", "1", "08:00", "", ""}, plain_aligns};
+const Listed adams_row = {{"", "#", "adams, Jim", "Blue", "+2.0", "+2", "1", "08:00", "", "Y"}, rider_aligns};
+const Listed brown_row = {{"", "#", "Brown, Ann", "Blue", "20.0", "20", "2", "08:07:30", "Y", ""}, member_aligns};
+const Listed smith_row = {{"", "#", "Smith & Sons", "Blue", "12.4", "12", "1", "08:00", "Y", ""}, member_aligns};
+const Listed zed_row = {{"", "#", "Zed, Zoe", "Blue", "0.0", "0", "2", "08:07:30", "", ""}, plain_aligns};
+
+// The page's rows must be these in this order, numbered from 1.
+void expect_listed(const std::vector<HtmlRow>& rows, std::initializer_list<Listed> order) {
+  std::vector<RowTexts> expected_texts, expected_aligns;
   int n = 0;
-  for (const char* r : order) out.push_back(numbered(r, ++n));
-  return out;
+  for (Listed l : order) {
+    l.texts[1] = std::to_string(++n);
+    expected_texts.push_back(l.texts);
+    expected_aligns.push_back(l.aligns);
+  }
+  EXPECT_EQ(texts(rows), expected_texts);
+  EXPECT_EQ(aligns(rows), expected_aligns);
 }
 
 TEST_F(GolferList, AlphabeticalCommandWritesTheWholePage) {
   run_field_report_command(s, 1627);
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_TRUE(home.ui.messages.empty());
-  EXPECT_EQ(lines_between("<hr width=470 color=#006545>", "</TABLE>"),
-            (std::vector<std::string>{
-                "<hr width=470 color=#006545>",
-                "<h2><font color=#006545>Golfer Information - Sorted by Name</font></h2>",
-                "<TABLE cellSpacing=0 cellPadding=0 width=700 border=0>",
-                "<TR align=middle bgColor=#006545><TH align=middle><font color=#ffffff>&nbsp</font></TH>"
-                "<TH align=middle><font color=#ffffff>&nbsp</font></TH><TH align=left><font color=#ffffff>Golfer</font></TH>"
-                "<TH align=left><font color=#ffffff>Tee</font></TH><TH align=middle><font color=#ffffff>Hcap Index</font></TH>"
-                "<TH align=middle><font color=#ffffff>Course Hcap</font></TH><TH align=middle><font color=#ffffff>Group</font></TH>"
-                "<TH align=middle><font color=#ffffff>Time</font></TH><TH align=middle><font color=#ffffff>Member</font></TH>"
-                "<TH align=middle><font color=#ffffff>Lon</font></TH></TR>",
-                "<tr><td>&nbsp</td></tr>", numbered(script_row, 1), numbered(adams_row, 2), numbered(brown_row, 3),
-                numbered(smith_row, 4), numbered(zed_row, 5), "</TABLE>"}));
+  EXPECT_EQ(lines_between("<hr width=470 color=#006545>", "<TABLE cellSpacing=0 cellPadding=0 width=700 border=0>"),
+            (std::vector<std::string>{"<hr width=470 color=#006545>",
+                                      "<h2><font color=#006545>Golfer Information - Sorted by Name</font></h2>",
+                                      "<TABLE cellSpacing=0 cellPadding=0 width=700 border=0>"}));
+  std::vector<HtmlTable> list = tables();
+  ASSERT_EQ(list.size(), 1u);
+  ASSERT_EQ(list[0].rows.size(), 7u);
+  const HtmlRow& head = list[0].rows[0];
+  EXPECT_EQ(texts(head), (RowTexts{"", "", "Golfer", "Tee", "Hcap Index", "Course Hcap", "Group", "Time", "Member",
+                                   "Lon"}));
+  EXPECT_EQ(aligns(head), (RowTexts{"middle", "middle", "left", "left", "middle", "middle", "middle", "middle",
+                                    "middle", "middle"}));
+  EXPECT_EQ(head.attributes["align"], "middle");
+  EXPECT_TRUE(has_heading_look(head));
+  EXPECT_TRUE(list[0].rows[1].is_spacer());
+  expect_listed(data_rows(), {script_row, adams_row, brown_row, smith_row, zed_row});
   EXPECT_EQ(page_lines().back(), "</html>");
   // The typed names show as text: nothing of them can open a tag.
   EXPECT_EQ(page_text().find("<script>"), std::string::npos);
@@ -69,17 +68,17 @@ TEST_F(GolferList, AlphabeticalCommandWritesTheWholePage) {
 
 TEST_F(GolferList, OrdersByHandicapAndCartRiders) {
   ASSERT_TRUE(print_golfer_list(s, GolferListMode::by_handicap, 0));
-  EXPECT_EQ(data_rows(), rows({adams_row, zed_row, script_row, smith_row, brown_row}));
+  expect_listed(data_rows(), {adams_row, zed_row, script_row, smith_row, brown_row});
   EXPECT_NE(page_text().find("<h2><font color=#006545>Golfer Information - Sorted by Handicap</font></h2>"),
             std::string::npos);
 
   ASSERT_TRUE(print_power_cart_list(s, false, 0));
-  EXPECT_EQ(data_rows(), rows({adams_row, smith_row, zed_row}));
+  expect_listed(data_rows(), {adams_row, smith_row, zed_row});
   EXPECT_NE(page_text().find(">PowerCart Rider Report - Sorted by Name<"), std::string::npos);
 
   // By tee time the riders keep group order although the names sort otherwise.
   ASSERT_TRUE(print_power_cart_list(s, true, 0));
-  EXPECT_EQ(data_rows(), rows({smith_row, adams_row, zed_row}));
+  expect_listed(data_rows(), {smith_row, adams_row, zed_row});
   EXPECT_NE(page_text().find("<h2><font color=#006545>PowerCart Rider Report</font></h2>"), std::string::npos);
 
   s.system.flags = 0;
@@ -99,12 +98,16 @@ TEST_F(GolferList, DivisionFilterColumnAndSuffix) {
   home.ui.select(SelectionKind::division, "2");
   run_field_report_command(s, 1628);
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
-  EXPECT_EQ(data_rows(), (std::vector<std::string>{
-                             "<tr align=middle><td>&nbsp</td><td align=middle>&nbsp1&nbsp</td><td align=left>Brown, "
-                             "Ann</td><td align=middle>2</td><td align=left>Blue</td><td align=middle>20.0</td>"
-                             "<td align=middle>20</td><td align=middle>2</td><td align=middle>08:07:30</td>"
-                             "<td align=middle>Y</td><td>&nbsp</td></tr>"}));
-  EXPECT_NE(page_text().find("<TH align=middle><font color=#ffffff>Div</font></TH>"), std::string::npos);
+  std::vector<HtmlRow> rows = data_rows();
+  EXPECT_EQ(texts(rows),
+            (std::vector<RowTexts>{{"", "1", "Brown, Ann", "2", "Blue", "20.0", "20", "2", "08:07:30", "Y", ""}}));
+  EXPECT_EQ(aligns(rows), (std::vector<RowTexts>{{"", "middle", "left", "middle", "left", "middle", "middle", "middle",
+                                                  "middle", "middle", ""}}));
+  HtmlRow head = header_row();
+  EXPECT_EQ(texts(head), (RowTexts{"", "", "Golfer", "Div", "Tee", "Hcap Index", "Course Hcap", "Group", "Time",
+                                   "Member", "Lon"}));
+  EXPECT_EQ(aligns(head)[3], "middle");
+  EXPECT_TRUE(has_heading_look(head));
   EXPECT_NE(page_text().find("<font color=#0000FF>07-Dec-2026 - Pine Hills - Division : 2</font>"),
             std::string::npos);
 
@@ -132,10 +135,14 @@ TEST_F(GolferList, EmptyFieldAndShotgunLabels) {
   s.header.shotgun_groups_per_hole[0] = 1;
   s.header.shotgun_groups_per_hole[1] = 1;
   ASSERT_TRUE(print_power_cart_list(s, true, 0));
-  std::vector<std::string> r = data_rows();
+  std::vector<HtmlRow> r = data_rows();
   ASSERT_EQ(r.size(), 3u);
-  EXPECT_NE(r[0].find("<td align=middle> 1A</td><td align=middle>08:00</td>"), std::string::npos) << r[0];
-  EXPECT_NE(r[2].find("<td align=middle> 2A</td><td align=middle>08:00</td>"), std::string::npos) << r[2];
+  // The group column shows the shotgun hole and its letter, the time column the start.
+  RowTexts first = texts(r[0]), third = texts(r[2]);
+  EXPECT_EQ(RowTexts(first.begin() + 6, first.begin() + 8), (RowTexts{"1A", "08:00"}));
+  EXPECT_EQ(RowTexts(third.begin() + 6, third.begin() + 8), (RowTexts{"2A", "08:00"}));
+  EXPECT_EQ(aligns(r[0])[6], "middle");
+  EXPECT_EQ(aligns(r[0])[7], "middle");
 }
 
 }  // namespace

@@ -32,22 +32,18 @@ TEST_F(ListReports, TournamentListSummary) {
   EXPECT_NE(page_text().find("<h2><font color=#006545>Tournament List</font></h2>\r\n"
                              "<TABLE cellSpacing=0 cellPadding=0 width=800 border=0>\r\n"),
             std::string::npos);
-  EXPECT_EQ(header_row(),
-            "<TR align=middle bgColor=#006545><TH align=middle><font color=#ffffff>Date</font></TH>"
-            "<TH align=left><font color=#ffffff>Tournament</font></TH><TH align=left><font color=#ffffff>Course</font></TH>"
-            "<TH align=middle><font color=#ffffff>Start<br>Time</font></TH>"
-            "<TH align=middle><font color=#ffffff>End<br>Time</font></TH>"
-            "<TH align=middle><font color=#ffffff>Golfers</font></TH></TR>");
-  EXPECT_EQ(data_rows(),
-            (std::vector<std::string>{
-                "<tr align=middle><td align=middle>07-Dec-2026</td><td align=left>Club Championship</td>"
-                "<td align=left>Pine Hills</td><td align=middle>08:00</td><td align=middle>08:15</td>"
-                "<td align=middle>5</td></tr>",
-                "<tr align=middle><td align=middle>07-Dec-2026</td><td align=left>Winter Open</td>"
-                "<td align=left>Pine Hills</td><td align=middle>09:00</td><td align=middle>shotgun</td>"
-                "<td align=middle>0</td></tr>",
-                "<tr align=middle><td align=middle>07-Dec-2026</td><td align=left>No Times</td>"
-                "<td align=left>Pine Hills</td><td>&nbsp</td><td>&nbsp</td><td align=middle>0</td></tr>"}));
+  HtmlRow head = header_row();
+  EXPECT_EQ(texts(head), (RowTexts{"Date", "Tournament", "Course", "Start\nTime", "End\nTime", "Golfers"}));
+  EXPECT_EQ(aligns(head), (RowTexts{"middle", "left", "left", "middle", "middle", "middle"}));
+  EXPECT_EQ(head.attributes["align"], "middle");
+  EXPECT_TRUE(has_heading_look(head));
+  std::vector<HtmlRow> rows = data_rows();
+  EXPECT_EQ(texts(rows), (std::vector<RowTexts>{
+                             {"07-Dec-2026", "Club Championship", "Pine Hills", "08:00", "08:15", "5"},
+                             {"07-Dec-2026", "Winter Open", "Pine Hills", "09:00", "shotgun", "0"},
+                             {"07-Dec-2026", "No Times", "Pine Hills", "", "", "0"}}));
+  const RowTexts timed = {"middle", "left", "left", "middle", "middle", "middle"};
+  EXPECT_EQ(aligns(rows), (std::vector<RowTexts>{timed, timed, {"middle", "left", "left", "", "", "middle"}}));
   EXPECT_EQ(page_lines().back(), "</body>");
 }
 
@@ -59,28 +55,34 @@ TEST_F(ListReports, TournamentListDetails) {
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 1));
   ASSERT_TRUE(print_tournament_list(s, true));
   EXPECT_NE(page_text().find("<TABLE cellSpacing=0 cellPadding=0 width=600 border=0>"), std::string::npos);
-  EXPECT_EQ(data_rows(),
-            (std::vector<std::string>{
-                "<tr align=middle><td align=left><b>Date</b></td><td align=left>07-Dec-2026</td>"
-                "<td align=left><b>Course</b></td><td align=left>Pine Hills</td></tr>",
-                "<tr align=middle><td align=left><b>Name</b></td><td align=left>Club Championship</td>"
-                "<td align=left><b>Format</b></td><td align=left>Net Scores</td></tr>",
-                "<tr align=middle><td align=left><b>Address</b></td><td align=left>1 Lake Road</td>"
-                "<td align=left><b>Golfers</b></td><td align=left>5</td></tr>",
-                "<tr align=middle><td>&nbsp</td><td align=left>Lakeside</td>"
-                "<td align=left><b>Start/End</b></td><td align=left>08:00 to 08:15</td></tr>",
-                "<tr align=middle><td>&nbsp</td><td>&nbsp</td>"
-                "<td align=left><b>Interval</b></td><td align=left> 7.5 minutes</td></tr>",
-                "<tr align=middle><td align=left><b>Contact</b></td><td align=left>Pat &lt;Pro&gt; Shop</td>"
-                "<td>&nbsp</td><td>&nbsp</td></tr>",
-                "<tr align=middle><td align=left><b>Tel #</b></td><td align=left>555-0199</td>"
-                "<td>&nbsp</td><td>&nbsp</td></tr>"}));
+  std::vector<HtmlRow> rows = data_rows();
+  EXPECT_EQ(texts(rows), (std::vector<RowTexts>{{"Date", "07-Dec-2026", "Course", "Pine Hills"},
+                                                {"Name", "Club Championship", "Format", "Net Scores"},
+                                                {"Address", "1 Lake Road", "Golfers", "5"},
+                                                {"", "Lakeside", "Start/End", "08:00 to 08:15"},
+                                                {"", "", "Interval", "7.5 minutes"},
+                                                {"Contact", "Pat <Pro> Shop", "", ""},
+                                                {"Tel #", "555-0199", "", ""}}));
+  const RowTexts all_left(4, "left");
+  EXPECT_EQ(aligns(rows), (std::vector<RowTexts>{all_left, all_left, all_left,
+                                                 {"", "left", "left", "left"},
+                                                 {"", "", "left", "left"},
+                                                 {"left", "left", "", ""},
+                                                 {"left", "left", "", ""}}));
+  // The captions (first and third cells) are bold, the values are not.
+  for (const HtmlRow& row : rows)
+    for (std::size_t c = 0; c < row.cells.size(); ++c)
+      EXPECT_EQ(row.cells[c].bold(), c % 2 == 0 && !row.cells[c].text().empty()) << row.cells[c].text();
   EXPECT_NE(page_text().find("<tr><td colspan=4><hr></td></tr>\r\n</TABLE>"), std::string::npos);
 
   s.header.tee_interval_index = 0;
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 1));
   ASSERT_TRUE(print_tournament_list(s, true));
-  EXPECT_NE(page_text().find("<td align=left><b>Interval</b></td><td align=left>Shotgun</td>"), std::string::npos);
+  rows = data_rows();
+  ASSERT_EQ(rows.size(), 7u);
+  EXPECT_EQ(texts(rows[4]), (RowTexts{"", "", "Interval", "Shotgun"}));
+  EXPECT_EQ(aligns(rows[4]), (RowTexts{"", "", "left", "left"}));
+  EXPECT_TRUE(rows[4].cells[2].bold());
 }
 
 TEST_F(ListReports, CourseList) {
@@ -88,25 +90,23 @@ TEST_F(ListReports, CourseList) {
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_EQ(page_text().find("Tournament Information"), std::string::npos);
   EXPECT_NE(page_text().find("<h2><font color=#006545>Course List</font></h2>"), std::string::npos);
-  EXPECT_EQ(header_row(),
-            "<TR align=middle bgColor=#006545><TH align=middle><font color=#ffffff>&nbsp</font></TH>"
-            "<TH align=left><font color=#ffffff>Course</font></TH><TH align=left><font color=#ffffff>Tee</font></TH>"
-            "<TH align=left><font color=#ffffff>Abbrev</font></TH><TH align=left><font color=#ffffff>Front 9</font></TH>"
-            "<TH align=left><font color=#ffffff>Back 9</font></TH><TH align=middle><font color=#ffffff>Slope</font></TH>"
-            "<TH align=middle><font color=#ffffff>Par</font></TH><TH align=middle><font color=#ffffff>Rating</font></TH></TR>");
-  const std::string no_name = "<tr align=middle><td>&nbsp</td><td>&nbsp</td><td>&nbsp</td><td>&nbsp</td>";
-  EXPECT_EQ(data_rows(),
-            (std::vector<std::string>{
-                "<tr align=middle><td align=middle>1</td><td align=left>Pine Hills</td><td align=left>Blue</td>"
-                "<td align=left>PH</td><td align=left>M 534444444</td><td align=left>444444444</td>"
-                "<td align=middle>113</td><td align=middle>72</td><td align=middle>72.4</td></tr>",
-                no_name + "<td align=left>F 534444444</td><td align=left>444444444</td>"
-                          "<td align=middle>113</td><td align=middle>72</td><td align=middle>76.4</td></tr>",
-                "<tr align=middle><td align=middle>2</td><td align=left>Oak Valley</td><td align=left>Red</td>"
-                "<td align=left>OV</td><td align=left>M 534444444</td><td>&nbsp</td>"
-                "<td align=middle>118</td><td align=middle>36</td><td align=middle>35.1</td></tr>",
-                no_name + "<td align=left>F 534444444</td><td>&nbsp</td>"
-                          "<td align=middle>118</td><td align=middle>36</td><td align=middle>39.1</td></tr>"}));
+  HtmlRow head = header_row();
+  EXPECT_EQ(texts(head),
+            (RowTexts{"", "Course", "Tee", "Abbrev", "Front 9", "Back 9", "Slope", "Par", "Rating"}));
+  const RowTexts course_aligns = {"middle", "left", "left", "left", "left", "left", "middle", "middle", "middle"};
+  EXPECT_EQ(aligns(head), course_aligns);
+  EXPECT_TRUE(has_heading_look(head));
+  std::vector<HtmlRow> rows = data_rows();
+  EXPECT_EQ(texts(rows),
+            (std::vector<RowTexts>{{"1", "Pine Hills", "Blue", "PH", "M 534444444", "444444444", "113", "72", "72.4"},
+                                   {"", "", "", "", "F 534444444", "444444444", "113", "72", "76.4"},
+                                   {"2", "Oak Valley", "Red", "OV", "M 534444444", "", "118", "36", "35.1"},
+                                   {"", "", "", "", "F 534444444", "", "118", "36", "39.1"}}));
+  EXPECT_EQ(aligns(rows),
+            (std::vector<RowTexts>{course_aligns,
+                                   {"", "", "", "", "left", "left", "middle", "middle", "middle"},
+                                   {"middle", "left", "left", "left", "left", "", "middle", "middle", "middle"},
+                                   {"", "", "", "", "left", "", "middle", "middle", "middle"}}));
 }
 
 TEST(EmptyDatabase, ListsWithNothingToListTellTheUser) {

@@ -81,14 +81,21 @@ TEST_F(PageFrame, ColourFrameLineByLine) {
 TEST_F(PageFrame, BlackAndWhiteFrameHasNoGreen) {
   std::vector<std::string> lines = framed_page(false);
   EXPECT_EQ(lines[5], "<h2>Quillon for Windows</h2>");
-  EXPECT_EQ(lines[7], "<TR align=middle bgColor=#000000>");
-  EXPECT_EQ(lines[12], "<TR align=middle><TD><font color=#000000>Spring Cup</font></TD></TR>");
-  EXPECT_EQ(lines[13], "<TR align=middle><TD><font color=#000000>07-Dec-2026 - Pine Hills</font></TD></TR>");
   EXPECT_EQ(lines[15], "<hr width=470>");
   EXPECT_EQ(lines[16], "<h2>Tee Times</h2>");
-  EXPECT_EQ(lines[18],
-            "<TR align=left bgColor=#000000><TH align=middle><font color=#ffffff>&nbsp</font></TH>"
-            "<TH align=left><font color=#ffffff>Golfer</font></TH></TR>");
+  std::vector<HtmlTable> all = html_tables(page_text());
+  ASSERT_EQ(all.size(), 3u);
+  ASSERT_EQ(all[0].rows.size(), 1u);
+  EXPECT_EQ(texts(all[0].rows[0]), RowTexts{"Tournament Information"});
+  EXPECT_TRUE(has_heading_look(all[0].rows[0], "#000000"));
+  EXPECT_EQ(texts(all[1].rows), (std::vector<RowTexts>{{"Spring Cup"}, {"07-Dec-2026 - Pine Hills"}}));
+  for (const HtmlRow& row : all[1].rows) EXPECT_EQ(colours(row), RowTexts{"#000000"});
+  ASSERT_FALSE(all[2].rows.empty());
+  const HtmlRow& head = all[2].rows[0];
+  EXPECT_EQ(texts(head), (RowTexts{"", "Golfer"}));
+  EXPECT_EQ(aligns(head), (RowTexts{"middle", "left"}));
+  EXPECT_EQ(head.attributes["align"], "left");
+  EXPECT_TRUE(has_heading_look(head, "#000000"));
   EXPECT_EQ(page_text().find("#006545"), std::string::npos);
   EXPECT_EQ(page_text().find("#0000FF"), std::string::npos);
 }

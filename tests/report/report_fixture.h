@@ -14,6 +14,7 @@
 #include "core/state.h"
 #include "handicap/formats.h"
 #include "report/report_page.h"
+#include "tests/testing/html_table.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon::testing {
@@ -98,6 +99,9 @@ class ReportTest : public ::testing::Test {
     text << in.rdbuf();
     return text.str();
   }
+
+  // The page's tables without the tournament information block.
+  std::vector<HtmlTable> tables() const { return report_tables(page_text()); }
 
   // The page's lines; every line must end with CR LF.
   std::vector<std::string> page_lines() const {

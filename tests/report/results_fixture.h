@@ -12,6 +12,7 @@
 
 #include "report/report_page.h"
 #include "tests/scoring/scoring_fixture.h"
+#include "tests/testing/html_table.h"
 #include "tournament/header_options.h"
 
 namespace quillon::testing {
@@ -39,6 +40,10 @@ class ResultsPageTest : public ::testing::Test {
     text << in.rdbuf();
     return text.str();
   }
+
+  // The page's tables without the tournament information block, and their data rows.
+  std::vector<HtmlTable> tables() { return report_tables(page_text()); }
+  std::vector<HtmlRow> data_rows() { return testing::data_rows(tables()); }
 
   // The page's lines; every line must end with CR LF.
   std::vector<std::string> page_lines() {

@@ -6,6 +6,7 @@
 #include "report/results_page.h"
 #include "scoring/results.h"
 #include "tests/scoring/scoring_fixture.h"
+#include "tests/testing/html_table.h"
 #include "tournament/formats.h"
 
 namespace quillon::testing {
@@ -45,13 +46,41 @@ TEST(ResultsLayout, HeaderCellsOfEveryLayout) {
 TEST(ResultsLayout, HeaderRowsInBothSchemes) {
   std::vector<HeaderCell> cells = {HeaderCell(""), HeaderCell("Rank"), HeaderCell("<--- Front 9 --->", 9),
                                    HeaderCell("")};
-  EXPECT_EQ(results_header_row(cells, PageStyle{true}),
-            "<TR align=middle bgColor=#006545><TH width=1></TH><TH align=middle><font color=#ffffff>Rank</font></TH>"
-            "<TH align=middle colspan=9><font color=#ffffff><--- Front 9 ---></font></TH><TH align=middle><font "
-            "color=#ffffff>&nbsp</font></TH></TR>");
-  EXPECT_EQ(results_header_row({HeaderCell("")}, PageStyle{false}),
-            "<TR align=middle bgColor=#000000><TH width=1></TH></TR>");
-  EXPECT_EQ(blank_header_row(cells), "<TR><TH width=1></TH><TH></TH><TH colspan=9></TH><TH></TH></TR>");
+  auto row_of = [](const std::string& html) {
+    std::vector<HtmlTable> tables = html_tables("<table>" + html + "</table>");
+    return tables.empty() || tables[0].rows.empty() ? HtmlRow{} : tables[0].rows[0];
+  };
+  auto spans = [](const HtmlRow& row) {
+    std::vector<int> out;
+    for (const HtmlCell& c : row.cells) out.push_back(c.colspan());
+    return out;
+  };
+  HtmlRow colour = row_of(results_header_row(cells, PageStyle{true}));
+  EXPECT_EQ(texts(colour), (RowTexts{"", "Rank", "<--- Front 9 --->", ""}));
+  EXPECT_EQ(aligns(colour), (RowTexts{"", "middle", "middle", "middle"}));
+  EXPECT_EQ(spans(colour), (std::vector<int>{1, 1, 9, 1}));
+  EXPECT_EQ(colour.cells[0].attributes["width"], "1");
+  EXPECT_EQ(colour.attributes["align"], "middle");
+  EXPECT_TRUE(has_heading_look(colour));
+  // The empty caption still carries the white font (as "&nbsp"), the width cell nothing.
+  EXPECT_EQ(colour.cells[3].runs.size(), 1u);
+  EXPECT_EQ(colour.cells[3].runs[0].colour, "#ffffff");
+  EXPECT_TRUE(colour.cells[0].runs.empty());
+
+  HtmlRow black = row_of(results_header_row({HeaderCell("")}, PageStyle{false}));
+  EXPECT_EQ(texts(black), RowTexts{""});
+  EXPECT_EQ(black.cells[0].attributes["width"], "1");
+  EXPECT_EQ(black.attributes["align"], "middle");
+  EXPECT_TRUE(has_heading_look(black, "#000000"));
+
+  HtmlRow blank = row_of(blank_header_row(cells));
+  EXPECT_EQ(texts(blank), RowTexts(4, ""));
+  EXPECT_TRUE(blank.is_header());
+  EXPECT_EQ(spans(blank), (std::vector<int>{1, 1, 9, 1}));
+  EXPECT_EQ(blank.cells[0].attributes["width"], "1");
+  EXPECT_EQ(blank.attributes["bgcolor"], "");
+  EXPECT_EQ(blank.attributes["align"], "");
+  for (const HtmlCell& c : blank.cells) EXPECT_TRUE(c.runs.empty());
 }
 
 TEST(ResultsLayout, HeadingsByTypeAndFormat) {

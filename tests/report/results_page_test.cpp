@@ -3,6 +3,8 @@
 // hole by hole colouring, the TV page with and without the marquee.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/scripted_ui.h"
 #include "report/results_report_commands.h"
 #include "tests/report/results_fixture.h"
@@ -10,12 +12,25 @@
 namespace quillon::testing {
 namespace {
 
-const char* const net_header =
-    "<TR align=middle bgColor=#006545><TH width=1></TH><TH align=middle><font color=#ffffff>Rank</font></TH>"
-    "<TH align=middle><font color=#ffffff>Golfer</font></TH><TH align=middle><font color=#ffffff>Score</font></TH>"
-    "<TH align=middle><font color=#ffffff>Handicap Index</font></TH><TH align=middle><font color=#ffffff>Course "
-    "Hcap</font></TH><TH align=middle><font color=#ffffff>Hcap Allow</font></TH><TH align=middle><font "
-    "color=#ffffff>Net Hcap</font></TH><TH align=middle><font color=#ffffff>Net</font></TH></TR>";
+const RowTexts net_captions = {"",          "Rank",       "Golfer",   "Score", "Handicap Index",
+                               "Course Hcap", "Hcap Allow", "Net Hcap", "Net"};
+// Results rows: only the name is aligned (left); the row centres the rest.
+const RowTexts results_row_aligns = {"", "", "left", "", "", "", "", "", ""};
+
+// The first `count` cells' texts (alignments) of a row.
+RowTexts first_texts(const HtmlRow& row, std::size_t count) {
+  RowTexts all = texts(row);
+  all.resize(count);
+  return all;
+}
+
+// Whether some row has a cell with this text and alignment.
+bool has_cell(const std::vector<HtmlRow>& rows, const std::string& text, const std::string& align) {
+  for (const HtmlRow& row : rows)
+    for (const HtmlCell& cell : row.cells)
+      if (cell.text() == text && cell.align() == align) return true;
+  return false;
+}
 
 class TraditionalResults : public ResultsPageTest {
  protected:
@@ -41,38 +56,46 @@ TEST_F(TraditionalResults, WholePageWithSharedRanksSpacerAndNotes) {
   EXPECT_EQ(home.ui.message_texts(),
             std::vector<std::string>{"Scores have not yet been entered for 1 golfer(s).  Golfers for whom scores have "
                                      "not been entered have been omitted from the report."});
-  std::vector<std::string> expected = {
-      "<html><head>",
-      "<title>Quillon for Windows - HTML Report</title>",
-      "</head>",
-      "<body>",
-      "<center>",
-      "<h2><font color=#006545>Quillon for Windows</font></h2>",
-      "<TABLE cellSpacing=0 cellPadding=3 width=470 border=0>",
-      "<TR align=middle bgColor=#006545>",
-      "<TH align=middle><font color=#ffffff >Tournament Information</font></TH>",
-      "</TR>",
-      "</TABLE>",
-      "<TABLE cellSpacing=0 cellPadding=0 width=470 border=0>",
-      "<TR align=middle><TD><font color=#0000FF>Club Championship</font></TD></TR>",
-      "<TR align=middle><TD><font color=#0000FF>07-Dec-2026 - Quarry Hills</font></TD></TR>",
-      "</TABLE>",
-      "<hr width=470 color=#006545>",
-      "<h2><font color=#006545>Traditional Results - Net Scores</font></h2>",
-      "<TABLE cellSpacing=0 cellPadding=0 width=590 border=0>",
-      net_header,
-      "<tr><td>&nbsp</td></tr>",
-      "<TR align=middle><TD></TD><TD>1</TD><TD align=left>Smith &amp; Sons</TD><TD>72</TD><TD>10.0</TD><TD>10</TD>"
-      "<TD>100%</TD><TD>10</TD><TD>62</TD></TR>",
-      "<TR align=middle><TD></TD><TD>2</TD><TD align=left>&lt;script&gt;x&lt;/script&gt;</TD><TD>74</TD><TD>10.0</TD>"
-      "<TD>10</TD><TD>100%</TD><TD>10</TD><TD>64</TD></TR>",
-      "<TR align=middle><TD></TD><TD>2</TD><TD align=left>Carr, Al</TD><TD>70</TD><TD> 6.0</TD><TD>6</TD>"
-      "<TD>100%</TD><TD>6</TD><TD>64</TD></TR>",
-      "<TR align=middle><TD></TD><TD>4</TD><TD align=left>Dunn, Bo</TD><TD>76</TD><TD>10.0</TD><TD>10</TD>"
-      "<TD>100%</TD><TD>10</TD><TD>66</TD></TR>",
-      "<TR align=middle><TD></TD><TD>5</TD><TD align=left>Egan, Cy</TD><TD>80</TD><TD></TD><TD>0</TD>"
-      "<TD>100%</TD><TD>0</TD><TD>80</TD></TR>",
-      "<tr><td>&nbsp</td></tr>",
+  std::vector<std::string> lines = page_lines();
+  ASSERT_EQ(lines.size(), 42u);
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 7),
+            (std::vector<std::string>{"<html><head>", "<title>Quillon for Windows - HTML Report</title>", "</head>",
+                                      "<body>", "<center>", "<h2><font color=#006545>Quillon for Windows</font></h2>",
+                                      "<TABLE cellSpacing=0 cellPadding=3 width=470 border=0>"}));
+  EXPECT_EQ(std::vector<std::string>(lines.begin() + 15, lines.begin() + 18),
+            (std::vector<std::string>{"<hr width=470 color=#006545>",
+                                      "<h2><font color=#006545>Traditional Results - Net Scores</font></h2>",
+                                      "<TABLE cellSpacing=0 cellPadding=0 width=590 border=0>"}));
+
+  std::vector<HtmlTable> all = html_tables(page_text());
+  ASSERT_EQ(all.size(), 3u);
+  ASSERT_EQ(all[0].rows.size(), 1u);
+  EXPECT_EQ(texts(all[0].rows[0]), RowTexts{"Tournament Information"});
+  EXPECT_TRUE(has_heading_look(all[0].rows[0]));
+  EXPECT_EQ(texts(all[1].rows), (std::vector<RowTexts>{{"Club Championship"}, {"07-Dec-2026 - Quarry Hills"}}));
+  EXPECT_EQ(colours(all[1].rows[0]), RowTexts{"#0000FF"});
+  EXPECT_EQ(colours(all[1].rows[1]), RowTexts{"#0000FF"});
+
+  const std::vector<HtmlRow>& rows = all[2].rows;
+  ASSERT_EQ(rows.size(), 8u);
+  EXPECT_EQ(texts(rows[0]), net_captions);
+  EXPECT_EQ(aligns(rows[0]), (RowTexts{"", "middle", "middle", "middle", "middle", "middle", "middle", "middle", "middle"}));
+  EXPECT_EQ(rows[0].cells[0].attributes["width"], "1");
+  EXPECT_TRUE(has_heading_look(rows[0]));
+  EXPECT_TRUE(rows[1].is_spacer());
+  std::vector<HtmlRow> ranked(rows.begin() + 2, rows.begin() + 7);
+  EXPECT_EQ(texts(ranked), (std::vector<RowTexts>{
+                               {"", "1", "Smith & Sons", "72", "10.0", "10", "100%", "10", "62"},
+                               {"", "2", "<script>x</script>", "74", "10.0", "10", "100%", "10", "64"},
+                               {"", "2", "Carr, Al", "70", "6.0", "6", "100%", "6", "64"},
+                               {"", "4", "Dunn, Bo", "76", "10.0", "10", "100%", "10", "66"},
+                               {"", "5", "Egan, Cy", "80", "", "0", "100%", "0", "80"}}));
+  EXPECT_EQ(aligns(ranked), std::vector<RowTexts>(5, results_row_aligns));
+  for (const HtmlRow& row : ranked) EXPECT_EQ(row.attributes["align"], "middle");
+  EXPECT_TRUE(rows[7].is_spacer());
+  EXPECT_EQ(page_text().find("Smith & Sons"), std::string::npos);
+
+  std::vector<std::string> expected_end = {
       "</TABLE><br>",
       "<br>The following golfers were disqualified and excluded from the results:<br>",
       "Zed &amp; Co<br>",
@@ -90,7 +113,7 @@ TEST_F(TraditionalResults, WholePageWithSharedRanksSpacerAndNotes) {
       "</body>",
       "</html>",
   };
-  EXPECT_EQ(page_lines(), expected);
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 16, lines.end()), expected_end);
 }
 
 TEST_F(TraditionalResults, OneDivisionInBlackAndWhite) {
@@ -101,28 +124,38 @@ TEST_F(TraditionalResults, OneDivisionInBlackAndWhite) {
   run_results_report_command(st(), 1607);
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_EQ(page_text().find("#006545"), std::string::npos);
-  EXPECT_EQ(lines_starting("<TR align=middle><TD><font color=#000000>07-Dec"),
-            std::vector<std::string>{
-                "<TR align=middle><TD><font color=#000000>07-Dec-2026 - Quarry Hills - Division : 2</font></TD></TR>"});
+  std::vector<HtmlTable> all = html_tables(page_text());
+  ASSERT_EQ(all.size(), 3u);
+  ASSERT_EQ(all[1].rows.size(), 2u);
+  EXPECT_EQ(texts(all[1].rows[1]), RowTexts{"07-Dec-2026 - Quarry Hills - Division : 2"});
+  EXPECT_EQ(colours(all[1].rows[1]), RowTexts{"#000000"});
   EXPECT_EQ(lines_starting("<h2>"), (std::vector<std::string>{"<h2>Quillon for Windows</h2>",
                                                               "<h2><font color=#000000>Traditional Results - Net "
                                                               "Scores</font></h2>"}));
-  EXPECT_EQ(lines_starting("<TR align=middle><TD></TD>"),
-            std::vector<std::string>{"<TR align=middle><TD></TD><TD>1</TD><TD align=left>Dunn, Bo</TD><TD>76</TD>"
-                                     "<TD>10.0</TD><TD>10</TD><TD>100%</TD><TD>10</TD><TD>66</TD></TR>"});
-  EXPECT_EQ(lines_starting("<TR align=middle bgColor=#000000><TH width=1>").size(), 1u);
+  std::vector<HtmlRow> rows = data_rows();
+  EXPECT_EQ(texts(rows), (std::vector<RowTexts>{{"", "1", "Dunn, Bo", "76", "10.0", "10", "100%", "10", "66"}}));
+  EXPECT_EQ(aligns(rows), std::vector<RowTexts>{results_row_aligns});
+  int black_headers = 0;
+  for (const HtmlTable& table : tables())
+    for (const HtmlRow& row : table.rows)
+      if (row.is_header() && has_heading_look(row, "#000000")) ++black_headers;
+  EXPECT_EQ(black_headers, 1);
+  EXPECT_EQ(texts(header_row(tables())), net_captions);
 }
 
 TEST_F(TraditionalResults, AlphabeticalKeepsRanks) {
   run_results_report_command(st(), 1609);
-  std::vector<std::string> rows = lines_starting("<TR align=middle><TD></TD>");
+  std::vector<HtmlRow> rows = data_rows();
   ASSERT_EQ(rows.size(), 5u);
   // Byte order puts '&' (the escaped '<') before the letters.
-  EXPECT_EQ(rows[0].rfind("<TR align=middle><TD></TD><TD>2</TD><TD align=left>&lt;script&gt;x&lt;/script&gt;</TD>", 0), 0u);
-  EXPECT_EQ(rows[1].rfind("<TR align=middle><TD></TD><TD>2</TD><TD align=left>Carr, Al</TD>", 0), 0u);
-  EXPECT_EQ(rows[2].rfind("<TR align=middle><TD></TD><TD>4</TD><TD align=left>Dunn, Bo</TD>", 0), 0u);
-  EXPECT_EQ(rows[3].rfind("<TR align=middle><TD></TD><TD>5</TD><TD align=left>Egan, Cy</TD>", 0), 0u);
-  EXPECT_EQ(rows[4].rfind("<TR align=middle><TD></TD><TD>1</TD><TD align=left>Smith &amp; Sons</TD>", 0), 0u);
+  std::vector<RowTexts> names;
+  for (const HtmlRow& row : rows) names.push_back(first_texts(row, 3));
+  EXPECT_EQ(names, (std::vector<RowTexts>{{"", "2", "<script>x</script>"},
+                                          {"", "2", "Carr, Al"},
+                                          {"", "4", "Dunn, Bo"},
+                                          {"", "5", "Egan, Cy"},
+                                          {"", "1", "Smith & Sons"}}));
+  EXPECT_EQ(aligns(rows), std::vector<RowTexts>(5, results_row_aligns));
   EXPECT_NE(page_text().find("<h2><font color=#006545>Alphabetical Results - Net Scores</font></h2>"),
             std::string::npos);
 }
@@ -148,40 +181,39 @@ TEST_F(AlternatingResults, GrossPlacesLimitedToThree) {
                              "positions limited to 3</font></h2>"),
             std::string::npos)
       << page_text();
-  std::vector<std::string> expected = {
-      "<TR align=middle><TD></TD><TD>1 G</TD><TD align=left>P1</TD><TD>70</TD><TD>+2</TD><TD>72</TD></TR>",
-      "<TR align=middle><TD></TD><TD>1 N</TD><TD align=left>P5</TD><TD>75</TD><TD>20</TD><TD>55</TD></TR>",
-      "<TR align=middle><TD></TD><TD>2 G</TD><TD align=left>P2</TD><TD>72</TD><TD>10</TD><TD>62</TD></TR>",
-      "<TR align=middle><TD></TD><TD>2 N</TD><TD align=left>P3</TD><TD>73</TD><TD>12</TD><TD>61</TD></TR>",
-      "<TR align=middle><TD></TD><TD>3 G</TD><TD align=left>P4</TD><TD>74</TD><TD>8</TD><TD>66</TD></TR>",
-      "<TR align=middle><TD></TD><TD>3 N</TD><TD align=left>P6</TD><TD>76</TD><TD>5</TD><TD>71</TD></TR>",
-      "<TR align=middle><TD></TD><TD>4 N</TD><TD align=left>P7</TD><TD>78</TD><TD>4</TD><TD>74</TD></TR>",
-  };
-  EXPECT_EQ(lines_starting("<TR align=middle><TD></TD>"), expected);
+  std::vector<HtmlRow> rows = data_rows();
+  EXPECT_EQ(texts(rows), (std::vector<RowTexts>{{"", "1 G", "P1", "70", "+2", "72"},
+                                                {"", "1 N", "P5", "75", "20", "55"},
+                                                {"", "2 G", "P2", "72", "10", "62"},
+                                                {"", "2 N", "P3", "73", "12", "61"},
+                                                {"", "3 G", "P4", "74", "8", "66"},
+                                                {"", "3 N", "P6", "76", "5", "71"},
+                                                {"", "4 N", "P7", "78", "4", "74"}}));
+  EXPECT_EQ(aligns(rows), std::vector<RowTexts>(7, RowTexts{"", "", "left", "", "", ""}));
 }
 
 TEST_F(AlternatingResults, NoLimitLineAt400) {
   run_results_report_command(st(), 1615);
   EXPECT_EQ(page_text().find("limited"), std::string::npos);
-  EXPECT_NE(page_text().find("<TD>4 G</TD><TD align=left>P7</TD>"), std::string::npos);
+  std::vector<RowTexts> places;
+  for (const HtmlRow& row : data_rows()) places.push_back(first_texts(row, 3));
+  EXPECT_NE(std::find(places.begin(), places.end(), RowTexts{"", "4 G", "P7"}), places.end());
 }
 
 TEST_F(ResultsPageTest, HoleByHoleColoursScoresAgainstPar) {
   TestTournament& t = start(Format::net);
   t.put(1, 1, par_golfer("Hole Man", {{2, 3}, {3, 4}, {18, 6}}, 0));
   run_results_report_command(st(), 1608);
-  EXPECT_EQ(
-      lines_starting("<TR align=middle><TD></TD>"),
-      std::vector<std::string>{
-          "<TR align=middle><TD></TD><TD>1</TD><TD align=left>Hole Man</TD>"
-          "<td><font color=#0000FF>4</font></td><td><font color=#FF0000>3</font></td><td>4</td>"
-          "<td><font color=#0000FF>5</font></td><td><font color=#0000FF>4</font></td><td><font color=#0000FF>4</font></td>"
-          "<td><font color=#0000FF>3</font></td><td><font color=#0000FF>5</font></td><td><font color=#0000FF>4</font></td>"
-          "<TD>36</TD>"
-          "<td><font color=#0000FF>4</font></td><td><font color=#0000FF>4</font></td><td><font color=#0000FF>3</font></td>"
-          "<td><font color=#0000FF>5</font></td><td><font color=#0000FF>4</font></td><td><font color=#0000FF>4</font></td>"
-          "<td><font color=#0000FF>3</font></td><td><font color=#0000FF>5</font></td><td>6</td>"
-          "<TD>38</TD><TD>74</TD><TD>74</TD></TR>"});
+  std::vector<HtmlRow> rows = data_rows();
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(texts(rows[0]), (RowTexts{"",  "1", "Hole Man", "4", "3", "4", "5", "4", "4", "3", "5", "4", "36",
+                                      "4", "4", "3",        "5", "4", "4", "3", "5", "6", "38", "74", "74"}));
+  const std::string over = "#0000FF", under = "#FF0000";
+  EXPECT_EQ(colours(rows[0]), (RowTexts{"",   "",   "",   over, under, "",   over, over, over, over, over, over, "",
+                                        over, over, over, over, over,  over, over, over, "",   "",   "",   ""}));
+  RowTexts hole_aligns(25, "");
+  hole_aligns[2] = "left";
+  EXPECT_EQ(aligns(rows[0]), hole_aligns);
   EXPECT_NE(page_text().find("<h2><font color=#006545>Hole by Hole Results - Net Scores</font></h2>"),
             std::string::npos);
 }
@@ -194,13 +226,18 @@ TEST_F(ResultsPageTest, StablefordHoleByHoleAsksForPoints) {
   EXPECT_EQ(home.ui.message_texts(),
             std::vector<std::string>{"The selected tournament is a Stableford tournament.  Would you like to have the "
                                      "Net scores and Stableford points shown for each golfer?"});
-  std::vector<std::string> header = lines_starting("<TR align=middle bgColor=#006545><TH width=1>");
-  ASSERT_EQ(header.size(), 1u);
-  EXPECT_NE(header[0].find("<TH align=middle><font color=#ffffff>Tot</font></TH><TH align=middle><font "
-                           "color=#ffffff>&nbsp</font></TH></TR>"),
-            std::string::npos);
-  EXPECT_NE(page_text().find("<TD align=left>Net</TD>"), std::string::npos);
-  EXPECT_NE(page_text().find("<TD align=left>Points</TD>"), std::string::npos);
+  std::vector<HtmlRow> headers;
+  for (const HtmlTable& table : tables())
+    for (const HtmlRow& row : table.rows)
+      if (row.is_header() && row.attributes["bgcolor"] == "#006545") headers.push_back(row);
+  ASSERT_EQ(headers.size(), 1u);
+  EXPECT_TRUE(has_heading_look(headers[0]));
+  RowTexts captions = texts(headers[0]), captions_align = aligns(headers[0]);
+  ASSERT_GE(captions.size(), 2u);
+  EXPECT_EQ(RowTexts(captions.end() - 2, captions.end()), (RowTexts{"Tot", ""}));
+  EXPECT_EQ(RowTexts(captions_align.end() - 2, captions_align.end()), (RowTexts{"middle", "middle"}));
+  EXPECT_TRUE(has_cell(data_rows(), "Net", "left"));
+  EXPECT_TRUE(has_cell(data_rows(), "Points", "left"));
 }
 
 class TvResults : public ResultsPageTest {
@@ -209,14 +246,33 @@ class TvResults : public ResultsPageTest {
     TestTournament& t = start(Format::gross);
     for (int i = 0; i < 6; ++i) t.put(1 + i / 4, 1 + i % 4, card("G" + std::to_string(i + 1), 70 + i));
   }
-  static constexpr const char* gross_header =
-      "<TR align=middle bgColor=#006545><TH width=1></TH><TH align=middle><font color=#ffffff>Rank</font></TH>"
-      "<TH align=middle><font color=#ffffff>Golfer</font></TH><TH align=middle><font color=#ffffff>Score</font></TH>"
-      "</TR>";
   // Both tables take the same fixed widths, so that the captions stand over their columns.
   static constexpr const char* fixed_table =
       "<TABLE cellSpacing=0 cellPadding=0 width=441 border=0 style=\"table-layout:fixed\">";
   static constexpr const char* gross_columns = "<col width=1><col width=40><col width=160><col width=240>";
+
+  // The two fixed tables: the captions, then the blank header row fixing the
+  // column widths over the ranked rows.
+  void expect_tables_of_the_tv_page() {
+    std::vector<HtmlTable> list = tables();
+    ASSERT_EQ(list.size(), 2u);
+    for (const HtmlTable& table : list) {
+      EXPECT_EQ(table.attributes["width"], "441");
+      EXPECT_EQ(table.attributes["style"], "table-layout:fixed");
+    }
+    ASSERT_EQ(list[0].rows.size(), 1u);
+    const HtmlRow& head = list[0].rows[0];
+    EXPECT_EQ(texts(head), (RowTexts{"", "Rank", "Golfer", "Score"}));
+    EXPECT_EQ(aligns(head), (RowTexts{"", "middle", "middle", "middle"}));
+    EXPECT_EQ(head.cells[0].attributes["width"], "1");
+    EXPECT_TRUE(has_heading_look(head));
+    ASSERT_FALSE(list[1].rows.empty());
+    const HtmlRow& blank = list[1].rows[0];
+    EXPECT_TRUE(blank.is_header());
+    EXPECT_EQ(texts(blank), RowTexts(4, ""));
+    EXPECT_EQ(blank.attributes["bgcolor"], "");
+    EXPECT_EQ(blank.cells[0].attributes["width"], "1");
+  }
 };
 
 TEST_F(TvResults, ScrollingWindowWrapsTheBody) {
@@ -228,30 +284,34 @@ TEST_F(TvResults, ScrollingWindowWrapsTheBody) {
   EXPECT_EQ(home.ui.messages[1].text, "Would you like to use a scrolling window for the results");
   std::vector<std::string> part =
       lines_between("<h2><font color=#006545>Traditional Results - Gross Scores</font></h2>", "</html>");
-  std::vector<std::string> expected = {
-      "<h2><font color=#006545>Traditional Results - Gross Scores</font></h2>",
-      fixed_table,
-      gross_columns,
-      gross_header,
-      "</TABLE>",
-      "<div align=center> <marquee scrollamount=5 direction=up height = 700 width=441> <center>",
-      fixed_table,
-      gross_columns,
-      "<TR><TH width=1></TH><TH></TH><TH></TH><TH></TH></TR>",
-      "<TR align=middle><TD></TD><TD>1</TD><TD align=left>G1</TD><TD>70</TD></TR>",
-      "<TR align=middle><TD></TD><TD>2</TD><TD align=left>G2</TD><TD>71</TD></TR>",
-      "<TR align=middle><TD></TD><TD>3</TD><TD align=left>G3</TD><TD>72</TD></TR>",
-      "<TR align=middle><TD></TD><TD>4</TD><TD align=left>G4</TD><TD>73</TD></TR>",
-      "<TR align=middle><TD></TD><TD>5</TD><TD align=left>G5</TD><TD>74</TD></TR>",
-      "<tr><td>&nbsp</td></tr>",
-      "<TR align=middle><TD></TD><TD>6</TD><TD align=left>G6</TD><TD>75</TD></TR>",
-      "</TABLE><br>",
-      "</center></marquee></div>",
-      "</center>",
-      "</body>",
-      "</html>",
-  };
-  EXPECT_EQ(part, expected);
+  ASSERT_EQ(part.size(), 21u);
+  // The captions' table, then the marquee around the table of the ranked rows.
+  EXPECT_EQ(std::vector<std::string>(part.begin(), part.begin() + 3),
+            (std::vector<std::string>{"<h2><font color=#006545>Traditional Results - Gross Scores</font></h2>",
+                                      fixed_table, gross_columns}));
+  EXPECT_EQ(std::vector<std::string>(part.begin() + 4, part.begin() + 8),
+            (std::vector<std::string>{"</TABLE>",
+                                      "<div align=center> <marquee scrollamount=5 direction=up height = 700 "
+                                      "width=441> <center>",
+                                      fixed_table, gross_columns}));
+  EXPECT_EQ(std::vector<std::string>(part.end() - 5, part.end()),
+            (std::vector<std::string>{"</TABLE><br>", "</center></marquee></div>", "</center>", "</body>",
+                                      "</html>"}));
+  expect_tables_of_the_tv_page();
+  const std::vector<HtmlRow> rows = tables()[1].rows;
+  ASSERT_EQ(rows.size(), 8u);
+  std::vector<HtmlRow> ranked(rows.begin() + 1, rows.end());
+  EXPECT_EQ(texts(ranked), (std::vector<RowTexts>{{"", "1", "G1", "70"},
+                                                  {"", "2", "G2", "71"},
+                                                  {"", "3", "G3", "72"},
+                                                  {"", "4", "G4", "73"},
+                                                  {"", "5", "G5", "74"},
+                                                  {""},
+                                                  {"", "6", "G6", "75"}}));
+  EXPECT_TRUE(ranked[5].is_spacer());
+  const RowTexts row_aligns = {"", "", "left", ""};
+  EXPECT_EQ(aligns(ranked), (std::vector<RowTexts>{row_aligns, row_aligns, row_aligns, row_aligns, row_aligns,
+                                                   {""}, row_aligns}));
 }
 
 TEST_F(TvResults, AnsweredNoGivesTheSamePageWithoutMarquee) {
@@ -259,10 +319,16 @@ TEST_F(TvResults, AnsweredNoGivesTheSamePageWithoutMarquee) {
   run_results_report_command(st(), 1639);
   EXPECT_EQ(page_text().find("marquee"), std::string::npos);
   EXPECT_EQ(page_text().find("Tolvane"), std::string::npos);
-  EXPECT_EQ(lines_between(gross_header, "<TR><TH width=1></TH><TH></TH><TH></TH><TH></TH></TR>"),
-            (std::vector<std::string>{gross_header, "</TABLE>", fixed_table, gross_columns,
-                                      "<TR><TH width=1></TH><TH></TH><TH></TH><TH></TH></TR>"}));
-  EXPECT_EQ(lines_starting("<TR align=middle><TD></TD>").size(), 6u);
+  // The second table follows the captions' table at once.
+  std::vector<std::string> part =
+      lines_between("<h2><font color=#006545>Traditional Results - Gross Scores</font></h2>", "</html>");
+  ASSERT_GE(part.size(), 8u);
+  part.erase(part.begin() + 3);  // the captions' row, read below
+  EXPECT_EQ(std::vector<std::string>(part.begin(), part.begin() + 6),
+            (std::vector<std::string>{"<h2><font color=#006545>Traditional Results - Gross Scores</font></h2>",
+                                      fixed_table, gross_columns, "</TABLE>", fixed_table, gross_columns}));
+  expect_tables_of_the_tv_page();
+  EXPECT_EQ(data_rows().size(), 6u);
   EXPECT_EQ(page_lines().back(), "</html>");
 }
 

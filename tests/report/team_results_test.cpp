@@ -10,16 +10,18 @@
 namespace quillon::testing {
 namespace {
 
-// Uncoloured hole cells with the out, in and total cells.
-std::string plain_holes(const std::vector<int>& holes) {
-  std::string cells;
+// The hole cells with the out, in and total cells; `mark` follows each value.
+RowTexts hole_cells(const std::vector<int>& holes, const std::string& mark = "") {
+  RowTexts cells;
   int out = 0, in = 0;
   for (std::size_t i = 0; i < holes.size(); ++i) {
-    cells += "<td>" + std::to_string(holes[i]) + "</td>";
+    cells.push_back(std::to_string(holes[i]) + mark);
     (i < 9 ? out : in) += holes[i];
-    if (i == 8) cells += "<TD>" + std::to_string(out) + "</TD>";
+    if (i == 8) cells.push_back(std::to_string(out) + mark);
   }
-  return cells + "<TD>" + std::to_string(in) + "</TD><TD>" + std::to_string(out + in) + "</TD>";
+  cells.push_back(std::to_string(in) + mark);
+  cells.push_back(std::to_string(out + in) + mark);
+  return cells;
 }
 
 const std::vector<int> par_row = {4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4};
@@ -38,26 +40,50 @@ class TeamResults : public ResultsPageTest {
     t.put(2, 1, par_golfer("Cy", {{5, 5}}, 0));
     t.put(2, 2, bob_scores ? par_golfer("Di", {{6, 3}}, 0) : golfer("Di", {}, 0));
   }
-  std::vector<std::string> body() { return lines_starting("<TR align=middle><TD></TD>"); }
-  static std::string team_row(const char* label, const std::string& cells) {
-    return std::string("<TR align=middle><TD></TD><TD></TD><TD align=left>") + label + "</TD>" + cells + "</TR>";
+  std::vector<HtmlRow> body() { return data_rows(); }
+  // A team's row: no rank, the label and the cells.
+  static RowTexts team_row(const char* label, const RowTexts& cells) {
+    RowTexts row = {"", "", label};
+    row.insert(row.end(), cells.begin(), cells.end());
+    return row;
+  }
+  // Only the name or label is aligned (left); a team row is not coloured.
+  static RowTexts name_aligned(std::size_t cells) {
+    RowTexts align(cells, "");
+    align[2] = "left";
+    return align;
+  }
+  static void expect_plain_team_row(const HtmlRow& row, const char* label, const RowTexts& cells) {
+    EXPECT_EQ(texts(row), team_row(label, cells));
+    EXPECT_EQ(aligns(row), name_aligned(row.cells.size()));
+    EXPECT_EQ(colours(row), RowTexts(row.cells.size(), ""));
+  }
+  static RowTexts first_texts(const HtmlRow& row, std::size_t count) {
+    RowTexts all = texts(row);
+    all.resize(count);
+    return all;
   }
 };
 
 TEST_F(TeamResults, BestBallNetRowPerMemberAndTeamTotals) {
   field(Format::best_balls_net);
   run_results_report_command(st(), 1607);
-  std::vector<std::string> rows = body();
+  std::vector<HtmlRow> rows = body();
   ASSERT_EQ(rows.size(), 6u);
-  EXPECT_EQ(rows[0].rfind("<TR align=middle><TD></TD><TD>1</TD><TD align=left>Ann</TD><td><font color=#FF0000>3</font>"
-                          "</td><td>6</td>", 0), 0u);
-  EXPECT_NE(rows[0].find("<TD>37</TD><td><font color=#0000FF>4</font></td>"), std::string::npos);
-  EXPECT_EQ(rows[1].rfind("<TR align=middle><TD></TD><TD></TD><TD align=left>Bob</TD>", 0), 0u);
+  EXPECT_EQ(first_texts(rows[0], 5), (RowTexts{"", "1", "Ann", "3", "6"}));
+  EXPECT_EQ(aligns(rows[0]), name_aligned(rows[0].cells.size()));
+  EXPECT_EQ(colours(rows[0])[3], "#FF0000");
+  EXPECT_EQ(colours(rows[0])[4], "");
+  // The out total, then hole 10 in blue.
+  EXPECT_EQ(texts(rows[0])[12], "37");
+  EXPECT_EQ(texts(rows[0])[13], "4");
+  EXPECT_EQ(colours(rows[0])[13], "#0000FF");
+  EXPECT_EQ(first_texts(rows[1], 3), (RowTexts{"", "", "Bob"}));
   // Best net ball: 3 (Ann), 3 (Bob 4-1), 1 (Bob 2-1), 4 (Bob 5-1), then par.
-  EXPECT_EQ(rows[2], team_row("Team Totals", plain_holes(with(par_row, {{1, 3}, {2, 3}, {3, 1}, {4, 4}}))));
-  EXPECT_EQ(rows[3].rfind("<TR align=middle><TD></TD><TD>2</TD><TD align=left>Cy</TD>", 0), 0u);
-  EXPECT_EQ(rows[5], team_row("Team Totals", plain_holes(with(par_row, {{6, 3}}))));
-  EXPECT_NE(rows[5].find("<TD>35</TD>"), std::string::npos);
+  expect_plain_team_row(rows[2], "Team Totals", hole_cells(with(par_row, {{1, 3}, {2, 3}, {3, 1}, {4, 4}})));
+  EXPECT_EQ(first_texts(rows[3], 3), (RowTexts{"", "2", "Cy"}));
+  expect_plain_team_row(rows[5], "Team Totals", hole_cells(with(par_row, {{6, 3}})));
+  EXPECT_EQ(texts(rows[5])[12], "35");
 }
 
 TEST_F(TeamResults, ATeamShortOfBallsShowsWhatItPlayedMarked) {
@@ -68,19 +94,10 @@ TEST_F(TeamResults, ATeamShortOfBallsShowsWhatItPlayedMarked) {
   t.put(1, 2, par_golfer("Bob", {}, 0));
   t.put(2, 2, par_golfer("Cy", {{5, 5}}, 0));  // the first slot is vacant: one ball of two
   run_results_report_command(st(), 1607);
-  std::vector<std::string> rows = body();
+  std::vector<HtmlRow> rows = body();
   ASSERT_EQ(rows.size(), 5u);
-  EXPECT_EQ(rows[3].rfind("<TR align=middle><TD></TD><TD>2</TD><TD align=left>Cy</TD>", 0), 0u);
-  std::string cells;
-  std::vector<int> played = with(par_row, {{5, 5}});
-  int out = 0, in = 0;
-  for (int hole = 1; hole <= 18; ++hole) {
-    cells += "<td>" + std::to_string(played[hole - 1]) + "*</td>";
-    (hole <= 9 ? out : in) += played[hole - 1];
-    if (hole == 9) cells += "<TD>" + std::to_string(out) + "*</TD>";
-  }
-  cells += "<TD>" + std::to_string(in) + "*</TD><TD>" + std::to_string(out + in) + "*</TD>";
-  EXPECT_EQ(rows[4], team_row("Team Totals", cells));
+  EXPECT_EQ(first_texts(rows[3], 3), (RowTexts{"", "2", "Cy"}));
+  expect_plain_team_row(rows[4], "Team Totals", hole_cells(with(par_row, {{5, 5}}), "*"));
   EXPECT_NE(page_text().find("* A team short of balls: the values shown are those played."), std::string::npos);
 }
 
@@ -88,51 +105,48 @@ TEST_F(TeamResults, StablefordTeamPointsByNineAndHoleByHole) {
   field(Format::best_balls_stableford);
   run_results_report_command(st(), 1607);
   // Custom points: par 3, birdie 4, eagle 5; the better ball of each hole.
-  EXPECT_EQ(body(), (std::vector<std::string>{
-                        "<TR align=middle><TD></TD><TD>1</TD><TD align=left>Ann<br>Bob</TD><TD>32</TD><TD>27</TD>"
-                        "<TD>59</TD></TR>",
-                        "<TR align=middle><TD></TD><TD>2</TD><TD align=left>Cy<br>Di</TD><TD>28</TD><TD>27</TD>"
-                        "<TD>55</TD></TR>"}));
+  std::vector<HtmlRow> rows = body();
+  EXPECT_EQ(texts(rows), (std::vector<RowTexts>{{"", "1", "Ann\nBob", "32", "27", "59"},
+                                                {"", "2", "Cy\nDi", "28", "27", "55"}}));
+  EXPECT_EQ(aligns(rows), std::vector<RowTexts>(2, name_aligned(6)));
   run_results_report_command(st(), 1608);
   std::vector<int> points(18, 3);
   points[5] = 4;
-  EXPECT_EQ(lines_starting("<TR align=middle><TD></TD><TD></TD><TD align=left>Team Points</TD>").back(),
-            team_row("Team Points", plain_holes(points)));
+  HtmlRow team_points;
+  for (const HtmlRow& row : body())
+    if (row.cells.size() > 2 && row.cells[2].text() == "Team Points") team_points = row;
+  expect_plain_team_row(team_points, "Team Points", hole_cells(points));
 }
 
 TEST_F(TeamResults, ScrambleCardOfTheFirstSlotAndBlankMembers) {
   field(Format::scramble, false);
   run_results_report_command(st(), 1607);
-  std::vector<std::string> rows = body();
+  std::vector<HtmlRow> rows = body();
   ASSERT_EQ(rows.size(), 6u);
-  std::string no_scores;
-  for (int hole = 1; hole <= 18; ++hole) no_scores += hole == 10 ? "<TD></TD><td></td>" : "<td></td>";
-  EXPECT_EQ(rows[1], "<TR align=middle><TD></TD><TD></TD><TD align=left>Bob</TD>" + no_scores +
-                         "<TD></TD><TD></TD></TR>");
-  EXPECT_EQ(rows[2], team_row("Team Totals", plain_holes(with(par_row, {{1, 3}, {2, 6}}))));
-  EXPECT_EQ(rows[3].rfind("<TR align=middle><TD></TD><TD>1</TD><TD align=left>Cy</TD>", 0), 0u);  // 73 each
-  EXPECT_EQ(rows[5], team_row("Team Totals", plain_holes(with(par_row, {{5, 5}}))));
+  // Eighteen holes, out, in and total: all empty.
+  expect_plain_team_row(rows[1], "Bob", RowTexts(21, ""));
+  expect_plain_team_row(rows[2], "Team Totals", hole_cells(with(par_row, {{1, 3}, {2, 6}})));
+  EXPECT_EQ(first_texts(rows[3], 3), (RowTexts{"", "1", "Cy"}));  // 73 each
+  expect_plain_team_row(rows[5], "Team Totals", hole_cells(with(par_row, {{5, 5}})));
 }
 
 TEST_F(TeamResults, CallawayScrambleAndAmbroseOneRowPerTeam) {
   field(Format::callaway_scramble);
   run_results_report_command(st(), 1607);
   // The lowest ball of each hole: 3, 4, 2 on the first three holes, 70 in all.
-  EXPECT_EQ(body(), (std::vector<std::string>{
-                        "<TR align=middle><TD></TD><TD>1</TD><TD align=left>Ann<br>Bob</TD><TD>70</TD><TD>70</TD>"
-                        "<TD>0</TD><TD></TD><TD>0</TD><TD>0</TD><TD>70</TD></TR>",
-                        "<TR align=middle><TD></TD><TD>2</TD><TD align=left>Cy<br>Di</TD><TD>71</TD><TD>71</TD>"
-                        "<TD>0</TD><TD></TD><TD>0</TD><TD>0</TD><TD>71</TD></TR>"}));
+  std::vector<HtmlRow> rows = body();
+  EXPECT_EQ(texts(rows), (std::vector<RowTexts>{{"", "1", "Ann\nBob", "70", "70", "0", "", "0", "0", "70"},
+                                                {"", "2", "Cy\nDi", "71", "71", "0", "", "0", "0", "71"}}));
+  EXPECT_EQ(aligns(rows), std::vector<RowTexts>(2, name_aligned(10)));
 }
 
 TEST_F(TeamResults, AmbroseTeamCardWithTeamHandicap) {
   field(Format::ambrose);
   run_results_report_command(st(), 1607);
-  EXPECT_EQ(body(), (std::vector<std::string>{
-                        "<TR align=middle><TD></TD><TD>1</TD><TD align=left>Ann<br>Bob</TD><TD>73</TD><TD>2</TD>"
-                        "<TD>71</TD></TR>",
-                        "<TR align=middle><TD></TD><TD>2</TD><TD align=left>Cy<br>Di</TD><TD>73</TD><TD>0</TD>"
-                        "<TD>73</TD></TR>"}));
+  std::vector<HtmlRow> rows = body();
+  EXPECT_EQ(texts(rows), (std::vector<RowTexts>{{"", "1", "Ann\nBob", "73", "2", "71"},
+                                                {"", "2", "Cy\nDi", "73", "0", "73"}}));
+  EXPECT_EQ(aligns(rows), std::vector<RowTexts>(2, name_aligned(6)));
 }
 
 }  // namespace

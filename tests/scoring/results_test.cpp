@@ -176,7 +176,7 @@ TEST_F(NetField, ReportsNotMadeForTheFormat) {
   EXPECT_FALSE(build(report_type::gross_and_net).produced);
   t.change_header([](TournamentHeader& h) { set_format(h, Format::best_ball_four_man_net); });
   EXPECT_FALSE(build(report_type::traditional).produced);
-  t.change_header([](TournamentHeader& h) { h.format = multi_round_format; });
+  t.change_header([](TournamentHeader& h) { set_format(h, Format::multi_round); });
   Results multi = build(report_type::traditional);
   EXPECT_FALSE(multi.produced);
   EXPECT_TRUE(multi.multi_round);

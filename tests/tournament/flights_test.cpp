@@ -28,8 +28,8 @@ class FlightsTest : public ::testing::Test {
   }
 
   // Tournament 1 with golfers of these indexes (tenths), four to a group.
-  void field(const std::vector<int>& indexes, int format = 2) {
-    state.header = testing::scoring_header(static_cast<Format>(format));
+  void field(const std::vector<int>& indexes, Format format = Format::net) {
+    state.header = testing::scoring_header(format);
     header_options::set(state.header, header_options::auto_assign, true);
     state.header.group_count = static_cast<std::uint8_t>((indexes.size() + 3) / 4);
     ASSERT_TRUE(write_record(state, RecordKind::tournament, 1));
@@ -99,7 +99,7 @@ TEST_F(FlightsTest, OverlapWarningNamesBothFlightsAndADisqualifiedGolferKeepsIts
 }
 
 TEST_F(FlightsTest, ScrambleIsRefusedAndCancelChangesNothing) {
-  field({10, 20}, 13);
+  field({10, 20}, Format::scramble);
   EXPECT_FALSE(reorganize_flights_by_index(state));
   EXPECT_EQ(home.ui.last_message()->text,
             "Reorganization of flights based on Handicap Index is not possible for Scramble, Ambrose, or Team "

@@ -23,8 +23,8 @@ class EventTest : public ::testing::Test {
   }
 
   // Writes tournament t with a golfer in group 1.
-  void day(int t, int format, const char* name, int month, int day_of_month, int hour) {
-    state.header = testing::scoring_header(static_cast<Format>(format));
+  void day(int t, Format format, const char* name, int month, int day_of_month, int hour) {
+    state.header = testing::scoring_header(format);
     set_field_text(state.header.name, name);
     state.header.date_month = static_cast<std::int8_t>(month);
     state.header.date_day = static_cast<std::int8_t>(day_of_month);
@@ -62,8 +62,8 @@ class EventTest : public ::testing::Test {
 };
 
 TEST_F(EventTest, DaysOneAndThreeAreStoredAsDaysOneAndTwoWithDayOnesDateAndTeeTime) {
-  day(1, 2, "Saturday", 6, 14, 8);
-  day(2, 2, "Friday", 6, 13, 7);  // earlier than day 1
+  day(1, Format::net, "Saturday", 6, 14, 8);
+  day(2, Format::net, "Friday", 6, 13, 7);  // earlier than day 1
   script("Club Championship", {{1, line_of(1)}, {3, line_of(2)}});
   ASSERT_EQ(add_multi_round_tournament(state), 3);
 
@@ -85,8 +85,8 @@ TEST_F(EventTest, DaysOneAndThreeAreStoredAsDaysOneAndTwoWithDayOnesDateAndTeeTi
 }
 
 TEST_F(EventTest, DayListsShowTournamentsLatestFirstAfterUnassignedWithoutEvents) {
-  day(1, 2, "Early", 3, 1, 8);
-  day(2, 2, "Late", 9, 1, 8);
+  day(1, Format::net, "Early", 3, 1, 8);
+  day(2, Format::net, "Late", 9, 1, 8);
   script("Spring", {{1, line_of(1)}});
   ASSERT_EQ(add_multi_round_tournament(state), 3);
   MultiRoundDialogModel dialog(state, TournamentHeader{}, true, 4);
@@ -101,10 +101,10 @@ TEST_F(EventTest, DayListsShowTournamentsLatestFirstAfterUnassignedWithoutEvents
 }
 
 TEST_F(EventTest, RefusedMixesAndFormatsInTheirOrder) {
-  day(1, 3, "Points", 6, 1, 8);     // Stableford (Net Par)
-  day(2, 2, "Strokes", 6, 2, 8);    // Net Scores
-  day(3, 20, "Custom", 6, 3, 8);    // Stableford (Custom)
-  day(4, 13, "Scramble", 6, 4, 8);  // Scramble
+  day(1, Format::stableford_net_par, "Points", 6, 1, 8);
+  day(2, Format::net, "Strokes", 6, 2, 8);
+  day(3, Format::stableford_custom, "Custom", 6, 3, 8);
+  day(4, Format::scramble, "Scramble", 6, 4, 8);
   const std::string mix = "Stableford and non Stableford rounds cannot both exist in the same Multiple Day Event.";
 
   script("Mix", {{1, line_of(1)}, {2, line_of(2)}});
@@ -137,9 +137,9 @@ TEST_F(EventTest, RefusedMixesAndFormatsInTheirOrder) {
 }
 
 TEST_F(EventTest, ChangingKeepsTheRulesAndARefusedSaveChangesNothing) {
-  day(1, 2, "Round one", 6, 1, 8);
-  day(2, 2, "Round two", 6, 2, 9);
-  day(3, 2, "Round three", 6, 3, 10);
+  day(1, Format::net, "Round one", 6, 1, 8);
+  day(2, Format::net, "Round two", 6, 2, 9);
+  day(3, Format::net, "Round three", 6, 3, 10);
   script("Summer Cup", {{1, line_of(1)}, {2, line_of(2)}});
   ASSERT_EQ(add_multi_round_tournament(state), 4);
 
@@ -166,8 +166,8 @@ TEST_F(EventTest, ChangingKeepsTheRulesAndARefusedSaveChangesNothing) {
 }
 
 TEST_F(EventTest, EveryDaysFieldSurvivesTheSaveAndTheEventsOwnAreaIsCleared) {
-  day(1, 2, "Day one", 6, 1, 8);
-  day(2, 2, "Day two", 6, 2, 8);
+  day(1, Format::net, "Day one", 6, 1, 8);
+  day(2, Format::net, "Day two", 6, 2, 8);
   // Leftovers in the slot the event will take.
   state.current_tournament = 3;
   state.header = testing::scoring_header(Format::net);
@@ -187,9 +187,9 @@ TEST_F(EventTest, EveryDaysFieldSurvivesTheSaveAndTheEventsOwnAreaIsCleared) {
 }
 
 TEST_F(EventTest, RemovingADayDropsItFromTheEventAndClosesTheGap) {
-  day(1, 2, "One", 6, 1, 8);
-  day(2, 2, "Two", 6, 2, 8);
-  day(3, 2, "Three", 6, 3, 8);
+  day(1, Format::net, "One", 6, 1, 8);
+  day(2, Format::net, "Two", 6, 2, 8);
+  day(3, Format::net, "Three", 6, 3, 8);
   script("Three days", {{1, line_of(1)}, {2, line_of(2)}, {3, line_of(3)}});
   ASSERT_EQ(add_multi_round_tournament(state), 4);
   EXPECT_EQ(previous_event_day(state, 2), 1);
@@ -203,7 +203,7 @@ TEST_F(EventTest, RemovingADayDropsItFromTheEventAndClosesTheGap) {
   EXPECT_EQ(previous_event_day(state, 3), 1);
 
   // A new tournament taking the freed slot is not part of the event.
-  day(2, 2, "Newcomer", 7, 1, 8);
+  day(2, Format::net, "Newcomer", 7, 1, 8);
   EXPECT_EQ(event_days(stored(4)), (std::vector<int>{1, 3}));
 }
 

@@ -39,8 +39,8 @@ class ReorganizeTest : public ::testing::Test {
   }
 
   // Tournament t with `golfers` placed four to a group from group 1.
-  void tournament(int t, const std::vector<GolferEntry>& golfers, int format = 2, int group_size = 4) {
-    state.header = testing::scoring_header(static_cast<Format>(format), group_size);
+  void tournament(int t, const std::vector<GolferEntry>& golfers, Format format = Format::net, int group_size = 4) {
+    state.header = testing::scoring_header(format, group_size);
     set_field_text(state.header.name, "Day " + std::to_string(t));
     state.header.group_count = static_cast<std::uint8_t>((golfers.size() + group_size - 1) / group_size);
     ASSERT_TRUE(write_record(state, RecordKind::tournament, t));
@@ -153,7 +153,7 @@ TEST_F(ReorganizeTest, OneHundredAndThirtyGroupsAreReorganisedWithoutLoss) {
 }
 
 TEST_F(ReorganizeTest, AddRefusesMoreGolfersThanVacanciesAndAddsIntoVacancies) {
-  tournament(1, {named("A"), named("B"), named("C")}, 2, 5);  // room for 800 in 160 groups of 5
+  tournament(1, {named("A"), named("B"), named("C")}, Format::net, 5);  // room for 800 in 160 groups of 5
   auto model = open(1);
   for (const char* n : {"A", "B", "C"}) {
     ASSERT_TRUE(model->set("field", n).is_ok());
@@ -253,7 +253,7 @@ TEST_F(ReorganizeTest, PrevRndRefusedOnDayOneAndPlacesAGolferAbsentTheDayBeforeL
   tournament(2, {named("Dee"), named("Cid"), named("Bob"), named("Ann")});
   state.header = TournamentHeader{};
   set_field_text(state.header.name, "Event");
-  state.header.format = multi_round_format;
+  set_format(state.header, Format::multi_round);
   state.header.round_tournaments[0] = 1;
   state.header.round_tournaments[1] = 2;
   ASSERT_TRUE(write_record(state, RecordKind::tournament, 3));

@@ -6,6 +6,7 @@
 #include "core/database.h"
 #include "core/database_startup.h"
 #include "core/fixed_text.h"
+#include "handicap/formats.h"
 #include "tests/tournament/tournament_fixture.h"
 #include "tournament/field.h"
 #include "tournament/tournament_commands.h"
@@ -162,7 +163,7 @@ TEST_F(TournamentCommandsTest, PurgeRenumbersAndRelinksMultiRoundEvents) {
   // A multi-round event naming tournament 3.
   ASSERT_EQ(add("Event", "2026-04-02"), 4);
   read_record(state, RecordKind::tournament, 4);
-  state.header.format = multi_round_format;
+  set_format(state.header, Format::multi_round);
   state.header.round_tournaments[0] = 3;
   EXPECT_TRUE(write_record(state, RecordKind::tournament, 4));
 
