@@ -97,7 +97,7 @@ std::vector<TeePair> find_tee_pairs(State& state) {
   return pairs;
 }
 
-bool merge_tee_pair(State& state, const TeePair& pair) {
+MergeOutcome merge_tee_pair(State& state, const TeePair& pair) {
   read_record(state, RecordKind::course, pair.ladies_slot);
   CourseRecord ladies = state.course;
   read_record(state, RecordKind::course, pair.men_slot);
@@ -105,7 +105,7 @@ bool merge_tee_pair(State& state, const TeePair& pair) {
   const char* course = pair.course_name.c_str();
   if (ladies.hole_count != men.hole_count) {
     error_box(state, "A 9 hole tee cannot be merged with an 18 hole tee");
-    return false;
+    return MergeOutcome::refused;
   }
   std::string question = format_text(
       message_limit,
@@ -113,21 +113,22 @@ bool merge_tee_pair(State& state, const TeePair& pair) {
       "ladies data will be extracted from the %s tee.\n\nTo continue with the merge click 'OK' or click 'Cancel' to "
       "abort the merge.",
       course, pair.ladies_tee.c_str(), pair.men_tee.c_str(), pair.men_tee.c_str(), pair.ladies_tee.c_str());
-  if (ask_titled_destructive(state, message_kind::warning_ok_cancel, "Tee Consolidation", question) != Button::ok) return false;
+  if (ask_titled_destructive(state, message_kind::warning_ok_cancel, "Tee Consolidation", question) != Button::ok)
+    return MergeOutcome::declined;
 
   if (state.system.default_course == pair.ladies_slot) {
     state.system.default_course = static_cast<std::uint16_t>(pair.men_slot);
-    if (!write_record(state, RecordKind::system, 1)) return false;
+    if (!write_record(state, RecordKind::system, 1)) return MergeOutcome::failed;
   }
-  if (!retarget_tournaments(state, pair.ladies_slot, pair.men_slot)) return false;
+  if (!retarget_tournaments(state, pair.ladies_slot, pair.men_slot)) return MergeOutcome::failed;
   take_womens_block(men, ladies);
   state.course = men;
-  if (!write_record(state, RecordKind::course, pair.men_slot)) return false;
-  if (!clear_course_slot(state, pair.ladies_slot)) return false;
+  if (!write_record(state, RecordKind::course, pair.men_slot)) return MergeOutcome::failed;
+  if (!clear_course_slot(state, pair.ladies_slot)) return MergeOutcome::failed;
   state.course_count = highest_used_course_slot(state);
   message_box(state, message_kind::information, "For the %s, the %s and %s tees have been merged.", course,
               pair.ladies_tee.c_str(), pair.men_tee.c_str());
-  return true;
+  return MergeOutcome::merged;
 }
 
 ConsolidationModel::ConsolidationModel(State& state) : state_(state), pairs_(find_tee_pairs(state)) {
@@ -151,8 +152,12 @@ bool ConsolidationModel::accept() {
   std::vector<int> in_list_order = chosen;
   std::sort(in_list_order.begin(), in_list_order.end());
   in_list_order.erase(std::unique(in_list_order.begin(), in_list_order.end()), in_list_order.end());
-  for (int i : in_list_order)
-    if (i >= 0 && i < static_cast<int>(pairs_.size())) merge_tee_pair(state_, pairs_[i]);
+  // Each pair is asked for on its own; a write that failed (the user has been
+  // told) ends the merging.
+  for (int i : in_list_order) {
+    if (i < 0 || i >= static_cast<int>(pairs_.size())) continue;
+    if (merge_tee_pair(state_, pairs_[i]) == MergeOutcome::failed) break;
+  }
   return true;
 }
 

@@ -22,8 +22,12 @@ struct TeePair {
 // only in the "-F"/"-L" and "-M" endings.
 std::vector<TeePair> find_tee_pairs(State& state);
 
-// Merges one pair after asking; returns whether it was merged.
-bool merge_tee_pair(State& state, const TeePair& pair);
+// What became of a pair: merged, declined by the user, refused (a 9 hole tee
+// with an 18 hole one) or failed while writing; the user has been told.
+enum class MergeOutcome { merged, declined, refused, failed };
+
+// Merges one pair after asking.
+[[nodiscard]] MergeOutcome merge_tee_pair(State& state, const TeePair& pair);
 
 // "Course Consolidation": the pairs as a multiple-selection list `pairs`.
 class ConsolidationModel : public DialogModel {

@@ -27,7 +27,7 @@ class GolferDetailModel : public DialogModel {
  private:
   void build_fields();
   void load();
-  bool save();
+  [[nodiscard]] bool save();
   void previous();
   void next();
 

@@ -31,7 +31,7 @@ class GolferSummaryModel : public DialogModel {
   void build_fields();
   void load();
   void refresh_group_list();
-  bool save();
+  [[nodiscard]] bool save();
   // The group shown at `shown` as its rows now read; nothing, after telling
   // the user, when a row is refused.
   std::optional<GroupBuffer> edited_group(int shown);

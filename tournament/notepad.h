@@ -19,6 +19,6 @@ class NotepadModel : public DialogModel {
 };
 
 // Stores the notes into stored tournament `slot` and writes its header.
-bool save_notes(State& state, int slot, const std::string& notes);
+[[nodiscard]] bool save_notes(State& state, int slot, const std::string& notes);
 
 }  // namespace quillon

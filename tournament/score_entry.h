@@ -39,7 +39,7 @@ class ScoreEntryModel : public DialogModel {
   // Stores the page: names, boxes, divisions, holes and indexes, recomputing
   // each scored card. A handicap error stops at its row; the rows before it
   // are written. Returns whether the whole page was stored.
-  bool save_score_page();
+  [[nodiscard]] bool save_score_page();
 
   // Puts the cursor into a hole cell; a row without a name passes it on to
   // the next row, and after the last row to OK.
@@ -65,7 +65,7 @@ class ScoreEntryModel : public DialogModel {
   // Pages (score_entry_page.cpp).
   void load();
   void load_row(int row);
-  bool store_row(GolferEntry& entry, int row);
+  [[nodiscard]] bool store_row(GolferEntry& entry, int row);
   void score_card(GroupBuffer& group, int row);
   void show_completed_card(int row);
   void show_figures(int row, const GolferEntry& entry, bool scored);

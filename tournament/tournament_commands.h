@@ -25,7 +25,7 @@ int slot_for_new_tournament(State& state);
 // Stores the header in the buffer as a new tournament after its dialog was
 // accepted: the slot is chosen under the database lock and its space claimed
 // before anything is written. Returns the slot, or 0 after telling the user.
-int store_new_tournament(State& state);
+[[nodiscard]] int store_new_tournament(State& state);
 // Writes the current header to a new tournament's slot and empties its field.
 [[nodiscard]] bool write_new_tournament(State& state, int slot);
 

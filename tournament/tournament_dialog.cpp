@@ -353,7 +353,10 @@ void TournamentDialogModel::open_notepad() {
   if (!state_.ui.run_dialog(notepad)) return;
   set_field_text_terminated(h_.notes, notepad.notes());
   // A stored tournament keeps its notes at once; a new one with the rest on OK.
-  if (mode_ == TournamentDialogMode::change) save_notes(state_, slot_, notepad.notes());
+  if (mode_ != TournamentDialogMode::change) return;
+  // Notes that could not be written (the user has been told) stay in the
+  // window's header and are written with it on OK.
+  [[maybe_unused]] const bool written_now = save_notes(state_, slot_, notepad.notes());
 }
 
 void TournamentDialogModel::open_shotgun_holes() {

@@ -111,6 +111,24 @@ TEST_F(Consolidation, SelectionFromAFrontEndIsTakenInListOrderOnce) {
   EXPECT_EQ(state.course_count, 5);
 }
 
+TEST_F(Consolidation, AFailedWriteEndsTheMergingBeforeTheNextPairIsAsked) {
+  put_course(state, 4, "Pine", "Red-L");
+  put_course(state, 5, "Pine", "Red-M");
+  ConsolidationModel dialog(state);
+  dialog.find("pairs")->selected = {0, 1};
+  home.ui.answer(Button::ok);
+  home.ui.answer(Button::ok);
+  state.db.fail_writes_after(0);
+  ASSERT_TRUE(dialog.accept());
+  state.db.fail_writes_after(std::nullopt);
+  const auto texts = home.ui.message_texts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].substr(0, 53), "For the Oak, the White-F and White-M tees will be mer");
+  EXPECT_EQ(texts[1].substr(0, 43), "The Quillon database could not be written (");
+  EXPECT_EQ(field_text(course_in_slot(state, 4).tee_name), "Red-L");
+  EXPECT_EQ(field_text(course_in_slot(state, 5).tee_name), "Red-M");
+}
+
 TEST_F(Consolidation, RefusalsAndCancel) {
   home.ui.dialog({});
   EXPECT_FALSE(consolidate_tees(state));
