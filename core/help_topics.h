@@ -13,8 +13,6 @@ struct HelpTopic {
 
 // The page of a topic number; topic 0 (Contents) for numbers without a page.
 HelpTopic help_topic(int topic);
-// "qlwin4_<page>.htm" or "qlwin4_<page>.htm#<anchor>".
-std::string help_path(int topic);
 // Asks the front end to show the topic.
 void show_help(State& state, int topic);
 

@@ -38,20 +38,6 @@ int Drawing::page_count() const {
                                         [](const DrawOp& op) { return op.kind == DrawKind::page_start; }));
 }
 
-std::vector<DrawOp> Drawing::texts() const {
-  std::vector<DrawOp> found;
-  for (const auto& op : ops)
-    if (op.kind == DrawKind::text) found.push_back(op);
-  return found;
-}
-
-std::vector<DrawOp> Drawing::texts_on_page(int page) const {
-  std::vector<DrawOp> found;
-  for (const auto& op : ops)
-    if (op.kind == DrawKind::text && op.page == page) found.push_back(op);
-  return found;
-}
-
 int Drawing::last_row() const {
   double last = 0;
   for (const auto& op : ops) last = std::max({last, op.row, op.row2});
@@ -117,11 +103,9 @@ void RecordingCanvas::fill_box(double top, double left, double bottom, double ri
   shape(DrawKind::fill, top, left, bottom, right, ink);
 }
 
-Status RecordingCanvas::finish() {
-  finished_ = true;
-  return Status::ok();
-}
+// The drawing is complete as it stands: nothing is held back to be flushed.
+Status RecordingCanvas::finish() { return Status::ok(); }
 
-void RecordingCanvas::abandon() { abandoned_ = true; }
+void RecordingCanvas::abandon() {}
 
 }  // namespace quillon

@@ -53,7 +53,6 @@ struct State {
 
   // File names in the home folder.
   std::string db_name = "qlwin4.dat";
-  std::string work_file_name = "ql4tmp.dat";
   std::string report_page_name = "qlwin4.html";
   std::string log_name = "qlwin4.log";
 

@@ -1,6 +1,8 @@
 #pragma once
 // The "Tournament Selection" list and its lines.
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "core/records/tournament_header.h"
 
@@ -15,6 +17,19 @@ std::string tournament_list_line(State& state, const TournamentHeader& header, b
 // The key that lists tournaments latest first when sorted descending: date
 // "%03d%02d%02d" and the name, upper-cased.
 std::string tournament_sort_key(const TournamentHeader& header);
+
+// A tournament of a list: its slot and the line the list shows.
+struct TournamentLine {
+  int slot = 0;
+  std::string line;
+};
+
+// The used tournament slots that `keep` accepts, newest first (by
+// tournament_sort_key, descending; equal keys in slot order), each with the
+// line `line_of` makes. The current tournament header is left as it was.
+std::vector<TournamentLine> tournaments_newest_first(
+    State& state, const std::function<bool(int slot, const TournamentHeader&)>& keep,
+    const std::function<std::string(State&, const TournamentHeader&)>& line_of);
 
 // Lets the user pick a tournament (newest first); takes the only one without
 // asking. Multi-round events are listed only when allowed. The chosen header
