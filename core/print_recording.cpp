@@ -12,16 +12,6 @@ FontStyle font_style_of(int attributes) {
   return FontStyle::regular;
 }
 
-const char* font_style_name(FontStyle style) {
-  switch (style) {
-    case FontStyle::regular: return "Regular";
-    case FontStyle::bold: return "Bold";
-    case FontStyle::italic: return "Italic";
-    case FontStyle::bold_italic: return "Bold Italic";
-  }
-  return "Regular";
-}
-
 const char* font_face_name(FontFace face) { return face == FontFace::fixed ? "Courier New" : "Arial"; }
 
 int printed_point_size(int requested) {

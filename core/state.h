@@ -27,9 +27,8 @@ enum class RecordKind {
   desktop_message = 10,
 };
 
-// The clock's date and time with the two values derived from them.
+// The clock's date and time with its day number.
 struct Today : DateTime {
-  int weekday = 0;  // 0 = Sunday
   int day_number = 1;
 };
 
@@ -59,8 +58,6 @@ struct State {
   std::string app_title = "Quillon";
   std::string window_title = "Quillon";
   std::string ravelin_path;
-  // The workbook chosen by the last spreadsheet import.
-  std::filesystem::path last_workbook;
   // Set when a change needs the program to end (the course slot change); the
   // front end then runs the Exit command.
   bool exit_requested = false;
