@@ -4,11 +4,15 @@
 #include <stdexcept>
 #include <unistd.h>
 
+#include <array>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
 
+#include "core/database.h"
 #include "core/database_startup.h"
+#include "core/fixed_text.h"
 #include "core/scripted_ui.h"
 #include "core/state.h"
 #include "core/status.h"
@@ -18,6 +22,26 @@ namespace quillon::bench {
 // A benchmark's set-up that fails ends the run with the reason.
 inline void require(const Status& done, const char* what) {
   if (!done) throw std::runtime_error(std::string(what) + " failed: " + done.reason());
+}
+
+// Course slot 1: "Quarry Hills", White, 18 holes of par 72 for men and
+// women, stroke index = hole number, slope 125, rating 71.5, hole lengths
+// 300, 310, ... yards.
+inline void write_bench_course(State& state) {
+  std::memset(&state.course, 0, sizeof state.course);
+  set_field_text(state.course.course_name, "Quarry Hills");
+  set_field_text(state.course.tee_name, "White");
+  state.course.hole_count = 18;
+  constexpr std::array<int, 9> nine = {4, 4, 3, 5, 4, 4, 3, 5, 4};
+  for (int i = 0; i < 18; ++i) {
+    state.course.men_par[i] = state.course.women_par[i] = static_cast<std::int8_t>(nine[i % 9]);
+    state.course.men_hcp_hole[i] = state.course.women_hcp_hole[i] = static_cast<std::int8_t>(i + 1);
+    state.course.hole_length[i] = static_cast<std::int16_t>(300 + 10 * i);
+  }
+  state.course.men_total_par = state.course.women_total_par = 72;
+  state.course.men_slope = state.course.women_slope = 125;
+  state.course.men_rating = state.course.women_rating = 715;
+  require(write_record(state, RecordKind::course, 1), "write_record");
 }
 
 struct BenchHome {

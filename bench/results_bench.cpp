@@ -28,22 +28,6 @@ constexpr int group_size = 4;
 constexpr int net_tournament = 1;
 constexpr int four_ball_tournament = 2;
 
-void write_course(State& state) {
-  std::memset(&state.course, 0, sizeof state.course);
-  set_field_text(state.course.course_name, "Quarry Hills");
-  set_field_text(state.course.tee_name, "White");
-  state.course.hole_count = 18;
-  constexpr std::array<int, 9> nine = {4, 4, 3, 5, 4, 4, 3, 5, 4};
-  for (int i = 0; i < 18; ++i) {
-    state.course.men_par[i] = state.course.women_par[i] = static_cast<std::int8_t>(nine[i % 9]);
-    state.course.men_hcp_hole[i] = state.course.women_hcp_hole[i] = static_cast<std::int8_t>(i + 1);
-  }
-  state.course.men_total_par = state.course.women_total_par = 72;
-  state.course.men_slope = state.course.women_slope = 125;
-  state.course.men_rating = state.course.women_rating = 715;
-  bench::require(write_record(state, RecordKind::course, 1), "write_record");
-}
-
 void write_field(State& state, int tournament, int format) {
   std::memset(&state.header, 0, sizeof state.header);
   set_field_text(state.header.name, "Field " + std::to_string(tournament));
@@ -80,7 +64,7 @@ void write_field(State& state, int tournament, int format) {
 
 struct ScoredField : bench::BenchHome {
   ScoredField() : BenchHome("quillon-results-bench") {
-    write_course(*state);
+    bench::write_bench_course(*state);
     state->course_count = 1;
     state->tournament_count = 2;
     bench::require(resize_database(*state), "resize_database");

@@ -20,23 +20,6 @@ using namespace quillon;
 constexpr int card_groups = 200;
 constexpr int card_group_size = 4;
 
-void write_card_course(State& state) {
-  std::memset(&state.course, 0, sizeof state.course);
-  set_field_text(state.course.course_name, "Quarry Hills");
-  set_field_text(state.course.tee_name, "White");
-  state.course.hole_count = 18;
-  constexpr std::array<int, 9> nine = {4, 4, 3, 5, 4, 4, 3, 5, 4};
-  for (int i = 0; i < 18; ++i) {
-    state.course.men_par[i] = state.course.women_par[i] = static_cast<std::int8_t>(nine[i % 9]);
-    state.course.men_hcp_hole[i] = state.course.women_hcp_hole[i] = static_cast<std::int8_t>(i + 1);
-    state.course.hole_length[i] = static_cast<std::int16_t>(300 + 10 * i);
-  }
-  state.course.men_total_par = state.course.women_total_par = 72;
-  state.course.men_slope = state.course.women_slope = 125;
-  state.course.men_rating = state.course.women_rating = 715;
-  (void)write_record(state, RecordKind::course, 1);
-}
-
 void write_card_field(State& state) {
   std::memset(&state.header, 0, sizeof state.header);
   set_field_text(state.header.name, "Club Championship");
@@ -73,7 +56,7 @@ void BM_ScoreCardsToPdf(benchmark::State& bench_state) {
   print_qt::ensure_gui_application();
   bench::BenchHome home("quillon-cards-bench");
   State& state = *home.state;
-  write_card_course(state);
+  bench::write_bench_course(state);
   write_card_field(state);
   CardField field(state);
   std::vector<ScoreCard> cards = score_card_list(field, CardsPer::group, std::nullopt);

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "bench/bench_home.h"
@@ -44,48 +45,48 @@ void fill_field(State& state) {
   }
 }
 
-void BM_TeeSheetExportAndImport800(benchmark::State& run) {
-  BenchHome home("quillon-tee-sheet-bench");
-  State& state = *home.state;
-  fill_field(state);
-  const std::string path = (home.home / "big.xlsx").string();
-  for (auto _ : run) {
+// A home holding the field, and the workbook the benchmarks write.
+struct TeeSheetBench {
+  explicit TeeSheetBench(const std::string& name) : home(name), path((home.home / "big.xlsx").string()) {
+    fill_field(*home.state);
+  }
+  // Exports the tee sheet over the workbook of the last run.
+  void export_sheet() {
     std::filesystem::remove(path);
     home.ui.files.push_back(path);
-    export_tee_sheet(state, 1);
-    home.ui.answer(Button::ok);
-    home.ui.files.push_back(path);
-    import_tee_sheet(state, 1);
+    export_tee_sheet(*home.state, 1);
   }
-  if (home.ui.last_message()->text != "A total of 800 golfers were imported into the (Big Open) tournament.")
-    run.SkipWithError(home.ui.last_message()->text.c_str());
+
+  BenchHome home;
+  std::string path;
+};
+
+void BM_TeeSheetExportAndImport800(benchmark::State& run) {
+  TeeSheetBench bench("quillon-tee-sheet-bench");
+  for (auto _ : run) {
+    bench.export_sheet();
+    bench.home.ui.answer(Button::ok);
+    bench.home.ui.files.push_back(bench.path);
+    import_tee_sheet(*bench.home.state, 1);
+  }
+  const std::string& told = bench.home.ui.last_message()->text;
+  if (told != "A total of 800 golfers were imported into the (Big Open) tournament.") run.SkipWithError(told.c_str());
 }
 BENCHMARK(BM_TeeSheetExportAndImport800)->Unit(benchmark::kMillisecond);
 
 void BM_TeeSheetExport800(benchmark::State& run) {
-  BenchHome home("quillon-tee-sheet-export-bench");
-  State& state = *home.state;
-  fill_field(state);
-  const std::string path = (home.home / "big.xlsx").string();
-  for (auto _ : run) {
-    std::filesystem::remove(path);
-    home.ui.files.push_back(path);
-    export_tee_sheet(state, 1);
-  }
+  TeeSheetBench bench("quillon-tee-sheet-export-bench");
+  for (auto _ : run) bench.export_sheet();
 }
 BENCHMARK(BM_TeeSheetExport800)->Unit(benchmark::kMillisecond);
 
 // Reading the workbook alone: the library's part of an import.
 void BM_ReadXlsx800(benchmark::State& run) {
-  BenchHome home("quillon-xlsx-read-bench");
-  State& state = *home.state;
-  fill_field(state);
-  const std::string path = (home.home / "big.xlsx").string();
-  home.ui.files.push_back(path);
-  export_tee_sheet(state, 1);
+  TeeSheetBench bench("quillon-xlsx-read-bench");
+  bench.export_sheet();
   for (auto _ : run) {
     SheetTable table;
-    if (!read_spreadsheet(path, table) || table.rows.size() != 800) run.SkipWithError("the sheet was not read");
+    if (!read_spreadsheet(bench.path, table) || table.rows.size() != 800) run.SkipWithError("the sheet was not read");
     benchmark::DoNotOptimize(table);
   }
 }

@@ -60,4 +60,19 @@ CheckedSave save_group_if_unchanged(State& state, int g, const GroupBuffer& as_r
                            static_cast<std::size_t>(size) * golfer_entry_size, "group of golfers");
 }
 
+bool save_group_or_reload(State& state, int g, const GroupBuffer& as_read, const GroupBuffer& group,
+                          const std::function<void()>& reload) {
+  switch (save_group_if_unchanged(state, g, as_read, group)) {
+    case CheckedSave::saved:
+      return true;
+    case CheckedSave::reload:
+      reload();
+      return false;
+    case CheckedSave::keep_typing:
+    case CheckedSave::failed:
+      break;
+  }
+  return false;
+}
+
 }  // namespace quillon

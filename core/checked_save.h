@@ -6,6 +6,7 @@
 // is told and offered to reload. The lock is released before any message.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/state.h"
@@ -30,5 +31,10 @@ enum class CheckedSave { saved, reload, keep_typing, failed };
 
 // The same for group g of the current tournament.
 [[nodiscard]] CheckedSave save_group_if_unchanged(State& state, int g, const GroupBuffer& as_read, const GroupBuffer& group);
+
+// save_group_if_unchanged for a window: true when the group was written; when
+// the user chose to reload after another opener's change, `reload` runs first.
+[[nodiscard]] bool save_group_or_reload(State& state, int g, const GroupBuffer& as_read, const GroupBuffer& group,
+                                        const std::function<void()>& reload);
 
 }  // namespace quillon

@@ -1,6 +1,5 @@
 #include "core/dates.h"
 
-#include <cctype>
 #include <cstdio>
 
 namespace quillon {
@@ -70,42 +69,12 @@ Date split_day_number(int n) {
   return d;
 }
 
-int day_number_of_text(const std::string& text) {
-  auto two = [&](std::size_t at) {
-    int v = 0;
-    for (std::size_t i = at; i < at + 2 && i < text.size(); ++i)
-      v = v * 10 + (std::isdigit(static_cast<unsigned char>(text[i])) ? text[i] - '0' : 0);
-    return v;
-  };
-  return day_number(two(2), two(5), two(8));
-}
-
 int weekday(int year, int month, int day) {
   int y = year < 100 ? 2000 + year : (year < 1900 ? 1900 + year : year);
   long days = 0;
   for (int k = 1980; k < y; ++k) days += (k % 4 == 0) ? 366 : 365;
   days += day_of_year(y, month, day) - 1;
   return static_cast<int>((2 + days) % 7);  // 1 January 1980 was a Tuesday
-}
-
-int weekday_of_day_number(int n) {
-  Date d = split_day_number(n);
-  return weekday(1900 + d.year, d.month, d.day);
-}
-
-int half_month(int n) {
-  Date d = split_day_number(n);
-  return 2 * (d.month - 1) + (d.day >= 15 ? 1 : 0);
-}
-
-int check_date_field(const char* two_chars, char kind) {
-  if (!two_chars || !std::isdigit(static_cast<unsigned char>(two_chars[0])) ||
-      !std::isdigit(static_cast<unsigned char>(two_chars[1])))
-    return -1;
-  int v = (two_chars[0] - '0') * 10 + (two_chars[1] - '0');
-  if (kind == 'M' && (v < 1 || v > 12)) return -1;
-  if (kind == 'D' && (v < 1 || v > 31)) return -1;
-  return v;
 }
 
 int days_in_month(int year, int month) {
@@ -154,18 +123,4 @@ std::string numeric_date(int n) {
   Date d = split_day_number(n);
   return numeric_date(d.year, d.month, d.day);
 }
-
-DateFieldTexts date_field_texts(const std::string& date_order, int year, int month, int day) {
-  auto two = [](int v) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d", v);
-    return std::string(buf);
-  };
-  int y = years_since_1900(year);
-  if (y >= 100) y -= 100;
-  if (date_order == "MDY") return {two(month), two(day), two(y)};
-  if (date_order == "DMY") return {two(day), two(month), two(y)};
-  return {two(y), two(month), two(day)};
-}
-
 }  // namespace quillon

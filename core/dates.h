@@ -25,18 +25,9 @@ inline int full_year(int year) { return 1900 + years_since_1900(year); }
 int day_number(int year, int month, int day);
 Date split_day_number(int n);
 int day_of_year(int year, int month, int day);
-// Reads the two-digit year, month and day at positions 2, 5 and 8 of a text
-// such as "2016-06-02".
-int day_number_of_text(const std::string& text);
 
 // 0 = Sunday .. 6 = Saturday.
 int weekday(int year, int month, int day);
-int weekday_of_day_number(int n);
-// 0..23: two halves of each month, the second from the 15th on.
-int half_month(int n);
-// Two characters of a date field: the value, or -1 unless both are digits and
-// the value fits the kind ('Y', 'M' or 'D').
-int check_date_field(const char* two_chars, char kind);
 
 int days_in_month(int year, int month);
 const char* month_abbrev(int month);  // "Jan".."Dec", "" out of range
@@ -51,11 +42,5 @@ std::string long_date(int n);
 std::string short_date(int n);
 std::string sortable_date(int n);
 std::string numeric_date(int n);
-
-// The three two-digit values in the order of a date order ("YMD", "MDY", "DMY").
-struct DateFieldTexts {
-  std::string first, second, third;
-};
-DateFieldTexts date_field_texts(const std::string& date_order, int year, int month, int day);
 
 }  // namespace quillon

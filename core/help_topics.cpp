@@ -25,13 +25,6 @@ HelpTopic help_topic(Help topic) {
   }
 }
 
-std::string help_path(Help topic) {
-  HelpTopic t = help_topic(topic);
-  std::string path = "qlwin4_" + t.page + ".htm";
-  if (!t.anchor.empty()) path += "#" + t.anchor;
-  return path;
-}
-
 void show_help(State& state, Help topic) {
   HelpTopic t = help_topic(topic);
   state.ui.show_help(t.page, t.anchor);

@@ -33,8 +33,6 @@ struct HelpTopic {
 
 // The page of a topic; Contents for a number without a page.
 HelpTopic help_topic(Help topic);
-// "qlwin4_<page>.htm" or "qlwin4_<page>.htm#<anchor>".
-std::string help_path(Help topic);
 // Asks the front end to show the topic.
 void show_help(State& state, Help topic);
 

@@ -70,10 +70,6 @@ void error_box(State& state, const char* format, ...) {
   show_message_text(state, message_kind::error, text);
 }
 
-Button pause_box(State& state, const std::string& text, int kind) {
-  return show_message_text(state, kind, text + "\n\n Press \"Return\" or click \"OK\" to continue");
-}
-
 Button ask_titled(State& state, int kind, const std::string& title, const std::string& text) {
   return state.ui.show_message(kind, title, text.substr(0, message_limit));
 }

@@ -40,8 +40,6 @@ Button ask_titled_destructive(State& state, int kind, const std::string& title, 
 Button safe_button(int kind);
 // Kind 1 after formatting.
 void error_box(State& state, const char* format, ...) __attribute__((format(printf, 2, 3)));
-// The text followed by the "Press Return" line.
-Button pause_box(State& state, const std::string& text, int kind);
 // A question with its own title, as the few dialogs that name one do.
 Button ask_titled(State& state, int kind, const std::string& title, const std::string& text);
 

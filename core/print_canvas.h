@@ -23,8 +23,7 @@ inline constexpr int opaque = 16;  // white background behind the text
 
 enum class FontStyle { regular, bold, italic, bold_italic };
 FontStyle font_style_of(int attributes);
-const char* font_style_name(FontStyle style);  // "Regular", "Bold", "Italic", "Bold Italic"
-const char* font_face_name(FontFace face);     // "Courier New", "Arial"
+const char* font_face_name(FontFace face);  // "Courier New", "Arial"
 
 // Point size a printer gets for a size a report asks for: 6, 8 and 10 are
 // raised to 8, 10 and 12, other sizes are kept.

@@ -12,16 +12,6 @@ FontStyle font_style_of(int attributes) {
   return FontStyle::regular;
 }
 
-const char* font_style_name(FontStyle style) {
-  switch (style) {
-    case FontStyle::regular: return "Regular";
-    case FontStyle::bold: return "Bold";
-    case FontStyle::italic: return "Italic";
-    case FontStyle::bold_italic: return "Bold Italic";
-  }
-  return "Regular";
-}
-
 const char* font_face_name(FontFace face) { return face == FontFace::fixed ? "Courier New" : "Arial"; }
 
 int printed_point_size(int requested) {
@@ -36,20 +26,6 @@ int printed_point_size(int requested) {
 int Drawing::page_count() const {
   return static_cast<int>(std::count_if(ops.begin(), ops.end(),
                                         [](const DrawOp& op) { return op.kind == DrawKind::page_start; }));
-}
-
-std::vector<DrawOp> Drawing::texts() const {
-  std::vector<DrawOp> found;
-  for (const auto& op : ops)
-    if (op.kind == DrawKind::text) found.push_back(op);
-  return found;
-}
-
-std::vector<DrawOp> Drawing::texts_on_page(int page) const {
-  std::vector<DrawOp> found;
-  for (const auto& op : ops)
-    if (op.kind == DrawKind::text && op.page == page) found.push_back(op);
-  return found;
 }
 
 int Drawing::last_row() const {
@@ -117,11 +93,9 @@ void RecordingCanvas::fill_box(double top, double left, double bottom, double ri
   shape(DrawKind::fill, top, left, bottom, right, ink);
 }
 
-Status RecordingCanvas::finish() {
-  finished_ = true;
-  return Status::ok();
-}
+// The drawing is complete as it stands: nothing is held back to be flushed.
+Status RecordingCanvas::finish() { return Status::ok(); }
 
-void RecordingCanvas::abandon() { abandoned_ = true; }
+void RecordingCanvas::abandon() {}
 
 }  // namespace quillon

@@ -25,10 +25,6 @@ struct DrawOp {
 struct Drawing {
   std::vector<DrawOp> ops;
   int page_count() const;
-  // The text operations, in drawing order.
-  std::vector<DrawOp> texts() const;
-  // The texts of one page (0 = outside any page).
-  std::vector<DrawOp> texts_on_page(int page) const;
   // The last row any operation reaches, rounded up (0 when nothing was drawn).
   int last_row() const;
 };
@@ -47,9 +43,6 @@ class RecordingCanvas : public PrintCanvas {
   void abandon() override;
 
   const Drawing& drawing() const { return drawing_; }
-  Drawing take() { return std::move(drawing_); }
-  bool finished() const { return finished_; }
-  bool abandoned() const { return abandoned_; }
 
  protected:
   Drawing drawing_;
@@ -59,8 +52,6 @@ class RecordingCanvas : public PrintCanvas {
   int page_ = 0;
   FontFace face_ = FontFace::fixed;
   int point_size_ = 10;
-  bool finished_ = false;
-  bool abandoned_ = false;
 };
 
 }  // namespace quillon

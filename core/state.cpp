@@ -10,7 +10,6 @@ State::State(Ui& ui_, const Clock& clock_, std::filesystem::path home)
 
 void State::refresh_today() {
   static_cast<DateTime&>(today) = clock.now();
-  today.weekday = weekday(today.year, today.month, today.day);
   today.day_number = day_number(today.year, today.month, today.day);
 }
 

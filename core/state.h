@@ -27,9 +27,8 @@ enum class RecordKind {
   desktop_message = 10,
 };
 
-// The clock's date and time with the two values derived from them.
+// The clock's date and time with its day number.
 struct Today : DateTime {
-  int weekday = 0;  // 0 = Sunday
   int day_number = 1;
 };
 
@@ -53,15 +52,12 @@ struct State {
 
   // File names in the home folder.
   std::string db_name = "qlwin4.dat";
-  std::string work_file_name = "ql4tmp.dat";
   std::string report_page_name = "qlwin4.html";
   std::string log_name = "qlwin4.log";
 
   std::string app_title = "Quillon";
   std::string window_title = "Quillon";
   std::string ravelin_path;
-  // The workbook chosen by the last spreadsheet import.
-  std::filesystem::path last_workbook;
   // Set when a change needs the program to end (the course slot change); the
   // front end then runs the Exit command.
   bool exit_requested = false;

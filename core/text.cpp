@@ -19,12 +19,6 @@ int parse_int(std::string_view text, int n) {
   return static_cast<int>(v);
 }
 
-double parse_real(std::string_view text, int n) {
-  if (n > 10) n = 10;
-  std::string part(text.substr(0, static_cast<std::size_t>(n < 0 ? 0 : n)));
-  return std::atof(part.c_str());
-}
-
 int parse_tenths(std::string_view text) {
   auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : 0; };
   bool negative = false;

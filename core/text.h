@@ -8,8 +8,6 @@ namespace quillon {
 
 // The integer value of the first n characters (n at most 10), as atoi reads them.
 int parse_int(std::string_view text, int n);
-// The same as a floating-point value.
-double parse_real(std::string_view text, int n);
 // Tenths: sign x (integer part x 10 + first decimal digit). A minus sign
 // anywhere makes the value negative; a full stop takes the next character as
 // the decimal digit and ends the scan; any other character adds a digit of its

@@ -162,11 +162,8 @@ Status list_ravelin_members(State& state, HoldingList& holding, const std::vecto
   reader.read_ravelin(ravelin_kind::system, system_record_of(code));
   warn_if_handicap_basis_differs(state, reader);
   const int holes = division_one_holes(state);
-  const int count = reader.member_count();
-  for (int n = 1; n <= count; ++n) {
-    if (reader.read_ravelin(ravelin_kind::member, n) < reader.member_record_size()) break;
-    RavelinMember m = member_in_buffer(reader);
-    if (m.inactive || m.empty_slot() || (flight > 0 && m.flight != flight)) continue;
+  for_each_member(reader, [&](const RavelinMember& m) {
+    if (m.inactive || m.empty_slot() || (flight > 0 && m.flight != flight)) return;
     GolferEntry e = member_entry(imported_name(m.last_name, m.first_name),
                                  ravelin_import_index(m.index, m.gender, nine_hole_system(code), holes), m.gender);
     set_field_text_terminated(e.info1, m.info[0]);
@@ -175,7 +172,7 @@ Status list_ravelin_members(State& state, HoldingList& holding, const std::vecto
     set_field_text_terminated(e.member_id, m.member_id);
     if (m.power_cart) e.entry_flags |= entry_flag::power_cart;
     add_to_holding_list(holding, e, tournament_names);
-  }
+  });
   return Status::ok();
 }
 

@@ -83,16 +83,13 @@ bool ravelin_source_members(State& state, std::vector<SourceMember>& members) {
   reader.read_ravelin(ravelin_kind::system, warning_system_record);
   warn_if_handicap_basis_differs(state, reader);
   const int holes = division_one_holes(state);
-  const int count = reader.member_count();
-  for (int n = 1; n <= count; ++n) {
-    if (reader.read_ravelin(ravelin_kind::member, n) < reader.member_record_size()) break;
-    RavelinMember m = member_in_buffer(reader);
-    if (m.empty_slot()) continue;
+  for_each_member(reader, [&](const RavelinMember& m) {
+    if (m.empty_slot()) return;
     bool nine_hole_index = nine_hole_system(flight_system_code(reader, m.flight));
     // Reading the flight record replaced nothing of the member's fields, which were taken first.
     members.push_back({imported_name(m.last_name, m.first_name), m.member_id,
                        ravelin_import_index(m.index, m.gender, nine_hole_index, holes)});
-  }
+  });
   return true;
 }
 

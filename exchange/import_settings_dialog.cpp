@@ -65,8 +65,6 @@ std::string ravelin_path_for(const State& state) {
   return "";
 }
 
-const char* ImportSettingsModel::column_field(int setting) { return column_fields[setting]; }
-
 ImportSettingsModel::ImportSettingsModel(State& state) : state_(state) {
   title_ = "Golfer Import Setup";
   std::string club = field_text(state.system.club_id);

@@ -25,9 +25,6 @@ class ImportSettingsModel : public DialogModel {
   // import settings record. False when the record could not be written.
   bool accept() override;
 
-  // The field names of the six column settings, in record order.
-  static const char* column_field(int setting);
-
  protected:
   void on_changed(Field& field) override;
   void on_pressed(Field& field) override;

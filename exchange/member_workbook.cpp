@@ -61,7 +61,6 @@ MemberRows member_rows(const State& state, const SheetTable& table) {
 std::optional<std::vector<WorkbookMember>> read_member_workbook(State& state, int* names_changed) {
   auto workbook = choose_import_workbook(state, "");
   if (!workbook) return std::nullopt;
-  state.last_workbook = *workbook;
   SheetTable table;
   if (!read_workbook_copy(state, *workbook, table)) return std::nullopt;
   MemberRows rows = member_rows(state, table);

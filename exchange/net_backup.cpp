@@ -31,9 +31,7 @@ Status NetworkBackupServer::upload(State& state, const fs::path& local, const st
                           "\" is not there.  Make the backup with 'Save to Tolvane Web Server' first.");
   NetworkActivity activity(state, backup_title);
   InternetSession internet;
-  if (!open_internet(state, internet)) return Status::told();
-  internet.activity = activity.activity();
-  activity.set_status(connecting_status);
+  if (!open_internet(state, internet, activity, connecting_status)) return Status::told();
   auto ftp = open_ftp_session(state, internet);
   if (!ftp) return Status::told();
   activity.set_status(uploading_status);
@@ -54,9 +52,7 @@ Status NetworkBackupServer::download(State& state, const std::string& remote_nam
   if (usable_club_id(state).empty()) return Status::told();
   NetworkActivity activity(state, restore_title);
   InternetSession internet;
-  if (!open_internet(state, internet)) return Status::told();
-  internet.activity = activity.activity();
-  activity.set_status(connecting_status);
+  if (!open_internet(state, internet, activity, connecting_status)) return Status::told();
   auto ftp = open_ftp_session(state, internet);
   if (!ftp) return Status::told();
   activity.set_status(downloading_status);

@@ -10,6 +10,7 @@
 #include "exchange/net_club_id.h"
 #include "exchange/net_parlink_upload.h"
 #include "exchange/net_session.h"
+#include "tournament/tournament_selection.h"
 
 namespace quillon {
 
@@ -33,9 +34,8 @@ Status refresh_server_list(State& state, std::vector<ServerTournament>& list) {
   if (club.empty()) return Status::told();
   NetworkActivity activity(state, cuplink_title);
   InternetSession internet;
-  if (!open_internet(state, internet)) return Status::told();
-  internet.activity = activity.activity();
-  activity.set_status("Listing the tournaments on the Cuplink Network...");
+  if (!open_internet(state, internet, activity, "Listing the tournaments on the Cuplink Network..."))
+    return Status::told();
   auto ftp = open_ftp_session(state, internet);
   if (!ftp) return Status::told();
   std::vector<std::string> files;
@@ -67,9 +67,8 @@ Status upload_tournament(State& state, int t) {
   }
   NetworkActivity activity(state, cuplink_title);
   InternetSession internet;
-  if (!open_internet(state, internet)) return Status::told();
-  internet.activity = activity.activity();
-  activity.set_status("Uploading " + field_text(state.header.name) + "...");
+  if (!open_internet(state, internet, activity, "Uploading " + field_text(state.header.name) + "..."))
+    return Status::told();
   auto ftp = open_ftp_session(state, internet);
   if (!ftp) return Status::told();
   Status sent = ftp->remove(cuplink_folder + name, true);
@@ -120,23 +119,11 @@ void request_club_id(State& state) {
 
 CuplinkModel::CuplinkModel(State& state) : state_(state) {
   title_ = cuplink_title;
-  struct Listed {
-    int slot;
-    std::string key;
-    std::string line;
-  };
-  std::vector<Listed> listed;
-  for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
-    if (field_empty(state.header.name)) continue;
-    char key[16];
-    std::snprintf(key, sizeof key, "%02d%02d%02d", static_cast<std::uint8_t>(state.header.date_year),
-                  state.header.date_month, state.header.date_day);
-    listed.push_back({t, key + field_text(state.header.name), cuplink_list_line(state.header)});
-  }
-  std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) { return a.key > b.key; });
+  const std::vector<TournamentLine> listed = tournaments_newest_first(
+      state, [](int, const TournamentHeader&) { return true; },
+      [](State&, const TournamentHeader& h) { return cuplink_list_line(h); });
   std::vector<std::string> lines;
-  for (const Listed& l : listed) {
+  for (const TournamentLine& l : listed) {
     desktop_slots_.push_back(l.slot);
     lines.push_back(l.line);
   }

@@ -39,9 +39,7 @@ Status download_parlink_courses(State& state) {
   if (club.empty()) return Status::told();
   NetworkActivity activity(state, parlink_title);
   InternetSession internet;
-  if (!open_internet(state, internet)) return Status::told();
-  internet.activity = activity.activity();
-  activity.set_status("Downloading the course data...");
+  if (!open_internet(state, internet, activity, "Downloading the course data...")) return Status::told();
   auto ftp = open_ftp_session(state, internet);
   if (!ftp) return Status::told();
 
@@ -82,9 +80,7 @@ Status download_parlink_members(State& state) {
   if (club.empty()) return Status::told();
   NetworkActivity activity(state, parlink_title);
   InternetSession internet;
-  if (!open_internet(state, internet)) return Status::told();
-  internet.activity = activity.activity();
-  activity.set_status("Downloading the member list...");
+  if (!open_internet(state, internet, activity, "Downloading the member list...")) return Status::told();
   std::string head;
   Status read = Status::ok();
   {

@@ -165,9 +165,7 @@ Status upload_parlink_scores(State& state, int tournament) {
 
   NetworkActivity activity(state, upload_title);
   InternetSession internet;
-  if (!open_internet(state, internet)) return Status::told();
-  internet.activity = activity.activity();
-  activity.set_status("Uploading the scores...");
+  if (!open_internet(state, internet, activity, "Uploading the scores...")) return Status::told();
   std::unique_ptr<FtpSession> second;
   {
     auto ftp = open_ftp_session(state, internet);

@@ -46,6 +46,13 @@ Status open_internet(State& state, InternetSession& session) {
   return Status::ok();
 }
 
+Status open_internet(State& state, InternetSession& session, NetworkActivity& activity, std::string status) {
+  if (!open_internet(state, session)) return Status::told();
+  session.activity = activity.activity();
+  activity.set_status(std::move(status));
+  return Status::ok();
+}
+
 std::unique_ptr<FtpSession> open_ftp_session(State& state, InternetSession& internet) {
   const NetworkSettings& settings = internet.settings;
   std::filesystem::path cache = state.file(credential_cache_name);

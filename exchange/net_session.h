@@ -26,6 +26,11 @@ struct InternetSession {
 // and the result is Status::told().
 Status open_internet(State& state, InternetSession& session);
 
+class NetworkActivity;
+// open_internet for a command that shows `activity`: the session's transfers
+// keep it going and it reads `status` from now on.
+Status open_internet(State& state, InternetSession& session, NetworkActivity& activity, std::string status);
+
 // Logs on to the FTP server as the product's user. On failure the user has
 // been told and the result is empty.
 std::unique_ptr<FtpSession> open_ftp_session(State& state, InternetSession& internet);

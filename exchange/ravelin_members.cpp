@@ -39,6 +39,14 @@ RavelinMember member_in_buffer(RavelinReader& reader) {
   return m;
 }
 
+void for_each_member(RavelinReader& reader, const std::function<void(const RavelinMember&)>& visit) {
+  const int count = reader.member_count();
+  for (int n = 1; n <= count; ++n) {
+    if (reader.read_ravelin(ravelin_kind::member, n) < reader.member_record_size()) break;
+    visit(member_in_buffer(reader));
+  }
+}
+
 int flight_system_code(RavelinReader& reader, int flight) {
   if (flight < 1 || flight > ravelin_flight_count) return 0;
   if (reader.read_ravelin(ravelin_kind::flight, flight) <= ravelin_member_field::flight_system) return 0;

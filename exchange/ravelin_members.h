@@ -1,5 +1,6 @@
 #pragma once
 // The fields of a Ravelin member record that the imports use.
+#include <functional>
 #include <string>
 
 namespace quillon {
@@ -38,6 +39,10 @@ struct RavelinMember {
 // The member in the reader's member buffer (read kind 6 first; the header
 // must have been read for the inactive flag's place).
 RavelinMember member_in_buffer(RavelinReader& reader);
+
+// Reads the members 1..member_count in turn and hands each to `visit`;
+// stops at a record cut short by the end of the file.
+void for_each_member(RavelinReader& reader, const std::function<void(const RavelinMember&)>& visit);
 
 // The handicap system code of flight k (1..10), read from its record; 0 for
 // another number.

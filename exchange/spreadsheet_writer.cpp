@@ -72,11 +72,7 @@ class CsvWriter : public SheetWriter {
   void abandon() {
     if (file_) std::fclose(file_);
     file_ = nullptr;
-    if (!partial_.empty()) {
-      std::error_code ec;
-      std::filesystem::remove(partial_, ec);
-      partial_.clear();
-    }
+    discard_partial(partial_);
   }
 
   std::filesystem::path path_;
@@ -105,6 +101,13 @@ Status put_in_place(const std::filesystem::path& partial, const std::filesystem:
     return Status::failed(reason);
   }
   return Status::ok();
+}
+
+void discard_partial(std::filesystem::path& partial) {
+  if (partial.empty()) return;
+  std::error_code ec;
+  std::filesystem::remove(partial, ec);
+  partial.clear();
 }
 
 std::unique_ptr<SheetWriter> make_csv_writer() { return std::make_unique<CsvWriter>(); }

@@ -34,5 +34,8 @@ std::unique_ptr<SheetWriter> make_csv_writer();
 std::filesystem::path partial_path(const std::filesystem::path& path);
 // Flushes a finished temporary file to the disk and renames it over the target.
 [[nodiscard]] Status put_in_place(const std::filesystem::path& partial, const std::filesystem::path& path);
+// Removes the partial file of an unfinished write, when there is one, and
+// forgets its name.
+void discard_partial(std::filesystem::path& partial);
 
 }  // namespace quillon

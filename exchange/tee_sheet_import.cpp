@@ -155,7 +155,6 @@ void import_tee_sheet(State& state, int tournament) {
   if (!ask_to_erase(state)) return;
   auto workbook = choose_import_workbook(state, "TeeSheet - " + field_text(state.header.name) + ".xlsx");
   if (!workbook) return;
-  state.last_workbook = *workbook;
   SheetTable table;
   if (!read_workbook_copy(state, *workbook, table)) return;
 

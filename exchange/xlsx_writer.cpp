@@ -61,11 +61,7 @@ class XlsxWriter : public SheetWriter {
       workbook_ = nullptr;
       sheet_ = nullptr;
     }
-    if (!partial_.empty()) {
-      std::error_code ec;
-      std::filesystem::remove(partial_, ec);
-      partial_.clear();
-    }
+    discard_partial(partial_);
   }
 
   std::filesystem::path path_;

@@ -2,9 +2,7 @@
 // Handicap indexes, course handicaps and playing handicaps. Indexes are held in
 // tenths of a stroke (negative = a plus handicap); course and playing handicaps
 // are whole strokes. All arithmetic is integer arithmetic.
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "core/records/course_record.h"
 #include "core/records/tournament_header.h"
@@ -34,18 +32,4 @@ int playing_handicap(int course_handicap, int allowance_percent);
 // its magnitude when negative.
 std::string index_report_text(int index_tenths);
 std::string handicap_report_text(int strokes);
-// Edit-field form: "%-4.1f", or the whole number "%d" for a computed format.
-std::string index_edit_text(int index_tenths, Format format);
-
-// Lowest and highest index that can be typed, in tenths.
-inline constexpr int lowest_typed_index = -100;
-inline constexpr int highest_typed_index = 499;
-
-// A typed index in tenths, or nothing when the text is not a plain decimal
-// number (optional sign, digits, one point) or lies outside
-// lowest_typed_index..highest_typed_index.
-std::optional<int> parse_handicap_index(std::string_view text);
-// The same, telling the user "Invalid handicap index" when it fails.
-std::optional<int> read_handicap_index(State& state, std::string_view text);
-
 }  // namespace quillon

@@ -140,12 +140,6 @@ std::vector<Format> offered_formats() {
   return formats;
 }
 
-std::optional<Format> format_of_name(const std::string& name) {
-  for (int code = 0; code < format_count; ++code)
-    if (name == table[code].name) return static_cast<Format>(code);
-  return std::nullopt;
-}
-
 CallawayDefaults callaway_defaults(Format format) {
   return format_traits(format).callaway_on_choice.value_or(standard_callaway_defaults);
 }

@@ -165,8 +165,6 @@ bool is_table_format(int code);
 const char* format_name(Format format);
 // The formats offered in the "Format" list, in code order.
 std::vector<Format> offered_formats();
-// The format of a name in the table.
-std::optional<Format> format_of_name(const std::string& name);
 
 // Callaway settings a format starts with: its own, or the standard ones.
 CallawayDefaults callaway_defaults(Format format);

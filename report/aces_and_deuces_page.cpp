@@ -22,10 +22,7 @@ bool aces_and_deuces_report(State& state, int division) {
   const TournamentInformation info = tournament_information(state, division);
   ReportWriter w;
   if (!open_report_page(state, w)) return true;  // show_report_page tells the user
-  write_page_head(w, style);
-  write_tournament_information(w, style, info);
-  write_rule(w, style);
-  write_section_title(w, style, "Aces & Deuces");
+  write_page_opening(w, style, info, "Aces & Deuces");
   open_table(w, 470);
   write_header_row(w, style, {header_cell("Hole"), header_cell("Golfer", true), header_cell("Ace or Deuce")});
   write_empty_row(w);

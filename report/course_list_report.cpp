@@ -59,9 +59,7 @@ bool print_course_list(State& state) {
   ReportWriter w;
   if (!open_report_page(state, w)) return true;
   PageStyle style = PageStyle::of(state);
-  write_page_head(w, style);
-  write_rule(w, style);
-  write_section_title(w, style, "Course List");
+  write_page_opening(w, style, "Course List");
   open_table(w, 800);
   write_header_row(w, style,
                    {header_cell(""), header_cell("Course", true), header_cell("Tee", true), header_cell("Abbrev", true),

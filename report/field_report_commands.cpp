@@ -44,11 +44,6 @@ bool tournament_chosen(State& state) {
 
 }  // namespace
 
-bool is_field_report_command(int command) {
-  return foursomes_mode(command) || golfer_list_mode(command) || command == 1616 || command == 1617 ||
-         command == 1623;
-}
-
 std::optional<int> choose_report_division(State& state) {
   int count = state.header.division_count;
   if (count <= 1) return 0;

@@ -12,9 +12,6 @@ namespace quillon {
 
 struct State;
 
-// Whether the number is one of the commands above.
-bool is_field_report_command(int command);
-
 // Runs the command in the order of every report: the tournament (and, for the
 // golfer and power cart lists, the division) is chosen, the old page deleted,
 // the report written and the page shown. Does nothing for other numbers.

@@ -134,10 +134,7 @@ bool print_foursomes(State& state, FoursomesMode mode) {
   PageStyle style = PageStyle::of(state);
   TournamentInformation info = tournament_information(state);
   FieldDivisionTees tees(state);
-  write_page_head(w, style);
-  write_tournament_information(w, style, info);
-  write_rule(w, style);
-  write_section_title(w, style, "Tee Times");
+  write_page_opening(w, style, info, "Tee Times");
   SheetContext context{state, w, style, tees};
   switch (mode) {
     case FoursomesMode::with_scores: write_score_sheet(state, w, style, tees, net); break;

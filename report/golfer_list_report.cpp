@@ -125,10 +125,7 @@ bool print_golfer_list(State& state, GolferListMode mode, int division) {
   if (!open_report_page(state, w)) return true;
   PageStyle style = PageStyle::of(state);
   TournamentInformation info = tournament_information(state, division);
-  write_page_head(w, style);
-  write_tournament_information(w, style, info);
-  write_rule(w, style);
-  write_section_title(w, style, title_of(mode, style));
+  write_page_opening(w, style, info, title_of(mode, style));
   write_table(state, w, style, golfers);
   write_page_footer(w, true);
   return true;

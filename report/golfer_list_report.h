@@ -11,10 +11,5 @@ enum class GolferListMode { by_name, by_handicap, carts_by_name, carts_by_tee_ti
 // tournament to the report page. Returns false, after telling the user, when
 // there is nobody to list (no page is made).
 bool print_golfer_list(State& state, GolferListMode mode, int division);
-// The two power cart modes.
-inline bool print_power_cart_list(State& state, bool by_tee_time, int division) {
-  return print_golfer_list(state, by_tee_time ? GolferListMode::carts_by_tee_time : GolferListMode::carts_by_name,
-                           division);
-}
 
 }  // namespace quillon

@@ -65,6 +65,20 @@ void write_section_title(ReportWriter& w, const PageStyle& style, const std::str
     w.report_line("<h2>%s</h2>", title.c_str());
 }
 
+void write_page_opening(ReportWriter& w, const PageStyle& style, const std::string& title) {
+  write_page_head(w, style);
+  write_rule(w, style);
+  write_section_title(w, style, title);
+}
+
+void write_page_opening(ReportWriter& w, const PageStyle& style, const TournamentInformation& info,
+                        const std::string& title) {
+  write_page_head(w, style);
+  write_tournament_information(w, style, info);
+  write_rule(w, style);
+  write_section_title(w, style, title);
+}
+
 void write_page_footer(ReportWriter& w, bool html_end) {
   w.line("<br>");
   w.line("<font face=Arial size=2><center>");

@@ -37,6 +37,11 @@ void write_page_head(ReportWriter& w, const PageStyle& style);
 void write_tournament_information(ReportWriter& w, const PageStyle& style, const TournamentInformation& info);
 void write_rule(ReportWriter& w, const PageStyle& style);
 void write_section_title(ReportWriter& w, const PageStyle& style, const std::string& title);
+// The opening of a page: the head, the tournament information block (when the
+// page has one), the rule and the section title.
+void write_page_opening(ReportWriter& w, const PageStyle& style, const std::string& title);
+void write_page_opening(ReportWriter& w, const PageStyle& style, const TournamentInformation& info,
+                        const std::string& title);
 // Ends the page; "</html>" only where `html_end` asks for it.
 void write_page_footer(ReportWriter& w, bool html_end);
 

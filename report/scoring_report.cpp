@@ -160,10 +160,7 @@ bool print_scoring_report(State& state, bool net) {
   const TournamentInformation info = tournament_information(state);
   ReportWriter w;
   if (!open_report_page(state, w)) return true;  // show_report_page tells the user
-  write_page_head(w, style);
-  write_tournament_information(w, style, info);
-  write_rule(w, style);
-  write_section_title(w, style, "Tournament Scoring Report");
+  write_page_opening(w, style, info, "Tournament Scoring Report");
   write_hole_table(w, style, summary);
   write_golfer_table(w, style, summary);
   write_page_footer(w, false);

@@ -52,10 +52,7 @@ bool skins_report(State& state, bool net, int division, bool show_halves) {
   const TournamentInformation info = tournament_information(state, division);
   ReportWriter w;
   if (!open_report_page(state, w)) return true;  // show_report_page tells the user
-  write_page_head(w, style);
-  write_tournament_information(w, style, info);
-  write_rule(w, style);
-  write_section_title(w, style, net ? "Skins Results - Net Scores" : "Skins Results - Gross Scores");
+  write_page_opening(w, style, info, net ? "Skins Results - Net Scores" : "Skins Results - Gross Scores");
   open_table(w, 470);
   write_header_row(w, style,
                    {header_cell("Hole"), header_cell("Skin Winner", true), header_cell("Par"), header_cell("Score")});

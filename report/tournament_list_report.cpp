@@ -102,9 +102,7 @@ bool print_tournament_list(State& state, bool with_details) {
   ReportWriter w;
   if (!open_report_page(state, w)) return true;
   PageStyle style = PageStyle::of(state);
-  write_page_head(w, style);
-  write_rule(w, style);
-  write_section_title(w, style, "Tournament List");
+  write_page_opening(w, style, "Tournament List");
   if (with_details)
     write_details(w, style, listed);
   else

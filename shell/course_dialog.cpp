@@ -79,12 +79,7 @@ CourseDialog::CourseDialog(CourseDialogModel& model, HelpTopicFn show_help, QWid
   holes->setLayout(hole_grid());
   outer->addWidget(holes);
   outer->addLayout(check_boxes());
-  QDialogButtonBox* buttons = make_buttons();
-  outer->addWidget(buttons);
-  for (auto b : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel, QDialogButtonBox::Help})
-    tab_order_.push_back(buttons->button(b));
-  chain_tab_order(tab_order_);
-  start();
+  finish(outer, tab_order_);
 }
 
 QLayout* CourseDialog::names_row() {

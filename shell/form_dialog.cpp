@@ -24,6 +24,15 @@ void FormDialog::start() {
   if (!model().focus().empty()) fields_.focus(model().focus());
 }
 
+void FormDialog::finish(QBoxLayout* outer, std::vector<QWidget*> tab_order) {
+  QDialogButtonBox* buttons = make_buttons();
+  outer->addWidget(buttons);
+  for (auto b : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel, QDialogButtonBox::Help})
+    tab_order.push_back(buttons->button(b));
+  chain_tab_order(tab_order);
+  start();
+}
+
 void FormDialog::refresh() {
   fields_.refresh();
   refresh_extras();

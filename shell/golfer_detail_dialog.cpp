@@ -61,14 +61,8 @@ GolferDetailDialog::GolferDetailDialog(GolferDetailModel& model, HelpTopicFn sho
   headings->setColumnStretch(2, 1);
   outer->addLayout(headings);
   outer->addStretch();
-
-  QDialogButtonBox* buttons = make_buttons();
-  outer->addWidget(buttons);
   for (const char* name : {"prev", "next"}) tab_order.push_back(fields().widget(name));
-  for (auto b : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel, QDialogButtonBox::Help})
-    tab_order.push_back(buttons->button(b));
-  chain_tab_order(tab_order);
-  start();
+  finish(outer, std::move(tab_order));
 }
 
 QGroupBox* GolferDetailDialog::golfer_panel(int k, std::vector<QWidget*>& tab_order) {

@@ -75,12 +75,7 @@ GolferSummaryDialog::GolferSummaryDialog(GolferSummaryModel& model, HelpTopicFn 
   }
   outer->addLayout(grid);
   outer->addStretch();
-  QDialogButtonBox* buttons = make_buttons();
-  outer->addWidget(buttons);
-  for (auto b : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel, QDialogButtonBox::Help})
-    tab_order.push_back(buttons->button(b));
-  chain_tab_order(tab_order);
-  start();
+  finish(outer, std::move(tab_order));
 }
 
 }  // namespace quillon::shell

@@ -17,8 +17,6 @@ class ReorganizeDialog : public FormDialog {
  public:
   ReorganizeDialog(ReorganizeModel& model, HelpTopicFn show_help, QWidget* parent);
 
-  QListWidget* holding_list() const { return holding_; }
-  QListWidget* field_list() const { return field_; }
   // A drop: the golfer of row `from` of one list onto row `to` of another
   // (or the same) list; what the mouse does, callable from tests.
   void drop(QListWidget* from_list, int from, QListWidget* to_list, int to);

@@ -72,15 +72,10 @@ ScoreDialog::ScoreDialog(ScoreEntryModel& model, HelpTopicFn show_help, QWidget*
   grid->setColumnStretch(column_count, 1);
   outer->addLayout(grid);
   outer->addStretch();
-  QDialogButtonBox* buttons = make_buttons();
-  outer->addWidget(buttons);
   for (const char* name : {"prev", "next", "search"}) tab_order.push_back(fields().widget(name));
-  for (auto b : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel, QDialogButtonBox::Help})
-    tab_order.push_back(buttons->button(b));
-  chain_tab_order(tab_order);
   // The card is typed from the first hole of the first golfer.
   if (model.focus().empty()) model.enter_cell(1, 1);
-  start();
+  finish(outer, std::move(tab_order));
 }
 
 // Focus moving while the cells are taken down must not reach the half-gone dialog.

@@ -57,12 +57,7 @@ ShotgunHolesDialog::ShotgunHolesDialog(ShotgunHolesModel& model, HelpTopicFn sho
   table->setColumnStretch(4, 1);
   outer->addLayout(table);
   outer->addStretch();
-  QDialogButtonBox* buttons = make_buttons();
-  outer->addWidget(buttons);
-  for (auto b : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel, QDialogButtonBox::Help})
-    tab_order.push_back(buttons->button(b));
-  chain_tab_order(tab_order);
-  start();
+  finish(outer, std::move(tab_order));
 }
 
 }  // namespace quillon::shell

@@ -22,10 +22,9 @@ std::string GolferDetailModel::golfer_field(const char* column, int golfer) {
 }
 
 GolferDetailModel::GolferDetailModel(State& state, int group) : state_(state) {
-  title_ = format_text(128, "Maintain Golfer Information : %s", field_text(state_.header.name).c_str());
+  title_ = golfer_window_title(state_);
   help_topic_ = Help::golfers;
-  int count = state_.header.group_count < 1 ? 1 : state_.header.group_count;
-  group_ = group < 1 ? 1 : (group > count ? count : group);
+  group_ = group_in_range(state_, group);
   build_fields();
   load();
   focus_ = golfer_field("name", 1);
@@ -117,15 +116,7 @@ bool GolferDetailModel::save() {
     e.user_stat2 = field(golfer_field("u2", k)).checked ? 1 : 0;
   }
   update_team_handicap(state_, group);
-  switch (save_group_if_unchanged(state_, group_, stored_, group)) {
-    case CheckedSave::saved:
-      break;
-    case CheckedSave::reload:
-      load();
-      return false;
-    default:
-      return false;
-  }
+  if (!save_group_or_reload(state_, group_, stored_, group, [this] { load(); })) return false;
   stored_ = group;
   set_field_text_terminated(state_.header.user_stat1_name, text("user_stat1_name"));
   set_field_text_terminated(state_.header.user_stat2_name, text("user_stat2_name"));

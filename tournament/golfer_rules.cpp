@@ -19,6 +19,15 @@
 
 namespace quillon {
 
+std::string golfer_window_title(const State& state) {
+  return format_text(128, "Maintain Golfer Information : %s", field_text(state.header.name).c_str());
+}
+
+int group_in_range(const State& state, int group) {
+  const int count = state.header.group_count < 1 ? 1 : state.header.group_count;
+  return group < 1 ? 1 : (group > count ? count : group);
+}
+
 std::string golfer_index_text(int tenths) {
   if (tenths == 0) return "";
   if (tenths < 0) return format_text(16, "+%3.1f", -tenths / 10.0);

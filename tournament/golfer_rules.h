@@ -11,6 +11,12 @@ namespace quillon {
 
 struct State;
 
+// "Maintain Golfer Information : <tournament name>", the title of both windows.
+std::string golfer_window_title(const State& state);
+// A group number held to 1..group_count of the current tournament (1 when it
+// has no groups).
+int group_in_range(const State& state, int group);
+
 // An index in tenths as the windows show it: "%4.1f", a plus index as "+%3.1f"
 // of its magnitude, blank for 0.
 std::string golfer_index_text(int tenths);

@@ -35,10 +35,9 @@ std::string GolferSummaryModel::row_field(const char* column, int shown, int row
 }
 
 GolferSummaryModel::GolferSummaryModel(State& state, int first_group) : state_(state) {
-  title_ = format_text(128, "Maintain Golfer Information : %s", field_text(state_.header.name).c_str());
+  title_ = golfer_window_title(state_);
   help_topic_ = Help::golfers;
-  int count = state_.header.group_count < 1 ? 1 : state_.header.group_count;
-  first_group_ = first_group < 1 ? 1 : (first_group > count ? count : first_group);
+  first_group_ = group_in_range(state_, first_group);
   build_fields();
   load();
   // Typing starts in the first golfer's name, not in the group list.
@@ -217,15 +216,8 @@ bool GolferSummaryModel::save() {
     edited.emplace_back(b, *group);
   }
   for (const auto& [shown, group] : edited) {
-    switch (save_group_if_unchanged(state_, first_group_ + shown - 1, stored_[shown - 1], group)) {
-      case CheckedSave::saved:
-        break;
-      case CheckedSave::reload:
-        load();
-        return false;
-      default:
-        return false;
-    }
+    if (!save_group_or_reload(state_, first_group_ + shown - 1, stored_[shown - 1], group, [this] { load(); }))
+      return false;
     stored_[shown - 1] = group;
   }
   return write_record(state_, RecordKind::tournament, state_.current_tournament).is_ok();

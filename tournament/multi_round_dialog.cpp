@@ -27,22 +27,12 @@ MultiRoundDialogModel::MultiRoundDialogModel(State& state, const TournamentHeade
     : state_(state), adding_(adding), slot_(slot), event_(event) {
   title_ = "Build Multi-Day Tournament";
 
-  struct Listed {
-    int slot;
-    std::string key;
-    std::string line;
-  };
-  std::vector<Listed> listed;
-  for (int t = 1; t <= state.tournament_count; ++t) {
-    if (t == slot) continue;
-    TournamentHeader h = peek_header(state, t);
-    if (tournament_slot_free(h) || h.format == multi_round_format) continue;
-    listed.push_back({t, tournament_sort_key(h), tournament_list_line(state, h, false)});
-  }
-  std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) { return a.key > b.key; });
+  const std::vector<TournamentLine> listed = tournaments_newest_first(
+      state, [slot](int t, const TournamentHeader& h) { return t != slot && h.format != multi_round_format; },
+      [](State& s, const TournamentHeader& h) { return tournament_list_line(s, h, false); });
   std::vector<std::string> options = {unassigned_day};
   choices_ = {0};
-  for (const Listed& l : listed) {
+  for (const TournamentLine& l : listed) {
     options.push_back(l.line);
     choices_.push_back(l.slot);
   }

@@ -23,8 +23,6 @@ class MultiRoundDialogModel : public DialogModel {
   bool accept() override;
 
   const TournamentHeader& header() const { return event_; }
-  // The tournament behind each option of a day list (0 for " --- Unassigned ---").
-  const std::vector<int>& day_choices() const { return choices_; }
 
  private:
   bool check_name();
@@ -36,6 +34,7 @@ class MultiRoundDialogModel : public DialogModel {
   bool adding_;
   int slot_;
   TournamentHeader event_{};
+  // The tournament behind each option of a day list (0 for " --- Unassigned ---").
   std::vector<int> choices_;
 };
 

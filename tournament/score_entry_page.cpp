@@ -112,15 +112,7 @@ bool ScoreEntryModel::save_score_page() {
     if (entry.name[0] != 0 && entry.hole_scores[0] != 0 && scores_completed_card(format_of(state_.header)))
       score_card(group, row);
   }
-  switch (save_group_if_unchanged(state_, group_, stored_, group)) {
-    case CheckedSave::saved:
-      break;
-    case CheckedSave::reload:
-      load();
-      return false;
-    default:
-      return false;
-  }
+  if (!save_group_or_reload(state_, group_, stored_, group, [this] { load(); })) return false;
   stored_ = group;
   if (!write_record(state_, RecordKind::tournament, state_.current_tournament)) return false;
   for (int row = 1; row <= rows_; ++row) load_row(row);

@@ -9,6 +9,7 @@
 #include "core/state.h"
 #include "core/text.h"
 #include "tournament/formats.h"
+#include "tournament/multi_round.h"
 
 namespace quillon {
 
@@ -46,28 +47,36 @@ std::string tournament_list_line(State& state, const TournamentHeader& h, bool t
                      name.c_str(), abbrev.c_str(), copy.first_tee_hour, copy.first_tee_minute, end_text(copy).c_str());
 }
 
-int select_tournament(State& state, TournamentList list) {
-  struct Listed {
-    int slot;
+std::vector<TournamentLine> tournaments_newest_first(
+    State& state, const std::function<bool(int slot, const TournamentHeader&)>& keep,
+    const std::function<std::string(State&, const TournamentHeader&)>& line_of) {
+  struct Keyed {
     std::string key;
-    std::string line;
+    TournamentLine listed;
   };
-  std::vector<Listed> listed;
+  std::vector<Keyed> keyed;
+  for (int t = 1; t <= state.tournament_count; ++t) {
+    const TournamentHeader h = peek_header(state, t);
+    if (tournament_slot_free(h) || !keep(t, h)) continue;
+    keyed.push_back({tournament_sort_key(h), {t, line_of(state, h)}});
+  }
+  std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key > b.key; });
+  std::vector<TournamentLine> listed;
+  for (Keyed& k : keyed) listed.push_back(std::move(k.listed));
+  return listed;
+}
+
+int select_tournament(State& state, TournamentList list) {
   // The tournament last read (just added, or last worked on) is where the list starts.
   const int last_used = state.current_tournament;
-  for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
-    if (tournament_slot_free(state.header)) continue;
-    if (state.header.format == multi_round_format && list == TournamentList::days) continue;
-    TournamentHeader h = state.header;
-    listed.push_back({t, tournament_sort_key(h), tournament_list_line(state, h, true)});
-  }
+  const std::vector<TournamentLine> listed = tournaments_newest_first(
+      state, [&](int, const TournamentHeader& h) { return list == TournamentList::days_and_events || h.format != multi_round_format; },
+      [](State& s, const TournamentHeader& h) { return tournament_list_line(s, h, true); });
   if (listed.empty()) {
     // Slots may remain after every tournament in them was removed.
     message_box(state, message_kind::error, "No Tournaments found in the tournament database");
     return 0;
   }
-  std::stable_sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) { return a.key > b.key; });
   int chosen = listed.front().slot;
   if (listed.size() > 1) {
     std::vector<Choice> choices;

@@ -1,6 +1,8 @@
 #pragma once
 // The "Tournament Selection" list and its lines.
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "core/records/tournament_header.h"
 
@@ -19,9 +21,21 @@ std::string tournament_sort_key(const TournamentHeader& header);
 // Which tournaments a selection lists: the days only, or multi-round events too.
 enum class TournamentList { days, days_and_events };
 
+// A tournament of a list: its slot and the line the list shows.
+struct TournamentLine {
+  int slot = 0;
+  std::string line;
+};
+
+// The used tournament slots that `keep` accepts, newest first (by
+// tournament_sort_key, descending; equal keys in slot order), each with the
+// line `line_of` makes. The current tournament header is left as it was.
+std::vector<TournamentLine> tournaments_newest_first(
+    State& state, const std::function<bool(int slot, const TournamentHeader&)>& keep,
+    const std::function<std::string(State&, const TournamentHeader&)>& line_of);
+
 // Lets the user pick a tournament (newest first); takes the only one without
-// asking. The chosen header
-// is read and made current. Returns its number, or 0 when the list was
+// asking. The chosen header is read and made current. Returns its number, or 0 when the list was
 // cancelled or there is none to list (the user is told).
 int select_tournament(State& state, TournamentList list);
 

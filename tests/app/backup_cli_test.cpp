@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/runner.h"
 #include "tests/exchange/net_servers.h"
+#include "tests/testing/cli_run.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon {
@@ -14,17 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun cli(const testing::TestHome& home, std::vector<std::string> args) {
-  args.insert(args.begin(), {"--home", home.path().string(), "--today", "2026-12-07"});
-  std::ostringstream out, err;
-  int status = cli::run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using testing::cli;
+using testing::CliRun;
 
 TEST(BackupCli, BackUpVerifyChangeAndRestore) {
   testing::TestHome home;

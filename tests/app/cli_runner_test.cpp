@@ -7,23 +7,14 @@
 #include "cli/options.h"
 #include "core/command_table.h"
 #include "app/demo.h"
-#include "cli/runner.h"
+#include "tests/testing/cli_run.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun cli(const testing::TestHome& home, std::vector<std::string> args) {
-  args.insert(args.begin(), {"--home", home.path().string(), "--today", "2026-12-07"});
-  std::ostringstream out, err;
-  int status = cli::run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using testing::cli;
+using testing::CliRun;
 
 TEST(CliRunner, ExitStatuses) {
   testing::TestHome home;

@@ -12,17 +12,13 @@
 #include "app/startup.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "tests/testing/files.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon {
 namespace {
 
 using testing::TestHome;
-
-std::string contents(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // A started database with a course in slot 1 (used by both tournaments) and
 // two tournaments of which the second has golfers in its last group.
@@ -63,7 +59,7 @@ void expect_refused(const std::function<void(SystemRecord&)>& damage, const std:
     f.seekp(0);
     f.write(reinterpret_cast<const char*>(&s), sizeof s);
   }
-  const std::string before = contents(db);
+  const std::string before = testing::file_contents(db);
   home.ui.messages.clear();
   auto state = home.new_state();
   int code = 0;
@@ -73,7 +69,7 @@ void expect_refused(const std::function<void(SystemRecord&)>& damage, const std:
   EXPECT_EQ(home.ui.messages[0].title, "Quillon - Error");
   EXPECT_EQ(home.ui.messages[0].text,
             "Error Opening Quillon database\n\n" + why + "\n\nThe file has been left unchanged.");
-  EXPECT_TRUE(contents(db) == before);
+  EXPECT_TRUE(testing::file_contents(db) == before);
 }
 
 std::string bad_count(int slots) {
@@ -120,12 +116,12 @@ TEST(DamagedTournament, AHeaderWithItsNameZeroedKeepsItsGolfers) {
     f.seekp(15700 + 147400 + offsetof(TournamentHeader, name));
     f.write(std::string(sizeof(TournamentHeader::name), '\0').data(), sizeof(TournamentHeader::name));
   }
-  const std::string before = contents(db);
+  const std::string before = testing::file_contents(db);
   auto state = home.new_state();
   int code = -1;
   ASSERT_TRUE(run_startup(*state, parse_startup_words({}), code));
   EXPECT_EQ(state->tournament_count, 2);
-  EXPECT_TRUE(contents(db) == before);
+  EXPECT_TRUE(testing::file_contents(db) == before);
 }
 
 TEST(ReservedCourseName, AnUnassignedCourseThatATournamentUsesStays) {

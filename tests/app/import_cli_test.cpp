@@ -4,25 +4,16 @@
 
 #include <sstream>
 
-#include "cli/runner.h"
 #include "core/fixed_text.h"
 #include "tests/exchange/net_fixture.h"
 #include "tests/exchange/ravelin_file.h"
+#include "tests/testing/cli_run.h"
 
 namespace quillon {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun cli(const testing::TestHome& home, std::vector<std::string> args) {
-  args.insert(args.begin(), {"--home", home.path().string(), "--today", "2026-12-07"});
-  std::ostringstream out, err;
-  int status = cli::run(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using testing::cli;
+using testing::CliRun;
 
 TEST(ImportCli, ThreeRavelinMembersIntoGroupsOneAndTwo) {
   testing::TestHome home;

@@ -95,6 +95,28 @@ TEST_F(CheckedSaveTest, AChangeByAnotherOpenerIsKeptAndTheUserAsked) {
   EXPECT_EQ(stored_group().entries[0].hole_scores[0], 4);
 }
 
+TEST_F(CheckedSaveTest, AWindowReloadsOnlyWhenTheUserSaysSo) {
+  GroupBuffer as_read = read_then_changed_by_second();
+  GroupBuffer typed = as_read;
+  set_field_text(typed.entries[1].name, "Bob Baker");
+  int reloads = 0;
+  auto reload = [&reloads] { ++reloads; };
+
+  home.ui.answer(Button::no);
+  EXPECT_FALSE(save_group_or_reload(first, 3, as_read, typed, reload));
+  EXPECT_EQ(reloads, 0);
+  home.ui.answer(Button::yes);
+  EXPECT_FALSE(save_group_or_reload(first, 3, as_read, typed, reload));
+  EXPECT_EQ(reloads, 1);
+
+  GroupBuffer stored = stored_group();
+  GroupBuffer retyped = stored;
+  set_field_text(retyped.entries[1].name, "Bob Baker");
+  EXPECT_TRUE(save_group_or_reload(first, 3, stored, retyped, reload));
+  EXPECT_EQ(reloads, 1);
+  EXPECT_EQ(field_text(stored_group().entries[1].name), "Bob Baker");
+}
+
 TEST_F(CheckedSaveTest, AFailedWriteIsToldAndNothingCountsAsSaved) {
   read_record(first, RecordKind::group, 3);
   GroupBuffer as_read = first.group;

@@ -11,6 +11,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "tests/core/database_test_support.h"
+#include "tests/testing/files.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon {
@@ -52,11 +53,6 @@ void fill(State& state, std::initializer_list<int> years) {
 
 std::filesystem::path db_of(const TestHome& home) { return home.path() / "qlwin4.dat"; }
 std::filesystem::path snapshot_of(const TestHome& home) { return home.path() / "qlwin4db.sav"; }
-
-std::string contents(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 TEST(InterruptedSlotChange, AWriteFailingHalfWayPutsTheFileBack) {
   TestHome home;
@@ -102,7 +98,7 @@ TEST(InterruptedSlotChange, TooLittleSpaceChangesNothing) {
   TestHome home;
   State& state = home.started();
   fill(state, {2026, 2026});
-  const std::string original = contents(db_of(home));
+  const std::string original = testing::file_contents(db_of(home));
   home.ui.messages.clear();
   Status changed = Status::ok();
   {
@@ -110,7 +106,7 @@ TEST(InterruptedSlotChange, TooLittleSpaceChangesNothing) {
     changed = change_course_slot_count(state, 100);
   }
   EXPECT_FALSE(changed);
-  EXPECT_TRUE(contents(db_of(home)) == original);
+  EXPECT_TRUE(testing::file_contents(db_of(home)) == original);
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].text,
             "There is not enough free disk space to change the number of courses to be stored (write: File too "
@@ -121,7 +117,7 @@ TEST(Snapshot, AFailedCopyLeavesTheOldSnapshotWhole) {
   TestHome home;
   State& state = home.started();
   fill(state, {2026});
-  const std::string original = contents(db_of(home));
+  const std::string original = testing::file_contents(db_of(home));
   std::ofstream(snapshot_of(home), std::ios::binary) << "the good copy of yesterday";
   home.ui.messages.clear();
   Status changed = Status::ok();
@@ -130,8 +126,8 @@ TEST(Snapshot, AFailedCopyLeavesTheOldSnapshotWhole) {
     changed = change_course_slot_count(state, 100);
   }
   EXPECT_FALSE(changed);
-  EXPECT_EQ(contents(snapshot_of(home)), "the good copy of yesterday");
-  EXPECT_TRUE(contents(db_of(home)) == original);
+  EXPECT_EQ(testing::file_contents(snapshot_of(home)), "the good copy of yesterday");
+  EXPECT_TRUE(testing::file_contents(db_of(home)) == original);
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].text,
             "A error was encountered making a backup copy of the database.  The requested change to the number "
@@ -147,15 +143,15 @@ TEST(Snapshot, ALinkPlantedInTheHomeFolderIsReplacedNotFollowed) {
   TestHome home;
   State& state = home.started();
   fill(state, {2026});
-  const std::string original = contents(db_of(home));
+  const std::string original = testing::file_contents(db_of(home));
   const auto victim = home.path() / "elsewhere.txt";
   std::ofstream(victim) << "not Quillon's";
   std::filesystem::create_symlink(victim, snapshot_of(home));
 
   ASSERT_TRUE(change_course_slot_count(state, 100));
-  EXPECT_EQ(contents(victim), "not Quillon's");
+  EXPECT_EQ(testing::file_contents(victim), "not Quillon's");
   EXPECT_FALSE(std::filesystem::is_symlink(snapshot_of(home)));
-  EXPECT_TRUE(contents(snapshot_of(home)) == original);
+  EXPECT_TRUE(testing::file_contents(snapshot_of(home)) == original);
 }
 
 TEST(InterruptedPurge, AWriteFailingHalfWayPutsTheFileBack) {
@@ -188,7 +184,7 @@ TEST(InterruptedPurge, NoSnapshotNoPurge) {
   TestHome home;
   State& state = home.started();
   fill(state, {2019, 2026});
-  const std::string original = contents(db_of(home));
+  const std::string original = testing::file_contents(db_of(home));
   home.ui.messages.clear();
   int purged = 0;
   {
@@ -196,7 +192,7 @@ TEST(InterruptedPurge, NoSnapshotNoPurge) {
     purged = purge_before(state, Date{125, 1, 1});
   }
   EXPECT_EQ(purged, -1);
-  EXPECT_TRUE(contents(db_of(home)) == original);
+  EXPECT_TRUE(testing::file_contents(db_of(home)) == original);
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].text,
             "A error was encountered making a backup copy of the database (cannot write " +
@@ -251,7 +247,7 @@ TEST(ReplacedDatabase, WritesStopWhenThePathNamesAnotherFile) {
 
   set_field_text(state.course.course_name, "Lost Links");
   EXPECT_FALSE(write_record(state, RecordKind::course, 1));
-  EXPECT_EQ(contents(db_of(home)), std::string(15700, 'r'));
+  EXPECT_EQ(testing::file_contents(db_of(home)), std::string(15700, 'r'));
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].text,
             "The Quillon database could not be written (the file \"qlwin4.dat\" has been replaced or removed by "

@@ -9,13 +9,8 @@
 #include "tests/core/database_test_support.h"
 #include "tests/testing/test_home.h"
 
-namespace quillon {
+namespace quillon::testing {
 namespace {
-
-using testing::Bytes;
-using testing::file_bytes;
-using testing::first_difference;
-using testing::TestHome;
 
 TEST(LayoutWithoutDesktopMessage, TournamentsStartWhereTheMessageWouldBe) {
   TestHome home;
@@ -65,4 +60,4 @@ TEST(Groups, WithoutACurrentTournamentNothingIsWritten) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::testing

@@ -75,16 +75,6 @@ TEST(MessageBox, TextsAreCutAt2000Characters) {
   EXPECT_EQ(home.ui.messages.back().text.size(), 2000u);
 }
 
-TEST(MessageBox, PauseBoxAddsTheReturnLine) {
-  TestHome home;
-  auto state = home.new_state();
-  pause_box(*state, "Scores have been saved.", 2);
-  ASSERT_EQ(home.ui.messages.size(), 1u);
-  EXPECT_EQ(home.ui.messages[0].text,
-            "Scores have been saved.\n\n Press \"Return\" or click \"OK\" to continue");
-  EXPECT_EQ(home.ui.messages[0].title, "Quillon - Information");
-}
-
 TEST(ScriptedUi, AnswersQuestionsInOrderAndRefusesToGuess) {
   TestHome home;
   auto state = home.new_state();

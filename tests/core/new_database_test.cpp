@@ -9,13 +9,8 @@
 #include "tests/core/database_test_support.h"
 #include "tests/testing/test_home.h"
 
-namespace quillon {
+namespace quillon::testing {
 namespace {
-
-using testing::Bytes;
-using testing::file_bytes;
-using testing::first_difference;
-using testing::TestHome;
 
 constexpr const char* desktop_text =
     "This is a customizable message which can be used to save reminders.  It can be up to 250 "
@@ -148,4 +143,4 @@ TEST(ReadRecord, ReadsPastTheEndLeaveZeros) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::testing

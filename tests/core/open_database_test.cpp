@@ -7,17 +7,13 @@
 
 #include "core/database.h"
 #include "core/database_startup.h"
+#include "tests/testing/files.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon {
 namespace {
 
 using testing::TestHome;
-
-std::string contents(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Opens the home's database as start-up does; returns the messages shown.
 std::vector<std::string> open_messages(TestHome& home, bool expect_open) {
@@ -39,7 +35,7 @@ TEST(OpeningTheDatabase, AFileThatCannotBeADatabaseIsRefusedAndLeftAlone) {
 
   std::ofstream(db, std::ios::binary) << std::string(100, 'x');
   EXPECT_EQ(open_messages(home, false), refused);
-  EXPECT_EQ(contents(db), std::string(100, 'x'));
+  EXPECT_EQ(testing::file_contents(db), std::string(100, 'x'));
 
   std::filesystem::resize_file(db, 0);
   EXPECT_EQ(open_messages(home, false), refused);

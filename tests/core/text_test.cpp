@@ -39,8 +39,6 @@ TEST(ParseInt, ReadsTheFirstCharactersOnly) {
   EXPECT_EQ(parse_int("x1", 2), 0);
   EXPECT_EQ(parse_int("99", 0), 0);
   EXPECT_EQ(parse_int("12345678901234", 20), 1234567890);  // at most 10 characters
-  EXPECT_DOUBLE_EQ(parse_real("71.45xyz", 5), 71.45);
-  EXPECT_DOUBLE_EQ(parse_real("71.45", 3), 71.0);
 }
 
 TEST(NameChars, AllowSpacesAndApostrophesByMode) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/fixed_text.h"
-#include "courses/course_access.h"
+#include "handicap/tee_values.h"
 #include "tests/courses/course_fixtures.h"
 #include "tests/testing/test_home.h"
 
@@ -215,35 +215,28 @@ TEST(CourseNames, ConflictsWithOtherSlots) {
   EXPECT_EQ(conflict("Pine", "Blue Back", 3), "The [Blue Back] tees for the course [Pine] have already been defined.");
 }
 
-TEST(CourseAccessors, PickTheSexAndNine) {
+TEST(TeeValues, PickTheSexByItsCode) {
   CourseRecord c = par_four_course("Oak", "White");
   c.men_rating = 715;
   c.women_rating = 731;
-  c.men_rating_f9 = 355;
-  c.women_rating_b9 = 368;
   c.men_slope = 125;
-  c.women_slope_f9 = 131;
+  c.women_slope = 131;
   c.men_total_par = 72;
   c.women_total_par = 74;
-  c.women_par_b9 = 38;
   c.women_par[3] = 5;
   c.men_hcp_hole[3] = 9;
-  EXPECT_EQ(course_rating(c, 'M'), 715);
-  EXPECT_EQ(course_rating(c, 'F'), 731);
-  EXPECT_EQ(course_rating(c, 'M', nine::front), 355);
-  EXPECT_EQ(course_rating(c, 'W', nine::back), 368);
-  EXPECT_EQ(course_rating(c, 'M', nine::all), 715);
-  EXPECT_EQ(course_slope(c, 'M'), 125);
-  EXPECT_EQ(course_slope(c, 'F', nine::front), 131);
-  EXPECT_EQ(course_total_par(c, 'M'), 72);
-  EXPECT_EQ(course_total_par(c, 'F'), 74);
-  EXPECT_EQ(course_total_par(c, 'F', nine::back), 38);
-  EXPECT_EQ(hole_par(c, 'F', 3), 5);
-  EXPECT_EQ(hole_par(c, 'M', 3), 4);
-  EXPECT_EQ(hole_hcp(c, 'M', 3), 9);
-  EXPECT_EQ(hole_hcp(c, 'F', 3), 4);
-  EXPECT_EQ(hole_par(c, 'M', 18), 0);
-  EXPECT_EQ(hole_hcp(c, 'M', -1), 0);
+  EXPECT_EQ(tee_values::rating(c, 'M'), 715);
+  EXPECT_EQ(tee_values::rating(c, 'F'), 731);
+  EXPECT_EQ(tee_values::slope(c, 'M'), 125);
+  EXPECT_EQ(tee_values::slope(c, 'W'), 131);
+  EXPECT_EQ(tee_values::total_par(c, 'M'), 72);
+  EXPECT_EQ(tee_values::total_par(c, 'F'), 74);
+  // Holes are numbered from 1; any code but 'M' reads the women's block.
+  EXPECT_EQ(tee_values::par(c, 'F', 4), 5);
+  EXPECT_EQ(tee_values::par(c, 'M', 4), 4);
+  EXPECT_EQ(tee_values::stroke_index(c, 'M', 4), 9);
+  EXPECT_EQ(tee_values::stroke_index(c, 'm', 4), 4);
+  EXPECT_EQ(tee_values::stroke_index(c, 'F', 4), 4);
 }
 
 }  // namespace

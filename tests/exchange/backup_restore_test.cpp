@@ -12,13 +12,10 @@
 #include "exchange/restore.h"
 #include "tests/exchange/backup_test_support.h"
 
-namespace quillon {
+namespace quillon::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Bytes;
-using testing::TestHome;
-using testing::file_bytes;
 
 constexpr const char* backup_done = "The requested backup was successfully completed.";
 constexpr const char* restore_done =
@@ -197,4 +194,4 @@ TEST(Backup, WithoutAClubIdTheUploadOffersTheSignUpPage) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::testing

@@ -1,7 +1,6 @@
 // Courses of the Ravelin database imported at start-up.
 #include <gtest/gtest.h>
 
-#include "courses/course_access.h"
 #include "exchange/course_import.h"
 #include "tests/exchange/exchange_fixture.h"
 #include "tests/exchange/ravelin_file.h"
@@ -9,40 +8,17 @@
 namespace quillon::testing {
 namespace {
 
-// An 18-hole course that passes the course checks.
-CourseRecord valid_course(const char* name, const char* tee) {
-  CourseRecord c{};
-  set_field_text(c.course_name, name);
-  set_field_text(c.course_abbrev, "PH");
-  set_field_text(c.tee_name, tee);
-  c.hole_count = 18;
-  for (int h = 0; h < 18; ++h) {
-    c.men_par[h] = 4;
-    c.men_hcp_hole[h] = static_cast<std::int8_t>(h + 1);
-  }
-  c.men_total_par = 72;
-  c.men_par_f9 = 36;
-  c.men_par_b9 = 36;
-  c.men_rating = 720;
-  c.men_rating_f9 = 360;
-  c.men_rating_b9 = 360;
-  c.men_slope = 113;
-  c.men_slope_f9 = 113;
-  c.men_slope_b9 = 113;
-  return c;
-}
-
 TEST(CourseImport, NewCoursesInFreeSlotsAndTheSameNamesNotTwice) {
   TestHome home;
   State& state = home.started();
   put_plain_course(state, 1, "PINE HILLS", "BLUE", 18);
   put_plain_course(state, 3, "Elm", "Red", 18);  // slot 2 is free
   RavelinFile file;
-  CourseRecord invalid = valid_course("Broken", "White");
+  CourseRecord invalid = checked_course("Broken", "White");
   invalid.men_slope = 20;
-  file.course(1, valid_course("Pine Hills", "Blue"));
+  file.course(1, checked_course("Pine Hills", "Blue"));
   file.course(2, invalid);
-  file.course(3, valid_course("Oak", "Gold"));
+  file.course(3, checked_course("Oak", "Gold"));
   file.save(home.path() / "rvwin4.dat");
   state.ravelin_path = "rvwin4.dat";
 
@@ -65,7 +41,7 @@ TEST(CourseImport, OtherVersionsDoNothingAndTooManySlotsWarn) {
   TestHome home;
   State& state = home.started();
   RavelinFile file;
-  file.course(1, valid_course("Oak", "Gold"));
+  file.course(1, checked_course("Oak", "Gold"));
   file.version(2025, 'b');
   file.save(home.path() / "rvwin4.dat");
   state.ravelin_path = "rvwin4.dat";

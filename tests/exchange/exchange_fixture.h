@@ -31,6 +31,26 @@ inline void put_plain_course(State& state, int slot, const char* name, const cha
   if (slot > state.course_count) state.course_count = slot;
 }
 
+// An 18-hole men's course/tee that passes the course checks: par 4 on every
+// hole, rating 72.0, slope 113.
+inline CourseRecord checked_course(const char* name, const char* tee) {
+  CourseRecord c{};
+  set_field_text(c.course_name, name);
+  set_field_text(c.course_abbrev, "OK");
+  set_field_text(c.tee_name, tee);
+  c.hole_count = 18;
+  for (int h = 0; h < 18; ++h) {
+    c.men_par[h] = 4;
+    c.men_hcp_hole[h] = static_cast<std::int8_t>(h + 1);
+  }
+  c.men_total_par = 72;
+  c.men_par_f9 = c.men_par_b9 = 36;
+  c.men_rating = 720;
+  c.men_rating_f9 = c.men_rating_b9 = 360;
+  c.men_slope = c.men_slope_f9 = c.men_slope_b9 = 113;
+  return c;
+}
+
 // Tournament 1 "Spring Cup" on course 1: groups of `size`, `groups` groups,
 // tee times from 08:00 every 7.5 minutes, two divisions.
 inline void put_cup(State& state, int groups, int size = 4, int holes = 18) {

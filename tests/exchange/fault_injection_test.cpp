@@ -15,13 +15,10 @@
 #include "exchange/write_limit.h"
 #include "tests/exchange/backup_test_support.h"
 
-namespace quillon {
+namespace quillon::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Bytes;
-using testing::TestHome;
-using testing::file_bytes;
 
 // Runs `body` in a child process on its own state block over the home
 // folder; returns the child's wait status.
@@ -226,4 +223,4 @@ TEST(FullDisk, ABackupFileThatCannotBeWrittenKeepsTheEarlierBackup) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::testing

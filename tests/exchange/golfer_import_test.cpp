@@ -33,25 +33,6 @@ bool import_into_cup(State& state) {
   return import_golfers(state, nullptr, random);
 }
 
-// An 18-hole course that passes the course checks.
-CourseRecord checked_course(const char* name, const char* tee) {
-  CourseRecord c{};
-  set_field_text(c.course_name, name);
-  set_field_text(c.course_abbrev, "OK");
-  set_field_text(c.tee_name, tee);
-  c.hole_count = 18;
-  for (int h = 0; h < 18; ++h) {
-    c.men_par[h] = 4;
-    c.men_hcp_hole[h] = static_cast<std::int8_t>(h + 1);
-  }
-  c.men_total_par = 72;
-  c.men_par_f9 = c.men_par_b9 = 36;
-  c.men_rating = 720;
-  c.men_rating_f9 = c.men_rating_b9 = 360;
-  c.men_slope = c.men_slope_f9 = c.men_slope_b9 = 113;
-  return c;
-}
-
 void set_member_id(State& state, int group, int slot, const char* id) {
   read_record(state, RecordKind::group, group);
   set_field_text_terminated(state.group.entries[slot].member_id, id);

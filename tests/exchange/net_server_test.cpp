@@ -375,6 +375,31 @@ TEST_F(CuplinkTest, DialogListsUploadsRemovesAndKeepsTheHundredLimit) {
                                       "tdb/abcdefghijklmno-ZZ-007-ZZ-250305-ZZ-Pine Hills-ZZ-R-X38X-D -X47X- Cup"));
 }
 
+// The desktop list shares the tournament selection's order: newest first,
+// a tournament of the last century after this century's, and equal dates by
+// name without regard to letter case.
+TEST_F(CuplinkTest, DesktopListIsNewestFirst) {
+  const struct {
+    const char* name;
+    int year, month, day;
+  } tournaments[] = {{"Old Open", 1999, 7, 5}, {"alpha Cup", 2025, 3, 5}, {"Beta Cup", 2025, 3, 5}, {"", 2026, 1, 1},
+                     {"New Year", 2026, 1, 2}};
+  int slot = 0;
+  for (const auto& t : tournaments) {
+    testing::TournamentSpec plan;
+    plan.name = t.name;
+    plan.year = t.year;
+    plan.month = t.month;
+    plan.day = t.day;
+    testing::put_tournament(*state, ++slot, plan);
+  }
+  CuplinkModel model(*state);
+  EXPECT_EQ(model.find("desktop_list")->options,
+            (std::vector<std::string>{
+                cuplink_list_line(2026, 1, 2, "New Year"), cuplink_list_line(2025, 3, 5, "Beta Cup"),
+                cuplink_list_line(2025, 3, 5, "alpha Cup"), cuplink_list_line(1999, 7, 5, "Old Open")}));
+}
+
 TEST_F(CuplinkTest, ClubIdStoredInLowerCaseAndOnlySafeCharacters) {
   CuplinkModel model(*state);
   EXPECT_TRUE(model.set("club_id", "PineHills"));

@@ -14,13 +14,10 @@
 #include "exchange/restore.h"
 #include "tests/exchange/backup_test_support.h"
 
-namespace quillon {
+namespace quillon::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Bytes;
-using testing::TestHome;
-using testing::file_bytes;
 
 struct Club {
   TestHome home;
@@ -250,4 +247,4 @@ TEST(Restore, FromTheWebServerNeedsAClubIdAndThenTheNetwork) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::testing

@@ -70,42 +70,6 @@ TEST(CourseHandicap, DisplayForms) {
   EXPECT_EQ(handicap_report_text(12), "12");
   EXPECT_EQ(handicap_report_text(0), "0");
   EXPECT_EQ(handicap_report_text(-3), "+3");
-  EXPECT_EQ(index_edit_text(52, Format::net), "5.2 ");
-  EXPECT_EQ(index_edit_text(-23, Format::net), "-2.3");
-  EXPECT_EQ(index_edit_text(179, Format::callaway), "17");
-}
-
-TEST(CourseHandicap, TypedIndexes) {
-  EXPECT_EQ(parse_handicap_index("10.4"), 104);
-  EXPECT_EQ(parse_handicap_index("2.35"), 23);
-  EXPECT_EQ(parse_handicap_index("-0.0"), 0);
-  EXPECT_EQ(parse_handicap_index("-2.3"), -23);
-  EXPECT_EQ(parse_handicap_index("-10.0"), -100);
-  EXPECT_EQ(parse_handicap_index("+2.3"), 23);  // '+' reads as a digit 0
-  EXPECT_EQ(parse_handicap_index(" 7 "), 70);  // blanks are not digits here
-  EXPECT_EQ(parse_handicap_index("49.9"), 499);
-  EXPECT_EQ(parse_handicap_index("-10.1"), std::nullopt);
-  EXPECT_EQ(parse_handicap_index("abc"), std::nullopt);
-  EXPECT_EQ(parse_handicap_index(""), std::nullopt);
-  EXPECT_EQ(parse_handicap_index("50.0"), std::nullopt);
-  EXPECT_EQ(parse_handicap_index("12345678901234"), std::nullopt);
-  EXPECT_EQ(parse_handicap_index("-.5"), -5);
-  EXPECT_EQ(parse_handicap_index("2."), 20);
-  // Text that only begins with a number would have its other characters
-  // read as digits 0: "0,5" would be 5.0 and "1a" 10.0.
-  for (const char* bad : {"0,5", "1a", "1-2", "inf", "nan", "1e1", "-", ".", "+", "2.3.4", "1 2"})
-    EXPECT_EQ(parse_handicap_index(bad), std::nullopt) << bad;
-}
-
-TEST(CourseHandicap, InvalidIndexIsReported) {
-  testing::TestHome home;
-  State& state = home.started();
-  EXPECT_EQ(read_handicap_index(state, "12.0"), 120);
-  EXPECT_TRUE(home.ui.messages.empty());
-  EXPECT_EQ(read_handicap_index(state, "x"), std::nullopt);
-  ASSERT_EQ(home.ui.messages.size(), 1u);
-  EXPECT_EQ(home.ui.messages[0].text, "Invalid handicap index");
-  EXPECT_EQ(home.ui.messages[0].title, "Quillon - Error");
 }
 
 }  // namespace

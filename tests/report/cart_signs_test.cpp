@@ -49,7 +49,7 @@ TEST_F(CartSigns, ItemsOfASign) {
   make_tournament(1, "Spring Cup", 1);
   fill_group(1, 2);
   RecordedPrintJob job = printed(SignSelection::all);
-  std::vector<DrawOp> t = job.drawing.texts();
+  std::vector<DrawOp> t = drawn_texts(job.drawing);
   ASSERT_EQ(t.size(), 12u);  // the empty slots 3 and 4 make a second sign with empty names
   EXPECT_EQ(t[10].text, "");
   EXPECT_EQ(t[10].row, 37);

@@ -72,19 +72,19 @@ TEST_F(GolferList, OrdersByHandicapAndCartRiders) {
   EXPECT_NE(page_text().find("<h2><font color=#006545>Golfer Information - Sorted by Handicap</font></h2>"),
             std::string::npos);
 
-  ASSERT_TRUE(print_power_cart_list(s, false, 0));
+  ASSERT_TRUE(print_golfer_list(s, GolferListMode::carts_by_name, 0));
   expect_listed(data_rows(), {adams_row, smith_row, zed_row});
   EXPECT_NE(page_text().find(">PowerCart Rider Report - Sorted by Name<"), std::string::npos);
 
   // By tee time the riders keep group order although the names sort otherwise.
-  ASSERT_TRUE(print_power_cart_list(s, true, 0));
+  ASSERT_TRUE(print_golfer_list(s, GolferListMode::carts_by_tee_time, 0));
   expect_listed(data_rows(), {smith_row, adams_row, zed_row});
   EXPECT_NE(page_text().find("<h2><font color=#006545>PowerCart Rider Report</font></h2>"), std::string::npos);
 
   s.system.flags = 0;
   ASSERT_TRUE(print_golfer_list(s, GolferListMode::by_name, 0));
   EXPECT_NE(page_text().find("<h2>Golfer Information</h2>"), std::string::npos);
-  ASSERT_TRUE(print_power_cart_list(s, false, 0));
+  ASSERT_TRUE(print_golfer_list(s, GolferListMode::carts_by_name, 0));
   EXPECT_NE(page_text().find("<h2>PowerCart Rider Report</h2>"), std::string::npos);
 }
 
@@ -134,7 +134,7 @@ TEST_F(GolferList, EmptyFieldAndShotgunLabels) {
   s.header.tee_interval_index = 0;
   s.header.shotgun_groups_per_hole[0] = 1;
   s.header.shotgun_groups_per_hole[1] = 1;
-  ASSERT_TRUE(print_power_cart_list(s, true, 0));
+  ASSERT_TRUE(print_golfer_list(s, GolferListMode::carts_by_tee_time, 0));
   std::vector<HtmlRow> r = data_rows();
   ASSERT_EQ(r.size(), 3u);
   // The group column shows the shotgun hole and its letter, the time column the start.

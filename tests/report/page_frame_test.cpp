@@ -8,7 +8,6 @@
 #include "report/report_page.h"
 #include "report/report_table.h"
 #include "report/report_writer.h"
-#include "report/text_to_html.h"
 #include "tests/report/report_fixture.h"
 
 namespace quillon::testing {
@@ -158,20 +157,6 @@ TEST_F(PageFrame, ShowingThePageOrTheErrorWhenItWasNotMade) {
   run_report(s, [](State&) { return false; });
   EXPECT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_EQ(home.ui.messages.size(), 1u);
-  EXPECT_FALSE(std::filesystem::exists(report_page_path(s)));
-}
-
-TEST_F(PageFrame, TextReportBecomesAFixedWidthPage) {
-  std::ofstream(s.file("ql4tmp.dat"), std::ios::binary) << "A  B\r\nR&D <x>\r\n";
-  ASSERT_TRUE(text_report_to_html(s, 100));
-  EXPECT_EQ(page_text(),
-            "<html>\r\n<head>\r\n<title>Quillon for Windows - HTML Report</title>\r\n</head>\r\n<body>\r\n"
-            "<TT>A&nbsp;&nbsp;B<br>\r\nR&amp;D&nbsp;&lt;x&gt;<br>\r\n</TT></body>\r\n</html>\r\n");
-  ASSERT_TRUE(text_report_to_html(s, 7));
-  EXPECT_NE(page_text().find("<title>Ravelin for Windows - HTML Report</title>\r\n"), std::string::npos);
-
-  std::filesystem::remove(s.file("ql4tmp.dat"));
-  EXPECT_FALSE(text_report_to_html(s, 100));
   EXPECT_FALSE(std::filesystem::exists(report_page_path(s)));
 }
 

@@ -140,7 +140,7 @@ TEST_F(PrintFacility, LabelsFromStartPositionFive) {
   RecordingCanvas canvas;
   PrintOutput out(s, canvas, true);
   ASSERT_TRUE(draw_address_labels(out, label_sheet(1), 5, golfers));
-  std::vector<DrawOp> t = canvas.drawing().texts();
+  std::vector<DrawOp> t = drawn_texts(canvas.drawing());
   ASSERT_EQ(t.size(), 4u);
   // Position 5 is the second row's third label: 1.5 inches down, 0.1875 + 2 × 2.75 across.
   EXPECT_EQ(t[0].text, "Ann Lee");
@@ -164,8 +164,8 @@ TEST_F(PrintFacility, LabelsFillASheetAndGoOn) {
   PrintOutput out(s, canvas, true);
   ASSERT_TRUE(draw_address_labels(out, label_sheet(1), 29, golfers));
   EXPECT_EQ(canvas.drawing().page_count(), 2);
-  EXPECT_EQ(canvas.drawing().texts_on_page(1).size(), 1u);
-  EXPECT_EQ(canvas.drawing().texts_on_page(2).size(), 30u);
+  EXPECT_EQ(drawn_texts(canvas.drawing(), 1).size(), 1u);
+  EXPECT_EQ(drawn_texts(canvas.drawing(), 2).size(), 30u);
 }
 
 TEST_F(PrintFacility, LabelGolfersBySelectionAndOrder) {
@@ -207,9 +207,9 @@ TEST_F(PrintFacility, AlignmentReminderNoSwitchesItOff) {
   EXPECT_NE(s.system.flags & system_flag::no_label_reminder, 0);
   const RecordedPrintJob& job = home.ui.print_jobs.at(0);
   EXPECT_TRUE(job.finished);
-  EXPECT_EQ(job.drawing.texts().at(0).text, "G1 Golfer 1");
+  EXPECT_EQ(drawn_texts(job.drawing).at(0).text, "G1 Golfer 1");
   // The second choice of "Avery 5159" (the default format) is the first row's second label.
-  EXPECT_DOUBLE_EQ(job.drawing.texts().at(0).column, (0.15625 + 4.1875 + 0.15) * 80 / 7.5);
+  EXPECT_DOUBLE_EQ(drawn_texts(job.drawing).at(0).column, (0.15625 + 4.1875 + 0.15) * 80 / 7.5);
 
   // Switched off, the reminder is not shown again.
   home.ui.dialog(start);

@@ -1,6 +1,7 @@
 #pragma once
 // A small field for the printed reports and finders over what was drawn.
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,15 @@
 #include "tests/report/report_fixture.h"
 
 namespace quillon::testing {
+
+// The text operations drawn, in drawing order; with a page number (0 = outside
+// any page) only those of that page.
+inline std::vector<DrawOp> drawn_texts(const Drawing& d, std::optional<int> page = std::nullopt) {
+  std::vector<DrawOp> found;
+  for (const auto& op : d.ops)
+    if (op.kind == DrawKind::text && (!page || op.page == *page)) found.push_back(op);
+  return found;
+}
 
 class PrintTest : public ReportTest {
  protected:
@@ -31,21 +41,21 @@ class PrintTest : public ReportTest {
 
   static std::vector<DrawOp> with_text(const Drawing& d, const std::string& text) {
     std::vector<DrawOp> found;
-    for (const auto& op : d.texts())
+    for (const auto& op : drawn_texts(d))
       if (op.text == text) found.push_back(op);
     return found;
   }
 
   static std::vector<DrawOp> at_row(const Drawing& d, double row) {
     std::vector<DrawOp> found;
-    for (const auto& op : d.texts())
+    for (const auto& op : drawn_texts(d))
       if (op.row == row) found.push_back(op);
     return found;
   }
 
 
   static std::string text_at(const Drawing& d, double row, double column, int page = -1) {
-    for (const auto& op : d.texts())
+    for (const auto& op : drawn_texts(d))
       if (op.row == row && op.column == column && (page < 0 || op.page == page)) return op.text;
     return "<nothing>";
   }

@@ -15,6 +15,7 @@
 #include "handicap/formats.h"
 #include "report/report_page.h"
 #include "tests/testing/html_table.h"
+#include "tests/testing/report_page_reading.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon::testing {
@@ -93,41 +94,17 @@ class ReportTest : public ::testing::Test {
     ASSERT_TRUE(write_record(s, RecordKind::group, group));
   }
 
-  std::string page_text() const {
-    std::ifstream in(report_page_path(s), std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string page_text() const { return report_page_text(s); }
 
   // The page's tables without the tournament information block.
   std::vector<HtmlTable> tables() const { return report_tables(page_text()); }
 
   // The page's lines; every line must end with CR LF.
-  std::vector<std::string> page_lines() const {
-    std::string text = page_text();
-    std::vector<std::string> lines;
-    std::size_t at = 0;
-    while (at < text.size()) {
-      std::size_t end = text.find("\r\n", at);
-      EXPECT_NE(end, std::string::npos) << "a line without CR LF: " << text.substr(at);
-      if (end == std::string::npos) break;
-      lines.push_back(text.substr(at, end - at));
-      at = end + 2;
-    }
-    return lines;
-  }
+  std::vector<std::string> page_lines() const { return crlf_lines(page_text()); }
 
   // The lines between the first line equal to `from` and the next `to`, both included.
   std::vector<std::string> lines_between(const std::string& from, const std::string& to) const {
-    std::vector<std::string> all = page_lines(), part;
-    bool in = false;
-    for (const auto& l : all) {
-      if (l == from) in = true;
-      if (in) part.push_back(l);
-      if (in && l == to) break;
-    }
-    return part;
+    return lines_from_to(page_lines(), from, to);
   }
 
   TestHome home;

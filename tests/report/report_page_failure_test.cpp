@@ -10,17 +10,13 @@
 
 #include "report/report_page.h"
 #include "report/report_writer.h"
+#include "tests/testing/files.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon {
 namespace {
 
 using testing::TestHome;
-
-std::string contents(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 TEST(ReportPageFailure, AFullDiskLeavesNoPageAndTheUserIsTold) {
   TestHome home;
@@ -61,7 +57,7 @@ TEST(ReportPageFailure, APlantedLinkIsNotFollowed) {
   std::filesystem::create_symlink(victim, report_page_path(state));
   ReportWriter w;
   EXPECT_FALSE(open_report_page(state, w));
-  EXPECT_EQ(contents(victim), "not Quillon's");
+  EXPECT_EQ(testing::file_contents(victim), "not Quillon's");
 
   // The report command's own first step removes the link, and the page is
   // then made in its place.
@@ -70,8 +66,8 @@ TEST(ReportPageFailure, APlantedLinkIsNotFollowed) {
   w.line("<html>");
   w.close();
   EXPECT_FALSE(w.failed());
-  EXPECT_EQ(contents(report_page_path(state)), "<html>\r\n");
-  EXPECT_EQ(contents(victim), "not Quillon's");
+  EXPECT_EQ(testing::file_contents(report_page_path(state)), "<html>\r\n");
+  EXPECT_EQ(testing::file_contents(victim), "not Quillon's");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "report/report_page.h"
+#include "tests/testing/report_page_reading.h"
 #include "tests/scoring/scoring_fixture.h"
 #include "tests/testing/html_table.h"
 #include "tournament/header_options.h"
@@ -34,41 +35,18 @@ class ResultsPageTest : public ::testing::Test {
     return par_golfer(name, {{1, 4 + gross - 72}}, index_tenths, 'M', division);
   }
 
-  std::string page_text() {
-    std::ifstream in(report_page_path(st()), std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string page_text() { return report_page_text(st()); }
 
   // The page's tables without the tournament information block, and their data rows.
   std::vector<HtmlTable> tables() { return report_tables(page_text()); }
   std::vector<HtmlRow> data_rows() { return testing::data_rows(tables()); }
 
   // The page's lines; every line must end with CR LF.
-  std::vector<std::string> page_lines() {
-    std::string text = page_text();
-    std::vector<std::string> lines;
-    for (std::size_t at = 0; at < text.size();) {
-      std::size_t end = text.find("\r\n", at);
-      EXPECT_NE(end, std::string::npos) << "a line without CR LF: " << text.substr(at);
-      if (end == std::string::npos) break;
-      lines.push_back(text.substr(at, end - at));
-      at = end + 2;
-    }
-    return lines;
-  }
+  std::vector<std::string> page_lines() { return crlf_lines(page_text()); }
 
   // The lines between the first line equal to `from` and the next `to`, both included.
   std::vector<std::string> lines_between(const std::string& from, const std::string& to) {
-    std::vector<std::string> part;
-    bool in = false;
-    for (const auto& l : page_lines()) {
-      if (l == from) in = true;
-      if (in) part.push_back(l);
-      if (in && l == to) break;
-    }
-    return part;
+    return lines_from_to(page_lines(), from, to);
   }
 
   std::vector<std::string> lines_starting(const std::string& prefix) {

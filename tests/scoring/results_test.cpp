@@ -7,13 +7,8 @@
 #include "scoring/tie_break.h"
 #include "tests/scoring/scoring_fixture.h"
 
-namespace quillon {
+namespace quillon::testing {
 namespace {
-
-using testing::golfer;
-using testing::par_golfer;
-using testing::TestHome;
-using testing::TestTournament;
 
 // A par card changed by one stroke on each of the first |gross - 72| holes.
 GolferEntry shooting(const std::string& name, int gross, int index_tenths = 0, int division = 1, char gender = 'M') {
@@ -310,11 +305,6 @@ TEST(Results, TheCallawayDivisionOfTheHeaderIsKept) {
   EXPECT_EQ(t.state.header.callaway_division, 3);
 }
 
-}  // namespace
-}  // namespace quillon
-
-namespace quillon {
-namespace {
 
 TEST(Results, TeamsAreScoredFromTheirNamedMembersAndShortTeamsRankInOrderBehind) {
   TestHome home;
@@ -360,4 +350,4 @@ TEST(Results, CardsThatCannotBeScoredAreNamed) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::testing

@@ -8,13 +8,8 @@
 #include "scoring/team_scoring.h"
 #include "tests/scoring/scoring_fixture.h"
 
-namespace quillon {
+namespace quillon::testing {
 namespace {
-
-using testing::golfer;
-using testing::par_golfer;
-using testing::TestHome;
-using testing::TestTournament;
 
 struct Team {
   TestHome home;
@@ -316,4 +311,4 @@ TEST(TeamDivisionCheck, NoQuestionWithoutMixedTeams) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::testing

@@ -9,13 +9,8 @@
 #include "scoring/tie_break.h"
 #include "tests/scoring/scoring_fixture.h"
 
-namespace quillon {
+namespace quillon::testing {
 namespace {
-
-using testing::golfer;
-using testing::par_golfer;
-using testing::TestHome;
-using testing::TestTournament;
 
 // Scores the card in slot 1 and returns its whole sort key.
 std::string scored_key(TestTournament& t, const GolferEntry& g, int report = report_type::traditional) {
@@ -220,4 +215,4 @@ TEST(TieBreak, FieldsKeepTheirWidth) {
 }
 
 }  // namespace
-}  // namespace quillon
+}  // namespace quillon::testing

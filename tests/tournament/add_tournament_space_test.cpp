@@ -11,6 +11,7 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "tests/testing/files.h"
 #include "tests/tournament/tournament_fixture.h"
 #include "tournament/tournament_commands.h"
 
@@ -18,11 +19,6 @@ namespace quillon {
 namespace {
 
 using testing::TestHome;
-
-std::string contents(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Files of this process stay below `bytes` while `work` runs; writes past it
 // fail with "File too large" as on a full disk.
@@ -45,7 +41,7 @@ TEST(AddTournament, AFullDiskAddsNothingAndSaysSo) {
   State& state = home.started();
   testing::put_course(state, 1, "Pine Valley", "PV", "Blue", 18);
   const auto db = home.path() / "qlwin4.dat";
-  const std::string before = contents(db);
+  const std::string before = testing::file_contents(db);
   const auto sequence_before = state.system.next_tournament_id;
   home.ui.messages.clear();
 

@@ -106,8 +106,6 @@ TEST(TeeTimes, ShotgunsAndTheirLastTime) {
 
 TEST(Formats, TableKindsTeamsAndGroupSizeRules) {
   EXPECT_STREQ(format_name(Format::net_with_callaway_division), "Net Scores with 1 Callaway Division");
-  EXPECT_EQ(format_of_name("Best Ball(s) - Callaway Net"), Format::best_balls_callaway);
-  EXPECT_EQ(format_of_name("Best Ball(s)"), std::nullopt);
   EXPECT_EQ(offered_formats().size(), 27u);
   EXPECT_EQ(group_size_refusal(Format::net, 6), "The number of golfers per group must be between 1 and 5");
   EXPECT_EQ(group_size_refusal(Format::scramble, 1),
