@@ -157,10 +157,7 @@ TEST_F(GolferList, APageThatCannotBeCreatedIsReported) {
   EXPECT_TRUE(home.ui.opened_pages.empty());
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].kind, 1);
-  EXPECT_EQ(home.ui.messages[0].text,
-            "The HTML report file [qlwin4.html], could not be created in the current folder [" + home.path().string() +
-                "].  Either the file already exists and is write protected or you do not have permission to create "
-                "files in that folder");
+  EXPECT_EQ(home.ui.messages[0].text, page_not_created_message());
 }
 
 }  // namespace

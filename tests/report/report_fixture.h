@@ -96,6 +96,13 @@ class ReportTest : public ::testing::Test {
 
   std::string page_text() const { return report_page_text(s); }
 
+  // The error shown when the report page could not be made in the home folder.
+  std::string page_not_created_message() const {
+    return "The HTML report file [qlwin4.html], could not be created in the current folder [" + home.path().string() +
+           "].  Either the file already exists and is write protected or you do not have permission to create files "
+           "in that folder";
+  }
+
   // The page's tables without the tournament information block.
   std::vector<HtmlTable> tables() const { return report_tables(page_text()); }
 
