@@ -24,10 +24,18 @@ constexpr int women_strokes[18] = {5, 1, 17, 7, 11, 9, 15, 3, 13, 6, 4, 18, 2, 1
 constexpr int lengths[18] = {402, 515, 168, 431, 376, 389, 154, 528, 410, 395, 441, 182, 537, 364, 405, 171, 423, 506};
 
 Typing demo_course() {
-  Typing t = {{"course_name", "Lakeside Golf Club"}, {"course_abbrev", "LAKE"},  {"tee_name", "White"},
-              {"men_rating", "71.8"},                {"men_rating_f9", "35.9"}, {"men_rating_b9", "35.9"},
-              {"men_slope", "128"},                  {"women_rating", "74.6"},  {"women_rating_f9", "37.3"},
-              {"women_rating_b9", "37.3"},           {"women_slope", "131"},    {"phone", "555-0142"}};
+  Typing t = {{"course_name", "Lakeside Golf Club"},
+              {"course_abbrev", "LAKE"},
+              {"tee_name", "White"},
+              {"men_rating", "71.8"},
+              {"men_rating_f9", "35.9"},
+              {"men_rating_b9", "35.9"},
+              {"men_slope", "128"},
+              {"women_rating", "74.6"},
+              {"women_rating_f9", "37.3"},
+              {"women_rating_b9", "37.3"},
+              {"women_slope", "131"},
+              {"phone", "555-0142"}};
   for (int h = 0; h < 18; ++h) {
     std::string n = std::to_string(h + 1);
     t.emplace_back("men_par." + n, std::to_string(pars[h]));
@@ -41,22 +49,30 @@ Typing demo_course() {
 
 // The field: name, handicap index and gender of each golfer.
 constexpr const char* demo_golfers[20][3] = {
-    {"Alan Brooks", "8.4", "M"},  {"Brian Carter", "12.1", "M"}, {"Claire Dunn", "18.6", "F"},
-    {"David Evans", "4.2", "M"},  {"Emma Fisher", "22.3", "F"},  {"Frank Green", "15.7", "M"},
-    {"Grace Hall", "9.9", "F"},   {"Henry Irwin", "+1.2", "M"},  {"Isla Jones", "27.5", "F"},
-    {"Jack Kelly", "11.0", "M"},  {"Karen Lewis", "14.4", "F"},  {"Liam Moore", "6.8", "M"},
-    {"Mary Nolan", "20.2", "F"},  {"Neil Owens", "17.3", "M"},   {"Olive Price", "24.8", "F"},
-    {"Paul Quinn", "3.5", "M"},   {"Rose Reid", "16.1", "F"},    {"Sam Shaw", "10.6", "M"},
-    {"Tina Walsh", "19.4", "F"},  {"Victor Young", "13.9", "M"}};
+    {"Alan Brooks", "8.4", "M"}, {"Brian Carter", "12.1", "M"}, {"Claire Dunn", "18.6", "F"},
+    {"David Evans", "4.2", "M"}, {"Emma Fisher", "22.3", "F"},  {"Frank Green", "15.7", "M"},
+    {"Grace Hall", "9.9", "F"},  {"Henry Irwin", "+1.2", "M"},  {"Isla Jones", "27.5", "F"},
+    {"Jack Kelly", "11.0", "M"}, {"Karen Lewis", "14.4", "F"},  {"Liam Moore", "6.8", "M"},
+    {"Mary Nolan", "20.2", "F"}, {"Neil Owens", "17.3", "M"},   {"Olive Price", "24.8", "F"},
+    {"Paul Quinn", "3.5", "M"},  {"Rose Reid", "16.1", "F"},    {"Sam Shaw", "10.6", "M"},
+    {"Tina Walsh", "19.4", "F"}, {"Victor Young", "13.9", "M"}};
 constexpr int golfer_count = 20;
 constexpr int golfers_per_group = 4;
 
 // The second course: its ladies' tees.
 Typing ladies_course() {
-  Typing t = {{"course_name", "Hillcrest Golf Club"}, {"course_abbrev", "HILL"}, {"tee_name", "Red"},
-              {"men_rating", "68.9"},  {"men_rating_f9", "34.4"}, {"men_rating_b9", "34.5"},
-              {"men_slope", "118"},    {"women_rating", "71.2"},  {"women_rating_f9", "35.5"},
-              {"women_rating_b9", "35.7"}, {"women_slope", "125"},  {"phone", "555-0177"}};
+  Typing t = {{"course_name", "Hillcrest Golf Club"},
+              {"course_abbrev", "HILL"},
+              {"tee_name", "Red"},
+              {"men_rating", "68.9"},
+              {"men_rating_f9", "34.4"},
+              {"men_rating_b9", "34.5"},
+              {"men_slope", "118"},
+              {"women_rating", "71.2"},
+              {"women_rating_f9", "35.5"},
+              {"women_rating_b9", "35.7"},
+              {"women_slope", "125"},
+              {"phone", "555-0177"}};
   for (int h = 0; h < 18; ++h) {
     std::string n = std::to_string(h + 1);
     t.emplace_back("men_par." + n, std::to_string(pars[h]));
@@ -85,8 +101,8 @@ constexpr DemoEvent season[] = {
 };
 
 Typing demo_tournament(const DemoEvent& event) {
-  return {{"date", event.date}, {"name", event.name}, {"format", event.format}, {"contact", "Club Secretary"},
-          {"group_size", "4"}, {"tee_interval", " 7.5"}, {"first_tee_time", "08:00"}};
+  return {{"date", event.date}, {"name", event.name},     {"format", event.format},   {"contact", "Club Secretary"},
+          {"group_size", "4"},  {"tee_interval", " 7.5"}, {"first_tee_time", "08:00"}};
 }
 
 Typing demo_field() {

@@ -22,9 +22,9 @@ constexpr int golfers_per_group = 4;
 constexpr int pars[18] = {4, 5, 3, 4, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 4, 5};
 
 constexpr const char* players[championship_golfers][3] = {
-    {"Alan Brooks", "8.4", "M"},  {"David Evans", "4.2", "M"},  {"Grace Hall", "9.9", "F"},
-    {"Henry Irwin", "+1.2", "M"}, {"Jack Kelly", "11.0", "M"},  {"Liam Moore", "6.8", "M"},
-    {"Paul Quinn", "3.5", "M"},   {"Sam Shaw", "10.6", "M"},    {"Brian Carter", "12.1", "M"},
+    {"Alan Brooks", "8.4", "M"},  {"David Evans", "4.2", "M"},   {"Grace Hall", "9.9", "F"},
+    {"Henry Irwin", "+1.2", "M"}, {"Jack Kelly", "11.0", "M"},   {"Liam Moore", "6.8", "M"},
+    {"Paul Quinn", "3.5", "M"},   {"Sam Shaw", "10.6", "M"},     {"Brian Carter", "12.1", "M"},
     {"Karen Lewis", "14.4", "F"}, {"Victor Young", "13.9", "M"}, {"Rose Reid", "16.1", "F"}};
 
 Typing round_details(int day) {
@@ -81,8 +81,9 @@ void add_demo_championship(State& state, ScriptedUi& ui) {
   // Each day list is answered with the round's line as the list shows it.
   Typing event = {{"name", "Club Championship"}};
   for (int day = 1; day <= rounds; ++day)
-    event.emplace_back("day." + std::to_string(day),
-                       tournament_list_line(state, peek_header(state, slots[static_cast<std::size_t>(day - 1)]), false));
+    event.emplace_back(
+        "day." + std::to_string(day),
+        tournament_list_line(state, peek_header(state, slots[static_cast<std::size_t>(day - 1)]), false));
   ui.dialog({event, false, false});
   dispatch_command(state, 1302);
 }

@@ -32,7 +32,7 @@ void add_print_commands(CommandRegistry& r) {
   });
   r.add({1624, 1625, 1626}, [](State& s, int n) {
     if (!tournament_chosen(s)) return;
-    print_cart_signs(s, n == 1624 ? SignSelection::all
+    print_cart_signs(s, n == 1624   ? SignSelection::all
                         : n == 1625 ? SignSelection::requested
                                     : SignSelection::selected_group);
   });

@@ -12,10 +12,10 @@
 #include "core/messages.h"
 #include "core/text.h"
 #include "core/window_title.h"
-#include "handicap/formats.h"
 #include "courses/course_startup.h"
 #include "exchange/course_import.h"
 #include "exchange/import_settings_dialog.h"
+#include "handicap/formats.h"
 
 namespace quillon {
 
@@ -108,7 +108,8 @@ void check_update_marker(State& state) {
   bool complete = in.gcount() == static_cast<std::streamsize>(sizeof head);
   in.close();
   std::string text(head, sizeof head);
-  int marker_date = day_number(parse_int(text.substr(5), 2), parse_int(text.substr(7), 2), parse_int(text.substr(9), 2));
+  int marker_date =
+      day_number(parse_int(text.substr(5), 2), parse_int(text.substr(7), 2), parse_int(text.substr(9), 2));
   if (complete && marker_date != state.system.schema_date) {
     // The installed build is not the one the updater expected.
     state.ui.open_page(std::string(default_web_host) + failed_update_path);

@@ -10,7 +10,7 @@ namespace quillon {
 // The start-up words of the command line.
 struct StartupWords {
   bool force_update_message = false;  // "FUP"
-  bool recalc = false;                // "RECALC"
+  bool recalc = false;  // "RECALC"
 };
 // Words longer than 99 characters are not start-up words and are ignored.
 StartupWords parse_startup_words(const std::vector<std::string>& words);

@@ -34,7 +34,8 @@ struct ClubHistory : bench::BenchHome {
       header.group_size = 4;
       header.group_count = field_size / 4;
       set_field_text(header.name, "Tournament " + std::to_string(t));
-      bench::require(state->db.write_at(tournament_offset(*state, t), &header, sizeof header), "setting up the benchmark");
+      bench::require(state->db.write_at(tournament_offset(*state, t), &header, sizeof header),
+                     "setting up the benchmark");
       for (int i = 0; i < field_size; ++i) {
         GolferEntry golfer{};
         set_field_text(golfer.name, "Golfer " + std::to_string(i));
@@ -43,8 +44,8 @@ struct ClubHistory : bench::BenchHome {
         golfer.gross_score = static_cast<std::int16_t>(70 + (t + i) % 25);
         golfer.handicap_index = static_cast<std::int16_t>(i * 7 % 360);
         bench::require(state->db.write_at(tournament_offset(*state, t) + tournament_header_size + golfer_entry_size * i,
-                                   &golfer, sizeof golfer),
-                "setting up the benchmark");
+                                          &golfer, sizeof golfer),
+                       "setting up the benchmark");
       }
     }
     bench::require(state->db.flush(), "setting up the benchmark");

@@ -1,8 +1,8 @@
 #pragma once
 // A database in a temporary folder for a benchmark, started as the program
 // starts it, and removed afterwards.
-#include <stdexcept>
 #include <unistd.h>
+#include <stdexcept>
 
 #include <array>
 #include <cstring>

@@ -3,10 +3,10 @@
 // record reads and writes that score entry and results rely on.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-#include <stdexcept>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cstring>
+#include <stdexcept>
 
 #include <filesystem>
 #include <memory>
@@ -36,7 +36,8 @@ struct FullDatabase : bench::BenchHome {
       state->header.group_size = 4;
       state->header.group_count = 200;
       set_field_text(state->header.name, "Tournament " + std::to_string(t));
-      bench::require(state->db.write_at(tournament_offset(*state, t), &state->header, sizeof state->header), "write_at");
+      bench::require(state->db.write_at(tournament_offset(*state, t), &state->header, sizeof state->header),
+                     "write_at");
     }
     bench::require(state->db.flush(), "flush");
   }

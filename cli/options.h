@@ -13,11 +13,11 @@ namespace quillon::cli {
 inline constexpr const char* verify_backup_command = "verify-backup";
 
 struct Options {
-  std::string home;                 // empty = the default home folder
+  std::string home;  // empty = the default home folder
   bool demo = false;
   std::optional<DateTime> today;
-  std::string command;              // "init", "verify-backup" or a command number
-  std::string backup_file;          // the file verify-backup checks
+  std::string command;  // "init", "verify-backup" or a command number
+  std::string backup_file;  // the file verify-backup checks
   std::vector<std::string> startup_words;  // FUP, RECALC
 
   std::optional<std::string> tournament, course, golfer, division;

@@ -64,7 +64,8 @@ class CliUi : public ScriptedUi {
                                               : print_qt::open_pdf_job(pdf_file, settings);
     if (!opening.canvas && !opening.detail.empty()) {
       err_ << "quillon-cli: " << opening.detail;
-      if (pdf_file.empty() && printer_name.empty()) err_ << "; name one with --printer NAME or write a PDF with --pdf FILE";
+      if (pdf_file.empty() && printer_name.empty())
+        err_ << "; name one with --printer NAME or write a PDF with --pdf FILE";
       err_ << "\n";
     }
     if (opening.canvas && !pdf_file.empty()) printed_file_ = pdf_file;

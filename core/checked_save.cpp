@@ -8,8 +8,8 @@
 
 namespace quillon {
 
-CheckedWrite write_if_unchanged(State& state, std::int64_t offset, const void* as_read, const void* data,
-                                std::size_t n, std::string* why) {
+CheckedWrite write_if_unchanged(State& state, std::int64_t offset, const void* as_read, const void* data, std::size_t n,
+                                std::string* why) {
   auto fail = [&](const std::string& reason) {
     if (why) *why = reason;
     return CheckedWrite::failed;
@@ -25,18 +25,16 @@ CheckedWrite write_if_unchanged(State& state, std::int64_t offset, const void* a
   return CheckedWrite::written;
 }
 
-CheckedSave save_if_unchanged(State& state, std::int64_t offset, const void* as_read, const void* data,
-                              std::size_t n, const char* what) {
+CheckedSave save_if_unchanged(State& state, std::int64_t offset, const void* as_read, const void* data, std::size_t n,
+                              const char* what) {
   std::string why;
   switch (write_if_unchanged(state, offset, as_read, data, n, &why)) {
-    case CheckedWrite::written:
-      return CheckedSave::saved;
+    case CheckedWrite::written: return CheckedSave::saved;
     case CheckedWrite::failed:
       error_box(state, "The Quillon database could not be written (%s).\n\nThe last change was NOT saved.",
                 why.c_str());
       return CheckedSave::failed;
-    case CheckedWrite::changed_meanwhile:
-      break;
+    case CheckedWrite::changed_meanwhile: break;
   }
   Button b = message_box(state, message_kind::question,
                          "The %s shown in this window has been changed by another user of the Quillon database "
@@ -49,10 +47,11 @@ CheckedSave save_if_unchanged(State& state, std::int64_t offset, const void* as_
 
 CheckedSave save_group_if_unchanged(State& state, int g, const GroupBuffer& as_read, const GroupBuffer& group) {
   int size = state.header.group_size;
-  if (state.current_tournament < 1 || size < 1 || size > max_group_size || g < 1 ||
-      size * g > golfers_per_tournament) {
-    error_box(state, "The Quillon database could not be written (group %d is outside the tournament).\n\n"
-              "The last change was NOT saved.", g);
+  if (state.current_tournament < 1 || size < 1 || size > max_group_size || g < 1 || size * g > golfers_per_tournament) {
+    error_box(state,
+              "The Quillon database could not be written (group %d is outside the tournament).\n\n"
+              "The last change was NOT saved.",
+              g);
     return CheckedSave::failed;
   }
   state.group = group;
@@ -63,14 +62,10 @@ CheckedSave save_group_if_unchanged(State& state, int g, const GroupBuffer& as_r
 bool save_group_or_reload(State& state, int g, const GroupBuffer& as_read, const GroupBuffer& group,
                           const std::function<void()>& reload) {
   switch (save_group_if_unchanged(state, g, as_read, group)) {
-    case CheckedSave::saved:
-      return true;
-    case CheckedSave::reload:
-      reload();
-      return false;
+    case CheckedSave::saved: return true;
+    case CheckedSave::reload: reload(); return false;
     case CheckedSave::keep_typing:
-    case CheckedSave::failed:
-      break;
+    case CheckedSave::failed: break;
   }
   return false;
 }

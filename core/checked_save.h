@@ -19,7 +19,7 @@ enum class CheckedWrite { written, changed_meanwhile, failed };
 // there (bytes past the end count as zeros). No message is shown; on failure
 // `why` says what went wrong.
 [[nodiscard]] CheckedWrite write_if_unchanged(State& state, std::int64_t offset, const void* as_read, const void* data,
-                                std::size_t n, std::string* why);
+                                              std::size_t n, std::string* why);
 
 enum class CheckedSave { saved, reload, keep_typing, failed };
 
@@ -27,10 +27,11 @@ enum class CheckedSave { saved, reload, keep_typing, failed };
 // by another opener as a Yes/No question whether to reload the window (`what`
 // names the record, as in "group of golfers").
 [[nodiscard]] CheckedSave save_if_unchanged(State& state, std::int64_t offset, const void* as_read, const void* data,
-                              std::size_t n, const char* what);
+                                            std::size_t n, const char* what);
 
 // The same for group g of the current tournament.
-[[nodiscard]] CheckedSave save_group_if_unchanged(State& state, int g, const GroupBuffer& as_read, const GroupBuffer& group);
+[[nodiscard]] CheckedSave save_group_if_unchanged(State& state, int g, const GroupBuffer& as_read,
+                                                  const GroupBuffer& group);
 
 // save_group_if_unchanged for a window: true when the group was written; when
 // the user chose to reload after another opener's change, `reload` runs first.

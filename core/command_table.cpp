@@ -117,9 +117,8 @@ const CommandInfo* find_command(int number) {
 
 const std::vector<ButtonInfo>& main_window_buttons() {
   static const std::vector<ButtonInfo> buttons = {
-      {988, "Golfers", "AG"},        {987, "Scores", "AS"},         {983, "Reports", "TR"},
-      {927, "Help", "H2"},           {974, "Backup", "BK"},         {921, "Tee Sheets", "T1"},
-      {922, "Cuplink", "ET"},        {920, "Score Export", "SD"},
+      {988, "Golfers", "AG"}, {987, "Scores", "AS"},     {983, "Reports", "TR"}, {927, "Help", "H2"},
+      {974, "Backup", "BK"},  {921, "Tee Sheets", "T1"}, {922, "Cuplink", "ET"}, {920, "Score Export", "SD"},
   };
   return buttons;
 }

@@ -8,9 +8,9 @@ namespace quillon {
 
 struct CommandInfo {
   int number = 0;
-  std::string menu;     // top-level menu ("&File", ...); empty for buttons only
+  std::string menu;  // top-level menu ("&File", ...); empty for buttons only
   std::string submenu;  // submenu text, empty when the entry is on the menu itself
-  std::string text;     // the entry's text; empty for button-only numbers
+  std::string text;  // the entry's text; empty for button-only numbers
 };
 
 // Every command number in menu order (button-only numbers last).

@@ -49,8 +49,8 @@ Status move_everything(State& state, const SlotMove& m, int old_slots, int new_s
       if (Status s = move_block(state, m, t, block); !s) return s;
   }
   if (with_message) {
-    Status s = write_raw(state, desktop_message_offset_for(new_slots), &state.desktop_message,
-                         sizeof state.desktop_message);
+    Status s =
+        write_raw(state, desktop_message_offset_for(new_slots), &state.desktop_message, sizeof state.desktop_message);
     if (!s) return s;
   }
   // The stored record, not the buffer: other openers may have changed it.
@@ -71,8 +71,10 @@ Status change_course_slot_count(State& state, int new_slots) {
 
   DatabaseLock lock(state.db);
   if (!lock.held()) {
-    error_box(state, "The Quillon database could not be locked (%s).  The number of courses to be stored was NOT "
-              "changed.", lock.status().reason().c_str());
+    error_box(state,
+              "The Quillon database could not be locked (%s).  The number of courses to be stored was NOT "
+              "changed.",
+              lock.status().reason().c_str());
     return Status::told();
   }
   bool with_message = has_desktop_message(state);

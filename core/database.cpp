@@ -1,12 +1,12 @@
 #include "core/database.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "core/database_io.h"
 #include "core/file_io.h"
@@ -20,8 +20,7 @@ int read_record_quietly(State& state, RecordKind kind, int number);
 namespace {
 
 Status report_write_failure(State& state, const Status& failure) {
-  error_box(state,
-            "The Quillon database could not be written (%s).\n\nThe last change was NOT saved.",
+  error_box(state, "The Quillon database could not be written (%s).\n\nThe last change was NOT saved.",
             failure.reason().c_str());
   return Status::told();
 }
@@ -45,9 +44,7 @@ bool group_in_range(int group_size, int number) {
 
 }  // namespace
 
-bool has_desktop_message(const State& state) {
-  return (state.system.flags & system_flag::no_desktop_message) == 0;
-}
+bool has_desktop_message(const State& state) { return (state.system.flags & system_flag::no_desktop_message) == 0; }
 
 Status write_bytes(State& state, std::int64_t offset, const void* data, std::size_t n) {
   Status written = state.db.write_at(offset, data, n);
@@ -88,12 +85,10 @@ int read_record_quietly(State& state, RecordKind kind, int number) {
     return static_cast<int>(state.db.read_at(offset, &buffer, size));
   };
   switch (kind) {
-    case RecordKind::system:
-      return read_into(state.system, system_record_offset, sizeof state.system);
+    case RecordKind::system: return read_into(state.system, system_record_offset, sizeof state.system);
     case RecordKind::import_settings:
       return read_into(state.import_settings, import_settings_offset, sizeof state.import_settings);
-    case RecordKind::course:
-      return read_into(state.course, course_offset(number), sizeof state.course);
+    case RecordKind::course: return read_into(state.course, course_offset(number), sizeof state.course);
     case RecordKind::desktop_message:
       // Without a desktop message record this place holds the first tournament.
       if (!has_desktop_message(state)) {
@@ -111,8 +106,8 @@ int read_record_quietly(State& state, RecordKind kind, int number) {
       // A group beyond the 800 entries would read the next tournament's data,
       // and without a current tournament the offset lands in the course area.
       if (state.current_tournament < 1 || !group_in_range(g, number)) return 0;
-      return static_cast<int>(state.db.read_at(group_offset(state, state.current_tournament, number, g),
-                                               &state.group, static_cast<std::size_t>(g) * golfer_entry_size));
+      return static_cast<int>(state.db.read_at(group_offset(state, state.current_tournament, number, g), &state.group,
+                                               static_cast<std::size_t>(g) * golfer_entry_size));
     }
   }
   return 0;
@@ -141,8 +136,7 @@ Status write_record(State& state, RecordKind kind, int number) {
     case RecordKind::desktop_message:
       // Without a desktop message record this place holds the first tournament.
       if (!has_desktop_message(state)) break;
-      written = write_bytes(state, state.desktop_message_offset, &state.desktop_message,
-                            sizeof state.desktop_message);
+      written = write_bytes(state, state.desktop_message_offset, &state.desktop_message, sizeof state.desktop_message);
       break;
     case RecordKind::tournament:
       if (number < 1) {

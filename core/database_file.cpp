@@ -2,11 +2,11 @@
 
 #include "core/file_io.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
 
 namespace quillon {
 

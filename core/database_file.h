@@ -3,11 +3,11 @@
 // processes may have open at the same time. Read-modify-write sequences take
 // the file's advisory lock (DatabaseLock) so that two openers do not lose each
 // other's changes.
+#include <sys/types.h>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 
 #include "core/status.h"
 

@@ -1,11 +1,11 @@
 #include "core/database_image.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 #include "core/file_io.h"

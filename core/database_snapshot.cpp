@@ -1,17 +1,15 @@
 #include "core/database_snapshot.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
 #include <vector>
 
 #include "core/database_image.h"
 
 namespace quillon {
 
-Status take_snapshot(State& state) {
-  return save_database_image(state.file(state.db_name), state.file(snapshot_name));
-}
+Status take_snapshot(State& state) { return save_database_image(state.file(state.db_name), state.file(snapshot_name)); }
 
 Status restore_from_snapshot(State& state) {
   int in = ::open(state.file(snapshot_name).c_str(), O_RDONLY | O_CLOEXEC);

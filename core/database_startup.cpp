@@ -33,8 +33,7 @@ Status open_or_create_database(State& state, bool* created) {
   if (Status fits = check_is_database(state.db); !fits) {
     state.db.close();
     show_message_text(state, message_kind::error,
-                      "Error Opening Quillon database\n\n" + fits.reason() +
-                          "\n\nThe file has been left unchanged.");
+                      "Error Opening Quillon database\n\n" + fits.reason() + "\n\nThe file has been left unchanged.");
     return Status::told();
   }
   return Status::ok();
@@ -48,10 +47,8 @@ void read_configuration(State& state) {
 
 void finish_database_startup(State& state) {
   apply_database_layout(state);
-  if ((state.system.flags & system_flag::no_desktop_message) == 0)
-    read_record(state, RecordKind::desktop_message, 1);
-  else
-    std::memset(&state.desktop_message, 0, sizeof state.desktop_message);
+  if ((state.system.flags & system_flag::no_desktop_message) == 0) read_record(state, RecordKind::desktop_message, 1);
+  else std::memset(&state.desktop_message, 0, sizeof state.desktop_message);
   scan_tournaments_at_startup(state);
 }
 

@@ -31,13 +31,13 @@ int weekday(int year, int month, int day);
 
 int days_in_month(int year, int month);
 const char* month_abbrev(int month);  // "Jan".."Dec", "" out of range
-const char* month_name(int month);    // "January".."December", "" out of range
+const char* month_name(int month);  // "January".."December", "" out of range
 
 // The four date texts.
-std::string long_date(int year, int month, int day);      // 02-Jun-2016
-std::string short_date(int year, int month, int day);     // 02-Jun-16
+std::string long_date(int year, int month, int day);  // 02-Jun-2016
+std::string short_date(int year, int month, int day);  // 02-Jun-16
 std::string sortable_date(int year, int month, int day);  // 2016-06-02
-std::string numeric_date(int year, int month, int day);   // 16-06-02
+std::string numeric_date(int year, int month, int day);  // 16-06-02
 std::string long_date(int n);
 std::string short_date(int n);
 std::string sortable_date(int n);

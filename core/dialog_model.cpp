@@ -15,7 +15,8 @@ constexpr std::size_t max_line_digits = 6;
 int option_index(const Field& f, const std::string& value) {
   // "#n" is the n-th choice; "#2,#3" or "#2x" is not a line number.
   const std::string digits = value.size() > 1 && value[0] == '#' ? value.substr(1) : std::string();
-  if (!digits.empty() && digits.size() <= max_line_digits && digits.find_first_not_of("0123456789") == std::string::npos) {
+  if (!digits.empty() && digits.size() <= max_line_digits &&
+      digits.find_first_not_of("0123456789") == std::string::npos) {
     const int n = std::stoi(digits);
     return n >= 1 && n <= static_cast<int>(f.options.size()) ? n - 1 : -1;
   }
@@ -130,9 +131,8 @@ Status DialogModel::set(const std::string& name, const std::string& value) {
       if (!f->accepts.empty() && value.find_first_not_of(f->accepts) != std::string::npos)
         return Status::failed("the field " + name + " does not take \"" + value + "\" (it takes only " + f->accepts +
                               ")");
-      f->text = (f->max_length > 0 && static_cast<int>(value.size()) > f->max_length)
-                    ? value.substr(0, f->max_length)
-                    : value;
+      f->text = (f->max_length > 0 && static_cast<int>(value.size()) > f->max_length) ? value.substr(0, f->max_length)
+                                                                                      : value;
       break;
     case FieldKind::list: {
       int i = option_index(*f, value);
@@ -153,7 +153,8 @@ Status DialogModel::set(const std::string& name, const std::string& value) {
           if (end == std::string::npos || end == 0) break;
           i = option_index(*f, rest.substr(0, end));
         }
-        if (i < 0) return Status::failed("\"" + rest.substr(0, rest.find(',')) + "\" is not one of the choices of " + name);
+        if (i < 0)
+          return Status::failed("\"" + rest.substr(0, rest.find(',')) + "\" is not one of the choices of " + name);
         f->selected.push_back(i);
         rest = end >= rest.size() ? "" : rest.substr(end + 1);
       }
@@ -166,10 +167,8 @@ Status DialogModel::set(const std::string& name, const std::string& value) {
       f->checked = *v;
       break;
     }
-    case FieldKind::button:
-      return press(name);
-    case FieldKind::label:
-      return Status::failed("the field " + name + " is not editable");
+    case FieldKind::button: return press(name);
+    case FieldKind::label: return Status::failed("the field " + name + " is not editable");
   }
   focus_ = f->name;
   on_changed(*f);
@@ -207,10 +206,8 @@ std::string field_value_text(const Field& f) {
   switch (f.kind) {
     case FieldKind::text:
     case FieldKind::multiline:
-    case FieldKind::label:
-      return f.text;
-    case FieldKind::list:
-      return f.index >= 0 && f.index < static_cast<int>(f.options.size()) ? f.options[f.index] : "";
+    case FieldKind::label: return f.text;
+    case FieldKind::list: return f.index >= 0 && f.index < static_cast<int>(f.options.size()) ? f.options[f.index] : "";
     case FieldKind::multi_list: {
       std::string out;
       for (int i : f.selected) {
@@ -219,10 +216,8 @@ std::string field_value_text(const Field& f) {
       }
       return out;
     }
-    case FieldKind::check:
-      return f.checked ? "1" : "0";
-    case FieldKind::button:
-      return "";
+    case FieldKind::check: return f.checked ? "1" : "0";
+    case FieldKind::button: return "";
   }
   return "";
 }

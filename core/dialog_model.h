@@ -12,29 +12,29 @@
 namespace quillon {
 
 enum class FieldKind {
-  text,        // one line of text, at most max_length characters
-  multiline,   // several lines of text
-  list,        // one of `options`, by index
+  text,  // one line of text, at most max_length characters
+  multiline,  // several lines of text
+  list,  // one of `options`, by index
   multi_list,  // any number of `options`
-  check,       // a tick box
-  button,      // a push button other than OK and Cancel
-  label,       // text shown, not edited
+  check,  // a tick box
+  button,  // a push button other than OK and Cancel
+  label,  // text shown, not edited
 };
 
 struct Field {
-  std::string name;    // stable name used by scripts ("course_name", "men_par.1", ...)
-  std::string label;   // caption shown beside it
+  std::string name;  // stable name used by scripts ("course_name", "men_par.1", ...)
+  std::string label;  // caption shown beside it
   FieldKind kind = FieldKind::text;
-  std::string text;    // text and multiline fields, labels
+  std::string text;  // text and multiline fields, labels
   int max_length = 0;  // 0 = no limit
   std::string accepts;  // the characters a text field takes; empty = any
   std::vector<std::string> options;  // lists
-  int index = -1;                    // the chosen option of a list (-1 = none)
-  std::vector<int> selected;         // the chosen options of a multi_list
+  int index = -1;  // the chosen option of a list (-1 = none)
+  std::vector<int> selected;  // the chosen options of a multi_list
   bool checked = false;
   bool enabled = true;
   bool visible = true;
-  std::string group;   // a layout hint for front ends (a row or panel name)
+  std::string group;  // a layout hint for front ends (a row or panel name)
   bool fixed_pitch = false;  // shown in a fixed-pitch font (lines laid out in columns by spaces)
 
   static Field text_field(std::string name, std::string label, int max_length = 0);

@@ -21,7 +21,7 @@ class CommandRegistry {
   void add(std::initializer_list<int> numbers, CommandHandler handler);
   // A command that returns nothing has told the user all there is to tell.
   template <typename Handler>
-    requires std::is_void_v<std::invoke_result_t<Handler, State&, int>>
+  requires std::is_void_v<std::invoke_result_t<Handler, State&, int>>
   void add(std::initializer_list<int> numbers, Handler handler) {
     add(numbers, CommandHandler([handler](State& state, int command) {
           handler(state, command);
@@ -38,7 +38,7 @@ class CommandRegistry {
 
 // What a command needs before it can start.
 enum class Precondition {
-  a_course,      // at least one course
+  a_course,  // at least one course
   a_tournament,  // at least one tournament slot
 };
 

@@ -1,8 +1,8 @@
 #include "core/file_io.h"
 
+#include <unistd.h>
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace quillon {
 

@@ -20,9 +20,13 @@ std::string vformat(const char* format, va_list args) {
 
 std::string message_title(const std::string& app_title, int kind) {
   switch (kind) {
-    case 0: case 4: case 5: case 6: return app_title + " - Warning";
+    case 0:
+    case 4:
+    case 5:
+    case 6: return app_title + " - Warning";
     case 1: return app_title + " - Error";
-    case 2: case 3: return app_title + " - Information";
+    case 2:
+    case 3: return app_title + " - Information";
     default: return "";
   }
 }
@@ -44,7 +48,7 @@ Button message_box(State& state, int kind, const char* format, ...) {
 
 Button safe_button(int kind) {
   return kind == message_kind::warning_ok_cancel || kind == message_kind::warning_yes_no_cancel ? Button::cancel
-                                                                                                 : Button::no;
+                                                                                                : Button::no;
 }
 
 Button destructive_question(State& state, int kind, const char* format, ...) {

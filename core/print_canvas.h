@@ -58,12 +58,12 @@ class PrintCanvas {
 
 // Where the page grid lies: the cell-to-grid mapping and the device mapping.
 namespace print_grid {
-inline constexpr int columns = 80;         // text columns across the grid
-inline constexpr int rows_per_page = 66;   // text rows down a page (11 inches)
+inline constexpr int columns = 80;  // text columns across the grid
+inline constexpr int rows_per_page = 66;  // text rows down a page (11 inches)
 inline constexpr int rows_per_inch = 6;
 inline constexpr double grid_units_across = 640.0;
 inline constexpr double inches_across = 7.5;
-inline constexpr double units_per_column = grid_units_across / columns;                     // 8
+inline constexpr double units_per_column = grid_units_across / columns;  // 8
 inline constexpr double units_per_row = grid_units_across / inches_across / rows_per_inch;  // 14.22
 
 inline double grid_x(double column) { return column * units_per_column; }

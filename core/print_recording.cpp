@@ -24,8 +24,8 @@ int printed_point_size(int requested) {
 }
 
 int Drawing::page_count() const {
-  return static_cast<int>(std::count_if(ops.begin(), ops.end(),
-                                        [](const DrawOp& op) { return op.kind == DrawKind::page_start; }));
+  return static_cast<int>(
+      std::count_if(ops.begin(), ops.end(), [](const DrawOp& op) { return op.kind == DrawKind::page_start; }));
 }
 
 int Drawing::last_row() const {

@@ -9,9 +9,7 @@ namespace quillon {
 
 namespace {
 
-int int16_at(const std::vector<std::uint8_t>& b, int at) {
-  return static_cast<std::int16_t>(b[at] | (b[at + 1] << 8));
-}
+int int16_at(const std::vector<std::uint8_t>& b, int at) { return static_cast<std::int16_t>(b[at] | (b[at + 1] << 8)); }
 
 int uint16_at(const std::vector<std::uint8_t>& b, int at) { return b[at] | (b[at + 1] << 8); }
 
@@ -68,7 +66,8 @@ std::int64_t RavelinReader::offset_of(int kind, int number) const {
     case ravelin_kind::system: return b + 50LL * (number + 2);
     case ravelin_kind::block14: return b + 350;
     case ravelin_kind::block12: return b + 2500;
-    case ravelin_kind::member: return member_area_start() + static_cast<std::int64_t>(member_record_size()) * (number - 1);
+    case ravelin_kind::member:
+      return member_area_start() + static_cast<std::int64_t>(member_record_size()) * (number - 1);
   }
   return -1;
 }

@@ -38,7 +38,7 @@ inline constexpr int block14 = 14;
 
 // The header bytes this program reads.
 namespace ravelin_header {
-inline constexpr int version = 6;          // 16-bit
+inline constexpr int version = 6;  // 16-bit
 inline constexpr int version_letter = 10;  // 8-bit
 inline constexpr int scores_per_member = 74;
 inline constexpr int course_slots = 98;

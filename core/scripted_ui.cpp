@@ -23,9 +23,8 @@ const char* selection_name(SelectionKind kind) {
 }
 
 std::optional<int> match_choice(SelectionKind kind, const std::string& wanted, const std::vector<Choice>& choices) {
-  bool numeric = !wanted.empty() && std::all_of(wanted.begin(), wanted.end(), [](char c) {
-    return (c >= '0' && c <= '9') || c == '-';
-  });
+  bool numeric = !wanted.empty() &&
+                 std::all_of(wanted.begin(), wanted.end(), [](char c) { return (c >= '0' && c <= '9') || c == '-'; });
   if (numeric && kind != SelectionKind::golfer) {
     int id = std::stoi(wanted);
     for (const auto& c : choices)
@@ -44,7 +43,8 @@ std::string choice_list(const std::vector<Choice>& choices) {
   return out.str();
 }
 
-std::optional<std::string> longer_than_field(const DialogModel& model, const std::string& name, const std::string& value) {
+std::optional<std::string> longer_than_field(const DialogModel& model, const std::string& name,
+                                             const std::string& value) {
   const Field* f = model.find(name);
   if (!f || (f->kind != FieldKind::text && f->kind != FieldKind::multiline) || f->max_length <= 0) return std::nullopt;
   if (static_cast<int>(value.size()) <= f->max_length) return std::nullopt;
@@ -85,8 +85,7 @@ Button ScriptedUi::show_message(int kind, const std::string& title, const std::s
   return record_and_answer(RecordedMessage{kind, title, text});
 }
 
-Button ScriptedUi::show_question(int kind, const std::string& title, const std::string& text,
-                                 Button default_button) {
+Button ScriptedUi::show_question(int kind, const std::string& title, const std::string& text, Button default_button) {
   return record_and_answer(RecordedMessage{kind, title, text, default_button});
 }
 

@@ -55,7 +55,7 @@ struct RecordedPreview {
 struct RecordedPrintJob {
   PrintSettings settings;
   Drawing drawing;
-  bool finished = false;   // sent to the printer
+  bool finished = false;  // sent to the printer
   bool abandoned = false;  // cancelled: nothing sent
 };
 
@@ -64,14 +64,13 @@ class ScriptedUi : public Ui {
   Button show_message(int kind, const std::string& title, const std::string& text) override;
   // Recorded with its default button; answered from the queue like any question
   // (a script that gives no answer stops, it never takes the default silently).
-  Button show_question(int kind, const std::string& title, const std::string& text,
-                       Button default_button) override;
+  Button show_question(int kind, const std::string& title, const std::string& text, Button default_button) override;
   std::optional<int> select_one(SelectionKind kind, const std::string& title,
                                 const std::vector<Choice>& choices) override;
   std::optional<std::vector<int>> select_many(SelectionKind kind, const std::string& title,
                                               const std::vector<Choice>& choices) override;
-  std::optional<std::string> choose_file(FileDialogMode mode, const std::string& title,
-                                         const std::string& filter, const std::string& suggested_name) override;
+  std::optional<std::string> choose_file(FileDialogMode mode, const std::string& title, const std::string& filter,
+                                         const std::string& suggested_name) override;
   bool run_dialog(DialogModel& model) override;
   void open_page(const std::string& location) override;
   void show_help(const std::string& page, const std::string& anchor) override;
@@ -92,7 +91,7 @@ class ScriptedUi : public Ui {
   std::deque<Button> answers;
   // Used by every selection of that kind; an empty text presses Cancel.
   std::map<SelectionKind, std::string> selections;
-  std::deque<std::string> files;                    // an empty text cancels the file dialog
+  std::deque<std::string> files;  // an empty text cancels the file dialog
   std::deque<Date> dates;
   std::deque<DialogScript> dialogs;
 

@@ -5,12 +5,12 @@
 #include <filesystem>
 
 #include "core/database.h"
+#include "core/database_image.h"
 #include "core/desktop_settings.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/state.h"
 #include "core/text.h"
-#include "core/database_image.h"
 
 namespace quillon {
 
@@ -55,8 +55,7 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
       (s.flags & system_flag::yards) ? 0 : 1;
   add(Field::list_field("print_reports", "Print reports in ", {"Color", "Black & White"})).index =
       (s.flags & system_flag::color_reports) ? 0 : 1;
-  add(Field::multiline_field("desktop_message", "Desktop Message", 300)).text =
-      field_text(state.desktop_message.text);
+  add(Field::multiline_field("desktop_message", "Desktop Message", 300)).text = field_text(state.desktop_message.text);
   add(Field::button_field("select_background",
                           "Select new Windows Bitmap file (.bmp) to become Main Window background"));
   add(Field::check_field("stretch_background", "Stretch image to fit window?")).checked =
@@ -96,8 +95,7 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
   for (int v = 100; v <= 950; v += 50) limits.push_back(v);
   Field& limit = add(Field::list_field("purge_reminder_limit", "Purge reminder limit", four_digit(limits)));
   limit.index = index_of(limits, s.purge_reminder_limit);
-  add(Field::check_field("include_rating_and_par",
-                         "Include Course Rating and Par in Course Handicap calculation"))
+  add(Field::check_field("include_rating_and_par", "Include Course Rating and Par in Course Handicap calculation"))
       .checked = s.default_include_rating_and_par != 0;
   add(Field::check_field("report_window", "Show reports in the Quillon report window instead of the web browser"))
       .checked = load_desktop_settings(state.home_folder).report_window;
@@ -107,10 +105,8 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
 void SystemConfigurationModel::on_changed(Field& f) {
   if (f.name != "stretch_background") return;
   // The stretch setting shows at once.
-  if (f.checked)
-    state_.system.flags |= system_flag::stretch_background;
-  else
-    state_.system.flags &= static_cast<std::uint16_t>(~system_flag::stretch_background);
+  if (f.checked) state_.system.flags |= system_flag::stretch_background;
+  else state_.system.flags &= static_cast<std::uint16_t>(~system_flag::stretch_background);
   if (!write_record(state_, RecordKind::system, 1)) {
     // Not recorded (the user has been told): the box shows the stored setting again.
     state_.system.flags ^= system_flag::stretch_background;
@@ -124,8 +120,8 @@ void SystemConfigurationModel::on_pressed(Field& f) {
 }
 
 void SystemConfigurationModel::choose_background() {
-  auto chosen = state_.ui.choose_file(FileDialogMode::open, "Select Background Image",
-                                      "Windows Bitmap Files(*.BMP)|*.bmp|", "");
+  auto chosen =
+      state_.ui.choose_file(FileDialogMode::open, "Select Background Image", "Windows Bitmap Files(*.BMP)|*.bmp|", "");
   if (!chosen) {
     message_box(state_, message_kind::information, "The background image change was cancelled as requested.");
     return;
@@ -144,8 +140,7 @@ void SystemConfigurationModel::choose_background() {
   if (Status copied = replace_file_with_copy(path, state_.file("qlwin4.bmp")); !copied)
     message_box(state_, message_kind::error, "The selected bitmap image file could not be copied: %s",
                 copied.reason().c_str());
-  else
-    std::filesystem::remove(state_.file("qlwin4.jpg"), ec);
+  else std::filesystem::remove(state_.file("qlwin4.jpg"), ec);
 }
 
 void SystemConfigurationModel::reset_background() {

@@ -16,7 +16,8 @@ Status update_system_record(State& state, const std::function<void(SystemRecord&
   if (read_record(state, RecordKind::system, 1) != static_cast<int>(sizeof state.system)) {
     state.system = kept;
     if (!state.db.read_failed())
-      error_box(state, "The Quillon database could not be read (its system record is incomplete).\n\n"
+      error_box(state,
+                "The Quillon database could not be read (its system record is incomplete).\n\n"
                 "The last change was NOT saved.");
     return Status::told();
   }

@@ -68,11 +68,19 @@ bool name_chars_ok(std::string_view text, int mode) {
     }
     if (c < 33 || c >= 127) return false;
     switch (c) {
-      case '"': case '%': case ':': case ';': case '<': case '>':
-      case '\\': case '`': case '{': case '}': case '|': case '~':
-        return false;
-      default:
-        break;
+      case '"':
+      case '%':
+      case ':':
+      case ';':
+      case '<':
+      case '>':
+      case '\\':
+      case '`':
+      case '{':
+      case '}':
+      case '|':
+      case '~': return false;
+      default: break;
     }
   }
   return true;
@@ -81,8 +89,7 @@ bool name_chars_ok(std::string_view text, int mode) {
 bool equal_ignoring_case(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
   return true;
 }
 
@@ -91,7 +98,6 @@ std::string to_lower(std::string_view text) {
   for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return s;
 }
-
 
 bool order_pair(int& a, int& b) {
   if (a <= b) return false;

@@ -84,8 +84,7 @@ Status purge_tournaments(State& state, Date cutoff, int& purged) {
 
   if (free_slots + purged == 0) return Status::ok();
   if (Status s = take_snapshot(state); !s) {
-    error_box(state,
-              "A error was encountered making a backup copy of the database (%s).  Nothing was purged.",
+    error_box(state, "A error was encountered making a backup copy of the database (%s).  Nothing was purged.",
               s.reason().c_str());
     purged = 0;
     return Status::told();

@@ -52,12 +52,12 @@ void scan_tournaments_at_startup(State& state) {
   }
 
   if (state.tournament_count > state.system.purge_reminder_limit) {
-    std::string text = format_text(
-        message_limit,
-        "Your database currently contains %d tournaments.  The database can accomodate up to 999 "
-        "tournaments but the greater the number of tournaments in the database, the slower the "
-        "system will run.\n\n",
-        state.tournament_count);
+    std::string text =
+        format_text(message_limit,
+                    "Your database currently contains %d tournaments.  The database can accomodate up to 999 "
+                    "tournaments but the greater the number of tournaments in the database, the slower the "
+                    "system will run.\n\n",
+                    state.tournament_count);
     for (int age = 0; age < ages_told; ++age)
       if (tally[age] != 0) text += format_text(64, "%d : %d tournaments\n", this_year - age, tally[age]);
     text +=

@@ -20,8 +20,8 @@ enum class Button { none = 0, ok = 1, cancel = 2, yes = 6, no = 7 };
 enum class SelectionKind { tournament, course, golfer, division, other };
 
 struct Choice {
-  int id = 0;         // the slot, group or option number behind the line
-  std::string text;   // the line shown
+  int id = 0;  // the slot, group or option number behind the line
+  std::string text;  // the line shown
   bool preselected = false;  // the line the list starts on (the one last used)
 };
 
@@ -38,7 +38,7 @@ enum class PrintFailure { none, no_printer, abort_procedure, start_document, can
 struct PrinterOpening {
   std::unique_ptr<PrintCanvas> canvas;  // set when the job is open
   PrintFailure failure = PrintFailure::none;
-  std::string detail;                   // what the front end knows of the failure
+  std::string detail;  // what the front end knows of the failure
 };
 
 class Ui {
@@ -50,8 +50,7 @@ class Ui {
   virtual Button show_message(int kind, const std::string& title, const std::string& text) = 0;
   // The same for a question (kinds 3..6) whose Enter key presses `default_button`
   // instead of the box's first button: No or Cancel on questions that destroy data.
-  virtual Button show_question(int kind, const std::string& title, const std::string& text,
-                               Button default_button) {
+  virtual Button show_question(int kind, const std::string& title, const std::string& text, Button default_button) {
     (void)default_button;
     return show_message(kind, title, text);
   }
@@ -65,8 +64,7 @@ class Ui {
 
   // A file dialog; `filter` is the "Description|*.ext|" form. Returns the path or nothing.
   virtual std::optional<std::string> choose_file(FileDialogMode mode, const std::string& title,
-                                                 const std::string& filter,
-                                                 const std::string& suggested_name) = 0;
+                                                 const std::string& filter, const std::string& suggested_name) = 0;
 
   // Runs a modal dialog on its model. Returns true when the dialog closed with OK
   // (the model accepted), false when it was cancelled.
@@ -85,9 +83,7 @@ class Ui {
   // when the size is not known yet) under the title, and lets the front end
   // repaint and take a click on Cancel. Returns false once the user asked to
   // cancel. progress_done() takes the indicator away.
-  virtual bool progress(const std::string& /*title*/, const std::string& /*status*/, int /*percent*/) {
-    return true;
-  }
+  virtual bool progress(const std::string& /*title*/, const std::string& /*status*/, int /*percent*/) { return true; }
   virtual void progress_done() {}
   // The print preview window: `drawing` is one continuous sheet at least
   // `sheet_lines` rows long.

@@ -107,8 +107,8 @@ Status change_course(State& state) {
     CourseDialogModel dialog(state, dialog_holes(as_read, 18), course_mode::change, slot, as_read);
     if (!state.ui.run_dialog(dialog)) return Status::told();
     state.course = dialog.record();
-    CheckedSave saved = save_if_unchanged(state, course_offset(slot), &as_read, &state.course, sizeof state.course,
-                                          "course");
+    CheckedSave saved =
+        save_if_unchanged(state, course_offset(slot), &as_read, &state.course, sizeof state.course, "course");
     if (saved == CheckedSave::saved) break;
     if (saved != CheckedSave::reload) return Status::told();
     read_record(state, RecordKind::course, slot);
@@ -129,8 +129,8 @@ Status remove_course(State& state, const SameCourseElsewhere& in_ravelin) {
   }
   if (user != 0) {
     read_record(state, RecordKind::tournament, user);
-    std::string date = long_date(static_cast<std::uint8_t>(state.header.date_year), state.header.date_month,
-                                 state.header.date_day);
+    std::string date =
+        long_date(static_cast<std::uint8_t>(state.header.date_year), state.header.date_month, state.header.date_day);
     error_box(state,
               "Course cannot be removed.  Tournament(s) exist in the tournament database using that course.  First "
               "tournament found was [%s %s]",
@@ -140,8 +140,9 @@ Status remove_course(State& state, const SameCourseElsewhere& in_ravelin) {
 
   std::string course_name = field_text(course.course_name);
   std::string tee_name = field_text(course.tee_name);
-  if (destructive_question(state, message_kind::warning_yes_no, "Are you sure that you wish to remove the course (%s - %s)?",
-                  course_name.c_str(), tee_name.c_str()) != Button::yes)
+  if (destructive_question(state, message_kind::warning_yes_no,
+                           "Are you sure that you wish to remove the course (%s - %s)?", course_name.c_str(),
+                           tee_name.c_str()) != Button::yes)
     return Status::told();
   bool comes_back = in_ravelin ? in_ravelin(state, course) : course_in_ravelin(state, course);
   if (comes_back)

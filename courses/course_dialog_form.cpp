@@ -65,7 +65,8 @@ void CourseDialogModel::build_fields() {
     add(Field::text_field(sex + "_slope", slope_caption, 3)).group = sex;
     add(Field::text_field(sex + "_slope_f9", slope_caption + " F9", 3)).group = sex;
     add(Field::text_field(sex + "_slope_b9", slope_caption + " B9", 3)).group = sex;
-    for (const char* nine : {"_rating_f9", "_rating_b9", "_slope_f9", "_slope_b9"}) field(sex + nine).visible = eighteen;
+    for (const char* nine : {"_rating_f9", "_rating_b9", "_slope_f9", "_slope_b9"})
+      field(sex + nine).visible = eighteen;
   }
   add(Field::text_field("phone", "Phone #", 15)).group = "contact";
   add(Field::text_field("fax", "Fax #", 15)).group = "contact";
@@ -94,9 +95,9 @@ void CourseDialogModel::build_fields() {
     add(Field::text_field(sex + "_total_par", who + " Total", 2)).group = "pars";
     field(sex + "_par_b9").visible = eighteen;
   }
-  for (const char* total : {"total.men_par_f9", "total.men_par_b9", "total.men_par", "total.women_par_f9",
-                            "total.women_par_b9", "total.women_par", "total.length_f9", "total.length_b9",
-                            "total.length"}) {
+  for (const char* total :
+       {"total.men_par_f9", "total.men_par_b9", "total.men_par", "total.women_par_f9", "total.women_par_b9",
+        "total.women_par", "total.length_f9", "total.length_b9", "total.length"}) {
     Field& f = add(Field::label_field(total, ""));
     f.group = "totals";
     if (std::string(total).ends_with("_b9")) f.visible = eighteen;
@@ -106,8 +107,7 @@ void CourseDialogModel::build_fields() {
   add(Field::check_field("home_course", "This course/tee is a Home Course for all members on this system")).group =
       "handicap";
   add(Field::check_field("whs_verified", "WHS verified")).group = "handicap";
-  add(Field::check_field("hole_by_hole", "Force rounds to be entered hole by hole for this course")).group =
-      "handicap";
+  add(Field::check_field("hole_by_hole", "Force rounds to be entered hole by hole for this course")).group = "handicap";
   add(Field::check_field("exclude_off_season", "Exclude rounds played outside the active season from handicaps"))
       .group = "handicap";
   for (int half = 1; half <= 24; ++half)

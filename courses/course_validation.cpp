@@ -37,13 +37,13 @@ struct SexBlock {
 };
 
 SexBlock men_block(CourseRecord& c) {
-  return {"Men's",       c.men_par,      c.men_hcp_hole, c.men_rating,    c.men_rating_f9, c.men_rating_b9,
-          c.men_slope,   c.men_slope_f9, c.men_slope_b9, c.men_total_par, c.men_par_f9,    c.men_par_b9};
+  return {"Men's",     c.men_par,      c.men_hcp_hole, c.men_rating,    c.men_rating_f9, c.men_rating_b9,
+          c.men_slope, c.men_slope_f9, c.men_slope_b9, c.men_total_par, c.men_par_f9,    c.men_par_b9};
 }
 
 SexBlock women_block(CourseRecord& c) {
-  return {"Women's",       c.women_par,      c.women_hcp_hole, c.women_rating,    c.women_rating_f9, c.women_rating_b9,
-          c.women_slope,   c.women_slope_f9, c.women_slope_b9, c.women_total_par, c.women_par_f9,    c.women_par_b9};
+  return {"Women's",     c.women_par,      c.women_hcp_hole, c.women_rating,    c.women_rating_f9, c.women_rating_b9,
+          c.women_slope, c.women_slope_f9, c.women_slope_b9, c.women_total_par, c.women_par_f9,    c.women_par_b9};
 }
 
 bool within(int rating, int par, int strokes) { return std::abs(rating - 10 * par) <= 10 * strokes; }
@@ -129,8 +129,7 @@ bool check_handicap_holes(State& state, const SexBlock& b, int holes) {
   for (int h = 0; h < holes; ++h) {
     int value = b.hcp[h];
     if (value < 1 || value > holes) {
-      if (holes == 18)
-        error_box(state, "%s Handicap Holes must be between 1 and %d", b.who, holes);
+      if (holes == 18) error_box(state, "%s Handicap Holes must be between 1 and %d", b.who, holes);
       else
         error_box(state,
                   "%s Handicap Holes must be between 1 and %d.\nIf you are entering Handicap Holes for the Front or "
@@ -201,8 +200,7 @@ int check_course_names(State& state, const CourseRecord& copy, int editing_slot)
   // Start-up clears courses of this name, so one stored under it would vanish.
   if (equal_ignoring_case(course, reserved_course_name)) {
     message_box(state, message_kind::information,
-                "The course name [%s] is reserved for Quillon's own use.  Please choose another name.",
-                course.c_str());
+                "The course name [%s] is reserved for Quillon's own use.  Please choose another name.", course.c_str());
     return 1;
   }
   for (int slot = 1; slot <= state.course_slot_count(); ++slot) {

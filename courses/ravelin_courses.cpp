@@ -23,7 +23,8 @@ bool course_in_ravelin(State& state, const CourseRecord& course) {
     if (reader.read_ravelin(ravelin_kind::course, n) < static_cast<int>(sizeof(CourseRecord))) break;
     CourseRecord other = reader.course();
     if (!course_slot_used(other) || other.men_par[0] == 0) continue;
-    if (equal_ignoring_case(field_text(other.course_name), name) && equal_ignoring_case(field_text(other.tee_name), tee))
+    if (equal_ignoring_case(field_text(other.course_name), name) &&
+        equal_ignoring_case(field_text(other.tee_name), tee))
       return true;
   }
   return false;

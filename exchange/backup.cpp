@@ -8,6 +8,7 @@
 
 #include "core/build_info.h"
 #include "core/database.h"
+#include "core/database_image.h"
 #include "core/database_io.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
@@ -17,7 +18,6 @@
 #include "exchange/backup_server.h"
 #include "exchange/disk_space.h"
 #include "exchange/file_writer.h"
-#include "core/database_image.h"
 #include "exchange/net_settings.h"
 #include "exchange/pack.h"
 
@@ -277,12 +277,11 @@ void upload_backup(State& state, BackupServer& server) {
     NetworkSettings settings;
     if (!load_network_settings(state.home_folder, settings)) settings = NetworkSettings{};
     std::string page = settings.web_url + "/clubid";
-    std::string text =
-        std::string("Participation in the Cuplink Network is complimentary and Tolvane would be ") +
-        "pleased to have your club or group take advantage of this facility.\n\n" +
-        "In order to participate in the Cuplink Network, you must request an Internet " +
-        "Club ID by completing the online request form at at " + page + "\n\n" +
-        "Would you like to request an Internet Club ID now?";
+    std::string text = std::string("Participation in the Cuplink Network is complimentary and Tolvane would be ") +
+                       "pleased to have your club or group take advantage of this facility.\n\n" +
+                       "In order to participate in the Cuplink Network, you must request an Internet " +
+                       "Club ID by completing the online request form at at " + page + "\n\n" +
+                       "Would you like to request an Internet Club ID now?";
     if (ask_titled(state, message_kind::question, "Cuplink Network - Internet Club ID", text) == Button::yes)
       state.ui.open_page(page);
     return;

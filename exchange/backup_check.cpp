@@ -1,8 +1,8 @@
 #include "exchange/backup_check.h"
 
+#include <unistd.h>
 #include <cstring>
 #include <fstream>
-#include <unistd.h>
 
 #include "core/database.h"
 #include "core/messages.h"
@@ -34,22 +34,20 @@ Status check_image_layout(const SystemRecord& system, std::int64_t length) {
   bool with_message = (system.flags & system_flag::no_desktop_message) == 0;
   std::int64_t base = tournament_base_for(slots, with_message);
   if (length < base)
-    return Status::failed("its database of " + std::to_string(length) + " bytes is too short for " + std::to_string(slots) +
-           " course slots");
+    return Status::failed("its database of " + std::to_string(length) + " bytes is too short for " +
+                          std::to_string(slots) + " course slots");
   if (tournament_count_from_length(length, base) > largest_tournament_count)
     return Status::failed("its database of " + std::to_string(length) + " bytes holds more than " +
-           std::to_string(largest_tournament_count) + " tournaments");
+                          std::to_string(largest_tournament_count) + " tournaments");
   return Status::ok();
 }
 
-Status check_database_image(const std::filesystem::path& image, const SystemRecord& header,
-                            DatabaseImageFacts* facts) {
+Status check_database_image(const std::filesystem::path& image, const SystemRecord& header, DatabaseImageFacts* facts) {
   std::error_code ec;
   auto length = static_cast<std::int64_t>(std::filesystem::file_size(image, ec));
   if (ec) return Status::failed("its unpacked database cannot be read");
   SystemRecord own{};
-  if (length < backup_header_size || !read_system_record(image, own) ||
-      std::memcmp(&own, &header, sizeof header) != 0)
+  if (length < backup_header_size || !read_system_record(image, own) || std::memcmp(&own, &header, sizeof header) != 0)
     return Status::failed("its database does not begin with the system record of the backup");
   if (Status fits = check_image_layout(header, length); !fits) return fits;
   if (facts) {

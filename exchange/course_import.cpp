@@ -75,10 +75,8 @@ CourseImportCounts import_courses(State& state) {
   std::set<int> free_slots;
   for (int slot = 1; slot <= state.course_count; ++slot) {
     read_record(state, RecordKind::course, slot);
-    if (course_slot_used(state.course))
-      keys.insert(course_key(state.course));
-    else
-      free_slots.insert(slot);
+    if (course_slot_used(state.course)) keys.insert(course_key(state.course));
+    else free_slots.insert(slot);
   }
   if (ravelin_courses > static_cast<int>(keys.size()) + many_courses)
     message_box(state, message_kind::information,

@@ -1,12 +1,12 @@
 #include "exchange/file_writer.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <fcntl.h>
 #include <string>
-#include <unistd.h>
 
 #include "exchange/write_limit.h"
 

@@ -49,7 +49,8 @@ int choose_flight(State& state, RavelinReader& reader) {
   for (int k = 1; k <= ravelin_flight_count; ++k) {
     if (reader.read_ravelin(ravelin_kind::flight, k) <= 0) break;
     const auto& b = reader.buffer(ravelin_kind::flight);
-    std::string name(reinterpret_cast<const char*>(b.data()), strnlen(reinterpret_cast<const char*>(b.data()), b.size()));
+    std::string name(reinterpret_cast<const char*>(b.data()),
+                     strnlen(reinterpret_cast<const char*>(b.data()), b.size()));
     if (!name.empty()) flights.push_back({k, name});
   }
   if (flights.empty()) return 0;
@@ -89,7 +90,8 @@ std::string holding_list_line(const GolferEntry& e) {
          ((e.entry_flags & entry_flag::power_cart) ? "Y" : "N") + "\t" + (e.gender ? std::string(1, e.gender) : "");
 }
 
-void add_to_holding_list(HoldingList& holding, const GolferEntry& entry, const std::vector<std::string>& tournament_names) {
+void add_to_holding_list(HoldingList& holding, const GolferEntry& entry,
+                         const std::vector<std::string>& tournament_names) {
   const std::string name = field_text(entry.name);
   for (const auto& n : tournament_names)
     if (n == name) return;
@@ -146,7 +148,8 @@ void warn_if_handicap_basis_differs(State& state, RavelinReader& reader) {
 
 Status list_ravelin_members(State& state, HoldingList& holding, const std::vector<std::string>& tournament_names) {
   RavelinReader reader(state.file(state.ravelin_path).string());
-  if (state.ravelin_path.empty() || !reader.open_ravelin()) return Status::failed("the Ravelin database cannot be opened");
+  if (state.ravelin_path.empty() || !reader.open_ravelin())
+    return Status::failed("the Ravelin database cannot be opened");
   reader.read_ravelin(ravelin_kind::header, 1);
   if (!version_accepted(reader.version())) {
     message_box(state, message_kind::error,
@@ -189,7 +192,8 @@ Status list_spreadsheet_members(State& state, HoldingList& holding, const std::v
     char gender = entry_gender(state, m.gender == "M" || m.gender == "F" ? m.gender[0] : 0);
     std::optional<HandicapText> value;
     if (m.handicap != end_of_fields) value = parse_handicap_text(m.handicap);
-    add_to_holding_list(holding, member_entry(m.name, member_list_index(value, gender, halve), gender), tournament_names);
+    add_to_holding_list(holding, member_entry(m.name, member_list_index(value, gender, halve), gender),
+                        tournament_names);
   }
   tell_changed_names(state, changed);
   return Status::ok();

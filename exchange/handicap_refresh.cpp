@@ -47,7 +47,8 @@ bool spreadsheet_source_members(State& state, std::vector<SourceMember>& members
 
 }  // namespace
 
-bool refresh_from_members(State& state, const std::vector<SourceMember>& members, bool store_ids, RefreshCounts& counts) {
+bool refresh_from_members(State& state, const std::vector<SourceMember>& members, bool store_ids,
+                          RefreshCounts& counts) {
   for (int g = 1; g <= state.header.group_count; ++g) {
     read_record(state, RecordKind::group, g);
     bool changed = false;

@@ -24,7 +24,8 @@ struct RefreshCounts {
 // by member ID when both have one, else by name (the same characters). The
 // first matching source member counts; a golfer without an ID takes the
 // source's. Changed groups are written at once. False when a write failed.
-bool refresh_from_members(State& state, const std::vector<SourceMember>& members, bool store_ids, RefreshCounts& counts);
+bool refresh_from_members(State& state, const std::vector<SourceMember>& members, bool store_ids,
+                          RefreshCounts& counts);
 
 // The members of the Ravelin database (every member record, the index
 // converted by the member's own flight), after the course-handicap warning.

@@ -7,7 +7,7 @@
 namespace quillon {
 
 struct HandicapText {
-  bool plus = false;   // the text began with '+'
+  bool plus = false;  // the text began with '+'
   int hundredths = 0;  // the number, negative for a '-', digits past the second decimal dropped
 };
 
@@ -28,9 +28,9 @@ int tee_sheet_index(const HandicapText& value, char gender);
 // truncated toward zero: 12.34 gives 123, 12.35 gives 124.
 int member_list_index(const std::optional<HandicapText>& value, char gender, bool halve);
 
-inline constexpr int no_index_men = 364;    // 36.4
+inline constexpr int no_index_men = 364;  // 36.4
 inline constexpr int no_index_women = 404;  // 40.4
 inline constexpr int largest_plain_index_hundredths = 5000;  // 50.0
-inline constexpr int lowest_readable_hundredths = -1000;     // -10.0
+inline constexpr int lowest_readable_hundredths = -1000;  // -10.0
 
 }  // namespace quillon

@@ -23,11 +23,12 @@ constexpr const char* folder_field = "path";
 enum Choice { ravelin_choice = 0, parlink_choice = 1, spreadsheet_choice = 2 };
 
 // Record order: DB Name, Name1, Name2, Active, Gender, HC Index.
-constexpr const char* column_fields[import_column_count] = {"db_name", "name1", "name2", "active", "gender", "hc_index"};
-constexpr const char* column_labels[import_column_count] = {"DB Name", "Name1", "Name2 (opt)", "Active (opt)", "Gender",
-                                                            "HC Index"};
-constexpr const char* spreadsheet_defaults[import_column_count] = {"Sheet1", "firstname", "lastname", "not required",
-                                                                   "gender", "handicap"};
+constexpr const char* column_fields[import_column_count] = {"db_name", "name1",  "name2",
+                                                            "active",  "gender", "hc_index"};
+constexpr const char* column_labels[import_column_count] = {"DB Name",      "Name1",  "Name2 (opt)",
+                                                            "Active (opt)", "Gender", "HC Index"};
+constexpr const char* spreadsheet_defaults[import_column_count] = {"Sheet1",       "firstname", "lastname",
+                                                                   "not required", "gender",    "handicap"};
 // The order the columns are shown in, and focus moves through.
 constexpr int shown_order[import_column_count] = {0, 1, 2, 4, 3, 5};
 
@@ -95,9 +96,10 @@ void ImportSettingsModel::on_changed(Field& f) {
   if (f.name == source_field) {
     int choice = f.index;
     if (choice == parlink_choice && field_text(state_.system.club_id).empty()) {
-      error_box(state_,
-                "An Internet Club Id must be entered prior to using the Parlink Network.\n\nTo enter your Internet Club "
-                "ID click on the 'Cuplink Network' button on the main window.");
+      error_box(
+          state_,
+          "An Internet Club Id must be entered prior to using the Parlink Network.\n\nTo enter your Internet Club "
+          "ID click on the 'Cuplink Network' button on the main window.");
       choice = ravelin_choice;
       f.index = choice;
     }
@@ -124,12 +126,11 @@ void ImportSettingsModel::on_pressed(Field& f) {
   int choice = index(source_field);
   std::optional<std::string> chosen;
   if (choice == ravelin_choice)
-    chosen = state_.ui.choose_file(FileDialogMode::open, "Open", "RVDB Files(rvwin4.dat)|rvwin4.dat|All Files(*.*)|*.*|",
-                                   "rvwin4.dat");
+    chosen = state_.ui.choose_file(FileDialogMode::open, "Open",
+                                   "RVDB Files(rvwin4.dat)|rvwin4.dat|All Files(*.*)|*.*|", "rvwin4.dat");
   else if (choice == spreadsheet_choice)
     chosen = state_.ui.choose_file(FileDialogMode::open, "Open", import_filter, "");
-  else
-    chosen = state_.ui.choose_file(FileDialogMode::open, "Open", "All Files(*.*)|*.*|", "");
+  else chosen = state_.ui.choose_file(FileDialogMode::open, "Open", "All Files(*.*)|*.*|", "");
   if (!chosen || chosen->empty()) return;
   std::string folder = std::filesystem::path(*chosen).parent_path().string();
   if (static_cast<int>(folder.size()) > import_folder_length) {

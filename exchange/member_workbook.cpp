@@ -53,7 +53,8 @@ MemberRows member_rows(const State& state, const SheetTable& table) {
     std::string single = cp1252_from_utf8(name);
     if (utf8_from_cp1252(single) != name) ++out.names_changed;
     std::string h = trimmed(table.cell(r, hcap));
-    out.lines.push_back({single, handicap_cell_readable(h) ? h : "99.9", cp1252_from_utf8(trimmed(table.cell(r, gender)))});
+    out.lines.push_back(
+        {single, handicap_cell_readable(h) ? h : "99.9", cp1252_from_utf8(trimmed(table.cell(r, gender)))});
   }
   return out;
 }

@@ -12,9 +12,9 @@ namespace quillon {
 struct State;
 
 struct WorkbookMember {
-  std::string name;      // single-byte, not yet cut
+  std::string name;  // single-byte, not yet cut
   std::string handicap;  // the field's text; "EOF" when empty
-  std::string gender;    // upper-cased; "EOF" when empty
+  std::string gender;  // upper-cased; "EOF" when empty
 };
 
 struct MemberRows {

@@ -41,8 +41,8 @@ Status NetworkBackupServer::upload(State& state, const fs::path& local, const st
     sent = ftp->size(remote_name, stored);
     auto expected = fs::file_size(local, ec);
     if (sent && (ec || stored != static_cast<std::int64_t>(expected)))
-      sent = Status::failed("The server holds " + std::to_string(stored) + " bytes of the " +
-                            std::to_string(expected) + "-byte backup.");
+      sent = Status::failed("The server holds " + std::to_string(stored) + " bytes of the " + std::to_string(expected) +
+                            "-byte backup.");
   }
   if (!sent) return Status::failed(with_reason(upload_blocked, sent));
   return Status::ok();

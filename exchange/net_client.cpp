@@ -44,7 +44,8 @@ class PartFile {
     std::FILE* f = file_;
     file_ = nullptr;
     bool written = std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
-    if (std::fclose(f) != 0 || !written) return Status::failed("The file \"" + target_.string() + "\" could not be written.");
+    if (std::fclose(f) != 0 || !written)
+      return Status::failed("The file \"" + target_.string() + "\" could not be written.");
     std::error_code ec;
     std::filesystem::rename(part_, target_, ec);
     if (ec) return Status::failed("The file \"" + target_.string() + "\" could not be put in place.");
@@ -65,8 +66,8 @@ struct NetConnection::Call {
   // Where the answer goes: a string (up to `limit`) or a file.
   std::string* body = nullptr;
   std::FILE* file = nullptr;
-  std::size_t skip = 0;        // leading answer bytes dropped
-  std::int64_t limit = -1;     // most bytes kept; -1 no limit
+  std::size_t skip = 0;  // leading answer bytes dropped
+  std::int64_t limit = -1;  // most bytes kept; -1 no limit
   bool stop_at_limit = false;  // reaching the limit ends the call successfully
   bool over_limit = false;
   bool write_failed = false;
@@ -207,8 +208,7 @@ Status NetConnection::perform(Call& call, const std::string& what) {
       return Status::failed("The certificate of the server for " + what + " could not be verified (" +
                             std::string(call.error[0] ? call.error : curl_easy_strerror(code)) +
                             "). Name the file of its certificate authority as ca_file in network.ini.");
-    default:
-      break;
+    default: break;
   }
   if (call.write_failed) {
     last_failure_ = NetFailure::other;
@@ -314,7 +314,8 @@ Status FtpSession::list(const std::string& folder, std::vector<std::string>& nam
 }
 
 Status FtpSession::remove(const std::string& path, bool missing_ok) {
-  if (path.find_first_of("\r\n") != std::string::npos) return Status::failed("A server file name cannot hold a line break.");
+  if (path.find_first_of("\r\n") != std::string::npos)
+    return Status::failed("A server file name cannot hold a line break.");
   if (missing_ok) {
     bool found = false;
     if (Status s = exists(path, found); !s) return s;

@@ -74,7 +74,8 @@ Status upload_tournament(State& state, int t) {
   Status sent = ftp->remove(cuplink_folder + name, true);
   if (sent) sent = ftp->put(state.file(name), cuplink_folder + name);
   if (!sent) {
-    tell(state, "The tournament \"" + field_text(state.header.name) + "\" could not be uploaded to the Cuplink Network.",
+    tell(state,
+         "The tournament \"" + field_text(state.header.name) + "\" could not be uploaded to the Cuplink Network.",
          sent);
     return Status::told();
   }

@@ -45,7 +45,7 @@ class CuplinkModel : public DialogModel {
 
   State& state_;
   std::vector<int> desktop_slots_;  // tournament number of each left line
-  int server_count_ = 0;            // from the latest listing
+  int server_count_ = 0;  // from the latest listing
 };
 
 void cuplink_dialog_procedure(State& state);

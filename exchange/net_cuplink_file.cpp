@@ -35,10 +35,10 @@ int two_digits(const std::string& text, std::size_t at) {
 
 std::string cuplink_file_name(const State& state, const TournamentHeader& header) {
   char buffer[600];
-  std::snprintf(buffer, sizeof buffer, "%s-ZZ-%03d-ZZ-%02d%02d%02d-ZZ-%s-ZZ-%s", field_text(state.system.club_id).c_str(),
-                static_cast<int>(header.sequence_number), static_cast<std::uint8_t>(header.date_year) % 100,
-                header.date_month, header.date_day, field_text(state.import_settings.reporting_name).c_str(),
-                field_text(header.name).c_str());
+  std::snprintf(buffer, sizeof buffer, "%s-ZZ-%03d-ZZ-%02d%02d%02d-ZZ-%s-ZZ-%s",
+                field_text(state.system.club_id).c_str(), static_cast<int>(header.sequence_number),
+                static_cast<std::uint8_t>(header.date_year) % 100, header.date_month, header.date_day,
+                field_text(state.import_settings.reporting_name).c_str(), field_text(header.name).c_str());
   return buffer;
 }
 
@@ -57,7 +57,8 @@ std::string cuplink_list_line(const TournamentHeader& header) {
 bool parse_server_file(const std::string& club, const std::string& file, ServerTournament& out) {
   if (!file.starts_with(club + cuplink_separator)) return false;
   std::string text = file;
-  for (std::size_t at = text.find(cuplink_separator); at != std::string::npos; at = text.find(cuplink_separator, at + 1))
+  for (std::size_t at = text.find(cuplink_separator); at != std::string::npos;
+       at = text.find(cuplink_separator, at + 1))
     text.replace(at, std::strlen(cuplink_separator), 1, field_mark);
   unescape_from_server(text);
   std::vector<std::string> fields;

@@ -30,7 +30,7 @@ std::string cuplink_list_line(const TournamentHeader& header);
 // A tournament found on the server.
 struct ServerTournament {
   std::string file;  // as listed (escaped)
-  int year = 0;      // two digits
+  int year = 0;  // two digits
   int month = 0;
   int day = 0;
   std::string name;

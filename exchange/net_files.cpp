@@ -17,8 +17,8 @@ Status replace_file(const std::filesystem::path& path, std::string_view bytes, m
   int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
   if (fd < 0) return failure;
   // The mode of a file left over from before is set again.
-  bool written = ::fchmod(fd, mode) == 0 && write_fully_at(fd, 0, bytes.data(), bytes.size()).is_ok() &&
-                 ::fsync(fd) == 0;
+  bool written =
+      ::fchmod(fd, mode) == 0 && write_fully_at(fd, 0, bytes.data(), bytes.size()).is_ok() && ::fsync(fd) == 0;
   bool closed = ::close(fd) == 0;
   if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
     ::unlink(temporary.c_str());

@@ -46,11 +46,11 @@ Status download_parlink_courses(State& state) {
   std::string head;
   Status read = ftp->read_head(database_path(club), course_area_start, head);
   if (head.size() < header_size) {
-    error_box(state, "%s",
-              with_reason("An error was encountered accessing the " + club +
-                              " configuration data on the Parlink Network.",
-                          read)
-                  .c_str());
+    error_box(
+        state, "%s",
+        with_reason("An error was encountered accessing the " + club + " configuration data on the Parlink Network.",
+                    read)
+            .c_str());
     return Status::told();
   }
   std::int16_t courses = 0;

@@ -9,14 +9,14 @@ namespace quillon {
 #pragma pack(push, 1)
 struct ParlinkScoreRecord {
   char member_id[11];  // zero-terminated up to 10 characters, else its first 11
-  char name[21];       // zero-terminated, at most 20 characters
+  char name[21];  // zero-terminated, at most 20 characters
   std::uint8_t reserved_32[2];
   std::uint16_t tournament_day;
   std::uint8_t reserved_36[2];
   std::uint8_t gross;
   std::uint8_t reserved_39;
   std::uint32_t hole_pairs[9];  // hole 2k+1 in bits 0-3, hole 2k+2 in bits 16-19 of word k
-  std::uint16_t rating;         // course rating in tenths for the golfer's gender
+  std::uint16_t rating;  // course rating in tenths for the golfer's gender
   std::uint8_t gross_again;
   std::uint8_t reserved_79;
   std::uint8_t slope;

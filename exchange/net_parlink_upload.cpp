@@ -209,7 +209,8 @@ Status upload_parlink_scores(State& state, int tournament) {
               with_reason("The scores were sent but the Parlink Network did not take them in.", merged).c_str());
     return Status::told();
   }
-  message_box(state, message_kind::information, "The upload of scores to the Parlink Network was successfully completed.");
+  message_box(state, message_kind::information,
+              "The upload of scores to the Parlink Network was successfully completed.");
   return Status::ok();
 }
 

@@ -13,8 +13,7 @@ std::string password_from_blob(const unsigned char* blob, std::size_t size) {
   for (const PasswordPosition& p : password_table) password[p.password] = static_cast<char>(blob[p.blob]);
   // A picked '~' ends the password where it stands.
   std::string out;
-  for (std::size_t i = 0; i < password_length_limit && password[i] != '~' && password[i] != 0; ++i)
-    out += password[i];
+  for (std::size_t i = 0; i < password_length_limit && password[i] != '~' && password[i] != 0; ++i) out += password[i];
   return out;
 }
 

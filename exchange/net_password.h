@@ -13,7 +13,7 @@ inline constexpr std::size_t credential_blob_minimum = 476;
 inline constexpr std::size_t password_length_limit = 14;
 
 struct PasswordPosition {
-  int blob;      // where the character lies in the blob (below 476)
+  int blob;  // where the character lies in the blob (below 476)
   int password;  // where it goes in the password
 };
 extern const PasswordPosition password_table[password_length_limit];

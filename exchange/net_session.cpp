@@ -73,8 +73,7 @@ std::unique_ptr<FtpSession> open_ftp_session(State& state, InternetSession& inte
   std::string answer;
   Status fetched = web.get(pldump_path, pldump_preamble_size + credential_blob_size, answer, true);
   std::size_t preamble_read = std::min(answer.size(), pldump_preamble_size);
-  if (answer.size() < pldump_preamble_size ||
-      answer.compare(pldump_mark_at, pldump_mark.size(), pldump_mark) != 0) {
+  if (answer.size() < pldump_preamble_size || answer.compare(pldump_mark_at, pldump_mark.size(), pldump_mark) != 0) {
     show_authentication_failure(state, preamble_read, preamble_error_code, fetched);
     return nullptr;
   }

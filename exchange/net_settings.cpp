@@ -86,8 +86,8 @@ Status load_network_settings(const std::filesystem::path& home, NetworkSettings&
     bool ok = eq != std::string_view::npos &&
               apply(settings, home, trimmed(text.substr(0, eq)), trimmed(text.substr(eq + 1)));
     if (!ok)
-      return Status::failed("Line " + std::to_string(number) + " of the network settings file \"" +
-                            path.string() + "\" cannot be used:\n" + std::string(text));
+      return Status::failed("Line " + std::to_string(number) + " of the network settings file \"" + path.string() +
+                            "\" cannot be used:\n" + std::string(text));
   }
   if (in.bad()) return Status::failed("The network settings file \"" + path.string() + "\" could not be read.");
   return Status::ok();

@@ -81,7 +81,8 @@ bool parse_build_description(const std::string& bytes, BuildDescription& out) {
     unsigned char c = static_cast<unsigned char>(bytes[i]);
     if (std::isxdigit(c)) {
       run += static_cast<char>(std::tolower(c));
-      if (run.size() == sha256_hex_length && (i + 1 == bytes.size() || !std::isxdigit(static_cast<unsigned char>(bytes[i + 1]))))
+      if (run.size() == sha256_hex_length &&
+          (i + 1 == bytes.size() || !std::isxdigit(static_cast<unsigned char>(bytes[i + 1]))))
         out.sha256 = run;
     } else {
       run.clear();
@@ -165,7 +166,8 @@ Status check_for_update(State& state, const UpdateOptions& options) {
   TransferProgress progress = [&](std::int64_t done, std::int64_t) {
     // 64-bit arithmetic; a size of zero shows no percentage.
     int percent = server_size > 0 ? static_cast<int>(std::min<std::int64_t>(done * 100 / server_size, 100)) : -1;
-    std::string line = percent >= 0 ? "Transfer " + std::to_string(percent) + "% complete" : "Downloading the update...";
+    std::string line =
+        percent >= 0 ? "Transfer " + std::to_string(percent) + "% complete" : "Downloading the update...";
     return state.ui.progress(update_title, line, percent);
   };
   if (sized) got = ftp->get(package_remote, package, progress);

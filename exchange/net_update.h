@@ -12,10 +12,10 @@ namespace quillon {
 struct State;
 
 struct BuildDescription {
-  int version = 0;          // 1500 + the three digits
+  int version = 0;  // 1500 + the three digits
   char letter = 0;
-  std::string build;        // eight characters
-  std::string sha256;       // lower-case hex, empty when the description has none
+  std::string build;  // eight characters
+  std::string sha256;  // lower-case hex, empty when the description has none
 };
 
 // Reads the first 27 bytes (and a SHA-256 after them); false when too short.

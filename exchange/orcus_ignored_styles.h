@@ -38,7 +38,8 @@ class IgnoredStyles : public ss::iface::import_styles {
   size_t commit_fill() override { return 0; }
   void set_border_count(size_t) override {}
   void set_border_style(ss::border_direction_t, ss::border_style_t) override {}
-  void set_border_color(ss::border_direction_t, ss::color_elem_t, ss::color_elem_t, ss::color_elem_t, ss::color_elem_t) override {}
+  void set_border_color(ss::border_direction_t, ss::color_elem_t, ss::color_elem_t, ss::color_elem_t,
+                        ss::color_elem_t) override {}
   void set_border_width(ss::border_direction_t, double, orcus::length_unit_t) override {}
   size_t commit_border() override { return 0; }
   void set_cell_hidden(bool) override {}

@@ -171,7 +171,9 @@ class A1Resolver : public ss::iface::import_reference_resolver {
 
 class FirstSheetFactory : public ss::iface::import_factory {
  public:
-  ss::iface::import_reference_resolver* get_reference_resolver(ss::formula_ref_context_t) override { return &resolver_; }
+  ss::iface::import_reference_resolver* get_reference_resolver(ss::formula_ref_context_t) override {
+    return &resolver_;
+  }
   ss::iface::import_global_settings* get_global_settings() override { return &settings_; }
   ss::iface::import_styles* get_styles() override { return &styles_; }
   ss::iface::import_shared_strings* get_shared_strings() override { return &strings_; }
@@ -187,8 +189,9 @@ class FirstSheetFactory : public ss::iface::import_factory {
     return nullptr;
   }
   ss::iface::import_sheet* get_sheet(ss::sheet_t index) override {
-    return index >= 0 && static_cast<std::size_t>(index) < sheets_.size() ? sheets_[static_cast<std::size_t>(index)].get()
-                                                                           : nullptr;
+    return index >= 0 && static_cast<std::size_t>(index) < sheets_.size()
+               ? sheets_[static_cast<std::size_t>(index)].get()
+               : nullptr;
   }
   void finalize() override {}
 
@@ -232,6 +235,8 @@ class OrcusReader : public SpreadsheetReader {
 
 }  // namespace
 
-std::unique_ptr<SpreadsheetReader> make_orcus_reader(SpreadsheetKind kind) { return std::make_unique<OrcusReader>(kind); }
+std::unique_ptr<SpreadsheetReader> make_orcus_reader(SpreadsheetKind kind) {
+  return std::make_unique<OrcusReader>(kind);
+}
 
 }  // namespace quillon

@@ -1,12 +1,12 @@
 #include "exchange/pack.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <string>
-#include <unistd.h>
 
 #include "exchange/file_writer.h"
 

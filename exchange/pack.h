@@ -73,7 +73,7 @@ inline constexpr const char* stream_too_long = "the packed data unpacks to more 
 struct UnpackOptions {
   std::int64_t source_offset = 0;  // where the stream starts in the source
   std::int64_t limit = INT64_MAX;  // the most the output may hold
-  bool durable = false;            // flush the output to the disk before closing it
+  bool durable = false;  // flush the output to the disk before closing it
 };
 
 // Deletes `destination`, then writes the unpacked content of `source` to it.
@@ -83,7 +83,7 @@ struct UnpackOptions {
                                  const UnpackOptions& options = {});
 
 // Checks and measures the stream in `source` from `offset` without writing anything.
-[[nodiscard]] Status measure_packed_file(const std::filesystem::path& source, std::int64_t offset,
-                                         std::int64_t limit, std::int64_t& unpacked_size);
+[[nodiscard]] Status measure_packed_file(const std::filesystem::path& source, std::int64_t offset, std::int64_t limit,
+                                         std::int64_t& unpacked_size);
 
 }  // namespace quillon

@@ -69,7 +69,8 @@ bool read_parlink_members(const std::filesystem::path& path, ParlinkMemberList& 
       if (starts_with_ignoring_case(fields[i], "memcount")) {
         list.count_found = true;
         std::string digits;
-        for (std::size_t at = count_digits_at; at < fields[i].size() && std::isdigit(static_cast<unsigned char>(fields[i][at])); ++at)
+        for (std::size_t at = count_digits_at;
+             at < fields[i].size() && std::isdigit(static_cast<unsigned char>(fields[i][at])); ++at)
           digits += fields[i][at];
         list.declared_count = digits.empty() || digits.size() > 9 ? -1 : std::atoi(digits.c_str());
         return true;

@@ -11,11 +11,11 @@ namespace quillon {
 inline constexpr int parlink_field_limit = 499;
 
 struct ParlinkMember {
-  std::string name;       // at most 25 characters
+  std::string name;  // at most 25 characters
   std::string member_id;
   char gender = 'M';
-  std::string index_text; // tenths of a stroke; '+' marks a plus handicap; "EOF" when empty
-  std::string index_kind; // "18" for an 18-hole index
+  std::string index_text;  // tenths of a stroke; '+' marks a plus handicap; "EOF" when empty
+  std::string index_kind;  // "18" for an 18-hole index
 };
 
 struct ParlinkMemberList {

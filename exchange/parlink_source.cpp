@@ -26,8 +26,7 @@ bool read_whole_list(State& state, const std::string& club, ParlinkMemberList& l
   if (!read_parlink_members(parlink_members_path(state, club), list) || !list.complete()) {
     if (list.club_not_found)
       error_box(state, "The Parlink Network holds no member list for the club %s.", club.c_str());
-    else
-      error_box(state, "%s", damaged_list);
+    else error_box(state, "%s", damaged_list);
     return false;
   }
   return true;
@@ -67,7 +66,8 @@ Status list_parlink_members(State& state, HoldingList& holding, const std::vecto
   ParlinkMemberList list;
   if (!read_whole_list(state, club, list)) return Status::told();
   const int holes = division_one_holes(state);
-  for (const ParlinkMember& m : list.members) add_to_holding_list(holding, parlink_entry(state, m, holes), tournament_names);
+  for (const ParlinkMember& m : list.members)
+    add_to_holding_list(holding, parlink_entry(state, m, holes), tournament_names);
   return Status::ok();
 }
 

@@ -34,7 +34,8 @@ RavelinMember member_in_buffer(RavelinReader& reader) {
   m.gender = static_cast<char>(b[ravelin_member_field::gender]);
   m.flight = b[ravelin_member_field::flight];
   bool new_flag = reader.day_number() >= day_number(2016, 4, 17);
-  m.inactive = new_flag ? b[ravelin_member_field::inactive] != 0 : (b[ravelin_member_field::flags] & old_inactive_bit) != 0;
+  m.inactive =
+      new_flag ? b[ravelin_member_field::inactive] != 0 : (b[ravelin_member_field::flags] & old_inactive_bit) != 0;
   m.power_cart = (b[ravelin_member_field::flags] & power_cart_bit) != 0;
   return m;
 }

@@ -8,13 +8,13 @@ namespace quillon {
 class RavelinReader;
 
 namespace ravelin_member_field {
-inline constexpr int index = 34;       // 16-bit tenths, 1000 = no index
+inline constexpr int index = 34;  // 16-bit tenths, 1000 = no index
 inline constexpr int gender = 36;
 inline constexpr int flight = 45;
-inline constexpr int inactive = 51;    // databases from 17 April 2016 on
-inline constexpr int flags = 60;       // bit 0 inactive (older databases), bit 6 power cart
+inline constexpr int inactive = 51;  // databases from 17 April 2016 on
+inline constexpr int flags = 60;  // bit 0 inactive (older databases), bit 6 power cart
 inline constexpr int info[3] = {68, 94, 120};
-inline constexpr int flight_system = 54;       // in the flight record
+inline constexpr int flight_system = 54;  // in the flight record
 inline constexpr int includes_rating_and_par = 34;  // in the kind-10 record
 }  // namespace ravelin_member_field
 

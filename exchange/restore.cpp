@@ -1,10 +1,11 @@
 #include "exchange/restore.h"
 
-#include <fstream>
 #include <sys/stat.h>
+#include <fstream>
 #include <vector>
 
 #include "core/database.h"
+#include "core/database_image.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/text.h"
@@ -14,7 +15,6 @@
 #include "exchange/backup_server.h"
 #include "exchange/disk_space.h"
 #include "exchange/file_writer.h"
-#include "core/database_image.h"
 #include "exchange/pack.h"
 #include "exchange/write_limit.h"
 
@@ -87,8 +87,8 @@ std::optional<fs::path> backup_to_restore(State& state, BackupServer& server, Re
   fs::path path = fs::absolute(*chosen);
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) {
-    message_box(state, message_kind::warning,
-                "An error was encountered locating the selected backup file.\n\n%s", restore_not_completed);
+    message_box(state, message_kind::warning, "An error was encountered locating the selected backup file.\n\n%s",
+                restore_not_completed);
     return std::nullopt;
   }
   return path;
@@ -217,8 +217,7 @@ Status restore_database(State& state, BackupServer& server) {
   }
   SystemRecord header{};
   if (!backup.read(reinterpret_cast<char*>(&header), sizeof header)) {
-    show_message_text(state, message_kind::error,
-                      damaged_backup_text("the file is shorter than its 200-byte header"));
+    show_message_text(state, message_kind::error, damaged_backup_text("the file is shorter than its 200-byte header"));
     return Status::told();
   }
   Status version = check_backup_version(header);

@@ -30,7 +30,8 @@ class CsvWriter : public SheetWriter {
  public:
   ~CsvWriter() override { abandon(); }
 
-  Status create(const std::filesystem::path& path, const std::string&, const std::vector<std::string>& columns) override {
+  Status create(const std::filesystem::path& path, const std::string&,
+                const std::vector<std::string>& columns) override {
     abandon();
     path_ = path;
     partial_ = partial_path(path);

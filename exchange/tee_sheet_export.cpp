@@ -24,8 +24,12 @@ std::string group_label(State& state, int group) {
 std::vector<std::string> golfer_row(const GolferEntry& e) {
   if (e.name[0] == 0) return {"", "", "M", "1", "No", "No"};
   std::string gender = e.gender ? std::string(1, e.gender) : "";
-  return {utf8_from_cp1252(field_text(e.name)), format_text(32, "%4.1f", e.handicap_index / 10.0),
-          utf8_from_cp1252(gender), std::to_string(e.division), "No", e.is_member ? "Yes" : "No"};
+  return {utf8_from_cp1252(field_text(e.name)),
+          format_text(32, "%4.1f", e.handicap_index / 10.0),
+          utf8_from_cp1252(gender),
+          std::to_string(e.division),
+          "No",
+          e.is_member ? "Yes" : "No"};
 }
 
 void tell_failure(State& state, const Status& status) {

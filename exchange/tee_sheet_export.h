@@ -8,7 +8,7 @@ namespace quillon {
 
 struct State;
 
-inline const std::vector<std::string> tee_sheet_columns = {"GroupNum", "TeeTime", "Name",      "Handicap",
+inline const std::vector<std::string> tee_sheet_columns = {"GroupNum", "TeeTime",  "Name",      "Handicap",
                                                            "Gender",   "Division", "PowerCart", "Member"};
 inline constexpr const char* tee_sheet_name = "Sheet1";
 

@@ -80,17 +80,18 @@ bool ask_to_erase(State& state) {
   }
   if (golfers == 0) return true;
   std::string name = field_text(state.header.name);
-  Button b = scored > 0
-                 ? message_box(state, message_kind::warning_ok_cancel,
-                               "For the selected tournament (%s) %d golfers have been entered and scores have been "
-                               "entered for %d golfers.\n\nImporting golfers from the Excel spreadsheet will cause all "
-                               "existing golfers and scores to be erased. \n\nDo you wish to continue with this import?",
-                               name.c_str(), golfers, scored)
-                 : message_box(state, message_kind::warning_ok_cancel,
-                               "For the selected tournament (%s) %d golfers have been entered but no scores have been "
-                               "entered.\n\nImporting golfers from the Excel spreadsheet will cause all existing golfers "
-                               "to be erased. \n\nDo you wish to continue with this import?",
-                               name.c_str(), golfers);
+  Button b =
+      scored > 0
+          ? message_box(state, message_kind::warning_ok_cancel,
+                        "For the selected tournament (%s) %d golfers have been entered and scores have been "
+                        "entered for %d golfers.\n\nImporting golfers from the Excel spreadsheet will cause all "
+                        "existing golfers and scores to be erased. \n\nDo you wish to continue with this import?",
+                        name.c_str(), golfers, scored)
+          : message_box(state, message_kind::warning_ok_cancel,
+                        "For the selected tournament (%s) %d golfers have been entered but no scores have been "
+                        "entered.\n\nImporting golfers from the Excel spreadsheet will cause all existing golfers "
+                        "to be erased. \n\nDo you wish to continue with this import?",
+                        name.c_str(), golfers);
   return b == Button::ok;
 }
 
@@ -165,7 +166,8 @@ void import_tee_sheet(State& state, int tournament) {
   Status written = write_import_lines(import_path, import_lines(sheet));
   if (written) written = load_fields(import_path, text);
   if (!written) {
-    message_box(state, message_kind::error, "The file %s could not be written (%s).\n\nThe import was NOT successfully completed.",
+    message_box(state, message_kind::error,
+                "The file %s could not be written (%s).\n\nThe import was NOT successfully completed.",
                 import_file_name, written.reason().c_str());
     return;
   }

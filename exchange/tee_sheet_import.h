@@ -23,9 +23,9 @@ inline constexpr const char* vacancy_name = "ZZZ";
 
 struct TeeSheetLines {
   std::vector<TeeSheetLine> lines;
-  int golfer_rows = 0;     // rows with a golfer's name
-  int slots_needed = 0;    // rows up to and including the last golfer's
-  int names_changed = 0;   // names with characters that have no single-byte form
+  int golfer_rows = 0;  // rows with a golfer's name
+  int slots_needed = 0;  // rows up to and including the last golfer's
+  int names_changed = 0;  // names with characters that have no single-byte form
 };
 
 // The lines of a tee sheet table, each unreadable cell replaced by its column's default.

@@ -25,7 +25,8 @@ ComputedResult score_best_holes(Format format, const GolferEntry& golfer, const 
     if (hole > holes) continue;
     int par = tee_values::par(tee, sex, hole);
     int v = std::min(score, hole_cap(par, header.max_hole_score_index));
-    if (format == Format::best_holes_net) v -= strokes_on_hole(tee_values::stroke_index(tee, sex, hole), r.handicap, holes);
+    if (format == Format::best_holes_net)
+      v -= strokes_on_hole(tee_values::stroke_index(tee, sex, hole), r.handicap, holes);
     to_par.push_back(v - par);
   }
   std::sort(to_par.begin(), to_par.end());

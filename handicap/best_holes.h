@@ -3,8 +3,8 @@
 #include "core/records/course_record.h"
 #include "core/records/golfer_entry.h"
 #include "core/records/tournament_header.h"
-#include "handicap/formats.h"
 #include "handicap/computed_result.h"
+#include "handicap/formats.h"
 
 namespace quillon {
 

@@ -78,10 +78,12 @@ int nine_hole_adjustment(int i) {
 
 // Callaway 9 Hole deduction in hundredths of holes for i = adjusted - base.
 int nine_hole_deduction(int i) {
-  struct Band { int up_to; int deduction; };
-  constexpr Band bands[] = {{1, 0},     {2, 25},    {5, 50},    {7, 75},    {10, 100},
-                            {12, 125},  {15, 150},  {17, 175},  {20, 200},  {22, 225},
-                            {25, 250},  {27, 275},  {30, 300},  {32, 325}};
+  struct Band {
+    int up_to;
+    int deduction;
+  };
+  constexpr Band bands[] = {{1, 0},    {2, 25},   {5, 50},   {7, 75},   {10, 100}, {12, 125}, {15, 150},
+                            {17, 175}, {20, 200}, {22, 225}, {25, 250}, {27, 275}, {30, 300}, {32, 325}};
   for (const Band& b : bands)
     if (i <= b.up_to) return b.deduction;
   return 350;
@@ -134,7 +136,7 @@ ComputedResult score_callaway(Format format, const HoleScores& scores, char sex,
   std::vector<int> excluded = {header.peoria_holes[0], header.peoria_holes[1]};
   CappedCard card = cap_card(scores, 18, excluded, sex, tee, header.max_hole_score_index);
   CallawayStep step = format == Format::scheid ? scheid_step(card.adjusted, header.callaway_table_base)
-                                   : callaway_step(card.adjusted, header.callaway_table_base);
+                                               : callaway_step(card.adjusted, header.callaway_table_base);
   ComputedResult r;
   r.gross = card.gross;
   r.adjusted_gross = card.adjusted;

@@ -12,7 +12,7 @@ namespace quillon {
 
 struct CallawayStep {
   int adjustment = 0;  // strokes
-  int deduction = 0;   // tenths of holes
+  int deduction = 0;  // tenths of holes
 };
 
 // The adjustment and deduction for an adjusted gross at table base B.

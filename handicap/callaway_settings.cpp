@@ -45,13 +45,12 @@ CallawaySettingsModel::CallawaySettingsModel(State& state) : state_(state) {
 
   Field& base = add(Field::list_field("table_base", "Table Base", nine_hole() ? numbers(25, 40) : numbers(50, 75)));
   choose_number(base, h.callaway_table_base, defaults.table_base);
-  Field& max = add(Field::list_field("max_handicap", "Maximum Handicap",
-                                     nine_hole() ? numbers(20, 35) : numbers(40, 70)));
+  Field& max =
+      add(Field::list_field("max_handicap", "Maximum Handicap", nine_hole() ? numbers(20, 35) : numbers(40, 70)));
   choose_number(max, h.callaway_max_handicap, defaults.max_handicap);
   Field& score = add(Field::list_field("max_score", "Maximum Score Per Hole", hole_cap_names()));
-  score.index = h.max_hole_score_index >= 0 && h.max_hole_score_index < hole_cap_setting_count
-                    ? h.max_hole_score_index
-                    : double_par_setting;
+  score.index = h.max_hole_score_index >= 0 && h.max_hole_score_index < hole_cap_setting_count ? h.max_hole_score_index
+                                                                                               : double_par_setting;
 
   Field& first = add(Field::text_field("excluded_hole1", "Hole(s) Excluded From Deduction", 2));
   first.text = std::to_string(h.peoria_holes[0]);
@@ -102,8 +101,9 @@ std::string CallawaySettingsModel::comparison_text() const {
     return "Since a Scramble format of the 'Official Callaway Handicap System' does not exist, it is not possible "
            "to perform a comparison.";
 
-  std::string out = "The following differences were found between your current settings and the 'Official "
-                    "Callaway Handicap System':\n";
+  std::string out =
+      "The following differences were found between your current settings and the 'Official "
+      "Callaway Handicap System':\n";
   int found = 0;
   const int max = chosen_number("max_handicap");
   const CallawayDefaults official = standard_callaway_defaults;

@@ -7,10 +7,10 @@
 namespace quillon {
 
 struct ComputedResult {
-  int gross = 0;           // sum of the raw hole scores
+  int gross = 0;  // sum of the raw hole scores
   int adjusted_gross = 0;  // sum of the capped scores where caps apply
-  int handicap = 0;        // whole strokes
-  int net = 0;             // net score, or the to-par total of Best Holes
+  int handicap = 0;  // whole strokes
+  int net = 0;  // net score, or the to-par total of Best Holes
   // The report's "Adj" and "Deduct" columns. Callaway family: adjustment in
   // strokes, deduction in tenths of holes (5 = half a hole). Callaway 9 Hole:
   // adjustment in tenths of a stroke, deduction in hundredths of holes.

@@ -16,9 +16,7 @@ int round_scaled(int value, int scale, bool positive) {
   return positive ? (value + scale / 2) / scale : (value - scale / 2) / scale;
 }
 
-std::string tenths_text(const char* format, int tenths) {
-  return format_text(32, format, tenths / 10.0);
-}
+std::string tenths_text(const char* format, int tenths) { return format_text(32, format, tenths / 10.0); }
 
 }  // namespace
 

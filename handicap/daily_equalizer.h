@@ -7,7 +7,7 @@ namespace quillon {
 
 struct EqualizerStep {
   int adjustment = 0;  // strokes
-  int deduction = 0;   // tenths of holes
+  int deduction = 0;  // tenths of holes
 };
 
 // The adjustment and deduction for the total t of the capped card.

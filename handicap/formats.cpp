@@ -14,6 +14,8 @@ using Course = CourseSizes;
 using Points = StablefordTable;
 
 // One row per format code 0..30; a field left out takes its default above.
+// A row a format, packed so that the rows read as a table.
+// clang-format off
 constexpr FormatTraits table[format_count] = {
     // 0
     {.name = "Callaway Handicaps", .kind = K::computed, .scoring = S::callaway, .tie_break = T::callaway,
@@ -117,6 +119,7 @@ constexpr FormatTraits table[format_count] = {
      .callaway_on_choice = CallawayDefaults{51, 70}, .group_sizes = Sizes::two_to_five,
      .course_sizes = Course::eighteen_holes, .callaway_configuration = true, .best_balls_choice = true},
 };
+// clang-format on
 
 constexpr FormatTraits outside_table{};
 

@@ -54,17 +54,17 @@ inline constexpr int format_count = 31;
 // The handicap basis of a format.
 enum class HandicapKind : std::uint8_t {
   computed,  // the day's scores decide the handicap
-  net,       // course handicap from the index
-  gross,     // no handicap played (still shown)
+  net,  // course handicap from the index
+  gross,  // no handicap played (still shown)
 };
 
 // The routine of the results engine that scores a golfer's card.
 enum class Scoring : std::uint8_t {
-  none,                        // hidden team formats: nothing is computed
-  net,                         // gross less the playing handicap
-  net_or_callaway_division,    // net, but Callaway for the Callaway division
+  none,  // hidden team formats: nothing is computed
+  net,  // gross less the playing handicap
+  net_or_callaway_division,  // net, but Callaway for the Callaway division
   callaway,
-  callaway_team_card,          // Callaway of the team's lowest scores
+  callaway_team_card,  // Callaway of the team's lowest scores
   callaway_nine,
   stableford,
   daily_equalizer,
@@ -79,13 +79,13 @@ enum class TieBreakGroup : std::uint8_t { none, callaway, gross, net, stableford
 
 // How a team's hole values are made from its members' cards.
 enum class TeamPlay : std::uint8_t {
-  none,                 // individual format, or a hidden team format
-  best_balls,           // the counted best balls of each hole
-  best_by_par,          // one ball on a par 5, two on a par 4, three on a par 3
-  one_gross_one_net,    // the best net and the best gross ball of different golfers
-  stableford_points,    // the counted best points of each hole
-  lowest_card,          // the team's lowest score on each hole (scramble card)
-  first_card,           // the card kept in the group's first entry
+  none,  // individual format, or a hidden team format
+  best_balls,  // the counted best balls of each hole
+  best_by_par,  // one ball on a par 5, two on a par 4, three on a par 3
+  one_gross_one_net,  // the best net and the best gross ball of different golfers
+  stableford_points,  // the counted best points of each hole
+  lowest_card,  // the team's lowest score on each hole (scramble card)
+  first_card,  // the card kept in the group's first entry
 };
 
 // The Stableford points table a format uses.
@@ -93,17 +93,17 @@ enum class StablefordTable : std::uint8_t { none, net_par, net_bogey, custom };
 
 // How the results rank a golfer's primary value.
 enum class PrimaryValue : std::uint8_t {
-  net,     // the net score
-  gross,   // the gross score (net in the alternating list)
+  net,  // the net score
+  gross,  // the gross score (net in the alternating list)
   points,  // Stableford points, more is better
   to_par,  // the best holes' total to par
 };
 
 // The group sizes a format allows.
 enum class GroupSizes : std::uint8_t {
-  any,            // 1..5
-  team,           // more than 1 (hidden team formats)
-  two_to_five,    // 2..5, named in the refusal
+  any,  // 1..5
+  team,  // more than 1 (hidden team formats)
+  two_to_five,  // 2..5, named in the refusal
   three_to_five,  // 3..5, named in the refusal
 };
 

@@ -41,8 +41,7 @@ StablefordResult score_stableford(Format format, const GolferEntry& golfer, cons
 
   const StablefordTable table = format_traits(format).stableford;
   // The gross setting of the custom table applies to individual play only.
-  bool take_strokes =
-      !(format == Format::stableford_custom && (system.flags & system_flag::custom_stableford_gross));
+  bool take_strokes = !(format == Format::stableford_custom && (system.flags & system_flag::custom_stableford_gross));
   const int holes = tee_values::hole_count(tee);
   for (int hole = 1; hole <= holes; ++hole) {
     int score = golfer.hole_scores[hole - 1];
@@ -51,8 +50,8 @@ StablefordResult score_stableford(Format format, const GolferEntry& golfer, cons
     r.net_row[hole - 1] = net;
     int position =
         std::clamp(net - tee_values::par(tee, sex, hole) + scale_offset(table), lowest_position, highest_position);
-    int points = table == StablefordTable::custom ? system.stableford_points[position]
-                                           : standard_stableford_points[position];
+    int points =
+        table == StablefordTable::custom ? system.stableford_points[position] : standard_stableford_points[position];
     r.points_row[hole - 1] = points;
     r.points += points;
   }

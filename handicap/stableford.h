@@ -21,7 +21,7 @@ struct StablefordResult {
   int playing_hcap = 0;
   int gross = 0;
   int points = 0;
-  HoleRow net_row{};     // net hole scores (gross ones when strokes are not taken)
+  HoleRow net_row{};  // net hole scores (gross ones when strokes are not taken)
   HoleRow points_row{};  // points per hole, the total in the last slot
 };
 

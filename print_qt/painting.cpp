@@ -51,8 +51,7 @@ void paint_one(QPainter& painter, const DeviceMapping& m, const DrawOp& op) {
       painter.setBrush(Qt::NoBrush);
       if (op.kind == DrawKind::line)
         painter.drawLine(QPointF(m.x(op.column), m.y(op.row)), QPointF(m.x(op.column2), m.y(op.row2)));
-      else
-        painter.drawRect(rect_of(m, op));
+      else painter.drawRect(rect_of(m, op));
       return;
     }
     case DrawKind::fill: painter.fillRect(rect_of(m, op), colour_of(op.ink)); return;
@@ -94,7 +93,8 @@ QFont font_for(FontFace face, int attributes, int point_size, double dpi_y) {
   static const QString fixed_family = family_for(FontFace::fixed);
   static const QString proportional_family = family_for(FontFace::proportional);
   QFont font(face == FontFace::fixed ? fixed_family : proportional_family);
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(printed_point_size(point_size) * dpi_y / points_per_inch))));
+  font.setPixelSize(
+      std::max(1, static_cast<int>(std::lround(printed_point_size(point_size) * dpi_y / points_per_inch))));
   FontStyle style = font_style_of(attributes);
   font.setBold(style == FontStyle::bold || style == FontStyle::bold_italic);
   font.setItalic(style == FontStyle::italic || style == FontStyle::bold_italic);

@@ -30,9 +30,8 @@ bool aces_and_deuces_report(State& state, int division) {
     w.report_line("<tr align=middle><td align = middle>%d</td><td align=left>%s</td><td align = middle>Ace</td></tr>",
                   ace.hole, html_text(ace.golfer).c_str());
   for (const HoleFeat& deuce : found.deuces)
-    w.report_line(
-        "<tr align=middle><td align = middle>%d</td><td align=left>%s</td><td align = middle>Deuce</td></tr>",
-        deuce.hole, html_text(deuce.golfer).c_str());
+    w.report_line("<tr align=middle><td align = middle>%d</td><td align=left>%s</td><td align = middle>Deuce</td></tr>",
+                  deuce.hole, html_text(deuce.golfer).c_str());
   close_table(w);
   w.line("<br>");
   w.report_line("Total number of Aces = %d<br>", static_cast<int>(found.aces.size()));

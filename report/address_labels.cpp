@@ -63,7 +63,8 @@ std::vector<GolferEntry> label_golfers(const std::vector<GolferEntry>& field, La
   return chosen;
 }
 
-bool draw_address_labels(PrintOutput& out, const LabelSheet& sheet, int start, const std::vector<GolferEntry>& golfers) {
+bool draw_address_labels(PrintOutput& out, const LabelSheet& sheet, int start,
+                         const std::vector<GolferEntry>& golfers) {
   int per_sheet = sheet.rows * sheet.columns;
   int position = std::clamp(start, 0, per_sheet - 1);
   bool page_open = false;

@@ -19,8 +19,7 @@ std::vector<GolferEntry> label_golfers(const std::vector<GolferEntry>& field, La
 
 // Draws the labels from position `start` of the first sheet on; false when
 // the user cancelled.
-bool draw_address_labels(PrintOutput& out, const LabelSheet& sheet, int start,
-                         const std::vector<GolferEntry>& golfers);
+bool draw_address_labels(PrintOutput& out, const LabelSheet& sheet, int start, const std::vector<GolferEntry>& golfers);
 
 // The settings of a label job: the sheet's paper, positions from the paper's
 // edge, the print offsets plus the address label offsets.

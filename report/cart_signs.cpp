@@ -44,8 +44,8 @@ std::string start_hole_text(const SignSheet& sheet, int group, int& column) {
     case StartType::shotgun:
     case StartType::double_shotgun:
       column = shotgun_hole_column;
-      return "Hole # " + (group <= static_cast<int>(sheet.shotgun_labels.size())
-                              ? sheet.shotgun_labels[group - 1] : std::string());
+      return "Hole # " +
+             (group <= static_cast<int>(sheet.shotgun_labels.size()) ? sheet.shotgun_labels[group - 1] : std::string());
     case StartType::normal: break;
   }
   return "Hole # 1";

@@ -33,10 +33,10 @@ int crossover_start_hole(int group);
 
 // What every sign of a tournament shows besides its golfers.
 struct SignSheet {
-  std::string club;        // the reporting name
+  std::string club;  // the reporting name
   std::string tournament;
   int start_type = 0;
-  std::vector<std::string> tee_times;       // per group 1..n, as "%8s" prints them
+  std::vector<std::string> tee_times;  // per group 1..n, as "%8s" prints them
   std::vector<std::string> shotgun_labels;  // per group, shotgun starts only
 };
 SignSheet read_sign_sheet(State& state);

@@ -34,10 +34,8 @@ std::string header_row(const EventResults& r, const PageStyle& style) {
     row += header_cell("Rank") + header_cell("", "30") + header_cell("Golfer");
   }
   for (int d = 1; d <= r.day_count; ++d) row += header_cell("R" + std::to_string(d));
-  if (r.stableford)
-    row += header_cell("Tot");
-  else
-    row += header_cell("Gross") + header_cell("Strokes") + header_cell("Net");
+  if (r.stableford) row += header_cell("Tot");
+  else row += header_cell("Gross") + header_cell("Strokes") + header_cell("Net");
   return row + "</TR>";
 }
 
@@ -66,8 +64,8 @@ std::string stroke_row(const EventResults& r, const EventGolfer& g, int place, c
 
 std::string stableford_row(const EventResults& r, const EventGolfer& g, int place) {
   const EventDayScore& first = g.days[0];
-  std::string row = format_text(300, "<tr align=middle><td></td><td>%d</td><td align=left>%s</td>", place,
-                                html_text(g.name).c_str());
+  std::string row =
+      format_text(300, "<tr align=middle><td></td><td>%d</td><td align=left>%s</td>", place, html_text(g.name).c_str());
   row += first.played ? "<td>" + std::to_string(first.value) + "</td>" : "<td>&nbsp</td>";
   return row + day_cells(g, r.day_count, 1) + format_text(40, "<td>%d</td></tr>", g.value_total());
 }
@@ -100,11 +98,11 @@ std::string event_heading_line(const EventResults& r, bool colour) {
     if (r.gross_limit != 400) line += format_text(100, "<br># of gross positions limited to %d", r.gross_limit);
     if (r.manual_winner_ignored) line += "<br>Low net winner selected by committee";
   } else {
-    const char* title = r.report_type == report_type::alphabetical ? "Alphabetical Results - "
-                        : (r.report_type == report_type::hole_by_hole ||
-                           r.report_type == report_type::hole_by_hole_points)
-                            ? "Hole by Hole Results - "
-                            : "Traditional Results - ";
+    const char* title =
+        r.report_type == report_type::alphabetical ? "Alphabetical Results - "
+        : (r.report_type == report_type::hole_by_hole || r.report_type == report_type::hole_by_hole_points)
+            ? "Hole by Hole Results - "
+            : "Traditional Results - ";
     line += title;
     line += r.mixed_formats ? "Multiple Formats" : format_name(static_cast<Format>(r.format));
     if (r.manual_winner_applied) line += "<br>Winner selected by committee";

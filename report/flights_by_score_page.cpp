@@ -59,7 +59,8 @@ bool flights_by_score_report(State& state, int flights, bool extra_to_last) {
 }
 
 void run_flights_by_score(State& state) {
-  if (!check_precondition(state, Precondition::a_tournament) || select_tournament(state, TournamentList::days) == 0) return;
+  if (!check_precondition(state, Precondition::a_tournament) || select_tournament(state, TournamentList::days) == 0)
+    return;
   FlightSettingsModel settings(state, state.system.default_flight_count);
   if (!state.ui.run_dialog(settings)) return;
   const int flights = settings.flights();

@@ -49,10 +49,8 @@ std::vector<std::string> side_cells(const SheetContext& c, const std::vector<std
   const std::vector<GolferEntry>& members = groups[group - 1];
   std::string number = format_text(8, "%03d", group);
   std::string start = group_start(c.state, group);
-  if (members.size() == 1)
-    cells.push_back(number_cell(start.empty() ? number : number + "<br>" + start));
-  else
-    cells.push_back(number_cell(line == 0 ? number : (line == 1 ? start : "")));
+  if (members.size() == 1) cells.push_back(number_cell(start.empty() ? number : number + "<br>" + start));
+  else cells.push_back(number_cell(line == 0 ? number : (line == 1 ? start : "")));
   const GolferEntry& e = members[line];
   if (e.name[0] == 0) {
     cells.resize(width, empty_cell());
@@ -104,9 +102,9 @@ void write_member_ids(const SheetContext& c, const MemberIds& ids) {
     auto found = ids.find(name);
     // A golfer unknown to the handicap database keeps the identifier stored with the entry.
     std::string id = found != ids.end() ? found->second : field_text(g.entry.member_id);
-    write_data_row(c.w, {empty_cell(), number_cell(group_start(c.state, g.group)),
-                         number_cell(format_text(8, "%03d", g.group)), name_cell(tee_name_of(c.tees, g.entry)),
-                         name_cell(id), name_cell(name)});
+    write_data_row(
+        c.w, {empty_cell(), number_cell(group_start(c.state, g.group)), number_cell(format_text(8, "%03d", g.group)),
+              name_cell(tee_name_of(c.tees, g.entry)), name_cell(id), name_cell(name)});
   }
   close_table(c.w);
 }

@@ -98,8 +98,8 @@ void write_table(State& state, ReportWriter& w, const PageStyle& style, const st
     cells.push_back(name_cell(field_text(tees.of(e.division).tee_name)));
     cells.push_back(number_cell(index_column_text(e.handicap_index)));
     cells.push_back(number_cell(handicap_report_text(report_course_handicap(state, tees, e))));
-    std::string group = shotgun ? format_text(16, "%3s", shotgun_hole_of_group(state, g.group).c_str())
-                                : std::to_string(g.group);
+    std::string group =
+        shotgun ? format_text(16, "%3s", shotgun_hole_of_group(state, g.group).c_str()) : std::to_string(g.group);
     cells.push_back(number_cell(group));
     cells.push_back(number_cell(trimmed(tee_time_of_group(state.header, g.group))));
     cells.push_back(number_cell(e.is_member ? "Y" : ""));
@@ -115,8 +115,9 @@ void write_table(State& state, ReportWriter& w, const PageStyle& style, const st
 bool print_golfer_list(State& state, GolferListMode mode, int division) {
   std::vector<FieldGolfer> golfers = selected_golfers(state, mode, division);
   if (golfers.empty()) {
-    message_box(state, message_kind::information,
-                cart_mode(mode) ? "No golfers requiring power carts found." : "No golfers are entered in the tournament.");
+    message_box(
+        state, message_kind::information,
+        cart_mode(mode) ? "No golfers requiring power carts found." : "No golfers are entered in the tournament.");
     return false;
   }
   put_in_order(golfers, mode);

@@ -34,10 +34,8 @@ void write_page_head(ReportWriter& w, const PageStyle& style) {
   w.line("</head>");
   w.line("<body>");
   w.line("<center>");
-  if (style.colour)
-    w.line("<h2><font color=#006545>Quillon for Windows</font></h2>");
-  else
-    w.line("<h2>Quillon for Windows</h2>");
+  if (style.colour) w.line("<h2><font color=#006545>Quillon for Windows</font></h2>");
+  else w.line("<h2>Quillon for Windows</h2>");
 }
 
 void write_tournament_information(ReportWriter& w, const PageStyle& style, const TournamentInformation& info) {
@@ -59,10 +57,8 @@ void write_rule(ReportWriter& w, const PageStyle& style) {
 }
 
 void write_section_title(ReportWriter& w, const PageStyle& style, const std::string& title) {
-  if (style.colour)
-    w.report_line("<h2><font color=#006545>%s</font></h2>", title.c_str());
-  else
-    w.report_line("<h2>%s</h2>", title.c_str());
+  if (style.colour) w.report_line("<h2><font color=#006545>%s</font></h2>", title.c_str());
+  else w.report_line("<h2>%s</h2>", title.c_str());
 }
 
 void write_page_opening(ReportWriter& w, const PageStyle& style, const std::string& title) {

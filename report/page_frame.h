@@ -23,7 +23,7 @@ struct PageStyle {
 // What the tournament information block shows; texts are plain (unescaped).
 struct TournamentInformation {
   std::string name;
-  std::string date;    // DD-Mon-YYYY
+  std::string date;  // DD-Mon-YYYY
   std::string course;  // the course name of division 1
   std::string suffix;  // " - Division : 2", " - Division : All" or ""
 };

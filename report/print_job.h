@@ -16,8 +16,7 @@ struct State;
 // to a printer (paged) or to the preview's continuous sheet.
 class PrintOutput {
  public:
-  PrintOutput(State& state, PrintCanvas& canvas, bool printing)
-      : canvas(canvas), printing(printing), state_(state) {}
+  PrintOutput(State& state, PrintCanvas& canvas, bool printing) : canvas(canvas), printing(printing), state_(state) {}
 
   PrintCanvas& canvas;
   const bool printing;

@@ -1,8 +1,8 @@
 #pragma once
 // The report page "qlwin4.html" in the home folder: how a report command
 // prepares it, creates it and has the browser show it.
-#include <functional>
 #include <filesystem>
+#include <functional>
 
 namespace quillon {
 

@@ -18,7 +18,8 @@ std::string header_cell(const std::string& caption, bool left) {
 }
 
 void write_header_row(ReportWriter& w, const PageStyle& style, const std::vector<std::string>& cells, bool centred) {
-  std::string row = std::string("<TR align=") + (centred ? "middle" : "left") + " bgColor=" + style.heading_colour() + ">";
+  std::string row =
+      std::string("<TR align=") + (centred ? "middle" : "left") + " bgColor=" + style.heading_colour() + ">";
   for (const auto& c : cells) row += c;
   w.line(row + "</TR>");
 }

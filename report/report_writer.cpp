@@ -1,9 +1,9 @@
 #include "report/report_writer.h"
 
-#include <cstdarg>
 #include <fcntl.h>
-#include <system_error>
 #include <unistd.h>
+#include <cstdarg>
+#include <system_error>
 #include <vector>
 
 namespace quillon {

@@ -78,28 +78,26 @@ std::vector<HeaderCell> results_header_cells(ResultsLayout layout, const Tournam
       cells.push_back({"Tot"});
       if (is_individual_stableford(format))
         cells.push_back({report_type == report_type::hole_by_hole_points ? "" : "Pts"});
-      else if (format != Format::gross)
-        cells.push_back({"Net"});
+      else if (format != Format::gross) cells.push_back({"Net"});
       return cells;
     }
-    case ResultsLayout::team_points:
-      return with_lead({"Rank", "Golfers", "Front 9 Points", "Back 9 Points", "Total"});
+    case ResultsLayout::team_points: return with_lead({"Rank", "Golfers", "Front 9 Points", "Back 9 Points", "Total"});
     case ResultsLayout::gross_only: return with_lead({"Rank", "Golfer", "Score"});
     case ResultsLayout::system36: return with_lead({"Rank", "Golfer", "Gross", "Adj", "Handicap", "Net"});
     case ResultsLayout::callaway: {
-      std::string worst = format == Format::callaway_nine
-                              ? format_text(100, "Worst Adj Scores Excluding %d", header.peoria_holes[0])
-                          : format == Format::scheid
-                              ? format_text(100, "Excluding %d & %d", header.peoria_holes[0], header.peoria_holes[1])
-                              : format_text(100, "Worst Adj Scores Excluding %d & %d", header.peoria_holes[0],
-                                            header.peoria_holes[1]);
+      std::string worst =
+          format == Format::callaway_nine ? format_text(100, "Worst Adj Scores Excluding %d", header.peoria_holes[0])
+          : format == Format::scheid
+              ? format_text(100, "Excluding %d & %d", header.peoria_holes[0], header.peoria_holes[1])
+              : format_text(100, "Worst Adj Scores Excluding %d & %d", header.peoria_holes[0], header.peoria_holes[1]);
       std::vector<HeaderCell> cells = with_lead({"Rank", "Golfer", "Gross", "Adj", "Deduct"});
       cells.push_back({worst});
       for (const char* c : {"Adj", "Hcap", "Net"}) cells.push_back({c});
       return cells;
     }
     case ResultsLayout::stableford:
-      return with_lead({"Rank", "Golfer", "Score", "Handicap Index", "Course Hcap", "Hcap Allow", "Net Hcap", "Points"});
+      return with_lead(
+          {"Rank", "Golfer", "Score", "Handicap Index", "Course Hcap", "Hcap Allow", "Net Hcap", "Points"});
     case ResultsLayout::net_allowance:
       return with_lead({"Rank", "Golfer", "Score", "Handicap Index", "Course Hcap", "Hcap Allow", "Net Hcap", "Net"});
     case ResultsLayout::peoria: return with_lead({"Rank", "Golfer", "Score", "Handicap", "Net"});
@@ -145,8 +143,7 @@ std::string format_description(const TournamentHeader& h, int division) {
     case Format::best_balls_gross: return format_text(100, "Best %d Balls (Gross)", balls_counted(h));
     case Format::best_balls_net: return format_text(100, "Best %d Balls (Net)", balls_counted(h));
     case Format::best_balls_callaway: return format_text(100, "Best %d Balls (Callaway)", balls_counted(h));
-    case Format::best_balls_stableford:
-      return format_text(100, "Stableford Team - Best %d Balls", balls_counted(h));
+    case Format::best_balls_stableford: return format_text(100, "Stableford Team - Best %d Balls", balls_counted(h));
     case Format::net_with_callaway_division:
       if (division == 0) return format_text(100, "%d Net Score Division(s), 1 Callaway Division", h.division_count - 1);
       return division == h.callaway_division ? "Callaway Handicaps" : "Net Scores";

@@ -13,18 +13,18 @@ namespace quillon {
 struct Results;
 
 enum class ResultsLayout {
-  alternating,     // report type 1
-  hole_by_hole,    // report types 3 and 5
-  team_points,     // the Stableford best-ball team
-  ambrose,         // Ambrose
-  gross_only,      // "Gross Scores"
-  system36,        // "System 36"
-  callaway,        // the Callaway group of tie-breaks, Scheid among them
-  stableford,      // the individual Stableford formats
-  net_allowance,   // "Net Scores" and "Net Scores with 1 Callaway Division"
-  peoria,          // the Peoria formats
-  best_holes,      // "Best Holes - Gross" and "- Net"
-  individual,      // the other individual formats
+  alternating,  // report type 1
+  hole_by_hole,  // report types 3 and 5
+  team_points,  // the Stableford best-ball team
+  ambrose,  // Ambrose
+  gross_only,  // "Gross Scores"
+  system36,  // "System 36"
+  callaway,  // the Callaway group of tie-breaks, Scheid among them
+  stableford,  // the individual Stableford formats
+  net_allowance,  // "Net Scores" and "Net Scores with 1 Callaway Division"
+  peoria,  // the Peoria formats
+  best_holes,  // "Best Holes - Gross" and "- Net"
+  individual,  // the other individual formats
   team_best_ball,  // the other team formats: a row per member and a team row
 };
 
@@ -37,7 +37,7 @@ bool one_row_per_result(ResultsLayout layout, Format format, int report_type);
 struct HeaderCell {
   HeaderCell(std::string caption_text, int columns = 1) : caption(std::move(caption_text)), span(columns) {}
   std::string caption;  // a fixed text ("" for the empty leading cell)
-  int span = 1;         // columns covered
+  int span = 1;  // columns covered
 };
 
 // The header cells left to right, the empty 1-pixel cell first.

@@ -25,16 +25,17 @@ void write_notes(ReportWriter& w, State& state, const Results& results) {
     for (const std::string& name : results.disqualified) w.line(html_text(name) + "<br>");
   }
   if (!results.incomplete_cards.empty()) {
-    w.line("<br>The cards of the following golfers are incomplete or hold a hole score above 15; they were left out "
-           "of the results:<br>");
+    w.line(
+        "<br>The cards of the following golfers are incomplete or hold a hole score above 15; they were left out "
+        "of the results:<br>");
     for (const std::string& name : results.incomplete_cards) w.line(html_text(name) + "<br>");
   }
-  const bool short_team = std::any_of(results.rows.begin(), results.rows.end(), [](const ResultRow& r) {
-    return r.team && r.team->missing_total() > 0;
-  });
+  const bool short_team = std::any_of(results.rows.begin(), results.rows.end(),
+                                      [](const ResultRow& r) { return r.team && r.team->missing_total() > 0; });
   if (short_team)
-    w.line("<br>* A team short of balls: the values shown are those played.  Each missing ball counts 99, so such "
-           "teams are placed after the complete teams.<br>");
+    w.line(
+        "<br>* A team short of balls: the values shown are those played.  Each missing ball counts 99, so such "
+        "teams are placed after the complete teams.<br>");
   for (const std::string& line : print_tie_break_explanation(state)) w.line(line);
 }
 
@@ -75,8 +76,7 @@ void write_results_page(ReportWriter& w, State& state, const Results& results, b
   const std::vector<std::string> tv_table = fixed_table_lines(cells, width);
   if (tv)
     for (const std::string& line : tv_table) w.line(line);
-  else
-    w.report_line("<TABLE cellSpacing=0 cellPadding=0 width=%d border=0>", width);
+  else w.report_line("<TABLE cellSpacing=0 cellPadding=0 width=%d border=0>", width);
   w.line(results_header_row(cells, style));
   if (tv) {
     w.line("</TABLE>");

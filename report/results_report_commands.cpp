@@ -38,9 +38,7 @@ bool tournament_chosen(State& state, TournamentList list) {
 }
 
 // The results reports that also serve a multi-round event.
-bool serves_events(int command) {
-  return command == 1607 || command == 1608 || command == 1609 || command == 1615;
-}
+bool serves_events(int command) { return command == 1607 || command == 1608 || command == 1609 || command == 1615; }
 
 // Hole by hole for a Stableford format may show the net scores and points.
 int hole_by_hole_type(State& state) {
@@ -54,14 +52,14 @@ int hole_by_hole_type(State& state) {
 }  // namespace
 
 bool is_results_report_command(int command) {
-  return results_type(command) || is_skins_command(command) || command == 1621 || command == 1622 ||
-         command == 1636;
+  return results_type(command) || is_skins_command(command) || command == 1621 || command == 1622 || command == 1636;
 }
 
 void run_results_report_command(State& state, int command) {
   if (!is_results_report_command(command)) return;
   if (command == 1639) show_tv_display_steps(state);
-  if (!tournament_chosen(state, serves_events(command) ? TournamentList::days_and_events : TournamentList::days)) return;
+  if (!tournament_chosen(state, serves_events(command) ? TournamentList::days_and_events : TournamentList::days))
+    return;
   if (state.header.format == multi_round_format) {
     int type = *results_type(command);
     run_report(state, [&](State& s) { return event_results_report(s, type, 0); });

@@ -34,12 +34,9 @@ std::string name_td(const std::string& html) { return "<TD align=left>" + html +
 
 std::string tenths(int value, int places) {
   char text[32];
-  if (places == 2)
-    std::snprintf(text, sizeof text, "%d.%02d", value / 100, std::abs(value % 100));
-  else if (value % 10 == 0)
-    std::snprintf(text, sizeof text, "%d", value / 10);
-  else
-    std::snprintf(text, sizeof text, "%d.%d", value / 10, std::abs(value % 10));
+  if (places == 2) std::snprintf(text, sizeof text, "%d.%02d", value / 100, std::abs(value % 100));
+  else if (value % 10 == 0) std::snprintf(text, sizeof text, "%d", value / 10);
+  else std::snprintf(text, sizeof text, "%d.%d", value / 10, std::abs(value % 10));
   return text;
 }
 
@@ -129,8 +126,8 @@ class RowsWriter {
       }
       case ResultsLayout::ambrose: {
         const int gross = r.team ? r.team->total + e.team_handicap : e.gross_score;
-        return row(lead + td(gross) + td(handicap_report_text(e.team_handicap)) + td(r.team ? r.team->total
-                                                                                          : e.net_score));
+        return row(lead + td(gross) + td(handicap_report_text(e.team_handicap)) +
+                   td(r.team ? r.team->total : e.net_score));
       }
       case ResultsLayout::gross_only: return row(lead + td(e.gross_score));
       case ResultsLayout::system36:
@@ -167,17 +164,16 @@ class RowsWriter {
                             : score_callaway(format(), card, sex_of(e), tee_of(e), h_);
     std::string worst;
     for (int score : c.deducted_scores) worst += (worst.empty() ? "" : ", ") + std::to_string(score);
-    const std::string adjustment = nine ? (c.adjustment > 0 ? "+" : "") + tenths(c.adjustment, 1)
-                                        : signed_text(c.adjustment);
-    row(lead + td(c.gross) + td(c.adjusted_gross) + td(tenths(c.deduction, nine ? 2 : 1)) + td(worst) +
-        td(adjustment) + td(handicap_report_text(c.handicap)) + td(c.net));
+    const std::string adjustment =
+        nine ? (c.adjustment > 0 ? "+" : "") + tenths(c.adjustment, 1) : signed_text(c.adjustment);
+    row(lead + td(c.gross) + td(c.adjusted_gross) + td(tenths(c.deduction, nine ? 2 : 1)) + td(worst) + td(adjustment) +
+        td(handicap_report_text(c.handicap)) + td(c.net));
   }
 
   // Holes 1..18 of a row of values with out, in and total. A score of 0 or
   // less (points: below 0) is no value; a row without any value, such as a
   // scramble member whose team plays one card, leaves its totals blank too.
-  std::string hole_values(const std::array<int, 18>& values, const GolferEntry& e, bool colour,
-                          bool points = false) {
+  std::string hole_values(const std::array<int, 18>& values, const GolferEntry& e, bool colour, bool points = false) {
     std::string cells;
     int out = 0, in = 0;
     bool any = false;
@@ -186,12 +182,9 @@ class RowsWriter {
       const bool played = hole <= hole_count(e) && (points ? v >= 0 : v > 0) && v != missing_ball;
       any = any || played;
       if (played) (hole <= 9 ? out : in) += v;
-      if (!played)
-        cells += "<td></td>";
-      else if (colour)
-        cells += hole_cell(v, tee_values::par(tee_of(e), sex_of(e), hole));
-      else
-        cells += "<td>" + std::to_string(v) + "</td>";
+      if (!played) cells += "<td></td>";
+      else if (colour) cells += hole_cell(v, tee_values::par(tee_of(e), sex_of(e), hole));
+      else cells += "<td>" + std::to_string(v) + "</td>";
       if (hole == 9) cells += any ? td(out) : "<TD></TD>";
     }
     return any ? cells + td(in) + td(out + in) : cells + "<TD></TD><TD></TD>";

@@ -45,7 +45,7 @@ inline constexpr double small_print_shift = 0.2;
 // above them in the upper right corner.
 inline constexpr double score_row_shift = 0.7;
 inline constexpr double dot_row_shift = -0.45;
-inline constexpr double dot_column_shift = 1.3;        // from the cell's number column to its upper right
+inline constexpr double dot_column_shift = 1.3;  // from the cell's number column to its upper right
 inline constexpr double second_dot_shift = 5.0 / 8.0;  // 5 grid units to the left
 inline constexpr int card_point_size = 10;
 inline constexpr int name_point_size = 8;
@@ -88,8 +88,8 @@ void draw_rules(PrintOutput& out, int r, int golfer_lines) {
   down(table_right);
 }
 
-void draw_header(PrintOutput& out, const CardField& field, const CardGroup& group, const CourseRecord& tee,
-                 char sex, int r) {
+void draw_header(PrintOutput& out, const CardField& field, const CardGroup& group, const CourseRecord& tee, char sex,
+                 int r) {
   text(out, r + card_row::title, label_column, "Tournament : " + field.tournament_name);
   text(out, r + card_row::title, 57, field.date_text);
   text(out, r + card_row::title, 75, "Group");

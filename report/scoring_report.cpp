@@ -59,8 +59,8 @@ void write_hole_table(ReportWriter& w, const PageStyle& style, const ScoringSumm
   w.report_line("<h3><font color=%s>Per Hole Scoring Summary</font></h3>", style.heading_colour());
   open_table(w, 590);
   std::vector<std::string> cells;
-  for (const char* caption : {"Hole", "Par", "Eagles", "Birdies", "Pars", "Bogeys", "Doubles", "Others", "Avg", "Low",
-                              "High"})
+  for (const char* caption :
+       {"Hole", "Par", "Eagles", "Birdies", "Pars", "Bogeys", "Doubles", "Others", "Avg", "Low", "High"})
     cells.push_back(header_cell(caption));
   write_header_row(w, style, cells);
   write_empty_row(w);

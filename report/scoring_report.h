@@ -17,7 +17,7 @@ struct HoleScoring {
   int hole = 0;
   int par = 0;
   std::array<int, score_class_count> counts{};
-  int low = 0;   // lowest score less strokes received
+  int low = 0;  // lowest score less strokes received
   int high = 0;  // highest score less strokes received
   int strokes = 0;  // gross strokes, for the average
   int cards = 0;
@@ -31,7 +31,7 @@ struct GolferScoring {
 };
 
 struct ScoringSummary {
-  int golfers = 0;         // named golfers
+  int golfers = 0;  // named golfers
   int without_scores = 0;  // of them, those without a score on hole 1
   std::vector<HoleScoring> holes;
   std::vector<GolferScoring> cards;  // complete cards, in field order

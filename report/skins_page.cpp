@@ -14,8 +14,8 @@ namespace {
 
 void write_hole(ReportWriter& w, const SkinsHole& hole, bool show_halves) {
   w.line("<tr><td>&nbsp</td></tr>");
-  std::string who = hole.holders == 1 ? html_text(hole.winner)
-                                      : "Halved by " + std::to_string(hole.holders) + " golfers";
+  std::string who =
+      hole.holders == 1 ? html_text(hole.winner) : "Halved by " + std::to_string(hole.holders) + " golfers";
   w.report_line("<tr><td align=middle>%2d</td><td>%-25s</td><td align=middle>%d</td><td align=middle>%2d</td></tr>",
                 hole.hole, who.c_str(), hole.par, hole.low);
   if (!show_halves) return;
@@ -58,8 +58,8 @@ bool skins_report(State& state, bool net, int division, bool show_halves) {
                    {header_cell("Hole"), header_cell("Skin Winner", true), header_cell("Par"), header_cell("Score")});
   for (const SkinsHole& hole : skins.holes) write_hole(w, hole, show_halves);
   close_table(w);
-  w.report_line("<br><br><center>%d of %d golfers participated in the skins event<br><br></center>",
-                skins.participants, skins.event_golfers);
+  w.report_line("<br><br><center>%d of %d golfers participated in the skins event<br><br></center>", skins.participants,
+                skins.event_golfers);
   write_page_footer(w, false);
   return true;
 }

@@ -82,8 +82,8 @@ void write_details(ReportWriter& w, const PageStyle& style, const std::vector<Li
     write_data_row(w, {label_cell("Address"), name_cell(field_text(h.address_line1)), label_cell("Golfers"),
                        name_cell(std::to_string(l.golfers))});
     write_data_row(w, {empty_cell(), name_cell(field_text(h.address_line2)), label_cell("Start/End"), name_cell(span)});
-    write_data_row(w, {empty_cell(), name_cell(field_text(h.address_line3)), label_cell("Interval"),
-                       name_cell(interval)});
+    write_data_row(w,
+                   {empty_cell(), name_cell(field_text(h.address_line3)), label_cell("Interval"), name_cell(interval)});
     write_data_row(w, {label_cell("Contact"), name_cell(field_text(h.contact)), empty_cell(), empty_cell()});
     write_data_row(w, {label_cell("Tel #"), name_cell(field_text(h.telephone)), empty_cell(), empty_cell()});
     w.line("<tr><td colspan=4><hr></td></tr>");
@@ -103,10 +103,8 @@ bool print_tournament_list(State& state, bool with_details) {
   if (!open_report_page(state, w)) return true;
   PageStyle style = PageStyle::of(state);
   write_page_opening(w, style, "Tournament List");
-  if (with_details)
-    write_details(w, style, listed);
-  else
-    write_summary(w, style, listed);
+  if (with_details) write_details(w, style, listed);
+  else write_summary(w, style, listed);
   write_page_footer(w, false);
   return true;
 }

@@ -14,9 +14,9 @@ struct HoleFeat {
 };
 
 struct AcesAndDeuces {
-  int golfers = 0;         // named golfers of the division
+  int golfers = 0;  // named golfers of the division
   int without_scores = 0;  // of them, those without a score on hole 1
-  std::vector<HoleFeat> aces;    // in field order (group, slot, hole)
+  std::vector<HoleFeat> aces;  // in field order (group, slot, hole)
   std::vector<HoleFeat> deuces;  // the same
 };
 

@@ -12,8 +12,7 @@ void DivisionTees::load(State& state) {
     // A division without a tee (slot 0) gets an empty record, not the last one read.
     if (read_record(state, RecordKind::course, tee_of_division(state, division)) > 0)
       tees_[division - 1] = state.course;
-    else
-      tees_[division - 1] = CourseRecord{};
+    else tees_[division - 1] = CourseRecord{};
   }
 }
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/records/header_values.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "handicap/formats.h"
@@ -58,7 +58,8 @@ struct LatestCard {
 
 class EventBuilder {
  public:
-  EventBuilder(State& state, EventResults& r) : state_(state), r_(r), event_(state.header), slot_(state.current_tournament) {}
+  EventBuilder(State& state, EventResults& r)
+      : state_(state), r_(r), event_(state.header), slot_(state.current_tournament) {}
 
   ~EventBuilder() {
     state_.header = event_;
@@ -115,7 +116,8 @@ class EventBuilder {
       cards_.emplace_back();
       flagged_.push_back(false);
     } else {
-      auto it = std::find_if(r_.golfers.begin(), r_.golfers.end(), [&](const EventGolfer& g) { return g.name == name; });
+      auto it =
+          std::find_if(r_.golfers.begin(), r_.golfers.end(), [&](const EventGolfer& g) { return g.name == name; });
       if (it == r_.golfers.end()) return;  // not in day 1's field
       index = static_cast<std::size_t>(it - r_.golfers.begin());
     }

@@ -34,17 +34,17 @@ struct EventGolfer {
 struct EventResults {
   bool produced = false;
   int report_type = 0;
-  int division = 0;         // 0 = all
+  int division = 0;  // 0 = all
   int day_count = 0;
-  int format = 0;           // day 1's format
+  int format = 0;  // day 1's format
   bool mixed_formats = false;
   bool stableford = false;  // the days are Stableford (points, more is better)
   int gross_limit = 400;
   bool manual_winner_applied = false;
   bool manual_winner_ignored = false;  // flagged on the last day, alternating layout
-  std::vector<EventGolfer> golfers;     // in day 1's field order
-  std::vector<ResultRow> rows;          // ranked; field_position indexes golfers
-  std::vector<AlternatingPlace> places; // alternating gross and net report only
+  std::vector<EventGolfer> golfers;  // in day 1's field order
+  std::vector<ResultRow> rows;  // ranked; field_position indexes golfers
+  std::vector<AlternatingPlace> places;  // alternating gross and net report only
 
   const EventGolfer& golfer_of(const ResultRow& row) const {
     return golfers[static_cast<std::size_t>(row.field_position)];

@@ -55,8 +55,8 @@ bool set_winner_flags(State& state, const std::string& name, bool& found) {
     GolferEntry& golfer = state.group.entries[slot];
     bool winner = !found && golfer.name[0] != '\0' && field_text(golfer.name) == name;
     if (winner) found = true;
-    std::uint32_t flags = winner ? (golfer.entry_flags | entry_flag::manual_winner)
-                                 : (golfer.entry_flags & ~entry_flag::manual_winner);
+    std::uint32_t flags =
+        winner ? (golfer.entry_flags | entry_flag::manual_winner) : (golfer.entry_flags & ~entry_flag::manual_winner);
     if (flags == golfer.entry_flags) continue;
     golfer.entry_flags = flags;
     changed = true;
@@ -113,8 +113,8 @@ void manually_specify_winner(State& state) {
   const std::string& chosen = names[*picked];
   if (chosen == current) return;
   if (message_box(state, message_kind::question,
-                  "Make %s the tournament winner, at the head of the results whatever the score?", chosen.c_str()) !=
-      Button::yes)
+                  "Make %s the tournament winner, at the head of the results whatever the score?",
+                  chosen.c_str()) != Button::yes)
     return;
   mark_manual_winner(state, chosen);
 }

@@ -20,8 +20,7 @@ struct SortItem {
 std::uint64_t key_head(const KeyText& key) {
   std::string_view text = key.view();
   std::uint64_t head = 0;
-  for (std::size_t i = 0; i < 8; ++i)
-    head = (head << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+  for (std::size_t i = 0; i < 8; ++i) head = (head << 8) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
   return head;
 }
 

@@ -24,9 +24,9 @@ bool move_manual_winner(std::vector<ResultRow>& rows);
 void sort_by_name(std::vector<ResultRow>& rows, bool winner_on_top = false);
 
 struct AlternatingPlace {
-  bool gross = false;    // a gross place ("%d G") or a net place ("%d N")
-  int place = 0;         // 1, 2, ... within its list
-  std::size_t row = 0;   // index into the net-ranked rows
+  bool gross = false;  // a gross place ("%d G") or a net place ("%d N")
+  int place = 0;  // 1, 2, ... within its list
+  std::size_t row = 0;  // index into the net-ranked rows
 };
 
 // Places alternate gross and net, gross first; a row placed in one list is

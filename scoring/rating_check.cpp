@@ -30,10 +30,8 @@ std::vector<SexesPlaying> sexes_by_division(State& state) {
     for (int slot = 0; slot < group_size; ++slot) {
       const GolferEntry& g = state.group.entries[slot];
       if (g.name[0] == '\0' || g.disqualified || g.division < 1 || g.division > 10) continue;
-      if (entry_gender(state, g.gender) == 'M')
-        seen[g.division].men = true;
-      else
-        seen[g.division].women = true;
+      if (entry_gender(state, g.gender) == 'M') seen[g.division].men = true;
+      else seen[g.division].women = true;
     }
   }
   return seen;
@@ -44,7 +42,8 @@ std::vector<SexesPlaying> sexes_by_division(State& state) {
 bool check_division_ratings(State& state, const DivisionTees& tees) {
   const int divisions = std::clamp(static_cast<int>(state.header.division_count), 1, 10);
   bool all_rated = true;
-  for (int d = 1; d <= divisions; ++d) all_rated = all_rated && rated_for_men(tees.of(d)) && rated_for_women(tees.of(d));
+  for (int d = 1; d <= divisions; ++d)
+    all_rated = all_rated && rated_for_men(tees.of(d)) && rated_for_women(tees.of(d));
   if (all_rated) return true;
 
   auto seen = sexes_by_division(state);

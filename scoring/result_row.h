@@ -16,15 +16,15 @@ struct ResultRow {
   ResultRow(const GolferEntry& scored, int group_number, int slot_number)
       : group(group_number), slot(slot_number), entry(scored) {}
 
-  KeyText key;            // sort key, at most longest_key characters, compared byte-wise
-  KeyText gross_key;      // key of the gross list (alternating report only)
-  std::string name;       // the golfer's name (a team's first golfer)
+  KeyText key;  // sort key, at most longest_key characters, compared byte-wise
+  KeyText gross_key;  // key of the gross list (alternating report only)
+  std::string name;  // the golfer's name (a team's first golfer)
   int group = 0;
-  int slot = 0;           // 1..group_size
-  int field_position = 0; // order in the field (group, then slot), from 0
+  int slot = 0;  // 1..group_size
+  int field_position = 0;  // order in the field (group, then slot), from 0
   bool manual_winner = false;
   int rank = 0;
-  GolferEntry entry{};    // the scored entry (a team's card)
+  GolferEntry entry{};  // the scored entry (a team's card)
   std::shared_ptr<const TeamScore> team;  // the team row, for team formats
 };
 

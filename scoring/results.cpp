@@ -33,10 +33,8 @@ class Builder {
     r_.rows.reserve(static_cast<std::size_t>(groups) * (r_.teams ? 1 : group_size()));
     for (int g = 1; g <= groups; ++g) {
       read_record(state_, RecordKind::group, g);
-      if (r_.teams)
-        add_team(g);
-      else
-        add_golfers(g);
+      if (r_.teams) add_team(g);
+      else add_golfers(g);
     }
     return true;
   }

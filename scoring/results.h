@@ -14,16 +14,16 @@ namespace quillon {
 struct State;
 
 struct Results {
-  bool produced = false;     // false: nothing to report (refused, or no results for this format/type)
+  bool produced = false;  // false: nothing to report (refused, or no results for this format/type)
   bool multi_round = false;  // format 99: the multi-round results take over
-  bool teams = false;        // rows are teams
+  bool teams = false;  // rows are teams
   int report_type = 0;
-  int division = 0;          // 0 = all divisions
-  std::vector<ResultRow> rows;            // ranked (by name for the alphabetical report)
-  std::vector<AlternatingPlace> places;   // alternating gross and net report only
-  int gross_limit = 400;                  // gross places of the alternating report
+  int division = 0;  // 0 = all divisions
+  std::vector<ResultRow> rows;  // ranked (by name for the alphabetical report)
+  std::vector<AlternatingPlace> places;  // alternating gross and net report only
+  int gross_limit = 400;  // gross places of the alternating report
   bool manual_winner_applied = false;
-  int without_scores = 0;                 // golfers (or teams) left out for want of scores
+  int without_scores = 0;  // golfers (or teams) left out for want of scores
   std::vector<std::string> disqualified;  // names, sorted
   // Golfers with scores whose card could not be scored (a hole missing or
   // above the highest score), in field order; they are among without_scores.

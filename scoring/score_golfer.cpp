@@ -39,42 +39,25 @@ void dispatch(State& state, GolferEntry& golfer, const CourseRecord& tee, char s
     case Scoring::net_or_callaway_division:
       if (in_callaway_division(h, golfer.division))
         store_computed(golfer, score_callaway(format, hole_scores_of(golfer), sex, tee, h));
-      else
-        score_net(h, tee, golfer, sex, complete);
+      else score_net(h, tee, golfer, sex, complete);
       break;
-    case Scoring::callaway:
-      store_computed(golfer, score_callaway(format, hole_scores_of(golfer), sex, tee, h));
-      break;
+    case Scoring::callaway: store_computed(golfer, score_callaway(format, hole_scores_of(golfer), sex, tee, h)); break;
     case Scoring::callaway_team_card: {
       HoleScores card =
           group_size_of(h) > 1 ? scramble_team_card(state.group, group_size_of(h)) : hole_scores_of(golfer);
       store_computed(golfer, score_callaway(format, card, sex, tee, h));
       break;
     }
-    case Scoring::net:
-      score_net(h, tee, golfer, sex, complete);
-      break;
+    case Scoring::net: score_net(h, tee, golfer, sex, complete); break;
     case Scoring::stableford:
       store_stableford(golfer, score_stableford(format, with_sex(golfer, sex), tee, h, state.system));
       break;
-    case Scoring::daily_equalizer:
-      store_computed(golfer, score_daily_equalizer(golfer));
-      break;
-    case Scoring::peoria:
-      store_computed(golfer, score_peoria(format, with_sex(golfer, sex), tee, h));
-      break;
-    case Scoring::callaway_nine:
-      store_computed(golfer, score_callaway9(hole_scores_of(golfer), sex, tee, h));
-      break;
-    case Scoring::ambrose:
-      score_ambrose(state.group, group_size_of(h));
-      break;
-    case Scoring::system36:
-      store_computed(golfer, score_system36(with_sex(golfer, sex), tee, h));
-      break;
-    case Scoring::best_holes:
-      store_computed(golfer, score_best_holes(format, with_sex(golfer, sex), tee, h));
-      break;
+    case Scoring::daily_equalizer: store_computed(golfer, score_daily_equalizer(golfer)); break;
+    case Scoring::peoria: store_computed(golfer, score_peoria(format, with_sex(golfer, sex), tee, h)); break;
+    case Scoring::callaway_nine: store_computed(golfer, score_callaway9(hole_scores_of(golfer), sex, tee, h)); break;
+    case Scoring::ambrose: score_ambrose(state.group, group_size_of(h)); break;
+    case Scoring::system36: store_computed(golfer, score_system36(with_sex(golfer, sex), tee, h)); break;
+    case Scoring::best_holes: store_computed(golfer, score_best_holes(format, with_sex(golfer, sex), tee, h)); break;
     case Scoring::none:  // hidden team formats and unknown codes: nothing is computed
       break;
   }
@@ -107,7 +90,8 @@ void score_net(const TournamentHeader& header, const CourseRecord& tee, GolferEn
 }
 
 Status score_golfer_on_tee(State& state, int slot, const CourseRecord& tee, CardMessages messages) {
-  if (slot < 1 || slot > max_group_size) return Status::failed("There is no golfer " + std::to_string(slot) + " in a group");
+  if (slot < 1 || slot > max_group_size)
+    return Status::failed("There is no golfer " + std::to_string(slot) + " in a group");
   GolferEntry& golfer = state.group.entries[slot - 1];
   int missing = first_missing_hole(golfer, tee_values::hole_count(tee));
   if (missing != 0) {
@@ -124,7 +108,8 @@ Status score_golfer_on_tee(State& state, int slot, const CourseRecord& tee, Card
 }
 
 Status score_golfer(State& state, int slot, CardMessages messages) {
-  if (slot < 1 || slot > max_group_size) return Status::failed("There is no golfer " + std::to_string(slot) + " in a group");
+  if (slot < 1 || slot > max_group_size)
+    return Status::failed("There is no golfer " + std::to_string(slot) + " in a group");
   int division = state.group.entries[slot - 1].division;
   CourseRecord tee{};
   if (read_record(state, RecordKind::course, tee_of_division(state, division)) > 0) tee = state.course;

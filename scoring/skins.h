@@ -10,19 +10,19 @@ namespace quillon {
 struct State;
 
 struct SkinsHole {
-  int hole = 0;            // 1..hole_count
-  int par = 0;             // par of the winner's sex (of the first holder's in a half)
-  int low = 0;             // the lowest value on the hole
-  int holders = 0;         // participants holding it: 1 = a skin won, more = halved
-  std::string winner;      // the winner's name when holders == 1
+  int hole = 0;  // 1..hole_count
+  int par = 0;  // par of the winner's sex (of the first holder's in a half)
+  int low = 0;  // the lowest value on the hole
+  int holders = 0;  // participants holding it: 1 = a skin won, more = halved
+  std::string winner;  // the winner's name when holders == 1
   std::vector<std::string> halved_by;  // names of a half, by upper-case name
 };
 
 struct SkinsResult {
-  int event_golfers = 0;   // named golfers of the division
-  int entrants = 0;        // of them, those in the skins game
+  int event_golfers = 0;  // named golfers of the division
+  int entrants = 0;  // of them, those in the skins game
   int without_scores = 0;  // entrants without a score on hole 1
-  int participants = 0;    // entrants whose cards were scored
+  int participants = 0;  // entrants whose cards were scored
   // Entrants with scores whose card could not play (a hole missing or above
   // the highest score), in field order.
   std::vector<std::string> incomplete_cards;

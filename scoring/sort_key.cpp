@@ -17,8 +17,7 @@ constexpr int to_par_key_offset = 250;
 
 int primary_value(const TournamentHeader& header, const GolferEntry& golfer, int report_type) {
   switch (format_traits(header).primary) {
-    case PrimaryValue::gross:
-      return report_type == report_type::gross_and_net ? golfer.net_score : golfer.gross_score;
+    case PrimaryValue::gross: return report_type == report_type::gross_and_net ? golfer.net_score : golfer.gross_score;
     case PrimaryValue::points: return most_points_key - golfer.net_score;
     case PrimaryValue::to_par: return golfer.net_score + to_par_key_offset;
     case PrimaryValue::net: break;

@@ -14,9 +14,9 @@ namespace quillon {
 namespace {
 
 std::string mixed_teams_question(int division_count, const std::vector<int>& mixed, int division) {
-  std::string text = format_text(message_limit,
-                                 "The selected tournament is a team event with %d divisions.\n\nTeams (%d",
-                                 division_count, mixed.front());
+  std::string text =
+      format_text(message_limit, "The selected tournament is a team event with %d divisions.\n\nTeams (%d",
+                  division_count, mixed.front());
   for (std::size_t i = 1; i < mixed.size(); ++i) text += format_text(32, ", %d", mixed[i]);
   text += format_text(message_limit,
                       ") contain 1 or more golfers in Division %d but they also contain 1 or more golfers from "
@@ -43,10 +43,8 @@ std::vector<bool> team_division_check(State& state, int division) {
       if (golfer.division == division) ++in_division;
     }
     if (in_division == 0) continue;
-    if (in_division == golfers)
-      included[g] = true;
-    else
-      mixed.push_back(g);
+    if (in_division == golfers) included[g] = true;
+    else mixed.push_back(g);
   }
   if (!mixed.empty()) {
     std::string question = mixed_teams_question(state.header.division_count, mixed, division);

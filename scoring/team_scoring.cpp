@@ -28,8 +28,8 @@ constexpr int best_two_balls = 2;
 // these per team, so they are not cleared first.
 struct Member {
   bool present = false;
-  std::array<int, 18> net;     // hole value, missing_ball when not played
-  std::array<int, 18> gross;   // raw score, missing_ball when not played
+  std::array<int, 18> net;  // hole value, missing_ball when not played
+  std::array<int, 18> gross;  // raw score, missing_ball when not played
   std::array<int, 18> points;  // Stableford points, -1 when not played
 };
 
@@ -48,9 +48,8 @@ void set_values(Member& m, const State& state, const CourseRecord& tee, StrokeTa
   const char sex = entry_gender(state, golfer.gender);
   const int holes = tee_values::hole_count(tee);
   const FormatTraits& traits = format_traits(h);
-  const int handicap = traits.team_strokes ? golfer_course_handicap(h, tee, golfer.handicap_index, sex,
-                                                                        golfer.division)
-                                               : 0;
+  const int handicap =
+      traits.team_strokes ? golfer_course_handicap(h, tee, golfer.handicap_index, sex, golfer.division) : 0;
   const HoleStrokes strokes = tables.of(tee, sex, handicap);
   HoleRow points{};
   if (traits.team_play == TeamPlay::stableford_points) {
@@ -167,8 +166,7 @@ void combine_hole(const State& state, const CourseRecord& tee, char sex, const M
     }
     case TeamPlay::none:
     case TeamPlay::lowest_card:
-    case TeamPlay::first_card:
-      break;
+    case TeamPlay::first_card: break;
   }
 }
 
@@ -254,7 +252,7 @@ TieBreakRow team_tie_break_row(const State& state, const DivisionTees& tees, con
   int handicap = 0;
   if (capped && count_back)
     handicap = format == Format::ambrose ? card.team_handicap
-                              : golfer_course_handicap(h, tee, card.handicap_index, sex, card.division);
+                                         : golfer_course_handicap(h, tee, card.handicap_index, sex, card.division);
   const HoleStrokes strokes = capped && count_back ? tees.stroke_tables().of(tee, sex, handicap) : HoleStrokes{};
 
   TieBreakRow row;
@@ -284,8 +282,7 @@ KeyText team_sort_key(const State& state, const DivisionTees& tees, const TeamSc
     key.field(primary, 3);
     if (format == Format::ambrose && !gross_values)
       key.field(state.group.entries[0].team_handicap, 2);  // the lower team handicap wins a tie
-    else
-      key.repeat(' ', 2);
+    else key.repeat(' ', 2);
   } else {
     // Missing balls count 99 each, so an incomplete team's total can pass 999:
     // four digits (and one blank) keep incomplete teams in order among themselves.

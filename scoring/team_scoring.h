@@ -17,10 +17,10 @@ class DivisionTees;
 inline constexpr int missing_ball = 99;
 
 struct TeamScore {
-  bool scored = false;          // false: the team is left out (no scores, or a card that cannot be scored)
-  int hole_count = 18;          // holes of the team card's tee
-  std::array<int, 18> row{};    // team value per hole (team points for format 26)
-  int total = 0;                // the team result: sum of the row, the team card's net for 16 and 19
+  bool scored = false;  // false: the team is left out (no scores, or a card that cannot be scored)
+  int hole_count = 18;  // holes of the team card's tee
+  std::array<int, 18> row{};  // team value per hole (team points for format 26)
+  int total = 0;  // the team result: sum of the row, the team card's net for 16 and 19
   // For display: the members' values ranked per hole, best first, and how
   // many of them the hole counted.
   std::array<std::array<int, 18>, max_group_size> ranked{};

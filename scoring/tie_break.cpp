@@ -130,7 +130,7 @@ TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRec
   if (method == tie_break_method::last_9631 && format != Format::gross) {
     row.share_handicap = handicap;
     row.share = (format == Format::net || format == Format::net_with_callaway_division) ? ShareUnit::tenths
-                                                                                         : ShareUnit::strokes;
+                                                                                        : ShareUnit::strokes;
   }
   return row;
 }

@@ -14,10 +14,10 @@
 namespace quillon {
 
 namespace tie_break_method {
-inline constexpr int count_back = 0;   // "Count Back From 18"
-inline constexpr int last_9631 = 1;    // "Last 9, 6, 3, 1"
-inline constexpr int australian = 2;   // "Australian Count Back"
-inline constexpr int none = 3;         // "None"
+inline constexpr int count_back = 0;  // "Count Back From 18"
+inline constexpr int last_9631 = 1;  // "Last 9, 6, 3, 1"
+inline constexpr int australian = 2;  // "Australian Count Back"
+inline constexpr int none = 3;  // "None"
 }  // namespace tie_break_method
 
 // Every method writes 36 digits: eighteen "%02d" or twelve "%03d" fields.
@@ -58,7 +58,7 @@ TieBreakRow golfer_tie_break_row(const TournamentHeader& header, const CourseRec
 std::string tie_break_digits(const TournamentHeader& header, const CourseRecord& tee, const SystemRecord& system,
                              const GolferEntry& golfer, char sex, bool gross_values = false);
 void append_tie_break_digits(KeyText& out, const TournamentHeader& header, const CourseRecord& tee,
-                             const SystemRecord& system, const GolferEntry& golfer, char sex,
-                             bool gross_values = false, StrokeTables* tables = nullptr);
+                             const SystemRecord& system, const GolferEntry& golfer, char sex, bool gross_values = false,
+                             StrokeTables* tables = nullptr);
 
 }  // namespace quillon

@@ -77,8 +77,7 @@ Lines count_back(const TournamentHeader& header, TieBreakGroup group, int h) {
               "net scores after",
               fill("%d holes.  If any ties still existed, gross scores were examined after", h - 1),
               fill("%d holes, %d holes, etc, until all ties had been broken.", h - 2, h - 3)};
-    case TieBreakGroup::none:
-      break;
+    case TieBreakGroup::none: break;
   }
   return {};
 }
@@ -117,8 +116,7 @@ Lines last_9631(const TournamentHeader& header, TieBreakGroup group) {
           "have been broken using the 'Last 9631' method by examining the accumulated net scores over the",
           "final 9 holes, final 6 holes, final 3 holes and the final 1 hole.",
           "If any ties still existed they were not broken."};
-    case TieBreakGroup::none:
-      break;
+    case TieBreakGroup::none: break;
   }
   return {};
 }
@@ -164,8 +162,7 @@ Lines australian(const TournamentHeader& header, TieBreakGroup group) {
               "final 9 holes, final 6 holes, and the final 3 holes.  If any ties still",
               "existed they were broken by examining the net scores for the last hole,",
               "2nd last hole, 3rd last, 4th last, etc until all ties were broken."};
-    case TieBreakGroup::none:
-      break;
+    case TieBreakGroup::none: break;
   }
   return {};
 }
@@ -176,17 +173,10 @@ std::vector<std::string> print_tie_break_explanation(const TournamentHeader& hea
   const TieBreakGroup group = format_traits(header).tie_break;
   Lines text;
   switch (header_options::tie_break(header)) {
-    case tie_break_method::count_back:
-      text = count_back(header, group, hole_count);
-      break;
-    case tie_break_method::last_9631:
-      text = last_9631(header, group);
-      break;
-    case tie_break_method::australian:
-      text = australian(header, group);
-      break;
-    default:
-      break;
+    case tie_break_method::count_back: text = count_back(header, group, hole_count); break;
+    case tie_break_method::last_9631: text = last_9631(header, group); break;
+    case tie_break_method::australian: text = australian(header, group); break;
+    default: break;
   }
   if (text.empty()) return {};
   Lines out = {"<TABLE cellSpacing=0 cellPadding=0 width=550 border=0><tr><td align=middle>"};

@@ -59,7 +59,8 @@ void paint_fairway(QPainter& p, const QRectF& r) {
   paint_sky(p, r);
   p.setBrush(QColor(0x4d, 0x7a, 0x4f));
   p.drawPath(hill(r, 0.55, 0.42, 0.0));
-  for (double x : {0.08, 0.16, 0.86, 0.93}) paint_tree(p, QPointF(r.left() + r.width() * x, r.top() + r.height() * 0.6), r.height() * 0.22);
+  for (double x : {0.08, 0.16, 0.86, 0.93})
+    paint_tree(p, QPointF(r.left() + r.width() * x, r.top() + r.height() * 0.6), r.height() * 0.22);
   p.setBrush(QColor(0x5f, 0x9b, 0x4c));
   p.drawPath(hill(r, 0.66, 0.58, 0.1));
   // The fairway winding towards the green.

@@ -15,10 +15,10 @@ namespace {
 constexpr const char* weekday_captions[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 constexpr int header_rows = 1;  // the weekday captions above the day buttons
 
-[[maybe_unused]] const bool registered = register_dialog("select_date", [](DialogModel& model, const DialogContext& context) {
-  return std::make_unique<CalendarDialog>(dynamic_cast<SelectDateModel&>(model), context.show_help,
-                                          context.parent);
-});
+[[maybe_unused]] const bool registered =
+    register_dialog("select_date", [](DialogModel& model, const DialogContext& context) {
+      return std::make_unique<CalendarDialog>(dynamic_cast<SelectDateModel&>(model), context.show_help, context.parent);
+    });
 
 }  // namespace
 

@@ -16,14 +16,13 @@ namespace {
 
 [[maybe_unused]] const bool registered =
     register_dialog("course_maintenance", [](DialogModel& model, const DialogContext& context) {
-      return std::make_unique<CourseDialog>(dynamic_cast<CourseDialogModel&>(model), context.show_help,
-                                            context.parent);
+      return std::make_unique<CourseDialog>(dynamic_cast<CourseDialogModel&>(model), context.show_help, context.parent);
     });
 
 constexpr int hole_cell_chars = 3;
 constexpr int front_nine = 9;
 constexpr int out_column = 10;  // holes 1..9 sit in columns 1..9
-constexpr int in_column = 20;   // holes 10..18 in columns 11..19
+constexpr int in_column = 20;  // holes 10..18 in columns 11..19
 constexpr int total_column = 21;
 constexpr int season_columns = 4;
 
@@ -45,8 +44,8 @@ struct GridRow {
 };
 
 constexpr GridRow grid_rows[] = {
-    {"men_par", "caption.men_par", "men_par_f9", "men_par_b9", "men_total_par", "total.men_par_f9",
-     "total.men_par_b9", "total.men_par"},
+    {"men_par", "caption.men_par", "men_par_f9", "men_par_b9", "men_total_par", "total.men_par_f9", "total.men_par_b9",
+     "total.men_par"},
     {"women_par", "caption.women_par", "women_par_f9", "women_par_b9", "women_total_par", "total.women_par_f9",
      "total.women_par_b9", "total.women_par"},
     {"men_hcp_hole", "caption.men_hcp", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},

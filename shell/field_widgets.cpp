@@ -7,11 +7,11 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 
 #include "shell/qt_text.h"
 
@@ -110,8 +110,7 @@ QWidget* FieldWidgets::build(const Field& f) {
       connect(button, &QPushButton::clicked, this, [this, name] { pressed(name); });
       return button;
     }
-    case FieldKind::label:
-      return new QLabel;
+    case FieldKind::label: return new QLabel;
   }
   return new QWidget;
 }
@@ -123,8 +122,7 @@ QWidget* FieldWidgets::widget(const std::string& name) const {
 }
 
 void FieldWidgets::focus(const std::string& name) {
-  if (QWidget* w = widget(name); w && w->isEnabled() && w->isVisibleTo(w->window()))
-    w->setFocus(Qt::OtherFocusReason);
+  if (QWidget* w = widget(name); w && w->isEnabled() && w->isVisibleTo(w->window())) w->setFocus(Qt::OtherFocusReason);
 }
 
 void FieldWidgets::typed(const std::string& name, const std::string& value) {
@@ -188,15 +186,9 @@ void FieldWidgets::refresh_field(const Field& f, Shown& shown) {
         list->item(i)->setSelected(std::find(f.selected.begin(), f.selected.end(), i) != f.selected.end());
       break;
     }
-    case FieldKind::check:
-      static_cast<QCheckBox*>(w)->setChecked(f.checked);
-      break;
-    case FieldKind::button:
-      static_cast<QPushButton*>(w)->setText(qt_text(f.label));
-      break;
-    case FieldKind::label:
-      static_cast<QLabel*>(w)->setText(qt_text(f.text));
-      break;
+    case FieldKind::check: static_cast<QCheckBox*>(w)->setChecked(f.checked); break;
+    case FieldKind::button: static_cast<QPushButton*>(w)->setText(qt_text(f.label)); break;
+    case FieldKind::label: static_cast<QLabel*>(w)->setText(qt_text(f.text)); break;
   }
   w->setEnabled(f.enabled);
   // Hidden, not shown: a widget not yet placed in a window must not pop up as one.

@@ -6,7 +6,8 @@ namespace quillon::shell {
 
 FormDialog::FormDialog(DialogModel& model, HelpTopicFn show_help, QWidget* parent)
     : ModelDialog(model, std::move(show_help), parent),
-      fields_(model, [this](const std::string& before) { after_change(before); }, this) {}
+      fields_(
+          model, [this](const std::string& before) { after_change(before); }, this) {}
 
 QDialogButtonBox* FormDialog::make_buttons() {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

@@ -9,7 +9,7 @@ namespace quillon::shell {
 
 namespace {
 
-constexpr int edit_frame = 14;   // a line edit's frame and text margins
+constexpr int edit_frame = 14;  // a line edit's frame and text margins
 constexpr int combo_frame = 34;  // a combo box's frame and arrow
 
 }  // namespace

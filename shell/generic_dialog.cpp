@@ -22,12 +22,13 @@ bool has_separate_caption(FieldKind kind) {
 
 GenericDialog::GenericDialog(DialogModel& model, HelpTopicFn show_help, QWidget* parent)
     : ModelDialog(model, std::move(show_help), parent),
-      fields_(model,
-              [this](const std::string& focus_before) {
-                refresh();
-                if (this->model().focus() != focus_before) fields_.focus(this->model().focus());
-              },
-              this) {
+      fields_(
+          model,
+          [this](const std::string& focus_before) {
+            refresh();
+            if (this->model().focus() != focus_before) fields_.focus(this->model().focus());
+          },
+          this) {
   build();
   refresh();
   if (!model.focus().empty()) fields_.focus(model.focus());
@@ -68,7 +69,7 @@ std::string shared_number(const std::vector<const Field*>& fields) {
 void GenericDialog::build() {
   auto* outer = new QVBoxLayout(this);
   QFormLayout* form = nullptr;  // the current run of fields without a group
-  QGridLayout* table = nullptr; // consecutive rows of as many cells share one grid
+  QGridLayout* table = nullptr;  // consecutive rows of as many cells share one grid
   int table_cells = -1;
   int grid_row = 0;
 
@@ -103,8 +104,8 @@ void GenericDialog::build() {
       grid_row = 0;
     }
     const bool captioned = row.number.empty() && std::any_of(row.fields.begin(), row.fields.end(), [](const Field* x) {
-      return has_separate_caption(x->kind) && !x->label.empty();
-    });
+                             return has_separate_caption(x->kind) && !x->label.empty();
+                           });
     int column = 0;
     if (!row.number.empty()) table->addWidget(new QLabel(QString::fromStdString(row.number)), grid_row, column++);
     const bool wrapped = row.cells() > max_row_cells;

@@ -26,11 +26,11 @@ constexpr int rows_per_group = 5;
 struct Column {
   const char* name;
   const char* heading;  // nullptr: the model's heading label
-  int chars;            // width of a text column; 0 for a tick box
+  int chars;  // width of a text column; 0 for a tick box
 };
 
 constexpr Column columns[] = {
-    {"name", "Name", 26}, {"index", nullptr, 5},  {"division", "Div", 2}, {"gender", "Gender", 2},
+    {"name", "Name", 26}, {"index", nullptr, 5},   {"division", "Div", 2}, {"gender", "Gender", 2},
     {"cart", "Cart", 0},  {"member", "Member", 0}, {"skins", "Skins", 0},
 };
 

@@ -39,11 +39,21 @@ QString entry(const QString& name, const QString& comment, const QString& exec, 
               const QString& icon) {
   return "[Desktop Entry]\n"
          "Type=Application\n"
-         "Name=" + desktop_value(name) + "\n"
-         "Comment=" + desktop_value(comment) + "\n"
-         "Exec=" + desktop_value(exec) + "\n"
-         "Path=" + desktop_value(folder) + "\n"
-         "Icon=" + desktop_value(icon) + "\n"
+         "Name=" +
+         desktop_value(name) +
+         "\n"
+         "Comment=" +
+         desktop_value(comment) +
+         "\n"
+         "Exec=" +
+         desktop_value(exec) +
+         "\n"
+         "Path=" +
+         desktop_value(folder) +
+         "\n"
+         "Icon=" +
+         desktop_value(icon) +
+         "\n"
          "Terminal=false\n"
          "Categories=Office;\n";
 }

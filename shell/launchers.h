@@ -7,9 +7,9 @@
 namespace quillon::shell {
 
 struct LauncherPlaces {
-  QString user_home;    // the user's home folder ($HOME)
-  QString executable;   // the program
-  QString quillon_home; // the folder holding the database
+  QString user_home;  // the user's home folder ($HOME)
+  QString executable;  // the program
+  QString quillon_home;  // the folder holding the database
 };
 
 // Quotes one argument of an Exec line as the desktop entry format asks (the

@@ -4,8 +4,8 @@
 #include <QEventLoop>
 #include <QSplashScreen>
 #include <QTimer>
-#include <filesystem>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 
 #include "app/application.h"

@@ -26,8 +26,7 @@ constexpr int about_command = 1804;
 constexpr int reports_command = 983;  // the Reports button opens the Print menu
 }  // namespace
 
-MainWindow::MainWindow(State& state, QtUi& ui, std::function<void(State&, int)> run,
-                       std::function<bool(int)> available)
+MainWindow::MainWindow(State& state, QtUi& ui, std::function<void(State&, int)> run, std::function<bool(int)> available)
     : state_(state), ui_(ui), run_(std::move(run)), desktop_(new DesktopView([this](int c) { this->run(c); })) {
   setCentralWidget(desktop_);
   auto shell_available = [available](int command) {

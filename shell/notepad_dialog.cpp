@@ -33,8 +33,7 @@ NotepadDialog::NotepadDialog(DialogModel& model, HelpTopicFn show_help, std::fil
   DesktopSettings settings = load_desktop_settings(home_);
   if (settings.notepad_width > 0 && settings.notepad_height > 0)
     resize(settings.notepad_width, settings.notepad_height);
-  else
-    resize(first_size());
+  else resize(first_size());
   start();
 }
 

@@ -17,8 +17,8 @@ namespace quillon::shell {
 
 namespace {
 
-constexpr double preview_dpi = 96;          // the sheet as it would print, at screen size
-constexpr double margin_inches = 0.25;      // white border around the grid
+constexpr double preview_dpi = 96;  // the sheet as it would print, at screen size
+constexpr double margin_inches = 0.25;  // white border around the grid
 constexpr int strip_rows = print_grid::rows_per_page;
 // A text reaches down from the row it starts on by at most this many rows
 // (40-point type), so a strip also paints the operations just above it.

@@ -36,8 +36,8 @@ class PreviewSheet : public QWidget {
 
 class PrintPreviewWindow : public QDialog {
  public:
-  PrintPreviewWindow(const std::string& title, const Drawing& drawing, int sheet_lines,
-                     std::function<void()> help, QWidget* parent);
+  PrintPreviewWindow(const std::string& title, const Drawing& drawing, int sheet_lines, std::function<void()> help,
+                     QWidget* parent);
   PreviewAction action() const { return action_; }
   PreviewSheet& sheet() { return *sheet_; }
 

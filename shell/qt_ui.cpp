@@ -1,26 +1,26 @@
 #include "shell/qt_ui.h"
 
+#include <unistd.h>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QUrl>
 #include <algorithm>
 #include <iostream>
-#include <unistd.h>
 
 #include "core/desktop_settings.h"
-#include "shell/dialog_registry.h"
-#include "shell/file_filter.h"
 #include "core/help_topics.h"
 #include "core/messages.h"
+#include "print_qt/print_jobs.h"
+#include "shell/dialog_registry.h"
+#include "shell/file_filter.h"
 #include "shell/help_topics.h"
 #include "shell/message_style.h"
-#include "shell/qt_text.h"
 #include "shell/print_cancel_window.h"
 #include "shell/print_preview_window.h"
+#include "shell/qt_text.h"
 #include "shell/selection_dialog.h"
 #include "shell/window_placement.h"
-#include "print_qt/print_jobs.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -30,7 +30,9 @@ namespace quillon::shell {
 
 Button unattended_answer(int kind) {
   switch (kind) {
-    case 3: case 4: case 6: return Button::no;
+    case 3:
+    case 4:
+    case 6: return Button::no;
     case 5: return Button::cancel;
     default: return Button::ok;
   }
@@ -95,8 +97,8 @@ std::optional<std::vector<int>> QtUi::select_many(SelectionKind kind, const std:
   return dialog.chosen_ids();
 }
 
-std::optional<std::string> QtUi::choose_file(FileDialogMode mode, const std::string& title,
-                                             const std::string& filter, const std::string& suggested_name) {
+std::optional<std::string> QtUi::choose_file(FileDialogMode mode, const std::string& title, const std::string& filter,
+                                             const std::string& suggested_name) {
   if (unattended) return std::nullopt;
   QFileDialog dialog(owner(), qt_text(title), QString::fromStdString(home_.string()), qt_file_filter(filter));
   dialog.setAcceptMode(mode == FileDialogMode::save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -217,7 +219,8 @@ bool QtUi::progress(const std::string& title, const std::string& status, int per
 
 void QtUi::progress_done() { progress_.reset(); }
 PreviewAction QtUi::show_print_preview(const std::string& title, const Drawing& drawing, int sheet_lines) {
-  PrintPreviewWindow window(title, drawing, sheet_lines, [this] { show_help_topic(Help::contents); }, owner());
+  PrintPreviewWindow window(
+      title, drawing, sheet_lines, [this] { show_help_topic(Help::contents); }, owner());
   if (unattended) {
     window.show();
     window.reject();

@@ -35,14 +35,13 @@ class QtUi : public Ui {
   std::function<bool(const QUrl&)> open_in_browser;
 
   Button show_message(int kind, const std::string& title, const std::string& text) override;
-  Button show_question(int kind, const std::string& title, const std::string& text,
-                       Button default_button) override;
+  Button show_question(int kind, const std::string& title, const std::string& text, Button default_button) override;
   std::optional<int> select_one(SelectionKind kind, const std::string& title,
                                 const std::vector<Choice>& choices) override;
   std::optional<std::vector<int>> select_many(SelectionKind kind, const std::string& title,
                                               const std::vector<Choice>& choices) override;
-  std::optional<std::string> choose_file(FileDialogMode mode, const std::string& title,
-                                         const std::string& filter, const std::string& suggested_name) override;
+  std::optional<std::string> choose_file(FileDialogMode mode, const std::string& title, const std::string& filter,
+                                         const std::string& suggested_name) override;
   bool run_dialog(DialogModel& model) override;
   void open_page(const std::string& location) override;
   void show_help(const std::string& page, const std::string& anchor) override;

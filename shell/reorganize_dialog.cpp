@@ -1,5 +1,6 @@
 #include "shell/reorganize_dialog.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -7,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QApplication>
 #include <QVBoxLayout>
 
 #include "shell/dialog_registry.h"
@@ -17,13 +17,12 @@ namespace quillon::shell {
 
 namespace {
 
-[[maybe_unused]] const bool registered =
-    register_dialog("reorganize_foursomes", [](DialogModel& model, const DialogContext& context) {
-      return std::make_unique<ReorganizeDialog>(dynamic_cast<ReorganizeModel&>(model), context.show_help,
-                                                context.parent);
-    });
+[[maybe_unused]] const bool registered = register_dialog("reorganize_foursomes", [](DialogModel& model,
+                                                                                    const DialogContext& context) {
+  return std::make_unique<ReorganizeDialog>(dynamic_cast<ReorganizeModel&>(model), context.show_help, context.parent);
+});
 
-constexpr const char* buttons_between[] = {"ADD", "REMOVE", "CLEAR", "RESET", "Alpha",
+constexpr const char* buttons_between[] = {"ADD",      "REMOVE", "CLEAR",  "RESET", "Alpha",
                                            "HcapSort", "Random", "HI-LOW", "Guest", "Prev Rnd"};
 
 void prepare_list(QListWidget* list) {

@@ -24,7 +24,9 @@ bool printer_failed(const QPrinter& printer) { return printer.printerState() == 
 
 ReportWindow::ReportWindow(std::filesystem::path home, std::function<void(const std::string&)> tell_error,
                            QWidget* parent)
-    : QWidget(parent, Qt::Window), home_(std::move(home)), tell_error_(std::move(tell_error)),
+    : QWidget(parent, Qt::Window),
+      home_(std::move(home)),
+      tell_error_(std::move(tell_error)),
       browser_(new QTextBrowser) {
   setWindowTitle("Quillon Report");
   resize(initial_width, initial_height);

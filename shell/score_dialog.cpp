@@ -161,8 +161,8 @@ void ScoreDialog::place_holes(QGridLayout* grid, int grid_row, int row, int firs
 }
 
 void ScoreDialog::place_figures(QGridLayout* grid, int grid_row, int rows_spanned, int row) {
-  for (const auto& [name, column] : {std::pair{"total", total_column}, std::pair{"gross", gross_column},
-                                     std::pair{"net", net_column}})
+  for (const auto& [name, column] :
+       {std::pair{"total", total_column}, std::pair{"gross", gross_column}, std::pair{"net", net_column}})
     grid->addWidget(styled_figure(fields().make(row_field(name, row)), 4), grid_row, column, rows_spanned, 1,
                     Qt::AlignCenter);
 }
@@ -183,8 +183,7 @@ void ScoreDialog::refresh_extras() {
     if (green == shown) continue;
     shown = green;
     auto* edit = static_cast<QLineEdit*>(cell);
-    edit->setStyleSheet(green == 0 ? QString()
-                                   : QString("QLineEdit { border: 2px solid rgb(0, %1, 0); }").arg(green));
+    edit->setStyleSheet(green == 0 ? QString() : QString("QLineEdit { border: 2px solid rgb(0, %1, 0); }").arg(green));
   }
 }
 

@@ -40,7 +40,7 @@ class ScoreDialog : public FormDialog {
 
   ScoreEntryModel& scores_;
   std::map<QObject*, std::pair<int, int>> cells_;  // hole cell -> row, hole
-  std::map<QObject*, int> greens_;                 // the frame each cell shows now
+  std::map<QObject*, int> greens_;  // the frame each cell shows now
 };
 
 }  // namespace quillon::shell

@@ -9,12 +9,12 @@
 namespace quillon::shell {
 
 struct ShellOptions {
-  QString home;                    // empty: the default folder
-  bool demo = false;               // the default folder is ~/ql4-demo instead of ~/ql4
-  QString screenshot;              // render to this PNG and end
-  int screenshot_dialog = 0;       // the command whose dialog is rendered instead
-  bool help_window = false;        // show only the help window
-  bool usage = false;              // --help: print the usage and end
+  QString home;  // empty: the default folder
+  bool demo = false;  // the default folder is ~/ql4-demo instead of ~/ql4
+  QString screenshot;  // render to this PNG and end
+  int screenshot_dialog = 0;  // the command whose dialog is rendered instead
+  bool help_window = false;  // show only the help window
+  bool usage = false;  // --help: print the usage and end
   std::vector<std::string> words;  // start-up words ("FUP", "RECALC", ...)
 };
 

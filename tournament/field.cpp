@@ -36,7 +36,8 @@ bool grow_groups_to(State& state, int group) {
   GroupBuffer kept = state.group;
   std::memset(&state.group, 0, sizeof state.group);
   bool ok = true;
-  for (int g = state.header.group_count + 1; ok && g <= group; ++g) ok = write_record(state, RecordKind::group, g).is_ok();
+  for (int g = state.header.group_count + 1; ok && g <= group; ++g)
+    ok = write_record(state, RecordKind::group, g).is_ok();
   state.group = kept;
   if (!ok) return false;
   state.header.group_count = static_cast<std::uint8_t>(group);

@@ -52,9 +52,9 @@ FieldLayout field_layout(State& state) {
   const bool shotgun = shotgun_start(h);
   for (int g = 1; g <= layout.group_count; ++g) {
     const std::string time = tee_time_of_group(h, g);
-    layout.header_texts.push_back(shotgun ? format_text(80, "-- %s -- %5s ----------",
-                                                        shotgun_hole_of_group(state, g).c_str(), time.c_str())
-                                          : format_text(80, "-- %d -- %5s ----------", g, time.c_str()));
+    layout.header_texts.push_back(
+        shotgun ? format_text(80, "-- %s -- %5s ----------", shotgun_hole_of_group(state, g).c_str(), time.c_str())
+                : format_text(80, "-- %d -- %5s ----------", g, time.c_str()));
   }
   return layout;
 }
@@ -154,10 +154,8 @@ std::vector<std::vector<GolferEntry>> high_low_groups(std::vector<GolferEntry> g
       if (band.empty()) continue;
       const bool from_low_end = b % 2 == 0;  // bands 1, 3 and 5
       group.push_back(from_low_end ? band.front() : band.back());
-      if (from_low_end)
-        band.pop_front();
-      else
-        band.pop_back();
+      if (from_low_end) band.pop_front();
+      else band.pop_back();
       ++placed;
     }
   }

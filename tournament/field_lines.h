@@ -17,9 +17,9 @@ enum class LineKind { header, golfer, vacancy };
 
 struct FieldLine {
   LineKind kind = LineKind::vacancy;
-  int group = 0;        // the group the line belongs to
-  std::string text;     // header lines only
-  GolferEntry golfer{}; // golfer lines only
+  int group = 0;  // the group the line belongs to
+  std::string text;  // header lines only
+  GolferEntry golfer{};  // golfer lines only
 };
 
 // "Name\t 8.2\tY\tN\tM": the golfer line of both lists.
@@ -30,7 +30,7 @@ std::string line_text(const FieldLine& line);
 // shows and each group's header text.
 struct FieldLayout {
   int group_size = 4;
-  int group_count = 0;                    // groups listed (the tournament's capacity)
+  int group_count = 0;  // groups listed (the tournament's capacity)
   std::vector<std::string> header_texts;  // by group - 1
 };
 

@@ -45,7 +45,8 @@ FlightSettingsModel::FlightSettingsModel(State& state, int preset) : state_(stat
   title_ = "Automatic Assignment of Flights";
   add(Field::list_field("flights", "# of Flights", number_list(min_flights, max_flights, "%2d"))).index =
       std::clamp(preset, min_flights, max_flights) - min_flights;
-  add(Field::list_field("extra", "Assignment of Extra Golfers", {"From first flight to last", "From last flight to first"}))
+  add(Field::list_field("extra", "Assignment of Extra Golfers",
+                        {"From first flight to last", "From last flight to first"}))
       .index = (state.system.flags & system_flag::extra_golfers_last) ? 1 : 0;
   add(Field::label_field("explanation",
                          "When the # of golfers is not evenly divisible by the # of flights, the \"Assignment of Extra "
@@ -59,10 +60,8 @@ FlightSettingsModel::FlightSettingsModel(State& state, int preset) : state_(stat
 
 bool FlightSettingsModel::accept() {
   state_.system.default_flight_count = static_cast<std::uint8_t>(flights());
-  if (extra_to_last())
-    state_.system.flags |= system_flag::extra_golfers_last;
-  else
-    state_.system.flags &= static_cast<std::uint16_t>(~system_flag::extra_golfers_last);
+  if (extra_to_last()) state_.system.flags |= system_flag::extra_golfers_last;
+  else state_.system.flags &= static_cast<std::uint16_t>(~system_flag::extra_golfers_last);
   return write_record(state_, RecordKind::system, 1).is_ok();
 }
 

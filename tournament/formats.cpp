@@ -30,7 +30,8 @@ std::string group_size_refusal(Format format, int group_size) {
 }
 
 const char* tie_break_name(int method) {
-  static const char* names[tie_break_count] = {"Count Back From 18", "Last 9, 6, 3, 1", "Australian Count Back", "None"};
+  static const char* names[tie_break_count] = {"Count Back From 18", "Last 9, 6, 3, 1", "Australian Count Back",
+                                               "None"};
   return method >= 0 && method < tie_break_count ? names[method] : "";
 }
 

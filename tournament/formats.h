@@ -29,14 +29,14 @@ int tee_interval_seconds(int index);
 
 // The fixed lists of the dialog.
 std::vector<std::string> tee_interval_list();
-std::vector<std::string> allowance_list();          // "50%".."100%"
-std::vector<std::string> handicap_limit_list();     // "0.0".."50.0"
-std::vector<std::string> results_limit_list();      // "  1".."400"
+std::vector<std::string> allowance_list();  // "50%".."100%"
+std::vector<std::string> handicap_limit_list();  // "0.0".."50.0"
+std::vector<std::string> results_limit_list();  // "  1".."400"
 std::vector<std::string> number_list(int from, int to, const char* format);
-std::vector<std::string> best_count_list(int to);   // "Best 1".."Best n"
+std::vector<std::string> best_count_list(int to);  // "Best 1".."Best n"
 std::vector<std::string> time_of_day_list(bool with_none);  // "00:00".. (after "none")
-std::vector<std::string> auto_assign_list();        // "No", "By Index", "By Crs Hcap"
+std::vector<std::string> auto_assign_list();  // "No", "By Index", "By Crs Hcap"
 std::vector<std::string> max_hole_score_list();
-std::vector<std::string> gender_list();             // "Male", "Female"
+std::vector<std::string> gender_list();  // "Male", "Female"
 
 }  // namespace quillon

@@ -70,7 +70,8 @@ void GolferDetailModel::load() {
     field(golfer_field("info2", k)).text = field_text(e.info2);
     field(golfer_field("info3", k)).text = field_text(e.info3);
     field(golfer_field("index", k)).text = golfer_index_text(e.handicap_index);
-    field(golfer_field("division", k)).text = h.division_count <= 1 ? "1" : (e.name[0] ? std::to_string(e.division) : "");
+    field(golfer_field("division", k)).text =
+        h.division_count <= 1 ? "1" : (e.name[0] ? std::to_string(e.division) : "");
     field(golfer_field("skins", k)).checked = e.in_skins == 1;
     field(golfer_field("u1", k)).checked = e.user_stat1 == 1;
     field(golfer_field("u2", k)).checked = e.user_stat2 == 1;

@@ -62,7 +62,8 @@ void division_follows_index(State& state, Field& division, const std::string& in
 void check_division_typed(State& state, Field& division) {
   int d = parse_int(trimmed(division.text), 2);
   if (d <= state.header.division_count) return;
-  message_box(state, message_kind::error, "The tournament is configured for %d division(s).", state.header.division_count);
+  message_box(state, message_kind::error, "The tournament is configured for %d division(s).",
+              state.header.division_count);
   division.text = "1";
 }
 
@@ -83,10 +84,11 @@ void check_gender_typed(State& state, Field& gender) {
 }
 
 bool confirm_member_name_change(State& state) {
-  return ask_titled_destructive(state, message_kind::warning_yes_no, "Warning",
-                    "The golfer whose name you are changing was imported from the handicap database.  If you proceed "
-                    "with changing the name, the golfer will no longer be linked to the handicap database.\n"
-                    "Do you wish to proceed with changing the name ?") == Button::yes;
+  return ask_titled_destructive(
+             state, message_kind::warning_yes_no, "Warning",
+             "The golfer whose name you are changing was imported from the handicap database.  If you proceed "
+             "with changing the name, the golfer will no longer be linked to the handicap database.\n"
+             "Do you wish to proceed with changing the name ?") == Button::yes;
 }
 
 bool division_typed(const State& state) {
@@ -125,8 +127,7 @@ std::optional<int> index_to_store(State& state, const IndexCell& cell, const Ind
   if (*value < bounds.lowest || *value > bounds.highest) {
     if (std::string(bounds.out_of_range_form).find("%s") != std::string::npos)
       message_box(state, message_kind::error, bounds.out_of_range_form, cell.typed.c_str(), cell.row);
-    else
-      message_box(state, message_kind::error, bounds.out_of_range_form, *value / 10.0, cell.row);
+    else message_box(state, message_kind::error, bounds.out_of_range_form, *value / 10.0, cell.row);
     return std::nullopt;
   }
   if (!course_handicap_fits(state, *value, cell.gender, cell.division)) {
@@ -140,8 +141,7 @@ std::optional<int> index_to_store(State& state, const IndexCell& cell, const Ind
 
 void update_team_handicap(const State& state, GroupBuffer& group) {
   if (format_of(state.header) != Format::ambrose) return;
-  group.entries[0].team_handicap =
-      static_cast<std::int16_t>(ambrose_team_handicap(group, group_size_of(state.header)));
+  group.entries[0].team_handicap = static_cast<std::int16_t>(ambrose_team_handicap(group, group_size_of(state.header)));
 }
 
 void clear_scores_of_removed(GolferEntry& entry, const std::string& new_name) {

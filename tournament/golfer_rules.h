@@ -44,12 +44,12 @@ bool division_typed(const State& state);
 
 // What a window knows of the index cell of one row when it is saved.
 struct IndexCell {
-  int row = 1;                 // 1..5, as the messages name it
-  std::string name;            // the row's name as typed; empty for a vacancy
-  std::string typed;           // the cell's text now
-  std::string loaded;          // the cell's text as the window showed it
-  int stored = 0;              // the entry's index in tenths
-  bool editable = true;        // false for formats whose handicap is computed
+  int row = 1;  // 1..5, as the messages name it
+  std::string name;  // the row's name as typed; empty for a vacancy
+  std::string typed;  // the cell's text now
+  std::string loaded;  // the cell's text as the window showed it
+  int stored = 0;  // the entry's index in tenths
+  bool editable = true;  // false for formats whose handicap is computed
   char gender = 'M';
   int division = 1;
 };

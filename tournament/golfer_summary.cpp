@@ -160,8 +160,9 @@ void GolferSummaryModel::on_changed(Field& f) {
   if (!split_row_field(f.name, column, shown, row)) return;
   if (column == "name") name_typed(f, shown, row);
   else if (column == "index")
-    division_follows_index(state_, field(row_field("division", shown, row)), f.text,
-                           field(row_field("gender", shown, row)).text.empty() ? 0 : field(row_field("gender", shown, row)).text[0]);
+    division_follows_index(
+        state_, field(row_field("division", shown, row)), f.text,
+        field(row_field("gender", shown, row)).text.empty() ? 0 : field(row_field("gender", shown, row)).text[0]);
   else if (column == "division") check_division_typed(state_, f);
   else if (column == "gender") check_gender_typed(state_, f);
   move_focus_when_full(f);

@@ -40,7 +40,8 @@ TournamentHeader new_tournament_header(State& state) {
   int tie_break = sys.default_tie_break >= 0 && sys.default_tie_break < tie_break_count ? sys.default_tie_break : 0;
   h.options = static_cast<std::uint16_t>((1 << best_balls_shift) | (tie_break << 1));
   h.group_count = 1;
-  h.format = static_cast<std::uint8_t>(is_table_format(sys.default_format) ? sys.default_format : format_code(Format::callaway));
+  h.format = static_cast<std::uint8_t>(is_table_format(sys.default_format) ? sys.default_format
+                                                                           : format_code(Format::callaway));
   h.start_type = 0;
   h.tee_interval_index = static_cast<std::uint8_t>(
       sys.tee_time_interval >= 0 && sys.tee_time_interval < tee_interval_count ? sys.tee_time_interval : 0);

@@ -12,7 +12,8 @@ namespace quillon {
 
 std::vector<int> event_days(const TournamentHeader& event) {
   std::vector<int> days;
-  for (int k = 0; k < max_event_days && event.round_tournaments[k] != 0; ++k) days.push_back(event.round_tournaments[k]);
+  for (int k = 0; k < max_event_days && event.round_tournaments[k] != 0; ++k)
+    days.push_back(event.round_tournaments[k]);
   return days;
 }
 

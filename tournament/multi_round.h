@@ -11,7 +11,6 @@ namespace quillon {
 
 struct State;
 
-
 // The day tournaments of an event in day order (the entries before the first 0).
 std::vector<int> event_days(const TournamentHeader& event);
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/records/header_values.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "tournament/formats.h"
@@ -52,7 +52,8 @@ MultiRoundDialogModel::MultiRoundDialogModel(State& state, const TournamentHeade
     std::vector<int> days = event_days(event);
     for (std::size_t k = 0; k < days.size(); ++k) {
       auto it = std::find(choices_.begin(), choices_.end(), days[k]);
-      if (it != choices_.end()) field(day_field(static_cast<int>(k) + 1)).index = static_cast<int>(it - choices_.begin());
+      if (it != choices_.end())
+        field(day_field(static_cast<int>(k) + 1)).index = static_cast<int>(it - choices_.begin());
     }
   }
   field("results_limit").index = limit - 1;

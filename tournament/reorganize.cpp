@@ -20,8 +20,8 @@ namespace quillon {
 
 namespace {
 
-constexpr const char* button_names[] = {"ADD",   "REMOVE", "CLEAR", "RESET", "Alpha",   "HcapSort",
-                                        "Random", "HI-LOW", "Guest", "Prev Rnd"};
+constexpr const char* button_names[] = {"ADD",      "REMOVE", "CLEAR",  "RESET", "Alpha",
+                                        "HcapSort", "Random", "HI-LOW", "Guest", "Prev Rnd"};
 
 std::string lower_trimmed(const std::string& s) {
   std::string t = trimmed(s);
@@ -40,7 +40,11 @@ std::optional<int> line_number(const std::string& text, const std::string& prefi
 }  // namespace
 
 ReorganizeModel::ReorganizeModel(State& state, ReorganizeMode mode, CardScorer scorer, std::mt19937& random)
-    : state_(state), mode_(mode), scorer_(std::move(scorer)), random_(random), header_(state.header),
+    : state_(state),
+      mode_(mode),
+      scorer_(std::move(scorer)),
+      random_(random),
+      header_(state.header),
       slot_(state.current_tournament) {
   title_ = mode == ReorganizeMode::import ? "Import Golfers from Handicap Database" : "Re-organize Foursomes";
   const char* holding_name = mode == ReorganizeMode::import ? "Handicap Database" : "Temporary Database";
@@ -65,8 +69,7 @@ void ReorganizeModel::reload() {
   for (int g = 1; g <= layout_.group_count; ++g) {
     read_record(state_, RecordKind::group, g);
     auto& members = groups.emplace_back();
-    for (int slot = 0; slot < layout_.group_size; ++slot)
-      members.push_back(state_.group.entries[slot]);
+    for (int slot = 0; slot < layout_.group_size; ++slot) members.push_back(state_.group.entries[slot]);
   }
   lines_ = lines_of_groups(layout_, groups);
   // Empty entries read back as vacancies in their place.
@@ -116,10 +119,8 @@ void ReorganizeModel::on_pressed(Field& f) {
   else if (b == "HcapSort") sort_by_index();
   else if (b == "Alpha" || b == "Random") {
     std::vector<GolferEntry> golfers = golfers_of(lines_);
-    if (b == "Alpha")
-      order_by_name(golfers);
-    else
-      shuffle_field(golfers, random_);
+    if (b == "Alpha") order_by_name(golfers);
+    else shuffle_field(golfers, random_);
     rearranged(golfers);
   }
   show_lists();
@@ -283,11 +284,12 @@ void ReorganizeModel::previous_round() {
 Status ReorganizeModel::move_line(ListSide from_side, int from, ListSide to_side, int to) {
   const bool from_holding = from_side == ListSide::holding;
   const int from_count = static_cast<int>(from_holding ? holding_.size() : lines_.size());
-  if (from < 0 || from >= from_count) return Status::failed("there is no line " + std::to_string(from + 1) + " to move");
+  if (from < 0 || from >= from_count)
+    return Status::failed("there is no line " + std::to_string(from + 1) + " to move");
   if (!from_holding && lines_[static_cast<std::size_t>(from)].kind != LineKind::golfer)
     return Status::failed("line " + std::to_string(from + 1) + " holds no golfer");
-  GolferEntry moving = from_holding ? holding_[static_cast<std::size_t>(from)]
-                                    : lines_[static_cast<std::size_t>(from)].golfer;
+  GolferEntry moving =
+      from_holding ? holding_[static_cast<std::size_t>(from)] : lines_[static_cast<std::size_t>(from)].golfer;
 
   if (to_side == ListSide::holding) {
     if (from_holding) return Status::ok();
@@ -298,7 +300,8 @@ Status ReorganizeModel::move_line(ListSide from_side, int from, ListSide to_side
     show_lists();
     return Status::ok();
   }
-  if (to < 0 || to >= static_cast<int>(lines_.size())) return Status::failed("there is no line " + std::to_string(to + 1));
+  if (to < 0 || to >= static_cast<int>(lines_.size()))
+    return Status::failed("there is no line " + std::to_string(to + 1));
   std::size_t target = static_cast<std::size_t>(to);
   if (lines_[target].kind == LineKind::header) {
     const int group = lines_[target].group;
@@ -317,10 +320,8 @@ Status ReorganizeModel::move_line(ListSide from_side, int from, ListSide to_side
   destination.kind = LineKind::golfer;
   destination.golfer = moving;
   if (from_holding) {
-    if (exchange)
-      holding_[static_cast<std::size_t>(from)] = displaced;
-    else
-      holding_.erase(holding_.begin() + from);
+    if (exchange) holding_[static_cast<std::size_t>(from)] = displaced;
+    else holding_.erase(holding_.begin() + from);
   } else {
     FieldLine& source = lines_[static_cast<std::size_t>(from)];
     source.kind = exchange ? LineKind::golfer : LineKind::vacancy;
@@ -361,7 +362,8 @@ Status ReorganizeModel::move(const std::string& from, const std::string& to) {
   ListSide from_side, to_side = ListSide::holding;
   int from_index = 0, to_index = 0;
   if (!locate(from, from_side, from_index)) return Status::failed("no line or golfer \"" + from + "\" to move");
-  if (to != "holding" && !locate(to, to_side, to_index)) return Status::failed("no line or golfer \"" + to + "\" to move to");
+  if (to != "holding" && !locate(to, to_side, to_index))
+    return Status::failed("no line or golfer \"" + to + "\" to move to");
   if (to != "holding" && to_side == ListSide::holding)
     return Status::failed("a golfer is moved into the holding list with the target \"holding\"");
   return move_line(from_side, from_index, to_side, to_index);

@@ -92,7 +92,7 @@ class ScoreEntryModel : public DialogModel {
   int rows_ = 1;
   int hole_count_ = 18;
   CourseRecord course_{};  // the course of division 1: holes and pars
-  GroupBuffer stored_{};   // the group as last read or written
+  GroupBuffer stored_{};  // the group as last read or written
 };
 
 }  // namespace quillon

@@ -55,7 +55,8 @@ void ScoreEntryModel::build_fields() {
     add(Field::label_field("dq_heading", "DQ"));
   }
   add(Field::label_field("gross_heading", "Gross"));
-  add(Field::label_field("index_heading", format_traits(format).kind == HandicapKind::computed ? "Handicap" : "HC Index"));
+  add(Field::label_field("index_heading",
+                         format_traits(format).kind == HandicapKind::computed ? "Handicap" : "HC Index"));
   add(Field::label_field("net_heading", scores_points(format) ? "Points" : "Net Score"));
   for (int row = 1; row <= rows_; ++row) build_row(row);
   add(Field::button_field("prev", "Prev"));

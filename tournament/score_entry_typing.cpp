@@ -137,7 +137,8 @@ GolferEntry ScoreEntryModel::card_of_row(int row) const {
   int division = parse_int(trimmed(text(row_field("division", row))), 2);
   e.division = static_cast<std::int8_t>(division == 0 ? 1 : division);
   if (format_traits(state_.header).kind != HandicapKind::computed)
-    if (auto index = read_index_text(text(row_field("handicap_index", row)))) e.handicap_index = static_cast<std::int16_t>(*index);
+    if (auto index = read_index_text(text(row_field("handicap_index", row))))
+      e.handicap_index = static_cast<std::int16_t>(*index);
   return e;
 }
 

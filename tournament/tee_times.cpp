@@ -39,11 +39,13 @@ bool outside_blocked(const TeeClock& clock, TimeOfDay from, TimeOfDay to) {
 }
 
 bool adds_on_step(int start_type, int k) {
-  return start_type == static_cast<int>(StartType::normal) || (start_type == static_cast<int>(StartType::crossover) && k % 2 == 0);
+  return start_type == static_cast<int>(StartType::normal) ||
+         (start_type == static_cast<int>(StartType::crossover) && k % 2 == 0);
 }
 
 bool shotgun(int start_type) {
-  return start_type == static_cast<int>(StartType::shotgun) || start_type == static_cast<int>(StartType::double_shotgun);
+  return start_type == static_cast<int>(StartType::shotgun) ||
+         start_type == static_cast<int>(StartType::double_shotgun);
 }
 
 int course_holes_of_division1(State& state) {

@@ -22,10 +22,10 @@ struct TimeOfDay {
 // What the "To" time of the tournament dialog is computed from.
 struct TeePlan {
   int start_type = 0;
-  int groups = 0;            // the groups field as typed; outside 1..800 nothing is computed
-  TimeOfDay first;           // hour 0 = no tee times
+  int groups = 0;  // the groups field as typed; outside 1..800 nothing is computed
+  TimeOfDay first;  // hour 0 = no tee times
   int interval_index = 0;
-  TimeOfDay blocked_from;    // "none" is 0:00
+  TimeOfDay blocked_from;  // "none" is 0:00
   TimeOfDay blocked_to;
   TimeOfDay second_shotgun;  // the stored "To" time of a Double Shotgun
 };

@@ -3,11 +3,11 @@
 #include <cstring>
 #include <filesystem>
 
-#include "core/records/header_values.h"
 #include "core/checked_save.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/records/header_values.h"
 #include "core/select_date.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -84,8 +84,10 @@ int store_new_tournament(State& state) {
   if (refuse_at_limit(state, slot)) return 0;
   std::int64_t length_before = state.db.length();
   if (Status reserved = state.db.reserve(tournament_offset(state, slot), tournament_block_size); !reserved) {
-    error_box(state, "There is not enough free disk space to add the tournament (%s).\n\nThe tournament was NOT "
-              "added.", reserved.reason().c_str());
+    error_box(state,
+              "There is not enough free disk space to add the tournament (%s).\n\nThe tournament was NOT "
+              "added.",
+              reserved.reason().c_str());
     // Space the reservation claimed in part is given back; a file left longer
     // only holds zeros past its last block, which the next start trims.
     if (state.db.length() > length_before) {
@@ -195,11 +197,12 @@ int drop_tournament(State& state) {
 }
 
 int purge_older_tournaments(State& state) {
-  Button go = ask_titled_destructive(state, message_kind::warning_ok_cancel, "Warning",
-                                     "Tolvane Systems recommends that you backup your Quillon database before proceeding.\n\n"
-                         "Do you wish to continue and select the date for the purging of older tournaments?\n\n"
-                         "The default purge date will be January 1st of last year but you will be able to select "
-                         "any date you wish.");
+  Button go =
+      ask_titled_destructive(state, message_kind::warning_ok_cancel, "Warning",
+                             "Tolvane Systems recommends that you backup your Quillon database before proceeding.\n\n"
+                             "Do you wish to continue and select the date for the purging of older tournaments?\n\n"
+                             "The default purge date will be January 1st of last year but you will be able to select "
+                             "any date you wish.");
   if (go != Button::ok) return 0;
   state.last_chosen_date = Date{years_since_1900(state.today.year - 1), 1, 1};
   auto cutoff = select_date(state, true, "Tournament Purge Date");
@@ -217,14 +220,16 @@ int purge_older_tournaments(State& state) {
   }
   const char* month = month_abbrev(cutoff->month);
   int year = full_year(cutoff->year);
-  if (destructive_question(state, message_kind::warning_yes_no,
-                  "Do you wish to purge tournaments played prior to %s %d, %d?\n\nA total of %d tournaments will be "
-                  "purged.",
-                  month, cutoff->day, year, older) != Button::yes ||
-      destructive_question(state, message_kind::warning_yes_no,
-                  "Are you sure that you want to purge tournaments played prior to %s %d, %d?\n\nA total of %d "
-                  "tournaments will be purged.",
-                  month, cutoff->day, year, older) != Button::yes) {
+  if (destructive_question(
+          state, message_kind::warning_yes_no,
+          "Do you wish to purge tournaments played prior to %s %d, %d?\n\nA total of %d tournaments will be "
+          "purged.",
+          month, cutoff->day, year, older) != Button::yes ||
+      destructive_question(
+          state, message_kind::warning_yes_no,
+          "Are you sure that you want to purge tournaments played prior to %s %d, %d?\n\nA total of %d "
+          "tournaments will be purged.",
+          month, cutoff->day, year, older) != Button::yes) {
     message_box(state, message_kind::information, "The tournament purge has been cancelled.");
     return 0;
   }

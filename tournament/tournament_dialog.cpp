@@ -9,12 +9,12 @@
 #include "core/select_date.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "handicap/callaway_settings.h"
+#include "handicap/stableford_settings.h"
 #include "tournament/course_choices.h"
 #include "tournament/formats.h"
 #include "tournament/header_defaults.h"
 #include "tournament/header_options.h"
-#include "handicap/callaway_settings.h"
-#include "handicap/stableford_settings.h"
 #include "tournament/notepad.h"
 #include "tournament/shotgun_holes.h"
 #include "tournament/tee_times.h"
@@ -42,7 +42,9 @@ bool parse_date_text(const std::string& text, TournamentHeader& h) {
   return true;
 }
 
-std::string division_field(const char* base, int division) { return std::string(base) + "." + std::to_string(division); }
+std::string division_field(const char* base, int division) {
+  return std::string(base) + "." + std::to_string(division);
+}
 
 TournamentDialogModel::TournamentDialogModel(State& state, const TournamentHeader& header, TournamentDialogMode mode,
                                              int slot)
@@ -194,8 +196,10 @@ void TournamentDialogModel::load_fields() {
     field(division_field("peoria_hole2", i)).text = std::to_string(h_.peoria_holes2[i - 1]);
   }
   field("use_entered_handicap").checked = header_options::has(h_, header_options::use_entered_handicap);
-  field("best_holes_count").index = h_.best_holes_count >= 1 && h_.best_holes_count <= 18 ? h_.best_holes_count - 1 : 17;
-  field("max_hole_score").index = h_.max_hole_score_index >= 0 && h_.max_hole_score_index <= 5 ? h_.max_hole_score_index : 0;
+  field("best_holes_count").index =
+      h_.best_holes_count >= 1 && h_.best_holes_count <= 18 ? h_.best_holes_count - 1 : 17;
+  field("max_hole_score").index =
+      h_.max_hole_score_index >= 0 && h_.max_hole_score_index <= 5 ? h_.max_hole_score_index : 0;
   int balls = header_options::best_balls(h_);
   field("best_balls").index = balls >= 1 && balls <= 5 ? balls - 1 : 0;
   show_format_controls();
@@ -310,10 +314,12 @@ void TournamentDialogModel::on_changed(Field& f) {
   } else if (n == "course") {
     on_course_chosen();
   } else if (n == "start_type") {
-    bool shotgun = f.index == static_cast<int>(StartType::shotgun) || f.index == static_cast<int>(StartType::double_shotgun);
+    bool shotgun =
+        f.index == static_cast<int>(StartType::shotgun) || f.index == static_cast<int>(StartType::double_shotgun);
     int interval = state_.system.tee_time_interval;
     field("tee_interval").index = shotgun ? 0 : (interval >= 0 && interval < tee_interval_count ? interval : 0);
-    if (f.index == static_cast<int>(StartType::double_shotgun)) field("first_shotgun_groups").text = text("group_count");
+    if (f.index == static_cast<int>(StartType::double_shotgun))
+      field("first_shotgun_groups").text = text("group_count");
     show_start_type_controls();
     recompute_last_tee_time();
   } else if (n == "division_count") {
@@ -323,7 +329,8 @@ void TournamentDialogModel::on_changed(Field& f) {
   } else if (n == "blocked_from") {
     field("blocked_to").index = f.index;
   } else if (n == "blocked_to") {
-    if (time_field_minutes("blocked_to") < time_field_minutes("blocked_from")) field("blocked_to").index = index("blocked_from");
+    if (time_field_minutes("blocked_to") < time_field_minutes("blocked_from"))
+      field("blocked_to").index = index("blocked_from");
   } else if (n.rfind("division_allowance.", 0) == 0) {
     if (f.index != 10 && !format_traits(selected_format()).allowances) {
       message_box(state_, message_kind::information,

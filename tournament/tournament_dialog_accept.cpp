@@ -151,7 +151,7 @@ bool TournamentDialogModel::store_peoria_holes(int holes) {
   if (sets == 0) return true;
   std::int8_t set1[6], set2[6];
   std::set<int> seen;
-  auto read_set = [&](const char* base, std::int8_t (&into)[6]) {
+  auto read_set = [&](const char* base, std::int8_t(&into)[6]) {
     for (int i = 1; i <= 6; ++i) {
       int hole = parse_int(trimmed(text(division_field(base, i))), 2);
       if (hole < 1 || hole > holes) {
@@ -221,11 +221,12 @@ void TournamentDialogModel::store_groups() {
   int size = whole_number(text("group_size"));
   // A size that cannot be read keeps the stored one, or the new-header default when that is damaged too.
   if (size < 1 || size > max_group_size)
-    size = original_.group_size >= 1 && original_.group_size <= max_group_size ? original_.group_size
-                                                                                : default_group_size;
+    size =
+        original_.group_size >= 1 && original_.group_size <= max_group_size ? original_.group_size : default_group_size;
   // The first shotgun's group count is one signed byte.
   int first_shotgun = whole_number(text("first_shotgun_groups"));
-  h_.first_shotgun_groups = static_cast<std::int8_t>(first_shotgun < 0 ? 0 : (first_shotgun > 127 ? 127 : first_shotgun));
+  h_.first_shotgun_groups =
+      static_cast<std::int8_t>(first_shotgun < 0 ? 0 : (first_shotgun > 127 ? 127 : first_shotgun));
   if (size != original_.group_size && size * groups < old_capacity) groups = (old_capacity + size - 1) / size;
   int most = max_group_count(size);
   if (groups > most) {
@@ -269,7 +270,8 @@ void TournamentDialogModel::store_best_balls() {
   } else if (format_of(h_) == Format::best_two_gross_net) {
     header_options::set_best_balls(h_, 2);
   }
-  if (format_of(h_) == Format::system36) header_options::set(h_, header_options::use_entered_handicap, checked("use_entered_handicap"));
+  if (format_of(h_) == Format::system36)
+    header_options::set(h_, header_options::use_entered_handicap, checked("use_entered_handicap"));
 }
 
 void TournamentDialogModel::keep_groups_holding_golfers() {
@@ -314,7 +316,8 @@ void TournamentDialogModel::reassign_divisions() {
       GolferEntry& e = group.entries[i];
       if (e.name[0] == 0) continue;
       int tee = tee_of_division(state_, e.division);
-      e.division = static_cast<std::int8_t>(assign_division(state_, e.handicap_index, tee, entry_gender(state_, e.gender)));
+      e.division =
+          static_cast<std::int8_t>(assign_division(state_, e.handicap_index, tee, entry_gender(state_, e.gender)));
     }
     state_.group = group;
     if (!write_record(state_, RecordKind::group, g)) return;

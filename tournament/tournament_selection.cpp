@@ -70,7 +70,10 @@ int select_tournament(State& state, TournamentList list) {
   // The tournament last read (just added, or last worked on) is where the list starts.
   const int last_used = state.current_tournament;
   const std::vector<TournamentLine> listed = tournaments_newest_first(
-      state, [&](int, const TournamentHeader& h) { return list == TournamentList::days_and_events || h.format != multi_round_format; },
+      state,
+      [&](int, const TournamentHeader& h) {
+        return list == TournamentList::days_and_events || h.format != multi_round_format;
+      },
       [](State& s, const TournamentHeader& h) { return tournament_list_line(s, h, true); });
   if (listed.empty()) {
     // Slots may remain after every tournament in them was removed.

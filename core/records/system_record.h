@@ -6,8 +6,7 @@
 
 namespace quillon {
 
-static_assert(std::endian::native == std::endian::little,
-              "record layouts are little-endian byte images");
+static_assert(std::endian::native == std::endian::little, "record layouts are little-endian byte images");
 
 #pragma pack(push, 1)
 

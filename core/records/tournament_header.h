@@ -10,7 +10,7 @@ inline constexpr int max_event_days = 5;
 
 #pragma pack(push, 1)
 struct TournamentHeader {
-  std::int8_t date_year;   // years since 1900
+  std::int8_t date_year;  // years since 1900
   std::int8_t date_month;
   std::int8_t date_day;
   char name[36];

@@ -55,15 +55,17 @@ TEST(BackupCli, ServerBackupAndRestoreWithNetworkIni) {
   ASSERT_EQ(cli(home, {"--set", "club_id=Lake01", "2006"}).status, 0);
   CliRun not_set_up = cli(home, {"--press", "save_to_tolvane_web_server", "1103"});
   EXPECT_EQ(not_set_up.status, 1);
-  EXPECT_EQ(not_set_up.err, "Quillon - Error: The Tolvane network services are not set up: the home folder holds no "
-                            "network.ini, so nothing was sent to or fetched from the Tolvane Web Server.\n");
+  EXPECT_EQ(not_set_up.err,
+            "Quillon - Error: The Tolvane network services are not set up: the home folder holds no "
+            "network.ini, so nothing was sent to or fetched from the Tolvane Web Server.\n");
   testing::LoopbackServers servers;
   servers.configure(home.path());
 
   CliRun backup = cli(home, {"--press", "save_to_tolvane_web_server", "1103"});
   EXPECT_EQ(backup.status, 0);
-  EXPECT_EQ(backup.err, "Quillon - Information: The backup of your data to the Cuplink Network was successfully "
-                        "completed.\n");
+  EXPECT_EQ(backup.err,
+            "Quillon - Information: The backup of your data to the Cuplink Network was successfully "
+            "completed.\n");
   EXPECT_EQ(servers.file("tdb/lake01.bkp").size(), fs::file_size(home.path() / "lake01.bkp"));
 
   ASSERT_EQ(cli(home, {"--set", "reporting_name=Changed Club", "1407"}).status, 0);

@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "app/application.h"
+#include "app/demo.h"
 #include "cli/options.h"
 #include "core/command_table.h"
-#include "app/demo.h"
 #include "tests/testing/cli_run.h"
 #include "tests/testing/test_home.h"
 
@@ -97,8 +97,7 @@ TEST(CliRunner, PrintJobsGoToThePdfFileOrTheNamedPrinter) {
 
   CliRun unanswered = cli(home, {"--tournament", "1", "1624"});
   EXPECT_EQ(unanswered.status, 3);
-  EXPECT_NE(unanswered.err.find("the print preview \"Tournament Cart Signs - All\" had no answer"),
-            std::string::npos);
+  EXPECT_NE(unanswered.err.find("the print preview \"Tournament Cart Signs - All\" had no answer"), std::string::npos);
 
   std::string error;
   EXPECT_FALSE(cli::parse_options({"--pdf", "a.pdf", "--printer", "PDF", "1624"}, error));

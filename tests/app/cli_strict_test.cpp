@@ -83,8 +83,8 @@ TEST_F(CliStrictTest, ButtonsOpenNestedDialogsThatTheNextScriptDrives) {
   read_record(state, RecordKind::tournament, 1);
   EXPECT_EQ(state.header.callaway_table_base, 72);
 
-  EXPECT_EQ(run({"--set", "name=Second Day", "--set", "format=Callaway Handicaps", "--press",
-                 "callaway_configuration", "--next-dialog", "--set", "table_base=7x", "1301"}),
+  EXPECT_EQ(run({"--set", "name=Second Day", "--set", "format=Callaway Handicaps", "--press", "callaway_configuration",
+                 "--next-dialog", "--set", "table_base=7x", "1301"}),
             1);
   EXPECT_NE(err.find("the dialog opened by callaway_configuration was refused"), std::string::npos) << err;
   EXPECT_EQ(reopened().tournament_count, 1) << "the outer dialog was cancelled too";

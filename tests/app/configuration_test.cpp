@@ -128,10 +128,9 @@ TEST(SystemConfiguration, BackgroundImageChoice) {
   std::ofstream(home.path() / "fairway.bmp") << "BM image";
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(model.press("select_background").is_ok());
   EXPECT_EQ(home.ui.message_texts(),
-            (std::vector<std::string>{
-                "The background image change was cancelled as requested.",
-                "The selected file 'qlwin4.bmp' is already the current background image file",
-                "An error was encountered locating the selected bitmap image file."}));
+            (std::vector<std::string>{"The background image change was cancelled as requested.",
+                                      "The selected file 'qlwin4.bmp' is already the current background image file",
+                                      "An error was encountered locating the selected bitmap image file."}));
   EXPECT_EQ(std::filesystem::file_size(home.path() / "qlwin4.bmp"), 8u);
   ASSERT_TRUE(model.press("reset_background").is_ok());
   EXPECT_FALSE(std::filesystem::exists(home.path() / "qlwin4.bmp"));

@@ -3,10 +3,10 @@
 #include "app/demo.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "handicap/formats.h"
 #include "tests/testing/test_home.h"
 #include "tournament/field.h"
 #include "tournament/multi_round.h"
-#include "handicap/formats.h"
 #include "tournament/tee_times.h"
 
 namespace quillon {

@@ -30,7 +30,8 @@ TEST(ImportCli, ThreeRavelinMembersIntoGroupsOneAndTwo) {
   std::filesystem::create_directories(home.path() / "rv4");
   file.save(home.path() / "rv4" / "rvwin4.dat");
 
-  CliRun settings = cli(home, {"--set", "import_source=Ravelin", "--set", "path=" + (home.path() / "rv4").string(), "1411"});
+  CliRun settings =
+      cli(home, {"--set", "import_source=Ravelin", "--set", "path=" + (home.path() / "rv4").string(), "1411"});
   ASSERT_EQ(settings.status, 0) << settings.err;
   CliRun import = cli(home, {"--tournament", "1", "--set", "holding=#1,#2", "--set", "field=#4", "--press", "ADD",
                              "--set", "holding=Ng, Dee", "--set", "field=#7", "--press", "ADD", "1105"});

@@ -50,9 +50,7 @@ TEST(Startup, FirstStartCreatesTheDatabaseAndShowsTheUpdateMessageOnce) {
   EXPECT_TRUE(home.ui.messages.empty());
 }
 
-TEST(Startup, BuildDateIsAfterTheLastUpgradeStep) {
-  EXPECT_GT(build_day_number(), day_number(2025, 4, 23));
-}
+TEST(Startup, BuildDateIsAfterTheLastUpgradeStep) { EXPECT_GT(build_day_number(), day_number(2025, 4, 23)); }
 
 TEST(Startup, UpgradeStepsFollowTheStoredBuildDate) {
   TestHome home;
@@ -72,7 +70,8 @@ TEST(Startup, UpgradeStepsFollowTheStoredBuildDate) {
   EXPECT_TRUE(run_upgrade_steps(*state));
   EXPECT_EQ(state->system.course_change_date, 0);
   EXPECT_EQ(state->system.default_include_rating_and_par, 0);
-  for (int k = 0; k < 6; ++k) EXPECT_EQ(field_text(state->import_settings.import_column[k]).substr(0, 12), "not required");
+  for (int k = 0; k < 6; ++k)
+    EXPECT_EQ(field_text(state->import_settings.import_column[k]).substr(0, 12), "not required");
   EXPECT_EQ(state->import_settings.import_column[3][15], 7);
   read_record(*state, RecordKind::course, 1);
   EXPECT_EQ(state->course.men_par_f9, 39);

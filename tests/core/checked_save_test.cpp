@@ -2,9 +2,9 @@
 // read: another opener's change is reported and never overwritten.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cstring>
 
 #include "core/checked_save.h"
 #include "core/database.h"

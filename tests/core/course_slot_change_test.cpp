@@ -57,11 +57,11 @@ TEST(CourseSlotChange, GrowingMovesEveryTournamentAndShrinkingMovesThemBack) {
   Bytes grown = file_bytes(db);
   ASSERT_EQ(grown.size(), 30700u + 2 * 147400);
   for (int t = 0; t < 2; ++t)
-    EXPECT_EQ(first_difference(slice(grown, 30700 + 147400LL * t, 147400), slice(original, 15700 + 147400LL * t, 147400)),
-              -1)
+    EXPECT_EQ(
+        first_difference(slice(grown, 30700 + 147400LL * t, 147400), slice(original, 15700 + 147400LL * t, 147400)), -1)
         << "tournament " << t + 1;
   EXPECT_EQ(first_difference(slice(grown, 400, 15000), slice(original, 400, 15000)), -1);  // slots 1..50
-  EXPECT_TRUE(testing::all_zero(slice(grown, 15400, 15000)));                            // slots 51..100
+  EXPECT_TRUE(testing::all_zero(slice(grown, 15400, 15000)));  // slots 51..100
   EXPECT_EQ(first_difference(slice(grown, 30400, 300), slice(original, 15400, 300)), -1);  // desktop message
   EXPECT_EQ(grown[68], 100);
   EXPECT_EQ(first_difference(slice(grown, 0, 68), slice(original, 0, 68)), -1);

@@ -1,10 +1,10 @@
 #pragma once
 // Helpers for the database tests: raw file contents and cheap ways to fill a
 // database with tournaments.
+#include <sys/resource.h>
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <sys/resource.h>
 #include <vector>
 
 #include "core/state.h"

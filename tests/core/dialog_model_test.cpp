@@ -84,7 +84,9 @@ TEST(DialogModel, TypingFollowsTheFieldKinds) {
 // Golfer lines whose names hold commas, as the import window lists them.
 class GolferLines : public DialogModel {
  public:
-  GolferLines() { add(Field::multi_list_field("golfers", "Golfers", {"Lee, Ann\t40.4", "Lee\t10.0", "Stone, Bob\t12.3"})); }
+  GolferLines() {
+    add(Field::multi_list_field("golfers", "Golfers", {"Lee, Ann\t40.4", "Lee\t10.0", "Stone, Bob\t12.3"}));
+  }
   std::string id() const override { return "golfer_lines"; }
   bool accept() override { return true; }
 };

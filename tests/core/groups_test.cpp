@@ -22,8 +22,7 @@ std::string text_at(const Bytes& bytes, std::int64_t offset, std::size_t n) {
 
 void name_group(State& state, int group_size, const std::string& prefix) {
   std::memset(&state.group, 0, sizeof state.group);
-  for (int i = 0; i < group_size; ++i)
-    set_field_text(state.group.entries[i].name, prefix + std::to_string(i + 1));
+  for (int i = 0; i < group_size; ++i) set_field_text(state.group.entries[i].name, prefix + std::to_string(i + 1));
 }
 
 TEST(Groups, WithFourGolfersGroup200IsTheLastWritable) {

@@ -194,9 +194,8 @@ TEST(InterruptedPurge, NoSnapshotNoPurge) {
   EXPECT_EQ(purged, -1);
   EXPECT_TRUE(testing::file_contents(db_of(home)) == original);
   ASSERT_EQ(home.ui.messages.size(), 1u);
-  EXPECT_EQ(home.ui.messages[0].text,
-            "A error was encountered making a backup copy of the database (cannot write " +
-                snapshot_of(home).string() + ": File too large).  Nothing was purged.");
+  EXPECT_EQ(home.ui.messages[0].text, "A error was encountered making a backup copy of the database (cannot write " +
+                                          snapshot_of(home).string() + ": File too large).  Nothing was purged.");
 }
 
 TEST(ReadError, StopsTheSlotChangeAndThePurgeInsteadOfWritingZeros) {

@@ -37,9 +37,8 @@ TEST(MessageBox, TitlesOfTheSevenKinds) {
   EXPECT_EQ(message_box(*state, 5, "Go on?"), Button::ok);
   EXPECT_EQ(message_box(*state, 6, "Save first?"), Button::cancel);
   ASSERT_EQ(home.ui.messages.size(), 7u);
-  const char* titles[] = {"Quillon - Warning", "Quillon - Error",   "Quillon - Information",
-                          "Quillon - Information", "Quillon - Warning", "Quillon - Warning",
-                          "Quillon - Warning"};
+  const char* titles[] = {"Quillon - Warning", "Quillon - Error",   "Quillon - Information", "Quillon - Information",
+                          "Quillon - Warning", "Quillon - Warning", "Quillon - Warning"};
   for (int k = 0; k < 7; ++k) {
     EXPECT_EQ(home.ui.messages[k].kind, k);
     EXPECT_EQ(home.ui.messages[k].title, titles[k]);
@@ -90,11 +89,9 @@ TEST(ScriptedUi, AnswersQuestionsInOrderAndRefusesToGuess) {
   EXPECT_FALSE(home.ui.error_shown());
   error_box(*state, "Failed.");
   EXPECT_TRUE(home.ui.error_shown());
-  EXPECT_EQ(home.ui.message_texts(),
-            (std::vector<std::string>{"First?", "Second?", "Third?", "Done.", "Failed."}));
+  EXPECT_EQ(home.ui.message_texts(), (std::vector<std::string>{"First?", "Second?", "Third?", "Done.", "Failed."}));
 
-  EXPECT_THROW(home.ui.select_one(SelectionKind::course, "Select Course", {{1, "Pine Ridge"}}),
-               UnansweredQuestion);
+  EXPECT_THROW(home.ui.select_one(SelectionKind::course, "Select Course", {{1, "Pine Ridge"}}), UnansweredQuestion);
   home.ui.select(SelectionKind::course, "pine");
   EXPECT_EQ(home.ui.select_one(SelectionKind::course, "Select Course", {{1, "Oak Hill"}, {4, "Pine Ridge"}}), 4);
   home.ui.select(SelectionKind::course, "Birch");

@@ -17,14 +17,14 @@ TEST(ParseTenths, ReadsRatingsAndIndexes) {
 }
 
 TEST(ParseTenths, FollowsItsOddRules) {
-  EXPECT_EQ(parse_tenths("7.45"), 74);    // only the first decimal, then the scan ends
+  EXPECT_EQ(parse_tenths("7.45"), 74);  // only the first decimal, then the scan ends
   EXPECT_EQ(parse_tenths("1.2.3"), 12);
   EXPECT_EQ(parse_tenths("3."), 30);
   EXPECT_EQ(parse_tenths(".5"), 5);
   EXPECT_EQ(parse_tenths("-.5"), -5);
-  EXPECT_EQ(parse_tenths("5-"), -50);     // a minus anywhere
+  EXPECT_EQ(parse_tenths("5-"), -50);  // a minus anywhere
   EXPECT_EQ(parse_tenths("--5"), -50);
-  EXPECT_EQ(parse_tenths("1a2"), 1020);   // a non-digit adds a 0 digit
+  EXPECT_EQ(parse_tenths("1a2"), 1020);  // a non-digit adds a 0 digit
   EXPECT_EQ(parse_tenths(" 72"), 720);
   EXPECT_EQ(parse_tenths("72 "), 7200);
   EXPECT_EQ(parse_tenths("7.x"), 70);

@@ -44,10 +44,10 @@ TEST(CodePage, RoundTripsThroughUtf8) {
 
 TEST(CodePage, WhatHasNoFormBecomesAQuestionMark) {
   EXPECT_EQ(utf8_from_cp1252("\x81"), "?");
-  EXPECT_EQ(cp1252_from_utf8("\xC4\x80"), "?");               // U+0100
-  EXPECT_EQ(cp1252_from_utf8("a\xF0\x9F\x98\x80z"), "a?z");   // outside the basic plane
-  EXPECT_EQ(cp1252_from_utf8("a\xC3"), "a?");                 // cut short
-  EXPECT_EQ(cp1252_from_utf8("\xC2\x85"), "?");               // a C1 control
+  EXPECT_EQ(cp1252_from_utf8("\xC4\x80"), "?");  // U+0100
+  EXPECT_EQ(cp1252_from_utf8("a\xF0\x9F\x98\x80z"), "a?z");  // outside the basic plane
+  EXPECT_EQ(cp1252_from_utf8("a\xC3"), "a?");  // cut short
+  EXPECT_EQ(cp1252_from_utf8("\xC2\x85"), "?");  // a C1 control
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // Writes that do not reach the disk are reported to the user and to the caller.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sys/resource.h>
 
 #include "core/database.h"
 #include "core/database_startup.h"
@@ -108,8 +108,8 @@ TEST(WriteFailure, ACopyThatCannotBeCompletedKeepsTheOlderCopyAndSaysWhy) {
   EXPECT_EQ(home.ui.messages[0].kind, 1);
   EXPECT_EQ(home.ui.messages[0].text,
             "A error was encountered making a backup copy of the database.  The requested change to the number of "
-            "courses to be stored was NOT successfully completed.\n\ncannot write " + older.string() +
-                ": File too large");
+            "courses to be stored was NOT successfully completed.\n\ncannot write " +
+                older.string() + ": File too large");
   std::ifstream kept(older);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "the copy taken before");
 }

@@ -21,8 +21,8 @@ TEST(CourseDialog, AddModeDefaults) {
   EXPECT_EQ(eighteen.help_topic(), Help::course_maintenance);
   EXPECT_EQ(eighteen.focus(), "course_name");
   EXPECT_EQ(eighteen.text("tee_name"), "White");
-  for (const char* slope : {"men_slope", "men_slope_f9", "men_slope_b9", "women_slope", "women_slope_f9",
-                            "women_slope_b9"})
+  for (const char* slope :
+       {"men_slope", "men_slope_f9", "men_slope_b9", "women_slope", "women_slope_f9", "women_slope_b9"})
     EXPECT_EQ(eighteen.text(slope), "113") << slope;
   EXPECT_EQ(eighteen.text("men_hcp_hole.1"), "1");
   EXPECT_EQ(eighteen.text("men_hcp_hole.9"), "17");
@@ -99,8 +99,14 @@ TEST(CourseDialog, RunningTotals) {
   EXPECT_EQ(dialog.text("total.men_par_f9"), "35");
   EXPECT_EQ(dialog.text("total.men_par"), "71");
 
-  type(dialog, {{"men_par.1", "4"}, {"men_par.2", "7"}, {"men_par.9", "5"}, {"men_par.10", "3"},
-                {"women_par.1", "5"}, {"women_par.18", "6"}, {"hole_length.1", "385"}, {"hole_length.10", "410"},
+  type(dialog, {{"men_par.1", "4"},
+                {"men_par.2", "7"},
+                {"men_par.9", "5"},
+                {"men_par.10", "3"},
+                {"women_par.1", "5"},
+                {"women_par.18", "6"},
+                {"hole_length.1", "385"},
+                {"hole_length.10", "410"},
                 {"hole_length.11", "90"}});
   EXPECT_EQ(dialog.text("total.men_par_f9"), "9");  // the 7 does not count
   EXPECT_EQ(dialog.text("total.men_par_b9"), "3");
@@ -141,8 +147,13 @@ TEST(CourseDialog, AcceptStoresTheCompleteCopy) {
   State& state = home.started();
   CourseDialogModel dialog(state, 18, course_mode::add, 1);
   type(dialog, men_eighteen(" Oak Hill ", "OH", "Blue"));
-  type(dialog, {{"men_slope", "125"}, {"phone", "555-0100"}, {"hole_length.3", "512"}, {"hole_by_hole", "1"},
-                {"home_course", "1"}, {"active_season.2", "0"}, {"exclude_off_season", "1"}});
+  type(dialog, {{"men_slope", "125"},
+                {"phone", "555-0100"},
+                {"hole_length.3", "512"},
+                {"hole_by_hole", "1"},
+                {"home_course", "1"},
+                {"active_season.2", "0"},
+                {"exclude_off_season", "1"}});
   ASSERT_TRUE(dialog.accept());
   EXPECT_TRUE(home.ui.messages.empty());
   const CourseRecord& c = dialog.record();
@@ -193,8 +204,12 @@ TEST(CourseDialog, AcceptRefusals) {
   // Pars of a block without a rating may be left out; hole by hole needs a men's par of hole 1.
   home.ui.messages.clear();
   CourseDialogModel women(state, 9, course_mode::add, 1);
-  type(women, {{"course_name", "Elm"}, {"course_abbrev", "ELM"}, {"women_rating", "35.5"}, {"hole_by_hole", "1"},
-               {"men_par_f9", "35"}, {"men_total_par", "35"}});
+  type(women, {{"course_name", "Elm"},
+               {"course_abbrev", "ELM"},
+               {"women_rating", "35.5"},
+               {"hole_by_hole", "1"},
+               {"men_par_f9", "35"},
+               {"men_total_par", "35"}});
   for (int h = 1; h <= 9; ++h) type(women, {{"women_par." + std::to_string(h), "4"}});
   ASSERT_TRUE(women.accept()) << home.ui.message_texts().front();
   EXPECT_EQ(women.record().women_rating_f9, 355);

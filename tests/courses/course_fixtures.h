@@ -72,7 +72,7 @@ using Sets = std::vector<std::pair<std::string, std::string>>;
 
 // Typing of a complete 18-hole men's course: par 4 everywhere, ratings at par.
 inline Sets men_eighteen(const std::string& name, const std::string& abbrev, const std::string& tee) {
-  Sets s{{"course_name", name},   {"course_abbrev", abbrev},  {"tee_name", tee},
+  Sets s{{"course_name", name},  {"course_abbrev", abbrev}, {"tee_name", tee},
          {"men_rating", "72.0"}, {"men_rating_f9", "36.0"}, {"men_rating_b9", "36.0"}};
   for (int h = 1; h <= 18; ++h) s.emplace_back("men_par." + std::to_string(h), "4");
   return s;

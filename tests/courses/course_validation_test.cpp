@@ -10,8 +10,7 @@
 namespace quillon::testing {
 namespace {
 
-const std::string chars_text =
-    "!#$&()*+,-./0123456789=?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[ ]^_ abcdefghijklmnopqrstuvwxyz";
+const std::string chars_text = "!#$&()*+,-./0123456789=?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[ ]^_ abcdefghijklmnopqrstuvwxyz";
 
 class CourseValidation : public ::testing::Test {
  protected:

@@ -16,8 +16,8 @@ namespace {
 
 // A Ravelin file with three course slots: the header, the first records and
 // the course area, nothing after it.
-void write_ravelin(const std::filesystem::path& path, const std::vector<CourseRecord>& courses,
-                   int version = 2025, char letter = 'a') {
+void write_ravelin(const std::filesystem::path& path, const std::vector<CourseRecord>& courses, int version = 2025,
+                   char letter = 'a') {
   std::vector<char> bytes(912 + 300 * 4, 0);
   bytes[6] = static_cast<char>(version & 0xff);
   bytes[7] = static_cast<char>(version >> 8);
@@ -32,7 +32,8 @@ TEST(RavelinCourses, SameCourseAndTeeThatTheImportWouldTake) {
   State& state = home.started();
   CourseRecord no_par = par_four_course("Pine", "Blue");
   no_par.men_par[0] = 0;
-  write_ravelin(home.path() / "rvwin4.dat", {par_four_course("Elm", "Red"), par_four_course("OAK HILL", "white"), no_par});
+  write_ravelin(home.path() / "rvwin4.dat",
+                {par_four_course("Elm", "Red"), par_four_course("OAK HILL", "white"), no_par});
 
   EXPECT_FALSE(course_in_ravelin(state, par_four_course("Oak Hill", "White")));  // no file configured
   state.ravelin_path = "rvwin4.dat";
@@ -60,7 +61,8 @@ TEST(RavelinCourses, RemovalWarnsThatTheCourseComesBack) {
   home.ui.select(SelectionKind::course, "2");
   home.ui.answer(Button::yes);
   ASSERT_TRUE(remove_course(state));
-  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{"Are you sure that you wish to remove the course (Oak - White)?"});
+  EXPECT_EQ(home.ui.message_texts(),
+            std::vector<std::string>{"Are you sure that you wish to remove the course (Oak - White)?"});
 
   home.ui.messages.clear();
   home.ui.answer(Button::yes);

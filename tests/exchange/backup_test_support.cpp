@@ -70,8 +70,8 @@ void script_local_backup(ScriptedUi& ui, const std::string& path) {
 }
 
 void script_restore(ScriptedUi& ui, const std::string& path, const std::string& confirmation) {
-  ui.dialog(DialogScript{{{confirmation_field, confirmation}, {std::string("!") + restore_browse_button, ""}},
-                         false, false});
+  ui.dialog(
+      DialogScript{{{confirmation_field, confirmation}, {std::string("!") + restore_browse_button, ""}}, false, false});
   ui.files.push_back(path);
 }
 

@@ -2,11 +2,11 @@
 // failing writes never leave a database that is neither the old nor the new one.
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <filesystem>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
+#include <filesystem>
 
 #include "core/database_startup.h"
 #include "exchange/backup.h"
@@ -73,8 +73,8 @@ TEST(KilledRestore, LeavesTheOldOrTheRestoredDatabaseAtEveryPoint) {
   ASSERT_NE(club.old, club.restored);
   // The bytes a whole restore writes through its own writer: the packed
   // stream copied out of the backup, then the unpacked image.
-  std::int64_t total = static_cast<std::int64_t>(fs::file_size(club.backup())) - 200 +
-                       static_cast<std::int64_t>(club.restored.size());
+  std::int64_t total =
+      static_cast<std::int64_t>(fs::file_size(club.backup())) - 200 + static_cast<std::int64_t>(club.restored.size());
   std::vector<std::int64_t> points = {0, 1, 2, 199, total / 3, total - 1, total};
   for (std::int64_t step = 0; step < total; step += total / 23) points.push_back(step);
   int killed = 0, completed = 0;
@@ -156,11 +156,12 @@ TEST(FullDisk, TheUnpackedImageDoesNotFitAndTheDatabaseStays) {
   int status = in_child(home.path(), [&](State& s, ScriptedUi& ui) {
     limit_file_size(static_cast<rlim_t>(small.size() + 1000));
     restore_from(s, ui, home.path() / "CLUB.BKP");
-    bool told = !ui.messages.empty() &&
-                ui.messages.back().text.rfind("The backup could not be unpacked in the home folder (cannot write ", 0) ==
-                    0 &&
-                ui.messages.back().text.find("File too large).\n\nThe database restore was NOT successfully completed "
-                                             "and the database was not changed.") != std::string::npos;
+    bool told =
+        !ui.messages.empty() &&
+        ui.messages.back().text.rfind("The backup could not be unpacked in the home folder (cannot write ", 0) == 0 &&
+        ui.messages.back().text.find(
+            "File too large).\n\nThe database restore was NOT successfully completed "
+            "and the database was not changed.") != std::string::npos;
     ::_exit(told && !s.exit_requested ? 0 : 4);
   });
   ASSERT_TRUE(WIFEXITED(status));
@@ -181,10 +182,10 @@ TEST(FullDisk, ABackupThatCannotWriteItsImageSaysSo) {
     NetworkServicesNotSetUp server;
     testing::script_local_backup(ui, (home.path() / "club").string());
     backup_database(s, server);
-    bool told = ui.messages.size() == 1 &&
-                ui.messages[0].text.rfind("An error was encountered saving an image of the database prior to "
-                                          "compression of the data for backup\n\n(",
-                                          0) == 0;
+    bool told = ui.messages.size() == 1 && ui.messages[0].text.rfind(
+                                               "An error was encountered saving an image of the database prior to "
+                                               "compression of the data for backup\n\n(",
+                                               0) == 0;
     ::_exit(told ? 0 : 4);
   });
   ASSERT_TRUE(WIFEXITED(status));

@@ -59,7 +59,7 @@ class RavelinImportTest : public ::testing::Test {
   // Lee and Stone into group 1 after Ward, Ng into group 2.
   DialogScript three_into_groups_one_and_two() {
     DialogScript script;
-    script.sets = {{"holding", "#1,#2"}, {"field", "#3"}, {"!ADD", ""},
+    script.sets = {{"holding", "#1,#2"},   {"field", "#3"}, {"!ADD", ""},
                    {"holding", "Ng, Dee"}, {"field", "#7"}, {"!ADD", ""}};
     return script;
   }
@@ -78,8 +78,9 @@ TEST_F(RavelinImportTest, WindowListsTheMembersNotInTheField) {
   });
   EXPECT_EQ(window.title(), "Import Golfers from Handicap Database");
   EXPECT_EQ(window.find("holding")->label, "Handicap Database");
-  EXPECT_EQ(window.find("holding")->options,
-            (std::vector<std::string>{"Lee, Ann\t40.4\tN\tY\tF", "Stone, Bob\t12.3\tN\tN\tM", "Ng, Dee\t+1.5\tN\tN\tF"}));
+  EXPECT_EQ(
+      window.find("holding")->options,
+      (std::vector<std::string>{"Lee, Ann\t40.4\tN\tY\tF", "Stone, Bob\t12.3\tN\tN\tM", "Ng, Dee\t+1.5\tN\tN\tF"}));
 }
 
 TEST_F(RavelinImportTest, ThreeMembersAddedIntoGroupsOneAndTwoAreStoredOnOk) {
@@ -145,9 +146,7 @@ class ParlinkSourceTest : public ::testing::Test {
     if (!status) lines.push_back("(failed)");
     return lines;
   }
-  void write_member_list(const std::string& text) {
-    std::ofstream(home.path() / "pine.hdx", std::ios::binary) << text;
-  }
+  void write_member_list(const std::string& text) { std::ofstream(home.path() / "pine.hdx", std::ios::binary) << text; }
 
   LoopbackServers servers;
   TestHome home;
@@ -232,7 +231,7 @@ TEST_F(ParlinkSourceTest, RefreshOnNineHolesHalvesOnceWhenTold) {
   put_cup(*state, 1, 4, 9);
   put_golfers(*state, {{1, 0, "Day, Di", 50, 'M', 1, true}});
   write_member_list("1\r\nDay, Di\r\nD4\r\nM\r\n123\r\n18\r\nmemcount=1\r\n");
-  home.ui.answer(Button::no);   // keep the downloaded data
+  home.ui.answer(Button::no);  // keep the downloaded data
   home.ui.answer(Button::yes);  // 18-hole indexes
   refresh_imported_handicaps(*state);
   EXPECT_EQ(home.ui.messages[1].text,

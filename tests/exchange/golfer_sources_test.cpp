@@ -49,11 +49,11 @@ TEST(RavelinSource, MembersOfTheOnlyFlightWithoutDuplicates) {
   file.flight(1, "Men", 0);
   file.member({"M1", "Lee", "Ann", 1000, 'F', 1, false, true});
   file.member({"M2", "Stone", "Bob", 123, 'M', 1});
-  file.member({"M3", "Gone", "Gail", 50, 'F', 1, true});      // inactive
-  file.member({"", "ZZZZZZZZZZ", "", 0, 'M', 1});             // empty slot
-  file.member({"M4", "Other", "Otto", 80, 'M', 2});           // another flight: kept, as no flight was chosen
-  file.member({"M5", "Stone", "Bob", 123, 'M', 1});           // the same line again
-  file.member({"M6", "Ward", "Cy", 200, 'M', 1});             // already in the tournament
+  file.member({"M3", "Gone", "Gail", 50, 'F', 1, true});  // inactive
+  file.member({"", "ZZZZZZZZZZ", "", 0, 'M', 1});  // empty slot
+  file.member({"M4", "Other", "Otto", 80, 'M', 2});  // another flight: kept, as no flight was chosen
+  file.member({"M5", "Stone", "Bob", 123, 'M', 1});  // the same line again
+  file.member({"M6", "Ward", "Cy", 200, 'M', 1});  // already in the tournament
   State& state = cup_with_ravelin(home, file, 9);
   put_golfers(state, {{1, 0, "Ward, Cy", 200}});
   HoldingList holding;
@@ -128,9 +128,9 @@ TEST(SpreadsheetSource, NamesIndexesAndGenders) {
   home.ui.files.push_back(fixture("members.xlsx").string());
   HoldingList holding;
   ASSERT_TRUE(fill_import_list(state, holding, {}));
-  EXPECT_EQ(lines(holding), (std::vector<std::string>{"Lee, Ann\t12.3\tN\tN\tF", "Stone, Bob\t12.4\tN\tN\tM",
-                                                      "Solo\t+1.2\tN\tN\tM", "Ward, Cy\t36.4\tN\tN\tM",
-                                                      "Ng, Dee\t40.4\tN\tN\tF"}));
+  EXPECT_EQ(lines(holding),
+            (std::vector<std::string>{"Lee, Ann\t12.3\tN\tN\tF", "Stone, Bob\t12.4\tN\tN\tM", "Solo\t+1.2\tN\tN\tM",
+                                      "Ward, Cy\t36.4\tN\tN\tM", "Ng, Dee\t40.4\tN\tN\tF"}));
   EXPECT_EQ(holding[0].is_member, 1);
   EXPECT_TRUE(std::filesystem::exists(home.path() / "import.txt"));
 

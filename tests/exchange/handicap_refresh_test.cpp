@@ -13,8 +13,10 @@ TEST(HandicapRefresh, MembersOfTheSameNameKeepTheirOwnIndexes) {
   TestHome home;
   State& state = home.started();
   put_cup(state, 1);
-  put_golfers(state, {{1, 0, "Lee, Ann", 100, 'F', 1, true}, {1, 1, "Lee, Ann", 200, 'F', 1, true},
-                      {1, 2, "Guest Gail", 150, 'F', 1, false}, {1, 3, "Stone, Bob", 90, 'M', 1, true}});
+  put_golfers(state, {{1, 0, "Lee, Ann", 100, 'F', 1, true},
+                      {1, 1, "Lee, Ann", 200, 'F', 1, true},
+                      {1, 2, "Guest Gail", 150, 'F', 1, false},
+                      {1, 3, "Stone, Bob", 90, 'M', 1, true}});
   read_record(state, RecordKind::group, 1);
   set_field_text(state.group.entries[0].member_id, "A1");
   set_field_text(state.group.entries[1].member_id, "A2");
@@ -43,14 +45,15 @@ TEST(HandicapRefresh, FromTheRavelinDatabaseWithItsSummary) {
   file.member({"B2", "Stone", "Bob", 1000, 'M', 2});
   file.save(home.path() / "rvwin4.dat");
   state.ravelin_path = "rvwin4.dat";
-  put_golfers(state, {{1, 0, "Lee, Ann", 100, 'F', 1, true}, {1, 1, "Stone, Bob", 90, 'M', 1, true},
+  put_golfers(state, {{1, 0, "Lee, Ann", 100, 'F', 1, true},
+                      {1, 1, "Stone, Bob", 90, 'M', 1, true},
                       {1, 2, "Nobody, Ned", 90, 'M', 1, true}});
   refresh_imported_handicaps(state);
   EXPECT_EQ(home.ui.last_message()->text,
             "A total of 3 members were found in the tournament.\n2 of 3 members were located in the handicap "
             "database.\nFor the 2 members located in the handicap database, 2 handicap(s) had changed and were "
             "updated.");
-  EXPECT_EQ(golfer_at(state, 1, 0).handicap_index, 75);   // 18-hole index on 9 holes: (150 + 1) / 2
+  EXPECT_EQ(golfer_at(state, 1, 0).handicap_index, 75);  // 18-hole index on 9 holes: (150 + 1) / 2
   EXPECT_EQ(golfer_at(state, 1, 1).handicap_index, 182);  // no index, 9-hole system: 182
   EXPECT_EQ(std::string(golfer_at(state, 1, 0).member_id), "A1");
 }

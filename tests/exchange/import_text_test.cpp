@@ -30,7 +30,8 @@ TEST(ImportFile, CellsWithFieldEndsKeepEveryLaterRowInPlace) {
   ASSERT_TRUE(load_fields(path, text));
   EXPECT_EQ(text, "Smith  John\t1 2\r\nAnn  Lee\tx y\r\nNext\t3\r\n");
   FieldReader fields(text);
-  for (const char* expected : {"Smith  John", "1 2", "Ann  Lee", "x y", "Next", "3", "EOF"}) EXPECT_EQ(fields.next(), expected);
+  for (const char* expected : {"Smith  John", "1 2", "Ann  Lee", "x y", "Next", "3", "EOF"})
+    EXPECT_EQ(fields.next(), expected);
   EXPECT_EQ(import_cell(std::string(700, 'b')).size(), 499u);
 }
 

@@ -67,7 +67,8 @@ inline void put_tournament(State& state, int t, const TournamentSpec& plan) {
   set_field_text_terminated(h.name, plan.name);
   h.sequence_number = static_cast<std::uint16_t>(plan.sequence);
   h.division_count = static_cast<std::int8_t>(plan.division_tees.size());
-  for (std::size_t d = 0; d < plan.division_tees.size(); ++d) h.division_tee[d] = static_cast<std::int16_t>(plan.division_tees[d]);
+  for (std::size_t d = 0; d < plan.division_tees.size(); ++d)
+    h.division_tee[d] = static_cast<std::int16_t>(plan.division_tees[d]);
   h.group_size = static_cast<std::int8_t>(plan.group_size);
   h.group_count = static_cast<std::uint8_t>((plan.golfers.size() + plan.group_size - 1) / plan.group_size);
   state.header = h;

@@ -26,9 +26,10 @@ class SelfSignedCertificate {
     std::string tmpl = (fs::temp_directory_path() / "quillon-cert-XXXXXX").string();
     if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot make the certificate folder");
     folder_ = tmpl;
-    std::string command = "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 "
-                          "-subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout '" +
-                          (folder_ / "key.pem").string() + "' -out '" + cert().string() + "' 2>/dev/null";
+    std::string command =
+        "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 "
+        "-subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 -keyout '" +
+        (folder_ / "key.pem").string() + "' -out '" + cert().string() + "' 2>/dev/null";
     if (std::system(command.c_str()) != 0) throw std::runtime_error("openssl could not make a certificate");
     std::ofstream(server_pem()) << read(folder_ / "key.pem") << read(cert());
   }

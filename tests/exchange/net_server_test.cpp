@@ -143,7 +143,8 @@ TEST_F(UpdateTest, SameReleaseAsksBeforeDownloadingAgain) {
 }
 
 TEST_F(UpdateTest, NewerOlderOrOtherBuildDownloadsWithoutAsking) {
-  for (const char* d : {"526a 260101.1 newer release\r\n", "524a 240101.1 older release\r\n", "525a 250428.1 other release\r\n"}) {
+  for (const char* d :
+       {"526a 260101.1 newer release\r\n", "524a 240101.1 older release\r\n", "525a 250428.1 other release\r\n"}) {
     home.ui.opened_pages.clear();
     EXPECT_TRUE(run(d)) << d << (home.ui.last_message() ? home.ui.last_message()->text : "");
     EXPECT_EQ(home.ui.opened_pages.size(), 1u);
@@ -352,9 +353,9 @@ TEST_F(CuplinkTest, DialogListsUploadsRemovesAndKeepsTheHundredLimit) {
   plan.name = "R&D / Cup";
   testing::put_tournament(*state, 1, plan);
   for (int i = 0; i < 100; ++i)
-    servers.put_file("tdb/abcdefghijklmno-ZZ-" + std::to_string(100 + i) + "-ZZ-250101-ZZ-Pine Hills-ZZ-Old " +
-                         std::to_string(i),
-                     "x");
+    servers.put_file(
+        "tdb/abcdefghijklmno-ZZ-" + std::to_string(100 + i) + "-ZZ-250101-ZZ-Pine Hills-ZZ-Old " + std::to_string(i),
+        "x");
   servers.put_file("tdb/abcdefghijklmno-ZZ-broken", "x");
   servers.put_file("tdb/otherclub-ZZ-001-ZZ-250101-ZZ-X-ZZ-Y", "x");
   CuplinkModel model(*state);
@@ -382,7 +383,10 @@ TEST_F(CuplinkTest, DesktopListIsNewestFirst) {
   const struct {
     const char* name;
     int year, month, day;
-  } tournaments[] = {{"Old Open", 1999, 7, 5}, {"alpha Cup", 2025, 3, 5}, {"Beta Cup", 2025, 3, 5}, {"", 2026, 1, 1},
+  } tournaments[] = {{"Old Open", 1999, 7, 5},
+                     {"alpha Cup", 2025, 3, 5},
+                     {"Beta Cup", 2025, 3, 5},
+                     {"", 2026, 1, 1},
                      {"New Year", 2026, 1, 2}};
   int slot = 0;
   for (const auto& t : tournaments) {

@@ -75,8 +75,8 @@ TEST(BuildDescription, VersionLetterBuildAndChecksum) {
 
 TEST(ParlinkMemberList, FieldsCountAndIndexConversion) {
   testing::TestHome home;
-  std::ofstream(home.path() / "c.hdx", std::ios::binary)
-      << "1\tLee, Ann\tA17\tF\t\t18\r\n2;Brown, Bob;B2;M;123;18\xff" "3\r\nCox, Cy\r\nC3\r\nM\r\n+12\r\n18\r\nMEMCOUNT=3\r\n";
+  std::ofstream(home.path() / "c.hdx", std::ios::binary) << "1\tLee, Ann\tA17\tF\t\t18\r\n2;Brown, Bob;B2;M;123;18\xff"
+                                                            "3\r\nCox, Cy\r\nC3\r\nM\r\n+12\r\n18\r\nMEMCOUNT=3\r\n";
   ParlinkMemberList list;
   ASSERT_TRUE(read_parlink_members(home.path() / "c.hdx", list));
   ASSERT_EQ(list.members.size(), 3u);

@@ -171,8 +171,8 @@ TEST_F(DamagedBackup, TruncatedBetweenRecords) {
     at += record;
     unpacked += count > 0 ? count : -count;
   }
-  expect_refused(cut, damaged("its database of " + std::to_string(unpacked) +
-                              " bytes is too short for 50 course slots"));
+  expect_refused(cut,
+                 damaged("its database of " + std::to_string(unpacked) + " bytes is too short for 50 course slots"));
 }
 
 TEST_F(DamagedBackup, AFlippedBitInACount) {

@@ -3,10 +3,10 @@
 // a write that fails leaves the file that was there.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
-#include <sys/resource.h>
 
 #include "core/text.h"
 #include "exchange/spreadsheet_reader.h"
@@ -16,7 +16,7 @@
 namespace quillon::testing {
 namespace {
 
-const std::vector<std::string> fixture_columns = {"GroupNum", "TeeTime", "Name",      "Handicap",
+const std::vector<std::string> fixture_columns = {"GroupNum", "TeeTime",  "Name",      "Handicap",
                                                   "Gender",   "Division", "PowerCart", "Member"};
 
 TEST(SpreadsheetReader, TheFourFormatsGiveTheSameTable) {
@@ -94,7 +94,8 @@ void write_sheet(const std::filesystem::path& path, const std::vector<std::vecto
 
 TEST(SpreadsheetWriter, XlsxAndCsvReadBackCellForCell) {
   TestHome home;
-  const std::vector<std::vector<std::string>> rows = {{"Zo\u00eb \u00c4ngstr\u00f6m", " 8.4"}, {"", ""}, {"Smith, \"J\"", "+2.3"}};
+  const std::vector<std::vector<std::string>> rows = {
+      {"Zo\u00eb \u00c4ngstr\u00f6m", " 8.4"}, {"", ""}, {"Smith, \"J\"", "+2.3"}};
   for (const char* name : {"out.xlsx", "out.csv"}) {
     SCOPED_TRACE(name);
     write_sheet(home.path() / name, rows);
@@ -111,10 +112,11 @@ TEST(SpreadsheetWriter, XlsxAndCsvReadBackCellForCell) {
 TEST(SpreadsheetWriter, OpenpyxlReadsTheExportedWorkbook) {
   TestHome home;
   write_sheet(home.path() / "out.xlsx", {{"Zo\u00eb", "12.3"}, {"Ann Lee", "+2.3"}});
-  std::string script = "/usr/bin/python3 -c \"import openpyxl,sys; ws=openpyxl.load_workbook(sys.argv[1]).worksheets[0]; "
-                       "print(ws.title); [print('|'.join('' if c is None else str(c) for c in r)) for r in "
-                       "ws.iter_rows(values_only=True)]\" '" +
-                       (home.path() / "out.xlsx").string() + "'";
+  std::string script =
+      "/usr/bin/python3 -c \"import openpyxl,sys; ws=openpyxl.load_workbook(sys.argv[1]).worksheets[0]; "
+      "print(ws.title); [print('|'.join('' if c is None else str(c) for c in r)) for r in "
+      "ws.iter_rows(values_only=True)]\" '" +
+      (home.path() / "out.xlsx").string() + "'";
   std::FILE* pipe = popen(script.c_str(), "r");
   ASSERT_NE(pipe, nullptr);
   std::string out;

@@ -41,7 +41,8 @@ TEST(TeeSheetExport, TwelveRowsWithLabelsOnFirstRowsOnly) {
   EXPECT_EQ(rows[4], (std::vector<std::string>{"2", "08:07:30", "David Evans", " 4.2", "M", "1", "No", "Yes"}));
   EXPECT_EQ(rows[8][0], "3");
   EXPECT_EQ(rows[8][1], " 08:15");
-  for (int r : {5, 6, 7, 9, 10, 11}) EXPECT_EQ(rows[static_cast<std::size_t>(r)][0] + rows[static_cast<std::size_t>(r)][1], "");
+  for (int r : {5, 6, 7, 9, 10, 11})
+    EXPECT_EQ(rows[static_cast<std::size_t>(r)][0] + rows[static_cast<std::size_t>(r)][1], "");
   EXPECT_EQ(rows[11][2], "Emma Fisher");
 }
 
@@ -88,10 +89,11 @@ TEST(TeeSheetImport, AnUnchangedSheetRestoresEverySlotWithoutCartsAndScores) {
     State& state = home.started();
     put_twelve_slots(state);
     export_then_import(home, state, file);
-    EXPECT_EQ(home.ui.messages[1].text,
-              "For the selected tournament (Spring Cup) 4 golfers have been entered and scores have been entered for 1 "
-              "golfers.\n\nImporting golfers from the Excel spreadsheet will cause all existing golfers and scores to be "
-              "erased. \n\nDo you wish to continue with this import?");
+    EXPECT_EQ(
+        home.ui.messages[1].text,
+        "For the selected tournament (Spring Cup) 4 golfers have been entered and scores have been entered for 1 "
+        "golfers.\n\nImporting golfers from the Excel spreadsheet will cause all existing golfers and scores to be "
+        "erased. \n\nDo you wish to continue with this import?");
     EXPECT_EQ(home.ui.last_message()->text, "A total of 4 golfers were imported into the (Spring Cup) tournament.");
     GolferEntry alan = golfer_at(state, 1, 0);
     EXPECT_EQ(std::string(alan.name), "Alan Brooks");
@@ -130,15 +132,15 @@ TEST(TeeSheetImport, EveryFormatGivesTheSameField) {
     for (int g = 1; g <= 2; ++g)
       for (int s = 0; s < 4; ++s) {
         GolferEntry e = golfer_at(state, g, s);
-        field.push_back(format_text(120, "%s|%d|%d|%c|%u|%d", e.name, e.handicap_index, e.division, e.gender ? e.gender : '-',
-                                    e.entry_flags, e.is_member));
+        field.push_back(format_text(120, "%s|%d|%d|%c|%u|%d", e.name, e.handicap_index, e.division,
+                                    e.gender ? e.gender : '-', e.entry_flags, e.is_member));
       }
-    EXPECT_EQ(field, (std::vector<std::string>{
-                         "Alan Brooks|84|1|M|0|1", "Claire Dunn|-23|2|F|1|0", "|0|0|-|0|0",
-                         "Zo\xEB \xC4ngstr\xF6m|404|1|F|1|0",  // 62 for a woman, division 0 becomes 1
-                         "Smith  John|123|1|M|0|1",           // ';' ends a field; division 5 of 2 becomes 1
-                         "?ukasz Nowak|364|1|M|0|0",          // no handicap
-                         "|0|0|-|0|0", "Bartholomew Fitzwilliams-|201|1|M|0|0"}));
+    EXPECT_EQ(field,
+              (std::vector<std::string>{"Alan Brooks|84|1|M|0|1", "Claire Dunn|-23|2|F|1|0", "|0|0|-|0|0",
+                                        "Zo\xEB \xC4ngstr\xF6m|404|1|F|1|0",  // 62 for a woman, division 0 becomes 1
+                                        "Smith  John|123|1|M|0|1",  // ';' ends a field; division 5 of 2 becomes 1
+                                        "?ukasz Nowak|364|1|M|0|0",  // no handicap
+                                        "|0|0|-|0|0", "Bartholomew Fitzwilliams-|201|1|M|0|0"}));
     fields.push_back(field);
   }
 }
@@ -183,9 +185,10 @@ TEST(TeeSheetImport, MoreRowsThanTheTournamentHoldsAreRefusedBeforeAnythingIsEra
   home.ui.files.push_back((home.path() / "big.csv").string());
   import_tee_sheet(state, 1);
   EXPECT_EQ(home.ui.last_message()->kind, 1);
-  EXPECT_EQ(home.ui.last_message()->text,
-            "The spreadsheet holds 801 rows up to its last golfer, but the (Spring Cup) tournament can hold at most 800 "
-            "golfers in groups of 4.\n\nThe import was NOT successfully completed.");
+  EXPECT_EQ(
+      home.ui.last_message()->text,
+      "The spreadsheet holds 801 rows up to its last golfer, but the (Spring Cup) tournament can hold at most 800 "
+      "golfers in groups of 4.\n\nThe import was NOT successfully completed.");
   EXPECT_EQ(std::string(golfer_at(state, 1, 0).name), "Keep Me");
   EXPECT_EQ(state.header.group_count, 1);
 }
@@ -199,7 +202,8 @@ TEST(TeeSheetImport, CancelMissingAndUnreadableFiles) {
   EXPECT_EQ(home.ui.last_message()->text, "The import was cancelled as requested.");
   home.ui.files.push_back((home.path() / "none.xlsx").string());
   import_tee_sheet(state, 1);
-  EXPECT_EQ(home.ui.last_message()->text, "An error was encountered locating the file.\n\nThe import was NOT successfully completed.");
+  EXPECT_EQ(home.ui.last_message()->text,
+            "An error was encountered locating the file.\n\nThe import was NOT successfully completed.");
   std::ofstream(home.path() / "junk.xlsx") << "junk";
   home.ui.files.push_back((home.path() / "junk.xlsx").string());
   import_tee_sheet(state, 1);
@@ -224,8 +228,9 @@ TEST(ScoreDataExport, NineAndEighteenHoleLayouts) {
   ASSERT_TRUE(write_record(state, RecordKind::group, 1));
   home.ui.files.push_back((home.path() / "scores").string());
   export_score_data(state);
-  EXPECT_EQ(home.ui.last_message()->text, "The Score Data for the Spring Cup tournament was exported to an Excel spreadsheet [" +
-                                              (home.path() / "scores.xlsx").string() + "].");
+  EXPECT_EQ(home.ui.last_message()->text,
+            "The Score Data for the Spring Cup tournament was exported to an Excel spreadsheet [" +
+                (home.path() / "scores.xlsx").string() + "].");
   SheetTable table;
   ASSERT_TRUE(read_spreadsheet(home.path() / "scores.xlsx", table));
   EXPECT_EQ(table.columns, score_data_columns(9));

@@ -30,7 +30,7 @@ TEST(CourseHandicap, PlayingHandicapAllowance) {
   EXPECT_EQ(playing_handicap(-3, 100), -3);
   EXPECT_EQ(playing_handicap(0, 75), 0);
   EXPECT_EQ(playing_handicap(1, 50), 1);
-  EXPECT_EQ(playing_handicap(3, 50), 2);    // 1.5 rounds up
+  EXPECT_EQ(playing_handicap(3, 50), 2);  // 1.5 rounds up
   EXPECT_EQ(playing_handicap(-3, 50), -2);  // -1.5 rounds away from zero
   EXPECT_EQ(playing_handicap(20, 90), 18);
 }

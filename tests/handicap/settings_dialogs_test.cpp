@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/database.h"
-#include "handicap/formats.h"
 #include "handicap/callaway_settings.h"
+#include "handicap/formats.h"
 #include "handicap/stableford_settings.h"
 #include "tests/testing/test_home.h"
 
@@ -38,8 +38,11 @@ TEST(CallawaySettings, ListsFollowTheFormatAndOkStoresIntoTheHeader) {
   EXPECT_EQ(model.text("excluded_hole1"), "18");
   EXPECT_EQ(model.text("excluded_hole2"), "17");
 
-  home.ui.dialog({.sets = {{"table_base", "60"}, {"max_handicap", "45"}, {"max_score", "2 over par"},
-                           {"excluded_hole1", "9"}, {"excluded_hole2", "10"}}});
+  home.ui.dialog({.sets = {{"table_base", "60"},
+                           {"max_handicap", "45"},
+                           {"max_score", "2 over par"},
+                           {"excluded_hole1", "9"},
+                           {"excluded_hole2", "10"}}});
   EXPECT_TRUE(configure_callaway(state));
   EXPECT_EQ(state.header.callaway_table_base, 60);
   EXPECT_EQ(state.header.callaway_max_handicap, 45);

@@ -19,7 +19,9 @@ struct StablefordSetup {
     std::int8_t custom[8] = {10, 8, 6, 4, 2, 1, 0, -1};
     for (int i = 0; i < 8; ++i) system.stableford_points[i] = custom[i];
   }
-  StablefordResult score(Format format, const GolferEntry& g) { return score_stableford(format, g, tee, header, system); }
+  StablefordResult score(Format format, const GolferEntry& g) {
+    return score_stableford(format, g, tee, header, system);
+  }
 };
 
 // Hole 1 (par 4, men's index 1) played to each score with no handicap.

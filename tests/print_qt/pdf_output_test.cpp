@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <tuple>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #include "print_qt/print_jobs.h"
 #include "report/cart_signs.h"
@@ -84,9 +84,11 @@ class PdfOutput : public PrintTest {
     ASSERT_TRUE(sent) << sent.reason();
     // QUILLON_KEEP_PDF=<folder> keeps a copy to look at.
     if (const char* keep = std::getenv("QUILLON_KEEP_PDF"))
-      std::filesystem::copy_file(pdf, std::filesystem::path(keep) /
-                                          (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".pdf"),
-                                 std::filesystem::copy_options::overwrite_existing);
+      std::filesystem::copy_file(
+          pdf,
+          std::filesystem::path(keep) /
+              (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".pdf"),
+          std::filesystem::copy_options::overwrite_existing);
   }
 
   static void expect_at(const Word& w, double row, double column) {

@@ -73,14 +73,12 @@ TEST_F(CartSigns, ItemsOfASign) {
 }
 
 TEST_F(CartSigns, AGroupOfThreeGivesASignWithOneName) {
-  std::vector<std::vector<GolferEntry>> groups = {
-      {golfer("A", 0), golfer("B", 0), golfer("C", 0)}};
+  std::vector<std::vector<GolferEntry>> groups = {{golfer("A", 0), golfer("B", 0), golfer("C", 0)}};
   EXPECT_EQ(cart_sign_list(groups, SignSelection::all, 0),
             (std::vector<CartSign>{{1, "A", "B"}, {1, "C", std::nullopt}}));
   // A vacancy inside the group is drawn as an empty name.
   groups = {{golfer("A", 0), golfer("B", 0), golfer("C", 0), GolferEntry{}}};
-  EXPECT_EQ(cart_sign_list(groups, SignSelection::all, 0),
-            (std::vector<CartSign>{{1, "A", "B"}, {1, "C", ""}}));
+  EXPECT_EQ(cart_sign_list(groups, SignSelection::all, 0), (std::vector<CartSign>{{1, "A", "B"}, {1, "C", ""}}));
 }
 
 TEST_F(CartSigns, RequestedCartsPairTheGolfersThatAskedForOne) {

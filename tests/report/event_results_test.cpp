@@ -99,8 +99,8 @@ TEST_F(EventResultsTest, TraditionalPageHasADayColumnEachAndTheTotals) {
   std::vector<testing::HtmlTable> list = tables();
   testing::HtmlRow head = testing::header_row(list);
   EXPECT_EQ(texts(head), (RowTexts{"", "Rank", "", "Golfer", "R1", "R2", "R3", "Gross", "Strokes", "Net"}));
-  EXPECT_EQ(aligns(head), (RowTexts{"", "middle", "middle", "middle", "middle", "middle", "middle", "middle", "middle",
-                                    "middle"}));
+  EXPECT_EQ(aligns(head),
+            (RowTexts{"", "middle", "middle", "middle", "middle", "middle", "middle", "middle", "middle", "middle"}));
   EXPECT_EQ(head.cells[0].attributes["width"], "1");
   EXPECT_EQ(head.cells[2].attributes["width"], "30");
   EXPECT_TRUE(has_heading_look(head));

@@ -29,7 +29,8 @@ TEST_F(Foursomes, TwoGroupsALineWithHandicaps) {
                              "<TABLE cellSpacing=0 cellPadding=0 width=800 border=0>\r\n"),
             std::string::npos);
   HtmlRow head = header_row();
-  EXPECT_EQ(texts(head), joined({left_side_captions, {"Index /\nCrs Hcp", ""}, left_side_captions, {"Index /\nCrs Hcp"}}));
+  EXPECT_EQ(texts(head),
+            joined({left_side_captions, {"Index /\nCrs Hcp", ""}, left_side_captions, {"Index /\nCrs Hcp"}}));
   EXPECT_EQ(aligns(head), joined({left_side_aligns, {"middle", "middle"}, left_side_aligns, {"middle"}}));
   EXPECT_EQ(head.attributes["align"], "middle");
   EXPECT_TRUE(has_heading_look(head));
@@ -41,9 +42,8 @@ TEST_F(Foursomes, TwoGroupsALineWithHandicaps) {
                 {"", "Blue", "adams, Jim", "+2.0 /+2", "", "", "", "", ""},
                 {"", "", "", "", "", "", "", "", ""}}));
   const RowTexts full = {"middle", "left", "left", "middle", "", "middle", "left", "left", "middle"};
-  EXPECT_EQ(aligns(rows), (std::vector<RowTexts>{full, full,
-                                                 {"", "left", "left", "middle", "", "", "", "", ""},
-                                                 RowTexts(9, "")}));
+  EXPECT_EQ(aligns(rows),
+            (std::vector<RowTexts>{full, full, {"", "left", "left", "middle", "", "", "", "", ""}, RowTexts(9, "")}));
   // Typed names are escaped, never written as they are.
   EXPECT_NE(page_text().find(">Smith &amp; Sons<"), std::string::npos);
   EXPECT_EQ(page_text().find("<script>"), std::string::npos);
@@ -101,21 +101,22 @@ TEST_F(Foursomes, HoleScoresGrossOrNet) {
             "The selected tournament uses net scores.  Would you like the Tournament Foursomes report to show the net "
             "scores for each hole instead of the gross scores?");
   HtmlRow head = header_row();
-  EXPECT_EQ(texts(head), (RowTexts{"Group\nTime", "Golfer\nHC Index (tee)",
-                                   "<---Front 9 Scores--->\n<---Back 9 Scores--->", "Out\nIn", "Gross\nCrs Hcap",
-                                   "Net", "Points"}));
+  EXPECT_EQ(texts(head),
+            (RowTexts{"Group\nTime", "Golfer\nHC Index (tee)", "<---Front 9 Scores--->\n<---Back 9 Scores--->",
+                      "Out\nIn", "Gross\nCrs Hcap", "Net", "Points"}));
   EXPECT_EQ(aligns(head), (RowTexts{"middle", "left", "left", "middle", "middle", "middle", "middle"}));
   EXPECT_TRUE(has_heading_look(head));
   std::vector<HtmlRow> rows = data_rows();
   ASSERT_EQ(rows.size(), 5u);
-  EXPECT_EQ(texts(rows[0]), (RowTexts{"001\n08:00", "Smith & Sons\n12.4    (Blue)",
-                                      "4  5  4  4  4  4  4  4  4\n4  4  4  4  4  4  4  4  4", "37\n36", "73\n12", "61",
-                                      ""}));
+  EXPECT_EQ(texts(rows[0]),
+            (RowTexts{"001\n08:00", "Smith & Sons\n12.4    (Blue)",
+                      "4  5  4  4  4  4  4  4  4\n4  4  4  4  4  4  4  4  4", "37\n36", "73\n12", "61", ""}));
   EXPECT_EQ(aligns(rows[0]), (RowTexts{"middle", "left", "left", "middle", "middle", "middle", ""}));
   // A birdie 4 on the par 5 in red, a bogey 5 on the par 3 in blue.
   EXPECT_EQ(rows[0].cells[2].coloured_texts(), (Colours{{under_par, "4"}, {over_par, "5"}}));
   const std::string unplayed = "-- -- -- -- -- -- -- -- --";
-  EXPECT_EQ(texts(rows[2]), (RowTexts{"", "adams, Jim\n+2.0    (Blue)", unplayed + "\n" + unplayed, "", "\n+2", "", ""}));
+  EXPECT_EQ(texts(rows[2]),
+            (RowTexts{"", "adams, Jim\n+2.0    (Blue)", unplayed + "\n" + unplayed, "", "\n+2", "", ""}));
   EXPECT_EQ(aligns(rows[2]), (RowTexts{"", "left", "left", "", "middle", "", ""}));
   EXPECT_TRUE(rows[2].cells[2].coloured_texts().empty());
   EXPECT_EQ(texts(rows[3])[0], "002\n08:07:30");
@@ -126,8 +127,9 @@ TEST_F(Foursomes, HoleScoresGrossOrNet) {
   home.ui.answer(Button::yes);
   run_field_report_command(s, 1605);
   HtmlRow net = data_rows()[0];
-  EXPECT_EQ(texts(net), (RowTexts{"001\n08:00", "Smith & Sons\n12.4    (Blue)",
-                                  "3  4  3  3  3  3  3  3  3\n3  3  3  4  4  4  4  4  4", "28\n33", "73\n12", "61", ""}));
+  EXPECT_EQ(texts(net),
+            (RowTexts{"001\n08:00", "Smith & Sons\n12.4    (Blue)",
+                      "3  4  3  3  3  3  3  3  3\n3  3  3  4  4  4  4  4  4", "28\n33", "73\n12", "61", ""}));
   EXPECT_EQ(aligns(net), aligns(rows[0]));
   Colours net_colours = {{under_par, "3"}, {over_par, "4"}};
   for (int hole = 3; hole <= 12; ++hole) net_colours.emplace_back(under_par, "3");

@@ -21,7 +21,8 @@ const RowTexts plain_aligns = {"", "middle", "left", "left", "middle", "middle",
 const RowTexts member_aligns = {"", "middle", "left", "left", "middle", "middle", "middle", "middle", "middle", ""};
 const RowTexts rider_aligns = {"", "middle", "left", "left", "middle", "middle", "middle", "middle", "", "middle"};
 
-const Listed script_row = {{"", "#", "<script>alert(1)</script>", "Blue", "5.0", "5", "1", "08:00", "", ""}, plain_aligns};
+const Listed script_row = {{"", "#", "<script>alert(1)</script>", "Blue", "5.0", "5", "1", "08:00", "", ""},
+                           plain_aligns};
 const Listed adams_row = {{"", "#", "adams, Jim", "Blue", "+2.0", "+2", "1", "08:00", "", "Y"}, rider_aligns};
 const Listed brown_row = {{"", "#", "Brown, Ann", "Blue", "20.0", "20", "2", "08:07:30", "Y", ""}, member_aligns};
 const Listed smith_row = {{"", "#", "Smith & Sons", "Blue", "12.4", "12", "1", "08:00", "Y", ""}, member_aligns};
@@ -52,10 +53,10 @@ TEST_F(GolferList, AlphabeticalCommandWritesTheWholePage) {
   ASSERT_EQ(list.size(), 1u);
   ASSERT_EQ(list[0].rows.size(), 7u);
   const HtmlRow& head = list[0].rows[0];
-  EXPECT_EQ(texts(head), (RowTexts{"", "", "Golfer", "Tee", "Hcap Index", "Course Hcap", "Group", "Time", "Member",
-                                   "Lon"}));
-  EXPECT_EQ(aligns(head), (RowTexts{"middle", "middle", "left", "left", "middle", "middle", "middle", "middle",
-                                    "middle", "middle"}));
+  EXPECT_EQ(texts(head),
+            (RowTexts{"", "", "Golfer", "Tee", "Hcap Index", "Course Hcap", "Group", "Time", "Member", "Lon"}));
+  EXPECT_EQ(aligns(head),
+            (RowTexts{"middle", "middle", "left", "left", "middle", "middle", "middle", "middle", "middle", "middle"}));
   EXPECT_EQ(head.attributes["align"], "middle");
   EXPECT_TRUE(has_heading_look(head));
   EXPECT_TRUE(list[0].rows[1].is_spacer());
@@ -104,12 +105,11 @@ TEST_F(GolferList, DivisionFilterColumnAndSuffix) {
   EXPECT_EQ(aligns(rows), (std::vector<RowTexts>{{"", "middle", "left", "middle", "left", "middle", "middle", "middle",
                                                   "middle", "middle", ""}}));
   HtmlRow head = header_row();
-  EXPECT_EQ(texts(head), (RowTexts{"", "", "Golfer", "Div", "Tee", "Hcap Index", "Course Hcap", "Group", "Time",
-                                   "Member", "Lon"}));
+  EXPECT_EQ(texts(head),
+            (RowTexts{"", "", "Golfer", "Div", "Tee", "Hcap Index", "Course Hcap", "Group", "Time", "Member", "Lon"}));
   EXPECT_EQ(aligns(head)[3], "middle");
   EXPECT_TRUE(has_heading_look(head));
-  EXPECT_NE(page_text().find("<font color=#0000FF>07-Dec-2026 - Pine Hills - Division : 2</font>"),
-            std::string::npos);
+  EXPECT_NE(page_text().find("<font color=#0000FF>07-Dec-2026 - Pine Hills - Division : 2</font>"), std::string::npos);
 
   home.ui.select(SelectionKind::division, "0");
   run_field_report_command(s, 1627);

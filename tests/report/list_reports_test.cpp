@@ -38,10 +38,10 @@ TEST_F(ListReports, TournamentListSummary) {
   EXPECT_EQ(head.attributes["align"], "middle");
   EXPECT_TRUE(has_heading_look(head));
   std::vector<HtmlRow> rows = data_rows();
-  EXPECT_EQ(texts(rows), (std::vector<RowTexts>{
-                             {"07-Dec-2026", "Club Championship", "Pine Hills", "08:00", "08:15", "5"},
-                             {"07-Dec-2026", "Winter Open", "Pine Hills", "09:00", "shotgun", "0"},
-                             {"07-Dec-2026", "No Times", "Pine Hills", "", "", "0"}}));
+  EXPECT_EQ(texts(rows),
+            (std::vector<RowTexts>{{"07-Dec-2026", "Club Championship", "Pine Hills", "08:00", "08:15", "5"},
+                                   {"07-Dec-2026", "Winter Open", "Pine Hills", "09:00", "shotgun", "0"},
+                                   {"07-Dec-2026", "No Times", "Pine Hills", "", "", "0"}}));
   const RowTexts timed = {"middle", "left", "left", "middle", "middle", "middle"};
   EXPECT_EQ(aligns(rows), (std::vector<RowTexts>{timed, timed, {"middle", "left", "left", "", "", "middle"}}));
   EXPECT_EQ(page_lines().back(), "</body>");
@@ -64,7 +64,9 @@ TEST_F(ListReports, TournamentListDetails) {
                                                 {"Contact", "Pat <Pro> Shop", "", ""},
                                                 {"Tel #", "555-0199", "", ""}}));
   const RowTexts all_left(4, "left");
-  EXPECT_EQ(aligns(rows), (std::vector<RowTexts>{all_left, all_left, all_left,
+  EXPECT_EQ(aligns(rows), (std::vector<RowTexts>{all_left,
+                                                 all_left,
+                                                 all_left,
                                                  {"", "left", "left", "left"},
                                                  {"", "", "left", "left"},
                                                  {"left", "left", "", ""},
@@ -91,8 +93,7 @@ TEST_F(ListReports, CourseList) {
   EXPECT_EQ(page_text().find("Tournament Information"), std::string::npos);
   EXPECT_NE(page_text().find("<h2><font color=#006545>Course List</font></h2>"), std::string::npos);
   HtmlRow head = header_row();
-  EXPECT_EQ(texts(head),
-            (RowTexts{"", "Course", "Tee", "Abbrev", "Front 9", "Back 9", "Slope", "Par", "Rating"}));
+  EXPECT_EQ(texts(head), (RowTexts{"", "Course", "Tee", "Abbrev", "Front 9", "Back 9", "Slope", "Par", "Rating"}));
   const RowTexts course_aligns = {"middle", "left", "left", "left", "left", "left", "middle", "middle", "middle"};
   EXPECT_EQ(aligns(head), course_aligns);
   EXPECT_TRUE(has_heading_look(head));

@@ -16,10 +16,8 @@ namespace {
 class PageFrame : public ReportTest {
  protected:
   std::vector<std::string> framed_page(bool colour) {
-    if (colour)
-      s.system.flags |= system_flag::color_reports;
-    else
-      s.system.flags &= static_cast<std::uint16_t>(~system_flag::color_reports);
+    if (colour) s.system.flags |= system_flag::color_reports;
+    else s.system.flags &= static_cast<std::uint16_t>(~system_flag::color_reports);
     add_courses();
     make_tournament(1, "Spring Cup", 1);
     ReportWriter w;
@@ -40,10 +38,18 @@ class PageFrame : public ReportTest {
   }
 };
 
-const std::vector<std::string> footer = {
-    "<br>", "<font face=Arial size=2><center>", "", "<address>", "Tolvane Systems Inc.<br>",
-    "1200 Fairway Drive, Suite 4, Lakeside<br>", "Tel : 555-0142<br>", "www.quillon-golf.example<br>", "<br>",
-    "</address></font>", "</center>", "</body>"};
+const std::vector<std::string> footer = {"<br>",
+                                         "<font face=Arial size=2><center>",
+                                         "",
+                                         "<address>",
+                                         "Tolvane Systems Inc.<br>",
+                                         "1200 Fairway Drive, Suite 4, Lakeside<br>",
+                                         "Tel : 555-0142<br>",
+                                         "www.quillon-golf.example<br>",
+                                         "<br>",
+                                         "</address></font>",
+                                         "</center>",
+                                         "</body>"};
 
 std::vector<std::string> with_footer(std::vector<std::string> lines) {
   lines.insert(lines.end(), footer.begin(), footer.end());

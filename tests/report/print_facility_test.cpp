@@ -83,8 +83,7 @@ TEST_F(PrintFacility, PageFailuresAreToldAndTheJobGoesOn) {
   std::vector<std::string> texts = home.ui.message_texts();
   ASSERT_EQ(texts.size(), 4u);  // six signs on two pages
   EXPECT_EQ(texts[2], texts[0]);
-  EXPECT_EQ(texts[0],
-            "ERR : StartPage : An error was encountered while initializing a new page, startpage status = 0");
+  EXPECT_EQ(texts[0], "ERR : StartPage : An error was encountered while initializing a new page, startpage status = 0");
   EXPECT_EQ(texts[1], "ERR : EndPage : An error was encountered while advancing to a new page. Endpage status = 0");
   EXPECT_EQ(with_text(canvas.drawing(), "G1 Golfer 1").size(), 1u);  // drawn all the same
 }
@@ -232,8 +231,7 @@ TEST_F(PrintFacility, PrinterAlignmentStoresTheLabelOffsets) {
   PrinterAlignmentModel model(s);
   EXPECT_EQ(model.title(), "Printer Output Alignment");
   EXPECT_EQ(model.help_topic(), Help::printer_alignment);
-  EXPECT_EQ(model.find("label_offset_x")->options,
-            (std::vector<std::string>{"-3", "-2", "-1", "0", "1", "2", "3"}));
+  EXPECT_EQ(model.find("label_offset_x")->options, (std::vector<std::string>{"-3", "-2", "-1", "0", "1", "2", "3"}));
   EXPECT_EQ(field_value_text(*model.find("label_offset_x")), "0");
   EXPECT_EQ(model.find("explanation")->text,
             "On some printers, the horizontal or vertical alignment need to be adjusted.  The units of adjustment "

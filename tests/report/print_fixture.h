@@ -53,7 +53,6 @@ class PrintTest : public ReportTest {
     return found;
   }
 
-
   static std::string text_at(const Drawing& d, double row, double column, int page = -1) {
     for (const auto& op : drawn_texts(d))
       if (op.row == row && op.column == column && (page < 0 || op.page == page)) return op.text;

@@ -2,11 +2,11 @@
 // planted under the page's name is not written through.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sys/resource.h>
 
 #include "report/report_page.h"
 #include "report/report_writer.h"
@@ -43,8 +43,7 @@ TEST(ReportPageFailure, AFullDiskLeavesNoPageAndTheUserIsTold) {
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].title, "Quillon - Error");
   EXPECT_EQ(home.ui.messages[0].text,
-            "The HTML report file [qlwin4.html], could not be created in the current folder [" +
-                home.path().string() +
+            "The HTML report file [qlwin4.html], could not be created in the current folder [" + home.path().string() +
                 "].  Either the file already exists and is write protected or you do not have permission to create "
                 "files in that folder");
 }

@@ -11,8 +11,7 @@ namespace {
 
 TEST(ResultsColumns, WidthsPerLayoutFillTheTable) {
   TournamentHeader h = scoring_header(Format::net);
-  std::vector<HeaderCell> holes =
-      results_header_cells(ResultsLayout::hole_by_hole, h, report_type::hole_by_hole);
+  std::vector<HeaderCell> holes = results_header_cells(ResultsLayout::hole_by_hole, h, report_type::hole_by_hole);
   std::vector<int> widths = results_column_widths(holes, 590);
   // lead, rank, name, 9 holes, Out, 9 holes, In, Tot, Net
   std::vector<int> expected = {1, 40, 160};

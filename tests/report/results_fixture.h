@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "report/report_page.h"
-#include "tests/testing/report_page_reading.h"
 #include "tests/scoring/scoring_fixture.h"
 #include "tests/testing/html_table.h"
+#include "tests/testing/report_page_reading.h"
 #include "tournament/header_options.h"
 
 namespace quillon::testing {

@@ -25,22 +25,29 @@ TEST(ResultsLayout, HeaderCellsOfEveryLayout) {
   EXPECT_EQ(captions(Format::net, 1), "|Rank|Golfer|Gross|Handicap|Net|");
   EXPECT_EQ(captions(Format::net, 3), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot|Net|");
   EXPECT_EQ(captions(Format::gross, 3), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot|");
-  EXPECT_EQ(captions(Format::stableford_net_par, 3), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot|Pts|");
-  EXPECT_EQ(captions(Format::stableford_custom, 5), "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot||");
+  EXPECT_EQ(captions(Format::stableford_net_par, 3),
+            "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot|Pts|");
+  EXPECT_EQ(captions(Format::stableford_custom, 5),
+            "|Rank|Golfer(s)|<--- Front 9 --->*9|Out|<--- Back 9 --->*9|In|Tot||");
   EXPECT_EQ(captions(Format::best_balls_stableford, 0), "|Rank|Golfers|Front 9 Points|Back 9 Points|Total|");
   EXPECT_EQ(captions(Format::ambrose, 0), "|Rank|Golfer|Gross|Handicap|Net|");
   EXPECT_EQ(captions(Format::gross, 0), "|Rank|Golfer|Score|");
   EXPECT_EQ(captions(Format::system36, 2), "|Rank|Golfer|Gross|Adj|Handicap|Net|");
-  EXPECT_EQ(captions(Format::callaway, 0), "|Rank|Golfer|Gross|Adj|Deduct|Worst Adj Scores Excluding 18 & 17|Adj|Hcap|Net|");
+  EXPECT_EQ(captions(Format::callaway, 0),
+            "|Rank|Golfer|Gross|Adj|Deduct|Worst Adj Scores Excluding 18 & 17|Adj|Hcap|Net|");
   EXPECT_EQ(captions(Format::callaway_scramble, 0), captions(Format::callaway_executive, 0));
-  EXPECT_EQ(captions(Format::callaway_nine, 0), "|Rank|Golfer|Gross|Adj|Deduct|Worst Adj Scores Excluding 18|Adj|Hcap|Net|");
+  EXPECT_EQ(captions(Format::callaway_nine, 0),
+            "|Rank|Golfer|Gross|Adj|Deduct|Worst Adj Scores Excluding 18|Adj|Hcap|Net|");
   EXPECT_EQ(captions(Format::scheid, 0), "|Rank|Golfer|Gross|Adj|Deduct|Excluding 18 & 17|Adj|Hcap|Net|");
-  EXPECT_EQ(captions(Format::stableford_net_bogey, 0), "|Rank|Golfer|Score|Handicap Index|Course Hcap|Hcap Allow|Net Hcap|Points|");
-  EXPECT_EQ(captions(Format::net_with_callaway_division, 0), "|Rank|Golfer|Score|Handicap Index|Course Hcap|Hcap Allow|Net Hcap|Net|");
+  EXPECT_EQ(captions(Format::stableford_net_bogey, 0),
+            "|Rank|Golfer|Score|Handicap Index|Course Hcap|Hcap Allow|Net Hcap|Points|");
+  EXPECT_EQ(captions(Format::net_with_callaway_division, 0),
+            "|Rank|Golfer|Score|Handicap Index|Course Hcap|Hcap Allow|Net Hcap|Net|");
   EXPECT_EQ(captions(Format::peoria_double, 0), "|Rank|Golfer|Score|Handicap|Net|");
   EXPECT_EQ(captions(Format::best_holes_net, 0), "|Rank|Golfer|Score|Course Handicap|Diff|");
   EXPECT_EQ(captions(Format::daily_equalizer, 0), "|Rank|Golfer|Score|Handicap Index|Course Handicap|Net|");
-  EXPECT_EQ(captions(Format::best_balls_net, 0), "|Rank|Golfer(s)|1|2|3|4|5|6|7|8|9|Out|10|11|12|13|14|15|16|17|18|In|Tot|");
+  EXPECT_EQ(captions(Format::best_balls_net, 0),
+            "|Rank|Golfer(s)|1|2|3|4|5|6|7|8|9|Out|10|11|12|13|14|15|16|17|18|In|Tot|");
 }
 
 TEST(ResultsLayout, HeaderRowsInBothSchemes) {
@@ -87,7 +94,8 @@ TEST(ResultsLayout, HeadingsByTypeAndFormat) {
   TournamentHeader h = scoring_header(Format::peoria_modified);
   EXPECT_EQ(format_description(h, 0), "Peoria Handicaps (Modified) (18,17,16,9,8,7)");
   set_format(h, Format::peoria_double);
-  EXPECT_EQ(format_description(h, 0), std::string(format_name(Format::peoria_double)) + " (18,17,16,9,8,7,15,14,13,6,5,4)");
+  EXPECT_EQ(format_description(h, 0),
+            std::string(format_name(Format::peoria_double)) + " (18,17,16,9,8,7,15,14,13,6,5,4)");
   h = scoring_header(Format::best_balls_gross);
   header_options::set_best_balls(h, 2);
   EXPECT_EQ(format_description(h, 0), "Best 2 Balls (Gross)");

@@ -12,8 +12,8 @@
 namespace quillon::testing {
 namespace {
 
-const RowTexts net_captions = {"",          "Rank",       "Golfer",   "Score", "Handicap Index",
-                               "Course Hcap", "Hcap Allow", "Net Hcap", "Net"};
+const RowTexts net_captions = {"",           "Rank",     "Golfer", "Score", "Handicap Index", "Course Hcap",
+                               "Hcap Allow", "Net Hcap", "Net"};
 // Results rows: only the name is aligned (left); the row centres the rest.
 const RowTexts results_row_aligns = {"", "", "left", "", "", "", "", "", ""};
 
@@ -79,17 +79,18 @@ TEST_F(TraditionalResults, WholePageWithSharedRanksSpacerAndNotes) {
   const std::vector<HtmlRow>& rows = all[2].rows;
   ASSERT_EQ(rows.size(), 8u);
   EXPECT_EQ(texts(rows[0]), net_captions);
-  EXPECT_EQ(aligns(rows[0]), (RowTexts{"", "middle", "middle", "middle", "middle", "middle", "middle", "middle", "middle"}));
+  EXPECT_EQ(aligns(rows[0]),
+            (RowTexts{"", "middle", "middle", "middle", "middle", "middle", "middle", "middle", "middle"}));
   EXPECT_EQ(rows[0].cells[0].attributes["width"], "1");
   EXPECT_TRUE(has_heading_look(rows[0]));
   EXPECT_TRUE(rows[1].is_spacer());
   std::vector<HtmlRow> ranked(rows.begin() + 2, rows.begin() + 7);
-  EXPECT_EQ(texts(ranked), (std::vector<RowTexts>{
-                               {"", "1", "Smith & Sons", "72", "10.0", "10", "100%", "10", "62"},
-                               {"", "2", "<script>x</script>", "74", "10.0", "10", "100%", "10", "64"},
-                               {"", "2", "Carr, Al", "70", "6.0", "6", "100%", "6", "64"},
-                               {"", "4", "Dunn, Bo", "76", "10.0", "10", "100%", "10", "66"},
-                               {"", "5", "Egan, Cy", "80", "", "0", "100%", "0", "80"}}));
+  EXPECT_EQ(texts(ranked),
+            (std::vector<RowTexts>{{"", "1", "Smith & Sons", "72", "10.0", "10", "100%", "10", "62"},
+                                   {"", "2", "<script>x</script>", "74", "10.0", "10", "100%", "10", "64"},
+                                   {"", "2", "Carr, Al", "70", "6.0", "6", "100%", "6", "64"},
+                                   {"", "4", "Dunn, Bo", "76", "10.0", "10", "100%", "10", "66"},
+                                   {"", "5", "Egan, Cy", "80", "", "0", "100%", "0", "80"}}));
   EXPECT_EQ(aligns(ranked), std::vector<RowTexts>(5, results_row_aligns));
   for (const HtmlRow& row : ranked) EXPECT_EQ(row.attributes["align"], "middle");
   EXPECT_TRUE(rows[7].is_spacer());
@@ -206,7 +207,7 @@ TEST_F(ResultsPageTest, HoleByHoleColoursScoresAgainstPar) {
   run_results_report_command(st(), 1608);
   std::vector<HtmlRow> rows = data_rows();
   ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(texts(rows[0]), (RowTexts{"",  "1", "Hole Man", "4", "3", "4", "5", "4", "4", "3", "5", "4", "36",
+  EXPECT_EQ(texts(rows[0]), (RowTexts{"",  "1", "Hole Man", "4", "3", "4", "5", "4", "4", "3",  "5",  "4", "36",
                                       "4", "4", "3",        "5", "4", "4", "3", "5", "6", "38", "74", "74"}));
   const std::string over = "#0000FF", under = "#FF0000";
   EXPECT_EQ(colours(rows[0]), (RowTexts{"",   "",   "",   over, under, "",   over, over, over, over, over, over, "",
@@ -295,8 +296,7 @@ TEST_F(TvResults, ScrollingWindowWrapsTheBody) {
                                       "width=441> <center>",
                                       fixed_table, gross_columns}));
   EXPECT_EQ(std::vector<std::string>(part.end() - 5, part.end()),
-            (std::vector<std::string>{"</TABLE><br>", "</center></marquee></div>", "</center>", "</body>",
-                                      "</html>"}));
+            (std::vector<std::string>{"</TABLE><br>", "</center></marquee></div>", "</center>", "</body>", "</html>"}));
   expect_tables_of_the_tv_page();
   const std::vector<HtmlRow> rows = tables()[1].rows;
   ASSERT_EQ(rows.size(), 8u);
@@ -310,8 +310,8 @@ TEST_F(TvResults, ScrollingWindowWrapsTheBody) {
                                                   {"", "6", "G6", "75"}}));
   EXPECT_TRUE(ranked[5].is_spacer());
   const RowTexts row_aligns = {"", "", "left", ""};
-  EXPECT_EQ(aligns(ranked), (std::vector<RowTexts>{row_aligns, row_aligns, row_aligns, row_aligns, row_aligns,
-                                                   {""}, row_aligns}));
+  EXPECT_EQ(aligns(ranked),
+            (std::vector<RowTexts>{row_aligns, row_aligns, row_aligns, row_aligns, row_aligns, {""}, row_aligns}));
 }
 
 TEST_F(TvResults, AnsweredNoGivesTheSamePageWithoutMarquee) {

@@ -132,11 +132,11 @@ TEST_F(ScoreCards, DotsForOneAndTwoStrokesAndNoneWhenDeclined) {
   std::vector<DrawOp> marks = dots(d);
   ASSERT_EQ(marks.size(), 20u);  // 18 holes, two of them twice; none for the scratch golfer
   for (const auto& m : marks) EXPECT_DOUBLE_EQ(m.row, 8 - 0.45);  // above the score, in the upper corner
-  EXPECT_DOUBLE_EQ(marks[0].column, 18.3);   // hole 1: upper right corner ...
-  EXPECT_DOUBLE_EQ(marks[1].column, 17.675); // ... and 5 grid units to its left
+  EXPECT_DOUBLE_EQ(marks[0].column, 18.3);  // hole 1: upper right corner ...
+  EXPECT_DOUBLE_EQ(marks[1].column, 17.675);  // ... and 5 grid units to its left
   EXPECT_DOUBLE_EQ(marks[2].column, 21.3);
   EXPECT_DOUBLE_EQ(marks[3].column, 20.675);
-  EXPECT_DOUBLE_EQ(marks[4].column, 24.3);   // hole 3: one stroke
+  EXPECT_DOUBLE_EQ(marks[4].column, 24.3);  // hole 3: one stroke
   EXPECT_DOUBLE_EQ(marks[5].column, 27.3);
 }
 

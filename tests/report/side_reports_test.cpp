@@ -94,13 +94,13 @@ TEST_F(ResultsPageTest, AcesAndDeucesPage) {
   t.put(1, 3, golfer("No Card", {}));
   run_results_report_command(st(), 1636);
   EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{no_scores_text});
-  std::vector<std::string> part = lines_between("<h2><font color=#006545>Aces & Deuces</font></h2>",
-                                                "Total number of Deuces = 2<br>");
+  std::vector<std::string> part =
+      lines_between("<h2><font color=#006545>Aces & Deuces</font></h2>", "Total number of Deuces = 2<br>");
   ASSERT_EQ(part.size(), 11u);
   EXPECT_EQ(part[1], "<TABLE cellSpacing=0 cellPadding=0 width=470 border=0>");
-  EXPECT_EQ(std::vector<std::string>(part.end() - 4, part.end()),
-            (std::vector<std::string>{"</TABLE>", "<br>", "Total number of Aces = 1<br>",
-                                      "Total number of Deuces = 2<br>"}));
+  EXPECT_EQ(
+      std::vector<std::string>(part.end() - 4, part.end()),
+      (std::vector<std::string>{"</TABLE>", "<br>", "Total number of Aces = 1<br>", "Total number of Deuces = 2<br>"}));
   std::vector<HtmlTable> list = tables();
   ASSERT_EQ(list.size(), 1u);
   ASSERT_EQ(list[0].rows.size(), 5u);
@@ -122,7 +122,7 @@ class ScoringReport : public ResultsPageTest {
   void SetUp() override {
     TestTournament& t = start(Format::net);
     t.put(1, 1, par_golfer("Ann & Co", {{1, 3}, {2, 3}, {4, 3}}, 20));  // two birdies, an eagle on the par 5
-    t.put(1, 2, par_golfer("Bob", {{1, 3}, {2, 3}, {3, 5}}));           // two birdies, a double on the par 3
+    t.put(1, 2, par_golfer("Bob", {{1, 3}, {2, 3}, {3, 5}}));  // two birdies, a double on the par 3
     t.put(1, 3, golfer("No Card", {}));
   }
   HtmlRow hole_row(int hole) {

@@ -106,8 +106,8 @@ TEST_F(TeamResults, StablefordTeamPointsByNineAndHoleByHole) {
   run_results_report_command(st(), 1607);
   // Custom points: par 3, birdie 4, eagle 5; the better ball of each hole.
   std::vector<HtmlRow> rows = body();
-  EXPECT_EQ(texts(rows), (std::vector<RowTexts>{{"", "1", "Ann\nBob", "32", "27", "59"},
-                                                {"", "2", "Cy\nDi", "28", "27", "55"}}));
+  EXPECT_EQ(texts(rows),
+            (std::vector<RowTexts>{{"", "1", "Ann\nBob", "32", "27", "59"}, {"", "2", "Cy\nDi", "28", "27", "55"}}));
   EXPECT_EQ(aligns(rows), std::vector<RowTexts>(2, name_aligned(6)));
   run_results_report_command(st(), 1608);
   std::vector<int> points(18, 3);
@@ -144,8 +144,8 @@ TEST_F(TeamResults, AmbroseTeamCardWithTeamHandicap) {
   field(Format::ambrose);
   run_results_report_command(st(), 1607);
   std::vector<HtmlRow> rows = body();
-  EXPECT_EQ(texts(rows), (std::vector<RowTexts>{{"", "1", "Ann\nBob", "73", "2", "71"},
-                                                {"", "2", "Cy\nDi", "73", "0", "73"}}));
+  EXPECT_EQ(texts(rows),
+            (std::vector<RowTexts>{{"", "1", "Ann\nBob", "73", "2", "71"}, {"", "2", "Cy\nDi", "73", "0", "73"}}));
   EXPECT_EQ(aligns(rows), std::vector<RowTexts>(2, name_aligned(6)));
 }
 

@@ -64,7 +64,6 @@ TEST(ManualWinner, NoneClearsTheChoiceAfterAsking) {
   EXPECT_EQ(home.ui.messages.size(), 1u);
 }
 
-
 TEST(ManualWinner, TheListOffersEachNameOnceInOrder) {
   TestHome home;
   TestTournament t(home, Format::net, 2);

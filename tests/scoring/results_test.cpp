@@ -186,22 +186,22 @@ TEST(Results, AlternatingGrossAndNetWithAGrossLimitOfThree) {
     h.results_limit = 3;
   });
   // gross / course handicap / net
-  t.put(1, 1, shooting("G1", 70, 0));     // 70 / 0 / 70
-  t.put(1, 2, shooting("G2", 72, 0));     // 72 / 0 / 72
-  t.put(1, 3, shooting("G3", 74, 60));    // 74 / 6 / 68
-  t.put(1, 4, shooting("G4", 76, 100));   // 76 / 10 / 66
-  t.put(2, 1, shooting("G5", 78, 140));   // 78 / 14 / 64
-  t.put(2, 2, shooting("G6", 80, 100));   // 80 / 10 / 70
-  t.put(2, 3, shooting("G7", 82, 200));   // 82 / 20 / 62
-  t.put(2, 4, shooting("G8", 84, 100));   // 84 / 10 / 74
+  t.put(1, 1, shooting("G1", 70, 0));  // 70 / 0 / 70
+  t.put(1, 2, shooting("G2", 72, 0));  // 72 / 0 / 72
+  t.put(1, 3, shooting("G3", 74, 60));  // 74 / 6 / 68
+  t.put(1, 4, shooting("G4", 76, 100));  // 76 / 10 / 66
+  t.put(2, 1, shooting("G5", 78, 140));  // 78 / 14 / 64
+  t.put(2, 2, shooting("G6", 80, 100));  // 80 / 10 / 70
+  t.put(2, 3, shooting("G7", 82, 200));  // 82 / 20 / 62
+  t.put(2, 4, shooting("G8", 84, 100));  // 84 / 10 / 74
   read_record(t.state, RecordKind::tournament, 1);
   Results r = build_results(t.state, report_type::gross_and_net, 0);
   ASSERT_TRUE(r.produced);
   std::vector<std::string> placed;
   for (const AlternatingPlace& p : r.places)
     placed.push_back(std::to_string(p.place) + (p.gross ? " G " : " N ") + r.rows[p.row].name);
-  EXPECT_EQ(placed, (std::vector<std::string>{"1 G G1", "1 N G7", "2 G G2", "2 N G5", "3 G G3", "3 N G4", "4 N G6",
-                                              "5 N G8"}));
+  EXPECT_EQ(placed,
+            (std::vector<std::string>{"1 G G1", "1 N G7", "2 G G2", "2 N G5", "3 G G3", "3 N G4", "4 N G6", "5 N G8"}));
   EXPECT_EQ(r.heading_notes(), std::vector<std::string>{"<br># of gross positions limited to 3"});
 
   t.change_header([](TournamentHeader& h) { h.results_limit = 400; });
@@ -304,7 +304,6 @@ TEST(Results, TheCallawayDivisionOfTheHeaderIsKept) {
   build_results(t.state, report_type::traditional, 0);
   EXPECT_EQ(t.state.header.callaway_division, 3);
 }
-
 
 TEST(Results, TeamsAreScoredFromTheirNamedMembersAndShortTeamsRankInOrderBehind) {
   TestHome home;

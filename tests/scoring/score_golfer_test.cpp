@@ -52,26 +52,26 @@ struct Expected {
   int gross;
   int adjusted;
   int handicap_index;  // after scoring
-  int net;             // net, points or to-par total
+  int net;  // net, points or to-par total
   const char* key_head;
 };
 
 TEST(ScoreGolfer, EachIndividualFormatStoresItsValuesAndKey) {
   const Expected cases[] = {
-      {Format::callaway, 0, 78, 78, 70, 71, "07117"},     // Callaway: +0 adjustment, worst hole 7 deducted
+      {Format::callaway, 0, 78, 78, 70, 71, "07117"},  // Callaway: +0 adjustment, worst hole 7 deducted
       {Format::gross, 104, 78, 78, 104, 68, "07800"},  // Gross Scores ranks by gross
       {Format::net, 104, 78, 78, 104, 68, "06800"},  // Net: course handicap 10
-      {Format::stableford_net_par, 0, 78, 78, 0, 30, "86900"},      // 14 pars x 2 + two bogeys x 1
-      {Format::stableford_net_bogey, 0, 78, 78, 0, 48, "85100"},      // 14 x 3 + 2 x 2 + 2 x 1
-      {Format::daily_equalizer, 0, 78, 77, 60, 72, "07200"},     // Daily Equalizer: 7 capped to 6, -1 + 6 + 1
-      {Format::peoria_modified, 0, 78, 78, 30, 75, "07500"},     // Peoria Modified: 1 over x 2.8 = 2.8 -> 3
-      {Format::callaway_executive, 0, 78, 78, 70, 71, "07117"},    // Callaway (Executive) at base 70
-      {Format::stableford_custom, 0, 78, 78, 0, 48, "85100"},     // custom table 7..0 on the bogey scale
-      {Format::system36, 0, 78, 78, 60, 72, "07216"},    // System 36: 36 - 28 - 2
-      {Format::best_holes_gross, 0, 78, 0, 0, 6, "25600"},       // Best 18 holes to par
+      {Format::stableford_net_par, 0, 78, 78, 0, 30, "86900"},  // 14 pars x 2 + two bogeys x 1
+      {Format::stableford_net_bogey, 0, 78, 78, 0, 48, "85100"},  // 14 x 3 + 2 x 2 + 2 x 1
+      {Format::daily_equalizer, 0, 78, 77, 60, 72, "07200"},  // Daily Equalizer: 7 capped to 6, -1 + 6 + 1
+      {Format::peoria_modified, 0, 78, 78, 30, 75, "07500"},  // Peoria Modified: 1 over x 2.8 = 2.8 -> 3
+      {Format::callaway_executive, 0, 78, 78, 70, 71, "07117"},  // Callaway (Executive) at base 70
+      {Format::stableford_custom, 0, 78, 78, 0, 48, "85100"},  // custom table 7..0 on the bogey scale
+      {Format::system36, 0, 78, 78, 60, 72, "07216"},  // System 36: 36 - 28 - 2
+      {Format::best_holes_gross, 0, 78, 0, 0, 6, "25600"},  // Best 18 holes to par
       {Format::best_holes_net, 104, 78, 0, 104, -4, "24600"},  // less 10 strokes on holes 1..10
-      {Format::peoria_single, 0, 78, 78, 20, 76, "07600"},    // Peoria Single: 2.4 -> 2
-      {Format::peoria_double, 0, 78, 78, 40, 74, "07400"},    // Peoria Double: (1 + 2) x 1.2 = 3.6 -> 4
+      {Format::peoria_single, 0, 78, 78, 20, 76, "07600"},  // Peoria Single: 2.4 -> 2
+      {Format::peoria_double, 0, 78, 78, 40, 74, "07400"},  // Peoria Double: (1 + 2) x 1.2 = 3.6 -> 4
   };
   for (const Expected& e : cases) {
     SCOPED_TRACE("format " + std::to_string(format_code(e.format)));
@@ -121,7 +121,8 @@ TEST(ScoreGolfer, NetFamilyStoresCourseAndPlayingHandicapsWithTheAllowance) {
 }
 
 TEST(ScoreGolfer, TeamFormatsScoreTheirMembersByNetOrPoints) {
-  for (Format format : {Format::best_123_gross, Format::best_balls_gross, Format::best_balls_net, Format::scramble, Format::best_123_net, Format::best_two_gross_net}) {
+  for (Format format : {Format::best_123_gross, Format::best_balls_gross, Format::best_balls_net, Format::scramble,
+                        Format::best_123_net, Format::best_two_gross_net}) {
     SCOPED_TRACE("format " + std::to_string(format_code(format)));
     Scored s = score_alone(format, card_78(104));
     EXPECT_TRUE(s.scored);
@@ -137,7 +138,8 @@ TEST(ScoreGolfer, TeamFormatsScoreTheirMembersByNetOrPoints) {
 }
 
 TEST(ScoreGolfer, HiddenFormatsComputeNothing) {
-  for (Format format : {Format::best_ball_four_man_gross, Format::best_ball_four_man_net, Format::best_two_net, Format::best_two_gross}) {
+  for (Format format : {Format::best_ball_four_man_gross, Format::best_ball_four_man_net, Format::best_two_net,
+                        Format::best_two_gross}) {
     SCOPED_TRACE("format " + std::to_string(format_code(format)));
     GolferEntry g = card_78(104);
     g.gross_score = 90;

@@ -81,8 +81,7 @@ inline GolferEntry golfer(const std::string& name, std::initializer_list<int> sc
 // Par on every hole of scoring_tee, with changes {hole, score}.
 inline GolferEntry par_golfer(const std::string& name, std::initializer_list<std::pair<int, int>> changes = {},
                               int index_tenths = 0, char gender = 'M', int division = 1) {
-  GolferEntry g = golfer(name, {4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4}, index_tenths, gender,
-                         division);
+  GolferEntry g = golfer(name, {4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4}, index_tenths, gender, division);
   for (auto [hole, score] : changes) g.hole_scores[hole - 1] = static_cast<std::int8_t>(score);
   return g;
 }
@@ -90,8 +89,7 @@ inline GolferEntry par_golfer(const std::string& name, std::initializer_list<std
 // Tournament 1 of a started test database, on course slot 1.
 class TestTournament {
  public:
-  TestTournament(TestHome& home, Format format, int group_size = 4, int holes = 18)
-      : state(home.started()) {
+  TestTournament(TestHome& home, Format format, int group_size = 4, int holes = 18) : state(home.started()) {
     state.course = scoring_tee(holes);
     EXPECT_TRUE(write_record(state, RecordKind::course, 1));
     state.course_count = std::max(state.course_count, 1);

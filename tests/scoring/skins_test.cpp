@@ -20,7 +20,7 @@ TEST(Skins, GrossWinnersHalvesAndWhoCounts) {
   t.put(1, 2, entrant(par_golfer("Adams", {{1, 3}, {2, 3}})));
   t.put(1, 3, entrant(par_golfer("Cole", {{3, 2}})));
   t.put(1, 4, par_golfer("Dee", {{4, 1}}));  // not in the skins game
-  t.put(2, 1, entrant(golfer("Eve", {})));   // no scores yet
+  t.put(2, 1, entrant(golfer("Eve", {})));  // no scores yet
 
   SkinsResult r = compute_skins(t.state, false, 0);
   EXPECT_EQ(r.event_golfers, 5);
@@ -65,7 +65,7 @@ TEST(Skins, NetAtEightyPercentPlaysOffTenStrokesOfTwelve) {
     EXPECT_EQ(r.holes[hole - 1].winner, "Xavier") << hole;
     EXPECT_EQ(r.holes[hole - 1].low, r.holes[hole - 1].par - 1) << hole;
   }
-  EXPECT_EQ(r.holes[9].holders, 2);   // both net 3 on hole 10
+  EXPECT_EQ(r.holes[9].holders, 2);  // both net 3 on hole 10
   EXPECT_EQ(r.holes[10].holders, 2);  // no eleventh stroke at 80 %
   EXPECT_EQ(r.holes[10].low, 4);
 }

@@ -79,9 +79,9 @@ TEST(TeamScoring, EachBestBallFormatKeysTheSameTeam) {
     const char* key_head;
   };
   const Case cases[] = {
-      {Format::best_balls_gross, "0143 "},   // two lowest gross: 7, 8, 6 on holes 1..3
+      {Format::best_balls_gross, "0143 "},  // two lowest gross: 7, 8, 6 on holes 1..3
       {Format::best_balls_net, "0133 "},  // two lowest net: 6, 7, 5, then a stroke less on holes 4..10
-      {Format::best_123_gross, "0136 "},   // 1-2-3 gross: 7, 8, 10 on holes 1..3
+      {Format::best_123_gross, "0136 "},  // 1-2-3 gross: 7, 8, 10 on holes 1..3
       {Format::best_123_net, "0126 "},  // 1-2-3 net: 6, 7, 9, then a stroke less on holes 4..10
       {Format::best_two_gross_net, "0133 "},  // 3 + 3; A lowest twice: 3 + 4 and 2 + 3; 2 x par - 1 on holes 4..10
       {Format::scramble, "072  "},  // the team card in A's entry
@@ -106,13 +106,22 @@ TEST(TeamScoring, TieBreakDigitsComeFromTheTeamRow) {
   three_members(team);
   // Team values: holes 1..9 6 7 5 9 7 7 5 9 7, hole 10 7, holes 11..18 2 x par.
   TeamScore score = team.score();
-  EXPECT_EQ(team.key(score), "0133 " "918993919189939192" "929094929290949293");
+  EXPECT_EQ(team.key(score),
+            "0133 "
+            "918993919189939192"
+            "929094929290949293");
 
   header_options::set_tie_break(team.t.state.header, tie_break_method::last_9631);
-  EXPECT_EQ(team.key(score), "0133 " "071050024008" + std::string(24, '0'));
+  EXPECT_EQ(team.key(score),
+            "0133 "
+            "071050024008" +
+                std::string(24, '0'));
 
   header_options::set_tie_break(team.t.state.header, tie_break_method::australian);
-  EXPECT_EQ(team.key(score), "0133 " "071050024" "008010006008008010006008007");
+  EXPECT_EQ(team.key(score),
+            "0133 "
+            "071050024"
+            "008010006008008010006008007");
 }
 
 TEST(TeamScoring, BestOneTwoThreeCountsBallsByPar) {
@@ -122,9 +131,9 @@ TEST(TeamScoring, BestOneTwoThreeCountsBallsByPar) {
   team.member(2, par_golfer("B", {{1, 5}, {3, 3}, {4, 5}}));
   team.member(3, par_golfer("C", {{1, 6}, {3, 4}, {4, 6}}));
   TeamScore score = team.score();
-  EXPECT_EQ(score.row[0], 9);   // two balls on a par 4
+  EXPECT_EQ(score.row[0], 9);  // two balls on a par 4
   EXPECT_EQ(score.row[2], 10);  // three on a par 3
-  EXPECT_EQ(score.row[3], 4);   // one on a par 5
+  EXPECT_EQ(score.row[3], 4);  // one on a par 5
   EXPECT_EQ(score.balls_used[2], 3);
 }
 
@@ -187,7 +196,7 @@ TEST(TeamScoring, TeamStablefordAddsTheHighestPointsAndRanksMorePointsFirst) {
   Team team(Format::best_balls_stableford, 3, 2);
   team.member(1, par_golfer("A", {{1, 3}}));  // birdie: 4 points
   team.member(2, par_golfer("B", {{1, 6}}));  // double bogey: 1 point
-  team.member(3, par_golfer("C"));            // par: 3 points
+  team.member(3, par_golfer("C"));  // par: 3 points
   TeamScore score = team.score();
   EXPECT_EQ(score.row[0], 7);
   EXPECT_EQ(score.total, 7 + 17 * 6);
@@ -211,7 +220,7 @@ TEST(TeamScoring, AmbroseRanksByTheTeamNetAndTheLowerTeamHandicap) {
   team.member(1, par_golfer("A", {{1, 5}}, 104));
   team.member(2, par_golfer("B", {{1, 3}}, 155));
   TeamScore score = team.score();
-  EXPECT_EQ(score.row[0], 3);     // lowest score of the group on the hole
+  EXPECT_EQ(score.row[0], 3);  // lowest score of the group on the hole
   EXPECT_EQ(score.total, 73 - 13);
   EXPECT_EQ(team.key(score).substr(0, 5), "06013");
 }

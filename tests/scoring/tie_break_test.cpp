@@ -46,7 +46,11 @@ TEST(TieBreak, CountBackOnANineHoleCourseStartsAtHoleNine) {
   TestHome home;
   TestTournament t(home, Format::net, 4, 9);
   std::string key = scored_key(t, golfer("Ann Lee", {4, 4, 3, 5, 4, 4, 3, 5, 5}));
-  EXPECT_EQ(key, "037" "00" "000000000000000000" "949496959594969595");
+  EXPECT_EQ(key,
+            "037"
+            "00"
+            "000000000000000000"
+            "949496959594969595");
 }
 
 TEST(TieBreak, CountBackRanksTheWorseLastHoleFirstAmongEqualTotals) {
@@ -54,8 +58,14 @@ TEST(TieBreak, CountBackRanksTheWorseLastHoleFirstAmongEqualTotals) {
   TestTournament t(home, Format::net);
   std::string five_on_18 = scored_key(t, par_golfer("Ann Lee", {{18, 5}, {17, 4}}));
   std::string four_on_18 = scored_key(t, par_golfer("Bob Ray"));
-  EXPECT_EQ(five_on_18.substr(0, 9), "07200" "94" "95");
-  EXPECT_EQ(four_on_18.substr(0, 9), "07200" "95" "94");
+  EXPECT_EQ(five_on_18.substr(0, 9),
+            "07200"
+            "94"
+            "95");
+  EXPECT_EQ(four_on_18.substr(0, 9),
+            "07200"
+            "95"
+            "94");
   EXPECT_LT(five_on_18, four_on_18);
 }
 
@@ -64,7 +74,9 @@ TEST(TieBreak, CountBackTakesTheStrokesOfTheCourseHandicap) {
   TestTournament t(home, Format::net);
   // Course handicap 2: a stroke on holes 1 and 2.
   std::string key = scored_key(t, par_golfer("Ann Lee", {}, 20));
-  EXPECT_EQ(digits_of(key), "959496959594969595" "959496959594969696");
+  EXPECT_EQ(digits_of(key),
+            "959496959594969595"
+            "959496959594969696");
 }
 
 TEST(TieBreak, StablefordCountBackRanksFewerPointsOnTheLastHoleFirst) {
@@ -72,8 +84,14 @@ TEST(TieBreak, StablefordCountBackRanksFewerPointsOnTheLastHoleFirst) {
   TestTournament t(home, Format::stableford_net_bogey);
   std::string fewer_on_18 = scored_key(t, par_golfer("Ann Lee", {{18, 5}, {17, 4}}));
   std::string par_on_18 = scored_key(t, par_golfer("Bob Ray"));
-  EXPECT_EQ(fewer_on_18.substr(0, 9), "84500" "02" "04");
-  EXPECT_EQ(par_on_18.substr(0, 9), "84500" "03" "03");
+  EXPECT_EQ(fewer_on_18.substr(0, 9),
+            "84500"
+            "02"
+            "04");
+  EXPECT_EQ(par_on_18.substr(0, 9),
+            "84500"
+            "03"
+            "03");
   EXPECT_LT(fewer_on_18, par_on_18);
 }
 
@@ -95,17 +113,20 @@ TEST(TieBreak, LastNineSixThreeOneTakesTheSharesOffTheSums) {
   header_options::set_tie_break(t.state.header, tie_break_method::last_9631);
   // Net Scores, course handicap 15: 360 - 75, 250 - 50, 120 - 25, 40 - 8 tenths.
   EXPECT_EQ(digits_of(scored_key(t, par_golfer("Ann Lee", {}, 150))),
-            "285200095032" "000000000000000000000000");
+            "285200095032"
+            "000000000000000000000000");
 
   // Best Holes - Net takes whole strokes: 36 - 8, 25 - 5, 12 - 3, 4 - 1.
   set_format(t.state.header, Format::best_holes_net);
   EXPECT_EQ(digits_of(scored_key(t, par_golfer("Ann Lee", {}, 150))),
-            "028020009003" "000000000000000000000000");
+            "028020009003"
+            "000000000000000000000000");
 
   // Gross Scores takes nothing off.
   set_format(t.state.header, Format::gross);
   EXPECT_EQ(digits_of(scored_key(t, par_golfer("Ann Lee", {}, 150))),
-            "036025012004" "000000000000000000000000");
+            "036025012004"
+            "000000000000000000000000");
 }
 
 TEST(TieBreak, AustralianCountBackComparesSumsThenHolesFromTheLast) {
@@ -113,12 +134,14 @@ TEST(TieBreak, AustralianCountBackComparesSumsThenHolesFromTheLast) {
   TestTournament t(home, Format::net);
   header_options::set_tie_break(t.state.header, tie_break_method::australian);
   EXPECT_EQ(digits_of(scored_key(t, par_golfer("Ann Lee", {{17, 6}}))),
-            "037026013004" "006003004004005003004004");
+            "037026013004"
+            "006003004004005003004004");
 
   // Stableford compares 10 - points: par on the bogey scale is 7.
   set_format(t.state.header, Format::stableford_net_bogey);
   EXPECT_EQ(digits_of(scored_key(t, par_golfer("Ann Lee", {{17, 6}}))),
-            "064043022007" "008007007007007007007007");
+            "064043022007"
+            "008007007007007007007007");
 }
 
 TEST(TieBreak, CallawayValuesAreCappedAtTwiceThePar) {
@@ -126,8 +149,8 @@ TEST(TieBreak, CallawayValuesAreCappedAtTwiceThePar) {
   TestTournament t(home, Format::callaway);
   // 11 on hole 10 (par 4) counts 8; double bogeys on holes 1..9. Adjusted 94:
   // +1 and 2.5 holes (8 + 7 + 4) give a handicap of 20, a stroke on hole 10.
-  GolferEntry g = par_golfer("Ann Lee", {{1, 6}, {2, 6}, {3, 5}, {4, 7}, {5, 6}, {6, 6}, {7, 5}, {8, 7}, {9, 6},
-                                         {10, 11}});
+  GolferEntry g =
+      par_golfer("Ann Lee", {{1, 6}, {2, 6}, {3, 5}, {4, 7}, {5, 6}, {6, 6}, {7, 5}, {8, 7}, {9, 6}, {10, 11}});
   std::string key = scored_key(t, g);
   EXPECT_EQ(key.substr(0, 5), "07430");
   EXPECT_EQ(digits_of(key).substr(16, 2), "92");  // 99 - (8 - 1)
@@ -156,11 +179,17 @@ TEST(TieBreak, EachFormatGroupValuesItsHoles) {
   t.state.header.division_count = 2;
   t.state.header.callaway_division = 2;
   header_options::set_tie_break(t.state.header, tie_break_method::last_9631);
-  EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 150)), "05700" "285200095032" + std::string(24, '0'));
+  EXPECT_EQ(scored_key(t, par_golfer("Ann Lee", {}, 150)),
+            "05700"
+            "285200095032" +
+                std::string(24, '0'));
 
   // Stableford: 10 - points, two points a par.
   set_format(t.state.header, Format::stableford_net_par);
-  EXPECT_EQ(scored_key(t, par_golfer("Ann Lee")), "86300" "072048024008" + std::string(24, '0'));
+  EXPECT_EQ(scored_key(t, par_golfer("Ann Lee")),
+            "86300"
+            "072048024008" +
+                std::string(24, '0'));
 }
 
 TEST(TieBreak, HandicapPreferenceComesBeforeTheMethod) {

@@ -152,7 +152,9 @@ TEST(TieBreakText, AustralianCountBack) {
 
 TEST(TieBreakText, NoTextForNoneOrFormatsOutsideTheGroups) {
   EXPECT_TRUE(explanation(Format::net, tie_break_method::none).empty());
-  for (Format format : {Format::net_with_callaway_division, Format::best_ball_four_man_gross, Format::best_holes_gross, Format::best_holes_net, Format::best_balls_callaway}) EXPECT_TRUE(explanation(format, tie_break_method::count_back).empty());
+  for (Format format : {Format::net_with_callaway_division, Format::best_ball_four_man_gross, Format::best_holes_gross,
+                        Format::best_holes_net, Format::best_balls_callaway})
+    EXPECT_TRUE(explanation(format, tie_break_method::count_back).empty());
 }
 
 TEST(TieBreakText, TheCurrentTournamentUsesTheHolesOfItsFirstDivisionsCourse) {

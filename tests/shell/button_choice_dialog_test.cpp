@@ -1,8 +1,8 @@
 #include "shell/button_choice_dialog.h"
 
+#include <gtest/gtest.h>
 #include <QPushButton>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 #include "exchange/backup_dialogs.h"
 #include "shell/dialog_registry.h"

@@ -1,7 +1,7 @@
 #include "shell/calendar_dialog.h"
 
-#include <QtTest/QTest>
 #include <gtest/gtest.h>
+#include <QtTest/QTest>
 
 #include "shell/dialog_registry.h"
 #include "tests/testing/test_home.h"

@@ -1,10 +1,10 @@
 #include "shell/course_dialog.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 #include "core/fixed_text.h"
 #include "shell/dialog_registry.h"

@@ -1,11 +1,11 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
+#include "core/help_topics.h"
 #include "shell/desktop_layout.h"
 #include "shell/file_filter.h"
-#include "core/help_topics.h"
 #include "shell/help_topics.h"
 #include "shell/help_window.h"
 #include "shell/launchers.h"
@@ -57,7 +57,8 @@ TEST(Launchers, ProgramAndHelpLaunchersAndTheDesktopOneOnlyWithADesktop) {
   EXPECT_EQ(QString::fromUtf8(program.readAll()),
             "[Desktop Entry]\nType=Application\nName=Quillon\nComment=Quillon\n"
             "Exec=\"/opt/quil lon/quillon\" --home \"/home/x/ql4 \\\\\"club\\\\\"\"\n"
-            "Path=/home/x/ql4 \"club\"\nIcon=" + icon + "\nTerminal=false\nCategories=Office;\n");
+            "Path=/home/x/ql4 \"club\"\nIcon=" +
+                icon + "\nTerminal=false\nCategories=Office;\n");
   EXPECT_TRUE(help_launcher_text(places, icon).contains("Name=Quillon Help\n"));
   EXPECT_TRUE(help_launcher_text(places, icon).contains("Exec=\"/opt/quil lon/quillon\" --help-window\n"));
   EXPECT_FALSE(QFile::exists(user.path() + "/.local/share/applications/uninstall.desktop"));
@@ -107,9 +108,8 @@ TEST(Help, EveryTopicHasItsPageAndAnchor) {
 
 TEST(ShellOptions, CommandLine) {
   QString error;
-  auto o = parse_shell_options({"--home", "/tmp/q", "FUP", "RECALC", "--screenshot", "a.png",
-                                "--screenshot-dialog", "1701"},
-                               error);
+  auto o = parse_shell_options(
+      {"--home", "/tmp/q", "FUP", "RECALC", "--screenshot", "a.png", "--screenshot-dialog", "1701"}, error);
   ASSERT_TRUE(o);
   EXPECT_EQ(o->home, "/tmp/q");
   EXPECT_EQ(o->words, (std::vector<std::string>{"FUP", "RECALC"}));

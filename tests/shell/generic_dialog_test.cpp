@@ -1,5 +1,6 @@
 #include "shell/generic_dialog.h"
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,7 +9,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 #include "core/messages.h"
 #include "shell/dialog_registry.h"

@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 #include "core/fixed_text.h"
 #include "shell/dialog_registry.h"

@@ -1,8 +1,8 @@
 #include "shell/main_window.h"
 
+#include <gtest/gtest.h>
 #include <QMenuBar>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 #include "core/database.h"
 #include "core/fixed_text.h"
@@ -59,12 +59,13 @@ TEST(MainWindow, ButtonsAndMenusRunCommandsAndTheWindowFollowsTheState) {
 TEST(MainWindow, ExitSavesTheWindowRectangleAndClosesTheDatabase) {
   testing::TestHome home;
   State& state = home.started();
-  state.system.main_window_rect[0] = 900;   // left
+  state.system.main_window_rect[0] = 900;  // left
   state.system.main_window_rect[1] = 1700;  // right
-  state.system.main_window_rect[2] = 0;     // top
-  state.system.main_window_rect[3] = 600;   // bottom
+  state.system.main_window_rect[2] = 0;  // top
+  state.system.main_window_rect[3] = 600;  // bottom
   QtUi ui;
-  MainWindow window(state, ui, [](State& s, int) { s.exit_requested = true; }, [](int) { return true; });
+  MainWindow window(
+      state, ui, [](State& s, int) { s.exit_requested = true; }, [](int) { return true; });
   window.restore_rect();
   EXPECT_EQ(window.pos(), QPoint(600, 0));
   EXPECT_EQ(window.size(), QSize(800, 600));

@@ -1,7 +1,7 @@
 #include "shell/menu_bar.h"
 
-#include <QMenu>
 #include <gtest/gtest.h>
+#include <QMenu>
 
 namespace quillon::shell {
 namespace {

@@ -1,7 +1,7 @@
 #include "shell/message_style.h"
 
-#include <QAbstractButton>
 #include <gtest/gtest.h>
+#include <QAbstractButton>
 
 #include "shell/qt_ui.h"
 

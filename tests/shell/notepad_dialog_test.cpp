@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QPlainTextEdit>
-#include <gtest/gtest.h>
 
 #include "core/desktop_settings.h"
 #include "shell/notepad_dialog.h"

@@ -57,7 +57,8 @@ TEST(PrintPreview, OkPrintAndOk) {
   EXPECT_EQ(print_window.action(), PreviewAction::print);
 
   int help_asked = 0;
-  PrintPreviewWindow ok_window("Signs", drawing, 60, [&] { ++help_asked; }, nullptr);
+  PrintPreviewWindow ok_window(
+      "Signs", drawing, 60, [&] { ++help_asked; }, nullptr);
   std::vector<QString> captions;
   for (auto* b : ok_window.findChildren<QPushButton*>()) captions.push_back(b->text());
   EXPECT_EQ(captions, (std::vector<QString>{"OK", "OK/PRINT", "Help"}));

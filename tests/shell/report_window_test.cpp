@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <fstream>
 

@@ -1,10 +1,10 @@
 #include "shell/score_dialog.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 #include "shell/dialog_registry.h"
 #include "tests/shell/club_fixture.h"
@@ -12,7 +12,7 @@
 namespace quillon::shell {
 namespace {
 
-constexpr int dark_green = 17;    // below par
+constexpr int dark_green = 17;  // below par
 constexpr int middle_green = 68;  // par
 constexpr int light_green = 170;  // above par or not entered
 

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -25,8 +25,8 @@ TEST(Screenshot, TheProgramRendersItsMainWindowToAPicture) {
   QString messages = QString::fromUtf8(program.readAllStandardError());
   EXPECT_TRUE(messages.contains("Quillon - Information: Your Quillon system has been successfully updated."));
 
-  program.start(QUILLON_EXECUTABLE, {"--home", dir.path() + "/ql4", "--screenshot", picture,
-                                     "--screenshot-dialog", "1405"});
+  program.start(QUILLON_EXECUTABLE,
+                {"--home", dir.path() + "/ql4", "--screenshot", picture, "--screenshot-dialog", "1405"});
   ASSERT_TRUE(program.waitForFinished(60000));
   EXPECT_EQ(program.exitCode(), 1);  // a new database has no course: Change Course stops at its message
   EXPECT_TRUE(QString::fromUtf8(program.readAllStandardError()).contains("command 1405 opened no dialog"));

@@ -1,5 +1,5 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include <QTest>
 
@@ -9,9 +9,8 @@ namespace quillon::shell {
 namespace {
 
 TEST(SelectionDialog, TabbedLinesBecomeColumnsAndChoicesKeepTheirIds) {
-  std::vector<Choice> tournaments = {
-      {4, "\t07-Dec-2026\tWinter Medal                       \tLAKE \t08:00\t08:30"},
-      {2, "\t01-Nov-2026\tAutumn Cup                         \tOAK  \t09:00\t09:45"}};
+  std::vector<Choice> tournaments = {{4, "\t07-Dec-2026\tWinter Medal                       \tLAKE \t08:00\t08:30"},
+                                     {2, "\t01-Nov-2026\tAutumn Cup                         \tOAK  \t09:00\t09:45"}};
   SelectionDialog dialog(SelectionKind::tournament, "Tournament Selection", tournaments, false, nullptr);
   QTreeWidget* list = dialog.list();
   ASSERT_EQ(list->columnCount(), 5);

@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "shell/dialog_registry.h"
 #include "shell/form_dialog.h"

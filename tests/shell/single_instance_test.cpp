@@ -1,8 +1,8 @@
 #include "shell/single_instance.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QSignalSpy>
-#include <gtest/gtest.h>
 
 namespace quillon::shell {
 namespace {

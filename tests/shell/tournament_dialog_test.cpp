@@ -1,11 +1,11 @@
 #include "shell/tournament_dialog.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 #include "core/fixed_text.h"
 #include "shell/dialog_registry.h"

@@ -136,8 +136,7 @@ class TableReader {
     } else if (n == "font") {
       if (!tag.closing)
         fonts_.push_back(tag.attributes["color"].empty() && !fonts_.empty() ? fonts_.back() : tag.attributes["color"]);
-      else if (!fonts_.empty())
-        fonts_.pop_back();
+      else if (!fonts_.empty()) fonts_.pop_back();
     } else if (n == "b" || n == "strong") {
       bold_ += tag.closing ? (bold_ > 0 ? -1 : 0) : 1;
     } else if (n == "br" && in_cell_) {
@@ -241,12 +240,10 @@ std::vector<HtmlTable> report_tables(std::string_view page) {
   std::vector<HtmlTable> all = html_tables(page), out;
   for (std::size_t t = 0; t < all.size(); ++t) {
     const auto& rows = all[t].rows;
-    bool information = rows.size() == 1 && rows[0].cells.size() == 1 &&
-                       rows[0].cells[0].text() == "Tournament Information";
-    if (information)
-      ++t;  // and the name and date table after it
-    else
-      out.push_back(all[t]);
+    bool information =
+        rows.size() == 1 && rows[0].cells.size() == 1 && rows[0].cells[0].text() == "Tournament Information";
+    if (information) ++t;  // and the name and date table after it
+    else out.push_back(all[t]);
   }
   return out;
 }
@@ -306,8 +303,8 @@ std::vector<RowTexts> aligns(const std::vector<HtmlRow>& rows) {
 }
 
 std::string decode_entities(std::string_view text) {
-  static const std::pair<std::string_view, std::string_view> named[] = {
-      {"nbsp", " "}, {"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"}};
+  static const std::pair<std::string_view, std::string_view> named[] = {{"nbsp", " "}, {"amp", "&"},   {"lt", "<"},
+                                                                        {"gt", ">"},   {"quot", "\""}, {"apos", "'"}};
   std::string out;
   for (std::size_t at = 0; at < text.size();) {
     if (text[at] != '&') {

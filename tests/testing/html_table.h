@@ -24,7 +24,7 @@ struct HtmlAttributes {
 
 // A piece of a cell's text with the look it is drawn in.
 struct HtmlRun {
-  std::string text;    // entities decoded, not trimmed; "\n" for <br>
+  std::string text;  // entities decoded, not trimmed; "\n" for <br>
   std::string colour;  // of the innermost <font color=...>, "" for none
   bool bold = false;
 };

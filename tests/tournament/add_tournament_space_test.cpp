@@ -3,11 +3,11 @@
 // behind and its message is true.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sys/resource.h>
 
 #include "core/database.h"
 #include "core/fixed_text.h"

@@ -3,12 +3,12 @@
 // real processes, since the database lock excludes other openers.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <functional>
 #include <memory>
 #include <set>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 #include "core/database.h"
@@ -50,8 +50,10 @@ bool add_named(TestHome& home, const std::string& prefix, int year) {
   auto state = open_again(home);
   if (!state) return false;
   for (int k = 1; k <= adds_per_process; ++k) {
-    home.ui.dialog({{{"name", prefix + std::to_string(k)}, {"date", std::to_string(year) + "-06-0" + std::to_string(k)}},
-                    false, false});
+    home.ui.dialog(
+        {{{"name", prefix + std::to_string(k)}, {"date", std::to_string(year) + "-06-0" + std::to_string(k)}},
+         false,
+         false});
     if (add_tournament(*state) == 0) return false;
   }
   return true;

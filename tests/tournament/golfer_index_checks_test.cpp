@@ -19,7 +19,7 @@ std::string summary_field(const char* column, int row) { return GolferSummaryMod
 TEST_F(GolferIndexTest, ComputedHandicapsStoredByTheResultsDoNotLockTheGolferWindows) {
   set_format(Format::peoria_modified);
   put_golfer(1, 1, "Ann Lee", -110);  // +11.0, as the results engine leaves a computed handicap
-  put_golfer(1, 2, "Bob Ray", 510);   // a Callaway maximum of 51
+  put_golfer(1, 2, "Bob Ray", 510);  // a Callaway maximum of 51
   put_golfer(2, 1, "Cy Dale", 100);
 
   GolferSummaryModel summary(state, 1);
@@ -56,8 +56,9 @@ TEST_F(GolferIndexTest, OnlyTypedIndexesOfNamedRowsAreRangeChecked) {
 
 TEST_F(GolferIndexTest, AnIndexWhoseCourseHandicapCannotBeHeldIsRefusedInEveryWindow) {
   put_golfer(1, 1, "Ann Lee", 150);
-  const std::string message = "Invalid handicap index [%s] for golfer 1 (Ann Lee): the course handicap it gives "
-                              "cannot be held.";
+  const std::string message =
+      "Invalid handicap index [%s] for golfer 1 (Ann Lee): the course handicap it gives "
+      "cannot be held.";
   auto expected = [&](const std::string& typed) {
     std::string m = message;
     return m.replace(m.find("%s"), 2, typed);

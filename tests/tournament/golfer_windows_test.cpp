@@ -13,8 +13,8 @@
 namespace quillon {
 namespace {
 
-using testing::TestHome;
 using testing::put_course;
+using testing::TestHome;
 
 struct GolferWindowsTest : ::testing::Test {
   TestHome home;
@@ -78,7 +78,7 @@ TEST_F(GolferWindowsTest, DivisionAssignmentAndTypingRules) {
   EXPECT_TRUE(w.set(GolferSummaryModel::row_field("gender", 1, 1), "f"));
   EXPECT_EQ(w.text(GolferSummaryModel::row_field("gender", 1, 1)), "F");
   EXPECT_EQ(home.ui.message_texts(), (std::vector<std::string>{"The tournament is configured for 3 division(s).",
-                                                              "Gender must be either 'M' or 'F'."}));
+                                                               "Gender must be either 'M' or 'F'."}));
 }
 
 TEST_F(GolferWindowsTest, GroupsGrowByTypingAndByNext) {

@@ -161,8 +161,7 @@ TEST_F(ReorganizeTest, AddRefusesMoreGolfersThanVacanciesAndAddsIntoVacancies) {
   }
   ASSERT_TRUE(model->set("holding", "#1,#3").is_ok());
   EXPECT_TRUE(model->press("ADD").is_ok());
-  EXPECT_EQ(home.ui.last_message()->text,
-            "The starting point for inserting the selected golfers must be specified.");
+  EXPECT_EQ(home.ui.last_message()->text, "The starting point for inserting the selected golfers must be specified.");
   const int last_group_header = 159 * 6;
   ASSERT_TRUE(model->set("field", "#" + std::to_string(last_group_header + 5)).is_ok());  // two vacancies left
   ASSERT_TRUE(model->set("holding", "#1,#2,#3").is_ok());
@@ -221,7 +220,7 @@ TEST_F(ReorganizeTest, DragMovesIntoAVacancyOntoAGroupAndExchangesGolfers) {
   EXPECT_EQ(home.ui.last_message()->text, "Group 1 has no vacancy.");
   ASSERT_TRUE(model->move("A", "#8").is_ok());  // a vacancy of group 2
   ASSERT_TRUE(model->move("E", "#1").is_ok());  // now group 1 has a vacancy
-  ASSERT_TRUE(model->move("B", "C").is_ok());   // exchange
+  ASSERT_TRUE(model->move("B", "C").is_ok());  // exchange
   ASSERT_TRUE(model->move("D", "holding").is_ok());
   EXPECT_FALSE(model->move("#1", "#3").is_ok());  // a header line is not moved
   ASSERT_TRUE(model->accept());
@@ -266,15 +265,16 @@ TEST_F(ReorganizeTest, PrevRndRefusedOnDayOneAndPlacesAGolferAbsentTheDayBeforeL
             "create a multiple round tournament select 'Add' / 'Add Multi-Round Tournament'");
 
   read_record(state, RecordKind::tournament, 2);
-  auto day2 = std::make_unique<ReorganizeModel>(state, ReorganizeMode::reorganise,
-                                           [](State& s, int slot) {
-                                             GolferEntry& e = s.group.entries[slot - 1];
-                                             int sum = 0;
-                                             for (int h = 0; h < 18; ++h) sum += e.hole_scores[h];
-                                             e.gross_score = e.net_score = static_cast<std::int16_t>(sum);
-                                             return Status::ok();
-                                           },
-                                           random);
+  auto day2 = std::make_unique<ReorganizeModel>(
+      state, ReorganizeMode::reorganise,
+      [](State& s, int slot) {
+        GolferEntry& e = s.group.entries[slot - 1];
+        int sum = 0;
+        for (int h = 0; h < 18; ++h) sum += e.hole_scores[h];
+        e.gross_score = e.net_score = static_cast<std::int16_t>(sum);
+        return Status::ok();
+      },
+      random);
   home.ui.answer(Button::yes);  // ascending
   home.ui.answer(Button::yes);  // gross
   ASSERT_TRUE(day2->press("Prev Rnd").is_ok());

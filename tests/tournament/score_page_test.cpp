@@ -217,9 +217,9 @@ TEST(ScoreCommandsTest, AddingScoresNeedsATournament) {
   State& state = home.started();
   EXPECT_FALSE(add_scores(state));
   EXPECT_FALSE(change_scores(state));
-  EXPECT_EQ(home.ui.message_texts(), (std::vector<std::string>{
-                                         "At least one tournament must be entered before adding golfers",
-                                         "No golfers entered for tournament."}));
+  EXPECT_EQ(home.ui.message_texts(),
+            (std::vector<std::string>{"At least one tournament must be entered before adding golfers",
+                                      "No golfers entered for tournament."}));
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 namespace quillon {
 namespace {
 
+using testing::put_course;
 using testing::ScoreEntryTest;
 using testing::summing_scorer;
-using testing::put_course;
 
 const std::vector<std::string> front_nine = {"6", "3", "4", "5", "4", "4", "4", "4", "4"};
 const std::vector<std::string> nine_fours(9, "4");

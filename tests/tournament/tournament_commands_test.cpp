@@ -15,8 +15,8 @@
 namespace quillon {
 namespace {
 
-using testing::TestHome;
 using testing::put_course;
+using testing::TestHome;
 
 struct TournamentCommandsTest : ::testing::Test {
   TestHome home;
@@ -182,8 +182,9 @@ TEST_F(TournamentCommandsTest, PurgeRenumbersAndRelinksMultiRoundEvents) {
   home.ui.dates.push_back(Date{126, 1, 1});
   EXPECT_EQ(purge_older_tournaments(state), 0);
   auto texts = home.ui.message_texts();
-  EXPECT_EQ(texts[texts.size() - 3],
-            "Do you wish to purge tournaments played prior to Jan 1, 2026?\n\nA total of 1 tournaments will be purged.");
+  EXPECT_EQ(
+      texts[texts.size() - 3],
+      "Do you wish to purge tournaments played prior to Jan 1, 2026?\n\nA total of 1 tournaments will be purged.");
   EXPECT_EQ(texts[texts.size() - 2],
             "Are you sure that you want to purge tournaments played prior to Jan 1, 2026?\n\nA total of 1 "
             "tournaments will be purged.");

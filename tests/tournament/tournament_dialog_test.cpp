@@ -13,8 +13,8 @@
 namespace quillon {
 namespace {
 
-using testing::TestHome;
 using testing::put_course;
+using testing::TestHome;
 
 struct TournamentDialogTest : ::testing::Test {
   TestHome home;
@@ -43,12 +43,12 @@ TEST_F(TournamentDialogTest, DialogMadeTournamentHasTheDefaultByteImage) {
   EXPECT_EQ(bytes[2], 7);
   EXPECT_EQ(field_text(h.name), "Club Championship");
   EXPECT_EQ(h.options, 0x0100);
-  EXPECT_EQ(bytes[158], 1);    // group_count
-  EXPECT_EQ(bytes[159], 7);    // interval " 7.0"
-  EXPECT_EQ(bytes[160], 8);    // 08:00
-  EXPECT_EQ(bytes[165], 0);    // format
-  EXPECT_EQ(bytes[194], 1);    // divisions
-  EXPECT_EQ(bytes[266], 4);    // group size
+  EXPECT_EQ(bytes[158], 1);  // group_count
+  EXPECT_EQ(bytes[159], 7);  // interval " 7.0"
+  EXPECT_EQ(bytes[160], 8);  // 08:00
+  EXPECT_EQ(bytes[165], 0);  // format
+  EXPECT_EQ(bytes[194], 1);  // divisions
+  EXPECT_EQ(bytes[266], 4);  // group size
   EXPECT_EQ(h.division_tee[0], 1);
   EXPECT_EQ(h.division_allowance[9], 100);
   EXPECT_EQ(h.division_handicap_limit[8], 360);
@@ -77,11 +77,11 @@ TEST_F(TournamentDialogTest, NameAndUniquenessSteps) {
   // The scripted front end tries each script once: run the dialog per script.
   for (int i = 0; i < 3; ++i) EXPECT_EQ(add_tournament(state), 0);
   EXPECT_EQ(add_tournament(state), 2);
-  EXPECT_EQ(texts(), (std::vector<std::string>{
-                         "The tournament name cannot be blank.",
-                         "The tournament name cannot include the '&' character.",
-                         "The tournament date/name combination must be unique.  A tournament already exists on the "
-                         "selected date using the selected name."}));
+  EXPECT_EQ(texts(),
+            (std::vector<std::string>{
+                "The tournament name cannot be blank.", "The tournament name cannot include the '&' character.",
+                "The tournament date/name combination must be unique.  A tournament already exists on the "
+                "selected date using the selected name."}));
   EXPECT_EQ(state.header.sequence_number, 1);
   EXPECT_EQ(state.system.next_tournament_id, 2);
 }
@@ -107,14 +107,20 @@ TEST_F(TournamentDialogTest, FormatChecksAndCorrections) {
   ASSERT_EQ(add({{"name", "A"}, {"format", "Net Scores with 1 Callaway Division"}, {"division_count", "1"}}), 0);
   EXPECT_EQ(texts().back(),
             "For a 'Net Scores with 1 Callaway Division' tournament, the minimum number of divisions is 2.");
-  ASSERT_EQ(add({{"name", "A"}, {"format", "Net Scores with 1 Callaway Division"}, {"division_count", "2"},
+  ASSERT_EQ(add({{"name", "A"},
+                 {"format", "Net Scores with 1 Callaway Division"},
+                 {"division_count", "2"},
                  {"callaway_division", "3"}}),
             0);
   EXPECT_EQ(texts().back(), "The number of divisions is set to 2.  The Callaway division cannnot be division 3.");
   // Gross Scores with an allowance: reset to 100 with the warning.
   home.ui.messages.clear();
-  int slot = add({{"name", "B"}, {"format", "Gross Scores"}, {"division_allowance.1", "80%"},
-                  {"auto_assign", "By Index"}, {"group_size", "5"}, {"group_count", "161"},
+  int slot = add({{"name", "B"},
+                  {"format", "Gross Scores"},
+                  {"division_allowance.1", "80%"},
+                  {"auto_assign", "By Index"},
+                  {"group_size", "5"},
+                  {"group_count", "161"},
                   {"groups_per_tee_time", "1"}});
   ASSERT_EQ(slot, 1);
   EXPECT_EQ(texts(), (std::vector<std::string>{
@@ -146,8 +152,7 @@ TEST_F(TournamentDialogTest, CourseSizePeoriaAndGroupRules) {
   EXPECT_EQ(texts(), (std::vector<std::string>{
                          "For a Callaway 9 format tournament, a 9 hole course must be selected.",
                          "For a Callaway Handicaps format tournament, a 9 hole course cannot be selected.",
-                         "Hole 18 assigned more than once as a Peoria hole",
-                         "Invalid Peoria hole selected",
+                         "Hole 18 assigned more than once as a Peoria hole", "Invalid Peoria hole selected",
                          "Peoria holes must be between 1 and 18",
                          "With a group/team size of 3, the maximum number of groups per tee time is 1.",
                          "For the selected type of event (Scramble), the number of golfers per group must be 2, 3, "
@@ -177,8 +182,8 @@ TEST_F(TournamentDialogTest, ConfigurationButtonsEditTheTournamentBeingTyped) {
   EXPECT_EQ(state.header.callaway_table_base, 70);
 
   // The Stableford button edits the club's custom points.
-  home.ui.dialog({{{"name", "Points Day"}, {"format", "Stableford (Custom)"}, {"!stableford_configuration", ""}},
-                  false, false});
+  home.ui.dialog(
+      {{{"name", "Points Day"}, {"format", "Stableford (Custom)"}, {"!stableford_configuration", ""}}, false, false});
   home.ui.dialog({{{"points.4", "4"}}, false, false});
   ASSERT_EQ(add_tournament(state), 3);
   EXPECT_EQ(state.system.stableford_points[4], 4);

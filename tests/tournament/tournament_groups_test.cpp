@@ -14,8 +14,8 @@
 namespace quillon {
 namespace {
 
-using testing::TestHome;
 using testing::put_course;
+using testing::TestHome;
 
 struct TournamentGroupsTest : ::testing::Test {
   TestHome home;

@@ -13,8 +13,8 @@
 namespace quillon {
 namespace {
 
-using testing::TestHome;
 using testing::put_course;
+using testing::TestHome;
 
 struct TournamentWindowsTest : ::testing::Test {
   TestHome home;
@@ -86,8 +86,8 @@ TEST_F(TournamentWindowsTest, ShotgunAllocationWindow) {
 
   // OK through the tournament dialog stores both columns.
   home.ui.dialog({{{"!shotgun_holes", ""}}, false, false});
-  home.ui.dialog({{{"shotgun1.1", "1"}, {"shotgun2.1", "4"}, {"shotgun1.18", "6"}, {"shotgun2.17", "0"}}, false,
-                  false});
+  home.ui.dialog(
+      {{{"shotgun1.1", "1"}, {"shotgun2.1", "4"}, {"shotgun1.18", "6"}, {"shotgun2.17", "0"}}, false, false});
   ASSERT_EQ(modify_tournament(state), 1);
   read_record(state, RecordKind::tournament, 1);
   EXPECT_EQ(state.header.shotgun_groups_per_hole[0], 1);
