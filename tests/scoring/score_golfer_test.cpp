@@ -23,8 +23,10 @@ GolferEntry card_78(int index_tenths = 0, int division = 1) {
 }
 
 struct Scored {
+  // Aligned like the record buffers, so that the assertions' references to its
+  // 16-bit fields are aligned too.
+  alignas(8) GolferEntry entry{};
   bool scored = false;
-  GolferEntry entry{};
   std::string key_head;  // primary value and handicap preference
 };
 
