@@ -15,7 +15,8 @@
 
 namespace quillon::testing {
 
-inline std::filesystem::path fixture(const std::string& name) { return std::filesystem::path(QUILLON_FIXTURES) / name; }
+// A file of tests/exchange/fixtures.
+std::filesystem::path fixture(const std::string& name);
 
 // Course slot 1: par 4 on every hole, slope 113.
 inline void put_plain_course(State& state, int slot, const char* name, const char* tee, int holes) {
