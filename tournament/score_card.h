@@ -17,8 +17,8 @@ namespace quillon {
 struct State;
 
 // Works out the totals of golfer `slot` (1-based) of state.group the way the
-// results engine does and writes them into that entry. Returns 0 when the
-// card was scored, -1 when it cannot be scored (an incomplete card).
+// results engine does and writes them into that entry. Fails when the card
+// cannot be scored (an incomplete card).
 using CardScorer = std::function<Status(State&, int slot)>;
 
 // Scramble and Ambrose keep one card per team in the group's first entry.

@@ -35,8 +35,8 @@ std::vector<TournamentLine> tournaments_newest_first(
     const std::function<std::string(State&, const TournamentHeader&)>& line_of);
 
 // Lets the user pick a tournament (newest first); takes the only one without
-// asking. The chosen header is read and made current. Returns its number, or 0 when the list was
-// cancelled or there is none to list (the user is told).
+// asking. The chosen header is read and made current. Returns its number, or
+// 0 when the list was cancelled or there is none to list (the user is told).
 int select_tournament(State& state, TournamentList list);
 
 // Whether a tournament other than a multi-round event exists (leaves the last
