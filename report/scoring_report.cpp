@@ -114,12 +114,12 @@ int score_class(int score, int par, int strokes) { return std::clamp(score - par
 ScoringSummary summarise_scoring(State& state, bool net) {
   ScoringSummary summary;
   const TournamentHeader& h = state.header;
-  read_record(state, RecordKind::course, tee_of_division(state, 1));
+  const CourseRecord first_tee = division_tee(state, 1, state.course);
   const char first_sex = entry_gender(state, h.default_gender);
-  for (int hole = 1; hole <= tee_values::hole_count(state.course); ++hole) {
+  for (int hole = 1; hole <= tee_values::hole_count(first_tee); ++hole) {
     HoleScoring row;
     row.hole = hole;
-    row.par = tee_values::par(state.course, first_sex, hole);
+    row.par = tee_values::par(first_tee, first_sex, hole);
     summary.holes.push_back(row);
   }
 
@@ -134,8 +134,8 @@ ScoringSummary summarise_scoring(State& state, bool net) {
         ++summary.without_scores;
         continue;
       }
-      if (!score_golfer(state, slot, CardMessages::quiet)) continue;
-      const CourseRecord tee = state.course;  // the golfer's tee, read by score_golfer
+      const CourseRecord tee = division_tee(state, golfer.division);
+      if (!score_golfer_on_tee(state, slot, tee, CardMessages::quiet)) continue;
       if (first_missing_hole(golfer, tee_values::hole_count(tee)) != 0) continue;
       add_card(summary, h, golfer, tee, entry_gender(state, golfer.gender), net);
     }

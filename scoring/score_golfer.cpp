@@ -110,9 +110,7 @@ Status score_golfer_on_tee(State& state, int slot, const CourseRecord& tee, Card
 Status score_golfer(State& state, int slot, CardMessages messages) {
   if (slot < 1 || slot > max_group_size)
     return Status::failed("There is no golfer " + std::to_string(slot) + " in a group");
-  int division = state.group.entries[slot - 1].division;
-  CourseRecord tee{};
-  if (read_record(state, RecordKind::course, tee_of_division(state, division)) > 0) tee = state.course;
+  const CourseRecord tee = division_tee(state, state.group.entries[slot - 1].division);
   return score_golfer_on_tee(state, slot, tee, messages);
 }
 

@@ -21,8 +21,8 @@ int first_missing_hole(const GolferEntry& golfer, int hole_count);
 // gets the reason to do with as it sees fit.
 enum class CardMessages { quiet, shown };
 
-// Scores golfer `slot` (1-based) of state.group after reading the tee of the
-// golfer's division into state.course. Fails when the card cannot be scored
+// Scores golfer `slot` (1-based) of state.group on the tee of the golfer's
+// division. Fails when the card cannot be scored
 // (the reason names the hole missing; when shown, the user has been told).
 // An incomplete card is scored only for "Gross Scores" with messages quiet.
 Status score_golfer(State& state, int slot, CardMessages messages);

@@ -89,12 +89,12 @@ bool score_group_for_skins(State& state, bool net, int division, int group_size,
       ++r.without_scores;
       continue;
     }
-    if (!score_golfer(state, slot, CardMessages::quiet)) {
+    const CourseRecord tee = division_tee(state, golfer.division);
+    if (!score_golfer_on_tee(state, slot, tee, CardMessages::quiet)) {
       r.incomplete_cards.push_back(field_text(golfer.name));
       continue;
     }
     scored_any = true;
-    const CourseRecord tee = state.course;  // the golfer's tee, read by score_golfer
     // "Gross Scores" scores an incomplete card as typed; its missing holes
     // would read as zeros, so such a card cannot play for skins.
     if (first_missing_hole(golfer, tee_values::hole_count(tee)) != 0) {
@@ -134,8 +134,7 @@ SkinsResult compute_skins(State& state, bool net, int division) {
   }
   r.participants = static_cast<int>(field.size());
 
-  read_record(state, RecordKind::course, tee_of_division(state, 1));
-  const CourseRecord first_tee = state.course;
+  const CourseRecord first_tee = division_tee(state, 1, state.course);
   for (int hole = 1; hole <= tee_values::hole_count(first_tee); ++hole)
     r.holes.push_back(hole_result(field, first_tee, hole));
   return r;

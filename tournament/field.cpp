@@ -65,6 +65,14 @@ int tee_of_division(const State& state, int division) {
   return state.header.division_tee[division - 1];
 }
 
+CourseRecord division_tee(State& state, int division, const CourseRecord& fallback) {
+  const CourseRecord kept = state.course;
+  const CourseRecord tee =
+      read_record(state, RecordKind::course, tee_of_division(state, division)) > 0 ? state.course : fallback;
+  state.course = kept;
+  return tee;
+}
+
 char entry_gender(const State& state, char stored) {
   if (stored == 'M' || stored == 'F') return stored;
   return state.header.default_gender == 'F' ? 'F' : 'M';

@@ -3,6 +3,8 @@
 // count and growth, and the division a handicap belongs to.
 #include <string>
 
+#include "core/records/course_record.h"
+
 namespace quillon {
 
 struct State;
@@ -34,6 +36,9 @@ int assign_division(State& state, int index_tenths, int tee_slot, char gender);
 
 // The tee of a division of the current tournament (division 1 when out of range).
 int tee_of_division(const State& state, int division);
+// The tee record of a division of the current tournament, or `fallback` when
+// it cannot be read. The course buffer is left as it was.
+CourseRecord division_tee(State& state, int division, const CourseRecord& fallback = {});
 
 // The gender stored in an entry, the tournament default for anything but M or F.
 char entry_gender(const State& state, char stored);

@@ -48,8 +48,7 @@ void ScoreEntryModel::hole_typed(Field& cell, int row, int hole) {
   const Format format = format_of(state_.header);
   if (is_individual_stableford(format) && is_pick_up(cell.text)) {
     GolferEntry card = card_of_row(row);
-    CourseRecord tee = course_;
-    if (read_record(state_, RecordKind::course, tee_of_division(state_, card.division)) > 0) tee = state_.course;
+    const CourseRecord tee = division_tee(state_, card.division, course_);
     cell.text = std::to_string(pick_up_score(format, card, tee, hole, state_.header, state_.system));
   }
   int score = cell_score(cell.text);

@@ -2,11 +2,15 @@
 // stores, with the primary value and handicap preference of the sort key.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "core/fixed_text.h"
 #include "core/state.h"
 #include "scoring/format_rules.h"
 #include "scoring/score_golfer.h"
 #include "scoring/sort_key.h"
 #include "tests/scoring/scoring_fixture.h"
+#include "tournament/field.h"
 
 namespace quillon {
 namespace {
@@ -34,7 +38,7 @@ Scored score_in_slot(State& state, int slot, CardMessages messages = CardMessage
   Scored s;
   s.scored = score_golfer(state, slot, messages).is_ok();
   s.entry = state.group.entries[slot - 1];
-  CourseRecord tee = state.course;
+  const CourseRecord tee = division_tee(state, s.entry.division);
   KeyText key = golfer_sort_key(state.header, tee, state.system, s.entry, 'M', report_type::traditional);
   s.key_head = key.str().substr(0, 5);
   return s;
@@ -196,6 +200,19 @@ TEST(ScoreGolfer, CallawayNineHoleOnANineHoleCourse) {
   EXPECT_EQ(s.entry.handicap_index, 50);
   EXPECT_EQ(s.entry.net_score, 35);
   EXPECT_EQ(s.key_head, "03515");
+}
+
+// Reports read their golfers' tees themselves; scoring a card must not swap
+// the course buffer under them.
+TEST(ScoreGolfer, ScoringLeavesTheCourseBufferAlone) {
+  TestHome home;
+  TestTournament t(home, Format::net, 4);
+  t.state.group.entries[0] = card_78(104);
+  std::memset(&t.state.course, 0, sizeof t.state.course);
+  set_field_text(t.state.course.course_name, "Elsewhere");
+  EXPECT_TRUE(score_golfer(t.state, 1, CardMessages::quiet));
+  EXPECT_EQ(t.state.group.entries[0].gross_score, 78);
+  EXPECT_EQ(field_text(t.state.course.course_name), "Elsewhere");
 }
 
 TEST(ScoreGolfer, AmbroseStoresTheTeamHandicapAndNetInTheFirstEntry) {
