@@ -56,6 +56,25 @@ TEST(ReportWindow, OpensWhenNoBrowserCanBeStartedAndSavesThePageAsPdf) {
   window->close();
 }
 
+// The report pages write "&nbsp" without its semicolon, as browsers accept;
+// the window shows it as the space it stands for.
+TEST(ReportWindow, ShowsNonBreakingSpacesWrittenWithoutASemicolon) {
+  TestHome home;
+  std::ofstream(home.path() / "qlwin4.html")
+      << "<html><body><table><tr><td>&nbsp</td><td>Ann&nbspLee</td><td>A&amp;B&nbsp;</td></tr></table></body></html>";
+  QtUi ui;
+  ui.set_home_folder(home.path());
+  ui.open_in_browser = [](const QUrl&) { return false; };
+  ui.open_page((home.path() / "qlwin4.html").string());
+  ReportWindow* window = ui.report_window();
+  ASSERT_NE(window, nullptr);
+  const QString text = window->browser()->toPlainText();
+  EXPECT_FALSE(text.contains("&nbsp")) << text.toStdString();
+  EXPECT_TRUE(window->browser()->document()->toRawText().contains(QString("Ann") + QChar(0x00A0) + "Lee"));
+  EXPECT_TRUE(text.contains("A&B")) << text.toStdString();
+  window->close();
+}
+
 TEST(ReportWindow, TheSettingOpensReportsThereWithoutTryingTheBrowser) {
   TestHome home;
   write_page(home.path() / "qlwin4.html");
