@@ -1,11 +1,15 @@
 #include "app/application.h"
 
+#include <csignal>
+
 #include "app/commands.h"
 #include "app/startup.h"
 #include "core/command_table.h"
 #include "core/messages.h"
 
 namespace quillon {
+
+void prepare_process() { std::signal(SIGXFSZ, SIG_IGN); }
 
 bool start_application(State& state, const std::vector<std::string>& words, int& exit_code) {
   return run_startup(state, parse_startup_words(words), exit_code);

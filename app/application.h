@@ -8,6 +8,11 @@
 
 namespace quillon {
 
+// What both programs set up first. A write past the file-size limit then
+// fails like any other write (and is reported, the data left as it was)
+// instead of ending the program halfway.
+void prepare_process();
+
 // Runs the start-up sequence on the home folder. Returns false when the
 // program must end; `exit_code` then holds its status.
 bool start_application(State& state, const std::vector<std::string>& words, int& exit_code);

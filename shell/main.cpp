@@ -39,6 +39,7 @@ void show_splash() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  prepare_process();
   // Both are settled before Qt starts: without a display Qt would abort.
   if (asks_for_usage(argc, argv)) {
     std::cout << shell_usage;
