@@ -34,20 +34,21 @@ int Drawing::last_row() const {
   return static_cast<int>(std::ceil(last));
 }
 
+DrawOp& RecordingCanvas::record(DrawKind kind) {
+  DrawOp& op = drawing_.ops.emplace_back();
+  op.kind = kind;
+  op.page = page_;
+  return op;
+}
+
 Status RecordingCanvas::start_page() {
   ++page_;
-  DrawOp op;
-  op.kind = DrawKind::page_start;
-  op.page = page_;
-  drawing_.ops.push_back(op);
+  record(DrawKind::page_start);
   return Status::ok();
 }
 
 Status RecordingCanvas::end_page() {
-  DrawOp op;
-  op.kind = DrawKind::page_end;
-  op.page = page_;
-  drawing_.ops.push_back(op);
+  record(DrawKind::page_end);
   return Status::ok();
 }
 
@@ -57,28 +58,22 @@ void RecordingCanvas::select_font(FontFace face, int point_size) {
 }
 
 void RecordingCanvas::print_text(double row, double column, int attributes, const std::string& text) {
-  DrawOp op;
-  op.kind = DrawKind::text;
-  op.page = page_;
+  DrawOp& op = record(DrawKind::text);
   op.row = row;
   op.column = column;
   op.attributes = attributes;
   op.face = face_;
   op.point_size = point_size_;
   op.text = text;
-  drawing_.ops.push_back(op);
 }
 
 void RecordingCanvas::shape(DrawKind kind, double r1, double c1, double r2, double c2, Ink ink) {
-  DrawOp op;
-  op.kind = kind;
-  op.page = page_;
+  DrawOp& op = record(kind);
   op.row = r1;
   op.column = c1;
   op.row2 = r2;
   op.column2 = c2;
   op.ink = ink;
-  drawing_.ops.push_back(op);
 }
 
 void RecordingCanvas::print_line(double row1, double column1, double row2, double column2, Ink ink) {

@@ -48,6 +48,8 @@ class RecordingCanvas : public PrintCanvas {
   Drawing drawing_;
 
  private:
+  // A new operation of the kind on the current page, its other fields to fill.
+  DrawOp& record(DrawKind kind);
   void shape(DrawKind kind, double r1, double c1, double r2, double c2, Ink ink);
   int page_ = 0;
   FontFace face_ = FontFace::fixed;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -51,19 +50,6 @@ void put_tournament(State& state, int t, const std::string& name, int full_year,
   set_field_text(header.name, name);
   if (Status written = state.db.write_at(tournament_offset(state, t), &header, sizeof header); !written)
     throw std::runtime_error("put_tournament: " + written.reason());
-}
-
-FileSizeLimit::FileSizeLimit(rlim_t bytes) {
-  getrlimit(RLIMIT_FSIZE, &saved_);
-  old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limit = saved_;
-  limit.rlim_cur = bytes;
-  setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-  setrlimit(RLIMIT_FSIZE, &saved_);
-  std::signal(SIGXFSZ, old_handler_);
 }
 
 }  // namespace quillon::testing

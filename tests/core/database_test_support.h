@@ -1,13 +1,13 @@
 #pragma once
 // Helpers for the database tests: raw file contents and cheap ways to fill a
 // database with tournaments.
-#include <sys/resource.h>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "core/state.h"
+#include "tests/testing/file_size_limit.h"
 
 namespace quillon::testing {
 
@@ -28,19 +28,5 @@ void set_tournament_count(State& state, int count);
 // Writes a header straight into slot t without going through the buffers.
 void put_tournament(State& state, int t, const std::string& name, int full_year, int month, int day,
                     std::uint8_t format = 0);
-
-// Keeps files of this process below a size while it lives, as a nearly full
-// disk would; writes past it fail with "File too large" instead of a signal.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes);
-  ~FileSizeLimit();
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  void (*old_handler_)(int) = nullptr;
-};
 
 }  // namespace quillon::testing

@@ -3,8 +3,6 @@
 // a write that fails leaves the file that was there.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <csignal>
 #include <cstdio>
 #include <fstream>
 
@@ -12,6 +10,7 @@
 #include "exchange/spreadsheet_reader.h"
 #include "exchange/spreadsheet_writer.h"
 #include "tests/exchange/exchange_fixture.h"
+#include "tests/testing/file_size_limit.h"
 
 namespace quillon::testing {
 namespace {
@@ -125,26 +124,6 @@ TEST(SpreadsheetWriter, OpenpyxlReadsTheExportedWorkbook) {
   ASSERT_EQ(pclose(pipe), 0);
   EXPECT_EQ(out, "Sheet1\nName|Handicap\nZo\u00eb|12.3\nAnn Lee|+2.3\n");
 }
-
-// Keeps the files of this process below a size, as a nearly full disk would.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, old_handler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*old_handler_)(int) = nullptr;
-};
 
 TEST(SpreadsheetWriter, AWriteThatFailsIsReportedAndKeepsTheOldFile) {
   TestHome home;

@@ -38,21 +38,8 @@ class PageFrame : public ReportTest {
   }
 };
 
-const std::vector<std::string> footer = {"<br>",
-                                         "<font face=Arial size=2><center>",
-                                         "",
-                                         "<address>",
-                                         "Tolvane Systems Inc.<br>",
-                                         "1200 Fairway Drive, Suite 4, Lakeside<br>",
-                                         "Tel : 555-0142<br>",
-                                         "www.quillon-golf.example<br>",
-                                         "<br>",
-                                         "</address></font>",
-                                         "</center>",
-                                         "</body>"};
-
 std::vector<std::string> with_footer(std::vector<std::string> lines) {
-  lines.insert(lines.end(), footer.begin(), footer.end());
+  lines.insert(lines.end(), page_footer_lines.begin(), page_footer_lines.end());
   return lines;
 }
 

@@ -2,14 +2,13 @@
 // planted under the page's name is not written through.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "report/report_page.h"
 #include "report/report_writer.h"
+#include "tests/testing/file_size_limit.h"
 #include "tests/testing/files.h"
 #include "tests/testing/test_home.h"
 
@@ -25,16 +24,11 @@ TEST(ReportPageFailure, AFullDiskLeavesNoPageAndTheUserIsTold) {
   {
     ReportWriter w;
     ASSERT_TRUE(open_report_page(state, w));
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = 1000;  // the page would be 20000 bytes
-    setrlimit(RLIMIT_FSIZE, &limit);
-    for (int i = 0; i < 200; ++i) w.report_line("<tr><td>Row %03d of the results page</td></tr>", i);
-    w.close();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, old_handler);
+    {
+      testing::FileSizeLimit limit(1000);  // the page would be 20000 bytes
+      for (int i = 0; i < 200; ++i) w.report_line("<tr><td>Row %03d of the results page</td></tr>", i);
+      w.close();
+    }
     EXPECT_TRUE(w.failed());
   }
   EXPECT_FALSE(std::filesystem::exists(report_page_path(state)));

@@ -20,6 +20,21 @@ inline std::string report_page_text(const State& state) {
   return text.str();
 }
 
+// The page footer's lines with the maker's address, from the "<br>" before it
+// to "</body>".
+inline const std::vector<std::string> page_footer_lines = {"<br>",
+                                                           "<font face=Arial size=2><center>",
+                                                           "",
+                                                           "<address>",
+                                                           "Tolvane Systems Inc.<br>",
+                                                           "1200 Fairway Drive, Suite 4, Lakeside<br>",
+                                                           "Tel : 555-0142<br>",
+                                                           "www.quillon-golf.example<br>",
+                                                           "<br>",
+                                                           "</address></font>",
+                                                           "</center>",
+                                                           "</body>"};
+
 // The lines of a page's text; a line that does not end with CR LF fails the test.
 inline std::vector<std::string> crlf_lines(const std::string& text) {
   std::vector<std::string> lines;

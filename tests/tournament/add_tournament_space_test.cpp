@@ -3,14 +3,13 @@
 // behind and its message is true.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "tests/testing/file_size_limit.h"
 #include "tests/testing/files.h"
 #include "tests/tournament/tournament_fixture.h"
 #include "tournament/tournament_commands.h"
@@ -19,22 +18,6 @@ namespace quillon {
 namespace {
 
 using testing::TestHome;
-
-// Files of this process stay below `bytes` while `work` runs; writes past it
-// fail with "File too large" as on a full disk.
-template <typename Work>
-auto with_file_size_limit(rlim_t bytes, Work work) {
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limit = saved;
-  limit.rlim_cur = bytes;
-  setrlimit(RLIMIT_FSIZE, &limit);
-  auto result = work();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, old_handler);
-  return result;
-}
 
 TEST(AddTournament, AFullDiskAddsNothingAndSaysSo) {
   TestHome home;
@@ -46,7 +29,11 @@ TEST(AddTournament, AFullDiskAddsNothingAndSaysSo) {
   home.ui.messages.clear();
 
   home.ui.dialog({{{"name", "Spring Medal"}, {"date", "2026-04-12"}}, false, false});
-  int added = with_file_size_limit(before.size() + 5000, [&] { return add_tournament(state); });
+  int added = 0;
+  {
+    testing::FileSizeLimit limit(before.size() + 5000);
+    added = add_tournament(state);
+  }
 
   EXPECT_EQ(added, 0);
   EXPECT_EQ(std::filesystem::file_size(db), before.size());
