@@ -4,7 +4,7 @@
 
 #include "core/dispatch.h"
 #include "core/state.h"
-#include "exchange/golfer_import.h"
+#include "exchange/imports/golfer_import.h"
 #include "report/flights_by_score_page.h"
 #include "scoring/score_golfer.h"
 #include "tournament/flights.h"

@@ -13,8 +13,8 @@
 #include "core/text.h"
 #include "core/window_title.h"
 #include "courses/course_startup.h"
-#include "exchange/course_import.h"
-#include "exchange/import_settings_dialog.h"
+#include "exchange/imports/course_import.h"
+#include "exchange/imports/import_settings_dialog.h"
 #include "handicap/formats.h"
 
 namespace quillon {

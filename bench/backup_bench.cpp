@@ -13,7 +13,7 @@
 #include "bench/bench_home.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
-#include "exchange/backup.h"
+#include "exchange/backup/backup.h"
 
 namespace {
 

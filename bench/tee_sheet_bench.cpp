@@ -9,9 +9,9 @@
 #include "bench/bench_home.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
-#include "exchange/spreadsheet_reader.h"
-#include "exchange/tee_sheet_export.h"
-#include "exchange/tee_sheet_import.h"
+#include "exchange/imports/tee_sheet_export.h"
+#include "exchange/imports/tee_sheet_import.h"
+#include "exchange/spreadsheets/spreadsheet_reader.h"
 
 namespace quillon::bench {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "exchange/backup_check.h"
+#include "exchange/backup/backup_check.h"
 
 namespace quillon::cli {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The backup and restore dialogs: the generic form without an OK button,
 // closed by the source button the model accepts, or by Cancel.
-#include "exchange/backup_dialogs.h"
+#include "exchange/backup/backup_dialogs.h"
 #include "shell/generic_dialog.h"
 
 namespace quillon::shell {

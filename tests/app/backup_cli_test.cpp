@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/exchange/net_servers.h"
+#include "tests/exchange/support/net_servers.h"
 #include "tests/testing/cli_run.h"
 #include "tests/testing/test_home.h"
 

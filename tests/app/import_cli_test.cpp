@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "core/fixed_text.h"
-#include "tests/exchange/net_fixture.h"
-#include "tests/exchange/ravelin_file.h"
+#include "tests/exchange/support/net_fixture.h"
+#include "tests/exchange/support/ravelin_file.h"
 #include "tests/testing/cli_run.h"
 
 namespace quillon {

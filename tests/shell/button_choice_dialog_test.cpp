@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "exchange/backup_dialogs.h"
+#include "exchange/backup/backup_dialogs.h"
 #include "shell/dialog_registry.h"
 #include "tests/testing/test_home.h"
 

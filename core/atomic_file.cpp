@@ -1,0 +1,132 @@
+#include "core/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace quillon {
+
+namespace {
+
+std::string system_text() { return std::strerror(errno); }
+
+Status cannot(const char* what, const std::filesystem::path& file, const std::string& why) {
+  return Status::failed(std::string("cannot ") + what + " " + file.string() + ": " + why);
+}
+
+}  // namespace
+
+Result<AtomicFile> AtomicFile::create(const std::filesystem::path& target, unsigned mode) {
+  std::filesystem::path folder = target.parent_path();
+  std::string name = (folder.empty() ? std::filesystem::path(".") : folder) / ("." + target.filename().string());
+  name += ".XXXXXX";
+  int fd = ::mkostemp(name.data(), O_CLOEXEC);
+  if (fd < 0) return cannot("create", target, system_text());
+  return AtomicFile(target, name, fd, mode);
+}
+
+AtomicFile::AtomicFile(std::filesystem::path target, std::filesystem::path temporary, int fd, unsigned mode)
+    : target_(std::move(target)), temporary_(std::move(temporary)), fd_(fd), mode_(mode), open_(true) {}
+
+AtomicFile::AtomicFile(AtomicFile&& other) noexcept
+    : target_(std::move(other.target_)),
+      temporary_(std::move(other.temporary_)),
+      fd_(other.fd_),
+      mode_(other.mode_),
+      written_(other.written_),
+      open_(other.open_) {
+  other.fd_ = -1;
+  other.open_ = false;
+}
+
+AtomicFile& AtomicFile::operator=(AtomicFile&& other) noexcept {
+  if (this != &other) {
+    discard();
+    target_ = std::move(other.target_);
+    temporary_ = std::move(other.temporary_);
+    fd_ = other.fd_;
+    mode_ = other.mode_;
+    written_ = other.written_;
+    open_ = other.open_;
+    other.fd_ = -1;
+    other.open_ = false;
+  }
+  return *this;
+}
+
+AtomicFile::~AtomicFile() { discard(); }
+
+Status AtomicFile::write(const void* data, std::size_t n) {
+  if (fd_ < 0) return cannot("write", target_, "the file is closed");
+  const char* bytes = static_cast<const char*>(data);
+  while (n > 0) {
+    ssize_t put = ::write(fd_, bytes, n);
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return cannot("write", target_, put < 0 ? system_text() : "nothing was written");
+    bytes += put;
+    n -= static_cast<std::size_t>(put);
+    written_ += static_cast<std::size_t>(put);
+  }
+  return Status::ok();
+}
+
+void AtomicFile::release_descriptor() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+}
+
+Status AtomicFile::commit() {
+  if (!open_) return cannot("write", target_, "the file was already finished");
+  if (fd_ < 0) {
+    // Another writer filled the temporary; open it again to flush it.
+    fd_ = ::open(temporary_.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+    if (fd_ < 0) {
+      Status failure = cannot("write", target_, system_text());
+      discard();
+      return failure;
+    }
+  }
+  Status done = Status::ok();
+  if (::fchmod(fd_, mode_) != 0) done = cannot("write", target_, system_text());
+  if (done && ::fsync(fd_) != 0 && errno != EINVAL) done = cannot("write", target_, system_text());
+  if (::close(fd_) != 0 && done) done = cannot("write", target_, system_text());
+  fd_ = -1;
+  if (done && std::rename(temporary_.c_str(), target_.c_str()) != 0) done = cannot("replace", target_, system_text());
+  if (!done) {
+    discard();
+    return done;
+  }
+  open_ = false;
+  return flush_folder(target_.parent_path());
+}
+
+void AtomicFile::discard() {
+  release_descriptor();
+  if (open_) ::unlink(temporary_.c_str());
+  open_ = false;
+}
+
+Status write_file_atomically(const std::filesystem::path& target, std::string_view bytes, unsigned mode) {
+  Result<AtomicFile> file = AtomicFile::create(target, mode);
+  if (!file) return file.status();
+  if (Status put = file->write(bytes); !put) return put;
+  return file->commit();
+}
+
+Status flush_folder(const std::filesystem::path& folder) {
+  const char* name = folder.empty() ? "." : folder.c_str();
+  int dir = ::open(name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return cannot("open the folder", name, system_text());
+  // Some file systems cannot flush a folder (EINVAL): the rename stands as it is.
+  bool flushed = ::fsync(dir) == 0 || errno == EINVAL;
+  Status result = flushed ? Status::ok() : cannot("flush the folder", name, system_text());
+  ::close(dir);
+  return result;
+}
+
+}  // namespace quillon

@@ -1,0 +1,69 @@
+#pragma once
+// The one way a file is replaced: written under a unique temporary name beside
+// the target, flushed, renamed over it and the folder flushed, so that a reader
+// or a crash finds the old file or the new one, never a half-written one.
+//
+//   Result<AtomicFile> file = AtomicFile::create(target);
+//   if (!file) return file.status();
+//   if (Status put = file->write(bytes); !put) return put;
+//   return file->commit();
+//
+// A file that is not committed is removed when the AtomicFile goes away.
+// Writers that open a path themselves (a PDF writer) write to
+// temporary_path() after release_descriptor(), then commit().
+#include <cstddef>
+#include <filesystem>
+#include <string_view>
+
+#include "core/result.h"
+#include "core/status.h"
+
+namespace quillon {
+
+class AtomicFile {
+ public:
+  // Creates the temporary exclusively (a link planted beside the target is
+  // never written through) with the permissions `mode`.
+  [[nodiscard]] static Result<AtomicFile> create(const std::filesystem::path& target, unsigned mode = 0644);
+
+  AtomicFile(AtomicFile&& other) noexcept;
+  AtomicFile& operator=(AtomicFile&& other) noexcept;
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+  ~AtomicFile();
+
+  // Appends all of `n` bytes, or says why not.
+  [[nodiscard]] Status write(const void* data, std::size_t n);
+  [[nodiscard]] Status write(std::string_view text) { return write(text.data(), text.size()); }
+  // Flushes the data, renames the temporary over the target and flushes the
+  // folder. Failures name the target, the file the user knows of.
+  [[nodiscard]] Status commit();
+  // Removes the temporary; the target is untouched.
+  void discard();
+
+  // Closes the descriptor so that another writer can open temporary_path().
+  void release_descriptor();
+  int descriptor() const { return fd_; }
+  const std::filesystem::path& target() const { return target_; }
+  const std::filesystem::path& temporary_path() const { return temporary_; }
+  std::size_t written() const { return written_; }
+
+ private:
+  AtomicFile(std::filesystem::path target, std::filesystem::path temporary, int fd, unsigned mode);
+
+  std::filesystem::path target_;
+  std::filesystem::path temporary_;
+  int fd_ = -1;
+  unsigned mode_ = 0644;
+  std::size_t written_ = 0;
+  bool open_ = false;  // a temporary exists that is not yet renamed
+};
+
+// Replaces `target` with `bytes` through an AtomicFile.
+[[nodiscard]] Status write_file_atomically(const std::filesystem::path& target, std::string_view bytes,
+                                           unsigned mode = 0644);
+
+// Flushes a folder's entries, so that a rename in it survives a crash.
+[[nodiscard]] Status flush_folder(const std::filesystem::path& folder);
+
+}  // namespace quillon

@@ -1,0 +1,111 @@
+#include "exchange/imports/score_data_export.h"
+
+#include <map>
+
+#include "core/cp1252.h"
+#include "core/database.h"
+#include "core/fixed_text.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "exchange/imports/workbook_files.h"
+#include "exchange/spreadsheets/spreadsheet_writer.h"
+#include "tournament/field.h"
+#include "tournament/tournament_selection.h"
+
+namespace quillon {
+
+namespace {
+
+constexpr int full_round = 18;
+constexpr int nine = 9;
+
+int course_holes(State& state, int slot) {
+  read_record(state, RecordKind::course, slot);
+  return state.course.hole_count;
+}
+
+std::vector<std::string> score_row(const GolferEntry& e, bool eighteen_hole_layout, bool golfer_plays_18) {
+  std::vector<std::string> row = {utf8_from_cp1252(field_text(e.name))};
+  int front = 0;
+  int back = 0;
+  for (int h = 0; h < nine; ++h) {
+    row.push_back(std::to_string(e.hole_scores[h]));
+    front += e.hole_scores[h];
+  }
+  if (!eighteen_hole_layout) {
+    row.push_back(std::to_string(front));
+    return row;
+  }
+  for (int h = nine; h < full_round; ++h) {
+    row.push_back(golfer_plays_18 ? std::to_string(e.hole_scores[h]) : " ");
+    back += e.hole_scores[h];
+  }
+  row.push_back(std::to_string(front));
+  row.push_back(std::to_string(back));
+  row.push_back(std::to_string(front + back));
+  return row;
+}
+
+}  // namespace
+
+std::vector<std::string> score_data_columns(int holes) {
+  int shown = holes == full_round ? full_round : nine;
+  std::vector<std::string> columns = {"Name"};
+  for (int h = 1; h <= shown; ++h) columns.push_back(std::to_string(h));
+  if (shown == full_round) {
+    columns.push_back("F9");
+    columns.push_back("B9");
+  }
+  columns.push_back("Tot");
+  return columns;
+}
+
+std::vector<std::vector<std::string>> score_data_rows(State& state, int holes) {
+  std::map<int, int> holes_of_tee;
+  for (int d = 1; d <= 10; ++d) {
+    int tee = tee_of_division(state, d);
+    if (!holes_of_tee.count(tee)) holes_of_tee[tee] = course_holes(state, tee);
+  }
+  std::vector<std::vector<std::string>> rows;
+  for (int g = 1; g <= state.header.group_count; ++g) {
+    read_record(state, RecordKind::group, g);
+    for (int slot = 0; slot < state.header.group_size && slot < max_group_size; ++slot) {
+      const GolferEntry& e = state.group.entries[slot];
+      if (e.name[0] == 0 || e.disqualified || e.hole_scores[0] == 0) continue;
+      bool plays_18 = holes_of_tee[tee_of_division(state, e.division)] == full_round;
+      rows.push_back(score_row(e, holes == full_round, plays_18));
+    }
+  }
+  return rows;
+}
+
+void export_score_data(State& state) {
+  int t = select_tournament(state, TournamentList::days);
+  if (t == 0) return;
+  auto path = choose_export_path(state, "Scoredata - " + field_text(state.header.name) + ".xlsx");
+  if (!path) return;
+  Status status = Status::ok();
+  {
+    BusyCursor busy(state);
+    int holes = course_holes(state, tee_of_division(state, 1));
+    auto writer = make_sheet_writer(*path);
+    status = writer->create(*path, score_data_sheet_name, score_data_columns(holes));
+    if (status) {
+      for (const auto& row : score_data_rows(state, holes)) {
+        status = writer->add(row);
+        if (!status) break;
+      }
+    }
+    if (status) status = writer->close();
+  }
+  if (!status) {
+    if (status.needs_telling()) ask_titled(state, message_kind::error, "", status.reason());
+    message_box(state, message_kind::information, "The export of the score data was not successful.");
+    return;
+  }
+  message_box(state, message_kind::information,
+              "The Score Data for the %s tournament was exported to an Excel spreadsheet [%s].",
+              field_text(state.header.name).c_str(), shown_path(*path).c_str());
+}
+
+}  // namespace quillon

@@ -1,0 +1,421 @@
+#include "exchange/network/net_client.h"
+
+#include <curl/curl.h>
+
+#include <cstdio>
+#include <mutex>
+#include <system_error>
+
+#include <unistd.h>
+
+namespace quillon {
+
+namespace {
+
+// Loopback addresses never go through a proxy.
+constexpr const char* loopback_hosts = "localhost,127.0.0.1,::1";
+constexpr const char* user_agent = "QLWIN4";
+
+void global_init() {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+CURL* handle(void* p) { return static_cast<CURL*>(p); }
+
+// A temporary file beside `target` that becomes `target` only on commit().
+class PartFile {
+ public:
+  explicit PartFile(std::filesystem::path target) : target_(std::move(target)) {
+    part_ = target_;
+    part_ += ".part";
+    file_ = std::fopen(part_.c_str(), "wb");
+  }
+  ~PartFile() {
+    if (file_) std::fclose(file_);
+    if (!committed_) {
+      std::error_code ec;
+      std::filesystem::remove(part_, ec);
+    }
+  }
+  std::FILE* file() const { return file_; }
+  const std::filesystem::path& part() const { return part_; }
+  Status commit() {
+    std::FILE* f = file_;
+    file_ = nullptr;
+    bool written = std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
+    if (std::fclose(f) != 0 || !written)
+      return Status::failed("The file \"" + target_.string() + "\" could not be written.");
+    std::error_code ec;
+    std::filesystem::rename(part_, target_, ec);
+    if (ec) return Status::failed("The file \"" + target_.string() + "\" could not be put in place.");
+    committed_ = true;
+    return Status::ok();
+  }
+
+ private:
+  std::filesystem::path target_;
+  std::filesystem::path part_;
+  std::FILE* file_ = nullptr;
+  bool committed_ = false;
+};
+
+}  // namespace
+
+struct NetConnection::Call {
+  // Where the answer goes: a string (up to `limit`) or a file.
+  std::string* body = nullptr;
+  std::FILE* file = nullptr;
+  std::size_t skip = 0;  // leading answer bytes dropped
+  std::int64_t limit = -1;  // most bytes kept; -1 no limit
+  bool stop_at_limit = false;  // reaching the limit ends the call successfully
+  bool over_limit = false;
+  bool write_failed = false;
+  std::int64_t received = 0;
+  const TransferProgress* progress = nullptr;
+  char error[CURL_ERROR_SIZE] = {};
+};
+
+namespace {
+
+size_t write_answer(char* data, size_t size, size_t count, void* user) {
+  auto& call = *static_cast<NetConnection::Call*>(user);
+  std::size_t n = size * count;
+  std::size_t from = 0;
+  if (call.skip > 0) {
+    from = std::min(call.skip, n);
+    call.skip -= from;
+  }
+  std::size_t keep = n - from;
+  if (call.limit >= 0 && call.received + static_cast<std::int64_t>(keep) > call.limit) {
+    keep = static_cast<std::size_t>(call.limit - call.received);
+    call.over_limit = true;
+  }
+  if (call.body) call.body->append(data + from, keep);
+  if (call.file && keep > 0 && std::fwrite(data + from, 1, keep, call.file) != keep) {
+    call.write_failed = true;
+    return 0;
+  }
+  call.received += static_cast<std::int64_t>(keep);
+  if (call.over_limit) return 0;  // ends the transfer
+  return n;
+}
+
+int transfer_info(void* user, curl_off_t dltotal, curl_off_t dlnow, curl_off_t ultotal, curl_off_t ulnow) {
+  auto& call = *static_cast<NetConnection::Call*>(user);
+  if (!call.progress || !*call.progress) return 0;
+  bool go_on = ultotal > 0 ? (*call.progress)(ulnow, ultotal) : (*call.progress)(dlnow, dltotal);
+  return go_on ? 0 : 1;
+}
+
+}  // namespace
+
+std::string url_escape(const std::string& text) {
+  global_init();
+  char* out = curl_easy_escape(nullptr, text.c_str(), static_cast<int>(text.size()));
+  std::string result = out ? out : "";
+  curl_free(out);
+  return result;
+}
+
+NetConnection::NetConnection(const NetworkSettings& settings) : settings_(settings) {
+  global_init();
+  curl_ = curl_easy_init();
+}
+
+NetConnection::~NetConnection() {
+  if (curl_) curl_easy_cleanup(handle(curl_));
+}
+
+void NetConnection::prepare(const std::string& url, Call& call) {
+  CURL* c = handle(curl_);
+  curl_easy_reset(c);
+  curl_easy_setopt(c, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(c, CURLOPT_USERAGENT, user_agent);
+  curl_easy_setopt(c, CURLOPT_NOPROXY, loopback_hosts);
+  curl_easy_setopt(c, CURLOPT_ERRORBUFFER, call.error);
+  // A server that accepts and then stays silent must not hold the program.
+  long seconds = settings_.timeout_seconds;
+  curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, seconds);
+  curl_easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds);
+  curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, seconds);
+  curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, write_answer);
+  curl_easy_setopt(c, CURLOPT_WRITEDATA, &call);
+  curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+  curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, transfer_info);
+  curl_easy_setopt(c, CURLOPT_XFERINFODATA, &call);
+  if (!settings_.ca_file.empty()) curl_easy_setopt(c, CURLOPT_CAINFO, settings_.ca_file.c_str());
+  if (!call.progress) call.progress = &activity_;
+}
+
+Status NetConnection::perform(Call& call, const std::string& what) {
+  CURL* c = handle(curl_);
+  CURLcode code = curl_easy_perform(c);
+  if (code == CURLE_WRITE_ERROR && call.over_limit && call.stop_at_limit) code = CURLE_OK;
+  if (code == CURLE_WRITE_ERROR && call.over_limit && !call.stop_at_limit) {
+    last_failure_ = NetFailure::other;
+    return Status::failed("The answer to " + what + " was larger than expected.");
+  }
+  if (code == CURLE_OK) {
+    long http_status = 0;
+    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &http_status);
+    const char* scheme = nullptr;
+    curl_easy_getinfo(c, CURLINFO_SCHEME, &scheme);
+    bool http = scheme && (std::string(scheme) == "HTTP" || std::string(scheme) == "HTTPS" ||
+                           std::string(scheme) == "http" || std::string(scheme) == "https");
+    if (http && http_status >= 400) {
+      last_failure_ = http_status == 404 ? NetFailure::not_found : NetFailure::other;
+      return Status::failed("The web server answered " + what + " with the error status " +
+                            std::to_string(http_status) + ".");
+    }
+    last_failure_ = NetFailure::none;
+    return Status::ok();
+  }
+  std::string seconds = std::to_string(settings_.timeout_seconds);
+  switch (code) {
+    case CURLE_OPERATION_TIMEDOUT:
+      last_failure_ = NetFailure::timed_out;
+      return Status::failed("The server did not answer " + what + " within " + seconds + " seconds.");
+    case CURLE_ABORTED_BY_CALLBACK:
+      last_failure_ = NetFailure::cancelled;
+      return Status::failed("The transfer was cancelled.");
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_COULDNT_RESOLVE_PROXY:
+      last_failure_ = NetFailure::unreachable;
+      return Status::failed("The server for " + what + " could not be reached.");
+    case CURLE_LOGIN_DENIED:
+      last_failure_ = NetFailure::refused_logon;
+      return Status::failed("The server refused the logon.");
+    case CURLE_REMOTE_FILE_NOT_FOUND:
+    case CURLE_FTP_COULDNT_RETR_FILE:
+      last_failure_ = NetFailure::not_found;
+      return Status::failed("The server has no file for " + what + ".");
+    case CURLE_PARTIAL_FILE:
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+    case CURLE_GOT_NOTHING:
+      last_failure_ = NetFailure::broken;
+      return Status::failed("The connection broke off during " + what + ".");
+    case CURLE_USE_SSL_FAILED:
+      last_failure_ = NetFailure::refused_logon;
+      return Status::failed("The server does not offer an encrypted connection, which the network settings require.");
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+      last_failure_ = NetFailure::refused_logon;
+      return Status::failed("The certificate of the server for " + what + " could not be verified (" +
+                            std::string(call.error[0] ? call.error : curl_easy_strerror(code)) +
+                            "). Name the file of its certificate authority as ca_file in network.ini.");
+    default: break;
+  }
+  if (call.write_failed) {
+    last_failure_ = NetFailure::other;
+    return Status::failed("The data of " + what + " could not be written to the disk.");
+  }
+  last_failure_ = NetFailure::other;
+  std::string detail = call.error[0] ? call.error : curl_easy_strerror(code);
+  return Status::failed("The transfer of " + what + " failed: " + detail);
+}
+
+// FTP.
+
+FtpSession::FtpSession(const NetworkSettings& settings, std::string user, std::string password)
+    : NetConnection(settings), user_(std::move(user)), password_(std::move(password)) {}
+
+std::string FtpSession::url_of(const std::string& path) const {
+  std::string url = "ftp://" + settings_.ftp_host + ":" + std::to_string(settings_.ftp_port) + "/";
+  std::size_t from = 0;
+  // A leading slash names the server's root rather than the login folder.
+  if (path.starts_with("/")) {
+    url += "%2F";
+    from = 1;
+  }
+  while (from <= path.size()) {
+    std::size_t slash = path.find('/', from);
+    std::string segment = path.substr(from, slash == std::string::npos ? std::string::npos : slash - from);
+    url += url_escape(segment);
+    if (slash == std::string::npos) break;
+    url += "/";
+    from = slash + 1;
+  }
+  return url;
+}
+
+void FtpSession::prepare_ftp(const std::string& path, Call& call) {
+  prepare(url_of(path), call);
+  CURL* c = handle(curl_);
+  curl_easy_setopt(c, CURLOPT_USERNAME, user_.c_str());
+  curl_easy_setopt(c, CURLOPT_PASSWORD, password_.c_str());
+  long tls = settings_.ftps == FtpsMode::off       ? CURLUSESSL_NONE
+             : settings_.ftps == FtpsMode::require ? CURLUSESSL_ALL
+                                                   : CURLUSESSL_TRY;
+  curl_easy_setopt(c, CURLOPT_USE_SSL, tls);
+  curl_easy_setopt(c, CURLOPT_FTPSSLAUTH, CURLFTPAUTH_TLS);
+  curl_easy_setopt(c, CURLOPT_FTP_USE_EPSV, 1L);
+  curl_easy_setopt(c, CURLOPT_FTPPORT, nullptr);  // passive
+  curl_easy_setopt(c, CURLOPT_TRANSFERTEXT, 0L);  // binary
+}
+
+Status FtpSession::logon() {
+  Call call;
+  prepare_ftp("", call);
+  curl_easy_setopt(handle(curl_), CURLOPT_NOBODY, 1L);
+  return perform(call, "the logon to " + settings_.ftp_host);
+}
+
+Status FtpSession::size(const std::string& path, std::int64_t& bytes) {
+  Call call;
+  prepare_ftp(path, call);
+  curl_easy_setopt(handle(curl_), CURLOPT_NOBODY, 1L);
+  Status status = perform(call, "\"" + path + "\"");
+  if (!status) return status;
+  curl_off_t length = -1;
+  curl_easy_getinfo(handle(curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+  if (length < 0) {
+    last_failure_ = NetFailure::not_found;
+    return Status::failed("The server has no file for \"" + path + "\".");
+  }
+  bytes = length;
+  return Status::ok();
+}
+
+Status FtpSession::exists(const std::string& path, bool& found) {
+  std::int64_t bytes = 0;
+  Status status = size(path, bytes);
+  found = status.is_ok();
+  if (!status && last_failure_ == NetFailure::not_found) return Status::ok();
+  return status;
+}
+
+Status FtpSession::list(const std::string& folder, std::vector<std::string>& names) {
+  Call call;
+  std::string body;
+  call.body = &body;
+  std::string path = folder.ends_with("/") ? folder : folder + "/";
+  prepare_ftp(path, call);
+  curl_easy_setopt(handle(curl_), CURLOPT_DIRLISTONLY, 1L);
+  Status status = perform(call, "the listing of \"" + folder + "\"");
+  if (!status) return status;
+  names.clear();
+  std::size_t from = 0;
+  while (from < body.size()) {
+    std::size_t end = body.find('\n', from);
+    if (end == std::string::npos) end = body.size();
+    std::string name = body.substr(from, end - from);
+    if (!name.empty() && name.back() == '\r') name.pop_back();
+    // Some servers list the folder in front of each name.
+    if (name.starts_with(path)) name = name.substr(path.size());
+    if (!name.empty()) names.push_back(name);
+    from = end + 1;
+  }
+  return Status::ok();
+}
+
+Status FtpSession::remove(const std::string& path, bool missing_ok) {
+  if (path.find_first_of("\r\n") != std::string::npos)
+    return Status::failed("A server file name cannot hold a line break.");
+  if (missing_ok) {
+    bool found = false;
+    if (Status s = exists(path, found); !s) return s;
+    if (!found) return Status::ok();
+  }
+  // The command runs in the file's folder: the connection may stand in
+  // another folder after an earlier call.
+  std::size_t slash = path.rfind('/');
+  std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+  std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+  Call call;
+  prepare_ftp(folder, call);
+  CURL* c = handle(curl_);
+  std::string command = "DELE " + file;
+  curl_slist* commands = curl_slist_append(nullptr, command.c_str());
+  curl_easy_setopt(c, CURLOPT_NOBODY, 1L);
+  curl_easy_setopt(c, CURLOPT_QUOTE, commands);
+  Status status = perform(call, "the removal of \"" + path + "\"");
+  curl_easy_setopt(c, CURLOPT_QUOTE, nullptr);
+  curl_slist_free_all(commands);
+  return status;
+}
+
+Status FtpSession::get(const std::string& path, const std::filesystem::path& local, const TransferProgress& progress) {
+  PartFile part(local);
+  if (!part.file()) return Status::failed("The file \"" + local.string() + "\" could not be created.");
+  Call call;
+  call.file = part.file();
+  if (progress) call.progress = &progress;
+  prepare_ftp(path, call);
+  Status status = perform(call, "\"" + path + "\"");
+  if (!status) return status;
+  curl_off_t expected = -1;
+  curl_easy_getinfo(handle(curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &expected);
+  if (expected >= 0 && expected != call.received) {
+    last_failure_ = NetFailure::broken;
+    return Status::failed("The connection broke off during \"" + path + "\".");
+  }
+  return part.commit();
+}
+
+Status FtpSession::read_head(const std::string& path, std::size_t count, std::string& bytes) {
+  Call call;
+  bytes.clear();
+  call.body = &bytes;
+  call.limit = static_cast<std::int64_t>(count);
+  call.stop_at_limit = true;
+  prepare_ftp(path, call);
+  return perform(call, "\"" + path + "\"");
+}
+
+namespace {
+size_t read_upload(char* buffer, size_t size, size_t count, void* user) {
+  return std::fread(buffer, size, count, static_cast<std::FILE*>(user));
+}
+}  // namespace
+
+Status FtpSession::put(const std::filesystem::path& local, const std::string& path) {
+  std::error_code ec;
+  auto length = std::filesystem::file_size(local, ec);
+  std::FILE* in = ec ? nullptr : std::fopen(local.c_str(), "rb");
+  if (!in) return Status::failed("The file \"" + local.string() + "\" could not be read.");
+  Call call;
+  prepare_ftp(path, call);
+  CURL* c = handle(curl_);
+  curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
+  curl_easy_setopt(c, CURLOPT_READFUNCTION, read_upload);
+  curl_easy_setopt(c, CURLOPT_READDATA, in);
+  curl_easy_setopt(c, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(length));
+  Status status = perform(call, "the upload of \"" + path + "\"");
+  bool read_failed = std::ferror(in) != 0;
+  std::fclose(in);
+  if (status && read_failed) return Status::failed("The file \"" + local.string() + "\" could not be read.");
+  return status;
+}
+
+// HTTP.
+
+Status WebSession::get(const std::string& path_and_query, std::size_t limit, std::string& body, bool keep_head) {
+  Call call;
+  body.clear();
+  call.body = &body;
+  call.limit = static_cast<std::int64_t>(limit);
+  call.stop_at_limit = keep_head;
+  prepare(url_of(path_and_query), call);
+  return perform(call, "the request " + path_and_query);
+}
+
+Status WebSession::get_to_file(const std::string& path_and_query, std::size_t skip, std::int64_t limit,
+                               const std::filesystem::path& local) {
+  PartFile part(local);
+  if (!part.file()) return Status::failed("The file \"" + local.string() + "\" could not be created.");
+  Call call;
+  call.file = part.file();
+  call.skip = skip;
+  call.limit = limit;
+  prepare(url_of(path_and_query), call);
+  Status status = perform(call, "the request " + path_and_query);
+  if (!status) return status;
+  return part.commit();
+}
+
+}  // namespace quillon

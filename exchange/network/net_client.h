@@ -1,0 +1,103 @@
+#pragma once
+// The client side of the maker's servers, on libcurl: an FTP session (passive
+// mode, binary transfers, explicit TLS when the server offers it or the
+// settings require it) and HTTP GET. Every call has the connect and transfer
+// time-outs of the settings and can be cancelled from its progress callback.
+// Downloads go to a temporary file beside the target and are renamed into
+// place only when complete.
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/status.h"
+#include "exchange/network/net_settings.h"
+
+namespace quillon {
+
+// Called while a call runs with the bytes moved so far and the expected total
+// (0 when not known); returning false cancels the call.
+using TransferProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
+
+enum class NetFailure { none, not_found, refused_logon, timed_out, cancelled, broken, unreachable, other };
+
+// One libcurl handle: the connection it opens stays open between calls.
+class NetConnection {
+ public:
+  explicit NetConnection(const NetworkSettings& settings);
+  ~NetConnection();
+  NetConnection(const NetConnection&) = delete;
+  NetConnection& operator=(const NetConnection&) = delete;
+
+  const NetworkSettings& settings() const { return settings_; }
+  NetFailure last_failure() const { return last_failure_; }
+  // Used by calls made without a progress callback of their own, so that the
+  // front end keeps repainting and can cancel any call.
+  void set_activity(TransferProgress activity) { activity_ = std::move(activity); }
+
+  // What one call collects; libcurl's callbacks fill it.
+  struct Call;
+
+ protected:
+  // Resets the handle for a call on `url` with the common options.
+  void prepare(const std::string& url, Call& call);
+  Status perform(Call& call, const std::string& what);
+
+  void* curl_ = nullptr;
+  NetworkSettings settings_;
+  NetFailure last_failure_ = NetFailure::none;
+  TransferProgress activity_;
+};
+
+class FtpSession : public NetConnection {
+ public:
+  FtpSession(const NetworkSettings& settings, std::string user, std::string password);
+
+  const std::string& user() const { return user_; }
+  // Connects and logs on.
+  [[nodiscard]] Status logon();
+  [[nodiscard]] Status size(const std::string& path, std::int64_t& bytes);
+  [[nodiscard]] Status exists(const std::string& path, bool& found);
+  // The names of the files in a folder ("tdb/").
+  [[nodiscard]] Status list(const std::string& folder, std::vector<std::string>& names);
+  // Deletes a file; with `missing_ok` a file that is not there is no failure.
+  [[nodiscard]] Status remove(const std::string& path, bool missing_ok);
+  [[nodiscard]] Status get(const std::string& path, const std::filesystem::path& local,
+                           const TransferProgress& progress = {});
+  // A session on the same server with another user name and this password.
+  std::unique_ptr<FtpSession> as_user(const std::string& user) const {
+    return std::make_unique<FtpSession>(settings_, user, password_);
+  }
+  // The first `count` bytes of a file, or all of it when shorter.
+  [[nodiscard]] Status read_head(const std::string& path, std::size_t count, std::string& bytes);
+  [[nodiscard]] Status put(const std::filesystem::path& local, const std::string& path);
+
+ private:
+  void prepare_ftp(const std::string& path, Call& call);
+  std::string url_of(const std::string& path) const;
+
+  std::string user_;
+  std::string password_;
+};
+
+class WebSession : public NetConnection {
+ public:
+  using NetConnection::NetConnection;
+  // GETs the web server's path (with its query) into `body`, refusing any
+  // HTTP error status. An answer longer than `limit` bytes is refused, or with
+  // `keep_head` cut to its first `limit` bytes.
+  [[nodiscard]] Status get(const std::string& path_and_query, std::size_t limit, std::string& body,
+                           bool keep_head = false);
+  // GETs into a local file, skipping the first `skip` bytes of the answer;
+  // the file appears only when the whole answer arrived.
+  [[nodiscard]] Status get_to_file(const std::string& path_and_query, std::size_t skip, std::int64_t limit,
+                                   const std::filesystem::path& local);
+  std::string url_of(const std::string& path_and_query) const { return settings_.web_url + path_and_query; }
+};
+
+// Escapes a text for a URL query value or path segment.
+std::string url_escape(const std::string& text);
+
+}  // namespace quillon

@@ -1,0 +1,197 @@
+// Backups made and restored through the commands, byte for byte.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "core/database.h"
+#include "core/fixed_text.h"
+#include "exchange/backup/backup.h"
+#include "exchange/backup/backup_server.h"
+#include "exchange/backup/pack.h"
+#include "exchange/backup/restore.h"
+#include "tests/exchange/backup/backup_test_support.h"
+
+namespace quillon::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* backup_done = "The requested backup was successfully completed.";
+constexpr const char* restore_done =
+    "The requested restore was successfully completed.\n\n"
+    "Following a database restore, Quillon must be restarted.\n\nClick OK to exit out of Quillon.";
+
+struct Club {
+  TestHome home;
+  State& state = home.started();
+  NetworkServicesNotSetUp server;
+  fs::path db() const { return home.path() / "qlwin4.dat"; }
+  fs::path backup() const { return home.path() / "saved" / "CLUB.BKP"; }
+
+  Club() { fs::create_directories(home.path() / "saved"); }
+
+  void back_up() {
+    testing::script_local_backup(home.ui, (home.path() / "saved" / "club").string());
+    backup_database(state, server);
+  }
+  void restore(const fs::path& from, const std::string& confirmation = "Restore") {
+    testing::script_restore(home.ui, from.string(), confirmation);
+    restore_command(state, server);
+  }
+  std::string last_text() const { return home.ui.last_message() ? home.ui.last_message()->text : ""; }
+};
+
+struct Shape {
+  const char* name;
+  int courses;
+  int tournaments;
+};
+
+class RoundTrip : public ::testing::TestWithParam<Shape> {};
+
+TEST_P(RoundTrip, BackupHoldsTheSystemRecordAndThePackedDatabaseAndRestoresItExactly) {
+  Club club;
+  testing::fill_database(club.state, GetParam().courses, GetParam().tournaments);
+  Bytes original = file_bytes(club.db());
+
+  club.back_up();
+  ASSERT_EQ(club.last_text(), backup_done);
+  EXPECT_EQ(club.home.ui.last_message()->title, "Quillon for Windows Backup");
+  EXPECT_FALSE(club.home.ui.error_shown());
+  Bytes backup = file_bytes(club.backup());
+  ASSERT_GT(backup.size(), 200u);
+  EXPECT_TRUE(std::equal(backup.begin(), backup.begin() + 200, original.begin()));
+  EXPECT_EQ(Bytes(backup.begin() + 200, backup.end()), pack_bytes(original));
+  // The packed file stays, the image and its check are gone.
+  EXPECT_EQ(file_bytes(club.home.path() / "qlwin4.dbb"), Bytes(backup.begin() + 200, backup.end()));
+  EXPECT_FALSE(fs::exists(club.home.path() / "qlwin4.dbc"));
+  EXPECT_FALSE(fs::exists(club.home.path() / "qlwin4.exp"));
+
+  testing::mark_database(club.state, "Changed after the backup");
+  Bytes changed = file_bytes(club.db());
+  club.restore(club.backup());
+  EXPECT_EQ(club.last_text(), restore_done);
+  EXPECT_TRUE(club.state.exit_requested);
+  EXPECT_EQ(club.home.ui.busy_depth, 0);
+  EXPECT_EQ(file_bytes(club.db()), original);
+  EXPECT_EQ(file_bytes(club.home.path() / "qlwin4db.sav"), changed);
+  for (const char* work : {"qlwin4db.exp", "qlwin4db.ql$"}) EXPECT_FALSE(fs::exists(club.home.path() / work));
+  // The state reads the restored file.
+  EXPECT_EQ(club.state.db.length(), static_cast<std::int64_t>(original.size()));
+  read_record(club.state, RecordKind::import_settings, 1);
+  EXPECT_EQ(field_text(club.state.import_settings.reporting_name), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Databases, RoundTrip,
+                         ::testing::Values(Shape{"New", 0, 0}, Shape{"WithCourses", 12, 0},
+                                           Shape{"ThreeTournaments", 3, 3}, Shape{"TwoHundredTournaments", 5, 200}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BackupNames, ProposedNameAndUpperCasedFileNames) {
+  EXPECT_EQ(proposed_backup_name(2025, 3, 7), "2025_Mar_07.BKP");
+  EXPECT_EQ(proposed_backup_name(2026, 12, 25), "2026_Dec_25.BKP");
+  EXPECT_EQ(backup_path_for("club"), fs::path("CLUB.BKP"));
+  EXPECT_EQ(backup_path_for("x.bkp"), fs::path("X.BKP"));
+  EXPECT_EQ(backup_path_for("/media/usb/Backups/club"), fs::path("/media/usb/Backups/CLUB.BKP"));
+  EXPECT_EQ(backup_path_for("/tmp/b/June.Bkp"), fs::path("/tmp/b/JUNE.BKP"));
+  EXPECT_EQ(backup_path_for("/tmp/b/old.bak"), fs::path("/tmp/b/OLD.BAK.BKP"));
+}
+
+TEST(Backup, TheLocalBackupIsWrittenUnderTheUpperCasedName) {
+  Club club;
+  club.back_up();
+  EXPECT_TRUE(fs::exists(club.home.path() / "saved" / "CLUB.BKP"));
+  EXPECT_FALSE(fs::exists(club.home.path() / "saved" / "club"));
+  EXPECT_FALSE(fs::exists(club.home.path() / "saved" / "CLUB.BKP.tmp"));
+}
+
+TEST(Backup, AnExistingBackupIsReplacedOnlyWhenTheUserSaysYes) {
+  Club club;
+  testing::write_file(club.backup(), Bytes{1, 2, 3});
+  club.home.ui.answer(Button::no);
+  club.back_up();
+  ASSERT_EQ(club.last_text(), "A backup file by that name already exists.  Do you wish to overwrite it?");
+  EXPECT_EQ(club.home.ui.messages.back().title, "Database Backup");
+  EXPECT_EQ(club.home.ui.messages.back().default_button, Button::no);  // Enter keeps the old file
+  EXPECT_EQ(file_bytes(club.backup()), (Bytes{1, 2, 3}));
+
+  club.home.ui.answer(Button::yes);
+  club.back_up();
+  EXPECT_EQ(club.last_text(), backup_done);
+  EXPECT_EQ(file_bytes(club.backup()).size(), 200 + file_bytes(club.home.path() / "qlwin4.dbb").size());
+}
+
+TEST(Backup, AWorkingFileThatCannotBeRemovedStopsTheBackup) {
+  Club club;
+  fs::create_directories(club.home.path() / "qlwin4.dbb" / "stuck");
+  club.back_up();
+  ASSERT_EQ(club.home.ui.messages.size(), 1u);
+  EXPECT_EQ(club.last_text(), "A temporary file (qlwin4.dbb) residing in the Ravelin home folder (" +
+                                  club.home.path().string() +
+                                  ") appears to be locked.  If rebooting your computer does not clear the problem "
+                                  "you will need to manually remove the file.");
+  EXPECT_EQ(club.home.ui.busy_depth, 0);
+  EXPECT_TRUE(fs::is_empty(club.home.path() / "saved"));
+  club.home.ui.dialogs.clear();
+  club.home.ui.files.clear();
+}
+
+TEST(Backup, AnImageFileThatCannotBeRemovedIsNamedWithItsFolder) {
+  Club club;
+  fs::create_directories(club.home.path() / "qlwin4.dbc" / "stuck");
+  club.back_up();
+  ASSERT_EQ(club.home.ui.messages.size(), 1u);
+  EXPECT_EQ(club.last_text(), "The temporary file " + (club.home.path() / "qlwin4.dbc").string() +
+                                  " appears to be write protected or corruupted.  That file will need to be "
+                                  "manually deleted.");
+  EXPECT_EQ(club.home.ui.messages[0].kind, 1);
+  club.home.ui.dialogs.clear();
+  club.home.ui.files.clear();
+}
+
+TEST(Backup, CancelInTheDialogSaysSoAndWritesNoBackup) {
+  Club club;
+  club.home.ui.dialog(DialogScript{{}, true, false});
+  backup_database(club.state, club.server);
+  EXPECT_EQ(club.last_text(), "The database backup was cancelled as requested.");
+  EXPECT_TRUE(fs::is_empty(club.home.path() / "saved"));
+}
+
+TEST(Backup, AVanishedFolderIsReportedAndNothingCalledDone) {
+  Club club;
+  testing::script_local_backup(club.home.ui, (club.home.path() / "gone" / "club").string());
+  backup_database(club.state, club.server);
+  ASSERT_TRUE(club.home.ui.error_shown());
+  EXPECT_EQ(club.last_text().rfind("Unable to open the backup file in the destination directory.  The requested "
+                                   "backup was NOT successfully completed.\n\n(cannot create ",
+                                   0),
+            0u);
+  for (const auto& m : club.home.ui.messages) EXPECT_NE(m.text, backup_done);
+}
+
+TEST(Backup, TheWebServerButtonSaysTheNetworkIsNotSetUp) {
+  Club club;
+  set_field_text(club.state.system.club_id, "LAKE01");
+  EXPECT_TRUE(write_record(club.state, RecordKind::system, 1));
+  club.home.ui.dialog(DialogScript{{{"!save_to_tolvane_web_server", ""}}, false, false});
+  backup_database(club.state, club.server);
+  EXPECT_EQ(club.last_text(), network_not_set_up_text);
+  EXPECT_EQ(club.home.ui.last_message()->kind, 1);
+  // The copy for the server is made under the club's name, beside its packed file.
+  EXPECT_TRUE(fs::exists(club.home.path() / "LAKE01.bkp"));
+  EXPECT_TRUE(fs::exists(club.home.path() / "LAKE01.dbb"));
+}
+
+TEST(Backup, WithoutAClubIdTheUploadOffersTheSignUpPage) {
+  Club club;
+  club.home.ui.dialog(DialogScript{{{"!save_to_tolvane_web_server", ""}}, false, false});
+  club.home.ui.answer(Button::yes);
+  backup_database(club.state, club.server);
+  EXPECT_EQ(club.home.ui.messages.back().title, "Cuplink Network - Internet Club ID");
+  ASSERT_EQ(club.home.ui.opened_pages.size(), 1u);
+  EXPECT_EQ(club.home.ui.opened_pages[0], "https://www.quillon-golf.example/clubid");
+}
+
+}  // namespace
+}  // namespace quillon::testing

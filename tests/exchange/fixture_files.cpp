@@ -1,7 +1,0 @@
-#include "tests/exchange/exchange_fixture.h"
-
-namespace quillon::testing {
-
-std::filesystem::path fixture(const std::string& name) { return std::filesystem::path(QUILLON_FIXTURES) / name; }
-
-}  // namespace quillon::testing
