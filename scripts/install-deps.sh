@@ -19,6 +19,7 @@ packages=(
   fonts-liberation
   chromium
   zstd
+  clang libclang-rt-14-dev
 )
 
 missing=()

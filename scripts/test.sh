@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs the whole test suite:
-# once as built (warnings are errors), once more for every test program,
+# once as built (warnings are errors), the fuzz targets for a short run each,
+# once more for every test program,
 # the desktop program's included, under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
@@ -15,6 +16,9 @@ export QT_QPA_PLATFORM=offscreen
 quillon_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_WERROR=ON
 ninja -C build
 (cd build && ctest --output-on-failure -j"$jobs" --timeout 300)
+
+# Every reader of outside input under libFuzzer, a fixed number of runs each.
+scripts/fuzz.sh --runs 2000
 
 # The sanitizer build makes only the test programs (and the desktop program
 # the shell's tests start); benchmarks and quillon-cli are left out.

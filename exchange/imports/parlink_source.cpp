@@ -14,7 +14,6 @@ namespace quillon {
 namespace {
 
 constexpr int nine_holes = 9;
-constexpr int eighteen_holes = 18;
 constexpr const char* damaged_list = "The downloaded member data is either missing or corrupted.";
 
 char listed_gender(const State& state, char gender) {

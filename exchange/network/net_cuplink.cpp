@@ -18,9 +18,6 @@ namespace {
 
 constexpr int parlink_import_source = 9;
 constexpr const char* cuplink_title = "Cuplink Network";
-constexpr const char* err_int =
-    "ERR_INT: Quillon for Windows encountered an error while attempting to attach to the Internet.  You must be "
-    "attached to the Internet in order to upload data to the Tolvane Cuplink Network.";
 
 void tell(State& state, const std::string& message, const Status& status) {
   error_box(state, "%s", with_reason(message, status).c_str());

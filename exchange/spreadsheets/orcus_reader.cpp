@@ -225,7 +225,9 @@ class OrcusReader : public SpreadsheetReader {
       table_from_rows(factory.first_sheet_rows(), table);
       return Status::ok();
     } catch (const std::exception& e) {
-      return Status::failed(e.what());
+      // Some of the library's exceptions carry no text; the refusal still needs a reason.
+      std::string reason = e.what();
+      return Status::failed(reason.empty() ? "the workbook's contents cannot be read" : reason);
     }
   }
 
