@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/atomic_file.h"
 #include "exchange/backup/write_limit.h"
 
 namespace quillon {
@@ -55,6 +56,23 @@ void write_checkpoint() {
 }
 
 std::string system_error_text() { return std::strerror(errno); }
+
+Status write_limited(AtomicFile& file, const void* data, std::size_t n, bool* out_of_space) {
+  if (out_of_space) *out_of_space = false;
+  const char* p = static_cast<const char*>(data);
+  while (n > 0) {
+    std::size_t chunk = allowed_bytes(n);
+    Status written = chunk == 0 ? Status::failed("cannot write " + file.target().string() + ": " + system_error_text())
+                                : file.write(p, chunk);
+    if (!written) {
+      if (out_of_space) *out_of_space = errno == ENOSPC || errno == EDQUOT;
+      return written;
+    }
+    p += chunk;
+    n -= chunk;
+  }
+  return Status::ok();
+}
 
 FileWriter::~FileWriter() { abandon(); }
 

@@ -9,6 +9,13 @@
 
 namespace quillon {
 
+class AtomicFile;
+
+// AtomicFile::write under the test hook of write_limit.h (a full disk or a
+// killed process after a number of bytes). `out_of_space` tells whether a
+// failure was the disk or quota running full.
+[[nodiscard]] Status write_limited(AtomicFile& file, const void* data, std::size_t n, bool* out_of_space = nullptr);
+
 class FileWriter {
  public:
   FileWriter() = default;

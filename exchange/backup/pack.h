@@ -42,6 +42,9 @@ class Unpacker {
   Unpacker(std::int64_t limit, Sink* sink);
 
   [[nodiscard]] Status feed(const std::uint8_t* data, std::size_t n);
+  // Sends what is buffered to the sink now: after a run of whole blocks has
+  // been fed, everything they unpack to.
+  [[nodiscard]] Status flush() { return flush_buffer(); }
   // The end of the stream; sends what is still buffered to the sink.
   [[nodiscard]] Status finish();
   std::int64_t unpacked_size() const { return produced_; }

@@ -25,15 +25,17 @@ TEST(BackupCli, BackUpVerifyChangeAndRestore) {
 
   CliRun backup = cli(home, {"--press", "save_to_local_device", "--file", (saved / "club.bkp").string(), "1103"});
   EXPECT_EQ(backup.status, 0);
-  EXPECT_EQ(backup.err, "Quillon for Windows Backup: The requested backup was successfully completed.\n");
   fs::path file = saved / "CLUB.BKP";
+  EXPECT_EQ(backup.err, "Quillon for Windows Backup: The requested backup was successfully completed.\n" +
+                            file.string() + "\n");
   ASSERT_TRUE(fs::exists(file));
 
   std::ostringstream out, err;
   EXPECT_EQ(cli::run({"verify-backup", file.string()}, out, err), 0);
   EXPECT_EQ(out.str(), "The backup " + file.string() +
                            " is sound: Quillon 2025a, a database of 15700 bytes with 50 course slots and 0 "
-                           "tournament slots.\n");
+                           "tournament slots.  It holds no tournaments.  It matches its checksum file " +
+                           file.string() + ".sha256.\n");
   EXPECT_EQ(err.str(), "");
 
   ASSERT_EQ(cli(home, {"--set", "reporting_name=Changed Club", "1407"}).status, 0);
@@ -67,6 +69,9 @@ TEST(BackupCli, ServerBackupAndRestoreWithNetworkIni) {
             "Quillon - Information: The backup of your data to the Cuplink Network was successfully "
             "completed.\n");
   EXPECT_EQ(servers.file("tdb/lake01.bkp").size(), fs::file_size(home.path() / "lake01.bkp"));
+  std::ifstream checksum(home.path() / "lake01.bkp.sha256");
+  std::string line((std::istreambuf_iterator<char>(checksum)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(servers.file("tdb/lake01.bkp.sha256"), line);
 
   ASSERT_EQ(cli(home, {"--set", "reporting_name=Changed Club", "1407"}).status, 0);
   CliRun restore = cli(home, {"--set", "confirmation=restore", "--press", "tolvane_web_server", "1104"});

@@ -72,6 +72,12 @@ TEST_F(ServerBackupTest, RoundTripRestoresTheDatabaseByteForByte) {
   ASSERT_GT(sent.size(), backup_header_size);
   std::string on_server = servers.file("tdb/lake01.bkp");
   EXPECT_EQ(Bytes(on_server.begin(), on_server.end()), sent);
+  // Its checksum file goes with it.
+  Bytes checksum = file_bytes(home.path() / "lake01.bkp.sha256");
+  std::string checksum_on_server = servers.file("tdb/lake01.bkp.sha256");
+  EXPECT_EQ(Bytes(checksum_on_server.begin(), checksum_on_server.end()), checksum);
+  ASSERT_EQ(checksum.size(), 64u + 13);
+  EXPECT_EQ(std::string(checksum.begin() + 64, checksum.end()), "  lake01.bkp\n");
 
   testing::mark_database(state, "Changed after the backup");
   ASSERT_NE(file_bytes(db()), before);
