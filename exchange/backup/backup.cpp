@@ -80,10 +80,11 @@ void copy_installer(State& state, const fs::path& backup_folder) {
   if (!out->commit()) return;
 }
 
-// Writes the backup file and its checksum file. The earlier checksum file goes
-// before the new backup takes its place, so that a backup and a checksum file
-// that do not belong together are never side by side; a crash in between
-// leaves a whole backup without one.
+// Writes the backup file and its checksum file, so that a backup never lies
+// beside a checksum file it does not match, whenever the program stops: while
+// the new backup takes the place of an earlier one, the checksum file holds
+// the lines of both. An earlier backup without a checksum file is replaced
+// first; a crash then leaves the new backup without one.
 bool write_backup_files(State& state, const fs::path& destination) {
   Result<AtomicFile> out = AtomicFile::create(destination);
   if (!out) {
@@ -124,17 +125,23 @@ bool write_backup_files(State& state, const fs::path& destination) {
     return false;
   }
   fs::path checksum = checksum_path_for(destination);
-  remove_file(checksum);
+  auto earlier = read_checksum_file(destination);
+  std::vector<std::string> both = earlier ? *earlier : std::vector<std::string>{};
+  if (both.empty()) remove_file(checksum);
+  both.push_back(made->sha256);
   Status committed = Status::ok();
+  bool backup_in_place = false;
   {
     BusyCursor busy(state);
+    if (both.size() > 1) committed = write_checksum_file(destination, both);
     write_checkpoint();
-    committed = out->commit();
+    if (committed) committed = out->commit();
+    backup_in_place = committed.is_ok();
     write_checkpoint();
-    if (committed) committed = write_checksum_file(destination, made->sha256);
+    if (committed) committed = write_checksum_file(destination, {made->sha256});
   }
   if (!committed) {
-    if (fs::exists(destination) && !fs::exists(checksum))
+    if (backup_in_place)
       error_box(state,
                 "The checksum file %s could not be written.  The backup file %s is whole, but without its checksum "
                 "file it cannot prove so.  %s\n\n(%s)",

@@ -144,7 +144,7 @@ Status read_backup(const fs::path& backup, Unpacker::Sink* image, BackupContents
   contents.checksum_file = checksum_path_for(backup);
   auto expected = read_checksum_file(backup);
   if (!expected) return fail(BackupProblem::checksum, expected.status().reason());
-  contents.has_checksum = expected->has_value();
+  contents.has_checksum = !expected->empty();
 
   int fd = ::open(backup.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return fail(BackupProblem::unopened, "The backup file " + backup.string() + " cannot be opened.");
@@ -188,7 +188,7 @@ Status read_backup(const fs::path& backup, Unpacker::Sink* image, BackupContents
   }
   if (!version_ok) return fail(BackupProblem::version, check_backup_version(contents.header).reason());
   if (stream_problem == BackupProblem::output) return fail(BackupProblem::output, stream.reason());
-  if (contents.has_checksum && hash.hex() != **expected)
+  if (contents.has_checksum && std::find(expected->begin(), expected->end(), hash.hex()) == expected->end())
     return fail(BackupProblem::checksum, "The backup file " + backup.string() + " does not match its checksum file " +
                                              contents.checksum_file.string() +
                                              ": it is incomplete or damaged and cannot be restored.");

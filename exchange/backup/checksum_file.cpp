@@ -50,14 +50,16 @@ std::string checksum_line(const std::string& sha256_hex, const std::string& file
   return sha256_hex + "  " + file_name + "\n";
 }
 
-Status write_checksum_file(const fs::path& backup, const std::string& sha256_hex) {
-  return write_file_atomically(checksum_path_for(backup), checksum_line(sha256_hex, backup.filename().string()));
+Status write_checksum_file(const fs::path& backup, const std::vector<std::string>& sha256s) {
+  std::string text;
+  for (const std::string& hex : sha256s) text += checksum_line(hex, backup.filename().string());
+  return write_file_atomically(checksum_path_for(backup), text);
 }
 
-Result<std::optional<std::string>> read_checksum_file(const fs::path& backup) {
+Result<std::vector<std::string>> read_checksum_file(const fs::path& backup) {
   fs::path path = checksum_path_for(backup);
   std::error_code ec;
-  if (!fs::exists(fs::symlink_status(path, ec))) return std::optional<std::string>{};
+  if (!fs::exists(fs::symlink_status(path, ec))) return std::vector<std::string>{};
   auto unreadable = [&](const std::string& why) {
     return Status::failed("The checksum file " + path.string() + " cannot be used (" + why + ").");
   };
@@ -78,11 +80,13 @@ Result<std::optional<std::string>> read_checksum_file(const fs::path& backup) {
     lines.push_back(*parsed);
   }
   const std::string name = backup.filename().string();
+  std::vector<std::string> own;
   for (const ChecksumLine& line : lines)
-    if (line.name == name) return std::optional<std::string>(line.hex);
+    if (line.name == name) own.push_back(line.hex);
   // A pair of files renamed together still names the old file inside.
-  if (lines.size() == 1) return std::optional<std::string>(lines[0].hex);
-  return unreadable("it holds no line for " + name);
+  if (own.empty() && lines.size() == 1) own.push_back(lines[0].hex);
+  if (own.empty()) return unreadable("it holds no line for " + name);
+  return own;
 }
 
 }  // namespace quillon

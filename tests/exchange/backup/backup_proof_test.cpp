@@ -202,22 +202,27 @@ TEST(BackupHoldings, CountsOneTournamentAndNone) {
   EXPECT_EQ(backup_holdings_text(facts), "It holds 1 tournament; the newest is \"Spring Medal\" of 02-Apr-2025.");
 }
 
-TEST(ChecksumFile, ReadsTheLineOfItsBackupAndRefusesOthers) {
+TEST(ChecksumFile, ReadsTheLinesOfItsBackupAndRefusesOthers) {
+  using Hexes = std::vector<std::string>;
   TestHome home;
   fs::path backup = home.path() / "X.BKP";
-  EXPECT_FALSE(read_checksum_file(backup)->has_value());
+  EXPECT_EQ(*read_checksum_file(backup), Hexes{});
   const std::string hex(64, 'a');
-  testing::write_file(checksum_path_for(backup), Bytes{});
-  ASSERT_TRUE(write_checksum_file(backup, hex));
-  EXPECT_EQ(read_checksum_file(backup)->value(), hex);
+  ASSERT_TRUE(write_checksum_file(backup, {hex}));
+  EXPECT_EQ(*read_checksum_file(backup), Hexes{hex});
+  Bytes written = file_bytes(checksum_path_for(backup));
+  EXPECT_EQ(std::string(written.begin(), written.end()), hex + "  X.BKP\n");
+  // While a backup replaces another: both lines.
+  ASSERT_TRUE(write_checksum_file(backup, {hex, std::string(64, 'f')}));
+  EXPECT_EQ(*read_checksum_file(backup), (Hexes{hex, std::string(64, 'f')}));
   // sha256sum's binary marker, upper-case digits, another file's line first.
   std::string text = std::string(64, 'B') + " *OTHER.BKP\n" + std::string(64, 'C') + " *X.BKP\n";
   testing::write_file(checksum_path_for(backup), Bytes(text.begin(), text.end()));
-  EXPECT_EQ(read_checksum_file(backup)->value(), std::string(64, 'c'));
+  EXPECT_EQ(*read_checksum_file(backup), Hexes{std::string(64, 'c')});
   // A pair renamed together still names the old file.
   text = std::string(64, 'd') + "  CLUB.BKP\n";
   testing::write_file(checksum_path_for(backup), Bytes(text.begin(), text.end()));
-  EXPECT_EQ(read_checksum_file(backup)->value(), std::string(64, 'd'));
+  EXPECT_EQ(*read_checksum_file(backup), Hexes{std::string(64, 'd')});
   text = std::string(63, 'e') + "  X.BKP\n";
   testing::write_file(checksum_path_for(backup), Bytes(text.begin(), text.end()));
   EXPECT_EQ(read_checksum_file(backup).status().reason(),
