@@ -36,6 +36,10 @@ class Unpacker {
    public:
     virtual ~Sink() = default;
     [[nodiscard]] virtual Status put(const std::uint8_t* data, std::size_t n) = 0;
+    // A sink that can take a run of zero bytes without its bytes says so and
+    // gets each zero record as put_zeros (after the bytes before it).
+    virtual bool takes_zero_runs() const { return false; }
+    [[nodiscard]] virtual Status put_zeros(std::size_t /*n*/) { return Status::failed("zero runs not taken"); }
   };
 
   // Without a sink nothing is produced: the stream is only checked and measured.

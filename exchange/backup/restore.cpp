@@ -130,11 +130,12 @@ std::optional<fs::path> backup_to_restore(State& state, BackupServer& server, Re
 // Writes the unpacked image into the database's replacement.
 class ReplacementSink : public Unpacker::Sink {
  public:
-  explicit ReplacementSink(AtomicFile& file) : file_(file) {}
-  Status put(const std::uint8_t* data, std::size_t n) override { return write_limited(file_, data, n); }
+  explicit ReplacementSink(AtomicFile& file) : writer_(file) {}
+  Status put(const std::uint8_t* data, std::size_t n) override { return writer_.write(data, n); }
+  Status finish() { return writer_.finish(); }
 
  private:
-  AtomicFile& file_;
+  ImageWriter writer_;
 };
 
 // The message for a backup that cannot be restored.
@@ -215,6 +216,10 @@ Status restore_from_chosen_backup(State& state, BackupServer& server) {
     BusyCursor busy(state);
     ReplacementSink sink(*replacement);
     read = read_backup(*backup, &sink, contents);
+    if (read) {
+      read = sink.finish();
+      if (!read) contents.problem = BackupProblem::output;
+    }
   }
   if (!read) {
     if (contents.problem == BackupProblem::unopened)

@@ -1,6 +1,8 @@
 // Backups made and restored through the commands, byte for byte.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <filesystem>
 
@@ -82,6 +84,11 @@ TEST_P(RoundTrip, BackupHoldsTheSystemRecordAndThePackedDatabaseAndRestoresItExa
   EXPECT_EQ(file_bytes(club.home.path() / "qlwin4db.sav"), changed);
   for (const char* work : {"qlwin4db.exp", "qlwin4db.ql$", "qlwin4.dbb"})
     EXPECT_FALSE(fs::exists(club.home.path() / work));
+  // Pages of zeros need not be written, but the whole file is allocated, so
+  // that later writes into it cannot run out of disk space.
+  struct stat info {};
+  ASSERT_EQ(::stat(club.db().c_str(), &info), 0);
+  EXPECT_GE(static_cast<std::int64_t>(info.st_blocks) * 512, static_cast<std::int64_t>(original.size()));
   // The state reads the restored file.
   EXPECT_EQ(club.state.db.length(), static_cast<std::int64_t>(original.size()));
   read_record(club.state, RecordKind::import_settings, 1);
