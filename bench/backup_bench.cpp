@@ -141,7 +141,8 @@ void paired(benchmark::State& bench, const std::function<bool()>& job,
     bench.counters["cpu_ratio_to_" + name] = median(job_cpu) / median(floor_cpu[f]);
   }
   bench.counters["database_MB"] = static_cast<double>(fs::file_size(club().db())) / 1e6;
-  if (fs::exists(club().backup())) bench.counters["backup_MB"] = static_cast<double>(fs::file_size(club().backup())) / 1e6;
+  if (fs::exists(club().backup()))
+    bench.counters["backup_MB"] = static_cast<double>(fs::file_size(club().backup())) / 1e6;
   fs::remove(club().out());
 }
 
@@ -171,8 +172,8 @@ bool verify() {
 bool restore() {
   ClubHistory& c = club();
   c.ui.messages.clear();
-  c.ui.dialog(DialogScript{{{confirmation_field, "restore"}, {std::string("!") + restore_browse_button, ""}}, false,
-                           false});
+  c.ui.dialog(
+      DialogScript{{{confirmation_field, "restore"}, {std::string("!") + restore_browse_button, ""}}, false, false});
   c.ui.files.push_back(c.backup().string());
   NetworkServicesNotSetUp server;
   restore_command(*c.state, server);

@@ -14,8 +14,7 @@ int verify_backup_file(const std::string& file, std::ostream& out, std::ostream&
     if (contents.problem == BackupProblem::damaged)
       err << "quillon-cli: The backup file " << file << " is damaged and cannot be restored (" << sound.reason()
           << ").\n";
-    else
-      err << "quillon-cli: " << sound.reason() << "\n";
+    else err << "quillon-cli: " << sound.reason() << "\n";
     return 1;
   }
   const DatabaseImageFacts& facts = contents.facts;
@@ -25,8 +24,8 @@ int verify_backup_file(const std::string& file, std::ostream& out, std::ostream&
                       std::to_string(facts.tournament_slots) + " tournament slots.";
   if (!contents.has_checksum) {
     err << "quillon-cli: The backup " << file << " has no checksum file (" << contents.checksum_file.string()
-        << "), so its completeness cannot be proven: it unpacks to " << holds << "  "
-        << backup_holdings_text(facts) << "\n";
+        << "), so its completeness cannot be proven: it unpacks to " << holds << "  " << backup_holdings_text(facts)
+        << "\n";
     return 2;
   }
   out << "The backup " << file << " is sound: " << holds << "  " << backup_holdings_text(facts)

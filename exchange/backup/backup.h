@@ -6,9 +6,7 @@
 // packed as a zero-run stream, written in one pass and verified as it goes
 // (exchange/backup/backup_writer.h); beside it the checksum file
 // "<name>.sha256" (exchange/backup/checksum_file.h). No working file stays.
-#include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 namespace quillon {

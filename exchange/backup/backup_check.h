@@ -28,7 +28,7 @@ struct DatabaseImageFacts {
   std::int64_t length = 0;
   int course_slots = 0;
   int tournament_slots = 0;  // counted from the length
-  int tournaments = 0;       // the slots that hold a tournament
+  int tournaments = 0;  // the slots that hold a tournament
   // The tournament with the latest date (the highest slot among equals).
   std::string newest_name;
   int newest_year = 0, newest_month = 0, newest_day = 0;

@@ -17,7 +17,7 @@ class DatabaseFile;
 struct PackedBackup {
   std::int64_t database_length = 0;
   std::int64_t file_size = 0;  // the 200-byte header and the packed stream
-  std::string sha256;          // of the whole backup file, lower-case hex
+  std::string sha256;  // of the whole backup file, lower-case hex
 };
 
 // Where a backup stopped, for the message.

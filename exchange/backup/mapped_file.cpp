@@ -55,8 +55,7 @@ Status MappedFile::map(const std::filesystem::path& path, std::int64_t length) {
   if (length <= 0) return Status::ok();
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return Status::failed("cannot read " + path.string() + ": " + std::strerror(errno));
-  void* address =
-      ::mmap(nullptr, static_cast<std::size_t>(length), PROT_READ, MAP_SHARED, fd, 0);
+  void* address = ::mmap(nullptr, static_cast<std::size_t>(length), PROT_READ, MAP_SHARED, fd, 0);
   int error = errno;
   ::close(fd);
   if (address == MAP_FAILED) return Status::failed("cannot read " + path.string() + ": " + std::strerror(error));

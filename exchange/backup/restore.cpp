@@ -44,9 +44,9 @@ unsigned database_mode(const fs::path& database) {
 }
 
 bool same_file(const fs::path& a, const fs::path& b) {
-  struct stat sa {}, sb {};
-  return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-         sa.st_ino == sb.st_ino;
+  struct stat sa {
+  }, sb{};
+  return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 // The pre-restore image "qlwin4db.sav". The restore replaces the database
@@ -143,15 +143,12 @@ std::string refusal_text(const BackupContents& contents, const Status& why) {
   switch (contents.problem) {
     case BackupProblem::unopened:
     case BackupProblem::unreadable:
-    case BackupProblem::checksum:
-      return why.reason() + "\n\n" + database_unchanged;
-    case BackupProblem::version:
-      return why.reason();
+    case BackupProblem::checksum: return why.reason() + "\n\n" + database_unchanged;
+    case BackupProblem::version: return why.reason();
     case BackupProblem::output:
       return "The backup could not be unpacked in the home folder (" + why.reason() + ").\n\n" + database_unchanged;
     case BackupProblem::damaged:
-    case BackupProblem::none:
-      break;
+    case BackupProblem::none: break;
   }
   return damaged_backup_text(why.reason());
 }
@@ -225,8 +222,7 @@ Status restore_from_chosen_backup(State& state, BackupServer& server) {
     if (contents.problem == BackupProblem::unopened)
       message_box(state, message_kind::error, "An error was encountered opening the selected backup file.\n\n%s",
                   restore_not_completed);
-    else
-      show_message_text(state, message_kind::error, refusal_text(contents, read));
+    else show_message_text(state, message_kind::error, refusal_text(contents, read));
     return Status::told();
   }
   if (!contents.has_checksum && !user_accepts_unproven(state, *backup, contents)) {

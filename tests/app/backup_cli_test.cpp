@@ -27,8 +27,8 @@ TEST(BackupCli, BackUpVerifyChangeAndRestore) {
   CliRun backup = cli(home, {"--press", "save_to_local_device", "--file", (saved / "club.bkp").string(), "1103"});
   EXPECT_EQ(backup.status, 0);
   fs::path file = saved / "CLUB.BKP";
-  EXPECT_EQ(backup.err, "Quillon for Windows Backup: The requested backup was successfully completed.\n" +
-                            file.string() + "\n");
+  EXPECT_EQ(backup.err,
+            "Quillon for Windows Backup: The requested backup was successfully completed.\n" + file.string() + "\n");
   ASSERT_TRUE(fs::exists(file));
 
   std::ostringstream out, err;
@@ -91,12 +91,13 @@ TEST(BackupCli, VerifyBackupProvesCompletenessOnlyWithTheChecksumFile) {
   ASSERT_EQ(cli(home, {"init"}).status, 0);
   std::vector<std::string> course = {"--set", "course_name=Lakeside", "--set", "course_abbrev=LAKE",
                                      "--set", "men_rating=71.5"};
-  for (int hole = 1; hole <= 18; ++hole) course.insert(course.end(), {"--set", "men_par." + std::to_string(hole) + "=4"});
+  for (int hole = 1; hole <= 18; ++hole)
+    course.insert(course.end(), {"--set", "men_par." + std::to_string(hole) + "=4"});
   course.push_back("1308");
   ASSERT_EQ(cli(home, course).status, 0);
-  ASSERT_EQ(
-      cli(home, {"--set", "name=Winter Medal", "--set", "format=Net Scores", "--set", "date=2026-01-18", "1301"}).status,
-      0);
+  ASSERT_EQ(cli(home, {"--set", "name=Winter Medal", "--set", "format=Net Scores", "--set", "date=2026-01-18", "1301"})
+                .status,
+            0);
   ASSERT_EQ(cli(home, {"--press", "save_to_local_device", "--file", (home.path() / "club").string(), "1103"}).status,
             0);
   fs::path file = home.path() / "CLUB.BKP";
@@ -120,10 +121,11 @@ TEST(BackupCli, VerifyBackupProvesCompletenessOnlyWithTheChecksumFile) {
                             file.string() + ".sha256: it is incomplete or damaged and cannot be restored.\n");
 
   // The restore asks about the copy; without an answer nothing is restored.
-  CliRun unanswered = cli(home, {"--set", "confirmation=restore", "--press", "browse", "--file", copy.string(), "1104"});
+  CliRun unanswered =
+      cli(home, {"--set", "confirmation=restore", "--press", "browse", "--file", copy.string(), "1104"});
   EXPECT_EQ(unanswered.status, 3);
-  CliRun restored = cli(home, {"--set", "confirmation=restore", "--press", "browse", "--file", copy.string(),
-                               "--answer", "yes", "1104"});
+  CliRun restored = cli(
+      home, {"--set", "confirmation=restore", "--press", "browse", "--file", copy.string(), "--answer", "yes", "1104"});
   EXPECT_EQ(restored.status, 0) << restored.err;
 }
 

@@ -225,9 +225,8 @@ TEST(ChecksumFile, ReadsTheLinesOfItsBackupAndRefusesOthers) {
   EXPECT_EQ(*read_checksum_file(backup), Hexes{std::string(64, 'd')});
   text = std::string(63, 'e') + "  X.BKP\n";
   testing::write_file(checksum_path_for(backup), Bytes(text.begin(), text.end()));
-  EXPECT_EQ(read_checksum_file(backup).status().reason(),
-            "The checksum file " + checksum_path_for(backup).string() +
-                " cannot be used (it does not hold lines of sha256sum).");
+  EXPECT_EQ(read_checksum_file(backup).status().reason(), "The checksum file " + checksum_path_for(backup).string() +
+                                                              " cannot be used (it does not hold lines of sha256sum).");
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
 #include <chrono>
 #include <csignal>
-#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <thread>
