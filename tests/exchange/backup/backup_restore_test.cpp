@@ -169,6 +169,23 @@ TEST(Backup, CancelInTheDialogSaysSoAndWritesNoBackup) {
   backup_database(club.state, club.server);
   EXPECT_EQ(club.last_text(), "The database backup was cancelled as requested.");
   EXPECT_TRUE(fs::is_empty(club.home.path() / "saved"));
+  // Nothing of the backup stays in the home folder either.
+  EXPECT_EQ(testing::folder_names(club.home.path()), (std::vector<std::string>{"qlwin4.dat", "saved"}));
+}
+
+TEST(WorkingFile, TheRestoreRemovesThePackedFileOfAnEarlierBackupWhateverItsOutcome) {
+  Club club;
+  club.back_up();
+  const fs::path packed = club.home.path() / "qlwin4.dbb";
+  testing::write_file(packed, Bytes(1000, 7));
+  club.home.ui.dialog(DialogScript{{}, true, false});  // cancelled
+  restore_command(club.state, club.server);
+  EXPECT_EQ(club.last_text(), "The restore was cancelled as requested.");
+  EXPECT_FALSE(fs::exists(packed));
+  testing::write_file(packed, Bytes(1000, 7));
+  club.restore(club.backup());
+  EXPECT_EQ(club.last_text(), restore_done);
+  EXPECT_FALSE(fs::exists(packed));
 }
 
 TEST(Backup, AVanishedFolderIsReportedAndNothingCalledDone) {
