@@ -37,6 +37,12 @@ Status check_layout_fits(const SystemRecord& system, std::int64_t file_length) {
                     "describes (%d course slots, %s desktop message); the system record appears to be "
                     "damaged.",
                     static_cast<long long>(file_length), slots, with_message ? "with a" : "without a"));
+  int tournaments = tournament_count_from_length(file_length, base);
+  if (tournaments >= tournament_limit)
+    return Status::failed(format_text(message_limit,
+                                      "The database file is %lld bytes long, which makes %d tournaments; this "
+                                      "program keeps at most %d, so the file appears to be damaged.",
+                                      static_cast<long long>(file_length), tournaments, tournament_limit - 1));
   return Status::ok();
 }
 

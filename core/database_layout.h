@@ -14,8 +14,9 @@ namespace quillon {
 
 inline constexpr int course_slot_step = 50;
 
-// Whether a file of that length fits the layout its system record describes;
-// the failure's reason is in the user's words.
+// Whether a file of that length fits the layout its system record describes
+// (also at most 998 tournaments); the failure's reason is in the user's words.
+// The start-up and the backup's check and restore use this one rule.
 Status check_layout_fits(const SystemRecord& system, std::int64_t file_length);
 
 // Whether `length` bytes make whole golfer entries after a tournament header:

@@ -2,23 +2,21 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <fstream>
+#include <optional>
 #include <vector>
 
+#include "core/atomic_file.h"
 #include "core/build_info.h"
 #include "core/database.h"
-#include "core/database_image.h"
-#include "core/database_io.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/text.h"
-#include "exchange/backup/backup_check.h"
 #include "exchange/backup/backup_dialogs.h"
 #include "exchange/backup/backup_server.h"
-#include "exchange/backup/disk_space.h"
-#include "exchange/backup/file_writer.h"
-#include "exchange/backup/pack.h"
+#include "exchange/backup/backup_writer.h"
+#include "exchange/backup/checksum_file.h"
+#include "exchange/backup/write_limit.h"
 #include "exchange/network/net_settings.h"
 
 namespace quillon {
@@ -27,15 +25,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t compare_size = 1 << 20;
 constexpr std::size_t copy_size = 1 << 20;
 constexpr const char* not_completed = "The requested backup was NOT successfully completed.";
-
-std::int64_t size_of(const fs::path& path) {
-  std::error_code ec;
-  auto size = fs::file_size(path, ec);
-  return ec ? -1 : static_cast<std::int64_t>(size);
-}
 
 // Removes a file; false when it is still there afterwards.
 bool remove_file(const fs::path& path) {
@@ -44,28 +35,25 @@ bool remove_file(const fs::path& path) {
   return !fs::exists(fs::symlink_status(path, ec));
 }
 
-bool files_equal(const fs::path& a, const fs::path& b) {
-  std::ifstream in_a(a, std::ios::binary), in_b(b, std::ios::binary);
-  if (!in_a || !in_b) return false;
-  std::vector<char> buf_a(compare_size), buf_b(compare_size);
-  for (;;) {
-    in_a.read(buf_a.data(), static_cast<std::streamsize>(buf_a.size()));
-    in_b.read(buf_b.data(), static_cast<std::streamsize>(buf_b.size()));
-    if (in_a.gcount() != in_b.gcount()) return false;
-    if (std::memcmp(buf_a.data(), buf_b.data(), static_cast<std::size_t>(in_a.gcount())) != 0) return false;
-    if (in_a.gcount() == 0 || !in_a) return in_a.eof() && in_b.eof();
+// The packed working file of earlier versions ("qlwin4.dbb", or the club's)
+// goes when a backup ends, whatever its outcome.
+class WorkingFilesRemoved {
+ public:
+  explicit WorkingFilesRemoved(State& state) : state_(state) {}
+  ~WorkingFilesRemoved() {
+    for (const std::string& name : {backup_base_name(state_) + ".dbb", std::string("qlwin4.dbb"),
+                                    std::string(database_image_name), std::string(verification_image_name)})
+      remove_file(state_.file(name));
   }
-}
+  WorkingFilesRemoved(const WorkingFilesRemoved&) = delete;
+  WorkingFilesRemoved& operator=(const WorkingFilesRemoved&) = delete;
 
-void tell_undeletable(State& state, const fs::path& path) {
-  error_box(state,
-            "The temporary file %s appears to be write protected or corruupted.  That file will need to be "
-            "manually deleted.",
-            path.string().c_str());
-}
+ private:
+  State& state_;
+};
 
-// Appends a whole file to the writer.
-Status append_file(FileWriter& out, const fs::path& source) {
+// Copies a whole file into an AtomicFile.
+Status copy_into(AtomicFile& out, const fs::path& source) {
   std::ifstream in(source, std::ios::binary);
   if (!in) return Status::failed("cannot read " + source.string());
   std::vector<char> buf(copy_size);
@@ -79,30 +67,6 @@ Status append_file(FileWriter& out, const fs::path& source) {
   return Status::ok();
 }
 
-// The destination is written beside itself and renamed into place once it is
-// complete, so that an earlier backup of that name survives a failure.
-Status write_backup_file(State& state, const fs::path& destination, const fs::path& packed, bool& opened) {
-  fs::path part = destination;
-  part += ".tmp";
-  FileWriter out;
-  opened = false;
-  Status created = out.create(part);
-  if (!created) return created;
-  opened = true;
-  read_record(state, RecordKind::system, 1);
-  Status written = out.write(&state.system, sizeof state.system);
-  if (written) written = append_file(out, packed);
-  if (written) written = out.finish(true);
-  if (!written) return written;
-  std::error_code ec;
-  fs::rename(part, destination, ec);
-  if (ec) {
-    remove_file(part);
-    return Status::failed("cannot rename " + part.string() + " to " + destination.string() + ": " + ec.message());
-  }
-  return sync_folder(destination.parent_path().empty() ? fs::path(".") : destination.parent_path());
-}
-
 // The installer package travels with a backup to another folder; this copy is
 // a convenience and its outcome is not reported.
 void copy_installer(State& state, const fs::path& backup_folder) {
@@ -111,12 +75,84 @@ void copy_installer(State& state, const fs::path& backup_folder) {
   std::string name = fs::exists(state.file(installer_names[0]), ec) ? installer_names[0] : installer_names[1];
   fs::path source = state.file(name);
   if (!fs::exists(source, ec)) return;
-  fs::path target = backup_folder / name;
-  remove_file(target);
-  FileWriter out;
-  if (!out.create(target)) return;
-  if (!append_file(out, source)) return;  // the writer removes the partial copy
-  if (!out.finish(false)) return;
+  Result<AtomicFile> out = AtomicFile::create(backup_folder / name);
+  if (!out) return;
+  if (!copy_into(*out, source)) return;  // the uncommitted copy is removed
+  if (!out->commit()) return;
+}
+
+// Writes the backup file and its checksum file, so that a backup never lies
+// beside a checksum file it does not match, whenever the program stops: while
+// the new backup takes the place of an earlier one, the checksum file holds
+// the lines of both. An earlier backup without a checksum file is replaced
+// first; a crash then leaves the new backup without one.
+bool write_backup_files(State& state, const fs::path& destination) {
+  Result<AtomicFile> out = AtomicFile::create(destination);
+  if (!out) {
+    error_box(state, "Unable to open the backup file in the destination directory.  %s\n\n(%s)", not_completed,
+              out.status().reason().c_str());
+    return false;
+  }
+  BackupFailure failure;
+  Result<PackedBackup> made = [&]() -> Result<PackedBackup> {
+    BusyCursor busy(state);
+    if (Status flushed = state.db.flush(); !flushed) return flushed;
+    return write_backup_stream(state.db, *out, failure);
+  }();
+  if (!made) {
+    const std::string why = made.status().reason();
+    switch (failure.step) {
+      case BackupStep::locking:
+      case BackupStep::reading:
+        error_box(state,
+                  "An error was encountered saving an image of the database prior to compression of the data for "
+                  "backup\n\n(%s)",
+                  why.c_str());
+        break;
+      case BackupStep::verifying:
+        error_box(state, "ERR_V : An error was encountered verifying the data which was compressed for backup\n\n(%s)",
+                  why.c_str());
+        break;
+      case BackupStep::writing:
+        if (failure.out_of_space)
+          error_box(state,
+                    "Insufficient disk space to store the backup file on the destination drive.  The requested "
+                    "backup was NOT successfully completed.");
+        else
+          error_box(state, "The backup file %s could not be written.  %s\n\n(%s)", destination.string().c_str(),
+                    not_completed, why.c_str());
+        break;
+    }
+    return false;
+  }
+  fs::path checksum = checksum_path_for(destination);
+  auto earlier = read_checksum_file(destination);
+  std::vector<std::string> both = earlier ? *earlier : std::vector<std::string>{};
+  if (both.empty()) remove_file(checksum);
+  both.push_back(made->sha256);
+  Status committed = Status::ok();
+  bool backup_in_place = false;
+  {
+    BusyCursor busy(state);
+    if (both.size() > 1) committed = write_checksum_file(destination, both);
+    write_checkpoint();
+    if (committed) committed = out->commit();
+    backup_in_place = committed.is_ok();
+    write_checkpoint();
+    if (committed) committed = write_checksum_file(destination, {made->sha256});
+  }
+  if (!committed) {
+    if (backup_in_place)
+      error_box(state,
+                "The checksum file %s could not be written.  The backup file %s is whole, but without its checksum "
+                "file it cannot prove so.  %s\n\n(%s)",
+                checksum.string().c_str(), destination.string().c_str(), not_completed, committed.reason().c_str());
+    else
+      error_box(state, "The backup file %s could not be written.  %s\n\n(%s)", destination.string().c_str(),
+                not_completed, committed.reason().c_str());
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -141,60 +177,8 @@ fs::path backup_path_for(const std::string& chosen) {
   return path.parent_path() / name;
 }
 
-std::optional<std::int64_t> make_packed_image(State& state) {
-  fs::path packed = state.file(backup_base_name(state) + ".dbb");
-  fs::path image = state.file(database_image_name);
-  fs::path check = state.file(verification_image_name);
-
-  for (const fs::path& old : {packed, image}) {
-    if (!remove_file(old)) {
-      tell_undeletable(state, old);
-      return std::nullopt;
-    }
-  }
-  Status saved = state.db.flush();
-  if (saved) saved = save_database_image(state.file(state.db_name), image);
-  if (!saved) {
-    const std::string why = saved.reason();
-    error_box(state,
-              "An error was encountered saving an image of the database prior to compression of the data for "
-              "backup\n\n(%s)",
-              why.c_str());
-    return std::nullopt;
-  }
-  Status packing = pack_file(image, packed);
-  if (!packing) {
-    error_box(state, "ERR_C: An error was encountered compressing the data for backup\n\n(%s)",
-              packing.reason().c_str());
-    return std::nullopt;
-  }
-  std::int64_t packed_size = size_of(packed);
-  if (packed_size <= 0) {
-    error_box(state, "ERR_C: An error was encountered compressing the data for backup");
-    return std::nullopt;
-  }
-  Status unpacked = unpack_file(packed, check);
-  if (!unpacked) {
-    error_box(state, "ERR_S : An error was encountered verifying the data which was compressed for backup\n\n(%s)",
-              unpacked.reason().c_str());
-    return std::nullopt;
-  }
-  if (size_of(check) != size_of(image)) {
-    error_box(state, "ERR_S : An error was encountered verifying the data which was compressed for backup");
-    return std::nullopt;
-  }
-  if (!files_equal(image, check)) {
-    remove_file(image);
-    remove_file(check);
-    error_box(state, "ERR_V : An error was encountered verifying the data which was compressed for backup");
-    return std::nullopt;
-  }
-  remove_file(image);
-  remove_file(check);
-  return packed_size;
-}
-
 void backup_database(State& state, BackupServer& server) {
+  WorkingFilesRemoved working_files(state);
   fs::path server_copy = state.file(backup_base_name(state) + ".bkp");
   fs::path packed = state.file(backup_base_name(state) + ".dbb");
   std::optional<fs::path> locked;
@@ -210,12 +194,14 @@ void backup_database(State& state, BackupServer& server) {
                 locked->filename().string().c_str(), state.home_folder.string().c_str());
     return;
   }
-  std::optional<std::int64_t> packed_size;
-  {
-    BusyCursor busy(state);
-    packed_size = make_packed_image(state);
+  fs::path image = state.file(database_image_name);
+  if (!remove_file(image)) {
+    error_box(state,
+              "The temporary file %s appears to be write protected or corruupted.  That file will need to be "
+              "manually deleted.",
+              image.string().c_str());
+    return;
   }
-  if (!packed_size) return;
 
   BackupDialogModel dialog;
   if (!state.ui.run_dialog(dialog)) {
@@ -237,38 +223,16 @@ void backup_database(State& state, BackupServer& server) {
                                         "A backup file by that name already exists.  Do you wish to overwrite it?");
       if (b != Button::yes) return;
     }
-    std::int64_t needed = backup_header_size + *packed_size;
-    auto free = free_bytes_in(destination.parent_path());
-    if (free && *free < needed) {
-      error_box(state,
-                "Insufficient disk space to store the backup file on the destination drive.  The requested backup "
-                "was NOT successfully completed.");
-      return;
-    }
   }
 
-  bool opened = false;
-  Status written = Status::ok();
-  {
-    BusyCursor busy(state);
-    written = write_backup_file(state, destination, packed, opened);
-  }
-  if (!written) {
-    if (!opened)
-      error_box(state, "Unable to open the backup file in the destination directory.  %s\n\n(%s)", not_completed,
-                written.reason().c_str());
-    else
-      error_box(state, "The backup file %s could not be written.  %s\n\n(%s)", destination.string().c_str(),
-                not_completed, written.reason().c_str());
-    return;
-  }
+  if (!write_backup_files(state, destination)) return;
   if (!local) {
     upload_backup(state, server);
     return;
   }
   copy_installer(state, destination.parent_path());
   ask_titled(state, message_kind::information, "Quillon for Windows Backup",
-             "The requested backup was successfully completed.");
+             "The requested backup was successfully completed.\n" + destination.string());
 }
 
 void upload_backup(State& state, BackupServer& server) {

@@ -16,10 +16,13 @@ struct State;
 class BackupServer {
  public:
   virtual ~BackupServer() = default;
-  // Puts the local backup file on the server under `remote_name`.
+  // Puts the local backup file on the server under `remote_name`, and its
+  // checksum file ("<local>.sha256") beside it when there is one.
   [[nodiscard]] virtual Status upload(State& state, const std::filesystem::path& local,
                                       const std::string& remote_name) = 0;
-  // Gets `remote_name` from the server into `destination`.
+  // Gets `remote_name` from the server into `destination` (an earlier file
+  // there stays until the new one is whole), and its checksum file into
+  // "<destination>.sha256" when the server has one.
   [[nodiscard]] virtual Status download(State& state, const std::string& remote_name,
                                         const std::filesystem::path& destination) = 0;
 };

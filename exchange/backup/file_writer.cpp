@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/atomic_file.h"
 #include "exchange/backup/write_limit.h"
 
 namespace quillon {
@@ -55,6 +56,108 @@ void write_checkpoint() {
 }
 
 std::string system_error_text() { return std::strerror(errno); }
+
+Status write_limited(AtomicFile& file, const void* data, std::size_t n, bool* out_of_space) {
+  if (out_of_space) *out_of_space = false;
+  const char* p = static_cast<const char*>(data);
+  while (n > 0) {
+    std::size_t chunk = allowed_bytes(n);
+    Status written = chunk == 0 ? Status::failed("cannot write " + file.target().string() + ": " + system_error_text())
+                                : file.write(p, chunk);
+    if (!written) {
+      if (out_of_space) *out_of_space = errno == ENOSPC || errno == EDQUOT;
+      return written;
+    }
+    p += chunk;
+    n -= chunk;
+  }
+  return Status::ok();
+}
+
+namespace {
+
+constexpr std::size_t page_size = 4096;
+
+bool all_zero(const std::uint8_t* data, std::size_t n) {
+  static const std::uint8_t zeros[page_size] = {};
+  while (n > 0) {
+    std::size_t take = std::min(n, page_size);
+    if (std::memcmp(data, zeros, take) != 0) return false;
+    data += take;
+    n -= take;
+  }
+  return true;
+}
+
+}  // namespace
+
+Status ImageWriter::put_at(std::int64_t offset, const std::uint8_t* data, std::size_t n) {
+  while (n > 0) {
+    std::size_t chunk = allowed_bytes(n);
+    if (chunk == 0) return Status::failed("cannot write " + file_.target().string() + ": " + system_error_text());
+    ssize_t put = ::pwrite(file_.descriptor(), data, chunk, offset);
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) {
+      if (put == 0) errno = ENOSPC;
+      return Status::failed("cannot write " + file_.target().string() + ": " + system_error_text());
+    }
+    data += put;
+    offset += put;
+    n -= static_cast<std::size_t>(put);
+  }
+  return Status::ok();
+}
+
+Status ImageWriter::write(const void* data, std::size_t n) {
+  const auto* bytes = static_cast<const std::uint8_t*>(data);
+  while (n > 0) {
+    // Whole pages of the file are judged at once; the rest of a page is written.
+    std::size_t to_page_end = page_size - static_cast<std::size_t>(length_ % static_cast<std::int64_t>(page_size));
+    std::size_t take = std::min(n, to_page_end);
+    bool hole = take == page_size && all_zero(bytes, take);
+    if (hole) {
+      // The test hook counts a hole as written: it is progress through the image.
+      if (allowed_bytes(take) < take) {
+        write_checkpoint();
+        errno = ENOSPC;
+        return Status::failed("cannot write " + file_.target().string() + ": " + system_error_text());
+      }
+      if (!holes_.empty() && holes_.back().second == length_) holes_.back().second += static_cast<std::int64_t>(take);
+      else holes_.emplace_back(length_, length_ + static_cast<std::int64_t>(take));
+    } else {
+      // Runs of written pages go in one call.
+      std::size_t run = take;
+      while (run < n && n - run >= page_size && !all_zero(bytes + run, page_size)) run += page_size;
+      if (run < n && n - run < page_size) run = n;
+      if (Status put = put_at(length_, bytes, run); !put) return put;
+      take = run;
+    }
+    bytes += take;
+    n -= take;
+    length_ += static_cast<std::int64_t>(take);
+  }
+  return Status::ok();
+}
+
+Status ImageWriter::fill_holes_with_zeros() {
+  static const std::uint8_t zeros[page_size] = {};
+  for (auto [start, end] : holes_)
+    for (std::int64_t at = start; at < end; at += static_cast<std::int64_t>(page_size))
+      if (Status put = put_at(at, zeros, static_cast<std::size_t>(std::min<std::int64_t>(page_size, end - at))); !put)
+        return put;
+  return Status::ok();
+}
+
+Status ImageWriter::finish() {
+  int fd = file_.descriptor();
+  if (::ftruncate(fd, length_) != 0)
+    return Status::failed("cannot write " + file_.target().string() + ": " + system_error_text());
+  if (holes_.empty() || length_ == 0) return Status::ok();
+  if (::fallocate(fd, 0, 0, length_) == 0) return Status::ok();
+  if (errno != EOPNOTSUPP && errno != ENOSYS)
+    return Status::failed("cannot write " + file_.target().string() + ": " + system_error_text());
+  return fill_holes_with_zeros();
+}
 
 FileWriter::~FileWriter() { abandon(); }
 

@@ -4,10 +4,42 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "core/status.h"
 
 namespace quillon {
+
+class AtomicFile;
+
+// AtomicFile::write under the test hook of write_limit.h (a full disk or a
+// killed process after a number of bytes). `out_of_space` tells whether a
+// failure was the disk or quota running full.
+[[nodiscard]] Status write_limited(AtomicFile& file, const void* data, std::size_t n, bool* out_of_space = nullptr);
+
+// Writes a database image into an AtomicFile without writing its runs of zero
+// pages: they are left as holes and, at the end, the whole length is
+// allocated, so that the image reads back byte for byte and later writes
+// into it cannot run out of space. Where the file system cannot allocate
+// without writing, the zeros are written after all. Honours the test hook.
+class ImageWriter {
+ public:
+  explicit ImageWriter(AtomicFile& file) : file_(file) {}
+  [[nodiscard]] Status write(const void* data, std::size_t n);
+  // Sets the length and allocates the holes.
+  [[nodiscard]] Status finish();
+  std::int64_t length() const { return length_; }
+
+ private:
+  Status put_at(std::int64_t offset, const std::uint8_t* data, std::size_t n);
+  Status fill_holes_with_zeros();
+
+  AtomicFile& file_;
+  std::int64_t length_ = 0;
+  // The zero pages left unwritten, as [start, end) ranges.
+  std::vector<std::pair<std::int64_t, std::int64_t>> holes_;
+};
 
 class FileWriter {
  public:

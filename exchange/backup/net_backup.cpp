@@ -1,6 +1,8 @@
 #include "exchange/backup/net_backup.h"
 
 #include "core/state.h"
+#include "exchange/backup/checksum_file.h"
+#include "exchange/network/net_client.h"
 #include "exchange/network/net_club_id.h"
 #include "exchange/network/net_session.h"
 
@@ -21,7 +23,23 @@ constexpr const char* download_blocked =
 constexpr const char* connecting_status = "Connecting to the Cuplink Network...";
 constexpr const char* backup_not_found = "ERR : The backup file could not be located on the Cuplink Network.";
 
+// Puts a file and checks that the server holds all of it.
+Status put_checked(FtpSession& ftp, const fs::path& local, const std::string& remote_name, const char* what) {
+  Status sent = ftp.put(local, remote_name);
+  if (!sent) return sent;
+  std::int64_t stored = -1;
+  sent = ftp.size(remote_name, stored);
+  std::error_code ec;
+  auto expected = fs::file_size(local, ec);
+  if (sent && (ec || stored != static_cast<std::int64_t>(expected)))
+    return Status::failed("The server holds " + std::to_string(stored) + " bytes of the " + std::to_string(expected) +
+                          "-byte " + what + ".");
+  return sent;
+}
+
 }  // namespace
+
+std::string checksum_remote_name(const std::string& remote_name) { return remote_name + ".sha256"; }
 
 Status NetworkBackupServer::upload(State& state, const fs::path& local, const std::string& remote_name) {
   if (usable_club_id(state).empty()) return Status::told();
@@ -35,15 +53,11 @@ Status NetworkBackupServer::upload(State& state, const fs::path& local, const st
   auto ftp = open_ftp_session(state, internet);
   if (!ftp) return Status::told();
   activity.set_status(uploading_status);
-  Status sent = ftp->put(local, remote_name);
-  if (sent) {
-    std::int64_t stored = -1;
-    sent = ftp->size(remote_name, stored);
-    auto expected = fs::file_size(local, ec);
-    if (sent && (ec || stored != static_cast<std::int64_t>(expected)))
-      sent = Status::failed("The server holds " + std::to_string(stored) + " bytes of the " + std::to_string(expected) +
-                            "-byte backup.");
-  }
+  Status sent = put_checked(*ftp, local, remote_name, "backup");
+  // The checksum file follows the backup, as it does on a local device.
+  fs::path checksum = checksum_path_for(local);
+  if (sent && fs::is_regular_file(checksum, ec))
+    sent = put_checked(*ftp, checksum, checksum_remote_name(remote_name), "checksum file");
   if (!sent) return Status::failed(with_reason(upload_blocked, sent));
   return Status::ok();
 }
@@ -56,10 +70,20 @@ Status NetworkBackupServer::download(State& state, const std::string& remote_nam
   auto ftp = open_ftp_session(state, internet);
   if (!ftp) return Status::told();
   activity.set_status(downloading_status);
+  // The file at `destination` is replaced only once the new one has arrived whole.
   Status fetched = ftp->get(remote_name, destination, activity.activity());
-  if (fetched) return Status::ok();
-  if (ftp->last_failure() == NetFailure::not_found) return Status::failed(backup_not_found);
-  return Status::failed(with_reason(download_blocked, fetched));
+  if (!fetched) {
+    if (ftp->last_failure() == NetFailure::not_found) return Status::failed(backup_not_found);
+    return Status::failed(with_reason(download_blocked, fetched));
+  }
+  // The checksum file, when the server has one; a local one left from an
+  // earlier download belongs to the earlier backup.
+  fs::path checksum = checksum_path_for(destination);
+  std::error_code ec;
+  fs::remove(checksum, ec);
+  Status proof = ftp->get(checksum_remote_name(remote_name), checksum, activity.activity());
+  if (proof || ftp->last_failure() == NetFailure::not_found) return Status::ok();
+  return Status::failed(with_reason(download_blocked, proof));
 }
 
 BackupServer& ConfiguredBackupServer::chosen(const State& state) {

@@ -36,12 +36,19 @@ class Unpacker {
    public:
     virtual ~Sink() = default;
     [[nodiscard]] virtual Status put(const std::uint8_t* data, std::size_t n) = 0;
+    // A sink that can take a run of zero bytes without its bytes says so and
+    // gets each zero record as put_zeros (after the bytes before it).
+    virtual bool takes_zero_runs() const { return false; }
+    [[nodiscard]] virtual Status put_zeros(std::size_t /*n*/) { return Status::failed("zero runs not taken"); }
   };
 
   // Without a sink nothing is produced: the stream is only checked and measured.
   Unpacker(std::int64_t limit, Sink* sink);
 
   [[nodiscard]] Status feed(const std::uint8_t* data, std::size_t n);
+  // Sends what is buffered to the sink now: after a run of whole blocks has
+  // been fed, everything they unpack to.
+  [[nodiscard]] Status flush() { return flush_buffer(); }
   // The end of the stream; sends what is still buffered to the sink.
   [[nodiscard]] Status finish();
   std::int64_t unpacked_size() const { return produced_; }

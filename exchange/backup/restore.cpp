@@ -1,9 +1,13 @@
 #include "exchange/backup/restore.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
-#include <fstream>
-#include <vector>
+#include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <optional>
 
+#include "core/atomic_file.h"
 #include "core/database.h"
 #include "core/database_image.h"
 #include "core/fixed_text.h"
@@ -13,9 +17,7 @@
 #include "exchange/backup/backup_check.h"
 #include "exchange/backup/backup_dialogs.h"
 #include "exchange/backup/backup_server.h"
-#include "exchange/backup/disk_space.h"
 #include "exchange/backup/file_writer.h"
-#include "exchange/backup/pack.h"
 #include "exchange/backup/write_limit.h"
 
 namespace quillon {
@@ -24,36 +26,67 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t copy_size = 1 << 20;
 constexpr const char* restore_not_completed = "The database restore was NOT successfully completed.";
 constexpr const char* database_unchanged =
     "The database restore was NOT successfully completed and the database was not changed.";
+constexpr const char* restore_cancelled = "The restore was cancelled as requested.";
 
 void remove_quietly(const fs::path& path) {
   std::error_code ec;
   fs::remove(path, ec);
 }
 
-// The backup file without its header, as the working file "qlwin4db.ql$".
-Status copy_stream(std::ifstream& backup, const fs::path& target) {
-  FileWriter out;
-  Status created = out.create(target);
-  if (!created) return created;
-  std::vector<char> buf(copy_size);
-  while (backup) {
-    backup.read(buf.data(), static_cast<std::streamsize>(buf.size()));
-    if (backup.bad()) return Status::failed("cannot read the backup file");
-    if (backup.gcount() == 0) break;
-    Status written = out.write(buf.data(), static_cast<std::size_t>(backup.gcount()));
-    if (!written) return written;
-  }
-  return out.finish(false);
+// The permissions the database file has, for its replacement.
+unsigned database_mode(const fs::path& database) {
+  struct stat info {};
+  if (::stat(database.c_str(), &info) == 0) return info.st_mode & 07777;
+  return 0644;
 }
 
-// Gives the new file the permissions the database file has.
-void keep_permissions(const fs::path& from, const fs::path& to) {
-  struct stat info {};
-  if (::stat(from.c_str(), &info) == 0) ::chmod(to.c_str(), info.st_mode & 07777);
+bool same_file(const fs::path& a, const fs::path& b) {
+  struct stat sa {
+  }, sb{};
+  return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// The pre-restore image "qlwin4db.sav". The restore replaces the database
+// file by a rename, so the file that is the database now becomes the image by
+// itself: a second name (a hard link) for it costs no copy. Until the restore
+// has replaced the database the image is that same file, so a restore that
+// ends without replacing it turns the image into a copy (freeze_restore_image).
+// Where the folder cannot hold a second name the image is copied at once.
+Status take_restore_image(State& state) {
+  fs::path database = state.file(state.db_name);
+  fs::path image = state.file(newest_restore_image);
+  fs::path fresh = image;
+  fresh += ".new";
+  remove_quietly(fresh);
+  if (::linkat(AT_FDCWD, database.c_str(), AT_FDCWD, fresh.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+    if (std::rename(fresh.c_str(), image.c_str()) == 0) return flush_folder(state.home_folder);
+    remove_quietly(fresh);
+  }
+  return save_database_image(database, image);
+}
+
+// A restore that did not replace the database keeps its image as a copy of its own.
+void freeze_restore_image(State& state) {
+  fs::path database = state.file(state.db_name);
+  fs::path image = state.file(newest_restore_image);
+  if (!same_file(database, image)) return;
+  if (Status copied = save_database_image(database, image); !copied) {
+    // A second name of the live database is no image of the past: drop it.
+    remove_quietly(image);
+    show_message_text(state, message_kind::warning,
+                      "The image of the active database (" + std::string(newest_restore_image) +
+                          ") could not be kept (" + copied.reason() + ").");
+  }
+}
+
+// The working files of earlier versions of the backup and restore.
+void remove_working_files(State& state) {
+  for (const std::string& name : {backup_base_name(state) + ".dbb", std::string("qlwin4.dbb"),
+                                  std::string(restore_stream_name), std::string(restore_image_name)})
+    remove_quietly(state.file(name));
 }
 
 // Where the backup to restore comes from: the server or a chosen file.
@@ -66,8 +99,8 @@ std::optional<fs::path> backup_to_restore(State& state, BackupServer& server, Re
                 "To enter your Internet Club ID click on the 'Cuplink Network' button on the main window.");
       return std::nullopt;
     }
+    // The earlier copy of the server's backup stays until the new one has arrived whole.
     fs::path local = state.file(club + ".bkp");
-    remove_quietly(local);
     Status fetched = Status::ok();
     {
       BusyCursor busy(state);
@@ -81,7 +114,7 @@ std::optional<fs::path> backup_to_restore(State& state, BackupServer& server, Re
   }
   auto chosen = state.ui.choose_file(FileDialogMode::open, "Database Restore", backup_filter, "*.BKP");
   if (!chosen) {
-    message_box(state, message_kind::information, "The restore was cancelled as requested.");
+    message_box(state, message_kind::information, restore_cancelled);
     return std::nullopt;
   }
   fs::path path = fs::absolute(*chosen);
@@ -94,62 +127,56 @@ std::optional<fs::path> backup_to_restore(State& state, BackupServer& server, Re
   return path;
 }
 
-// Unpacks and checks the backup into "qlwin4db.exp"; the database is not
-// touched. A failure's reason is the whole message to show.
-Status prepare_restored_image(State& state, std::ifstream& backup, const SystemRecord& header) {
-  fs::path stream = state.file(restore_stream_name);
-  fs::path image = state.file(restore_image_name);
-  remove_quietly(image);
-  remove_quietly(stream);
-  auto fail = [&](const std::string& text) {
-    remove_quietly(stream);
-    remove_quietly(image);
-    return Status::failed(text);
-  };
-  auto not_written = [&](const Status& status) {
-    return fail("The backup could not be unpacked in the home folder (" + status.reason() + ").\n\n" +
-                database_unchanged);
-  };
+// Writes the unpacked image into the database's replacement.
+class ReplacementSink : public Unpacker::Sink {
+ public:
+  explicit ReplacementSink(AtomicFile& file) : writer_(file) {}
+  Status put(const std::uint8_t* data, std::size_t n) override { return writer_.write(data, n); }
+  Status finish() { return writer_.finish(); }
 
-  Status copied = copy_stream(backup, stream);
-  if (!copied) return not_written(copied);
-  std::int64_t length = 0;
-  Status parsed = measure_packed_file(stream, 0, largest_database_length(), length);
-  if (!parsed) return fail(damaged_backup_text(parsed.reason()));
-  if (Status fits = check_image_layout(header, length); !fits) return fail(damaged_backup_text(fits.reason()));
-  auto free = free_bytes_in(state.home_folder);
-  if (free && *free < length) {
-    return fail(format_text(message_limit,
-                            "Insufficient disk space in the home folder (%s) to restore the database: %lld bytes "
-                            "are needed.\n\n%s",
-                            state.home_folder.string().c_str(), static_cast<long long>(length), database_unchanged));
+ private:
+  ImageWriter writer_;
+};
+
+// The message for a backup that cannot be restored.
+std::string refusal_text(const BackupContents& contents, const Status& why) {
+  switch (contents.problem) {
+    case BackupProblem::unopened:
+    case BackupProblem::unreadable:
+    case BackupProblem::checksum: return why.reason() + "\n\n" + database_unchanged;
+    case BackupProblem::version: return why.reason();
+    case BackupProblem::output:
+      return "The backup could not be unpacked in the home folder (" + why.reason() + ").\n\n" + database_unchanged;
+    case BackupProblem::damaged:
+    case BackupProblem::none: break;
   }
-  Status unpacked = unpack_file(stream, image, {0, largest_database_length(), true});
-  remove_quietly(stream);
-  if (!unpacked) return not_written(unpacked);
-  Status sound = check_database_image(image, header);
-  if (!sound) return fail(damaged_backup_text(sound.reason()));
-  return Status::ok();
+  return damaged_backup_text(why.reason());
+}
+
+// A backup without its checksum file may be whole or cut short: the user
+// decides after seeing what it holds. Enter answers No.
+bool user_accepts_unproven(State& state, const fs::path& backup, const BackupContents& contents) {
+  std::string text = "The backup file " + backup.string() + " has no checksum file (" +
+                     contents.checksum_file.filename().string() +
+                     "), so Quillon cannot prove that it is complete.\n\n" + backup_holdings_text(contents.facts) +
+                     "\n\nRestore it over the active database only if that is all it should hold.  Do you wish to "
+                     "restore it?";
+  return ask_titled_destructive(state, message_kind::warning_yes_no, "Database Restore", text) == Button::yes;
 }
 
 // Puts the checked image in the database's place and reopens it. Once the
 // image has replaced the database the restore has happened, even when the
 // reopening fails (the user is told of that).
-Status replace_database(State& state) {
-  fs::path image = state.file(restore_image_name);
+Status replace_database(State& state, AtomicFile& replacement) {
   fs::path database = state.file(state.db_name);
-  keep_permissions(database, image);
   write_checkpoint();
-  std::error_code ec;
-  fs::rename(image, database, ec);
-  if (ec) {
-    remove_quietly(image);
+  Status committed = replacement.commit();
+  write_checkpoint();
+  if (!committed) {
     error_box(state, "The restored database could not replace %s (%s).\n\n%s", database.string().c_str(),
-              ec.message().c_str(), database_unchanged);
+              committed.reason().c_str(), database_unchanged);
     return Status::told();
   }
-  write_checkpoint();
-  Status synced = sync_folder(state.home_folder);
   state.db.close();
   if (Status opened = open_database(state); !opened) {
     error_box(state, "The restored database %s could not be opened (%s).", database.string().c_str(),
@@ -159,8 +186,55 @@ Status replace_database(State& state) {
   read_record(state, RecordKind::system, 1);
   read_record(state, RecordKind::import_settings, 1);
   apply_database_layout(state);
-  if (!synced) show_message_text(state, message_kind::warning, synced.reason());
   return Status::ok();
+}
+
+// The restore after the pre-restore image was taken; ok when the database was replaced.
+Status restore_from_chosen_backup(State& state, BackupServer& server) {
+  RestoreDialogModel dialog(state);
+  if (!state.ui.run_dialog(dialog)) {
+    message_box(state, message_kind::information, restore_cancelled);
+    return Status::told();
+  }
+  auto backup = backup_to_restore(state, server, dialog.source());
+  if (!backup) return Status::told();
+
+  fs::path database = state.file(state.db_name);
+  Result<AtomicFile> replacement = AtomicFile::create(database, database_mode(database));
+  if (!replacement) {
+    show_message_text(state, message_kind::error,
+                      "The backup could not be unpacked in the home folder (" + replacement.status().reason() +
+                          ").\n\n" + database_unchanged);
+    return Status::told();
+  }
+  BackupContents contents;
+  Status read = Status::ok();
+  {
+    BusyCursor busy(state);
+    ReplacementSink sink(*replacement);
+    read = read_backup(*backup, &sink, contents);
+    if (read) {
+      read = sink.finish();
+      if (!read) contents.problem = BackupProblem::output;
+    }
+  }
+  if (!read) {
+    if (contents.problem == BackupProblem::unopened)
+      message_box(state, message_kind::error, "An error was encountered opening the selected backup file.\n\n%s",
+                  restore_not_completed);
+    else show_message_text(state, message_kind::error, refusal_text(contents, read));
+    return Status::told();
+  }
+  if (!contents.has_checksum && !user_accepts_unproven(state, *backup, contents)) {
+    message_box(state, message_kind::information, restore_cancelled);
+    return Status::told();
+  }
+  Status replaced = Status::ok();
+  {
+    BusyCursor busy(state);
+    replaced = replace_database(state, *replacement);
+  }
+  return replaced;
 }
 
 }  // namespace
@@ -184,11 +258,15 @@ Status turn_restore_ring(const fs::path& home) {
 }
 
 Status restore_database(State& state, BackupServer& server) {
+  // An image left as a second name of the database by a restore that was
+  // stopped half-way holds nothing of the past.
+  if (same_file(state.file(state.db_name), state.file(newest_restore_image)))
+    remove_quietly(state.file(newest_restore_image));
   std::string why;
   Status turned = turn_restore_ring(state.home_folder);
   if (turned) {
     Status saved = state.db.flush();
-    if (saved) saved = save_database_image(state.file(state.db_name), state.file(newest_restore_image));
+    if (saved) saved = take_restore_image(state);
     if (!saved) why = saved.reason().empty() ? std::string("the copy is incomplete") : saved.reason();
   } else {
     why = turned.reason();
@@ -198,44 +276,13 @@ Status restore_database(State& state, BackupServer& server) {
               "A error was encountered attempting to create an image of the active database.  The requested restore "
               "was NOT successfully completed and the database was not changed.\n\n(%s)",
               why.c_str());
+    remove_working_files(state);
     return Status::told();
   }
-
-  RestoreDialogModel dialog(state);
-  if (!state.ui.run_dialog(dialog)) {
-    message_box(state, message_kind::information, "The restore was cancelled as requested.");
-    return Status::told();
-  }
-  auto backup_path = backup_to_restore(state, server, dialog.source());
-  if (!backup_path) return Status::told();
-
-  std::ifstream backup(*backup_path, std::ios::binary);
-  if (!backup) {
-    message_box(state, message_kind::error, "An error was encountered opening the selected backup file.\n\n%s",
-                restore_not_completed);
-    return Status::told();
-  }
-  SystemRecord header{};
-  if (!backup.read(reinterpret_cast<char*>(&header), sizeof header)) {
-    show_message_text(state, message_kind::error, damaged_backup_text("the file is shorter than its 200-byte header"));
-    return Status::told();
-  }
-  Status version = check_backup_version(header);
-  if (!version) {
-    show_message_text(state, message_kind::error, version.reason());
-    return Status::told();
-  }
-
-  Status prepared = Status::ok();
-  {
-    BusyCursor busy(state);
-    prepared = prepare_restored_image(state, backup, header);
-  }
-  if (!prepared) {
-    show_message_text(state, message_kind::error, prepared.reason());
-    return Status::told();
-  }
-  return replace_database(state);
+  Status restored = restore_from_chosen_backup(state, server);
+  if (!restored) freeze_restore_image(state);
+  remove_working_files(state);
+  return restored;
 }
 
 void restore_command(State& state, BackupServer& server) {

@@ -1,7 +1,9 @@
 #pragma once
 // File / Restore Database (command 1104): the pre-restore ring of images, the
 // "Database Restore" dialog and a restore that replaces the database only
-// with a checked image, by an atomic rename.
+// with a checked image, by an atomic rename. A backup with its checksum file
+// must match it; one without is restored only after the user has seen what it
+// holds and said Yes.
 #include <filesystem>
 
 #include "core/status.h"
@@ -11,9 +13,9 @@ namespace quillon {
 struct State;
 class BackupServer;
 
-// Working files in the home folder.
 inline constexpr const char* newest_restore_image = "qlwin4db.sav";
 inline constexpr int restore_ring_size = 10;  // "qlwin4db.sav" and "qlwin4db.s1" .. "qlwin4db.s9"
+// Working files of earlier versions, removed when a restore ends.
 inline constexpr const char* restore_stream_name = "qlwin4db.ql$";
 inline constexpr const char* restore_image_name = "qlwin4db.exp";
 

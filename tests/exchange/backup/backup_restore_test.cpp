@@ -1,6 +1,8 @@
 // Backups made and restored through the commands, byte for byte.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
 #include <filesystem>
 
@@ -56,17 +58,19 @@ TEST_P(RoundTrip, BackupHoldsTheSystemRecordAndThePackedDatabaseAndRestoresItExa
   Bytes original = file_bytes(club.db());
 
   club.back_up();
-  ASSERT_EQ(club.last_text(), backup_done);
+  // The second line names the file written.
+  ASSERT_EQ(club.last_text(), std::string(backup_done) + "\n" + club.backup().string());
   EXPECT_EQ(club.home.ui.last_message()->title, "Quillon for Windows Backup");
   EXPECT_FALSE(club.home.ui.error_shown());
   Bytes backup = file_bytes(club.backup());
   ASSERT_GT(backup.size(), 200u);
   EXPECT_TRUE(std::equal(backup.begin(), backup.begin() + 200, original.begin()));
   EXPECT_EQ(Bytes(backup.begin() + 200, backup.end()), pack_bytes(original));
-  // The packed file stays, the image and its check are gone.
-  EXPECT_EQ(file_bytes(club.home.path() / "qlwin4.dbb"), Bytes(backup.begin() + 200, backup.end()));
-  EXPECT_FALSE(fs::exists(club.home.path() / "qlwin4.dbc"));
-  EXPECT_FALSE(fs::exists(club.home.path() / "qlwin4.exp"));
+  // No working file is left in the home folder, nor a temporary beside the backup.
+  for (const char* work : {"qlwin4.dbb", "qlwin4.dbc", "qlwin4.exp"})
+    EXPECT_FALSE(fs::exists(club.home.path() / work)) << work;
+  EXPECT_EQ(testing::folder_names(club.home.path() / "saved"),
+            (std::vector<std::string>{"CLUB.BKP", "CLUB.BKP.sha256"}));
 
   testing::mark_database(club.state, "Changed after the backup");
   Bytes changed = file_bytes(club.db());
@@ -75,8 +79,16 @@ TEST_P(RoundTrip, BackupHoldsTheSystemRecordAndThePackedDatabaseAndRestoresItExa
   EXPECT_TRUE(club.state.exit_requested);
   EXPECT_EQ(club.home.ui.busy_depth, 0);
   EXPECT_EQ(file_bytes(club.db()), original);
+  // A backup with its checksum file is restored without a question.
+  for (const auto& m : club.home.ui.messages) EXPECT_NE(m.title, "Database Restore") << m.text;
   EXPECT_EQ(file_bytes(club.home.path() / "qlwin4db.sav"), changed);
-  for (const char* work : {"qlwin4db.exp", "qlwin4db.ql$"}) EXPECT_FALSE(fs::exists(club.home.path() / work));
+  for (const char* work : {"qlwin4db.exp", "qlwin4db.ql$", "qlwin4.dbb"})
+    EXPECT_FALSE(fs::exists(club.home.path() / work));
+  // Pages of zeros need not be written, but the whole file is allocated, so
+  // that later writes into it cannot run out of disk space.
+  struct stat info {};
+  ASSERT_EQ(::stat(club.db().c_str(), &info), 0);
+  EXPECT_GE(static_cast<std::int64_t>(info.st_blocks) * 512, static_cast<std::int64_t>(original.size()));
   // The state reads the restored file.
   EXPECT_EQ(club.state.db.length(), static_cast<std::int64_t>(original.size()));
   read_record(club.state, RecordKind::import_settings, 1);
@@ -103,7 +115,8 @@ TEST(Backup, TheLocalBackupIsWrittenUnderTheUpperCasedName) {
   club.back_up();
   EXPECT_TRUE(fs::exists(club.home.path() / "saved" / "CLUB.BKP"));
   EXPECT_FALSE(fs::exists(club.home.path() / "saved" / "club"));
-  EXPECT_FALSE(fs::exists(club.home.path() / "saved" / "CLUB.BKP.tmp"));
+  EXPECT_EQ(testing::folder_names(club.home.path() / "saved"),
+            (std::vector<std::string>{"CLUB.BKP", "CLUB.BKP.sha256"}));
 }
 
 TEST(Backup, AnExistingBackupIsReplacedOnlyWhenTheUserSaysYes) {
@@ -118,8 +131,8 @@ TEST(Backup, AnExistingBackupIsReplacedOnlyWhenTheUserSaysYes) {
 
   club.home.ui.answer(Button::yes);
   club.back_up();
-  EXPECT_EQ(club.last_text(), backup_done);
-  EXPECT_EQ(file_bytes(club.backup()).size(), 200 + file_bytes(club.home.path() / "qlwin4.dbb").size());
+  EXPECT_EQ(club.last_text(), std::string(backup_done) + "\n" + club.backup().string());
+  EXPECT_EQ(file_bytes(club.backup()).size(), 200 + pack_bytes(file_bytes(club.db())).size());
 }
 
 TEST(Backup, AWorkingFileThatCannotBeRemovedStopsTheBackup) {
@@ -156,6 +169,23 @@ TEST(Backup, CancelInTheDialogSaysSoAndWritesNoBackup) {
   backup_database(club.state, club.server);
   EXPECT_EQ(club.last_text(), "The database backup was cancelled as requested.");
   EXPECT_TRUE(fs::is_empty(club.home.path() / "saved"));
+  // Nothing of the backup stays in the home folder either.
+  EXPECT_EQ(testing::folder_names(club.home.path()), (std::vector<std::string>{"qlwin4.dat", "saved"}));
+}
+
+TEST(WorkingFile, TheRestoreRemovesThePackedFileOfAnEarlierBackupWhateverItsOutcome) {
+  Club club;
+  club.back_up();
+  const fs::path packed = club.home.path() / "qlwin4.dbb";
+  testing::write_file(packed, Bytes(1000, 7));
+  club.home.ui.dialog(DialogScript{{}, true, false});  // cancelled
+  restore_command(club.state, club.server);
+  EXPECT_EQ(club.last_text(), "The restore was cancelled as requested.");
+  EXPECT_FALSE(fs::exists(packed));
+  testing::write_file(packed, Bytes(1000, 7));
+  club.restore(club.backup());
+  EXPECT_EQ(club.last_text(), restore_done);
+  EXPECT_FALSE(fs::exists(packed));
 }
 
 TEST(Backup, AVanishedFolderIsReportedAndNothingCalledDone) {
@@ -167,7 +197,7 @@ TEST(Backup, AVanishedFolderIsReportedAndNothingCalledDone) {
                                    "backup was NOT successfully completed.\n\n(cannot create ",
                                    0),
             0u);
-  for (const auto& m : club.home.ui.messages) EXPECT_NE(m.text, backup_done);
+  for (const auto& m : club.home.ui.messages) EXPECT_EQ(m.text.find(backup_done), std::string::npos);
 }
 
 TEST(Backup, TheWebServerButtonSaysTheNetworkIsNotSetUp) {
@@ -178,9 +208,11 @@ TEST(Backup, TheWebServerButtonSaysTheNetworkIsNotSetUp) {
   backup_database(club.state, club.server);
   EXPECT_EQ(club.last_text(), network_not_set_up_text);
   EXPECT_EQ(club.home.ui.last_message()->kind, 1);
-  // The copy for the server is made under the club's name, beside its packed file.
+  // The copy for the server is made under the club's name, with its checksum
+  // file; no packed working file stays.
   EXPECT_TRUE(fs::exists(club.home.path() / "LAKE01.bkp"));
-  EXPECT_TRUE(fs::exists(club.home.path() / "LAKE01.dbb"));
+  EXPECT_TRUE(fs::exists(club.home.path() / "LAKE01.bkp.sha256"));
+  EXPECT_FALSE(fs::exists(club.home.path() / "LAKE01.dbb"));
 }
 
 TEST(Backup, WithoutAClubIdTheUploadOffersTheSignUpPage) {

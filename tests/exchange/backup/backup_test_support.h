@@ -14,6 +14,8 @@ namespace quillon::testing {
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes file_bytes(const std::filesystem::path& path);
+// The names in a folder, sorted.
+std::vector<std::string> folder_names(const std::filesystem::path& folder);
 void write_file(const std::filesystem::path& path, const Bytes& bytes);
 
 // Fills `courses` course slots and `tournaments` tournaments, each with a

@@ -71,10 +71,9 @@ struct Prepared {
 TEST(KilledRestore, LeavesTheOldOrTheRestoredDatabaseAtEveryPoint) {
   Prepared club;
   ASSERT_NE(club.old, club.restored);
-  // The bytes a whole restore writes through its own writer: the packed
-  // stream copied out of the backup, then the unpacked image.
-  std::int64_t total =
-      static_cast<std::int64_t>(fs::file_size(club.backup())) - 200 + static_cast<std::int64_t>(club.restored.size());
+  // The bytes a whole restore writes through its own writer: the unpacked
+  // image, once.
+  std::int64_t total = static_cast<std::int64_t>(club.restored.size());
   std::vector<std::int64_t> points = {0, 1, 2, 199, total / 3, total - 1, total};
   for (std::int64_t step = 0; step < total; step += total / 23) points.push_back(step);
   int killed = 0, completed = 0;
@@ -120,9 +119,11 @@ void limit_file_size(rlim_t bytes) {
 
 TEST(FullDisk, ARestoreThatCannotTakeThePreRestoreImageStops) {
   Prepared club;
+  // The folder cannot take a second name for the database (something is in
+  // the way), so the image is copied, and the copy does not fit: the restore
+  // stops before it begins.
+  fs::create_directories(club.home.path() / "qlwin4db.sav.new" / "in the way");
   int status = in_child(club.home.path(), [&](State& s, ScriptedUi& ui) {
-    // The pre-restore image of the current database does not fit: the
-    // restore stops before it begins.
     limit_file_size(static_cast<rlim_t>(club.old.size() - 1));
     restore_from(s, ui, club.backup());
     ::_exit(ui.messages.size() == 1 &&
@@ -172,25 +173,30 @@ TEST(FullDisk, TheUnpackedImageDoesNotFitAndTheDatabaseStays) {
 }
 
 TEST(FullDisk, ABackupThatCannotWriteItsImageSaysSo) {
+  // The backup is written once, straight to its destination: a file that may
+  // not grow past 300 bytes cannot hold it.
   TestHome home;
   State& state = home.started();
   testing::fill_database(state, 2, 2);
-  std::int64_t size = static_cast<std::int64_t>(fs::file_size(home.path() / "qlwin4.dat"));
   state.db.close();
+  const std::string backup = (home.path() / "CLUB.BKP").string();
   int status = in_child(home.path(), [&](State& s, ScriptedUi& ui) {
-    limit_file_size(static_cast<rlim_t>(size / 2));
+    limit_file_size(300);
     NetworkServicesNotSetUp server;
     testing::script_local_backup(ui, (home.path() / "club").string());
     backup_database(s, server);
-    bool told = ui.messages.size() == 1 && ui.messages[0].text.rfind(
-                                               "An error was encountered saving an image of the database prior to "
-                                               "compression of the data for backup\n\n(",
-                                               0) == 0;
+    bool told = ui.messages.size() == 1 &&
+                ui.messages[0].text == "The backup file " + backup +
+                                           " could not be written.  The requested backup was NOT successfully "
+                                           "completed.\n\n(cannot write " +
+                                           backup + ": File too large)";
     ::_exit(told ? 0 : 4);
   });
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_FALSE(fs::exists(home.path() / "CLUB.BKP"));
+  EXPECT_FALSE(fs::exists(home.path() / "CLUB.BKP.sha256"));
+  EXPECT_EQ(testing::folder_names(home.path()), (std::vector<std::string>{"qlwin4.dat"}));
 }
 
 TEST(FullDisk, ABackupFileThatCannotBeWrittenKeepsTheEarlierBackup) {
@@ -198,29 +204,19 @@ TEST(FullDisk, ABackupFileThatCannotBeWrittenKeepsTheEarlierBackup) {
   State& state = home.started();
   testing::fill_database(state, 2, 2);
   testing::write_file(home.path() / "CLUB.BKP", Bytes{9, 9, 9});
-  std::int64_t packed_and_checked = 0;
-  {
-    // Measure what a backup writes through the writer before the backup file.
-    NetworkServicesNotSetUp server;
-    testing::script_local_backup(home.ui, (home.path() / "other").string());
-    backup_database(state, server);
-    packed_and_checked = 2 * static_cast<std::int64_t>(fs::file_size(home.path() / "qlwin4.dbb")) +
-                         static_cast<std::int64_t>(fs::file_size(home.path() / "qlwin4.dat"));
-  }
-  home.ui.messages.clear();
   NetworkServicesNotSetUp server;
   home.ui.answer(Button::yes);
   testing::script_local_backup(home.ui, (home.path() / "club").string());
-  limit_writes_for_tests(packed_and_checked + 100, WriteLimitAction::fail_as_full);
+  // The disk runs full 100 bytes into the backup file.
+  limit_writes_for_tests(100, WriteLimitAction::fail_as_full);
   backup_database(state, server);
   clear_write_limit_for_tests();
   ASSERT_FALSE(home.ui.messages.empty());
   EXPECT_EQ(home.ui.messages.back().text,
-            "The backup file " + (home.path() / "CLUB.BKP").string() +
-                " could not be written.  The requested backup was NOT successfully completed.\n\n(cannot write " +
-                (home.path() / "CLUB.BKP.tmp").string() + ": No space left on device)");
+            "Insufficient disk space to store the backup file on the destination drive.  The requested backup was "
+            "NOT successfully completed.");
   EXPECT_EQ(file_bytes(home.path() / "CLUB.BKP"), (Bytes{9, 9, 9}));
-  EXPECT_FALSE(fs::exists(home.path() / "CLUB.BKP.tmp"));
+  EXPECT_EQ(testing::folder_names(home.path()), (std::vector<std::string>{"CLUB.BKP", "qlwin4.dat"}));
 }
 
 }  // namespace

@@ -72,6 +72,12 @@ TEST_F(ServerBackupTest, RoundTripRestoresTheDatabaseByteForByte) {
   ASSERT_GT(sent.size(), backup_header_size);
   std::string on_server = servers.file("tdb/lake01.bkp");
   EXPECT_EQ(Bytes(on_server.begin(), on_server.end()), sent);
+  // Its checksum file goes with it.
+  Bytes checksum = file_bytes(home.path() / "lake01.bkp.sha256");
+  std::string checksum_on_server = servers.file("tdb/lake01.bkp.sha256");
+  EXPECT_EQ(Bytes(checksum_on_server.begin(), checksum_on_server.end()), checksum);
+  ASSERT_EQ(checksum.size(), 64u + 13);
+  EXPECT_EQ(std::string(checksum.begin() + 64, checksum.end()), "  lake01.bkp\n");
 
   testing::mark_database(state, "Changed after the backup");
   ASSERT_NE(file_bytes(db()), before);
@@ -94,6 +100,51 @@ TEST_F(ServerBackupTest, MissingRemoteBackupIsNotLocatedAndChangesNothing) {
   EXPECT_FALSE(state.exit_requested);
   EXPECT_FALSE(fs::exists(local_copy()));
   EXPECT_FALSE(fs::exists(home.path() / "lake01.bkp.part"));
+}
+
+TEST_F(ServerBackupTest, AFailedRestoreKeepsThePreviousLocalCopyOfTheServersBackup) {
+  const std::string earlier = "the backup fetched last month";
+  testing::write_file(local_copy(), Bytes(earlier.begin(), earlier.end()));
+  restore_from_server();
+  EXPECT_EQ(last_text(), "ERR : The backup file could not be located on the Cuplink Network.");
+  EXPECT_EQ(file_bytes(local_copy()), Bytes(earlier.begin(), earlier.end()));
+}
+
+TEST_F(ServerBackupTest, ABackupCutShortOnTheServerIsRefusedByItsChecksumFile) {
+  back_up_to_server();
+  ASSERT_EQ(last_text(), uploaded);
+  std::string stored = servers.file("tdb/lake01.bkp");
+  servers.put_file("tdb/lake01.bkp", stored.substr(0, stored.size() - 1000));
+  testing::mark_database(state, "Changed after the backup");
+  Bytes before = file_bytes(db());
+  restore_from_server();
+  EXPECT_EQ(last_text(), "The backup file " + local_copy().string() + " does not match its checksum file " +
+                             local_copy().string() +
+                             ".sha256: it is incomplete or damaged and cannot be restored.\n\nThe database restore "
+                             "was NOT successfully completed and the database was not changed.");
+  EXPECT_EQ(file_bytes(db()), before);
+  EXPECT_FALSE(state.exit_requested);
+}
+
+TEST_F(ServerBackupTest, WithoutAChecksumFileOnTheServerTheRestoreAsks) {
+  back_up_to_server();
+  ASSERT_EQ(last_text(), uploaded);
+  // An older backup on the server: the checksum file of the local copy belongs
+  // to that copy, not to what is downloaded now.
+  fs::remove(servers.root() / "tdb/lake01.bkp.sha256");
+  testing::mark_database(state, "Changed after the backup");
+  Bytes before = file_bytes(db());
+  home.ui.answer(Button::no);
+  restore_from_server();
+  ASSERT_GE(home.ui.messages.size(), 2u);
+  EXPECT_EQ(home.ui.messages[home.ui.messages.size() - 2].text,
+            "The backup file " + local_copy().string() +
+                " has no checksum file (lake01.bkp.sha256), so Quillon cannot prove that it is complete.\n\nIt holds "
+                "12 tournaments; the newest is \"Cup 6\" of 15-Jul-2026.\n\nRestore it over the active database "
+                "only if that is all it should hold.  Do you wish to restore it?");
+  EXPECT_EQ(last_text(), "The restore was cancelled as requested.");
+  EXPECT_EQ(file_bytes(db()), before);
+  EXPECT_FALSE(fs::exists(home.path() / "lake01.bkp.sha256"));
 }
 
 TEST_F(ServerBackupTest, UploadTheServerDidNotKeepWholeIsAFailure) {
