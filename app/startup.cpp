@@ -9,6 +9,7 @@
 #include "core/database_startup.h"
 #include "core/fixed_text.h"
 #include "core/help_topics.h"
+#include "core/leftover_files.h"
 #include "core/messages.h"
 #include "core/text.h"
 #include "core/window_title.h"
@@ -133,6 +134,7 @@ bool run_startup(State& state, const StartupWords& words, int& exit_code) {
     return false;
   }
   if (created) create_shortcuts(state);
+  remove_leftover_work_files(state);
   read_configuration(state);
 
   // A start-up step that cannot write the database has told the user so; the

@@ -63,6 +63,20 @@ Status move_everything(State& state, const SlotMove& m, int old_slots, int new_s
   return state.db.flush();
 }
 
+// The moves reach the disk whole or not at all: a process killed half-way
+// leaves a journal that the next opener rolls back.
+Status move_in_one_change(State& state, const SlotMove& m, int old_slots, int new_slots, bool with_message) {
+  if (Status begun = state.db.begin_transaction(); !begun) {
+    state.db.abandon_transaction();
+    return begun;
+  }
+  if (Status moved = move_everything(state, m, old_slots, new_slots, with_message); !moved) {
+    state.db.abandon_transaction();
+    return moved;
+  }
+  return state.db.commit_transaction();
+}
+
 }  // namespace
 
 Status change_course_slot_count(State& state, int new_slots) {
@@ -109,7 +123,7 @@ Status change_course_slot_count(State& state, int new_slots) {
     }
   }
 
-  if (Status moved = move_everything(state, m, old_slots, new_slots, with_message); !moved) {
+  if (Status moved = move_in_one_change(state, m, old_slots, new_slots, with_message); !moved) {
     Status restored = restore_from_snapshot(state);
     if (restored) {
       error_box(state,

@@ -1,5 +1,6 @@
 #include "core/database_file.h"
 
+#include "core/database_journal.h"
 #include "core/file_io.h"
 
 #include <fcntl.h>
@@ -27,6 +28,13 @@ Status DatabaseFile::open(const std::filesystem::path& path) {
   path_ = path;
   if (fd_ < 0) return system_failure("open");
   remember_identity();
+  // A journal left by a transaction that was cut off is put back before the
+  // file is used; the lock waits for a transaction still running elsewhere.
+  std::error_code ec;
+  if (std::filesystem::exists(journal_path(), ec)) {
+    if (Status locked = lock(); !locked) return locked;
+    unlock();
+  }
   return Status::ok();
 }
 
@@ -46,6 +54,7 @@ Status DatabaseFile::create_temporary(std::string& name_template) {
 }
 
 void DatabaseFile::close() {
+  if (tx_) end_transaction(true);
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   lock_depth_ = 0;
@@ -60,6 +69,10 @@ void DatabaseFile::remember_identity() {
 }
 
 std::size_t DatabaseFile::read_at(std::int64_t offset, void* data, std::size_t n) const {
+  return tx_ ? read_in_transaction(offset, data, n) : read_file_at(offset, data, n);
+}
+
+std::size_t DatabaseFile::read_file_at(std::int64_t offset, void* data, std::size_t n) const {
   read_failed_ = false;
   if (fd_ < 0) return 0;
   std::size_t done = 0;
@@ -108,16 +121,26 @@ Status DatabaseFile::check_still_at_path() const {
 
 Status DatabaseFile::write_at(std::int64_t offset, const void* data, std::size_t n) {
   if (fd_ < 0) return not_open();
+  if (tx_) {
+    tx_->pending.push_back({offset, std::string(static_cast<const char*>(data), n)});
+    tx_->pending_bytes += n;
+    tx_->length = std::max(tx_->length, offset + static_cast<std::int64_t>(n));
+    return spill_if_large();
+  }
   if (Status here = check_still_at_path(); !here) return here;
+  return budgeted_write(fd_, offset, data, n);
+}
+
+Status DatabaseFile::budgeted_write(int fd, std::int64_t offset, const void* data, std::size_t n) {
   if (!write_budget_) {
-    Status written = write_fully_at(fd_, offset, data, n);
+    Status written = write_fully_at(fd, offset, data, n);
     return written ? written : Status::failed("write: " + written.reason());
   }
   // The test hook: as much as the budget allows, then "no space left".
   auto allowed = static_cast<std::size_t>(std::max<std::int64_t>(*write_budget_, 0));
   std::size_t first = std::min(n, allowed);
   if (first > 0) {
-    Status written = write_fully_at(fd_, offset, data, first);
+    Status written = write_fully_at(fd, offset, data, first);
     if (!written) return Status::failed("write: " + written.reason());
     *write_budget_ -= static_cast<std::int64_t>(first);
   }
@@ -129,11 +152,13 @@ Status DatabaseFile::write_at(std::int64_t offset, const void* data, std::size_t
 
 Status DatabaseFile::flush() {
   if (fd_ < 0) return not_open();
-  if (::fdatasync(fd_) != 0 && errno != EINVAL && errno != EROFS) return system_failure("flush");
-  return Status::ok();
+  if (tx_) return Status::ok();  // the commit flushes
+  Status flushed = sync_data(fd_);
+  return flushed ? flushed : Status::failed("flush: " + flushed.reason());
 }
 
 std::int64_t DatabaseFile::length() const {
+  if (tx_) return tx_->length;
   struct stat st {};
   if (fd_ < 0 || ::fstat(fd_, &st) != 0) return 0;
   return st.st_size;
@@ -141,6 +166,17 @@ std::int64_t DatabaseFile::length() const {
 
 Status DatabaseFile::set_length(std::int64_t length) {
   if (fd_ < 0) return not_open();
+  if (tx_) {
+    if (length < tx_->length) {
+      // Writes past the new end are gone, and so are the file's bytes there.
+      for (PendingWrite& w : tx_->pending)
+        if (w.offset + static_cast<std::int64_t>(w.bytes.size()) > length)
+          w.bytes.resize(static_cast<std::size_t>(std::max<std::int64_t>(length - w.offset, 0)));
+      tx_->truncated_to = std::min(tx_->truncated_to.value_or(length), length);
+    }
+    tx_->length = length;
+    return Status::ok();
+  }
   if (Status here = check_still_at_path(); !here) return here;
   if (::ftruncate(fd_, length) != 0) return system_failure("resize");
   return Status::ok();
@@ -148,6 +184,11 @@ Status DatabaseFile::set_length(std::int64_t length) {
 
 Status DatabaseFile::reserve(std::int64_t offset, std::int64_t n) {
   if (fd_ < 0) return not_open();
+  if (tx_) {
+    // The space is claimed when the commit writes; a full disk then rolls back.
+    if (offset + n > tx_->length) return set_length(offset + n);
+    return Status::ok();
+  }
   if (write_budget_ && *write_budget_ < offset + n - length()) {
     write_budget_.reset();
     errno = ENOSPC;
@@ -186,6 +227,10 @@ Status DatabaseFile::lock() {
     return system_failure("lock");
   }
   lock_depth_ = 1;
+  if (Status recovered = roll_back_leftover_journal(); !recovered) {
+    unlock();
+    return recovered;
+  }
   return Status::ok();
 }
 

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/status.h"
 
@@ -62,6 +64,29 @@ class DatabaseFile {
   Status lock();
   void unlock();
 
+  // Transactions (DatabaseTransaction): from begin to commit the file is
+  // locked, writes and length changes are kept in memory (reads see them) and
+  // flushes wait for the commit. The commit saves the old bytes of every
+  // changed region in the journal beside the file and flushes it, then writes
+  // the changes and flushes the file once, then removes the journal. A commit
+  // that fails, an abandoned transaction or a process killed half-way leave
+  // the file as it was before: the journal is rolled back here, or by the next
+  // opener or locker of the file. Very large transactions move their changes
+  // to the file early, journaling them first. Begins and commits nest; an
+  // abandoned inner transaction makes the outer commit fail.
+  [[nodiscard]] Status begin_transaction();
+  [[nodiscard]] Status commit_transaction();
+  void abandon_transaction();
+  bool in_transaction() const { return tx_.has_value(); }
+  // Puts back what a journal left by a cut-off transaction records. Runs on
+  // opening and on taking the lock; call it with the lock held.
+  [[nodiscard]] Status roll_back_leftover_journal();
+
+  // Test hook: the process kills itself (SIGKILL) at the given step of the
+  // next commits, a step being one write, flush, resize or removal of the
+  // database or its journal; 0 kills at the first.
+  void crash_at_step(std::optional<int> step) { crash_step_ = step; }
+
   // Test hook: the first write after this many more bytes, or a reservation
   // growing the file by more, fails with "no space left" (a full disk arriving
   // in the middle of an operation); later writes succeed again.
@@ -72,6 +97,36 @@ class DatabaseFile {
 
  private:
   void remember_identity();
+  std::size_t read_file_at(std::int64_t offset, void* data, std::size_t n) const;
+  std::size_t read_in_transaction(std::int64_t offset, void* data, std::size_t n) const;
+  Status budgeted_write(int fd, std::int64_t offset, const void* data, std::size_t n);
+  Status write_out(bool last);
+  Status spill_if_large();
+  Status journal_changes();
+  Status apply_changes();
+  void end_transaction(bool roll_back);
+  void crash_point();
+  std::filesystem::path journal_path() const;
+
+  struct PendingWrite {
+    std::int64_t offset;
+    std::string bytes;
+  };
+  struct Transaction {
+    int depth = 1;
+    Status failure = Status::ok();  // why the commit cannot succeed
+    bool locked = false;
+    std::int64_t original_length = 0;
+    std::int64_t length = 0;  // as the transaction sees it
+    std::optional<std::int64_t> truncated_to;  // file bytes from here on are gone
+    std::vector<PendingWrite> pending;
+    std::size_t pending_bytes = 0;
+    std::vector<std::pair<std::int64_t, std::int64_t>> journaled;  // [begin, end), sorted
+    int journal_fd = -1;
+    std::int64_t journal_end = 0;
+  };
+  std::optional<Transaction> tx_;
+  std::optional<int> crash_step_;
 
   int fd_ = -1;
   std::filesystem::path path_;

@@ -1,6 +1,8 @@
 #include "core/file_io.h"
 
+#include <fcntl.h>
 #include <unistd.h>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 
@@ -32,6 +34,28 @@ Status write_fully_at(int fd, std::int64_t offset, const void* data, std::size_t
   }
   return Status::ok();
 }
+
+namespace {
+std::atomic<long> flushes{0};
+}
+
+Status sync_data(int fd) {
+  ++flushes;
+  if (::fdatasync(fd) != 0 && errno != EINVAL && errno != EROFS) return Status::failed(last_system_error());
+  return Status::ok();
+}
+
+Status sync_folder(const std::filesystem::path& folder) {
+  int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return Status::failed(last_system_error());
+  ++flushes;
+  bool flushed = ::fsync(dir) == 0 || errno == EINVAL || errno == EROFS;
+  Status status = flushed ? Status::ok() : Status::failed(last_system_error());
+  ::close(dir);
+  return status;
+}
+
+long flush_count() { return flushes.load(); }
 
 std::string last_system_error() { return std::strerror(errno); }
 

@@ -8,6 +8,7 @@
 #include "core/database.h"
 #include "core/database_io.h"
 #include "core/database_snapshot.h"
+#include "core/database_transaction.h"
 #include "core/messages.h"
 
 namespace quillon {
@@ -91,11 +92,17 @@ Status purge_tournaments(State& state, Date cutoff, int& purged) {
   }
   int old_count = state.tournament_count;
   std::map<int, int> renumbered;
-  if (Status s = compact(state, keep, renumbered); !s) return put_back(state, old_count, s);
+  // The compaction and the relinking reach the disk together or not at all.
+  DatabaseTransaction change(state);
+  if (Status s = compact(state, keep, renumbered); !s) {
+    change.abandon();
+    return put_back(state, old_count, s);
+  }
   state.tournament_count = old_count - free_slots - purged;
-  if (Status resized = state.db.set_length(expected_file_length(state)); !resized)
+  if (Status resized = state.db.set_length(expected_file_length(state)); !resized) {
+    change.abandon();
     return put_back(state, old_count, resized);
-  if (Status flushed = state.db.flush(); !flushed) return put_back(state, old_count, flushed);
+  }
 
   // Multi-round events name their days by tournament number: follow the moves,
   // and drop days that are gone so that no event points at another tournament.
@@ -121,6 +128,7 @@ Status purge_tournaments(State& state, Date cutoff, int& purged) {
     std::memcpy(state.header.round_tournaments, relinked, sizeof relinked);
     if (Status written = write_record(state, RecordKind::tournament, t); !written) return written;
   }
+  if (Status committed = change.commit_quietly(); !committed) return put_back(state, old_count, committed);
   return Status::ok();
 }
 

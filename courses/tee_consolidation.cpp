@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/database.h"
+#include "core/database_transaction.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/state.h"
@@ -39,6 +40,7 @@ bool is_pair(const SlotName& ladies, const SlotName& men) {
 std::string pair_line(const TeePair& p) { return p.course_name + " - " + p.ladies_tee + " / " + p.men_tee; }
 
 bool retarget_tournaments(State& state, int from_slot, int to_slot) {
+  DatabaseTransaction change(state);
   for (int t = 1; t <= state.tournament_count; ++t) {
     read_record(state, RecordKind::tournament, t);
     if (tournament_slot_free(state.header)) continue;
@@ -51,7 +53,7 @@ bool retarget_tournaments(State& state, int from_slot, int to_slot) {
     }
     if (changed && !write_record(state, RecordKind::tournament, t)) return false;
   }
-  return true;
+  return change.commit().is_ok();
 }
 
 // The men's record takes the women's block of the ladies' record and the

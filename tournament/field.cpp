@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/database.h"
+#include "core/database_transaction.h"
 #include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/course_handicap.h"
@@ -35,14 +36,19 @@ bool grow_groups_to(State& state, int group) {
   if (group <= state.header.group_count) return true;
   GroupBuffer kept = state.group;
   std::memset(&state.group, 0, sizeof state.group);
+  DatabaseTransaction change(state);
   bool ok = true;
   for (int g = state.header.group_count + 1; ok && g <= group; ++g)
     ok = write_record(state, RecordKind::group, g).is_ok();
   state.group = kept;
   if (!ok) return false;
+  const std::uint8_t old_count = state.header.group_count;
   state.header.group_count = static_cast<std::uint8_t>(group);
   refresh_last_tee_time(state.header);
-  return write_record(state, RecordKind::tournament, state.current_tournament).is_ok();
+  if (write_record(state, RecordKind::tournament, state.current_tournament) && change.commit()) return true;
+  state.header.group_count = old_count;
+  refresh_last_tee_time(state.header);
+  return false;
 }
 
 bool clear_golfer_area(State& state, int slot) {
@@ -52,9 +58,11 @@ bool clear_golfer_area(State& state, int slot) {
   state.current_tournament = slot;
   state.header.group_size = cleared_group_size;
   std::memset(&state.group, 0, sizeof state.group);
+  DatabaseTransaction change(state);
   bool ok = true;
   for (int g = 1; ok && g <= golfers_per_tournament / cleared_group_size; ++g)
     ok = write_record(state, RecordKind::group, g).is_ok();
+  ok = ok && change.commit();
   state.header.group_size = kept_size;
   state.group = kept_group;
   return ok;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/database.h"
+#include "core/database_transaction.h"
 #include "core/messages.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -80,6 +81,7 @@ bool reorganize_flights_by_index(State& state) {
 
   header_options::set(state.header, header_options::auto_assign, false);
   state.header.division_count = static_cast<std::int8_t>(flights);
+  DatabaseTransaction change(state);
   if (!write_record(state, RecordKind::tournament, slot)) return false;
 
   BusyCursor busy(state);
@@ -109,6 +111,7 @@ bool reorganize_flights_by_index(State& state) {
       if (!write_record(state, RecordKind::group, p.group)) return false;
     }
   }
+  if (!change.commit()) return false;
   show_message_text(state, message_kind::information, complete_message);
   return true;
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/database.h"
+#include "core/database_transaction.h"
 #include "core/state.h"
 #include "handicap/formats.h"
 #include "tournament/multi_round_dialog.h"
@@ -61,6 +62,7 @@ int previous_event_day(State& state, int t) {
 bool unlink_from_events(State& state, int removed) {
   const TournamentHeader kept = state.header;
   const int kept_number = state.current_tournament;
+  DatabaseTransaction change(state);
   bool ok = true;
   for (int e = 1; ok && e <= state.tournament_count; ++e) {
     read_record(state, RecordKind::tournament, e);
@@ -74,6 +76,7 @@ bool unlink_from_events(State& state, int removed) {
     std::memcpy(state.header.round_tournaments, relinked, sizeof relinked);
     ok = write_record(state, RecordKind::tournament, e).is_ok();
   }
+  ok = ok && change.commit();
   state.header = kept;
   state.current_tournament = kept_number;
   return ok;

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/database.h"
+#include "core/database_transaction.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/state.h"
@@ -385,16 +386,21 @@ bool ReorganizeModel::accept() {
     }
     ++position;
   }
+  // The new arrangement replaces the old one whole or not at all.
+  DatabaseTransaction change(state_);
   for (int g = 1; g <= layout_.group_count; ++g) {
     state_.group = groups[static_cast<std::size_t>(g - 1)];
     if (!write_record(state_, RecordKind::group, g)) return false;
   }
-  if (last_group > header_.group_count) {
-    header_.group_count = static_cast<std::uint8_t>(last_group);
-    refresh_last_tee_time(header_);
+  TournamentHeader header = header_;
+  if (last_group > header.group_count) {
+    header.group_count = static_cast<std::uint8_t>(last_group);
+    refresh_last_tee_time(header);
   }
-  state_.header = header_;
-  return write_record(state_, RecordKind::tournament, slot_).is_ok();
+  state_.header = header;
+  if (!write_record(state_, RecordKind::tournament, slot_) || !change.commit()) return false;
+  header_ = header;
+  return true;
 }
 
 bool reorganize_foursomes(State& state, const CardScorer& scorer, std::mt19937& random) {

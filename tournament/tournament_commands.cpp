@@ -5,6 +5,7 @@
 
 #include "core/checked_save.h"
 #include "core/database.h"
+#include "core/database_transaction.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/records/header_values.h"
@@ -98,7 +99,9 @@ int store_new_tournament(State& state) {
     return 0;
   }
   state.header = chosen;
-  return write_new_tournament(state, slot) ? slot : 0;
+  DatabaseTransaction change(state);
+  if (!write_new_tournament(state, slot) || !change.commit()) return 0;
+  return slot;
 }
 
 int add_tournament(State& state) {
@@ -149,6 +152,7 @@ int copy_tournament(State& state, bool keep_scores) {
   read_record(state, RecordKind::tournament, source);
   std::string source_name = field_text(state.header.name);
   set_field_text_terminated(state.header.name, copy_name);
+  DatabaseTransaction change(state);
   if (!write_header_to(state, target)) return 0;
   int groups = golfers_per_tournament / group_size_of(state.header);
   for (int g = 1; g <= groups; ++g) {
@@ -167,6 +171,7 @@ int copy_tournament(State& state, bool keep_scores) {
     state.current_tournament = target;
     if (!write_record(state, RecordKind::group, g)) return 0;
   }
+  if (!change.commit()) return 0;
   message_box(state, message_kind::information,
               "A copy of the tournament [%s] has been made.\nThe copy has been given the name [Tournament Copy]",
               source_name.c_str());
@@ -189,10 +194,11 @@ int drop_tournament(State& state) {
     std::filesystem::remove(state.file(file_name), ec);
   }
   std::memset(&state.header, 0, sizeof state.header);
+  DatabaseTransaction change(state);
   if (!write_record(state, RecordKind::tournament, slot) || !clear_golfer_area(state, slot)) return 0;
   // An event must not keep pointing at the freed slot, which a later
   // tournament may take.
-  if (!unlink_from_events(state, slot)) return 0;
+  if (!unlink_from_events(state, slot) || !change.commit()) return 0;
   return slot;
 }
 

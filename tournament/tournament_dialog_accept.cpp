@@ -3,6 +3,7 @@
 #include <set>
 
 #include "core/database.h"
+#include "core/database_transaction.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/state.h"
@@ -309,6 +310,7 @@ void TournamentDialogModel::keep_groups_holding_golfers() {
 
 void TournamentDialogModel::reassign_divisions() {
   if (mode_ != TournamentDialogMode::change || !header_options::has(h_, header_options::auto_assign)) return;
+  DatabaseTransaction change(state_);
   for (int g = 1; g <= h_.group_count; ++g) {
     read_record(state_, RecordKind::group, g);
     GroupBuffer group = state_.group;
@@ -322,6 +324,7 @@ void TournamentDialogModel::reassign_divisions() {
     state_.group = group;
     if (!write_record(state_, RecordKind::group, g)) return;
   }
+  (void)change.commit();  // a failure has been told; the groups are as they were
 }
 
 bool TournamentDialogModel::accept() {

@@ -1,6 +1,7 @@
 #include "exchange/imports/handicap_refresh.h"
 
 #include "core/database.h"
+#include "core/database_transaction.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/ravelin.h"
@@ -49,6 +50,7 @@ bool spreadsheet_source_members(State& state, std::vector<SourceMember>& members
 
 bool refresh_from_members(State& state, const std::vector<SourceMember>& members, bool store_ids,
                           RefreshCounts& counts) {
+  DatabaseTransaction change(state);
   for (int g = 1; g <= state.header.group_count; ++g) {
     read_record(state, RecordKind::group, g);
     bool changed = false;
@@ -73,7 +75,7 @@ bool refresh_from_members(State& state, const std::vector<SourceMember>& members
     }
     if (changed && !write_record(state, RecordKind::group, g)) return false;
   }
-  return true;
+  return change.commit().is_ok();
 }
 
 bool ravelin_source_members(State& state, std::vector<SourceMember>& members) {

@@ -4,6 +4,7 @@
 
 #include "core/cp1252.h"
 #include "core/database.h"
+#include "core/database_transaction.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/state.h"
@@ -160,6 +161,8 @@ void import_tee_sheet(State& state, int tournament) {
   if (!read_workbook_copy(state, *workbook, table)) return;
 
   TeeSheetLines sheet = tee_sheet_lines(table);
+  // The old field is replaced by the sheet's whole or not at all.
+  DatabaseTransaction change(state);
   if (!size_field(state, sheet.slots_needed)) return;
   const std::filesystem::path import_path = state.file(import_file_name);
   std::string text;
@@ -190,6 +193,7 @@ void import_tee_sheet(State& state, int tournament) {
       if (!write_record(state, RecordKind::group, g)) return;
     }
   }
+  if (!change.commit()) return;
   std::string text_shown = format_text(message_limit, "A total of %d golfers were imported into the (%s) tournament.",
                                        counts.placed, field_text(state.header.name).c_str());
   if (counts.names_cut > 0)

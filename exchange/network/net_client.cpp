@@ -2,6 +2,8 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <mutex>
 #include <system_error>
@@ -15,6 +17,11 @@ namespace {
 // Loopback addresses never go through a proxy.
 constexpr const char* loopback_hosts = "localhost,127.0.0.1,::1";
 constexpr const char* user_agent = "QLWIN4";
+// Every call ends within a bound: a small answer within this many times the
+// time-out, a transfer within that plus its size at the minimum rate. A
+// server that keeps sending a byte now and then cannot hold a command.
+constexpr long deadline_factor = 3;
+constexpr std::int64_t minimum_rate = 1024;  // bytes a second
 
 void global_init() {
   static std::once_flag once;
@@ -74,6 +81,13 @@ struct NetConnection::Call {
   std::int64_t received = 0;
   const TransferProgress* progress = nullptr;
   char error[CURL_ERROR_SIZE] = {};
+  // A transfer whose deadline grows with its size (a download or upload of a
+  // file), and the size known before it starts (an upload's).
+  bool bulk = false;
+  std::int64_t bulk_size = 0;
+  std::chrono::steady_clock::time_point started;
+  long base_seconds = 0;
+  bool deadline_passed = false;
 };
 
 namespace {
@@ -101,8 +115,24 @@ size_t write_answer(char* data, size_t size, size_t count, void* user) {
   return n;
 }
 
+// The seconds a call may take: a small answer a few times the time-out, a
+// transfer that plus its size (as announced or as received so far) at the
+// minimum rate.
+double allowed_seconds(const NetConnection::Call& call, std::int64_t size) {
+  double allowed = static_cast<double>(call.base_seconds * deadline_factor);
+  if (call.bulk) allowed += static_cast<double>(std::max(size, call.bulk_size)) / minimum_rate;
+  return allowed;
+}
+
 int transfer_info(void* user, curl_off_t dltotal, curl_off_t dlnow, curl_off_t ultotal, curl_off_t ulnow) {
   auto& call = *static_cast<NetConnection::Call*>(user);
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - call.started;
+  const std::int64_t size = std::max({static_cast<std::int64_t>(dltotal), static_cast<std::int64_t>(dlnow),
+                                      static_cast<std::int64_t>(ultotal), static_cast<std::int64_t>(ulnow)});
+  if (elapsed.count() > allowed_seconds(call, size)) {
+    call.deadline_passed = true;
+    return 1;
+  }
   if (!call.progress || !*call.progress) return 0;
   bool go_on = ultotal > 0 ? (*call.progress)(ulnow, ultotal) : (*call.progress)(dlnow, dltotal);
   return go_on ? 0 : 1;
@@ -139,7 +169,8 @@ void NetConnection::prepare(const std::string& url, Call& call) {
   long seconds = settings_.timeout_seconds;
   curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, seconds);
   curl_easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds);
-  curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  // A trickle below the minimum rate for that long ends the call too.
+  curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, static_cast<long>(minimum_rate));
   curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, seconds);
   curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, write_answer);
   curl_easy_setopt(c, CURLOPT_WRITEDATA, &call);
@@ -152,7 +183,17 @@ void NetConnection::prepare(const std::string& url, Call& call) {
 
 Status NetConnection::perform(Call& call, const std::string& what) {
   CURL* c = handle(curl_);
+  call.base_seconds = settings_.timeout_seconds;
+  call.started = std::chrono::steady_clock::now();
+  // The progress callback keeps the deadline of a transfer; a small answer
+  // has a fixed one, kept by libcurl even where no callback comes.
+  if (!call.bulk) curl_easy_setopt(c, CURLOPT_TIMEOUT, call.base_seconds * deadline_factor);
   CURLcode code = curl_easy_perform(c);
+  if (call.deadline_passed || (code == CURLE_OPERATION_TIMEDOUT && call.received > 0)) {
+    last_failure_ = NetFailure::timed_out;
+    return Status::failed("The transfer of " + what + " was too slow (less than " + std::to_string(minimum_rate) +
+                          " bytes a second) and was stopped.");
+  }
   if (code == CURLE_WRITE_ERROR && call.over_limit && call.stop_at_limit) code = CURLE_OK;
   if (code == CURLE_WRITE_ERROR && call.over_limit && !call.stop_at_limit) {
     last_failure_ = NetFailure::other;
@@ -166,6 +207,8 @@ Status NetConnection::perform(Call& call, const std::string& what) {
     bool http = scheme && (std::string(scheme) == "HTTP" || std::string(scheme) == "HTTPS" ||
                            std::string(scheme) == "http" || std::string(scheme) == "https");
     if (http && http_status >= 400) {
+      // An error page is never taken for the answer asked for.
+      if (call.body) call.body->clear();
       last_failure_ = http_status == 404 ? NetFailure::not_found : NetFailure::other;
       return Status::failed("The web server answered " + what + " with the error status " +
                             std::to_string(http_status) + ".");
@@ -294,6 +337,7 @@ Status FtpSession::list(const std::string& folder, std::vector<std::string>& nam
   std::string body;
   call.body = &body;
   std::string path = folder.ends_with("/") ? folder : folder + "/";
+  call.bulk = true;  // a listing grows with the folder
   prepare_ftp(path, call);
   curl_easy_setopt(handle(curl_), CURLOPT_DIRLISTONLY, 1L);
   Status status = perform(call, "the listing of \"" + folder + "\"");
@@ -344,6 +388,7 @@ Status FtpSession::get(const std::string& path, const std::filesystem::path& loc
   if (!part.file()) return Status::failed("The file \"" + local.string() + "\" could not be created.");
   Call call;
   call.file = part.file();
+  call.bulk = true;
   if (progress) call.progress = &progress;
   prepare_ftp(path, call);
   Status status = perform(call, "\"" + path + "\"");
@@ -379,6 +424,8 @@ Status FtpSession::put(const std::filesystem::path& local, const std::string& pa
   std::FILE* in = ec ? nullptr : std::fopen(local.c_str(), "rb");
   if (!in) return Status::failed("The file \"" + local.string() + "\" could not be read.");
   Call call;
+  call.bulk = true;
+  call.bulk_size = static_cast<std::int64_t>(length);
   prepare_ftp(path, call);
   CURL* c = handle(curl_);
   curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
@@ -410,6 +457,7 @@ Status WebSession::get_to_file(const std::string& path_and_query, std::size_t sk
   if (!part.file()) return Status::failed("The file \"" + local.string() + "\" could not be created.");
   Call call;
   call.file = part.file();
+  call.bulk = true;
   call.skip = skip;
   call.limit = limit;
   prepare(url_of(path_and_query), call);

@@ -73,7 +73,11 @@ std::unique_ptr<FtpSession> open_ftp_session(State& state, InternetSession& inte
   std::string answer;
   Status fetched = web.get(pldump_path, pldump_preamble_size + credential_blob_size, answer, true);
   std::size_t preamble_read = std::min(answer.size(), pldump_preamble_size);
-  if (answer.size() < pldump_preamble_size || answer.compare(pldump_mark_at, pldump_mark.size(), pldump_mark) != 0) {
+  // Only a whole, successful answer carries a credential: an error page (a
+  // status of 500 with whatever body) or an answer cut off by the deadline
+  // is refused however it looks.
+  if (!fetched || answer.size() < pldump_preamble_size ||
+      answer.compare(pldump_mark_at, pldump_mark.size(), pldump_mark) != 0) {
     show_authentication_failure(state, preamble_read, preamble_error_code, fetched);
     return nullptr;
   }

@@ -17,6 +17,7 @@ import random
 import struct
 import sys
 import threading
+import time
 import urllib.parse
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
@@ -102,6 +103,16 @@ class WebHandler(BaseHTTPRequestHandler):
         self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Content-Length", str(declared if declared is not None else len(body)))
         self.end_headers()
+        if self.switch("drip_web"):
+            # Two bytes a second: never silent long enough for a time-out.
+            try:
+                for at in range(0, len(body), 2):
+                    self.wfile.write(body[at:at + 2])
+                    self.wfile.flush()
+                    time.sleep(1)
+            except OSError:
+                pass  # the client gave up
+            return
         self.wfile.write(body)
 
     def do_GET(self):
@@ -116,7 +127,10 @@ class WebHandler(BaseHTTPRequestHandler):
             blob = credential_blob(password)
             if self.switch("pldump_short"):
                 blob = blob[:400]
-            self.answer(200, pldump_preamble(not self.switch("pldump_bad")) + blob)
+            # With ".pldump_500" a failing server sends a good-looking body
+            # with its error status.
+            status = 500 if self.switch("pldump_500") else 200
+            self.answer(status, pldump_preamble(not self.switch("pldump_bad")) + blob)
         elif url.path == "/cgi-bin/vcapexp.exe":
             club = query.get("CID", "")
             path = os.path.join(self.root, "hdb", club + ".db")
