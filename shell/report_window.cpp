@@ -9,6 +9,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/desktop_settings.h"
+#include "print_qt/paper.h"
 #include "shell/fitted_print.h"
 
 namespace quillon::shell {
@@ -62,6 +64,8 @@ ReportWindow::ReportWindow(std::filesystem::path home, std::function<void(const 
   pdf_button->setObjectName("save_pdf");
   auto* close_button = new QPushButton("Close");
   close_button->setObjectName("close");
+  print_button->setToolTip("Print the report (Ctrl+P)");
+  close_button->setToolTip("Close the report window (Esc, Ctrl+W)");
   connect(print_button, &QPushButton::clicked, this, &ReportWindow::print);
   connect(pdf_button, &QPushButton::clicked, this, &ReportWindow::ask_and_save_pdf);
   connect(close_button, &QPushButton::clicked, this, &QWidget::close);
@@ -97,6 +101,8 @@ void ReportWindow::show_report(const QString& file) {
 
 void ReportWindow::print() {
   QPrinter printer(QPrinter::HighResolution);
+  const Paper chosen = load_desktop_settings(home_).paper;
+  printer.setPageSize(print_qt::page_size_of(print_qt::resolved_paper(chosen, printer.pageLayout().pageSize())));
   printer.setPageOrientation(orientation_for(*browser_->document(), printer.pageLayout()));
   QPrintDialog dialog(&printer, this);
   dialog.setWindowTitle("Print Report");
@@ -122,6 +128,7 @@ Status ReportWindow::save_pdf(const QString& path) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(temporary);
+    printer.setPageSize(print_qt::page_size_of(print_qt::resolved_pdf_paper(load_desktop_settings(home_).paper)));
     printer.setPageOrientation(orientation_for(*browser_->document(), printer.pageLayout()));
     print_fitted(*browser_->document(), printer);
     failed = printer_failed(printer);

@@ -115,6 +115,9 @@ TEST(ReportWindow, AWideReportFitsThePaperWhenSavedAsPdf) {
   ReportWindow* window = ui.report_window();
   ASSERT_NE(window, nullptr);
 
+  DesktopSettings settings;
+  settings.paper = Paper::a4;  // the paper chosen in System Configuration
+  ASSERT_TRUE(save_desktop_settings(home.path(), settings).is_ok());
   const auto pdf = home.path() / "tee-times.pdf";
   ASSERT_TRUE(window->save_pdf(QString::fromStdString(pdf.string())).is_ok());
   quillon::testing::PdfWords words = quillon::testing::read_pdf_words(pdf);
@@ -123,7 +126,8 @@ TEST(ReportWindow, AWideReportFitsThePaperWhenSavedAsPdf) {
   ASSERT_EQ(last.size(), 1u) << words.all_text();
   const quillon::testing::PdfPage& paper = words.pages[last[0].page - 1];
   EXPECT_LT(last[0].x_max, paper.width - 10);
-  EXPECT_GT(paper.width, paper.height);  // turned across: the table stays larger
+  EXPECT_NEAR(paper.width, 841.9, 0.5);  // A4 turned across: the table stays larger
+  EXPECT_NEAR(paper.height, 595.3, 0.5);
   EXPECT_EQ(words.find("Column1").size(), 1u);
   EXPECT_GT(words.find("Column1")[0].x_min, 10);
   window->close();
