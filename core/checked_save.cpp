@@ -36,12 +36,13 @@ CheckedSave save_if_unchanged(State& state, std::int64_t offset, const void* as_
       return CheckedSave::failed;
     case CheckedWrite::changed_meanwhile: break;
   }
-  Button b = message_box(state, message_kind::question,
-                         "The %s shown in this window has been changed by another user of the Quillon database "
-                         "since the window read it.  Your changes have NOT been saved, so that the other change is "
-                         "not overwritten.\n\nDo you wish to reload the window with the stored data?  (Your changes "
-                         "in this window will be lost.)",
-                         what);
+  Button b =
+      destructive_question(state, message_kind::question,
+                           "The %s shown in this window has been changed by another user of the Quillon database "
+                           "since the window read it.  Your changes have NOT been saved, so that the other change is "
+                           "not overwritten.\n\nDo you wish to reload the window with the stored data?  (Your changes "
+                           "in this window will be lost.)",
+                           what);
   return b == Button::yes ? CheckedSave::reload : CheckedSave::keep_typing;
 }
 

@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::string_view report_window_key = "report_window";
 constexpr std::string_view notepad_size_key = "notepad_size";
+constexpr std::string_view paper_key = "paper";
 constexpr int largest_window_side = 10000;
 
 int side(const std::string& text) {
@@ -29,6 +30,8 @@ std::string file_text(const DesktopSettings& s) {
   if (s.notepad_width > 0 && s.notepad_height > 0)
     text += std::string(notepad_size_key) + "=" + std::to_string(s.notepad_width) + "x" +
             std::to_string(s.notepad_height) + "\n";
+  if (s.paper != Paper::automatic)
+    text += std::string(paper_key) + "=" + (s.paper == Paper::a4 ? "a4" : "letter") + "\n";
   for (const auto& [name, value] : s.others) text += name + "=" + value + "\n";
   return text;
 }
@@ -52,6 +55,8 @@ DesktopSettings load_desktop_settings(const std::filesystem::path& home) {
       s.notepad_width = side(value.substr(0, x));
       s.notepad_height = side(value.substr(x + 1));
       if (!s.notepad_width || !s.notepad_height) s.notepad_width = s.notepad_height = 0;
+    } else if (name == paper_key) {
+      s.paper = value == "a4" ? Paper::a4 : value == "letter" ? Paper::letter : Paper::automatic;
     } else {
       s.others[name] = value;
     }

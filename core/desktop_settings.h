@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "core/print_canvas.h"
 #include "core/status.h"
 
 namespace quillon {
@@ -19,6 +20,8 @@ struct DesktopSettings {
   // The NotePad window's last size in pixels; 0 = not yet sized by the user.
   int notepad_width = 0;
   int notepad_height = 0;
+  // The paper of score cards, cart signs and saved report pages.
+  Paper paper = Paper::automatic;
   // Every other line of the file, kept as read.
   std::map<std::string, std::string> others;
 };

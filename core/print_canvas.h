@@ -80,12 +80,14 @@ inline double columns_of_inches(double inches) { return inches * columns / inche
 inline double rows_of_inches(double inches) { return inches * rows_per_inch; }
 }  // namespace print_grid
 
-enum class Paper { letter, a4 };
+// The paper of cards and signs: `automatic` is the printer's default paper,
+// or for a PDF file the paper of the user's country.
+enum class Paper { automatic, letter, a4 };
 
 // What a front end needs to open a print job.
 struct PrintSettings {
   std::string document_name = "Quillon";
-  Paper paper = Paper::letter;
+  Paper paper = Paper::automatic;
   // Whether the grid's origin is the paper's corner (label sheets) or the
   // printer's printable area (everything else).
   bool from_paper_edge = false;

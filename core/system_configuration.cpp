@@ -97,8 +97,11 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
   limit.index = index_of(limits, s.purge_reminder_limit);
   add(Field::check_field("include_rating_and_par", "Include Course Rating and Par in Course Handicap calculation"))
       .checked = s.default_include_rating_and_par != 0;
+  const DesktopSettings desktop = load_desktop_settings(state.home_folder);
   add(Field::check_field("report_window", "Show reports in the Quillon report window instead of the web browser"))
-      .checked = load_desktop_settings(state.home_folder).report_window;
+      .checked = desktop.report_window;
+  add(Field::list_field("paper", "Paper for score cards and cart signs", {"Printer's default", "Letter", "A4"})).index =
+      static_cast<int>(desktop.paper);
   focus_ = "label_format";
 }
 
@@ -168,8 +171,10 @@ bool SystemConfigurationModel::accept() {
   s.default_include_rating_and_par = checked("include_rating_and_par") ? 1 : 0;
 
   DesktopSettings desktop = load_desktop_settings(state_.home_folder);
-  if (desktop.report_window != checked("report_window")) {
+  const Paper paper = index("paper") >= 0 ? static_cast<Paper>(index("paper")) : desktop.paper;
+  if (desktop.report_window != checked("report_window") || desktop.paper != paper) {
     desktop.report_window = checked("report_window");
+    desktop.paper = paper;
     if (Status saved = save_desktop_settings(state_.home_folder, desktop); !saved) {
       show_message_text(state_, message_kind::error, saved.reason());
       return false;

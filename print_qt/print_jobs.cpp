@@ -13,17 +13,24 @@
 #include <filesystem>
 
 #include "print_qt/painting.h"
+#include "print_qt/paper.h"
 
 namespace quillon::print_qt {
 
 namespace {
 
 constexpr int pdf_resolution = 1200;
-// Where the grid lies on a PDF page that stands for a printer's printable
-// area: a quarter inch down, centred across.
-constexpr double pdf_top_inches = 0.25;
+// Where the grid of cards and signs lies on the paper: a quarter inch down,
+// centred across, so that it keeps clear of the edges on Letter and A4 alike.
+constexpr double grid_top_inches = 0.25;
 
-QPageSize page_size_of(Paper paper) { return QPageSize(paper == Paper::a4 ? QPageSize::A4 : QPageSize::Letter); }
+// The grid's corner in device pixels from the paper's corner; label sheets
+// are laid out from the corner itself.
+QPointF grid_origin(const PrintSettings& settings, Paper paper, double dpi_x, double dpi_y) {
+  if (settings.from_paper_edge) return {};
+  QSizeF paper_inches = page_size_of(paper).size(QPageSize::Inch);
+  return {(paper_inches.width() - print_grid::inches_across) / 2 * dpi_x, grid_top_inches * dpi_y};
+}
 
 // Paints pages 1..n of the drawing, starting a device page for each after the first.
 Status paint_pages(QPainter& painter, const Drawing& drawing, const DeviceMapping& mapping,
@@ -62,15 +69,12 @@ class PdfJob : public QtJobCanvas {
       writer.setResolution(pdf_resolution);
       writer.setTitle(QString::fromStdString(settings_.document_name));
       writer.setCreator("Quillon");
-      writer.setPageLayout(QPageLayout(page_size_of(settings_.paper), QPageLayout::Portrait, QMarginsF()));
+      const Paper paper = resolved_pdf_paper(settings_.paper);
+      writer.setPageLayout(QPageLayout(page_size_of(paper), QPageLayout::Portrait, QMarginsF()));
       QPainter painter;
       if (!painter.begin(&writer)) return Status::failed("The file " + partial.string() + " could not be written.");
-      QSizeF paper_inches = page_size_of(settings_.paper).size(QPageSize::Inch);
-      QPointF origin;
-      if (!settings_.from_paper_edge)
-        origin = QPointF((paper_inches.width() - print_grid::inches_across) / 2 * pdf_resolution,
-                         pdf_top_inches * pdf_resolution);
-      DeviceMapping mapping = device_mapping(pdf_resolution, pdf_resolution, origin, settings_);
+      DeviceMapping mapping = device_mapping(pdf_resolution, pdf_resolution,
+                                             grid_origin(settings_, paper, pdf_resolution, pdf_resolution), settings_);
       Status painted = paint_pages(painter, drawing_, mapping, [&] { return writer.newPage(); });
       if (!painter.end() || !painted)
         return painted ? Status::failed("The file " + partial.string() + " could not be completed.") : painted;
@@ -111,15 +115,18 @@ class PrinterJob : public QtJobCanvas {
     if (drawing_.page_count() == 0) return Status::failed("There was nothing to print.");
     QPrinter& printer = *printer_;
     printer.setDocName(QString::fromStdString(settings_.document_name));
-    printer.setPageSize(page_size_of(settings_.paper));
+    const Paper paper = resolved_paper(settings_.paper, printer.pageLayout().pageSize());
+    printer.setPageSize(page_size_of(paper));
     printer.setPageOrientation(QPageLayout::Portrait);
-    // Label sheets are laid out from the paper's corner, the rest from the
-    // printable area as the printer reports it.
-    printer.setFullPage(settings_.from_paper_edge);
+    // Positions are measured from the paper's corner, as on a PDF page, so
+    // that the printer's own margins do not move the grid.
+    printer.setFullPage(true);
     QPainter painter;
     if (!painter.begin(&printer))
       return Status::failed("The printer " + printer.printerName().toStdString() + " did not accept the job.");
-    DeviceMapping mapping = device_mapping(printer.logicalDpiX(), printer.logicalDpiY(), QPointF(), settings_);
+    DeviceMapping mapping =
+        device_mapping(printer.logicalDpiX(), printer.logicalDpiY(),
+                       grid_origin(settings_, paper, printer.logicalDpiX(), printer.logicalDpiY()), settings_);
     Status painted = paint_pages(painter, drawing_, mapping, [&] { return printer.newPage(); });
     bool ended = painter.end();
     if (!painted) return painted;

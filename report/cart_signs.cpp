@@ -18,7 +18,9 @@ inline constexpr int first_sign_row = 1;
 inline constexpr int signs_per_page = 3;
 inline constexpr int page_end_row = first_sign_row + signs_per_page * sign_rows;  // 67
 inline constexpr int large_point_size = 40;
-inline constexpr int name_point_size = 30;
+// The golfers' lines stand two rows (24 points) apart: a 25-point face keeps
+// them apart where a larger one lets descenders touch the line below.
+inline constexpr int name_point_size = 25;
 inline constexpr int separator_point_size = 25;
 inline constexpr int normal_point_size = 10;
 inline constexpr int text_column = 1;
@@ -29,7 +31,23 @@ inline constexpr int separator_column = 10;
 inline constexpr int holes_in_round = 18;
 inline constexpr int back_nine_offset = 9;
 
+inline constexpr double column_points = 6.75;  // 7.5 inches across 80 columns
+// A bold proportional character is at most about six tenths of its size wide.
+inline constexpr double bold_char_em = 0.6;
+inline constexpr int cut_line_left = 1;
+inline constexpr int cut_line_right = print_grid::columns - 1;
+
 std::string name_of(const GolferEntry& e) { return field_text(e.name); }
+
+// The largest of the sizes the preview knows at which `text` fits the width
+// from `column` to the right edge of the grid: a long club or tournament name
+// is printed smaller rather than cut off at the paper's edge.
+int fitting_point_size(const std::string& text, int column, int largest) {
+  const double room = (print_grid::columns - column) * column_points;
+  for (int size : {40, 30, 25, 14, 10})
+    if (size <= largest && static_cast<double>(text.size()) * bold_char_em * size <= room) return size;
+  return 10;
+}
 
 void add_pair(std::vector<CartSign>& signs, int group, const std::vector<GolferEntry>& slots, std::size_t a) {
   CartSign sign{group, name_of(slots[a]), std::nullopt};
@@ -53,9 +71,11 @@ std::string start_hole_text(const SignSheet& sheet, int group, int& column) {
 
 void draw_sign(PrintOutput& out, const SignSheet& sheet, const CartSign& sign, int r) {
   PrintCanvas& c = out.canvas;
-  c.select_font(FontFace::proportional, large_point_size);
+  c.select_font(FontFace::proportional, fitting_point_size(sheet.club, text_column, large_point_size));
   c.print_text(r + 1, text_column, text_attribute::bold, sheet.club);
+  c.select_font(FontFace::proportional, fitting_point_size(sheet.tournament, text_column, large_point_size));
   c.print_text(r + 4, text_column, text_attribute::bold, sheet.tournament);
+  c.select_font(FontFace::proportional, large_point_size);
   int column = hole_column;
   std::string hole = start_hole_text(sheet, sign.group, column);
   c.print_text(r + 7, column, text_attribute::regular, hole);
@@ -67,6 +87,9 @@ void draw_sign(PrintOutput& out, const SignSheet& sheet, const CartSign& sign, i
   if (!out.printing) {
     c.select_font(FontFace::proportional, separator_point_size);
     c.print_text(r + 21, separator_column, text_attribute::regular, "--------------------------");
+  } else if (r + sign_rows < page_end_row) {
+    // On paper the signs are cut apart along a thin line between them.
+    c.print_line(r + sign_rows - 0.5, cut_line_left, r + sign_rows - 0.5, cut_line_right, Ink::grey);
   }
   c.select_font(FontFace::proportional, normal_point_size);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/desktop_settings.h"
 #include "core/messages.h"
 #include "core/print_recording.h"
 #include "core/state.h"
@@ -80,6 +81,7 @@ Status print_job(State& state, const PrintSettings& settings, const DrawReport& 
 PrintSettings job_settings(const State& state) {
   PrintSettings settings;
   settings.document_name = state.app_title;
+  settings.paper = load_desktop_settings(state.home_folder).paper;
   settings.offset_tenths_x = state.system.print_offset_x;
   settings.offset_sixths_y = state.system.print_offset_y;
   return settings;

@@ -1,6 +1,7 @@
 #include "report/score_cards.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "core/dates.h"
 #include "core/fixed_text.h"
@@ -44,10 +45,20 @@ inline constexpr double small_print_shift = 0.2;
 // A golfer's cells are two rows high: scores stand in their lower part, the dots
 // above them in the upper right corner.
 inline constexpr double score_row_shift = 0.7;
-inline constexpr double dot_row_shift = -0.45;
-inline constexpr double dot_column_shift = 1.3;  // from the cell's number column to its upper right
-inline constexpr double second_dot_shift = 5.0 / 8.0;  // 5 grid units to the left
+// A stroke dot is a filled square of about 3 points in the cell's upper right
+// corner, clear of the rules; a second one stands 5 grid units to its left.
+inline constexpr double dot_width = 0.45;  // columns
+inline constexpr double dot_height = 0.25;  // rows
+inline constexpr double dot_right_gap = 0.3;  // columns from the cell's right rule
+inline constexpr double dot_top_gap = 0.2;  // rows below the cell's top rule
+inline constexpr double second_dot_shift = 5.0 / 8.0;
 inline constexpr int card_point_size = 10;
+// Numbers inside the cells (hole numbers, pars, scores, totals) are printed a
+// size smaller than the labels, so that two digits fit a cell of 3 columns.
+inline constexpr int cell_point_size = 8;
+// The width of a character of the fixed face in grid columns: six tenths of
+// its printed size, a column being 7.5 inches / 80 = 6.75 points.
+inline constexpr double column_points = 6.75;
 inline constexpr int name_point_size = 8;
 inline constexpr int distance_point_size = 6;
 inline constexpr int end_of_report_column = 29;
@@ -63,6 +74,14 @@ int hole_of_cell(const CourseRecord& tee, int cell) { return nine_hole(tee) ? ce
 
 void text(PrintOutput& out, double row, double column, const std::string& s, int attributes = text_attribute::regular) {
   out.canvas.print_text(row, column, attributes, s);
+}
+
+double char_columns(int point_size) { return 0.6 * printed_point_size(point_size) / column_points; }
+
+// The column at which a number of the cell size stands centred in the cell
+// whose left rule is at `cell_left`, `cells_wide` columns wide.
+double centred_column(double cell_left, double cells_wide, const std::string& s) {
+  return cell_left + (cells_wide - static_cast<double>(s.size()) * char_columns(cell_point_size)) / 2;
 }
 
 const CardGolfer* first_named(const CardGroup& group, const ScoreCard& card) {
@@ -84,12 +103,14 @@ void draw_rules(PrintOutput& out, int r, int golfer_lines) {
     // Cells 0..8 are holes 1..9, cell 9 the F9 total, then holes 10..18 and B9.
     down(first_cell_left + cell_width * cell);
   }
-  down(first_cell_left + cell_width * (holes_in_round + 2) + 1);  // Tot is one column wider
+  // Tot, the last cell, is one column wider than the others.
   down(table_right);
 }
 
 void draw_header(PrintOutput& out, const CardField& field, const CardGroup& group, const CourseRecord& tee, char sex,
                  int r) {
+  // The title rows a size smaller too: "Group" at column 75 then ends inside the card.
+  out.canvas.select_font(FontFace::fixed, cell_point_size);
   text(out, r + card_row::title, label_column, "Tournament : " + field.tournament_name);
   text(out, r + card_row::title, 57, field.date_text);
   text(out, r + card_row::title, 75, "Group");
@@ -97,9 +118,13 @@ void draw_header(PrintOutput& out, const CardField& field, const CardGroup& grou
        "Course     : " + field_text(tee.course_name) + " (" + field_text(tee.tee_name) + ")");
   text(out, r + card_row::course, 56, group.start);
   text(out, r + card_row::course, 76, format_text(8, "%03d", group.number));
+  out.canvas.select_font(FontFace::fixed, card_point_size);
 
   int holes_row = r + card_row::holes;
+  int par_row = r + card_row::par;
   text(out, holes_row, label_column, "Hole", text_attribute::bold);
+  text(out, par_row, label_column, "Par");
+  out.canvas.select_font(FontFace::fixed, cell_point_size);
   for (int cell = 0; cell < holes_in_round; ++cell) {
     int shown = nine_hole(tee) ? hole_of_cell(tee, cell) : cell + 1;
     text(out, holes_row, hole_cell_column(cell), std::to_string(shown), text_attribute::bold);
@@ -108,8 +133,6 @@ void draw_header(PrintOutput& out, const CardField& field, const CardGroup& grou
   text(out, holes_row, back_total_column, "B9", text_attribute::bold);
   text(out, holes_row, total_column, "Tot", text_attribute::bold);
 
-  int par_row = r + card_row::par;
-  text(out, par_row, label_column, "Par");
   int front = 0, back = 0;
   for (int cell = 0; cell < holes_in_round; ++cell) {
     int par = tee_values::par(tee, sex, hole_of_cell(tee, cell));
@@ -120,6 +143,7 @@ void draw_header(PrintOutput& out, const CardField& field, const CardGroup& grou
   text(out, par_row, front_total_column, std::to_string(front));
   text(out, par_row, back_total_column, std::to_string(back));
   text(out, par_row, total_column, std::to_string(total));
+  out.canvas.select_font(FontFace::fixed, card_point_size);
 
   int distance_row = r + card_row::distance;
   text(out, distance_row, label_column, field.yards ? "Yards" : "Metres");
@@ -142,27 +166,37 @@ void draw_golfer(PrintOutput& out, const CardGolfer& golfer, const CourseRecord&
   out.canvas.select_font(FontFace::fixed, name_point_size);
   text(out, row, label_column, field_text(golfer.entry.name).substr(0, name_width));
   out.canvas.select_font(FontFace::fixed, card_point_size);
-  text(out, row + 1, handicap_column, format_text(8, "%3d", golfer.course_handicap));
+  // In the lower part of the golfer's cell, as the scores, clear of the rule below.
+  text(out, row + score_row_shift, handicap_column, format_text(8, "%3d", golfer.course_handicap));
+  out.canvas.select_font(FontFace::fixed, cell_point_size);
   int holes = tee_values::hole_count(tee);
   int front = 0, back = 0;
   bool front_played = false, back_played = false;
   for (int cell = 0; cell < holes_in_round; ++cell) {
-    int column = hole_cell_column(cell);
+    const double cell_left = hole_cell_column(cell) - 1;
     if (dots) {
       int hole = hole_of_cell(tee, cell);
       int strokes = strokes_on_hole(tee_values::stroke_index(tee, golfer.sex, hole), golfer.course_handicap, holes);
-      if (strokes >= 1) text(out, row + dot_row_shift, column + dot_column_shift, ".");
-      if (strokes >= 2) text(out, row + dot_row_shift, column + dot_column_shift - second_dot_shift, ".");
+      for (int dot = 0; dot < std::min(strokes, 2); ++dot) {
+        double right = cell_left + cell_width - dot_right_gap - dot * second_dot_shift;
+        out.canvas.fill_box(row + dot_top_gap, right - dot_width, row + dot_top_gap + dot_height, right, Ink::black);
+      }
     }
     int score = golfer.entry.hole_scores[cell];
     if (score > 0) {
-      text(out, row + score_row_shift, column - 0.5, format_text(8, "%2d", score));
+      std::string shown = std::to_string(score);
+      text(out, row + score_row_shift, centred_column(cell_left, cell_width, shown), shown);
       (cell < holes_in_nine ? front : back) += score;
       (cell < holes_in_nine ? front_played : back_played) = true;
     }
   }
-  if (front_played) text(out, row + score_row_shift, front_total_column - 1, format_text(8, "%3d", front));
-  if (back_played) text(out, row + score_row_shift, back_total_column - 1, format_text(8, "%3d", back));
+  for (auto [played, sum, column] :
+       {std::tuple{front_played, front, front_total_column}, std::tuple{back_played, back, back_total_column}}) {
+    if (!played) continue;
+    std::string shown = std::to_string(sum);
+    text(out, row + score_row_shift, centred_column(column - 1, cell_width, shown), shown);
+  }
+  out.canvas.select_font(FontFace::fixed, card_point_size);
 }
 
 void draw_card(PrintOutput& out, const CardField& field, const ScoreCard& card, bool dots, int r) {
@@ -180,7 +214,10 @@ void draw_card(PrintOutput& out, const CardField& field, const ScoreCard& card, 
     row += rows_per_golfer;
   }
   text(out, row, label_column, "Match + -");
+  // A size smaller, so that the line ends inside the card's right rule.
+  out.canvas.select_font(FontFace::fixed, cell_point_size);
   text(out, row + 2, label_column, scorer_line);
+  out.canvas.select_font(FontFace::fixed, card_point_size);
 }
 
 }  // namespace

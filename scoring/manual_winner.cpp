@@ -101,10 +101,11 @@ void manually_specify_winner(State& state) {
   if (!picked) return;
   if (*picked == no_winner_id) {
     if (current.empty()) return;
-    if (message_box(state, message_kind::question,
-                    "Clear the committee's choice of %s as the tournament winner?\n\nThe results will rank every "
-                    "golfer by score.",
-                    current.c_str()) != Button::yes)
+    if (destructive_question(
+            state, message_kind::question,
+            "Clear the committee's choice of %s as the tournament winner?\n\nThe results will rank every "
+            "golfer by score.",
+            current.c_str()) != Button::yes)
       return;
     mark_manual_winner(state, "");
     return;

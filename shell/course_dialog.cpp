@@ -9,6 +9,7 @@
 #include "shell/dialog_registry.h"
 #include "shell/form_layout.h"
 #include "shell/qt_text.h"
+#include "shell/select_on_entry.h"
 
 namespace quillon::shell {
 
@@ -159,6 +160,7 @@ QLayout* CourseDialog::hole_grid() {
     for (int hole = 1; hole <= holes; ++hole) {
       QWidget* cell = fields().make(numbered(r.hole_base, hole));
       fit_to_chars(cell, hole_cell_chars);
+      select_content_on_entry(cell);
       grid->addWidget(cell, row, hole_column(hole));
       tab_order_.push_back(cell);
     }
@@ -176,6 +178,7 @@ QLayout* CourseDialog::hole_grid() {
       if (typed) {
         QWidget* edit = fields().make(typed);
         fit_to_chars(edit, hole_cell_chars);
+        select_content_on_entry(edit);
         grid->addWidget(edit, row, columns[i]);
         tab_order_.push_back(edit);
         shared_cells_.push_back({typed, total});

@@ -5,6 +5,7 @@
 #include "core/command_table.h"
 #include "shell/artwork.h"
 #include "shell/desktop_layout.h"
+#include "shell/field_hints.h"
 #include "shell/qt_text.h"
 
 namespace quillon::shell {
@@ -13,6 +14,7 @@ DesktopView::DesktopView(std::function<void(int)> run, QWidget* parent) : QWidge
   setAutoFillBackground(false);
   for (const ButtonInfo& info : main_window_buttons()) {
     auto* button = new CommandButton(info.command, qt_text(info.caption), this);
+    button->setToolTip(QString::fromStdString(field_hint("main_window", std::to_string(info.command))));
     const int command = info.command;
     connect(button, &CommandButton::clicked, this, [run, command] { run(command); });
     buttons_.push_back(button);

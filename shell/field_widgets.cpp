@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
+#include "shell/field_hints.h"
 #include "shell/qt_text.h"
 
 namespace quillon::shell {
@@ -46,6 +47,7 @@ QWidget* FieldWidgets::make(const std::string& name) {
   if (!field) return nullptr;
   QWidget* widget = build(*field);
   widget->setObjectName(QString::fromStdString(name));
+  if (std::string hint = field_hint(model_.id(), name); !hint.empty()) widget->setToolTip(QString::fromStdString(hint));
   shown_[name].widget = widget;
   refresh_field(*field, shown_[name]);
   return widget;

@@ -1,5 +1,6 @@
 #include "shell/menu_bar.h"
 
+#include <QKeySequence>
 #include <QMenu>
 #include <map>
 
@@ -7,6 +8,19 @@
 #include "shell/qt_text.h"
 
 namespace quillon::shell {
+
+namespace {
+
+// The usual keys of the entries that have one; the menus show them.
+QKeySequence menu_shortcut(int command) {
+  switch (command) {
+    case 1101: return QKeySequence::Quit;  // Exit
+    case 1801: return QKeySequence::HelpContents;  // Contents
+    default: return {};
+  }
+}
+
+}  // namespace
 
 void build_menu_bar(QMenuBar& bar, const MenuHandlers& handlers) {
   std::map<std::string, QMenu*> menus;
@@ -23,6 +37,7 @@ void build_menu_bar(QMenuBar& bar, const MenuHandlers& handlers) {
     }
     QAction* action = target->addAction(qt_text(c.text));
     action->setData(c.number);
+    action->setShortcut(menu_shortcut(c.number));
     action->setEnabled(!handlers.available || handlers.available(c.number));
     const int number = c.number;
     auto run = handlers.run;

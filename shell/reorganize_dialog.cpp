@@ -12,6 +12,7 @@
 
 #include "shell/dialog_registry.h"
 #include "shell/qt_text.h"
+#include "shell/tab_columns.h"
 
 namespace quillon::shell {
 
@@ -24,6 +25,10 @@ namespace {
 
 constexpr const char* buttons_between[] = {"ADD",      "REMOVE", "CLEAR",  "RESET", "Alpha",
                                            "HcapSort", "Random", "HI-LOW", "Guest", "Prev Rnd"};
+
+// A "Last, First" name of ordinary length, and the gender letter after the last heading.
+constexpr int name_column_chars = 24;
+constexpr int flag_column_chars = 4;
 
 void prepare_list(QListWidget* list) {
   list->setDragEnabled(true);
@@ -43,10 +48,15 @@ ReorganizeDialog::ReorganizeDialog(ReorganizeModel& model, HelpTopicFn show_help
   auto* outer = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
 
+  const QStringList headings = qt_text(model.find("columns")->text).split('\t');
+  holding_ = static_cast<QListWidget*>(fields().make("holding"));
+  field_ = static_cast<QListWidget*>(fields().make("field"));
+  const std::vector<int> widths =
+      tab_column_widths(holding_->fontMetrics(), headings, name_column_chars, flag_column_chars);
+
   auto* left = new QVBoxLayout;
   left->addWidget(fields().caption("holding"));
-  left->addWidget(new QLabel(qt_text(model.find("columns")->text).replace('\t', "   ")));
-  holding_ = static_cast<QListWidget*>(fields().make("holding"));
+  left->addWidget(tab_columns_heading(headings, widths));
   left->addWidget(holding_);
   row->addLayout(left);
 
@@ -58,13 +68,15 @@ ReorganizeDialog::ReorganizeDialog(ReorganizeModel& model, HelpTopicFn show_help
 
   auto* right = new QVBoxLayout;
   right->addWidget(fields().caption("field"));
-  right->addWidget(new QLabel(qt_text(model.find("columns")->text).replace('\t', "   ")));
-  field_ = static_cast<QListWidget*>(fields().make("field"));
+  right->addWidget(tab_columns_heading(headings, widths));
   right->addWidget(field_);
   row->addLayout(right);
 
   for (QListWidget* list : {holding_, field_}) {
     prepare_list(list);
+    list->setItemDelegate(new TabColumnsDelegate(widths, list));
+    list->setMinimumWidth(tab_columns_list_width(widths, *list) + 2 * list->fontMetrics().averageCharWidth());
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->viewport()->installEventFilter(this);
   }
   outer->addLayout(row);

@@ -9,6 +9,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/desktop_settings.h"
+#include "print_qt/paper.h"
+#include "shell/fitted_print.h"
+
 namespace quillon::shell {
 
 namespace {
@@ -60,6 +64,8 @@ ReportWindow::ReportWindow(std::filesystem::path home, std::function<void(const 
   pdf_button->setObjectName("save_pdf");
   auto* close_button = new QPushButton("Close");
   close_button->setObjectName("close");
+  print_button->setToolTip("Print the report (Ctrl+P)");
+  close_button->setToolTip("Close the report window (Esc, Ctrl+W)");
   connect(print_button, &QPushButton::clicked, this, &ReportWindow::print);
   connect(pdf_button, &QPushButton::clicked, this, &ReportWindow::ask_and_save_pdf);
   connect(close_button, &QPushButton::clicked, this, &QWidget::close);
@@ -80,10 +86,12 @@ ReportWindow::ReportWindow(std::filesystem::path home, std::function<void(const 
 }
 
 void ReportWindow::show_report(const QString& file) {
-  // The page is rewritten in place by every report, so it is always read again.
+  // Every report rewrites the same file, and the browser skips loading an
+  // address it already shows: the page shown again is reloaded from the file.
+  const QUrl page = QUrl::fromLocalFile(file);
+  if (browser_->source() == page) browser_->reload();
+  else browser_->setSource(page);
   browser_->clearHistory();
-  browser_->setSource(QUrl());
-  browser_->setSource(QUrl::fromLocalFile(file));
   setWindowTitle("Quillon Report - " + browser_->documentTitle());
   if (browser_->documentTitle().isEmpty()) setWindowTitle("Quillon Report");
   show();
@@ -93,10 +101,13 @@ void ReportWindow::show_report(const QString& file) {
 
 void ReportWindow::print() {
   QPrinter printer(QPrinter::HighResolution);
+  const Paper chosen = load_desktop_settings(home_).paper;
+  printer.setPageSize(print_qt::page_size_of(print_qt::resolved_paper(chosen, printer.pageLayout().pageSize())));
+  printer.setPageOrientation(orientation_for(*browser_->document(), printer.pageLayout()));
   QPrintDialog dialog(&printer, this);
   dialog.setWindowTitle("Print Report");
   if (dialog.exec() != QDialog::Accepted) return;
-  browser_->document()->print(&printer);
+  print_fitted(*browser_->document(), printer);
   if (printer_failed(printer)) tell_error_("The report could not be printed.");
 }
 
@@ -117,7 +128,9 @@ Status ReportWindow::save_pdf(const QString& path) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(temporary);
-    browser_->document()->print(&printer);
+    printer.setPageSize(print_qt::page_size_of(print_qt::resolved_pdf_paper(load_desktop_settings(home_).paper)));
+    printer.setPageOrientation(orientation_for(*browser_->document(), printer.pageLayout()));
+    print_fitted(*browser_->document(), printer);
     failed = printer_failed(printer);
   }
   const std::filesystem::path written = temporary.toStdString();

@@ -9,6 +9,7 @@
 #include "core/text.h"
 #include "shell/dialog_registry.h"
 #include "shell/form_layout.h"
+#include "shell/select_on_entry.h"
 
 namespace quillon::shell {
 
@@ -151,6 +152,7 @@ void ScoreDialog::place_holes(QGridLayout* grid, int grid_row, int row, int firs
     const int hole = first_hole + i;
     auto* cell = static_cast<QLineEdit*>(fields().make(ScoreEntryModel::hole_field(row, hole)));
     fit_to_chars(cell, 2);
+    select_content_on_entry(cell);
     cell->installEventFilter(this);
     cells_[cell] = {row, hole};
     grid->addWidget(cell, grid_row, 1 + i);

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "shell/qt_text.h"
@@ -63,6 +64,13 @@ SelectionDialog::SelectionDialog(SelectionKind kind, const std::string& title, c
     filter_->installEventFilter(this);
     connect(filter_, &QLineEdit::textChanged, this, &SelectionDialog::apply_filter);
     layout->addWidget(filter_);
+    // Ctrl+F goes back to the filter from the list.
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+      filter_->setFocus(Qt::ShortcutFocusReason);
+      filter_->selectAll();
+    });
+    filter_->setToolTip("Type part of a name to narrow the list (Ctrl+F)");
   }
   layout->addWidget(list_);
   layout->addWidget(buttons);

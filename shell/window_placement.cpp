@@ -10,6 +10,11 @@ namespace quillon::shell {
 
 namespace {
 
+// A window beside another is never narrower than this while the screen has room.
+constexpr int narrowest_beside = 360;
+// The height of a dialog's bottom row of buttons, with its margins.
+constexpr int buttons_row_height = 72;
+
 QSize intended_size(QWidget& window) {
   if (window.testAttribute(Qt::WA_Resized)) return window.size();
   window.adjustSize();
@@ -39,18 +44,34 @@ void centre_over(QWidget& window, const QWidget* anchor) {
   window.move(kept_inside(centre - QPoint(size.width() / 2, size.height() / 2), size, area));
 }
 
+QRect beside_geometry(QSize wanted, const QRect& anchor, const QRect& area) {
+  const int right_room = area.right() - anchor.right();
+  const int left_room = anchor.left() - area.left();
+  const bool right_side = wanted.width() <= right_room || right_room >= left_room;
+  const int room = right_side ? right_room : left_room;
+  QSize size = wanted;
+  if (size.width() > room) size.setWidth(std::max(room, std::min(wanted.width(), narrowest_beside)));
+  const int x =
+      right_side ? std::min(anchor.right() + 1, area.right() + 1 - size.width()) : anchor.left() - size.width();
+  if (size.width() > room) {
+    // It overlaps the anchor: it ends above the anchor's buttons.
+    const int bottom = anchor.bottom() - buttons_row_height;
+    size.setHeight(std::min(size.height(), bottom - area.top()));
+    return QRect(kept_inside(QPoint(x, std::min(anchor.top(), bottom - size.height())), size, area), size);
+  }
+  return QRect(kept_inside(QPoint(x, anchor.top()), size, area), size);
+}
+
 void place_beside(QWidget& window, const QWidget* anchor) {
   if (!anchor) {
     centre_over(window, nullptr);
     return;
   }
-  QSize size = intended_size(window);
-  QRect area = available_area(anchor);
-  QRect beside = anchor->window()->frameGeometry();
-  QPoint corner(beside.right() + 1, beside.top());
-  if (corner.x() + size.width() > area.right() + 1 && beside.left() - size.width() >= area.left())
-    corner.setX(beside.left() - size.width());
-  window.move(kept_inside(corner, size, area));
+  const QSize frame_extra = window.frameGeometry().size() - window.geometry().size();
+  QRect placed =
+      beside_geometry(intended_size(window) + frame_extra, anchor->window()->frameGeometry(), available_area(anchor));
+  window.resize(placed.size() - frame_extra);
+  window.move(placed.topLeft());
 }
 
 }  // namespace quillon::shell

@@ -177,10 +177,11 @@ void ReorganizeModel::add_guest() {
   FieldLine& line = lines_[static_cast<std::size_t>(chosen.front())];
   const bool golfer = line.kind == LineKind::golfer;
   if (golfer && line.golfer.is_member) {
-    Button go = message_box(state_, message_kind::warning_yes_no, "%s",
-                            "The golfer you are changing was imported from the handicap database.  If you proceed "
-                            "with the change, the golfer will no longer be linked to the handicap database.\n"
-                            "Do you wish to proceed with the change ?");
+    Button go =
+        destructive_question(state_, message_kind::warning_yes_no, "%s",
+                             "The golfer you are changing was imported from the handicap database.  If you proceed "
+                             "with the change, the golfer will no longer be linked to the handicap database.\n"
+                             "Do you wish to proceed with the change ?");
     if (go != Button::yes) return;
   }
   GuestModel guest(state_, golfer ? line.golfer : GolferEntry{});

@@ -18,6 +18,12 @@ namespace {
 
 bool uses_index(Format format) { return format_traits(format).kind != HandicapKind::computed; }
 
+// A card is shown and totalled from its first entered hole, wherever the
+// golfer began typing: a card begun on hole 2 is no empty card.
+bool any_hole_scored(const GolferEntry& e, int holes) {
+  return std::any_of(e.hole_scores, e.hole_scores + holes, [](std::int8_t score) { return score != 0; });
+}
+
 }  // namespace
 
 void ScoreEntryModel::show_group(int group) {
@@ -45,7 +51,7 @@ void ScoreEntryModel::load_row(int row) {
     field(row_field("dq", row)).checked = named && e.disqualified == 1;
   }
   field(row_field("handicap_index", row)).text = named ? score_handicap_text(format_of(state_.header), e) : "";
-  const bool scored = named && e.hole_scores[0] != 0;
+  const bool scored = named && any_hole_scored(e, hole_count_);
   for (int hole = 1; hole <= 18; ++hole) {
     int score = e.hole_scores[hole - 1];
     field(hole_field(row, hole)).text = scored && hole <= hole_count_ && score != 0 ? std::to_string(score) : "";
@@ -109,7 +115,7 @@ bool ScoreEntryModel::save_score_page() {
     GolferEntry entry = group.entries[row - 1];
     if (!store_row(entry, row)) return false;
     group.entries[row - 1] = entry;
-    if (entry.name[0] != 0 && entry.hole_scores[0] != 0 && scores_completed_card(format_of(state_.header)))
+    if (entry.name[0] != 0 && any_hole_scored(entry, hole_count_) && scores_completed_card(format_of(state_.header)))
       score_card(group, row);
   }
   if (!save_group_or_reload(state_, group_, stored_, group, [this] { load(); })) return false;

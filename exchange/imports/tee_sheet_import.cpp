@@ -81,18 +81,19 @@ bool ask_to_erase(State& state) {
   }
   if (golfers == 0) return true;
   std::string name = field_text(state.header.name);
-  Button b =
-      scored > 0
-          ? message_box(state, message_kind::warning_ok_cancel,
-                        "For the selected tournament (%s) %d golfers have been entered and scores have been "
-                        "entered for %d golfers.\n\nImporting golfers from the Excel spreadsheet will cause all "
-                        "existing golfers and scores to be erased. \n\nDo you wish to continue with this import?",
-                        name.c_str(), golfers, scored)
-          : message_box(state, message_kind::warning_ok_cancel,
-                        "For the selected tournament (%s) %d golfers have been entered but no scores have been "
-                        "entered.\n\nImporting golfers from the Excel spreadsheet will cause all existing golfers "
-                        "to be erased. \n\nDo you wish to continue with this import?",
-                        name.c_str(), golfers);
+  Button b = scored > 0
+                 ? destructive_question(
+                       state, message_kind::warning_ok_cancel,
+                       "For the selected tournament (%s) %d golfers have been entered and scores have been "
+                       "entered for %d golfers.\n\nImporting golfers from the Excel spreadsheet will cause all "
+                       "existing golfers and scores to be erased. \n\nDo you wish to continue with this import?",
+                       name.c_str(), golfers, scored)
+                 : destructive_question(
+                       state, message_kind::warning_ok_cancel,
+                       "For the selected tournament (%s) %d golfers have been entered but no scores have been "
+                       "entered.\n\nImporting golfers from the Excel spreadsheet will cause all existing golfers "
+                       "to be erased. \n\nDo you wish to continue with this import?",
+                       name.c_str(), golfers);
   return b == Button::ok;
 }
 

@@ -34,8 +34,9 @@ std::optional<std::filesystem::path> choose_export_path(State& state, const std:
   if (path.is_relative()) path = state.home_folder / path;
   std::error_code ec;
   if (std::filesystem::exists(path, ec)) {
-    Button b = ask_titled(state, message_kind::question, "Excel Spreadsheet Creation",
-                          "An Excel spreadsheet file by that name already exists.  Do you wish to overwrite it?");
+    Button b =
+        ask_titled_destructive(state, message_kind::question, "Excel Spreadsheet Creation",
+                               "An Excel spreadsheet file by that name already exists.  Do you wish to overwrite it?");
     if (b != Button::yes) {
       message_box(state, message_kind::information, "%s", creation_cancelled);
       return std::nullopt;

@@ -85,5 +85,27 @@ TEST(DesktopSettings, SystemConfigurationSwitchesTheReportWindowOnAndOff) {
   EXPECT_FALSE(load_desktop_settings(home.path()).report_window);
 }
 
+// The paper of cards and signs: the printer's (or the country's) by default,
+// Letter or A4 when chosen in System Configuration.
+TEST(DesktopSettings, SystemConfigurationChoosesThePaper) {
+  TestHome home;
+  State& state = home.started();
+  EXPECT_EQ(load_desktop_settings(home.path()).paper, Paper::automatic);
+
+  home.ui.dialog({{{"paper", "A4"}}, false, false});
+  system_configuration(state, {"Net"});
+  EXPECT_EQ(file_text(home.path() / desktop_settings_file_name), "report_window=0\npaper=a4\n");
+  EXPECT_EQ(load_desktop_settings(home.path()).paper, Paper::a4);
+
+  home.ui.dialog({{{"paper", "Letter"}}, false, false});
+  system_configuration(state, {"Net"});
+  EXPECT_EQ(load_desktop_settings(home.path()).paper, Paper::letter);
+
+  home.ui.dialog({{{"paper", "Printer's default"}}, false, false});
+  system_configuration(state, {"Net"});
+  EXPECT_EQ(load_desktop_settings(home.path()).paper, Paper::automatic);
+  EXPECT_EQ(file_text(home.path() / desktop_settings_file_name), "report_window=0\n");
+}
+
 }  // namespace
 }  // namespace quillon

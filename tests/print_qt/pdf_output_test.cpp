@@ -15,6 +15,7 @@
 #include "report/cart_signs.h"
 #include "report/score_cards.h"
 #include "tests/report/print_fixture.h"
+#include "tests/testing/pdf_words.h"
 #include "tournament/formats.h"
 
 namespace quillon::testing {
@@ -62,6 +63,8 @@ PdfText read_pdf(const std::filesystem::path& pdf) {
   return result;
 }
 
+PdfWords words_of(const std::filesystem::path& pdf) { return read_pdf_words(pdf); }
+
 // The grid on a PDF page: 0.5 inch in from the left of a Letter page, a
 // quarter inch down; 6.75 points a column, 12 points a row.
 constexpr double left_margin = 36, top_margin = 18, column_points = 6.75, row_points = 12;
@@ -74,9 +77,11 @@ class PdfOutput : public PrintTest {
     pdf = home.path() / "out.pdf";
   }
 
-  // Draws with `draw` into a PDF job and finishes it.
-  void render(const DrawReport& draw) {
-    PrinterOpening opening = print_qt::open_pdf_job(pdf.string(), job_settings(s));
+  // Draws with `draw` into a PDF job on the paper and finishes it.
+  void render(const DrawReport& draw, Paper paper = Paper::letter) {
+    PrintSettings settings = job_settings(s);
+    settings.paper = paper;
+    PrinterOpening opening = print_qt::open_pdf_job(pdf.string(), settings);
     ASSERT_TRUE(opening.canvas);
     PrintOutput out(s, *opening.canvas, true);
     ASSERT_TRUE(draw(out));
@@ -86,8 +91,8 @@ class PdfOutput : public PrintTest {
     if (const char* keep = std::getenv("QUILLON_KEEP_PDF"))
       std::filesystem::copy_file(
           pdf,
-          std::filesystem::path(keep) /
-              (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".pdf"),
+          std::filesystem::path(keep) / (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                                         (paper == Paper::a4 ? "-a4" : "-letter") + ".pdf"),
           std::filesystem::copy_options::overwrite_existing);
   }
 
@@ -148,6 +153,47 @@ TEST_F(PdfOutput, SixCartSignsOnTwoPages) {
   ASSERT_EQ(golfer3.size(), 4u);
   EXPECT_EQ(golfer3[0].page, 2);
   EXPECT_NEAR(golfer3[0].x, left_margin + 6 * column_points, 1.5);
+}
+
+// On either paper every word of the cards and signs lies on the page, clear
+// of its edges by a third of an inch, and the grid stands centred across.
+TEST_F(PdfOutput, CardsAndSignsFitA4AndLetter) {
+  set_field_text(s.import_settings.reporting_name, "Lakeside");
+  GolferEntry scored = golfer("Scored Golfer", 181);
+  for (int h = 0; h < 18; ++h) scored.hole_scores[h] = static_cast<std::int8_t>(h % 2 ? 5 : 4);
+  put_golfer(1, 1, scored);
+  fill_group(2, 4);
+  for (Paper paper : {Paper::a4, Paper::letter}) {
+    SCOPED_TRACE(paper == Paper::a4 ? "A4" : "Letter");
+    const double width = paper == Paper::a4 ? 595.3 : 612, height = paper == Paper::a4 ? 841.9 : 792;
+    CardField field(s);
+    std::vector<ScoreCard> cards = score_card_list(field, CardsPer::group, std::nullopt);
+    render([&](PrintOutput& out) { return draw_score_cards(out, field, cards, true); }, paper);
+    SignSheet sheet = read_sign_sheet(s);
+    std::vector<CartSign> signs = cart_sign_list(field_groups(s), SignSelection::all, 0);
+    const PdfText card_text = read_pdf(pdf);
+    const auto card_words = words_of(pdf);
+    render([&](PrintOutput& out) { return draw_cart_signs(out, sheet, signs); }, paper);
+    const auto sign_words = words_of(pdf);
+    for (const auto* words : {&card_words, &sign_words}) {
+      ASSERT_FALSE(words->pages.empty());
+      for (const auto& page : words->pages) {
+        EXPECT_NEAR(page.width, width, 0.5);
+        EXPECT_NEAR(page.height, height, 0.5);
+      }
+      for (const auto& w : words->words) {
+        EXPECT_GE(w.x_min, 24) << w.text;
+        EXPECT_LE(w.x_max, width - 24) << w.text;
+        EXPECT_GE(w.y_min, 12) << w.text;
+        EXPECT_LE(w.y_max, height - 12) << w.text;
+      }
+    }
+    // Centred: the grid's 7.5 inches leave equal margins.
+    std::vector<Word> tournament = card_text.find("Tournament");
+    ASSERT_FALSE(tournament.empty());
+    EXPECT_NEAR(tournament[0].x, (width - 540) / 2 + 2 * column_points, 1.5);
+    EXPECT_EQ(card_words.find("Tot").size(), cards.size());
+  }
 }
 
 TEST_F(PdfOutput, AbandonedJobLeavesNoFile) {

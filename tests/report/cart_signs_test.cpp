@@ -36,7 +36,20 @@ TEST_F(CartSigns, ThreeGroupsOfFourGiveSixSignsOnTwoPages) {
   EXPECT_EQ(text_at(d, 59, 6, 1), "G2 Golfer 1");
   EXPECT_EQ(text_at(d, 15, 6, 2), "G2 Golfer 3");
   EXPECT_EQ(text_at(d, 61, 6, 2), "G3 Golfer 4");
-  EXPECT_TRUE(with_text(d, "--------------------------").empty());  // the separator is for the screen only
+  EXPECT_TRUE(with_text(d, "--------------------------").empty());  // the dashes are for the screen only
+  // On paper a thin cut line stands between the signs of a page, none after the third.
+  std::vector<DrawOp> cuts;
+  for (const auto& op : d.ops)
+    if (op.kind == DrawKind::line) cuts.push_back(op);
+  ASSERT_EQ(cuts.size(), 4u);
+  EXPECT_EQ(cuts[0].page, 1);
+  EXPECT_DOUBLE_EQ(cuts[0].row, 22.5);
+  EXPECT_DOUBLE_EQ(cuts[1].row, 44.5);
+  EXPECT_EQ(cuts[2].page, 2);
+  EXPECT_DOUBLE_EQ(cuts[2].row, 22.5);
+  EXPECT_DOUBLE_EQ(cuts[0].row2, cuts[0].row);
+  EXPECT_DOUBLE_EQ(cuts[0].column, 1);
+  EXPECT_DOUBLE_EQ(cuts[0].column2, 79);
 
   const RecordedPreview& shown = home.ui.previews.at(0);
   EXPECT_EQ(shown.title, "Tournament Cart Signs - All");
@@ -67,9 +80,24 @@ TEST_F(CartSigns, ItemsOfASign) {
   EXPECT_EQ(t[3].text, "   08:00");
   EXPECT_EQ(t[3].row, 12);
   EXPECT_EQ(t[3].column, 50);
-  EXPECT_EQ(t[4].point_size, 30);
+  EXPECT_EQ(t[4].point_size, 25);  // two rows apart, the names' lines keep clear of each other
   EXPECT_EQ(t[4].row, 15);
   EXPECT_EQ(t[5].row, 17);
+}
+
+// A club or tournament name too long for the paper's width at 40 points is
+// printed at the largest size that fits, never cut off at the edge.
+TEST_F(CartSigns, LongNamesAreMadeSmallerToFitTheWidth) {
+  set_field_text(s.import_settings.reporting_name, "Royal Heatherbrook Links");  // 24 characters
+  set_field_text(s.header.name, "Club Championship");
+  ASSERT_TRUE(write_record(s, RecordKind::tournament, 1));
+  fill_group(1, 2);
+  RecordedPrintJob job = printed(SignSelection::all);
+  std::vector<DrawOp> club = with_text(job.drawing, "Royal Heatherbrook Links");
+  ASSERT_FALSE(club.empty());
+  EXPECT_EQ(club[0].point_size, 30);
+  EXPECT_LE(club[0].text.size() * 0.6 * club[0].point_size, (80 - club[0].column) * 6.75);
+  EXPECT_EQ(with_text(job.drawing, "Club Championship")[0].point_size, 40);
 }
 
 TEST_F(CartSigns, AGroupOfThreeGivesASignWithOneName) {

@@ -1,6 +1,7 @@
 // The print job, the page grid, address labels and the printer alignment.
 #include <gtest/gtest.h>
 
+#include "core/desktop_settings.h"
 #include "core/help_topics.h"
 #include "report/address_labels.h"
 #include "report/cart_signs.h"
@@ -116,6 +117,20 @@ TEST_F(PrintFacility, PrintOffsetsGoToTheJob) {
   EXPECT_EQ(labels.offset_sixths_y, 2);
   EXPECT_TRUE(labels.from_paper_edge);
   EXPECT_EQ(labels.paper, Paper::a4);
+}
+
+// Cards and signs go on the paper chosen in the settings; labels on their sheet's.
+TEST_F(PrintFacility, ThePaperSettingGoesToCardAndSignJobs) {
+  EXPECT_EQ(job_settings(s).paper, Paper::automatic);
+  DesktopSettings desktop;
+  desktop.paper = Paper::a4;
+  ASSERT_TRUE(save_desktop_settings(home.path(), desktop).is_ok());
+  EXPECT_EQ(job_settings(s).paper, Paper::a4);
+  EXPECT_EQ(label_job_settings(s, label_sheet(1)).paper, Paper::letter);  // Avery 5160
+  desktop.paper = Paper::letter;
+  ASSERT_TRUE(save_desktop_settings(home.path(), desktop).is_ok());
+  EXPECT_EQ(job_settings(s).paper, Paper::letter);
+  EXPECT_EQ(label_job_settings(s, label_sheet(4)).paper, Paper::a4);  // Avery L7160
 }
 
 TEST_F(PrintFacility, StartPositionOnAvery5160) {

@@ -18,7 +18,13 @@ class ScoreCards : public PrintTest {
     EXPECT_EQ(home.ui.previews.size(), 1u);
     return home.ui.previews.back().drawing;
   }
-  std::vector<DrawOp> dots(const Drawing& d) { return with_text(d, "."); }
+  // The stroke dots: small filled squares.
+  static std::vector<DrawOp> dots(const Drawing& d) {
+    std::vector<DrawOp> found;
+    for (const auto& op : d.ops)
+      if (op.kind == DrawKind::fill) found.push_back(op);
+    return found;
+  }
 };
 
 TEST_F(ScoreCards, CrossOverCardsStartOnHoleOneAndTen) {
@@ -127,17 +133,22 @@ TEST_F(ScoreCards, DotsForOneAndTwoStrokesAndNoneWhenDeclined) {
   put_golfer(1, 1, golfer("Twenty", 200));  // course handicap 20: two strokes on stroke index 1 and 2
   put_golfer(1, 2, golfer("Scratch", 0));
   const Drawing& d = preview(CardsPer::group, Button::yes);
-  EXPECT_EQ(text_at(d, 9, 12), " 20");
-  EXPECT_EQ(text_at(d, 11, 12), "  0");
+  // The course handicap stands in the lower part of the golfer's cell, clear of the rule below.
+  EXPECT_EQ(text_at(d, 8.7, 12), " 20");
+  EXPECT_EQ(text_at(d, 10.7, 12), "  0");
   std::vector<DrawOp> marks = dots(d);
   ASSERT_EQ(marks.size(), 20u);  // 18 holes, two of them twice; none for the scratch golfer
-  for (const auto& m : marks) EXPECT_DOUBLE_EQ(m.row, 8 - 0.45);  // above the score, in the upper corner
-  EXPECT_DOUBLE_EQ(marks[0].column, 18.3);  // hole 1: upper right corner ...
-  EXPECT_DOUBLE_EQ(marks[1].column, 17.675);  // ... and 5 grid units to its left
-  EXPECT_DOUBLE_EQ(marks[2].column, 21.3);
-  EXPECT_DOUBLE_EQ(marks[3].column, 20.675);
-  EXPECT_DOUBLE_EQ(marks[4].column, 24.3);  // hole 3: one stroke
-  EXPECT_DOUBLE_EQ(marks[5].column, 27.3);
+  for (const auto& m : marks) {
+    EXPECT_DOUBLE_EQ(m.row, 8.2);  // in the upper corner, below the top rule
+    EXPECT_DOUBLE_EQ(m.row2, 8.45);
+    EXPECT_NEAR(m.column2 - m.column, 0.45, 1e-9);  // about 3 points square
+  }
+  EXPECT_DOUBLE_EQ(marks[0].column2, 18.7);  // hole 1: upper right corner, inside the rule at 19 ...
+  EXPECT_DOUBLE_EQ(marks[1].column2, 18.075);  // ... and 5 grid units to its left
+  EXPECT_DOUBLE_EQ(marks[2].column2, 21.7);
+  EXPECT_DOUBLE_EQ(marks[3].column2, 21.075);
+  EXPECT_DOUBLE_EQ(marks[4].column2, 24.7);  // hole 3: one stroke
+  EXPECT_DOUBLE_EQ(marks[5].column2, 27.7);
 }
 
 TEST_F(ScoreCards, NoDotsWhenDeclined) {
@@ -150,11 +161,59 @@ TEST_F(ScoreCards, EnteredScoresAndNineTotals) {
   for (int h = 0; h < 18; ++h) g.hole_scores[h] = static_cast<std::int8_t>(h < 9 ? 4 : 5);
   put_golfer(1, 1, g);
   const Drawing& d = preview(CardsPer::golfer, Button::no);
-  // Scores stand in the lower part of the golfer's two rows.
-  EXPECT_EQ(text_at(d, 8.7, 16.5), " 4");
-  EXPECT_EQ(text_at(d, 8.7, 46.5), " 5");
-  EXPECT_EQ(text_at(d, 8.7, 43), " 36");
-  EXPECT_EQ(text_at(d, 8.7, 73), " 45");
+  // Scores stand centred in the lower part of the golfer's two rows.
+  const double digit = 0.6 * 10 / 6.75;  // columns of a digit printed at 10 points
+  std::vector<DrawOp> scores = at_row(d, 8.7);
+  ASSERT_EQ(scores.size(), 18u + 2u + 1u);  // the holes, the nine totals and the course handicap
+  EXPECT_EQ(scores[1].text, "4");
+  EXPECT_NEAR(scores[1].column, 16 + (3 - digit) / 2, 1e-9);  // hole 1, between the rules at 16 and 19
+  EXPECT_EQ(scores[10].text, "5");
+  EXPECT_NEAR(scores[10].column, 46 + (3 - digit) / 2, 1e-9);  // hole 10
+  EXPECT_EQ(scores[19].text, "36");
+  EXPECT_NEAR(scores[19].column, 43 + (3 - 2 * digit) / 2, 1e-9);  // F9
+  EXPECT_EQ(scores[20].text, "45");
+  EXPECT_NEAR(scores[20].column, 73 + (3 - 2 * digit) / 2, 1e-9);  // B9
+}
+
+// Printed in the fixed face at its printed size, a character is six tenths of
+// that size wide; a column is 6.75 points. Every text of the hole table must
+// keep clear of the column rules on both sides.
+TEST_F(ScoreCards, EveryFigureStaysInsideItsCell) {
+  GolferEntry g = golfer("Longname Player", 250);  // course handicap 25: dots on every hole, two on some
+  for (int h = 0; h < 18; ++h) g.hole_scores[h] = static_cast<std::int8_t>(h % 3 == 0 ? 10 : 5);
+  put_golfer(1, 1, g);
+  const Drawing& d = preview(CardsPer::golfer, Button::yes);
+  std::vector<DrawOp> rules;
+  for (const auto& op : d.ops)
+    if (op.kind == DrawKind::line && op.column == op.column2) rules.push_back(op);
+  ASSERT_GE(rules.size(), 20u);
+  constexpr double clearance = 0.15;  // columns, about one point
+  int checked = 0;
+  for (const auto& op : d.ops) {
+    double left = 0, right = 0, top = op.row, bottom = op.row;
+    if (op.kind == DrawKind::text) {
+      std::size_t lead = op.text.find_first_not_of(' ');
+      if (lead == std::string::npos) continue;
+      const double width = 0.6 * printed_point_size(op.point_size) / 6.75;
+      left = op.column + static_cast<double>(lead) * width;
+      right = op.column + static_cast<double>(op.text.size()) * width;
+      bottom = op.row + 1;
+      EXPECT_LE(right, 80) << "\"" << op.text << "\" runs past the card's right edge";
+    } else if (op.kind == DrawKind::fill) {
+      left = op.column, right = op.column2, bottom = op.row2;
+    } else {
+      continue;
+    }
+    for (const auto& rule : rules) {
+      if (bottom <= rule.row || top >= rule.row2) continue;  // not beside this rule
+      if (left >= rule.column + clearance || right <= rule.column - clearance) continue;
+      if (op.column < 16 && rule.column <= 1) continue;  // labels left of the table stand on their own
+      ADD_FAILURE() << "\"" << op.text << "\" at row " << op.row << ", columns " << left << ".." << right
+                    << " meets the rule at column " << rule.column;
+    }
+    ++checked;
+  }
+  EXPECT_GT(checked, 18 * 3);  // hole numbers, pars, scores and dots at least
 }
 
 TEST_F(ScoreCards, OkPrintPrintsTheKindThatWasPreviewed) {

@@ -11,6 +11,7 @@
 #include "shell/help_window.h"
 #include "shell/message_style.h"
 #include "shell/qt_ui.h"
+#include "tests/testing/pdf_words.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon::shell {
@@ -53,6 +54,82 @@ TEST(ReportWindow, OpensWhenNoBrowserCanBeStartedAndSavesThePageAsPdf) {
   // A PDF that cannot be written is reported, not called saved.
   Status refused = window->save_pdf(QString::fromStdString((home.path() / "no-such-folder" / "r.pdf").string()));
   EXPECT_FALSE(refused.is_ok());
+  window->close();
+}
+
+void write_report(const std::filesystem::path& file, const std::string& title, const std::string& row) {
+  std::ofstream(file, std::ios::trunc) << "<html><head><title>Quillon for Windows - HTML Report</title></head><body>"
+                                       << "<h2>" << title << "</h2><table><tr><td>" << row
+                                       << "</td></tr></table></body></html>";
+}
+
+// Every report rewrites the one page file: the window shows, prints and saves
+// the report just made, whether it was closed in between or left open.
+TEST(ReportWindow, ShowsAndSavesEachNewReportOfTheSession) {
+  TestHome home;
+  const auto page = home.path() / "qlwin4.html";
+  QtUi ui;
+  ui.set_home_folder(home.path());
+  ui.open_in_browser = [](const QUrl&) { return false; };
+
+  write_report(page, "Course List", "Heatherbrook");
+  ui.open_page(page.string());
+  ReportWindow* window = ui.report_window();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->browser()->toPlainText().contains("Heatherbrook"));
+  window->close();
+
+  write_report(page, "Tournament List", "Spring Cup");
+  ui.open_page(page.string());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(window->browser()->toPlainText().contains("Spring Cup"))
+      << window->browser()->toPlainText().toStdString();
+  EXPECT_FALSE(window->browser()->toPlainText().contains("Heatherbrook"));
+
+  write_report(page, "Skins Results - Gross Scores", "Westwood");  // the window left open
+  ui.open_page(page.string());
+  EXPECT_TRUE(window->browser()->toPlainText().contains("Westwood"));
+
+  const auto pdf = home.path() / "skins.pdf";
+  ASSERT_TRUE(window->save_pdf(QString::fromStdString(pdf.string())).is_ok());
+  quillon::testing::PdfWords words = quillon::testing::read_pdf_words(pdf);
+  EXPECT_EQ(words.find("Westwood").size(), 1u) << words.all_text();
+  EXPECT_TRUE(words.find("Spring").empty());
+  window->close();
+}
+
+// A table wider than the paper (the tee times with their handicap columns) is
+// printed whole: its right-hand column stands inside the page.
+TEST(ReportWindow, AWideReportFitsThePaperWhenSavedAsPdf) {
+  TestHome home;
+  const auto page = home.path() / "qlwin4.html";
+  std::ofstream out(page);
+  out << "<html><body><h2>Tee Times</h2><table cellSpacing=0 cellPadding=0 width=1500 border=0><tr>";
+  for (int column = 1; column <= 9; ++column) out << "<td width=150>Column" << column << "</td>";
+  out << "<td width=150>Handicap</td></tr></table></body></html>";
+  out.close();
+  QtUi ui;
+  ui.set_home_folder(home.path());
+  ui.open_in_browser = [](const QUrl&) { return false; };
+  ui.open_page(page.string());
+  ReportWindow* window = ui.report_window();
+  ASSERT_NE(window, nullptr);
+
+  DesktopSettings settings;
+  settings.paper = Paper::a4;  // the paper chosen in System Configuration
+  ASSERT_TRUE(save_desktop_settings(home.path(), settings).is_ok());
+  const auto pdf = home.path() / "tee-times.pdf";
+  ASSERT_TRUE(window->save_pdf(QString::fromStdString(pdf.string())).is_ok());
+  quillon::testing::PdfWords words = quillon::testing::read_pdf_words(pdf);
+  ASSERT_FALSE(words.pages.empty());
+  std::vector<quillon::testing::PdfWord> last = words.find("Handicap");
+  ASSERT_EQ(last.size(), 1u) << words.all_text();
+  const quillon::testing::PdfPage& paper = words.pages[last[0].page - 1];
+  EXPECT_LT(last[0].x_max, paper.width - 10);
+  EXPECT_NEAR(paper.width, 841.9, 0.5);  // A4 turned across: the table stays larger
+  EXPECT_NEAR(paper.height, 595.3, 0.5);
+  EXPECT_EQ(words.find("Column1").size(), 1u);
+  EXPECT_GT(words.find("Column1")[0].x_min, 10);
   window->close();
 }
 

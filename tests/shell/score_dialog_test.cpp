@@ -81,6 +81,48 @@ TEST_F(ScoreWindowTest, HolesTypedMoveAlongTheCardAndAreFramedAgainstPar) {
   EXPECT_EQ(club.state.group.entries[1].disqualified, 1);
 }
 
+// A card typed from hole 2 stays in the window once the last hole saved it,
+// and a card is corrected by typing over its scores: each cell entered, by
+// click or by the move to the next hole, selects its score.
+TEST_F(ScoreWindowTest, ACardBegunOnHoleTwoStaysShownAndIsCorrectedByTypingOver) {
+  ASSERT_TRUE(club.add_tournament_of("Net Scores"));
+  club.put_golfers({"Alan Brooks", "Brian Carter"});
+  ScoreEntryModel model(club.state, 1, {});
+  auto made = open(model);
+  auto& dialog = static_cast<ScoreDialog&>(*made);
+
+  QTest::mouseClick(dialog.hole_cell(1, 2), Qt::LeftButton);
+  ASSERT_EQ(QApplication::focusWidget(), dialog.hole_cell(1, 2));
+  for (int hole = 2; hole <= 18; ++hole) QTest::keyClicks(QApplication::focusWidget(), "5");
+  EXPECT_EQ(QApplication::focusWidget(), dialog.hole_cell(2, 1));  // saved, on to the next golfer
+  EXPECT_EQ(dialog.hole_cell(1, 1)->text(), "");
+  EXPECT_EQ(dialog.hole_cell(1, 2)->text(), "5");
+  EXPECT_EQ(dialog.hole_cell(1, 18)->text(), "5");
+  EXPECT_EQ(figure(dialog, "total", 1), "85");
+  read_record(club.state, RecordKind::group, 1);
+  EXPECT_EQ(club.state.group.entries[0].hole_scores[0], 0);
+  EXPECT_EQ(club.state.group.entries[0].hole_scores[17], 5);
+
+  club.home.ui.messages.clear();
+  QTest::mouseClick(dialog.hole_cell(1, 5), Qt::LeftButton);
+  EXPECT_EQ(dialog.hole_cell(1, 5)->selectedText(), "5");
+  QTest::keyClicks(QApplication::focusWidget(), "4");
+  EXPECT_EQ(dialog.hole_cell(1, 5)->text(), "4");
+  ASSERT_EQ(QApplication::focusWidget(), dialog.hole_cell(1, 6));
+  EXPECT_EQ(dialog.hole_cell(1, 6)->selectedText(), "5");
+  QTest::keyClicks(QApplication::focusWidget(), "6");
+  EXPECT_EQ(dialog.hole_cell(1, 6)->text(), "6");
+  ASSERT_EQ(QApplication::focusWidget(), dialog.hole_cell(1, 7));
+  EXPECT_EQ(dialog.hole_cell(1, 7)->selectedText(), "5");
+  EXPECT_TRUE(club.home.ui.messages.empty());
+  EXPECT_EQ(figure(dialog, "total", 1), "85");
+
+  made->accept();
+  read_record(club.state, RecordKind::group, 1);
+  EXPECT_EQ(club.state.group.entries[0].hole_scores[4], 4);
+  EXPECT_EQ(club.state.group.entries[0].hole_scores[5], 6);
+}
+
 TEST_F(ScoreWindowTest, ScrambleHasTheTeamCardWithoutPar) {
   ASSERT_TRUE(club.add_tournament_of("Scramble"));
   club.put_golfers({"Alan Brooks", "Brian Carter"});

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/database_startup.h"
+#include "tests/testing/destructive_questions.h"
 
 namespace quillon::testing {
 
@@ -12,6 +13,7 @@ TestHome::TestHome(DateTime today) : clock(today) {
   std::string tmpl = (std::filesystem::temp_directory_path() / "quillon-test-XXXXXX").string();
   if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot make a temporary folder");
   path_ = tmpl;
+  ui.on_message = expect_safe_default;
 }
 
 TestHome::~TestHome() {

@@ -67,6 +67,7 @@ TEST(TeeSheetExport, ThroughTheSaveDialogWithSuffixAndOverwriteQuestion) {
   home.ui.answer(Button::no);
   export_tee_sheet(state, 1);
   EXPECT_EQ(home.ui.messages[home.ui.messages.size() - 2].title, "Excel Spreadsheet Creation");
+  EXPECT_EQ(home.ui.messages[home.ui.messages.size() - 2].default_button, Button::no);  // Enter keeps the file
   EXPECT_EQ(home.ui.last_message()->text, "The creation of the Excel spreadsheet was cancelled as requested.");
 
   export_tee_sheet(state, 0);
@@ -94,6 +95,7 @@ TEST(TeeSheetImport, AnUnchangedSheetRestoresEverySlotWithoutCartsAndScores) {
         "For the selected tournament (Spring Cup) 4 golfers have been entered and scores have been entered for 1 "
         "golfers.\n\nImporting golfers from the Excel spreadsheet will cause all existing golfers and scores to be "
         "erased. \n\nDo you wish to continue with this import?");
+    EXPECT_EQ(home.ui.messages[1].default_button, Button::cancel);  // Enter does not erase the field
     EXPECT_EQ(home.ui.last_message()->text, "A total of 4 golfers were imported into the (Spring Cup) tournament.");
     GolferEntry alan = golfer_at(state, 1, 0);
     EXPECT_EQ(std::string(alan.name), "Alan Brooks");
