@@ -121,6 +121,8 @@ std::string ending_of(int wait_status, const ChildLimits& limits, bool timed_out
 
 }  // namespace
 
+bool child_memory_limited() { return address_space_limited; }
+
 std::string encode_sheet_answer(const Status& status, const SheetTable& table) {
   std::string out;
   out += status ? '\1' : '\0';
@@ -176,7 +178,7 @@ Status read_in_child(const std::function<Status(SheetTable&)>& read, SheetTable&
   ::close(fds[1]);
 
   // Wall-clock bound too: a child that sleeps or waits uses no CPU time.
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(limits.seconds + 5);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2 * limits.seconds + 1);
   std::string answer;
   bool timed_out = false;
   bool too_long = false;

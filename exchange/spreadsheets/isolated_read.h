@@ -16,6 +16,10 @@ struct ChildLimits {
   int seconds = 20;
 };
 
+// Whether the child's memory is bounded: not under AddressSanitizer, whose
+// shadow memory needs more address space than any bound allows.
+bool child_memory_limited();
+
 // Runs `read` in a child process and gives back the table it read, or the
 // reason it gave, or why the child ended without an answer.
 Status read_in_child(const std::function<Status(SheetTable&)>& read, SheetTable& table, ChildLimits limits = {});
