@@ -11,7 +11,6 @@
 #include "core/state.h"
 #include "core/text.h"
 #include "exchange/imports/handicap_text.h"
-#include "exchange/imports/import_file.h"
 #include "exchange/imports/member_workbook.h"
 #include "exchange/imports/parlink_source.h"
 #include "exchange/imports/ravelin_members.h"

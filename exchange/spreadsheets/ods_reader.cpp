@@ -31,7 +31,6 @@ std::uint64_t repeat_count(const char* text) {
 }
 
 std::string number_of(const char* value) {
-  if (!value) return {};
   std::string_view s(value);
   double number = 0;
   auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), number);
@@ -91,7 +90,7 @@ class ContentHandler : public XmlHandler {
     value_.reset();
     const char* type = a.get("value-type");
     std::string_view t = type ? type : "";
-    if (t == "float" || t == "percentage" || t == "currency") value_ = number_of(a.get("value"));
+    if ((t == "float" || t == "percentage" || t == "currency") && a.get("value")) value_ = number_of(a.get("value"));
     else if (t == "date" && a.get("date-value")) value_ = a.get("date-value");
     else if (t == "time" && a.get("time-value")) value_ = a.get("time-value");
     else if (t == "boolean" && a.get("boolean-value"))
