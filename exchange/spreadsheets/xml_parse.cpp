@@ -56,7 +56,7 @@ std::string_view local_name(std::string_view qualified) {
 
 Status parse_xml(std::string_view part_name, const std::string& xml, XmlHandler& handler) {
   if (xml.size() > static_cast<std::size_t>(INT_MAX)) return Status::failed("the part is too large");
-  XML_Parser parser = XML_ParserCreate("UTF-8");
+  XML_Parser parser = XML_ParserCreate(nullptr);  // the encoding the part declares, UTF-8 or UTF-16
   if (!parser) return Status::failed("the XML parser cannot start");
   ParseState state{parser, handler, {}};
   XML_SetUserData(parser, &state);
