@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6opengl6-dev libgl-dev
   libcurl4-openssl-dev libssl-dev
   libxlsxwriter-dev
-  liborcus-dev libixion-dev
+  zlib1g-dev libexpat1-dev
   libfreexl-dev
   libgtest-dev libgmock-dev
   libbenchmark-dev

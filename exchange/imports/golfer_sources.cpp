@@ -11,7 +11,6 @@
 #include "core/state.h"
 #include "core/text.h"
 #include "exchange/imports/handicap_text.h"
-#include "exchange/imports/import_file.h"
 #include "exchange/imports/member_workbook.h"
 #include "exchange/imports/parlink_source.h"
 #include "exchange/imports/ravelin_members.h"
@@ -191,7 +190,7 @@ Status list_spreadsheet_members(State& state, HoldingList& holding, const std::v
   for (const auto& m : *members) {
     char gender = entry_gender(state, m.gender == "M" || m.gender == "F" ? m.gender[0] : 0);
     std::optional<HandicapText> value;
-    if (m.handicap != end_of_fields) value = parse_handicap_text(m.handicap);
+    if (!m.handicap.empty()) value = parse_handicap_text(m.handicap);
     add_to_holding_list(holding, member_entry(m.name, member_list_index(value, gender, halve), gender),
                         tournament_names);
   }

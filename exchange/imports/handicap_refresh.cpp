@@ -8,7 +8,6 @@
 #include "core/state.h"
 #include "exchange/imports/golfer_sources.h"
 #include "exchange/imports/handicap_text.h"
-#include "exchange/imports/import_file.h"
 #include "exchange/imports/member_workbook.h"
 #include "exchange/imports/parlink_source.h"
 #include "exchange/imports/ravelin_members.h"
@@ -27,8 +26,6 @@ bool matches(const GolferEntry& golfer, const SourceMember& member) {
   return field_text(golfer.name) == member.name;
 }
 
-bool counts_as_empty(const std::string& text) { return text == end_of_fields || text == "NA" || text == "N/A"; }
-
 bool spreadsheet_source_members(State& state, std::vector<SourceMember>& members) {
   bool halve = false;
   if (division_one_holes(state) == nine_holes)
@@ -40,7 +37,7 @@ bool spreadsheet_source_members(State& state, std::vector<SourceMember>& members
   for (const auto& m : *rows) {
     char gender = entry_gender(state, m.gender == "M" || m.gender == "F" ? m.gender[0] : 0);
     std::optional<HandicapText> value;
-    if (!counts_as_empty(m.handicap)) value = parse_handicap_text(m.handicap);
+    if (!m.handicap.empty()) value = parse_handicap_text(m.handicap);
     members.push_back({m.name.substr(0, sizeof(GolferEntry::name) - 1), "", member_list_index(value, gender, halve)});
   }
   return true;

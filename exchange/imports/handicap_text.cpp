@@ -54,6 +54,18 @@ bool handicap_cell_readable(std::string_view text) {
   return signed_value >= lowest_readable_hundredths;
 }
 
+std::optional<std::string> handicap_cell_text(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  std::string cell(text);
+  std::size_t comma = cell.find(',');
+  if (comma != std::string::npos && cell.find_first_of(",.", comma + 1) == std::string::npos &&
+      cell.find('.') == std::string::npos)
+    cell[comma] = '.';
+  if (!handicap_cell_readable(cell)) return std::nullopt;
+  return cell;
+}
+
 int tee_sheet_index(const HandicapText& value, char gender) {
   int tenths = value.hundredths > largest_plain_index_hundredths ? default_index(gender) : value.hundredths / 10;
   return value.plus ? -tenths : tenths;

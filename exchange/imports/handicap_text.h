@@ -2,6 +2,7 @@
 // Handicap indexes as spreadsheet cells write them: "12.3", " 8.4", "62",
 // "+2.3" (a plus handicap), "-1.5".
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quillon {
@@ -17,6 +18,11 @@ std::optional<HandicapText> parse_handicap_text(std::string_view text);
 // Whether a cell holds a handicap: a number, and not below -10.0 once a
 // leading '+' is counted as a minus (a lower one does not fit an index).
 bool handicap_cell_readable(std::string_view text);
+
+// A handicap cell as "import.txt" holds it: the blanks around it dropped and a
+// decimal comma ("12,4", as European spreadsheet programs write it) read as a
+// point. Nothing when the cell is not a handicap (handicap_cell_readable).
+std::optional<std::string> handicap_cell_text(std::string_view text);
 
 // The handicap index (tenths) a tee sheet cell gives: above 50.0 becomes 36.4
 // for 'M' and 40.4 otherwise; the tenths are truncated, and negated for '+'.

@@ -17,13 +17,16 @@ bool ends_field(char c) { return c == '\t' || c == '\r' || c == ';' || static_ca
 }  // namespace
 
 std::string import_cell(std::string_view text) {
-  std::string cell(text.substr(0, field_limit));
-  for (char& c : cell)
-    if (ends_field(c) || c == '\n') c = ' ';
+  std::string cell;
+  for (std::size_t i = 0; i < text.size() && cell.size() < field_limit; ++i) {
+    char c = text[i];
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    cell += ends_field(c) || c == '\n' ? ' ' : c;
+  }
   return cell;
 }
 
-Status write_import_lines(const std::filesystem::path& path, const std::vector<std::vector<std::string>>& lines) {
+Status write_import_lines(const std::filesystem::path& path, const std::vector<ImportLine>& lines) {
   std::filesystem::path partial = partial_path(path);
   std::FILE* file = std::fopen(partial.c_str(), "wb");
   if (!file) return Status::failed(std::string("create: ") + std::strerror(errno));
@@ -54,25 +57,37 @@ Status write_import_lines(const std::filesystem::path& path, const std::vector<s
   return put_in_place(partial, path);
 }
 
-std::string FieldReader::next() {
-  std::string field;
-  while (at_ < text_.size() && field.size() < field_limit) {
-    char c = text_[at_++];
-    if (ends_field(c)) {
-      if (c == '\r' && at_ < text_.size() && text_[at_] == '\n') ++at_;
-      break;
-    }
-    field += c;
-  }
-  return field.empty() ? end_of_fields : field;
-}
-
-Status load_fields(const std::filesystem::path& path, std::string& text) {
+Result<std::vector<ImportLine>> read_import_lines(const std::filesystem::path& path, std::size_t fields) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return Status::failed(std::string("open: ") + std::strerror(errno));
-  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) return Status::failed("read failed");
-  return Status::ok();
+  std::vector<ImportLine> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find("\r\n", start);
+    if (end == std::string::npos)
+      return Status::failed("line " + std::to_string(lines.size() + 1) + " does not end with CR LF");
+    ImportLine line;
+    std::size_t at = start;
+    while (true) {
+      std::size_t tab = text.find('\t', at);
+      std::size_t stop = tab < end ? tab : end;
+      line.emplace_back(text, at, stop - at);
+      if (stop == end) break;
+      at = stop + 1;
+    }
+    const std::string number = std::to_string(lines.size() + 1);
+    if (line.size() != fields)
+      return Status::failed("line " + number + " has " + std::to_string(line.size()) + " fields instead of " +
+                            std::to_string(fields));
+    for (const auto& f : line)
+      if (f.size() > field_limit || f.find_first_of("\r\n;\xFF") != std::string::npos)
+        return Status::failed("line " + number + " has a field that is too long or holds a field end");
+    lines.push_back(std::move(line));
+    start = end + 2;
+  }
+  return lines;
 }
 
 }  // namespace quillon

@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "exchange/imports/handicap_text.h"
 #include "exchange/imports/import_file.h"
+#include "exchange/imports/sheet_cells.h"
 #include "exchange/imports/workbook_files.h"
 
 namespace quillon {
@@ -26,6 +27,11 @@ std::string upper(std::string text) {
   return text;
 }
 
+// Part of the member lists' convention: these texts say "no index".
+bool counts_as_no_index(const std::string& text) {
+  return text.empty() || text == "NA" || text == "N/A" || text == "EOF";
+}
+
 }  // namespace
 
 std::string import_column_name(const State& state, int setting) {
@@ -35,27 +41,32 @@ std::string import_column_name(const State& state, int setting) {
   return name == "not required" ? "" : name;
 }
 
-MemberRows member_rows(const State& state, const SheetTable& table) {
+Result<MemberRows> member_rows(const State& state, const SheetTable& table) {
   MemberRows out;
-  const int name1 = table.column(import_column_name(state, setting::name1));
+  const std::string name1_setting = import_column_name(state, setting::name1);
+  const int name1 = table.column(name1_setting);
   const std::string name2_setting = import_column_name(state, setting::name2);
   const int name2 = name2_setting.empty() ? -1 : table.column(name2_setting);
   const int hcap = table.column(import_column_name(state, setting::hc_index));
   const int gender = table.column(import_column_name(state, setting::gender));
+  if (name1 < 0) return Status::failed(missing_column(name1_setting));
   for (std::size_t r = 0; r < table.rows.size(); ++r) {
-    std::string first = trimmed(table.cell(r, name1));
+    std::string first = one_line(table.cell(r, name1));
     std::string name = first;
     if (!name2_setting.empty()) {
-      std::string last = trimmed(table.cell(r, name2));
+      std::string last = one_line(table.cell(r, name2));
       name = last.empty() ? first : (first.empty() ? last : last + ", " + first);
     }
     if (name.empty()) continue;
     std::string single = cp1252_from_utf8(name);
     if (utf8_from_cp1252(single) != name) ++out.names_changed;
     std::string h = trimmed(table.cell(r, hcap));
-    out.lines.push_back(
-        {single, handicap_cell_readable(h) ? h : "99.9", cp1252_from_utf8(trimmed(table.cell(r, gender)))});
+    std::optional<std::string> handicap = std::string();
+    if (!counts_as_no_index(h)) handicap = handicap_cell_text(h);
+    if (!handicap) return Status::failed(cell_refusal(table, r, hcap, h, "a handicap index"));
+    out.lines.push_back({single, *handicap, cp1252_from_utf8(trimmed(table.cell(r, gender)))});
   }
+  if (out.lines.empty()) return Status::failed("no row of the sheet has a name in its " + name1_setting + " column");
   return out;
 }
 
@@ -64,27 +75,28 @@ std::optional<std::vector<WorkbookMember>> read_member_workbook(State& state, in
   if (!workbook) return std::nullopt;
   SheetTable table;
   if (!read_workbook_copy(state, *workbook, table)) return std::nullopt;
-  MemberRows rows = member_rows(state, table);
-  if (names_changed) *names_changed = rows.names_changed;
+  Result<MemberRows> rows = member_rows(state, table);
+  if (!rows) {
+    refuse_import(state, rows.status().reason());
+    return std::nullopt;
+  }
+  if (names_changed) *names_changed = rows->names_changed;
   const std::filesystem::path path = state.file(import_file_name);
-  std::string text;
-  Status status = write_import_lines(path, rows.lines);
-  if (status) status = load_fields(path, text);
+  Status status = write_import_lines(path, rows->lines);
   if (!status) {
     message_box(state, message_kind::error,
                 "The file %s could not be written (%s).\n\nThe import was NOT successfully completed.",
                 import_file_name, status.reason().c_str());
     return std::nullopt;
   }
-  FieldReader fields(std::move(text));
-  std::vector<WorkbookMember> members;
-  for (std::size_t i = 0; i < rows.lines.size(); ++i) {
-    WorkbookMember m;
-    m.name = fields.next();
-    m.handicap = fields.next();
-    m.gender = upper(fields.next());
-    members.push_back(std::move(m));
+  auto lines = read_import_lines(path, member_fields);
+  if (!lines || lines->size() != rows->lines.size()) {
+    refuse_import(state, std::string(import_file_name) + " does not read back as it was written (" +
+                             (lines ? "a line is missing" : lines.status().reason()) + ")");
+    return std::nullopt;
   }
+  std::vector<WorkbookMember> members;
+  for (const auto& line : *lines) members.push_back({line[0], line[1], upper(line[2])});
   return members;
 }
 

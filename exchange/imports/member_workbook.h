@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/result.h"
 #include "exchange/spreadsheets/spreadsheet_reader.h"
 
 namespace quillon {
@@ -13,9 +14,11 @@ struct State;
 
 struct WorkbookMember {
   std::string name;  // single-byte, not yet cut
-  std::string handicap;  // the field's text; "EOF" when empty
-  std::string gender;  // upper-cased; "EOF" when empty
+  std::string handicap;  // the cell's text, a decimal comma read as a point; empty when the cell is
+  std::string gender;  // upper-cased; empty when the cell is
 };
+
+inline constexpr std::size_t member_fields = 3;
 
 struct MemberRows {
   std::vector<std::vector<std::string>> lines;  // name, handicap, gender per member
@@ -27,8 +30,10 @@ std::string import_column_name(const State& state, int setting);
 
 // The member lines of a table: "%s, %s" of the Name2 and Name1 cells when a
 // Name2 column is set (Name2 alone when Name1 is empty), else the Name1 cell;
-// rows without a name are left out; an unreadable handicap gives "99.9".
-MemberRows member_rows(const State& state, const SheetTable& table);
+// rows without a name are left out. Refused, with the reason, when the sheet
+// has no Name1 column or no member, or when a member's handicap cell is
+// neither empty ("NA", "N/A" and "EOF" count as empty) nor a number.
+Result<MemberRows> member_rows(const State& state, const SheetTable& table);
 
 // Lets the user choose the workbook, reads it through its working copy and
 // "import.txt" and returns the members. Nothing after the user has been told.

@@ -1,6 +1,7 @@
 #include "exchange/imports/tee_sheet_import.h"
 
 #include <cstring>
+#include <optional>
 
 #include "core/cp1252.h"
 #include "core/database.h"
@@ -11,6 +12,7 @@
 #include "core/text.h"
 #include "exchange/imports/handicap_text.h"
 #include "exchange/imports/import_file.h"
+#include "exchange/imports/sheet_cells.h"
 #include "exchange/imports/workbook_files.h"
 #include "tournament/field.h"
 #include "tournament/tee_times.h"
@@ -46,23 +48,22 @@ struct ImportCounts {
   int names_cut = 0;
 };
 
-// Fills one slot from the fields of a line.
-void fill_slot(State& state, GolferEntry& e, const std::string& name, FieldReader& fields, ImportCounts& counts) {
-  std::string handicap = fields.next();
-  std::string division = fields.next();
-  std::string gender = fields.next();
-  std::string cart = fields.next();
-  std::string member = fields.next();
+// Fills one slot from the fields of a line read back from "import.txt".
+void fill_slot(State& state, GolferEntry& e, const ImportLine& line, ImportCounts& counts) {
+  const std::string& name = line[0];
+  const std::string& handicap = line[1];
+  const std::string& division = line[2];
+  const std::string& gender = line[3];
   if (name.size() > static_cast<std::size_t>(name_length)) ++counts.names_cut;
   set_field_text_terminated(e.name, name);
-  char sex = gender == end_of_fields ? 'M' : gender[0];
+  char sex = gender.empty() ? 'M' : gender[0];
   auto value = parse_handicap_text(handicap);
   e.handicap_index = static_cast<std::int16_t>(tee_sheet_index(value.value_or(HandicapText{false, 9990}), sex));
   int d = parse_int(division, 10);
   e.division = static_cast<std::int8_t>(d < 1 || d > state.header.division_count ? 1 : d);
   e.gender = sex;
-  e.entry_flags = begins_with_yes(cart) ? entry_flag::power_cart : 0;
-  e.is_member = begins_with_yes(member) ? 1 : 0;
+  e.entry_flags = begins_with_yes(line[4]) ? entry_flag::power_cart : 0;
+  e.is_member = begins_with_yes(line[5]) ? 1 : 0;
   ++counts.placed;
 }
 
@@ -97,32 +98,53 @@ bool ask_to_erase(State& state) {
   return b == Button::ok;
 }
 
-// Makes room for every row up to the last golfer's. False, after telling the
-// user, when the tournament cannot hold them or the header was not written.
+bool fits(State& state, int slots_needed) {
+  if (slots_needed <= field_capacity(state)) return true;
+  message_box(state, message_kind::error,
+              "The spreadsheet holds %d rows up to its last golfer, but the (%s) tournament can hold at most %d "
+              "golfers in groups of %d.\n\nThe import was NOT successfully completed.",
+              slots_needed, field_text(state.header.name).c_str(), field_capacity(state), state.header.group_size);
+  return false;
+}
+
+// Makes room for every row up to the last golfer's (which fits). False when
+// the header could not be written.
 bool size_field(State& state, int slots_needed) {
   const int size = state.header.group_size;
-  if (slots_needed > field_capacity(state)) {
-    message_box(state, message_kind::error,
-                "The spreadsheet holds %d rows up to its last golfer, but the (%s) tournament can hold at most %d "
-                "golfers in groups of %d.\n\nThe import was NOT successfully completed.",
-                slots_needed, field_text(state.header.name).c_str(), field_capacity(state), size);
-    return false;
-  }
   if (state.header.group_count * size >= slots_needed) return true;
   state.header.group_count = static_cast<std::uint8_t>((slots_needed + size - 1) / size);
   refresh_last_tee_time(state.header);
   return write_record(state, RecordKind::tournament, state.current_tournament).is_ok();
 }
 
-std::vector<std::vector<std::string>> import_lines(const TeeSheetLines& sheet) {
-  std::vector<std::vector<std::string>> lines;
+std::vector<ImportLine> import_lines(const TeeSheetLines& sheet) {
+  std::vector<ImportLine> lines;
   for (const auto& l : sheet.lines) lines.push_back({l.name, l.handicap, l.division, l.gender, l.power_cart, l.member});
   return lines;
 }
 
+// Writes "import.txt" and reads it back whole. Nothing after the user has been told.
+std::optional<std::vector<ImportLine>> through_import_file(State& state, const TeeSheetLines& sheet) {
+  const std::filesystem::path import_path = state.file(import_file_name);
+  Status written = write_import_lines(import_path, import_lines(sheet));
+  if (!written) {
+    message_box(state, message_kind::error,
+                "The file %s could not be written (%s).\n\nThe import was NOT successfully completed.",
+                import_file_name, written.reason().c_str());
+    return std::nullopt;
+  }
+  auto lines = read_import_lines(import_path, tee_sheet_fields);
+  if (!lines || lines->size() != sheet.lines.size()) {
+    refuse_import(state, std::string(import_file_name) + " does not read back as it was written (" +
+                             (lines ? "a line is missing" : lines.status().reason()) + ")");
+    return std::nullopt;
+  }
+  return std::move(*lines);
+}
+
 }  // namespace
 
-TeeSheetLines tee_sheet_lines(const SheetTable& table) {
+Result<TeeSheetLines> tee_sheet_lines(const SheetTable& table) {
   TeeSheetLines out;
   const int name = table.column("name");
   const int handicap = table.column("handicap");
@@ -130,22 +152,31 @@ TeeSheetLines tee_sheet_lines(const SheetTable& table) {
   const int gender = table.column("gender");
   const int cart = table.column("powercart");
   const int member = table.column("member");
+  if (name < 0) return Status::failed(missing_column("Name"));
   for (std::size_t r = 0; r < table.rows.size(); ++r) {
     TeeSheetLine line;
-    std::string name_text = trimmed(table.cell(r, name));
+    std::string name_text = one_line(table.cell(r, name));
     line.name = name_text.empty() ? vacancy_name : single_byte(name_text, &out.names_changed);
-    std::string hcap = trimmed(table.cell(r, handicap));
-    line.handicap = handicap_cell_readable(hcap) ? hcap : "99.9";
     line.division = cell_or(table, r, division, "1");
     line.gender = to_upper_ascii(cell_or(table, r, gender, "M"));
     line.power_cart = cell_or(table, r, cart, "No");
     line.member = cell_or(table, r, member, "No");
+    std::string hcap = trimmed(table.cell(r, handicap));
+    line.handicap = hcap.empty() ? "99.9" : hcap;
     if (line.name != vacancy_name) {
+      // A golfer's numbers must read as numbers: a wrong one is never stored.
+      auto readable = hcap.empty() ? std::optional<std::string>("99.9") : handicap_cell_text(hcap);
+      if (!readable) return Status::failed(cell_refusal(table, r, handicap, hcap, "a handicap index"));
+      line.handicap = *readable;
+      std::string div = trimmed(table.cell(r, division));
+      if (!div.empty() && !whole_number_text(div))
+        return Status::failed(cell_refusal(table, r, division, div, "a division number"));
       ++out.golfer_rows;
       out.slots_needed = static_cast<int>(r) + 1;
     }
     out.lines.push_back(std::move(line));
   }
+  if (out.golfer_rows == 0) return Status::failed("no row of the sheet has a name in its Name column");
   return out;
 }
 
@@ -155,41 +186,32 @@ void import_tee_sheet(State& state, int tournament) {
     return;
   }
   read_record(state, RecordKind::tournament, tournament);
-  if (!ask_to_erase(state)) return;
+  // The whole sheet is read and checked before the field may be erased.
   auto workbook = choose_import_workbook(state, "TeeSheet - " + field_text(state.header.name) + ".xlsx");
   if (!workbook) return;
   SheetTable table;
   if (!read_workbook_copy(state, *workbook, table)) return;
-
-  TeeSheetLines sheet = tee_sheet_lines(table);
+  Result<TeeSheetLines> sheet = tee_sheet_lines(table);
+  if (!sheet) return refuse_import(state, sheet.status().reason());
+  if (!fits(state, sheet->slots_needed)) return;
+  auto lines = through_import_file(state, *sheet);
+  if (!lines) return;
+  if (!ask_to_erase(state)) return;
   // The old field is replaced by the sheet's whole or not at all.
   DatabaseTransaction change(state);
-  if (!size_field(state, sheet.slots_needed)) return;
-  const std::filesystem::path import_path = state.file(import_file_name);
-  std::string text;
-  Status written = write_import_lines(import_path, import_lines(sheet));
-  if (written) written = load_fields(import_path, text);
-  if (!written) {
-    message_box(state, message_kind::error,
-                "The file %s could not be written (%s).\n\nThe import was NOT successfully completed.",
-                import_file_name, written.reason().c_str());
-    return;
-  }
+  if (!size_field(state, sheet->slots_needed)) return;
 
-  FieldReader fields(std::move(text));
   ImportCounts counts;
   {
     BusyCursor busy(state);
+    std::size_t next = 0;
     for (int g = 1; g <= state.header.group_count; ++g) {
       std::memset(&state.group, 0, sizeof state.group);
       for (int slot = 0; slot < state.header.group_size && slot < max_group_size; ++slot) {
-        std::string name = fields.next();
-        if (name == end_of_fields) continue;
-        if (name == vacancy_name) {
-          for (int skipped = 0; skipped < 5; ++skipped) fields.next();
-          continue;
-        }
-        fill_slot(state, state.group.entries[slot], name, fields, counts);
+        if (next >= lines->size()) continue;  // past the sheet's last row the slot stays empty
+        const ImportLine& line = (*lines)[next++];
+        if (line[0] == vacancy_name) continue;
+        fill_slot(state, state.group.entries[slot], line, counts);
       }
       if (!write_record(state, RecordKind::group, g)) return;
     }
@@ -200,11 +222,11 @@ void import_tee_sheet(State& state, int tournament) {
   if (counts.names_cut > 0)
     text_shown += format_text(message_limit, "\n\n%d name(s) were longer than %d characters and were shortened.",
                               counts.names_cut, name_length);
-  if (sheet.names_changed > 0)
+  if (sheet->names_changed > 0)
     text_shown += format_text(message_limit,
                               "\n\n%d name(s) held characters that Quillon cannot store; each such character was "
                               "replaced by '?'.",
-                              sheet.names_changed);
+                              sheet->names_changed);
   show_message_text(state, message_kind::information, text_shown);
 }
 

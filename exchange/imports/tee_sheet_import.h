@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/result.h"
 #include "exchange/spreadsheets/spreadsheet_reader.h"
 
 namespace quillon {
@@ -28,8 +29,13 @@ struct TeeSheetLines {
   int names_changed = 0;  // names with characters that have no single-byte form
 };
 
-// The lines of a tee sheet table, each unreadable cell replaced by its column's default.
-TeeSheetLines tee_sheet_lines(const SheetTable& table);
+inline constexpr std::size_t tee_sheet_fields = 6;
+
+// The lines of a tee sheet table, each empty or missing cell replaced by its
+// column's default. Refused, with the reason, when the sheet has no Name
+// column or no golfer, or when a golfer's handicap or division cannot be read
+// as a number (naming the row, the column and the value).
+Result<TeeSheetLines> tee_sheet_lines(const SheetTable& table);
 
 // "Import Tee Sheet from Excel Spreadsheet" for tournament t (0 = none chosen).
 void import_tee_sheet(State& state, int tournament);

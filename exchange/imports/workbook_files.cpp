@@ -17,6 +17,13 @@ bool ends_with_ignoring_case(const std::string& text, const std::string& suffix)
 constexpr const char* working_copy_stem = "temp";
 constexpr const char* working_copy_extensions[] = {".xls", ".xlsx", ".ods", ".csv"};
 
+// A reason as a sentence of a message: capital first letter, full stop.
+std::string sentence(std::string text) {
+  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
+  if (!text.empty() && text.back() != '.') text += '.';
+  return text;
+}
+
 }  // namespace
 
 std::filesystem::path export_path_for(const std::string& chosen) {
@@ -55,16 +62,23 @@ std::optional<std::filesystem::path> choose_import_workbook(State& state, const 
   if (path.is_relative()) path = state.home_folder / path;
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
-    message_box(state, message_kind::warning,
+    message_box(state, message_kind::error,
                 "An error was encountered locating the file.\n\nThe import was NOT successfully completed.");
     return std::nullopt;
   }
   return path;
 }
 
-void spreadsheet_access_error(State& state) {
-  ask_titled(state, message_kind::information, "Spreadsheet Access Error",
-             "An error was encountered accessing the Excel spreadsheet.");
+void spreadsheet_access_error(State& state, const std::string& reason) {
+  ask_titled(state, message_kind::error, "Spreadsheet Access Error",
+             "An error was encountered accessing the Excel spreadsheet.\n\n" + sentence(reason) +
+                 "\n\nThe import was NOT successfully completed.");
+}
+
+void refuse_import(State& state, const std::string& reason) {
+  show_message_text(state, message_kind::error,
+                    "The spreadsheet cannot be imported: " + cp1252_from_utf8(reason) +
+                        ".\n\nThe import was NOT successfully completed; nothing was changed.");
 }
 
 bool read_workbook_copy(State& state, const std::filesystem::path& workbook, SheetTable& table) {
@@ -73,12 +87,24 @@ bool read_workbook_copy(State& state, const std::filesystem::path& workbook, She
   for (const char* ext : working_copy_extensions)
     std::filesystem::remove(state.file(std::string(working_copy_stem) + ext), ec);
   std::filesystem::path copy = state.file(working_copy_stem + to_lower(workbook.extension().string()));
-  if (spreadsheet_kind_of(workbook) == SpreadsheetKind::unknown ||
-      !std::filesystem::copy_file(workbook, copy, std::filesystem::copy_options::overwrite_existing, ec) ||
-      !read_spreadsheet(copy, table) || table.columns.empty()) {
-    // A sheet without even a row of column names was not understood: importing
-    // it would erase the field and bring nothing in its place.
-    spreadsheet_access_error(state);
+  if (spreadsheet_kind_of(workbook) == SpreadsheetKind::unknown) {
+    spreadsheet_access_error(state, "Quillon reads .xlsx, .ods, .xls and .csv files; " +
+                                        shown_path(workbook.filename()) + " is none of them");
+    return false;
+  }
+  if (!std::filesystem::copy_file(workbook, copy, std::filesystem::copy_options::overwrite_existing, ec)) {
+    spreadsheet_access_error(state,
+                             "the working copy " + shown_path(copy.filename()) + " cannot be made: " + ec.message());
+    return false;
+  }
+  Status read = read_spreadsheet(copy, table);
+  if (!read) {
+    spreadsheet_access_error(state, cp1252_from_utf8(read.reason()));
+    return false;
+  }
+  if (table.columns.empty()) {
+    // Without even a row of column names nothing can be imported.
+    spreadsheet_access_error(state, "its first worksheet is empty");
     return false;
   }
   return true;

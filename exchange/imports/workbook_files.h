@@ -33,12 +33,15 @@ std::optional<std::filesystem::path> choose_import_workbook(State& state, const 
 // Copies the workbook to its working copy ("temp" with the workbook's own
 // extension, in the home folder, after removing the old working copies and
 // "import.txt") and reads its first worksheet. False after the "Spreadsheet
-// Access Error" message when it cannot be copied or read, or its first
-// worksheet holds nothing.
+// Access Error" message, with the reader's reason, when it cannot be copied
+// or read, or its first worksheet holds nothing.
 bool read_workbook_copy(State& state, const std::filesystem::path& workbook, SheetTable& table);
 
-// The message box of an unreadable workbook.
-void spreadsheet_access_error(State& state);
+// The message box of an unreadable workbook, with the reason (single-byte).
+void spreadsheet_access_error(State& state, const std::string& reason);
+
+// The error that refuses a sheet before anything is changed, with the reason (UTF-8).
+void refuse_import(State& state, const std::string& reason);
 
 // A path as messages show it (record texts are single-byte).
 std::string shown_path(const std::filesystem::path& path);

@@ -1,8 +1,8 @@
-// Comma-separated text (.csv): UTF-8, with or without a byte-order mark;
-// quoted cells may hold separators, quotes ("") and line breaks. A file that
-// is not valid UTF-8 is taken as Windows-1252, as older spreadsheet programs
-// save it. The separator is the one of ',', ';' and TAB that the first line
-// uses most.
+// Comma-separated text (.csv): UTF-8 with or without a byte-order mark,
+// UTF-16 with its byte-order mark (as "Unicode text" is saved), else
+// Windows-1252 as older spreadsheet programs save it. Quoted cells may hold
+// separators, quotes ("") and line breaks, kept as they are. The separator
+// is the one of ',', ';' and TAB that the first line uses most.
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -26,6 +26,58 @@ bool valid_utf8(const std::string& text) {
   return true;
 }
 
+void append_utf8(std::string& out, std::uint32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// UTF-16 after its byte-order mark; a lone surrogate becomes U+FFFD.
+std::string utf8_from_utf16(std::string_view bytes, bool little_endian) {
+  std::string out;
+  auto unit = [&](std::size_t i) -> std::uint32_t {
+    auto a = static_cast<unsigned char>(bytes[i]);
+    auto b = static_cast<unsigned char>(bytes[i + 1]);
+    return little_endian ? (a | b << 8) : (a << 8 | b);
+  };
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    std::uint32_t c = unit(i);
+    if (c >= 0xD800 && c < 0xDC00 && i + 3 < bytes.size()) {
+      std::uint32_t low = unit(i + 2);
+      if (low >= 0xDC00 && low < 0xE000) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        i += 2;
+      } else {
+        c = 0xFFFD;
+      }
+    } else if (c >= 0xD800 && c < 0xE000) {
+      c = 0xFFFD;
+    }
+    append_utf8(out, c);
+  }
+  return out;
+}
+
+// The text of a file in UTF-8, by the rules above.
+std::string decoded_text(std::string bytes) {
+  if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
+  else if (bytes.rfind("\xFF\xFE", 0) == 0) return utf8_from_utf16(std::string_view(bytes).substr(2), true);
+  else if (bytes.rfind("\xFE\xFF", 0) == 0) return utf8_from_utf16(std::string_view(bytes).substr(2), false);
+  return valid_utf8(bytes) ? bytes : utf8_from_cp1252(bytes);
+}
+
 char separator_of(const std::string& text) {
   int counts[3] = {0, 0, 0};
   const char candidates[3] = {',', ';', '\t'};
@@ -44,20 +96,28 @@ char separator_of(const std::string& text) {
 }
 
 std::vector<std::vector<std::string>> parse_csv(const std::string& text, char separator) {
-  std::vector<std::vector<std::string>> rows;
-  std::vector<std::string> row;
+  CellGrid grid;
+  std::uint64_t row = 0;
+  std::uint64_t column = 0;
+  std::uint64_t line = 1;
+  std::uint64_t quote_line = 0;
   std::string cell;
   bool quoted = false;
   bool row_started = false;
+  auto end_cell = [&] {
+    grid.put(row, column++, cell);
+    cell.clear();
+  };
   for (std::size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
+    if (c == '\n') ++line;
     if (quoted) {
       if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
         cell += '"';
         ++i;
       } else if (c == '"') {
         quoted = false;
-      } else {
+      } else if (cell.size() < max_cell_bytes) {
         cell += c;
       }
       continue;
@@ -65,25 +125,27 @@ std::vector<std::vector<std::string>> parse_csv(const std::string& text, char se
     row_started = true;
     if (c == '"') {
       quoted = true;
+      quote_line = line;
     } else if (c == separator) {
-      row.push_back(std::move(cell));
-      cell.clear();
+      end_cell();
     } else if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      row.push_back(std::move(cell));
-      cell.clear();
-      rows.push_back(std::move(row));
-      row.clear();
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+        ++i;
+        ++line;
+      }
+      end_cell();
+      ++row;
+      column = 0;
       row_started = false;
-    } else {
+    } else if (cell.size() < max_cell_bytes) {
       cell += c;
     }
   }
-  if (row_started || quoted) {
-    row.push_back(std::move(cell));
-    rows.push_back(std::move(row));
-  }
-  return rows;
+  if (quoted)
+    throw SheetRefused("the quote that opens a cell on line " + std::to_string(quote_line) +
+                       " is never closed, so the rest of the file would be one cell");
+  if (row_started) end_cell();
+  return grid.take_rows();
 }
 
 class CsvReader : public SpreadsheetReader {
@@ -91,10 +153,9 @@ class CsvReader : public SpreadsheetReader {
   Status read_first_sheet(const std::filesystem::path& path, SheetTable& table) override {
     std::ifstream in(path, std::ios::binary);
     if (!in) return Status::failed("the file cannot be opened");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return Status::failed("the file cannot be read");
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
-    if (!valid_utf8(text)) text = utf8_from_cp1252(text);
+    std::string text = decoded_text(std::move(bytes));
     table_from_rows(parse_csv(text, separator_of(text)), table);
     return Status::ok();
   }

@@ -13,6 +13,8 @@ namespace quillon {
 
 namespace {
 
+constexpr char utf8_bom[] = "\xEF\xBB\xBF";
+
 std::string system_error(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
 
 // CSV cells are quoted when they hold a separator, a quote or a line break.
@@ -37,6 +39,13 @@ class CsvWriter : public SheetWriter {
     partial_ = partial_path(path);
     file_ = std::fopen(partial_.c_str(), "wb");
     if (!file_) return Status::failed(system_error("create"));
+    // The byte-order mark tells spreadsheet programs that the text is UTF-8
+    // (without it LibreOffice and SheetJS read "José" as "JosÃ©").
+    if (std::fwrite(utf8_bom, 1, sizeof utf8_bom - 1, file_) != sizeof utf8_bom - 1) {
+      Status failed = Status::failed(system_error("write"));
+      abandon();
+      return failed;
+    }
     return add(columns);
   }
 

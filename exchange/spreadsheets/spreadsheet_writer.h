@@ -24,8 +24,8 @@ class SheetWriter {
   [[nodiscard]] virtual Status close() = 0;
 };
 
-// Comma-separated text for a path ending in ".csv" (any case), else an
-// Office Open XML workbook.
+// Comma-separated UTF-8 text with a byte-order mark for a path ending in
+// ".csv" (any case), else an Office Open XML workbook.
 std::unique_ptr<SheetWriter> make_sheet_writer(const std::filesystem::path& path);
 std::unique_ptr<SheetWriter> make_xlsx_writer();
 std::unique_ptr<SheetWriter> make_csv_writer();

@@ -2,6 +2,7 @@
 // placed into groups 1 and 2 of a tournament.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "core/fixed_text.h"
@@ -49,6 +50,49 @@ TEST(ImportCli, ThreeRavelinMembersIntoGroupsOneAndTwo) {
                                               "Ng, Dee 88 M3", " 0 ", " 0 ", " 0 "}));
   read_record(state, RecordKind::tournament, 1);
   EXPECT_EQ(state.header.group_count, 2);
+}
+
+// A tee sheet import or export that did not happen ends quillon-cli with 1,
+// the reason on standard error; one that happened ends it with 0.
+TEST(ImportCli, ATeeSheetThatWasNotImportedOrExportedExitsOne) {
+  testing::TestHome home;
+  State& state = home.started();
+  testing::put_course(state, 1, testing::make_course("Lakeside", "White", 18, 712, 128));
+  testing::TournamentSpec cup;
+  cup.golfers = {testing::member("Keep Me", "", 'M', 0)};
+  testing::put_tournament(state, 1, cup);
+  auto first_name = [&] {
+    read_record(state, RecordKind::group, 1);
+    return field_text(state.group.entries[0].name);
+  };
+
+  std::ofstream(home.path() / "junk.xlsx") << "junk";
+  CliRun junk = cli(home, {"--tournament", "1", "--file", (home.path() / "junk.xlsx").string(), "1106"});
+  EXPECT_EQ(junk.status, 1);
+  EXPECT_NE(junk.err.find("Spreadsheet Access Error: An error was encountered accessing the Excel spreadsheet.\n\nThe "
+                          "file is not a zip workbook, or it is damaged (too short).\n\nThe import was NOT "
+                          "successfully completed.\n"),
+            std::string::npos)
+      << junk.err;
+  std::ofstream(home.path() / "no_name.csv") << "Golfer,Handicap\r\nAnn Lee,12.0\r\n";
+  CliRun no_name = cli(home, {"--tournament", "1", "--file", (home.path() / "no_name.csv").string(), "1106"});
+  EXPECT_EQ(no_name.status, 1);
+  EXPECT_NE(no_name.err.find("the sheet has no column named \"Name\""), std::string::npos) << no_name.err;
+  CliRun missing = cli(home, {"--tournament", "1", "--file", (home.path() / "none.csv").string(), "1106"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(first_name(), "Keep Me");
+
+  std::ofstream(home.path() / "field.csv") << "Name,Handicap\r\nAnn Lee,12.0\r\n";
+  CliRun done =
+      cli(home, {"--tournament", "1", "--answer", "ok", "--file", (home.path() / "field.csv").string(), "1106"});
+  EXPECT_EQ(done.status, 0) << done.err;
+  EXPECT_EQ(first_name(), "Ann Lee");
+
+  CliRun unwritable =
+      cli(home, {"--tournament", "1", "--file", (home.path() / "no-such-folder" / "sheet.xlsx").string(), "1107"});
+  EXPECT_EQ(unwritable.status, 1) << unwritable.err;
+  CliRun exported = cli(home, {"--tournament", "1", "--file", (home.path() / "sheet.csv").string(), "1107"});
+  EXPECT_EQ(exported.status, 0) << exported.err;
 }
 
 }  // namespace

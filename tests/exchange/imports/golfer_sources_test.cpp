@@ -1,6 +1,8 @@
 // The Ravelin and workbook sources of the import window's holding list.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "exchange/imports/golfer_sources.h"
 #include "exchange/imports/import_settings_dialog.h"
 #include "tests/exchange/support/exchange_fixture.h"
@@ -147,6 +149,48 @@ TEST(SpreadsheetSource, NamesIndexesAndGenders) {
             "You are importing golfers into a 9 hole tournament.\n\nAre the handicaps you are importing 18 hole "
             "handicaps?");
   EXPECT_EQ(holding_list_line(halved[0]), "Lee, Ann\t 6.1\tN\tN\tF");
+}
+
+TEST(SpreadsheetSource, DecimalCommasNoIndexTextsAndMultiLineNames) {
+  TestHome home;
+  State& state = home.started();
+  put_cup(state, 2);
+  use_member_columns(state);
+  std::ofstream(home.path() / "members.csv", std::ios::binary)
+      << "firstname;lastname;handicap;gender\r\nAnn;Lee;12,4;F\r\nBob;Stone;+1,2;M\r\nCy;Ward;N/A;M\r\n"
+         "\"Mary\r\nAnn\";Wilson;EOF;F\r\n";
+  home.ui.files.push_back((home.path() / "members.csv").string());
+  HoldingList holding;
+  ASSERT_TRUE(fill_import_list(state, holding, {}));
+  EXPECT_EQ(lines(holding), (std::vector<std::string>{"Lee, Ann\t12.4\tN\tN\tF", "Stone, Bob\t+1.2\tN\tN\tM",
+                                                      "Ward, Cy\t36.4\tN\tN\tM", "Wilson, Mary Ann\t40.4\tN\tN\tF"}));
+}
+
+TEST(SpreadsheetSource, AListWithoutItsNameColumnOrWithAWrongIndexIsRefused) {
+  struct Case {
+    const char* csv;
+    const char* reason;
+  };
+  for (const Case& c :
+       {Case{"Name,handicap,gender\r\nAnn Lee,12.0,F\r\n",
+             "the sheet has no column named \"firstname\" in its first row, so no golfer can be read"},
+        Case{"firstname,lastname,handicap\r\nAnn,Lee,12.0\r\nBob,Stone,twelve\r\n",
+             "row 3, column C (\"handicap\"): \"twelve\" is not a handicap index"},
+        Case{"firstname,lastname,handicap\r\n,,12.0\r\n", "no row of the sheet has a name in its firstname column"}}) {
+    SCOPED_TRACE(c.csv);
+    TestHome home;
+    State& state = home.started();
+    put_cup(state, 2);
+    use_member_columns(state);
+    std::ofstream(home.path() / "members.csv", std::ios::binary) << c.csv;
+    home.ui.files.push_back((home.path() / "members.csv").string());
+    HoldingList holding;
+    EXPECT_FALSE(fill_import_list(state, holding, {}));
+    EXPECT_TRUE(holding.empty());
+    EXPECT_EQ(home.ui.last_message()->kind, 1);
+    EXPECT_EQ(home.ui.last_message()->text, std::string("The spreadsheet cannot be imported: ") + c.reason +
+                                                ".\n\nThe import was NOT successfully completed; nothing was changed.");
+  }
 }
 
 }  // namespace

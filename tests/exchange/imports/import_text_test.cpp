@@ -1,6 +1,8 @@
 // "import.txt" and its field reader, and the handicap cells.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "exchange/imports/handicap_text.h"
 #include "exchange/imports/import_file.h"
 #include "tests/exchange/support/exchange_fixture.h"
@@ -8,30 +10,42 @@
 namespace quillon::testing {
 namespace {
 
-TEST(FieldReader, FieldsEndAtTabCrLfSemicolonAndFF) {
-  FieldReader fields("Ann\t12.3\r\nBob;M\xFFx\r\n\t");
-  EXPECT_EQ(fields.next(), "Ann");
-  EXPECT_EQ(fields.next(), "12.3");
-  EXPECT_EQ(fields.next(), "Bob");
-  EXPECT_EQ(fields.next(), "M");
-  EXPECT_EQ(fields.next(), "x");
-  EXPECT_EQ(fields.next(), "EOF");  // an empty field
-  EXPECT_EQ(fields.next(), "EOF");  // the end
-  FieldReader long_field(std::string(600, 'a'));
-  EXPECT_EQ(long_field.next().size(), 499u);
-  EXPECT_EQ(long_field.next().size(), 101u);
+TEST(FieldReader, EveryLineMustHaveAllItsFieldsAndEmptyFieldsStayEmpty) {
+  TestHome home;
+  const auto path = home.path() / "import.txt";
+  auto write = [&](const std::string& text) { std::ofstream(path, std::ios::binary) << text; };
+  write("Ann\t12.3\t\r\nEOF\t\tM\r\n");
+  auto lines = read_import_lines(path, 3);
+  ASSERT_TRUE(lines) << lines.status().reason();
+  // An empty field is empty, and "EOF" is a name like any other.
+  EXPECT_EQ(*lines, (std::vector<ImportLine>{{"Ann", "12.3", ""}, {"EOF", "", "M"}}));
+
+  write("Ann\t12.3\r\nBob\t1\t2\t3\r\n");
+  EXPECT_EQ(read_import_lines(path, 3).status().reason(), "line 1 has 2 fields instead of 3");
+  write("Ann\t12.3\tM\r\nBob\t1\tM");
+  EXPECT_EQ(read_import_lines(path, 3).status().reason(), "line 2 does not end with CR LF");
+  write("Ann;Lee\t12.3\tM\r\n");
+  EXPECT_EQ(read_import_lines(path, 3).status().reason(), "line 1 has a field that is too long or holds a field end");
+  write(std::string(500, 'a') + "\t1\tM\r\n");
+  EXPECT_FALSE(read_import_lines(path, 3));
 }
 
 TEST(ImportFile, CellsWithFieldEndsKeepEveryLaterRowInPlace) {
   TestHome home;
   const auto path = home.path() / "import.txt";
-  ASSERT_TRUE(write_import_lines(path, {{"Smith; John", "1\t2"}, {"Ann\r\nLee", "x\xFFy"}, {"Next", "3"}}));
-  std::string text;
-  ASSERT_TRUE(load_fields(path, text));
-  EXPECT_EQ(text, "Smith  John\t1 2\r\nAnn  Lee\tx y\r\nNext\t3\r\n");
-  FieldReader fields(text);
-  for (const char* expected : {"Smith  John", "1 2", "Ann  Lee", "x y", "Next", "3", "EOF"})
-    EXPECT_EQ(fields.next(), expected);
+  const std::string long_cell(700, 'b');
+  ASSERT_TRUE(write_import_lines(path, {{"Smith; John", "1\t2"},
+                                        {"Ann\r\nLee", "x\xFFy"},
+                                        {long_cell + "\tTail", ""},
+                                        {"EOF", "3"},
+                                        {"Mary\nAnn\rWilson", "4"}}));
+  auto lines = read_import_lines(path, 2);
+  ASSERT_TRUE(lines) << lines.status().reason();
+  EXPECT_EQ(*lines, (std::vector<ImportLine>{{"Smith  John", "1 2"},
+                                             {"Ann Lee", "x y"},
+                                             {std::string(499, 'b'), ""},
+                                             {"EOF", "3"},
+                                             {"Mary Ann Wilson", "4"}}));
   EXPECT_EQ(import_cell(std::string(700, 'b')).size(), 499u);
 }
 
@@ -51,6 +65,13 @@ TEST(HandicapText, TeeSheetCells) {
   EXPECT_FALSE(handicap_cell_readable(""));
   EXPECT_FALSE(handicap_cell_readable("abc"));
   EXPECT_FALSE(handicap_cell_readable("1.2.3"));
+  // A decimal comma, as European spreadsheet programs write it, is a decimal point.
+  EXPECT_EQ(handicap_cell_text(" 12,4 "), "12.4");
+  EXPECT_EQ(handicap_cell_text("+1,2"), "+1.2");
+  EXPECT_EQ(handicap_cell_text("36.0"), "36.0");
+  EXPECT_EQ(handicap_cell_text("1,2,3"), std::nullopt);
+  EXPECT_EQ(handicap_cell_text("1.2,3"), std::nullopt);
+  EXPECT_EQ(handicap_cell_text("12.4 kg"), std::nullopt);
 }
 
 TEST(HandicapText, MemberListCells) {

@@ -210,7 +210,10 @@ TEST(TeeSheetImport, CancelMissingAndUnreadableFiles) {
   home.ui.files.push_back((home.path() / "junk.xlsx").string());
   import_tee_sheet(state, 1);
   EXPECT_EQ(home.ui.last_message()->title, "Spreadsheet Access Error");
-  EXPECT_EQ(home.ui.last_message()->text, "An error was encountered accessing the Excel spreadsheet.");
+  EXPECT_EQ(home.ui.last_message()->kind, 1);
+  EXPECT_EQ(home.ui.last_message()->text,
+            "An error was encountered accessing the Excel spreadsheet.\n\nThe file is not a zip workbook, or it is "
+            "damaged (too short).\n\nThe import was NOT successfully completed.");
 }
 
 TEST(ScoreDataExport, NineAndEighteenHoleLayouts) {

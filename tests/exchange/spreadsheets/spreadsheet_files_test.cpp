@@ -29,7 +29,7 @@ TEST(SpreadsheetReader, TheFourFormatsGiveTheSameTable) {
     const int n = table.column("NAME");
     const int h = table.column("handicap");
     EXPECT_EQ(table.cell(0, n), "Alan Brooks");
-    // liborcus 0.17 drops the leading blank that an .ods cell keeps as an element.
+    // LibreOffice keeps the leading blank of " 8.4" as a <text:s/> element, xlwt and the CSV as a blank.
     EXPECT_EQ(trimmed(table.cell(0, h)), "8.4");
     EXPECT_EQ(table.cell(1, h), "+2.3");
     EXPECT_EQ(table.cell(2, n), "");
@@ -105,6 +105,36 @@ TEST(SpreadsheetWriter, XlsxAndCsvReadBackCellForCell) {
     for (std::size_t r = 0; r < rows.size(); ++r)
       for (int c = 0; c < 2; ++c) EXPECT_EQ(table.cell(r, c), rows[r][static_cast<std::size_t>(c)]);
     EXPECT_FALSE(std::filesystem::exists(partial_path(home.path() / name)));
+  }
+}
+
+TEST(SpreadsheetWriter, CsvIsUtf8WithAByteOrderMark) {
+  TestHome home;
+  write_sheet(home.path() / "out.csv", {{"Jos\u00e9", "12.3"}});
+  std::ifstream in(home.path() / "out.csv", std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(bytes, "\xEF\xBB\xBFName,Handicap\r\nJos\u00e9,12.3\r\n");
+}
+
+TEST(SpreadsheetReader, Utf16TextWithItsByteOrderMark) {
+  TestHome home;
+  // "Unicode text": UTF-16 little-endian with its byte-order mark, a character outside the BMP too.
+  std::u16string text = u"Name\tHandicap\r\nJos\u00e9 \U0001F3CC\t12,4\r\n";
+  std::string le = "\xFF\xFE";
+  for (char16_t c : text) {
+    le += static_cast<char>(c & 0xFF);
+    le += static_cast<char>(c >> 8);
+  }
+  std::ofstream(home.path() / "le.csv", std::ios::binary) << le;
+  std::string be = "\xFE\xFF";
+  for (std::size_t i = 2; i < le.size(); i += 2) be += std::string{le[i + 1], le[i]};
+  std::ofstream(home.path() / "be.csv", std::ios::binary) << be;
+  for (const char* name : {"le.csv", "be.csv"}) {
+    SCOPED_TRACE(name);
+    SheetTable table;
+    ASSERT_TRUE(read_spreadsheet(home.path() / name, table));
+    EXPECT_EQ(table.columns, (std::vector<std::string>{"Name", "Handicap"}));
+    EXPECT_EQ(table.rows, (std::vector<std::vector<std::string>>{{"Jos\u00e9 \U0001F3CC", "12,4"}}));
   }
 }
 
