@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "handicap/course_handicap.h"
 #include "handicap/stroke_allocation.h"
 #include "handicap/tee_values.h"
 #include "tournament/field.h"
@@ -142,7 +143,7 @@ void draw_golfer(PrintOutput& out, const CardGolfer& golfer, const CourseRecord&
   out.canvas.select_font(FontFace::fixed, name_point_size);
   text(out, row, label_column, field_text(golfer.entry.name).substr(0, name_width));
   out.canvas.select_font(FontFace::fixed, card_point_size);
-  text(out, row + 1, handicap_column, format_text(8, "%3d", golfer.course_handicap));
+  text(out, row + 1, handicap_column, format_text(8, "%3s", handicap_report_text(golfer.course_handicap).c_str()));
   int holes = tee_values::hole_count(tee);
   int front = 0, back = 0;
   bool front_played = false, back_played = false;

@@ -21,6 +21,8 @@ constexpr const char* working_copy_extensions[] = {".xls", ".xlsx", ".ods", ".cs
 
 std::filesystem::path export_path_for(const std::string& chosen) {
   if (ends_with_ignoring_case(chosen, ".csv") || ends_with_ignoring_case(chosen, ".xlsx")) return chosen;
+  // The workbook written is an .xlsx one: a name asking for ".xls" gets its real extension.
+  if (ends_with_ignoring_case(chosen, ".xls")) return chosen + (chosen.back() == 'S' ? "X" : "x");
   return chosen + ".xlsx";
 }
 
@@ -54,8 +56,8 @@ std::optional<std::filesystem::path> choose_import_workbook(State& state, const 
   if (path.is_relative()) path = state.home_folder / path;
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) {
-    message_box(state, message_kind::warning,
-                "An error was encountered locating the file.\n\nThe import was NOT successfully completed.");
+    not_done_box(state, message_kind::warning,
+                 "An error was encountered locating the file.\n\nThe import was NOT successfully completed.");
     return std::nullopt;
   }
   return path;
@@ -64,6 +66,7 @@ std::optional<std::filesystem::path> choose_import_workbook(State& state, const 
 void spreadsheet_access_error(State& state) {
   ask_titled(state, message_kind::information, "Spreadsheet Access Error",
              "An error was encountered accessing the Excel spreadsheet.");
+  mark_not_done(state);
 }
 
 bool read_workbook_copy(State& state, const std::filesystem::path& workbook, SheetTable& table) {
