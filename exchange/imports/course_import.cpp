@@ -114,7 +114,7 @@ CourseImportCounts import_courses(State& state) {
     for (const std::string& name : counts.needing_attention) list += "\n" + name;
     message_box(state, message_kind::warning,
                 "These courses were imported from Ravelin for Windows but do not pass the course checks.  Correct "
-                "each with \"Change\" / \"Change Course\" before using it in a tournament:\n%s",
+                "each with \"Change\" / \"Change Course\" before using it in a tournament:%s",
                 list.c_str());
   }
   return counts;

@@ -205,11 +205,12 @@ TEST_F(EventResultsTest, AlternatingStablefordShowsGrossForGrossPlacesAndPointsF
   std::vector<RowTexts> rows = texts(results_rows());
   ASSERT_EQ(rows.size(), 3u) << page;
   for (const RowTexts& row : rows) EXPECT_EQ(row.size(), head.size());
-  // Ann leads by gross (72 + 73 + 72) and her place is a gross one; the net
-  // places follow by points: Bob, then Cid, who missed a day.
+  // Gross and net places alternate: Ann leads by gross (72 + 73 + 72), Bob
+  // takes the first net place with his points, Cid the second gross place
+  // with his two rounds of 71.
   EXPECT_EQ(rows[0], (RowTexts{"", "1", "G", "Ann", "72", "73", "72", "217"}));
   EXPECT_EQ(RowTexts(rows[1].begin(), rows[1].begin() + 4), (RowTexts{"", "1", "N", "Bob"}));
-  EXPECT_EQ(rows[2], (RowTexts{"", "2", "N", "Cid", "37", "", "37", "74"}));
+  EXPECT_EQ(rows[2], (RowTexts{"", "2", "G", "Cid", "71", "", "71", "142"}));
   int bob_points = 0;
   for (int d = 4; d < 7; ++d) bob_points += std::stoi(rows[1][static_cast<std::size_t>(d)]);
   EXPECT_EQ(rows[1][7], std::to_string(bob_points));

@@ -7,6 +7,7 @@
 
 #include <fstream>
 
+#include "core/messages.h"
 #include "exchange/network/net_cuplink.h"
 #include "exchange/network/net_parlink_download.h"
 #include "exchange/network/net_parlink_upload.h"
