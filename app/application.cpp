@@ -34,11 +34,14 @@ std::string command_display_name(int command) {
   return shown;
 }
 
-void dispatch_command(State& state, int command) {
-  if (command_registry().run(state, command)) return;
-  if (!find_command(command)) return;
-  message_box(state, message_kind::information, "\"%s\" is not available in this build of Quillon.",
-              command_display_name(command).c_str());
+CommandEnd run_command(State& state, int command) {
+  CommandEnd end = command_registry().run(state, command);
+  if (end != CommandEnd::not_a_command || !find_command(command)) return end;
+  not_done_box(state, message_kind::information, "\"%s\" is not available in this build of Quillon.",
+               command_display_name(command).c_str());
+  return CommandEnd::not_done;
 }
+
+void dispatch_command(State& state, int command) { (void)run_command(state, command); }
 
 }  // namespace quillon

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/dispatch.h"
 #include "core/state.h"
 
 namespace quillon {
@@ -23,7 +24,9 @@ bool command_available(int command);
 // marks, or the caption of the button that sends it; "" when not in the table.
 std::string command_display_name(int command);
 // Runs a command number (menu entry or button); a number in the command table
-// without a handler says that it is not available.
+// without a handler says that it is not available (not done).
+CommandEnd run_command(State& state, int command);
+// The same for front ends that show the outcome only through the messages.
 void dispatch_command(State& state, int command);
 
 }  // namespace quillon

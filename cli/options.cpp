@@ -52,9 +52,18 @@ const char* const usage_text =
     "A value that a dialog's typing rules refuse (an error shown, the value put back, a character\n"
     "or length the field does not take) or a dialog that refuses OK ends the dialog with Cancel:\n"
     "exit status 1 then means nothing of that dialog was stored.\n"
-    "Exit status: 0 done; 1 an error message was shown or a dialog refused its values;\n"
-    "2 bad usage or a command not available in this build; 3 the command asked something\n"
-    "that had no scripted answer (a line on standard error names it).\n";
+    "Exit status:\n"
+    "  0  the command did what it was asked; or the user's own answer stopped it (a question\n"
+    "     answered no or cancel, an empty --file or selection, --cancel): nothing failed, and\n"
+    "     nothing was done beyond what the answers allowed\n"
+    "  1  a message said the command was not done, whatever the message box's kind: every error,\n"
+    "     and information or warning boxes such as \"The import was NOT successfully completed.\",\n"
+    "     \"Spreadsheet Access Error\" or a locked temporary file of the backup; or a dialog refused\n"
+    "     its values (nothing of it was stored)\n"
+    "  2  bad usage, or a command not available in this build\n"
+    "  3  the command asked something that had no scripted answer (a line on standard error names it)\n"
+    "With --open a page is opened with xdg-open; when that cannot start (or fails at once) the\n"
+    "page's location is printed instead.\n";
 
 std::optional<DateTime> parse_iso_date(const std::string& text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;

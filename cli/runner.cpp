@@ -7,6 +7,7 @@
 #include "app/application.h"
 #include "app/demo.h"
 #include "cli/options.h"
+#include "cli/page_opener.h"
 #include "cli/verify_backup.h"
 #include "core/cp1252.h"
 #include "core/dialog_model.h"
@@ -80,10 +81,7 @@ class CliUi : public ScriptedUi {
       out_ << location << "\n";
       return;
     }
-    std::string quoted = "'";
-    for (char c : location) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    quoted += "'";
-    if (std::system(("xdg-open " + quoted + " >/dev/null 2>&1 &").c_str()) != 0) out_ << location << "\n";
+    if (!start_opener(location)) out_ << location << "\n";
   }
 
  private:
@@ -151,12 +149,14 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << "quillon-cli: command " << command << " is not available in this build\n";
         return 2;
       }
-      dispatch_command(state, command);
+      const CommandEnd end = run_command(state, command);
       for (const std::string& why : ui.refusals)
         err << "quillon-cli: " << utf8_from_cp1252(why) << "; the dialog was cancelled and nothing of it was stored\n";
-      if (!ui.error_shown()) ui.report_printed();
+      if (end != CommandEnd::not_done) ui.report_printed();
       // A dialog that was given values but refused them did nothing.
       if (ui.refused_dialogs > 0) return 1;
+      // Done, or stopped by the user's own answer: 0; a message said it was not done: 1.
+      return end == CommandEnd::not_done ? 1 : 0;
     }
   } catch (const UnansweredQuestion& e) {
     err << "quillon-cli: " << utf8_from_cp1252(e.what()) << "\n";
@@ -169,7 +169,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     err << "quillon-cli: the command could not be completed: " << utf8_from_cp1252(e.what()) << "\n";
     return 1;
   }
-  return ui.error_shown() ? 1 : 0;
+  // "init": the start-up alone, not done when it reported an error.
+  return state.not_done_messages > 0 ? 1 : 0;
 }
 
 }  // namespace quillon::cli

@@ -25,7 +25,43 @@ void append_utf8(std::string& out, char32_t c) {
   }
 }
 
+// The capital of a Windows-1252 small letter above ASCII, or the code point itself.
+char32_t cp1252_capital(char32_t c) {
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
+  switch (c) {
+    case 0x0161: return 0x0160;  // š
+    case 0x0153: return 0x0152;  // œ
+    case 0x017E: return 0x017D;  // ž
+    case 0x00FF: return 0x0178;  // ÿ
+    default: return c;
+  }
+}
+
 }  // namespace
+
+std::string upper_case_cp1252_letters(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    auto b = static_cast<unsigned char>(utf8[i]);
+    if (b >= 'a' && b <= 'z') {
+      out += static_cast<char>(b - 'a' + 'A');
+      continue;
+    }
+    // Every small letter of the code page above ASCII takes two bytes in UTF-8.
+    if ((b & 0xE0) == 0xC0 && i + 1 < utf8.size() && (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) {
+      char32_t c = ((b & 0x1F) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F);
+      char32_t capital = cp1252_capital(c);
+      if (capital != c) {
+        append_utf8(out, capital);
+        ++i;
+        continue;
+      }
+    }
+    out += static_cast<char>(b);
+  }
+  return out;
+}
 
 std::string utf8_from_cp1252(std::string_view text) {
   std::string out;

@@ -8,5 +8,8 @@ namespace quillon {
 std::string utf8_from_cp1252(std::string_view text);
 // Characters with no Windows-1252 form become '?'.
 std::string cp1252_from_utf8(std::string_view text);
+// UTF-8 text with the letters that Windows-1252 has in both cases (a-z, à-þ,
+// š, œ, ž, ÿ) upper-cased; every other character is kept as it is.
+std::string upper_case_cp1252_letters(std::string_view utf8);
 
 }  // namespace quillon

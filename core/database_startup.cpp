@@ -1,8 +1,10 @@
 #include "core/database_startup.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/database.h"
 #include "core/database_layout.h"
@@ -15,7 +17,16 @@ Status check_is_database(const DatabaseFile& db) {
   if (!db.read_exact(system_record_offset, &system, sizeof system))
     return Status::failed(db.read_failed() ? "The database could not be read (" + db.read_error() + ")."
                                            : std::string("The file is too short to hold the system record."));
-  return check_layout_fits(system, db.length());
+  const std::int64_t length = db.length();
+  // A partial last block of zero bytes only is a free slot that was being added.
+  bool partial_zero = false;
+  PartialBlock partial = partial_block(system, length);
+  if (partial.length > 0 && !partial_block_fits(partial.length)) {
+    std::vector<char> bytes(static_cast<std::size_t>(partial.length), 1);
+    partial_zero = db.read_exact(partial.offset, bytes.data(), bytes.size()).is_ok() &&
+                   std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == 0; });
+  }
+  return check_layout_fits(system, length, partial_zero);
 }
 
 Status open_or_create_database(State& state, bool* created) {

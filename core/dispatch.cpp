@@ -9,12 +9,14 @@ void CommandRegistry::add(std::initializer_list<int> numbers, CommandHandler han
   for (int n : numbers) handlers_[n] = handler;
 }
 
-bool CommandRegistry::run(State& state, int number) const {
+CommandEnd CommandRegistry::run(State& state, int number) const {
   auto it = handlers_.find(number);
-  if (it == handlers_.end()) return false;
+  if (it == handlers_.end()) return CommandEnd::not_a_command;
+  const int told_before = state.not_done_messages;
   Status status = it->second(state, number);
   if (status.needs_telling()) error_box(state, "%s", status.reason().c_str());
-  return true;
+  if (state.not_done_messages > told_before) return CommandEnd::not_done;
+  return status ? CommandEnd::done : CommandEnd::cancelled;
 }
 
 bool check_precondition(State& state, Precondition needed) {

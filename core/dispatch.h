@@ -16,6 +16,14 @@ struct State;
 // by the dispatcher.
 using CommandHandler = std::function<Status(State&, int command)>;
 
+// How a command ended, as a script needs to know it.
+enum class CommandEnd {
+  not_a_command,  // no handler: nothing ran
+  done,  // did what it was asked
+  cancelled,  // stopped by the user's own answer (Cancel, No, a closed list); nothing failed
+  not_done,  // a message said it was not done: any error, or a not_done_box of another kind
+};
+
 class CommandRegistry {
  public:
   void add(std::initializer_list<int> numbers, CommandHandler handler);
@@ -29,8 +37,10 @@ class CommandRegistry {
         }));
   }
   bool has(int number) const { return handlers_.count(number) != 0; }
-  // Runs the command; unknown numbers do nothing. Returns whether it ran.
-  bool run(State& state, int number) const;
+  // Runs the command; unknown numbers do nothing. A command that returns a
+  // failure it has told (Status::told()) without a message saying it was not
+  // done was stopped by the user's answer.
+  CommandEnd run(State& state, int number) const;
 
  private:
   std::map<int, CommandHandler> handlers_;

@@ -34,6 +34,7 @@ std::string message_title(const std::string& app_title, int kind) {
 Button show_message_text(State& state, int kind, const std::string& text) {
   if (kind < 0 || kind > 6) return Button::none;
   std::string shown = text.size() > message_limit ? text.substr(0, message_limit) : text;
+  if (kind == message_kind::error) mark_not_done(state);
   Button b = state.ui.show_message(kind, message_title(state.app_title, kind), shown);
   return kind <= 2 ? Button::none : b;
 }
@@ -75,8 +76,20 @@ void error_box(State& state, const char* format, ...) {
 }
 
 Button ask_titled(State& state, int kind, const std::string& title, const std::string& text) {
+  if (kind == message_kind::error) mark_not_done(state);
   return state.ui.show_message(kind, title, text.substr(0, message_limit));
 }
+
+Button not_done_box(State& state, int kind, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::string text = vformat(format, args);
+  va_end(args);
+  if (kind != message_kind::error) mark_not_done(state);
+  return show_message_text(state, kind, text);
+}
+
+void mark_not_done(State& state) { ++state.not_done_messages; }
 
 void busy_cursor(State& state, bool on) { state.ui.set_busy(on); }
 

@@ -40,6 +40,12 @@ Button ask_titled_destructive(State& state, int kind, const std::string& title, 
 Button safe_button(int kind);
 // Kind 1 after formatting.
 void error_box(State& state, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// A message of any kind that says the command was not done ("The import was
+// NOT successfully completed."): counted, as every error is, so that a
+// script learns it from the exit status.
+Button not_done_box(State& state, int kind, const char* format, ...) __attribute__((format(printf, 3, 4)));
+// Counts a message that was shown otherwise (with a title of its own) as one.
+void mark_not_done(State& state);
 // A question with its own title, as the few dialogs that name one do.
 Button ask_titled(State& state, int kind, const std::string& title, const std::string& text);
 

@@ -61,6 +61,9 @@ struct State {
   // Set when a change needs the program to end (the course slot change); the
   // front end then runs the Exit command.
   bool exit_requested = false;
+  // Messages shown that said a command was not done: every error, and the
+  // other kinds shown through not_done_box. The dispatcher reads it.
+  int not_done_messages = 0;
 
   DatabaseFile db;
   SystemRecord system{};

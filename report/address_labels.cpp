@@ -109,7 +109,7 @@ void print_address_labels(State& state, LabelGolfers who, LabelOrder order) {
   for (const FieldGolfer& g : named_golfers(state)) field.push_back(g.entry);
   std::vector<GolferEntry> golfers = label_golfers(field, who, order);
   if (golfers.empty()) {
-    message_box(state, message_kind::information, "There are no golfers to print on address labels.");
+    not_done_box(state, message_kind::information, "There are no golfers to print on address labels.");
     return;
   }
   const LabelSheet& sheet = label_sheet(state.system.label_format);

@@ -53,7 +53,7 @@ std::vector<std::string> tee_line(const CourseRecord& c, bool men) {
 bool print_course_list(State& state) {
   std::vector<ListedTee> tees = listed_tees(state);
   if (tees.empty()) {
-    message_box(state, message_kind::information, "No courses defined in database");
+    not_done_box(state, message_kind::information, "No courses defined in database");
     return false;
   }
   ReportWriter w;

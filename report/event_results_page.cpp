@@ -18,6 +18,7 @@ namespace {
 
 constexpr int stroke_table_width = 650;
 constexpr int stableford_table_width = 590;
+constexpr int information_width = 450;
 constexpr int golfers_between_spacers = 5;
 
 std::string header_cell(const std::string& caption, const char* width = nullptr) {
@@ -26,9 +27,11 @@ std::string header_cell(const std::string& caption, const char* width = nullptr)
   return cell + "><font color=#ffffff>" + (caption.empty() ? "&nbsp" : caption) + "</font></TH>";
 }
 
+bool alternating(const EventResults& r) { return r.report_type == report_type::gross_and_net; }
+
 std::string header_row(const EventResults& r, const PageStyle& style) {
   std::string row = std::string("<TR align=middle bgColor=") + style.heading_colour() + "><TH width=1></TH>";
-  if (r.stableford) {
+  if (r.stableford && !alternating(r)) {
     row += header_cell("Rank  ") + header_cell("Golfer");
   } else {
     row += header_cell("Rank") + header_cell("", "30") + header_cell("Golfer");
@@ -39,11 +42,12 @@ std::string header_row(const EventResults& r, const PageStyle& style) {
   return row + "</TR>";
 }
 
-std::string day_cells(const EventGolfer& g, int day_count, int from_day) {
+// Each day's value, or its gross score when `gross`.
+std::string day_cells(const EventGolfer& g, int day_count, int from_day, bool gross = false) {
   std::string cells;
   for (int d = from_day; d < day_count; ++d) {
     const EventDayScore& s = g.days[static_cast<std::size_t>(d)];
-    cells += s.played ? "<td>" + std::to_string(s.value) + "</td>" : "<td>&nbsp</td>";
+    cells += s.played ? "<td>" + std::to_string(gross ? s.gross : s.value) + "</td>" : "<td>&nbsp</td>";
   }
   return cells;
 }
@@ -70,6 +74,15 @@ std::string stableford_row(const EventResults& r, const EventGolfer& g, int plac
   return row + day_cells(g, r.day_count, 1) + format_text(40, "<td>%d</td></tr>", g.value_total());
 }
 
+// A Stableford event's alternating list: a gross place shows the gross
+// scores of the days and their total, a net place the points and theirs.
+std::string stableford_alternating_row(const EventResults& r, const EventGolfer& g, int place, bool gross) {
+  return format_text(300, "<tr align=middle><td></td><td>%d</td><td>%s</td><td align=left>%s</td>", place,
+                     gross ? "G" : "N", html_text(g.name).c_str()) +
+         day_cells(g, r.day_count, 0, gross) +
+         format_text(40, "<td>%d</td></tr>", gross ? g.gross_total() : g.value_total());
+}
+
 void write_rows(ReportWriter& w, const EventResults& r) {
   int written = 0;
   auto spacer = [&] {
@@ -77,7 +90,9 @@ void write_rows(ReportWriter& w, const EventResults& r) {
   };
   if (r.report_type == report_type::gross_and_net) {
     for (const AlternatingPlace& p : r.places) {
-      w.line(stroke_row(r, r.golfer_of(r.rows[p.row]), p.place, p.gross ? "G" : "N"));
+      const EventGolfer& g = r.golfer_of(r.rows[p.row]);
+      w.line(r.stableford ? stableford_alternating_row(r, g, p.place, p.gross)
+                          : stroke_row(r, g, p.place, p.gross ? "G" : "N"));
       spacer();
     }
     return;
@@ -115,7 +130,7 @@ void write_event_results_page(ReportWriter& w, State& state, const EventResults&
   write_page_head(w, style);
   TournamentInformation info = tournament_information(state);
   info.suffix = r.division == 0 ? " - Division : All" : " - Division : " + std::to_string(r.division);
-  write_tournament_information(w, style, info);
+  write_tournament_information(w, style, info, information_width);
   write_rule(w, style);
   w.line(event_heading_line(r, style.colour));
   w.report_line("<TABLE cellSpacing=0 cellPadding=0 width=%d border=0>",

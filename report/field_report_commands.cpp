@@ -45,7 +45,10 @@ bool tournament_chosen(State& state) {
 }  // namespace
 
 std::optional<int> choose_report_division(State& state) {
-  int count = state.header.division_count;
+  return choose_report_division(state, state.header.division_count);
+}
+
+std::optional<int> choose_report_division(State& state, int count) {
   if (count <= 1) return 0;
   std::vector<Choice> choices = {{0, "All Divisions"}};
   for (int d = 1; d <= count && d <= 10; ++d) choices.push_back({d, "Division " + std::to_string(d)});

@@ -20,5 +20,7 @@ void run_field_report_command(State& state, int command);
 // The division a report covers: 0 (all) without asking when the tournament
 // has one division; nothing when the list was cancelled.
 std::optional<int> choose_report_division(State& state);
+// The same for a tournament of `division_count` divisions (an event's days').
+std::optional<int> choose_report_division(State& state, int division_count);
 
 }  // namespace quillon

@@ -115,8 +115,8 @@ void write_table(State& state, ReportWriter& w, const PageStyle& style, const st
 bool print_golfer_list(State& state, GolferListMode mode, int division) {
   std::vector<FieldGolfer> golfers = selected_golfers(state, mode, division);
   if (golfers.empty()) {
-    message_box(
-        state, message_kind::information,
+    not_done_box(
+        state, message_kind::information, "%s",
         cart_mode(mode) ? "No golfers requiring power carts found." : "No golfers are entered in the tournament.");
     return false;
   }

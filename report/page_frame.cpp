@@ -38,13 +38,14 @@ void write_page_head(ReportWriter& w, const PageStyle& style) {
   else w.line("<h2>Quillon for Windows</h2>");
 }
 
-void write_tournament_information(ReportWriter& w, const PageStyle& style, const TournamentInformation& info) {
-  w.line("<TABLE cellSpacing=0 cellPadding=3 width=470 border=0>");
+void write_tournament_information(ReportWriter& w, const PageStyle& style, const TournamentInformation& info,
+                                  int width) {
+  w.report_line("<TABLE cellSpacing=0 cellPadding=3 width=%d border=0>", width);
   w.report_line("<TR align=middle bgColor=%s>", style.heading_colour());
   w.line("<TH align=middle><font color=#ffffff >Tournament Information</font></TH>");
   w.line("</TR>");
   w.line("</TABLE>");
-  w.line("<TABLE cellSpacing=0 cellPadding=0 width=470 border=0>");
+  w.report_line("<TABLE cellSpacing=0 cellPadding=0 width=%d border=0>", width);
   w.report_line("<TR align=middle><TD><font color=%s>%s</font></TD></TR>", style.information_colour(),
                 html_text(info.name).c_str());
   w.report_line("<TR align=middle><TD><font color=%s>%s - %s%s</font></TD></TR>", style.information_colour(),

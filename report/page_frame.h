@@ -34,7 +34,10 @@ struct TournamentInformation {
 TournamentInformation tournament_information(State& state, int division = -1);
 
 void write_page_head(ReportWriter& w, const PageStyle& style);
-void write_tournament_information(ReportWriter& w, const PageStyle& style, const TournamentInformation& info);
+inline constexpr int information_table_width = 470;
+// The block's two tables are `width` wide (a multi-round event's page uses 450).
+void write_tournament_information(ReportWriter& w, const PageStyle& style, const TournamentInformation& info,
+                                  int width = information_table_width);
 void write_rule(ReportWriter& w, const PageStyle& style);
 void write_section_title(ReportWriter& w, const PageStyle& style, const std::string& title);
 // The opening of a page: the head, the tournament information block (when the

@@ -26,7 +26,7 @@ void tell_opening_failure(State& state, const PrinterOpening& opening) {
       break;
     case PrintFailure::start_document: message_box(state, message_kind::error, "Unable to start print job"); break;
     case PrintFailure::cancel_window:
-      state.ui.show_message(message_kind::error, "Error", "NULL Abort window handle");
+      ask_titled(state, message_kind::error, "Error", "NULL Abort window handle");
       break;
   }
 }

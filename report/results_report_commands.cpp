@@ -14,6 +14,7 @@
 #include "report/scoring_report.h"
 #include "report/skins_page.h"
 #include "scoring/format_rules.h"
+#include "tournament/multi_round.h"
 #include "tournament/tournament_selection.h"
 
 namespace quillon {
@@ -62,7 +63,9 @@ void run_results_report_command(State& state, int command) {
     return;
   if (state.header.format == multi_round_format) {
     int type = *results_type(command);
-    run_report(state, [&](State& s) { return event_results_report(s, type, 0); });
+    std::optional<int> division = choose_report_division(state, event_division_count(state, state.header));
+    if (!division) return;
+    run_report(state, [&](State& s) { return event_results_report(s, type, *division); });
     return;
   }
   if (command == 1621 || command == 1622) {

@@ -8,6 +8,7 @@
 #include "core/messages.h"
 #include "core/state.h"
 #include "core/text.h"
+#include "handicap/course_handicap.h"
 #include "handicap/stroke_allocation.h"
 #include "handicap/tee_values.h"
 #include "tournament/field.h"
@@ -167,7 +168,8 @@ void draw_golfer(PrintOutput& out, const CardGolfer& golfer, const CourseRecord&
   text(out, row, label_column, field_text(golfer.entry.name).substr(0, name_width));
   out.canvas.select_font(FontFace::fixed, card_point_size);
   // In the lower part of the golfer's cell, as the scores, clear of the rule below.
-  text(out, row + score_row_shift, handicap_column, format_text(8, "%3d", golfer.course_handicap));
+  text(out, row + score_row_shift, handicap_column,
+       format_text(8, "%3s", handicap_report_text(golfer.course_handicap).c_str()));
   out.canvas.select_font(FontFace::fixed, cell_point_size);
   int holes = tee_values::hole_count(tee);
   int front = 0, back = 0;

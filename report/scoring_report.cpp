@@ -146,7 +146,7 @@ ScoringSummary summarise_scoring(State& state, bool net) {
 bool print_scoring_report(State& state, bool net) {
   ScoringSummary summary = summarise_scoring(state, net);
   if (summary.golfers == 0) {
-    message_box(state, message_kind::warning, "No golfers are entered in the tournament.");
+    not_done_box(state, message_kind::warning, "No golfers are entered in the tournament.");
     return false;
   }
   if (summary.without_scores > 0)

@@ -43,8 +43,8 @@ bool skins_report(State& state, bool net, int division, bool show_halves) {
   }
   if (skins.participants == 0) {
     if (skins.without_scores == 0 && skins.incomplete_cards.empty())
-      message_box(state, message_kind::information,
-                  "In the selected tournament there were not any golfers who entered the skins competition");
+      not_done_box(state, message_kind::information,
+                   "In the selected tournament there were not any golfers who entered the skins competition");
     return false;
   }
 

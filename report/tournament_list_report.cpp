@@ -96,7 +96,7 @@ void write_details(ReportWriter& w, const PageStyle& style, const std::vector<Li
 bool print_tournament_list(State& state, bool with_details) {
   std::vector<ListedTournament> listed = listed_tournaments(state);
   if (listed.empty()) {
-    message_box(state, message_kind::information, "No Tournaments defined in database");
+    not_done_box(state, message_kind::information, "No Tournaments defined in database");
     return false;
   }
   ReportWriter w;

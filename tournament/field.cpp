@@ -4,6 +4,7 @@
 
 #include "core/database.h"
 #include "core/database_transaction.h"
+#include "core/messages.h"
 #include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/course_handicap.h"
@@ -29,6 +30,17 @@ int max_group_count(int group_size) {
 
 bool group_fits(const State& state, int group) {
   return group >= 1 && group <= max_group_count(state.header.group_size);
+}
+
+bool group_fits_telling(State& state, int group) {
+  if (group_fits(state, group)) return true;
+  const int size = state.header.group_size;
+  if (group < 1 || size < 1 || size > max_group_size || group * size > golfers_per_tournament) return false;
+  not_done_box(state, message_kind::warning,
+               "With %d golfer(s) per group a tournament can hold at most %d groups, as the number of groups is "
+               "stored in one byte.  Group %d cannot be added.",
+               size, max_group_count(size), group);
+  return false;
 }
 
 bool grow_groups_to(State& state, int group) {
@@ -81,9 +93,11 @@ CourseRecord division_tee(State& state, int division, const CourseRecord& fallba
   return tee;
 }
 
-char entry_gender(const State& state, char stored) {
+char entry_gender(const State& state, char stored) { return entry_gender(stored, state.header.default_gender); }
+
+char entry_gender(char stored, char tournament_default) {
   if (stored == 'M' || stored == 'F') return stored;
-  return state.header.default_gender == 'F' ? 'F' : 'M';
+  return tournament_default == 'F' ? 'F' : 'M';
 }
 
 int assign_division(State& state, int index_tenths, int tee_slot, char gender) {

@@ -18,6 +18,10 @@ int max_group_count(int group_size);
 
 // Whether group g can exist with the current group size.
 bool group_fits(const State& state, int group);
+// The same, telling the user when the 800 golfers would allow the group but
+// the one-byte group count cannot record it (800 groups of 1, say); a group
+// beyond 800 golfers is refused without a word.
+bool group_fits_telling(State& state, int group);
 
 // Brings groups group_count+1..group into use: writes them empty, raises
 // group_count and writes the header. False when the group does not fit or a
@@ -42,5 +46,7 @@ CourseRecord division_tee(State& state, int division, const CourseRecord& fallba
 
 // The gender stored in an entry, the tournament default for anything but M or F.
 char entry_gender(const State& state, char stored);
+// The same with the tournament's `default_gender` given.
+char entry_gender(char stored, char tournament_default);
 
 }  // namespace quillon

@@ -28,17 +28,18 @@ bool shotgun_start(const TournamentHeader& h) {
 
 }  // namespace
 
-std::string golfer_line_text(const GolferEntry& g) {
+std::string golfer_line_text(const GolferEntry& g, char default_gender) {
   const std::string index = g.handicap_index <= 0 ? format_text(16, "+%3.1f", std::abs(g.handicap_index) / 10.0)
                                                   : format_text(16, "%4.1f", g.handicap_index / 10.0);
   return field_text(g.name) + "\t" + index + "\t" + (g.in_skins ? "Y" : "N") + "\t" +
-         ((g.entry_flags & entry_flag::power_cart) ? "Y" : "N") + "\t" + std::string(1, g.gender ? g.gender : ' ');
+         ((g.entry_flags & entry_flag::power_cart) ? "Y" : "N") + "\t" +
+         std::string(1, entry_gender(g.gender, default_gender));
 }
 
-std::string line_text(const FieldLine& line) {
+std::string line_text(const FieldLine& line, char default_gender) {
   switch (line.kind) {
     case LineKind::header: return line.text;
-    case LineKind::golfer: return golfer_line_text(line.golfer);
+    case LineKind::golfer: return golfer_line_text(line.golfer, default_gender);
     case LineKind::vacancy: break;
   }
   return " ";

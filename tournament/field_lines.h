@@ -22,9 +22,10 @@ struct FieldLine {
   GolferEntry golfer{};  // golfer lines only
 };
 
-// "Name\t 8.2\tY\tN\tM": the golfer line of both lists.
-std::string golfer_line_text(const GolferEntry& golfer);
-std::string line_text(const FieldLine& line);
+// "Name\t 8.2\tY\tN\tM": the golfer line of both lists. A stored gender other
+// than M or F shows as the tournament's default gender.
+std::string golfer_line_text(const GolferEntry& golfer, char default_gender);
+std::string line_text(const FieldLine& line, char default_gender);
 
 // What the right list is laid out by: the group size, how many groups it
 // shows and each group's header text.

@@ -70,9 +70,9 @@ bool reorganize_flights_by_index(State& state) {
   const int slot = select_tournament(state, TournamentList::days);
   if (slot == 0) return false;
   if (refuses_flights(state.header.format)) {
-    message_box(state, message_kind::warning,
-                "Reorganization of flights based on Handicap Index is not possible for Scramble, Ambrose, or Team "
-                "events.");
+    not_done_box(state, message_kind::warning,
+                 "Reorganization of flights based on Handicap Index is not possible for Scramble, Ambrose, or Team "
+                 "events.");
     return false;
   }
   FlightSettingsModel settings(state, state.header.division_count <= 1 ? min_flights : state.header.division_count);

@@ -134,7 +134,7 @@ void GolferDetailModel::next() {
   if (!save()) return;
   if (group_ < state_.header.group_count) {
     ++group_;
-  } else if (grow_groups_to(state_, group_ + 1)) {
+  } else if (group_fits_telling(state_, group_ + 1) && grow_groups_to(state_, group_ + 1)) {
     ++group_;
   }
   load();

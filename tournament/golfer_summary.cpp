@@ -106,7 +106,7 @@ void GolferSummaryModel::load() {
 void GolferSummaryModel::name_typed(Field& f, int shown, int row) {
   int g = first_group_ + shown - 1;
   if (g > state_.header.group_count) {
-    if (!group_fits(state_, g)) {
+    if (!group_fits_telling(state_, g)) {
       f.text.clear();
       return;
     }

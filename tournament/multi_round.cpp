@@ -1,5 +1,6 @@
 #include "tournament/multi_round.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/database.h"
@@ -46,6 +47,12 @@ TournamentHeader peek_header(State& state, int t) {
   state.header = kept;
   state.current_tournament = kept_number;
   return read;
+}
+
+int event_division_count(State& state, const TournamentHeader& event) {
+  int most = 1;
+  for (int day : event_days(event)) most = std::max(most, static_cast<int>(peek_header(state, day).division_count));
+  return most;
 }
 
 int previous_event_day(State& state, int t) {

@@ -28,6 +28,10 @@ inline constexpr const char* excluded_day_message =
 // tournament (so that later group reads and writes still go to the current one).
 TournamentHeader peek_header(State& state, int t);
 
+// The most divisions any day of the event has (at least 1): an event's own
+// header keeps none, its days do.
+int event_division_count(State& state, const TournamentHeader& event);
+
 // The tournament before t in the event that lists t as day 2..5, or 0 when
 // t is no such day.
 int previous_event_day(State& state, int t);

@@ -79,13 +79,14 @@ void ReorganizeModel::reload() {
   holding_.clear();
   if (mode_ == ReorganizeMode::import && source_) {
     for (const GolferEntry& member : source_(state_)) {
-      const std::string text = golfer_line_text(member);
+      const std::string text = golfer_line_text(member, header_.default_gender);
       const std::string name = field_text(member.name);
-      bool listed = std::any_of(holding_.begin(), holding_.end(),
-                                [&](const GolferEntry& h) { return golfer_line_text(h) == text; }) ||
-                    std::any_of(lines_.begin(), lines_.end(), [&](const FieldLine& l) {
-                      return l.kind == LineKind::golfer && field_text(l.golfer.name) == name;
-                    });
+      bool listed =
+          std::any_of(holding_.begin(), holding_.end(),
+                      [&](const GolferEntry& h) { return golfer_line_text(h, header_.default_gender) == text; }) ||
+          std::any_of(lines_.begin(), lines_.end(), [&](const FieldLine& l) {
+            return l.kind == LineKind::golfer && field_text(l.golfer.name) == name;
+          });
       if (!listed) holding_.push_back(member);
     }
   }
@@ -95,11 +96,11 @@ void ReorganizeModel::reload() {
 void ReorganizeModel::show_lists() {
   Field& holding = field("holding");
   holding.options.clear();
-  for (const GolferEntry& g : holding_) holding.options.push_back(golfer_line_text(g));
+  for (const GolferEntry& g : holding_) holding.options.push_back(golfer_line_text(g, header_.default_gender));
   holding.selected.clear();
   Field& list = field("field");
   list.options.clear();
-  for (const FieldLine& l : lines_) list.options.push_back(line_text(l));
+  for (const FieldLine& l : lines_) list.options.push_back(line_text(l, header_.default_gender));
   list.selected.clear();
 }
 
@@ -130,13 +131,13 @@ void ReorganizeModel::on_pressed(Field& f) {
 void ReorganizeModel::add_selected() {
   const std::vector<int> chosen = selected("holding");
   if (chosen.empty()) {
-    message_box(state_, message_kind::warning, "No golfers selected for importing.");
+    not_done_box(state_, message_kind::warning, "No golfers selected for importing.");
     return;
   }
   const std::vector<int> position = selected("field");
   if (position.empty()) {
-    message_box(state_, message_kind::warning,
-                "The starting point for inserting the selected golfers must be specified.");
+    not_done_box(state_, message_kind::warning,
+                 "The starting point for inserting the selected golfers must be specified.");
     return;
   }
   std::vector<std::size_t> vacancies;
@@ -144,10 +145,10 @@ void ReorganizeModel::add_selected() {
     if (lines_[i].kind == LineKind::vacancy) vacancies.push_back(i);
   // Golfers past the last vacancy would be lost: refuse the whole move.
   if (vacancies.size() < chosen.size()) {
-    message_box(state_, message_kind::warning,
-                "There is room for %d of the %d selected golfers after the selected starting point.  No golfers "
-                "were added.",
-                static_cast<int>(vacancies.size()), static_cast<int>(chosen.size()));
+    not_done_box(state_, message_kind::warning,
+                 "There is room for %d of the %d selected golfers after the selected starting point.  No golfers "
+                 "were added.",
+                 static_cast<int>(vacancies.size()), static_cast<int>(chosen.size()));
     return;
   }
   for (std::size_t k = 0; k < chosen.size(); ++k) {
@@ -171,7 +172,7 @@ void ReorganizeModel::remove_selected() {
 void ReorganizeModel::add_guest() {
   const std::vector<int> chosen = selected("field");
   if (chosen.empty() || lines_[static_cast<std::size_t>(chosen.front())].kind == LineKind::header) {
-    message_box(state_, message_kind::warning, "The destination for the guest must be selected.");
+    not_done_box(state_, message_kind::warning, "The destination for the guest must be selected.");
     return;
   }
   FieldLine& line = lines_[static_cast<std::size_t>(chosen.front())];
@@ -310,7 +311,7 @@ Status ReorganizeModel::move_line(ListSide from_side, int from, ListSide to_side
     std::size_t i = target + 1;
     while (i < lines_.size() && lines_[i].group == group && lines_[i].kind != LineKind::vacancy) ++i;
     if (i >= lines_.size() || lines_[i].group != group) {
-      message_box(state_, message_kind::warning, "Group %d has no vacancy.", group);
+      not_done_box(state_, message_kind::warning, "Group %d has no vacancy.", group);
       return Status::ok();
     }
     target = i;

@@ -230,11 +230,18 @@ void TournamentDialogModel::store_groups() {
       static_cast<std::int8_t>(first_shotgun < 0 ? 0 : (first_shotgun > 127 ? 127 : first_shotgun));
   if (size != original_.group_size && size * groups < old_capacity) groups = (old_capacity + size - 1) / size;
   int most = max_group_count(size);
-  if (groups > most) {
-    message_box(state_, correction,
-                "The maximum number of golfers is 800.  Based on %d golfers per group, the maximum number of groups "
-                "is %d.",
-                size, most);
+  // Either way fewer groups are stored than were asked for.
+  if (groups * size > golfers_per_tournament) {
+    not_done_box(state_, correction,
+                 "The maximum number of golfers is 800.  Based on %d golfers per group, the maximum number of groups "
+                 "is %d.",
+                 size, most);
+    groups = most;
+  } else if (groups > most) {
+    not_done_box(state_, correction,
+                 "With %d golfer(s) per group a tournament can hold at most %d groups, as the number of groups is "
+                 "stored in one byte.  The tournament has %d groups instead of %d.",
+                 size, most, most, groups);
     groups = most;
   }
   if (groups < 1) groups = 1;

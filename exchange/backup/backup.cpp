@@ -8,6 +8,7 @@
 
 #include "core/atomic_file.h"
 #include "core/build_info.h"
+#include "core/cp1252.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
@@ -168,9 +169,7 @@ std::string proposed_backup_name(int year, int month, int day) {
 
 fs::path backup_path_for(const std::string& chosen) {
   fs::path path(chosen);
-  std::string name = path.filename().string();
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  std::string name = upper_case_cp1252_letters(path.filename().string());
   const std::string extension = ".BKP";
   if (name.size() < extension.size() || name.compare(name.size() - extension.size(), extension.size(), extension) != 0)
     name += extension;
@@ -188,10 +187,10 @@ void backup_database(State& state, BackupServer& server) {
       if (!locked && !remove_file(old)) locked = old;
   }
   if (locked) {
-    message_box(state, message_kind::information,
-                "A temporary file (%s) residing in the Ravelin home folder (%s) appears to be locked.  If "
-                "rebooting your computer does not clear the problem you will need to manually remove the file.",
-                locked->filename().string().c_str(), state.home_folder.string().c_str());
+    not_done_box(state, message_kind::information,
+                 "A temporary file (%s) residing in the Ravelin home folder (%s) appears to be locked.  If "
+                 "rebooting your computer does not clear the problem you will need to manually remove the file.",
+                 locked->filename().string().c_str(), state.home_folder.string().c_str());
     return;
   }
   fs::path image = state.file(database_image_name);

@@ -55,9 +55,9 @@ bool RestoreDialogModel::confirmed(const std::string& typed) { return to_lower(t
 
 void RestoreDialogModel::on_pressed(Field& button) {
   if (!confirmed(text(confirmation_field))) {
-    message_box(state_, message_kind::information,
-                "A database restore will completely overwrite the active database. In order for the restore to be "
-                "performed you must type the word 'restore' into the restore confirmation box.");
+    not_done_box(state_, message_kind::information,
+                 "A database restore will completely overwrite the active database. In order for the restore to be "
+                 "performed you must type the word 'restore' into the restore confirmation box.");
     return;
   }
   chosen_ = button.name;

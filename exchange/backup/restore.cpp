@@ -120,8 +120,8 @@ std::optional<fs::path> backup_to_restore(State& state, BackupServer& server, Re
   fs::path path = fs::absolute(*chosen);
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) {
-    message_box(state, message_kind::warning, "An error was encountered locating the selected backup file.\n\n%s",
-                restore_not_completed);
+    not_done_box(state, message_kind::warning, "An error was encountered locating the selected backup file.\n\n%s",
+                 restore_not_completed);
     return std::nullopt;
   }
   return path;

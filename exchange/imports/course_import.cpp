@@ -89,10 +89,7 @@ CourseImportCounts import_courses(State& state) {
     if (!course_slot_used(course) || course.men_par[0] == 0) continue;
     std::string key = course_key(course);
     if (keys.count(key)) continue;
-    if (!passes_course_checks(state, course)) {
-      ++counts.invalid;
-      continue;
-    }
+    const bool needs_attention = !passes_course_checks(state, course);
     int slot = free_slots.empty() ? state.course_count + 1 : *free_slots.begin();
     if (slot > state.course_slot_count()) {
       message_box(state, message_kind::error,
@@ -108,12 +105,18 @@ CourseImportCounts import_courses(State& state) {
     if (slot > state.course_count) state.course_count = slot;
     keys.insert(key);
     ++counts.imported;
+    if (needs_attention)
+      counts.needing_attention.push_back(field_text(course.course_name) + " - " + field_text(course.tee_name));
   }
-  if (counts.invalid > 0)
+  // Told once: the next import finds these courses here and skips them.
+  if (!counts.needing_attention.empty()) {
+    std::string list;
+    for (const std::string& name : counts.needing_attention) list += "\n" + name;
     message_box(state, message_kind::warning,
-                "%d course(s) of the Ravelin for Windows database did not pass the course checks and were not "
-                "imported.  Correct them in Ravelin for Windows to have them imported.",
-                counts.invalid);
+                "These courses were imported from Ravelin for Windows but do not pass the course checks.  Correct "
+                "each with \"Change\" / \"Change Course\" before using it in a tournament:%s",
+                list.c_str());
+  }
   return counts;
 }
 

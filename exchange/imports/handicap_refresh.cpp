@@ -20,10 +20,19 @@ namespace {
 constexpr int nine_holes = 9;
 constexpr int warning_system_record = 1;
 
-bool matches(const GolferEntry& golfer, const SourceMember& member) {
-  std::string id = field_text(golfer.member_id);
-  if (!id.empty() && !member.member_id.empty()) return id == member.member_id;
-  return field_text(golfer.name) == member.name;
+// The member of the golfer's name (the same characters and length). The
+// member ID only tells apart members who share the name: the one with the
+// golfer's ID, else the first of them.
+const SourceMember* member_of(const GolferEntry& golfer, const std::vector<SourceMember>& members) {
+  const std::string name = field_text(golfer.name);
+  const std::string id = field_text(golfer.member_id);
+  const SourceMember* first = nullptr;
+  for (const SourceMember& m : members) {
+    if (m.name != name) continue;
+    if (!id.empty() && m.member_id == id) return &m;
+    if (!first) first = &m;
+  }
+  return first;
 }
 
 bool spreadsheet_source_members(State& state, std::vector<SourceMember>& members) {
@@ -55,19 +64,17 @@ bool refresh_from_members(State& state, const std::vector<SourceMember>& members
       GolferEntry& e = state.group.entries[i];
       if (e.name[0] == 0 || !e.is_member) continue;
       ++counts.members_found;
-      for (const auto& m : members) {
-        if (!matches(e, m)) continue;
-        ++counts.matched;
-        if (store_ids && e.member_id[0] == 0 && !m.member_id.empty()) {
-          set_field_text_terminated(e.member_id, m.member_id);
-          changed = true;
-        }
-        if (e.handicap_index != m.index) {
-          e.handicap_index = static_cast<std::int16_t>(m.index);
-          ++counts.changed;
-          changed = true;
-        }
-        break;
+      const SourceMember* m = member_of(e, members);
+      if (!m) continue;
+      ++counts.matched;
+      if (store_ids && e.member_id[0] == 0 && !m->member_id.empty()) {
+        set_field_text_terminated(e.member_id, m->member_id);
+        changed = true;
+      }
+      if (e.handicap_index != m->index) {
+        e.handicap_index = static_cast<std::int16_t>(m->index);
+        ++counts.changed;
+        changed = true;
       }
     }
     if (changed && !write_record(state, RecordKind::group, g)) return false;

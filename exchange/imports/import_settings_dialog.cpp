@@ -134,10 +134,10 @@ void ImportSettingsModel::on_pressed(Field& f) {
   if (!chosen || chosen->empty()) return;
   std::string folder = std::filesystem::path(*chosen).parent_path().string();
   if (static_cast<int>(folder.size()) > import_folder_length) {
-    message_box(state_, message_kind::warning,
-                "The folder [%s] is longer than the %d characters the import settings can hold.\n\nPlease move the "
-                "file to a folder with a shorter path.",
-                shown_path(folder).c_str(), import_folder_length);
+    not_done_box(state_, message_kind::warning,
+                 "The folder [%s] is longer than the %d characters the import settings can hold.\n\nPlease move the "
+                 "file to a folder with a shorter path.",
+                 shown_path(folder).c_str(), import_folder_length);
     return;
   }
   field(folder_field).text = folder;

@@ -100,7 +100,7 @@ void export_score_data(State& state) {
   }
   if (!status) {
     if (status.needs_telling()) ask_titled(state, message_kind::error, "", status.reason());
-    message_box(state, message_kind::information, "The export of the score data was not successful.");
+    not_done_box(state, message_kind::information, "The export of the score data was not successful.");
     return;
   }
   message_box(state, message_kind::information,

@@ -35,7 +35,7 @@ std::vector<std::string> golfer_row(const GolferEntry& e) {
 void tell_failure(State& state, const Status& status) {
   // The library's own description, shown with the error icon and no title.
   if (status.needs_telling()) ask_titled(state, message_kind::error, "", status.reason());
-  message_box(state, message_kind::information, "The export of the tee sheet was not successful.");
+  not_done_box(state, message_kind::information, "The export of the tee sheet was not successful.");
 }
 
 }  // namespace

@@ -28,6 +28,8 @@ std::string sentence(std::string text) {
 
 std::filesystem::path export_path_for(const std::string& chosen) {
   if (ends_with_ignoring_case(chosen, ".csv") || ends_with_ignoring_case(chosen, ".xlsx")) return chosen;
+  // The workbook written is an .xlsx one: a name asking for ".xls" gets its real extension.
+  if (ends_with_ignoring_case(chosen, ".xls")) return chosen + (chosen.back() == 'S' ? "X" : "x");
   return chosen + ".xlsx";
 }
 

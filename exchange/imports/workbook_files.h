@@ -18,7 +18,8 @@ inline constexpr const char* creation_cancelled = "The creation of the Excel spr
 inline constexpr const char* import_cancelled = "The import was cancelled as requested.";
 
 // The name an export is written to: a name ending in ".csv" stays comma-separated
-// text, any other gets ".xlsx" unless it ends so already (letter case ignored).
+// text, any other gets ".xlsx" unless it ends so already (letter case ignored);
+// "a.xls" becomes "a.xlsx", the kind of workbook that is written.
 std::filesystem::path export_path_for(const std::string& chosen);
 
 // The save dialog of an export with its proposed name, the suffix and the

@@ -236,6 +236,10 @@ Status NetConnection::perform(Call& call, const std::string& what) {
     case CURLE_FTP_COULDNT_RETR_FILE:
       last_failure_ = NetFailure::not_found;
       return Status::failed("The server has no file for " + what + ".");
+    case CURLE_REMOTE_ACCESS_DENIED:
+      // The server refused the folder (it does not have it, or not for this user).
+      last_failure_ = NetFailure::not_found;
+      return Status::failed("The server refused the folder of " + what + ".");
     case CURLE_PARTIAL_FILE:
     case CURLE_RECV_ERROR:
     case CURLE_SEND_ERROR:

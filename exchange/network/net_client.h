@@ -21,6 +21,7 @@ namespace quillon {
 // (0 when not known); returning false cancels the call.
 using TransferProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
 
+// not_found: the server refused the file, or the folder it lies in.
 enum class NetFailure { none, not_found, refused_logon, timed_out, cancelled, broken, unreachable, other };
 
 // One libcurl handle: the connection it opens stays open between calls.

@@ -58,8 +58,8 @@ Status upload_tournament(State& state, int t) {
     return Status::told();
   }
   if (tournament_day_number(state.header) < state.today.day_number - cuplink_upload_days) {
-    message_box(state, message_kind::information,
-                "Tournaments played more than 60 days ago cannot be uploaded to the Cuplink Network.");
+    not_done_box(state, message_kind::information,
+                 "Tournaments played more than 60 days ago cannot be uploaded to the Cuplink Network.");
     return Status::told();
   }
   NetworkActivity activity(state, cuplink_title);
@@ -166,10 +166,11 @@ void CuplinkModel::upload() {
     return;
   }
   if (server_count_ >= cuplink_tournament_limit) {
-    message_box(state_, message_kind::information,
-                "%d tournaments have been uploaded.  The # of uploaded tournaments must be reduced to below 100 before "
-                "any additional tournaments can be uploaded.",
-                server_count_);
+    not_done_box(
+        state_, message_kind::information,
+        "%d tournaments have been uploaded.  The # of uploaded tournaments must be reduced to below 100 before "
+        "any additional tournaments can be uploaded.",
+        server_count_);
     return;
   }
   int t = selected_tournament();

@@ -153,7 +153,7 @@ Status upload_parlink_scores(State& state, int tournament) {
   }
   // An empty upload would be reported as a success with nothing posted.
   if (records.empty()) {
-    message_box(state, message_kind::information, "%s", no_scores_to_upload_text);
+    not_done_box(state, message_kind::information, "%s", no_scores_to_upload_text);
     return Status::told();
   }
   std::filesystem::path upload = state.file(club + ".tmp");

@@ -18,10 +18,12 @@ namespace quillon {
 
 namespace {
 
-constexpr std::size_t description_size = 27;
 constexpr int version_base = 1500;
 constexpr std::size_t build_at = 5;
 constexpr std::size_t build_length = 8;
+// The version, its letter, a separator and the build identifier; the server
+// may send more (line end, padding to 27 bytes, a checksum).
+constexpr std::size_t description_size = build_at + build_length;
 constexpr std::size_t sha256_hex_length = 64;
 constexpr const char* update_title = "Quillon Update via Internet";
 constexpr const char* description_remote = "/update/ql/build.inf";
@@ -144,8 +146,12 @@ Status check_for_update(State& state, const UpdateOptions& options) {
   Status got = ftp->get(description_remote, description_path);
   std::string bytes;
   BuildDescription description;
-  if (!got || !read_file_head(description_path, 4096, bytes) || !parse_build_description(bytes, description)) {
+  if (!got || !read_file_head(description_path, 4096, bytes)) {
     error_box(state, "%s", with_reason("An error was encountered downloading the update.", got).c_str());
+    return Status::told();
+  }
+  if (!parse_build_description(bytes, description)) {
+    error_box(state, "%s", update_description_damaged_text);
     return Status::told();
   }
   if (!status.show("Version information retrieved...")) return Status::told();

@@ -18,8 +18,14 @@ struct BuildDescription {
   std::string sha256;  // lower-case hex, empty when the description has none
 };
 
-// Reads the first 27 bytes (and a SHA-256 after them); false when too short.
+// Reads the version, letter and build identifier of the first 13 bytes
+// ("526a 250427.1") and a SHA-256 after them; false when the bytes are too
+// few or the version is not three digits.
 bool parse_build_description(const std::string& bytes, BuildDescription& out);
+
+inline constexpr const char* update_description_damaged_text =
+    "The update description (build.inf) received from the server is damaged, so the available update could not be "
+    "identified.  Nothing was downloaded.";
 
 struct UpdateOptions {
   int pause_ms = 1000;  // the pauses that let each status line be read

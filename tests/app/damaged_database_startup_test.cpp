@@ -107,6 +107,75 @@ TEST(DamagedSystemRecord, AFlippedDesktopMessageFlagIsRefused) {
                      "without a desktop message); the system record appears to be damaged.");
 }
 
+// Appends `bytes` to the database file.
+void append(TestHome& home, const std::string& bytes) {
+  std::ofstream(home.path() / "qlwin4.dat", std::ios::binary | std::ios::app) << bytes;
+}
+
+TEST(PartialLastBlock, AllZeroBytesAreAFreeSlotThatTheStartUpTrims) {
+  TestHome home;
+  fill(home);
+  const auto db = home.path() / "qlwin4.dat";
+  const std::string before = testing::file_contents(db);
+  for (std::size_t zeros : {1000u, 1u, 3399u, 3401u, 147399u}) {
+    append(home, std::string(zeros, '\0'));
+    auto state = home.new_state();
+    int code = -1;
+    ASSERT_TRUE(run_startup(*state, parse_startup_words({}), code)) << zeros;
+    EXPECT_EQ(state->tournament_count, 2) << zeros;
+    EXPECT_TRUE(testing::file_contents(db) == before) << zeros;  // the zeros went, nothing else
+  }
+}
+
+TEST(PartialLastBlock, OneThatHoldsDataIsRefusedForTheFilesLength) {
+  TestHome home;
+  fill(home);
+  std::string tail(1000, '\0');
+  tail[700] = 'x';
+  append(home, tail);
+  const auto db = home.path() / "qlwin4.dat";
+  const std::string before = testing::file_contents(db);
+  home.ui.messages.clear();
+  auto state = home.new_state();
+  int code = 0;
+  EXPECT_FALSE(run_startup(*state, parse_startup_words({}), code));
+  EXPECT_EQ(code, 1);
+  ASSERT_EQ(home.ui.messages.size(), 1u);
+  EXPECT_EQ(home.ui.messages[0].text,
+            "Error Opening Quillon database\n\nThe database file is " + std::to_string(two_tournaments + 1000) +
+                " bytes long: after its 50 course slots and 2 whole tournaments it ends in 1000 bytes that hold data "
+                "but are not a whole tournament header with whole golfer entries; the file's length does not fit and "
+                "the file appears to be damaged.\n\nThe file has been left unchanged.");
+  EXPECT_TRUE(testing::file_contents(db) == before);
+}
+
+TEST(PartialLastBlock, ZeroBytesDoNotExcuseASystemRecordThatFitsAnotherLayout) {
+  // The last golfer's bytes are cleared, so that the 300 bytes a flipped
+  // desktop message flag leaves over are zero: still refused.
+  TestHome home;
+  fill(home);
+  const auto db = home.path() / "qlwin4.dat";
+  {
+    std::fstream f(db, std::ios::binary | std::ios::in | std::ios::out);
+    f.seekp(two_tournaments - golfer_entry_size);
+    f.write(std::string(golfer_entry_size, '\0').data(), golfer_entry_size);
+    SystemRecord s{};
+    f.seekg(0);
+    f.read(reinterpret_cast<char*>(&s), sizeof s);
+    s.flags |= system_flag::no_desktop_message;
+    f.seekp(0);
+    f.write(reinterpret_cast<const char*>(&s), sizeof s);
+  }
+  const std::string before = testing::file_contents(db);
+  home.ui.messages.clear();
+  auto state = home.new_state();
+  int code = 0;
+  EXPECT_FALSE(run_startup(*state, parse_startup_words({}), code));
+  ASSERT_EQ(home.ui.messages.size(), 1u);
+  EXPECT_NE(home.ui.messages[0].text.find("the system record appears to be damaged"), std::string::npos);
+  EXPECT_TRUE(testing::file_contents(db) == before);
+}
+
 TEST(DamagedTournament, AHeaderWithItsNameZeroedKeepsItsGolfers) {
   TestHome home;
   fill(home);

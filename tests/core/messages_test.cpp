@@ -128,8 +128,8 @@ TEST(Dispatch, PreconditionsNameWhatIsMissing) {
     ran.push_back(command);
     return Status::ok();
   });
-  EXPECT_TRUE(registry.run(*state, 1602));
-  EXPECT_FALSE(registry.run(*state, 1603));
+  EXPECT_EQ(registry.run(*state, 1602), CommandEnd::done);
+  EXPECT_EQ(registry.run(*state, 1603), CommandEnd::not_a_command);
   EXPECT_TRUE(registry.has(1601));
   EXPECT_FALSE(registry.has(1603));
   EXPECT_EQ(ran, (std::vector<int>{1602}));
@@ -145,11 +145,50 @@ TEST(Dispatch, AFailureTheCommandDidNotShowIsShownOnce) {
     return Status::told();
   });
   registry.add({3}, [](State&, int) { return Status::ok(); });
-  EXPECT_TRUE(registry.run(*state, 1));
-  EXPECT_TRUE(registry.run(*state, 2));
-  EXPECT_TRUE(registry.run(*state, 3));
+  EXPECT_EQ(registry.run(*state, 1), CommandEnd::not_done);
+  EXPECT_EQ(registry.run(*state, 2), CommandEnd::not_done);
+  EXPECT_EQ(registry.run(*state, 3), CommandEnd::done);
   EXPECT_EQ(home.ui.message_texts(), (std::vector<std::string>{"The file [a.txt] could not be read", "Already said"}));
   EXPECT_EQ(home.ui.messages[0].kind, message_kind::error);
+}
+
+TEST(Dispatch, AnyMessageSayingNotDoneDecidesTheEndWhateverItsKind) {
+  TestHome home;
+  auto state = home.new_state();
+  CommandRegistry registry;
+  // An information box that says nothing was done, from a command returning ok.
+  registry.add({1}, [](State& s, int) {
+    not_done_box(s, message_kind::information, "The export of the tee sheet was not successful.");
+    return Status::ok();
+  });
+  // The user's own Cancel: told, with a plain information message.
+  registry.add({2}, [](State& s, int) {
+    message_box(s, message_kind::information, "The import was cancelled as requested.");
+    return Status::told();
+  });
+  // A warning that says it was not done, with its own title.
+  registry.add({3}, [](State& s, int) {
+    ask_titled(s, message_kind::information, "Spreadsheet Access Error", "Not read.");
+    mark_not_done(s);
+    return Status::told();
+  });
+  // An error in the middle of a command that then ends ok still says not done.
+  registry.add({4}, [](State& s, int) {
+    error_box(s, "Unable to start print job");
+    return Status::ok();
+  });
+  // Information along the way of a command that did its work.
+  registry.add({5}, [](State& s, int) {
+    message_box(s, message_kind::information, "A total of 3 tournaments were purged from the database");
+    return Status::ok();
+  });
+  EXPECT_EQ(registry.run(*state, 1), CommandEnd::not_done);
+  EXPECT_EQ(registry.run(*state, 2), CommandEnd::cancelled);
+  EXPECT_EQ(registry.run(*state, 3), CommandEnd::not_done);
+  EXPECT_EQ(registry.run(*state, 4), CommandEnd::not_done);
+  EXPECT_EQ(registry.run(*state, 5), CommandEnd::done);
+  EXPECT_EQ(home.ui.messages[0].kind, message_kind::information);
+  EXPECT_EQ(state->not_done_messages, 3);
 }
 
 }  // namespace

@@ -162,6 +162,61 @@ TEST_F(EventResultsTest, MixedFormatsAndTheAlternatingListWithItsLimit) {
   EXPECT_EQ(places, (std::vector<RowTexts>{{"", "1", "G", "Ann"}, {"", "1", "N", "Bob"}, {"", "2", "N", "Cid"}}));
 }
 
+TEST_F(EventResultsTest, TheDivisionsOfTheDaysAreOfferedAndOneFiltersThePage) {
+  three_days(Format::net);
+  for (int t = 1; t <= 3; ++t) {
+    read_record(s, RecordKind::tournament, t);
+    s.header.division_count = 2;
+    ASSERT_TRUE(write_record(s, RecordKind::tournament, t));
+    read_record(s, RecordKind::group, 1);
+    s.group.entries[1].division = 2;  // Bob
+    ASSERT_TRUE(write_record(s, RecordKind::group, 1));
+  }
+  home.ui.select(SelectionKind::division, "2");
+  run_results_report_command(s, 1607);
+  std::string page = page_text();
+  EXPECT_NE(page.find("07-Dec-2026 - Pine Hills - Division : 2"), std::string::npos) << page;
+  std::vector<RowTexts> rows = texts(results_rows());
+  EXPECT_EQ(rows, (std::vector<RowTexts>{{"", "1", "", "Bob", "69", "69", "69", "222", "15", "207"}}));
+
+  home.ui.select(SelectionKind::division, "0");
+  run_results_report_command(s, 1607);
+  EXPECT_NE(page_text().find("07-Dec-2026 - Pine Hills - Division : All"), std::string::npos);
+  EXPECT_EQ(results_rows().size(), 3u);
+}
+
+TEST_F(EventResultsTest, TheTournamentInformationTablesAre450Wide) {
+  three_days(Format::net);
+  run_results_report_command(s, 1607);
+  std::string page = page_text();
+  EXPECT_NE(page.find("<TABLE cellSpacing=0 cellPadding=3 width=450 border=0>"), std::string::npos);
+  EXPECT_NE(page.find("<TABLE cellSpacing=0 cellPadding=0 width=450 border=0>"), std::string::npos);
+  EXPECT_EQ(page.find("width=470 border=0>"), std::string::npos);
+}
+
+TEST_F(EventResultsTest, AlternatingStablefordShowsGrossForGrossPlacesAndPointsForNetPlaces) {
+  three_days(Format::stableford_net_par);
+  run_results_report_command(s, 1615);
+  std::string page = page_text();
+  EXPECT_NE(page.find("<TABLE cellSpacing=0 cellPadding=0 width=590 border=0>"), std::string::npos);
+  std::vector<testing::HtmlTable> list = tables();
+  RowTexts head = texts(testing::header_row(list));
+  EXPECT_EQ(head, (RowTexts{"", "Rank", "", "Golfer", "R1", "R2", "R3", "Tot"}));
+  std::vector<RowTexts> rows = texts(results_rows());
+  ASSERT_EQ(rows.size(), 3u) << page;
+  for (const RowTexts& row : rows) EXPECT_EQ(row.size(), head.size());
+  // Gross and net places alternate: Ann leads by gross (72 + 73 + 72), Bob
+  // takes the first net place with his points, Cid the second gross place
+  // with his two rounds of 71.
+  EXPECT_EQ(rows[0], (RowTexts{"", "1", "G", "Ann", "72", "73", "72", "217"}));
+  EXPECT_EQ(RowTexts(rows[1].begin(), rows[1].begin() + 4), (RowTexts{"", "1", "N", "Bob"}));
+  EXPECT_EQ(rows[2], (RowTexts{"", "2", "G", "Cid", "71", "", "71", "142"}));
+  int bob_points = 0;
+  for (int d = 4; d < 7; ++d) bob_points += std::stoi(rows[1][static_cast<std::size_t>(d)]);
+  EXPECT_EQ(rows[1][7], std::to_string(bob_points));
+  EXPECT_LT(bob_points, 46 + 45 + 46);
+}
+
 TEST_F(EventResultsTest, TheLastDaysManualWinnerLeadsAndAScrambleDayStopsTheReport) {
   three_days(Format::net);
   read_record(s, RecordKind::tournament, 3);

@@ -151,6 +151,14 @@ TEST_F(ScoreCards, DotsForOneAndTwoStrokesAndNoneWhenDeclined) {
   EXPECT_DOUBLE_EQ(marks[5].column2, 27.7);
 }
 
+TEST_F(ScoreCards, APlusCourseHandicapPrintsWithItsPlusSign) {
+  put_golfer(1, 1, golfer("Plus", -10));  // index +1.0: course handicap -1, a plus one
+  put_golfer(1, 2, golfer("Plus five", -50));
+  const Drawing& d = preview(CardsPer::group, Button::no);
+  EXPECT_EQ(text_at(d, 9, 12), " +1");
+  EXPECT_EQ(text_at(d, 11, 12), " +5");
+}
+
 TEST_F(ScoreCards, NoDotsWhenDeclined) {
   put_golfer(1, 1, golfer("Twenty", 200));
   EXPECT_TRUE(dots(preview(CardsPer::group, Button::no)).empty());

@@ -2,6 +2,7 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/messages.h"
 #include "tests/tournament/tournament_fixture.h"
 #include "tournament/field.h"
 #include "tournament/golfer_commands.h"
@@ -97,6 +98,41 @@ TEST_F(GolferWindowsTest, GroupsGrowByTypingAndByNext) {
   EXPECT_TRUE(d.press("prev"));
   EXPECT_EQ(d.group(), 3);
   EXPECT_EQ(d.text(GolferDetailModel::golfer_field("name", 2)), "Bob Ray");
+}
+
+TEST_F(GolferWindowsTest, AGroupTheOneByteGroupCountCannotHoldIsRefusedAloud) {
+  read_record(state, RecordKind::tournament, 1);
+  state.header.group_size = 1;
+  state.header.group_count = 255;
+  ASSERT_TRUE(write_record(state, RecordKind::tournament, 1));
+  const std::string refusal =
+      "With 1 golfer(s) per group a tournament can hold at most 255 groups, as the number of groups is stored in one "
+      "byte.  Group 256 cannot be added.";
+
+  home.ui.messages.clear();
+  GolferDetailModel d(state, 255);
+  EXPECT_TRUE(d.press("next"));
+  EXPECT_EQ(d.group(), 255);
+  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{refusal});
+  EXPECT_EQ(home.ui.messages[0].kind, message_kind::warning);
+
+  home.ui.messages.clear();
+  GolferSummaryModel w(state, 253);  // groups 253 to 256 shown
+  EXPECT_TRUE(w.set(GolferSummaryModel::row_field("name", 4, 1), "Late Comer"));
+  EXPECT_EQ(w.text(GolferSummaryModel::row_field("name", 4, 1)), "");
+  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{refusal});
+  read_record(state, RecordKind::tournament, 1);
+  EXPECT_EQ(state.header.group_count, 255);
+
+  // Beyond 800 golfers the group goes without a word, as before.
+  state.header.group_size = 5;
+  state.header.group_count = 160;
+  ASSERT_TRUE(write_record(state, RecordKind::tournament, 1));
+  home.ui.messages.clear();
+  GolferDetailModel five(state, 160);
+  EXPECT_TRUE(five.press("next"));
+  EXPECT_EQ(five.group(), 160);
+  EXPECT_TRUE(home.ui.messages.empty());
 }
 
 TEST_F(GolferWindowsTest, ImportedNameWarningAndRemovedGolferLosesScores) {

@@ -96,6 +96,30 @@ TEST_F(ReorganizeTest, LinesShowHeadersGolfersAndVacancies) {
   EXPECT_EQ(options[5], "-- 2 -- 08:07:30 ----------");
 }
 
+TEST_F(ReorganizeTest, AStoredGenderOtherThanMOrFShowsTheTournamentDefault) {
+  GolferEntry odd = named("Odd");
+  odd.gender = 'x';
+  GolferEntry unset = named("Unset");
+  unset.gender = 0;
+  GolferEntry woman = named("Wyn");
+  woman.gender = 'F';
+  tournament(1, {odd, unset, woman});
+  read_record(state, RecordKind::tournament, 1);
+  state.header.default_gender = 'F';
+  ASSERT_TRUE(write_record(state, RecordKind::tournament, 1));
+  auto model = open(1);
+  const auto& options = model->find("field")->options;
+  EXPECT_EQ(options[1], "Odd\t10.0\tN\tN\tF");
+  EXPECT_EQ(options[2], "Unset\t10.0\tN\tN\tF");
+  EXPECT_EQ(options[3], "Wyn\t10.0\tN\tN\tF");
+
+  state.header.default_gender = 'M';
+  ASSERT_TRUE(write_record(state, RecordKind::tournament, 1));
+  model = open(1);
+  EXPECT_EQ(model->find("field")->options[1], "Odd\t10.0\tN\tN\tM");
+  EXPECT_EQ(model->find("field")->options[3], "Wyn\t10.0\tN\tN\tF");
+}
+
 TEST_F(ReorganizeTest, HcapSortOnACrossOverStartPutsTheLowestEightInGroupsOneAndThree) {
   std::vector<GolferEntry> field;
   for (int i = 0; i < 16; ++i) field.push_back(named("G" + std::to_string(i), (16 - i) * 10));  // G15 lowest

@@ -85,8 +85,9 @@ TEST_F(TournamentGroupsTest, GroupCountsStayWithinTheirBytes) {
   // One golfer per group: 800 groups cannot be counted in one byte.
   ASSERT_EQ(add({{"name", "Singles"}, {"group_size", "1"}, {"group_count", "300"}}), 1);
   EXPECT_EQ(home.ui.message_texts(),
-            std::vector<std::string>{"The maximum number of golfers is 800.  Based on 1 golfers per group, the "
-                                     "maximum number of groups is 255."});
+            std::vector<std::string>{"With 1 golfer(s) per group a tournament can hold at most 255 groups, as the "
+                                     "number of groups is stored in one byte.  The tournament has 255 groups instead "
+                                     "of 300."});
   EXPECT_EQ(state.header.group_count, 255);
   EXPECT_EQ(max_group_count(1), 255);
   EXPECT_EQ(max_group_count(3), 255);
@@ -107,8 +108,9 @@ TEST_F(TournamentGroupsTest, GroupCountsStayWithinTheirBytes) {
   home.ui.dialog({{{"group_size", "2"}}, false, false});
   ASSERT_EQ(modify_tournament(state), 2);
   EXPECT_EQ(home.ui.message_texts(),
-            (std::vector<std::string>{"The maximum number of golfers is 800.  Based on 2 golfers per group, the "
-                                      "maximum number of groups is 255.",
+            (std::vector<std::string>{"With 2 golfer(s) per group a tournament can hold at most 255 groups, as the "
+                                      "number of groups is stored in one byte.  The tournament has 255 groups "
+                                      "instead of 400.",
                                       "You are attempting to remove groups which contain golfers.  The number of "
                                       "groups has not been changed."}));
   read_record(state, RecordKind::tournament, 2);

@@ -108,6 +108,11 @@ TEST(BackupNames, ProposedNameAndUpperCasedFileNames) {
   EXPECT_EQ(backup_path_for("/media/usb/Backups/club"), fs::path("/media/usb/Backups/CLUB.BKP"));
   EXPECT_EQ(backup_path_for("/tmp/b/June.Bkp"), fs::path("/tmp/b/JUNE.BKP"));
   EXPECT_EQ(backup_path_for("/tmp/b/old.bak"), fs::path("/tmp/b/OLD.BAK.BKP"));
+  // The letters of Windows-1252 beyond ASCII are upper-cased too; other characters stay.
+  EXPECT_EQ(backup_path_for("/tmp/b/name\u00e9"), fs::path("/tmp/b/NAME\u00c9.BKP"));
+  EXPECT_EQ(backup_path_for("\u00e0\u00f6\u00fe\u0161\u0153\u017e\u00ff.bkp"),
+            fs::path("\u00c0\u00d6\u00de\u0160\u0152\u017d\u0178.BKP"));
+  EXPECT_EQ(backup_path_for("stra\u00dfe \u00f7 \u00b5 \u0436"), fs::path("STRA\u00dfE \u00f7 \u00b5 \u0436.BKP"));
 }
 
 TEST(Backup, TheLocalBackupIsWrittenUnderTheUpperCasedName) {

@@ -126,6 +126,16 @@ TEST_F(ServerBackupTest, ABackupCutShortOnTheServerIsRefusedByItsChecksumFile) {
   EXPECT_FALSE(state.exit_requested);
 }
 
+TEST_F(ServerBackupTest, AFolderTheServerRefusesIsNotLocatedEither) {
+  fs::remove_all(servers.root() / "tdb");  // the server answers the change of folder with a refusal
+  Bytes before = file_bytes(db());
+  restore_from_server();
+  EXPECT_EQ(last_text(), "ERR : The backup file could not be located on the Cuplink Network.");
+  EXPECT_EQ(home.ui.last_message()->kind, 1);
+  EXPECT_EQ(file_bytes(db()), before);
+  EXPECT_FALSE(state.exit_requested);
+}
+
 TEST_F(ServerBackupTest, WithoutAChecksumFileOnTheServerTheRestoreAsks) {
   back_up_to_server();
   ASSERT_EQ(last_text(), uploaded);

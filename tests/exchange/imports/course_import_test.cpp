@@ -1,6 +1,7 @@
 // Courses of the Ravelin database imported at start-up.
 #include <gtest/gtest.h>
 
+#include "core/messages.h"
 #include "exchange/imports/course_import.h"
 #include "tests/exchange/support/exchange_fixture.h"
 #include "tests/exchange/support/ravelin_file.h"
@@ -22,19 +23,26 @@ TEST(CourseImport, NewCoursesInFreeSlotsAndTheSameNamesNotTwice) {
   file.save(home.path() / "rvwin4.dat");
   state.ravelin_path = "rvwin4.dat";
 
+  // A course with a name and a hole-1 men's par is imported even when it
+  // fails the course dialog's checks; the user is told which ones, once.
   CourseImportCounts counts = import_courses(state);
-  EXPECT_EQ(counts.imported, 1);
-  EXPECT_EQ(counts.invalid, 1);
+  EXPECT_EQ(counts.imported, 2);
+  EXPECT_EQ(counts.needing_attention, std::vector<std::string>{"Broken - White"});
   read_record(state, RecordKind::course, 2);
+  EXPECT_EQ(std::string(state.course.course_name), "Broken");
+  EXPECT_EQ(state.course.men_slope, 20);
+  read_record(state, RecordKind::course, 4);
   EXPECT_EQ(std::string(state.course.course_name), "Oak");
-  EXPECT_EQ(state.course_count, 3);
+  EXPECT_EQ(state.course_count, 4);
   ASSERT_EQ(home.ui.messages.size(), 1u);
+  EXPECT_EQ(home.ui.messages[0].kind, message_kind::warning);
   EXPECT_EQ(home.ui.messages[0].text,
-            "1 course(s) of the Ravelin for Windows database did not pass the course checks and were not imported.  "
-            "Correct them in Ravelin for Windows to have them imported.");
+            "These courses were imported from Ravelin for Windows but do not pass the course checks.  Correct each "
+            "with \"Change\" / \"Change Course\" before using it in a tournament:\nBroken - White");
 
   home.ui.messages.clear();
-  EXPECT_EQ(import_courses(state).imported, 0);  // everything valid is here now
+  EXPECT_EQ(import_courses(state).imported, 0);  // everything is here now, and nothing more is said
+  EXPECT_TRUE(home.ui.messages.empty());
 }
 
 TEST(CourseImport, OtherVersionsDoNothingAndTooManySlotsWarn) {

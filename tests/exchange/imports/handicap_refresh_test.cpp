@@ -34,6 +34,28 @@ TEST(HandicapRefresh, MembersOfTheSameNameKeepTheirOwnIndexes) {
   EXPECT_EQ(std::string(golfer_at(state, 1, 3).member_id), "B7");  // matched by name, takes the ID
 }
 
+TEST(HandicapRefresh, TheNameDecidesAndAMemberIdTypedByHandDoesNotStopTheRefresh) {
+  TestHome home;
+  State& state = home.started();
+  put_cup(state, 1);
+  put_golfers(state, {{1, 0, "Stone, Bob", 90, 'M', 1, true}, {1, 1, "Cox, Cy", 120, 'M', 1, true}});
+  read_record(state, RecordKind::group, 1);
+  set_field_text(state.group.entries[0].member_id, "typed-9");  // not the source's ID
+  set_field_text(state.group.entries[1].member_id, "C3");
+  ASSERT_TRUE(write_record(state, RecordKind::group, 1));
+
+  // The source's member C3 is now called otherwise: the ID alone does not match.
+  std::vector<SourceMember> members = {{"Stone, Bob", "B7", 75}, {"Cox, Cyril", "C3", 130}};
+  RefreshCounts counts;
+  ASSERT_TRUE(refresh_from_members(state, members, true, counts));
+  EXPECT_EQ(counts.members_found, 2);
+  EXPECT_EQ(counts.matched, 1);
+  EXPECT_EQ(counts.changed, 1);
+  EXPECT_EQ(golfer_at(state, 1, 0).handicap_index, 75);
+  EXPECT_EQ(std::string(golfer_at(state, 1, 0).member_id), "typed-9");  // a stored ID is kept
+  EXPECT_EQ(golfer_at(state, 1, 1).handicap_index, 120);
+}
+
 TEST(HandicapRefresh, FromTheRavelinDatabaseWithItsSummary) {
   TestHome home;
   State& state = home.started();

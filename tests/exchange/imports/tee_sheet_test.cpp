@@ -8,6 +8,7 @@
 #include "exchange/imports/score_data_export.h"
 #include "exchange/imports/tee_sheet_export.h"
 #include "exchange/imports/tee_sheet_import.h"
+#include "exchange/imports/workbook_files.h"
 #include "exchange/spreadsheets/spreadsheet_reader.h"
 #include "tests/exchange/support/exchange_fixture.h"
 
@@ -72,6 +73,26 @@ TEST(TeeSheetExport, ThroughTheSaveDialogWithSuffixAndOverwriteQuestion) {
 
   export_tee_sheet(state, 0);
   EXPECT_EQ(home.ui.last_message()->text, "A tournament must be selected");
+}
+
+TEST(TeeSheetExport, ANameEndingInXlsGetsTheWorkbooksRealExtension) {
+  TestHome home;
+  State& state = home.started();
+  put_twelve_slots(state);
+  home.ui.files.push_back((home.path() / "a.xls").string());
+  export_tee_sheet(state, 1);
+  EXPECT_TRUE(std::filesystem::exists(home.path() / "a.xlsx"));
+  EXPECT_FALSE(std::filesystem::exists(home.path() / "a.xls.xlsx"));
+  EXPECT_FALSE(std::filesystem::exists(home.path() / "a.xls"));
+  EXPECT_NE(home.ui.last_message()->text.find("[" + (home.path() / "a.xlsx").string() + "]"), std::string::npos);
+  SheetTable table;
+  ASSERT_TRUE(read_spreadsheet(home.path() / "a.xlsx", table));
+  EXPECT_EQ(table.rows.size(), 12u);
+
+  EXPECT_EQ(export_path_for("B.XLS"), std::filesystem::path("B.XLSX"));
+  EXPECT_EQ(export_path_for("c.xlsx"), std::filesystem::path("c.xlsx"));
+  EXPECT_EQ(export_path_for("d.csv"), std::filesystem::path("d.csv"));
+  EXPECT_EQ(export_path_for("e.xlsm"), std::filesystem::path("e.xlsm.xlsx"));
 }
 
 // Exports the cup's sheet to a file and imports it back, answering the erase question.

@@ -7,6 +7,7 @@
 
 #include <fstream>
 
+#include "core/messages.h"
 #include "exchange/network/net_cuplink.h"
 #include "exchange/network/net_parlink_download.h"
 #include "exchange/network/net_parlink_upload.h"
@@ -157,6 +158,21 @@ TEST_F(UpdateTest, NewerOlderOrOtherBuildDownloadsWithoutAsking) {
   const auto& lines = home.ui.progress_lines;
   EXPECT_NE(std::find(lines.begin(), lines.end(), "Version information retrieved...|-1"), lines.end());
   EXPECT_NE(std::find(lines.begin(), lines.end(), "Transfer 100% complete|100"), lines.end());
+}
+
+TEST_F(UpdateTest, AFifteenByteDescriptionIsReadAndAShortOneIsCalledDamaged) {
+  home.ui.answer(Button::no);
+  EXPECT_FALSE(run("525a 250427.1\r\n"));  // the same build: the question, answered No
+  EXPECT_EQ(messages(), std::vector<std::string>{question});
+  EXPECT_TRUE(run("526a 250427.1\r\n"));
+  EXPECT_EQ(home.ui.opened_pages.size(), 1u);
+
+  home.ui.messages.clear();
+  home.ui.opened_pages.clear();
+  EXPECT_FALSE(run("526a 2504"));
+  EXPECT_EQ(messages(), std::vector<std::string>{update_description_damaged_text});
+  EXPECT_EQ(home.ui.last_message()->kind, message_kind::error);
+  EXPECT_TRUE(home.ui.opened_pages.empty());
 }
 
 TEST_F(UpdateTest, PackageChangedAfterItsSizeWasTakenIsRefused) {

@@ -61,7 +61,14 @@ TEST(CredentialBlob, PasswordPickedAtTheTablePositionsEndsAtTilde) {
 
 TEST(BuildDescription, VersionLetterBuildAndChecksum) {
   BuildDescription d;
-  EXPECT_FALSE(parse_build_description("525a 250427.1", d));
+  // The thirteen bytes of version, letter, separator and build identifier are enough.
+  ASSERT_TRUE(parse_build_description("526a 250427.1\r\n", d));
+  EXPECT_EQ(d.version, 2026);
+  EXPECT_EQ(d.build, "250427.1");
+  ASSERT_TRUE(parse_build_description("525a 250427.1", d));
+  EXPECT_EQ(d.build, "250427.1");
+  EXPECT_FALSE(parse_build_description("525a 250427.", d));
+  EXPECT_FALSE(parse_build_description("5x5a 250427.1", d));
   ASSERT_TRUE(parse_build_description("525a 250427.1 release notes\r\n", d));
   EXPECT_EQ(d.version, 2025);
   EXPECT_EQ(d.letter, 'a');
