@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+#include "core/atomic_file.h"
 #include "core/build_info.h"
 #include "core/database.h"
 #include "core/database_image.h"
@@ -79,28 +80,23 @@ Status append_file(FileWriter& out, const fs::path& source) {
   return Status::ok();
 }
 
-// The destination is written beside itself and renamed into place once it is
-// complete, so that an earlier backup of that name survives a failure.
+// The destination is replaced through an AtomicFile, so that an earlier
+// backup of that name survives a failure. The writer fills its temporary.
 Status write_backup_file(State& state, const fs::path& destination, const fs::path& packed, bool& opened) {
-  fs::path part = destination;
-  part += ".tmp";
-  FileWriter out;
   opened = false;
-  Status created = out.create(part);
+  Result<AtomicFile> part = AtomicFile::create(destination);
+  if (!part) return part.status();
+  part->release_descriptor();
+  FileWriter out;
+  Status created = out.create(part->temporary_path());
   if (!created) return created;
   opened = true;
   read_record(state, RecordKind::system, 1);
   Status written = out.write(&state.system, sizeof state.system);
   if (written) written = append_file(out, packed);
-  if (written) written = out.finish(true);
+  if (written) written = out.finish(false);
   if (!written) return written;
-  std::error_code ec;
-  fs::rename(part, destination, ec);
-  if (ec) {
-    remove_file(part);
-    return Status::failed("cannot rename " + part.string() + " to " + destination.string() + ": " + ec.message());
-  }
-  return sync_folder(destination.parent_path().empty() ? fs::path(".") : destination.parent_path());
+  return part->commit();
 }
 
 // The installer package travels with a backup to another folder; this copy is

@@ -1,12 +1,12 @@
 #include "exchange/network/net_client.h"
 
+#include "core/atomic_file.h"
+
 #include <curl/curl.h>
 
 #include <cstdio>
 #include <mutex>
 #include <system_error>
-
-#include <unistd.h>
 
 namespace quillon {
 
@@ -23,49 +23,20 @@ void global_init() {
 
 CURL* handle(void* p) { return static_cast<CURL*>(p); }
 
-// A temporary file beside `target` that becomes `target` only on commit().
-class PartFile {
- public:
-  explicit PartFile(std::filesystem::path target) : target_(std::move(target)) {
-    part_ = target_;
-    part_ += ".part";
-    file_ = std::fopen(part_.c_str(), "wb");
-  }
-  ~PartFile() {
-    if (file_) std::fclose(file_);
-    if (!committed_) {
-      std::error_code ec;
-      std::filesystem::remove(part_, ec);
-    }
-  }
-  std::FILE* file() const { return file_; }
-  const std::filesystem::path& part() const { return part_; }
-  Status commit() {
-    std::FILE* f = file_;
-    file_ = nullptr;
-    bool written = std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
-    if (std::fclose(f) != 0 || !written)
-      return Status::failed("The file \"" + target_.string() + "\" could not be written.");
-    std::error_code ec;
-    std::filesystem::rename(part_, target_, ec);
-    if (ec) return Status::failed("The file \"" + target_.string() + "\" could not be put in place.");
-    committed_ = true;
-    return Status::ok();
-  }
-
- private:
-  std::filesystem::path target_;
-  std::filesystem::path part_;
-  std::FILE* file_ = nullptr;
-  bool committed_ = false;
-};
+// Puts a complete download in place.
+Status finish_download(AtomicFile& part, const std::filesystem::path& local) {
+  Status placed = part.commit();
+  if (!placed)
+    return Status::failed("The file \"" + local.string() + "\" could not be written (" + placed.reason() + ").");
+  return placed;
+}
 
 }  // namespace
 
 struct NetConnection::Call {
   // Where the answer goes: a string (up to `limit`) or a file.
   std::string* body = nullptr;
-  std::FILE* file = nullptr;
+  AtomicFile* file = nullptr;
   std::size_t skip = 0;  // leading answer bytes dropped
   std::int64_t limit = -1;  // most bytes kept; -1 no limit
   bool stop_at_limit = false;  // reaching the limit ends the call successfully
@@ -92,7 +63,7 @@ size_t write_answer(char* data, size_t size, size_t count, void* user) {
     call.over_limit = true;
   }
   if (call.body) call.body->append(data + from, keep);
-  if (call.file && keep > 0 && std::fwrite(data + from, 1, keep, call.file) != keep) {
+  if (call.file && keep > 0 && !call.file->write(data + from, keep).is_ok()) {
     call.write_failed = true;
     return 0;
   }
@@ -340,10 +311,10 @@ Status FtpSession::remove(const std::string& path, bool missing_ok) {
 }
 
 Status FtpSession::get(const std::string& path, const std::filesystem::path& local, const TransferProgress& progress) {
-  PartFile part(local);
-  if (!part.file()) return Status::failed("The file \"" + local.string() + "\" could not be created.");
+  Result<AtomicFile> part = AtomicFile::create(local);
+  if (!part) return Status::failed("The file \"" + local.string() + "\" could not be created.");
   Call call;
-  call.file = part.file();
+  call.file = &*part;
   if (progress) call.progress = &progress;
   prepare_ftp(path, call);
   Status status = perform(call, "\"" + path + "\"");
@@ -354,7 +325,7 @@ Status FtpSession::get(const std::string& path, const std::filesystem::path& loc
     last_failure_ = NetFailure::broken;
     return Status::failed("The connection broke off during \"" + path + "\".");
   }
-  return part.commit();
+  return finish_download(*part, local);
 }
 
 Status FtpSession::read_head(const std::string& path, std::size_t count, std::string& bytes) {
@@ -406,16 +377,16 @@ Status WebSession::get(const std::string& path_and_query, std::size_t limit, std
 
 Status WebSession::get_to_file(const std::string& path_and_query, std::size_t skip, std::int64_t limit,
                                const std::filesystem::path& local) {
-  PartFile part(local);
-  if (!part.file()) return Status::failed("The file \"" + local.string() + "\" could not be created.");
+  Result<AtomicFile> part = AtomicFile::create(local);
+  if (!part) return Status::failed("The file \"" + local.string() + "\" could not be created.");
   Call call;
-  call.file = part.file();
+  call.file = &*part;
   call.skip = skip;
   call.limit = limit;
   prepare(url_of(path_and_query), call);
   Status status = perform(call, "the request " + path_and_query);
   if (!status) return status;
-  return part.commit();
+  return finish_download(*part, local);
 }
 
 }  // namespace quillon

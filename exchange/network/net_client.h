@@ -3,8 +3,8 @@
 // mode, binary transfers, explicit TLS when the server offers it or the
 // settings require it) and HTTP GET. Every call has the connect and transfer
 // time-outs of the settings and can be cancelled from its progress callback.
-// Downloads go to a temporary file beside the target and are renamed into
-// place only when complete.
+// Downloads are written through an AtomicFile: the target appears only when
+// the download is complete.
 #include <cstdint>
 #include <filesystem>
 #include <functional>

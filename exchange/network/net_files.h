@@ -1,7 +1,5 @@
 #pragma once
-// Local files of the network commands: written whole to a temporary file,
-// flushed to the disk and renamed into place, so that a reader never finds a
-// half-written one.
+// Local files of the network commands, replaced whole through an AtomicFile.
 #include <filesystem>
 #include <string>
 #include <string_view>

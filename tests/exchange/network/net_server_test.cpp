@@ -14,6 +14,7 @@
 #include "exchange/network/net_update.h"
 #include "exchange/network/parlink_members.h"
 #include "tests/exchange/support/net_fixture.h"
+#include "tests/testing/files.h"
 
 namespace quillon {
 namespace {
@@ -107,7 +108,7 @@ TEST(NetworkDrops, BrokenOrCancelledDownloadLeavesNoFile) {
   EXPECT_FALSE(cancelled);
   EXPECT_EQ(ftp.last_failure(), NetFailure::cancelled);
   EXPECT_FALSE(std::filesystem::exists(target));
-  EXPECT_FALSE(std::filesystem::exists(home.path() / "big.bin.part"));
+  EXPECT_TRUE(testing::leftover_temporaries(home.path(), "big.bin").empty());
 
   Status broken = ftp.get("big.bin", target, [&](std::int64_t done, std::int64_t) {
     if (done > 100000) servers.kill_now();
@@ -115,7 +116,7 @@ TEST(NetworkDrops, BrokenOrCancelledDownloadLeavesNoFile) {
   });
   EXPECT_FALSE(broken);
   EXPECT_FALSE(std::filesystem::exists(target));
-  EXPECT_FALSE(std::filesystem::exists(home.path() / "big.bin.part"));
+  EXPECT_TRUE(testing::leftover_temporaries(home.path(), "big.bin").empty());
 }
 
 // Update via Internet.
