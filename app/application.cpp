@@ -34,11 +34,12 @@ std::string command_display_name(int command) {
   return shown;
 }
 
-void dispatch_command(State& state, int command) {
-  if (command_registry().run(state, command)) return;
-  if (!find_command(command)) return;
+Status dispatch_command(State& state, int command) {
+  if (std::optional<Status> ran = command_registry().run(state, command)) return *ran;
+  if (!find_command(command)) return Status::ok();
   message_box(state, message_kind::information, "\"%s\" is not available in this build of Quillon.",
               command_display_name(command).c_str());
+  return Status::told();
 }
 
 }  // namespace quillon

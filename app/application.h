@@ -22,8 +22,9 @@ bool command_available(int command);
 // The text a command is known by: its menu entry without the access-key
 // marks, or the caption of the button that sends it; "" when not in the table.
 std::string command_display_name(int command);
-// Runs a command number (menu entry or button); a number in the command table
-// without a handler says that it is not available.
-void dispatch_command(State& state, int command);
+// Runs a command number (menu entry or button) and returns how it went; a
+// number in the command table without a handler says that it is not available
+// (told()); an unknown number does nothing (ok()).
+Status dispatch_command(State& state, int command);
 
 }  // namespace quillon

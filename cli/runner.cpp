@@ -1,5 +1,6 @@
 #include "cli/runner.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -95,10 +96,9 @@ class CliUi : public ScriptedUi {
 }  // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string error;
-  auto options = parse_options(args, error);
+  Result<Options> options = parse_options(args);
   if (!options) {
-    err << "quillon-cli: " << error << "\n\n" << usage_text;
+    err << "quillon-cli: " << options.status().reason() << "\n\n" << usage_text;
     return 2;
   }
   if (options->help) {
@@ -151,12 +151,17 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << "quillon-cli: command " << command << " is not available in this build\n";
         return 2;
       }
-      dispatch_command(state, command);
+      Status done = dispatch_command(state, command);
       for (const std::string& why : ui.refusals)
         err << "quillon-cli: " << utf8_from_cp1252(why) << "; the dialog was cancelled and nothing of it was stored\n";
       if (!ui.error_shown()) ui.report_printed();
       // A dialog that was given values but refused them did nothing.
       if (ui.refused_dialogs > 0) return 1;
+      // The command stopped (an error shown, a question answered no, Cancel);
+      // the Cancel that follows --list-fields is what was asked.
+      bool listing = std::any_of(options->dialogs.begin(), options->dialogs.end(),
+                                 [](const DialogScript& d) { return d.list_fields; });
+      if (!done && !listing) return 1;
     }
   } catch (const UnansweredQuestion& e) {
     err << "quillon-cli: " << utf8_from_cp1252(e.what()) << "\n";

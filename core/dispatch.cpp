@@ -9,12 +9,12 @@ void CommandRegistry::add(std::initializer_list<int> numbers, CommandHandler han
   for (int n : numbers) handlers_[n] = handler;
 }
 
-bool CommandRegistry::run(State& state, int number) const {
+std::optional<Status> CommandRegistry::run(State& state, int number) const {
   auto it = handlers_.find(number);
-  if (it == handlers_.end()) return false;
+  if (it == handlers_.end()) return std::nullopt;
   Status status = it->second(state, number);
   if (status.needs_telling()) error_box(state, "%s", status.reason().c_str());
-  return true;
+  return status;
 }
 
 bool check_precondition(State& state, Precondition needed) {

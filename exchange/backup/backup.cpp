@@ -190,7 +190,7 @@ std::optional<std::int64_t> make_packed_image(State& state) {
   return packed_size;
 }
 
-void backup_database(State& state, BackupServer& server) {
+Status backup_database(State& state, BackupServer& server) {
   fs::path server_copy = state.file(backup_base_name(state) + ".bkp");
   fs::path packed = state.file(backup_base_name(state) + ".dbb");
   std::optional<fs::path> locked;
@@ -204,19 +204,19 @@ void backup_database(State& state, BackupServer& server) {
                 "A temporary file (%s) residing in the Ravelin home folder (%s) appears to be locked.  If "
                 "rebooting your computer does not clear the problem you will need to manually remove the file.",
                 locked->filename().string().c_str(), state.home_folder.string().c_str());
-    return;
+    return Status::told();
   }
   std::optional<std::int64_t> packed_size;
   {
     BusyCursor busy(state);
     packed_size = make_packed_image(state);
   }
-  if (!packed_size) return;
+  if (!packed_size) return Status::told();
 
   BackupDialogModel dialog;
   if (!state.ui.run_dialog(dialog)) {
     message_box(state, message_kind::information, "The database backup was cancelled as requested.");
-    return;
+    return Status::told();
   }
 
   fs::path destination = server_copy;
@@ -225,13 +225,13 @@ void backup_database(State& state, BackupServer& server) {
     const Today& t = state.today;
     auto chosen = state.ui.choose_file(FileDialogMode::save, "Database Backup", backup_filter,
                                        proposed_backup_name(t.year, t.month, t.day));
-    if (!chosen) return;
+    if (!chosen) return Status::told();
     destination = fs::absolute(backup_path_for(*chosen));
     std::error_code ec;
     if (fs::exists(destination, ec)) {
       Button b = ask_titled_destructive(state, message_kind::question, "Database Backup",
                                         "A backup file by that name already exists.  Do you wish to overwrite it?");
-      if (b != Button::yes) return;
+      if (b != Button::yes) return Status::told();
     }
     std::int64_t needed = backup_header_size + *packed_size;
     auto free = free_bytes_in(destination.parent_path());
@@ -239,7 +239,7 @@ void backup_database(State& state, BackupServer& server) {
       error_box(state,
                 "Insufficient disk space to store the backup file on the destination drive.  The requested backup "
                 "was NOT successfully completed.");
-      return;
+      return Status::told();
     }
   }
 
@@ -256,18 +256,16 @@ void backup_database(State& state, BackupServer& server) {
     else
       error_box(state, "The backup file %s could not be written.  %s\n\n(%s)", destination.string().c_str(),
                 not_completed, written.reason().c_str());
-    return;
+    return Status::told();
   }
-  if (!local) {
-    upload_backup(state, server);
-    return;
-  }
+  if (!local) return upload_backup(state, server);
   copy_installer(state, destination.parent_path());
   ask_titled(state, message_kind::information, "Quillon for Windows Backup",
              "The requested backup was successfully completed.");
+  return Status::ok();
 }
 
-void upload_backup(State& state, BackupServer& server) {
+Status upload_backup(State& state, BackupServer& server) {
   std::string club = field_text(state.system.club_id);
   if (club.empty()) {
     NetworkSettings settings;
@@ -280,7 +278,7 @@ void upload_backup(State& state, BackupServer& server) {
                        "Would you like to request an Internet Club ID now?";
     if (ask_titled(state, message_kind::question, "Cuplink Network - Internet Club ID", text) == Button::yes)
       state.ui.open_page(page);
-    return;
+    return Status::told();  // nothing was uploaded
   }
   Status sent = Status::ok();
   {
@@ -290,9 +288,10 @@ void upload_backup(State& state, BackupServer& server) {
   if (sent) {
     message_box(state, message_kind::information,
                 "The backup of your data to the Cuplink Network was successfully completed.");
-  } else if (sent.needs_telling()) {
-    show_message_text(state, message_kind::error, sent.reason());
+    return sent;
   }
+  if (sent.needs_telling()) show_message_text(state, message_kind::error, sent.reason());
+  return Status::told();
 }
 
 }  // namespace quillon

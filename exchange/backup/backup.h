@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -36,7 +38,7 @@ std::filesystem::path backup_path_for(const std::string& chosen);
 // the packed size, or nothing after telling the user what failed.
 std::optional<std::int64_t> make_packed_image(State& state);
 
-void backup_database(State& state, BackupServer& server);
-void upload_backup(State& state, BackupServer& server);
+Status backup_database(State& state, BackupServer& server);
+Status upload_backup(State& state, BackupServer& server);
 
 }  // namespace quillon

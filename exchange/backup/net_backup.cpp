@@ -37,12 +37,12 @@ Status NetworkBackupServer::upload(State& state, const fs::path& local, const st
   activity.set_status(uploading_status);
   Status sent = ftp->put(local, remote_name);
   if (sent) {
-    std::int64_t stored = -1;
-    sent = ftp->size(remote_name, stored);
+    Result<std::int64_t> stored = ftp->size(remote_name);
     auto expected = fs::file_size(local, ec);
-    if (sent && (ec || stored != static_cast<std::int64_t>(expected)))
-      sent = Status::failed("The server holds " + std::to_string(stored) + " bytes of the " + std::to_string(expected) +
-                            "-byte backup.");
+    if (!stored) sent = stored.status();
+    else if (ec || *stored != static_cast<std::int64_t>(expected))
+      sent = Status::failed("The server holds " + std::to_string(*stored) + " bytes of the " +
+                            std::to_string(expected) + "-byte backup.");
   }
   if (!sent) return Status::failed(with_reason(upload_blocked, sent));
   return Status::ok();

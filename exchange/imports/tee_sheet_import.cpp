@@ -147,20 +147,20 @@ TeeSheetLines tee_sheet_lines(const SheetTable& table) {
   return out;
 }
 
-void import_tee_sheet(State& state, int tournament) {
+Status import_tee_sheet(State& state, int tournament) {
   if (tournament <= 0) {
     error_box(state, "A tournament must be selected");
-    return;
+    return Status::told();
   }
   read_record(state, RecordKind::tournament, tournament);
-  if (!ask_to_erase(state)) return;
+  if (!ask_to_erase(state)) return Status::told();
   auto workbook = choose_import_workbook(state, "TeeSheet - " + field_text(state.header.name) + ".xlsx");
-  if (!workbook) return;
+  if (!workbook) return Status::told();
   SheetTable table;
-  if (!read_workbook_copy(state, *workbook, table)) return;
+  if (!read_workbook_copy(state, *workbook, table)) return Status::told();
 
   TeeSheetLines sheet = tee_sheet_lines(table);
-  if (!size_field(state, sheet.slots_needed)) return;
+  if (!size_field(state, sheet.slots_needed)) return Status::told();
   const std::filesystem::path import_path = state.file(import_file_name);
   std::string text;
   Status written = write_import_lines(import_path, import_lines(sheet));
@@ -169,7 +169,7 @@ void import_tee_sheet(State& state, int tournament) {
     message_box(state, message_kind::error,
                 "The file %s could not be written (%s).\n\nThe import was NOT successfully completed.",
                 import_file_name, written.reason().c_str());
-    return;
+    return Status::told();
   }
 
   FieldReader fields(std::move(text));
@@ -187,7 +187,7 @@ void import_tee_sheet(State& state, int tournament) {
         }
         fill_slot(state, state.group.entries[slot], name, fields, counts);
       }
-      if (!write_record(state, RecordKind::group, g)) return;
+      if (!write_record(state, RecordKind::group, g)) return Status::told();
     }
   }
   std::string text_shown = format_text(message_limit, "A total of %d golfers were imported into the (%s) tournament.",
@@ -201,6 +201,7 @@ void import_tee_sheet(State& state, int tournament) {
                               "replaced by '?'.",
                               sheet.names_changed);
   show_message_text(state, message_kind::information, text_shown);
+  return Status::ok();
 }
 
 }  // namespace quillon

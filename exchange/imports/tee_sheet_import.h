@@ -5,6 +5,8 @@
 
 #include "exchange/spreadsheets/spreadsheet_reader.h"
 
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -32,6 +34,6 @@ struct TeeSheetLines {
 TeeSheetLines tee_sheet_lines(const SheetTable& table);
 
 // "Import Tee Sheet from Excel Spreadsheet" for tournament t (0 = none chosen).
-void import_tee_sheet(State& state, int tournament);
+Status import_tee_sheet(State& state, int tournament);
 
 }  // namespace quillon

@@ -236,7 +236,7 @@ Status FtpSession::logon() {
   return perform(call, "the logon to " + settings_.ftp_host);
 }
 
-Status FtpSession::size(const std::string& path, std::int64_t& bytes) {
+Result<std::int64_t> FtpSession::size(const std::string& path) {
   Call call;
   prepare_ftp(path, call);
   curl_easy_setopt(handle(curl_), CURLOPT_NOBODY, 1L);
@@ -248,19 +248,17 @@ Status FtpSession::size(const std::string& path, std::int64_t& bytes) {
     last_failure_ = NetFailure::not_found;
     return Status::failed("The server has no file for \"" + path + "\".");
   }
-  bytes = length;
-  return Status::ok();
+  return static_cast<std::int64_t>(length);
 }
 
-Status FtpSession::exists(const std::string& path, bool& found) {
-  std::int64_t bytes = 0;
-  Status status = size(path, bytes);
-  found = status.is_ok();
-  if (!status && last_failure_ == NetFailure::not_found) return Status::ok();
-  return status;
+Result<bool> FtpSession::exists(const std::string& path) {
+  Result<std::int64_t> bytes = size(path);
+  if (bytes) return true;
+  if (last_failure_ == NetFailure::not_found) return false;
+  return bytes.status();
 }
 
-Status FtpSession::list(const std::string& folder, std::vector<std::string>& names) {
+Result<std::vector<std::string>> FtpSession::list(const std::string& folder) {
   Call call;
   std::string body;
   call.body = &body;
@@ -269,7 +267,7 @@ Status FtpSession::list(const std::string& folder, std::vector<std::string>& nam
   curl_easy_setopt(handle(curl_), CURLOPT_DIRLISTONLY, 1L);
   Status status = perform(call, "the listing of \"" + folder + "\"");
   if (!status) return status;
-  names.clear();
+  std::vector<std::string> names;
   std::size_t from = 0;
   while (from < body.size()) {
     std::size_t end = body.find('\n', from);
@@ -281,16 +279,16 @@ Status FtpSession::list(const std::string& folder, std::vector<std::string>& nam
     if (!name.empty()) names.push_back(name);
     from = end + 1;
   }
-  return Status::ok();
+  return names;
 }
 
 Status FtpSession::remove(const std::string& path, bool missing_ok) {
   if (path.find_first_of("\r\n") != std::string::npos)
     return Status::failed("A server file name cannot hold a line break.");
   if (missing_ok) {
-    bool found = false;
-    if (Status s = exists(path, found); !s) return s;
-    if (!found) return Status::ok();
+    Result<bool> found = exists(path);
+    if (!found) return found.status();
+    if (!*found) return Status::ok();
   }
   // The command runs in the file's folder: the connection may stand in
   // another folder after an earlier call.

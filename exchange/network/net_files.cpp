@@ -11,13 +11,15 @@ Status replace_file(const std::filesystem::path& path, std::string_view bytes, m
   return Status::failed("The file \"" + path.string() + "\" could not be written.");
 }
 
-bool read_file_head(const std::filesystem::path& path, std::size_t limit, std::string& bytes) {
+Result<std::string> read_file_head(const std::filesystem::path& path, std::size_t limit) {
+  Status unreadable = Status::failed("The file \"" + path.string() + "\" could not be read.");
   std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(limit, '\0');
+  if (!in) return unreadable;
+  std::string bytes(limit, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(limit));
   bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return !in.bad();
+  if (in.bad()) return unreadable;
+  return bytes;
 }
 
 }  // namespace quillon

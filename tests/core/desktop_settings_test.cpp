@@ -79,10 +79,10 @@ TEST(DesktopSettings, SystemConfigurationSwitchesTheReportWindowOnAndOff) {
   TestHome home;
   State& state = home.started();
   home.ui.dialog({{{"report_window", "1"}}, false, false});
-  system_configuration(state, {"Net"});
+  EXPECT_TRUE(system_configuration(state, {"Net"}));
   EXPECT_TRUE(load_desktop_settings(home.path()).report_window);
   home.ui.dialog({{{"report_window", "0"}}, false, false});
-  system_configuration(state, {"Net"});
+  EXPECT_TRUE(system_configuration(state, {"Net"}));
   EXPECT_FALSE(load_desktop_settings(home.path()).report_window);
 }
 

@@ -145,9 +145,15 @@ TEST(Dispatch, AFailureTheCommandDidNotShowIsShownOnce) {
     return Status::told();
   });
   registry.add({3}, [](State&, int) { return Status::ok(); });
-  EXPECT_TRUE(registry.run(*state, 1));
-  EXPECT_TRUE(registry.run(*state, 2));
-  EXPECT_TRUE(registry.run(*state, 3));
+  // Each ran and returns how it went.
+  std::optional<Status> failed = registry.run(*state, 1);
+  std::optional<Status> told = registry.run(*state, 2);
+  std::optional<Status> done = registry.run(*state, 3);
+  ASSERT_TRUE(failed && told && done);
+  EXPECT_EQ(failed->reason(), "The file [a.txt] could not be read");
+  EXPECT_FALSE(told->is_ok());
+  EXPECT_FALSE(told->needs_telling());
+  EXPECT_TRUE(done->is_ok());
   EXPECT_EQ(home.ui.message_texts(), (std::vector<std::string>{"The file [a.txt] could not be read", "Already said"}));
   EXPECT_EQ(home.ui.messages[0].kind, message_kind::error);
 }
