@@ -194,11 +194,11 @@ bool prepare_demo_home(const std::filesystem::path& home, const Clock& clock) {
     int code = 0;
     if (!start_application(state, {}, code)) return false;
     ui.dialog({{{"reporting_name", "Demonstration Club"}, {"use_as_heading", "1"}}, false, false});
-    dispatch_command(state, 1407);
+    if (!dispatch_command(state, 1407)) return false;
     ui.dialog({demo_course(), false, false});
-    dispatch_command(state, 1308);
+    if (!dispatch_command(state, 1308)) return false;
     ui.dialog({ladies_course(), false, false});
-    dispatch_command(state, 1308);
+    if (!dispatch_command(state, 1308)) return false;
     Typing field = demo_field();
     auto split = std::find_if(field.begin(), field.end(), [](const auto& p) { return p.first == "group_number"; });
     constexpr unsigned first_seed = 1849;
@@ -206,18 +206,18 @@ bool prepare_demo_home(const std::filesystem::path& home, const Clock& clock) {
     for (const DemoEvent& event : season) {
       ++slot;
       ui.dialog({demo_tournament(event), false, false});
-      dispatch_command(state, 1301);
+      if (!dispatch_command(state, 1301)) return false;
       ui.select(SelectionKind::tournament, std::to_string(slot));
       ui.dialog({Typing(field.begin(), split), false, false});
-      dispatch_command(state, 1303);
+      if (!dispatch_command(state, 1303)) return false;
       ui.dialog({Typing(split, field.end()), false, false});
-      dispatch_command(state, 1303);
+      if (!dispatch_command(state, 1303)) return false;
       unsigned seed = first_seed + static_cast<unsigned>(slot);
       ui.dialog({event.team_card ? demo_team_scores(seed) : demo_scores(seed), false, false});
-      dispatch_command(state, 1305);
+      if (!dispatch_command(state, 1305)) return false;
     }
     // The season ends with the three-day championship.
-    add_demo_championship(state, ui);
+    if (!add_demo_championship(state, ui)) return false;
   } catch (const std::exception&) {
     return false;
   }

@@ -65,18 +65,18 @@ Typing championship_scores(int day) {
 
 }  // namespace
 
-void add_demo_championship(State& state, ScriptedUi& ui) {
+bool add_demo_championship(State& state, ScriptedUi& ui) {
   std::vector<int> slots;
   for (int day = 1; day <= rounds; ++day) {
     ui.dialog({round_details(day), false, false});
-    dispatch_command(state, 1301);
+    if (!dispatch_command(state, 1301)) return false;
     const int slot = state.tournament_count;
     slots.push_back(slot);
     ui.select(SelectionKind::tournament, std::to_string(slot));
     ui.dialog({championship_field(), false, false});
-    dispatch_command(state, 1303);
+    if (!dispatch_command(state, 1303)) return false;
     ui.dialog({championship_scores(day), false, false});
-    dispatch_command(state, 1305);
+    if (!dispatch_command(state, 1305)) return false;
   }
   // Each day list is answered with the round's line as the list shows it.
   Typing event = {{"name", "Club Championship"}};
@@ -85,7 +85,7 @@ void add_demo_championship(State& state, ScriptedUi& ui) {
         "day." + std::to_string(day),
         tournament_list_line(state, peek_header(state, slots[static_cast<std::size_t>(day - 1)]), false));
   ui.dialog({event, false, false});
-  dispatch_command(state, 1302);
+  return dispatch_command(state, 1302).is_ok();
 }
 
 }  // namespace quillon

@@ -22,18 +22,18 @@ Status score_for_previous_round(State& state, int slot) { return score_golfer(st
 void register_field_commands(CommandRegistry& r) {
   r.add({1105}, [](State& s, int) {
     std::mt19937 random(std::random_device{}());
-    import_golfers(s, score_for_previous_round, random);
+    return Status::ok_or_told(import_golfers(s, score_for_previous_round, random));
   });
-  r.add({1302}, [](State& s, int) { add_multi_round_tournament(s); });
+  r.add({1302}, [](State& s, int) { return Status::ok_or_told(add_multi_round_tournament(s) != 0); });
   r.add({1408}, [](State& s, int) {
-    if (!check_precondition(s, Precondition::a_tournament)) return;
+    if (!check_precondition(s, Precondition::a_tournament)) return Status::told();
     std::mt19937 random(std::random_device{}());
-    reorganize_foursomes(s, score_for_previous_round, random);
+    return Status::ok_or_told(reorganize_foursomes(s, score_for_previous_round, random));
   });
   r.add({1409}, [](State& s, int) {
-    if (check_precondition(s, Precondition::a_tournament)) reorganize_flights_by_index(s);
+    return Status::ok_or_told(check_precondition(s, Precondition::a_tournament) && reorganize_flights_by_index(s));
   });
-  r.add({1610}, [](State& s, int) { run_flights_by_score(s); });
+  r.add({1610}, [](State& s, int) { return run_flights_by_score(s); });
 }
 
 }  // namespace quillon

@@ -26,22 +26,22 @@ LabelGolfers label_golfers_of(int command) {
 
 void add_print_commands(CommandRegistry& r) {
   r.add({2000, 2001, 2002, 2003}, [](State& s, int n) {
-    if (!tournament_chosen(s)) return;
+    if (!tournament_chosen(s)) return Status::told();
     CardsPer per = (n == 2000 || n == 2002) ? CardsPer::golfer : CardsPer::group;
-    print_score_cards(s, per, n == 2002 || n == 2003);
+    return print_score_cards(s, per, n == 2002 || n == 2003);
   });
   r.add({1624, 1625, 1626}, [](State& s, int n) {
-    if (!tournament_chosen(s)) return;
-    print_cart_signs(s, n == 1624   ? SignSelection::all
-                        : n == 1625 ? SignSelection::requested
-                                    : SignSelection::selected_group);
+    if (!tournament_chosen(s)) return Status::told();
+    return print_cart_signs(s, n == 1624   ? SignSelection::all
+                               : n == 1625 ? SignSelection::requested
+                                           : SignSelection::selected_group);
   });
   r.add({1630, 1631, 1632, 1633, 1634, 1635}, [](State& s, int n) {
-    if (!tournament_chosen(s)) return;
+    if (!tournament_chosen(s)) return Status::told();
     // Even numbers are the alphabetical entries.
-    print_address_labels(s, label_golfers_of(n), n % 2 == 0 ? LabelOrder::alphabetical : LabelOrder::by_group);
+    return print_address_labels(s, label_golfers_of(n), n % 2 == 0 ? LabelOrder::alphabetical : LabelOrder::by_group);
   });
-  r.add({1707}, [](State& s, int) { printer_output_alignment(s); });
+  r.add({1707}, [](State& s, int) { return printer_output_alignment(s); });
 }
 
 }  // namespace quillon

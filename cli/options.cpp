@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
+#include <map>
 
 #include "core/cp1252.h"
 #include "core/dates.h"
@@ -84,139 +86,157 @@ DialogScript& Options::dialog() {
   return dialogs.back();
 }
 
-std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
-  Options o;
-  auto value = [&](std::size_t& i, const std::string& name) -> std::optional<std::string> {
-    if (i + 1 >= args.size()) {
-      error = name + " needs a value";
-      return std::nullopt;
+namespace {
+
+Status malformed(const std::string& option, const std::string& takes, const std::string& value) {
+  return Status::failed(option + " takes " + takes + ", not \"" + value + "\"");
+}
+
+// The position of "=" in FIELD=VALUE (a field name is needed), or npos.
+std::size_t equals_of(const std::string& value) {
+  std::size_t eq = value.find('=');
+  return eq == 0 ? std::string::npos : eq;
+}
+
+using ValueReader = std::function<Status(Options&, const std::string& option, const std::string& value)>;
+
+// The options followed by a value, each with what it does with it.
+const std::map<std::string, ValueReader>& options_with_a_value() {
+  static const std::map<std::string, ValueReader> readers = [] {
+    std::map<std::string, ValueReader> r;
+    r["--home"] = [](Options& o, const std::string&, const std::string& v) {
+      o.home = v;
+      return Status::ok();
+    };
+    r["--today"] = [](Options& o, const std::string& name, const std::string& v) {
+      o.today = parse_iso_date(v);
+      return o.today ? Status::ok() : malformed(name, "a date as YYYY-MM-DD", v);
+    };
+    r["--word"] = [](Options& o, const std::string&, const std::string& v) {
+      o.startup_words.push_back(v);
+      return Status::ok();
+    };
+    for (const char* name : {"--tournament", "--course", "--golfer", "--division"}) {
+      r[name] = [](Options& o, const std::string& option, const std::string& v) {
+        std::optional<std::string>& choice = option == "--tournament" ? o.tournament
+                                             : option == "--course"   ? o.course
+                                             : option == "--golfer"   ? o.golfer
+                                                                      : o.division;
+        choice = cp1252_from_utf8(v);
+        return Status::ok();
+      };
     }
-    return args[++i];
-  };
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--help" || a == "-h") {
-      o.help = true;
-    } else if (a == "--home") {
-      auto v = value(i, a);
-      if (!v) return std::nullopt;
-      o.home = *v;
-    } else if (a == "--demo") {
-      o.demo = true;
-    } else if (a == "--today") {
-      auto v = value(i, a);
-      if (!v) return std::nullopt;
-      o.today = parse_iso_date(*v);
-      if (!o.today) {
-        error = "--today takes a date as YYYY-MM-DD, not \"" + *v + "\"";
-        return std::nullopt;
-      }
-    } else if (a == "--word") {
-      auto v = value(i, a);
-      if (!v) return std::nullopt;
-      o.startup_words.push_back(*v);
-    } else if (a == "--tournament" || a == "--course" || a == "--golfer" || a == "--division") {
-      auto v = value(i, a);
-      if (!v) return std::nullopt;
-      std::string text = cp1252_from_utf8(*v);
-      if (a == "--tournament") o.tournament = text;
-      if (a == "--course") o.course = text;
-      if (a == "--golfer") o.golfer = text;
-      if (a == "--division") o.division = text;
-    } else if (a == "--answer") {
-      auto v = value(i, a);
-      if (!v) return std::nullopt;
-      if (*v == "yes" || *v == "print") o.answers.push_back(Button::yes);
-      else if (*v == "no") o.answers.push_back(Button::no);
-      else if (*v == "ok") o.answers.push_back(Button::ok);
-      else if (*v == "cancel") o.answers.push_back(Button::cancel);
-      else {
-        error = "--answer takes yes, no, ok, cancel or print, not \"" + *v + "\"";
-        return std::nullopt;
-      }
-    } else if (a == "--file") {
-      auto v = value(i, a);
-      if (!v) return std::nullopt;
-      o.files.push_back(*v);
-    } else if (a == "--date") {
-      auto v = value(i, a);
-      if (!v) return std::nullopt;
-      auto d = parse_iso_date(*v);
-      if (!d) {
-        error = "--date takes a date as YYYY-MM-DD, not \"" + *v + "\"";
-        return std::nullopt;
-      }
+    r["--answer"] = [](Options& o, const std::string& name, const std::string& v) {
+      static const std::map<std::string, Button> buttons = {{"yes", Button::yes},
+                                                            {"print", Button::yes},
+                                                            {"no", Button::no},
+                                                            {"ok", Button::ok},
+                                                            {"cancel", Button::cancel}};
+      auto button = buttons.find(v);
+      if (button == buttons.end()) return malformed(name, "yes, no, ok, cancel or print", v);
+      o.answers.push_back(button->second);
+      return Status::ok();
+    };
+    r["--file"] = [](Options& o, const std::string&, const std::string& v) {
+      o.files.push_back(v);
+      return Status::ok();
+    };
+    r["--date"] = [](Options& o, const std::string& name, const std::string& v) {
+      auto d = parse_iso_date(v);
+      if (!d) return malformed(name, "a date as YYYY-MM-DD", v);
       o.dates.push_back(Date{years_since_1900(d->year), d->month, d->day});
-    } else if (a == "--set") {
-      auto v = value(i, a);
-      if (!v) return std::nullopt;
-      auto eq = v->find('=');
-      if (eq == std::string::npos || eq == 0) {
-        error = "--set takes FIELD=VALUE, not \"" + *v + "\"";
-        return std::nullopt;
-      }
-      o.dialog().sets.emplace_back(v->substr(0, eq), cp1252_from_utf8(v->substr(eq + 1)));
-    } else if (a == "--press") {
-      auto v = value(i, a);
-      if (!v) return std::nullopt;
-      o.dialog().sets.emplace_back("!" + *v, "");
-    } else if (a == "--move") {
-      auto v = value(i, a);
-      if (!v) return std::nullopt;
-      auto eq = v->find('=');
-      if (eq == std::string::npos || eq == 0 || eq + 1 == v->size()) {
-        error = "--move takes FROM=TO, not \"" + *v + "\"";
-        return std::nullopt;
-      }
-      o.dialog().sets.emplace_back(">" + cp1252_from_utf8(v->substr(0, eq)), cp1252_from_utf8(v->substr(eq + 1)));
-    } else if (a == "--cancel") {
-      o.dialog().cancel = true;
-    } else if (a == "--list-fields") {
-      o.dialog().list_fields = true;
-    } else if (a == "--next-dialog") {
-      o.dialog();
-      o.dialogs.emplace_back();
-    } else if (a == "--pdf" || a == "--printer") {
-      auto v = value(i, a);
-      if (!v) return std::nullopt;
-      if (v->empty()) {
-        error = a + " needs a value";
-        return std::nullopt;
-      }
-      (a == "--pdf" ? o.pdf_file : o.printer_name) = *v;
-    } else if (a == "--open") {
-      o.open_pages = true;
-    } else if (!a.empty() && a[0] == '-') {
-      error = "unknown option " + a;
-      return std::nullopt;
-    } else if (o.command.empty()) {
-      o.command = a;
-    } else if (o.command == verify_backup_command && o.backup_file.empty()) {
-      o.backup_file = a;
-    } else {
-      error = "only one command may be given (\"" + o.command + "\" and \"" + a + "\")";
-      return std::nullopt;
+      return Status::ok();
+    };
+    r["--set"] = [](Options& o, const std::string& name, const std::string& v) {
+      std::size_t eq = equals_of(v);
+      if (eq == std::string::npos) return malformed(name, "FIELD=VALUE", v);
+      o.dialog().sets.emplace_back(v.substr(0, eq), cp1252_from_utf8(v.substr(eq + 1)));
+      return Status::ok();
+    };
+    r["--press"] = [](Options& o, const std::string&, const std::string& v) {
+      o.dialog().sets.emplace_back("!" + v, "");
+      return Status::ok();
+    };
+    r["--move"] = [](Options& o, const std::string& name, const std::string& v) {
+      std::size_t eq = equals_of(v);
+      if (eq == std::string::npos || eq + 1 == v.size()) return malformed(name, "FROM=TO", v);
+      o.dialog().sets.emplace_back(">" + cp1252_from_utf8(v.substr(0, eq)), cp1252_from_utf8(v.substr(eq + 1)));
+      return Status::ok();
+    };
+    for (const char* name : {"--pdf", "--printer"}) {
+      r[name] = [](Options& o, const std::string& option, const std::string& v) {
+        if (v.empty()) return Status::failed(option + " needs a value");
+        (option == "--pdf" ? o.pdf_file : o.printer_name) = v;
+        return Status::ok();
+      };
     }
+    return r;
+  }();
+  return readers;
+}
+
+// The options that stand alone.
+const std::map<std::string, std::function<void(Options&)>>& flags() {
+  static const std::map<std::string, std::function<void(Options&)>> flags = {
+      {"--help", [](Options& o) { o.help = true; }},
+      {"-h", [](Options& o) { o.help = true; }},
+      {"--demo", [](Options& o) { o.demo = true; }},
+      {"--cancel", [](Options& o) { o.dialog().cancel = true; }},
+      {"--list-fields", [](Options& o) { o.dialog().list_fields = true; }},
+      {"--next-dialog",
+       [](Options& o) {
+         o.dialog();
+         o.dialogs.emplace_back();
+       }},
+      {"--open", [](Options& o) { o.open_pages = true; }},
+  };
+  return flags;
+}
+
+// A word that is no option: the command, or the file verify-backup checks.
+Status read_command_word(Options& o, const std::string& word) {
+  if (!word.empty() && word[0] == '-') return Status::failed("unknown option " + word);
+  if (o.command.empty()) {
+    o.command = word;
+  } else if (o.command == verify_backup_command && o.backup_file.empty()) {
+    o.backup_file = word;
+  } else {
+    return Status::failed("only one command may be given (\"" + o.command + "\" and \"" + word + "\")");
   }
-  if (!o.help && o.command.empty()) {
-    error = "no command given";
-    return std::nullopt;
-  }
-  if (o.command == verify_backup_command && o.backup_file.empty()) {
-    error = "verify-backup needs the backup file to check";
-    return std::nullopt;
-  }
-  if (!o.pdf_file.empty() && !o.printer_name.empty()) {
-    error = "--pdf and --printer cannot both be given";
-    return std::nullopt;
-  }
+  return Status::ok();
+}
+
+}  // namespace
+
+Status check_options(const Options& o) {
+  if (!o.help && o.command.empty()) return Status::failed("no command given");
+  if (o.command == verify_backup_command && o.backup_file.empty())
+    return Status::failed("verify-backup needs the backup file to check");
+  if (!o.pdf_file.empty() && !o.printer_name.empty()) return Status::failed("--pdf and --printer cannot both be given");
   if (!o.command.empty() && o.command != "init" && o.command != verify_backup_command) {
     bool number = std::all_of(o.command.begin(), o.command.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!number || o.command.size() > 5) {
-      error = "the command must be init, verify-backup or a command number, not \"" + o.command + "\"";
-      return std::nullopt;
-    }
+    if (!number || o.command.size() > 5)
+      return Status::failed("the command must be init, verify-backup or a command number, not \"" + o.command + "\"");
   }
+  return Status::ok();
+}
+
+Result<Options> parse_options(const std::vector<std::string>& args) {
+  Options o;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    Status read = Status::ok();
+    if (auto flag = flags().find(a); flag != flags().end()) {
+      flag->second(o);
+    } else if (auto reader = options_with_a_value().find(a); reader != options_with_a_value().end()) {
+      if (i + 1 >= args.size()) return Status::failed(a + " needs a value");
+      read = reader->second(o, a, args[++i]);
+    } else {
+      read = read_command_word(o, a);
+    }
+    if (!read) return read;
+  }
+  if (Status checked = check_options(o); !checked) return checked;
   return o;
 }
 

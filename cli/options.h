@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/clock.h"
+#include "core/result.h"
 #include "core/scripted_ui.h"
 
 namespace quillon::cli {
@@ -37,9 +38,11 @@ struct Options {
   std::string printer_name;
 };
 
-// Parses the arguments (without the program name). On bad usage returns
-// nothing and puts the reason into `error`.
-std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error);
+// Parses the arguments (without the program name); on bad usage the failure
+// says why.
+[[nodiscard]] Result<Options> parse_options(const std::vector<std::string>& args);
+// The rules between options (a command is given, --pdf or --printer, ...).
+[[nodiscard]] Status check_options(const Options& options);
 
 // Reads "YYYY-MM-DD"; nothing when malformed.
 std::optional<DateTime> parse_iso_date(const std::string& text);

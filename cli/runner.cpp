@@ -1,5 +1,6 @@
 #include "cli/runner.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -93,10 +94,9 @@ class CliUi : public ScriptedUi {
 }  // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string error;
-  auto options = parse_options(args, error);
+  Result<Options> options = parse_options(args);
   if (!options) {
-    err << "quillon-cli: " << error << "\n\n" << usage_text;
+    err << "quillon-cli: " << options.status().reason() << "\n\n" << usage_text;
     return 2;
   }
   if (options->help) {

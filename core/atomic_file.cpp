@@ -80,27 +80,45 @@ void AtomicFile::release_descriptor() {
   fd_ = -1;
 }
 
-Status AtomicFile::commit() {
-  if (!open_) return cannot("write", target_, "the file was already finished");
+Status AtomicFile::commit() { return commit(true); }
+
+Status AtomicFile::commit_new() { return commit(false); }
+
+// Flushes and closes the temporary with its permissions set.
+Status AtomicFile::finish_writing() {
   if (fd_ < 0) {
     // Another writer filled the temporary; open it again to flush it.
     fd_ = ::open(temporary_.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
-    if (fd_ < 0) {
-      Status failure = cannot("write", target_, system_text());
-      discard();
-      return failure;
-    }
+    if (fd_ < 0) return cannot("write", target_, system_text());
   }
   Status done = Status::ok();
   if (::fchmod(fd_, mode_) != 0) done = cannot("write", target_, system_text());
   if (done && ::fsync(fd_) != 0 && errno != EINVAL) done = cannot("write", target_, system_text());
   if (::close(fd_) != 0 && done) done = cannot("write", target_, system_text());
   fd_ = -1;
-  if (done && std::rename(temporary_.c_str(), target_.c_str()) != 0) done = cannot("replace", target_, system_text());
-  if (!done) {
-    discard();
-    return done;
-  }
+  return done;
+}
+
+namespace {
+
+// Puts a finished temporary at `target` unless something is there already: a
+// hard link where the file system has them, else a rename that refuses to
+// replace.
+bool place_new(const std::filesystem::path& temporary, const std::filesystem::path& target) {
+  if (::link(temporary.c_str(), target.c_str()) == 0) return true;
+  return errno != EEXIST && ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0;
+}
+
+}  // namespace
+
+Status AtomicFile::commit(bool replace) {
+  if (!open_) return cannot("write", target_, "the file was already finished");
+  Status done = finish_writing();
+  if (done && replace && std::rename(temporary_.c_str(), target_.c_str()) != 0)
+    done = cannot("replace", target_, system_text());
+  if (done && !replace && !place_new(temporary_, target_)) done = cannot("create", target_, system_text());
+  if (!done || !replace) discard();  // a linked temporary is a second name of the target
+  if (!done) return done;
   open_ = false;
   return flush_folder(target_.parent_path());
 }

@@ -38,6 +38,9 @@ class AtomicFile {
   // Flushes the data, renames the temporary over the target and flushes the
   // folder. Failures name the target, the file the user knows of.
   [[nodiscard]] Status commit();
+  // As commit(), but a file already at the target stays and the temporary is
+  // removed: of two creators exactly one wins.
+  [[nodiscard]] Status commit_new();
   // Removes the temporary; the target is untouched.
   void discard();
 
@@ -49,6 +52,8 @@ class AtomicFile {
   std::size_t written() const { return written_; }
 
  private:
+  Status finish_writing();
+  Status commit(bool replace);
   AtomicFile(std::filesystem::path target, std::filesystem::path temporary, int fd, unsigned mode);
 
   std::filesystem::path target_;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/atomic_file.h"
 #include "core/database_io.h"
 #include "core/file_io.h"
 #include "core/fixed_text.h"
@@ -23,16 +24,6 @@ Status report_write_failure(State& state, const Status& failure) {
   error_box(state, "The Quillon database could not be written (%s).\n\nThe last change was NOT saved.",
             failure.reason().c_str());
   return Status::told();
-}
-
-// Puts a finished file at `target` unless something is there already: a hard
-// link where the file system has them, else a rename that refuses to replace.
-bool place_new_file(const std::string& temp, const std::filesystem::path& target) {
-  if (::link(temp.c_str(), target.c_str()) == 0) {
-    ::unlink(temp.c_str());
-    return true;
-  }
-  return errno != EEXIST && ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0;
 }
 
 int group_size_of(const State& state) { return state.header.group_size; }
@@ -189,9 +180,10 @@ Status create_database(State& state) {
   // The file is filled under a temporary name and linked into place only when
   // complete: another program starting at the same moment never opens a
   // half-made database, and of two creators exactly one wins.
-  const std::filesystem::path target = state.file(state.db_name);
-  std::string temp = target.string() + ".XXXXXX";
-  if (Status created = state.db.create_temporary(temp); !created) return created;
+  Result<AtomicFile> file = AtomicFile::create(state.file(state.db_name));
+  if (!file) return file.status();
+  file->release_descriptor();
+  if (Status opened = state.db.open(file->temporary_path()); !opened) return opened;
 
   SystemRecord& s = state.system;
   std::memset(&s, 0, sizeof s);
@@ -222,16 +214,8 @@ Status create_database(State& state) {
   for (int n = 1; written && n <= s.course_slot_count; ++n) written = write_record(state, RecordKind::course, n);
   state.tournament_count = 0;
   state.db.close();
-  if (!written) {
-    ::unlink(temp.c_str());
-    return written;
-  }
-  if (!place_new_file(temp, target)) {
-    Status placed = Status::failed("create: " + last_system_error());
-    ::unlink(temp.c_str());
-    return placed;
-  }
-  return Status::ok();
+  if (!written) return written;
+  return file->commit_new();
 }
 
 Status resize_database(State& state) {

@@ -38,21 +38,6 @@ Status DatabaseFile::open(const std::filesystem::path& path) {
   return Status::ok();
 }
 
-Status DatabaseFile::create_temporary(std::string& name_template) {
-  close();
-  fd_ = ::mkostemp(name_template.data(), O_CLOEXEC);
-  path_ = name_template;
-  if (fd_ < 0) return system_failure("create");
-  if (::fchmod(fd_, 0644) != 0) {
-    Status failed = system_failure("create");
-    close();
-    ::unlink(name_template.c_str());
-    return failed;
-  }
-  remember_identity();
-  return Status::ok();
-}
-
 void DatabaseFile::close() {
   if (tx_) end_transaction(true);
   if (fd_ >= 0) ::close(fd_);

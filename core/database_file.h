@@ -24,9 +24,6 @@ class DatabaseFile {
 
   // Opens an existing file for reading and writing.
   Status open(const std::filesystem::path& path);
-  // Creates a new file of a unique name made from the template, whose last
-  // six characters are "XXXXXX" and are replaced by the name chosen.
-  [[nodiscard]] Status create_temporary(std::string& name_template);
   void close();
   bool is_open() const { return fd_ >= 0; }
   const std::filesystem::path& path() const { return path_; }

@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "core/atomic_file.h"
 #include "core/file_io.h"
 
 namespace quillon {
@@ -36,14 +36,6 @@ Status copy_all(int in, int out, const std::filesystem::path& source, const std:
   }
 }
 
-// Makes the rename itself durable.
-void flush_folder(const std::filesystem::path& folder) {
-  int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir < 0) return;
-  ::fsync(dir);
-  ::close(dir);
-}
-
 }  // namespace
 
 Status save_database_image(const std::filesystem::path& source, const std::filesystem::path& target) {
@@ -57,29 +49,16 @@ Status save_database_image(const std::filesystem::path& source, const std::files
     ::close(in);
     return failure;
   }
-  // A fresh name, created exclusively: a link planted in the folder is never
-  // written through, and the rename replaces a link at `target` itself.
-  std::string temporary = target.string() + ".XXXXXX";
-  int out = ::mkostemp(temporary.data(), O_CLOEXEC);
-  if (out < 0) {
-    Status failure = cannot("create", target, last_system_error());
+  Result<AtomicFile> out = AtomicFile::create(target, copy_mode);
+  if (!out) {
     ::close(in);
-    return failure;
+    return out.status();
   }
   // Failures name the copy the user knows of, not the temporary name.
-  Status copied = copy_all(in, out, source, target);
-  if (copied && ::fsync(out) != 0 && errno != EINVAL) copied = cannot("write", target, last_system_error());
-  if (copied && ::fchmod(out, copy_mode) != 0) copied = cannot("write", target, last_system_error());
+  Status copied = copy_all(in, out->descriptor(), source, target);
   ::close(in);
-  if (::close(out) != 0 && copied) copied = cannot("write", target, last_system_error());
-  if (copied && std::rename(temporary.c_str(), target.c_str()) != 0)
-    copied = cannot("replace", target, last_system_error());
-  if (!copied) {
-    ::unlink(temporary.c_str());
-    return copied;
-  }
-  flush_folder(target.parent_path());
-  return copied;
+  if (!copied) return copied;
+  return out->commit();
 }
 
 }  // namespace quillon

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "core/atomic_file.h"
+
 namespace quillon {
 
 namespace {
@@ -66,24 +68,10 @@ DesktopSettings load_desktop_settings(const std::filesystem::path& home) {
 
 Status save_desktop_settings(const std::filesystem::path& home, const DesktopSettings& settings) {
   const std::filesystem::path target = home / desktop_settings_file_name;
-  const std::filesystem::path temporary = home / (std::string(desktop_settings_file_name) + ".tmp");
-  const std::string text = file_text(settings);
-  std::FILE* f = std::fopen(temporary.c_str(), "wb");
-  if (!f) return Status::failed("The settings file " + temporary.string() + " cannot be created.");
-  bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  written = std::fflush(f) == 0 && written;
-  written = std::fclose(f) == 0 && written;
-  std::error_code ec;
-  if (!written) {
-    std::filesystem::remove(temporary, ec);
-    return Status::failed("The settings file " + target.string() + " could not be written.");
-  }
-  std::filesystem::rename(temporary, target, ec);
-  if (ec) {
-    std::filesystem::remove(temporary, ec);
-    return Status::failed("The settings file " + target.string() + " could not be replaced: " + ec.message());
-  }
-  return Status::ok();
+  Status saved = write_file_atomically(target, file_text(settings));
+  if (!saved)
+    return Status::failed("The settings file " + target.string() + " could not be written: " + saved.reason());
+  return saved;
 }
 
 }  // namespace quillon

@@ -28,7 +28,7 @@ struct DesktopSettings {
 
 // The settings of the home folder; defaults when the file is missing or unreadable.
 DesktopSettings load_desktop_settings(const std::filesystem::path& home);
-// Replaces the file through a temporary file, flushed and renamed.
+// Replaces the file through an AtomicFile.
 [[nodiscard]] Status save_desktop_settings(const std::filesystem::path& home, const DesktopSettings& settings);
 
 }  // namespace quillon

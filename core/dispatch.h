@@ -3,7 +3,7 @@
 // numbers; menus, buttons and scripts run them by number.
 #include <functional>
 #include <map>
-#include <type_traits>
+#include <optional>
 #include <vector>
 
 #include "core/status.h"
@@ -12,8 +12,9 @@ namespace quillon {
 
 struct State;
 
-// A command reports how it went; a failure it has not shown itself is shown
-// by the dispatcher.
+// A command reports how it went: ok() when it did what was asked, told() when
+// it stopped after telling the user why or on the user's Cancel, failed(reason)
+// for a failure it has not shown itself, which the dispatcher shows.
 using CommandHandler = std::function<Status(State&, int command)>;
 
 // How a command ended, as a script needs to know it.
@@ -27,15 +28,6 @@ enum class CommandEnd {
 class CommandRegistry {
  public:
   void add(std::initializer_list<int> numbers, CommandHandler handler);
-  // A command that returns nothing has told the user all there is to tell.
-  template <typename Handler>
-  requires std::is_void_v<std::invoke_result_t<Handler, State&, int>>
-  void add(std::initializer_list<int> numbers, Handler handler) {
-    add(numbers, CommandHandler([handler](State& state, int command) {
-          handler(state, command);
-          return Status::ok();
-        }));
-  }
   bool has(int number) const { return handlers_.count(number) != 0; }
   // Runs the command; unknown numbers do nothing. A command that returns a
   // failure it has told (Status::told()) without a message saying it was not

@@ -37,9 +37,9 @@ bool ReportingNameModel::accept() {
   return write_record(state_, RecordKind::system, 1).is_ok();
 }
 
-void change_reporting_name(State& state) {
+Status change_reporting_name(State& state) {
   ReportingNameModel model(state);
-  state.ui.run_dialog(model);
+  return Status::ok_or_told(state.ui.run_dialog(model));
 }
 
 }  // namespace quillon

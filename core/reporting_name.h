@@ -22,6 +22,6 @@ class ReportingNameModel : public DialogModel {
 };
 
 // Command 1407.
-void change_reporting_name(State& state);
+Status change_reporting_name(State& state);
 
 }  // namespace quillon

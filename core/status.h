@@ -18,6 +18,8 @@ class [[nodiscard]] Status {
   // A failure whose message the user has already seen, or an operation the
   // user stopped (Cancel): either way there is nothing more to tell.
   static Status told() { return Status(false, true, {}); }
+  // How a step that has told the user of any failure (or was cancelled) went.
+  static Status ok_or_told(bool done) { return done ? ok() : told(); }
 
   bool is_ok() const { return ok_; }
   explicit operator bool() const { return ok_; }

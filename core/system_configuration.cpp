@@ -195,9 +195,9 @@ bool SystemConfigurationModel::accept() {
   return true;
 }
 
-void system_configuration(State& state, const std::vector<std::string>& format_names) {
+Status system_configuration(State& state, const std::vector<std::string>& format_names) {
   SystemConfigurationModel model(state, format_names);
-  state.ui.run_dialog(model);
+  return Status::ok_or_told(state.ui.run_dialog(model));
 }
 
 }  // namespace quillon

@@ -30,7 +30,7 @@ class SystemConfigurationModel : public DialogModel {
 };
 
 // Command 1701.
-void system_configuration(State& state, const std::vector<std::string>& format_names);
+Status system_configuration(State& state, const std::vector<std::string>& format_names);
 
 // The lists of the dialog.
 std::vector<std::string> label_format_names();

@@ -1,8 +1,5 @@
 #include "print_qt/print_jobs.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
@@ -12,6 +9,7 @@
 #include <QPrinterInfo>
 #include <filesystem>
 
+#include "core/atomic_file.h"
 #include "print_qt/painting.h"
 #include "print_qt/paper.h"
 
@@ -43,27 +41,20 @@ Status paint_pages(QPainter& painter, const Drawing& drawing, const DeviceMappin
   return Status::ok();
 }
 
-Status flush_file(const std::filesystem::path& path) {
-  int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) return Status::failed("The file " + path.string() + " could not be reopened to be flushed.");
-  bool synced = ::fsync(fd) == 0;
-  bool closed = ::close(fd) == 0;
-  if (!synced || !closed) return Status::failed("The file " + path.string() + " could not be flushed to disk.");
-  return Status::ok();
-}
-
 class PdfJob : public QtJobCanvas {
  public:
   PdfJob(std::filesystem::path target, PrintSettings settings)
       : target_(std::move(target)), settings_(std::move(settings)) {}
-  ~PdfJob() override { remove_partial(); }
 
   Status finish() override {
     (void)RecordingCanvas::finish();  // only marks the canvas finished
     if (drawing_.page_count() == 0) return Status::failed("There was nothing to print.");
-    std::filesystem::path partial = target_;
-    partial += ".partial";
-    partial_ = partial;
+    Result<AtomicFile> file = AtomicFile::create(target_);
+    if (!file)
+      return Status::failed("The file " + target_.string() + " could not be written: " + file.status().reason());
+    // The PDF writer opens the temporary itself.
+    file->release_descriptor();
+    const std::filesystem::path& partial = file->temporary_path();
     {
       QPdfWriter writer(QString::fromStdString(partial.string()));
       writer.setResolution(pdf_resolution);
@@ -72,36 +63,23 @@ class PdfJob : public QtJobCanvas {
       const Paper paper = resolved_pdf_paper(settings_.paper);
       writer.setPageLayout(QPageLayout(page_size_of(paper), QPageLayout::Portrait, QMarginsF()));
       QPainter painter;
-      if (!painter.begin(&writer)) return Status::failed("The file " + partial.string() + " could not be written.");
+      if (!painter.begin(&writer)) return Status::failed("The file " + target_.string() + " could not be written.");
       DeviceMapping mapping = device_mapping(pdf_resolution, pdf_resolution,
                                              grid_origin(settings_, paper, pdf_resolution, pdf_resolution), settings_);
       Status painted = paint_pages(painter, drawing_, mapping, [&] { return writer.newPage(); });
       if (!painter.end() || !painted)
-        return painted ? Status::failed("The file " + partial.string() + " could not be completed.") : painted;
+        return painted ? Status::failed("The file " + target_.string() + " could not be completed.") : painted;
     }
     std::error_code ec;
     if (std::filesystem::file_size(partial, ec) == 0 || ec)
-      return Status::failed("The file " + partial.string() + " could not be written.");
-    if (Status flushed = flush_file(partial); !flushed) return flushed;
-    std::filesystem::rename(partial, target_, ec);
-    if (ec) return Status::failed("The file " + target_.string() + " could not be written: " + ec.message());
-    partial_.clear();
+      return Status::failed("The file " + target_.string() + " could not be written.");
+    Status placed = file->commit();
+    if (!placed) return Status::failed("The file " + target_.string() + " could not be written: " + placed.reason());
     return Status::ok();
   }
 
-  void abandon() override {
-    QtJobCanvas::abandon();
-    remove_partial();
-  }
-
  private:
-  void remove_partial() {
-    std::error_code ec;
-    if (!partial_.empty()) std::filesystem::remove(partial_, ec);
-    partial_.clear();
-  }
   std::filesystem::path target_;
-  std::filesystem::path partial_;
   PrintSettings settings_;
 };
 

@@ -22,8 +22,8 @@ class QtJobCanvas : public RecordingCanvas {
   void abandon() override { RecordingCanvas::abandon(); }
 };
 
-// A job writing a PDF file: the file is written beside its final name,
-// flushed and renamed into place when the job is finished.
+// A job writing a PDF file: the file is replaced through an AtomicFile when
+// the job is finished.
 PrinterOpening open_pdf_job(const std::string& path, const PrintSettings& settings);
 // A job for a printer set up by the caller (a print set-up dialog), or for a
 // system printer by name; an empty name is the default printer.

@@ -95,14 +95,14 @@ PrintSettings label_job_settings(const State& state, const LabelSheet& sheet) {
   return settings;
 }
 
-void print_address_labels(State& state, LabelGolfers who, LabelOrder order) {
+Status print_address_labels(State& state, LabelGolfers who, LabelOrder order) {
   if ((state.system.flags & system_flag::no_label_reminder) == 0 &&
       ask_titled(state, message_kind::question, "Printer Output Alignment", reminder_text) == Button::no) {
     std::uint16_t before = state.system.flags;
     state.system.flags |= system_flag::no_label_reminder;
     if (!write_record(state, RecordKind::system, 1)) {
       state.system.flags = before;
-      return;
+      return Status::told();
     }
   }
   std::vector<GolferEntry> field;
@@ -110,14 +110,13 @@ void print_address_labels(State& state, LabelGolfers who, LabelOrder order) {
   std::vector<GolferEntry> golfers = label_golfers(field, who, order);
   if (golfers.empty()) {
     not_done_box(state, message_kind::information, "There are no golfers to print on address labels.");
-    return;
+    return Status::told();
   }
   const LabelSheet& sheet = label_sheet(state.system.label_format);
   StartPositionModel start(sheet);
-  if (!state.ui.run_dialog(start)) return;
+  if (!state.ui.run_dialog(start)) return Status::told();
   auto draw = [&](PrintOutput& out) { return draw_address_labels(out, sheet, start.chosen(), golfers); };
-  // The job reports its own failures.
-  (void)print_job(state, label_job_settings(state, sheet), draw);
+  return print_job(state, label_job_settings(state, sheet), draw);
 }
 
 }  // namespace quillon

@@ -26,6 +26,6 @@ bool draw_address_labels(PrintOutput& out, const LabelSheet& sheet, int start, c
 PrintSettings label_job_settings(const State& state, const LabelSheet& sheet);
 
 // Commands 1630..1635: the alignment reminder, the starting position, the labels.
-void print_address_labels(State& state, LabelGolfers who, LabelOrder order);
+Status print_address_labels(State& state, LabelGolfers who, LabelOrder order);
 
 }  // namespace quillon

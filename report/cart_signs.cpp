@@ -158,11 +158,11 @@ bool draw_cart_signs(PrintOutput& out, const SignSheet& sheet, const std::vector
   return true;
 }
 
-void print_cart_signs(State& state, SignSelection selection) {
+Status print_cart_signs(State& state, SignSelection selection) {
   int selected_group = 0;
   if (selection == SignSelection::selected_group) {
     std::optional<GolferPlace> place = select_golfer(state);
-    if (!place) return;
+    if (!place) return Status::told();
     selected_group = place->group;
     read_record(state, RecordKind::group, selected_group);
     std::string text = format_text(message_limit,
@@ -171,7 +171,7 @@ void print_cart_signs(State& state, SignSelection selection) {
                                    selected_group, tee_time_of_group(state.header, selected_group).c_str());
     for (int slot = 0; slot < state.header.group_size && slot < max_group_size; ++slot)
       text += field_text(state.group.entries[slot].name) + "\n";
-    if (show_message_text(state, message_kind::question, text) != Button::yes) return;
+    if (show_message_text(state, message_kind::question, text) != Button::yes) return Status::told();
   }
   SignSheet sheet = read_sign_sheet(state);
   std::vector<CartSign> signs = cart_sign_list(field_groups(state), selection, selected_group);
@@ -180,9 +180,9 @@ void print_cart_signs(State& state, SignSelection selection) {
                                                               : "Tournament Cart Signs - Selected Group";
   auto draw = [&](PrintOutput& out) { return draw_cart_signs(out, sheet, signs); };
   int lines = sign_rows * static_cast<int>(signs.size()) + first_sign_row;
-  if (print_preview(state, title, lines, draw) != PreviewAction::print) return;
-  // The job reports its own failures.
-  (void)print_job(state, job_settings(state), draw);
+  // Closing the preview without printing is an outcome the user chose.
+  if (print_preview(state, title, lines, draw) != PreviewAction::print) return Status::ok();
+  return print_job(state, job_settings(state), draw);
 }
 
 }  // namespace quillon

@@ -48,6 +48,6 @@ bool draw_cart_signs(PrintOutput& out, const SignSheet& sheet, const std::vector
 
 // Commands 1624..1626. The selected group is asked for once and kept from the
 // preview to the print.
-void print_cart_signs(State& state, SignSelection selection);
+Status print_cart_signs(State& state, SignSelection selection);
 
 }  // namespace quillon

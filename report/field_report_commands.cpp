@@ -55,20 +55,21 @@ std::optional<int> choose_report_division(State& state, int count) {
   return state.ui.select_one(SelectionKind::division, "Select Division", choices);
 }
 
-void run_field_report_command(State& state, int command) {
+Status run_field_report_command(State& state, int command) {
   if (auto mode = foursomes_mode(command)) {
-    if (!tournament_chosen(state)) return;
-    run_report(state, [&](State& s) { return print_foursomes(s, *mode); });
-  } else if (auto list = golfer_list_mode(command)) {
-    if (!tournament_chosen(state)) return;
-    std::optional<int> division = choose_report_division(state);
-    if (!division) return;
-    run_report(state, [&](State& s) { return print_golfer_list(s, *list, *division); });
-  } else if (command == 1616 || command == 1617) {
-    run_report(state, [&](State& s) { return print_tournament_list(s, command == 1616); });
-  } else if (command == 1623) {
-    run_report(state, print_course_list);
+    if (!tournament_chosen(state)) return Status::told();
+    return run_report(state, [&](State& s) { return print_foursomes(s, *mode); });
   }
+  if (auto list = golfer_list_mode(command)) {
+    if (!tournament_chosen(state)) return Status::told();
+    std::optional<int> division = choose_report_division(state);
+    if (!division) return Status::told();
+    return run_report(state, [&](State& s) { return print_golfer_list(s, *list, *division); });
+  }
+  if (command == 1616 || command == 1617)
+    return run_report(state, [&](State& s) { return print_tournament_list(s, command == 1616); });
+  if (command == 1623) return run_report(state, print_course_list);
+  return Status::ok();
 }
 
 }  // namespace quillon

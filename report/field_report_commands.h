@@ -8,6 +8,8 @@
 //   1637, 1638  power cart riders by name / by tee time
 #include <optional>
 
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -15,7 +17,7 @@ struct State;
 // Runs the command in the order of every report: the tournament (and, for the
 // golfer and power cart lists, the division) is chosen, the old page deleted,
 // the report written and the page shown. Does nothing for other numbers.
-void run_field_report_command(State& state, int command);
+Status run_field_report_command(State& state, int command);
 
 // The division a report covers: 0 (all) without asking when the tournament
 // has one division; nothing when the list was cancelled.

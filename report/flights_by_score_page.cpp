@@ -58,14 +58,14 @@ bool flights_by_score_report(State& state, int flights, bool extra_to_last) {
   return true;
 }
 
-void run_flights_by_score(State& state) {
+Status run_flights_by_score(State& state) {
   if (!check_precondition(state, Precondition::a_tournament) || select_tournament(state, TournamentList::days) == 0)
-    return;
+    return Status::told();
   FlightSettingsModel settings(state, state.system.default_flight_count);
-  if (!state.ui.run_dialog(settings)) return;
+  if (!state.ui.run_dialog(settings)) return Status::told();
   const int flights = settings.flights();
   const bool extra_to_last = settings.extra_to_last();
-  run_report(state, [&](State& s) { return flights_by_score_report(s, flights, extra_to_last); });
+  return run_report(state, [&](State& s) { return flights_by_score_report(s, flights, extra_to_last); });
 }
 
 }  // namespace quillon

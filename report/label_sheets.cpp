@@ -77,9 +77,9 @@ bool PrinterAlignmentModel::accept() {
   return false;
 }
 
-void printer_output_alignment(State& state) {
+Status printer_output_alignment(State& state) {
   PrinterAlignmentModel model(state);
-  state.ui.run_dialog(model);
+  return Status::ok_or_told(state.ui.run_dialog(model));
 }
 
 }  // namespace quillon

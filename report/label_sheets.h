@@ -5,6 +5,7 @@
 
 #include "core/dialog_model.h"
 #include "core/print_canvas.h"
+#include "core/status.h"
 
 namespace quillon {
 
@@ -46,6 +47,6 @@ class PrinterAlignmentModel : public DialogModel {
 };
 
 inline constexpr int largest_label_offset = 3;
-void printer_output_alignment(State& state);
+Status printer_output_alignment(State& state);
 
 }  // namespace quillon

@@ -18,22 +18,24 @@ void prepare_report_page(State& state) {
 
 bool open_report_page(State& state, ReportWriter& writer) { return writer.open(report_page_path(state)); }
 
-void show_report_page(State& state) {
+Status show_report_page(State& state) {
   std::error_code ignored;
   if (std::filesystem::is_regular_file(report_page_path(state), ignored)) {
     state.ui.open_page(report_page_path(state).string());
-    return;
+    return Status::ok();
   }
   std::string folder = state.home_folder.string().substr(0, 255);
   message_box(state, message_kind::error,
               "The HTML report file [%s], could not be created in the current folder [%s].  Either the file already "
               "exists and is write protected or you do not have permission to create files in that folder",
               state.report_page_name.c_str(), folder.c_str());
+  return Status::told();
 }
 
-void run_report(State& state, const PageReport& report) {
+Status run_report(State& state, const PageReport& report) {
   prepare_report_page(state);
-  if (report(state)) show_report_page(state);
+  if (!report(state)) return Status::told();
+  return show_report_page(state);
 }
 
 }  // namespace quillon

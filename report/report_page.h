@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -24,7 +26,7 @@ bool open_report_page(State& state, ReportWriter& writer);
 
 // After a report has run: opens the page in the browser, or tells the user
 // that it could not be created.
-void show_report_page(State& state);
+Status show_report_page(State& state);
 
 // A report that returns false when it stopped before making a page (the user
 // cancelled or was already told why).
@@ -32,6 +34,6 @@ using PageReport = std::function<bool(State&)>;
 
 // The calling order of a report command: prepare the page, run the report and
 // show the page, unless the report stopped before making one.
-void run_report(State& state, const PageReport& report);
+Status run_report(State& state, const PageReport& report);
 
 }  // namespace quillon

@@ -56,35 +56,31 @@ bool is_results_report_command(int command) {
   return results_type(command) || is_skins_command(command) || command == 1621 || command == 1622 || command == 1636;
 }
 
-void run_results_report_command(State& state, int command) {
-  if (!is_results_report_command(command)) return;
+Status run_results_report_command(State& state, int command) {
+  if (!is_results_report_command(command)) return Status::ok();
   if (command == 1639) show_tv_display_steps(state);
   if (!tournament_chosen(state, serves_events(command) ? TournamentList::days_and_events : TournamentList::days))
-    return;
+    return Status::told();
   if (state.header.format == multi_round_format) {
     int type = *results_type(command);
     std::optional<int> division = choose_report_division(state, event_division_count(state, state.header));
-    if (!division) return;
-    run_report(state, [&](State& s) { return event_results_report(s, type, *division); });
-    return;
+    if (!division) return Status::told();
+    return run_report(state, [&](State& s) { return event_results_report(s, type, *division); });
   }
   if (command == 1621 || command == 1622) {
-    run_report(state, [&](State& s) { return print_scoring_report(s, command == 1622); });
-    return;
+    return run_report(state, [&](State& s) { return print_scoring_report(s, command == 1622); });
   }
   std::optional<int> division = choose_report_division(state);
-  if (!division) return;
+  if (!division) return Status::told();
   if (is_skins_command(command)) {
     const bool net = command >= 1613;
     const bool halves = command == 1611 || command == 1613;
-    run_report(state, [&](State& s) { return skins_report(s, net, *division, halves); });
-  } else if (command == 1636) {
-    run_report(state, [&](State& s) { return aces_and_deuces_report(s, *division); });
-  } else {
-    int type = *results_type(command);
-    if (type == report_type::hole_by_hole) type = hole_by_hole_type(state);
-    run_report(state, [&](State& s) { return results_report(s, type, *division, command == 1639); });
+    return run_report(state, [&](State& s) { return skins_report(s, net, *division, halves); });
   }
+  if (command == 1636) return run_report(state, [&](State& s) { return aces_and_deuces_report(s, *division); });
+  int type = *results_type(command);
+  if (type == report_type::hole_by_hole) type = hole_by_hole_type(state);
+  return run_report(state, [&](State& s) { return results_report(s, type, *division, command == 1639); });
 }
 
 }  // namespace quillon

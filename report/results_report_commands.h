@@ -5,6 +5,8 @@
 //   1609  alphabetical results         1621, 1622  scoring report by gross / by net
 //   1615  alternating gross & net      1636        aces and deuces
 //   1639  scrolling results for display on a TV
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -15,6 +17,6 @@ bool is_results_report_command(int command);
 // Runs the command in the order of every report: the tournament is chosen
 // (and, where the report covers a division, the division), the old page
 // deleted, the report written and the page shown. Does nothing for other numbers.
-void run_results_report_command(State& state, int command);
+Status run_results_report_command(State& state, int command);
 
 }  // namespace quillon

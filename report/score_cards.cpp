@@ -316,11 +316,11 @@ bool draw_score_cards(PrintOutput& out, const CardField& field, const std::vecto
   return true;
 }
 
-void print_score_cards(State& state, CardsPer per, bool selected_group_only) {
+Status print_score_cards(State& state, CardsPer per, bool selected_group_only) {
   std::optional<int> only_group;
   if (selected_group_only) {
     std::optional<GolferPlace> place = select_golfer(state);
-    if (!place) return;
+    if (!place) return Status::told();
     only_group = place->group;
   }
   bool dots = message_box(state, message_kind::question,
@@ -330,9 +330,9 @@ void print_score_cards(State& state, CardsPer per, bool selected_group_only) {
   std::vector<ScoreCard> cards = score_card_list(field, per, only_group);
   auto draw = [&](PrintOutput& out) { return draw_score_cards(out, field, cards, dots); };
   if (print_preview(state, "Tournament Score Cards", score_card_sheet_lines(cards), draw) != PreviewAction::print)
-    return;
+    return Status::ok();  // closed without printing, as the user chose
   // The job prints exactly the cards that were previewed.
-  (void)print_job(state, job_settings(state), draw);
+  return print_job(state, job_settings(state), draw);
 }
 
 }  // namespace quillon

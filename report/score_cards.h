@@ -66,6 +66,6 @@ bool draw_score_cards(PrintOutput& out, const CardField& field, const std::vecto
 
 // Commands 2000..2003: the dots question, the preview and, on "OK/PRINT", the
 // same cards to the printer.
-void print_score_cards(State& state, CardsPer per, bool selected_group_only);
+Status print_score_cards(State& state, CardsPer per, bool selected_group_only);
 
 }  // namespace quillon

@@ -66,7 +66,7 @@ bool set_winner_flags(State& state, const std::string& name, bool& found) {
 
 }  // namespace
 
-bool mark_manual_winner(State& state, const std::string& name) {
+Status mark_manual_winner(State& state, const std::string& name) {
   bool found = false;
   for (int g = 1; g <= state.header.group_count; ++g) {
     // Read and written back under the lock, so that scores another opener
@@ -79,45 +79,45 @@ bool mark_manual_winner(State& state, const std::string& name) {
     }
     if (!stored) {
       tell_write_failure(state, stored);
-      return false;
+      return Status::told();
     }
   }
-  return found;
+  if (!found && !name.empty()) return Status::failed("No golfer named " + name + " was found in the tournament.");
+  return Status::ok();
 }
 
-void manually_specify_winner(State& state) {
-  if (!check_precondition(state, Precondition::a_tournament)) return;
-  if (select_tournament(state, TournamentList::days) == 0) return;
+Status manually_specify_winner(State& state) {
+  if (!check_precondition(state, Precondition::a_tournament)) return Status::told();
+  if (select_tournament(state, TournamentList::days) == 0) return Status::told();
   std::vector<std::string> names = golfer_names_for_selection(state);
   if (names.empty()) {
     message_box(state, message_kind::error, "No golfers entered for tournament.");
-    return;
+    return Status::told();
   }
   const std::string current = current_manual_winner(state);
   std::vector<Choice> choices{{no_winner_id, "None", current.empty()}};
   for (std::size_t i = 0; i < names.size(); ++i)
     choices.push_back({static_cast<int>(i), names[i], names[i] == current});
   auto picked = state.ui.select_one(SelectionKind::golfer, "Select Golfer", choices);
-  if (!picked) return;
+  if (!picked) return Status::told();
   if (*picked == no_winner_id) {
-    if (current.empty()) return;
+    if (current.empty()) return Status::ok();
     if (destructive_question(
             state, message_kind::question,
             "Clear the committee's choice of %s as the tournament winner?\n\nThe results will rank every "
             "golfer by score.",
             current.c_str()) != Button::yes)
-      return;
-    mark_manual_winner(state, "");
-    return;
+      return Status::told();
+    return mark_manual_winner(state, "");
   }
-  if (*picked < 0 || *picked >= static_cast<int>(names.size())) return;
+  if (*picked < 0 || *picked >= static_cast<int>(names.size())) return Status::told();
   const std::string& chosen = names[*picked];
-  if (chosen == current) return;
+  if (chosen == current) return Status::ok();
   if (message_box(state, message_kind::question,
                   "Make %s the tournament winner, at the head of the results whatever the score?",
                   chosen.c_str()) != Button::yes)
-    return;
-  mark_manual_winner(state, chosen);
+    return Status::told();
+  return mark_manual_winner(state, chosen);
 }
 
 }  // namespace quillon

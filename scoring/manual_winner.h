@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -14,11 +16,12 @@ std::vector<std::string> golfer_names_for_selection(State& state);
 
 // Marks the first golfer, in group order, named `name` as the manual winner
 // (entry_flags bit 1) and clears the mark everywhere else; writes every group
-// that changed. Returns false when no golfer has the name or a write failed.
-bool mark_manual_winner(State& state, const std::string& name);
+// that changed. An empty name clears the mark. Fails when no golfer has the
+// name; told() after a failed write.
+Status mark_manual_winner(State& state, const std::string& name);
 
 // The command: selects the tournament, then the golfer (or "None", which
 // takes the committee's choice away), asks to confirm, and marks it.
-void manually_specify_winner(State& state);
+Status manually_specify_winner(State& state);
 
 }  // namespace quillon

@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
+#include "core/atomic_file.h"
 #include "shell/artwork.h"
 
 namespace quillon::shell {
@@ -11,13 +11,11 @@ namespace quillon::shell {
 namespace {
 
 bool write_text(const QString& path, const QString& text, bool executable) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-  file.write(text.toUtf8());
-  if (!file.commit()) return false;
-  if (executable)
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
-  return true;
+  const QByteArray bytes = text.toUtf8();
+  return write_file_atomically(path.toStdString(),
+                               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                               executable ? 0755 : 0644)
+      .is_ok();
 }
 
 // A value of type string as the desktop entry format writes it: a backslash

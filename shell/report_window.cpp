@@ -12,6 +12,7 @@
 #include "core/desktop_settings.h"
 #include "print_qt/paper.h"
 #include "shell/fitted_print.h"
+#include "core/atomic_file.h"
 
 namespace quillon::shell {
 
@@ -120,30 +121,28 @@ void ReportWindow::ask_and_save_pdf() {
 }
 
 Status ReportWindow::save_pdf(const QString& path) {
-  // Written beside the target and renamed over it, so that a failed write
-  // leaves an earlier file of that name as it was.
-  const QString temporary = path + ".tmp";
+  // A failed write leaves an earlier file of that name as it was.
+  const std::filesystem::path target = path.toStdString();
+  Result<AtomicFile> file = AtomicFile::create(target);
+  if (!file)
+    return Status::failed("The PDF file " + target.string() + " could not be written: " + file.status().reason());
+  file->release_descriptor();  // the printer opens the temporary itself
+  const std::filesystem::path& written = file->temporary_path();
   bool failed = false;
   {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(temporary);
+    printer.setOutputFileName(QString::fromStdString(written.string()));
     printer.setPageSize(print_qt::page_size_of(print_qt::resolved_pdf_paper(load_desktop_settings(home_).paper)));
     printer.setPageOrientation(orientation_for(*browser_->document(), printer.pageLayout()));
     print_fitted(*browser_->document(), printer);
     failed = printer_failed(printer);
   }
-  const std::filesystem::path written = temporary.toStdString();
   std::error_code ec;
-  if (failed || !std::filesystem::is_regular_file(written, ec) || std::filesystem::file_size(written, ec) == 0 || ec) {
-    std::filesystem::remove(written, ec);
-    return Status::failed("The PDF file " + path.toStdString() + " could not be written.");
-  }
-  std::filesystem::rename(written, path.toStdString(), ec);
-  if (ec) {
-    std::filesystem::remove(written, ec);
-    return Status::failed("The PDF file " + path.toStdString() + " could not be written: " + ec.message());
-  }
+  if (failed || !std::filesystem::is_regular_file(written, ec) || std::filesystem::file_size(written, ec) == 0 || ec)
+    return Status::failed("The PDF file " + target.string() + " could not be written.");
+  Status placed = file->commit();
+  if (!placed) return Status::failed("The PDF file " + target.string() + " could not be written: " + placed.reason());
   return Status::ok();
 }
 

@@ -5,6 +5,7 @@
 #include "core/database.h"
 #include "core/database_transaction.h"
 #include "core/messages.h"
+#include "core/record_values.h"
 #include "core/records/header_values.h"
 #include "core/state.h"
 #include "handicap/course_handicap.h"
@@ -86,11 +87,14 @@ int tee_of_division(const State& state, int division) {
 }
 
 CourseRecord division_tee(State& state, int division, const CourseRecord& fallback) {
-  const CourseRecord kept = state.course;
-  const CourseRecord tee =
-      read_record(state, RecordKind::course, tee_of_division(state, division)) > 0 ? state.course : fallback;
-  state.course = kept;
-  return tee;
+  int slot = tee_of_division(state, division);
+  Result<CourseRecord> tee = load_course(state, slot);
+  if (!tee) {
+    error_box(state, "%s", tee.status().reason().c_str());
+    return fallback;
+  }
+  // A slot beyond the end of the file reads nothing.
+  return slot >= 1 && slot <= state.system.course_slot_count ? *tee : fallback;
 }
 
 char entry_gender(const State& state, char stored) { return entry_gender(stored, state.header.default_gender); }

@@ -5,6 +5,8 @@
 
 #include "core/database.h"
 #include "core/database_transaction.h"
+#include "core/messages.h"
+#include "core/record_values.h"
 #include "core/state.h"
 #include "handicap/formats.h"
 #include "tournament/multi_round_dialog.h"
@@ -39,14 +41,10 @@ bool counts_as_stableford(int code) {
 }
 
 TournamentHeader peek_header(State& state, int t) {
-  const TournamentHeader kept = state.header;
-  const int kept_number = state.current_tournament;
-  std::memset(&state.header, 0, sizeof state.header);
-  read_record(state, RecordKind::tournament, t);
-  TournamentHeader read = state.header;
-  state.header = kept;
-  state.current_tournament = kept_number;
-  return read;
+  Result<TournamentHeader> read = load_header(state, t);
+  if (read) return *read;
+  error_box(state, "%s", read.status().reason().c_str());
+  return {};
 }
 
 int event_division_count(State& state, const TournamentHeader& event) {

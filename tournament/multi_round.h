@@ -24,7 +24,7 @@ inline constexpr const char* excluded_day_message =
     "Best Ball, Scramble, and 'Net Scores with 1 Callaway Division' tournaments can not be included in multiple "
     "day events.";
 
-// Tournament t's header, read without disturbing the current header and
+// Tournament t's header, read as a value without disturbing the current header and
 // tournament (so that later group reads and writes still go to the current one).
 TournamentHeader peek_header(State& state, int t);
 

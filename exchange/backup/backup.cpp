@@ -176,7 +176,7 @@ fs::path backup_path_for(const std::string& chosen) {
   return path.parent_path() / name;
 }
 
-void backup_database(State& state, BackupServer& server) {
+Status backup_database(State& state, BackupServer& server) {
   WorkingFilesRemoved working_files(state);
   fs::path server_copy = state.file(backup_base_name(state) + ".bkp");
   fs::path packed = state.file(backup_base_name(state) + ".dbb");
@@ -191,7 +191,7 @@ void backup_database(State& state, BackupServer& server) {
                  "A temporary file (%s) residing in the Ravelin home folder (%s) appears to be locked.  If "
                  "rebooting your computer does not clear the problem you will need to manually remove the file.",
                  locked->filename().string().c_str(), state.home_folder.string().c_str());
-    return;
+    return Status::told();
   }
   fs::path image = state.file(database_image_name);
   if (!remove_file(image)) {
@@ -199,13 +199,13 @@ void backup_database(State& state, BackupServer& server) {
               "The temporary file %s appears to be write protected or corruupted.  That file will need to be "
               "manually deleted.",
               image.string().c_str());
-    return;
+    return Status::told();
   }
 
   BackupDialogModel dialog;
   if (!state.ui.run_dialog(dialog)) {
     message_box(state, message_kind::information, "The database backup was cancelled as requested.");
-    return;
+    return Status::told();
   }
 
   fs::path destination = server_copy;
@@ -214,27 +214,25 @@ void backup_database(State& state, BackupServer& server) {
     const Today& t = state.today;
     auto chosen = state.ui.choose_file(FileDialogMode::save, "Database Backup", backup_filter,
                                        proposed_backup_name(t.year, t.month, t.day));
-    if (!chosen) return;
+    if (!chosen) return Status::told();
     destination = fs::absolute(backup_path_for(*chosen));
     std::error_code ec;
     if (fs::exists(destination, ec)) {
       Button b = ask_titled_destructive(state, message_kind::question, "Database Backup",
                                         "A backup file by that name already exists.  Do you wish to overwrite it?");
-      if (b != Button::yes) return;
+      if (b != Button::yes) return Status::told();
     }
   }
 
-  if (!write_backup_files(state, destination)) return;
-  if (!local) {
-    upload_backup(state, server);
-    return;
-  }
+  if (!write_backup_files(state, destination)) return Status::told();
+  if (!local) return upload_backup(state, server);
   copy_installer(state, destination.parent_path());
   ask_titled(state, message_kind::information, "Quillon for Windows Backup",
              "The requested backup was successfully completed.\n" + destination.string());
+  return Status::ok();
 }
 
-void upload_backup(State& state, BackupServer& server) {
+Status upload_backup(State& state, BackupServer& server) {
   std::string club = field_text(state.system.club_id);
   if (club.empty()) {
     NetworkSettings settings;
@@ -247,7 +245,7 @@ void upload_backup(State& state, BackupServer& server) {
                        "Would you like to request an Internet Club ID now?";
     if (ask_titled(state, message_kind::question, "Cuplink Network - Internet Club ID", text) == Button::yes)
       state.ui.open_page(page);
-    return;
+    return Status::told();  // nothing was uploaded
   }
   Status sent = Status::ok();
   {
@@ -257,9 +255,10 @@ void upload_backup(State& state, BackupServer& server) {
   if (sent) {
     message_box(state, message_kind::information,
                 "The backup of your data to the Cuplink Network was successfully completed.");
-  } else if (sent.needs_telling()) {
-    show_message_text(state, message_kind::error, sent.reason());
+    return sent;
   }
+  if (sent.needs_telling()) show_message_text(state, message_kind::error, sent.reason());
+  return Status::told();
 }
 
 }  // namespace quillon

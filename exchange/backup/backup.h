@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <string>
 
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -33,7 +35,7 @@ std::filesystem::path backup_path_for(const std::string& chosen);
 
 // Command 1103. Ends with the success message naming the backup's full path
 // on its second line, or with the message of what failed.
-void backup_database(State& state, BackupServer& server);
-void upload_backup(State& state, BackupServer& server);
+Status backup_database(State& state, BackupServer& server);
+Status upload_backup(State& state, BackupServer& server);
 
 }  // namespace quillon

@@ -6,9 +6,9 @@
 namespace quillon {
 
 void register_backup_commands(CommandRegistry& registry, std::shared_ptr<BackupServer> server) {
-  registry.add({1103, 974}, [server](State& s, int) { backup_database(s, *server); });
-  registry.add({1104}, [server](State& s, int) { restore_command(s, *server); });
-  registry.add({2010}, [server](State& s, int) { upload_backup(s, *server); });
+  registry.add({1103, 974}, [server](State& s, int) { return backup_database(s, *server); });
+  registry.add({1104}, [server](State& s, int) { return restore_command(s, *server); });
+  registry.add({2010}, [server](State& s, int) { return upload_backup(s, *server); });
 }
 
 }  // namespace quillon

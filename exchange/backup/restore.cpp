@@ -285,12 +285,13 @@ Status restore_database(State& state, BackupServer& server) {
   return restored;
 }
 
-void restore_command(State& state, BackupServer& server) {
-  if (!restore_database(state, server)) return;
+Status restore_command(State& state, BackupServer& server) {
+  if (Status restored = restore_database(state, server); !restored) return restored;
   message_box(state, message_kind::information,
               "The requested restore was successfully completed.\n\n"
               "Following a database restore, Quillon must be restarted.\n\nClick OK to exit out of Quillon.");
   state.exit_requested = true;
+  return Status::ok();
 }
 
 }  // namespace quillon

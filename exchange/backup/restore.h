@@ -31,6 +31,6 @@ Status restore_database(State& state, BackupServer& server);
 
 // Command 1104: after a restore the program must be restarted, so it asks the
 // front end to exit.
-void restore_command(State& state, BackupServer& server);
+Status restore_command(State& state, BackupServer& server);
 
 }  // namespace quillon

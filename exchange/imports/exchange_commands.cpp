@@ -23,17 +23,17 @@ int choose_tournament(State& state) {
 
 void register_exchange_commands(CommandRegistry& r) {
   r.add({1106}, [](State& s, int) {
-    if (int t = choose_tournament(s)) import_tee_sheet(s, t);
+    int t = choose_tournament(s);
+    return t ? import_tee_sheet(s, t) : Status::told();
   });
   r.add({1107}, [](State& s, int) {
-    if (int t = choose_tournament(s)) export_tee_sheet(s, t);
+    int t = choose_tournament(s);
+    return t ? export_tee_sheet(s, t) : Status::told();
   });
-  r.add({2004, 920}, [](State& s, int) { export_score_data(s); });
-  r.add({921}, [](State& s, int) { tee_sheet_exchange(s); });
-  r.add({1411}, [](State& s, int) { change_import_settings(s); });
-  r.add({1410}, [](State& s, int) {
-    if (choose_tournament(s)) refresh_imported_handicaps(s);
-  });
+  r.add({2004, 920}, [](State& s, int) { return export_score_data(s); });
+  r.add({921}, [](State& s, int) { return tee_sheet_exchange(s); });
+  r.add({1411}, [](State& s, int) { return change_import_settings(s); });
+  r.add({1410}, [](State& s, int) { return choose_tournament(s) ? refresh_imported_handicaps(s) : Status::told(); });
 }
 
 }  // namespace quillon

@@ -100,32 +100,33 @@ bool ravelin_source_members(State& state, std::vector<SourceMember>& members) {
   return true;
 }
 
-void refresh_imported_handicaps(State& state) {
+Status refresh_imported_handicaps(State& state) {
   std::vector<SourceMember> members;
   bool store_ids = false;
   switch (configured_source(state)) {
     case ImportSource::ravelin:
-      if (!ravelin_source_members(state, members)) return;
+      if (!ravelin_source_members(state, members)) return Status::told();
       store_ids = true;
       break;
     case ImportSource::spreadsheet:
-      if (!spreadsheet_source_members(state, members)) return;
+      if (!spreadsheet_source_members(state, members)) return Status::told();
       break;
     case ImportSource::parlink:
-      if (!parlink_refresh_members(state, members)) return;
+      if (!parlink_refresh_members(state, members)) return Status::told();
       store_ids = true;
       break;
   }
   RefreshCounts counts;
   {
     BusyCursor busy(state);
-    if (!refresh_from_members(state, members, store_ids, counts)) return;
+    if (!refresh_from_members(state, members, store_ids, counts)) return Status::told();
   }
   message_box(state, message_kind::information,
               "A total of %d members were found in the tournament.\n%d of %d members were located in the handicap "
               "database.\nFor the %d members located in the handicap database, %d handicap(s) had changed and were "
               "updated.",
               counts.members_found, counts.matched, counts.members_found, counts.matched, counts.changed);
+  return Status::ok();
 }
 
 }  // namespace quillon

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -31,6 +33,6 @@ bool refresh_from_members(State& state, const std::vector<SourceMember>& members
 // converted by the member's own flight), after the course-handicap warning.
 bool ravelin_source_members(State& state, std::vector<SourceMember>& members);
 
-void refresh_imported_handicaps(State& state);
+Status refresh_imported_handicaps(State& state);
 
 }  // namespace quillon

@@ -1,12 +1,11 @@
 #include "exchange/imports/import_file.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 
-#include "exchange/spreadsheets/spreadsheet_writer.h"
+#include "core/atomic_file.h"
 
 namespace quillon {
 
@@ -27,34 +26,12 @@ std::string import_cell(std::string_view text) {
 }
 
 Status write_import_lines(const std::filesystem::path& path, const std::vector<ImportLine>& lines) {
-  std::filesystem::path partial = partial_path(path);
-  std::FILE* file = std::fopen(partial.c_str(), "wb");
-  if (!file) return Status::failed(std::string("create: ") + std::strerror(errno));
-  bool ok = true;
+  std::string text;
   for (const auto& cells : lines) {
-    std::string line;
-    for (std::size_t i = 0; i < cells.size(); ++i) line += (i ? "\t" : "") + import_cell(cells[i]);
-    line += "\r\n";
-    if (std::fwrite(line.data(), 1, line.size(), file) != line.size()) {
-      ok = false;
-      break;
-    }
+    for (std::size_t i = 0; i < cells.size(); ++i) text += (i ? "\t" : "") + import_cell(cells[i]);
+    text += "\r\n";
   }
-  std::string reason = ok ? "" : std::string("write: ") + std::strerror(errno);
-  if (ok && std::fflush(file) != 0) {
-    ok = false;
-    reason = std::string("write: ") + std::strerror(errno);
-  }
-  if (std::fclose(file) != 0 && ok) {
-    ok = false;
-    reason = std::string("close: ") + std::strerror(errno);
-  }
-  if (!ok) {
-    std::error_code ec;
-    std::filesystem::remove(partial, ec);
-    return Status::failed(reason);
-  }
-  return put_in_place(partial, path);
+  return write_file_atomically(path, text);
 }
 
 Result<std::vector<ImportLine>> read_import_lines(const std::filesystem::path& path, std::size_t fields) {

@@ -156,10 +156,12 @@ bool ImportSettingsModel::accept() {
   return true;
 }
 
-void change_import_settings(State& state) {
+Status change_import_settings(State& state) {
   ImportSettingsRecord kept = state.import_settings;
   ImportSettingsModel model(state);
-  if (!state.ui.run_dialog(model)) state.import_settings = kept;
+  if (state.ui.run_dialog(model)) return Status::ok();
+  state.import_settings = kept;
+  return Status::told();
 }
 
 }  // namespace quillon

@@ -5,6 +5,8 @@
 
 #include "core/dialog_model.h"
 
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -36,6 +38,6 @@ class ImportSettingsModel : public DialogModel {
 };
 
 // Runs the dialog.
-void change_import_settings(State& state);
+Status change_import_settings(State& state);
 
 }  // namespace quillon

@@ -22,7 +22,9 @@ char listed_gender(const State& state, char gender) {
 
 // Reads club + ".hdx"; tells the user and gives false when it is not whole.
 bool read_whole_list(State& state, const std::string& club, ParlinkMemberList& list) {
-  if (!read_parlink_members(parlink_members_path(state, club), list) || !list.complete()) {
+  Result<ParlinkMemberList> read = read_parlink_members(parlink_members_path(state, club));
+  if (read) list = std::move(*read);
+  if (!read || !list.complete()) {
     if (list.club_not_found)
       error_box(state, "The Parlink Network holds no member list for the club %s.", club.c_str());
     else error_box(state, "%s", damaged_list);
@@ -79,8 +81,8 @@ Status parlink_refresh_members(State& state, std::vector<SourceMember>& members)
     state.ravelin_path = ravelin_path_for(state);
     import_courses(state);
     if (!download_parlink_members(state)) return Status::told();
-    ParlinkMemberList check;
-    if (!read_parlink_members(parlink_members_path(state, club), check) || !check.complete()) {
+    Result<ParlinkMemberList> check = read_parlink_members(parlink_members_path(state, club));
+    if (!check || !check->complete()) {
       error_box(state, "An error was encountered updating the %s handicap data.", club.c_str());
       return Status::told();
     }

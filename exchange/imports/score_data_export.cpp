@@ -79,11 +79,11 @@ std::vector<std::vector<std::string>> score_data_rows(State& state, int holes) {
   return rows;
 }
 
-void export_score_data(State& state) {
+Status export_score_data(State& state) {
   int t = select_tournament(state, TournamentList::days);
-  if (t == 0) return;
+  if (t == 0) return Status::told();
   auto path = choose_export_path(state, "Scoredata - " + field_text(state.header.name) + ".xlsx");
-  if (!path) return;
+  if (!path) return Status::told();
   Status status = Status::ok();
   {
     BusyCursor busy(state);
@@ -101,11 +101,12 @@ void export_score_data(State& state) {
   if (!status) {
     if (status.needs_telling()) ask_titled(state, message_kind::error, "", status.reason());
     not_done_box(state, message_kind::information, "The export of the score data was not successful.");
-    return;
+    return Status::told();
   }
   message_box(state, message_kind::information,
               "The Score Data for the %s tournament was exported to an Excel spreadsheet [%s].",
               field_text(state.header.name).c_str(), shown_path(*path).c_str());
+  return Status::ok();
 }
 
 }  // namespace quillon

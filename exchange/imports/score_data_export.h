@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -18,6 +20,6 @@ std::vector<std::string> score_data_columns(int holes);
 std::vector<std::vector<std::string>> score_data_rows(State& state, int holes);
 
 // "Export Score Data to Excel Spreadsheet" (command 2004, button 920).
-void export_score_data(State& state);
+Status export_score_data(State& state);
 
 }  // namespace quillon

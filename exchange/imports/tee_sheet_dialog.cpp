@@ -41,14 +41,15 @@ int TeeSheetDialogModel::chosen_tournament() const {
 }
 
 void TeeSheetDialogModel::on_pressed(Field& f) {
-  if (f.name == "export_tee_sheet") export_tee_sheet(state_, chosen_tournament());
-  if (f.name == "import_tee_sheet") import_tee_sheet(state_, chosen_tournament());
+  // Each tells the user how it went; the dialog stays open either way.
+  if (f.name == "export_tee_sheet") (void)export_tee_sheet(state_, chosen_tournament());
+  if (f.name == "import_tee_sheet") (void)import_tee_sheet(state_, chosen_tournament());
 }
 
-void tee_sheet_exchange(State& state) {
-  if (!check_precondition(state, Precondition::a_tournament)) return;
+Status tee_sheet_exchange(State& state) {
+  if (!check_precondition(state, Precondition::a_tournament)) return Status::told();
   TeeSheetDialogModel model(state);
-  state.ui.run_dialog(model);
+  return Status::ok_or_told(state.ui.run_dialog(model));
 }
 
 }  // namespace quillon

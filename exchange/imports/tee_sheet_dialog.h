@@ -6,6 +6,8 @@
 
 #include "core/dialog_model.h"
 
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -27,6 +29,6 @@ class TeeSheetDialogModel : public DialogModel {
   std::vector<int> slots_;
 };
 
-void tee_sheet_exchange(State& state);
+Status tee_sheet_exchange(State& state);
 
 }  // namespace quillon

@@ -32,10 +32,11 @@ std::vector<std::string> golfer_row(const GolferEntry& e) {
           e.is_member ? "Yes" : "No"};
 }
 
-void tell_failure(State& state, const Status& status) {
+Status tell_failure(State& state, const Status& status) {
   // The library's own description, shown with the error icon and no title.
   if (status.needs_telling()) ask_titled(state, message_kind::error, "", status.reason());
   not_done_box(state, message_kind::information, "The export of the tee sheet was not successful.");
+  return Status::told();
 }
 
 }  // namespace
@@ -60,14 +61,14 @@ std::vector<std::vector<std::string>> tee_sheet_rows(State& state) {
 
 std::string tee_sheet_file_name(State& state) { return "TeeSheet - " + field_text(state.header.name) + ".xlsx"; }
 
-void export_tee_sheet(State& state, int tournament) {
+Status export_tee_sheet(State& state, int tournament) {
   if (tournament <= 0) {
     error_box(state, "A tournament must be selected");
-    return;
+    return Status::told();
   }
   read_record(state, RecordKind::tournament, tournament);
   auto path = choose_export_path(state, tee_sheet_file_name(state));
-  if (!path) return;
+  if (!path) return Status::told();
   auto writer = make_sheet_writer(*path);
   Status status = writer->create(*path, tee_sheet_name, tee_sheet_columns);
   if (!status) return tell_failure(state, status);
@@ -85,6 +86,7 @@ void export_tee_sheet(State& state, int tournament) {
               "spreadsheet can be used to enter the golfers for the tournament and then imported back into Quillon "
               "for Windows.",
               field_text(state.header.name).c_str(), shown_path(*path).c_str());
+  return Status::ok();
 }
 
 }  // namespace quillon

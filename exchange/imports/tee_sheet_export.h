@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -17,7 +19,7 @@ inline constexpr const char* tee_sheet_name = "Sheet1";
 std::vector<std::vector<std::string>> tee_sheet_rows(State& state);
 
 // "Export Tee Sheet to Excel Spreadsheet" for tournament t (0 = none chosen).
-void export_tee_sheet(State& state, int tournament);
+Status export_tee_sheet(State& state, int tournament);
 
 // The suggested file name of a tournament's tee sheet.
 std::string tee_sheet_file_name(State& state);

@@ -180,15 +180,15 @@ Result<TeeSheetLines> tee_sheet_lines(const SheetTable& table) {
   return out;
 }
 
-void import_tee_sheet(State& state, int tournament) {
+Status import_tee_sheet(State& state, int tournament) {
   if (tournament <= 0) {
     error_box(state, "A tournament must be selected");
-    return;
+    return Status::told();
   }
   read_record(state, RecordKind::tournament, tournament);
   // The whole sheet is read and checked before the field may be erased.
   auto workbook = choose_import_workbook(state, "TeeSheet - " + field_text(state.header.name) + ".xlsx");
-  if (!workbook) return;
+  if (!workbook) return Status::told();
   SheetTable table;
   if (!read_workbook_copy(state, *workbook, table)) return;
   Result<TeeSheetLines> sheet = tee_sheet_lines(table);
@@ -213,7 +213,7 @@ void import_tee_sheet(State& state, int tournament) {
         if (line[0] == vacancy_name) continue;
         fill_slot(state, state.group.entries[slot], line, counts);
       }
-      if (!write_record(state, RecordKind::group, g)) return;
+      if (!write_record(state, RecordKind::group, g)) return Status::told();
     }
   }
   if (!change.commit()) return;
@@ -228,6 +228,7 @@ void import_tee_sheet(State& state, int tournament) {
                               "replaced by '?'.",
                               sheet->names_changed);
   show_message_text(state, message_kind::information, text_shown);
+  return Status::ok();
 }
 
 }  // namespace quillon

@@ -6,6 +6,8 @@
 #include "core/result.h"
 #include "exchange/spreadsheets/spreadsheet_reader.h"
 
+#include "core/status.h"
+
 namespace quillon {
 
 struct State;
@@ -38,6 +40,6 @@ inline constexpr std::size_t tee_sheet_fields = 6;
 Result<TeeSheetLines> tee_sheet_lines(const SheetTable& table);
 
 // "Import Tee Sheet from Excel Spreadsheet" for tournament t (0 = none chosen).
-void import_tee_sheet(State& state, int tournament);
+Status import_tee_sheet(State& state, int tournament);
 
 }  // namespace quillon

@@ -1,5 +1,7 @@
 #include "exchange/network/net_client.h"
 
+#include "core/atomic_file.h"
+
 #include <curl/curl.h>
 
 #include <algorithm>
@@ -7,8 +9,6 @@
 #include <cstdio>
 #include <mutex>
 #include <system_error>
-
-#include <unistd.h>
 
 namespace quillon {
 
@@ -30,49 +30,20 @@ void global_init() {
 
 CURL* handle(void* p) { return static_cast<CURL*>(p); }
 
-// A temporary file beside `target` that becomes `target` only on commit().
-class PartFile {
- public:
-  explicit PartFile(std::filesystem::path target) : target_(std::move(target)) {
-    part_ = target_;
-    part_ += ".part";
-    file_ = std::fopen(part_.c_str(), "wb");
-  }
-  ~PartFile() {
-    if (file_) std::fclose(file_);
-    if (!committed_) {
-      std::error_code ec;
-      std::filesystem::remove(part_, ec);
-    }
-  }
-  std::FILE* file() const { return file_; }
-  const std::filesystem::path& part() const { return part_; }
-  Status commit() {
-    std::FILE* f = file_;
-    file_ = nullptr;
-    bool written = std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
-    if (std::fclose(f) != 0 || !written)
-      return Status::failed("The file \"" + target_.string() + "\" could not be written.");
-    std::error_code ec;
-    std::filesystem::rename(part_, target_, ec);
-    if (ec) return Status::failed("The file \"" + target_.string() + "\" could not be put in place.");
-    committed_ = true;
-    return Status::ok();
-  }
-
- private:
-  std::filesystem::path target_;
-  std::filesystem::path part_;
-  std::FILE* file_ = nullptr;
-  bool committed_ = false;
-};
+// Puts a complete download in place.
+Status finish_download(AtomicFile& part, const std::filesystem::path& local) {
+  Status placed = part.commit();
+  if (!placed)
+    return Status::failed("The file \"" + local.string() + "\" could not be written (" + placed.reason() + ").");
+  return placed;
+}
 
 }  // namespace
 
 struct NetConnection::Call {
   // Where the answer goes: a string (up to `limit`) or a file.
   std::string* body = nullptr;
-  std::FILE* file = nullptr;
+  AtomicFile* file = nullptr;
   std::size_t skip = 0;  // leading answer bytes dropped
   std::int64_t limit = -1;  // most bytes kept; -1 no limit
   bool stop_at_limit = false;  // reaching the limit ends the call successfully
@@ -106,7 +77,7 @@ size_t write_answer(char* data, size_t size, size_t count, void* user) {
     call.over_limit = true;
   }
   if (call.body) call.body->append(data + from, keep);
-  if (call.file && keep > 0 && std::fwrite(data + from, 1, keep, call.file) != keep) {
+  if (call.file && keep > 0 && !call.file->write(data + from, keep).is_ok()) {
     call.write_failed = true;
     return 0;
   }
@@ -312,7 +283,7 @@ Status FtpSession::logon() {
   return perform(call, "the logon to " + settings_.ftp_host);
 }
 
-Status FtpSession::size(const std::string& path, std::int64_t& bytes) {
+Result<std::int64_t> FtpSession::size(const std::string& path) {
   Call call;
   prepare_ftp(path, call);
   curl_easy_setopt(handle(curl_), CURLOPT_NOBODY, 1L);
@@ -324,19 +295,17 @@ Status FtpSession::size(const std::string& path, std::int64_t& bytes) {
     last_failure_ = NetFailure::not_found;
     return Status::failed("The server has no file for \"" + path + "\".");
   }
-  bytes = length;
-  return Status::ok();
+  return static_cast<std::int64_t>(length);
 }
 
-Status FtpSession::exists(const std::string& path, bool& found) {
-  std::int64_t bytes = 0;
-  Status status = size(path, bytes);
-  found = status.is_ok();
-  if (!status && last_failure_ == NetFailure::not_found) return Status::ok();
-  return status;
+Result<bool> FtpSession::exists(const std::string& path) {
+  Result<std::int64_t> bytes = size(path);
+  if (bytes) return true;
+  if (last_failure_ == NetFailure::not_found) return false;
+  return bytes.status();
 }
 
-Status FtpSession::list(const std::string& folder, std::vector<std::string>& names) {
+Result<std::vector<std::string>> FtpSession::list(const std::string& folder) {
   Call call;
   std::string body;
   call.body = &body;
@@ -346,7 +315,7 @@ Status FtpSession::list(const std::string& folder, std::vector<std::string>& nam
   curl_easy_setopt(handle(curl_), CURLOPT_DIRLISTONLY, 1L);
   Status status = perform(call, "the listing of \"" + folder + "\"");
   if (!status) return status;
-  names.clear();
+  std::vector<std::string> names;
   std::size_t from = 0;
   while (from < body.size()) {
     std::size_t end = body.find('\n', from);
@@ -358,16 +327,16 @@ Status FtpSession::list(const std::string& folder, std::vector<std::string>& nam
     if (!name.empty()) names.push_back(name);
     from = end + 1;
   }
-  return Status::ok();
+  return names;
 }
 
 Status FtpSession::remove(const std::string& path, bool missing_ok) {
   if (path.find_first_of("\r\n") != std::string::npos)
     return Status::failed("A server file name cannot hold a line break.");
   if (missing_ok) {
-    bool found = false;
-    if (Status s = exists(path, found); !s) return s;
-    if (!found) return Status::ok();
+    Result<bool> found = exists(path);
+    if (!found) return found.status();
+    if (!*found) return Status::ok();
   }
   // The command runs in the file's folder: the connection may stand in
   // another folder after an earlier call.
@@ -388,10 +357,10 @@ Status FtpSession::remove(const std::string& path, bool missing_ok) {
 }
 
 Status FtpSession::get(const std::string& path, const std::filesystem::path& local, const TransferProgress& progress) {
-  PartFile part(local);
-  if (!part.file()) return Status::failed("The file \"" + local.string() + "\" could not be created.");
+  Result<AtomicFile> part = AtomicFile::create(local);
+  if (!part) return Status::failed("The file \"" + local.string() + "\" could not be created.");
   Call call;
-  call.file = part.file();
+  call.file = &*part;
   call.bulk = true;
   if (progress) call.progress = &progress;
   prepare_ftp(path, call);
@@ -403,7 +372,7 @@ Status FtpSession::get(const std::string& path, const std::filesystem::path& loc
     last_failure_ = NetFailure::broken;
     return Status::failed("The connection broke off during \"" + path + "\".");
   }
-  return part.commit();
+  return finish_download(*part, local);
 }
 
 Status FtpSession::read_head(const std::string& path, std::size_t count, std::string& bytes) {
@@ -457,17 +426,17 @@ Status WebSession::get(const std::string& path_and_query, std::size_t limit, std
 
 Status WebSession::get_to_file(const std::string& path_and_query, std::size_t skip, std::int64_t limit,
                                const std::filesystem::path& local) {
-  PartFile part(local);
-  if (!part.file()) return Status::failed("The file \"" + local.string() + "\" could not be created.");
+  Result<AtomicFile> part = AtomicFile::create(local);
+  if (!part) return Status::failed("The file \"" + local.string() + "\" could not be created.");
   Call call;
-  call.file = part.file();
+  call.file = &*part;
   call.bulk = true;
   call.skip = skip;
   call.limit = limit;
   prepare(url_of(path_and_query), call);
   Status status = perform(call, "the request " + path_and_query);
   if (!status) return status;
-  return part.commit();
+  return finish_download(*part, local);
 }
 
 }  // namespace quillon

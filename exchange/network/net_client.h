@@ -3,8 +3,8 @@
 // mode, binary transfers, explicit TLS when the server offers it or the
 // settings require it) and HTTP GET. Every call has the connect and transfer
 // time-outs of the settings and can be cancelled from its progress callback.
-// Downloads go to a temporary file beside the target and are renamed into
-// place only when complete.
+// Downloads are written through an AtomicFile: the target appears only when
+// the download is complete.
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/result.h"
 #include "core/status.h"
 #include "exchange/network/net_settings.h"
 
@@ -52,21 +53,34 @@ class NetConnection {
   TransferProgress activity_;
 };
 
-class FtpSession : public NetConnection {
+// What a command needs of a file server: the FTP session is the real one;
+// tests put an in-process one in its place to run the logic around it.
+class FileServer {
+ public:
+  virtual ~FileServer() = default;
+  // The size of a remote file; fails when there is none.
+  [[nodiscard]] virtual Result<std::int64_t> size(const std::string& path) = 0;
+  // Downloads a file; `local` appears only when the whole file arrived.
+  [[nodiscard]] virtual Status get(const std::string& path, const std::filesystem::path& local,
+                                   const TransferProgress& progress = {}) = 0;
+};
+
+class FtpSession : public NetConnection, public FileServer {
  public:
   FtpSession(const NetworkSettings& settings, std::string user, std::string password);
 
   const std::string& user() const { return user_; }
   // Connects and logs on.
   [[nodiscard]] Status logon();
-  [[nodiscard]] Status size(const std::string& path, std::int64_t& bytes);
-  [[nodiscard]] Status exists(const std::string& path, bool& found);
+  Result<std::int64_t> size(const std::string& path) override;
+  // Whether the file is there; a failure is one of the connection.
+  Result<bool> exists(const std::string& path);
   // The names of the files in a folder ("tdb/").
-  [[nodiscard]] Status list(const std::string& folder, std::vector<std::string>& names);
+  Result<std::vector<std::string>> list(const std::string& folder);
   // Deletes a file; with `missing_ok` a file that is not there is no failure.
   [[nodiscard]] Status remove(const std::string& path, bool missing_ok);
   [[nodiscard]] Status get(const std::string& path, const std::filesystem::path& local,
-                           const TransferProgress& progress = {});
+                           const TransferProgress& progress = {}) override;
   // A session on the same server with another user name and this password.
   std::unique_ptr<FtpSession> as_user(const std::string& user) const {
     return std::make_unique<FtpSession>(settings_, user, password_);

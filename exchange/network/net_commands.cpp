@@ -8,9 +8,9 @@
 namespace quillon {
 
 void register_network_commands(CommandRegistry& registry) {
-  registry.add({1708, 2006, 922}, [](State& s, int) { cuplink_dialog_procedure(s); });
-  registry.add({1706}, [](State& s, int) { (void)check_for_update(s); });
-  registry.add({1108}, [](State& s, int) { (void)upload_parlink_scores(s, 0); });
+  registry.add({1708, 2006, 922}, [](State& s, int) { return cuplink_dialog_procedure(s); });
+  registry.add({1706}, [](State& s, int) { return check_for_update(s); });
+  registry.add({1108}, [](State& s, int) { return upload_parlink_scores(s, 0); });
 }
 
 }  // namespace quillon

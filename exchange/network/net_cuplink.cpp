@@ -6,6 +6,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/record_values.h"
 #include "core/state.h"
 #include "exchange/network/net_club_id.h"
 #include "exchange/network/net_parlink_upload.h"
@@ -35,14 +36,14 @@ Status refresh_server_list(State& state, std::vector<ServerTournament>& list) {
     return Status::told();
   auto ftp = open_ftp_session(state, internet);
   if (!ftp) return Status::told();
-  std::vector<std::string> files;
   // The server takes no wildcard in a listing: the folder is listed whole and
   // the club's files picked by their prefix.
-  if (Status listed = ftp->list(cuplink_folder, files); !listed) {
-    tell(state, "The list of tournaments on the Cuplink Network could not be read.", listed);
+  Result<std::vector<std::string>> files = ftp->list(cuplink_folder);
+  if (!files) {
+    tell(state, "The list of tournaments on the Cuplink Network could not be read.", files.status());
     return Status::told();
   }
-  for (const std::string& file : files) {
+  for (const std::string& file : *files) {
     ServerTournament t;
     if (parse_server_file(club, file, t)) list.push_back(t);
   }
@@ -51,28 +52,27 @@ Status refresh_server_list(State& state, std::vector<ServerTournament>& list) {
 }
 
 Status upload_tournament(State& state, int t) {
-  std::string name;
-  Status written = write_cuplink_file(state, t, name);
-  if (!written) {
-    tell(state, "The upload file could not be written.", written);
+  Result<std::string> written = write_cuplink_file(state, t);
+  Result<TournamentHeader> header = written ? load_header(state, t) : written.status();
+  if (!header) {
+    tell(state, "The upload file could not be written.", header.status());
     return Status::told();
   }
-  if (tournament_day_number(state.header) < state.today.day_number - cuplink_upload_days) {
+  const std::string& name = *written;
+  if (tournament_day_number(*header) < state.today.day_number - cuplink_upload_days) {
     not_done_box(state, message_kind::information,
                  "Tournaments played more than 60 days ago cannot be uploaded to the Cuplink Network.");
     return Status::told();
   }
   NetworkActivity activity(state, cuplink_title);
   InternetSession internet;
-  if (!open_internet(state, internet, activity, "Uploading " + field_text(state.header.name) + "..."))
-    return Status::told();
+  if (!open_internet(state, internet, activity, "Uploading " + field_text(header->name) + "...")) return Status::told();
   auto ftp = open_ftp_session(state, internet);
   if (!ftp) return Status::told();
   Status sent = ftp->remove(cuplink_folder + name, true);
   if (sent) sent = ftp->put(state.file(name), cuplink_folder + name);
   if (!sent) {
-    tell(state,
-         "The tournament \"" + field_text(state.header.name) + "\" could not be uploaded to the Cuplink Network.",
+    tell(state, "The tournament \"" + field_text(header->name) + "\" could not be uploaded to the Cuplink Network.",
          sent);
     return Status::told();
   }
@@ -179,11 +179,14 @@ void CuplinkModel::upload() {
     return;
   }
   BusyCursor busy(state_);
-  read_record(state_, RecordKind::tournament, t);
-  TournamentHeader header = state_.header;
+  Result<TournamentHeader> header = load_header(state_, t);
+  if (!header) {
+    error_box(state_, "%s", header.status().reason().c_str());
+    return;
+  }
   bool uploaded = upload_tournament(state_, t).is_ok();
-  if (uploaded && header.format == multi_round_format)
-    for (std::int16_t day : header.round_tournaments)
+  if (uploaded && header->format == multi_round_format)
+    for (std::int16_t day : header->round_tournaments)
       if (day > 0 && !upload_tournament(state_, day)) break;
   refresh();
 }
@@ -226,9 +229,9 @@ bool CuplinkModel::accept() {
   return write_record(state_, RecordKind::system, 1).is_ok();
 }
 
-void cuplink_dialog_procedure(State& state) {
+Status cuplink_dialog_procedure(State& state) {
   CuplinkModel model(state);
-  state.ui.run_dialog(model);
+  return Status::ok_or_told(state.ui.run_dialog(model));
 }
 
 }  // namespace quillon

@@ -48,6 +48,6 @@ class CuplinkModel : public DialogModel {
   int server_count_ = 0;  // from the latest listing
 };
 
-void cuplink_dialog_procedure(State& state);
+Status cuplink_dialog_procedure(State& state);
 
 }  // namespace quillon

@@ -7,6 +7,7 @@
 #include "core/database.h"
 #include "core/dates.h"
 #include "core/fixed_text.h"
+#include "core/record_values.h"
 #include "core/state.h"
 #include "exchange/network/net_escape.h"
 #include "exchange/network/net_files.h"
@@ -84,10 +85,11 @@ void sort_newest_first(std::vector<ServerTournament>& list) {
   std::stable_sort(list.begin(), list.end(), [&](const auto& a, const auto& b) { return key(a) > key(b); });
 }
 
-Status write_cuplink_file(State& state, int t, std::string& name) {
-  read_record(state, RecordKind::tournament, t);
-  TournamentHeader header = state.header;
-  name = cuplink_file_name(state, header);
+Result<std::string> write_cuplink_file(const State& state, int t) {
+  Result<TournamentHeader> stored = load_header(state, t);
+  if (!stored) return stored.status();
+  TournamentHeader header = *stored;
+  std::string name = cuplink_file_name(state, header);
   escape_for_server(name);
 
   // The course records in order of first use by divisions 1, 2, ...
@@ -111,8 +113,9 @@ Status write_cuplink_file(State& state, int t, std::string& name) {
   append_record(bytes, system);
   append_record(bytes, state.import_settings);
   for (int course : courses) {
-    read_record(state, RecordKind::course, course);
-    append_record(bytes, state.course);
+    Result<CourseRecord> tee = load_course(state, course);
+    if (!tee) return tee.status();
+    append_record(bytes, *tee);
   }
 
   if (multi_round) {
@@ -120,26 +123,26 @@ Status write_cuplink_file(State& state, int t, std::string& name) {
     for (int k = 0; k < cuplink_round_slots; ++k) {
       int day = header.round_tournaments[k];
       if (day <= 0) continue;
-      read_record(state, RecordKind::tournament, day);
-      std::string day_name = cuplink_file_name(state, state.header);
+      Result<TournamentHeader> round = load_header(state, day);
+      if (!round) return round.status();
+      std::string day_name = cuplink_file_name(state, *round);
       std::size_t n = std::min<std::size_t>(day_name.size(), cuplink_round_slot_size - 1);
       std::memcpy(header.notes + k * cuplink_round_slot_size, day_name.data(), n);
     }
     append_record(bytes, header);
   } else {
     append_record(bytes, header);
-    read_record(state, RecordKind::tournament, t);
     int group_size = std::clamp<int>(header.group_size, 1, max_group_size);
     for (int g = 1; g <= header.group_count; ++g) {
-      read_record(state, RecordKind::group, g);
-      for (int i = 0; i < group_size; ++i) append_record(bytes, state.group.entries[i]);
+      Result<GroupBuffer> group = load_group(state, t, *stored, g);
+      if (!group) return group.status();
+      for (int i = 0; i < group_size; ++i) append_record(bytes, group->entries[i]);
     }
   }
-  read_record(state, RecordKind::system, 1);
-  read_record(state, RecordKind::tournament, t);
   std::error_code ec;
   std::filesystem::remove(state.file(name), ec);
-  return replace_file(state.file(name), bytes);
+  if (Status written = replace_file(state.file(name), bytes); !written) return written;
+  return name;
 }
 
 }  // namespace quillon

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/records/tournament_header.h"
+#include "core/result.h"
 #include "core/status.h"
 
 namespace quillon {
@@ -43,7 +44,8 @@ bool parse_server_file(const std::string& club, const std::string& file, ServerT
 void sort_newest_first(std::vector<ServerTournament>& list);
 
 // Writes the upload file of tournament t in the home folder under its escaped
-// name (returned in `name`). Leaves the state's records as read from the database.
-Status write_cuplink_file(State& state, int t, std::string& name);
+// name, which it returns. The records are read as values; the state's buffers
+// stay as they are.
+[[nodiscard]] Result<std::string> write_cuplink_file(const State& state, int t);
 
 }  // namespace quillon

@@ -1,5 +1,6 @@
 #include "exchange/network/net_parlink_upload.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -7,7 +8,9 @@
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/ravelin.h"
+#include "core/record_values.h"
 #include "core/state.h"
+#include "core/text.h"
 #include "exchange/network/net_club_id.h"
 #include "exchange/network/net_files.h"
 #include "exchange/network/net_parlink_download.h"
@@ -25,28 +28,8 @@ constexpr std::size_t insertrnd_answer_limit = 1000;
 constexpr std::size_t mergefiles_answer_limit = 500;
 constexpr const char* upload_title = "Upload scores to Parlink Network";
 
-struct CourseData {
-  int version = 0;
-  char letter = 0;
-  std::vector<CourseRecord> courses;  // record k at index k - 1
-};
-
-bool read_course_data(const std::string& path, CourseData& data) {
-  RavelinReader reader(path);
-  if (!reader.open_ravelin()) return false;
-  if (reader.read_ravelin(ravelin_kind::header, 1) < 200) return false;
-  data.version = reader.version();
-  data.letter = reader.version_letter();
-  int n = reader.course_slots();
-  for (int k = 1; k <= n; ++k) {
-    if (reader.read_ravelin(ravelin_kind::course, k) < course_record_size) break;
-    data.courses.push_back(reader.course());
-  }
-  return true;
-}
-
 // The first course whose course and tee names are exactly the same.
-int matching_course(const CourseData& data, const CourseRecord& course) {
+int matching_course(const ParlinkCourseData& data, const CourseRecord& course) {
   for (std::size_t k = 0; k < data.courses.size(); ++k)
     if (field_text(data.courses[k].course_name) == field_text(course.course_name) &&
         field_text(data.courses[k].tee_name) == field_text(course.tee_name))
@@ -54,7 +37,7 @@ int matching_course(const CourseData& data, const CourseRecord& course) {
   return 0;
 }
 
-bool same_version_or_accepted(const State& state, const CourseData& data) {
+bool same_version_or_accepted(const State& state, const ParlinkCourseData& data) {
   if (data.version == state.system.program_version && data.letter == state.system.program_version_letter) return true;
   for (int v : accepted_versions)
     if (data.version == v) return true;
@@ -92,6 +75,64 @@ std::optional<ParlinkScoreRecord> parlink_score_record(const GolferEntry& golfer
   return r;
 }
 
+Result<ParlinkCourseData> read_parlink_course_data(const std::filesystem::path& path) {
+  RavelinReader reader(path.string());
+  Status unreadable = Status::failed("The Parlink Network course data " + path.string() + " cannot be read.");
+  if (!reader.open_ravelin()) return unreadable;
+  if (reader.read_ravelin(ravelin_kind::header, 1) < 200) return unreadable;
+  ParlinkCourseData data;
+  data.version = reader.version();
+  data.letter = reader.version_letter();
+  int n = reader.course_slots();
+  for (int k = 1; k <= n; ++k) {
+    if (reader.read_ravelin(ravelin_kind::course, k) < course_record_size) break;
+    data.courses.push_back(reader.course());
+  }
+  return data;
+}
+
+Result<std::string> plan_parlink_upload(const State& state, int tournament, const ParlinkCourseData& data,
+                                        bool tournament_scores) {
+  Result<TournamentHeader> header = load_header(state, tournament);
+  if (!header) return header.status();
+  if (!same_version_or_accepted(state, data))
+    return Status::failed(
+        format_text(message_limit,
+                    "Quillon for Windows %d.%c cannot exchange scores with an Parlink Network (%d.%c) "
+                    "system.  One or both of the systems must be updated.",
+                    state.system.program_version, state.system.program_version_letter, data.version, data.letter));
+  std::vector<ParlinkCourse> division_course(static_cast<std::size_t>(std::max<int>(header->division_count, 1)));
+  for (int d = 1; d <= header->division_count; ++d) {
+    Result<CourseRecord> course = load_course(state, header->division_tee[d - 1]);
+    if (!course) return course.status();
+    int number = matching_course(data, *course);
+    if (number == 0)
+      return Status::failed(format_text(message_limit,
+                                        "The course for division %d (%s - %s) could not be located in the course "
+                                        "database on the Parlink Network.  The scores for this tournament cannot be "
+                                        "uploaded.",
+                                        d, field_text(course->course_name).c_str(),
+                                        field_text(course->tee_name).c_str()));
+    division_course[d - 1] = ParlinkCourse{number, data.courses[number - 1]};
+  }
+  Result<CourseRecord> first_course = load_course(state, header->division_tee[0]);
+  if (!first_course) return first_course.status();
+  int holes = first_course->hole_count == 9 ? 9 : 18;
+  std::string records;
+  for (int g = 1; g <= header->group_count; ++g) {
+    Result<GroupBuffer> group = load_group(state, tournament, *header, g);
+    if (!group) return group.status();
+    for (int i = 0; i < header->group_size && i < max_group_size; ++i) {
+      const GolferEntry& golfer = group->entries[i];
+      int d = std::clamp<int>(golfer.division, 1, static_cast<int>(division_course.size()));
+      auto record = parlink_score_record(golfer, division_course[d - 1], holes, tournament_day_number(*header),
+                                         state.today.day_number, tournament_scores);
+      if (record) records.append(reinterpret_cast<const char*>(&*record), sizeof *record);
+    }
+  }
+  return records;
+}
+
 Status upload_parlink_scores(State& state, int tournament) {
   BusyCursor busy(state);
   if (tournament == 0) tournament = select_tournament(state, TournamentList::days);
@@ -102,60 +143,34 @@ Status upload_parlink_scores(State& state, int tournament) {
 
   std::string club = usable_club_id(state);
   if (club.empty()) return Status::told();
-  read_record(state, RecordKind::tournament, tournament);
-  TournamentHeader header = state.header;
-  read_record(state, RecordKind::course, header.division_tee[0]);
-  CourseRecord first_course = state.course;
+  Result<TournamentHeader> header = load_header(state, tournament);
+  if (!header) return header.status();
+  Result<CourseRecord> first_course = load_course(state, header->division_tee[0]);
+  if (!first_course) return first_course.status();
 
   if (!download_parlink_courses(state)) return Status::told();
-  CourseData data;
-  if (!read_course_data(parlink_courses_path(state, club).string(), data)) {
+  Result<ParlinkCourseData> data = read_parlink_course_data(parlink_courses_path(state, club));
+  if (!data) {
     error_box(state,
               "The selected tournament was played on the %s - %s course.  The matching course could not be "
               "located in the Parlink Network data",
-              field_text(first_course.course_name).c_str(), field_text(first_course.tee_name).c_str());
+              field_text(first_course->course_name).c_str(), field_text(first_course->tee_name).c_str());
     return Status::told();
   }
-  if (!same_version_or_accepted(state, data)) {
-    error_box(state,
-              "Quillon for Windows %d.%c cannot exchange scores with an Parlink Network (%d.%c) system.  One or "
-              "both of the systems must be updated.",
-              state.system.program_version, state.system.program_version_letter, data.version, data.letter);
+  Result<std::string> records = plan_parlink_upload(state, tournament, *data, marked == Button::yes);
+  if (!records) {
+    error_box(state, "%s", records.status().reason().c_str());
     return Status::told();
-  }
-
-  std::vector<ParlinkCourse> division_course(static_cast<std::size_t>(std::max<int>(header.division_count, 1)));
-  for (int d = 1; d <= header.division_count; ++d) {
-    read_record(state, RecordKind::course, header.division_tee[d - 1]);
-    int number = matching_course(data, state.course);
-    if (number == 0) {
-      error_box(state,
-                "The course for division %d (%s - %s) could not be located in the course database on the Parlink "
-                "Network.  The scores for this tournament cannot be uploaded.",
-                d, field_text(state.course.course_name).c_str(), field_text(state.course.tee_name).c_str());
-      return Status::told();
-    }
-    division_course[d - 1] = ParlinkCourse{number, data.courses[number - 1]};
-  }
-
-  std::string records;
-  int holes = first_course.hole_count == 9 ? 9 : 18;
-  read_record(state, RecordKind::tournament, tournament);
-  for (int g = 1; g <= header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
-    for (int i = 0; i < header.group_size && i < max_group_size; ++i) {
-      const GolferEntry& golfer = state.group.entries[i];
-      int d = std::clamp<int>(golfer.division, 1, static_cast<int>(division_course.size()));
-      auto record = parlink_score_record(golfer, division_course[d - 1], holes, tournament_day_number(header),
-                                         state.today.day_number, marked == Button::yes);
-      if (record) records.append(reinterpret_cast<const char*>(&*record), sizeof *record);
-    }
   }
   // An empty upload would be reported as a success with nothing posted.
-  if (records.empty()) {
+  if (records->empty()) {
     not_done_box(state, message_kind::information, "%s", no_scores_to_upload_text);
     return Status::told();
   }
+  return send_parlink_upload(state, club, *records);
+}
+
+Status send_parlink_upload(State& state, const std::string& club, const std::string& records) {
   std::filesystem::path upload = state.file(club + ".tmp");
   Status written = replace_file(upload, records);
   if (!written) {
@@ -170,12 +185,11 @@ Status upload_parlink_scores(State& state, int tournament) {
   {
     auto ftp = open_ftp_session(state, internet);
     if (!ftp) return Status::told();
-    bool found = false;
-    Status looked = ftp->exists("hdb/" + club + ".db", found);
-    if (!looked || !found) {
+    Result<bool> found = ftp->exists("hdb/" + club + ".db");
+    if (!found || !*found) {
       error_box(state, "%s",
                 with_reason("Quillon for Windows was unable to locate your club's data on the Tolvane Parlink Network.",
-                            looked)
+                            found ? Status::ok() : found.status())
                     .c_str());
       return Status::told();
     }

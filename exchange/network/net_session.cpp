@@ -57,9 +57,9 @@ std::unique_ptr<FtpSession> open_ftp_session(State& state, InternetSession& inte
   const NetworkSettings& settings = internet.settings;
   std::filesystem::path cache = state.file(credential_cache_name);
 
-  std::string blob;
-  if (read_file_head(cache, credential_blob_size, blob) && blob.size() >= credential_blob_minimum) {
-    std::string password = password_of(blob);
+  Result<std::string> blob = read_file_head(cache, credential_blob_size);
+  if (blob && blob->size() >= credential_blob_minimum) {
+    std::string password = password_of(*blob);
     if (!password.empty()) {
       auto session = std::make_unique<FtpSession>(settings, settings.ftp_user, password);
       session->set_activity(internet.activity);
@@ -81,10 +81,10 @@ std::unique_ptr<FtpSession> open_ftp_session(State& state, InternetSession& inte
     show_authentication_failure(state, preamble_read, preamble_error_code, fetched);
     return nullptr;
   }
-  blob = answer.substr(pldump_preamble_size);
-  std::string password = password_of(blob);
+  const std::string fetched_blob = answer.substr(pldump_preamble_size);
+  std::string password = password_of(fetched_blob);
   if (password.empty()) {
-    show_authentication_failure(state, blob.size(), blob_error_code, fetched);
+    show_authentication_failure(state, fetched_blob.size(), blob_error_code, fetched);
     return nullptr;
   }
 
@@ -96,7 +96,7 @@ std::unique_ptr<FtpSession> open_ftp_session(State& state, InternetSession& inte
     return nullptr;
   }
   // The cache holds a logon secret: only its owner may read it.
-  Status cached = replace_file(cache, blob, owner_only_mode);
+  Status cached = replace_file(cache, fetched_blob, owner_only_mode);
   if (!cached) show_message_text(state, message_kind::warning, cached.reason());
   return session;
 }

@@ -69,10 +69,12 @@ void remove_file(const std::filesystem::path& path) {
 
 }  // namespace
 
-bool parse_build_description(const std::string& bytes, BuildDescription& out) {
-  if (bytes.size() < description_size) return false;
+Result<BuildDescription> parse_build_description(const std::string& bytes) {
+  Status unusable = Status::failed("The build description cannot be read.");
+  if (bytes.size() < description_size) return unusable;
   for (int i = 0; i < 3; ++i)
-    if (!std::isdigit(static_cast<unsigned char>(bytes[i]))) return false;
+    if (!std::isdigit(static_cast<unsigned char>(bytes[i]))) return unusable;
+  BuildDescription out;
   out.version = version_base + std::stoi(bytes.substr(0, 3));
   out.letter = bytes[3];
   out.build = bytes.substr(build_at, build_length);
@@ -90,7 +92,7 @@ bool parse_build_description(const std::string& bytes, BuildDescription& out) {
       run.clear();
     }
   }
-  return true;
+  return out;
 }
 
 std::string file_sha256(const std::string& path) {
@@ -117,12 +119,97 @@ std::string file_sha256(const std::string& path) {
   return hex;
 }
 
+bool is_running_release(const BuildDescription& description, const std::string& running_build) {
+  return description.version == program_version && description.letter == program_version_letter &&
+         description.build == running_build;
+}
+
+Status check_update_package(const std::filesystem::path& package, std::int64_t server_size,
+                            const BuildDescription& description) {
+  std::error_code ec;
+  std::int64_t local_size = static_cast<std::int64_t>(std::filesystem::file_size(package, ec));
+  if (ec || local_size != server_size)
+    return Status::failed("The downloaded package holds " + std::to_string(ec ? 0 : local_size) + " of the " +
+                          std::to_string(server_size) + " bytes the server announced.");
+  if (!description.sha256.empty() && file_sha256(package.string()) != description.sha256)
+    return Status::failed("The downloaded package does not match the checksum of the build description.");
+  return Status::ok();
+}
+
+namespace {
+
+// From the build description to the package handed to the desktop.
+Status update_through(State& state, FileServer& server, const UpdateOptions& options, UpdateStatus& status) {
+  std::filesystem::path description_path = state.file(description_local);
+  remove_file(description_path);
+  Status got = server.get(description_remote, description_path);
+  Result<std::string> bytes = got ? read_file_head(description_path, 4096) : got;
+  if (!bytes) {
+    error_box(state, "%s", with_reason("An error was encountered downloading the update.", got).c_str());
+    return Status::told();
+  }
+  Result<BuildDescription> description = parse_build_description(*bytes);
+  if (!description) {
+    error_box(state, "%s", update_description_damaged_text);
+    return Status::told();
+  }
+  if (!status.show("Version information retrieved...")) return Status::told();
+
+  if (is_running_release(*description, running_build_of(options))) {
+    Button again = message_box(state, message_kind::question,
+                               "You are currently running the latest version of Quillon.  Would you like to download "
+                               "and re-apply the latest update?");
+    if (again != Button::yes) return Status::told();
+  }
+
+  std::filesystem::path package = state.file(package_local);
+  remove_file(package);
+  status.show("Downloading the update...", 0);
+  Result<std::int64_t> server_size = server.size(package_remote);
+  TransferProgress progress = [&](std::int64_t done, std::int64_t) {
+    // 64-bit arithmetic; a size of zero shows no percentage.
+    std::int64_t total = server_size.value_or(0);
+    int percent = total > 0 ? static_cast<int>(std::min<std::int64_t>(done * 100 / total, 100)) : -1;
+    std::string line =
+        percent >= 0 ? "Transfer " + std::to_string(percent) + "% complete" : "Downloading the update...";
+    return state.ui.progress(update_title, line, percent);
+  };
+  Status fetched = server_size ? server.get(package_remote, package, progress) : server_size.status();
+  Status checked = fetched ? check_update_package(package, *server_size, *description) : Status::ok();
+  if (!fetched || !checked) {
+    remove_file(package);
+    std::string text = with_reason("An error was encountered downloading the update.", fetched);
+    if (!checked) text += "\n\n" + checked.reason();
+    error_box(state, "%s", text.c_str());
+    return Status::told();
+  }
+  if (!status.show("Transfer 100% complete", 100)) return Status::told();
+  // The package is shown to the user through the desktop's handler for it;
+  // this program does not run what it downloads.
+  state.ui.open_page(package.string());
+  // The desktop may have no program for the package; the user learns where it is.
+  message_box(state, message_kind::information, update_downloaded_text, package.string().c_str());
+  return Status::ok();
+}
+
+// Shows no progress window afterwards.
+struct ProgressClosed {
+  State& state;
+  ~ProgressClosed() { state.ui.progress_done(); }
+};
+
+}  // namespace
+
+Status update_from(State& state, FileServer& server, const UpdateOptions& options) {
+  BusyCursor busy(state);
+  ProgressClosed closed{state};
+  UpdateStatus status(state, options.pause_ms);
+  return update_through(state, server, options, status);
+}
+
 Status check_for_update(State& state, const UpdateOptions& options) {
   BusyCursor busy(state);
-  struct Done {
-    State& s;
-    ~Done() { s.ui.progress_done(); }
-  } done{state};
+  ProgressClosed closed{state};
   UpdateStatus status(state, options.pause_ms);
   if (!status.show("Ready to check for available update...")) return Status::told();
 
@@ -141,62 +228,7 @@ Status check_for_update(State& state, const UpdateOptions& options) {
     return Status::told();
   }
   if (!status.show("Communicating with " + internet.settings.ftp_host + "...")) return Status::told();
-  std::filesystem::path description_path = state.file(description_local);
-  remove_file(description_path);
-  Status got = ftp->get(description_remote, description_path);
-  std::string bytes;
-  BuildDescription description;
-  if (!got || !read_file_head(description_path, 4096, bytes)) {
-    error_box(state, "%s", with_reason("An error was encountered downloading the update.", got).c_str());
-    return Status::told();
-  }
-  if (!parse_build_description(bytes, description)) {
-    error_box(state, "%s", update_description_damaged_text);
-    return Status::told();
-  }
-  if (!status.show("Version information retrieved...")) return Status::told();
-
-  if (description.version == program_version && description.letter == program_version_letter &&
-      description.build == running_build_of(options)) {
-    Button again = message_box(state, message_kind::question,
-                               "You are currently running the latest version of Quillon.  Would you like to download "
-                               "and re-apply the latest update?");
-    if (again != Button::yes) return Status::told();
-  }
-
-  std::filesystem::path package = state.file(package_local);
-  remove_file(package);
-  status.show("Downloading the update...", 0);
-  std::int64_t server_size = 0;
-  Status sized = ftp->size(package_remote, server_size);
-  TransferProgress progress = [&](std::int64_t done, std::int64_t) {
-    // 64-bit arithmetic; a size of zero shows no percentage.
-    int percent = server_size > 0 ? static_cast<int>(std::min<std::int64_t>(done * 100 / server_size, 100)) : -1;
-    std::string line =
-        percent >= 0 ? "Transfer " + std::to_string(percent) + "% complete" : "Downloading the update...";
-    return state.ui.progress(update_title, line, percent);
-  };
-  if (sized) got = ftp->get(package_remote, package, progress);
-  ftp.reset();
-  std::error_code ec;
-  std::int64_t local_size = sized && got ? static_cast<std::int64_t>(std::filesystem::file_size(package, ec)) : -1;
-  bool whole = sized && got && !ec && local_size == server_size;
-  bool checksum_ok = whole && (description.sha256.empty() || file_sha256(package.string()) == description.sha256);
-  if (!checksum_ok) {
-    remove_file(package);
-    Status reason = !sized ? std::move(sized) : !got ? std::move(got) : Status::ok();
-    std::string text = with_reason("An error was encountered downloading the update.", reason);
-    if (whole) text += "\n\nThe downloaded package does not match the checksum of the build description.";
-    error_box(state, "%s", text.c_str());
-    return Status::told();
-  }
-  if (!status.show("Transfer 100% complete", 100)) return Status::told();
-  // The package is shown to the user through the desktop's handler for it;
-  // this program does not run what it downloads.
-  state.ui.open_page(package.string());
-  // The desktop may have no program for the package; the user learns where it is.
-  message_box(state, message_kind::information, update_downloaded_text, package.string().c_str());
-  return Status::ok();
+  return update_through(state, *ftp, options, status);
 }
 
 }  // namespace quillon

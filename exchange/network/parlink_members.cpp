@@ -51,10 +51,11 @@ bool starts_with_ignoring_case(const std::string& text, const std::string& prefi
 
 }  // namespace
 
-bool read_parlink_members(const std::filesystem::path& path, ParlinkMemberList& list) {
-  list = ParlinkMemberList{};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
+namespace {
+
+// Fills the list from the file's fields; ends early at the club message, the
+// count or a cut-off member.
+void read_members(std::ifstream& in, ParlinkMemberList& list) {
   FieldReader reader{std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())};
   bool first = true;
   while (!reader.at_end()) {
@@ -63,7 +64,7 @@ bool read_parlink_members(const std::filesystem::path& path, ParlinkMemberList& 
       fields[i] = reader.next();
       if (first && starts_with_ignoring_case(fields[i], "he selected club")) {
         list.club_not_found = true;
-        return true;
+        return;
       }
       first = false;
       if (starts_with_ignoring_case(fields[i], "memcount")) {
@@ -73,9 +74,9 @@ bool read_parlink_members(const std::filesystem::path& path, ParlinkMemberList& 
              at < fields[i].size() && std::isdigit(static_cast<unsigned char>(fields[i][at])); ++at)
           digits += fields[i][at];
         list.declared_count = digits.empty() || digits.size() > 9 ? -1 : std::atoi(digits.c_str());
-        return true;
+        return;
       }
-      if (reader.at_end() && i + 1 < fields_per_member) return true;  // a cut-off member is not counted
+      if (reader.at_end() && i + 1 < fields_per_member) return;  // a cut-off member is not counted
     }
     ParlinkMember m;
     m.name = fields[1].substr(0, member_name_limit);
@@ -85,7 +86,16 @@ bool read_parlink_members(const std::filesystem::path& path, ParlinkMemberList& 
     m.index_kind = fields[5];
     list.members.push_back(std::move(m));
   }
-  return true;
+}
+
+}  // namespace
+
+Result<ParlinkMemberList> read_parlink_members(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return Status::failed("The member list " + path.string() + " cannot be read.");
+  ParlinkMemberList list;
+  read_members(in, list);
+  return list;
 }
 
 int parlink_index_tenths(const ParlinkMember& member, bool nine_hole_course) {

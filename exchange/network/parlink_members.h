@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/result.h"
+
 namespace quillon {
 
 inline constexpr int parlink_field_limit = 499;
@@ -27,8 +29,8 @@ struct ParlinkMemberList {
   bool complete() const { return count_found && declared_count == static_cast<int>(members.size()); }
 };
 
-// Reads the list; false when the file cannot be opened.
-bool read_parlink_members(const std::filesystem::path& path, ParlinkMemberList& list);
+// Reads the list; fails when the file cannot be opened.
+[[nodiscard]] Result<ParlinkMemberList> read_parlink_members(const std::filesystem::path& path);
 
 // The handicap index in tenths of a member's index field: an empty field, one
 // above 500 (or below -500, or not a number) takes 364 for men and 404

@@ -1,8 +1,7 @@
 #pragma once
 // Writing one worksheet: a row of column names, then one row per record.
-// The workbook is made under a temporary name beside the target and renamed
-// over it only when complete, so a failed export never leaves half a file
-// or destroys the one that was there.
+// The workbook is made through an AtomicFile, so a failed export never leaves
+// half a file or destroys the one that was there.
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -29,13 +28,5 @@ class SheetWriter {
 std::unique_ptr<SheetWriter> make_sheet_writer(const std::filesystem::path& path);
 std::unique_ptr<SheetWriter> make_xlsx_writer();
 std::unique_ptr<SheetWriter> make_csv_writer();
-
-// The temporary name a workbook is written under before the rename.
-std::filesystem::path partial_path(const std::filesystem::path& path);
-// Flushes a finished temporary file to the disk and renames it over the target.
-[[nodiscard]] Status put_in_place(const std::filesystem::path& partial, const std::filesystem::path& path);
-// Removes the partial file of an unfinished write, when there is one, and
-// forgets its name.
-void discard_partial(std::filesystem::path& partial);
 
 }  // namespace quillon

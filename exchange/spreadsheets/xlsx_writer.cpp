@@ -2,8 +2,10 @@
 // the rows in memory and writes the whole file when the workbook is closed.
 #include <xlsxwriter.h>
 
+#include <optional>
 #include <string>
 
+#include "core/atomic_file.h"
 #include "exchange/spreadsheets/spreadsheet_writer.h"
 
 namespace quillon {
@@ -17,9 +19,12 @@ class XlsxWriter : public SheetWriter {
   Status create(const std::filesystem::path& path, const std::string& sheet_name,
                 const std::vector<std::string>& columns) override {
     abandon();
-    path_ = path;
-    partial_ = partial_path(path);
-    workbook_ = workbook_new(partial_.c_str());
+    Result<AtomicFile> file = AtomicFile::create(path);
+    if (!file) return file.status();
+    file_.emplace(std::move(*file));
+    // The library opens the file itself when the workbook is closed.
+    file_->release_descriptor();
+    workbook_ = workbook_new(file_->temporary_path().c_str());
     if (!workbook_) return Status::failed("the workbook cannot be created");
     sheet_ = workbook_add_worksheet(workbook_, sheet_name.c_str());
     if (!sheet_) return Status::failed("the worksheet cannot be added");
@@ -47,25 +52,24 @@ class XlsxWriter : public SheetWriter {
       abandon();
       return Status::failed(lxw_strerror(e));
     }
-    Status placed = put_in_place(partial_, path_);
-    partial_.clear();
+    Status placed = file_->commit();
+    file_.reset();
     return placed;
   }
 
  private:
-  // Drops an unfinished workbook and its partial file.
+  // Drops an unfinished workbook and its temporary file.
   void abandon() {
     if (workbook_) {
-      // Closing writes the partial file, which is then removed.
+      // Closing writes the temporary file, which is then removed.
       (void)workbook_close(workbook_);
       workbook_ = nullptr;
       sheet_ = nullptr;
     }
-    discard_partial(partial_);
+    file_.reset();
   }
 
-  std::filesystem::path path_;
-  std::filesystem::path partial_;
+  std::optional<AtomicFile> file_;
   lxw_workbook* workbook_ = nullptr;
   lxw_worksheet* sheet_ = nullptr;
   lxw_row_t row_ = 0;

@@ -34,31 +34,31 @@ TEST(DispatchCommand, EveryNumberOfTheTableRunsOrSaysItIsNotAvailable) {
   for (const CommandInfo& c : command_table()) {
     if (command_available(c.number)) continue;
     home.ui.messages.clear();
-    dispatch_command(state, c.number);
+    EXPECT_FALSE(dispatch_command(state, c.number)) << c.number;
     ASSERT_EQ(home.ui.messages.size(), 1u) << c.number;
     EXPECT_EQ(home.ui.messages[0].title, "Quillon - Information");
     EXPECT_EQ(home.ui.messages[0].text, not_available(command_display_name(c.number)));
   }
 
   home.ui.messages.clear();
-  dispatch_command(state, 4711);  // not a command: nothing happens
+  EXPECT_TRUE(dispatch_command(state, 4711));  // not a command: nothing happens
   EXPECT_TRUE(home.ui.messages.empty());
 }
 
 TEST(DispatchCommand, HelpWebSiteAndExit) {
   TestHome home;
   State& state = home.started();
-  for (int n : {1801, 927, 998}) dispatch_command(state, n);
-  dispatch_command(state, 1803);
+  for (int n : {1801, 927, 998}) EXPECT_TRUE(dispatch_command(state, n));
+  EXPECT_TRUE(dispatch_command(state, 1803));
   ASSERT_EQ(home.ui.help_shown.size(), 4u);
   EXPECT_EQ(home.ui.help_shown[0], (std::pair<std::string, std::string>{"Contents", ""}));
   EXPECT_EQ(home.ui.help_shown[2], (std::pair<std::string, std::string>{"Contents", ""}));
   EXPECT_EQ(home.ui.help_shown[3], (std::pair<std::string, std::string>{"Getting_Started", ""}));
 
-  dispatch_command(state, 2005);
+  EXPECT_TRUE(dispatch_command(state, 2005));
   EXPECT_EQ(home.ui.opened_pages, std::vector<std::string>{default_web_host});
 
-  dispatch_command(state, 1101);
+  EXPECT_TRUE(dispatch_command(state, 1101));
   EXPECT_TRUE(state.exit_requested);
 
   State& again = home.started();

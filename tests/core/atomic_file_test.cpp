@@ -102,5 +102,22 @@ TEST_F(AtomicFileTest, ALinkPlantedAtTheTargetIsReplacedNotWrittenThrough) {
   EXPECT_EQ(read(folder_ / "club.txt"), "new");
 }
 
+TEST_F(AtomicFileTest, ANewFileIsPlacedOnlyWhereNoneIs) {
+  fs::path target = folder_ / "qlwin4.dat";
+  Result<AtomicFile> first = AtomicFile::create(target);
+  Result<AtomicFile> second = AtomicFile::create(target);
+  ASSERT_TRUE(first);
+  ASSERT_TRUE(second);
+  ASSERT_TRUE(first->write("first"));
+  ASSERT_TRUE(second->write("second"));
+  ASSERT_TRUE(first->commit_new());
+  Status refused = second->commit_new();
+  ASSERT_FALSE(refused);
+  EXPECT_EQ(refused.reason(), "cannot create " + target.string() + ": File exists");
+  EXPECT_EQ(read(target), "first");
+  EXPECT_EQ(fs::hard_link_count(target), 1u);
+  EXPECT_EQ(entries(), 1);
+}
+
 }  // namespace
 }  // namespace quillon

@@ -9,6 +9,7 @@
 
 #include "core/desktop_settings.h"
 #include "core/system_configuration.h"
+#include "tests/testing/files.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon {
@@ -42,7 +43,7 @@ TEST(DesktopSettings, MissingFileGivesDefaultsAndSavedValuesComeBackWithUnknownL
   EXPECT_TRUE(back.report_window);
   EXPECT_EQ(back.notepad_width, 640);
   EXPECT_EQ(back.notepad_height, 480);
-  EXPECT_FALSE(std::filesystem::exists(home.path() / "quillon-desktop.cfg.tmp"));
+  EXPECT_TRUE(testing::leftover_temporaries(home.path(), "quillon-desktop.cfg").empty());
 }
 
 TEST(DesktopSettings, AFailedWriteIsReportedAndKeepsTheOldFile) {
@@ -68,7 +69,7 @@ TEST(DesktopSettings, AFailedWriteIsReportedAndKeepsTheOldFile) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 3);
   EXPECT_EQ(file_text(home.path() / desktop_settings_file_name), before);
-  EXPECT_FALSE(std::filesystem::exists(home.path() / "quillon-desktop.cfg.tmp"));
+  EXPECT_TRUE(testing::leftover_temporaries(home.path(), "quillon-desktop.cfg").empty());
 
   // A home folder that is no folder cannot take the file.
   EXPECT_FALSE(save_desktop_settings(home.path() / desktop_settings_file_name, s).is_ok());
@@ -78,10 +79,10 @@ TEST(DesktopSettings, SystemConfigurationSwitchesTheReportWindowOnAndOff) {
   TestHome home;
   State& state = home.started();
   home.ui.dialog({{{"report_window", "1"}}, false, false});
-  system_configuration(state, {"Net"});
+  EXPECT_TRUE(system_configuration(state, {"Net"}));
   EXPECT_TRUE(load_desktop_settings(home.path()).report_window);
   home.ui.dialog({{{"report_window", "0"}}, false, false});
-  system_configuration(state, {"Net"});
+  EXPECT_TRUE(system_configuration(state, {"Net"}));
   EXPECT_FALSE(load_desktop_settings(home.path()).report_window);
 }
 

@@ -15,6 +15,7 @@
 #include "report/cart_signs.h"
 #include "report/score_cards.h"
 #include "tests/report/print_fixture.h"
+#include "tests/testing/files.h"
 #include "tests/testing/pdf_words.h"
 #include "tournament/formats.h"
 
@@ -113,7 +114,7 @@ TEST_F(PdfOutput, ScoreCardsOfACrossOverField) {
   std::vector<ScoreCard> cards = score_card_list(field, CardsPer::group, std::nullopt);
   render([&](PrintOutput& out) { return draw_score_cards(out, field, cards, true); });
   ASSERT_TRUE(std::filesystem::exists(pdf));
-  EXPECT_FALSE(std::filesystem::exists(pdf.string() + ".partial"));
+  EXPECT_TRUE(leftover_temporaries(pdf.parent_path(), pdf.filename().string()).empty());
 
   PdfText text = read_pdf(pdf);
   EXPECT_EQ(text.pages, 2);  // three cards of 20 rows on a page of 66
@@ -223,7 +224,7 @@ TEST_F(PdfOutput, AFileThatCannotBeWrittenIsReported) {
   EXPECT_FALSE(sent);
   EXPECT_NE(sent.reason().find("taken.pdf could not be written"), std::string::npos) << sent.reason();
   opening.canvas.reset();
-  EXPECT_FALSE(std::filesystem::exists(home.path() / "taken.pdf.partial"));
+  EXPECT_TRUE(leftover_temporaries(home.path(), "taken.pdf").empty());
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ class BrowserResults : public ResultsPageTest {
 
 TEST_F(BrowserResults, RankedRowsAndNotesAsText) {
   if (!std::filesystem::exists(chromium)) GTEST_SKIP() << "no " << chromium;
-  run_results_report_command(st(), 1607);
+  EXPECT_TRUE(run_results_report_command(st(), 1607));
   std::string dom = rendered_dom();
   ASSERT_NE(dom.find("</table>"), std::string::npos) << "no page from the browser: " << dom;
   EXPECT_EQ(dom.find("<script"), std::string::npos);
@@ -61,7 +61,7 @@ TEST_F(BrowserResults, RankedRowsAndNotesAsText) {
 
 TEST_F(BrowserResults, SkinsRowsAndParticipationAsText) {
   if (!std::filesystem::exists(chromium)) GTEST_SKIP() << "no " << chromium;
-  run_results_report_command(st(), 1611);
+  EXPECT_TRUE(run_results_report_command(st(), 1611));
   std::string dom = rendered_dom();
   ASSERT_NE(dom.find("</table>"), std::string::npos) << "no page from the browser: " << dom;
   EXPECT_EQ(dom.find("<script"), std::string::npos);

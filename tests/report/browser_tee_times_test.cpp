@@ -18,7 +18,7 @@ using BrowserTeeTimes = ClubField;
 
 TEST_F(BrowserTeeTimes, ChromiumShowsTheRowsAsWritten) {
   if (!std::filesystem::exists(chromium)) GTEST_SKIP() << "no " << chromium;
-  run_field_report_command(s, 1602);
+  EXPECT_TRUE(run_field_report_command(s, 1602));
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   std::filesystem::path page = home.ui.opened_pages[0];
   std::filesystem::path profile = home.path() / "chromium-profile";

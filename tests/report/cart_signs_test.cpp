@@ -16,7 +16,7 @@ class CartSigns : public PrintTest {
   }
   RecordedPrintJob printed(SignSelection selection) {
     home.ui.answer(Button::yes);  // OK/PRINT
-    print_cart_signs(s, selection);
+    EXPECT_TRUE(print_cart_signs(s, selection));
     EXPECT_EQ(home.ui.print_jobs.size(), 1u);
     return home.ui.print_jobs.at(0);
   }
@@ -145,7 +145,7 @@ TEST_F(CartSigns, SelectedGroupIsAskedOnceAndPrinted) {
   home.ui.select(SelectionKind::golfer, "G2 Golfer 3");
   home.ui.answer(Button::yes);  // the group question
   home.ui.answer(Button::yes);  // OK/PRINT
-  print_cart_signs(s, SignSelection::selected_group);
+  EXPECT_TRUE(print_cart_signs(s, SignSelection::selected_group));
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].text,
             "Do you wish to print a Cart Sign for the folllowing group?\n\nGroup # 2\nTee Time : 08:07:30\n\n"
@@ -160,7 +160,7 @@ TEST_F(CartSigns, NoToTheGroupQuestionDrawsNothing) {
   fill_group(1, 2);
   home.ui.select(SelectionKind::golfer, "G1 Golfer 1");
   home.ui.answer(Button::no);
-  print_cart_signs(s, SignSelection::selected_group);
+  EXPECT_FALSE(print_cart_signs(s, SignSelection::selected_group));
   EXPECT_TRUE(home.ui.previews.empty());
   EXPECT_TRUE(home.ui.print_jobs.empty());
 }

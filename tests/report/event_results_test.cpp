@@ -91,7 +91,7 @@ TEST_F(EventResultsTest, AGolferMissingADayIsPlacedAfterThoseWhoPlayedEveryDay) 
 
 TEST_F(EventResultsTest, TraditionalPageHasADayColumnEachAndTheTotals) {
   three_days(Format::net);
-  run_results_report_command(s, 1607);
+  EXPECT_TRUE(run_results_report_command(s, 1607));
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   std::string page = page_text();
   EXPECT_NE(page.find("<h2><font color=#006545>Traditional Results - Net Scores</font></h2>"), std::string::npos);
@@ -118,7 +118,7 @@ TEST_F(EventResultsTest, TraditionalPageHasADayColumnEachAndTheTotals) {
 
 TEST_F(EventResultsTest, StablefordTableTotalsPoints) {
   three_days(Format::stableford_net_par);
-  run_results_report_command(s, 1607);
+  EXPECT_TRUE(run_results_report_command(s, 1607));
   std::string page = page_text();
   EXPECT_NE(page.find("<TABLE cellSpacing=0 cellPadding=0 width=590 border=0>"), std::string::npos);
   EXPECT_NE(page.find("<font color=#ffffff>Rank  </font>"), std::string::npos);
@@ -140,10 +140,10 @@ TEST_F(EventResultsTest, MixedFormatsAndTheAlternatingListWithItsLimit) {
   s.header.results_limit = 1;
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 4));
 
-  run_results_report_command(s, 1609);
+  EXPECT_TRUE(run_results_report_command(s, 1609));
   EXPECT_NE(page_text().find("Alphabetical Results - Multiple Formats</font></h2>"), std::string::npos);
 
-  run_results_report_command(s, 1615);
+  EXPECT_TRUE(run_results_report_command(s, 1615));
   std::string page = page_text();
   EXPECT_NE(page.find("<h2><font color=#006545>Alternating Gross & Net Results<br># of gross positions limited to 1"
                       "</font></h2>"),
@@ -223,7 +223,7 @@ TEST_F(EventResultsTest, TheLastDaysManualWinnerLeadsAndAScrambleDayStopsTheRepo
   read_record(s, RecordKind::group, 1);
   s.group.entries[1].entry_flags |= entry_flag::manual_winner;  // Bob
   ASSERT_TRUE(write_record(s, RecordKind::group, 1));
-  run_results_report_command(s, 1607);
+  EXPECT_TRUE(run_results_report_command(s, 1607));
   std::string page = page_text();
   EXPECT_NE(page.find("Traditional Results - Net Scores<br>Winner selected by committee</font></h2>"),
             std::string::npos);
@@ -236,7 +236,7 @@ TEST_F(EventResultsTest, TheLastDaysManualWinnerLeadsAndAScrambleDayStopsTheRepo
   set_format(s.header, Format::scramble);
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 2));
   home.ui.opened_pages.clear();
-  run_results_report_command(s, 1607);
+  EXPECT_FALSE(run_results_report_command(s, 1607));
   EXPECT_TRUE(home.ui.opened_pages.empty());
   EXPECT_EQ(home.ui.last_message()->text,
             "Best Ball, Scramble, and 'Net Scores with 1 Callaway Division' tournaments can not be included in "

@@ -23,7 +23,7 @@ RowTexts joined(std::initializer_list<RowTexts> parts) {
 }
 
 TEST_F(Foursomes, TwoGroupsALineWithHandicaps) {
-  run_field_report_command(s, 1602);
+  EXPECT_TRUE(run_field_report_command(s, 1602));
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_NE(page_text().find("<h2><font color=#006545>Tee Times</font></h2>\r\n"
                              "<TABLE cellSpacing=0 cellPadding=0 width=800 border=0>\r\n"),
@@ -51,7 +51,7 @@ TEST_F(Foursomes, TwoGroupsALineWithHandicaps) {
 
   // "Excluding Member IDs" is the same sheet.
   std::string with_handicaps = page_text();
-  run_field_report_command(s, 1604);
+  EXPECT_TRUE(run_field_report_command(s, 1604));
   EXPECT_EQ(page_text(), with_handicaps);
 }
 
@@ -94,7 +94,7 @@ TEST_F(Foursomes, HoleScoresGrossOrNet) {
   ASSERT_TRUE(write_record(s, RecordKind::group, 1));
 
   home.ui.answer(Button::no);
-  run_field_report_command(s, 1605);
+  EXPECT_TRUE(run_field_report_command(s, 1605));
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].title, "Show Net Scores?");
   EXPECT_EQ(home.ui.messages[0].text,
@@ -125,7 +125,7 @@ TEST_F(Foursomes, HoleScoresGrossOrNet) {
 
   // Net: a course handicap of 12 takes a stroke on stroke indexes 1 to 12.
   home.ui.answer(Button::yes);
-  run_field_report_command(s, 1605);
+  EXPECT_TRUE(run_field_report_command(s, 1605));
   HtmlRow net = data_rows()[0];
   EXPECT_EQ(texts(net),
             (RowTexts{"001\n08:00", "Smith & Sons\n12.4    (Blue)",
@@ -178,7 +178,7 @@ TEST_F(Foursomes, MemberIdsFromTheHandicapDatabase) {
   s.ravelin_path = "rvwin4.dat";
   write_ravelin(s.file("rvwin4.dat"), 2025,
                 {{"R100", "Brown", "Ann"}, {"X9", "ZZZZZZZZZZ", ""}, {"R200", "Smith & Sons", ""}});
-  run_field_report_command(s, 1603);
+  EXPECT_TRUE(run_field_report_command(s, 1603));
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_NE(page_text().find("<TABLE cellSpacing=0 cellPadding=0 width=640 border=0>"), std::string::npos);
   HtmlRow head = header_row();
@@ -201,7 +201,7 @@ TEST_F(Foursomes, MemberIdsFromTheHandicapDatabase) {
 TEST_F(Foursomes, MemberIdsRefusedForAnotherVersionOrAMissingDatabase) {
   s.ravelin_path = "rvwin4.dat";
   write_ravelin(s.file("rvwin4.dat"), 2024, {{"R100", "Brown", "Ann"}});
-  run_field_report_command(s, 1603);
+  EXPECT_FALSE(run_field_report_command(s, 1603));
   EXPECT_EQ(home.ui.message_texts(),
             (std::vector<std::string>{
                 "The version of the Ravelin for Windows database (2024.a) does not match this version of Quillon for "

@@ -42,7 +42,7 @@ void expect_listed(const std::vector<HtmlRow>& rows, std::initializer_list<Liste
 }
 
 TEST_F(GolferList, AlphabeticalCommandWritesTheWholePage) {
-  run_field_report_command(s, 1627);
+  EXPECT_TRUE(run_field_report_command(s, 1627));
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_TRUE(home.ui.messages.empty());
   EXPECT_EQ(lines_between("<hr width=470 color=#006545>", "<TABLE cellSpacing=0 cellPadding=0 width=700 border=0>"),
@@ -97,7 +97,7 @@ TEST_F(GolferList, DivisionFilterColumnAndSuffix) {
   put_golfer(2, 1, brown);
 
   home.ui.select(SelectionKind::division, "2");
-  run_field_report_command(s, 1628);
+  EXPECT_TRUE(run_field_report_command(s, 1628));
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   std::vector<HtmlRow> rows = data_rows();
   EXPECT_EQ(texts(rows),
@@ -112,13 +112,13 @@ TEST_F(GolferList, DivisionFilterColumnAndSuffix) {
   EXPECT_NE(page_text().find("<font color=#0000FF>07-Dec-2026 - Pine Hills - Division : 2</font>"), std::string::npos);
 
   home.ui.select(SelectionKind::division, "0");
-  run_field_report_command(s, 1627);
+  EXPECT_TRUE(run_field_report_command(s, 1627));
   EXPECT_EQ(data_rows().size(), 5u);
   EXPECT_NE(page_text().find("07-Dec-2026 - Pine Hills - Division : All<"), std::string::npos);
 
   // Nobody in division 2 asked for a cart: a message and no page.
   home.ui.select(SelectionKind::division, "2");
-  run_field_report_command(s, 1637);
+  EXPECT_FALSE(run_field_report_command(s, 1637));
   EXPECT_EQ(home.ui.message_texts(), (std::vector<std::string>{"No golfers requiring power carts found."}));
   EXPECT_EQ(home.ui.opened_pages.size(), 2u);
   EXPECT_FALSE(std::filesystem::exists(report_page_path(s)));
@@ -153,7 +153,7 @@ namespace {
 
 TEST_F(GolferList, APageThatCannotBeCreatedIsReported) {
   std::filesystem::create_directories(s.file("qlwin4.html") / "in-the-way");
-  run_field_report_command(s, 1627);
+  EXPECT_FALSE(run_field_report_command(s, 1627));
   EXPECT_TRUE(home.ui.opened_pages.empty());
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].kind, 1);

@@ -26,7 +26,7 @@ TEST_F(ListReports, TournamentListSummary) {
   make_tournament(4, "Two Day Event", 1, Format::multi_round);
   make_tournament(5, "", 1);  // a free slot
 
-  run_field_report_command(s, 1617);
+  EXPECT_TRUE(run_field_report_command(s, 1617));
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_EQ(page_text().find("Tournament Information"), std::string::npos);
   EXPECT_NE(page_text().find("<h2><font color=#006545>Tournament List</font></h2>\r\n"
@@ -88,7 +88,7 @@ TEST_F(ListReports, TournamentListDetails) {
 }
 
 TEST_F(ListReports, CourseList) {
-  run_field_report_command(s, 1623);
+  EXPECT_TRUE(run_field_report_command(s, 1623));
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_EQ(page_text().find("Tournament Information"), std::string::npos);
   EXPECT_NE(page_text().find("<h2><font color=#006545>Course List</font></h2>"), std::string::npos);
@@ -113,16 +113,16 @@ TEST_F(ListReports, CourseList) {
 TEST(EmptyDatabase, ListsWithNothingToListTellTheUser) {
   TestHome home;
   State& s = home.started();
-  run_field_report_command(s, 1623);
-  run_field_report_command(s, 1616);
-  run_field_report_command(s, 1617);
+  EXPECT_FALSE(run_field_report_command(s, 1623));
+  EXPECT_FALSE(run_field_report_command(s, 1616));
+  EXPECT_FALSE(run_field_report_command(s, 1617));
   EXPECT_EQ(home.ui.message_texts(),
             (std::vector<std::string>{"No courses defined in database", "No Tournaments defined in database",
                                       "No Tournaments defined in database"}));
   EXPECT_TRUE(home.ui.opened_pages.empty());
 
   // The tournament reports need a tournament first.
-  run_field_report_command(s, 1602);
+  EXPECT_FALSE(run_field_report_command(s, 1602));
   EXPECT_EQ(home.ui.message_texts().back(), "No Tournaments found in the tournament database");
   EXPECT_TRUE(home.ui.error_shown());
 }

@@ -128,23 +128,23 @@ TEST_F(PageFrame, ShowingThePageOrTheErrorWhenItWasNotMade) {
   EXPECT_EQ(s.report_page_name, "qlwin4.html");
   EXPECT_FALSE(std::filesystem::exists(report_page_path(s)));
 
-  show_report_page(s);
+  EXPECT_FALSE(show_report_page(s));
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].kind, 1);
   EXPECT_EQ(home.ui.messages[0].text, page_not_created_message());
   EXPECT_TRUE(home.ui.opened_pages.empty());
 
-  run_report(s, [](State& st) {
+  EXPECT_TRUE(run_report(s, [](State& st) {
     ReportWriter w;
     open_report_page(st, w);
     w.line("x");
     return true;
-  });
+  }));
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_EQ(home.ui.opened_pages[0], (home.path() / "qlwin4.html").string());
 
   // A report that stopped before making a page shows neither page nor error.
-  run_report(s, [](State&) { return false; });
+  EXPECT_FALSE(run_report(s, [](State&) { return false; }));
   EXPECT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_EQ(home.ui.messages.size(), 1u);
   EXPECT_FALSE(std::filesystem::exists(report_page_path(s)));

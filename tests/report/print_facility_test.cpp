@@ -42,7 +42,7 @@ TEST_F(PrintFacility, NoPrinterIsTold) {
   fill_group(1, 2);
   home.ui.printer_available = false;
   home.ui.answer(Button::yes);
-  print_cart_signs(s, SignSelection::all);
+  EXPECT_FALSE(print_cart_signs(s, SignSelection::all));
   ASSERT_NE(home.ui.last_message(), nullptr);
   EXPECT_EQ(home.ui.last_message()->text, "Request cancelled or printer not available");
   EXPECT_EQ(home.ui.last_message()->kind, 1);
@@ -59,7 +59,7 @@ TEST_F(PrintFacility, EveryOpeningFailureHasItsMessage) {
   for (const auto& [failure, text] : failures) {
     home.ui.printer_failure = failure;
     home.ui.answer(Button::yes);
-    print_cart_signs(s, SignSelection::all);
+    EXPECT_FALSE(print_cart_signs(s, SignSelection::all));
     ASSERT_NE(home.ui.last_message(), nullptr);
     EXPECT_EQ(home.ui.last_message()->text, text);
     EXPECT_EQ(home.ui.last_message()->kind, 1);
@@ -93,7 +93,7 @@ TEST_F(PrintFacility, CancelAbandonsTheWholeJob) {
   for (int g = 1; g <= 3; ++g) fill_group(g, 4);
   home.ui.cancel_after_pages = 1;
   home.ui.answer(Button::yes);
-  print_cart_signs(s, SignSelection::all);
+  EXPECT_FALSE(print_cart_signs(s, SignSelection::all));
   const RecordedPrintJob& job = home.ui.print_jobs.at(0);
   EXPECT_TRUE(job.abandoned);
   EXPECT_FALSE(job.finished);  // nothing of it reached the printer
@@ -208,7 +208,7 @@ TEST_F(PrintFacility, AlignmentReminderNoSwitchesItOff) {
   DialogScript start;
   start.sets = {{"start_position", "#2"}};
   home.ui.dialog(start);
-  print_address_labels(s, LabelGolfers::all, LabelOrder::alphabetical);
+  EXPECT_TRUE(print_address_labels(s, LabelGolfers::all, LabelOrder::alphabetical));
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].title, "Printer Output Alignment");
   EXPECT_EQ(home.ui.messages[0].text,
@@ -227,7 +227,7 @@ TEST_F(PrintFacility, AlignmentReminderNoSwitchesItOff) {
 
   // Switched off, the reminder is not shown again.
   home.ui.dialog(start);
-  print_address_labels(s, LabelGolfers::all, LabelOrder::alphabetical);
+  EXPECT_TRUE(print_address_labels(s, LabelGolfers::all, LabelOrder::alphabetical));
   EXPECT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.print_jobs.size(), 2u);
 }
@@ -238,7 +238,7 @@ TEST_F(PrintFacility, CancelledStartPositionPrintsNothing) {
   DialogScript cancel;
   cancel.cancel = true;
   home.ui.dialog(cancel);
-  print_address_labels(s, LabelGolfers::all, LabelOrder::by_group);
+  EXPECT_FALSE(print_address_labels(s, LabelGolfers::all, LabelOrder::by_group));
   EXPECT_TRUE(home.ui.print_jobs.empty());
 }
 

@@ -33,7 +33,7 @@ TEST(ReportPageFailure, AFullDiskLeavesNoPageAndTheUserIsTold) {
   }
   EXPECT_FALSE(std::filesystem::exists(report_page_path(state)));
   home.ui.messages.clear();
-  show_report_page(state);
+  EXPECT_FALSE(show_report_page(state));
   ASSERT_EQ(home.ui.messages.size(), 1u);
   EXPECT_EQ(home.ui.messages[0].title, "Quillon - Error");
   EXPECT_EQ(home.ui.messages[0].text,

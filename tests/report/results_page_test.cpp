@@ -51,7 +51,7 @@ class TraditionalResults : public ResultsPageTest {
 };
 
 TEST_F(TraditionalResults, WholePageWithSharedRanksSpacerAndNotes) {
-  run_results_report_command(st(), 1607);
+  EXPECT_TRUE(run_results_report_command(st(), 1607));
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_EQ(home.ui.message_texts(),
             std::vector<std::string>{"Scores have not yet been entered for 1 golfer(s).  Golfers for whom scores have "
@@ -111,7 +111,7 @@ TEST_F(TraditionalResults, OneDivisionInBlackAndWhite) {
   tournament_->change_header([](TournamentHeader& h) { h.division_count = 2; });
   tournament_->put(1, 4, card("Dunn, Bo", 76, 100, 2));
   home.ui.select(SelectionKind::division, "2");
-  run_results_report_command(st(), 1607);
+  EXPECT_TRUE(run_results_report_command(st(), 1607));
   ASSERT_EQ(home.ui.opened_pages.size(), 1u);
   EXPECT_EQ(page_text().find("#006545"), std::string::npos);
   std::vector<HtmlTable> all = html_tables(page_text());
@@ -134,7 +134,7 @@ TEST_F(TraditionalResults, OneDivisionInBlackAndWhite) {
 }
 
 TEST_F(TraditionalResults, AlphabeticalKeepsRanks) {
-  run_results_report_command(st(), 1609);
+  EXPECT_TRUE(run_results_report_command(st(), 1609));
   std::vector<HtmlRow> rows = data_rows();
   ASSERT_EQ(rows.size(), 5u);
   // Byte order puts '&' (the escaped '<') before the letters.
@@ -166,7 +166,7 @@ class AlternatingResults : public ResultsPageTest {
 
 TEST_F(AlternatingResults, GrossPlacesLimitedToThree) {
   tournament_->change_header([](TournamentHeader& h) { h.results_limit = 3; });
-  run_results_report_command(st(), 1615);
+  EXPECT_TRUE(run_results_report_command(st(), 1615));
   EXPECT_NE(page_text().find("<h2><font color=#006545>Alternating Gross & Net Results - Net Scores<br># of gross "
                              "positions limited to 3</font></h2>"),
             std::string::npos)
@@ -183,7 +183,7 @@ TEST_F(AlternatingResults, GrossPlacesLimitedToThree) {
 }
 
 TEST_F(AlternatingResults, NoLimitLineAt400) {
-  run_results_report_command(st(), 1615);
+  EXPECT_TRUE(run_results_report_command(st(), 1615));
   EXPECT_EQ(page_text().find("limited"), std::string::npos);
   std::vector<RowTexts> places;
   for (const HtmlRow& row : data_rows()) places.push_back(first_texts(row, 3));
@@ -193,7 +193,7 @@ TEST_F(AlternatingResults, NoLimitLineAt400) {
 TEST_F(ResultsPageTest, HoleByHoleColoursScoresAgainstPar) {
   TestTournament& t = start(Format::net);
   t.put(1, 1, par_golfer("Hole Man", {{2, 3}, {3, 4}, {18, 6}}, 0));
-  run_results_report_command(st(), 1608);
+  EXPECT_TRUE(run_results_report_command(st(), 1608));
   std::vector<HtmlRow> rows = data_rows();
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(texts(rows[0]), (RowTexts{"",  "1", "Hole Man", "4", "3", "4", "5", "4", "4", "3",  "5",  "4", "36",
@@ -212,7 +212,7 @@ TEST_F(ResultsPageTest, StablefordHoleByHoleAsksForPoints) {
   TestTournament& t = start(Format::stableford_net_par);
   t.put(1, 1, par_golfer("Points Man", {}, 0));
   home.ui.answer(Button::yes);
-  run_results_report_command(st(), 1608);
+  EXPECT_TRUE(run_results_report_command(st(), 1608));
   EXPECT_EQ(home.ui.message_texts(),
             std::vector<std::string>{"The selected tournament is a Stableford tournament.  Would you like to have the "
                                      "Net scores and Stableford points shown for each golfer?"});
@@ -268,7 +268,7 @@ class TvResults : public ResultsPageTest {
 TEST_F(TvResults, ScrollingWindowWrapsTheBody) {
   home.ui.answer(Button::yes);
   home.ui.dialog(DialogScript{{{"scroll_amount", "5"}, {"window_height", "700"}}});
-  run_results_report_command(st(), 1639);
+  EXPECT_TRUE(run_results_report_command(st(), 1639));
   ASSERT_EQ(home.ui.messages.size(), 2u);
   EXPECT_EQ(home.ui.messages[0].kind, 2);
   EXPECT_EQ(home.ui.messages[1].text, "Would you like to use a scrolling window for the results");
@@ -305,7 +305,7 @@ TEST_F(TvResults, ScrollingWindowWrapsTheBody) {
 
 TEST_F(TvResults, AnsweredNoGivesTheSamePageWithoutMarquee) {
   home.ui.answer(Button::no);
-  run_results_report_command(st(), 1639);
+  EXPECT_TRUE(run_results_report_command(st(), 1639));
   EXPECT_EQ(page_text().find("marquee"), std::string::npos);
   EXPECT_EQ(page_text().find("Tolvane"), std::string::npos);
   // The second table follows the captions' table at once.
@@ -324,7 +324,7 @@ TEST_F(TvResults, AnsweredNoGivesTheSamePageWithoutMarquee) {
 TEST_F(TvResults, CancelledSettingsDialogMeansNoScrolling) {
   home.ui.answer(Button::yes);
   home.ui.dialog(DialogScript{{}, true});
-  run_results_report_command(st(), 1639);
+  EXPECT_TRUE(run_results_report_command(st(), 1639));
   EXPECT_EQ(page_text().find("marquee"), std::string::npos);
   EXPECT_EQ(home.ui.opened_pages.size(), 1u);
 }

@@ -14,7 +14,7 @@ class ScoreCards : public PrintTest {
   const Drawing& preview(CardsPer per, Button dots, Button preview_answer = Button::ok) {
     home.ui.answer(dots);
     home.ui.answer(preview_answer);
-    print_score_cards(s, per, false);
+    EXPECT_TRUE(print_score_cards(s, per, false));
     EXPECT_EQ(home.ui.previews.size(), 1u);
     return home.ui.previews.back().drawing;
   }
@@ -240,7 +240,7 @@ TEST_F(ScoreCards, PrintedCardsBeginANewPageWhenTheyDoNotFit) {
   make_tournament(1, "Spring Cup", 4);
   home.ui.answer(Button::no);
   home.ui.answer(Button::yes);
-  print_score_cards(s, CardsPer::group, false);
+  EXPECT_TRUE(print_score_cards(s, CardsPer::group, false));
   const Drawing& d = home.ui.print_jobs.at(0).drawing;
   EXPECT_EQ(d.page_count(), 2);
   EXPECT_EQ(text_at(d, 43, 76, 1), "003");
@@ -251,7 +251,7 @@ TEST_F(ScoreCards, PreviewSheetLinesComeFromTheCardList) {
   make_tournament(1, "Spring Cup", 1);
   home.ui.answer(Button::no);
   home.ui.answer(Button::ok);
-  print_score_cards(s, CardsPer::group, false);
+  EXPECT_TRUE(print_score_cards(s, CardsPer::group, false));
   EXPECT_EQ(home.ui.previews.at(0).sheet_lines, 60);  // a small field still gets 60 lines
 
   CardField field(s);
@@ -265,7 +265,7 @@ TEST_F(ScoreCards, SelectedGolfersGroupOnly) {
   home.ui.select(SelectionKind::golfer, "G2 Golfer 2");
   home.ui.answer(Button::no);
   home.ui.answer(Button::ok);
-  print_score_cards(s, CardsPer::group, true);
+  EXPECT_TRUE(print_score_cards(s, CardsPer::group, true));
   const Drawing& d = home.ui.previews.at(0).drawing;
   EXPECT_EQ(with_text(d, "002").size(), 1u);
   EXPECT_TRUE(with_text(d, "001").empty());

@@ -30,7 +30,7 @@ class SkinsPage : public ResultsPageTest {
 };
 
 TEST_F(SkinsPage, GrossWithHalvesShown) {
-  run_results_report_command(st(), 1611);
+  EXPECT_TRUE(run_results_report_command(st(), 1611));
   EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{no_scores_text});
   std::vector<std::string> part = lines_between("<h2><font color=#006545>Skins Results - Gross Scores</font></h2>",
                                                 "<br><br><center>2 of 4 golfers participated in the skins event<br><br>"
@@ -64,7 +64,7 @@ TEST_F(SkinsPage, GrossWithHalvesShown) {
 }
 
 TEST_F(SkinsPage, NetWithoutHalves) {
-  run_results_report_command(st(), 1614);
+  EXPECT_TRUE(run_results_report_command(st(), 1614));
   EXPECT_NE(page_text().find("<h2><font color=#006545>Skins Results - Net Scores</font></h2>"), std::string::npos);
   // No golfer is listed under a halved hole.
   HtmlRow last;
@@ -79,7 +79,7 @@ TEST_F(SkinsPage, NetWithoutHalves) {
 TEST_F(ResultsPageTest, SkinsWithoutEntrantsMakesNoPage) {
   TestTournament& t = start(Format::net);
   t.put(1, 1, par_golfer("Solo"));
-  run_results_report_command(st(), 1612);
+  EXPECT_FALSE(run_results_report_command(st(), 1612));
   EXPECT_EQ(home.ui.message_texts(),
             std::vector<std::string>{
                 "In the selected tournament there were not any golfers who entered the skins competition"});
@@ -92,7 +92,7 @@ TEST_F(ResultsPageTest, AcesAndDeucesPage) {
   t.put(1, 1, par_golfer("Smith & Sons", {{2, 1}, {4, 2}}));
   t.put(1, 2, par_golfer("Bob", {{3, 2}}));
   t.put(1, 3, golfer("No Card", {}));
-  run_results_report_command(st(), 1636);
+  EXPECT_TRUE(run_results_report_command(st(), 1636));
   EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{no_scores_text});
   std::vector<std::string> part =
       lines_between("<h2><font color=#006545>Aces & Deuces</font></h2>", "Total number of Deuces = 2<br>");
@@ -140,7 +140,7 @@ class ScoringReport : public ResultsPageTest {
 };
 
 TEST_F(ScoringReport, ByGross) {
-  run_results_report_command(st(), 1621);
+  EXPECT_TRUE(run_results_report_command(st(), 1621));
   EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{no_scores_text});
   EXPECT_EQ(home.ui.messages[0].kind, 0);
   EXPECT_NE(page_text().find("<h2><font color=#006545>Tournament Scoring Report</font></h2>"), std::string::npos);
@@ -163,7 +163,7 @@ TEST_F(ScoringReport, ByGross) {
 }
 
 TEST_F(ScoringReport, ByNetTakesTheStrokesOff) {
-  run_results_report_command(st(), 1622);
+  EXPECT_TRUE(run_results_report_command(st(), 1622));
   // Ann receives a stroke on holes 1 and 2: her birdies become eagles.
   EXPECT_EQ(texts(hole_row(1)), (RowTexts{"1", "4", "1", "1", "0", "0", "0", "0", "3.0", "2", "3"}));
   EXPECT_EQ(aligns(hole_row(1)), hole_aligns);
@@ -177,7 +177,7 @@ TEST_F(ScoringReport, ByNetTakesTheStrokesOff) {
 TEST_F(ResultsPageTest, ScoringReportWithoutAnyScores) {
   TestTournament& t = start(Format::net);
   t.put(1, 1, golfer("No Card", {}));
-  run_results_report_command(st(), 1621);
+  EXPECT_FALSE(run_results_report_command(st(), 1621));
   EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{no_scores_text});
   EXPECT_TRUE(home.ui.opened_pages.empty());
   EXPECT_FALSE(std::filesystem::exists(report_page_path(st())));

@@ -67,7 +67,7 @@ class TeamResults : public ResultsPageTest {
 
 TEST_F(TeamResults, BestBallNetRowPerMemberAndTeamTotals) {
   field(Format::best_balls_net);
-  run_results_report_command(st(), 1607);
+  EXPECT_TRUE(run_results_report_command(st(), 1607));
   std::vector<HtmlRow> rows = body();
   ASSERT_EQ(rows.size(), 6u);
   EXPECT_EQ(first_texts(rows[0], 5), (RowTexts{"", "1", "Ann", "3", "6"}));
@@ -93,7 +93,7 @@ TEST_F(TeamResults, ATeamShortOfBallsShowsWhatItPlayedMarked) {
   t.put(1, 1, par_golfer("Ann", {{1, 3}}, 0));
   t.put(1, 2, par_golfer("Bob", {}, 0));
   t.put(2, 2, par_golfer("Cy", {{5, 5}}, 0));  // the first slot is vacant: one ball of two
-  run_results_report_command(st(), 1607);
+  EXPECT_TRUE(run_results_report_command(st(), 1607));
   std::vector<HtmlRow> rows = body();
   ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(first_texts(rows[3], 3), (RowTexts{"", "2", "Cy"}));
@@ -103,13 +103,13 @@ TEST_F(TeamResults, ATeamShortOfBallsShowsWhatItPlayedMarked) {
 
 TEST_F(TeamResults, StablefordTeamPointsByNineAndHoleByHole) {
   field(Format::best_balls_stableford);
-  run_results_report_command(st(), 1607);
+  EXPECT_TRUE(run_results_report_command(st(), 1607));
   // Custom points: par 3, birdie 4, eagle 5; the better ball of each hole.
   std::vector<HtmlRow> rows = body();
   EXPECT_EQ(texts(rows),
             (std::vector<RowTexts>{{"", "1", "Ann\nBob", "32", "27", "59"}, {"", "2", "Cy\nDi", "28", "27", "55"}}));
   EXPECT_EQ(aligns(rows), std::vector<RowTexts>(2, name_aligned(6)));
-  run_results_report_command(st(), 1608);
+  EXPECT_TRUE(run_results_report_command(st(), 1608));
   std::vector<int> points(18, 3);
   points[5] = 4;
   HtmlRow team_points;
@@ -120,7 +120,7 @@ TEST_F(TeamResults, StablefordTeamPointsByNineAndHoleByHole) {
 
 TEST_F(TeamResults, ScrambleCardOfTheFirstSlotAndBlankMembers) {
   field(Format::scramble, false);
-  run_results_report_command(st(), 1607);
+  EXPECT_TRUE(run_results_report_command(st(), 1607));
   std::vector<HtmlRow> rows = body();
   ASSERT_EQ(rows.size(), 6u);
   // Eighteen holes, out, in and total: all empty.
@@ -132,7 +132,7 @@ TEST_F(TeamResults, ScrambleCardOfTheFirstSlotAndBlankMembers) {
 
 TEST_F(TeamResults, CallawayScrambleAndAmbroseOneRowPerTeam) {
   field(Format::callaway_scramble);
-  run_results_report_command(st(), 1607);
+  EXPECT_TRUE(run_results_report_command(st(), 1607));
   // The lowest ball of each hole: 3, 4, 2 on the first three holes, 70 in all.
   std::vector<HtmlRow> rows = body();
   EXPECT_EQ(texts(rows), (std::vector<RowTexts>{{"", "1", "Ann\nBob", "70", "70", "0", "", "0", "0", "70"},
@@ -142,7 +142,7 @@ TEST_F(TeamResults, CallawayScrambleAndAmbroseOneRowPerTeam) {
 
 TEST_F(TeamResults, AmbroseTeamCardWithTeamHandicap) {
   field(Format::ambrose);
-  run_results_report_command(st(), 1607);
+  EXPECT_TRUE(run_results_report_command(st(), 1607));
   std::vector<HtmlRow> rows = body();
   EXPECT_EQ(texts(rows),
             (std::vector<RowTexts>{{"", "1", "Ann\nBob", "73", "2", "71"}, {"", "2", "Cy\nDi", "73", "0", "73"}}));

@@ -29,13 +29,13 @@ TEST(ManualWinner, MarksTheChosenGolferAndClearsTheOldMark) {
 
   home.ui.select(SelectionKind::golfer, "Cat");
   home.ui.answer(Button::no);
-  manually_specify_winner(t.state);
+  EXPECT_FALSE(manually_specify_winner(t.state));
   EXPECT_EQ(home.ui.message_texts(),
             std::vector<std::string>{"Make Cat the tournament winner, at the head of the results whatever the score?"});
   EXPECT_EQ(flags_of(t.state, 1, 1), entry_flag::manual_winner | entry_flag::power_cart);  // kept on No
 
   home.ui.answer(Button::yes);
-  manually_specify_winner(t.state);
+  EXPECT_TRUE(manually_specify_winner(t.state));
   EXPECT_EQ(flags_of(t.state, 1, 1), entry_flag::power_cart);
   EXPECT_EQ(flags_of(t.state, 1, 2), entry_flag::manual_winner);
   EXPECT_EQ(flags_of(t.state, 2, 1), 0u);
@@ -52,7 +52,7 @@ TEST(ManualWinner, NoneClearsTheChoiceAfterAsking) {
 
   home.ui.select(SelectionKind::golfer, "None");
   home.ui.answer(Button::yes);
-  manually_specify_winner(t.state);
+  EXPECT_TRUE(manually_specify_winner(t.state));
   EXPECT_EQ(home.ui.message_texts(),
             std::vector<std::string>{"Clear the committee's choice of Bea as the tournament winner?\n\nThe results "
                                      "will rank every golfer by score."});
@@ -60,7 +60,7 @@ TEST(ManualWinner, NoneClearsTheChoiceAfterAsking) {
   EXPECT_EQ(flags_of(t.state, 1, 2), 0u);
 
   // With no choice made, None asks nothing.
-  manually_specify_winner(t.state);
+  EXPECT_TRUE(manually_specify_winner(t.state));
   EXPECT_EQ(home.ui.messages.size(), 1u);
 }
 
@@ -71,18 +71,19 @@ TEST(ManualWinner, TheListOffersEachNameOnceInOrder) {
   t.put(2, 1, par_golfer("Abe"));
   t.put(2, 2, par_golfer("Cat"));
   EXPECT_EQ(golfer_names_for_selection(t.state), (std::vector<std::string>{"Abe", "Cat"}));
-  EXPECT_FALSE(mark_manual_winner(t.state, "Nobody"));
+  Status missing = mark_manual_winner(t.state, "Nobody");
+  EXPECT_EQ(missing.reason(), "No golfer named Nobody was found in the tournament.");
 }
 
 TEST(ManualWinner, RefusedWithoutTournamentsOrGolfers) {
   TestHome home;
   State& state = home.started();
-  manually_specify_winner(state);
+  EXPECT_FALSE(manually_specify_winner(state));
   EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{"No Tournaments found in the tournament database"});
 
   TestHome other;
   TestTournament t(other, Format::net);
-  manually_specify_winner(t.state);
+  EXPECT_FALSE(manually_specify_winner(t.state));
   EXPECT_EQ(other.ui.message_texts(), std::vector<std::string>{"No golfers entered for tournament."});
 }
 

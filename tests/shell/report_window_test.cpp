@@ -11,6 +11,7 @@
 #include "shell/help_window.h"
 #include "shell/message_style.h"
 #include "shell/qt_ui.h"
+#include "tests/testing/files.h"
 #include "tests/testing/pdf_words.h"
 #include "tests/testing/test_home.h"
 
@@ -49,7 +50,7 @@ TEST(ReportWindow, OpensWhenNoBrowserCanBeStartedAndSavesThePageAsPdf) {
   std::string magic(5, '\0');
   in.read(magic.data(), 5);
   EXPECT_EQ(magic, "%PDF-");
-  EXPECT_FALSE(std::filesystem::exists(home.path() / "results.pdf.tmp"));
+  EXPECT_TRUE(testing::leftover_temporaries(home.path(), "results.pdf").empty());
 
   // A PDF that cannot be written is reported, not called saved.
   Status refused = window->save_pdf(QString::fromStdString((home.path() / "no-such-folder" / "r.pdf").string()));

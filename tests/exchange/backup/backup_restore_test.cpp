@@ -28,18 +28,20 @@ struct Club {
   TestHome home;
   State& state = home.started();
   NetworkServicesNotSetUp server;
+  Status outcome = Status::ok();
   fs::path db() const { return home.path() / "qlwin4.dat"; }
   fs::path backup() const { return home.path() / "saved" / "CLUB.BKP"; }
 
   Club() { fs::create_directories(home.path() / "saved"); }
 
+  // Each keeps how the command went in `outcome`.
   void back_up() {
     testing::script_local_backup(home.ui, (home.path() / "saved" / "club").string());
-    backup_database(state, server);
+    outcome = backup_database(state, server);
   }
   void restore(const fs::path& from, const std::string& confirmation = "Restore") {
     testing::script_restore(home.ui, from.string(), confirmation);
-    restore_command(state, server);
+    outcome = restore_command(state, server);
   }
   std::string last_text() const { return home.ui.last_message() ? home.ui.last_message()->text : ""; }
 };
@@ -171,7 +173,7 @@ TEST(Backup, AnImageFileThatCannotBeRemovedIsNamedWithItsFolder) {
 TEST(Backup, CancelInTheDialogSaysSoAndWritesNoBackup) {
   Club club;
   club.home.ui.dialog(DialogScript{{}, true, false});
-  backup_database(club.state, club.server);
+  EXPECT_FALSE(backup_database(club.state, club.server));
   EXPECT_EQ(club.last_text(), "The database backup was cancelled as requested.");
   EXPECT_TRUE(fs::is_empty(club.home.path() / "saved"));
   // Nothing of the backup stays in the home folder either.
@@ -196,7 +198,7 @@ TEST(WorkingFile, TheRestoreRemovesThePackedFileOfAnEarlierBackupWhateverItsOutc
 TEST(Backup, AVanishedFolderIsReportedAndNothingCalledDone) {
   Club club;
   testing::script_local_backup(club.home.ui, (club.home.path() / "gone" / "club").string());
-  backup_database(club.state, club.server);
+  EXPECT_FALSE(backup_database(club.state, club.server));
   ASSERT_TRUE(club.home.ui.error_shown());
   EXPECT_EQ(club.last_text().rfind("Unable to open the backup file in the destination directory.  The requested "
                                    "backup was NOT successfully completed.\n\n(cannot create ",
@@ -210,7 +212,7 @@ TEST(Backup, TheWebServerButtonSaysTheNetworkIsNotSetUp) {
   set_field_text(club.state.system.club_id, "LAKE01");
   EXPECT_TRUE(write_record(club.state, RecordKind::system, 1));
   club.home.ui.dialog(DialogScript{{{"!save_to_tolvane_web_server", ""}}, false, false});
-  backup_database(club.state, club.server);
+  EXPECT_FALSE(backup_database(club.state, club.server));
   EXPECT_EQ(club.last_text(), network_not_set_up_text);
   EXPECT_EQ(club.home.ui.last_message()->kind, 1);
   // The copy for the server is made under the club's name, with its checksum
@@ -224,7 +226,7 @@ TEST(Backup, WithoutAClubIdTheUploadOffersTheSignUpPage) {
   Club club;
   club.home.ui.dialog(DialogScript{{{"!save_to_tolvane_web_server", ""}}, false, false});
   club.home.ui.answer(Button::yes);
-  backup_database(club.state, club.server);
+  EXPECT_FALSE(backup_database(club.state, club.server));
   EXPECT_EQ(club.home.ui.messages.back().title, "Cuplink Network - Internet Club ID");
   ASSERT_EQ(club.home.ui.opened_pages.size(), 1u);
   EXPECT_EQ(club.home.ui.opened_pages[0], "https://www.quillon-golf.example/clubid");

@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 
@@ -14,6 +15,7 @@
 #include "exchange/backup/restore.h"
 #include "exchange/backup/write_limit.h"
 #include "tests/exchange/backup/backup_test_support.h"
+#include "tests/testing/files.h"
 
 namespace quillon::testing {
 namespace {
@@ -40,10 +42,11 @@ int in_child(const fs::path& home, Body body) {
   return status;
 }
 
-void restore_from(State& state, ScriptedUi& ui, const fs::path& backup) {
+// How the restore went; a killed process never returns.
+Status restore_from(State& state, ScriptedUi& ui, const fs::path& backup) {
   NetworkServicesNotSetUp server;
   testing::script_restore(ui, backup.string());
-  restore_command(state, server);
+  return restore_command(state, server);
 }
 
 // A database with a backup of it (the "new" one) and then changed into a
@@ -60,7 +63,7 @@ struct Prepared {
     restored = file_bytes(db());
     NetworkServicesNotSetUp server;
     testing::script_local_backup(home.ui, (home.path() / "club").string());
-    backup_database(state, server);
+    EXPECT_TRUE(backup_database(state, server));
     testing::fill_database(state, 6, 5);
     testing::mark_database(state, "Before the restore");
     old = file_bytes(db());
@@ -81,7 +84,7 @@ TEST(KilledRestore, LeavesTheOldOrTheRestoredDatabaseAtEveryPoint) {
     SCOPED_TRACE("killed after " + std::to_string(budget) + " bytes of " + std::to_string(total));
     int status = in_child(club.home.path(), [&](State& state, ScriptedUi& ui) {
       limit_writes_for_tests(budget, WriteLimitAction::kill_process);
-      restore_from(state, ui, club.backup());
+      if (!restore_from(state, ui, club.backup())) ::_exit(4);
     });
     ASSERT_TRUE(WIFSIGNALED(status) || WIFEXITED(status));
     if (WIFSIGNALED(status)) {
@@ -101,7 +104,7 @@ TEST(KilledRestore, LeavesTheOldOrTheRestoredDatabaseAtEveryPoint) {
   // With budget to spare the same restore completes.
   int status = in_child(club.home.path(), [&](State& state, ScriptedUi& ui) {
     limit_writes_for_tests(total + 1, WriteLimitAction::kill_process);
-    restore_from(state, ui, club.backup());
+    if (!restore_from(state, ui, club.backup())) ::_exit(4);
   });
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
@@ -125,8 +128,8 @@ TEST(FullDisk, ARestoreThatCannotTakeThePreRestoreImageStops) {
   fs::create_directories(club.home.path() / "qlwin4db.sav.new" / "in the way");
   int status = in_child(club.home.path(), [&](State& s, ScriptedUi& ui) {
     limit_file_size(static_cast<rlim_t>(club.old.size() - 1));
-    restore_from(s, ui, club.backup());
-    ::_exit(ui.messages.size() == 1 &&
+    bool stopped = !restore_from(s, ui, club.backup());
+    ::_exit(stopped && ui.messages.size() == 1 &&
                     ui.messages[0].text.rfind("A error was encountered attempting to create an image of the active "
                                               "database.  The requested restore was NOT successfully completed and "
                                               "the database was not changed.",
@@ -148,7 +151,7 @@ TEST(FullDisk, TheUnpackedImageDoesNotFitAndTheDatabaseStays) {
   Bytes large = file_bytes(home.path() / "qlwin4.dat");
   NetworkServicesNotSetUp server;
   testing::script_local_backup(home.ui, (home.path() / "club").string());
-  backup_database(state, server);
+  EXPECT_TRUE(backup_database(state, server));
   testing::fill_database(state, 4, 1);
   testing::mark_database(state, "Small");
   Bytes small = file_bytes(home.path() / "qlwin4.dat");
@@ -156,9 +159,9 @@ TEST(FullDisk, TheUnpackedImageDoesNotFitAndTheDatabaseStays) {
 
   int status = in_child(home.path(), [&](State& s, ScriptedUi& ui) {
     limit_file_size(static_cast<rlim_t>(small.size() + 1000));
-    restore_from(s, ui, home.path() / "CLUB.BKP");
+    bool stopped = !restore_from(s, ui, home.path() / "CLUB.BKP");
     bool told =
-        !ui.messages.empty() &&
+        stopped && !ui.messages.empty() &&
         ui.messages.back().text.rfind("The backup could not be unpacked in the home folder (cannot write ", 0) == 0 &&
         ui.messages.back().text.find(
             "File too large).\n\nThe database restore was NOT successfully completed "
@@ -184,8 +187,8 @@ TEST(FullDisk, ABackupThatCannotWriteItsImageSaysSo) {
     limit_file_size(300);
     NetworkServicesNotSetUp server;
     testing::script_local_backup(ui, (home.path() / "club").string());
-    backup_database(s, server);
-    bool told = ui.messages.size() == 1 &&
+    bool stopped = !backup_database(s, server);
+    bool told = stopped && ui.messages.size() == 1 &&
                 ui.messages[0].text == "The backup file " + backup +
                                            " could not be written.  The requested backup was NOT successfully "
                                            "completed.\n\n(cannot write " +
@@ -209,7 +212,7 @@ TEST(FullDisk, ABackupFileThatCannotBeWrittenKeepsTheEarlierBackup) {
   testing::script_local_backup(home.ui, (home.path() / "club").string());
   // The disk runs full 100 bytes into the backup file.
   limit_writes_for_tests(100, WriteLimitAction::fail_as_full);
-  backup_database(state, server);
+  EXPECT_FALSE(backup_database(state, server));
   clear_write_limit_for_tests();
   ASSERT_FALSE(home.ui.messages.empty());
   EXPECT_EQ(home.ui.messages.back().text,

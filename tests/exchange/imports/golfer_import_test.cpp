@@ -210,7 +210,7 @@ TEST_F(ParlinkSourceTest, RefreshDownloadsImportsCoursesAndMatchesByName) {
                        {1, 3, "Day, Di", 80, 'M', 1, false}});  // a guest of the same name
   set_member_id(*state, 1, 1, "D4");
   home.ui.answer(Button::yes);
-  refresh_imported_handicaps(*state);
+  EXPECT_TRUE(refresh_imported_handicaps(*state));
   EXPECT_EQ(home.ui.message_texts().size(), 2u);  // no course refused
   EXPECT_EQ(home.ui.messages.front().text, "Would you like to update the downloaded course rating data and handicaps?");
   EXPECT_EQ(home.ui.last_message()->text,
@@ -233,7 +233,7 @@ TEST_F(ParlinkSourceTest, RefreshOnNineHolesHalvesOnceWhenTold) {
   write_member_list("1\r\nDay, Di\r\nD4\r\nM\r\n123\r\n18\r\nmemcount=1\r\n");
   home.ui.answer(Button::no);  // keep the downloaded data
   home.ui.answer(Button::yes);  // 18-hole indexes
-  refresh_imported_handicaps(*state);
+  EXPECT_TRUE(refresh_imported_handicaps(*state));
   EXPECT_EQ(home.ui.messages[1].text,
             "You are refreshing imported handicaps for a 9 hole tournament.\n\nAre the handicaps you are importing "
             "18 hole handicaps?");
@@ -242,7 +242,7 @@ TEST_F(ParlinkSourceTest, RefreshOnNineHolesHalvesOnceWhenTold) {
 
   home.ui.answer(Button::no);
   home.ui.answer(Button::no);  // 9-hole indexes: taken as they are
-  refresh_imported_handicaps(*state);
+  EXPECT_TRUE(refresh_imported_handicaps(*state));
   EXPECT_EQ(golfer_at(*state, 1, 0).handicap_index, 123);
 }
 
@@ -251,11 +251,11 @@ TEST_F(ParlinkSourceTest, RefreshWithADamagedListChangesNothing) {
   put_golfers(*state, {{1, 0, "Day, Di", 50, 'M', 1, true}});
   write_member_list("1\r\nDay, Di\r\nD4\r\nM\r\n123\r\n18\r\n");  // no closing count
   home.ui.answer(Button::no);
-  refresh_imported_handicaps(*state);
+  EXPECT_FALSE(refresh_imported_handicaps(*state));
   EXPECT_EQ(home.ui.last_message()->text, "The downloaded member data is either missing or corrupted.");
   servers.set_switch("memcount_wrong");
   home.ui.answer(Button::yes);
-  refresh_imported_handicaps(*state);
+  EXPECT_FALSE(refresh_imported_handicaps(*state));
   EXPECT_EQ(home.ui.last_message()->text, "An error was encountered updating the pine handicap data.");
   EXPECT_EQ(golfer_at(*state, 1, 0).handicap_index, 50);
 }

@@ -70,7 +70,7 @@ TEST(HandicapRefresh, FromTheRavelinDatabaseWithItsSummary) {
   put_golfers(state, {{1, 0, "Lee, Ann", 100, 'F', 1, true},
                       {1, 1, "Stone, Bob", 90, 'M', 1, true},
                       {1, 2, "Nobody, Ned", 90, 'M', 1, true}});
-  refresh_imported_handicaps(state);
+  EXPECT_TRUE(refresh_imported_handicaps(state));
   EXPECT_EQ(home.ui.last_message()->text,
             "A total of 3 members were found in the tournament.\n2 of 3 members were located in the handicap "
             "database.\nFor the 2 members located in the handicap database, 2 handicap(s) had changed and were "

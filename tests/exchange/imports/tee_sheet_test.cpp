@@ -52,7 +52,7 @@ TEST(TeeSheetExport, ThroughTheSaveDialogWithSuffixAndOverwriteQuestion) {
   State& state = home.started();
   put_twelve_slots(state);
   home.ui.files.push_back((home.path() / "sheet").string());
-  export_tee_sheet(state, 1);
+  EXPECT_TRUE(export_tee_sheet(state, 1));
   ASSERT_TRUE(std::filesystem::exists(home.path() / "sheet.xlsx"));
   EXPECT_EQ(home.ui.last_message()->text,
             "The Tee Sheet for the Spring Cup tournament was exported to an Excel spreadsheet [" +
@@ -66,12 +66,12 @@ TEST(TeeSheetExport, ThroughTheSaveDialogWithSuffixAndOverwriteQuestion) {
 
   home.ui.files.push_back((home.path() / "sheet").string());
   home.ui.answer(Button::no);
-  export_tee_sheet(state, 1);
+  EXPECT_FALSE(export_tee_sheet(state, 1));
   EXPECT_EQ(home.ui.messages[home.ui.messages.size() - 2].title, "Excel Spreadsheet Creation");
   EXPECT_EQ(home.ui.messages[home.ui.messages.size() - 2].default_button, Button::no);  // Enter keeps the file
   EXPECT_EQ(home.ui.last_message()->text, "The creation of the Excel spreadsheet was cancelled as requested.");
 
-  export_tee_sheet(state, 0);
+  EXPECT_FALSE(export_tee_sheet(state, 0));
   EXPECT_EQ(home.ui.last_message()->text, "A tournament must be selected");
 }
 
@@ -98,10 +98,10 @@ TEST(TeeSheetExport, ANameEndingInXlsGetsTheWorkbooksRealExtension) {
 // Exports the cup's sheet to a file and imports it back, answering the erase question.
 void export_then_import(TestHome& home, State& state, const std::string& file) {
   home.ui.files.push_back((home.path() / file).string());
-  export_tee_sheet(state, 1);
+  EXPECT_TRUE(export_tee_sheet(state, 1));
   home.ui.answer(Button::ok);
   home.ui.files.push_back((home.path() / file).string());
-  import_tee_sheet(state, 1);
+  EXPECT_TRUE(import_tee_sheet(state, 1));
 }
 
 TEST(TeeSheetImport, AnUnchangedSheetRestoresEverySlotWithoutCartsAndScores) {
@@ -144,7 +144,7 @@ TEST(TeeSheetImport, EveryFormatGivesTheSameField) {
     State& state = home.started();
     put_cup(state, 1);
     home.ui.files.push_back(fixture(name).string());
-    import_tee_sheet(state, 1);
+    EXPECT_TRUE(import_tee_sheet(state, 1));
     EXPECT_TRUE(std::filesystem::exists(home.path() / ("temp" + fixture(name).extension().string())));
     EXPECT_EQ(home.ui.last_message()->text,
               "A total of 6 golfers were imported into the (Spring Cup) tournament.\n\n1 name(s) were longer than 25 "
@@ -176,7 +176,7 @@ TEST(TeeSheetImport, RowsRaiseTheGroupCountAndVacanciesCount) {
   for (int i = 1; i <= 30; ++i) csv += "Golfer " + std::to_string(i) + ",10.0,M\r\n";
   std::ofstream(home.path() / "thirty.csv") << csv;
   home.ui.files.push_back((home.path() / "thirty.csv").string());
-  import_tee_sheet(state, 1);
+  EXPECT_TRUE(import_tee_sheet(state, 1));
   EXPECT_EQ(state.header.group_count, 8);
   EXPECT_EQ(home.ui.last_message()->text, "A total of 30 golfers were imported into the (Spring Cup) tournament.");
   EXPECT_EQ(std::string(golfer_at(state, 8, 1).name), "Golfer 30");
@@ -190,7 +190,7 @@ TEST(TeeSheetImport, RowsRaiseTheGroupCountAndVacanciesCount) {
   with_cells += "Last One,F\r\n";
   std::ofstream(other.path() / "late.csv") << with_cells;
   other.ui.files.push_back((other.path() / "late.csv").string());
-  import_tee_sheet(s2, 1);
+  EXPECT_TRUE(import_tee_sheet(s2, 1));
   EXPECT_EQ(s2.header.group_count, 6);
   EXPECT_EQ(std::string(golfer_at(s2, 6, 0).name), "Last One");
   EXPECT_EQ(other.ui.last_message()->text, "A total of 1 golfers were imported into the (Spring Cup) tournament.");
@@ -206,7 +206,7 @@ TEST(TeeSheetImport, MoreRowsThanTheTournamentHoldsAreRefusedBeforeAnythingIsEra
   std::ofstream(home.path() / "big.csv") << csv;
   home.ui.answer(Button::ok);
   home.ui.files.push_back((home.path() / "big.csv").string());
-  import_tee_sheet(state, 1);
+  EXPECT_FALSE(import_tee_sheet(state, 1));
   EXPECT_EQ(home.ui.last_message()->kind, 1);
   EXPECT_EQ(
       home.ui.last_message()->text,
@@ -221,15 +221,15 @@ TEST(TeeSheetImport, CancelMissingAndUnreadableFiles) {
   State& state = home.started();
   put_cup(state, 1);
   home.ui.files.push_back("");
-  import_tee_sheet(state, 1);
+  EXPECT_FALSE(import_tee_sheet(state, 1));
   EXPECT_EQ(home.ui.last_message()->text, "The import was cancelled as requested.");
   home.ui.files.push_back((home.path() / "none.xlsx").string());
-  import_tee_sheet(state, 1);
+  EXPECT_FALSE(import_tee_sheet(state, 1));
   EXPECT_EQ(home.ui.last_message()->text,
             "An error was encountered locating the file.\n\nThe import was NOT successfully completed.");
   std::ofstream(home.path() / "junk.xlsx") << "junk";
   home.ui.files.push_back((home.path() / "junk.xlsx").string());
-  import_tee_sheet(state, 1);
+  EXPECT_FALSE(import_tee_sheet(state, 1));
   EXPECT_EQ(home.ui.last_message()->title, "Spreadsheet Access Error");
   EXPECT_EQ(home.ui.last_message()->kind, 1);
   EXPECT_EQ(home.ui.last_message()->text,
@@ -253,7 +253,7 @@ TEST(ScoreDataExport, NineAndEighteenHoleLayouts) {
   state.group.entries[2].disqualified = 1;
   ASSERT_TRUE(write_record(state, RecordKind::group, 1));
   home.ui.files.push_back((home.path() / "scores").string());
-  export_score_data(state);
+  EXPECT_TRUE(export_score_data(state));
   EXPECT_EQ(home.ui.last_message()->text,
             "The Score Data for the Spring Cup tournament was exported to an Excel spreadsheet [" +
                 (home.path() / "scores.xlsx").string() + "].");

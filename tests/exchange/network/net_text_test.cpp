@@ -60,24 +60,30 @@ TEST(CredentialBlob, PasswordPickedAtTheTablePositionsEndsAtTilde) {
 }
 
 TEST(BuildDescription, VersionLetterBuildAndChecksum) {
-  BuildDescription d;
   // The thirteen bytes of version, letter, separator and build identifier are enough.
-  ASSERT_TRUE(parse_build_description("526a 250427.1\r\n", d));
-  EXPECT_EQ(d.version, 2026);
-  EXPECT_EQ(d.build, "250427.1");
-  ASSERT_TRUE(parse_build_description("525a 250427.1", d));
-  EXPECT_EQ(d.build, "250427.1");
-  EXPECT_FALSE(parse_build_description("525a 250427.", d));
-  EXPECT_FALSE(parse_build_description("5x5a 250427.1", d));
-  ASSERT_TRUE(parse_build_description("525a 250427.1 release notes\r\n", d));
-  EXPECT_EQ(d.version, 2025);
-  EXPECT_EQ(d.letter, 'a');
-  EXPECT_EQ(d.build, "250427.1");
-  EXPECT_EQ(d.sha256, "");
+  Result<BuildDescription> d = parse_build_description("526a 250427.1\r\n");
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d->version, 2026);
+  EXPECT_EQ(d->build, "250427.1");
+  d = parse_build_description("525a 250427.1");
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d->build, "250427.1");
+  EXPECT_FALSE(parse_build_description("525a 250427."));
+  EXPECT_FALSE(parse_build_description("5x5a 250427.1"));
+  d = parse_build_description("525a 250427.1 release notes\r\n");
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d->version, 2025);
+  EXPECT_EQ(d->letter, 'a');
+  EXPECT_EQ(d->build, "250427.1");
+  EXPECT_EQ(d->sha256, "");
+  EXPECT_TRUE(is_running_release(*d, "250427.1"));
+  EXPECT_FALSE(is_running_release(*d, "250427.2"));
   std::string sum(64, 'A');
-  ASSERT_TRUE(parse_build_description("526b 260101.2 release notes\r\nsha256 " + sum + "\r\n", d));
-  EXPECT_EQ(d.version, 2026);
-  EXPECT_EQ(d.sha256, std::string(64, 'a'));
+  d = parse_build_description("526b 260101.2 release notes\r\nsha256 " + sum + "\r\n");
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d->version, 2026);
+  EXPECT_EQ(d->sha256, std::string(64, 'a'));
+  EXPECT_FALSE(is_running_release(*d, "260101.2"));
 }
 
 TEST(ParlinkMemberList, FieldsCountAndIndexConversion) {
@@ -85,7 +91,7 @@ TEST(ParlinkMemberList, FieldsCountAndIndexConversion) {
   std::ofstream(home.path() / "c.hdx", std::ios::binary) << "1\tLee, Ann\tA17\tF\t\t18\r\n2;Brown, Bob;B2;M;123;18\xff"
                                                             "3\r\nCox, Cy\r\nC3\r\nM\r\n+12\r\n18\r\nMEMCOUNT=3\r\n";
   ParlinkMemberList list;
-  ASSERT_TRUE(read_parlink_members(home.path() / "c.hdx", list));
+  list = testing::members_of(home.path() / "c.hdx");
   ASSERT_EQ(list.members.size(), 3u);
   EXPECT_TRUE(list.complete());
   EXPECT_EQ(list.members[0].name, "Lee, Ann");
@@ -97,12 +103,15 @@ TEST(ParlinkMemberList, FieldsCountAndIndexConversion) {
   EXPECT_EQ(parlink_index_tenths(list.members[2], false), -12);
 
   std::ofstream(home.path() / "c.hdx", std::ios::binary) << "1\tLee, Ann\tA17\tF\t99\t18\r\nmemcount=2\r\n";
-  ASSERT_TRUE(read_parlink_members(home.path() / "c.hdx", list));
+  list = testing::members_of(home.path() / "c.hdx");
   EXPECT_FALSE(list.complete());
   std::ofstream(home.path() / "c.hdx", std::ios::binary) << "he selected club was not found\r\n";
-  ASSERT_TRUE(read_parlink_members(home.path() / "c.hdx", list));
+  list = testing::members_of(home.path() / "c.hdx");
   EXPECT_TRUE(list.club_not_found);
   EXPECT_TRUE(list.members.empty());
+  Result<ParlinkMemberList> missing = read_parlink_members(home.path() / "none.hdx");
+  ASSERT_FALSE(missing);
+  EXPECT_EQ(missing.status().reason(), "The member list " + (home.path() / "none.hdx").string() + " cannot be read.");
 }
 
 TEST(ParlinkScoreRecordLayout, HolesPackedAndUnfinishedCardsSkipped) {

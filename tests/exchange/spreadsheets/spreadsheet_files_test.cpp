@@ -11,6 +11,7 @@
 #include "exchange/spreadsheets/spreadsheet_writer.h"
 #include "tests/exchange/support/exchange_fixture.h"
 #include "tests/testing/file_size_limit.h"
+#include "tests/testing/files.h"
 
 namespace quillon::testing {
 namespace {
@@ -104,7 +105,7 @@ TEST(SpreadsheetWriter, XlsxAndCsvReadBackCellForCell) {
     ASSERT_EQ(table.rows.size(), 3u);
     for (std::size_t r = 0; r < rows.size(); ++r)
       for (int c = 0; c < 2; ++c) EXPECT_EQ(table.cell(r, c), rows[r][static_cast<std::size_t>(c)]);
-    EXPECT_FALSE(std::filesystem::exists(partial_path(home.path() / name)));
+    EXPECT_TRUE(leftover_temporaries(home.path(), name).empty());
   }
 }
 
@@ -176,7 +177,7 @@ TEST(SpreadsheetWriter, AWriteThatFailsIsReportedAndKeepsTheOldFile) {
     std::ifstream in(path);
     std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(kept, "the old file");
-    EXPECT_FALSE(std::filesystem::exists(partial_path(path)));
+    EXPECT_TRUE(leftover_temporaries(home.path(), name).empty());
   }
 }
 

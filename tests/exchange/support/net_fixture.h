@@ -11,6 +11,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/state.h"
+#include "exchange/network/parlink_members.h"
 #include "tests/exchange/support/net_servers.h"
 #include "tests/testing/test_home.h"
 
@@ -111,6 +112,13 @@ inline std::string parlink_database(int version, char letter, const std::vector<
     db += r;
   }
   return db;
+}
+
+// The member list of a file, which must be readable.
+inline ParlinkMemberList members_of(const std::filesystem::path& path) {
+  Result<ParlinkMemberList> read = read_parlink_members(path);
+  EXPECT_TRUE(read) << read.status().reason();
+  return read.value_or({});
 }
 
 inline void set_club_id(State& state, const char* id) {
