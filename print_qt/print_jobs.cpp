@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <filesystem>
 
+#include "core/number_locale.h"
 #include "print_qt/painting.h"
 
 namespace quillon::print_qt {
@@ -181,6 +182,7 @@ void ensure_gui_application() {
   static char* argv[] = {name, nullptr};
   // Kept for the life of the process: it must outlive every font and printer.
   new QGuiApplication(argc, argv);
+  use_locale_independent_numbers();
 }
 
 }  // namespace quillon::print_qt

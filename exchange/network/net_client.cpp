@@ -1,12 +1,14 @@
 #include "exchange/network/net_client.h"
 
-#include <curl/curl.h>
-
+#include <cctype>
 #include <cstdio>
 #include <mutex>
+#include <string_view>
 #include <system_error>
 
 #include <unistd.h>
+
+#include "exchange/network/network_module.h"
 
 namespace quillon {
 
@@ -16,9 +18,11 @@ namespace {
 constexpr const char* loopback_hosts = "localhost,127.0.0.1,::1";
 constexpr const char* user_agent = "QLWIN4";
 
+const NetworkModule& curl() { return network_module(); }
+
 void global_init() {
   static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+  std::call_once(once, [] { curl().global_init(CURL_GLOBAL_DEFAULT); });
 }
 
 CURL* handle(void* p) { return static_cast<CURL*>(p); }
@@ -73,6 +77,7 @@ struct NetConnection::Call {
   bool write_failed = false;
   std::int64_t received = 0;
   const TransferProgress* progress = nullptr;
+  std::string last_reply;  // the last reply line of an FTP server ("530 ...")
   char error[CURL_ERROR_SIZE] = {};
 };
 
@@ -101,6 +106,16 @@ size_t write_answer(char* data, size_t size, size_t count, void* user) {
   return n;
 }
 
+// libcurl passes every reply line of an FTP server here.
+size_t keep_reply(char* data, size_t size, size_t count, void* user) {
+  auto& call = *static_cast<NetConnection::Call*>(user);
+  std::string_view line(data, size * count);
+  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
+  if (line.size() >= 4 && std::isdigit(static_cast<unsigned char>(line[0])) && line[3] == ' ')
+    call.last_reply.assign(line.substr(0, 300));
+  return size * count;
+}
+
 int transfer_info(void* user, curl_off_t dltotal, curl_off_t dlnow, curl_off_t ultotal, curl_off_t ulnow) {
   auto& call = *static_cast<NetConnection::Call*>(user);
   if (!call.progress || !*call.progress) return 0;
@@ -112,47 +127,49 @@ int transfer_info(void* user, curl_off_t dltotal, curl_off_t dlnow, curl_off_t u
 
 std::string url_escape(const std::string& text) {
   global_init();
-  char* out = curl_easy_escape(nullptr, text.c_str(), static_cast<int>(text.size()));
+  char* out = curl().easy_escape(nullptr, text.c_str(), static_cast<int>(text.size()));
   std::string result = out ? out : "";
-  curl_free(out);
+  curl().free(out);
   return result;
 }
 
 NetConnection::NetConnection(const NetworkSettings& settings) : settings_(settings) {
   global_init();
-  curl_ = curl_easy_init();
+  curl_ = curl().easy_init();
 }
 
 NetConnection::~NetConnection() {
-  if (curl_) curl_easy_cleanup(handle(curl_));
+  if (curl_) curl().easy_cleanup(handle(curl_));
 }
 
 void NetConnection::prepare(const std::string& url, Call& call) {
   CURL* c = handle(curl_);
-  curl_easy_reset(c);
-  curl_easy_setopt(c, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(c, CURLOPT_USERAGENT, user_agent);
-  curl_easy_setopt(c, CURLOPT_NOPROXY, loopback_hosts);
-  curl_easy_setopt(c, CURLOPT_ERRORBUFFER, call.error);
+  curl().easy_reset(c);
+  curl().easy_setopt(c, CURLOPT_URL, url.c_str());
+  curl().easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+  curl().easy_setopt(c, CURLOPT_USERAGENT, user_agent);
+  curl().easy_setopt(c, CURLOPT_NOPROXY, loopback_hosts);
+  curl().easy_setopt(c, CURLOPT_ERRORBUFFER, call.error);
   // A server that accepts and then stays silent must not hold the program.
   long seconds = settings_.timeout_seconds;
-  curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, seconds);
-  curl_easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds);
-  curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, seconds);
-  curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, write_answer);
-  curl_easy_setopt(c, CURLOPT_WRITEDATA, &call);
-  curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
-  curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, transfer_info);
-  curl_easy_setopt(c, CURLOPT_XFERINFODATA, &call);
-  if (!settings_.ca_file.empty()) curl_easy_setopt(c, CURLOPT_CAINFO, settings_.ca_file.c_str());
+  curl().easy_setopt(c, CURLOPT_CONNECTTIMEOUT, seconds);
+  curl().easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds);
+  curl().easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  curl().easy_setopt(c, CURLOPT_LOW_SPEED_TIME, seconds);
+  curl().easy_setopt(c, CURLOPT_WRITEFUNCTION, write_answer);
+  curl().easy_setopt(c, CURLOPT_WRITEDATA, &call);
+  curl().easy_setopt(c, CURLOPT_HEADERFUNCTION, keep_reply);
+  curl().easy_setopt(c, CURLOPT_HEADERDATA, &call);
+  curl().easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+  curl().easy_setopt(c, CURLOPT_XFERINFOFUNCTION, transfer_info);
+  curl().easy_setopt(c, CURLOPT_XFERINFODATA, &call);
+  if (!settings_.ca_file.empty()) curl().easy_setopt(c, CURLOPT_CAINFO, settings_.ca_file.c_str());
   if (!call.progress) call.progress = &activity_;
 }
 
 Status NetConnection::perform(Call& call, const std::string& what) {
   CURL* c = handle(curl_);
-  CURLcode code = curl_easy_perform(c);
+  CURLcode code = curl().easy_perform(c);
   if (code == CURLE_WRITE_ERROR && call.over_limit && call.stop_at_limit) code = CURLE_OK;
   if (code == CURLE_WRITE_ERROR && call.over_limit && !call.stop_at_limit) {
     last_failure_ = NetFailure::other;
@@ -160,9 +177,9 @@ Status NetConnection::perform(Call& call, const std::string& what) {
   }
   if (code == CURLE_OK) {
     long http_status = 0;
-    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &http_status);
+    curl().easy_getinfo(c, CURLINFO_RESPONSE_CODE, &http_status);
     const char* scheme = nullptr;
-    curl_easy_getinfo(c, CURLINFO_SCHEME, &scheme);
+    curl().easy_getinfo(c, CURLINFO_SCHEME, &scheme);
     bool http = scheme && (std::string(scheme) == "HTTP" || std::string(scheme) == "HTTPS" ||
                            std::string(scheme) == "http" || std::string(scheme) == "https");
     if (http && http_status >= 400) {
@@ -188,6 +205,8 @@ Status NetConnection::perform(Call& call, const std::string& what) {
       return Status::failed("The server for " + what + " could not be reached.");
     case CURLE_LOGIN_DENIED:
       last_failure_ = NetFailure::refused_logon;
+      // The server's own words tell a wrong password from, say, a demand for encryption.
+      if (!call.last_reply.empty()) return Status::failed("The server refused the logon: " + call.last_reply);
       return Status::failed("The server refused the logon.");
     case CURLE_REMOTE_FILE_NOT_FOUND:
     case CURLE_FTP_COULDNT_RETR_FILE:
@@ -206,7 +225,7 @@ Status NetConnection::perform(Call& call, const std::string& what) {
     case CURLE_SSL_CACERT_BADFILE:
       last_failure_ = NetFailure::refused_logon;
       return Status::failed("The certificate of the server for " + what + " could not be verified (" +
-                            std::string(call.error[0] ? call.error : curl_easy_strerror(code)) +
+                            std::string(call.error[0] ? call.error : curl().easy_strerror(code)) +
                             "). Name the file of its certificate authority as ca_file in network.ini.");
     default: break;
   }
@@ -215,7 +234,7 @@ Status NetConnection::perform(Call& call, const std::string& what) {
     return Status::failed("The data of " + what + " could not be written to the disk.");
   }
   last_failure_ = NetFailure::other;
-  std::string detail = call.error[0] ? call.error : curl_easy_strerror(code);
+  std::string detail = call.error[0] ? call.error : curl().easy_strerror(code);
   return Status::failed("The transfer of " + what + " failed: " + detail);
 }
 
@@ -246,33 +265,33 @@ std::string FtpSession::url_of(const std::string& path) const {
 void FtpSession::prepare_ftp(const std::string& path, Call& call) {
   prepare(url_of(path), call);
   CURL* c = handle(curl_);
-  curl_easy_setopt(c, CURLOPT_USERNAME, user_.c_str());
-  curl_easy_setopt(c, CURLOPT_PASSWORD, password_.c_str());
+  curl().easy_setopt(c, CURLOPT_USERNAME, user_.c_str());
+  curl().easy_setopt(c, CURLOPT_PASSWORD, password_.c_str());
   long tls = settings_.ftps == FtpsMode::off       ? CURLUSESSL_NONE
              : settings_.ftps == FtpsMode::require ? CURLUSESSL_ALL
                                                    : CURLUSESSL_TRY;
-  curl_easy_setopt(c, CURLOPT_USE_SSL, tls);
-  curl_easy_setopt(c, CURLOPT_FTPSSLAUTH, CURLFTPAUTH_TLS);
-  curl_easy_setopt(c, CURLOPT_FTP_USE_EPSV, 1L);
-  curl_easy_setopt(c, CURLOPT_FTPPORT, nullptr);  // passive
-  curl_easy_setopt(c, CURLOPT_TRANSFERTEXT, 0L);  // binary
+  curl().easy_setopt(c, CURLOPT_USE_SSL, tls);
+  curl().easy_setopt(c, CURLOPT_FTPSSLAUTH, CURLFTPAUTH_TLS);
+  curl().easy_setopt(c, CURLOPT_FTP_USE_EPSV, 1L);
+  curl().easy_setopt(c, CURLOPT_FTPPORT, nullptr);  // passive
+  curl().easy_setopt(c, CURLOPT_TRANSFERTEXT, 0L);  // binary
 }
 
 Status FtpSession::logon() {
   Call call;
   prepare_ftp("", call);
-  curl_easy_setopt(handle(curl_), CURLOPT_NOBODY, 1L);
+  curl().easy_setopt(handle(curl_), CURLOPT_NOBODY, 1L);
   return perform(call, "the logon to " + settings_.ftp_host);
 }
 
 Status FtpSession::size(const std::string& path, std::int64_t& bytes) {
   Call call;
   prepare_ftp(path, call);
-  curl_easy_setopt(handle(curl_), CURLOPT_NOBODY, 1L);
+  curl().easy_setopt(handle(curl_), CURLOPT_NOBODY, 1L);
   Status status = perform(call, "\"" + path + "\"");
   if (!status) return status;
   curl_off_t length = -1;
-  curl_easy_getinfo(handle(curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+  curl().easy_getinfo(handle(curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
   if (length < 0) {
     last_failure_ = NetFailure::not_found;
     return Status::failed("The server has no file for \"" + path + "\".");
@@ -295,7 +314,7 @@ Status FtpSession::list(const std::string& folder, std::vector<std::string>& nam
   call.body = &body;
   std::string path = folder.ends_with("/") ? folder : folder + "/";
   prepare_ftp(path, call);
-  curl_easy_setopt(handle(curl_), CURLOPT_DIRLISTONLY, 1L);
+  curl().easy_setopt(handle(curl_), CURLOPT_DIRLISTONLY, 1L);
   Status status = perform(call, "the listing of \"" + folder + "\"");
   if (!status) return status;
   names.clear();
@@ -330,12 +349,12 @@ Status FtpSession::remove(const std::string& path, bool missing_ok) {
   prepare_ftp(folder, call);
   CURL* c = handle(curl_);
   std::string command = "DELE " + file;
-  curl_slist* commands = curl_slist_append(nullptr, command.c_str());
-  curl_easy_setopt(c, CURLOPT_NOBODY, 1L);
-  curl_easy_setopt(c, CURLOPT_QUOTE, commands);
+  curl_slist* commands = curl().slist_append(nullptr, command.c_str());
+  curl().easy_setopt(c, CURLOPT_NOBODY, 1L);
+  curl().easy_setopt(c, CURLOPT_QUOTE, commands);
   Status status = perform(call, "the removal of \"" + path + "\"");
-  curl_easy_setopt(c, CURLOPT_QUOTE, nullptr);
-  curl_slist_free_all(commands);
+  curl().easy_setopt(c, CURLOPT_QUOTE, nullptr);
+  curl().slist_free_all(commands);
   return status;
 }
 
@@ -349,7 +368,7 @@ Status FtpSession::get(const std::string& path, const std::filesystem::path& loc
   Status status = perform(call, "\"" + path + "\"");
   if (!status) return status;
   curl_off_t expected = -1;
-  curl_easy_getinfo(handle(curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &expected);
+  curl().easy_getinfo(handle(curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &expected);
   if (expected >= 0 && expected != call.received) {
     last_failure_ = NetFailure::broken;
     return Status::failed("The connection broke off during \"" + path + "\".");
@@ -381,10 +400,10 @@ Status FtpSession::put(const std::filesystem::path& local, const std::string& pa
   Call call;
   prepare_ftp(path, call);
   CURL* c = handle(curl_);
-  curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
-  curl_easy_setopt(c, CURLOPT_READFUNCTION, read_upload);
-  curl_easy_setopt(c, CURLOPT_READDATA, in);
-  curl_easy_setopt(c, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(length));
+  curl().easy_setopt(c, CURLOPT_UPLOAD, 1L);
+  curl().easy_setopt(c, CURLOPT_READFUNCTION, read_upload);
+  curl().easy_setopt(c, CURLOPT_READDATA, in);
+  curl().easy_setopt(c, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(length));
   Status status = perform(call, "the upload of \"" + path + "\"");
   bool read_failed = std::ferror(in) != 0;
   std::fclose(in);
