@@ -12,7 +12,7 @@
 #include <QPrinterInfo>
 #include <filesystem>
 
-#include "core/number_locale.h"
+#include "core/program_locale.h"
 #include "print_qt/painting.h"
 
 namespace quillon::print_qt {
@@ -182,7 +182,7 @@ void ensure_gui_application() {
   static char* argv[] = {name, nullptr};
   // Kept for the life of the process: it must outlive every font and printer.
   new QGuiApplication(argc, argv);
-  use_locale_independent_numbers();
+  use_program_locale();
 }
 
 }  // namespace quillon::print_qt

@@ -1,11 +1,13 @@
 // A program without a window that prints makes Qt's application object,
 // which sets the C library's locale from the environment; numbers are still
-// written and read with a decimal point afterwards.
+// written and read with a decimal point afterwards, and error texts stay English.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -24,6 +26,8 @@ TEST(NumberLocaleChild, NumbersAfterTheApplicationObjectIsMade) {
   std::snprintf(text, sizeof text, "%4.1f", 35.8);
   EXPECT_STREQ(text, "35.8");
   EXPECT_EQ(std::strtod("72.1", nullptr), 72.1);
+  // The system's error texts stand in English messages.
+  EXPECT_STREQ(std::strerror(EISDIR), "Is a directory");
 }
 
 TEST(NumberLocale, PrintingProgramsKeepTheDecimalPoint) {
