@@ -5,10 +5,12 @@ set(CPACK_PACKAGE_NAME "quillon")
 set(CPACK_PACKAGE_VENDOR "Quillon")
 set(CPACK_PACKAGE_CONTACT "Quillon developers <developers@quillon-golf.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Runs a golf club's tournaments")
-# One string: two would be joined as a list, with a ";" between them.
+# One string (two would be joined as a list, with a ";" between them), in
+# lines of a readable length.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-       "Courses and tees, tournaments in 31 formats, the field with handicaps, scores, results, reports, "
-       "score cards, backups and spreadsheet exchange, in one desktop program and a command-line driver.")
+       "Courses and tees, tournaments in 31 formats, the field with handicaps,\n"
+       "scores, results, reports, score cards, backups and spreadsheet exchange,\n"
+       "in one desktop program and a command-line driver.")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_GENERATOR "DEB")
