@@ -78,6 +78,7 @@ StartupWords parse_startup_words(const std::vector<std::string>& words) {
 
 Status run_upgrade_steps(State& state) {
   SystemRecord& s = state.system;
+  const SystemRecord before = s;
   int stored = s.schema_date;
   if (stored < day_number(2016, 6, 2)) s.course_change_date = 0;
   if (stored < day_number(2020, 3, 16)) s.default_include_rating_and_par = 0;
@@ -96,6 +97,9 @@ Status run_upgrade_steps(State& state) {
   }
   // Recorded last: steps that did not complete run again at the next start.
   s.schema_date = static_cast<std::uint16_t>(build_day_number());
+  // A file already at this build holds the record as it stands: rewriting
+  // and flushing it at every start would only cost the start its speed.
+  if (std::memcmp(&before, &s, sizeof s) == 0) return Status::ok();
   return write_record(state, RecordKind::system, 1);
 }
 

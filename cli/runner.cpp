@@ -13,7 +13,7 @@
 #include "core/cp1252.h"
 #include "core/dialog_model.h"
 #include "core/scripted_ui.h"
-#include "print_qt/print_jobs.h"
+#include "print_qt/print_module.h"
 
 namespace quillon::cli {
 
@@ -61,9 +61,15 @@ class CliUi : public ScriptedUi {
 
   // Print jobs go to the PDF file, the named printer or the default printer.
   PrinterOpening open_printer(const PrintSettings& settings) override {
-    print_qt::ensure_gui_application();
-    PrinterOpening opening = pdf_file.empty() ? print_qt::open_named_printer_job(printer_name, settings)
-                                              : print_qt::open_pdf_job(pdf_file, settings);
+    std::string why;
+    const print_qt::PrintModule* printing = print_qt::print_module(why);
+    PrinterOpening opening;
+    if (printing) {
+      opening = printing->open_job(pdf_file, printer_name, settings);
+    } else {
+      opening.failure = PrintFailure::start_document;
+      opening.detail = "printing is not available: " + why;
+    }
     if (!opening.canvas && !opening.detail.empty()) {
       err_ << "quillon-cli: " << opening.detail;
       if (pdf_file.empty() && printer_name.empty())

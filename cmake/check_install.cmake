@@ -1,13 +1,15 @@
 # Installs the build into a fresh folder and checks what a user's desktop
-# relies on: both programs, the launcher naming the installed program, and
-# the icon. Run as: cmake -DBUILD=<build folder> -DPREFIX=<empty folder> -P check_install.cmake
+# relies on: both programs and their modules, the copyright file and the
+# changelog, the launcher naming the installed program, and the icon. Run as: cmake -DBUILD=<build folder> -DPREFIX=<empty folder> -P check_install.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}" RESULT_VARIABLE installed
                 OUTPUT_QUIET)
 if(NOT installed EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${installed})")
 endif()
-foreach(file bin/quillon bin/quillon-cli share/applications/quillon.desktop
+foreach(file bin/quillon bin/quillon-cli lib/quillon/quillon-print.so lib/quillon/quillon-spreadsheets.so
+             lib/quillon/quillon-network.so share/doc/quillon/copyright share/doc/quillon/changelog.gz
+             share/applications/quillon.desktop
              share/icons/hicolor/48x48/apps/quillon.png share/icons/hicolor/128x128/apps/quillon.png
              share/icons/hicolor/256x256/apps/quillon.png)
   if(NOT EXISTS "${PREFIX}/${file}")

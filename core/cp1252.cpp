@@ -63,15 +63,16 @@ std::string upper_case_cp1252_letters(std::string_view utf8) {
   return out;
 }
 
+char32_t cp1252_code_point(char byte) {
+  auto b = static_cast<unsigned char>(byte);
+  if (b >= 0x80 && b < 0xA0) return high_block[b - 0x80] ? high_block[b - 0x80] : U'?';
+  return b;
+}
+
 std::string utf8_from_cp1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char ch : text) {
-    auto b = static_cast<unsigned char>(ch);
-    char32_t c = b;
-    if (b >= 0x80 && b < 0xA0) c = high_block[b - 0x80] ? high_block[b - 0x80] : U'?';
-    append_utf8(out, c);
-  }
+  for (char ch : text) append_utf8(out, cp1252_code_point(ch));
   return out;
 }
 

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "core/atomic_file.h"
+#include "core/program_locale.h"
 #include "print_qt/painting.h"
 #include "print_qt/paper.h"
 
@@ -166,6 +167,7 @@ void ensure_gui_application() {
   static char* argv[] = {name, nullptr};
   // Kept for the life of the process: it must outlive every font and printer.
   new QGuiApplication(argc, argv);
+  use_program_locale();
 }
 
 }  // namespace quillon::print_qt

@@ -24,7 +24,7 @@ constexpr int golfers_between_spacers = 5;
 std::string header_cell(const std::string& caption, const char* width = nullptr) {
   std::string cell = "<TH align=middle";
   if (width) cell += std::string(" width=") + width;
-  return cell + "><font color=#ffffff>" + (caption.empty() ? "&nbsp" : caption) + "</font></TH>";
+  return cell + "><font color=#ffffff>" + (caption.empty() ? "&nbsp;" : caption) + "</font></TH>";
 }
 
 bool alternating(const EventResults& r) { return r.report_type == report_type::gross_and_net; }
@@ -47,7 +47,7 @@ std::string day_cells(const EventGolfer& g, int day_count, int from_day, bool gr
   std::string cells;
   for (int d = from_day; d < day_count; ++d) {
     const EventDayScore& s = g.days[static_cast<std::size_t>(d)];
-    cells += s.played ? "<td>" + std::to_string(gross ? s.gross : s.value) + "</td>" : "<td>&nbsp</td>";
+    cells += s.played ? "<td>" + std::to_string(gross ? s.gross : s.value) + "</td>" : "<td>&nbsp;</td>";
   }
   return cells;
 }
@@ -70,7 +70,7 @@ std::string stableford_row(const EventResults& r, const EventGolfer& g, int plac
   const EventDayScore& first = g.days[0];
   std::string row =
       format_text(300, "<tr align=middle><td></td><td>%d</td><td align=left>%s</td>", place, html_text(g.name).c_str());
-  row += first.played ? "<td>" + std::to_string(first.value) + "</td>" : "<td>&nbsp</td>";
+  row += first.played ? "<td>" + std::to_string(first.value) + "</td>" : "<td>&nbsp;</td>";
   return row + day_cells(g, r.day_count, 1) + format_text(40, "<td>%d</td></tr>", g.value_total());
 }
 
@@ -86,7 +86,7 @@ std::string stableford_alternating_row(const EventResults& r, const EventGolfer&
 void write_rows(ReportWriter& w, const EventResults& r) {
   int written = 0;
   auto spacer = [&] {
-    if (++written % golfers_between_spacers == 0) w.line("<tr><td>&nbsp</td></tr>");
+    if (++written % golfers_between_spacers == 0) w.line("<tr><td>&nbsp;</td></tr>");
   };
   if (r.report_type == report_type::gross_and_net) {
     for (const AlternatingPlace& p : r.places) {
@@ -136,7 +136,7 @@ void write_event_results_page(ReportWriter& w, State& state, const EventResults&
   w.report_line("<TABLE cellSpacing=0 cellPadding=0 width=%d border=0>",
                 r.stableford ? stableford_table_width : stroke_table_width);
   w.line(header_row(r, style));
-  w.line("<tr><td>&nbsp</td></tr>");
+  w.line("<tr><td>&nbsp;</td></tr>");
   write_rows(w, r);
   w.line("</TABLE><br>");
   // The explanation follows the days' format with the event's method.

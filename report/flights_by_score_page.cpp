@@ -45,7 +45,7 @@ bool flights_by_score_report(State& state, int flights, bool extra_to_last) {
     write_section_title(w, style, format_text(40, "Flight %d", flight));
     w.report_line("<TABLE cellSpacing=0 cellPadding=0 width=%d border=0>", width);
     w.line(results_header_row(cells, style));
-    w.line("<tr><td>&nbsp</td></tr>");
+    w.line("<tr><td>&nbsp;</td></tr>");
     write_results_rows(w, state, part, layout);
     w.line("</TABLE><br>");
   }

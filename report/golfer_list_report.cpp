@@ -92,7 +92,7 @@ void write_table(State& state, ReportWriter& w, const PageStyle& style, const st
   int number = 0;
   for (const auto& g : golfers) {
     const GolferEntry& e = g.entry;
-    std::vector<std::string> cells = {empty_cell(), number_cell(format_text(32, "&nbsp%d&nbsp", ++number)),
+    std::vector<std::string> cells = {empty_cell(), number_cell(format_text(32, "&nbsp;%d&nbsp;", ++number)),
                                       name_cell(field_text(e.name))};
     if (divisions) cells.push_back(number_cell(std::to_string(e.division)));
     cells.push_back(name_cell(field_text(tees.of(e.division).tee_name)));

@@ -30,6 +30,10 @@ TournamentInformation tournament_information(State& state, int division) {
 
 void write_page_head(ReportWriter& w, const PageStyle& style) {
   w.line("<html><head>");
+  // The page is Windows-1252 text; a phone lays it out at its own width
+  // instead of a desktop's, scaled down.
+  w.line("<meta charset=\"windows-1252\">");
+  w.line("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
   w.line("<title>Quillon for Windows - HTML Report</title>");
   w.line("</head>");
   w.line("<body>");

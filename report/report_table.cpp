@@ -10,11 +10,11 @@ void open_table(ReportWriter& w, int width) {
 
 void close_table(ReportWriter& w) { w.line("</TABLE>"); }
 
-void write_empty_row(ReportWriter& w) { w.line("<tr><td>&nbsp</td></tr>"); }
+void write_empty_row(ReportWriter& w) { w.line("<tr><td>&nbsp;</td></tr>"); }
 
 std::string header_cell(const std::string& caption, bool left) {
   return std::string(left ? "<TH align=left>" : "<TH align=middle>") + "<font color=#ffffff>" +
-         (caption.empty() ? "&nbsp" : caption) + "</font></TH>";
+         (caption.empty() ? "&nbsp;" : caption) + "</font></TH>";
 }
 
 void write_header_row(ReportWriter& w, const PageStyle& style, const std::vector<std::string>& cells, bool centred) {

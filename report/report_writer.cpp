@@ -3,8 +3,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <cstdarg>
+#include <cstdint>
 #include <system_error>
 #include <vector>
+
+#include "core/cp1252.h"
 
 namespace quillon {
 
@@ -17,7 +20,12 @@ std::string html_text(std::string_view text) {
       case '<': out += "&lt;"; break;
       case '>': out += "&gt;"; break;
       case '"': out += "&quot;"; break;
-      default: out += c;
+      default:
+        // A letter beyond ASCII as a character reference: it shows right
+        // even when a web server calls the page UTF-8.
+        if (static_cast<unsigned char>(c) >= 0x80)
+          out += "&#" + std::to_string(static_cast<std::uint32_t>(cp1252_code_point(c))) + ";";
+        else out += c;
     }
   }
   return out;

@@ -9,7 +9,7 @@ namespace quillon {
 
 // A data text (a name, a note) made safe to stand in a page: '&', '<', '>'
 // and '"' become their entities, so that the text shows as typed and can
-// never open a tag.
+// never open a tag; letters beyond ASCII become numeric character references.
 std::string html_text(std::string_view text);
 
 class ReportWriter {

@@ -50,7 +50,7 @@ std::string results_header_row(const std::vector<HeaderCell>& cells, const PageS
     }
     const std::string& caption = cells[i].caption;
     row += "<TH align=middle" + span_attribute(cells[i]) + "><font color=#ffffff>" +
-           (caption.empty() ? "&nbsp" : caption) + "</font></TH>";
+           (caption.empty() ? "&nbsp;" : caption) + "</font></TH>";
   }
   return row + "</TR>";
 }
@@ -86,7 +86,7 @@ void write_results_page(ReportWriter& w, State& state, const Results& results, b
     for (const std::string& line : tv_table) w.line(line);
     w.line(blank_header_row(cells));
   } else {
-    w.line("<tr><td>&nbsp</td></tr>");
+    w.line("<tr><td>&nbsp;</td></tr>");
   }
   write_results_rows(w, state, results, layout);
   w.line("</TABLE><br>");

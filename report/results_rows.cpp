@@ -53,7 +53,7 @@ class RowsWriter {
     const bool spaced = one_row_per_result(layout_, format(), r_.report_type);
     int written = 0;
     auto next = [&] {
-      if (spaced && ++written % 5 == 0) w_.line("<tr><td>&nbsp</td></tr>");
+      if (spaced && ++written % 5 == 0) w_.line("<tr><td>&nbsp;</td></tr>");
     };
     if (layout_ == ResultsLayout::alternating) {
       for (const AlternatingPlace& place : r_.places) {
@@ -252,7 +252,7 @@ class RowsWriter {
       if (hole == 9) point_cells += td(out);
     }
     row("<TD></TD>" + name_td("Points") + point_cells + td(in) + td(out + in) + td(s.points));
-    w_.line("<tr><td>&nbsp</td></tr>");
+    w_.line("<tr><td>&nbsp;</td></tr>");
   }
 
   void team_block(const ResultRow& r) {
@@ -270,7 +270,7 @@ class RowsWriter {
       cells = cells.substr(0, cells.rfind("<TD>")) + td(team_total_text(*r.team));
       row("<TD></TD>" + name_td(points ? "Team Points" : "Team Totals") + cells);
     }
-    w_.line("<tr><td>&nbsp</td></tr>");
+    w_.line("<tr><td>&nbsp;</td></tr>");
   }
 
   ReportWriter& w_;

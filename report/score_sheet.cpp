@@ -87,7 +87,7 @@ void write_score_sheet(State& state, ReportWriter& w, const PageStyle& style, co
                           : empty_cell());
     } else {
       cells.push_back(empty_cell());
-      cells.push_back(number_cell("&nbsp<br>" + handicap_report_text(course)));
+      cells.push_back(number_cell("&nbsp;<br>" + handicap_report_text(course)));
       cells.push_back(empty_cell());
       cells.push_back(empty_cell());
     }

@@ -13,7 +13,7 @@ namespace quillon {
 namespace {
 
 void write_hole(ReportWriter& w, const SkinsHole& hole, bool show_halves) {
-  w.line("<tr><td>&nbsp</td></tr>");
+  w.line("<tr><td>&nbsp;</td></tr>");
   std::string who =
       hole.holders == 1 ? html_text(hole.winner) : "Halved by " + std::to_string(hole.holders) + " golfers";
   w.report_line("<tr><td align=middle>%2d</td><td>%-25s</td><td align=middle>%d</td><td align=middle>%2d</td></tr>",

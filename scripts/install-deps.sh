@@ -20,7 +20,20 @@ packages=(
   chromium
   zstd
   clang libclang-rt-14-dev
+  locales
+  lintian
+  libxcb1-dev
 )
+
+# The tests run once more in a German locale (decimal commas), made here
+# when the system does not have it yet.
+make_test_locale() {
+  if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+    local SUDO=""
+    if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+    $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  fi
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,6 +43,7 @@ for p in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
+  make_test_locale
   exit 0
 fi
 
@@ -39,3 +53,4 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+make_test_locale

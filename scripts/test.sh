@@ -16,6 +16,10 @@ export QT_QPA_PLATFORM=offscreen
 quillon_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_WERROR=ON
 ninja -C build
 (cd build && ctest --output-on-failure -j"$jobs" --timeout 300)
+# Numbers are written and read the same in every locale: the desktop
+# program's and the commands' tests once more in a German one (decimal commas).
+(cd build && LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QUILLON_TEST=1 ./app_tests --gtest_brief=1 &&
+  LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 QUILLON_TEST=1 shell/shell_tests --gtest_brief=1)
 
 # Every reader of outside input under libFuzzer, a fixed number of runs each.
 scripts/fuzz.sh --runs 2000

@@ -1,8 +1,6 @@
 // quillon: the desktop program.
 #include <QApplication>
 #include <QDir>
-#include <QEventLoop>
-#include <QSplashScreen>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
@@ -10,7 +8,7 @@
 
 #include "app/application.h"
 #include "app/demo.h"
-#include "shell/artwork.h"
+#include "shell/application_setup.h"
 #include "shell/help_window.h"
 #include "shell/launchers.h"
 #include "shell/main_window.h"
@@ -18,6 +16,7 @@
 #include "shell/screenshot.h"
 #include "shell/shell_options.h"
 #include "shell/single_instance.h"
+#include "shell/splash_over_window.h"
 
 namespace {
 
@@ -26,15 +25,6 @@ using namespace quillon::shell;
 
 constexpr int another_instance_runs = 255;
 constexpr int splash_ms = 500;
-
-void show_splash() {
-  QSplashScreen splash(splash_picture());
-  splash.show();
-  QEventLoop loop;
-  QTimer::singleShot(splash_ms, &loop, &QEventLoop::quit);
-  loop.exec();
-  splash.close();
-}
 
 }  // namespace
 
@@ -50,9 +40,7 @@ int main(int argc, char** argv) {
     std::cerr << "quillon: no display is available (DISPLAY is not set); use quillon-cli without a window\n";
     return 1;
   }
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Quillon");
-  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(program_icon())));
+  std::unique_ptr<QApplication> app = make_application(argc, argv);
 
   QString error;
   auto options = parse_shell_options(QApplication::arguments().mid(1), error);
@@ -91,22 +79,33 @@ int main(int argc, char** argv) {
     std::cerr << "quillon: the demonstration club could not be set up completely\n";
   State state(ui, clock, home.toStdString());
   state.hooks.show_getting_started = true;
-  if (!unattended) {
-    LauncherPlaces places{QDir::homePath(), QApplication::applicationFilePath(), home};
-    state.hooks.create_shortcuts = [places] { write_launchers(places); };
-    show_splash();
-  }
-
   int exit_code = 0;
-  if (!start_application(state, options->words, exit_code)) return exit_code;
+  if (unattended) {
+    if (!start_application(state, options->words, exit_code)) return exit_code;
+    MainWindow window(state, ui, dispatch_command, command_available);
+    window.restore_rect();
+    return take_screenshot(window, ui, options->screenshot, options->screenshot_dialog);
+  }
+  LauncherPlaces places{QDir::homePath(), QApplication::applicationFilePath(), home};
+  state.hooks.create_shortcuts = [places] { write_launchers(places); };
 
+  // The window is on the screen at once, the splash over it; the start-up
+  // (and its questions on a first start) runs as soon as the window shows.
   MainWindow window(state, ui, dispatch_command, command_available);
   window.restore_rect();
-  if (unattended) return take_screenshot(window, ui, options->screenshot, options->screenshot_dialog);
-
   QObject::connect(&instance, &SingleInstance::activation_requested, &window, &MainWindow::bring_forward);
   window.show();
-  // The Getting Started page may have opened before the main window did.
-  QTimer::singleShot(0, &window, [&ui] { ui.bring_help_forward(); });
-  return QApplication::exec();
+  SplashOverWindow splash(window, splash_ms);
+  QTimer::singleShot(0, &window, [&] {
+    if (!start_application(state, options->words, exit_code)) {
+      QApplication::exit(exit_code);
+      return;
+    }
+    window.refresh_from_state();
+    window.restore_rect();
+    // The Getting Started page may have opened behind the main window.
+    ui.bring_help_forward();
+  });
+  int status = QApplication::exec();
+  return exit_code != 0 ? exit_code : status;
 }

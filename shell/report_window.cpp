@@ -25,27 +25,6 @@ constexpr int initial_height = 640;
 // through its state.
 bool printer_failed(const QPrinter& printer) { return printer.printerState() == QPrinter::Error; }
 
-// The report pages write "&nbsp" without its semicolon, which browsers take
-// and Qt's rich text shows as it stands; the semicolon is added on reading.
-QByteArray with_terminated_spaces(QByteArray html) {
-  static const QByteArray entity = "&nbsp";
-  for (qsizetype at = html.indexOf(entity); at >= 0; at = html.indexOf(entity, at + entity.size())) {
-    const qsizetype after = at + entity.size();
-    if (after >= html.size() || html[after] != ';') html.insert(after, ';');
-  }
-  return html;
-}
-
-class ReportBrowser : public QTextBrowser {
- protected:
-  QVariant loadResource(int type, const QUrl& name) override {
-    QVariant data = QTextBrowser::loadResource(type, name);
-    if (type == QTextDocument::HtmlResource && data.typeId() == QMetaType::QByteArray)
-      return with_terminated_spaces(data.toByteArray());
-    return data;
-  }
-};
-
 }  // namespace
 
 ReportWindow::ReportWindow(std::filesystem::path home, std::function<void(const std::string&)> tell_error,
@@ -53,7 +32,7 @@ ReportWindow::ReportWindow(std::filesystem::path home, std::function<void(const 
     : QWidget(parent, Qt::Window),
       home_(std::move(home)),
       tell_error_(std::move(tell_error)),
-      browser_(new ReportBrowser) {
+      browser_(new QTextBrowser) {
   setWindowTitle("Quillon Report");
   resize(initial_width, initial_height);
   browser_->setOpenExternalLinks(true);

@@ -1,14 +1,17 @@
 #include "exchange/network/net_client.h"
 
-#include "core/atomic_file.h"
-
-#include <curl/curl.h>
-
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <mutex>
+#include <string_view>
 #include <system_error>
+
+#include <unistd.h>
+
+#include "core/atomic_file.h"
+#include "exchange/network/network_module.h"
 
 namespace quillon {
 
@@ -23,9 +26,11 @@ constexpr const char* user_agent = "QLWIN4";
 constexpr long deadline_factor = 3;
 constexpr std::int64_t minimum_rate = 1024;  // bytes a second
 
+const NetworkModule& curl() { return network_module(); }
+
 void global_init() {
   static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+  std::call_once(once, [] { curl().global_init(CURL_GLOBAL_DEFAULT); });
 }
 
 CURL* handle(void* p) { return static_cast<CURL*>(p); }
@@ -51,6 +56,7 @@ struct NetConnection::Call {
   bool write_failed = false;
   std::int64_t received = 0;
   const TransferProgress* progress = nullptr;
+  std::string last_reply;  // the last reply line of an FTP server ("530 ...")
   char error[CURL_ERROR_SIZE] = {};
   // A transfer whose deadline grows with its size (a download or upload of a
   // file), and the size known before it starts (an upload's).
@@ -95,6 +101,16 @@ double allowed_seconds(const NetConnection::Call& call, std::int64_t size) {
   return allowed;
 }
 
+// libcurl passes every reply line of an FTP server here.
+size_t keep_reply(char* data, size_t size, size_t count, void* user) {
+  auto& call = *static_cast<NetConnection::Call*>(user);
+  std::string_view line(data, size * count);
+  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
+  if (line.size() >= 4 && std::isdigit(static_cast<unsigned char>(line[0])) && line[3] == ' ')
+    call.last_reply.assign(line.substr(0, 300));
+  return size * count;
+}
+
 int transfer_info(void* user, curl_off_t dltotal, curl_off_t dlnow, curl_off_t ultotal, curl_off_t ulnow) {
   auto& call = *static_cast<NetConnection::Call*>(user);
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - call.started;
@@ -113,42 +129,44 @@ int transfer_info(void* user, curl_off_t dltotal, curl_off_t dlnow, curl_off_t u
 
 std::string url_escape(const std::string& text) {
   global_init();
-  char* out = curl_easy_escape(nullptr, text.c_str(), static_cast<int>(text.size()));
+  char* out = curl().easy_escape(nullptr, text.c_str(), static_cast<int>(text.size()));
   std::string result = out ? out : "";
-  curl_free(out);
+  curl().free(out);
   return result;
 }
 
 NetConnection::NetConnection(const NetworkSettings& settings) : settings_(settings) {
   global_init();
-  curl_ = curl_easy_init();
+  curl_ = curl().easy_init();
 }
 
 NetConnection::~NetConnection() {
-  if (curl_) curl_easy_cleanup(handle(curl_));
+  if (curl_) curl().easy_cleanup(handle(curl_));
 }
 
 void NetConnection::prepare(const std::string& url, Call& call) {
   CURL* c = handle(curl_);
-  curl_easy_reset(c);
-  curl_easy_setopt(c, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(c, CURLOPT_USERAGENT, user_agent);
-  curl_easy_setopt(c, CURLOPT_NOPROXY, loopback_hosts);
-  curl_easy_setopt(c, CURLOPT_ERRORBUFFER, call.error);
+  curl().easy_reset(c);
+  curl().easy_setopt(c, CURLOPT_URL, url.c_str());
+  curl().easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+  curl().easy_setopt(c, CURLOPT_USERAGENT, user_agent);
+  curl().easy_setopt(c, CURLOPT_NOPROXY, loopback_hosts);
+  curl().easy_setopt(c, CURLOPT_ERRORBUFFER, call.error);
   // A server that accepts and then stays silent must not hold the program.
   long seconds = settings_.timeout_seconds;
-  curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, seconds);
-  curl_easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds);
+  curl().easy_setopt(c, CURLOPT_CONNECTTIMEOUT, seconds);
+  curl().easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, seconds);
   // A trickle below the minimum rate for that long ends the call too.
-  curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, static_cast<long>(minimum_rate));
-  curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, seconds);
-  curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, write_answer);
-  curl_easy_setopt(c, CURLOPT_WRITEDATA, &call);
-  curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
-  curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, transfer_info);
-  curl_easy_setopt(c, CURLOPT_XFERINFODATA, &call);
-  if (!settings_.ca_file.empty()) curl_easy_setopt(c, CURLOPT_CAINFO, settings_.ca_file.c_str());
+  curl().easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, static_cast<long>(minimum_rate));
+  curl().easy_setopt(c, CURLOPT_LOW_SPEED_TIME, seconds);
+  curl().easy_setopt(c, CURLOPT_WRITEFUNCTION, write_answer);
+  curl().easy_setopt(c, CURLOPT_WRITEDATA, &call);
+  curl().easy_setopt(c, CURLOPT_HEADERFUNCTION, keep_reply);
+  curl().easy_setopt(c, CURLOPT_HEADERDATA, &call);
+  curl().easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+  curl().easy_setopt(c, CURLOPT_XFERINFOFUNCTION, transfer_info);
+  curl().easy_setopt(c, CURLOPT_XFERINFODATA, &call);
+  if (!settings_.ca_file.empty()) curl().easy_setopt(c, CURLOPT_CAINFO, settings_.ca_file.c_str());
   if (!call.progress) call.progress = &activity_;
 }
 
@@ -158,8 +176,8 @@ Status NetConnection::perform(Call& call, const std::string& what) {
   call.started = std::chrono::steady_clock::now();
   // The progress callback keeps the deadline of a transfer; a small answer
   // has a fixed one, kept by libcurl even where no callback comes.
-  if (!call.bulk) curl_easy_setopt(c, CURLOPT_TIMEOUT, call.base_seconds * deadline_factor);
-  CURLcode code = curl_easy_perform(c);
+  if (!call.bulk) curl().easy_setopt(c, CURLOPT_TIMEOUT, call.base_seconds * deadline_factor);
+  CURLcode code = curl().easy_perform(c);
   if (call.deadline_passed || (code == CURLE_OPERATION_TIMEDOUT && call.received > 0)) {
     last_failure_ = NetFailure::timed_out;
     return Status::failed("The transfer of " + what + " was too slow (less than " + std::to_string(minimum_rate) +
@@ -172,9 +190,9 @@ Status NetConnection::perform(Call& call, const std::string& what) {
   }
   if (code == CURLE_OK) {
     long http_status = 0;
-    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &http_status);
+    curl().easy_getinfo(c, CURLINFO_RESPONSE_CODE, &http_status);
     const char* scheme = nullptr;
-    curl_easy_getinfo(c, CURLINFO_SCHEME, &scheme);
+    curl().easy_getinfo(c, CURLINFO_SCHEME, &scheme);
     bool http = scheme && (std::string(scheme) == "HTTP" || std::string(scheme) == "HTTPS" ||
                            std::string(scheme) == "http" || std::string(scheme) == "https");
     if (http && http_status >= 400) {
@@ -202,6 +220,8 @@ Status NetConnection::perform(Call& call, const std::string& what) {
       return Status::failed("The server for " + what + " could not be reached.");
     case CURLE_LOGIN_DENIED:
       last_failure_ = NetFailure::refused_logon;
+      // The server's own words tell a wrong password from, say, a demand for encryption.
+      if (!call.last_reply.empty()) return Status::failed("The server refused the logon: " + call.last_reply);
       return Status::failed("The server refused the logon.");
     case CURLE_REMOTE_FILE_NOT_FOUND:
     case CURLE_FTP_COULDNT_RETR_FILE:
@@ -224,7 +244,7 @@ Status NetConnection::perform(Call& call, const std::string& what) {
     case CURLE_SSL_CACERT_BADFILE:
       last_failure_ = NetFailure::refused_logon;
       return Status::failed("The certificate of the server for " + what + " could not be verified (" +
-                            std::string(call.error[0] ? call.error : curl_easy_strerror(code)) +
+                            std::string(call.error[0] ? call.error : curl().easy_strerror(code)) +
                             "). Name the file of its certificate authority as ca_file in network.ini.");
     default: break;
   }
@@ -233,7 +253,7 @@ Status NetConnection::perform(Call& call, const std::string& what) {
     return Status::failed("The data of " + what + " could not be written to the disk.");
   }
   last_failure_ = NetFailure::other;
-  std::string detail = call.error[0] ? call.error : curl_easy_strerror(code);
+  std::string detail = call.error[0] ? call.error : curl().easy_strerror(code);
   return Status::failed("The transfer of " + what + " failed: " + detail);
 }
 
@@ -264,33 +284,33 @@ std::string FtpSession::url_of(const std::string& path) const {
 void FtpSession::prepare_ftp(const std::string& path, Call& call) {
   prepare(url_of(path), call);
   CURL* c = handle(curl_);
-  curl_easy_setopt(c, CURLOPT_USERNAME, user_.c_str());
-  curl_easy_setopt(c, CURLOPT_PASSWORD, password_.c_str());
+  curl().easy_setopt(c, CURLOPT_USERNAME, user_.c_str());
+  curl().easy_setopt(c, CURLOPT_PASSWORD, password_.c_str());
   long tls = settings_.ftps == FtpsMode::off       ? CURLUSESSL_NONE
              : settings_.ftps == FtpsMode::require ? CURLUSESSL_ALL
                                                    : CURLUSESSL_TRY;
-  curl_easy_setopt(c, CURLOPT_USE_SSL, tls);
-  curl_easy_setopt(c, CURLOPT_FTPSSLAUTH, CURLFTPAUTH_TLS);
-  curl_easy_setopt(c, CURLOPT_FTP_USE_EPSV, 1L);
-  curl_easy_setopt(c, CURLOPT_FTPPORT, nullptr);  // passive
-  curl_easy_setopt(c, CURLOPT_TRANSFERTEXT, 0L);  // binary
+  curl().easy_setopt(c, CURLOPT_USE_SSL, tls);
+  curl().easy_setopt(c, CURLOPT_FTPSSLAUTH, CURLFTPAUTH_TLS);
+  curl().easy_setopt(c, CURLOPT_FTP_USE_EPSV, 1L);
+  curl().easy_setopt(c, CURLOPT_FTPPORT, nullptr);  // passive
+  curl().easy_setopt(c, CURLOPT_TRANSFERTEXT, 0L);  // binary
 }
 
 Status FtpSession::logon() {
   Call call;
   prepare_ftp("", call);
-  curl_easy_setopt(handle(curl_), CURLOPT_NOBODY, 1L);
+  curl().easy_setopt(handle(curl_), CURLOPT_NOBODY, 1L);
   return perform(call, "the logon to " + settings_.ftp_host);
 }
 
 Result<std::int64_t> FtpSession::size(const std::string& path) {
   Call call;
   prepare_ftp(path, call);
-  curl_easy_setopt(handle(curl_), CURLOPT_NOBODY, 1L);
+  curl().easy_setopt(handle(curl_), CURLOPT_NOBODY, 1L);
   Status status = perform(call, "\"" + path + "\"");
   if (!status) return status;
   curl_off_t length = -1;
-  curl_easy_getinfo(handle(curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+  curl().easy_getinfo(handle(curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
   if (length < 0) {
     last_failure_ = NetFailure::not_found;
     return Status::failed("The server has no file for \"" + path + "\".");
@@ -312,7 +332,7 @@ Result<std::vector<std::string>> FtpSession::list(const std::string& folder) {
   std::string path = folder.ends_with("/") ? folder : folder + "/";
   call.bulk = true;  // a listing grows with the folder
   prepare_ftp(path, call);
-  curl_easy_setopt(handle(curl_), CURLOPT_DIRLISTONLY, 1L);
+  curl().easy_setopt(handle(curl_), CURLOPT_DIRLISTONLY, 1L);
   Status status = perform(call, "the listing of \"" + folder + "\"");
   if (!status) return status;
   std::vector<std::string> names;
@@ -347,12 +367,12 @@ Status FtpSession::remove(const std::string& path, bool missing_ok) {
   prepare_ftp(folder, call);
   CURL* c = handle(curl_);
   std::string command = "DELE " + file;
-  curl_slist* commands = curl_slist_append(nullptr, command.c_str());
-  curl_easy_setopt(c, CURLOPT_NOBODY, 1L);
-  curl_easy_setopt(c, CURLOPT_QUOTE, commands);
+  curl_slist* commands = curl().slist_append(nullptr, command.c_str());
+  curl().easy_setopt(c, CURLOPT_NOBODY, 1L);
+  curl().easy_setopt(c, CURLOPT_QUOTE, commands);
   Status status = perform(call, "the removal of \"" + path + "\"");
-  curl_easy_setopt(c, CURLOPT_QUOTE, nullptr);
-  curl_slist_free_all(commands);
+  curl().easy_setopt(c, CURLOPT_QUOTE, nullptr);
+  curl().slist_free_all(commands);
   return status;
 }
 
@@ -367,7 +387,7 @@ Status FtpSession::get(const std::string& path, const std::filesystem::path& loc
   Status status = perform(call, "\"" + path + "\"");
   if (!status) return status;
   curl_off_t expected = -1;
-  curl_easy_getinfo(handle(curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &expected);
+  curl().easy_getinfo(handle(curl_), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &expected);
   if (expected >= 0 && expected != call.received) {
     last_failure_ = NetFailure::broken;
     return Status::failed("The connection broke off during \"" + path + "\".");
@@ -401,10 +421,10 @@ Status FtpSession::put(const std::filesystem::path& local, const std::string& pa
   call.bulk_size = static_cast<std::int64_t>(length);
   prepare_ftp(path, call);
   CURL* c = handle(curl_);
-  curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
-  curl_easy_setopt(c, CURLOPT_READFUNCTION, read_upload);
-  curl_easy_setopt(c, CURLOPT_READDATA, in);
-  curl_easy_setopt(c, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(length));
+  curl().easy_setopt(c, CURLOPT_UPLOAD, 1L);
+  curl().easy_setopt(c, CURLOPT_READFUNCTION, read_upload);
+  curl().easy_setopt(c, CURLOPT_READDATA, in);
+  curl().easy_setopt(c, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(length));
   Status status = perform(call, "the upload of \"" + path + "\"");
   bool read_failed = std::ferror(in) != 0;
   std::fclose(in);

@@ -1,7 +1,5 @@
 #include "exchange/network/net_update.h"
 
-#include <openssl/evp.h>
-
 #include <cctype>
 #include <chrono>
 #include <cstdio>
@@ -13,6 +11,7 @@
 #include "core/state.h"
 #include "exchange/network/net_files.h"
 #include "exchange/network/net_session.h"
+#include "exchange/network/network_module.h"
 
 namespace quillon {
 
@@ -95,29 +94,7 @@ Result<BuildDescription> parse_build_description(const std::string& bytes) {
   return out;
 }
 
-std::string file_sha256(const std::string& path) {
-  std::FILE* in = std::fopen(path.c_str(), "rb");
-  if (!in) return {};
-  EVP_MD_CTX* context = EVP_MD_CTX_new();
-  bool ok = context && EVP_DigestInit_ex(context, EVP_sha256(), nullptr) == 1;
-  unsigned char buffer[64 * 1024];
-  std::size_t n = 0;
-  while (ok && (n = std::fread(buffer, 1, sizeof buffer, in)) > 0) ok = EVP_DigestUpdate(context, buffer, n) == 1;
-  ok = ok && !std::ferror(in);
-  unsigned char digest[EVP_MAX_MD_SIZE];
-  unsigned int length = 0;
-  ok = ok && EVP_DigestFinal_ex(context, digest, &length) == 1;
-  EVP_MD_CTX_free(context);
-  std::fclose(in);
-  if (!ok) return {};
-  std::string hex;
-  char two[3];
-  for (unsigned int i = 0; i < length; ++i) {
-    std::snprintf(two, sizeof two, "%02x", digest[i]);
-    hex += two;
-  }
-  return hex;
-}
+std::string file_sha256(const std::string& path) { return network_module().file_sha256(path); }
 
 bool is_running_release(const BuildDescription& description, const std::string& running_build) {
   return description.version == program_version && description.letter == program_version_letter &&

@@ -46,6 +46,8 @@ std::vector<std::string> with_footer(std::vector<std::string> lines) {
 TEST_F(PageFrame, ColourFrameLineByLine) {
   EXPECT_EQ(framed_page(true),
             with_footer({"<html><head>",
+                         "<meta charset=\"windows-1252\">",
+                         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">",
                          "<title>Quillon for Windows - HTML Report</title>",
                          "</head>",
                          "<body>",
@@ -63,18 +65,18 @@ TEST_F(PageFrame, ColourFrameLineByLine) {
                          "<hr width=470 color=#006545>",
                          "<h2><font color=#006545>Tee Times</font></h2>",
                          "<TABLE cellSpacing=0 cellPadding=0 width=450 border=0>",
-                         "<TR align=left bgColor=#006545><TH align=middle><font color=#ffffff>&nbsp</font></TH>"
+                         "<TR align=left bgColor=#006545><TH align=middle><font color=#ffffff>&nbsp;</font></TH>"
                          "<TH align=left><font color=#ffffff>Golfer</font></TH></TR>",
-                         "<tr><td>&nbsp</td></tr>",
-                         "<tr align=middle><td align=middle>3</td><td align=left>Lee, Ann</td><td>&nbsp</td></tr>",
+                         "<tr><td>&nbsp;</td></tr>",
+                         "<tr align=middle><td align=middle>3</td><td align=left>Lee, Ann</td><td>&nbsp;</td></tr>",
                          "</TABLE>"}));
 }
 
 TEST_F(PageFrame, BlackAndWhiteFrameHasNoGreen) {
   std::vector<std::string> lines = framed_page(false);
-  EXPECT_EQ(lines[5], "<h2>Quillon for Windows</h2>");
-  EXPECT_EQ(lines[15], "<hr width=470>");
-  EXPECT_EQ(lines[16], "<h2>Tee Times</h2>");
+  EXPECT_EQ(lines[7], "<h2>Quillon for Windows</h2>");
+  EXPECT_EQ(lines[17], "<hr width=470>");
+  EXPECT_EQ(lines[18], "<h2>Tee Times</h2>");
   std::vector<HtmlTable> all = html_tables(page_text());
   ASSERT_EQ(all.size(), 3u);
   ASSERT_EQ(all[0].rows.size(), 1u);
@@ -107,6 +109,9 @@ TEST(ReportWriter, EscapesDataAndWritesLongLinesWhole) {
   EXPECT_EQ(html_text("<script>alert(1)</script>"), "&lt;script&gt;alert(1)&lt;/script&gt;");
   EXPECT_EQ(html_text("Smith & Sons \"Jr\""), "Smith &amp; Sons &quot;Jr&quot;");
   EXPECT_EQ(name_cell("Smith & Sons"), "<td align=left>Smith &amp; Sons</td>");
+  // Letters beyond ASCII (Windows-1252 in the records) become character
+  // references, so a page shows them right whatever a web server calls it.
+  EXPECT_EQ(html_text("Jos\xE9 \xC1lvarez \x80 \x9F\xFF"), "Jos&#233; &#193;lvarez &#8364; &#376;&#255;");
 
   TestHome home;
   std::filesystem::path path = home.path() / "long.html";

@@ -69,7 +69,7 @@ TEST(ResultsLayout, HeaderRowsInBothSchemes) {
   EXPECT_EQ(colour.cells[0].attributes["width"], "1");
   EXPECT_EQ(colour.attributes["align"], "middle");
   EXPECT_TRUE(has_heading_look(colour));
-  // The empty caption still carries the white font (as "&nbsp"), the width cell nothing.
+  // The empty caption still carries the white font (as "&nbsp;"), the width cell nothing.
   EXPECT_EQ(colour.cells[3].runs.size(), 1u);
   EXPECT_EQ(colour.cells[3].runs[0].colour, "#ffffff");
   EXPECT_TRUE(colour.cells[0].runs.empty());

@@ -57,12 +57,14 @@ TEST_F(TraditionalResults, WholePageWithSharedRanksSpacerAndNotes) {
             std::vector<std::string>{"Scores have not yet been entered for 1 golfer(s).  Golfers for whom scores have "
                                      "not been entered have been omitted from the report."});
   std::vector<std::string> lines = page_lines();
-  ASSERT_EQ(lines.size(), 42u);
-  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 7),
-            (std::vector<std::string>{"<html><head>", "<title>Quillon for Windows - HTML Report</title>", "</head>",
-                                      "<body>", "<center>", "<h2><font color=#006545>Quillon for Windows</font></h2>",
+  ASSERT_EQ(lines.size(), 44u);
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 9),
+            (std::vector<std::string>{"<html><head>", "<meta charset=\"windows-1252\">",
+                                      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">",
+                                      "<title>Quillon for Windows - HTML Report</title>", "</head>", "<body>",
+                                      "<center>", "<h2><font color=#006545>Quillon for Windows</font></h2>",
                                       "<TABLE cellSpacing=0 cellPadding=3 width=470 border=0>"}));
-  EXPECT_EQ(std::vector<std::string>(lines.begin() + 15, lines.begin() + 18),
+  EXPECT_EQ(std::vector<std::string>(lines.begin() + 17, lines.begin() + 20),
             (std::vector<std::string>{"<hr width=470 color=#006545>",
                                       "<h2><font color=#006545>Traditional Results - Net Scores</font></h2>",
                                       "<TABLE cellSpacing=0 cellPadding=0 width=590 border=0>"}));

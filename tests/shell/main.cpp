@@ -1,10 +1,11 @@
-// The shell's tests run inside a QApplication on the offscreen platform.
+// The shell's tests run inside the program's QApplication on the offscreen platform.
 #include <gtest/gtest.h>
-#include <QApplication>
+
+#include "shell/application_setup.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
+  std::unique_ptr<QApplication> app = quillon::shell::make_application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -134,12 +134,13 @@ TEST(ReportWindow, AWideReportFitsThePaperWhenSavedAsPdf) {
   window->close();
 }
 
-// The report pages write "&nbsp" without its semicolon, as browsers accept;
-// the window shows it as the space it stands for.
-TEST(ReportWindow, ShowsNonBreakingSpacesWrittenWithoutASemicolon) {
+// The report pages write "&nbsp;" and character references; the window shows
+// the spaces and letters they stand for.
+TEST(ReportWindow, ShowsNonBreakingSpacesAndCharacterReferences) {
   TestHome home;
-  std::ofstream(home.path() / "qlwin4.html")
-      << "<html><body><table><tr><td>&nbsp</td><td>Ann&nbspLee</td><td>A&amp;B&nbsp;</td></tr></table></body></html>";
+  std::ofstream(home.path() / "qlwin4.html") << "<html><head><meta charset=\"windows-1252\"></head><body><table><tr>"
+                                                "<td>&nbsp;</td><td>Ann&nbsp;Lee</td><td>A&amp;B&nbsp;</td>"
+                                                "<td>Jos&#233;</td></tr></table></body></html>";
   QtUi ui;
   ui.set_home_folder(home.path());
   ui.open_in_browser = [](const QUrl&) { return false; };
@@ -150,6 +151,7 @@ TEST(ReportWindow, ShowsNonBreakingSpacesWrittenWithoutASemicolon) {
   EXPECT_FALSE(text.contains("&nbsp")) << text.toStdString();
   EXPECT_TRUE(window->browser()->document()->toRawText().contains(QString("Ann") + QChar(0x00A0) + "Lee"));
   EXPECT_TRUE(text.contains("A&B")) << text.toStdString();
+  EXPECT_TRUE(text.contains(QString("Jos") + QChar(0x00E9))) << text.toStdString();
   window->close();
 }
 

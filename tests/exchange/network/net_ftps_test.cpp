@@ -83,10 +83,13 @@ TEST_F(FtpsTest, RequireAndTryLogOnOverTlsToAServerThatInsistsOnIt) {
   EXPECT_EQ(fetch(servers, "ftps = try\n" + ca_line()), "hello");
   EXPECT_TRUE(home.ui.messages.empty());
 
-  // The server really refuses a logon in clear.
+  // The server really refuses a logon in clear, and its own reply says why
+  // (not a wrong password).
   fs::remove(home.path() / credential_cache_name);
   EXPECT_EQ(fetch(servers, "ftps = off\n"), "");
-  EXPECT_EQ(last_text(), "ERR_FTP: Error creating FTP session.\n\nThe server refused the logon.");
+  EXPECT_EQ(last_text(),
+            "ERR_FTP: Error creating FTP session.\n\nThe server refused the logon: 550 SSL/TLS required on the control "
+            "channel.");
 }
 
 TEST_F(FtpsTest, CertificateNotTrustedWithoutItsCaFile) {
