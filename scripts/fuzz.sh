@@ -35,7 +35,7 @@ for target in "${targets[@]}"; do
   mkdir -p "$found"
   log="build-fuzz/$target.log"
   # New inputs go to the first folder, so the committed corpus stays as it is.
-  if ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 "build-fuzz/tests/fuzz/$target" "${limit[@]}" \
+  if QUILLON_MODULE_DIR="$PWD/build-fuzz" ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 "build-fuzz/tests/fuzz/$target" "${limit[@]}" \
       -max_len=65536 -rss_limit_mb=2048 -timeout=25 -artifact_prefix="build-fuzz/artifacts/$target-" \
       "$found" "tests/fuzz/corpus/$target" >"$log" 2>&1; then
     echo "fuzz $target: $(grep -E '^Done [0-9]+ runs' "$log" | tail -1)"
