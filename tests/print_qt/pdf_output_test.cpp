@@ -78,7 +78,7 @@ class PdfOutput : public PrintTest {
   }
 
   // Draws with `draw` into a PDF job on the paper and finishes it.
-  void render(const DrawReport& draw, Paper paper = Paper::letter) {
+  void render(const DrawReport& draw, Paper paper = Paper::letter, const std::string& what = "") {
     PrintSettings settings = job_settings(s);
     settings.paper = paper;
     PrinterOpening opening = print_qt::open_pdf_job(pdf.string(), settings);
@@ -92,7 +92,7 @@ class PdfOutput : public PrintTest {
       std::filesystem::copy_file(
           pdf,
           std::filesystem::path(keep) / (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                                         (paper == Paper::a4 ? "-a4" : "-letter") + ".pdf"),
+                                         what + (paper == Paper::a4 ? "-a4" : "-letter") + ".pdf"),
           std::filesystem::copy_options::overwrite_existing);
   }
 
@@ -168,12 +168,12 @@ TEST_F(PdfOutput, CardsAndSignsFitA4AndLetter) {
     const double width = paper == Paper::a4 ? 595.3 : 612, height = paper == Paper::a4 ? 841.9 : 792;
     CardField field(s);
     std::vector<ScoreCard> cards = score_card_list(field, CardsPer::group, std::nullopt);
-    render([&](PrintOutput& out) { return draw_score_cards(out, field, cards, true); }, paper);
+    render([&](PrintOutput& out) { return draw_score_cards(out, field, cards, true); }, paper, "-cards");
     SignSheet sheet = read_sign_sheet(s);
     std::vector<CartSign> signs = cart_sign_list(field_groups(s), SignSelection::all, 0);
     const PdfText card_text = read_pdf(pdf);
     const auto card_words = words_of(pdf);
-    render([&](PrintOutput& out) { return draw_cart_signs(out, sheet, signs); }, paper);
+    render([&](PrintOutput& out) { return draw_cart_signs(out, sheet, signs); }, paper, "-signs");
     const auto sign_words = words_of(pdf);
     for (const auto* words : {&card_words, &sign_words}) {
       ASSERT_FALSE(words->pages.empty());
