@@ -100,11 +100,11 @@ void draw_rules(PrintOutput& out, int r, int golfer_lines) {
   across(bottom);
   auto down = [&](double column) { out.canvas.print_line(top, column, bottom, column, Ink::black); };
   down(table_left);
-  for (int cell = 0; cell <= holes_in_round + 1; ++cell) {
-    // Cells 0..8 are holes 1..9, cell 9 the F9 total, then holes 10..18 and B9.
+  for (int cell = 0; cell <= holes_in_round + 2; ++cell) {
+    // Cells 0..8 are holes 1..9, cell 9 the F9 total, then holes 10..18 and B9;
+    // Tot, the last cell, is one column wider than the others.
     down(first_cell_left + cell_width * cell);
   }
-  // Tot, the last cell, is one column wider than the others.
   down(table_right);
 }
 

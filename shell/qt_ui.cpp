@@ -150,7 +150,7 @@ void QtUi::show_in_report_window(const QString& file) {
     report_ = std::make_unique<ReportWindow>(home_, [this](const std::string& text) {
       show_message(message_kind::error, message_title("Quillon", message_kind::error), text);
     });
-    place_beside(*report_, owner());
+    place_beside(*report_, owner(), Beside::keeping_size);
   }
   report_->show_report(file);
 }

@@ -62,9 +62,19 @@ QRect beside_geometry(QSize wanted, const QRect& anchor, const QRect& area) {
   return QRect(kept_inside(QPoint(x, anchor.top()), size, area), size);
 }
 
-void place_beside(QWidget& window, const QWidget* anchor) {
+void place_beside(QWidget& window, const QWidget* anchor, Beside how) {
   if (!anchor) {
     centre_over(window, nullptr);
+    return;
+  }
+  if (how == Beside::keeping_size) {
+    QSize size = intended_size(window);
+    QRect area = available_area(anchor);
+    QRect beside = anchor->window()->frameGeometry();
+    QPoint corner(beside.right() + 1, beside.top());
+    if (corner.x() + size.width() > area.right() + 1 && beside.left() - size.width() >= area.left())
+      corner.setX(beside.left() - size.width());
+    window.move(kept_inside(corner, size, area));
     return;
   }
   const QSize frame_extra = window.frameGeometry().size() - window.geometry().size();

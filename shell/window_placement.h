@@ -14,8 +14,12 @@ namespace quillon::shell {
 void centre_over(QWidget& window, const QWidget* anchor);
 
 // Places `window` beside the window of `anchor` (see beside_geometry), so
-// that it leaves the anchor's buttons in view.
-void place_beside(QWidget& window, const QWidget* anchor);
+// that it leaves the anchor's buttons in view. A window that keeps its size
+// (the report window, wide for its tables) goes to the anchor's right, or to
+// its left when there is no room on the right, else as far right as the
+// screen allows, over the anchor.
+enum class Beside { fitted, keeping_size };
+void place_beside(QWidget& window, const QWidget* anchor, Beside how = Beside::fitted);
 
 // Where a window of `wanted` size goes beside `anchor` within `area`: to its
 // right, else to its left; narrowed to the wider side when it does not fit

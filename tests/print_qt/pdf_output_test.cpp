@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "print_qt/print_jobs.h"
+#include "report/address_labels.h"
 #include "report/cart_signs.h"
 #include "report/score_cards.h"
 #include "tests/report/print_fixture.h"
@@ -79,7 +80,7 @@ class PdfOutput : public PrintTest {
   }
 
   // Draws with `draw` into a PDF job on the paper and finishes it.
-  void render(const DrawReport& draw, Paper paper = Paper::letter) {
+  void render(const DrawReport& draw, Paper paper = Paper::letter, const std::string& what = "") {
     PrintSettings settings = job_settings(s);
     settings.paper = paper;
     PrinterOpening opening = print_qt::open_pdf_job(pdf.string(), settings);
@@ -93,7 +94,7 @@ class PdfOutput : public PrintTest {
       std::filesystem::copy_file(
           pdf,
           std::filesystem::path(keep) / (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                                         (paper == Paper::a4 ? "-a4" : "-letter") + ".pdf"),
+                                         what + (paper == Paper::a4 ? "-a4" : "-letter") + ".pdf"),
           std::filesystem::copy_options::overwrite_existing);
   }
 
@@ -169,12 +170,12 @@ TEST_F(PdfOutput, CardsAndSignsFitA4AndLetter) {
     const double width = paper == Paper::a4 ? 595.3 : 612, height = paper == Paper::a4 ? 841.9 : 792;
     CardField field(s);
     std::vector<ScoreCard> cards = score_card_list(field, CardsPer::group, std::nullopt);
-    render([&](PrintOutput& out) { return draw_score_cards(out, field, cards, true); }, paper);
+    render([&](PrintOutput& out) { return draw_score_cards(out, field, cards, true); }, paper, "-cards");
     SignSheet sheet = read_sign_sheet(s);
     std::vector<CartSign> signs = cart_sign_list(field_groups(s), SignSelection::all, 0);
     const PdfText card_text = read_pdf(pdf);
     const auto card_words = words_of(pdf);
-    render([&](PrintOutput& out) { return draw_cart_signs(out, sheet, signs); }, paper);
+    render([&](PrintOutput& out) { return draw_cart_signs(out, sheet, signs); }, paper, "-signs");
     const auto sign_words = words_of(pdf);
     for (const auto* words : {&card_words, &sign_words}) {
       ASSERT_FALSE(words->pages.empty());
@@ -194,6 +195,35 @@ TEST_F(PdfOutput, CardsAndSignsFitA4AndLetter) {
     ASSERT_FALSE(tournament.empty());
     EXPECT_NEAR(tournament[0].x, (width - 540) / 2 + 2 * column_points, 1.5);
     EXPECT_EQ(card_words.find("Tot").size(), cards.size());
+  }
+}
+
+// Labels go on their sheet's own paper, whatever the setting of cards and signs.
+TEST_F(PdfOutput, LabelsOnTheirSheetsPaper) {
+  std::vector<GolferEntry> golfers;
+  for (int n = 1; n <= 12; ++n) golfers.push_back(golfer(("Golfer Number " + std::to_string(n)).c_str(), 10 * n));
+  for (int sheet_number : {1, 4}) {  // Avery 5160 (Letter), Avery L7160 (A4)
+    const LabelSheet& sheet = label_sheet(sheet_number);
+    SCOPED_TRACE(sheet.name);
+    PrintSettings settings = label_job_settings(s, sheet);
+    PrinterOpening opening = print_qt::open_pdf_job(pdf.string(), settings);
+    ASSERT_TRUE(opening.canvas);
+    PrintOutput out(s, *opening.canvas, true);
+    ASSERT_TRUE(draw_address_labels(out, sheet, 0, golfers));
+    ASSERT_TRUE(opening.canvas->finish());
+    if (const char* keep = std::getenv("QUILLON_KEEP_PDF"))
+      std::filesystem::copy_file(pdf, std::filesystem::path(keep) / ("labels-" + std::to_string(sheet_number) + ".pdf"),
+                                 std::filesystem::copy_options::overwrite_existing);
+    const PdfWords words = words_of(pdf);
+    ASSERT_EQ(words.pages.size(), 1u);
+    const bool a4 = sheet.paper == Paper::a4;
+    EXPECT_NEAR(words.pages[0].width, a4 ? 595.3 : 612, 0.5);
+    EXPECT_NEAR(words.pages[0].height, a4 ? 841.9 : 792, 0.5);
+    EXPECT_EQ(words.find("Golfer").size(), 12u);
+    for (const auto& w : words.words) {
+      EXPECT_GE(w.x_min, 7.2) << w.text;
+      EXPECT_LE(w.x_max, words.pages[0].width - 7.2) << w.text;
+    }
   }
 }
 
