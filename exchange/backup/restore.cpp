@@ -82,6 +82,27 @@ void freeze_restore_image(State& state) {
   }
 }
 
+// The pre-restore image while the restore runs: a restore that ends without
+// replacing the database settles it (a copy of its own) before its last
+// message, so that nothing depends on the user closing that message.
+class PendingImage {
+ public:
+  explicit PendingImage(State& state) : state_(state) {}
+  ~PendingImage() { settle(); }
+  PendingImage(const PendingImage&) = delete;
+  PendingImage& operator=(const PendingImage&) = delete;
+  void settle() {
+    if (!settled_) freeze_restore_image(state_);
+    settled_ = true;
+  }
+  // The database was replaced: the image is the old file itself.
+  void replaced() { settled_ = true; }
+
+ private:
+  State& state_;
+  bool settled_ = false;
+};
+
 // The working files of earlier versions of the backup and restore.
 void remove_working_files(State& state) {
   for (const std::string& name : {backup_base_name(state) + ".dbb", std::string("qlwin4.dbb"),
@@ -90,10 +111,12 @@ void remove_working_files(State& state) {
 }
 
 // Where the backup to restore comes from: the server or a chosen file.
-std::optional<fs::path> backup_to_restore(State& state, BackupServer& server, RestoreSource source) {
+std::optional<fs::path> backup_to_restore(State& state, BackupServer& server, RestoreSource source,
+                                          PendingImage& image) {
   if (source == RestoreSource::web_server) {
     std::string club = field_text(state.system.club_id);
     if (club.empty()) {
+      image.settle();
       error_box(state,
                 "An Internet Club Id must be entered prior to restoring backup data from the Cuplink Network.\n\n"
                 "To enter your Internet Club ID click on the 'Cuplink Network' button on the main window.");
@@ -107,6 +130,7 @@ std::optional<fs::path> backup_to_restore(State& state, BackupServer& server, Re
       fetched = server.download(state, remote_backup_name(club), local);
     }
     if (!fetched) {
+      image.settle();
       if (fetched.needs_telling()) show_message_text(state, message_kind::error, fetched.reason());
       return std::nullopt;
     }
@@ -114,12 +138,14 @@ std::optional<fs::path> backup_to_restore(State& state, BackupServer& server, Re
   }
   auto chosen = state.ui.choose_file(FileDialogMode::open, "Database Restore", backup_filter, "*.BKP");
   if (!chosen) {
+    image.settle();
     message_box(state, message_kind::information, restore_cancelled);
     return std::nullopt;
   }
   fs::path path = fs::absolute(*chosen);
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) {
+    image.settle();
     not_done_box(state, message_kind::warning, "An error was encountered locating the selected backup file.\n\n%s",
                  restore_not_completed);
     return std::nullopt;
@@ -167,16 +193,18 @@ bool user_accepts_unproven(State& state, const fs::path& backup, const BackupCon
 // Puts the checked image in the database's place and reopens it. Once the
 // image has replaced the database the restore has happened, even when the
 // reopening fails (the user is told of that).
-Status replace_database(State& state, AtomicFile& replacement) {
+Status replace_database(State& state, AtomicFile& replacement, PendingImage& image) {
   fs::path database = state.file(state.db_name);
   write_checkpoint();
   Status committed = replacement.commit();
   write_checkpoint();
   if (!committed) {
+    image.settle();
     error_box(state, "The restored database could not replace %s (%s).\n\n%s", database.string().c_str(),
               committed.reason().c_str(), database_unchanged);
     return Status::told();
   }
+  image.replaced();
   state.db.close();
   if (Status opened = open_database(state); !opened) {
     error_box(state, "The restored database %s could not be opened (%s).", database.string().c_str(),
@@ -190,18 +218,20 @@ Status replace_database(State& state, AtomicFile& replacement) {
 }
 
 // The restore after the pre-restore image was taken; ok when the database was replaced.
-Status restore_from_chosen_backup(State& state, BackupServer& server) {
+Status restore_from_chosen_backup(State& state, BackupServer& server, PendingImage& image) {
   RestoreDialogModel dialog(state);
   if (!state.ui.run_dialog(dialog)) {
+    image.settle();
     message_box(state, message_kind::information, restore_cancelled);
     return Status::told();
   }
-  auto backup = backup_to_restore(state, server, dialog.source());
+  auto backup = backup_to_restore(state, server, dialog.source(), image);
   if (!backup) return Status::told();
 
   fs::path database = state.file(state.db_name);
   Result<AtomicFile> replacement = AtomicFile::create(database, database_mode(database));
   if (!replacement) {
+    image.settle();
     show_message_text(state, message_kind::error,
                       "The backup could not be unpacked in the home folder (" + replacement.status().reason() +
                           ").\n\n" + database_unchanged);
@@ -219,6 +249,8 @@ Status restore_from_chosen_backup(State& state, BackupServer& server) {
     }
   }
   if (!read) {
+    replacement->discard();
+    image.settle();
     if (contents.problem == BackupProblem::unopened)
       message_box(state, message_kind::error, "An error was encountered opening the selected backup file.\n\n%s",
                   restore_not_completed);
@@ -226,13 +258,15 @@ Status restore_from_chosen_backup(State& state, BackupServer& server) {
     return Status::told();
   }
   if (!contents.has_checksum && !user_accepts_unproven(state, *backup, contents)) {
+    replacement->discard();
+    image.settle();
     message_box(state, message_kind::information, restore_cancelled);
     return Status::told();
   }
   Status replaced = Status::ok();
   {
     BusyCursor busy(state);
-    replaced = replace_database(state, *replacement);
+    replaced = replace_database(state, *replacement, image);
   }
   return replaced;
 }
@@ -279,10 +313,9 @@ Status restore_database(State& state, BackupServer& server) {
     remove_working_files(state);
     return Status::told();
   }
-  Status restored = restore_from_chosen_backup(state, server);
-  if (!restored) freeze_restore_image(state);
   remove_working_files(state);
-  return restored;
+  PendingImage image(state);
+  return restore_from_chosen_backup(state, server, image);
 }
 
 Status restore_command(State& state, BackupServer& server) {

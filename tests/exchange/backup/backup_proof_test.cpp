@@ -3,6 +3,8 @@
 // pass the start-up's own layout rule.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -178,6 +180,27 @@ TEST_F(CutBackup, WithoutAChecksumFileTheRestoreShowsWhatItHoldsAndNoIsTheDefaul
   restore(file("CLUB.BKP"));
   EXPECT_EQ(last_text(), restore_done);
   EXPECT_EQ(file_bytes(db()), Bytes(database.begin(), database.begin() + cut_inside_tournament_21));
+}
+
+TEST_F(CutBackup, ARestoreAnsweredNoLeavesNoSecondNameOfTheDatabaseNorATemporaryWhileItsLastMessageIsUp) {
+  fs::remove(file("CLUB.BKP.sha256"));
+  bool checked = false;
+  home.ui.on_message = [&](const RecordedMessage& m) {
+    if (m.text != "The restore was cancelled as requested.") return;
+    checked = true;
+    struct stat image {
+    }, database{};
+    ASSERT_EQ(::stat(file("qlwin4db.sav").c_str(), &image), 0);
+    ASSERT_EQ(::stat(db().c_str(), &database), 0);
+    EXPECT_NE(image.st_ino, database.st_ino);
+    EXPECT_EQ(file_bytes(file("qlwin4db.sav")), current);
+    for (const auto& entry : fs::directory_iterator(home.path()))
+      EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
+  };
+  home.ui.answer(Button::no);
+  restore(file("CLUB.BKP"));
+  EXPECT_TRUE(checked);
+  expect_unchanged();
 }
 
 TEST_F(CutBackup, AWholeBackupWithoutItsChecksumFileIsAskedAboutToo) {
