@@ -138,7 +138,7 @@ Status DatabaseFile::budgeted_write(int fd, std::int64_t offset, const void* dat
 Status DatabaseFile::flush() {
   if (fd_ < 0) return not_open();
   if (tx_) return Status::ok();  // the commit flushes
-  Status flushed = sync_data(fd_);
+  Status flushed = durable_flush(fd_);
   return flushed ? flushed : Status::failed("flush: " + flushed.reason());
 }
 

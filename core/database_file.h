@@ -15,6 +15,8 @@
 
 namespace quillon {
 
+struct ChangedRegion;
+
 class DatabaseFile {
  public:
   DatabaseFile() = default;
@@ -99,7 +101,8 @@ class DatabaseFile {
   Status budgeted_write(int fd, std::int64_t offset, const void* data, std::size_t n);
   Status write_out(bool last);
   Status spill_if_large();
-  Status journal_changes();
+  Status journal_changes(bool last);
+  std::vector<ChangedRegion> changed_regions() const;
   Status apply_changes();
   void end_transaction(bool roll_back);
   void crash_point();
@@ -120,6 +123,7 @@ class DatabaseFile {
     std::size_t pending_bytes = 0;
     std::vector<std::pair<std::int64_t, std::int64_t>> journaled;  // [begin, end), sorted
     int journal_fd = -1;
+    bool head_knows_new_state = false;
     std::int64_t journal_end = 0;
   };
   std::optional<Transaction> tx_;

@@ -106,12 +106,13 @@ void DatabaseFile::end_transaction(bool roll_back) {
   const bool journal_made = tx_->journal_fd >= 0;
   if (journal_made) ::close(tx_->journal_fd);
   const bool locked = tx_->locked;
+  const bool head_knows_new_state = tx_->head_knows_new_state;
   tx_.reset();
   if (journal_made) {
     Status ended = Status::ok();
     if (!roll_back) {
       crash_point();
-      ended = remove_journal(journal_path());
+      ended = remove_journal(journal_path(), !head_knows_new_state);
     }
     // A journal that cannot be removed after a commit would undo the commit at
     // the next opening; the commit has then failed and is undone now. What
@@ -153,16 +154,29 @@ std::size_t DatabaseFile::read_in_transaction(std::int64_t offset, void* data, s
 
 Status DatabaseFile::write_out(bool last) {
   if (Status here = check_still_at_path(); !here) return here;
-  if (Status journaled = journal_changes(); !journaled) return journaled;
+  if (Status journaled = journal_changes(last); !journaled) return journaled;
   if (Status applied = apply_changes(); !applied) return applied;
   if (last && tx_->journal_fd >= 0) {
     crash_point();
-    if (Status flushed = sync_data(fd_); !flushed) return Status::failed("flush: " + flushed.reason());
+    if (Status flushed = durable_flush(fd_); !flushed) return Status::failed("flush: " + flushed.reason());
   }
   return Status::ok();
 }
 
-Status DatabaseFile::journal_changes() {
+std::vector<ChangedRegion> DatabaseFile::changed_regions() const {
+  std::vector<Range> written;
+  for (const PendingWrite& w : tx_->pending)
+    written.push_back({w.offset, std::min(w.offset + static_cast<std::int64_t>(w.bytes.size()), tx_->length)});
+  std::vector<ChangedRegion> changed;
+  for (const Range& r : merged(std::move(written))) {
+    std::string bytes(static_cast<std::size_t>(r.second - r.first), '\0');
+    read_in_transaction(r.first, bytes.data(), bytes.size());
+    changed.push_back({r.first, r.second - r.first, content_checksum(bytes.data(), bytes.size())});
+  }
+  return changed;
+}
+
+Status DatabaseFile::journal_changes(bool last) {
   Transaction& tx = *tx_;
   const bool changes = !tx.pending.empty() || tx.truncated_to || tx.length != file_length(fd_);
   if (!changes) return Status::ok();
@@ -178,7 +192,10 @@ Status DatabaseFile::journal_changes() {
   if (opening) {
     tx.journal_fd = ::open(journal_path().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (tx.journal_fd < 0) return failure("journal");
-    const std::string head = journal_head(tx.original_length);
+    // Journaled whole at the commit, the head can describe the new state.
+    tx.head_knows_new_state = last;
+    const std::string head =
+        last ? journal_head(tx.original_length, tx.length, changed_regions()) : journal_head(tx.original_length);
     crash_point();
     if (Status put = budgeted_write(tx.journal_fd, 0, head.data(), head.size()); !put) return put;
     tx.journal_end = static_cast<std::int64_t>(head.size());
@@ -198,11 +215,11 @@ Status DatabaseFile::journal_changes() {
   }
   if (opening || !needed.empty()) {
     crash_point();
-    if (Status flushed = sync_data(tx.journal_fd); !flushed) return Status::failed("journal: " + flushed.reason());
+    if (Status flushed = durable_flush(tx.journal_fd); !flushed) return Status::failed("journal: " + flushed.reason());
   }
   if (opening) {
     crash_point();
-    if (Status flushed = sync_folder(journal_path().parent_path()); !flushed)
+    if (Status flushed = durable_flush_folder(journal_path().parent_path()); !flushed)
       return Status::failed("journal: " + flushed.reason());
   }
   std::vector<Range> journaled = tx.journaled;

@@ -39,13 +39,13 @@ namespace {
 std::atomic<long> flushes{0};
 }
 
-Status sync_data(int fd) {
+Status durable_flush(int fd) {
   ++flushes;
   if (::fdatasync(fd) != 0 && errno != EINVAL && errno != EROFS) return Status::failed(last_system_error());
   return Status::ok();
 }
 
-Status sync_folder(const std::filesystem::path& folder) {
+Status durable_flush_folder(const std::filesystem::path& folder) {
   int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir < 0) return Status::failed(last_system_error());
   ++flushes;

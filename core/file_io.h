@@ -18,11 +18,11 @@ std::size_t read_fully_at(int fd, std::int64_t offset, void* data, std::size_t n
 [[nodiscard]] Status write_fully_at(int fd, std::int64_t offset, const void* data, std::size_t n);
 // Flushes a file's data to the disk (fdatasync). A file system that cannot
 // flush (EINVAL, EROFS) counts as flushed.
-[[nodiscard]] Status sync_data(int fd);
+[[nodiscard]] Status durable_flush(int fd);
 // Flushes a folder, so that names made or removed in it stay so after a power
 // cut.
-[[nodiscard]] Status sync_folder(const std::filesystem::path& folder);
-// How many flushes sync_data and sync_folder have asked of the system in this
+[[nodiscard]] Status durable_flush_folder(const std::filesystem::path& folder);
+// How many flushes durable_flush and durable_flush_folder have asked of the system in this
 // process: each one waits for the disk, so operations count them.
 long flush_count();
 
