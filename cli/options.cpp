@@ -15,7 +15,11 @@ const char* const usage_text =
     "\n"
     "  COMMAND              init, or a command number of the command table (1701, 1308, 1607, ...),\n"
     "                       or verify-backup FILE: unpacks a backup into a temporary file and checks\n"
-    "                       it without touching the database (exit status 0 sound, 1 not)\n"
+    "                       it without touching the database (exit status 0 sound, 1 not),\n"
+    "                       or serve: serves the clubhouse board of --tournament N until SIGINT or SIGTERM,\n"
+    "                       one line per request on standard error\n"
+    "  --listen ADDR:PORT   serve: the address and port to listen on (default: the remembered ones, else\n"
+    "                       this computer's LAN address and port 8080)\n"
     "  --home DIR           the home folder (default ~/ql4); created when missing\n"
     "  --demo               use the demonstration home folder ~/ql4-demo instead\n"
     "  --today YYYY-MM-DD   take this date as today\n"
@@ -174,6 +178,10 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         return std::nullopt;
       }
       (a == "--pdf" ? o.pdf_file : o.printer_name) = *v;
+    } else if (a == "--listen") {
+      auto v = value(i, a);
+      if (!v) return std::nullopt;
+      o.listen = *v;
     } else if (a == "--open") {
       o.open_pages = true;
     } else if (!a.empty() && a[0] == '-') {
@@ -200,10 +208,14 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
     error = "--pdf and --printer cannot both be given";
     return std::nullopt;
   }
-  if (!o.command.empty() && o.command != "init" && o.command != verify_backup_command) {
+  if (!o.listen.empty() && o.command != serve_command) {
+    error = "--listen goes with serve";
+    return std::nullopt;
+  }
+  if (!o.command.empty() && o.command != "init" && o.command != verify_backup_command && o.command != serve_command) {
     bool number = std::all_of(o.command.begin(), o.command.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!number || o.command.size() > 5) {
-      error = "the command must be init, verify-backup or a command number, not \"" + o.command + "\"";
+      error = "the command must be init, verify-backup, serve or a command number, not \"" + o.command + "\"";
       return std::nullopt;
     }
   }

@@ -73,7 +73,7 @@ TEST(CliRunner, OptionParsing) {
   EXPECT_EQ(error, "--answer takes yes, no, ok, cancel or print, not \"maybe\"");
   EXPECT_FALSE(cli::parse_options({"--set", "=x", "init"}, error));
   EXPECT_FALSE(cli::parse_options({"print"}, error));
-  EXPECT_EQ(error, "the command must be init, verify-backup or a command number, not \"print\"");
+  EXPECT_EQ(error, "the command must be init, verify-backup, serve or a command number, not \"print\"");
 }
 
 TEST(CliRunner, PrintJobsGoToThePdfFileOrTheNamedPrinter) {
