@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config ninja-build ccache dpkg-dev
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6opengl6-dev libgl-dev
   libcurl4-openssl-dev libssl-dev
+  libboost-dev libqrencode-dev
   libxlsxwriter-dev
   liborcus-dev libixion-dev
   libfreexl-dev
@@ -16,6 +17,7 @@ packages=(
   python3-openpyxl
   xvfb xauth
   poppler-utils
+  zbar-tools
   fonts-liberation
   chromium
   zstd
