@@ -30,7 +30,17 @@ for p in "${packages[@]}"; do
   fi
 done
 
+# The browser test's driver, puppeteer-core, comes from npm (Debian has none).
+install_browser_driver() {
+  local folder
+  folder="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/browser"
+  if command -v npm >/dev/null 2>&1 && [ ! -d "$folder/node_modules/puppeteer-core" ]; then
+    npm install --prefix "$folder" --no-audit --no-fund --silent || echo "puppeteer-core not installed: the browser test will be skipped"
+  fi
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
+  install_browser_driver
   exit 0
 fi
 
@@ -40,3 +50,4 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+install_browser_driver

@@ -43,8 +43,8 @@ std::string group_page(const std::string& token) {
 <div class="hole-bar"><button id="prev" class="big" type="button">&lsaquo;</button>
 <div><div id="hole" class="hole">Hole 1</div><div id="par" class="par"></div></div>
 <button id="next" class="big" type="button">&rsaquo;</button></div>
-<div id="golfers"></div>
 <p id="queue" class="message"></p>
+<div id="golfers"></div>
 <button id="leave" type="button">Other group</button>
 </section>
 </main>
@@ -77,7 +77,8 @@ body.tv header{padding:1vw 2vw}body.tv .live{font-size:.6em}
 body.tv table{background:#0b3a27}body.tv td{color:#fff;border-color:#145c3f;padding:.5vw}
 body.tv #course,body.tv footer a{display:none}
 body.tv #qr{display:block;position:fixed;right:1.5vw;bottom:1.5vw;width:12vw;height:12vw;background:#fff}
-body.tv #page{color:#9fc}
+body.tv main{margin-right:14vw}
+body.tv #page{position:fixed;right:1.5vw;top:3.2vw;color:#9fc;font-size:.8em}
 .entry label{display:block;margin:12px 0;font-size:1.1em}
 .entry select,.entry input{display:block;width:100%;font-size:1.4em;padding:10px;margin-top:4px}
 button{font-size:1.1em;padding:10px 14px;border-radius:8px;border:1px solid #006545;background:#fff;color:#006545}
