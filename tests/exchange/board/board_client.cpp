@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <boost/asio.hpp>
+#include <boost/asio/ssl.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
+#include <boost/beast/ssl.hpp>
 
 namespace quillon::testing {
 
@@ -17,6 +19,12 @@ namespace {
 tcp::endpoint loopback(int port) { return {net::ip::make_address_v4("127.0.0.1"), static_cast<unsigned short>(port)}; }
 
 }  // namespace
+
+int free_loopback_port() {
+  net::io_context ioc;
+  tcp::acceptor acceptor(ioc, loopback(0));
+  return acceptor.local_endpoint().port();
+}
 
 HttpReply http_request(int port, const std::string& method, const std::string& target, const std::string& body,
                        const std::map<std::string, std::string>& headers) {
@@ -47,6 +55,29 @@ HttpReply http_request(int port, const std::string& method, const std::string& t
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
     reply.headers[name] = std::string(field.value());
   }
+  return reply;
+}
+
+HttpReply https_get(int port, const std::string& target) {
+  net::io_context ioc;
+  net::ssl::context tls(net::ssl::context::tls_client);
+  tls.set_verify_mode(net::ssl::verify_none);
+  beast::ssl_stream<beast::tcp_stream> stream(ioc, tls);
+  beast::get_lowest_layer(stream).expires_after(std::chrono::seconds(10));
+  HttpReply reply;
+  beast::error_code ec;
+  beast::get_lowest_layer(stream).connect(loopback(port), ec);
+  if (!ec) stream.handshake(net::ssl::stream_base::client, ec);
+  if (ec) return reply;
+  http::request<http::empty_body> req(http::verb::get, target, 11);
+  req.set(http::field::host, "127.0.0.1");
+  http::write(stream, req, ec);
+  beast::flat_buffer buffer;
+  http::response<http::string_body> res;
+  if (!ec) http::read(stream, buffer, res, ec);
+  if (ec) return reply;
+  reply.status = static_cast<int>(res.result_int());
+  reply.body = res.body();
   return reply;
 }
 

@@ -15,8 +15,14 @@ struct HttpReply {
   std::map<std::string, std::string> headers;  // names in lower case
 };
 
+// A loopback port nobody listens on at the moment.
+int free_loopback_port();
+
 HttpReply http_request(int port, const std::string& method, const std::string& target, const std::string& body = "",
                        const std::map<std::string, std::string>& headers = {});
+// A GET over TLS, trusting whatever certificate the server shows.
+HttpReply https_get(int port, const std::string& target);
+
 // Sends the bytes as they are and reads what comes back until the server
 // closes or a second passes; "" when nothing came.
 std::string raw_exchange(int port, const std::string& bytes);

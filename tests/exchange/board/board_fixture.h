@@ -61,8 +61,9 @@ class BoardServerTest : public ::testing::Test {
   }
   void TearDown() override { stop(); }
 
-  void serve(int tournament) {
+  void serve(int tournament, std::size_t max_connections = 500) {
     board::ServerOptions options;
+    options.max_connections = max_connections;
     options.home = home.path();
     options.address = "127.0.0.1";
     options.port = 0;

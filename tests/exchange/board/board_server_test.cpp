@@ -271,5 +271,49 @@ TEST_F(BoardServerTest, NamesReachThePagesOnlyEscaped) {
             "<img src=x>&\"Al\"");
 }
 
+TEST_F(BoardServerTest, ACertificateAndKeyInTheHomeFolderSwitchOnHttps) {
+  const std::string folder = home.path().string();
+  ASSERT_EQ(std::system(("openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -keyout " + folder +
+                         "/board_key -out " + folder + "/board_cert 2>/dev/null")
+                            .c_str()),
+            0);
+  serve(winter_medal);
+  EXPECT_TRUE(server->tls());
+  EXPECT_EQ(server->address(), "https://127.0.0.1:" + std::to_string(port) + "/");
+  HttpReply reply = https_get(port, "/api/board.json");
+  EXPECT_EQ(reply.status, 200);
+  EXPECT_EQ(parse_json(reply.body).get<std::string>("name"), "Winter Medal");
+  EXPECT_EQ(http_request(port, "GET", "/api/board.json").status, 0) << "no plain HTTP beside it";
+}
+
+TEST_F(BoardServerTest, ConnectionsBeyondTheCapAreClosedAndLogged) {
+  serve(winter_medal, 2);
+  EventListener first(port), second(port);
+  ASSERT_TRUE(first.next_board());
+  ASSERT_TRUE(second.next_board());
+  EXPECT_EQ(http_request(port, "GET", "/api/board.json").status, 0);
+  int refused = 0;
+  for (const std::string& line : log_lines())
+    refused += line.find("refused: 2 connections are open") != std::string::npos;
+  EXPECT_EQ(refused, 1);
+}
+
+TEST_F(BoardServerTest, AScrambleTeamEntersItsOneCard) {
+  State& state = home.started();
+  serve(autumn_scramble);
+  Tree card = get_json("/api/groups/2.json");
+  EXPECT_EQ(card.get<std::string>("team"), "true");
+  ASSERT_EQ(card.get_child("golfers").size(), 1u);
+  EXPECT_EQ(card.get_child("golfers").front().second.get<std::string>("name"), "Team");
+  EXPECT_EQ(card.get_child("golfers").front().second.get_child("members").size(), 4u);
+  const int seen = holes_of(state, autumn_scramble, 2, 1)[8];
+  const int typed = seen == 3 ? 4 : 3;
+  HttpReply reply = post_score(2, R"({"golfer": 1, "hole": 9, "score": )" + std::to_string(typed) + "}", pin(2));
+  ASSERT_EQ(reply.status, 200) << reply.body;
+  EXPECT_EQ(holes_of(state, autumn_scramble, 2, 1)[8], typed);
+  EXPECT_EQ(post_score(2, R"({"golfer": 2, "hole": 9, "score": 4})", pin(2)).status, 404)
+      << "a team keeps one card, in its first slot";
+}
+
 }  // namespace
 }  // namespace quillon::testing
