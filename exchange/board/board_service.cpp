@@ -178,7 +178,7 @@ std::optional<Response> BoardService::refuse_write(const Request& request, int g
     return error_response(403, "Scores are taken only from the board's own pages");
   if (request.token != token_) return error_response(403, "The page is out of date: reload it");
   const int day = entry_tournament(db_.state(), tournament_);
-  if (int wait = limit_.wait_seconds(request.remote, day, group, now())) {
+  if (int wait = limit_.wait_seconds(request.remote, day, group, WrongPinLimit::Clock::now())) {
     Response r = error_response(429, "Too many wrong PINs for group " + std::to_string(group) + ". Try again in " +
                                          std::to_string((wait + 59) / 60) + " minute(s).");
     r.headers.emplace_back("Retry-After", std::to_string(wait));
@@ -187,7 +187,7 @@ std::optional<Response> BoardService::refuse_write(const Request& request, int g
   auto book = PinBook::load(home_);
   if (!book) return error_response(500, book.status().reason());
   if (!book->matches(day, group, request.pin)) {
-    int left = limit_.wrong(request.remote, day, group, now());
+    int left = limit_.wrong(request.remote, day, group, WrongPinLimit::Clock::now());
     return json_response(403, "{\"error\":" + json_string("Wrong PIN for group " + std::to_string(group)) +
                                   ",\"tries_left\":" + std::to_string(left) + "}");
   }

@@ -70,9 +70,6 @@ class BoardService {
   // written, say), "" when nothing did.
   const std::string& problem() const { return problem_; }
 
-  // Test seam: when the wrong-PIN clock says it is.
-  WrongPinLimit::Clock::time_point (*now)() = &WrongPinLimit::Clock::now;
-
  private:
   Response api_scores(const Request& request, int group);
   Response api_pin(const Request& request, int group);
