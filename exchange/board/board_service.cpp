@@ -85,6 +85,10 @@ int WrongPinLimit::wait_seconds(const std::string& remote, int tournament, int g
   auto it = failures_.find({remote, tournament, group});
   if (it == failures_.end()) return 0;
   forget_old(it->second, now);
+  if (it->second.empty()) {
+    failures_.erase(it);  // nothing to remember: the map holds only recent failures
+    return 0;
+  }
   if (static_cast<int>(it->second.size()) < tries) return 0;
   auto free_at = it->second.front() + window;
   return static_cast<int>(std::chrono::ceil<std::chrono::seconds>(free_at - now).count());
