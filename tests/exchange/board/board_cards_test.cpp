@@ -11,8 +11,11 @@
 #include "app/demo.h"
 #include "core/database.h"
 #include "core/state.h"
+#include "exchange/board/board_cards.h"
 #include "exchange/board/board_pins.h"
 #include "exchange/board/board_settings.h"
+#include "report/report_page.h"
+#include "tests/testing/html_table.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon::testing {
@@ -75,6 +78,22 @@ TEST_F(BoardCards, CardsCarryPinAndAddressOnlyWhenTheBoardShowsTheirTournament) 
   home.ui.answer(Button::ok);
   dispatch_command(state, 2001);
   EXPECT_EQ(card_texts(home.ui), plain);
+}
+
+TEST_F(BoardCards, TheBoardPinsListNamesEveryGroupWithItsPinAndAddress) {
+  State& state = home.started();
+  ASSERT_TRUE(board::save_board_settings(home.path(), {"192.168.7.2", 8080, 1}));
+  run_report(state, [](State& s) { return board::board_pins_report(s, 1); });
+  std::ifstream in(home.path() / "qlwin4.html", std::ios::binary);
+  const std::string page((std::istreambuf_iterator<char>(in)), {});
+  auto book = board::PinBook::load(home.path());
+  ASSERT_TRUE(book);
+  std::vector<RowTexts> rows = texts(data_rows(report_tables(page)));
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_EQ(rows[0], (RowTexts{"", "001", "Alan Brooks, Brian Carter, Claire Dunn, David Evans", book->pin(1, 1),
+                               "http://192.168.7.2:8080/group?g=1"}));
+  for (int g = 1; g <= 5; ++g) EXPECT_EQ(rows[g - 1][3], book->pin(1, g));
+  EXPECT_NE(page.find("Board PINs"), std::string::npos);
 }
 
 TEST_F(BoardCards, ThePrintedQrCodesDecodeToTheGroupsAddresses) {

@@ -88,6 +88,8 @@ TEST_F(BoardServerTest, BoardColumnsFollowTheFormat) {
   for (const auto& c : board.get_child("columns")) columns.push_back(c.second.data());
   EXPECT_EQ(columns, (std::vector<std::string>{"R1", "R2", "R3", "Gross", "Net"}));
   EXPECT_EQ(board.get<std::string>("event"), "true");
+  // An event takes scores for its last day.
+  EXPECT_EQ(get_json("/api/groups.json").get<int>("tournament"), championship - 1);
 }
 
 TEST_F(BoardServerTest, AScoreSavedThroughTheApiIsInTheDatabaseAndOnEveryListeningBoard) {
