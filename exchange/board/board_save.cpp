@@ -1,7 +1,6 @@
 #include "exchange/board/board_save.h"
 
 #include "core/database.h"
-#include "core/records/header_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "exchange/board/board_data.h"

@@ -13,7 +13,6 @@
 #include <set>
 #include <thread>
 
-#include "exchange/board/board_pins.h"
 #include "exchange/board/board_service.h"
 #include "exchange/board/board_settings.h"
 
