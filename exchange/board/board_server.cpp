@@ -59,7 +59,7 @@ struct BoardServer::Impl {
   std::optional<net::posix::stream_descriptor> watch;
   std::optional<net::signal_set> signals;
   int watch_descriptor = -1;
-  std::array<char, 4096> watch_buffer{};
+  alignas(inotify_event) std::array<char, 4096> watch_buffer{};  // read as inotify_event records
   std::unique_ptr<BoardService> service;
   std::set<std::shared_ptr<EventSink>> sinks;
   std::shared_ptr<std::atomic<std::size_t>> connections = std::make_shared<std::atomic<std::size_t>>(0);
