@@ -2,6 +2,7 @@
 
 #include "core/dispatch.h"
 #include "core/state.h"
+#include "exchange/board/board_cards.h"
 #include "report/address_labels.h"
 #include "report/cart_signs.h"
 #include "report/label_sheets.h"
@@ -28,7 +29,7 @@ void add_print_commands(CommandRegistry& r) {
   r.add({2000, 2001, 2002, 2003}, [](State& s, int n) {
     if (!tournament_chosen(s)) return Status::told();
     CardsPer per = (n == 2000 || n == 2002) ? CardsPer::golfer : CardsPer::group;
-    return print_score_cards(s, per, n == 2002 || n == 2003);
+    return print_score_cards(s, per, n == 2002 || n == 2003, board::card_board_marks);
   });
   r.add({1624, 1625, 1626}, [](State& s, int n) {
     if (!tournament_chosen(s)) return Status::told();

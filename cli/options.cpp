@@ -19,6 +19,10 @@ const char* const usage_text =
     "                       or verify-backup FILE: checks a backup in memory, writing nothing (exit\n"
     "                       status 0 sound and whole by its checksum file, 1 not sound, 2 no checksum\n"
     "                       file: its completeness cannot be proven)\n"
+    "                       or serve: serves the clubhouse board of --tournament N until SIGINT or SIGTERM,\n"
+    "                       one line per request on standard error\n"
+    "  --listen ADDR:PORT   serve: the address and port to listen on (default: the remembered ones, else\n"
+    "                       this computer's LAN address and port 8080)\n"
     "  --home DIR           the home folder (default ~/ql4); created when missing\n"
     "  --demo               use the demonstration home folder ~/ql4-demo instead\n"
     "  --today YYYY-MM-DD   take this date as today\n"
@@ -163,6 +167,10 @@ const std::map<std::string, ValueReader>& options_with_a_value() {
       o.dialog().sets.emplace_back(">" + cp1252_from_utf8(v.substr(0, eq)), cp1252_from_utf8(v.substr(eq + 1)));
       return Status::ok();
     };
+    r["--listen"] = [](Options& o, const std::string&, const std::string& v) {
+      o.listen = v;
+      return Status::ok();
+    };
     for (const char* name : {"--pdf", "--printer"}) {
       r[name] = [](Options& o, const std::string& option, const std::string& v) {
         if (v.empty()) return Status::failed(option + " needs a value");
@@ -213,10 +221,11 @@ Status check_options(const Options& o) {
   if (o.command == verify_backup_command && o.backup_file.empty())
     return Status::failed("verify-backup needs the backup file to check");
   if (!o.pdf_file.empty() && !o.printer_name.empty()) return Status::failed("--pdf and --printer cannot both be given");
-  if (!o.command.empty() && o.command != "init" && o.command != verify_backup_command) {
+  if (!o.listen.empty() && o.command != serve_command) return Status::failed("--listen goes with serve");
+  if (!o.command.empty() && o.command != "init" && o.command != verify_backup_command && o.command != serve_command) {
     bool number = std::all_of(o.command.begin(), o.command.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!number || o.command.size() > 5)
-      return Status::failed("the command must be init, verify-backup or a command number, not \"" + o.command + "\"");
+      return Status::failed("the command must be init, verify-backup, serve or a command number, not \"" + o.command + "\"");
   }
   return Status::ok();
 }

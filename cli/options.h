@@ -12,6 +12,8 @@ namespace quillon::cli {
 
 // Checks a backup file without touching the database.
 inline constexpr const char* verify_backup_command = "verify-backup";
+// Serves the clubhouse board until stopped.
+inline constexpr const char* serve_command = "serve";
 
 struct Options {
   std::string home;  // empty = the default home folder
@@ -20,6 +22,7 @@ struct Options {
   std::string command;  // "init", "verify-backup" or a command number
   std::string backup_file;  // the file verify-backup checks
   std::vector<std::string> startup_words;  // FUP, RECALC
+  std::string listen;  // serve: "ADDR:PORT", empty for the remembered or default one
 
   std::optional<std::string> tournament, course, golfer, division;
   std::vector<Button> answers;

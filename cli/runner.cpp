@@ -9,6 +9,7 @@
 #include "app/demo.h"
 #include "cli/options.h"
 #include "cli/page_opener.h"
+#include "cli/serve.h"
 #include "cli/verify_backup.h"
 #include "core/cp1252.h"
 #include "core/dialog_model.h"
@@ -149,6 +150,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   try {
     int exit_code = 0;
     if (!start_application(state, options->startup_words, exit_code)) return exit_code;
+    if (options->command == serve_command) return serve_board(*options, home, err);
     if (options->command != "init") {
       int command = std::stoi(options->command);
       if (!command_available(command)) {

@@ -86,6 +86,7 @@ const std::vector<CommandInfo>& command_table() {
       {1708, "&Maintenance", "", "Cuplink Network"},
       {1706, "&Maintenance", "", "&Update via Internet"},
       {1707, "&Maintenance", "", "Printer Output Alignment"},
+      {1709, "&Maintenance", "", "Clubhouse Board"},
 
       {1801, "&Help", "", "&Contents"},
       {1803, "&Help", "", "&Getting Started"},

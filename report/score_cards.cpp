@@ -31,6 +31,11 @@ inline constexpr int first_golfer = 8;
 }  // namespace card_row
 inline constexpr int rows_per_golfer = 2;
 inline constexpr int rows_after_golfers = 4;  // the match row, a gap, the scorer line, a gap
+// The board block under the scorer line: the PIN and the address beside a
+// QR code an inch and a sixth square, then a gap.
+inline constexpr int board_rows = 8;
+inline constexpr double board_code_rows = 7.0;
+inline constexpr double board_code_left = 64.0;
 
 inline constexpr int label_column = 2;
 inline constexpr int front_total_column = 44;
@@ -201,6 +206,22 @@ void draw_golfer(PrintOutput& out, const CardGolfer& golfer, const CourseRecord&
   out.canvas.select_font(FontFace::fixed, card_point_size);
 }
 
+void draw_board_mark(PrintOutput& out, const CardBoardMark& mark, int row) {
+  text(out, row + 1, label_column, "Clubhouse Board PIN : " + mark.pin, text_attribute::bold);
+  text(out, row + 3, label_column, "Enter the group's scores on a phone at");
+  text(out, row + 4, label_column, mark.address);
+  if (mark.qr_size <= 0) return;
+  // Four modules of quiet zone on each side; a module is as wide as it is high.
+  const double module_rows = board_code_rows / (mark.qr_size + 8);
+  const double module_columns = module_rows * print_grid::units_per_row / print_grid::units_per_column;
+  const double top = row + 0.5 + 4 * module_rows, left = board_code_left + 4 * module_columns;
+  for (int y = 0; y < mark.qr_size; ++y)
+    for (int x = 0; x < mark.qr_size; ++x)
+      if (mark.qr[static_cast<std::size_t>(y * mark.qr_size + x)])
+        out.canvas.fill_box(top + y * module_rows, left + x * module_columns, top + (y + 1) * module_rows,
+                            left + (x + 1) * module_columns, Ink::black);
+}
+
 void draw_card(PrintOutput& out, const CardField& field, const ScoreCard& card, bool dots, int r) {
   const CardGroup& group = field.groups[card.group - 1];
   const CardGolfer* first = first_named(group, card);
@@ -220,6 +241,7 @@ void draw_card(PrintOutput& out, const CardField& field, const ScoreCard& card, 
   out.canvas.select_font(FontFace::fixed, cell_point_size);
   text(out, row + 2, label_column, scorer_line);
   out.canvas.select_font(FontFace::fixed, card_point_size);
+  if (card.board) draw_board_mark(out, field.board.at(card.group), row + rows_after_golfers);
 }
 
 }  // namespace
@@ -266,17 +288,19 @@ std::vector<ScoreCard> score_card_list(const CardField& field, CardsPer per, std
     if (per == CardsPer::group) {
       ScoreCard card{group.number, {}};
       for (int s = 0; s < slots; ++s) card.slots.push_back(s);
+      card.board = field.board.count(group.number) > 0;
       cards.push_back(card);
     } else {
       for (int s = 0; s < slots; ++s)
-        if (group.slots[s].named()) cards.push_back({group.number, {s}});
+        if (group.slots[s].named()) cards.push_back({group.number, {s}, field.board.count(group.number) > 0});
     }
   }
   return cards;
 }
 
 int score_card_rows(const ScoreCard& card) {
-  return card_row::first_golfer + rows_per_golfer * static_cast<int>(card.slots.size()) + rows_after_golfers;
+  return card_row::first_golfer + rows_per_golfer * static_cast<int>(card.slots.size()) + rows_after_golfers +
+         (card.board ? board_rows : 0);
 }
 
 int score_card_sheet_lines(const std::vector<ScoreCard>& cards) {
@@ -316,7 +340,7 @@ bool draw_score_cards(PrintOutput& out, const CardField& field, const std::vecto
   return true;
 }
 
-Status print_score_cards(State& state, CardsPer per, bool selected_group_only) {
+Status print_score_cards(State& state, CardsPer per, bool selected_group_only, const CardBoardMarks& board) {
   std::optional<int> only_group;
   if (selected_group_only) {
     std::optional<GolferPlace> place = select_golfer(state);
@@ -327,6 +351,7 @@ Status print_score_cards(State& state, CardsPer per, bool selected_group_only) {
                           "Do you wish to have dots which indicate the # of Handicap Strokes for each hole printed "
                           "in the upper right corner of the score boxes?") == Button::yes;
   CardField field(state);
+  if (board) field.board = board(state);
   std::vector<ScoreCard> cards = score_card_list(field, per, only_group);
   auto draw = [&](PrintOutput& out) { return draw_score_cards(out, field, cards, dots); };
   if (print_preview(state, "Tournament Score Cards", score_card_sheet_lines(cards), draw) != PreviewAction::print)

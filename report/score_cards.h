@@ -1,5 +1,7 @@
 #pragma once
 // Score cards: one card per group or per golfer, drawn on the page grid.
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,8 +20,21 @@ enum class CardsPer { group, golfer };
 struct ScoreCard {
   int group = 0;
   std::vector<int> slots;
+  bool board = false;  // the card carries its group's board PIN and QR code
   bool operator==(const ScoreCard&) const = default;
 };
+
+// What a card prints for the clubhouse board: the group's PIN and a QR code
+// of the group's entry address (modules row by row).
+struct CardBoardMark {
+  std::string pin;
+  std::string address;
+  int qr_size = 0;
+  std::vector<bool> qr;
+};
+// The marks by group number of the current tournament; none when the board
+// is not set up for it.
+using CardBoardMarks = std::function<std::map<int, CardBoardMark>(State&)>;
 
 struct CardGolfer {
   GolferEntry entry{};
@@ -42,6 +57,7 @@ struct CardField {
   bool yards = false;
   FieldDivisionTees tees;
   std::vector<CardGroup> groups;  // groups 1..group_count
+  std::map<int, CardBoardMark> board;  // by group number
 };
 
 // One card per group (all its slots, vacancies too) or one per named golfer;
@@ -66,6 +82,7 @@ bool draw_score_cards(PrintOutput& out, const CardField& field, const std::vecto
 
 // Commands 2000..2003: the dots question, the preview and, on "OK/PRINT", the
 // same cards to the printer.
-Status print_score_cards(State& state, CardsPer per, bool selected_group_only);
+// With `board`, the cards of the groups it marks carry their PIN and QR code.
+Status print_score_cards(State& state, CardsPer per, bool selected_group_only, const CardBoardMarks& board = {});
 
 }  // namespace quillon

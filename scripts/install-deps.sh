@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config ninja-build ccache dpkg-dev
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6opengl6-dev libgl-dev
   libcurl4-openssl-dev libssl-dev
+  libboost-dev libqrencode-dev
   libxlsxwriter-dev
   zlib1g-dev libexpat1-dev
   libfreexl-dev
@@ -16,6 +17,7 @@ packages=(
   python3-openpyxl
   xvfb xauth
   poppler-utils
+  zbar-tools
   fonts-liberation
   chromium
   zstd
@@ -42,8 +44,18 @@ for p in "${packages[@]}"; do
   fi
 done
 
+# The browser test's driver, puppeteer-core, comes from npm (Debian has none).
+install_browser_driver() {
+  local folder
+  folder="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/browser"
+  if command -v npm >/dev/null 2>&1 && [ ! -d "$folder/node_modules/puppeteer-core" ]; then
+    npm install --prefix "$folder" --no-audit --no-fund --silent || echo "puppeteer-core not installed: the browser test will be skipped"
+  fi
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
   make_test_locale
+  install_browser_driver
   exit 0
 fi
 
@@ -54,3 +66,4 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 make_test_locale
+install_browser_driver

@@ -15,6 +15,7 @@
 #include "core/messages.h"
 #include "shell/about_dialog.h"
 #include "shell/artwork.h"
+#include "shell/board_window.h"
 #include "shell/menu_bar.h"
 #include "shell/qt_text.h"
 
@@ -24,6 +25,7 @@ namespace {
 constexpr int exit_command = 1101;
 constexpr int about_command = 1804;
 constexpr int reports_command = 983;  // the Reports button opens the Print menu
+constexpr int board_command = 1709;  // a window of the desktop program
 }  // namespace
 
 MainWindow::MainWindow(State& state, QtUi& ui, std::function<void(State&, int)> run, std::function<bool(int)> available)
@@ -31,7 +33,7 @@ MainWindow::MainWindow(State& state, QtUi& ui, std::function<void(State&, int)> 
   setCentralWidget(desktop_);
   auto shell_available = [available](int command) {
     return command == exit_command || command == about_command || command == reports_command ||
-           (available && available(command));
+           command == board_command || (available && available(command));
   };
   build_menu_bar(*menuBar(), MenuHandlers{shell_available, [this](int c) { this->run(c); }});
   // Like the menu entries, a button whose command is not built is shown disabled.
@@ -83,6 +85,10 @@ void MainWindow::run(int command) {
     show_reports_menu();
     return;
   }
+  if (command == board_command) {
+    show_board_window();
+    return;
+  }
   try {
     if (run_) run_(state_, command);
   } catch (const std::exception& e) {
@@ -93,6 +99,17 @@ void MainWindow::run(int command) {
     return;
   }
   refresh_from_state();
+}
+
+void MainWindow::show_board_window() {
+  if (!board_window_) {
+    auto* window = new BoardWindow(state_, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);  // closing the window turns the board off
+    board_window_ = window;
+  }
+  board_window_->show();
+  board_window_->raise();
+  board_window_->activateWindow();
 }
 
 QMenu* MainWindow::reports_menu() const {

@@ -2,6 +2,7 @@
 // The main window: menu bar, desktop with buttons, every command run from here.
 #include <QMainWindow>
 #include <QMenu>
+#include <QPointer>
 
 #include "core/state.h"
 #include "core/window_rect.h"
@@ -38,12 +39,14 @@ class MainWindow : public QMainWindow {
  private:
   void save_and_close_database();
   void show_reports_menu();
+  void show_board_window();
   QImage background_image() const;
 
   State& state_;
   QtUi& ui_;
   std::function<void(State&, int)> run_;
   DesktopView* desktop_;
+  QPointer<QDialog> board_window_;  // Maintenance / Clubhouse Board, while open
   bool closed_ = false;
 };
 

@@ -78,8 +78,9 @@ TEST(CliRunner, OptionParsing) {
   EXPECT_EQ(reason({"init", "1401"}), "only one command may be given (\"init\" and \"1401\")");
   EXPECT_EQ(reason({"--demo"}), "no command given");
   EXPECT_EQ(reason({"verify-backup"}), "verify-backup needs the backup file to check");
-  EXPECT_EQ(reason({"print"}), "the command must be init, verify-backup or a command number, not \"print\"");
+  EXPECT_EQ(reason({"print"}), "the command must be init, verify-backup, serve or a command number, not \"print\"");
   EXPECT_TRUE(cli::parse_options({"--help"}));
+  EXPECT_EQ(reason({"--listen", "127.0.0.1:8080", "1607"}), "--listen goes with serve");
 }
 
 TEST(CliRunner, PrintJobsGoToThePdfFileOrTheNamedPrinter) {

@@ -11,7 +11,7 @@ import re
 import sys
 
 LOGIC = ["core", "courses", "handicap", "tournament", "scoring", "report",
-         "exchange/network", "exchange/spreadsheets", "exchange/backup", "exchange/imports"]
+         "exchange/network", "exchange/spreadsheets", "exchange/backup", "exchange/imports", "exchange/board"]
 
 ALLOWED = {
     "core": [],
@@ -24,6 +24,7 @@ ALLOWED = {
     "exchange/spreadsheets": ["core"],
     "exchange/backup": ["core", "exchange/network"],
     "exchange/imports": ["core", "courses", "tournament", "exchange/network", "exchange/spreadsheets"],
+    "exchange/board": ["core", "handicap", "tournament", "scoring", "report"],
     "print_qt": ["core"],
     "app": LOGIC,
     "cli": LOGIC + ["app", "print_qt"],

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include "app/demo.h"
+#include "exchange/board/board_pins.h"
+#include "exchange/board/board_settings.h"
+#include "shell/board_window.h"
+#include "tests/exchange/board/board_client.h"
+#include "tests/testing/test_home.h"
+
+namespace quillon::shell {
+namespace {
+
+TEST(BoardWindow, StartsAndStopsTheBoardAndIssuesNewPins) {
+  testing::TestHome home;
+  ASSERT_TRUE(prepare_demo_home(home.path(), home.clock));
+  State& state = home.started();
+  BoardWindow window(state, nullptr);
+  window.show();
+  auto* start_stop = window.findChild<QPushButton*>("start_stop");
+  auto* tournament = window.findChild<QComboBox*>("tournament");
+  auto* pins = window.findChild<QTableWidget*>("pins");
+  ASSERT_TRUE(start_stop && tournament && pins);
+  const int port = testing::free_loopback_port();
+  window.findChild<QLineEdit*>("address")->setText("127.0.0.1");
+  window.findChild<QSpinBox*>("port")->setValue(port);
+  tournament->setCurrentIndex(tournament->findData(2));
+  ASSERT_EQ(tournament->currentText(), "002  Spring Stableford");
+
+  start_stop->click();
+  ASSERT_TRUE(window.serving());
+  EXPECT_EQ(window.address(), QString("http://127.0.0.1:%1/").arg(port));
+  EXPECT_EQ(start_stop->text(), "Stop");
+  EXPECT_FALSE(window.findChild<QLabel*>("code")->pixmap().isNull());
+  testing::HttpReply board = testing::http_request(port, "GET", "/api/board.json");
+  EXPECT_EQ(board.status, 200);
+  EXPECT_NE(board.body.find("\"name\":\"Spring Stableford\""), std::string::npos);
+
+  // The settings are remembered for the next start and for the cards.
+  auto settings = board::load_board_settings(home.path());
+  ASSERT_TRUE(settings);
+  EXPECT_EQ(settings->address, "127.0.0.1");
+  EXPECT_EQ(settings->port, port);
+  EXPECT_EQ(settings->tournament, 2);
+
+  ASSERT_EQ(pins->rowCount(), 5);
+  auto book = board::PinBook::load(home.path());
+  ASSERT_TRUE(book);
+  for (int row = 0; row < 5; ++row) EXPECT_EQ(pins->item(row, 2)->text().toStdString(), book->pin(2, row + 1));
+  const std::string old_pin = book->pin(2, 3);
+  pins->selectRow(2);
+  window.findChild<QPushButton*>("new_pin")->click();
+  book = board::PinBook::load(home.path());
+  ASSERT_TRUE(book);
+  EXPECT_NE(book->pin(2, 3), old_pin);
+  EXPECT_EQ(pins->item(2, 2)->text().toStdString(), book->pin(2, 3));
+
+  start_stop->click();
+  EXPECT_FALSE(window.serving());
+  EXPECT_EQ(start_stop->text(), "Start");
+  EXPECT_EQ(testing::http_request(port, "GET", "/api/board.json").status, 0) << "nothing listens once stopped";
+}
+
+}  // namespace
+}  // namespace quillon::shell
