@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/database.h"
+#include "core/database_transaction.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/ravelin.h"
@@ -83,6 +84,9 @@ CourseImportCounts import_courses(State& state) {
                 "Up to %d courses will be automatically imported from the Ravelin for Windows database.  This may take "
                 "several minutes.",
                 ravelin_courses);
+  // The courses reach the disk together, with one flush.
+  const int course_count_before = state.course_count;
+  DatabaseTransaction change(state);
   for (int n = 1; n <= ravelin_courses; ++n) {
     if (reader.read_ravelin(ravelin_kind::course, n) < static_cast<int>(sizeof(CourseRecord))) break;
     CourseRecord course = reader.course();
@@ -107,6 +111,12 @@ CourseImportCounts import_courses(State& state) {
     ++counts.imported;
     if (needs_attention)
       counts.needing_attention.push_back(field_text(course.course_name) + " - " + field_text(course.tee_name));
+  }
+  if (!change.commit()) {
+    counts.imported = 0;
+    counts.needing_attention.clear();
+    state.course_count = course_count_before;
+    return counts;
   }
   // Told once: the next import finds these courses here and skips them.
   if (!counts.needing_attention.empty()) {
