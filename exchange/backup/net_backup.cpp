@@ -27,14 +27,14 @@ constexpr const char* backup_not_found = "ERR : The backup file could not be loc
 Status put_checked(FtpSession& ftp, const fs::path& local, const std::string& remote_name, const char* what) {
   Status sent = ftp.put(local, remote_name);
   if (!sent) return sent;
-  std::int64_t stored = -1;
-  sent = ftp.size(remote_name, stored);
+  Result<std::int64_t> stored = ftp.size(remote_name);
+  if (!stored) return stored.status();
   std::error_code ec;
   auto expected = fs::file_size(local, ec);
-  if (sent && (ec || stored != static_cast<std::int64_t>(expected)))
-    return Status::failed("The server holds " + std::to_string(stored) + " bytes of the " + std::to_string(expected) +
-                          "-byte " + what + ".");
-  return sent;
+  if (ec || *stored != static_cast<std::int64_t>(expected))
+    return Status::failed("The server holds " + std::to_string(*stored) + " bytes of the " +
+                          std::to_string(expected) + "-byte " + what + ".");
+  return Status::ok();
 }
 
 }  // namespace
