@@ -44,9 +44,9 @@ ReorganizeDialog::ReorganizeDialog(ReorganizeModel& model, HelpTopicFn show_help
   auto* row = new QHBoxLayout;
 
   auto* left = new QVBoxLayout;
-  left->addWidget(fields().caption("holding"));
-  left->addWidget(new QLabel(qt_text(model.find("columns")->text).replace('\t', "   ")));
-  holding_ = static_cast<QListWidget*>(fields().make("holding"));
+  left->addWidget(fields().caption(model.holding_list.name));
+  left->addWidget(new QLabel(qt_text(model.columns.text).replace('\t', "   ")));
+  holding_ = fields().make_list(model.holding_list);
   left->addWidget(holding_);
   row->addLayout(left);
 
@@ -57,9 +57,9 @@ ReorganizeDialog::ReorganizeDialog(ReorganizeModel& model, HelpTopicFn show_help
   row->addLayout(middle);
 
   auto* right = new QVBoxLayout;
-  right->addWidget(fields().caption("field"));
-  right->addWidget(new QLabel(qt_text(model.find("columns")->text).replace('\t', "   ")));
-  field_ = static_cast<QListWidget*>(fields().make("field"));
+  right->addWidget(fields().caption(model.field_list.name));
+  right->addWidget(new QLabel(qt_text(model.columns.text).replace('\t', "   ")));
+  field_ = fields().make_list(model.field_list);
   right->addWidget(field_);
   row->addLayout(right);
 
