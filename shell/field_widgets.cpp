@@ -1,6 +1,7 @@
 #include "shell/field_widgets.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,6 +52,13 @@ QWidget* FieldWidgets::make(const std::string& name) {
   shown_[name].widget = widget;
   refresh_field(*field, shown_[name]);
   return widget;
+}
+
+QListWidget* FieldWidgets::make_list(const Field& field) {
+  auto* list = qobject_cast<QListWidget*>(make(field.name));
+  // Only a list field has a list widget; anything else is a fault of the dialog.
+  assert(list != nullptr);
+  return list;
 }
 
 QLabel* FieldWidgets::caption(const std::string& name, const QString& text) {

@@ -12,6 +12,7 @@
 #include "core/dialog_model.h"
 
 class QLabel;
+class QListWidget;
 class QWidget;
 
 namespace quillon::shell {
@@ -29,6 +30,8 @@ class FieldWidgets : public QObject {
   // The field's widget, made on first use: a line edit, text box, combo box,
   // list, tick box (with its label), push button or label.
   QWidget* make(const std::string& name);
+  // The list widget of a list field the dialog holds by type.
+  QListWidget* make_list(const Field& field);
   // A caption for the field: the given text, or (when empty) the field's
   // label, kept in line with it.
   QLabel* caption(const std::string& name, const QString& text = {});

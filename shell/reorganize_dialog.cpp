@@ -48,14 +48,14 @@ ReorganizeDialog::ReorganizeDialog(ReorganizeModel& model, HelpTopicFn show_help
   auto* outer = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
 
-  const QStringList headings = qt_text(model.find("columns")->text).split('\t');
-  holding_ = static_cast<QListWidget*>(fields().make("holding"));
-  field_ = static_cast<QListWidget*>(fields().make("field"));
+  const QStringList headings = qt_text(model.columns.text).split('\t');
+  holding_ = fields().make_list(model.holding_list);
+  field_ = fields().make_list(model.field_list);
   const std::vector<int> widths =
       tab_column_widths(holding_->fontMetrics(), headings, name_column_chars, flag_column_chars);
 
   auto* left = new QVBoxLayout;
-  left->addWidget(fields().caption("holding"));
+  left->addWidget(fields().caption(model.holding_list.name));
   left->addWidget(tab_columns_heading(headings, widths));
   left->addWidget(holding_);
   row->addLayout(left);
@@ -67,7 +67,7 @@ ReorganizeDialog::ReorganizeDialog(ReorganizeModel& model, HelpTopicFn show_help
   row->addLayout(middle);
 
   auto* right = new QVBoxLayout;
-  right->addWidget(fields().caption("field"));
+  right->addWidget(fields().caption(model.field_list.name));
   right->addWidget(tab_columns_heading(headings, widths));
   right->addWidget(field_);
   row->addLayout(right);

@@ -41,17 +41,17 @@ std::optional<int> line_number(const std::string& text, const std::string& prefi
 }  // namespace
 
 ReorganizeModel::ReorganizeModel(State& state, ReorganizeMode mode, CardScorer scorer, std::mt19937& random)
-    : state_(state),
+    : columns(add(Field::label_field("columns", "Golfer\tHcap\tSkins\tCart"))),
+      holding_list(add(Field::multi_list_field(
+          "holding", mode == ReorganizeMode::import ? "Handicap Database" : "Temporary Database", {}))),
+      field_list(add(Field::multi_list_field("field", "Tournament Database", {}))),
+      state_(state),
       mode_(mode),
       scorer_(std::move(scorer)),
       random_(random),
       header_(state.header),
       slot_(state.current_tournament) {
   title_ = mode == ReorganizeMode::import ? "Import Golfers from Handicap Database" : "Re-organize Foursomes";
-  const char* holding_name = mode == ReorganizeMode::import ? "Handicap Database" : "Temporary Database";
-  add(Field::label_field("columns", "Golfer\tHcap\tSkins\tCart"));
-  add(Field::multi_list_field("holding", holding_name, {}));
-  add(Field::multi_list_field("field", "Tournament Database", {}));
   for (const char* name : button_names) add(Field::button_field(name, name)).group = "buttons";
   layout_ = field_layout(state);
   reload();
@@ -94,11 +94,11 @@ void ReorganizeModel::reload() {
 }
 
 void ReorganizeModel::show_lists() {
-  Field& holding = field("holding");
+  Field& holding = holding_list;
   holding.options.clear();
   for (const GolferEntry& g : holding_) holding.options.push_back(golfer_line_text(g, header_.default_gender));
   holding.selected.clear();
-  Field& list = field("field");
+  Field& list = field_list;
   list.options.clear();
   for (const FieldLine& l : lines_) list.options.push_back(line_text(l, header_.default_gender));
   list.selected.clear();

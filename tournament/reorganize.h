@@ -26,6 +26,11 @@ class ReorganizeModel : public DialogModel {
   // previous day's totals up to date for Prev Rnd; `random` draws for Random.
   ReorganizeModel(State& state, ReorganizeMode mode, CardScorer scorer, std::mt19937& random);
 
+  // The fields the window lays out itself, held by type.
+  Field& columns;  // the column heads of both lists
+  Field& holding_list;
+  Field& field_list;
+
   std::string id() const override { return "reorganize_foursomes"; }
   bool accept() override;
 

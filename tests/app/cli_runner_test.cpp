@@ -54,6 +54,18 @@ TEST(CliRunner, ExitStatuses) {
   EXPECT_EQ(named.err, "");
 }
 
+TEST(CliRunner, ACommandThatStoppedExitsWithOne) {
+  testing::TestHome home;
+  ASSERT_TRUE(prepare_demo_home(home.path(), home.clock));
+  // "Remove tournament [...]?" answered No: nothing removed, no error shown.
+  CliRun kept = cli(home, {"--tournament", "1", "--answer", "no", "1501"});
+  EXPECT_EQ(kept.status, 1) << kept.err;
+  EXPECT_EQ(kept.err.find("Error"), std::string::npos) << kept.err;
+  // Cancel in a dialog stores nothing either.
+  EXPECT_EQ(cli(home, {"--cancel", "1407"}).status, 1);
+  EXPECT_EQ(cli(home, {"--tournament", "1", "--answer", "yes", "1501"}).status, 0);
+}
+
 TEST(CliRunner, OptionParsing) {
   auto o = cli::parse_options({"--answer", "yes", "--answer", "cancel", "--date", "2025-01-01", "--set",
                                "name=Spring Cup", "--press", "reset", "--tournament", "3", "1401"});
