@@ -7,6 +7,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "tests/core/database_test_support.h"
+#include "tests/testing/killed_run.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon {
@@ -84,6 +85,37 @@ TEST(Purge, NothingBeforeTheCutOffAndNoFreeSlotsLeavesTheFileAlone) {
   EXPECT_EQ(purged, 0);
   EXPECT_EQ(state.tournament_count, 2);
   EXPECT_EQ(testing::first_difference(testing::file_bytes(home.path() / "qlwin4.dat"), before), -1);
+}
+
+TEST(Purge, KilledAtAnyStepLeavesTheFileBeforeThePurgeOrAfterIt) {
+  TestHome home;
+  State& state = home.started();
+  add(state, 1, "Spring Open", 2024, 5, 1);
+  add(state, 3, "New Year Scramble", 2025, 1, 1);
+  add(state, 4, "Autumn Day 1", 2024, 10, 1);
+  add(state, 5, "Autumn Day 2", 2025, 9, 2);
+  add(state, 6, "Autumn Classic", 2025, 9, 3, {4, 5, 3});
+  testing::set_tournament_count(state, 6);
+  const std::filesystem::path db = home.path() / "qlwin4.dat";
+  const std::string before = testing::whole_file(db);
+  auto purge = [&] {
+    int purged = 0;
+    if (!purge_tournaments(state, Date{125, 1, 1}, purged) || purged != 2) ::_exit(6);
+  };
+  ASSERT_FALSE(testing::killed_at_commit_step(state, 1 << 30, purge));
+  const std::string after = testing::database_after_restart(home.path());
+  ASSERT_EQ(after.size(), 15700u + 3 * 147400u);
+
+  int before_found = 0;
+  for (int step = 0;; step += 2) {
+    testing::put_whole_file(db, before);
+    const bool killed = testing::killed_at_commit_step(state, step, purge);
+    const std::string now = testing::database_after_restart(home.path());
+    ASSERT_TRUE(now == before || now == after) << "killed at step " << step << ": " << now.size() << " bytes";
+    if (!killed) break;
+    before_found += now == before;
+  }
+  EXPECT_GT(before_found, 3);
 }
 
 }  // namespace
