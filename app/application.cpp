@@ -42,6 +42,9 @@ CommandEnd run_command(State& state, int command) {
   return CommandEnd::not_done;
 }
 
-void dispatch_command(State& state, int command) { (void)run_command(state, command); }
+Status dispatch_command(State& state, int command) {
+  const CommandEnd end = run_command(state, command);
+  return end == CommandEnd::done || end == CommandEnd::not_a_command ? Status::ok() : Status::told();
+}
 
 }  // namespace quillon

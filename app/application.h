@@ -26,7 +26,8 @@ std::string command_display_name(int command);
 // Runs a command number (menu entry or button); a number in the command table
 // without a handler says that it is not available (not done).
 CommandEnd run_command(State& state, int command);
-// The same for front ends that show the outcome only through the messages.
-void dispatch_command(State& state, int command);
+// The same as a Status for callers that only ask whether it was done: ok when
+// done (or an unknown number), told() when stopped or not done.
+Status dispatch_command(State& state, int command);
 
 }  // namespace quillon

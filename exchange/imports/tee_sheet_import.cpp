@@ -190,16 +190,19 @@ Status import_tee_sheet(State& state, int tournament) {
   auto workbook = choose_import_workbook(state, "TeeSheet - " + field_text(state.header.name) + ".xlsx");
   if (!workbook) return Status::told();
   SheetTable table;
-  if (!read_workbook_copy(state, *workbook, table)) return;
+  if (!read_workbook_copy(state, *workbook, table)) return Status::told();
   Result<TeeSheetLines> sheet = tee_sheet_lines(table);
-  if (!sheet) return refuse_import(state, sheet.status().reason());
-  if (!fits(state, sheet->slots_needed)) return;
+  if (!sheet) {
+    refuse_import(state, sheet.status().reason());
+    return Status::told();
+  }
+  if (!fits(state, sheet->slots_needed)) return Status::told();
   auto lines = through_import_file(state, *sheet);
-  if (!lines) return;
-  if (!ask_to_erase(state)) return;
+  if (!lines) return Status::told();
+  if (!ask_to_erase(state)) return Status::told();
   // The old field is replaced by the sheet's whole or not at all.
   DatabaseTransaction change(state);
-  if (!size_field(state, sheet->slots_needed)) return;
+  if (!size_field(state, sheet->slots_needed)) return Status::told();
 
   ImportCounts counts;
   {
@@ -216,7 +219,7 @@ Status import_tee_sheet(State& state, int tournament) {
       if (!write_record(state, RecordKind::group, g)) return Status::told();
     }
   }
-  if (!change.commit()) return;
+  if (!change.commit()) return Status::told();
   std::string text_shown = format_text(message_limit, "A total of %d golfers were imported into the (%s) tournament.",
                                        counts.placed, field_text(state.header.name).c_str());
   if (counts.names_cut > 0)

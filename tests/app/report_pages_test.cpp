@@ -40,7 +40,7 @@ TEST(ReportPages, EveryPageDeclaresItselfAndWritesCompleteEntities) {
     home.ui.answers.clear();
     for (int i = 0; i < 3; ++i) home.ui.answer(Button::no);
     std::filesystem::remove(home.path() / "qlwin4.html");
-    dispatch_command(state, command);
+    EXPECT_TRUE(dispatch_command(state, command));
     std::string page = read_page(home.path() / "qlwin4.html");
     ASSERT_FALSE(page.empty());
     EXPECT_TRUE(

@@ -94,7 +94,7 @@ TEST(DesktopSettings, SystemConfigurationChoosesThePaper) {
   EXPECT_EQ(load_desktop_settings(home.path()).paper, Paper::automatic);
 
   home.ui.dialog({{{"paper", "A4"}}, false, false});
-  system_configuration(state, {"Net"});
+  EXPECT_TRUE(system_configuration(state, {"Net"}));
   EXPECT_EQ(file_text(home.path() / desktop_settings_file_name), "report_window=0\npaper=a4\n");
   EXPECT_EQ(load_desktop_settings(home.path()).paper, Paper::a4);
 

@@ -55,7 +55,7 @@ TEST_F(BoardCards, CardsCarryPinAndAddressOnlyWhenTheBoardShowsTheirTournament) 
   home.ui.select(SelectionKind::tournament, "1");
   home.ui.answer(Button::no);
   home.ui.answer(Button::ok);
-  dispatch_command(state, 2001);
+  ASSERT_TRUE(dispatch_command(state, 2001));
   std::vector<std::string> plain = card_texts(home.ui);
   ASSERT_FALSE(plain.empty());
   for (const std::string& t : plain) EXPECT_EQ(t.find("Clubhouse Board PIN"), std::string::npos) << t;
@@ -63,7 +63,7 @@ TEST_F(BoardCards, CardsCarryPinAndAddressOnlyWhenTheBoardShowsTheirTournament) 
   ASSERT_TRUE(board::save_board_settings(home.path(), {"192.168.7.2", 8080, 1}));
   home.ui.answer(Button::no);
   home.ui.answer(Button::ok);
-  dispatch_command(state, 2001);
+  ASSERT_TRUE(dispatch_command(state, 2001));
   std::vector<std::string> marked = card_texts(home.ui);
   auto book = board::PinBook::load(home.path());
   ASSERT_TRUE(book);
@@ -76,7 +76,7 @@ TEST_F(BoardCards, CardsCarryPinAndAddressOnlyWhenTheBoardShowsTheirTournament) 
   ASSERT_TRUE(board::save_board_settings(home.path(), {"192.168.7.2", 8080, 2}));
   home.ui.answer(Button::no);
   home.ui.answer(Button::ok);
-  dispatch_command(state, 2001);
+  ASSERT_TRUE(dispatch_command(state, 2001));
   EXPECT_EQ(card_texts(home.ui), plain);
 }
 
