@@ -99,11 +99,11 @@ TEST(DesktopSettings, SystemConfigurationChoosesThePaper) {
   EXPECT_EQ(load_desktop_settings(home.path()).paper, Paper::a4);
 
   home.ui.dialog({{{"paper", "Letter"}}, false, false});
-  system_configuration(state, {"Net"});
+  EXPECT_TRUE(system_configuration(state, {"Net"}));
   EXPECT_EQ(load_desktop_settings(home.path()).paper, Paper::letter);
 
   home.ui.dialog({{{"paper", "Printer's default"}}, false, false});
-  system_configuration(state, {"Net"});
+  EXPECT_TRUE(system_configuration(state, {"Net"}));
   EXPECT_EQ(load_desktop_settings(home.path()).paper, Paper::automatic);
   EXPECT_EQ(file_text(home.path() / desktop_settings_file_name), "report_window=0\n");
 }
