@@ -240,7 +240,8 @@ void BoardWindow::issue_pin() {
 void BoardWindow::print_pins() {
   const int t = chosen_tournament();
   if (t < 1) return;
-  run_report(state_, [t](State& s) { return board::board_pins_report(s, t); });
+  Status shown = run_report(state_, [t](State& s) { return board::board_pins_report(s, t); });
+  if (shown.needs_telling()) QMessageBox::warning(this, "Clubhouse Board", qt_text(shown.reason()));
 }
 
 void BoardWindow::log(const QString& line) { log_->appendPlainText(line); }
