@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/database.h"
+#include "core/database_transaction.h"
 #include "core/dispatch.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
@@ -68,6 +69,8 @@ bool set_winner_flags(State& state, const std::string& name, bool& found) {
 
 bool mark_manual_winner(State& state, const std::string& name) {
   bool found = false;
+  // One winner or the other: the flags of every group change together.
+  DatabaseTransaction change(state);
   for (int g = 1; g <= state.header.group_count; ++g) {
     // Read and written back under the lock, so that scores another opener
     // saves meanwhile are not reverted.
@@ -82,7 +85,7 @@ bool mark_manual_winner(State& state, const std::string& name) {
       return false;
     }
   }
-  return found;
+  return change.commit() && found;
 }
 
 void manually_specify_winner(State& state) {
