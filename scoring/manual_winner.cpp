@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/database.h"
+#include "core/database_transaction.h"
 #include "core/dispatch.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
@@ -68,6 +69,8 @@ bool set_winner_flags(State& state, const std::string& name, bool& found) {
 
 Status mark_manual_winner(State& state, const std::string& name) {
   bool found = false;
+  // One winner or the other: the flags of every group change together.
+  DatabaseTransaction change(state);
   for (int g = 1; g <= state.header.group_count; ++g) {
     // Read and written back under the lock, so that scores another opener
     // saves meanwhile are not reverted.
@@ -83,7 +86,7 @@ Status mark_manual_winner(State& state, const std::string& name) {
     }
   }
   if (!found && !name.empty()) return Status::failed("No golfer named " + name + " was found in the tournament.");
-  return Status::ok();
+  return change.commit();
 }
 
 Status manually_specify_winner(State& state) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/database.h"
+#include "core/database_transaction.h"
 #include "core/fixed_text.h"
 #include "core/records/header_values.h"
 #include "core/state.h"
@@ -117,6 +118,8 @@ SkinsResult compute_skins(State& state, bool net, int division) {
   SkinsResult r;
   const int group_size = group_size_of(state.header);
   std::vector<Participant> field;
+  // The scored groups are flushed once, together.
+  DatabaseTransaction change(state);
   for (int g = 1; g <= state.header.group_count; ++g) {
     // The scored fields go back into the group as it is now: another opener's
     // scores saved meanwhile are neither lost nor reverted.
@@ -131,6 +134,10 @@ SkinsResult compute_skins(State& state, bool net, int division) {
       r.write_failed = true;
       return r;
     }
+  }
+  if (!change.commit()) {
+    r.write_failed = true;
+    return r;
   }
   r.participants = static_cast<int>(field.size());
 

@@ -1,6 +1,7 @@
 // Command 1413: the committee's choice of winner is marked on one golfer.
 #include <gtest/gtest.h>
 
+#include "core/file_io.h"
 #include "core/state.h"
 #include "scoring/manual_winner.h"
 #include "tests/scoring/scoring_fixture.h"
@@ -40,6 +41,22 @@ TEST(ManualWinner, MarksTheChosenGolferAndClearsTheOldMark) {
   EXPECT_EQ(flags_of(t.state, 1, 2), entry_flag::manual_winner);
   EXPECT_EQ(flags_of(t.state, 2, 1), 0u);
   EXPECT_EQ(flags_of(t.state, 2, 2), 0u);
+}
+
+TEST(ManualWinner, TheMarksOfAHundredGroupsChangeTogetherWithOneFlushOfTheFile) {
+  TestHome home;
+  TestTournament t(home, Format::net, 2);
+  GolferEntry old_winner = par_golfer("Bea");
+  old_winner.entry_flags = entry_flag::manual_winner;
+  t.put(1, 1, old_winner);
+  for (int g = 2; g <= 100; ++g) t.put(g, 1, par_golfer("Golfer " + std::to_string(g)));
+  t.put(100, 2, par_golfer("Cat"));
+  const long before = flush_count();
+  EXPECT_TRUE(mark_manual_winner(t.state, "Cat"));
+  // The journal and its folder, then the file: not one flush per group.
+  EXPECT_EQ(flush_count() - before, 3);
+  EXPECT_EQ(flags_of(t.state, 1, 1), 0u);
+  EXPECT_EQ(flags_of(t.state, 100, 2), entry_flag::manual_winner);
 }
 
 TEST(ManualWinner, NoneClearsTheChoiceAfterAsking) {
