@@ -158,7 +158,7 @@ bool back_up() {
   c.ui.dialog(DialogScript{{{std::string("!") + save_local_button, ""}}, false, false});
   c.ui.files.push_back((c.home / "saved" / "club").string());
   NetworkServicesNotSetUp server;
-  backup_database(*c.state, server);
+  if (!backup_database(*c.state, server)) return false;
   return last_message_starts(c.ui, "The requested backup was successfully completed.");
 }
 
@@ -176,9 +176,9 @@ bool restore() {
       DialogScript{{{confirmation_field, "restore"}, {std::string("!") + restore_browse_button, ""}}, false, false});
   c.ui.files.push_back(c.backup().string());
   NetworkServicesNotSetUp server;
-  restore_command(*c.state, server);
+  const bool done = restore_command(*c.state, server).is_ok();
   c.state->exit_requested = false;
-  return last_message_starts(c.ui, "The requested restore was successfully completed.");
+  return done && last_message_starts(c.ui, "The requested restore was successfully completed.");
 }
 
 void BM_Backup(benchmark::State& bench) {

@@ -173,21 +173,21 @@ TEST_F(EventResultsTest, TheDivisionsOfTheDaysAreOfferedAndOneFiltersThePage) {
     ASSERT_TRUE(write_record(s, RecordKind::group, 1));
   }
   home.ui.select(SelectionKind::division, "2");
-  run_results_report_command(s, 1607);
+  EXPECT_TRUE(run_results_report_command(s, 1607));
   std::string page = page_text();
   EXPECT_NE(page.find("07-Dec-2026 - Pine Hills - Division : 2"), std::string::npos) << page;
   std::vector<RowTexts> rows = texts(results_rows());
   EXPECT_EQ(rows, (std::vector<RowTexts>{{"", "1", "", "Bob", "69", "69", "69", "222", "15", "207"}}));
 
   home.ui.select(SelectionKind::division, "0");
-  run_results_report_command(s, 1607);
+  EXPECT_TRUE(run_results_report_command(s, 1607));
   EXPECT_NE(page_text().find("07-Dec-2026 - Pine Hills - Division : All"), std::string::npos);
   EXPECT_EQ(results_rows().size(), 3u);
 }
 
 TEST_F(EventResultsTest, TheTournamentInformationTablesAre450Wide) {
   three_days(Format::net);
-  run_results_report_command(s, 1607);
+  EXPECT_TRUE(run_results_report_command(s, 1607));
   std::string page = page_text();
   EXPECT_NE(page.find("<TABLE cellSpacing=0 cellPadding=3 width=450 border=0>"), std::string::npos);
   EXPECT_NE(page.find("<TABLE cellSpacing=0 cellPadding=0 width=450 border=0>"), std::string::npos);
@@ -196,7 +196,7 @@ TEST_F(EventResultsTest, TheTournamentInformationTablesAre450Wide) {
 
 TEST_F(EventResultsTest, AlternatingStablefordShowsGrossForGrossPlacesAndPointsForNetPlaces) {
   three_days(Format::stableford_net_par);
-  run_results_report_command(s, 1615);
+  EXPECT_TRUE(run_results_report_command(s, 1615));
   std::string page = page_text();
   EXPECT_NE(page.find("<TABLE cellSpacing=0 cellPadding=0 width=590 border=0>"), std::string::npos);
   std::vector<testing::HtmlTable> list = tables();

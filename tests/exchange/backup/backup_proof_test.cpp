@@ -62,7 +62,7 @@ class CutBackup : public ::testing::Test {
     testing::fill_database(state, 3, 25);
     database = file_bytes(db());
     testing::script_local_backup(home.ui, file("club").string());
-    backup_database(state, server);
+    EXPECT_TRUE(backup_database(state, server));
     whole = file_bytes(file("CLUB.BKP"));
     ASSERT_TRUE(fs::exists(file("CLUB.BKP.sha256")));
     testing::mark_database(state, "Current");
@@ -73,7 +73,7 @@ class CutBackup : public ::testing::Test {
   fs::path file(const std::string& name) const { return home.path() / name; }
   void restore(const fs::path& from) {
     testing::script_restore(home.ui, from.string());
-    restore_command(state, server);
+    EXPECT_TRUE(restore_command(state, server));
   }
   std::string last_text() const { return home.ui.last_message() ? home.ui.last_message()->text : ""; }
   bool asked() const {

@@ -100,7 +100,7 @@ TEST(KilledMidway, ABackupLeavesTheOldOrTheNewBackupAndAChecksumOfItsOwn) {
   NetworkServicesNotSetUp server;
   testing::fill_database(state, 4, 40);
   testing::script_local_backup(home.ui, (home.path() / "club").string());
-  backup_database(state, server);
+  EXPECT_TRUE(backup_database(state, server));
   const fs::path backup = home.path() / "CLUB.BKP";
   const Bytes old_backup = file_bytes(backup);
   testing::mark_database(state, "After the first backup");
@@ -114,7 +114,7 @@ TEST(KilledMidway, ABackupLeavesTheOldOrTheNewBackupAndAChecksumOfItsOwn) {
   auto back_up = [&](State& s, ScriptedUi& ui) {
     ui.answer(Button::yes);  // overwrite the earlier backup
     testing::script_local_backup(ui, (home.path() / "club").string());
-    backup_database(s, server);
+    EXPECT_TRUE(backup_database(s, server));
   };
   auto put_back_old = [&] {
     remove_temporaries(home.path());
@@ -154,7 +154,7 @@ TEST(KilledMidway, ARestoreLeavesTheOldOrTheRestoredDatabase) {
   testing::fill_database(state, 4, 40);
   const Bytes restored = file_bytes(home.path() / "qlwin4.dat");
   testing::script_local_backup(home.ui, (home.path() / "club").string());
-  backup_database(state, server);
+  EXPECT_TRUE(backup_database(state, server));
   testing::fill_database(state, 6, 44);
   testing::mark_database(state, "Before the restore");
   const Bytes old = file_bytes(home.path() / "qlwin4.dat");
@@ -163,7 +163,7 @@ TEST(KilledMidway, ARestoreLeavesTheOldOrTheRestoredDatabase) {
 
   auto restore = [&](State& s, ScriptedUi& ui) {
     testing::script_restore(ui, (home.path() / "CLUB.BKP").string());
-    restore_command(s, server);
+    EXPECT_TRUE(restore_command(s, server));
   };
   std::chrono::microseconds duration = undisturbed(home.path(), restore);
   ASSERT_EQ(file_bytes(home.path() / "qlwin4.dat"), restored);

@@ -83,7 +83,7 @@ TEST_F(BoardCards, CardsCarryPinAndAddressOnlyWhenTheBoardShowsTheirTournament) 
 TEST_F(BoardCards, TheBoardPinsListNamesEveryGroupWithItsPinAndAddress) {
   State& state = home.started();
   ASSERT_TRUE(board::save_board_settings(home.path(), {"192.168.7.2", 8080, 1}));
-  run_report(state, [](State& s) { return board::board_pins_report(s, 1); });
+  EXPECT_TRUE(run_report(state, [](State& s) { return board::board_pins_report(s, 1); }));
   std::ifstream in(home.path() / "qlwin4.html", std::ios::binary);
   const std::string page((std::istreambuf_iterator<char>(in)), {});
   auto book = board::PinBook::load(home.path());

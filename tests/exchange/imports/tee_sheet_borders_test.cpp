@@ -55,7 +55,7 @@ TEST(TeeSheetBorders, EveryProducerGivesTheSameField) {
     put_kept_field(state);
     home.ui.answer(Button::ok);
     home.ui.files.push_back(fixture(name).string());
-    import_tee_sheet(state, 1);
+    EXPECT_TRUE(import_tee_sheet(state, 1));
     EXPECT_EQ(home.ui.last_message()->text,
               "A total of 5 golfers were imported into the (Spring Cup) tournament.\n\n1 name(s) held characters "
               "that Quillon cannot store; each such character was replaced by '?'.");
@@ -84,7 +84,7 @@ TEST(TeeSheetBorders, LongCellsTabsAndAGolferNamedEofShiftNothing) {
                                                              << "\"Tab\there\",5.0,M,1,No,Yes\r\n"
                                                              << "Last One,7.0,F,1,No,No\r\n";
   home.ui.files.push_back((home.path() / "shift.csv").string());
-  import_tee_sheet(state, 1);
+  EXPECT_TRUE(import_tee_sheet(state, 1));
   EXPECT_EQ(home.ui.last_message()->text,
             "A total of 4 golfers were imported into the (Spring Cup) tournament.\n\n1 name(s) were longer than 25 "
             "characters and were shortened.");
@@ -138,7 +138,7 @@ TEST(TeeSheetBorders, SheetsWithNothingToImportAreRefusedBeforeTheEraseQuestion)
       std::ofstream(path, std::ios::binary) << c.text;
     }
     home.ui.files.push_back(path.string());
-    import_tee_sheet(state, 1);
+    EXPECT_TRUE(import_tee_sheet(state, 1));
     EXPECT_EQ(home.ui.last_message()->kind, 1);
     EXPECT_EQ(home.ui.last_message()->text, c.reason);
     EXPECT_FALSE(erase_question_asked(home));
@@ -151,7 +151,7 @@ TEST(TeeSheetBorders, EmptyRepeatsToTheSheetsEndAreOnlyCounted) {
   State& state = home.started();
   put_cup(state, 1);
   home.ui.files.push_back(fixture("hostile/empty_repeats.ods").string());
-  import_tee_sheet(state, 1);
+  EXPECT_TRUE(import_tee_sheet(state, 1));
   EXPECT_EQ(home.ui.last_message()->text, "A total of 1 golfers were imported into the (Spring Cup) tournament.");
   EXPECT_EQ(field_of(state, 1), (std::vector<std::string>{"Ann Lee|120|1|M|0|0", "", "", ""}));
 }
@@ -162,7 +162,7 @@ TEST(TeeSheetBorders, CancellingTheEraseQuestionAfterReadingChangesNothing) {
   put_kept_field(state);
   home.ui.files.push_back(fixture("producers/openpyxl.xlsx").string());
   home.ui.answer(Button::cancel);
-  import_tee_sheet(state, 1);
+  EXPECT_TRUE(import_tee_sheet(state, 1));
   EXPECT_TRUE(erase_question_asked(home));
   expect_field_kept(state);
 }

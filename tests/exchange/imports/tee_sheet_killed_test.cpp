@@ -63,7 +63,7 @@ TEST(TeeSheetImportKilled, AtEveryStepLeavesTheOldFieldOrTheSheets) {
   auto run_import = [&] {
     home.ui.answer(Button::ok);  // erase the old field
     home.ui.files.push_back(sheet.string());
-    import_tee_sheet(state, 1);
+    EXPECT_TRUE(import_tee_sheet(state, 1));
   };
   // The sheet's field, as a run that is not killed leaves it.
   ASSERT_FALSE(killed_at_commit_step(state, 1 << 30, run_import));
@@ -97,7 +97,7 @@ TEST(TeeSheetImportKilled, AnImportOfTwoHundredRowsFlushesTheFileOnce) {
   home.ui.answer(Button::ok);
   home.ui.files.push_back(sheet.string());
   const long before = flush_count();
-  import_tee_sheet(state, 1);
+  EXPECT_TRUE(import_tee_sheet(state, 1));
   // The journal and its folder, then the database.
   EXPECT_EQ(flush_count() - before, 3);
   EXPECT_EQ(home.ui.last_message()->text, "A total of 200 golfers were imported into the (Spring Cup) tournament.");

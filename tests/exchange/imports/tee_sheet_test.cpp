@@ -80,7 +80,7 @@ TEST(TeeSheetExport, ANameEndingInXlsGetsTheWorkbooksRealExtension) {
   State& state = home.started();
   put_twelve_slots(state);
   home.ui.files.push_back((home.path() / "a.xls").string());
-  export_tee_sheet(state, 1);
+  EXPECT_TRUE(export_tee_sheet(state, 1));
   EXPECT_TRUE(std::filesystem::exists(home.path() / "a.xlsx"));
   EXPECT_FALSE(std::filesystem::exists(home.path() / "a.xls.xlsx"));
   EXPECT_FALSE(std::filesystem::exists(home.path() / "a.xls"));
