@@ -54,15 +54,16 @@ TEST(CliRunner, ExitStatuses) {
   EXPECT_EQ(named.err, "");
 }
 
-TEST(CliRunner, ACommandThatStoppedExitsWithOne) {
+// The user's own answer stopping a command is no failure: exit 0, no error.
+TEST(CliRunner, ACommandStoppedByTheUsersAnswerExitsZero) {
   testing::TestHome home;
   ASSERT_TRUE(prepare_demo_home(home.path(), home.clock));
   // "Remove tournament [...]?" answered No: nothing removed, no error shown.
   CliRun kept = cli(home, {"--tournament", "1", "--answer", "no", "1501"});
-  EXPECT_EQ(kept.status, 1) << kept.err;
+  EXPECT_EQ(kept.status, 0) << kept.err;
   EXPECT_EQ(kept.err.find("Error"), std::string::npos) << kept.err;
   // Cancel in a dialog stores nothing either.
-  EXPECT_EQ(cli(home, {"--cancel", "1407"}).status, 1);
+  EXPECT_EQ(cli(home, {"--cancel", "1407"}).status, 0);
   EXPECT_EQ(cli(home, {"--tournament", "1", "--answer", "yes", "1501"}).status, 0);
 }
 

@@ -155,8 +155,9 @@ TEST_F(ScoreCards, APlusCourseHandicapPrintsWithItsPlusSign) {
   put_golfer(1, 1, golfer("Plus", -10));  // index +1.0: course handicap -1, a plus one
   put_golfer(1, 2, golfer("Plus five", -50));
   const Drawing& d = preview(CardsPer::group, Button::no);
-  EXPECT_EQ(text_at(d, 9, 12), " +1");
-  EXPECT_EQ(text_at(d, 11, 12), " +5");
+  // In the lower part of each golfer's cell, as the scores.
+  EXPECT_EQ(text_at(d, 9.7, 12), " +1");
+  EXPECT_EQ(text_at(d, 11.7, 12), " +5");
 }
 
 TEST_F(ScoreCards, NoDotsWhenDeclined) {

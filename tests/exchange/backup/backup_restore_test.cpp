@@ -186,7 +186,7 @@ TEST(WorkingFile, TheRestoreRemovesThePackedFileOfAnEarlierBackupWhateverItsOutc
   const fs::path packed = club.home.path() / "qlwin4.dbb";
   testing::write_file(packed, Bytes(1000, 7));
   club.home.ui.dialog(DialogScript{{}, true, false});  // cancelled
-  EXPECT_TRUE(restore_command(club.state, club.server));
+  EXPECT_FALSE(restore_command(club.state, club.server));
   EXPECT_EQ(club.last_text(), "The restore was cancelled as requested.");
   EXPECT_FALSE(fs::exists(packed));
   testing::write_file(packed, Bytes(1000, 7));

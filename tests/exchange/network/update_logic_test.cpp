@@ -71,9 +71,9 @@ TEST_F(UpdateLogic, TheRunningReleaseIsFetchedAgainOnlyWhenWanted) {
   EXPECT_TRUE(std::filesystem::exists(package()));
 }
 
-TEST_F(UpdateLogic, AShortDescriptionIsAnError) {
-  EXPECT_FALSE(run("525a 250427.1"));
-  EXPECT_EQ(last_message(), "An error was encountered downloading the update.");
+TEST_F(UpdateLogic, AShortDescriptionIsCalledDamaged) {
+  EXPECT_FALSE(run("525a 250427."));
+  EXPECT_EQ(last_message(), update_description_damaged_text);
   EXPECT_EQ(server.downloads, 1);
 }
 
