@@ -156,8 +156,8 @@ TEST_F(ScoreCards, APlusCourseHandicapPrintsWithItsPlusSign) {
   put_golfer(1, 2, golfer("Plus five", -50));
   const Drawing& d = preview(CardsPer::group, Button::no);
   // In the lower part of each golfer's cell, as the scores.
-  EXPECT_EQ(text_at(d, 9.7, 12), " +1");
-  EXPECT_EQ(text_at(d, 11.7, 12), " +5");
+  EXPECT_EQ(text_at(d, 8.7, 12), " +1");
+  EXPECT_EQ(text_at(d, 10.7, 12), " +5");
 }
 
 TEST_F(ScoreCards, NoDotsWhenDeclined) {
