@@ -113,6 +113,8 @@ class DatabaseFile {
     std::string bytes;
   };
   struct Transaction {
+    // Declared, so that clang sees it default-constructible inside this class.
+    Transaction() {}
     int depth = 1;
     Status failure = Status::ok();  // why the commit cannot succeed
     bool locked = false;

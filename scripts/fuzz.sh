@@ -22,7 +22,11 @@ done
 
 quillon_configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLON_FUZZ=ON \
   -DQUILLON_WITH_SHELL=OFF -DQUILLON_WITH_BENCH=OFF -DQUILLON_PCH=OFF
-ninja -C build-fuzz quillon_fuzzers >/dev/null
+if ! ninja -C build-fuzz quillon_fuzzers >build-fuzz/build.log 2>&1; then
+  grep -E -A6 '^FAILED|error:' build-fuzz/build.log | head -60
+  echo "fuzz: the fuzz targets did not build (build-fuzz/build.log)"
+  exit 1
+fi
 
 if [ ${#targets[@]} -eq 0 ]; then
   for corpus in tests/fuzz/corpus/*/; do targets+=("$(basename "$corpus")"); done

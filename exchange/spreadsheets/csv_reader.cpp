@@ -156,7 +156,12 @@ class CsvReader : public SpreadsheetReader {
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return Status::failed("the file cannot be read");
     std::string text = decoded_text(std::move(bytes));
-    table_from_rows(parse_csv(text, separator_of(text)), table);
+    // A refusal is the reader's answer, as the other readers give it.
+    try {
+      table_from_rows(parse_csv(text, separator_of(text)), table);
+    } catch (const SheetRefused& refused) {
+      return Status::failed(refused.what());
+    }
     return Status::ok();
   }
 };

@@ -6,9 +6,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace quillon;
   std::filesystem::path file = fuzz::write_input("members.txt", data, size);
-  ParlinkMemberList list;
-  if (read_parlink_members(file, list)) {
-    for (const ParlinkMember& member : list.members) {
+  Result<ParlinkMemberList> list = read_parlink_members(file);
+  if (list) {
+    for (const ParlinkMember& member : list->members) {
       QUILLON_FUZZ_CHECK(member.name.size() <= 25);
       (void)parlink_index_tenths(member, false);
       (void)parlink_index_tenths(member, true);

@@ -65,6 +65,18 @@ TEST(SpreadsheetReader, AForeignOrDamagedFileIsAFailure) {
   EXPECT_FALSE(read_spreadsheet(home.path() / "missing.csv", table));
 }
 
+// The reader itself answers with a Status, also when it refuses: the program
+// reads in a child process that would catch an exception, other callers not.
+TEST(SpreadsheetReader, TheCsvReadersRefusalIsAStatusNotAnException) {
+  TestHome home;
+  std::ofstream(home.path() / "open.csv", std::ios::binary) << "Name;Index\r\n\"Lee, Ann;12\r\n";
+  SheetTable table;
+  Status read = Status::ok();
+  EXPECT_NO_THROW(read = make_csv_reader()->read_first_sheet(home.path() / "open.csv", table));
+  EXPECT_EQ(read.reason(),
+            "the quote that opens a cell on line 2 is never closed, so the rest of the file would be one cell");
+}
+
 TEST(SpreadsheetReader, CsvQuotesSemicolonsAndSingleByteFiles) {
   TestHome home;
   std::ofstream(home.path() / "quoted.csv", std::ios::binary)
