@@ -16,11 +16,11 @@ class ParlinkPlan : public ::testing::Test {
   void SetUp() override {
     state = &home.started();
     testing::put_course(*state, 1, testing::make_course("Pine Hills", "Blue", 18, 712, 128));
-    testing::TournamentSpec spec;
-    spec.group_size = 2;
-    spec.golfers = {testing::member("Lee, Ann", "A17", 'F', 18), testing::member("Cox, Cy", "", 'M', 18),
+    testing::TournamentSpec field;
+    field.group_size = 2;
+    field.golfers = {testing::member("Lee, Ann", "A17", 'F', 18), testing::member("Cox, Cy", "", 'M', 18),
                     testing::member("Day, Di", "D4", 'M', 18, 3)};
-    testing::put_tournament(*state, 1, spec);
+    testing::put_tournament(*state, 1, field);
     data.version = 2024;
     data.letter = 'a';
     data.courses = {testing::make_course("Oak", "Red", 18, 700, 120),
