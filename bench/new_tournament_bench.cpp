@@ -12,23 +12,13 @@
 #include "bench/bench_home.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "tests/testing/tournament_header.h"
 #include "tournament/tournament_commands.h"
 
 namespace quillon::bench {
 namespace {
 
-TournamentHeader two_hundred_groups() {
-  TournamentHeader h{};
-  h.date_year = 126;
-  h.date_month = 12;
-  h.date_day = 7;
-  set_field_text(h.name, "Big Open");
-  h.group_size = 4;
-  h.group_count = 200;
-  h.division_count = 1;
-  h.division_tee[0] = 1;
-  return h;
-}
+TournamentHeader two_hundred_groups() { return testing::plain_tournament_header("Big Open", 4, 200); }
 
 void BM_NewTournament200Groups(benchmark::State& run) {
   BenchHome home("quillon-new-tournament-bench");

@@ -18,6 +18,7 @@
 #include "core/fixed_text.h"
 #include "tests/testing/killed_run.h"
 #include "tests/testing/test_home.h"
+#include "tests/testing/tournament_header.h"
 
 namespace quillon {
 namespace {
@@ -70,15 +71,7 @@ void put_old_field(State& state) {
   ASSERT_TRUE(write_record(state, RecordKind::course, 1));
   state.tournament_count = 1;
   ASSERT_TRUE(resize_database(state));
-  TournamentHeader h{};
-  h.date_year = 126;
-  h.date_month = 12;
-  h.date_day = 7;
-  set_field_text(h.name, "Spring Cup");
-  h.group_size = 4;
-  h.group_count = 40;
-  h.division_count = 1;
-  h.division_tee[0] = 1;
+  TournamentHeader h = testing::plain_tournament_header("Spring Cup", 4, 40);
   h.default_gender = 'M';
   state.header = h;
   ASSERT_TRUE(write_record(state, RecordKind::tournament, 1));
