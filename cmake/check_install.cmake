@@ -8,7 +8,8 @@ if(NOT installed EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${installed})")
 endif()
 foreach(file bin/quillon bin/quillon-cli lib/quillon/quillon-print.so lib/quillon/quillon-spreadsheets.so
-             lib/quillon/quillon-network.so share/doc/quillon/copyright share/doc/quillon/changelog.gz
+             lib/quillon/quillon-network.so lib/quillon/quillon-board.so lib/quillon/quillon-checksum.so
+             share/doc/quillon/copyright share/doc/quillon/changelog.gz
              share/applications/quillon.desktop
              share/icons/hicolor/48x48/apps/quillon.png share/icons/hicolor/128x128/apps/quillon.png
              share/icons/hicolor/256x256/apps/quillon.png)

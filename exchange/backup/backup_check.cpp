@@ -146,9 +146,10 @@ Status read_backup(const fs::path& backup, Unpacker::Sink* image, BackupContents
   if (!expected) return fail(BackupProblem::checksum, expected.status().reason());
   contents.has_checksum = !expected->empty();
 
+  auto hash = Sha256::start();
+  if (!hash && contents.has_checksum) return fail(BackupProblem::checksum, hash.status().reason());
   int fd = ::open(backup.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return fail(BackupProblem::unopened, "The backup file " + backup.string() + " cannot be opened.");
-  Sha256 hash;
   std::size_t header_got = 0;
   std::optional<InspectingSink> inspector;
   std::optional<Unpacker> unpacker;
@@ -157,7 +158,7 @@ Status read_backup(const fs::path& backup, Unpacker::Sink* image, BackupContents
   bool version_ok = true;
 
   bool read = read_pieces(fd, [&](const std::uint8_t* data, std::size_t n) {
-    if (contents.has_checksum) hash.update(data, n);
+    if (contents.has_checksum) hash->update(data, n);
     if (header_got < sizeof contents.header) {
       std::size_t take = std::min(n, sizeof contents.header - header_got);
       std::memcpy(reinterpret_cast<std::uint8_t*>(&contents.header) + header_got, data, take);
@@ -188,7 +189,7 @@ Status read_backup(const fs::path& backup, Unpacker::Sink* image, BackupContents
   }
   if (!version_ok) return fail(BackupProblem::version, check_backup_version(contents.header).reason());
   if (stream_problem == BackupProblem::output) return fail(BackupProblem::output, stream.reason());
-  if (contents.has_checksum && std::find(expected->begin(), expected->end(), hash.hex()) == expected->end())
+  if (contents.has_checksum && std::find(expected->begin(), expected->end(), hash->hex()) == expected->end())
     return fail(BackupProblem::checksum, "The backup file " + backup.string() + " does not match its checksum file " +
                                              contents.checksum_file.string() +
                                              ": it is incomplete or damaged and cannot be restored.");

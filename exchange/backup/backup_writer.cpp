@@ -70,14 +70,15 @@ Result<PackedBackup> write_backup_stream(DatabaseFile& db, AtomicFile& out, Back
   if (Status mapped = image.map(db.path(), length); !mapped) return stop(BackupStep::reading, mapped);
   if (Status same_file = db.check_still_at_path(); !same_file) return stop(BackupStep::reading, same_file);
 
-  Sha256 hash;
+  auto hash = Sha256::start();
+  if (!hash) return stop(BackupStep::writing, hash.status());
   PackedBackup made;
   made.database_length = length;
   std::vector<std::uint8_t> packed(blocks_per_read * max_packed_block_size);
   CompareSink compare;
   Unpacker check(length, &compare);
   auto put = [&](const std::uint8_t* data, std::size_t n) {
-    hash.update(data, n);
+    hash->update(data, n);
     made.file_size += static_cast<std::int64_t>(n);
     return write_limited(out, data, n, &failure.out_of_space);
   };
@@ -100,7 +101,7 @@ Result<PackedBackup> write_backup_stream(DatabaseFile& db, AtomicFile& out, Back
   if (image.cut_short())
     return stop(BackupStep::reading, Status::failed("the database became shorter while it was read"));
   if (Status ended = check.finish(); !ended) return stop(BackupStep::verifying, ended);
-  made.sha256 = hash.hex();
+  made.sha256 = hash->hex();
   return made;
 }
 

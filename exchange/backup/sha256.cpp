@@ -1,38 +1,51 @@
 #include "exchange/backup/sha256.h"
 
-#include <openssl/evp.h>
-
 #include <stdexcept>
+
+#include "core/loadable_module.h"
 
 namespace quillon {
 
 namespace {
 
-EVP_MD_CTX* context_of(void* context) { return static_cast<EVP_MD_CTX*>(context); }
+const ChecksumModule* loaded_module(std::string& why) {
+  static std::string failure;
+  static const ChecksumModule* module = [] {
+    auto entry = reinterpret_cast<ChecksumModuleEntry>(module_entry("checksum", checksum_module_entry, failure));
+    return entry ? entry() : nullptr;
+  }();
+  why = failure;
+  return module;
+}
 
 }  // namespace
 
-Sha256::Sha256() : context_(EVP_MD_CTX_new()) {
-  // Only a failed allocation makes either fail, which nothing here can mend.
-  if (!context_ || EVP_DigestInit_ex(context_of(context_), EVP_sha256(), nullptr) != 1)
-    throw std::runtime_error("SHA-256 is not available");
+Result<Sha256> Sha256::start() {
+  std::string why;
+  const ChecksumModule* module = loaded_module(why);
+  if (!module) return Status::failed("SHA-256 checksums cannot be made: " + why);
+  void* context = module->sha256_start();
+  // Only a failed allocation makes it fail, which nothing here can mend.
+  if (!context) throw std::bad_alloc();
+  return Sha256(module, context);
 }
 
-Sha256::~Sha256() { EVP_MD_CTX_free(context_of(context_)); }
+Sha256::Sha256(Sha256&& other) noexcept : module_(other.module_), context_(other.context_) { other.context_ = nullptr; }
 
-void Sha256::update(const void* data, std::size_t n) {
-  if (EVP_DigestUpdate(context_of(context_), data, n) != 1) throw std::runtime_error("SHA-256 failed");
+Sha256::~Sha256() {
+  if (context_) module_->free(context_);
 }
+
+void Sha256::update(const void* data, std::size_t n) { module_->update(context_, data, n); }
 
 std::string Sha256::hex() {
-  unsigned char digest[EVP_MAX_MD_SIZE];
-  unsigned int length = 0;
-  if (EVP_DigestFinal_ex(context_of(context_), digest, &length) != 1) throw std::runtime_error("SHA-256 failed");
+  unsigned char digest[32];
+  module_->finish(context_, digest);
   static constexpr char digits[] = "0123456789abcdef";
   std::string text;
-  for (unsigned int i = 0; i < length; ++i) {
-    text += digits[digest[i] >> 4];
-    text += digits[digest[i] & 0x0F];
+  for (unsigned char byte : digest) {
+    text += digits[byte >> 4];
+    text += digits[byte & 0x0F];
   }
   return text;
 }

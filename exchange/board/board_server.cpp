@@ -47,8 +47,8 @@ std::shared_ptr<const std::string> board_event(const std::string& json) {
 
 }  // namespace
 
-struct BoardServer::Impl {
-  explicit Impl(ServerOptions o)
+struct ServerImpl {
+  explicit ServerImpl(ServerOptions o)
       : options(std::move(o)), acceptor(ioc), debounce_timer(ioc), poll_timer(ioc), keepalive_timer(ioc) {}
 
   ServerOptions options;
@@ -101,7 +101,7 @@ class Session : public std::enable_shared_from_this<Session<Stream>>, public Eve
  public:
   static constexpr bool secure = !std::is_same_v<Stream, beast::tcp_stream>;
 
-  Session(BoardServer::Impl& server, Stream stream, std::string remote)
+  Session(ServerImpl& server, Stream stream, std::string remote)
       : server_(server), count_(server.connections), stream_(std::move(stream)), remote_(std::move(remote)) {}
   ~Session() override { --*count_; }
 
@@ -234,7 +234,7 @@ class Session : public std::enable_shared_from_this<Session<Stream>>, public Eve
     socket.close(ignored);
   }
 
-  BoardServer::Impl& server_;
+  ServerImpl& server_;
   std::shared_ptr<std::atomic<std::size_t>> count_;
   Stream stream_;
   std::string remote_;
@@ -248,7 +248,7 @@ class Session : public std::enable_shared_from_this<Session<Stream>>, public Eve
 
 }  // namespace
 
-void BoardServer::Impl::accept() {
+void ServerImpl::accept() {
   acceptor.async_accept(ioc, [this](beast::error_code ec, tcp::socket socket) {
     if (ec == net::error::operation_aborted) return;
     if (ec) {
@@ -278,7 +278,7 @@ void BoardServer::Impl::accept() {
   });
 }
 
-void BoardServer::Impl::schedule_refresh() {
+void ServerImpl::schedule_refresh() {
   if (refresh_pending) return;
   refresh_pending = true;
   debounce_timer.expires_after(debounce);
@@ -289,13 +289,13 @@ void BoardServer::Impl::schedule_refresh() {
   });
 }
 
-void BoardServer::Impl::refresh_now() {
+void ServerImpl::refresh_now() {
   if (service->refresh()) broadcast(board_event(service->board()));
   if (!service->problem().empty() && service->problem() != told_problem) log(service->problem());
   told_problem = service->problem();
 }
 
-void BoardServer::Impl::start_watch() {
+void ServerImpl::start_watch() {
   int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
   if (fd < 0) {
     log("inotify is not available; the database is checked every half second");
@@ -307,7 +307,7 @@ void BoardServer::Impl::start_watch() {
   read_watch();
 }
 
-void BoardServer::Impl::read_watch() {
+void ServerImpl::read_watch() {
   watch->async_read_some(net::buffer(watch_buffer), [this](beast::error_code ec, std::size_t n) {
     if (ec) return;
     bool replaced = false;
@@ -327,7 +327,7 @@ void BoardServer::Impl::read_watch() {
   });
 }
 
-void BoardServer::Impl::poll() {
+void ServerImpl::poll() {
   poll_timer.expires_after(poll_interval);
   poll_timer.async_wait([this](beast::error_code ec) {
     if (ec) return;
@@ -336,7 +336,7 @@ void BoardServer::Impl::poll() {
   });
 }
 
-void BoardServer::Impl::keepalive() {
+void ServerImpl::keepalive() {
   keepalive_timer.expires_after(keepalive_interval);
   keepalive_timer.async_wait([this](beast::error_code ec) {
     if (ec) return;
@@ -345,7 +345,7 @@ void BoardServer::Impl::keepalive() {
   });
 }
 
-void BoardServer::Impl::shut_down() {
+void ServerImpl::shut_down() {
   beast::error_code ignored;
   acceptor.close(ignored);
   debounce_timer.cancel();
@@ -358,8 +358,35 @@ void BoardServer::Impl::shut_down() {
   ioc.stop();
 }
 
+namespace {
+
+class AsioBoardServer final : public BoardServer {
+ public:
+  explicit AsioBoardServer(std::unique_ptr<ServerImpl> impl) : impl_(std::move(impl)) {}
+  ~AsioBoardServer() override { stop(); }
+
+  void run() override { impl_->ioc.run(); }
+  void start() override {
+    impl_->thread = std::thread([this] { impl_->ioc.run(); });
+  }
+  void stop() override {
+    net::post(impl_->ioc, [impl = impl_.get()] { impl->shut_down(); });
+    if (impl_->thread.joinable()) impl_->thread.join();
+  }
+
+  int port() const override { return impl_->bound_port; }
+  bool tls() const override { return impl_->tls.has_value(); }
+  std::string address() const override { return impl_->service->address(); }
+  std::size_t listeners() const override { return impl_->listening.load(); }
+
+ private:
+  std::unique_ptr<ServerImpl> impl_;
+};
+
+}  // namespace
+
 Result<std::unique_ptr<BoardServer>> BoardServer::create(ServerOptions options) {
-  auto impl = std::make_unique<Impl>(std::move(options));
+  auto impl = std::make_unique<ServerImpl>(std::move(options));
   ServerOptions& o = impl->options;
   beast::error_code ec;
   auto ip = net::ip::make_address_v4(o.address, ec);
@@ -396,27 +423,7 @@ Result<std::unique_ptr<BoardServer>> BoardServer::create(ServerOptions options) 
       impl->shut_down();
     });
   }
-  return std::unique_ptr<BoardServer>(new BoardServer(std::move(impl)));
+  return std::unique_ptr<BoardServer>(new AsioBoardServer(std::move(impl)));
 }
-
-BoardServer::BoardServer(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
-
-BoardServer::~BoardServer() { stop(); }
-
-void BoardServer::run() { impl_->ioc.run(); }
-
-void BoardServer::start() {
-  impl_->thread = std::thread([this] { impl_->ioc.run(); });
-}
-
-void BoardServer::stop() {
-  net::post(impl_->ioc, [impl = impl_.get()] { impl->shut_down(); });
-  if (impl_->thread.joinable()) impl_->thread.join();
-}
-
-int BoardServer::port() const { return impl_->bound_port; }
-bool BoardServer::tls() const { return impl_->tls.has_value(); }
-std::string BoardServer::address() const { return impl_->service->address(); }
-std::size_t BoardServer::listeners() const { return impl_->listening.load(); }
 
 }  // namespace quillon::board

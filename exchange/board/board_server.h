@@ -28,34 +28,28 @@ struct ServerOptions {
   std::function<void(const std::string&)> log;
 };
 
+// The server lives in the module "quillon-board.so" with the libraries it
+// needs (TLS, QR codes); create() loads the module.
 class BoardServer {
  public:
   // Opens the database and binds the address. Fails with the reason.
   static Result<std::unique_ptr<BoardServer>> create(ServerOptions options);
-  ~BoardServer();
-  BoardServer(const BoardServer&) = delete;
-  BoardServer& operator=(const BoardServer&) = delete;
+  virtual ~BoardServer() = default;
 
   // Serves until stop(); on the calling thread.
-  void run();
+  virtual void run() = 0;
   // Serves on a thread of its own.
-  void start();
+  virtual void start() = 0;
   // Ends serving (from any thread, a signal handler excepted) and joins the
   // server's own thread when there is one.
-  void stop();
+  virtual void stop() = 0;
 
-  int port() const;
-  bool tls() const;
+  virtual int port() const = 0;
+  virtual bool tls() const = 0;
   // "http://ADDR:PORT/"
-  std::string address() const;
+  virtual std::string address() const = 0;
   // The number of pages listening for updates now.
-  std::size_t listeners() const;
-
-  struct Impl;
-
- private:
-  explicit BoardServer(std::unique_ptr<Impl> impl);
-  std::unique_ptr<Impl> impl_;
+  virtual std::size_t listeners() const = 0;
 };
 
 }  // namespace quillon::board

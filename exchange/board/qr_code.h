@@ -14,7 +14,8 @@ struct QrMatrix {
   bool at(int x, int y) const { return dark[static_cast<std::size_t>(y * size + x)]; }
 };
 
-// The code of a text at error correction level M.
+// The code of a text at error correction level M (from the module
+// quillon-board, exchange/board/board_module.h).
 Result<QrMatrix> qr_matrix(const std::string& text);
 
 // An SVG of the code with a quiet zone of four modules, `pixels` wide.

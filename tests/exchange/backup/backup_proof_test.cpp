@@ -50,9 +50,13 @@ Bytes cut_backup(const Bytes& backup, std::int64_t length) {
 }
 
 std::string sha256_of(const Bytes& bytes) {
-  Sha256 hash;
-  hash.update(bytes.data(), bytes.size());
-  return hash.hex();
+  auto hash = Sha256::start();
+  if (!hash) {
+    ADD_FAILURE() << hash.status().reason();
+    return {};
+  }
+  hash->update(bytes.data(), bytes.size());
+  return hash->hex();
 }
 
 // 25 tournaments; "Cup 20" (15-Sep-2026) has the latest date.

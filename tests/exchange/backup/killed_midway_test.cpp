@@ -74,9 +74,13 @@ std::chrono::microseconds undisturbed(const fs::path& home, Body body) {
 }
 
 std::string sha256_of(const Bytes& bytes) {
-  Sha256 hash;
-  hash.update(bytes.data(), bytes.size());
-  return hash.hex();
+  auto hash = Sha256::start();
+  if (!hash) {
+    ADD_FAILURE() << hash.status().reason();
+    return {};
+  }
+  hash->update(bytes.data(), bytes.size());
+  return hash->hex();
 }
 
 // Removes the temporaries a killed writer leaves (".NAME.XXXXXX").
