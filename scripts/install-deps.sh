@@ -12,7 +12,7 @@ packages=(
   zlib1g-dev libexpat1-dev
   libfreexl-dev
   libgtest-dev libgmock-dev
-  libbenchmark-dev
+  libbenchmark-dev liborcus-dev
   python3-pyftpdlib python3-openssl openssl
   python3-openpyxl
   xvfb xauth
