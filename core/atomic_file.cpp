@@ -1,10 +1,13 @@
 #include "core/atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -27,6 +30,9 @@ Result<AtomicFile> AtomicFile::create(const std::filesystem::path& target, unsig
   name += ".XXXXXX";
   int fd = ::mkostemp(name.data(), O_CLOEXEC);
   if (fd < 0) return cannot("create", target, system_text());
+  // Where the file system has no locks the claim is missing, and the
+  // temporary is never taken for abandoned either (see below).
+  (void)::flock(fd, LOCK_EX | LOCK_NB);
   return AtomicFile(target, name, fd, mode);
 }
 
@@ -37,10 +43,12 @@ AtomicFile::AtomicFile(AtomicFile&& other) noexcept
     : target_(std::move(other.target_)),
       temporary_(std::move(other.temporary_)),
       fd_(other.fd_),
+      claim_(other.claim_),
       mode_(other.mode_),
       written_(other.written_),
       open_(other.open_) {
   other.fd_ = -1;
+  other.claim_ = -1;
   other.open_ = false;
 }
 
@@ -50,10 +58,12 @@ AtomicFile& AtomicFile::operator=(AtomicFile&& other) noexcept {
     target_ = std::move(other.target_);
     temporary_ = std::move(other.temporary_);
     fd_ = other.fd_;
+    claim_ = other.claim_;
     mode_ = other.mode_;
     written_ = other.written_;
     open_ = other.open_;
     other.fd_ = -1;
+    other.claim_ = -1;
     other.open_ = false;
   }
   return *this;
@@ -76,27 +86,30 @@ Status AtomicFile::write(const void* data, std::size_t n) {
 }
 
 void AtomicFile::release_descriptor() {
-  if (fd_ >= 0) ::close(fd_);
+  if (fd_ >= 0) claim_ = fd_;
   fd_ = -1;
+}
+
+void AtomicFile::close_descriptors() {
+  if (fd_ >= 0) ::close(fd_);
+  if (claim_ >= 0) ::close(claim_);
+  fd_ = claim_ = -1;
 }
 
 Status AtomicFile::commit() { return commit(true); }
 
 Status AtomicFile::commit_new() { return commit(false); }
 
-// Flushes and closes the temporary with its permissions set.
+// Flushes the temporary with its permissions set. The descriptor stays open
+// until the rename, so that the claim lasts as long as the temporary does.
 Status AtomicFile::finish_writing() {
-  if (fd_ < 0) {
-    // Another writer filled the temporary; open it again to flush it.
-    fd_ = ::open(temporary_.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
-    if (fd_ < 0) return cannot("write", target_, system_text());
-  }
-  Status done = Status::ok();
-  if (::fchmod(fd_, mode_) != 0) done = cannot("write", target_, system_text());
-  if (done && ::fsync(fd_) != 0 && errno != EINVAL) done = cannot("write", target_, system_text());
-  if (::close(fd_) != 0 && done) done = cannot("write", target_, system_text());
-  fd_ = -1;
-  return done;
+  // After release_descriptor() another writer filled the temporary through a
+  // descriptor of its own; the claim's flushes the same file.
+  const int fd = fd_ >= 0 ? fd_ : claim_;
+  if (fd < 0) return cannot("write", target_, "the file is closed");
+  if (::fchmod(fd, mode_) != 0) return cannot("write", target_, system_text());
+  if (::fsync(fd) != 0 && errno != EINVAL) return cannot("write", target_, system_text());
+  return Status::ok();
 }
 
 namespace {
@@ -120,12 +133,14 @@ Status AtomicFile::commit(bool replace) {
   if (!done || !replace) discard();  // a linked temporary is a second name of the target
   if (!done) return done;
   open_ = false;
+  close_descriptors();
   return flush_folder(target_.parent_path());
 }
 
 void AtomicFile::discard() {
-  release_descriptor();
+  // Unlinked before the claim ends, so that nobody takes it for abandoned.
   if (open_) ::unlink(temporary_.c_str());
+  close_descriptors();
   open_ = false;
 }
 
@@ -134,6 +149,39 @@ Status write_file_atomically(const std::filesystem::path& target, std::string_vi
   if (!file) return file.status();
   if (Status put = file->write(bytes); !put) return put;
   return file->commit();
+}
+
+namespace {
+
+// ".NAME.XXXXXX", the names create() makes (mkostemp's letters and digits).
+bool is_temporary_name(const std::string& name, const std::string& target_name) {
+  constexpr std::size_t suffix = 7;  // ".XXXXXX"
+  if (name.size() < 1 + 1 + suffix || name[0] != '.' || name[name.size() - suffix] != '.') return false;
+  for (std::size_t i = name.size() - suffix + 1; i < name.size(); ++i)
+    if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+  return target_name.empty() || name.compare(1, name.size() - 1 - suffix, target_name) == 0;
+}
+
+}  // namespace
+
+std::vector<std::string> remove_abandoned_temporaries(const std::filesystem::path& folder,
+                                                      const std::string& target_name) {
+  constexpr auto settled = std::chrono::minutes(1);
+  std::vector<std::string> removed;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    std::error_code status_ec;
+    if (!is_temporary_name(name, target_name) || !it->is_regular_file(status_ec) || it->is_symlink(status_ec)) continue;
+    auto written = std::filesystem::last_write_time(it->path(), status_ec);
+    if (status_ec || std::filesystem::file_time_type::clock::now() - written < settled) continue;
+    int fd = ::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) continue;
+    // Unlinked while held, so that a writer cannot claim it in between.
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(it->path().c_str()) == 0) removed.push_back(name);
+    ::close(fd);
+  }
+  return removed;
 }
 
 Status flush_folder(const std::filesystem::path& folder) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/atomic_file.h"
 #include "core/database_file.h"
 
 namespace quillon {
@@ -30,7 +31,7 @@ std::vector<std::string> leftover_work_files(const State& state) {
 }
 
 std::vector<std::string> remove_leftover_work_files(State& state) {
-  std::vector<std::string> removed;
+  std::vector<std::string> removed = remove_abandoned_temporaries(state.home_folder, state.db_name);
   std::vector<std::string> found = leftover_work_files(state);
   if (found.empty()) return removed;
   DatabaseLock lock(state.db);

@@ -88,6 +88,9 @@ void copy_installer(State& state, const fs::path& backup_folder) {
 // the lines of both. An earlier backup without a checksum file is replaced
 // first; a crash then leaves the new backup without one.
 bool write_backup_files(State& state, const fs::path& destination) {
+  // What an earlier backup to this name left when it was killed half-way.
+  remove_abandoned_temporaries(destination.parent_path(), destination.filename().string());
+  remove_abandoned_temporaries(destination.parent_path(), checksum_path_for(destination).filename().string());
   Result<AtomicFile> out = AtomicFile::create(destination);
   if (!out) {
     error_box(state, "Unable to open the backup file in the destination directory.  %s\n\n(%s)", not_completed,

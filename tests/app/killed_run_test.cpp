@@ -42,8 +42,13 @@ TEST(KilledRun, ItsWorkFilesAreRemovedAtTheNextStartAndNothingElse) {
   for (const std::string& name : kept)
     if (!fs::exists(home.path() / name)) std::ofstream(home.path() / name) << "the club's";
   fs::create_directory(home.path() / "old.part");
+  // The database's replacement a killed restore was writing.
+  const fs::path restore_left = home.path() / ".qlwin4.dat.x7Yq2Z";
+  std::ofstream(restore_left) << "half of a restored database";
+  fs::last_write_time(restore_left, fs::file_time_type::clock::now() - std::chrono::hours(1));
 
   ASSERT_TRUE(start(*home.new_state()));
+  EXPECT_FALSE(fs::exists(restore_left));
   for (const std::string& name : left) EXPECT_FALSE(fs::exists(home.path() / name)) << name;
   for (const std::string& name : kept) EXPECT_TRUE(fs::exists(home.path() / name)) << name;
   EXPECT_TRUE(fs::is_directory(home.path() / "old.part"));

@@ -7,7 +7,10 @@
 #include <sstream>
 #include <string>
 
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include "tests/testing/file_size_limit.h"
 
@@ -117,6 +120,69 @@ TEST_F(AtomicFileTest, ANewFileIsPlacedOnlyWhereNoneIs) {
   EXPECT_EQ(read(target), "first");
   EXPECT_EQ(fs::hard_link_count(target), 1u);
   EXPECT_EQ(entries(), 1);
+}
+
+// A temporary as a writer killed half-way leaves it: made in a child process
+// that is then killed, and dated two minutes back.
+fs::path temporary_of_a_killed_writer(const fs::path& target) {
+  int pipe_ends[2];
+  if (::pipe(pipe_ends) != 0) return {};
+  pid_t child = ::fork();
+  if (child == 0) {
+    Result<AtomicFile> file = AtomicFile::create(target);
+    std::string name = file ? file->temporary_path().string() : "";
+    if (file) (void)file->write("half of a database");
+    (void)!::write(pipe_ends[1], name.data(), name.size());
+    ::close(pipe_ends[1]);
+    ::pause();
+    ::_exit(0);
+  }
+  ::close(pipe_ends[1]);
+  char name[4096];
+  ssize_t got = ::read(pipe_ends[0], name, sizeof name);
+  ::close(pipe_ends[0]);
+  ::kill(child, SIGKILL);
+  ::waitpid(child, nullptr, 0);
+  if (got <= 0) return {};
+  fs::path temporary(std::string(name, static_cast<std::size_t>(got)));
+  fs::last_write_time(temporary, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+  return temporary;
+}
+
+TEST_F(AtomicFileTest, OnlyTheTemporariesOfKilledWritersAreRemovedAsAbandoned) {
+  fs::path target = folder_ / "qlwin4.dat";
+  put(target, "the club's database");
+  fs::path killed = temporary_of_a_killed_writer(target);
+  ASSERT_FALSE(killed.empty());
+  ASSERT_TRUE(fs::exists(killed));
+
+  Result<AtomicFile> live = AtomicFile::create(target);
+  ASSERT_TRUE(live);
+  fs::last_write_time(live->temporary_path(), fs::file_time_type::clock::now() - std::chrono::minutes(2));
+  Result<AtomicFile> handed_over = AtomicFile::create(target);
+  ASSERT_TRUE(handed_over);
+  handed_over->release_descriptor();
+  fs::last_write_time(handed_over->temporary_path(), fs::file_time_type::clock::now() - std::chrono::minutes(2));
+  // Unclaimed but new: its writer may be about to claim it.
+  put(folder_ / ".qlwin4.dat.Fresh1", "just made");
+  // Other files of the folder, old and unclaimed.
+  for (const char* name : {".qlwin4.dat.old", ".qlwin4.dat.AB-123", "qlwin4.dat.Ab1234", ".CLUB.BKP.Ab1234"}) {
+    put(folder_ / name, "the club's");
+    fs::last_write_time(folder_ / name, fs::file_time_type::clock::now() - std::chrono::minutes(2));
+  }
+
+  EXPECT_EQ(remove_abandoned_temporaries(folder_, "qlwin4.dat"), std::vector<std::string>{killed.filename().string()});
+  EXPECT_FALSE(fs::exists(killed));
+  EXPECT_EQ(read(target), "the club's database");
+  EXPECT_EQ(entries(), 8);
+  // Both live writers finish as if nothing happened.
+  ASSERT_TRUE(live->write("new"));
+  ASSERT_TRUE(live->commit());
+  put(handed_over->temporary_path(), "%PDF");
+  EXPECT_TRUE(handed_over->commit());
+  EXPECT_EQ(read(target), "%PDF");
+  // Without a target name every abandoned temporary goes.
+  EXPECT_EQ(remove_abandoned_temporaries(folder_), std::vector<std::string>{".CLUB.BKP.Ab1234"});
 }
 
 }  // namespace
