@@ -34,15 +34,6 @@ const std::vector<FieldHint>& field_hints() {
       {"tournament_detail", "tee_interval", Help::tournaments, "Interval: the minutes between tee times."},
       {"tournament_detail", "group_size", Help::tournaments, "Golfers per Group: one to five."},
 
-      {"score_entry", "score", Help::scores,
-       "Type each hole's score; the cursor moves on to the next hole, and typing replaces the score shown."},
-      {"score_entry", "handicap_index", Help::scores, "HC Index: the golfer's handicap index for this round."},
-      {"score_entry", "skins", Help::scores, "Skins: the golfer takes part in the skins."},
-      {"score_entry", "dq", Help::scores, "DQ: the golfer is disqualified and left out of the results."},
-      {"score_entry", "search", Help::scores, "Search: find a golfer by name and show that golfer's group."},
-      {"team_score_entry", "score", Help::scores,
-       "Type each hole's score; the cursor moves on to the next hole, and typing replaces the score shown."},
-
       // tournament_detail
       {"tournament_detail", "date", Help::tournaments,
        "Date: the day the tournament is played; type it or choose it from the calendar."},
@@ -218,12 +209,24 @@ const std::vector<FieldHint>& field_hints() {
        "Assignment of Extra Golfers: whether the first or the last flights take the extra golfers when the field does "
        "not divide evenly."},
 
-      // score_entry
+      // score_entry and team_score_entry
+      {"score_entry", "score", Help::scores,
+       "Scores: type each hole's score; the cursor moves on to the next hole, and typing replaces the score shown."},
+      {"score_entry", "handicap_index", Help::scores, "HC Index: the golfer's handicap index for this round."},
+      {"score_entry", "skins", Help::scores, "Skins: the golfer takes part in the skins."},
+      {"score_entry", "dq", Help::scores, "DQ: the golfer is disqualified and left out of the results."},
+      {"score_entry", "search", Help::scores, "Search: find a golfer by name and show that golfer's group."},
       {"score_entry", "group_number", Help::scores, "Group: the group whose scores are shown."},
       {"score_entry", "name", Help::scores, "Name: the golfer's name as entered in the field."},
       {"score_entry", "division", Help::scores, "Division: the golfer's division."},
       {"score_entry", "prev", Help::scores, "Prev: save the group's scores and show the group before."},
       {"score_entry", "next", Help::scores, "Next: save the group's scores and show the next group."},
+      {"team_score_entry", "score", Help::scores,
+       "Scores: type each hole's score; the cursor moves on to the next hole, and typing replaces the score shown."},
+      {"team_score_entry", "search", Help::scores, "Search: find a golfer by name and show that golfer's group."},
+      {"team_score_entry", "group_number", Help::scores, "Group: the group whose scores are shown."},
+      {"team_score_entry", "prev", Help::scores, "Prev: save the group's scores and show the group before."},
+      {"team_score_entry", "next", Help::scores, "Next: save the group's scores and show the next group."},
 
       // scrolling_settings
       {"scrolling_settings", "scroll_amount", Help::scores,
