@@ -4,6 +4,7 @@ namespace quillon::shell {
 
 const std::vector<FieldHint>& field_hints() {
   static const std::vector<FieldHint> hints = {
+      // main_window
       {"main_window", "988", Help::contents, "Golfers: enter or change the field of a tournament."},
       {"main_window", "987", Help::contents, "Scores: enter hole-by-hole scores, group by group."},
       {"main_window", "983", Help::contents, "Reports: results, field lists, score cards and cart signs."},
@@ -13,6 +14,7 @@ const std::vector<FieldHint>& field_hints() {
       {"main_window", "922", Help::contents, "Cuplink: publish results on the Cuplink Network."},
       {"main_window", "920", Help::contents, "Score Export: write a tournament's scores to a spreadsheet."},
 
+      // tournament_detail
       {"tournament_detail", "format", Help::tournaments, "Format: how golfers are scored."},
       {"tournament_detail", "tie_break", Help::tournaments,
        "Tie Break: count back from 18, last 9-6-3-1, Australian count back, or none."},
@@ -33,8 +35,6 @@ const std::vector<FieldHint>& field_hints() {
        "Start: Normal from the first tee, CrossOver from tees 1 and 10, or a shotgun start."},
       {"tournament_detail", "tee_interval", Help::tournaments, "Interval: the minutes between tee times."},
       {"tournament_detail", "group_size", Help::tournaments, "Golfers per Group: one to five."},
-
-      // tournament_detail
       {"tournament_detail", "date", Help::tournaments,
        "Date: the day the tournament is played; type it or choose it from the calendar."},
       {"tournament_detail", "choose_date", Help::tournaments,
@@ -217,7 +217,7 @@ const std::vector<FieldHint>& field_hints() {
       {"score_entry", "dq", Help::scores, "DQ: the golfer is disqualified and left out of the results."},
       {"score_entry", "search", Help::scores, "Search: find a golfer by name and show that golfer's group."},
       {"score_entry", "group_number", Help::scores, "Group: the group whose scores are shown."},
-      {"score_entry", "name", Help::scores, "Name: the golfer's name as entered in the field."},
+      {"score_entry", "name", Help::scores, "Name: the golfer's name, which can be corrected here."},
       {"score_entry", "division", Help::scores, "Division: the golfer's division."},
       {"score_entry", "prev", Help::scores, "Prev: save the group's scores and show the group before."},
       {"score_entry", "next", Help::scores, "Next: save the group's scores and show the next group."},
@@ -297,7 +297,7 @@ const std::vector<FieldHint>& field_hints() {
       {"course_maintenance", "women_total_par", Help::course_maintenance,
        "Out, In and Total: the par of each nine and of the course, which follow the holes' pars as you type."},
       {"course_maintenance", "active", Help::course_maintenance,
-       "This course/tee is currently active: kept for the Ravelin handicap program, which offers only active tees."},
+       "This course/tee is currently active: kept for the Ravelin handicap program."},
       {"course_maintenance", "home_course", Help::course_maintenance,
        "This course/tee is a Home Course for all members on this system: kept for the Ravelin handicap program."},
       {"course_maintenance", "whs_verified", Help::course_maintenance,
@@ -449,6 +449,13 @@ std::string field_hint(const std::string& dialog, const std::string& field) {
   for (const FieldHint& h : field_hints())
     if (dialog == h.dialog && base == h.field) return h.text;
   return {};
+}
+
+Help dialog_help(const DialogModel& model) {
+  if (model.has_help()) return model.help_topic();
+  for (const FieldHint& h : field_hints())
+    if (model.id() == h.dialog) return h.topic;
+  return Help::contents;
 }
 
 }  // namespace quillon::shell
