@@ -1,6 +1,7 @@
 // Every dialog the desktop shows explains each of its fields and buttons with
 // a tooltip, taken word for word from the help page that covers the dialog.
 #include <gtest/gtest.h>
+#include <QDialogButtonBox>
 #include <QWidget>
 #include <QtTest/QTest>
 #include <memory>
@@ -134,10 +135,19 @@ TEST(DialogHints, ComeFromThePageThatF1Opens) {
       EXPECT_EQ(help_topic(hint.topic).page, help_topic(*opened).page) << hint.dialog << " " << hint.field;
     }
   }
+  // Such a dialog offers the Help button too; one whose hints are on Contents does not.
   ReorganizeModel reorganize(every.club.state, ReorganizeMode::reorganise, nullptr, every.random);
   EXPECT_EQ(dialog_help(reorganize), Help::golfers);
+  auto reorganize_window = create_dialog(reorganize, DialogContext{});
+  auto* buttons = reorganize_window->findChild<QDialogButtonBox*>();
+  ASSERT_NE(buttons, nullptr);
+  EXPECT_NE(buttons->button(QDialogButtonBox::Help), nullptr);
   BackupDialogModel backup;
   EXPECT_EQ(dialog_help(backup), Help::contents);
+  auto backup_window = create_dialog(backup, DialogContext{});
+  buttons = backup_window->findChild<QDialogButtonBox*>();
+  ASSERT_NE(buttons, nullptr);
+  EXPECT_EQ(buttons->button(QDialogButtonBox::Help), nullptr);
 }
 
 // The windows built for the models show each hint as the tooltip of the
