@@ -6,6 +6,7 @@
 
 #include "core/dates.h"
 #include "shell/dialog_registry.h"
+#include "shell/field_hints.h"
 #include "shell/qt_text.h"
 
 namespace quillon::shell {
@@ -20,6 +21,12 @@ constexpr int header_rows = 1;  // the weekday captions above the day buttons
       return std::make_unique<CalendarDialog>(dynamic_cast<SelectDateModel&>(model), context.show_help, context.parent);
     });
 
+// Names the widget after the model's field and shows the field's hint.
+void show_as_field(QWidget* widget, const DialogModel& model, const std::string& field) {
+  widget->setObjectName(QString::fromStdString(field));
+  widget->setToolTip(QString::fromStdString(field_hint(model.id(), field)));
+}
+
 }  // namespace
 
 CalendarDialog::CalendarDialog(SelectDateModel& model, HelpTopicFn show_help, QWidget* parent)
@@ -29,6 +36,7 @@ CalendarDialog::CalendarDialog(SelectDateModel& model, HelpTopicFn show_help, QW
   auto* top = new QHBoxLayout;
   month_ = new QComboBox;
   for (int m = 1; m <= 12; ++m) month_->addItem(qt_text(month_name(m)));
+  show_as_field(month_, model, "month");
   connect(month_, &QComboBox::activated, this, [this](int i) {
     Status taken = dates_.set("month", "#" + std::to_string(i + 1));
     refresh();  // shows the model's month: the one before when it was not `taken`
@@ -55,6 +63,7 @@ CalendarDialog::CalendarDialog(SelectDateModel& model, HelpTopicFn show_help, QW
     b->setCheckable(true);
     b->setAutoDefault(false);
     b->setFixedSize(40, 30);
+    show_as_field(b, model, "day." + std::to_string(d));
     connect(b, &QPushButton::clicked, this, [this, d] { press("day." + std::to_string(d)); });
     days_[d - 1] = b;
   }
@@ -66,6 +75,7 @@ CalendarDialog::CalendarDialog(SelectDateModel& model, HelpTopicFn show_help, QW
   today_ = new QPushButton("Today");
   for (auto [button, name] : {std::pair{prev_, "prev"}, std::pair{next_, "next"}, std::pair{today_, "today"}}) {
     button->setAutoDefault(false);
+    show_as_field(button, model, name);
     std::string n = name;
     connect(button, &QPushButton::clicked, this, [this, n] { press(n); });
     moves->addWidget(button);

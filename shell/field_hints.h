@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/dialog_model.h"
 #include "core/help_topics.h"
 
 namespace quillon::shell {
@@ -19,5 +20,8 @@ struct FieldHint {
 const std::vector<FieldHint>& field_hints();
 // The hint of a field of a dialog ("score.2.7" finds "score"); empty when it has none.
 std::string field_hint(const std::string& dialog, const std::string& field);
+// The help page that explains a dialog: its own topic, or for a dialog without
+// one the page its hints are taken from (Contents when it has none).
+Help dialog_help(const DialogModel& model);
 
 }  // namespace quillon::shell

@@ -67,6 +67,7 @@ QLabel* FieldWidgets::caption(const std::string& name, const QString& text) {
   if (!widget || !field) return nullptr;
   auto* label = new QLabel(text.isEmpty() ? qt_text(field->label) : text);
   label->setBuddy(widget);
+  label->setToolTip(widget->toolTip());  // pointing at the caption explains the field too
   shown_[name].captions.push_back(label);
   if (text.isEmpty()) shown_[name].label_captions.push_back(label);
   refresh_field(*field, shown_[name]);

@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+#include "shell/field_hints.h"
+
 namespace quillon::shell {
 
 FormDialog::FormDialog(DialogModel& model, HelpTopicFn show_help, QWidget* parent)
@@ -11,7 +13,7 @@ FormDialog::FormDialog(DialogModel& model, HelpTopicFn show_help, QWidget* paren
 
 QDialogButtonBox* FormDialog::make_buttons() {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  if (model().has_help()) buttons->addButton(QDialogButtonBox::Help);
+  if (dialog_help(model()) != Help::contents) buttons->addButton(QDialogButtonBox::Help);
   connect(buttons, &QDialogButtonBox::accepted, this, &FormDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &FormDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this, &FormDialog::show_help);

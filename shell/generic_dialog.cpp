@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/field_hints.h"
 #include "shell/qt_text.h"
 
 namespace quillon::shell {
@@ -127,7 +128,7 @@ void GenericDialog::build() {
   }
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  if (model().has_help()) buttons->addButton(QDialogButtonBox::Help);
+  if (dialog_help(model()) != Help::contents) buttons->addButton(QDialogButtonBox::Help);
   connect(buttons, &QDialogButtonBox::accepted, this, &GenericDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &GenericDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this, &GenericDialog::show_help);

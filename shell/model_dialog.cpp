@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "shell/field_hints.h"
 #include "shell/qt_text.h"
 
 namespace quillon::shell {
@@ -25,7 +26,7 @@ void ModelDialog::reject() {
 }
 
 void ModelDialog::show_help() {
-  if (show_help_) show_help_(model_.help_topic());
+  if (show_help_) show_help_(dialog_help(model_));
 }
 
 void ModelDialog::keyPressEvent(QKeyEvent* event) {

@@ -35,6 +35,16 @@ QPoint kept_inside(QPoint corner, QSize size, const QRect& area) {
   return {x, y};
 }
 
+// What the window manager adds around `window`. A window not yet shown has
+// no frame yet; it gets one like its anchor's, which is taken instead so that
+// the frame does not end up over the anchor or past the screen's edge.
+QSize frame_extra(const QWidget& window, const QWidget& anchor) {
+  const QSize own = window.frameGeometry().size() - window.geometry().size();
+  if (!own.isNull()) return own;
+  const QWidget& anchor_window = *anchor.window();
+  return anchor_window.frameGeometry().size() - anchor_window.geometry().size();
+}
+
 }  // namespace
 
 void centre_over(QWidget& window, const QWidget* anchor) {
@@ -77,11 +87,14 @@ void place_beside(QWidget& window, const QWidget* anchor, Beside how) {
     window.move(kept_inside(corner, size, area));
     return;
   }
-  const QSize frame_extra = window.frameGeometry().size() - window.geometry().size();
+  const QSize frame = frame_extra(window, *anchor);
   QRect placed =
-      beside_geometry(intended_size(window) + frame_extra, anchor->window()->frameGeometry(), available_area(anchor));
-  window.resize(placed.size() - frame_extra);
-  window.move(placed.topLeft());
+      beside_geometry(intended_size(window) + frame, anchor->window()->frameGeometry(), available_area(anchor));
+  // A window that cannot be made as small as that keeps its least size, still on screen.
+  const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize());
+  const QSize size = (placed.size() - frame).expandedTo(least);
+  window.resize(size);
+  window.move(kept_inside(placed.topLeft(), size + frame, available_area(anchor)));
 }
 
 }  // namespace quillon::shell

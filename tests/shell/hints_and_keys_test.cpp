@@ -1,17 +1,24 @@
 // Tooltips taken from the help pages, help beside the dialog it explains, and
 // the usual keyboard shortcuts.
 #include <gtest/gtest.h>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextDocument>
 #include <QtTest/QTest>
 
 #include "core/help_topics.h"
+#include "core/system_configuration.h"
 #include "shell/dialog_registry.h"
 #include "shell/field_hints.h"
+#include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/menu_bar.h"
+#include "shell/qt_ui.h"
 #include "shell/selection_dialog.h"
 #include "shell/window_placement.h"
 #include "tests/shell/club_fixture.h"
@@ -79,6 +86,72 @@ TEST(HelpPlacement, TheHelpLeavesTheDialogsButtonsInView) {
   EXPECT_TRUE(screen.contains(placed));
   EXPECT_GE(placed.width(), 360);
   EXPECT_GE(placed.height(), 400);
+}
+
+// F1 in a dialog as the program opens it: the help comes up on screen and
+// leaves the dialog's OK, Cancel and Help in view, even on a screen (800x600
+// offscreen) with no room beside the dialog.
+TEST(HelpPlacement, FOneInADialogKeepsItsButtonsInView) {
+  testing::Club club;
+  QtUi ui;
+  SystemConfigurationModel model(club.state, {"Net Scores"});
+  auto dialog = create_dialog(model, DialogContext{nullptr, [&ui](Help topic) { ui.show_help_topic(topic); }, {}});
+  dialog->open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+  QTest::keyClick(dialog.get(), Qt::Key_F1);
+
+  auto* help = dialog->findChild<HelpWindow*>();
+  ASSERT_NE(help, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+  EXPECT_EQ(help->current_page().fileName(), "qlwin4_syscfg.htm");
+  const QRect screen = dialog->screen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(help->frameGeometry()));
+  auto* buttons = dialog->findChild<QDialogButtonBox*>();
+  ASSERT_NE(buttons, nullptr);
+  const QRect button_row(buttons->mapToGlobal(QPoint(0, 0)), buttons->size());
+  EXPECT_FALSE(help->frameGeometry().intersects(button_row));
+  EXPECT_GE(help->width(), 360);
+  EXPECT_GE(help->height(), 300);
+}
+
+// A help window opened for the first time has no frame yet: it is placed with
+// one like its dialog's, so that its frame neither covers the dialog nor
+// leaves the screen.
+TEST(HelpPlacement, TheFrameOfANewHelpWindowStaysBesideTheDialog) {
+  QDialog dialog;
+  dialog.resize(300, 300);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  const QRect screen = dialog.screen()->availableGeometry();
+  dialog.move(screen.left() + 400, screen.top() + 100);  // 400 to its left: the help is narrowed to that
+  ASSERT_FALSE(dialog.frameGeometry().size() == dialog.size()) << "the platform draws no frames";
+
+  HelpWindow help;
+  help.show_page("Contents", "", &dialog);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+  EXPECT_FALSE(help.frameGeometry().intersects(dialog.frameGeometry()));
+  EXPECT_TRUE(screen.contains(help.frameGeometry()));
+  EXPECT_EQ(help.frameGeometry().right(), dialog.frameGeometry().left() - 1);
+}
+
+// Pointing at a field's caption shows the field's hint as well.
+TEST(FieldHints, CaptionsExplainTheirFields) {
+  testing::Club club;
+  SystemConfigurationModel model(club.state, {"Net Scores"});
+  auto dialog = create_dialog(model, DialogContext{});
+  int captions = 0;
+  for (QLabel* label : dialog->findChildren<QLabel*>()) {
+    if (!label->buddy()) continue;
+    ++captions;
+    EXPECT_FALSE(label->toolTip().isEmpty()) << label->text().toStdString();
+    EXPECT_EQ(label->toolTip(), label->buddy()->toolTip()) << label->text().toStdString();
+  }
+  EXPECT_GE(captions, 10);
+  QWidget* slots = dialog->findChild<QWidget*>("course_slot_count");
+  ASSERT_NE(slots, nullptr);
+  EXPECT_TRUE(
+      slots->toolTip().startsWith("# of courses to be stored: the number of course slots in the database; "
+                                  "changing it rebuilds the database"));
 }
 
 TEST(Shortcuts, TheMenusShowTheUsualKeys) {
