@@ -55,6 +55,8 @@ class DialogModel {
   const std::string& title() const { return title_; }
   Help help_topic() const { return help_topic_; }
   bool has_help() const { return help_topic_ != Help::contents; }
+  // Whether the dialog shows a Help button (F1 opens help in every dialog).
+  bool offers_help_button() const { return help_button_ || has_help(); }
 
   // A deque: adding a field leaves references to the others valid.
   std::deque<Field>& fields() { return fields_; }
@@ -97,6 +99,7 @@ class DialogModel {
 
   std::string title_;
   Help help_topic_ = Help::contents;
+  bool help_button_ = false;  // a Help button for a dialog whose help is the contents page
   std::string focus_;
 
  private:

@@ -13,7 +13,8 @@ FormDialog::FormDialog(DialogModel& model, HelpTopicFn show_help, QWidget* paren
 
 QDialogButtonBox* FormDialog::make_buttons() {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  if (dialog_help(model()) != Help::contents) buttons->addButton(QDialogButtonBox::Help);
+  if (model().offers_help_button() || dialog_help(model()) != Help::contents)
+    buttons->addButton(QDialogButtonBox::Help);
   connect(buttons, &QDialogButtonBox::accepted, this, &FormDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &FormDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this, &FormDialog::show_help);

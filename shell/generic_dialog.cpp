@@ -128,7 +128,8 @@ void GenericDialog::build() {
   }
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  if (dialog_help(model()) != Help::contents) buttons->addButton(QDialogButtonBox::Help);
+  if (model().offers_help_button() || dialog_help(model()) != Help::contents)
+    buttons->addButton(QDialogButtonBox::Help);
   connect(buttons, &QDialogButtonBox::accepted, this, &GenericDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &GenericDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this, &GenericDialog::show_help);

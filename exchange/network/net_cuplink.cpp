@@ -117,6 +117,7 @@ void request_club_id(State& state) {
 
 CuplinkModel::CuplinkModel(State& state) : state_(state) {
   title_ = cuplink_title;
+  help_button_ = true;
   const std::vector<TournamentLine> listed = tournaments_newest_first(
       state, [](int, const TournamentHeader&) { return true; },
       [](State&, const TournamentHeader& h) { return cuplink_list_line(h); });

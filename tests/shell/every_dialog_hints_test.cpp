@@ -148,6 +148,13 @@ TEST(DialogHints, ComeFromThePageThatF1Opens) {
   buttons = backup_window->findChild<QDialogButtonBox*>();
   ASSERT_NE(buttons, nullptr);
   EXPECT_EQ(buttons->button(QDialogButtonBox::Help), nullptr);
+  // The Cuplink window has its Help button although its help is the contents page.
+  CuplinkModel cuplink(every.club.state);
+  EXPECT_EQ(dialog_help(cuplink), Help::contents);
+  auto cuplink_window = create_dialog(cuplink, DialogContext{});
+  buttons = cuplink_window->findChild<QDialogButtonBox*>();
+  ASSERT_NE(buttons, nullptr);
+  EXPECT_NE(buttons->button(QDialogButtonBox::Help), nullptr);
 }
 
 // The windows built for the models show each hint as the tooltip of the
