@@ -12,4 +12,18 @@ namespace quillon {
 // A module once loaded stays loaded.
 void* module_entry(const std::string& name, const char* entry, std::string& why);
 
+// The table of functions a module's entry returns, from the first call on;
+// nullptr with `why` when the module cannot be loaded.
+//   const PrintModule* print = loaded_module<PrintModule>("print", "quillon_print_module", why);
+template <typename Module>
+const Module* loaded_module(const char* name, const char* entry, std::string& why) {
+  static std::string failure;
+  static const Module* module = [&] {
+    auto function = reinterpret_cast<const Module* (*)()>(module_entry(name, entry, failure));
+    return function ? function() : nullptr;
+  }();
+  why = failure;
+  return module;
+}
+
 }  // namespace quillon

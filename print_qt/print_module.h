@@ -22,13 +22,7 @@ inline constexpr const char* print_module_entry = "quillon_print_module";
 
 // The loaded module; nullptr with `why` when it cannot be loaded.
 inline const PrintModule* print_module(std::string& why) {
-  static std::string failure;
-  static const PrintModule* module = [] {
-    auto entry = reinterpret_cast<PrintModuleEntry>(module_entry("print", print_module_entry, failure));
-    return entry ? entry() : nullptr;
-  }();
-  why = failure;
-  return module;
+  return loaded_module<PrintModule>("print", print_module_entry, why);
 }
 
 }  // namespace quillon::print_qt

@@ -1,28 +1,14 @@
 #include "exchange/backup/sha256.h"
 
-#include <stdexcept>
+#include <new>
 
 #include "core/loadable_module.h"
 
 namespace quillon {
 
-namespace {
-
-const ChecksumModule* loaded_module(std::string& why) {
-  static std::string failure;
-  static const ChecksumModule* module = [] {
-    auto entry = reinterpret_cast<ChecksumModuleEntry>(module_entry("checksum", checksum_module_entry, failure));
-    return entry ? entry() : nullptr;
-  }();
-  why = failure;
-  return module;
-}
-
-}  // namespace
-
 Result<Sha256> Sha256::start() {
   std::string why;
-  const ChecksumModule* module = loaded_module(why);
+  const ChecksumModule* module = loaded_module<ChecksumModule>("checksum", checksum_module_entry, why);
   if (!module) return Status::failed("SHA-256 checksums cannot be made: " + why);
   void* context = module->sha256_start();
   // Only a failed allocation makes it fail, which nothing here can mend.

@@ -6,30 +6,16 @@
 
 namespace quillon::board {
 
-namespace {
-
-const BoardModule* loaded_module(std::string& why) {
-  static std::string failure;
-  static const BoardModule* module = [] {
-    auto entry = reinterpret_cast<BoardModuleEntry>(module_entry("board", board_module_entry, failure));
-    return entry ? entry() : nullptr;
-  }();
-  why = failure;
-  return module;
-}
-
-}  // namespace
-
 Result<std::unique_ptr<BoardServer>> BoardServer::create(ServerOptions options) {
   std::string why;
-  const BoardModule* module = loaded_module(why);
+  const BoardModule* module = loaded_module<BoardModule>("board", board_module_entry, why);
   if (!module) return Status::failed("The clubhouse board cannot be started: " + why);
   return module->create_server(std::move(options));
 }
 
 Result<QrMatrix> qr_matrix(const std::string& text) {
   std::string why;
-  const BoardModule* module = loaded_module(why);
+  const BoardModule* module = loaded_module<BoardModule>("board", board_module_entry, why);
   if (!module) return Status::failed("The QR code of " + text + " cannot be made: " + why);
   return module->qr_matrix(text);
 }

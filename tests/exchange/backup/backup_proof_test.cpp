@@ -49,16 +49,6 @@ Bytes cut_backup(const Bytes& backup, std::int64_t length) {
   return Bytes(backup.begin(), backup.begin() + static_cast<long>(at));
 }
 
-std::string sha256_of(const Bytes& bytes) {
-  auto hash = Sha256::start();
-  if (!hash) {
-    ADD_FAILURE() << hash.status().reason();
-    return {};
-  }
-  hash->update(bytes.data(), bytes.size());
-  return hash->hex();
-}
-
 // 25 tournaments; "Cup 20" (15-Sep-2026) has the latest date.
 class CutBackup : public ::testing::Test {
  protected:

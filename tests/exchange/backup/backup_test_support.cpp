@@ -10,6 +10,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "exchange/backup/backup_dialogs.h"
+#include "exchange/backup/sha256.h"
 
 namespace quillon::testing {
 
@@ -81,6 +82,16 @@ void script_restore(ScriptedUi& ui, const std::string& path, const std::string& 
   ui.dialog(
       DialogScript{{{confirmation_field, confirmation}, {std::string("!") + restore_browse_button, ""}}, false, false});
   ui.files.push_back(path);
+}
+
+std::string sha256_of(const Bytes& bytes) {
+  auto hash = Sha256::start();
+  if (!hash) {
+    ADD_FAILURE() << hash.status().reason();
+    return {};
+  }
+  hash->update(bytes.data(), bytes.size());
+  return hash->hex();
 }
 
 }  // namespace quillon::testing

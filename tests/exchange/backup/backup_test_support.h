@@ -17,6 +17,8 @@ Bytes file_bytes(const std::filesystem::path& path);
 // The names in a folder, sorted.
 std::vector<std::string> folder_names(const std::filesystem::path& folder);
 void write_file(const std::filesystem::path& path, const Bytes& bytes);
+// The SHA-256 of the bytes in lower-case hex, as sha256sum writes it.
+std::string sha256_of(const Bytes& bytes);
 
 // Fills `courses` course slots and `tournaments` tournaments, each with a
 // field of golfers and their scores, straight into the file.

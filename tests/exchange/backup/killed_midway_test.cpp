@@ -73,16 +73,6 @@ std::chrono::microseconds undisturbed(const fs::path& home, Body body) {
   return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - begin);
 }
 
-std::string sha256_of(const Bytes& bytes) {
-  auto hash = Sha256::start();
-  if (!hash) {
-    ADD_FAILURE() << hash.status().reason();
-    return {};
-  }
-  hash->update(bytes.data(), bytes.size());
-  return hash->hex();
-}
-
 // Removes the temporaries a killed writer leaves (".NAME.XXXXXX").
 void remove_temporaries(const fs::path& folder) {
   for (const auto& entry : fs::directory_iterator(folder))
