@@ -21,6 +21,7 @@ HelpTopic help_topic(Help topic) {
     case Help::import_settings: return {"import", ""};
     case Help::printer_alignment: return {"palign", ""};
     case Help::tee_sheet: return {"teesht", ""};
+    case Help::clubhouse_board: return {"board", ""};
     default: return {"Contents", ""};
   }
 }

@@ -24,6 +24,7 @@ enum class Help {
   import_settings = 14,
   printer_alignment = 15,
   tee_sheet = 16,
+  clubhouse_board = 17,
 };
 
 struct HelpTopic {

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -19,12 +20,14 @@
 #include "core/cp1252.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/help_topics.h"
 #include "exchange/board/board_cards.h"
 #include "exchange/board/board_data.h"
 #include "exchange/board/board_pins.h"
 #include "exchange/board/board_settings.h"
 #include "exchange/board/qr_code.h"
 #include "report/report_page.h"
+#include "shell/field_hints.h"
 #include "shell/qt_text.h"
 #include "tournament/multi_round.h"
 
@@ -106,11 +109,13 @@ BoardWindow::BoardWindow(State& state, QWidget* parent)
   new_pin->setObjectName("new_pin");
   auto* print = new QPushButton("Board PINs");
   print->setObjectName("board_pins");
+  auto* help = new QPushButton("Help");
   auto* close = new QPushButton("Close");
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(new_pin);
   buttons->addWidget(print);
   buttons->addStretch();
+  buttons->addWidget(help);
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
@@ -123,12 +128,24 @@ BoardWindow::BoardWindow(State& state, QWidget* parent)
   connect(new_pin, &QPushButton::clicked, this, [this] { issue_pin(); });
   connect(print, &QPushButton::clicked, this, [this] { print_pins(); });
   connect(close, &QPushButton::clicked, this, &QDialog::close);
+  connect(help, &QPushButton::clicked, this, [this] { show_help(state_, Help::clubhouse_board); });
+  for (QWidget* widget : findChildren<QWidget*>())
+    if (std::string hint = field_hint("board_window", widget->objectName().toStdString()); !hint.empty())
+      widget->setToolTip(QString::fromStdString(hint));
   connect(tournament_, &QComboBox::currentIndexChanged, this, [this] { show_pins(); });
   show_pins();
   show_state();
 }
 
 BoardWindow::~BoardWindow() { stop(); }
+
+void BoardWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    show_help(state_, Help::clubhouse_board);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
 
 QString BoardWindow::address() const { return server_ ? QString::fromStdString(server_->address()) : QString(); }
 

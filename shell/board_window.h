@@ -28,6 +28,9 @@ class BoardWindow : public QDialog {
   // The address people open while serving, "" otherwise.
   QString address() const;
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void start();
   void stop();

@@ -440,6 +440,22 @@ const std::vector<FieldHint>& field_hints() {
       {"database_restore", "tolvane_web_server", Help::contents,
        "Tolvane Web Server: restores from a backup kept on the maker's web server."},
       {"database_restore", "browse", Help::contents, "Browse: choose the backup file to restore from."},
+      {"board_window", "address", Help::clubhouse_board,
+       "Address: the address of this computer on the club's network; phones open the board there."},
+      {"board_window", "port", Help::clubhouse_board,
+       "Port: the port the board listens on, 8080 unless another program uses it."},
+      {"board_window", "tournament", Help::clubhouse_board,
+       "Tournament on show: the tournament or multi-day event the board shows and takes scores for."},
+      {"board_window", "start_stop", Help::clubhouse_board,
+       "Start: turns the board on or off; closing this window turns it off too."},
+      {"board_window", "code", Help::clubhouse_board, "QR code: scanned with a phone's camera, it opens the board."},
+      {"board_window", "pins", Help::clubhouse_board,
+       "PINs: each group's six-digit PIN, which its scorer types before entering scores."},
+      {"board_window", "new_pin", Help::clubhouse_board,
+       "New PIN: gives the chosen group a new PIN, for example when a card with the old one was lost."},
+      {"board_window", "board_pins", Help::clubhouse_board,
+       "Board PINs: a page for the starter with each group, its golfers, its PIN and its entry address."},
+      {"board_window", "log", Help::clubhouse_board, "Log: one line for every request the board answers."},
   };
   return hints;
 }

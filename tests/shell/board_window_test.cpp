@@ -5,11 +5,13 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QtTest/QTest>
 
 #include "app/demo.h"
 #include "exchange/board/board_pins.h"
 #include "exchange/board/board_settings.h"
 #include "shell/board_window.h"
+#include "shell/field_hints.h"
 #include "tests/exchange/board/board_client.h"
 #include "tests/testing/test_home.h"
 
@@ -64,6 +66,32 @@ TEST(BoardWindow, StartsAndStopsTheBoardAndIssuesNewPins) {
   EXPECT_FALSE(window.serving());
   EXPECT_EQ(start_stop->text(), "Start");
   EXPECT_EQ(testing::http_request(port, "GET", "/api/board.json").status, 0) << "nothing listens once stopped";
+}
+
+TEST(BoardWindow, ExplainsItselfWithTooltipsAndItsHelpPage) {
+  testing::TestHome home;
+  ASSERT_TRUE(prepare_demo_home(home.path(), home.clock));
+  State& state = home.started();
+  BoardWindow window(state, nullptr);
+  window.show();
+  for (const char* name :
+       {"address", "port", "tournament", "start_stop", "code", "pins", "new_pin", "board_pins", "log"}) {
+    QWidget* widget = window.findChild<QWidget*>(name);
+    ASSERT_NE(widget, nullptr) << name;
+    EXPECT_EQ(widget->toolTip().toStdString(), field_hint("board_window", name)) << name;
+    EXPECT_FALSE(widget->toolTip().isEmpty()) << name;
+  }
+  EXPECT_EQ(window.findChild<QWidget*>("port")->toolTip(),
+            "Port: the port the board listens on, 8080 unless another program uses it.");
+
+  home.ui.help_shown.clear();
+  QTest::keyClick(&window, Qt::Key_F1);
+  ASSERT_EQ(home.ui.help_shown.size(), 1u);
+  EXPECT_EQ(home.ui.help_shown[0].first, "board");
+  for (QPushButton* button : window.findChildren<QPushButton*>())
+    if (button->text() == "Help") button->click();
+  ASSERT_EQ(home.ui.help_shown.size(), 2u);
+  EXPECT_EQ(home.ui.help_shown[1].first, "board");
 }
 
 }  // namespace
