@@ -31,16 +31,18 @@ ShotgunHolesModel::ShotgunHolesModel(State& state, const TournamentHeader& heade
     Field& one = add(Field::list_field(shotgun_field(1, h), "Shotgun 1", counts));
     one.index = first >= 0 && first <= 6 ? first : 0;
     one.group = row;
+    first_shotgun_.push_back(&one);
     Field& two = add(Field::list_field(shotgun_field(2, h), "Shotgun 2", counts));
     two.index = second >= 0 && second <= 6 ? second : 0;
     two.group = row;
+    second_shotgun_.push_back(&two);
   }
 }
 
 void ShotgunHolesModel::store(TournamentHeader& header) const {
   for (int h = 1; h <= holes_; ++h) {
-    header.shotgun_groups_per_hole[h - 1] = static_cast<std::int8_t>(index(shotgun_field(1, h)));
-    header.shotgun2_groups_per_hole[h - 1] = static_cast<std::int8_t>(index(shotgun_field(2, h)));
+    header.shotgun_groups_per_hole[h - 1] = static_cast<std::int8_t>(first_shotgun_[h - 1]->index);
+    header.shotgun2_groups_per_hole[h - 1] = static_cast<std::int8_t>(second_shotgun_[h - 1]->index);
   }
 }
 

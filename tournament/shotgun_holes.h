@@ -2,6 +2,7 @@
 // "Allocation of Groups for Shotgun Start": how many groups start on each
 // hole in the first and the second shotgun.
 #include <string>
+#include <vector>
 
 #include "core/dialog_model.h"
 #include "core/records/tournament_header.h"
@@ -27,6 +28,8 @@ class ShotgunHolesModel : public DialogModel {
  private:
   int holes_ = 0;
   int pars_[18] = {};
+  std::vector<Field*> first_shotgun_;  // the groups starting on each hole
+  std::vector<Field*> second_shotgun_;
 };
 
 }  // namespace quillon
