@@ -55,8 +55,8 @@ GolferDetailDialog::GolferDetailDialog(GolferDetailModel& model, HelpTopicFn sho
     headings->addWidget(edit, row++, 1);
     tab_order.push_back(edit);
   }
-  QWidget* note = fields().make("user_stat_note");
-  static_cast<QLabel*>(note)->setWordWrap(true);
+  QLabel* note = fields().make_label(model.form().user_stat_note);
+  note->setWordWrap(true);
   headings->addWidget(note, 0, 2, 2, 1);
   headings->setColumnStretch(2, 1);
   outer->addLayout(headings);

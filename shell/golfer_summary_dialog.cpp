@@ -49,7 +49,7 @@ GolferSummaryDialog::GolferSummaryDialog(GolferSummaryModel& model, HelpTopicFn 
   grid->setVerticalSpacing(2);
   for (int c = 0; const Column& column : columns) {
     ++c;
-    QLabel* h = column.heading ? heading(column.heading) : static_cast<QLabel*>(fields().make("index_heading"));
+    QLabel* h = column.heading ? heading(column.heading) : fields().make_label(model.form().index_heading);
     h->setAlignment(column.chars > 5 ? Qt::AlignLeft | Qt::AlignBottom : Qt::AlignHCenter | Qt::AlignBottom);
     grid->addWidget(h, 0, c);
   }

@@ -38,8 +38,7 @@ constexpr int column_count = 18;
 
 std::string row_field(const char* column, int row) { return ScoreEntryModel::row_field(column, row); }
 
-QWidget* styled_figure(QWidget* widget, int chars) {
-  auto* label = static_cast<QLabel*>(widget);
+QLabel* styled_figure(QLabel* label, int chars) {
   label->setAlignment(Qt::AlignCenter);
   label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   fit_to_chars(label, chars);
@@ -141,7 +140,7 @@ void ScoreDialog::team_row(QGridLayout* grid, std::vector<QWidget*>& tab_order) 
   grid->addWidget(fields().make("team_heading"), 1, name_column, Qt::AlignRight | Qt::AlignVCenter);
   place_holes(grid, 1, 1, 1, tab_order);
   place_holes(grid, 3, 1, holes_per_line + 1, tab_order);
-  styled_figure(fields().make(row_field("handicap_index", 1)), 5);
+  styled_figure(fields().make_label(scores_.form().rows.front().handicap_index), 5);
   grid->addWidget(fields().widget(row_field("handicap_index", 1)), 1, index_column, Qt::AlignCenter);
   place_figures(grid, 1, 1, 1);
 }
@@ -150,7 +149,7 @@ void ScoreDialog::place_holes(QGridLayout* grid, int grid_row, int row, int firs
                               std::vector<QWidget*>& tab_order) {
   for (int i = 0; i < holes_per_line; ++i) {
     const int hole = first_hole + i;
-    auto* cell = static_cast<QLineEdit*>(fields().make(ScoreEntryModel::hole_field(row, hole)));
+    QLineEdit* cell = fields().make_line_edit(*scores_.form().rows[row - 1].holes[hole - 1]);
     fit_to_chars(cell, 2);
     select_content_on_entry(cell);
     cell->installEventFilter(this);
@@ -158,15 +157,17 @@ void ScoreDialog::place_holes(QGridLayout* grid, int grid_row, int row, int firs
     grid->addWidget(cell, grid_row, 1 + i);
     tab_order.push_back(cell);
   }
-  const char* nine_total = first_hole == 1 ? "front_total" : "back_total";
-  grid->addWidget(styled_figure(fields().make(row_field(nine_total, row)), 3), grid_row, nine_total_column);
+  const ScoreEntryForm::Row& fields_of_row = scores_.form().rows[row - 1];
+  const Field& nine_total = first_hole == 1 ? fields_of_row.front_total : fields_of_row.back_total;
+  grid->addWidget(styled_figure(fields().make_label(nine_total), 3), grid_row, nine_total_column);
 }
 
 void ScoreDialog::place_figures(QGridLayout* grid, int grid_row, int rows_spanned, int row) {
-  for (const auto& [name, column] :
-       {std::pair{"total", total_column}, std::pair{"gross", gross_column}, std::pair{"net", net_column}})
-    grid->addWidget(styled_figure(fields().make(row_field(name, row)), 4), grid_row, column, rows_spanned, 1,
-                    Qt::AlignCenter);
+  const ScoreEntryForm::Row& fields_of_row = scores_.form().rows[row - 1];
+  for (const auto& [figure, column] :
+       {std::pair{&fields_of_row.total, total_column}, std::pair{&fields_of_row.gross, gross_column},
+        std::pair{&fields_of_row.net, net_column}})
+    grid->addWidget(styled_figure(fields().make_label(*figure), 4), grid_row, column, rows_spanned, 1, Qt::AlignCenter);
 }
 
 QLineEdit* ScoreDialog::hole_cell(int row, int hole) const {

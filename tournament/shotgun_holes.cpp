@@ -11,14 +11,15 @@ std::string ShotgunHolesModel::shotgun_field(int shotgun, int hole) {
   return format_text(32, "shotgun%d.%d", shotgun, hole);
 }
 
-ShotgunHolesModel::ShotgunHolesModel(State& state, const TournamentHeader& header, int tee_slot) {
+ShotgunHolesModel::ShotgunHolesModel(State& state, const TournamentHeader& header, int tee_slot)
+    : explanation(add(Field::label_field(
+          "explanation",
+          "For each hole, select the # of groups which should start on the hole for a Shotgun start.  "
+          "For a Single Shotgun select the values for Shotgun 1 only.  For a Double Shotgun, select "
+          "values for both Shotgun 1 and Shotgun 2."))) {
   title_ = "Allocation of Groups for Shotgun Start";
   read_record(state, RecordKind::course, tee_slot < 1 ? 1 : tee_slot);
   holes_ = state.course.hole_count < 0 ? 0 : (state.course.hole_count > 18 ? 18 : state.course.hole_count);
-  add(Field::label_field("explanation",
-                         "For each hole, select the # of groups which should start on the hole for a Shotgun start.  "
-                         "For a Single Shotgun select the values for Shotgun 1 only.  For a Double Shotgun, select "
-                         "values for both Shotgun 1 and Shotgun 2."));
   std::vector<std::string> counts = number_list(0, 6, "%d");
   for (int h = 1; h <= holes_; ++h) {
     std::string row = "hole." + std::to_string(h);

@@ -15,6 +15,9 @@ class ShotgunHolesModel : public DialogModel {
  public:
   // Shows the holes of the course on `tee_slot`, preset from the header.
   ShotgunHolesModel(State& state, const TournamentHeader& header, int tee_slot);
+
+  Field& explanation;  // laid out by the window itself
+
   std::string id() const override { return "shotgun_holes"; }
   bool accept() override { return true; }
   // Stores both columns for every hole of the course.
