@@ -1,5 +1,7 @@
 #include "shell/course_dialog.h"
 
+#include <array>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -84,10 +86,12 @@ CourseDialog::CourseDialog(CourseDialogModel& model, HelpTopicFn show_help, QWid
 
 QLayout* CourseDialog::names_row() {
   auto* row = new QHBoxLayout;
-  const std::pair<const char*, int> names[] = {{"course_name", 25}, {"course_abbrev", 5}, {"tee_name", 15}};
+  const CourseForm& form = course_.form();
+  const std::pair<const Field*, int> names[] = {
+      {&form.course_name, 25}, {&form.course_abbrev, 5}, {&form.tee_name, 15}};
   for (auto [name, chars] : names) {
-    row->addWidget(fields().caption(name));
-    QWidget* edit = fields().make(name);
+    row->addWidget(fields().caption(*name));
+    QWidget* edit = fields().make(*name);
     fit_to_chars(edit, chars + 1);
     row->addWidget(edit);
     row->addSpacing(12);
@@ -101,23 +105,28 @@ QLayout* CourseDialog::ratings_table() {
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(4);
   grid->setVerticalSpacing(3);
-  const char* nines[] = {"", "_f9", "_b9"};
+  // Each sex's block of ratings, then of slopes: the 18-hole figure and those of the nines.
+  auto block_of = [](const CourseForm::Ratings& r, int block) {
+    return block == 0 ? std::array<const Field*, 3>{&r.rating, &r.rating_f9, &r.rating_b9}
+                      : std::array<const Field*, 3>{&r.slope, &r.slope_f9, &r.slope_b9};
+  };
+  const CourseForm& form = course_.form();
   const char* headings[] = {"18", "F9", "B9"};
   for (int part = 0; part < 3; ++part) {
     for (int block = 0; block < 2; ++block) {
-      std::string shown_by = std::string(block == 0 ? "men_rating" : "men_slope") + nines[part];
-      QLabel* h = fields().caption(shown_by, headings[part]);
+      // The men's fields show the headings, hiding them with the nines of a 9-hole course.
+      QLabel* h = fields().caption(*block_of(form.men, block)[part], headings[part]);
       h->setAlignment(Qt::AlignCenter);
       grid->addWidget(h, 0, 1 + block * 4 + part);
     }
   }
   int row = 1;
-  for (const std::string sex : {"men", "women"}) {
+  for (const CourseForm::Ratings* sex : {&form.men, &form.women}) {
     for (int block = 0; block < 2; ++block) {
-      std::string base = sex + (block == 0 ? "_rating" : "_slope");
-      grid->addWidget(fields().caption(base), row, block * 4, Qt::AlignRight);
+      const std::array<const Field*, 3> parts = block_of(*sex, block);
+      grid->addWidget(fields().caption(*parts[0]), row, block * 4, Qt::AlignRight);
       for (int part = 0; part < 3; ++part) {
-        QWidget* edit = fields().make(base + nines[part]);
+        QWidget* edit = fields().make(*parts[part]);
         fit_to_chars(edit, 4);
         grid->addWidget(edit, row, 1 + block * 4 + part);
         tab_order_.push_back(edit);
@@ -133,9 +142,9 @@ QLayout* CourseDialog::contact_block() {
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(3);
   int row = 0;
-  for (const char* name : {"phone", "fax"}) {
-    grid->addWidget(fields().caption(name), row, 0, Qt::AlignRight);
-    QWidget* edit = fields().make(name);
+  for (const Field* number : {&course_.form().phone, &course_.form().fax}) {
+    grid->addWidget(fields().caption(*number), row, 0, Qt::AlignRight);
+    QWidget* edit = fields().make(*number);
     fit_to_chars(edit, 16);
     grid->addWidget(edit, row++, 1);
     tab_order_.push_back(edit);
@@ -195,8 +204,10 @@ QLayout* CourseDialog::hole_grid() {
 QLayout* CourseDialog::check_boxes() {
   auto* row = new QHBoxLayout;
   auto* checks = new QVBoxLayout;
-  for (const char* name : {"active", "home_course", "whs_verified", "hole_by_hole", "exclude_off_season"}) {
-    QWidget* box = fields().make(name);
+  const CourseForm& form = course_.form();
+  for (const Field* check :
+       {&form.active, &form.home_course, &form.whs_verified, &form.hole_by_hole, &form.exclude_off_season}) {
+    QWidget* box = fields().make(*check);
     checks->addWidget(box);
     tab_order_.push_back(box);
   }

@@ -41,6 +41,7 @@ class FieldWidgets : public QObject {
   // A caption for the field: the given text, or (when empty) the field's
   // label, kept in line with it.
   QLabel* caption(const std::string& name, const QString& text = {});
+  QLabel* caption(const Field& field, const QString& text = {}) { return caption(field.name, text); }
   // Names a widget that is no field (the dialog's OK button as "ok").
   void add_other(const std::string& name, QWidget* widget) { others_[name] = widget; }
 
