@@ -19,6 +19,9 @@ class ReportingNameModel : public DialogModel {
 
  private:
   State& state_;
+  Field& reporting_name_;
+  Field& use_as_heading_;
+  Field& reset_;
 };
 
 // Command 1407.

@@ -6,7 +6,24 @@
 
 namespace quillon {
 
-SelectDateModel::SelectDateModel(State& state, bool use_last_chosen, std::string title) : state_(state) {
+namespace {
+
+std::vector<std::string> month_names() {
+  std::vector<std::string> months;
+  for (int m = 1; m <= 12; ++m) months.push_back(month_name(m));
+  return months;
+}
+
+}  // namespace
+
+SelectDateModel::SelectDateModel(State& state, bool use_last_chosen, std::string title)
+    : state_(state),
+      month_list_(add(Field::list_field("month", "Month", month_names()))),
+      heading_label_(add(Field::label_field("heading", ""))),
+      prev_button_(add(Field::button_field("prev", "Prev"))),
+      next_button_(add(Field::button_field("next", "Next"))),
+      today_button_(add(Field::button_field("today", "Today"))),
+      day_buttons_(add_day_buttons()) {
   title_ = std::move(title);
   if (use_last_chosen) {
     year_ = full_year(state.last_chosen_date.year);
@@ -17,15 +34,17 @@ SelectDateModel::SelectDateModel(State& state, bool use_last_chosen, std::string
     month_ = state.today.month;
     day_ = state.today.day;
   }
-  std::vector<std::string> months;
-  for (int m = 1; m <= 12; ++m) months.push_back(month_name(m));
-  add(Field::list_field("month", "Month", months));
-  add(Field::label_field("heading", ""));
-  add(Field::button_field("prev", "Prev"));
-  add(Field::button_field("next", "Next"));
-  add(Field::button_field("today", "Today"));
-  for (int d = 1; d <= 31; ++d) add(Field::button_field("day." + std::to_string(d), std::to_string(d))).group = "days";
   refresh_fields();
+}
+
+std::vector<Field*> SelectDateModel::add_day_buttons() {
+  std::vector<Field*> buttons;
+  for (int d = 1; d <= 31; ++d) {
+    Field& button = add(Field::button_field("day." + std::to_string(d), std::to_string(d)));
+    button.group = "days";
+    buttons.push_back(&button);
+  }
+  return buttons;
 }
 
 int SelectDateModel::first_weekday() const { return weekday(year_, month_, 1); }
@@ -35,9 +54,9 @@ std::string SelectDateModel::heading() const { return format_text(64, "%d  %s", 
 
 void SelectDateModel::refresh_fields() {
   if (day_ > days()) day_ = days();
-  field("month").index = month_ - 1;
-  field("heading").text = heading();
-  for (int d = 1; d <= 31; ++d) field("day." + std::to_string(d)).visible = d <= days();
+  month_list_.index = month_ - 1;
+  heading_label_.text = heading();
+  for (int d = 1; d <= 31; ++d) day_buttons_[d - 1]->visible = d <= days();
 }
 
 void SelectDateModel::previous_month() {
@@ -96,14 +115,15 @@ bool SelectDateModel::accept() {
 }
 
 void SelectDateModel::on_changed(Field& f) {
-  if (f.name == "month") choose_month(f.index + 1);
+  if (&f == &month_list_) choose_month(f.index + 1);
 }
 
 void SelectDateModel::on_pressed(Field& f) {
-  if (f.name == "prev") previous_month();
-  else if (f.name == "next") next_month();
-  else if (f.name == "today") go_to_today();
-  else if (f.name.rfind("day.", 0) == 0) choose_day(std::stoi(f.name.substr(4)));
+  if (&f == &prev_button_) previous_month();
+  else if (&f == &next_button_) next_month();
+  else if (&f == &today_button_) go_to_today();
+  for (int d = 1; d <= 31; ++d)
+    if (&f == day_buttons_[d - 1]) choose_day(d);
 }
 
 std::optional<Date> select_date(State& state, bool use_last_chosen, const std::string& title) {

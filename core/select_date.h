@@ -2,6 +2,7 @@
 // The "Select Date" month calendar.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/dates.h"
 #include "core/dialog_model.h"
@@ -42,8 +43,15 @@ class SelectDateModel : public DialogModel {
 
  private:
   void refresh_fields();
+  std::vector<Field*> add_day_buttons();
   State& state_;
   int year_, month_, day_;
+  Field& month_list_;
+  Field& heading_label_;
+  Field& prev_button_;
+  Field& next_button_;
+  Field& today_button_;
+  std::vector<Field*> day_buttons_;  // days 1..31
 };
 
 // Opens the calendar; the chosen date, or nothing on Cancel.

@@ -50,19 +50,22 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
   help_topic_ = Help::system_configuration;
   const SystemRecord& s = state.system;
 
-  add(Field::list_field("label_format", "Address Label Format", label_format_names())).index = s.label_format;
-  add(Field::list_field("distances", "Show Distances as", {"Yards", "Metres"})).index =
-      (s.flags & system_flag::yards) ? 0 : 1;
-  add(Field::list_field("print_reports", "Print reports in ", {"Color", "Black & White"})).index =
-      (s.flags & system_flag::color_reports) ? 0 : 1;
-  add(Field::multiline_field("desktop_message", "Desktop Message", 300)).text = field_text(state.desktop_message.text);
-  add(Field::button_field("select_background",
-                          "Select new Windows Bitmap file (.bmp) to become Main Window background"));
-  add(Field::check_field("stretch_background", "Stretch image to fit window?")).checked =
-      (s.flags & system_flag::stretch_background) != 0;
-  add(Field::button_field("reset_background", "Reset Main Window background to default"));
-  Field& interval = add(Field::list_field("tee_time_interval", "Tee Time Interval", tee_time_interval_texts()));
-  interval.index = (s.tee_time_interval >= 0 && s.tee_time_interval < 22) ? s.tee_time_interval : 0;
+  SystemConfigurationForm& f = form_;
+  f.label_format = &add(Field::list_field("label_format", "Address Label Format", label_format_names()));
+  f.label_format->index = s.label_format;
+  f.distances = &add(Field::list_field("distances", "Show Distances as", {"Yards", "Metres"}));
+  f.distances->index = (s.flags & system_flag::yards) ? 0 : 1;
+  f.print_reports = &add(Field::list_field("print_reports", "Print reports in ", {"Color", "Black & White"}));
+  f.print_reports->index = (s.flags & system_flag::color_reports) ? 0 : 1;
+  f.desktop_message = &add(Field::multiline_field("desktop_message", "Desktop Message", 300));
+  f.desktop_message->text = field_text(state.desktop_message.text);
+  f.select_background = &add(Field::button_field(
+      "select_background", "Select new Windows Bitmap file (.bmp) to become Main Window background"));
+  f.stretch_background = &add(Field::check_field("stretch_background", "Stretch image to fit window?"));
+  f.stretch_background->checked = (s.flags & system_flag::stretch_background) != 0;
+  f.reset_background = &add(Field::button_field("reset_background", "Reset Main Window background to default"));
+  f.tee_time_interval = &add(Field::list_field("tee_time_interval", "Tee Time Interval", tee_time_interval_texts()));
+  f.tee_time_interval->index = (s.tee_time_interval >= 0 && s.tee_time_interval < 22) ? s.tee_time_interval : 0;
 
   for (int v = 50; v <= 2450; v += 50)
     if (v >= state.course_count) slot_values_.push_back(v);
@@ -70,8 +73,9 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
     slot_values_.push_back(s.course_slot_count);
     std::sort(slot_values_.begin(), slot_values_.end());
   }
-  add(Field::list_field("course_slot_count", "# of courses to be stored", four_digit(slot_values_))).index =
-      index_of(slot_values_, s.course_slot_count);
+  f.course_slot_count =
+      &add(Field::list_field("course_slot_count", "# of courses to be stored", four_digit(slot_values_)));
+  f.course_slot_count->index = index_of(slot_values_, s.course_slot_count);
 
   std::vector<std::string> courses;
   CourseRecord saved = state.course;
@@ -83,30 +87,34 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
                                   field_text(state.course.tee_name).c_str()));
   }
   state.course = saved;
-  add(Field::list_field("default_course", "Default Course / Tee", courses)).index =
-      index_of(course_slots_, s.default_course);
+  f.default_course = &add(Field::list_field("default_course", "Default Course / Tee", courses));
+  f.default_course->index = index_of(course_slots_, s.default_course);
 
-  Field& format = add(Field::list_field("default_format", "Default format", std::move(format_names)));
-  format.index = s.default_format < static_cast<int>(format.options.size()) ? s.default_format : 0;
-  add(Field::list_field("default_tie_break", "Default tie breaking", tie_break_names())).index =
-      (s.default_tie_break >= 0 && s.default_tie_break <= 3) ? s.default_tie_break : 0;
+  f.default_format = &add(Field::list_field("default_format", "Default format", std::move(format_names)));
+  f.default_format->index =
+      s.default_format < static_cast<int>(f.default_format->options.size()) ? s.default_format : 0;
+  f.default_tie_break = &add(Field::list_field("default_tie_break", "Default tie breaking", tie_break_names()));
+  f.default_tie_break->index = (s.default_tie_break >= 0 && s.default_tie_break <= 3) ? s.default_tie_break : 0;
 
   std::vector<int> limits;
   for (int v = 100; v <= 950; v += 50) limits.push_back(v);
-  Field& limit = add(Field::list_field("purge_reminder_limit", "Purge reminder limit", four_digit(limits)));
-  limit.index = index_of(limits, s.purge_reminder_limit);
-  add(Field::check_field("include_rating_and_par", "Include Course Rating and Par in Course Handicap calculation"))
-      .checked = s.default_include_rating_and_par != 0;
+  f.purge_reminder_limit = &add(Field::list_field("purge_reminder_limit", "Purge reminder limit", four_digit(limits)));
+  f.purge_reminder_limit->index = index_of(limits, s.purge_reminder_limit);
+  f.include_rating_and_par = &add(
+      Field::check_field("include_rating_and_par", "Include Course Rating and Par in Course Handicap calculation"));
+  f.include_rating_and_par->checked = s.default_include_rating_and_par != 0;
   const DesktopSettings desktop = load_desktop_settings(state.home_folder);
-  add(Field::check_field("report_window", "Show reports in the Quillon report window instead of the web browser"))
-      .checked = desktop.report_window;
-  add(Field::list_field("paper", "Paper for score cards and cart signs", {"Printer's default", "Letter", "A4"})).index =
-      static_cast<int>(desktop.paper);
-  focus_ = "label_format";
+  f.report_window =
+      &add(Field::check_field("report_window", "Show reports in the Quillon report window instead of the web browser"));
+  f.report_window->checked = desktop.report_window;
+  f.paper =
+      &add(Field::list_field("paper", "Paper for score cards and cart signs", {"Printer's default", "Letter", "A4"}));
+  f.paper->index = static_cast<int>(desktop.paper);
+  focus_ = f.label_format->name;
 }
 
 void SystemConfigurationModel::on_changed(Field& f) {
-  if (f.name != "stretch_background") return;
+  if (&f != form_.stretch_background) return;
   // The stretch setting shows at once.
   if (f.checked) state_.system.flags |= system_flag::stretch_background;
   else state_.system.flags &= static_cast<std::uint16_t>(~system_flag::stretch_background);
@@ -118,8 +126,8 @@ void SystemConfigurationModel::on_changed(Field& f) {
 }
 
 void SystemConfigurationModel::on_pressed(Field& f) {
-  if (f.name == "select_background") choose_background();
-  if (f.name == "reset_background") reset_background();
+  if (&f == form_.select_background) choose_background();
+  if (&f == form_.reset_background) reset_background();
 }
 
 void SystemConfigurationModel::choose_background() {
@@ -159,21 +167,22 @@ bool SystemConfigurationModel::accept() {
   auto set_flag = [&](std::uint16_t bit, bool on) {
     s.flags = on ? (s.flags | bit) : static_cast<std::uint16_t>(s.flags & ~bit);
   };
-  s.label_format = static_cast<std::uint8_t>(index("label_format"));
-  set_flag(system_flag::yards, index("distances") == 0);
-  set_flag(system_flag::color_reports, index("print_reports") == 0);
-  set_flag(system_flag::stretch_background, checked("stretch_background"));
-  s.tee_time_interval = static_cast<std::int8_t>(index("tee_time_interval"));
-  if (int i = index("default_course"); i >= 0) s.default_course = static_cast<std::uint16_t>(course_slots_[i]);
-  s.default_format = static_cast<std::int8_t>(index("default_format"));
-  s.default_tie_break = static_cast<std::int8_t>(index("default_tie_break"));
-  if (int i = index("purge_reminder_limit"); i >= 0) s.purge_reminder_limit = static_cast<std::int16_t>(100 + 50 * i);
-  s.default_include_rating_and_par = checked("include_rating_and_par") ? 1 : 0;
+  const SystemConfigurationForm& f = form_;
+  s.label_format = static_cast<std::uint8_t>(f.label_format->index);
+  set_flag(system_flag::yards, f.distances->index == 0);
+  set_flag(system_flag::color_reports, f.print_reports->index == 0);
+  set_flag(system_flag::stretch_background, f.stretch_background->checked);
+  s.tee_time_interval = static_cast<std::int8_t>(f.tee_time_interval->index);
+  if (int i = f.default_course->index; i >= 0) s.default_course = static_cast<std::uint16_t>(course_slots_[i]);
+  s.default_format = static_cast<std::int8_t>(f.default_format->index);
+  s.default_tie_break = static_cast<std::int8_t>(f.default_tie_break->index);
+  if (int i = f.purge_reminder_limit->index; i >= 0) s.purge_reminder_limit = static_cast<std::int16_t>(100 + 50 * i);
+  s.default_include_rating_and_par = f.include_rating_and_par->checked ? 1 : 0;
 
   DesktopSettings desktop = load_desktop_settings(state_.home_folder);
-  const Paper paper = index("paper") >= 0 ? static_cast<Paper>(index("paper")) : desktop.paper;
-  if (desktop.report_window != checked("report_window") || desktop.paper != paper) {
-    desktop.report_window = checked("report_window");
+  const Paper paper = f.paper->index >= 0 ? static_cast<Paper>(f.paper->index) : desktop.paper;
+  if (desktop.report_window != f.report_window->checked || desktop.paper != paper) {
+    desktop.report_window = f.report_window->checked;
     desktop.paper = paper;
     if (Status saved = save_desktop_settings(state_.home_folder, desktop); !saved) {
       show_message_text(state_, message_kind::error, saved.reason());
@@ -181,10 +190,11 @@ bool SystemConfigurationModel::accept() {
     }
   }
 
-  set_field_text(state_.desktop_message.text, text("desktop_message"));
+  set_field_text(state_.desktop_message.text, f.desktop_message->text);
   if (!write_record(state_, RecordKind::desktop_message, 1)) return false;
 
-  int new_slots = index("course_slot_count") >= 0 ? slot_values_[index("course_slot_count")] : s.course_slot_count;
+  const int slot_choice = f.course_slot_count->index;
+  int new_slots = slot_choice >= 0 ? slot_values_[slot_choice] : s.course_slot_count;
   if (new_slots != s.course_slot_count) {
     // The move writes the system record with everything taken over above.
     if (change_course_slot_count(state_, new_slots) || state_.exit_requested) return true;

@@ -9,6 +9,26 @@ namespace quillon {
 
 struct State;
 
+// The fields of the dialog, held by type; set as the constructor adds them.
+struct SystemConfigurationForm {
+  Field* label_format = nullptr;
+  Field* distances = nullptr;
+  Field* print_reports = nullptr;
+  Field* desktop_message = nullptr;
+  Field* select_background = nullptr;
+  Field* stretch_background = nullptr;
+  Field* reset_background = nullptr;
+  Field* tee_time_interval = nullptr;
+  Field* course_slot_count = nullptr;
+  Field* default_course = nullptr;
+  Field* default_format = nullptr;
+  Field* default_tie_break = nullptr;
+  Field* purge_reminder_limit = nullptr;
+  Field* include_rating_and_par = nullptr;
+  Field* report_window = nullptr;
+  Field* paper = nullptr;
+};
+
 class SystemConfigurationModel : public DialogModel {
  public:
   // `format_names` are the tournament formats offered as the default format.
@@ -27,6 +47,7 @@ class SystemConfigurationModel : public DialogModel {
   State& state_;
   std::vector<int> course_slots_;
   std::vector<int> slot_values_;
+  SystemConfigurationForm form_;
 };
 
 // Command 1701.

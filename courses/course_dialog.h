@@ -14,6 +14,7 @@
 // whs_verified, hole_by_hole, exclude_off_season, active_season.1..24; the
 // label distance_caption.
 #include <string>
+#include <vector>
 
 #include "core/dialog_model.h"
 #include "core/records/course_record.h"
@@ -33,6 +34,64 @@ inline constexpr char change = 'C';
 // (18 holes), active in every half month.
 CourseRecord new_course_defaults(int holes);
 
+// The fields of the course dialog, held by type, in the order shown.
+struct CourseForm {
+  // One sex's course rating and slope, for 18 holes and for each nine.
+  struct Ratings {
+    Field& rating;
+    Field& rating_f9;
+    Field& rating_b9;
+    Field& slope;
+    Field& slope_f9;
+    Field& slope_b9;
+  };
+  struct HoleRow {
+    Field& men_par;
+    Field& women_par;
+    Field& men_hcp_hole;
+    Field& women_hcp_hole;
+    Field& hole_length;
+  };
+  // A sex's nine and total pars, typed when no hole's par is.
+  struct NinePars {
+    Field& front;
+    Field& back;
+    Field& total;
+  };
+  // Running totals, shown as labels.
+  struct Totals {
+    Field& front;
+    Field& back;
+    Field& total;
+  };
+  Field& course_name;
+  Field& course_abbrev;
+  Field& tee_name;
+  Field& nines_caption;
+  Ratings men;
+  Ratings women;
+  Field& phone;
+  Field& fax;
+  Field& hole_caption;
+  Field& men_par_caption;
+  Field& women_par_caption;
+  Field& men_hcp_caption;
+  Field& women_hcp_caption;
+  Field& distance_caption;
+  std::vector<HoleRow> holes;  // holes 1..9 or 1..18
+  NinePars men_pars;
+  NinePars women_pars;
+  Totals men_par_totals;
+  Totals women_par_totals;
+  Totals length_totals;
+  Field& active;
+  Field& home_course;
+  Field& whs_verified;
+  Field& hole_by_hole;
+  Field& exclude_off_season;
+  std::vector<Field*> active_season;  // the 24 half months from January
+};
+
 class CourseDialogModel : public DialogModel {
  public:
   // `start` is the record shown (in add-tee mode without its tee name); the
@@ -49,33 +108,47 @@ class CourseDialogModel : public DialogModel {
   bool accept() override;
   // The editing copy: the record as it will be stored once accepted.
   const CourseRecord& record() const { return copy_; }
+  const CourseForm& form() const { return form_; }
 
  protected:
   void on_changed(Field& field) override;
 
  private:
-  void build_fields();
+  // One sex's fields; `women` picks the sex's column of the hole rows.
+  struct SexFields {
+    const CourseForm::Ratings& ratings;
+    const CourseForm::NinePars& pars;
+    const CourseForm::Totals& totals;
+    bool women;
+    Field& par(const CourseForm::HoleRow& row) const { return women ? row.women_par : row.men_par; }
+  };
+  SexFields men() const { return {form_.men, form_.men_pars, form_.men_par_totals, false}; }
+  SexFields women() const { return {form_.women, form_.women_pars, form_.women_par_totals, true}; }
+
+  CourseForm build_fields();
   void load(const CourseRecord& course);
   // The fields into the record; false (after the error) when neither 18-hole
   // rating was entered.
   bool read_fields(CourseRecord& course);
-  void read_nine_and_total_pars(const std::string& sex, const std::int8_t (&pars)[18], std::int8_t& front,
+  void read_nine_and_total_pars(const SexFields& sex, const std::int8_t (&pars)[18], std::int8_t& front,
                                 std::int8_t& back, std::int8_t& total) const;
   void take_check_boxes(CourseRecord& course) const;
-  // Whether the sex's ("men" or "women") par of hole 1 is typed: its nine and
-  // total pars then follow its holes instead of their own fields.
-  bool per_hole_pars_typed(const std::string& sex) const;
+  // Whether the sex's par of hole 1 is typed: its nine and total pars then
+  // follow its holes instead of their own fields.
+  bool per_hole_pars_typed(const SexFields& sex) const;
+  bool affects_totals(const Field& field) const;
   void refresh_totals();
-  void propose_nine_ratings(const std::string& sex);
-  void copy_slope(Field& slope, const std::string& sex);
-  void focus_after(const std::string& name);
-  int number(const std::string& name) const;
+  void propose_nine_ratings(const CourseForm::Ratings& ratings);
+  void copy_slope(Field& slope, const CourseForm::Ratings& ratings);
+  void focus_after(const Field& field);
+  static int number(const Field& field);
 
   State& state_;
   int holes_;
   char mode_;
   int slot_;
   CourseRecord copy_;
+  CourseForm form_;
 };
 
 }  // namespace quillon

@@ -39,6 +39,12 @@ bool is_pair(const SlotName& ladies, const SlotName& men) {
 
 std::string pair_line(const TeePair& p) { return p.course_name + " - " + p.ladies_tee + " / " + p.men_tee; }
 
+std::vector<std::string> pair_lines(const std::vector<TeePair>& pairs) {
+  std::vector<std::string> lines;
+  for (const auto& p : pairs) lines.push_back(pair_line(p));
+  return lines;
+}
+
 bool retarget_tournaments(State& state, int from_slot, int to_slot) {
   DatabaseTransaction change(state);
   for (int t = 1; t <= state.tournament_count; ++t) {
@@ -133,20 +139,21 @@ MergeOutcome merge_tee_pair(State& state, const TeePair& pair) {
   return MergeOutcome::merged;
 }
 
-ConsolidationModel::ConsolidationModel(State& state) : state_(state), pairs_(find_tee_pairs(state)) {
+ConsolidationModel::ConsolidationModel(State& state)
+    : state_(state),
+      pairs_(find_tee_pairs(state)),
+      explanation_(add(Field::label_field(
+          "explanation",
+          "The men's tee must be named with \"-M\" at the end and the ladies' tee with \"-F\" at the "
+          "end (for example \"White-M\" and \"White-F\"). The pairs of tees below can be combined."))),
+      pairs_list_(add(Field::multi_list_field("pairs", "Tees to be combined", pair_lines(pairs_)))) {
   title_ = "Course Consolidation";
   help_topic_ = Help::course_maintenance;
-  add(Field::label_field("explanation",
-                         "The men's tee must be named with \"-M\" at the end and the ladies' tee with \"-F\" at the "
-                         "end (for example \"White-M\" and \"White-F\"). The pairs of tees below can be combined."));
-  std::vector<std::string> lines;
-  for (const auto& p : pairs_) lines.push_back(pair_line(p));
-  add(Field::multi_list_field("pairs", "Tees to be combined", lines));
-  set_focus("pairs");
+  set_focus(pairs_list_.name);
 }
 
 bool ConsolidationModel::accept() {
-  const auto& chosen = find("pairs")->selected;
+  const auto& chosen = pairs_list_.selected;
   if (chosen.empty()) {
     error_box(state_, "Select the Course(s) to be combined and click 'OK' or click 'Cancel' to abort.");
     return false;

@@ -41,6 +41,8 @@ class ConsolidationModel : public DialogModel {
  private:
   State& state_;
   std::vector<TeePair> pairs_;
+  Field& explanation_;
+  Field& pairs_list_;
 };
 
 // Command 1412. Ok when the dialog closed with OK.

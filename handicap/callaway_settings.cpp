@@ -37,57 +37,55 @@ bool hole_in_range(int hole) { return hole >= 1 && hole <= 18; }
 
 }  // namespace
 
-CallawaySettingsModel::CallawaySettingsModel(State& state) : state_(state) {
+CallawaySettingsModel::CallawaySettingsModel(State& state)
+    : state_(state),
+      table_base_(add(Field::list_field("table_base", "Table Base", nine_hole() ? numbers(25, 40) : numbers(50, 75)))),
+      max_handicap_(
+          add(Field::list_field("max_handicap", "Maximum Handicap", nine_hole() ? numbers(20, 35) : numbers(40, 70)))),
+      max_score_(add(Field::list_field("max_score", "Maximum Score Per Hole", hole_cap_names()))),
+      excluded_hole1_(add(Field::text_field("excluded_hole1", "Hole(s) Excluded From Deduction", 2))),
+      excluded_hole2_(add(Field::text_field("excluded_hole2", "", 2))),
+      compare_(add(Field::button_field("compare", "Compare With Official Callaway"))) {
   title_ = "Callaway Handicap Computation Settings";
   help_topic_ = Help::callaway;
   const TournamentHeader& h = state.header;
   const CallawayDefaults defaults = callaway_defaults(format_of(h));
 
-  Field& base = add(Field::list_field("table_base", "Table Base", nine_hole() ? numbers(25, 40) : numbers(50, 75)));
-  choose_number(base, h.callaway_table_base, defaults.table_base);
-  Field& max =
-      add(Field::list_field("max_handicap", "Maximum Handicap", nine_hole() ? numbers(20, 35) : numbers(40, 70)));
-  choose_number(max, h.callaway_max_handicap, defaults.max_handicap);
-  Field& score = add(Field::list_field("max_score", "Maximum Score Per Hole", hole_cap_names()));
-  score.index = h.max_hole_score_index >= 0 && h.max_hole_score_index < hole_cap_setting_count ? h.max_hole_score_index
-                                                                                               : double_par_setting;
+  choose_number(table_base_, h.callaway_table_base, defaults.table_base);
+  choose_number(max_handicap_, h.callaway_max_handicap, defaults.max_handicap);
+  max_score_.index = h.max_hole_score_index >= 0 && h.max_hole_score_index < hole_cap_setting_count
+                         ? h.max_hole_score_index
+                         : double_par_setting;
 
-  Field& first = add(Field::text_field("excluded_hole1", "Hole(s) Excluded From Deduction", 2));
-  first.text = std::to_string(h.peoria_holes[0]);
-  first.group = "excluded";
-  Field& second = add(Field::text_field("excluded_hole2", "", 2));
-  second.text = std::to_string(h.peoria_holes[1]);
-  second.group = "excluded";
-  second.enabled = !nine_hole();
-
-  add(Field::button_field("compare", "Compare With Official Callaway"));
-  focus_ = "table_base";
+  excluded_hole1_.text = std::to_string(h.peoria_holes[0]);
+  excluded_hole1_.group = "excluded";
+  excluded_hole2_.text = std::to_string(h.peoria_holes[1]);
+  excluded_hole2_.group = "excluded";
+  excluded_hole2_.enabled = !nine_hole();
+  focus_ = table_base_.name;
 }
 
 bool CallawaySettingsModel::nine_hole() const { return format_of(state_.header) == Format::callaway_nine; }
 
-int CallawaySettingsModel::chosen_number(const std::string& list) const {
-  const Field* f = find(list);
-  return parse_int(f->options[f->index], 10);
-}
+int CallawaySettingsModel::chosen_number(const Field& list) { return parse_int(list.options[list.index], 10); }
 
 int CallawaySettingsModel::excluded_hole(int n) const {
-  return parse_int(trimmed(text(n == 1 ? "excluded_hole1" : "excluded_hole2")), 10);
+  return parse_int(trimmed((n == 1 ? excluded_hole1_ : excluded_hole2_).text), 10);
 }
 
 bool CallawaySettingsModel::accept() {
   bool holes_ok = hole_in_range(excluded_hole(1)) && (nine_hole() || hole_in_range(excluded_hole(2)));
   if (!holes_ok) {
     message_box(state_, message_kind::error, "The holes excluded from deduction must be between 1 and 18");
-    field("excluded_hole1").text = "17";
-    field("excluded_hole2").text = "18";
-    set_focus("excluded_hole1");
+    excluded_hole1_.text = "17";
+    excluded_hole2_.text = "18";
+    set_focus(excluded_hole1_.name);
     return false;
   }
   TournamentHeader& h = state_.header;
-  h.callaway_table_base = static_cast<std::int8_t>(chosen_number("table_base"));
-  h.callaway_max_handicap = static_cast<std::int8_t>(chosen_number("max_handicap"));
-  h.max_hole_score_index = static_cast<std::int8_t>(index("max_score"));
+  h.callaway_table_base = static_cast<std::int8_t>(chosen_number(table_base_));
+  h.callaway_max_handicap = static_cast<std::int8_t>(chosen_number(max_handicap_));
+  h.max_hole_score_index = static_cast<std::int8_t>(max_score_.index);
   h.peoria_holes[0] = static_cast<std::int8_t>(excluded_hole(1));
   if (!nine_hole()) h.peoria_holes[1] = static_cast<std::int8_t>(excluded_hole(2));
   return true;
@@ -105,24 +103,24 @@ std::string CallawaySettingsModel::comparison_text() const {
       "The following differences were found between your current settings and the 'Official "
       "Callaway Handicap System':\n";
   int found = 0;
-  const int max = chosen_number("max_handicap");
+  const int max = chosen_number(max_handicap_);
   const CallawayDefaults official = standard_callaway_defaults;
   if (max != official.max_handicap)
     out += format_text(message_limit,
                        "\n%d. You have set the maximum handicap to %d.  The 'Official Callaway Handicap System' "
                        "uses a maximum handicap of 51.\n",
                        ++found, max);
-  const int base = chosen_number("table_base");
+  const int base = chosen_number(table_base_);
   if (base != official.table_base)
     out += format_text(message_limit,
                        "\n%d. You have set the handicap table base to %d.  The 'Official Callaway Handicap System' "
                        "uses a handicap table base of 70.\n",
                        ++found, base);
-  if (index("max_score") != double_par_setting)
+  if (max_score_.index != double_par_setting)
     out += format_text(message_limit,
                        "\n%d. You have set the maximum score per hole to %s.  The 'Official Callaway Handicap "
                        "System' uses a maximum score of '%s'.\n",
-                       ++found, hole_cap_name(index("max_score")).c_str(), hole_cap_name(double_par_setting).c_str());
+                       ++found, hole_cap_name(max_score_.index).c_str(), hole_cap_name(double_par_setting).c_str());
   const int a = excluded_hole(1), b = excluded_hole(2);
   if (!((a == 17 && b == 18) || (a == 18 && b == 17)))
     out += format_text(message_limit,
@@ -135,7 +133,7 @@ std::string CallawaySettingsModel::comparison_text() const {
 }
 
 void CallawaySettingsModel::on_pressed(Field& f) {
-  if (f.name == "compare") ask_titled(state_, message_kind::information, caption, comparison_text());
+  if (&f == &compare_) ask_titled(state_, message_kind::information, caption, comparison_text());
 }
 
 bool configure_callaway(State& state) {

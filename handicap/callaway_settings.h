@@ -28,10 +28,16 @@ class CallawaySettingsModel : public DialogModel {
 
  private:
   bool nine_hole() const;
-  int chosen_number(const std::string& list) const;
+  static int chosen_number(const Field& list);
   int excluded_hole(int n) const;
 
   State& state_;
+  Field& table_base_;
+  Field& max_handicap_;
+  Field& max_score_;
+  Field& excluded_hole1_;
+  Field& excluded_hole2_;
+  Field& compare_;
 };
 
 // Opens the dialog on state.header; true when it closed with OK (the header

@@ -33,34 +33,42 @@ std::optional<int> read_points(const std::string& typed) {
 
 }  // namespace
 
-StablefordSettingsModel::StablefordSettingsModel(State& state) : state_(state) {
+StablefordSettingsModel::StablefordSettingsModel(State& state)
+    : state_(state),
+      points_(add_points_fields()),
+      use_gross_(add(Field::check_field("use_gross", "Use Gross Scores"))) {
   title_ = "Custom Stableford Configuration";
   help_topic_ = Help::stableford;
+  for (int i = 0; i < 8; ++i) points_[i]->text = std::to_string(state.system.stableford_points[i]);
+  use_gross_.checked = (state.system.flags & system_flag::custom_stableford_gross) != 0;
+  focus_ = points_[0]->name;
+}
+
+std::vector<Field*> StablefordSettingsModel::add_points_fields() {
+  std::vector<Field*> points;
   for (int i = 0; i < 8; ++i) {
     Field& f = add(Field::text_field(points_field(i), result_names[i], 3));
-    f.text = std::to_string(state.system.stableford_points[i]);
     f.group = "points";
+    points.push_back(&f);
   }
-  add(Field::check_field("use_gross", "Use Gross Scores")).checked =
-      (state.system.flags & system_flag::custom_stableford_gross) != 0;
-  focus_ = points_field(0);
+  return points;
 }
 
 bool StablefordSettingsModel::accept() {
   std::int8_t points[8];
   for (int i = 0; i < 8; ++i) {
-    auto value = read_points(text(points_field(i)));
+    auto value = read_points(points_[i]->text);
     if (!value) {
       message_box(state_, message_kind::error, "The points for \"%s\" must be a whole number from %d to %d.",
                   result_names[i], lowest_stableford_points, highest_stableford_points);
-      set_focus(points_field(i));
+      set_focus(points_[i]->name);
       return false;
     }
     points[i] = static_cast<std::int8_t>(*value);
   }
   const SystemRecord before = state_.system;
   for (int i = 0; i < 8; ++i) state_.system.stableford_points[i] = points[i];
-  if (checked("use_gross")) state_.system.flags |= system_flag::custom_stableford_gross;
+  if (use_gross_.checked) state_.system.flags |= system_flag::custom_stableford_gross;
   else state_.system.flags &= static_cast<std::uint16_t>(~system_flag::custom_stableford_gross);
   if (!write_record(state_, RecordKind::system, 1)) {
     state_.system = before;  // the buffer keeps matching the file

@@ -2,6 +2,7 @@
 // The custom Stableford table of the system record: the points for each net
 // result from "< Dbl Eagle" to "Others", and "Use Gross Scores".
 #include <string>
+#include <vector>
 
 #include "core/dialog_model.h"
 
@@ -23,7 +24,11 @@ class StablefordSettingsModel : public DialogModel {
   bool accept() override;
 
  private:
+  std::vector<Field*> add_points_fields();
+
   State& state_;
+  std::vector<Field*> points_;  // one per result, in the order of the table
+  Field& use_gross_;
 };
 
 // Command 1703, also the tournament dialog's "Stableford Configuration".

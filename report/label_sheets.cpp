@@ -31,6 +31,14 @@ std::vector<std::string> offset_options() {
   return options;
 }
 
+std::vector<std::string> label_positions(const LabelSheet& sheet) {
+  std::vector<std::string> positions;
+  for (int row = 1; row <= sheet.rows; ++row)
+    for (int column = 1; column <= sheet.columns; ++column)
+      positions.push_back(format_text(32, "Row %d, Column %d", row, column));
+  return positions;
+}
+
 int offset_index(int value) {
   if (value < -largest_label_offset || value > largest_label_offset) value = 0;
   return value + largest_label_offset;
@@ -42,32 +50,31 @@ const LabelSheet& label_sheet(int label_format) {
   return sheets[label_format >= 0 && label_format < label_format_count ? label_format : 0];
 }
 
-StartPositionModel::StartPositionModel(const LabelSheet& sheet) {
+StartPositionModel::StartPositionModel(const LabelSheet& sheet)
+    : start_position_(
+          add(Field::list_field("start_position", std::string(sheet.name) + " label", label_positions(sheet)))) {
   title_ = "Select Starting Print Position";
-  std::vector<std::string> positions;
-  for (int row = 1; row <= sheet.rows; ++row)
-    for (int column = 1; column <= sheet.columns; ++column)
-      positions.push_back(format_text(32, "Row %d, Column %d", row, column));
-  add(Field::list_field("start_position", std::string(sheet.name) + " label", positions)).index = 0;
-  focus_ = "start_position";
+  start_position_.index = 0;
+  focus_ = start_position_.name;
 }
 
-PrinterAlignmentModel::PrinterAlignmentModel(State& state) : state_(state) {
+PrinterAlignmentModel::PrinterAlignmentModel(State& state)
+    : state_(state),
+      explanation_(add(Field::label_field("explanation", alignment_text))),
+      label_offset_x_(add(Field::list_field("label_offset_x", "Horizontal Offset", offset_options()))),
+      label_offset_y_(add(Field::list_field("label_offset_y", "Vertical Offset", offset_options()))) {
   title_ = "Printer Output Alignment";
   help_topic_ = Help::printer_alignment;
-  add(Field::label_field("explanation", alignment_text));
-  Field& across = add(Field::list_field("label_offset_x", "Horizontal Offset", offset_options()));
-  across.index = offset_index(state.system.label_offset_x);
-  across.group = "Address Labels";
-  Field& down = add(Field::list_field("label_offset_y", "Vertical Offset", offset_options()));
-  down.index = offset_index(state.system.label_offset_y);
-  down.group = "Address Labels";
-  focus_ = "label_offset_x";
+  label_offset_x_.index = offset_index(state.system.label_offset_x);
+  label_offset_x_.group = "Address Labels";
+  label_offset_y_.index = offset_index(state.system.label_offset_y);
+  label_offset_y_.group = "Address Labels";
+  focus_ = label_offset_x_.name;
 }
 
 bool PrinterAlignmentModel::accept() {
-  int across = index("label_offset_x") - largest_label_offset;
-  int down = index("label_offset_y") - largest_label_offset;
+  int across = label_offset_x_.index - largest_label_offset;
+  int down = label_offset_y_.index - largest_label_offset;
   if (across == state_.system.label_offset_x && down == state_.system.label_offset_y) return true;
   SystemRecord before = state_.system;
   state_.system.label_offset_x = static_cast<std::int8_t>(across);

@@ -32,7 +32,10 @@ class StartPositionModel : public DialogModel {
   explicit StartPositionModel(const LabelSheet& sheet);
   std::string id() const override { return "label_start_position"; }
   bool accept() override { return true; }
-  int chosen() const { return index("start_position"); }
+  int chosen() const { return start_position_.index; }
+
+ private:
+  Field& start_position_;
 };
 
 // "Printer Output Alignment" (command 1707): the address label offsets.
@@ -44,6 +47,9 @@ class PrinterAlignmentModel : public DialogModel {
 
  private:
   State& state_;
+  Field& explanation_;
+  Field& label_offset_x_;
+  Field& label_offset_y_;
 };
 
 inline constexpr int largest_label_offset = 3;

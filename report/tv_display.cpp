@@ -16,16 +16,18 @@ std::vector<std::string> numbers(int from, int to, int step) {
 
 }  // namespace
 
-ScrollSettingsModel::ScrollSettingsModel() {
+ScrollSettingsModel::ScrollSettingsModel()
+    : scroll_amount_(add(Field::list_field("scroll_amount", "Scroll amount", numbers(1, 10, 1)))),
+      window_height_(add(Field::list_field("window_height", "Window height", numbers(300, 1000, 50)))) {
   title_ = "Scrolling Window Settings";
-  add(Field::list_field("scroll_amount", "Scroll amount", numbers(1, 10, 1))).index = 2;
-  add(Field::list_field("window_height", "Window height", numbers(300, 1000, 50))).index = 4;
-  focus_ = "scroll_amount";
+  scroll_amount_.index = 2;
+  window_height_.index = 4;
+  focus_ = scroll_amount_.name;
 }
 
 bool ScrollSettingsModel::accept() {
-  const int amount = index("scroll_amount");
-  const int height = index("window_height");
+  const int amount = scroll_amount_.index;
+  const int height = window_height_.index;
   chosen_.amount = amount < 0 ? 3 : amount + 1;
   chosen_.height = height < 0 ? 500 : 300 + 50 * height;
   return true;

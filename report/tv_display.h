@@ -29,6 +29,8 @@ class ScrollSettingsModel : public DialogModel {
 
  private:
   ScrollSettings chosen_;
+  Field& scroll_amount_;
+  Field& window_height_;
 };
 
 // Asks "Would you like to use a scrolling window for the results"; Yes opens

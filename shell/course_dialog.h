@@ -32,7 +32,7 @@ class CourseDialog : public FormDialog {
   std::vector<QWidget*> tab_order_;
   // The typed nine or total par and its running total share a cell; the
   // typed one shows while it can be typed into (while no hole has a par).
-  std::vector<std::pair<std::string, std::string>> shared_cells_;
+  std::vector<std::pair<const Field*, const Field*>> shared_cells_;
 };
 
 }  // namespace quillon::shell

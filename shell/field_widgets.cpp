@@ -61,6 +61,26 @@ QListWidget* FieldWidgets::make_list(const Field& field) {
   return list;
 }
 
+QLabel* FieldWidgets::make_label(const Field& field) {
+  auto* label = qobject_cast<QLabel*>(make(field.name));
+  // Only a label field has a label widget.
+  assert(label != nullptr);
+  return label;
+}
+
+QPushButton* FieldWidgets::make_button(const Field& field) {
+  auto* button = qobject_cast<QPushButton*>(make(field.name));
+  assert(button != nullptr);
+  return button;
+}
+
+QLineEdit* FieldWidgets::make_line_edit(const Field& field) {
+  auto* edit = qobject_cast<QLineEdit*>(make(field.name));
+  // Only a one-line text field has a line edit.
+  assert(edit != nullptr);
+  return edit;
+}
+
 QLabel* FieldWidgets::caption(const std::string& name, const QString& text) {
   QWidget* widget = make(name);
   const Field* field = model_.find(name);

@@ -12,7 +12,9 @@
 #include "core/dialog_model.h"
 
 class QLabel;
+class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QWidget;
 
 namespace quillon::shell {
@@ -30,11 +32,16 @@ class FieldWidgets : public QObject {
   // The field's widget, made on first use: a line edit, text box, combo box,
   // list, tick box (with its label), push button or label.
   QWidget* make(const std::string& name);
-  // The list widget of a list field the dialog holds by type.
+  QWidget* make(const Field& field) { return make(field.name); }
+  // The widgets of fields the dialog holds by type, as their kind makes them.
   QListWidget* make_list(const Field& field);
+  QLabel* make_label(const Field& field);
+  QPushButton* make_button(const Field& field);
+  QLineEdit* make_line_edit(const Field& field);
   // A caption for the field: the given text, or (when empty) the field's
   // label, kept in line with it.
   QLabel* caption(const std::string& name, const QString& text = {});
+  QLabel* caption(const Field& field, const QString& text = {}) { return caption(field.name, text); }
   // Names a widget that is no field (the dialog's OK button as "ok").
   void add_other(const std::string& name, QWidget* widget) { others_[name] = widget; }
 

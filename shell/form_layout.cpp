@@ -26,13 +26,13 @@ QLabel* heading(const QString& text, Qt::Alignment alignment) {
   return label;
 }
 
-QHBoxLayout* group_list_row(FieldWidgets& fields, std::vector<QWidget*>& tab_order) {
+QHBoxLayout* group_list_row(FieldWidgets& fields, const Field& groups, std::vector<QWidget*>& tab_order) {
   auto* row = new QHBoxLayout;
-  row->addWidget(fields.caption("group_number"));
-  QWidget* groups = fields.make("group_number");
-  fit_to_chars(groups, 4);
-  row->addWidget(groups);
-  tab_order.push_back(groups);
+  row->addWidget(fields.caption(groups));
+  QWidget* list = fields.make(groups);
+  fit_to_chars(list, 4);
+  row->addWidget(list);
+  tab_order.push_back(list);
   return row;
 }
 

@@ -7,6 +7,10 @@
 
 class QWidget;
 
+namespace quillon {
+struct Field;
+}
+
 namespace quillon::shell {
 
 // Gives a widget the fixed width of `chars` digits plus its frame.
@@ -15,7 +19,7 @@ void fit_to_chars(QWidget* widget, int chars);
 QLabel* heading(const QString& text, Qt::Alignment alignment = Qt::AlignCenter);
 
 class FieldWidgets;
-// The top row of the golfer windows: the "Group #" list, first in the tab order.
-QHBoxLayout* group_list_row(FieldWidgets& fields, std::vector<QWidget*>& tab_order);
+// The top row of the golfer windows: their "Group #" list, first in the tab order.
+QHBoxLayout* group_list_row(FieldWidgets& fields, const Field& groups, std::vector<QWidget*>& tab_order);
 
 }  // namespace quillon::shell

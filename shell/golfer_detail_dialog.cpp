@@ -22,21 +22,19 @@ namespace {
 
 constexpr int panel_columns = 2;
 
-std::string of_golfer(const char* column, int golfer) { return GolferDetailModel::golfer_field(column, golfer); }
-
 }  // namespace
 
 GolferDetailDialog::GolferDetailDialog(GolferDetailModel& model, HelpTopicFn show_help, QWidget* parent)
-    : FormDialog(model, std::move(show_help), parent) {
+    : FormDialog(model, std::move(show_help), parent), form_(model.form()) {
   std::vector<QWidget*> tab_order;
   auto* outer = new QVBoxLayout(this);
 
-  QHBoxLayout* top = group_list_row(fields(), tab_order);
+  QHBoxLayout* top = group_list_row(fields(), form_.group_number, tab_order);
   top->addSpacing(16);
   top->addWidget(new QLabel("Tee Time"));
-  top->addWidget(fields().make("tee_time"));
+  top->addWidget(fields().make(form_.tee_time));
   top->addStretch();
-  for (const char* name : {"prev", "next"}) top->addWidget(fields().make(name));
+  for (const Field* button : {&form_.prev, &form_.next}) top->addWidget(fields().make(*button));
   outer->addLayout(top);
 
   auto* grid = new QGridLayout;
@@ -48,20 +46,20 @@ GolferDetailDialog::GolferDetailDialog(GolferDetailModel& model, HelpTopicFn sho
   auto* headings = new QGridLayout;
   headings->setVerticalSpacing(2);
   int row = 0;
-  for (const char* name : {"user_stat1_name", "user_stat2_name"}) {
-    QWidget* edit = fields().make(name);
+  for (const Field* heading : {&form_.user_stat1_name, &form_.user_stat2_name}) {
+    QWidget* edit = fields().make(*heading);
     fit_to_chars(edit, 16);
-    headings->addWidget(fields().caption(name), row, 0);
+    headings->addWidget(fields().caption(*heading), row, 0);
     headings->addWidget(edit, row++, 1);
     tab_order.push_back(edit);
   }
-  QWidget* note = fields().make("user_stat_note");
-  static_cast<QLabel*>(note)->setWordWrap(true);
+  QLabel* note = fields().make_label(form_.user_stat_note);
+  note->setWordWrap(true);
   headings->addWidget(note, 0, 2, 2, 1);
   headings->setColumnStretch(2, 1);
   outer->addLayout(headings);
   outer->addStretch();
-  for (const char* name : {"prev", "next"}) tab_order.push_back(fields().widget(name));
+  for (const Field* button : {&form_.prev, &form_.next}) tab_order.push_back(fields().make(*button));
   finish(outer, std::move(tab_order));
 }
 
@@ -69,24 +67,25 @@ QGroupBox* GolferDetailDialog::golfer_panel(int k, std::vector<QWidget*>& tab_or
   auto* panel = new QGroupBox;
   auto* grid = new QGridLayout(panel);
   grid->setVerticalSpacing(3);
+  const GolferDetailForm::Golfer& golfer = form_.golfers[k - 1];
   int row = 0;
-  for (const char* line : {"name", "info1", "info2", "info3"}) {
-    QWidget* edit = fields().make(of_golfer(line, k));
+  for (const Field* line : {&golfer.name, &golfer.info1, &golfer.info2, &golfer.info3}) {
+    QWidget* edit = fields().make(*line);
     fit_to_chars(edit, 26);
     grid->addWidget(edit, row++, 0);
     tab_order.push_back(edit);
   }
   row = 0;
-  for (const char* column : {"index", "division"}) {
-    QWidget* edit = fields().make(of_golfer(column, k));
-    fit_to_chars(edit, column[0] == 'i' ? 5 : 3);
-    grid->addWidget(fields().caption(of_golfer(column, k)), row, 1, Qt::AlignRight | Qt::AlignVCenter);
+  for (const auto& [field, chars] : {std::pair{&golfer.index, 5}, std::pair{&golfer.division, 3}}) {
+    QWidget* edit = fields().make(*field);
+    fit_to_chars(edit, chars);
+    grid->addWidget(fields().caption(*field), row, 1, Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(edit, row++, 2, Qt::AlignLeft);
     tab_order.push_back(edit);
   }
   auto* boxes = new QHBoxLayout;
-  for (const char* column : {"skins", "u1", "u2"}) {
-    QWidget* box = fields().make(of_golfer(column, k));
+  for (const Field* column : {&golfer.skins, &golfer.u1, &golfer.u2}) {
+    QWidget* box = fields().make(*column);
     boxes->addWidget(box);
     tab_order.push_back(box);
   }
@@ -99,9 +98,9 @@ QGroupBox* GolferDetailDialog::golfer_panel(int k, std::vector<QWidget*>& tab_or
 // A panel shows while its golfer's fields do (golfers up to the group size).
 void GolferDetailDialog::refresh_extras() {
   for (int k = 1; k <= max_group_size; ++k) {
-    const Field* label = model().find(of_golfer("golfer_label", k));
-    panels_[k - 1]->setTitle(qt_text(label->text));
-    panels_[k - 1]->setVisible(label->visible);
+    const Field& label = form_.golfers[k - 1].label;
+    panels_[k - 1]->setTitle(qt_text(label.text));
+    panels_[k - 1]->setVisible(label.visible);
   }
 }
 

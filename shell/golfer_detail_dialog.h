@@ -25,6 +25,7 @@ class GolferDetailDialog : public FormDialog {
  private:
   QGroupBox* golfer_panel(int golfer, std::vector<QWidget*>& tab_order);
 
+  const GolferDetailForm& form_;
   std::vector<QGroupBox*> panels_;
 };
 

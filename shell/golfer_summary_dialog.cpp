@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "core/text.h"
 #include "shell/dialog_registry.h"
 #include "shell/form_layout.h"
 
@@ -23,15 +22,22 @@ namespace {
 
 constexpr int rows_per_group = 5;
 
+using Row = GolferSummaryForm::Row;
+
 struct Column {
-  const char* name;
+  Field& (*of)(const Row&);  // the column's field in a row
   const char* heading;  // nullptr: the model's heading label
   int chars;  // width of a text column; 0 for a tick box
 };
 
 constexpr Column columns[] = {
-    {"name", "Name", 26}, {"index", nullptr, 5},   {"division", "Div", 2}, {"gender", "Gender", 2},
-    {"cart", "Cart", 0},  {"member", "Member", 0}, {"skins", "Skins", 0},
+    {[](const Row& r) -> Field& { return r.name; }, "Name", 26},
+    {[](const Row& r) -> Field& { return r.index; }, nullptr, 5},
+    {[](const Row& r) -> Field& { return r.division; }, "Div", 2},
+    {[](const Row& r) -> Field& { return r.gender; }, "Gender", 2},
+    {[](const Row& r) -> Field& { return r.cart; }, "Cart", 0},
+    {[](const Row& r) -> Field& { return r.member; }, "Member", 0},
+    {[](const Row& r) -> Field& { return r.skins; }, "Skins", 0},
 };
 
 }  // namespace
@@ -40,7 +46,8 @@ GolferSummaryDialog::GolferSummaryDialog(GolferSummaryModel& model, HelpTopicFn 
     : FormDialog(model, std::move(show_help), parent) {
   std::vector<QWidget*> tab_order;
   auto* outer = new QVBoxLayout(this);
-  QHBoxLayout* top = group_list_row(fields(), tab_order);
+  const GolferSummaryForm& form = model.form();
+  QHBoxLayout* top = group_list_row(fields(), form.group_number, tab_order);
   top->addStretch();
   outer->addLayout(top);
 
@@ -49,18 +56,19 @@ GolferSummaryDialog::GolferSummaryDialog(GolferSummaryModel& model, HelpTopicFn 
   grid->setVerticalSpacing(2);
   for (int c = 0; const Column& column : columns) {
     ++c;
-    QLabel* h = column.heading ? heading(column.heading) : static_cast<QLabel*>(fields().make("index_heading"));
+    QLabel* h = column.heading ? heading(column.heading) : fields().make_label(form.index_heading);
     h->setAlignment(column.chars > 5 ? Qt::AlignLeft | Qt::AlignBottom : Qt::AlignHCenter | Qt::AlignBottom);
     grid->addWidget(h, 0, c);
   }
   int row = 1;
   for (int b = 1; b <= summary_groups_shown; ++b) {
-    QWidget* label = fields().make(format_text(16, "group_label.%d", b));
+    const GolferSummaryForm::Group& group = form.groups[b - 1];
+    QWidget* label = fields().make(group.label);
     grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
     for (int r = 1; r <= rows_per_group; ++r, ++row) {
       for (int c = 0; const Column& column : columns) {
         ++c;
-        QWidget* widget = fields().make(GolferSummaryModel::row_field(column.name, b, r));
+        QWidget* widget = fields().make(column.of(group.rows[r - 1]));
         if (column.chars > 0) fit_to_chars(widget, column.chars);
         grid->addWidget(widget, row, c, column.chars > 5 ? Qt::AlignLeft : Qt::AlignHCenter);
         tab_order.push_back(widget);

@@ -23,9 +23,6 @@ namespace {
   return std::make_unique<ReorganizeDialog>(dynamic_cast<ReorganizeModel&>(model), context.show_help, context.parent);
 });
 
-constexpr const char* buttons_between[] = {"ADD",      "REMOVE", "CLEAR",  "RESET", "Alpha",
-                                           "HcapSort", "Random", "HI-LOW", "Guest", "Prev Rnd"};
-
 // A "Last, First" name of ordinary length, and the gender letter after the last heading.
 constexpr int name_column_chars = 24;
 constexpr int flag_column_chars = 4;
@@ -62,7 +59,7 @@ ReorganizeDialog::ReorganizeDialog(ReorganizeModel& model, HelpTopicFn show_help
 
   auto* middle = new QVBoxLayout;
   middle->addStretch();
-  for (const char* name : buttons_between) middle->addWidget(fields().make(name));
+  for (const Field* button : model.buttons.in_order()) middle->addWidget(fields().make(*button));
   middle->addStretch();
   row->addLayout(middle);
 

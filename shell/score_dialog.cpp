@@ -36,10 +36,7 @@ constexpr int index_column = 16;
 constexpr int net_column = 17;
 constexpr int column_count = 18;
 
-std::string row_field(const char* column, int row) { return ScoreEntryModel::row_field(column, row); }
-
-QWidget* styled_figure(QWidget* widget, int chars) {
-  auto* label = static_cast<QLabel*>(widget);
+QLabel* styled_figure(QLabel* label, int chars) {
   label->setAlignment(Qt::AlignCenter);
   label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   fit_to_chars(label, chars);
@@ -57,7 +54,8 @@ QFrame* separator() {
 
 ScoreDialog::ScoreDialog(ScoreEntryModel& model, HelpTopicFn show_help, QWidget* parent)
     : FormDialog(model, std::move(show_help), parent), scores_(model) {
-  std::vector<QWidget*> tab_order{fields().make("group_number")};
+  const ScoreEntryForm& form = model.form();
+  std::vector<QWidget*> tab_order{fields().make(form.group_number)};
   auto* outer = new QVBoxLayout(this);
   outer->addLayout(top_row());
   auto* grid = new QGridLayout;
@@ -73,7 +71,7 @@ ScoreDialog::ScoreDialog(ScoreEntryModel& model, HelpTopicFn show_help, QWidget*
   grid->setColumnStretch(column_count, 1);
   outer->addLayout(grid);
   outer->addStretch();
-  for (const char* name : {"prev", "next", "search"}) tab_order.push_back(fields().widget(name));
+  for (const Field* button : {&form.prev, &form.next, &form.search}) tab_order.push_back(fields().make(*button));
   // The card is typed from the first hole of the first golfer.
   if (model.focus().empty()) model.enter_cell(1, 1);
   finish(outer, std::move(tab_order));
@@ -85,64 +83,71 @@ ScoreDialog::~ScoreDialog() {
 }
 
 QLayout* ScoreDialog::top_row() {
+  const ScoreEntryForm& form = scores_.form();
   auto* row = new QHBoxLayout;
-  row->addWidget(fields().caption("group_number"));
-  QWidget* groups = fields().make("group_number");
+  row->addWidget(fields().caption(form.group_number));
+  QWidget* groups = fields().make(form.group_number);
   fit_to_chars(groups, 4);
   row->addWidget(groups);
   row->addStretch();
-  for (const char* name : {"prev", "next", "search"}) row->addWidget(fields().make(name));
+  for (const Field* button : {&form.prev, &form.next, &form.search}) row->addWidget(fields().make(*button));
   return row;
 }
 
 void ScoreDialog::golfer_rows(QGridLayout* grid, std::vector<QWidget*>& tab_order) {
+  const ScoreEntryForm& form = scores_.form();
   for (int column = 1; column <= holes_per_line; ++column)
-    grid->addWidget(fields().make(format_text(32, "hole_heading.%d", column)), 0, column, Qt::AlignCenter);
+    grid->addWidget(fields().make(*form.hole_headings[column - 1]), 0, column, Qt::AlignCenter);
   grid->addWidget(heading("Div"), 0, division_column);
-  grid->addWidget(fields().make("skins_heading"), 0, skins_column, Qt::AlignCenter);
-  grid->addWidget(fields().make("dq_heading"), 0, dq_column, Qt::AlignCenter);
-  for (const auto& [name, column] : {std::pair{"gross_heading", gross_column}, std::pair{"index_heading", index_column},
-                                     std::pair{"net_heading", net_column}})
-    grid->addWidget(fields().make(name), 0, column, Qt::AlignCenter);
+  grid->addWidget(fields().make(*form.skins_heading), 0, skins_column, Qt::AlignCenter);
+  grid->addWidget(fields().make(*form.dq_heading), 0, dq_column, Qt::AlignCenter);
+  for (const auto& [figure, column] :
+       {std::pair{&form.gross_heading, gross_column}, std::pair{&form.index_heading, index_column},
+        std::pair{&form.net_heading, net_column}})
+    grid->addWidget(fields().make(*figure), 0, column, Qt::AlignCenter);
 
   int grid_row = 1;
   for (int row = 1; row <= scores_.row_count(); ++row) {
     if (row > 1) grid->addWidget(separator(), grid_row++, 0, 1, column_count);
-    QWidget* name = fields().make(row_field("name", row));
+    const ScoreEntryForm::Row& fields_of_row = form.rows[row - 1];
+    QWidget* name = fields().make(*fields_of_row.name);
     fit_to_chars(name, 24);
     grid->addWidget(name, grid_row, name_column, 2, 1, Qt::AlignVCenter);
     tab_order.push_back(name);
     place_holes(grid, grid_row, row, 1, tab_order);
     place_holes(grid, grid_row + 1, row, holes_per_line + 1, tab_order);
-    QWidget* division = fields().make(row_field("division", row));
+    QWidget* division = fields().make(*fields_of_row.division);
     fit_to_chars(division, 2);
     grid->addWidget(division, grid_row, division_column, 2, 1, Qt::AlignCenter);
-    QWidget* index = fields().make(row_field("handicap_index", row));
+    QWidget* index = fields().make(fields_of_row.handicap_index);
     fit_to_chars(index, 5);
     grid->addWidget(index, grid_row, index_column, 2, 1, Qt::AlignCenter);
-    for (const auto& [column, at] : {std::pair{"skins", skins_column}, std::pair{"dq", dq_column}})
-      grid->addWidget(fields().make(row_field(column, row)), grid_row, at, 2, 1, Qt::AlignCenter);
+    for (const auto& [box, at] : {std::pair{fields_of_row.skins, skins_column}, std::pair{fields_of_row.dq, dq_column}})
+      grid->addWidget(fields().make(*box), grid_row, at, 2, 1, Qt::AlignCenter);
     place_figures(grid, grid_row, 2, row);
-    for (const char* column : {"division", "handicap_index", "skins", "dq"})
-      tab_order.push_back(fields().widget(row_field(column, row)));
+    for (const Field* column :
+         {fields_of_row.division, &fields_of_row.handicap_index, fields_of_row.skins, fields_of_row.dq})
+      tab_order.push_back(fields().make(*column));
     grid_row += 2;
   }
 }
 
 void ScoreDialog::team_row(QGridLayout* grid, std::vector<QWidget*>& tab_order) {
+  const ScoreEntryForm& form = scores_.form();
   for (int hole = 1; hole <= 18; ++hole) {
     int line = hole <= holes_per_line ? 0 : 2;
     int column = hole <= holes_per_line ? hole : hole - holes_per_line;
-    grid->addWidget(fields().make(format_text(32, "hole_heading.%d", hole)), line, column, Qt::AlignCenter);
+    grid->addWidget(fields().make(*form.hole_headings[hole - 1]), line, column, Qt::AlignCenter);
   }
-  for (const auto& [name, column] : {std::pair{"gross_heading", gross_column}, std::pair{"index_heading", index_column},
-                                     std::pair{"net_heading", net_column}})
-    grid->addWidget(fields().make(name), 0, column, Qt::AlignCenter);
-  grid->addWidget(fields().make("team_heading"), 1, name_column, Qt::AlignRight | Qt::AlignVCenter);
+  for (const auto& [figure, column] :
+       {std::pair{&form.gross_heading, gross_column}, std::pair{&form.index_heading, index_column},
+        std::pair{&form.net_heading, net_column}})
+    grid->addWidget(fields().make(*figure), 0, column, Qt::AlignCenter);
+  grid->addWidget(fields().make(*form.team_heading), 1, name_column, Qt::AlignRight | Qt::AlignVCenter);
   place_holes(grid, 1, 1, 1, tab_order);
   place_holes(grid, 3, 1, holes_per_line + 1, tab_order);
-  styled_figure(fields().make(row_field("handicap_index", 1)), 5);
-  grid->addWidget(fields().widget(row_field("handicap_index", 1)), 1, index_column, Qt::AlignCenter);
+  QLabel* team_handicap = styled_figure(fields().make_label(form.rows.front().handicap_index), 5);
+  grid->addWidget(team_handicap, 1, index_column, Qt::AlignCenter);
   place_figures(grid, 1, 1, 1);
 }
 
@@ -150,7 +155,7 @@ void ScoreDialog::place_holes(QGridLayout* grid, int grid_row, int row, int firs
                               std::vector<QWidget*>& tab_order) {
   for (int i = 0; i < holes_per_line; ++i) {
     const int hole = first_hole + i;
-    auto* cell = static_cast<QLineEdit*>(fields().make(ScoreEntryModel::hole_field(row, hole)));
+    QLineEdit* cell = fields().make_line_edit(*scores_.form().rows[row - 1].holes[hole - 1]);
     fit_to_chars(cell, 2);
     select_content_on_entry(cell);
     cell->installEventFilter(this);
@@ -158,15 +163,17 @@ void ScoreDialog::place_holes(QGridLayout* grid, int grid_row, int row, int firs
     grid->addWidget(cell, grid_row, 1 + i);
     tab_order.push_back(cell);
   }
-  const char* nine_total = first_hole == 1 ? "front_total" : "back_total";
-  grid->addWidget(styled_figure(fields().make(row_field(nine_total, row)), 3), grid_row, nine_total_column);
+  const ScoreEntryForm::Row& fields_of_row = scores_.form().rows[row - 1];
+  const Field& nine_total = first_hole == 1 ? fields_of_row.front_total : fields_of_row.back_total;
+  grid->addWidget(styled_figure(fields().make_label(nine_total), 3), grid_row, nine_total_column);
 }
 
 void ScoreDialog::place_figures(QGridLayout* grid, int grid_row, int rows_spanned, int row) {
-  for (const auto& [name, column] :
-       {std::pair{"total", total_column}, std::pair{"gross", gross_column}, std::pair{"net", net_column}})
-    grid->addWidget(styled_figure(fields().make(row_field(name, row)), 4), grid_row, column, rows_spanned, 1,
-                    Qt::AlignCenter);
+  const ScoreEntryForm::Row& fields_of_row = scores_.form().rows[row - 1];
+  for (const auto& [figure, column] :
+       {std::pair{&fields_of_row.total, total_column}, std::pair{&fields_of_row.gross, gross_column},
+        std::pair{&fields_of_row.net, net_column}})
+    grid->addWidget(styled_figure(fields().make_label(*figure), 4), grid_row, column, rows_spanned, 1, Qt::AlignCenter);
 }
 
 QLineEdit* ScoreDialog::hole_cell(int row, int hole) const {

@@ -30,7 +30,7 @@ ShotgunHolesDialog::ShotgunHolesDialog(ShotgunHolesModel& model, HelpTopicFn sho
     : FormDialog(model, std::move(show_help), parent) {
   auto* outer = new QVBoxLayout(this);
   outer->setSpacing(6);
-  auto* explanation = static_cast<QLabel*>(fields().make("explanation"));
+  QLabel* explanation = fields().make_label(model.explanation);
   explanation->setWordWrap(true);
   explanation->setMaximumWidth(420);
   outer->addWidget(explanation);

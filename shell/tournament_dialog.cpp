@@ -21,11 +21,6 @@ namespace {
                                                 context.parent);
     });
 
-constexpr int divisions = 10;
-constexpr int peoria_holes = 6;
-
-std::string numbered(const char* base, int n) { return std::string(base) + "." + std::to_string(n); }
-
 // A small calendar page for the button that opens the date picker.
 QIcon calendar_icon() {
   QPixmap pixmap(16, 16);
@@ -43,7 +38,7 @@ QIcon calendar_icon() {
 }  // namespace
 
 TournamentDialog::TournamentDialog(TournamentDialogModel& model, HelpTopicFn show_help, QWidget* parent)
-    : FormDialog(model, std::move(show_help), parent) {
+    : FormDialog(model, std::move(show_help), parent), form_(model.form()) {
   auto* outer = new QVBoxLayout(this);
   outer->setSpacing(6);
   auto* columns = new QHBoxLayout;
@@ -66,9 +61,9 @@ TournamentDialog::TournamentDialog(TournamentDialogModel& model, HelpTopicFn sho
   start();
 }
 
-QWidget* TournamentDialog::add_row(QGridLayout* grid, int row, const char* name, int column) {
-  QWidget* widget = fields().make(name);
-  grid->addWidget(fields().caption(name), row, column, Qt::AlignRight | Qt::AlignVCenter);
+QWidget* TournamentDialog::add_row(QGridLayout* grid, int row, const Field& field, int column) {
+  QWidget* widget = fields().make(field);
+  grid->addWidget(fields().caption(field.name), row, column, Qt::AlignRight | Qt::AlignVCenter);
   grid->addWidget(widget, row, column + 1, Qt::AlignLeft);
   tab_order_.push_back(widget);
   return widget;
@@ -80,25 +75,25 @@ QLayout* TournamentDialog::identity_column() {
   int row = 0;
 
   auto* date = new QHBoxLayout;
-  QWidget* date_edit = fields().make("date");
+  QWidget* date_edit = fields().make(form_.date);
   fit_to_chars(date_edit, 10);
-  auto* calendar = static_cast<QPushButton*>(fields().make("choose_date"));
+  QPushButton* calendar = fields().make_button(form_.choose_date);
   calendar->setIcon(calendar_icon());
   date->addWidget(date_edit);
   date->addWidget(calendar);
   date->addStretch();
-  grid->addWidget(fields().caption("date"), row, 0, Qt::AlignRight | Qt::AlignVCenter);
+  grid->addWidget(fields().caption(form_.date.name), row, 0, Qt::AlignRight | Qt::AlignVCenter);
   grid->addLayout(date, row++, 1);
   tab_order_.push_back(date_edit);
   tab_order_.push_back(calendar);
 
-  fit_to_chars(add_row(grid, row++, "name"), 36);
-  for (const char* name : {"address_line1", "address_line2", "address_line3", "contact"})
-    fit_to_chars(add_row(grid, row++, name), 26);
-  fit_to_chars(add_row(grid, row++, "telephone"), 13);
-  add_row(grid, row++, "course");
-  add_row(grid, row++, "default_gender");
-  for (const char* name : {"user_stat1_name", "user_stat2_name"}) fit_to_chars(add_row(grid, row++, name), 16);
+  fit_to_chars(add_row(grid, row++, form_.name), 36);
+  for (const Field* f : {&form_.address_line1, &form_.address_line2, &form_.address_line3, &form_.contact})
+    fit_to_chars(add_row(grid, row++, *f), 26);
+  fit_to_chars(add_row(grid, row++, form_.telephone), 13);
+  add_row(grid, row++, form_.course);
+  add_row(grid, row++, form_.default_gender);
+  for (const Field* f : {&form_.user_stat1_name, &form_.user_stat2_name}) fit_to_chars(add_row(grid, row++, *f), 16);
   return grid;
 }
 
@@ -107,8 +102,9 @@ QLayout* TournamentDialog::format_column() {
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(4);
   int row = 0;
-  for (const char* name : {"format", "tie_break", "auto_assign", "division_count", "callaway_division"})
-    add_row(grid, row++, name);
+  for (const Field* f :
+       {&form_.format, &form_.tie_break, &form_.auto_assign, &form_.division_count, &form_.callaway_division})
+    add_row(grid, row++, *f);
   grid->setColumnStretch(2, 1);
   column->addLayout(grid);
   column->addLayout(divisions_table());
@@ -119,15 +115,16 @@ QLayout* TournamentDialog::format_column() {
 QLayout* TournamentDialog::divisions_table() {
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(2);
-  grid->addWidget(fields().caption(numbered("division_allowance", 1)), 0, 2, Qt::AlignLeft);
-  grid->addWidget(fields().caption(numbered("division_handicap_limit", 1)), 0, 3, Qt::AlignLeft);
-  for (int d = 1; d <= divisions; ++d) {
-    grid->addWidget(fields().caption(numbered("division_tee", d)), d, 0, Qt::AlignRight | Qt::AlignVCenter);
-    for (int column = 1; const char* base : {"division_tee", "division_allowance", "division_handicap_limit"}) {
-      QWidget* list = fields().make(numbered(base, d));
+  grid->addWidget(fields().caption(form_.divisions.front().allowance.name), 0, 2, Qt::AlignLeft);
+  grid->addWidget(fields().caption(form_.divisions.front().handicap_limit.name), 0, 3, Qt::AlignLeft);
+  for (int d = 1; const TournamentForm::DivisionRow& division : form_.divisions) {
+    grid->addWidget(fields().caption(division.tee.name), d, 0, Qt::AlignRight | Qt::AlignVCenter);
+    for (int column = 1; const Field* f : {&division.tee, &division.allowance, &division.handicap_limit}) {
+      QWidget* list = fields().make(*f);
       grid->addWidget(list, d, column++);
       tab_order_.push_back(list);
     }
+    ++d;
   }
   grid->setColumnStretch(1, 1);
   return grid;
@@ -136,11 +133,11 @@ QLayout* TournamentDialog::divisions_table() {
 QLayout* TournamentDialog::format_extras() {
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(4);
-  grid->addWidget(fields().make("peoria_label"), 0, 0, Qt::AlignRight | Qt::AlignVCenter);
+  grid->addWidget(fields().make(form_.peoria_label), 0, 0, Qt::AlignRight | Qt::AlignVCenter);
   for (int set = 0; set < 2; ++set) {
     auto* holes = new QHBoxLayout;
-    for (int i = 1; i <= peoria_holes; ++i) {
-      QWidget* edit = fields().make(numbered(set == 0 ? "peoria_hole" : "peoria_hole2", i));
+    for (const Field* hole : set == 0 ? form_.peoria_holes : form_.peoria_holes2) {
+      QWidget* edit = fields().make(*hole);
       fit_to_chars(edit, 3);
       holes->addWidget(edit);
       tab_order_.push_back(edit);
@@ -148,18 +145,20 @@ QLayout* TournamentDialog::format_extras() {
     holes->addStretch();
     grid->addLayout(holes, set, 1);
   }
-  grid->addWidget(fields().make("use_entered_handicap"), 2, 1);
-  tab_order_.push_back(fields().widget("use_entered_handicap"));
+  QWidget* use_entered = fields().make(form_.use_entered_handicap);
+  grid->addWidget(use_entered, 2, 1);
+  tab_order_.push_back(use_entered);
 
   auto* best_holes = new QHBoxLayout;
-  for (const char* name : {"best_holes_count", "max_hole_score"}) {
-    best_holes->addWidget(fields().make(name));
-    tab_order_.push_back(fields().widget(name));
+  for (const Field* f : {&form_.best_holes_count, &form_.max_hole_score}) {
+    QWidget* list = fields().make(*f);
+    best_holes->addWidget(list);
+    tab_order_.push_back(list);
   }
   best_holes->addStretch();
-  grid->addWidget(fields().caption("best_holes_count"), 3, 0, Qt::AlignRight | Qt::AlignVCenter);
+  grid->addWidget(fields().caption(form_.best_holes_count.name), 3, 0, Qt::AlignRight | Qt::AlignVCenter);
   grid->addLayout(best_holes, 3, 1);
-  add_row(grid, 4, "best_balls");
+  add_row(grid, 4, form_.best_balls);
   grid->setColumnStretch(1, 1);
   return grid;
 }
@@ -168,20 +167,20 @@ QLayout* TournamentDialog::times_and_groups() {
   auto* grid = new QGridLayout;
   grid->setVerticalSpacing(4);
   grid->setHorizontalSpacing(6);
-  add_row(grid, 0, "start_type");
-  add_row(grid, 0, "tee_interval", 2);
-  add_row(grid, 1, "first_tee_time");
-  add_row(grid, 1, "last_tee_time", 2);
-  add_row(grid, 2, "blocked_from");
-  add_row(grid, 2, "blocked_to", 2);
-  add_row(grid, 3, "results_limit");
-  fit_to_chars(add_row(grid, 0, "group_count", 4), 4);
-  fit_to_chars(add_row(grid, 1, "group_size", 4), 2);
-  fit_to_chars(add_row(grid, 2, "groups_per_tee_time", 4), 2);
-  fit_to_chars(add_row(grid, 3, "first_shotgun_groups", 4), 4);
+  add_row(grid, 0, form_.start_type);
+  add_row(grid, 0, form_.tee_interval, 2);
+  add_row(grid, 1, form_.first_tee_time);
+  add_row(grid, 1, form_.last_tee_time, 2);
+  add_row(grid, 2, form_.blocked_from);
+  add_row(grid, 2, form_.blocked_to, 2);
+  add_row(grid, 3, form_.results_limit);
+  fit_to_chars(add_row(grid, 0, form_.group_count, 4), 4);
+  fit_to_chars(add_row(grid, 1, form_.group_size, 4), 2);
+  fit_to_chars(add_row(grid, 2, form_.groups_per_tee_time, 4), 2);
+  fit_to_chars(add_row(grid, 3, form_.first_shotgun_groups, 4), 4);
   grid->setColumnMinimumWidth(4, 200);
   grid->setColumnStretch(6, 1);
-  QWidget* check = fields().make("include_rating_and_par");
+  QWidget* check = fields().make(form_.include_rating_and_par);
   grid->addWidget(check, 4, 0, 1, 7);
   tab_order_.push_back(check);
   return grid;
@@ -189,9 +188,11 @@ QLayout* TournamentDialog::times_and_groups() {
 
 QLayout* TournamentDialog::button_row() {
   auto* row = new QHBoxLayout;
-  for (const char* name : {"notepad", "callaway_configuration", "stableford_configuration", "shotgun_holes"}) {
-    row->addWidget(fields().make(name));
-    tab_order_.push_back(fields().widget(name));
+  for (const Field* f :
+       {&form_.notepad, &form_.callaway_configuration, &form_.stableford_configuration, &form_.shotgun_holes}) {
+    QWidget* button = fields().make(*f);
+    row->addWidget(button);
+    tab_order_.push_back(button);
   }
   row->addStretch();
   QDialogButtonBox* buttons = make_buttons();

@@ -20,7 +20,7 @@ class TournamentDialog : public FormDialog {
 
  private:
   // Adds a caption and its field's widget as one row of a two-column grid.
-  QWidget* add_row(QGridLayout* grid, int row, const char* name, int column = 0);
+  QWidget* add_row(QGridLayout* grid, int row, const Field& field, int column = 0);
   QLayout* identity_column();
   QLayout* format_column();
   QLayout* divisions_table();
@@ -28,6 +28,7 @@ class TournamentDialog : public FormDialog {
   QLayout* times_and_groups();
   QLayout* button_row();
 
+  const TournamentForm& form_;
   std::vector<QWidget*> tab_order_;
 };
 

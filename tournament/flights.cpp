@@ -42,21 +42,23 @@ std::vector<int> flight_sizes(int golfers, int flights, bool extra_to_last) {
   return sizes;
 }
 
-FlightSettingsModel::FlightSettingsModel(State& state, int preset) : state_(state) {
+FlightSettingsModel::FlightSettingsModel(State& state, int preset)
+    : state_(state),
+      flights_(add(Field::list_field("flights", "# of Flights", number_list(min_flights, max_flights, "%2d")))),
+      extra_(add(Field::list_field("extra", "Assignment of Extra Golfers",
+                                   {"From first flight to last", "From last flight to first"}))),
+      explanation_(add(Field::label_field(
+          "explanation",
+          "When the # of golfers is not evenly divisible by the # of flights, the \"Assignment of Extra "
+          "Golfers\" feature allows you to specify if the first or last flight should be allocated the "
+          "higher # of golfers."))),
+      example_(add(Field::label_field("example",
+                                      "For example, if 81 golfers are being divided into 4 flights, should it be the "
+                                      "first or last flight which will contain 21 golfers?"))) {
   title_ = "Automatic Assignment of Flights";
-  add(Field::list_field("flights", "# of Flights", number_list(min_flights, max_flights, "%2d"))).index =
-      std::clamp(preset, min_flights, max_flights) - min_flights;
-  add(Field::list_field("extra", "Assignment of Extra Golfers",
-                        {"From first flight to last", "From last flight to first"}))
-      .index = (state.system.flags & system_flag::extra_golfers_last) ? 1 : 0;
-  add(Field::label_field("explanation",
-                         "When the # of golfers is not evenly divisible by the # of flights, the \"Assignment of Extra "
-                         "Golfers\" feature allows you to specify if the first or last flight should be allocated the "
-                         "higher # of golfers."));
-  add(Field::label_field("example",
-                         "For example, if 81 golfers are being divided into 4 flights, should it be the first or last "
-                         "flight which will contain 21 golfers?"));
-  focus_ = "flights";
+  flights_.index = std::clamp(preset, min_flights, max_flights) - min_flights;
+  extra_.index = (state.system.flags & system_flag::extra_golfers_last) ? 1 : 0;
+  focus_ = flights_.name;
 }
 
 bool FlightSettingsModel::accept() {

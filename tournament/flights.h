@@ -27,11 +27,15 @@ class FlightSettingsModel : public DialogModel {
   // Stores both settings in the system record and writes it.
   bool accept() override;
 
-  int flights() const { return index("flights") + min_flights; }
-  bool extra_to_last() const { return index("extra") == 1; }
+  int flights() const { return flights_.index + min_flights; }
+  bool extra_to_last() const { return extra_.index == 1; }
 
  private:
   State& state_;
+  Field& flights_;
+  Field& extra_;
+  Field& explanation_;
+  Field& example_;
 };
 
 // Command 1409 on a selected tournament. Returns whether the divisions were assigned.

@@ -1,7 +1,6 @@
 #include "tournament/golfer_detail.h"
 
 #include <cctype>
-#include <cstdio>
 #include <cstring>
 
 #include "core/checked_save.h"
@@ -21,67 +20,84 @@ std::string GolferDetailModel::golfer_field(const char* column, int golfer) {
   return format_text(32, "%s.%d", column, golfer);
 }
 
-GolferDetailModel::GolferDetailModel(State& state, int group) : state_(state) {
+GolferDetailModel::GolferDetailModel(State& state, int group)
+    : state_(state), group_(group_in_range(state, group)), form_(build_fields()) {
   title_ = golfer_window_title(state_);
   help_topic_ = Help::golfers;
-  group_ = group_in_range(state_, group);
-  build_fields();
   load();
-  focus_ = golfer_field("name", 1);
+  focus_ = form_.golfers.front().name.name;
 }
 
-void GolferDetailModel::build_fields() {
-  add(Field::list_field("group_number", "Group #", {}));
-  add(Field::label_field("tee_time", ""));
-  for (int k = 1; k <= max_group_size; ++k) {
-    std::string panel = format_text(16, "golfer.%d", k);
-    add(Field::label_field(golfer_field("golfer_label", k), format_text(16, "Golfer #%d", k))).group = panel;
-    for (const char* line : {"name", "info1", "info2", "info3"})
-      add(Field::text_field(golfer_field(line, k), "", 25)).group = panel;
-    add(Field::text_field(golfer_field("index", k), "Hcap Index", 5)).group = panel;
-    add(Field::text_field(golfer_field("division", k), "Di", 2)).group = panel;
-    add(Field::check_field(golfer_field("skins", k), "Sk")).group = panel;
-    add(Field::check_field(golfer_field("u1", k), "U1")).group = panel;
-    add(Field::check_field(golfer_field("u2", k), "U2")).group = panel;
-  }
-  add(Field::text_field("user_stat1_name", "U1", 15));
-  add(Field::text_field("user_stat2_name", "U2", 15));
-  add(Field::label_field("user_stat_note",
-                         "The 1st 3 characters will appear as headings on the \"Print Golfer List\" report."));
-  add(Field::button_field("prev", "Prev"));
-  add(Field::button_field("next", "Next"));
+GolferDetailForm GolferDetailModel::build_fields() {
+  auto golfers = [this] {
+    std::vector<GolferDetailForm::Golfer> panels;
+    for (int k = 1; k <= max_group_size; ++k) {
+      const std::string panel = format_text(16, "golfer.%d", k);
+      auto in_panel = [&](Field field) -> Field& {
+        Field& f = add(std::move(field));
+        f.group = panel;
+        return f;
+      };
+      panels.push_back(GolferDetailForm::Golfer{
+          .label = in_panel(Field::label_field(golfer_field("golfer_label", k), format_text(16, "Golfer #%d", k))),
+          .name = in_panel(Field::text_field(golfer_field("name", k), "", 25)),
+          .info1 = in_panel(Field::text_field(golfer_field("info1", k), "", 25)),
+          .info2 = in_panel(Field::text_field(golfer_field("info2", k), "", 25)),
+          .info3 = in_panel(Field::text_field(golfer_field("info3", k), "", 25)),
+          .index = in_panel(Field::text_field(golfer_field("index", k), "Hcap Index", 5)),
+          .division = in_panel(Field::text_field(golfer_field("division", k), "Di", 2)),
+          .skins = in_panel(Field::check_field(golfer_field("skins", k), "Sk")),
+          .u1 = in_panel(Field::check_field(golfer_field("u1", k), "U1")),
+          .u2 = in_panel(Field::check_field(golfer_field("u2", k), "U2")),
+      });
+    }
+    return panels;
+  };
+  // Braced initialisers run in order: the fields are added as listed.
+  return GolferDetailForm{
+      .group_number = add(Field::list_field("group_number", "Group #", {})),
+      .tee_time = add(Field::label_field("tee_time", "")),
+      .golfers = golfers(),
+      .user_stat1_name = add(Field::text_field("user_stat1_name", "U1", 15)),
+      .user_stat2_name = add(Field::text_field("user_stat2_name", "U2", 15)),
+      .user_stat_note = add(Field::label_field(
+          "user_stat_note", "The 1st 3 characters will appear as headings on the \"Print Golfer List\" report.")),
+      .prev = add(Field::button_field("prev", "Prev")),
+      .next = add(Field::button_field("next", "Next")),
+  };
 }
 
 void GolferDetailModel::load() {
   const TournamentHeader& h = state_.header;
-  Field& list = field("group_number");
+  Field& list = form_.group_number;
   list.options.clear();
   for (int g = 1; g <= h.group_count; ++g) list.options.push_back(std::to_string(g));
   list.index = group_ - 1;
-  field("tee_time").text = group_start_text(state_, group_);
+  form_.tee_time.text = group_start_text(state_, group_);
   read_record(state_, RecordKind::group, group_);
   stored_ = state_.group;
   bool computed = format_traits(h).kind == HandicapKind::computed;
   for (int k = 1; k <= max_group_size; ++k) {
     const GolferEntry& e = stored_.entries[k - 1];
+    const GolferDetailForm::Golfer& golfer = form_.golfers[k - 1];
     bool shown = k <= h.group_size;
-    field(golfer_field("name", k)).text = field_text(e.name);
-    field(golfer_field("info1", k)).text = field_text(e.info1);
-    field(golfer_field("info2", k)).text = field_text(e.info2);
-    field(golfer_field("info3", k)).text = field_text(e.info3);
-    field(golfer_field("index", k)).text = golfer_index_text(e.handicap_index);
-    field(golfer_field("division", k)).text =
-        h.division_count <= 1 ? "1" : (e.name[0] ? std::to_string(e.division) : "");
-    field(golfer_field("skins", k)).checked = e.in_skins == 1;
-    field(golfer_field("u1", k)).checked = e.user_stat1 == 1;
-    field(golfer_field("u2", k)).checked = e.user_stat2 == 1;
-    for (Field& f : fields())
-      if (f.group == format_text(16, "golfer.%d", k)) f.visible = shown;
-    field(golfer_field("index", k)).enabled = !computed;
-    field(golfer_field("division", k)).enabled = division_typed(state_);
+    golfer.name.text = field_text(e.name);
+    golfer.info1.text = field_text(e.info1);
+    golfer.info2.text = field_text(e.info2);
+    golfer.info3.text = field_text(e.info3);
+    golfer.index.text = golfer_index_text(e.handicap_index);
+    golfer.division.text = h.division_count <= 1 ? "1" : (e.name[0] ? std::to_string(e.division) : "");
+    golfer.skins.checked = e.in_skins == 1;
+    golfer.u1.checked = e.user_stat1 == 1;
+    golfer.u2.checked = e.user_stat2 == 1;
+    for (Field* f : {&golfer.label, &golfer.name, &golfer.info1, &golfer.info2, &golfer.info3, &golfer.index,
+                     &golfer.division, &golfer.skins, &golfer.u1, &golfer.u2})
+      f->visible = shown;
+    golfer.index.enabled = !computed;
+    golfer.division.enabled = division_typed(state_);
   }
-  field("user_stat1_name").text = field_text(h.user_stat1_name);
-  field("user_stat2_name").text = field_text(h.user_stat2_name);
+  form_.user_stat1_name.text = field_text(h.user_stat1_name);
+  form_.user_stat2_name.text = field_text(h.user_stat2_name);
 }
 
 bool GolferDetailModel::save() {
@@ -90,13 +106,14 @@ bool GolferDetailModel::save() {
   // Every golfer is checked before anything is stored.
   for (int k = 1; k <= state_.header.group_size; ++k) {
     GolferEntry& e = group.entries[k - 1];
-    std::string name = field(golfer_field("name", k)).text;
-    int division = parse_int(trimmed(field(golfer_field("division", k)).text), 2);
+    const GolferDetailForm::Golfer& golfer = form_.golfers[k - 1];
+    std::string name = golfer.name.text;
+    int division = parse_int(trimmed(golfer.division.text), 2);
     division = division == 0 ? 1 : division;
     IndexCell cell;
     cell.row = k;
     cell.name = name;
-    cell.typed = field(golfer_field("index", k)).text;
+    cell.typed = golfer.index.text;
     cell.loaded = golfer_index_text(e.handicap_index);
     cell.stored = e.handicap_index;
     cell.editable = !computed;
@@ -107,20 +124,20 @@ bool GolferDetailModel::save() {
 
     clear_scores_of_removed(e, name);
     set_field_text(e.name, name);
-    set_field_text(e.info1, field(golfer_field("info1", k)).text);
-    set_field_text(e.info2, field(golfer_field("info2", k)).text);
-    set_field_text(e.info3, field(golfer_field("info3", k)).text);
+    set_field_text(e.info1, golfer.info1.text);
+    set_field_text(e.info2, golfer.info2.text);
+    set_field_text(e.info3, golfer.info3.text);
     e.division = static_cast<std::int8_t>(division);
     e.handicap_index = static_cast<std::int16_t>(*index);
-    e.in_skins = field(golfer_field("skins", k)).checked ? 1 : 0;
-    e.user_stat1 = field(golfer_field("u1", k)).checked ? 1 : 0;
-    e.user_stat2 = field(golfer_field("u2", k)).checked ? 1 : 0;
+    e.in_skins = golfer.skins.checked ? 1 : 0;
+    e.user_stat1 = golfer.u1.checked ? 1 : 0;
+    e.user_stat2 = golfer.u2.checked ? 1 : 0;
   }
   update_team_handicap(state_, group);
   if (!save_group_or_reload(state_, group_, stored_, group, [this] { load(); })) return false;
   stored_ = group;
-  set_field_text_terminated(state_.header.user_stat1_name, text("user_stat1_name"));
-  set_field_text_terminated(state_.header.user_stat2_name, text("user_stat2_name"));
+  set_field_text_terminated(state_.header.user_stat1_name, form_.user_stat1_name.text);
+  set_field_text_terminated(state_.header.user_stat2_name, form_.user_stat2_name.text);
   return write_record(state_, RecordKind::tournament, state_.current_tournament).is_ok();
 }
 
@@ -141,12 +158,12 @@ void GolferDetailModel::next() {
 }
 
 void GolferDetailModel::on_pressed(Field& f) {
-  if (f.name == "prev") previous();
-  else if (f.name == "next") next();
+  if (&f == &form_.prev) previous();
+  else if (&f == &form_.next) next();
 }
 
 void GolferDetailModel::on_changed(Field& f) {
-  if (f.name == "group_number") {
+  if (&f == &form_.group_number) {
     int chosen = f.index + 1;
     f.index = group_ - 1;
     if (!save()) return;
@@ -154,29 +171,27 @@ void GolferDetailModel::on_changed(Field& f) {
     load();
     return;
   }
-  int k = 0;
-  char column[16] = {0};
-  if (std::sscanf(f.name.c_str(), "%15[a-z0-9_].%d", column, &k) != 2) return;
-  std::string c = column;
-  if (c == "name") {
+  for (int k = 1; k <= max_group_size; ++k) {
+    const GolferDetailForm::Golfer& golfer = form_.golfers[k - 1];
     GolferEntry& stored = stored_.entries[k - 1];
-    if (stored.is_member == 1 && f.text != field_text(stored.name)) {
-      if (!confirm_member_name_change(state_)) {
-        f.text = field_text(stored.name);
-        return;
-      }
-      stored.is_member = 0;
-      state_.group = stored_;
-      if (!write_record(state_, RecordKind::group, group_)) {
-        // Not recorded (the user has been told): the member and the name stay as stored.
-        stored.is_member = 1;
-        f.text = field_text(stored.name);
-      }
-    }
-  } else if (c == "index") {
-    division_follows_index(state_, field(golfer_field("division", k)), f.text, stored_.entries[k - 1].gender);
-  } else if (c == "division") {
-    check_division_typed(state_, f);
+    if (&f == &golfer.name) name_typed(f, stored);
+    else if (&f == &golfer.index) division_follows_index(state_, golfer.division, f.text, stored.gender);
+    else if (&f == &golfer.division) check_division_typed(state_, f);
+  }
+}
+
+void GolferDetailModel::name_typed(Field& f, GolferEntry& stored) {
+  if (stored.is_member != 1 || f.text == field_text(stored.name)) return;
+  if (!confirm_member_name_change(state_)) {
+    f.text = field_text(stored.name);
+    return;
+  }
+  stored.is_member = 0;
+  state_.group = stored_;
+  if (!write_record(state_, RecordKind::group, group_)) {
+    // Not recorded (the user has been told): the member and the name stay as stored.
+    stored.is_member = 1;
+    f.text = field_text(stored.name);
   }
 }
 

@@ -3,6 +3,7 @@
 // golfer with four text lines, index, division and the Sk, U1 and U2 boxes.
 // Fields are named "<column>.<k>", k = 1..5 the golfer ("info2.3").
 #include <string>
+#include <vector>
 
 #include "core/dialog_model.h"
 #include "core/records/golfer_entry.h"
@@ -10,6 +11,31 @@
 namespace quillon {
 
 struct State;
+
+// The fields of the detail layout, held by type, in the order shown.
+struct GolferDetailForm {
+  // One golfer's panel.
+  struct Golfer {
+    Field& label;
+    Field& name;
+    Field& info1;
+    Field& info2;
+    Field& info3;
+    Field& index;
+    Field& division;
+    Field& skins;
+    Field& u1;
+    Field& u2;
+  };
+  Field& group_number;
+  Field& tee_time;
+  std::vector<Golfer> golfers;  // golfers 1..5 of the group
+  Field& user_stat1_name;
+  Field& user_stat2_name;
+  Field& user_stat_note;
+  Field& prev;
+  Field& next;
+};
 
 class GolferDetailModel : public DialogModel {
  public:
@@ -19,13 +45,15 @@ class GolferDetailModel : public DialogModel {
 
   int group() const { return group_; }
   static std::string golfer_field(const char* column, int golfer);
+  const GolferDetailForm& form() const { return form_; }
 
  protected:
   void on_changed(Field& field) override;
   void on_pressed(Field& field) override;
 
  private:
-  void build_fields();
+  GolferDetailForm build_fields();
+  void name_typed(Field& name, GolferEntry& stored);
   void load();
   [[nodiscard]] bool save();
   void previous();
@@ -34,6 +62,7 @@ class GolferDetailModel : public DialogModel {
   State& state_;
   int group_;
   GroupBuffer stored_{};
+  GolferDetailForm form_;
 };
 
 }  // namespace quillon

@@ -1,7 +1,6 @@
 #include "tournament/golfer_summary.h"
 
 #include <cctype>
-#include <cstdio>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -18,54 +17,58 @@
 
 namespace quillon {
 
-namespace {
-
-// Which group shown and which row a row field belongs to.
-bool split_row_field(const std::string& name, std::string& column, int& shown, int& row) {
-  auto first = name.find('.');
-  if (first == std::string::npos) return false;
-  column = name.substr(0, first);
-  return std::sscanf(name.c_str() + first, ".%d.%d", &shown, &row) == 2;
-}
-
-}  // namespace
-
 std::string GolferSummaryModel::row_field(const char* column, int shown, int row) {
   return format_text(32, "%s.%d.%d", column, shown, row);
 }
 
-GolferSummaryModel::GolferSummaryModel(State& state, int first_group) : state_(state) {
+GolferSummaryModel::GolferSummaryModel(State& state, int first_group)
+    : state_(state), first_group_(group_in_range(state, first_group)), form_(build_fields()) {
   title_ = golfer_window_title(state_);
   help_topic_ = Help::golfers;
-  first_group_ = group_in_range(state_, first_group);
-  build_fields();
+  refresh_group_list();
   load();
   // Typing starts in the first golfer's name, not in the group list.
-  focus_ = row_field("name", 1, 1);
+  focus_ = form_.groups.front().rows.front().name.name;
 }
 
-void GolferSummaryModel::build_fields() {
-  add(Field::list_field("group_number", "Group #", {}));
-  bool computed = format_traits(state_.header).kind == HandicapKind::computed;
-  add(Field::label_field("index_heading", computed ? "Hand\n-icap" : "Hcap Index"));
-  for (int b = 1; b <= summary_groups_shown; ++b) {
-    add(Field::label_field(format_text(16, "group_label.%d", b), ""));
-    for (int r = 1; r <= max_group_size; ++r) {
-      std::string row = format_text(16, "row.%d.%d", b, r);
-      add(Field::text_field(row_field("name", b, r), "", 25)).group = row;
-      add(Field::text_field(row_field("index", b, r), "", 5)).group = row;
-      add(Field::text_field(row_field("division", b, r), "", 2)).group = row;
-      add(Field::text_field(row_field("gender", b, r), "", 1)).group = row;
-      add(Field::check_field(row_field("cart", b, r), "")).group = row;
-      add(Field::check_field(row_field("member", b, r), "")).group = row;
-      add(Field::check_field(row_field("skins", b, r), "")).group = row;
+GolferSummaryForm GolferSummaryModel::build_fields() {
+  auto groups = [this] {
+    std::vector<GolferSummaryForm::Group> shown;
+    for (int b = 1; b <= summary_groups_shown; ++b) {
+      Field& label = add(Field::label_field(format_text(16, "group_label.%d", b), ""));
+      std::vector<GolferSummaryForm::Row> rows;
+      for (int r = 1; r <= max_group_size; ++r) {
+        const std::string group = format_text(16, "row.%d.%d", b, r);
+        auto in_row = [&](Field field) -> Field& {
+          Field& f = add(std::move(field));
+          f.group = group;
+          return f;
+        };
+        rows.push_back(GolferSummaryForm::Row{
+            .name = in_row(Field::text_field(row_field("name", b, r), "", 25)),
+            .index = in_row(Field::text_field(row_field("index", b, r), "", 5)),
+            .division = in_row(Field::text_field(row_field("division", b, r), "", 2)),
+            .gender = in_row(Field::text_field(row_field("gender", b, r), "", 1)),
+            .cart = in_row(Field::check_field(row_field("cart", b, r), "")),
+            .member = in_row(Field::check_field(row_field("member", b, r), "")),
+            .skins = in_row(Field::check_field(row_field("skins", b, r), "")),
+        });
+      }
+      shown.push_back({label, std::move(rows)});
     }
-  }
-  refresh_group_list();
+    return shown;
+  };
+  const bool computed = format_traits(state_.header).kind == HandicapKind::computed;
+  // Braced initialisers run in order: the fields are added as listed.
+  return GolferSummaryForm{
+      .group_number = add(Field::list_field("group_number", "Group #", {})),
+      .index_heading = add(Field::label_field("index_heading", computed ? "Hand\n-icap" : "Hcap Index")),
+      .groups = groups(),
+  };
 }
 
 void GolferSummaryModel::refresh_group_list() {
-  Field& list = field("group_number");
+  Field& list = form_.group_number;
   list.options.clear();
   for (int g = 1; g <= state_.header.group_count; ++g) list.options.push_back(std::to_string(g));
   list.index = first_group_ - 1;
@@ -76,7 +79,8 @@ void GolferSummaryModel::load() {
   bool computed = format_traits(h).kind == HandicapKind::computed;
   for (int b = 1; b <= summary_groups_shown; ++b) {
     int g = first_group_ + b - 1;
-    field(format_text(16, "group_label.%d", b)).text = format_text(16, "%03d", g);
+    const GolferSummaryForm::Group& shown = form_.groups[b - 1];
+    shown.label.text = format_text(16, "%03d", g);
     std::memset(&stored_[b - 1], 0, sizeof stored_[b - 1]);
     if (g <= h.group_count) {
       read_record(state_, RecordKind::group, g);
@@ -86,19 +90,20 @@ void GolferSummaryModel::load() {
       const GolferEntry& e = stored_[b - 1].entries[r - 1];
       bool shown_row = r <= h.group_size;
       bool named = e.name[0] != 0;
-      field(row_field("name", b, r)).text = field_text(e.name);
-      field(row_field("index", b, r)).text = golfer_index_text(e.handicap_index);
-      field(row_field("division", b, r)).text = named ? std::to_string(e.division) : "";
-      if (h.division_count <= 1) field(row_field("division", b, r)).text = "1";
-      field(row_field("gender", b, r)).text = named ? std::string(1, entry_gender(state_, e.gender)) : "";
-      field(row_field("skins", b, r)).checked = e.in_skins == 1;
-      field(row_field("cart", b, r)).checked = (e.entry_flags & entry_flag::power_cart) != 0;
-      field(row_field("member", b, r)).checked = e.is_member == 1;
-      for (const char* column : {"name", "index", "division", "gender", "cart", "member", "skins"})
-        field(row_field(column, b, r)).visible = shown_row;
-      if (format_traits(h).team && r >= 2) field(row_field("skins", b, r)).visible = false;
-      field(row_field("index", b, r)).enabled = !computed;
-      field(row_field("division", b, r)).enabled = division_typed(state_);
+      const GolferSummaryForm::Row& row = shown.rows[r - 1];
+      row.name.text = field_text(e.name);
+      row.index.text = golfer_index_text(e.handicap_index);
+      row.division.text = named ? std::to_string(e.division) : "";
+      if (h.division_count <= 1) row.division.text = "1";
+      row.gender.text = named ? std::string(1, entry_gender(state_, e.gender)) : "";
+      row.skins.checked = e.in_skins == 1;
+      row.cart.checked = (e.entry_flags & entry_flag::power_cart) != 0;
+      row.member.checked = e.is_member == 1;
+      for (Field* f : {&row.name, &row.index, &row.division, &row.gender, &row.cart, &row.member, &row.skins})
+        f->visible = shown_row;
+      if (format_traits(h).team && r >= 2) row.skins.visible = false;
+      row.index.enabled = !computed;
+      row.division.enabled = division_typed(state_);
     }
   }
 }
@@ -122,15 +127,15 @@ void GolferSummaryModel::name_typed(Field& f, int shown, int row) {
     stored.is_member = 0;
     state_.group = stored_[shown - 1];
     if (write_record(state_, RecordKind::group, g)) {
-      field(row_field("member", shown, row)).checked = false;
+      form_.groups[shown - 1].rows[row - 1].member.checked = false;
     } else {
       // Not recorded (the user has been told): the member and the name stay as stored.
       stored.is_member = 1;
       f.text = field_text(stored.name);
     }
   }
-  if (field(row_field("gender", shown, row)).text.empty())
-    field(row_field("gender", shown, row)).text = std::string(1, entry_gender(state_, 0));
+  Field& gender = form_.groups[shown - 1].rows[row - 1].gender;
+  if (gender.text.empty()) gender.text = std::string(1, entry_gender(state_, 0));
 }
 
 void GolferSummaryModel::move_focus_when_full(const Field& f) {
@@ -146,7 +151,7 @@ void GolferSummaryModel::move_focus_when_full(const Field& f) {
 }
 
 void GolferSummaryModel::on_changed(Field& f) {
-  if (f.name == "group_number") {
+  if (&f == &form_.group_number) {
     int chosen = f.index + 1;
     f.index = first_group_ - 1;
     if (!save()) return;
@@ -155,16 +160,16 @@ void GolferSummaryModel::on_changed(Field& f) {
     load();
     return;
   }
-  std::string column;
-  int shown = 0, row = 0;
-  if (!split_row_field(f.name, column, shown, row)) return;
-  if (column == "name") name_typed(f, shown, row);
-  else if (column == "index")
-    division_follows_index(
-        state_, field(row_field("division", shown, row)), f.text,
-        field(row_field("gender", shown, row)).text.empty() ? 0 : field(row_field("gender", shown, row)).text[0]);
-  else if (column == "division") check_division_typed(state_, f);
-  else if (column == "gender") check_gender_typed(state_, f);
+  for (int shown = 1; shown <= summary_groups_shown; ++shown) {
+    for (int r = 1; r <= max_group_size; ++r) {
+      const GolferSummaryForm::Row& row = form_.groups[shown - 1].rows[r - 1];
+      if (&f == &row.name) name_typed(f, shown, r);
+      else if (&f == &row.index)
+        division_follows_index(state_, row.division, f.text, row.gender.text.empty() ? 0 : row.gender.text[0]);
+      else if (&f == &row.division) check_division_typed(state_, f);
+      else if (&f == &row.gender) check_gender_typed(state_, f);
+    }
+  }
   move_focus_when_full(f);
 }
 
@@ -173,17 +178,18 @@ std::optional<GroupBuffer> GolferSummaryModel::edited_group(int shown) {
   const bool computed = format_traits(state_.header).kind == HandicapKind::computed;
   for (int r = 1; r <= state_.header.group_size; ++r) {
     GolferEntry& e = group.entries[r - 1];
-    std::string name = field(row_field("name", shown, r)).text.substr(0, 25);
+    const GolferSummaryForm::Row& row = form_.groups[shown - 1].rows[r - 1];
+    std::string name = row.name.text.substr(0, 25);
     if (e.is_member != 1) name = trimmed(name);
-    std::string gender = trimmed(field(row_field("gender", shown, r)).text);
+    std::string gender = trimmed(row.gender.text);
     char c = gender.empty() ? 0 : static_cast<char>(std::toupper(static_cast<unsigned char>(gender[0])));
-    int division = parse_int(trimmed(field(row_field("division", shown, r)).text), 2);
+    int division = parse_int(trimmed(row.division.text), 2);
     division = division == 0 ? 1 : division;
 
     IndexCell cell;
     cell.row = r;
     cell.name = name;
-    cell.typed = field(row_field("index", shown, r)).text;
+    cell.typed = row.index.text;
     cell.loaded = golfer_index_text(e.handicap_index);
     cell.stored = e.handicap_index;
     cell.editable = !computed;
@@ -197,10 +203,10 @@ std::optional<GroupBuffer> GolferSummaryModel::edited_group(int shown) {
     e.gender = cell.gender;
     e.division = static_cast<std::int8_t>(division);
     e.handicap_index = static_cast<std::int16_t>(*index);
-    e.in_skins = field(row_field("skins", shown, r)).checked ? 1 : 0;
-    if (field(row_field("cart", shown, r)).checked) e.entry_flags |= entry_flag::power_cart;
+    e.in_skins = row.skins.checked ? 1 : 0;
+    if (row.cart.checked) e.entry_flags |= entry_flag::power_cart;
     else e.entry_flags &= ~entry_flag::power_cart;
-    e.is_member = field(row_field("member", shown, r)).checked ? 1 : 0;
+    e.is_member = row.member.checked ? 1 : 0;
   }
   update_team_handicap(state_, group);
   return group;

@@ -5,6 +5,7 @@
 // r = 1..5 the row ("name.2.3").
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/dialog_model.h"
 #include "core/records/golfer_entry.h"
@@ -15,6 +16,26 @@ struct State;
 
 inline constexpr int summary_groups_shown = 4;
 
+// The fields of the summary layout, held by type, in the order shown.
+struct GolferSummaryForm {
+  struct Row {
+    Field& name;
+    Field& index;
+    Field& division;
+    Field& gender;
+    Field& cart;
+    Field& member;
+    Field& skins;
+  };
+  struct Group {
+    Field& label;
+    std::vector<Row> rows;  // rows 1..5
+  };
+  Field& group_number;
+  Field& index_heading;
+  std::vector<Group> groups;  // the groups shown, 1..4
+};
+
 class GolferSummaryModel : public DialogModel {
  public:
   GolferSummaryModel(State& state, int first_group);
@@ -23,12 +44,13 @@ class GolferSummaryModel : public DialogModel {
 
   int first_group() const { return first_group_; }
   static std::string row_field(const char* column, int shown, int row);
+  const GolferSummaryForm& form() const { return form_; }
 
  protected:
   void on_changed(Field& field) override;
 
  private:
-  void build_fields();
+  GolferSummaryForm build_fields();
   void load();
   void refresh_group_list();
   [[nodiscard]] bool save();
@@ -41,6 +63,7 @@ class GolferSummaryModel : public DialogModel {
   State& state_;
   int first_group_;
   GroupBuffer stored_[summary_groups_shown]{};
+  GolferSummaryForm form_;
 };
 
 }  // namespace quillon

@@ -22,6 +22,10 @@ class GuestModel : public DialogModel {
  private:
   State& state_;
   GolferEntry guest_;
+  Field& name_;
+  Field& index_;
+  Field& gender_;
+  Field& skins_;
 };
 
 }  // namespace quillon

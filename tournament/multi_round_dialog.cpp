@@ -24,11 +24,26 @@ std::string day_field(int day) { return format_text(16, "day.%d", day); }
 }  // namespace
 
 MultiRoundDialogModel::MultiRoundDialogModel(State& state, const TournamentHeader& event, bool adding, int slot)
-    : state_(state), adding_(adding), slot_(slot), event_(event) {
+    : state_(state), adding_(adding), slot_(slot), event_(event), form_(build_fields(day_options())) {
   title_ = "Build Multi-Day Tournament";
+  int limit = most_results;
+  if (!adding) {
+    form_.name.text = field_text(event.name);
+    limit = results_limit_of(event);
+    std::vector<int> days = event_days(event);
+    for (std::size_t k = 0; k < days.size(); ++k) {
+      auto it = std::find(choices_.begin(), choices_.end(), days[k]);
+      if (it != choices_.end()) form_.days[k]->index = static_cast<int>(it - choices_.begin());
+    }
+  }
+  form_.results_limit.index = limit - 1;
+  focus_ = form_.name.name;
+}
 
+std::vector<std::string> MultiRoundDialogModel::day_options() {
+  const int slot = slot_;
   const std::vector<TournamentLine> listed = tournaments_newest_first(
-      state, [slot](int t, const TournamentHeader& h) { return t != slot && h.format != multi_round_format; },
+      state_, [slot](int t, const TournamentHeader& h) { return t != slot && h.format != multi_round_format; },
       [](State& s, const TournamentHeader& h) { return tournament_list_line(s, h, false); });
   std::vector<std::string> options = {unassigned_day};
   choices_ = {0};
@@ -36,32 +51,29 @@ MultiRoundDialogModel::MultiRoundDialogModel(State& state, const TournamentHeade
     options.push_back(l.line);
     choices_.push_back(l.slot);
   }
+  return options;
+}
 
-  add(Field::text_field("name", "Name", sizeof event_.name - 1));
-  add(Field::list_field("results_limit", "Gross and Net Limit", results_limit_list()));
-  add(Field::label_field("rounds_heading", "Tournament Rounds"));
-  for (int day = 1; day <= max_event_days; ++day) {
-    Field& f = add(Field::list_field(day_field(day), format_text(16, "Day #%d", day), options));
-    f.fixed_pitch = true;
-  }
-
-  int limit = most_results;
-  if (!adding) {
-    field("name").text = field_text(event.name);
-    limit = results_limit_of(event);
-    std::vector<int> days = event_days(event);
-    for (std::size_t k = 0; k < days.size(); ++k) {
-      auto it = std::find(choices_.begin(), choices_.end(), days[k]);
-      if (it != choices_.end())
-        field(day_field(static_cast<int>(k) + 1)).index = static_cast<int>(it - choices_.begin());
+MultiRoundForm MultiRoundDialogModel::build_fields(const std::vector<std::string>& options) {
+  auto day_lists = [&] {
+    std::vector<Field*> days;
+    for (int day = 1; day <= max_event_days; ++day) {
+      Field& f = add(Field::list_field(day_field(day), format_text(16, "Day #%d", day), options));
+      f.fixed_pitch = true;
+      days.push_back(&f);
     }
-  }
-  field("results_limit").index = limit - 1;
-  focus_ = "name";
+    return days;
+  };
+  return MultiRoundForm{
+      .name = add(Field::text_field("name", "Name", sizeof event_.name - 1)),
+      .results_limit = add(Field::list_field("results_limit", "Gross and Net Limit", results_limit_list())),
+      .rounds_heading = add(Field::label_field("rounds_heading", "Tournament Rounds")),
+      .days = day_lists(),
+  };
 }
 
 bool MultiRoundDialogModel::check_name() {
-  const std::string name = trimmed(text("name"));
+  const std::string name = trimmed(form_.name.text);
   // An empty name would store the event as a free slot.
   if (name.empty()) {
     message_box(state_, message_kind::error, "The tournament name cannot be blank.");
@@ -83,8 +95,8 @@ bool MultiRoundDialogModel::check_name() {
 bool MultiRoundDialogModel::collect_days(std::vector<int>& days) {
   days.clear();
   bool stableford = false;
-  for (int day = 1; day <= max_event_days; ++day) {
-    const int chosen = field(day_field(day)).index;
+  for (const Field* day : form_.days) {
+    const int chosen = day->index;
     if (chosen <= 0 || chosen >= static_cast<int>(choices_.size())) continue;
     const int t = choices_[static_cast<std::size_t>(chosen)];
     const TournamentHeader h = peek_header(state_, t);
@@ -119,10 +131,10 @@ void MultiRoundDialogModel::build_header(const std::vector<int>& days) {
   const TournamentHeader first = peek_header(state_, days.front());
   TournamentHeader& e = event_;
   std::memset(&e, 0, sizeof e);
-  set_field_text_terminated(e.name, trimmed(text("name")));
+  set_field_text_terminated(e.name, trimmed(form_.name.text));
   e.format = multi_round_format;
   for (std::size_t k = 0; k < days.size(); ++k) e.round_tournaments[k] = static_cast<std::int16_t>(days[k]);
-  e.results_limit = static_cast<std::uint16_t>(field("results_limit").index + 1);
+  e.results_limit = static_cast<std::uint16_t>(form_.results_limit.index + 1);
   e.date_year = first.date_year;
   e.date_month = first.date_month;
   e.date_day = first.date_day;

@@ -1,6 +1,7 @@
 #pragma once
 // The "Build Multi-Day Tournament" window: the event's name, its gross and net
 // limit and the tournaments of Day #1..#5, with the rules of saving in order.
+#include <string>
 #include <vector>
 
 #include "core/dialog_model.h"
@@ -11,6 +12,14 @@ namespace quillon {
 struct State;
 
 inline constexpr const char* unassigned_day = " --- Unassigned ---";
+
+// The fields of the window, held by type.
+struct MultiRoundForm {
+  Field& name;
+  Field& results_limit;
+  Field& rounds_heading;
+  std::vector<Field*> days;  // Day #1..#5
+};
 
 class MultiRoundDialogModel : public DialogModel {
  public:
@@ -23,8 +32,12 @@ class MultiRoundDialogModel : public DialogModel {
   bool accept() override;
 
   const TournamentHeader& header() const { return event_; }
+  const MultiRoundForm& form() const { return form_; }
 
  private:
+  // The options of a day list; fills choices_ alongside.
+  std::vector<std::string> day_options();
+  MultiRoundForm build_fields(const std::vector<std::string>& options);
   bool check_name();
   // The chosen day tournaments in day order, gaps closed; empty after a message.
   bool collect_days(std::vector<int>& days);
@@ -36,6 +49,7 @@ class MultiRoundDialogModel : public DialogModel {
   TournamentHeader event_{};
   // The tournament behind each option of a day list (0 for " --- Unassigned ---").
   std::vector<int> choices_;
+  MultiRoundForm form_;
 };
 
 }  // namespace quillon

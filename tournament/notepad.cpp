@@ -7,9 +7,10 @@
 
 namespace quillon {
 
-NotepadModel::NotepadModel(State&, const std::string& tournament_name, const std::string& notes) {
+NotepadModel::NotepadModel(State&, const std::string& tournament_name, const std::string& notes)
+    : notes_(add(Field::multiline_field("notes", "", notes_limit))) {
   title_ = format_text(100, "Tournament Notepad : %s", tournament_name.c_str());
-  add(Field::multiline_field("notes", "", notes_limit)).text = notes.substr(0, notes_limit);
+  notes_.text = notes.substr(0, notes_limit);
 }
 
 bool save_notes(State& state, int slot, const std::string& notes) {

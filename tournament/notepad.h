@@ -15,7 +15,10 @@ class NotepadModel : public DialogModel {
   NotepadModel(State& state, const std::string& tournament_name, const std::string& notes);
   std::string id() const override { return "tournament_notepad"; }
   bool accept() override { return true; }
-  std::string notes() const { return text("notes"); }
+  std::string notes() const { return notes_.text; }
+
+ private:
+  Field& notes_;
 };
 
 // Stores the notes into stored tournament `slot` and writes its header.

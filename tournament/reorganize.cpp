@@ -21,9 +21,6 @@ namespace quillon {
 
 namespace {
 
-constexpr const char* button_names[] = {"ADD",      "REMOVE", "CLEAR",  "RESET", "Alpha",
-                                        "HcapSort", "Random", "HI-LOW", "Guest", "Prev Rnd"};
-
 std::string lower_trimmed(const std::string& s) {
   std::string t = trimmed(s);
   for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -45,6 +42,7 @@ ReorganizeModel::ReorganizeModel(State& state, ReorganizeMode mode, CardScorer s
       holding_list(add(Field::multi_list_field(
           "holding", mode == ReorganizeMode::import ? "Handicap Database" : "Temporary Database", {}))),
       field_list(add(Field::multi_list_field("field", "Tournament Database", {}))),
+      buttons(add_buttons()),
       state_(state),
       mode_(mode),
       scorer_(std::move(scorer)),
@@ -52,15 +50,35 @@ ReorganizeModel::ReorganizeModel(State& state, ReorganizeMode mode, CardScorer s
       header_(state.header),
       slot_(state.current_tournament) {
   title_ = mode == ReorganizeMode::import ? "Import Golfers from Handicap Database" : "Re-organize Foursomes";
-  for (const char* name : button_names) add(Field::button_field(name, name)).group = "buttons";
   layout_ = field_layout(state);
   reload();
-  focus_ = "field";
+  focus_ = field_list.name;
 }
 
 void ReorganizeModel::set_holding_source(HoldingSource source) {
   source_ = std::move(source);
   reload();
+}
+
+ReorganizeButtons ReorganizeModel::add_buttons() {
+  auto button = [this](const char* name) -> Field& {
+    Field& b = add(Field::button_field(name, name));
+    b.group = "buttons";
+    return b;
+  };
+  // Braced initialisers run in order: the buttons are added as listed.
+  return ReorganizeButtons{
+      .add = button("ADD"),
+      .remove = button("REMOVE"),
+      .clear = button("CLEAR"),
+      .reset = button("RESET"),
+      .alpha = button("Alpha"),
+      .hcap_sort = button("HcapSort"),
+      .random = button("Random"),
+      .hi_low = button("HI-LOW"),
+      .guest = button("Guest"),
+      .prev_round = button("Prev Rnd"),
+  };
 }
 
 void ReorganizeModel::reload() {
@@ -104,24 +122,19 @@ void ReorganizeModel::show_lists() {
   list.selected.clear();
 }
 
-std::vector<int> ReorganizeModel::selected(const char* list) const {
-  const Field* f = find(list);
-  return f ? f->selected : std::vector<int>{};
-}
-
 void ReorganizeModel::on_pressed(Field& f) {
-  const std::string& b = f.name;
-  if (b == "ADD") add_selected();
-  else if (b == "REMOVE") remove_selected();
-  else if (b == "CLEAR") holding_.clear();
-  else if (b == "RESET") reload();
-  else if (b == "Guest") add_guest();
-  else if (b == "Prev Rnd") previous_round();
-  else if (b == "HI-LOW") high_low();
-  else if (b == "HcapSort") sort_by_index();
-  else if (b == "Alpha" || b == "Random") {
+  const ReorganizeButtons& b = buttons;
+  if (&f == &b.add) add_selected();
+  else if (&f == &b.remove) remove_selected();
+  else if (&f == &b.clear) holding_.clear();
+  else if (&f == &b.reset) reload();
+  else if (&f == &b.guest) add_guest();
+  else if (&f == &b.prev_round) previous_round();
+  else if (&f == &b.hi_low) high_low();
+  else if (&f == &b.hcap_sort) sort_by_index();
+  else if (&f == &b.alpha || &f == &b.random) {
     std::vector<GolferEntry> golfers = golfers_of(lines_);
-    if (b == "Alpha") order_by_name(golfers);
+    if (&f == &b.alpha) order_by_name(golfers);
     else shuffle_field(golfers, random_);
     rearranged(golfers);
   }
@@ -129,12 +142,12 @@ void ReorganizeModel::on_pressed(Field& f) {
 }
 
 void ReorganizeModel::add_selected() {
-  const std::vector<int> chosen = selected("holding");
+  const std::vector<int> chosen = holding_list.selected;
   if (chosen.empty()) {
     not_done_box(state_, message_kind::warning, "No golfers selected for importing.");
     return;
   }
-  const std::vector<int> position = selected("field");
+  const std::vector<int> position = field_list.selected;
   if (position.empty()) {
     not_done_box(state_, message_kind::warning,
                  "The starting point for inserting the selected golfers must be specified.");
@@ -160,7 +173,7 @@ void ReorganizeModel::add_selected() {
 }
 
 void ReorganizeModel::remove_selected() {
-  for (int i : selected("field")) {
+  for (int i : field_list.selected) {
     FieldLine& line = lines_[static_cast<std::size_t>(i)];
     if (line.kind != LineKind::golfer) continue;
     holding_.push_back(line.golfer);
@@ -170,7 +183,7 @@ void ReorganizeModel::remove_selected() {
 }
 
 void ReorganizeModel::add_guest() {
-  const std::vector<int> chosen = selected("field");
+  const std::vector<int> chosen = field_list.selected;
   if (chosen.empty() || lines_[static_cast<std::size_t>(chosen.front())].kind == LineKind::header) {
     not_done_box(state_, message_kind::warning, "The destination for the guest must be selected.");
     return;

@@ -20,6 +20,24 @@ struct State;
 enum class ReorganizeMode { reorganise, import };
 enum class ListSide { holding, field };
 
+// The buttons between the two lists, in the order shown.
+struct ReorganizeButtons {
+  Field& add;
+  Field& remove;
+  Field& clear;
+  Field& reset;
+  Field& alpha;
+  Field& hcap_sort;
+  Field& random;
+  Field& hi_low;
+  Field& guest;
+  Field& prev_round;
+
+  std::vector<Field*> in_order() const {
+    return {&add, &remove, &clear, &reset, &alpha, &hcap_sort, &random, &hi_low, &guest, &prev_round};
+  }
+};
+
 class ReorganizeModel : public DialogModel {
  public:
   // The current tournament's header must be read. `scorer` brings the
@@ -30,6 +48,7 @@ class ReorganizeModel : public DialogModel {
   Field& columns;  // the column heads of both lists
   Field& holding_list;
   Field& field_list;
+  ReorganizeButtons buttons;
 
   std::string id() const override { return "reorganize_foursomes"; }
   bool accept() override;
@@ -56,6 +75,7 @@ class ReorganizeModel : public DialogModel {
   void on_pressed(Field& field) override;
 
  private:
+  ReorganizeButtons add_buttons();
   void reload();
   void show_lists();
   void add_selected();
@@ -67,7 +87,6 @@ class ReorganizeModel : public DialogModel {
   void rearranged(std::vector<GolferEntry> golfers);
   std::vector<PreviousDayScore> previous_day_scores(int previous_day, const std::vector<GolferEntry>& golfers,
                                                     bool gross);
-  std::vector<int> selected(const char* list) const;
   bool locate(const std::string& text, ListSide& side, int& index) const;
 
   State& state_;

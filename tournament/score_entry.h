@@ -11,6 +11,7 @@
 //   handicap figure is a label. Each row's fields carry the group "row.r".
 // The cursor stands in `focus()`: a field name, or "ok" after the last row.
 #include <string>
+#include <vector>
 
 #include "core/dialog_model.h"
 #include "core/records/course_record.h"
@@ -22,6 +23,36 @@ namespace quillon {
 struct State;
 
 inline constexpr const char* ok_focus = "ok";
+
+// The fields of the window, held by type, in the order shown. Those marked
+// "player window" are null in the team window and the other way round.
+struct ScoreEntryForm {
+  struct Row {
+    Field* name;  // player window
+    std::vector<Field*> holes;  // holes 1..18
+    Field& front_total;
+    Field& back_total;
+    Field& total;
+    Field* division;  // player window
+    Field* skins;  // player window
+    Field* dq;  // player window
+    Field& gross;
+    Field& handicap_index;  // a label in the team window
+    Field& net;
+  };
+  Field& group_number;
+  Field* team_heading;  // team window
+  std::vector<Field*> hole_headings;  // 1..18 in the team window, 1..9 ("1/10") in the player window
+  Field* skins_heading;  // player window
+  Field* dq_heading;  // player window
+  Field& gross_heading;
+  Field& index_heading;
+  Field& net_heading;
+  std::vector<Row> rows;  // rows 1..row_count()
+  Field& prev;
+  Field& next;
+  Field& search;
+};
 
 class ScoreEntryModel : public DialogModel {
  public:
@@ -50,6 +81,7 @@ class ScoreEntryModel : public DialogModel {
 
   static std::string hole_field(int row, int hole);
   static std::string row_field(const char* column, int row);
+  const ScoreEntryForm& form() const { return form_; }
 
  protected:
   void on_changed(Field& field) override;
@@ -57,8 +89,9 @@ class ScoreEntryModel : public DialogModel {
 
  private:
   // Layout (score_entry_layout.cpp).
-  void build_fields();
-  void build_row(int row);
+  ScoreEntryForm build_fields();
+  ScoreEntryForm::Row build_row(int row);
+  const ScoreEntryForm::Row& row_fields(int row) const { return form_.rows[row - 1]; }
   void refresh_group_list();
   void show_layout();
 
@@ -93,6 +126,7 @@ class ScoreEntryModel : public DialogModel {
   int hole_count_ = 18;
   CourseRecord course_{};  // the course of division 1: holes and pars
   GroupBuffer stored_{};  // the group as last read or written
+  ScoreEntryForm form_;
 };
 
 }  // namespace quillon

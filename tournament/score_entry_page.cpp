@@ -43,39 +43,41 @@ void ScoreEntryModel::load() {
 
 void ScoreEntryModel::load_row(int row) {
   const GolferEntry& e = stored_.entries[row - 1];
+  const ScoreEntryForm::Row& fields = row_fields(row);
   const bool named = e.name[0] != 0;
   if (!team_window_) {
-    field(row_field("name", row)).text = field_text(e.name);
-    field(row_field("division", row)).text = named ? std::to_string(e.division) : "1";
-    field(row_field("skins", row)).checked = named && e.in_skins == 1;
-    field(row_field("dq", row)).checked = named && e.disqualified == 1;
+    fields.name->text = field_text(e.name);
+    fields.division->text = named ? std::to_string(e.division) : "1";
+    fields.skins->checked = named && e.in_skins == 1;
+    fields.dq->checked = named && e.disqualified == 1;
   }
-  field(row_field("handicap_index", row)).text = named ? score_handicap_text(format_of(state_.header), e) : "";
+  fields.handicap_index.text = named ? score_handicap_text(format_of(state_.header), e) : "";
   const bool scored = named && any_hole_scored(e, hole_count_);
   for (int hole = 1; hole <= 18; ++hole) {
     int score = e.hole_scores[hole - 1];
-    field(hole_field(row, hole)).text = scored && hole <= hole_count_ && score != 0 ? std::to_string(score) : "";
+    fields.holes[hole - 1]->text = scored && hole <= hole_count_ && score != 0 ? std::to_string(score) : "";
   }
   show_running_totals(row);
   show_figures(row, e, scored && e.hole_scores[hole_count_ - 1] >= 2);
 }
 
 void ScoreEntryModel::show_figures(int row, const GolferEntry& entry, bool scored) {
-  field(row_field("gross", row)).text = scored ? std::to_string(entry.gross_score) : "";
-  field(row_field("net", row)).text = scored ? std::to_string(entry.net_score) : "";
+  const ScoreEntryForm::Row& fields = row_fields(row);
+  fields.gross.text = scored ? std::to_string(entry.gross_score) : "";
+  fields.net.text = scored ? std::to_string(entry.net_score) : "";
   const Format format = format_of(state_.header);
   if (format_traits(format).kind == HandicapKind::computed)
-    field(row_field("handicap_index", row)).text = scored ? score_handicap_text(format, entry) : "";
-  else if (team_window_ && entry.name[0] != 0)
-    field(row_field("handicap_index", row)).text = score_handicap_text(format, entry);
+    fields.handicap_index.text = scored ? score_handicap_text(format, entry) : "";
+  else if (team_window_ && entry.name[0] != 0) fields.handicap_index.text = score_handicap_text(format, entry);
 }
 
 // Copies the row's fields into its entry. False, after telling the user,
 // when the handicap text is refused.
 bool ScoreEntryModel::store_row(GolferEntry& e, int row) {
   const Format format = format_of(state_.header);
+  const ScoreEntryForm::Row& fields = row_fields(row);
   if (!team_window_) {
-    std::string name = field(row_field("name", row)).text.substr(0, 25);
+    std::string name = fields.name->text.substr(0, 25);
     if (e.is_member != 1) name = trimmed(name);
     clear_scores_of_removed(e, name);
     set_field_text(e.name, name);
@@ -83,20 +85,20 @@ bool ScoreEntryModel::store_row(GolferEntry& e, int row) {
   if (e.name[0] != 0) {
     e.gender = entry_gender(state_, e.gender);
     if (!team_window_) {
-      e.in_skins = checked(row_field("skins", row)) ? 1 : 0;
-      e.disqualified = checked(row_field("dq", row)) ? 1 : 0;
-      int division = parse_int(trimmed(text(row_field("division", row))), 2);
+      e.in_skins = fields.skins->checked ? 1 : 0;
+      e.disqualified = fields.dq->checked ? 1 : 0;
+      int division = parse_int(trimmed(fields.division->text), 2);
       e.division = static_cast<std::int8_t>(division == 0 ? 1 : division);
     }
     for (int hole = 1; hole <= hole_count_; ++hole)
-      e.hole_scores[hole - 1] = static_cast<std::int8_t>(cell_score(text(hole_field(row, hole))));
+      e.hole_scores[hole - 1] = static_cast<std::int8_t>(cell_score(fields.holes[hole - 1]->text));
   }
   // The team window's figure is the team handicap, never a golfer's index.
   if (team_window_ || !uses_index(format)) return true;
   IndexCell cell;
   cell.row = row;
   cell.name = field_text(e.name);
-  cell.typed = text(row_field("handicap_index", row));
+  cell.typed = fields.handicap_index.text;
   cell.loaded = stored_.entries[row - 1].name[0] != 0 ? score_handicap_text(format, stored_.entries[row - 1]) : "";
   cell.stored = e.handicap_index;
   cell.gender = entry_gender(state_, e.gender);
@@ -167,9 +169,9 @@ void ScoreEntryModel::group_chosen(Field& list) {
 }
 
 void ScoreEntryModel::on_pressed(Field& f) {
-  if (f.name == "prev") previous();
-  else if (f.name == "next") next();
-  else if (f.name == "search") search();
+  if (&f == &form_.prev) previous();
+  else if (&f == &form_.next) next();
+  else if (&f == &form_.search) search();
 }
 
 }  // namespace quillon

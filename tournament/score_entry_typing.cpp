@@ -1,5 +1,3 @@
-#include <cstdio>
-
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
@@ -28,20 +26,19 @@ bool is_pick_up(const std::string& text) {
 }  // namespace
 
 void ScoreEntryModel::on_changed(Field& f) {
-  if (f.name == "group_number") {
+  if (&f == &form_.group_number) {
     group_chosen(f);
     return;
   }
-  char column[32] = {0};
-  int row = 0, hole = 0;
-  int parts = std::sscanf(f.name.c_str(), "%31[a-z_].%d.%d", column, &row, &hole);
-  if (parts < 2 || row < 1 || row > rows_) return;
-  std::string c = column;
-  if (c == "score" && parts == 3) hole_typed(f, row, hole);
-  else if (c == "name") name_typed(f, row);
-  else if (c == "handicap_index") index_typed(f, row);
-  else if (c == "division") check_division_typed(state_, f);
-  else if (c == "dq") dq_typed(f);
+  for (int row = 1; row <= rows_; ++row) {
+    const ScoreEntryForm::Row& fields = row_fields(row);
+    for (int hole = 1; hole <= 18; ++hole)
+      if (&f == fields.holes[hole - 1]) return hole_typed(f, row, hole);
+    if (&f == fields.name) name_typed(f, row);
+    else if (&f == &fields.handicap_index && !team_window_) index_typed(f, row);
+    else if (&f == fields.division) check_division_typed(state_, f);
+    else if (&f == fields.dq) dq_typed(f);
+  }
 }
 
 void ScoreEntryModel::hole_typed(Field& cell, int row, int hole) {
@@ -54,7 +51,8 @@ void ScoreEntryModel::hole_typed(Field& cell, int row, int hole) {
   int score = cell_score(cell.text);
   if (score > highest_hole_score) {
     message_box(state_, message_kind::error, "Golfer [%s], Hole # [%d] :\n Score must be > 0 and <= 15",
-                trimmed(row_named(row) ? text(row_field("name", row)) : std::string()).c_str(), hole);
+                trimmed(row_named(row) && row_fields(row).name ? row_fields(row).name->text : std::string()).c_str(),
+                hole);
     int kept = stored_.entries[row - 1].hole_scores[hole - 1];
     cell.text = kept > 0 ? std::to_string(kept) : "";
     set_focus(cell.name);
@@ -62,8 +60,8 @@ void ScoreEntryModel::hole_typed(Field& cell, int row, int hole) {
   }
   if (score == 0) cell.text.clear();  // the cell holds numbers only
   show_running_totals(row);
-  field(row_field("net", row)).text.clear();
-  if (format_traits(format).kind == HandicapKind::computed) field(row_field("handicap_index", row)).text.clear();
+  row_fields(row).net.text.clear();
+  if (format_traits(format).kind == HandicapKind::computed) row_fields(row).handicap_index.text.clear();
 
   if (score < score_that_moves_on) {
     set_focus(cell.name);
@@ -79,20 +77,21 @@ void ScoreEntryModel::hole_typed(Field& cell, int row, int hole) {
 
 void ScoreEntryModel::enter_cell(int row, int hole) {
   while (row <= rows_ && !row_named(row)) ++row;
-  set_focus(row > rows_ ? std::string(ok_focus) : hole_field(row, hole));
+  set_focus(row > rows_ ? std::string(ok_focus) : row_fields(row).holes[hole - 1]->name);
 }
 
 void ScoreEntryModel::show_running_totals(int row) {
+  const ScoreEntryForm::Row& fields = row_fields(row);
   int front = 0, back = 0;
   bool any = false;
   for (int hole = 1; hole <= hole_count_; ++hole) {
-    int score = cell_score(text(hole_field(row, hole)));
+    int score = cell_score(fields.holes[hole - 1]->text);
     any = any || score != 0;
     (hole <= front_nine ? front : back) += score;
   }
-  field(row_field("front_total", row)).text = any ? std::to_string(front) : "";
-  field(row_field("back_total", row)).text = any && hole_count_ > front_nine ? std::to_string(back) : "";
-  field(row_field("total", row)).text = any ? std::to_string(front + back) : "";
+  fields.front_total.text = any ? std::to_string(front) : "";
+  fields.back_total.text = any && hole_count_ > front_nine ? std::to_string(back) : "";
+  fields.total.text = any ? std::to_string(front + back) : "";
 }
 
 void ScoreEntryModel::name_typed(Field& name, int row) {
@@ -112,7 +111,7 @@ void ScoreEntryModel::name_typed(Field& name, int row) {
 }
 
 void ScoreEntryModel::index_typed(Field& index, int row) {
-  division_follows_index(state_, field(row_field("division", row)), index.text, row_gender(row));
+  division_follows_index(state_, *row_fields(row).division, index.text, row_gender(row));
 }
 
 void ScoreEntryModel::dq_typed(const Field& box) {
@@ -123,21 +122,21 @@ void ScoreEntryModel::dq_typed(const Field& box) {
 
 bool ScoreEntryModel::row_named(int row) const {
   if (team_window_) return stored_.entries[0].name[0] != 0;
-  return !trimmed(text(row_field("name", row))).empty();
+  return !trimmed(row_fields(row).name->text).empty();
 }
 
 // The row's entry as it stands in the window: its holes, division and index.
 GolferEntry ScoreEntryModel::card_of_row(int row) const {
   GolferEntry e = stored_.entries[row - 1];
+  const ScoreEntryForm::Row& fields = row_fields(row);
   e.gender = row_gender(row);
   for (int hole = 1; hole <= hole_count_; ++hole)
-    e.hole_scores[hole - 1] = static_cast<std::int8_t>(cell_score(text(hole_field(row, hole))));
+    e.hole_scores[hole - 1] = static_cast<std::int8_t>(cell_score(fields.holes[hole - 1]->text));
   if (team_window_) return e;
-  int division = parse_int(trimmed(text(row_field("division", row))), 2);
+  int division = parse_int(trimmed(fields.division->text), 2);
   e.division = static_cast<std::int8_t>(division == 0 ? 1 : division);
   if (format_traits(state_.header).kind != HandicapKind::computed)
-    if (auto index = read_index_text(text(row_field("handicap_index", row))))
-      e.handicap_index = static_cast<std::int16_t>(*index);
+    if (auto index = read_index_text(fields.handicap_index.text)) e.handicap_index = static_cast<std::int16_t>(*index);
   return e;
 }
 

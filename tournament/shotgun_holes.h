@@ -2,6 +2,7 @@
 // "Allocation of Groups for Shotgun Start": how many groups start on each
 // hole in the first and the second shotgun.
 #include <string>
+#include <vector>
 
 #include "core/dialog_model.h"
 #include "core/records/tournament_header.h"
@@ -14,6 +15,9 @@ class ShotgunHolesModel : public DialogModel {
  public:
   // Shows the holes of the course on `tee_slot`, preset from the header.
   ShotgunHolesModel(State& state, const TournamentHeader& header, int tee_slot);
+
+  Field& explanation;  // laid out by the window itself
+
   std::string id() const override { return "shotgun_holes"; }
   bool accept() override { return true; }
   // Stores both columns for every hole of the course.
@@ -27,6 +31,8 @@ class ShotgunHolesModel : public DialogModel {
  private:
   int holes_ = 0;
   int pars_[18] = {};
+  std::vector<Field*> first_shotgun_;  // the groups starting on each hole
+  std::vector<Field*> second_shotgun_;
 };
 
 }  // namespace quillon

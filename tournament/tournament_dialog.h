@@ -16,6 +16,56 @@ struct State;
 
 enum class TournamentDialogMode { add, change };
 
+// The fields of the tournament dialog, held by type, in the order shown.
+struct TournamentForm {
+  struct DivisionRow {
+    Field& tee;
+    Field& allowance;
+    Field& handicap_limit;
+  };
+  Field& date;
+  Field& choose_date;
+  Field& name;
+  Field& address_line1;
+  Field& address_line2;
+  Field& address_line3;
+  Field& contact;
+  Field& telephone;
+  Field& course;
+  Field& format;
+  Field& tie_break;
+  Field& auto_assign;
+  Field& division_count;
+  Field& callaway_division;
+  std::vector<DivisionRow> divisions;  // divisions 1..10
+  Field& default_gender;
+  Field& start_type;
+  Field& tee_interval;
+  Field& results_limit;
+  Field& include_rating_and_par;
+  Field& first_tee_time;
+  Field& last_tee_time;
+  Field& blocked_from;
+  Field& blocked_to;
+  Field& group_count;
+  Field& group_size;
+  Field& groups_per_tee_time;
+  Field& first_shotgun_groups;
+  Field& peoria_label;
+  std::vector<Field*> peoria_holes;  // the first set, 6 holes
+  std::vector<Field*> peoria_holes2;  // the second set of Peoria formats with two
+  Field& use_entered_handicap;
+  Field& best_holes_count;
+  Field& max_hole_score;
+  Field& best_balls;
+  Field& user_stat1_name;
+  Field& user_stat2_name;
+  Field& notepad;
+  Field& callaway_configuration;
+  Field& stableford_configuration;
+  Field& shotgun_holes;
+};
+
 class TournamentDialogModel : public DialogModel {
  public:
   // `header` is what the dialog starts from (the defaults of a new header, or
@@ -27,13 +77,14 @@ class TournamentDialogModel : public DialogModel {
 
   // The header as edited so far (what OK stores once every rule passes).
   const TournamentHeader& header() const { return h_; }
+  const TournamentForm& form() const { return form_; }
 
  protected:
   void on_changed(Field& field) override;
   void on_pressed(Field& field) override;
 
  private:
-  void build_fields();
+  TournamentForm build_fields();
   void load_fields();
   void show_format_controls();
   void show_start_type_controls();
@@ -67,10 +118,11 @@ class TournamentDialogModel : public DialogModel {
   void reassign_divisions();
   int holes_of_division1_course();
 
-  int tee_slot_of(const std::string& field_name) const;
+  int tee_slot_of(const Field& tee) const;
+  bool is_division_allowance(const Field& f) const;
   Format selected_format() const;
-  int time_field_minutes(const std::string& name) const;
-  void set_time_field(const std::string& name, int hour, int minute, bool has_none);
+  static int time_field_minutes(const Field& time);
+  static void set_time_field(Field& time, int hour, int minute, bool has_none);
 
   State& state_;
   TournamentHeader h_;
@@ -79,6 +131,7 @@ class TournamentDialogModel : public DialogModel {
   int slot_;
   std::vector<Choice> tees_;
   std::vector<Format> formats_;
+  TournamentForm form_;
 };
 
 // The dialog's field names for the division rows, 1..10.

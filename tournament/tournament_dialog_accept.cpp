@@ -29,13 +29,13 @@ int whole_number(const std::string& text) { return parse_int(trimmed(text), 10);
 }  // namespace
 
 int TournamentDialogModel::holes_of_division1_course() {
-  int slot = tee_slot_of(division_field("division_tee", 1));
+  int slot = tee_slot_of(form_.divisions[0].tee);
   read_record(state_, RecordKind::course, slot < 1 ? 1 : slot);
   return state_.course.hole_count;
 }
 
 bool TournamentDialogModel::check_date() {
-  std::string typed = trimmed(text("date"));
+  std::string typed = trimmed(form_.date.text);
   if (parse_date_text(typed, h_)) return true;
   message_box(state_, message_kind::error,
               "The tournament date [%s] is not a valid date.  Type it as YYYY-MM-DD (1980 to 2079) or choose it "
@@ -45,7 +45,7 @@ bool TournamentDialogModel::check_date() {
 }
 
 bool TournamentDialogModel::check_name() {
-  std::string name = trimmed(text("name"));
+  std::string name = trimmed(form_.name.text);
   if (name.empty()) {
     message_box(state_, message_kind::error, "The tournament name cannot be blank.");
     return false;
@@ -59,7 +59,7 @@ bool TournamentDialogModel::check_name() {
 
 bool TournamentDialogModel::check_unique_in_add_mode() {
   if (mode_ != TournamentDialogMode::add) return true;
-  std::string name = trimmed(text("name"));
+  std::string name = trimmed(form_.name.text);
   TournamentHeader kept = state_.header;
   int kept_number = state_.current_tournament;
   bool unique = true;
@@ -80,17 +80,17 @@ bool TournamentDialogModel::check_unique_in_add_mode() {
 }
 
 void TournamentDialogModel::store_texts_and_divisions() {
-  set_field_text_terminated(h_.name, trimmed(text("name")));
-  set_field_text_terminated(h_.address_line1, text("address_line1"));
-  set_field_text_terminated(h_.address_line2, text("address_line2"));
-  set_field_text_terminated(h_.address_line3, text("address_line3"));
-  set_field_text_terminated(h_.contact, text("contact"));
-  set_field_text_terminated(h_.telephone, text("telephone"));
-  set_field_text_terminated(h_.user_stat1_name, text("user_stat1_name"));
-  set_field_text_terminated(h_.user_stat2_name, text("user_stat2_name"));
-  h_.division_count = static_cast<std::int8_t>(index("division_count") + 1);
+  set_field_text_terminated(h_.name, trimmed(form_.name.text));
+  set_field_text_terminated(h_.address_line1, form_.address_line1.text);
+  set_field_text_terminated(h_.address_line2, form_.address_line2.text);
+  set_field_text_terminated(h_.address_line3, form_.address_line3.text);
+  set_field_text_terminated(h_.contact, form_.contact.text);
+  set_field_text_terminated(h_.telephone, form_.telephone.text);
+  set_field_text_terminated(h_.user_stat1_name, form_.user_stat1_name.text);
+  set_field_text_terminated(h_.user_stat2_name, form_.user_stat2_name.text);
+  h_.division_count = static_cast<std::int8_t>(form_.division_count.index + 1);
   for (int d = 1; d <= 10; ++d) {
-    int slot = tee_slot_of(division_field("division_tee", d));
+    int slot = tee_slot_of(form_.divisions[d - 1].tee);
     if (slot > 0) h_.division_tee[d - 1] = static_cast<std::int16_t>(slot);
   }
 }
@@ -98,7 +98,7 @@ void TournamentDialogModel::store_texts_and_divisions() {
 bool TournamentDialogModel::store_format() {
   set_format(h_, selected_format());
   if (format_of(h_) != Format::net_with_callaway_division) return true;
-  h_.callaway_division = static_cast<std::int8_t>(index("callaway_division") + 1);
+  h_.callaway_division = static_cast<std::int8_t>(form_.callaway_division.index + 1);
   if (h_.division_count == 1) {
     message_box(state_, message_kind::error,
                 "For a 'Net Scores with 1 Callaway Division' tournament, the minimum number of divisions is 2.");
@@ -114,12 +114,12 @@ bool TournamentDialogModel::store_format() {
 }
 
 void TournamentDialogModel::store_auto_assign() {
-  int choice = index("auto_assign");
+  int choice = form_.auto_assign.index;
   if (choice > 0 && format_traits(h_).kind == HandicapKind::computed) {
     message_box(state_, correction,
                 "Automatic assignment of divisions cannot be performed for tournament formats in which the golfer's "
                 "handicap is computed.\n\nThe \"Auto assign of divisions\" option has been reset to \"No\".");
-    field("auto_assign").index = 0;
+    form_.auto_assign.index = 0;
     choice = 0;
   }
   header_options::set(h_, header_options::auto_assign, choice > 0);
@@ -128,10 +128,10 @@ void TournamentDialogModel::store_auto_assign() {
 
 void TournamentDialogModel::store_limits_and_allowances() {
   for (int d = 1; d <= 9; ++d)
-    h_.division_handicap_limit[d - 1] = static_cast<std::int16_t>(index(division_field("division_handicap_limit", d)));
+    h_.division_handicap_limit[d - 1] = static_cast<std::int16_t>(form_.divisions[d - 1].handicap_limit.index);
   bool any_reduced = false;
   for (int d = 1; d <= 10; ++d) {
-    int allowance = 50 + 5 * index(division_field("division_allowance", d));
+    int allowance = 50 + 5 * form_.divisions[d - 1].allowance.index;
     h_.division_allowance[d - 1] = static_cast<std::int8_t>(allowance);
     any_reduced = any_reduced || allowance != 100;
   }
@@ -140,11 +140,11 @@ void TournamentDialogModel::store_limits_and_allowances() {
                 "Handicap Allowances are only permitted for Net Score and Stableford non team tournaments");
     for (int d = 1; d <= 10; ++d) {
       h_.division_allowance[d - 1] = 100;
-      field(division_field("division_allowance", d)).index = 10;
+      form_.divisions[d - 1].allowance.index = 10;
     }
   }
-  h_.default_gender = index("default_gender") == 1 ? 'F' : 'M';
-  h_.start_type = static_cast<std::int8_t>(index("start_type"));
+  h_.default_gender = form_.default_gender.index == 1 ? 'F' : 'M';
+  h_.start_type = static_cast<std::int8_t>(form_.start_type.index);
 }
 
 bool TournamentDialogModel::store_peoria_holes(int holes) {
@@ -152,9 +152,9 @@ bool TournamentDialogModel::store_peoria_holes(int holes) {
   if (sets == 0) return true;
   std::int8_t set1[6], set2[6];
   std::set<int> seen;
-  auto read_set = [&](const char* base, std::int8_t(&into)[6]) {
+  auto read_set = [&](const std::vector<Field*>& typed, std::int8_t(&into)[6]) {
     for (int i = 1; i <= 6; ++i) {
-      int hole = parse_int(trimmed(text(division_field(base, i))), 2);
+      int hole = parse_int(trimmed(typed[i - 1]->text), 2);
       if (hole < 1 || hole > holes) {
         message_box(state_, message_kind::error, "Peoria holes must be between 1 and %d", holes);
         return false;
@@ -167,8 +167,8 @@ bool TournamentDialogModel::store_peoria_holes(int holes) {
     }
     return true;
   };
-  if (!read_set("peoria_hole", set1)) return false;
-  if (sets == 2 && !read_set("peoria_hole2", set2)) return false;
+  if (!read_set(form_.peoria_holes, set1)) return false;
+  if (sets == 2 && !read_set(form_.peoria_holes2, set2)) return false;
   std::memcpy(h_.peoria_holes, set1, 6);
   if (sets == 2) std::memcpy(h_.peoria_holes2, set2, 6);
   return true;
@@ -176,14 +176,14 @@ bool TournamentDialogModel::store_peoria_holes(int holes) {
 
 bool TournamentDialogModel::store_best_holes(int holes) {
   if (!format_traits(h_).best_holes_choice) return true;
-  int count = index("best_holes_count") + 1;
+  int count = form_.best_holes_count.index + 1;
   if (count > holes) {
     message_box(state_, message_kind::error,
                 "For a BestHoles format tournament, %d Best Holes cannot selected for a 9 hole course.", count);
     return false;
   }
   h_.best_holes_count = static_cast<std::int8_t>(count);
-  h_.max_hole_score_index = static_cast<std::int8_t>(index("max_hole_score"));
+  h_.max_hole_score_index = static_cast<std::int8_t>(form_.max_hole_score.index);
   return true;
 }
 
@@ -202,30 +202,30 @@ bool TournamentDialogModel::check_course_size(int holes) {
 }
 
 void TournamentDialogModel::store_times() {
-  h_.tee_interval_index = static_cast<std::uint8_t>(index("tee_interval"));
-  h_.results_limit = static_cast<std::uint16_t>(index("results_limit") + 1);
-  h_.include_rating_and_par = checked("include_rating_and_par") ? 1 : 0;
-  auto store = [&](const char* name, std::int8_t& hour, std::int8_t& minute) {
-    int m = time_field_minutes(name);
+  h_.tee_interval_index = static_cast<std::uint8_t>(form_.tee_interval.index);
+  h_.results_limit = static_cast<std::uint16_t>(form_.results_limit.index + 1);
+  h_.include_rating_and_par = form_.include_rating_and_par.checked ? 1 : 0;
+  auto store = [&](const Field& time, std::int8_t& hour, std::int8_t& minute) {
+    int m = time_field_minutes(time);
     hour = static_cast<std::int8_t>(m / 60);
     minute = static_cast<std::int8_t>(m % 60);
   };
-  store("first_tee_time", h_.first_tee_hour, h_.first_tee_minute);
-  store("last_tee_time", h_.last_tee_hour, h_.last_tee_minute);
-  store("blocked_from", h_.blocked_from_hour, h_.blocked_from_minute);
-  store("blocked_to", h_.blocked_to_hour, h_.blocked_to_minute);
+  store(form_.first_tee_time, h_.first_tee_hour, h_.first_tee_minute);
+  store(form_.last_tee_time, h_.last_tee_hour, h_.last_tee_minute);
+  store(form_.blocked_from, h_.blocked_from_hour, h_.blocked_from_minute);
+  store(form_.blocked_to, h_.blocked_to_hour, h_.blocked_to_minute);
 }
 
 void TournamentDialogModel::store_groups() {
   int old_capacity = original_.group_size * original_.group_count;
-  int groups = whole_number(text("group_count"));
-  int size = whole_number(text("group_size"));
+  int groups = whole_number(form_.group_count.text);
+  int size = whole_number(form_.group_size.text);
   // A size that cannot be read keeps the stored one, or the new-header default when that is damaged too.
   if (size < 1 || size > max_group_size)
     size =
         original_.group_size >= 1 && original_.group_size <= max_group_size ? original_.group_size : default_group_size;
   // The first shotgun's group count is one signed byte.
-  int first_shotgun = whole_number(text("first_shotgun_groups"));
+  int first_shotgun = whole_number(form_.first_shotgun_groups.text);
   h_.first_shotgun_groups =
       static_cast<std::int8_t>(first_shotgun < 0 ? 0 : (first_shotgun > 127 ? 127 : first_shotgun));
   if (size != original_.group_size && size * groups < old_capacity) groups = (old_capacity + size - 1) / size;
@@ -247,18 +247,18 @@ void TournamentDialogModel::store_groups() {
   if (groups < 1) groups = 1;
   h_.group_size = static_cast<std::int8_t>(size);
   h_.group_count = static_cast<std::uint8_t>(groups);
-  field("group_count").text = std::to_string(groups);
-  field("group_size").text = std::to_string(size);
+  form_.group_count.text = std::to_string(groups);
+  form_.group_size.text = std::to_string(size);
 }
 
 bool TournamentDialogModel::check_groups_per_tee_time() {
-  int per_time = whole_number(text("groups_per_tee_time"));
+  int per_time = whole_number(form_.groups_per_tee_time.text);
   if (per_time < 1) per_time = 1;
   if (per_time * h_.group_size > max_golfers_per_tee_time) {
     int most = max_golfers_per_tee_time / h_.group_size;
     message_box(state_, message_kind::error,
                 "With a group/team size of %d, the maximum number of groups per tee time is %d.", h_.group_size, most);
-    field("groups_per_tee_time").text = std::to_string(most);
+    form_.groups_per_tee_time.text = std::to_string(most);
     return false;
   }
   h_.groups_per_tee_time = static_cast<std::int8_t>(per_time);
@@ -267,19 +267,19 @@ bool TournamentDialogModel::check_groups_per_tee_time() {
 
 void TournamentDialogModel::store_best_balls() {
   if (format_traits(h_).best_balls_choice) {
-    int count = index("best_balls") + 1;
+    int count = form_.best_balls.index + 1;
     if (count > h_.group_size) {
       message_box(state_, correction,
                   "The number of 'Best Balls' used cannot be greater than the number of golfers in the group.");
       count = h_.group_size;
-      field("best_balls").index = count - 1;
+      form_.best_balls.index = count - 1;
     }
     header_options::set_best_balls(h_, count);
   } else if (format_of(h_) == Format::best_two_gross_net) {
     header_options::set_best_balls(h_, 2);
   }
   if (format_of(h_) == Format::system36)
-    header_options::set(h_, header_options::use_entered_handicap, checked("use_entered_handicap"));
+    header_options::set(h_, header_options::use_entered_handicap, form_.use_entered_handicap.checked);
 }
 
 void TournamentDialogModel::keep_groups_holding_golfers() {
@@ -338,7 +338,7 @@ bool TournamentDialogModel::accept() {
   if (!check_date() || !check_name() || !check_unique_in_add_mode()) return false;
   store_texts_and_divisions();
   if (!store_format()) return false;
-  header_options::set_tie_break(h_, index("tie_break"));
+  header_options::set_tie_break(h_, form_.tie_break.index);
   store_auto_assign();
   store_limits_and_allowances();
   int holes = holes_of_division1_course();
@@ -349,7 +349,7 @@ bool TournamentDialogModel::accept() {
   store_best_balls();
   keep_groups_holding_golfers();
   refresh_last_tee_time(h_);
-  set_time_field("last_tee_time", h_.last_tee_hour, h_.last_tee_minute, false);
+  set_time_field(form_.last_tee_time, h_.last_tee_hour, h_.last_tee_minute, false);
 
   // Every rule has passed: only now is the sequence counter used up.
   if (mode_ == TournamentDialogMode::add) {

@@ -16,8 +16,6 @@ namespace quillon {
 namespace {
 
 constexpr const char* not_required = "not required";
-constexpr const char* source_field = "import_source";
-constexpr const char* folder_field = "path";
 
 // The choices of the source list, in the dialog's order.
 enum Choice { ravelin_choice = 0, parlink_choice = 1, spreadsheet_choice = 2 };
@@ -56,6 +54,17 @@ void store_column(State& state, int setting, const std::string& text) {
   std::memcpy(c, text.data(), std::min<std::size_t>(text.size(), import_column_length));
 }
 
+std::vector<std::string> source_choices(const State& state) {
+  std::string club = field_text(state.system.club_id);
+  std::string parlink = club.empty() ? "Parlink Network" : "Parlink Network (" + club + ")";
+  return {"Ravelin", parlink, "Spreadsheet workbook (.xlsx, .xls, .ods, .csv)"};
+}
+
+Field in_parameters(Field field) {
+  field.group = "Import Parameters";
+  return field;
+}
+
 }  // namespace
 
 std::string ravelin_path_for(const State& state) {
@@ -66,34 +75,35 @@ std::string ravelin_path_for(const State& state) {
   return "";
 }
 
-ImportSettingsModel::ImportSettingsModel(State& state) : state_(state) {
+ImportSettingsModel::ImportSettingsModel(State& state)
+    : state_(state),
+      source_(add(Field::list_field("import_source", "Import Source", source_choices(state)))),
+      columns_(add_column_fields()),
+      folder_(add(in_parameters(Field::text_field("path", "Path", import_folder_length)))),
+      browse_(add(in_parameters(Field::button_field("browse", "Browse")))) {
   title_ = "Golfer Import Setup";
-  std::string club = field_text(state.system.club_id);
-  std::string parlink = club.empty() ? "Parlink Network" : "Parlink Network (" + club + ")";
-  Field& source = add(Field::list_field(source_field, "Import Source",
-                                        {"Ravelin", parlink, "Spreadsheet workbook (.xlsx, .xls, .ods, .csv)"}));
   shown_choice_ = choice_of_source(state.import_settings.import_source);
-  source.index = shown_choice_;
-  for (int i : shown_order) {
-    Field& f = add(Field::text_field(column_fields[i], column_labels[i], import_column_length));
-    f.text = stored_column(state, i);
-    f.group = "Import Parameters";
-  }
-  Field& folder = add(Field::text_field(folder_field, "Path", import_folder_length));
-  folder.text = field_text(state.import_settings.ravelin_folder);
-  folder.group = "Import Parameters";
-  add(Field::button_field("browse", "Browse")).group = "Import Parameters";
+  source_.index = shown_choice_;
+  for (int i = 0; i < import_column_count; ++i) columns_[i]->text = stored_column(state, i);
+  folder_.text = field_text(state.import_settings.ravelin_folder);
+}
+
+std::vector<Field*> ImportSettingsModel::add_column_fields() {
+  std::vector<Field*> columns(import_column_count, nullptr);
+  for (int i : shown_order)
+    columns[i] = &add(in_parameters(Field::text_field(column_fields[i], column_labels[i], import_column_length)));
+  return columns;
 }
 
 void ImportSettingsModel::show_source_defaults(int choice) {
   for (int i = 0; i < import_column_count; ++i)
-    field(column_fields[i]).text = choice == spreadsheet_choice ? spreadsheet_defaults[i] : not_required;
-  if (choice == ravelin_choice) field(folder_field).text = default_ravelin_folder;
-  if (choice == parlink_choice) field(folder_field).text = not_required;
+    columns_[i]->text = choice == spreadsheet_choice ? spreadsheet_defaults[i] : not_required;
+  if (choice == ravelin_choice) folder_.text = default_ravelin_folder;
+  if (choice == parlink_choice) folder_.text = not_required;
 }
 
 void ImportSettingsModel::on_changed(Field& f) {
-  if (f.name == source_field) {
+  if (&f == &source_) {
     int choice = f.index;
     if (choice == parlink_choice && field_text(state_.system.club_id).empty()) {
       error_box(
@@ -115,15 +125,15 @@ void ImportSettingsModel::on_changed(Field& f) {
   }
   // A full column setting hands the focus on, as typing its last character does.
   for (int k = 0; k < import_column_count; ++k) {
-    if (f.name != column_fields[shown_order[k]]) continue;
+    if (&f != columns_[shown_order[k]]) continue;
     if (static_cast<int>(f.text.size()) >= import_column_length)
-      set_focus(k + 1 < import_column_count ? column_fields[shown_order[k + 1]] : folder_field);
+      set_focus(k + 1 < import_column_count ? columns_[shown_order[k + 1]]->name : folder_.name);
   }
 }
 
 void ImportSettingsModel::on_pressed(Field& f) {
-  if (f.name != "browse") return;
-  int choice = index(source_field);
+  if (&f != &browse_) return;
+  int choice = source_.index;
   std::optional<std::string> chosen;
   if (choice == ravelin_choice)
     chosen = state_.ui.choose_file(FileDialogMode::open, "Open",
@@ -140,17 +150,17 @@ void ImportSettingsModel::on_pressed(Field& f) {
                  shown_path(folder).c_str(), import_folder_length);
     return;
   }
-  field(folder_field).text = folder;
+  folder_.text = folder;
 }
 
 bool ImportSettingsModel::accept() {
-  int choice = index(source_field);
+  int choice = source_.index;
   if (choice != spreadsheet_choice)
-    for (const char* name : column_fields) field(name).text = not_required;
+    for (Field* column : columns_) column->text = not_required;
   ImportSettingsRecord& r = state_.import_settings;
   r.import_source = source_of_choice(choice);
-  for (int i = 0; i < import_column_count; ++i) store_column(state_, i, text(column_fields[i]));
-  set_field_text_terminated(r.ravelin_folder, text(folder_field).substr(0, import_folder_length));
+  for (int i = 0; i < import_column_count; ++i) store_column(state_, i, columns_[i]->text);
+  set_field_text_terminated(r.ravelin_folder, folder_.text.substr(0, import_folder_length));
   if (!write_record(state_, RecordKind::import_settings, 1)) return false;
   state_.ravelin_path = ravelin_path_for(state_);
   return true;

@@ -2,6 +2,7 @@
 // "Golfer Import Setup" (command 1411): the import source and, for a
 // workbook, the columns to read; for Ravelin, the folder of its database.
 #include <string>
+#include <vector>
 
 #include "core/dialog_model.h"
 
@@ -33,8 +34,14 @@ class ImportSettingsModel : public DialogModel {
 
  private:
   void show_source_defaults(int choice);
+  std::vector<Field*> add_column_fields();
+
   State& state_;
   int shown_choice_ = 0;
+  Field& source_;
+  std::vector<Field*> columns_;  // in record order, shown in another
+  Field& folder_;
+  Field& browse_;
 };
 
 // Runs the dialog.

@@ -30,20 +30,20 @@ TeeSheetDialogModel::TeeSheetDialogModel(State& state) : state_(state) {
     slots_.push_back(it->slot);
     lines.push_back(it->line);
   }
-  add(Field::list_field("tournament", "Tournaments", lines));
-  add(Field::button_field("export_tee_sheet", "Export Tee Sheet to Excel Spreadsheet"));
-  add(Field::button_field("import_tee_sheet", "Import Tee Sheet from Excel Spreadsheet"));
+  tournament_ = &add(Field::list_field("tournament", "Tournaments", lines));
+  export_tee_sheet_ = &add(Field::button_field("export_tee_sheet", "Export Tee Sheet to Excel Spreadsheet"));
+  import_tee_sheet_ = &add(Field::button_field("import_tee_sheet", "Import Tee Sheet from Excel Spreadsheet"));
 }
 
 int TeeSheetDialogModel::chosen_tournament() const {
-  int i = index("tournament");
+  int i = tournament_->index;
   return i >= 0 && i < static_cast<int>(slots_.size()) ? slots_[static_cast<std::size_t>(i)] : 0;
 }
 
 void TeeSheetDialogModel::on_pressed(Field& f) {
   // Each tells the user how it went; the dialog stays open either way.
-  if (f.name == "export_tee_sheet") (void)export_tee_sheet(state_, chosen_tournament());
-  if (f.name == "import_tee_sheet") (void)import_tee_sheet(state_, chosen_tournament());
+  if (&f == export_tee_sheet_) (void)export_tee_sheet(state_, chosen_tournament());
+  if (&f == import_tee_sheet_) (void)import_tee_sheet(state_, chosen_tournament());
 }
 
 Status tee_sheet_exchange(State& state) {

@@ -27,6 +27,10 @@ class TeeSheetDialogModel : public DialogModel {
  private:
   State& state_;
   std::vector<int> slots_;
+  // Set once the list is built.
+  Field* tournament_ = nullptr;
+  Field* export_tee_sheet_ = nullptr;
+  Field* import_tee_sheet_ = nullptr;
 };
 
 Status tee_sheet_exchange(State& state);

@@ -115,31 +115,39 @@ void request_club_id(State& state) {
     state.ui.open_page(page);
 }
 
-CuplinkModel::CuplinkModel(State& state) : state_(state) {
+CuplinkModel::CuplinkModel(State& state)
+    : state_(state),
+      desktop_list_(add(Field::list_field("desktop_list", "Tournaments on Desktop System", desktop_lines()))),
+      server_list_(add(Field::multi_list_field("server_list", "Tournaments on Cuplink Network", {}))),
+      club_id_(add(Field::text_field("club_id", "Club ID", club_id_limit))),
+      upload_(add(Field::button_field("upload", "Upload tournament to Cuplink Network"))),
+      remove_(add(Field::button_field("remove", "Remove Tournament from Cuplink Network"))),
+      parlink_(add(Field::button_field("parlink", "Upload scores to Parlink Network"))) {
   title_ = cuplink_title;
   help_button_ = true;
+  desktop_list_.group = server_list_.group = "lists";
+  club_id_.text = stored_club_id(state);
+  upload_.group = remove_.group = parlink_.group = "buttons";
+  focus_ = club_id_.name;
+  if (!desktop_slots_.empty() && valid_club_id(stored_club_id(state))) refresh();
+}
+
+std::vector<std::string> CuplinkModel::desktop_lines() {
   const std::vector<TournamentLine> listed = tournaments_newest_first(
-      state, [](int, const TournamentHeader&) { return true; },
+      state_, [](int, const TournamentHeader&) { return true; },
       [](State&, const TournamentHeader& h) { return cuplink_list_line(h); });
   std::vector<std::string> lines;
   for (const TournamentLine& l : listed) {
     desktop_slots_.push_back(l.slot);
     lines.push_back(l.line);
   }
-  add(Field::list_field("desktop_list", "Tournaments on Desktop System", lines)).group = "lists";
-  add(Field::multi_list_field("server_list", "Tournaments on Cuplink Network", {})).group = "lists";
-  add(Field::text_field("club_id", "Club ID", club_id_limit)).text = stored_club_id(state);
-  add(Field::button_field("upload", "Upload tournament to Cuplink Network")).group = "buttons";
-  add(Field::button_field("remove", "Remove Tournament from Cuplink Network")).group = "buttons";
-  add(Field::button_field("parlink", "Upload scores to Parlink Network")).group = "buttons";
-  focus_ = "club_id";
-  if (!desktop_slots_.empty() && valid_club_id(stored_club_id(state))) refresh();
+  return lines;
 }
 
 void CuplinkModel::refresh() {
   std::vector<ServerTournament> list;
   if (!refresh_server_list(state_, list)) return;  // the lists stay as they were
-  Field& server = field("server_list");
+  Field& server = server_list_;
   server.options.clear();
   server.selected.clear();
   for (const ServerTournament& t : list) server.options.push_back(t.line());
@@ -147,17 +155,17 @@ void CuplinkModel::refresh() {
 }
 
 void CuplinkModel::on_changed(Field& f) {
-  if (f.name == "club_id" && f.text.size() >= club_id_limit) set_focus("upload");
+  if (&f == &club_id_ && f.text.size() >= club_id_limit) set_focus(upload_.name);
 }
 
 void CuplinkModel::on_pressed(Field& f) {
-  if (f.name == "upload") upload();
-  else if (f.name == "remove") remove();
-  else if (f.name == "parlink") upload_scores();
+  if (&f == &upload_) upload();
+  else if (&f == &remove_) remove();
+  else if (&f == &parlink_) upload_scores();
 }
 
 int CuplinkModel::selected_tournament() {
-  int i = index("desktop_list");
+  int i = desktop_list_.index;
   return i >= 0 && i < static_cast<int>(desktop_slots_.size()) ? desktop_slots_[i] : 0;
 }
 
@@ -193,7 +201,7 @@ void CuplinkModel::upload() {
 }
 
 void CuplinkModel::remove() {
-  const Field& server = field("server_list");
+  const Field& server = server_list_;
   if (server.selected.empty()) {
     error_box(state_, "A tournament must be selected");
     return;
@@ -219,11 +227,11 @@ void CuplinkModel::upload_scores() {
 }
 
 bool CuplinkModel::accept() {
-  std::string id = text("club_id");
+  std::string id = club_id_.text;
   std::transform(id.begin(), id.end(), id.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   if (!id.empty() && !valid_club_id(id)) {
     error_box(state_, "The Club ID can hold only letters, digits, '-' and '_'.");
-    set_focus("club_id");
+    set_focus(club_id_.name);
     return false;
   }
   set_field_text_terminated(state_.system.club_id, id);

@@ -38,6 +38,8 @@ class CuplinkModel : public DialogModel {
   void on_pressed(Field& f) override;
 
  private:
+  // The lines of the left list; fills desktop_slots_ alongside.
+  std::vector<std::string> desktop_lines();
   int selected_tournament();
   void upload();
   void remove();
@@ -46,6 +48,12 @@ class CuplinkModel : public DialogModel {
   State& state_;
   std::vector<int> desktop_slots_;  // tournament number of each left line
   int server_count_ = 0;  // from the latest listing
+  Field& desktop_list_;
+  Field& server_list_;
+  Field& club_id_;
+  Field& upload_;
+  Field& remove_;
+  Field& parlink_;
 };
 
 Status cuplink_dialog_procedure(State& state);
