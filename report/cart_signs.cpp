@@ -164,7 +164,7 @@ Status print_cart_signs(State& state, SignSelection selection) {
     std::optional<GolferPlace> place = select_golfer(state);
     if (!place) return Status::told();
     selected_group = place->group;
-    read_record(state, RecordKind::group, selected_group);
+    if (Status read = read_record(state, RecordKind::group, selected_group); !read) return read;
     std::string text = format_text(message_limit,
                                    "Do you wish to print a Cart Sign for the folllowing group?\n\nGroup # %d\n"
                                    "Tee Time : %s\n\n",

@@ -70,7 +70,10 @@ bool unlink_from_events(State& state, int removed) {
   DatabaseTransaction change(state);
   bool ok = true;
   for (int e = 1; ok && e <= state.tournament_count; ++e) {
-    read_record(state, RecordKind::tournament, e);
+    if (!read_record(state, RecordKind::tournament, e)) {
+      ok = false;
+      break;
+    }
     if (state.header.format != multi_round_format || tournament_slot_free(state.header)) continue;
     std::vector<int> days = event_days(state.header);
     std::int16_t relinked[max_event_days] = {};

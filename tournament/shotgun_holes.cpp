@@ -13,7 +13,8 @@ std::string ShotgunHolesModel::shotgun_field(int shotgun, int hole) {
 
 ShotgunHolesModel::ShotgunHolesModel(State& state, const TournamentHeader& header, int tee_slot) {
   title_ = "Allocation of Groups for Shotgun Start";
-  read_record(state, RecordKind::course, tee_slot < 1 ? 1 : tee_slot);
+  // After a failed read (told) the window shows no holes, and OK changes none.
+  (void)read_record(state, RecordKind::course, tee_slot < 1 ? 1 : tee_slot);
   holes_ = state.course.hole_count < 0 ? 0 : (state.course.hole_count > 18 ? 18 : state.course.hole_count);
   add(Field::label_field("explanation",
                          "For each hole, select the # of groups which should start on the hole for a Shotgun start.  "
