@@ -30,9 +30,10 @@ TEST(TournamentReadFailure, CopyStopsWhenAGroupCannotBeReadAndMakesNoCopy) {
   const int count_before = state.tournament_count;
   home.ui.messages.clear();
 
-  // The copy reads the one header four times and its course once (the name
-  // check, the selection list, the free slot, the source), then the groups.
-  state.db.fail_reads_after(4 * tournament_header_size + course_record_size);
+  // The copy reads the one header five times (the name check, the selection
+  // list and the choice, the free slot, the source) and its course once for
+  // the list; the first group is then unreadable.
+  state.db.fail_reads_after(5 * tournament_header_size + course_record_size);
   int copied = copy_tournament(state, true);
   state.db.fail_reads_after(std::nullopt);
 
