@@ -99,6 +99,7 @@ Result<int> read_record_counted(State& state, RecordKind kind, int number) {
   int got = read_record_quietly(state, kind, number);
   if (!state.db.read_failed()) return got;
   error_box(state, "The Quillon database could not be read (%s).", state.db.read_error().c_str());
+  ++state.told_read_failures;
   return Status::told();
 }
 

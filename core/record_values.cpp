@@ -53,6 +53,7 @@ Result<GroupBuffer> load_group(const State& state, int tournament, const Tournam
 Status tell_read_failure(State& state, const Status& failure) {
   if (!failure.needs_telling()) return failure;
   error_box(state, "%s", failure.reason().c_str());
+  ++state.told_read_failures;
   return Status::told();
 }
 

@@ -46,7 +46,7 @@ class RowsWriter {
  public:
   RowsWriter(ReportWriter& w, State& state, const Results& results, ResultsLayout layout)
       : w_(w), state_(state), h_(state.header), r_(results), layout_(layout) {
-    // The results were built from these tees a moment ago; a failure now is told and the page goes on.
+    // A failed read is told and counted: run_report drops the page.
     (void)tees_.load(state);
   }
 
@@ -92,7 +92,7 @@ class RowsWriter {
   }
 
   std::vector<GolferEntry> members(int group) {
-    // The page goes on after a failed read (told): the team shows no members.
+    // A failed read is told and counted: run_report drops the page.
     (void)read_record(state_, RecordKind::group, group);
     std::vector<GolferEntry> list;
     const int size = group_size_of(h_);
@@ -158,7 +158,7 @@ class RowsWriter {
     const GolferEntry& e = r.entry;
     HoleScores card = hole_scores_of(e);
     if (format() == Format::callaway_scramble && group_size_of(h_) > 1) {
-      // The page goes on after a failed read (told): the team's card is empty.
+      // A failed read is told and counted: run_report drops the page.
       (void)read_record(state_, RecordKind::group, r.group);
       card = scramble_team_card(state_.group, group_size_of(h_));
     }

@@ -88,11 +88,8 @@ int tee_of_division(const State& state, int division) {
 
 CourseRecord division_tee(State& state, int division, const CourseRecord& fallback) {
   int slot = tee_of_division(state, division);
-  Result<CourseRecord> tee = load_course(state, slot);
-  if (!tee) {
-    error_box(state, "%s", tee.status().reason().c_str());
-    return fallback;
-  }
+  Result<CourseRecord> tee = telling(state, load_course(state, slot));
+  if (!tee) return fallback;
   // A slot beyond the end of the file reads nothing.
   return slot >= 1 && slot <= state.system.course_slot_count ? *tee : fallback;
 }

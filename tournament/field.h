@@ -44,7 +44,8 @@ bool grow_groups_to(State& state, int group);
 // The tee of a division of the current tournament (division 1 when out of range).
 int tee_of_division(const State& state, int division);
 // The tee record of a division of the current tournament, or `fallback` when
-// it cannot be read. The course buffer is left as it was.
+// it cannot be read (told and counted in State::told_read_failures). The
+// course buffer is left as it was.
 CourseRecord division_tee(State& state, int division, const CourseRecord& fallback = {});
 
 // The gender stored in an entry, the tournament default for anything but M or F.

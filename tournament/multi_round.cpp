@@ -41,10 +41,8 @@ bool counts_as_stableford(int code) {
 }
 
 TournamentHeader peek_header(State& state, int t) {
-  Result<TournamentHeader> read = load_header(state, t);
-  if (read) return *read;
-  error_box(state, "%s", read.status().reason().c_str());
-  return {};
+  Result<TournamentHeader> read = telling(state, load_header(state, t));
+  return read ? *read : TournamentHeader{};
 }
 
 int event_division_count(State& state, const TournamentHeader& event) {

@@ -70,8 +70,10 @@ Status export_tee_sheet(State& state, int tournament) {
   auto path = choose_export_path(state, tee_sheet_file_name(state));
   if (!path) return Status::told();
   // The field is read whole before the file is made: a failed read leaves no file.
+  const int failed_reads = state.told_read_failures;
   Result<std::vector<std::vector<std::string>>> rows = tee_sheet_rows(state);
   if (!rows) return rows.status();
+  if (state.told_read_failures != failed_reads) return Status::told();  // a shotgun label's course
   auto writer = make_sheet_writer(*path);
   Status status = writer->create(*path, tee_sheet_name, tee_sheet_columns);
   if (!status) return tell_failure(state, status);

@@ -5,8 +5,10 @@
 
 #include "core/database.h"
 #include "report/course_list_report.h"
+#include "report/field_report_commands.h"
 #include "report/report_page.h"
 #include "tests/courses/course_fixtures.h"
+#include "tests/report/club_field.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon::testing {
@@ -30,6 +32,25 @@ TEST(ReportReadFailure, TheCourseListStopsAtTheFirstUnreadableCourse) {
   EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{read_error});
   EXPECT_TRUE(home.ui.opened_pages.empty());
   EXPECT_FALSE(std::filesystem::exists(report_page_path(state)));
+}
+
+using ReportOnAField = ClubField;
+
+// The tee times read the field group by group while the page is written: the
+// page made after a group could not be read is not shown.
+TEST_F(ReportOnAField, ATeeTimesPageWrittenPastAFailedReadIsNotShown) {
+  home.ui.messages.clear();
+  // The selection reads the header twice and its course once; then the report reads.
+  s.db.fail_reads_after(2 * tournament_header_size + course_record_size);
+  Status reported = run_field_report_command(s, 1602);
+  s.db.fail_reads_after(std::nullopt);
+
+  EXPECT_FALSE(reported);
+  EXPECT_FALSE(reported.needs_telling());
+  ASSERT_FALSE(home.ui.messages.empty());
+  EXPECT_EQ(home.ui.messages.front().text, read_error);
+  EXPECT_TRUE(home.ui.opened_pages.empty());
+  EXPECT_FALSE(std::filesystem::exists(report_page_path(s)));
 }
 
 }  // namespace
