@@ -5,6 +5,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/record_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "courses/course_access.h"
@@ -64,10 +65,11 @@ Result<int> count_courses(State& state) {
 
 Result<int> first_tournament_using_course(State& state, int slot, CourseUse use) {
   for (int t = 1; t <= state.tournament_count; ++t) {
-    if (Status read = read_record(state, RecordKind::tournament, t); !read) return read;
-    if (tournament_slot_free(state.header)) continue;
-    if (use.skip_multi_round && state.header.format == multi_round_format) continue;
-    for (auto tee : state.header.division_tee)
+    Result<TournamentHeader> header = telling(state, load_header(state, t));
+    if (!header) return header.status();
+    if (tournament_slot_free(*header)) continue;
+    if (use.skip_multi_round && header->format == multi_round_format) continue;
+    for (auto tee : header->division_tee)
       if (tee == slot) return t;
   }
   return 0;

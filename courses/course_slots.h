@@ -27,8 +27,8 @@ struct CourseUse {
   bool skip_multi_round = false;  // combined multi-round events do not count
 };
 // The first occupied tournament one of whose ten division tees is the slot,
-// or 0. Reads headers through the header buffer; fails, told, when one could
-// not be read.
+// or 0. The headers are read as values (the header buffer and the current
+// tournament stay as they are); fails, told, when one could not be read.
 [[nodiscard]] Result<int> first_tournament_using_course(State& state, int slot, CourseUse use);
 
 // Writes a zeroed record into the slot.

@@ -24,12 +24,11 @@ bool printable_start(const char* text) {
 }
 
 // The scan runs before the tournaments are counted at start-up, so the count
-// is taken from the file here. The course buffer is kept for the caller.
+// is taken from the file here. The headers are read as values: the course
+// buffer the scan works in stays as it is.
 Result<bool> course_in_use(State& state, int slot) {
-  CourseRecord kept = state.course;
   state.tournament_count = tournament_count_from_length(state.db.length(), state.tournament_base);
   Result<int> user = first_tournament_using_course(state, slot, CourseUse{});
-  state.course = kept;
   if (!user) return user.status();
   return *user != 0;
 }
