@@ -307,5 +307,23 @@ TEST_F(ReorganizeTest, PrevRndRefusedOnDayOneAndPlacesAGolferAbsentTheDayBeforeL
   EXPECT_EQ(previous_round_key(PreviousDayScore{}, true, false), "11999");
 }
 
+// A field that could not be read whole would be written back without the
+// golfers not read: the window is not offered, and OK writes nothing.
+TEST_F(ReorganizeTest, AFieldThatCouldNotBeReadIsNeverWrittenBack) {
+  tournament(1, {named("Ann"), named("Bob"), named("Cid"), named("Dee"), named("Eve"), named("Fay")});
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
+  home.ui.messages.clear();
+  state.db.fail_reads_after(4 * golfer_entry_size);  // group 1 is read, group 2 is not
+  ReorganizeModel model(state, ReorganizeMode::reorganise, nullptr, random);
+  state.db.fail_reads_after(std::nullopt);
+
+  EXPECT_FALSE(model.field_read());
+  EXPECT_EQ(home.ui.message_texts(),
+            std::vector<std::string>{"The Quillon database could not be read (read: Input/output error)."});
+  EXPECT_FALSE(model.accept());
+  EXPECT_EQ(stored_groups(1, 2),
+            (std::vector<std::vector<std::string>>{{"Ann", "Bob", "Cid", "Dee"}, {"Eve", "Fay", "", ""}}));
+}
+
 }  // namespace
 }  // namespace quillon
