@@ -45,6 +45,33 @@ TEST(CourseImport, NewCoursesInFreeSlotsAndTheSameNamesNotTwice) {
   EXPECT_TRUE(home.ui.messages.empty());
 }
 
+// A slot that cannot be read is not known to be free: nothing is imported
+// rather than a course written over one that is stored there.
+TEST(CourseImport, StopsWhenAStoredCourseCannotBeRead) {
+  TestHome home;
+  State& state = home.started();
+  put_plain_course(state, 1, "Pine Hills", "Blue", 18);
+  put_plain_course(state, 2, "Elm", "Red", 18);
+  RavelinFile file;
+  file.course(1, checked_course("Oak", "Gold"));
+  file.save(home.path() / "rvwin4.dat");
+  state.ravelin_path = "rvwin4.dat";
+  home.ui.messages.clear();
+
+  state.db.fail_reads_after(course_record_size);  // slot 1 is read, slot 2 is not
+  Result<CourseImportCounts> counts = import_courses(state);
+  state.db.fail_reads_after(std::nullopt);
+
+  ASSERT_FALSE(counts);
+  EXPECT_FALSE(counts.status().needs_telling());
+  EXPECT_EQ(home.ui.message_texts(),
+            std::vector<std::string>{"The Quillon database could not be read (read: Input/output error)."});
+  ASSERT_TRUE(read_record(state, RecordKind::course, 2));
+  EXPECT_EQ(std::string(state.course.course_name), "Elm");
+  ASSERT_TRUE(read_record(state, RecordKind::course, 3));
+  EXPECT_EQ(state.course.course_name[0], 0);
+}
+
 TEST(CourseImport, OtherVersionsDoNothingAndTooManySlotsWarn) {
   TestHome home;
   State& state = home.started();
