@@ -34,6 +34,9 @@ Status note_course_change(State& state, int new_default_course = 0) {
 // Stores an accepted new record into its free slot, with the bookkeeping of a
 // new course or tee.
 Status store_new_record(State& state, const CourseRecord& record, int slot) {
+  // The first course becomes the default course.
+  Result<int> courses_before = count_courses(state);
+  if (!courses_before) return courses_before.status();
   // The slot offered may have been taken by another opener while the dialog
   // was open: the record goes into a slot still free under the lock.
   constexpr int attempts = 10;
@@ -57,11 +60,9 @@ Status store_new_record(State& state, const CourseRecord& record, int slot) {
   }
   state.course = record;
   if (slot > state.course_count) state.course_count = slot;
-  // The record is stored: a count that cannot be read leaves the default course alone.
-  Result<int> courses = count_courses(state);
-  Status written = note_course_change(state, courses && *courses == 1 ? slot : 0);
+  Status written = note_course_change(state, *courses_before == 0 ? slot : 0);
   if (Status read = read_record(state, RecordKind::course, slot); !read) return read;
-  return courses ? written : courses.status();
+  return written;
 }
 
 // New tournaments start on the default course, so it must not point at the
