@@ -139,14 +139,14 @@ bool run_startup(State& state, const StartupWords& words, int& exit_code) {
   }
   if (created) create_shortcuts(state);
   remove_leftover_work_files(state);
-  read_configuration(state);
 
-  // A start-up step that cannot write the database has told the user so; the
-  // program does not go on with a file it cannot keep up to date.
+  // A start-up step that cannot read or write the database has told the user
+  // so; the program does not go on with a file it cannot keep up to date.
   auto stop = [&] {
     exit_code = 1;
     return false;
   };
+  if (!read_configuration(state)) return stop();
   if (!show_update_message(state) || !run_upgrade_steps(state)) return stop();
   apply_database_layout(state);
   if (!repair_default_format(state)) return stop();
@@ -154,10 +154,10 @@ bool run_startup(State& state, const StartupWords& words, int& exit_code) {
   state.window_title = state.system.heading_mode == 'H' ? window_title_for(state) : state.app_title;
   state.ravelin_path = ravelin_path_for(state);
   if (!scan_courses(state)) return stop();
-  finish_database_startup(state);
+  if (!finish_database_startup(state)) return stop();
   if (!ask_getting_started(state)) return stop();
-  import_courses(state);
-  remove_damaged_courses(state);
+  if (!import_courses(state)) return stop();
+  if (!remove_damaged_courses(state)) return stop();
   check_update_marker(state);
 
   if (words.force_update_message) {

@@ -50,8 +50,8 @@ struct BenchHome {
     std::filesystem::create_directories(home);
     state = std::make_unique<State>(ui, clock, home);
     require(open_or_create_database(*state), "opening the database");
-    read_configuration(*state);
-    finish_database_startup(*state);
+    require(read_configuration(*state), "reading the configuration");
+    require(finish_database_startup(*state), "starting on the database");
   }
   ~BenchHome() {
     state.reset();

@@ -217,12 +217,12 @@ struct ServedClub {
 struct OtherWriter {
   explicit OtherWriter(const std::filesystem::path& home) : state(ui, clock, home) {
     if (!open_database(state)) throw std::runtime_error("the database cannot be opened");
-    read_configuration(state);
-    finish_database_startup(state);
+    if (!read_configuration(state) || !finish_database_startup(state))
+      throw std::runtime_error("the database cannot be read");
   }
   void write(int group, int slot, int hole, int score) {
-    read_record(state, RecordKind::tournament, 1);
-    read_record(state, RecordKind::group, group);
+    if (!read_record(state, RecordKind::tournament, 1) || !read_record(state, RecordKind::group, group))
+      throw std::runtime_error("the read failed");
     state.group.entries[slot - 1].hole_scores[hole - 1] = static_cast<std::int8_t>(score);
     if (!write_record(state, RecordKind::group, group)) throw std::runtime_error("the write failed");
   }
@@ -305,8 +305,8 @@ void BM_BoardSoak(benchmark::State& state) {
   int lost = 0;
   for (const auto& [place, score] : last) {
     const auto [group, golfer, hole] = place;
-    read_record(reader.state, RecordKind::tournament, 1);
-    read_record(reader.state, RecordKind::group, group);
+    if (!read_record(reader.state, RecordKind::tournament, 1) || !read_record(reader.state, RecordKind::group, group))
+      throw std::runtime_error("the read failed");
     lost += reader.state.group.entries[golfer - 1].hole_scores[hole - 1] != score;
   }
   state.counters["saves"] = saves;

@@ -142,7 +142,12 @@ Status change_course_slot_count(State& state, int new_slots) {
     return Status::told();
   }
 
-  read_record(state, RecordKind::system, 1);
+  // The file has its new layout already: without its system record the
+  // program cannot go on, and it shuts down as after the restart message.
+  if (Status read = read_record(state, RecordKind::system, 1); !read) {
+    state.exit_requested = true;
+    return read;
+  }
   apply_database_layout(state);
   message_box(state, message_kind::information,
               "A configuration item has been changed which requires that Quillon be restarted.\n\n"

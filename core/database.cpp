@@ -16,8 +16,6 @@
 
 namespace quillon {
 
-int read_record_quietly(State& state, RecordKind kind, int number);
-
 namespace {
 
 Status report_write_failure(State& state, const Status& failure) {
@@ -31,42 +29,6 @@ int group_size_of(const State& state) { return state.header.group_size; }
 bool group_in_range(int group_size, int number) {
   return number >= 1 && group_size >= 1 && group_size <= max_group_size &&
          group_size * number <= golfers_per_tournament;
-}
-
-}  // namespace
-
-bool has_desktop_message(const State& state) { return (state.system.flags & system_flag::no_desktop_message) == 0; }
-
-Status write_bytes(State& state, std::int64_t offset, const void* data, std::size_t n) {
-  Status written = state.db.write_at(offset, data, n);
-  return written ? written : report_write_failure(state, written);
-}
-
-Status flush_database(State& state) {
-  Status flushed = state.db.flush();
-  return flushed ? flushed : report_write_failure(state, flushed);
-}
-
-std::int64_t tournament_offset(const State& state, int t) {
-  return state.tournament_base + static_cast<std::int64_t>(tournament_block_size) * (t - 1);
-}
-
-std::int64_t group_offset(const State& state, int t, int group, int group_size) {
-  return tournament_offset(state, t) + tournament_header_size +
-         static_cast<std::int64_t>(golfer_entry_size) * group_size * (group - 1);
-}
-
-std::int64_t expected_file_length(const State& state) {
-  return tournament_base_for(state.system.course_slot_count, has_desktop_message(state)) +
-         static_cast<std::int64_t>(tournament_block_size) * state.tournament_count;
-}
-
-int read_record(State& state, RecordKind kind, int number) {
-  state.db.clear_read_failure();
-  int got = read_record_quietly(state, kind, number);
-  if (state.db.read_failed())
-    error_box(state, "The Quillon database could not be read (%s).", state.db.read_error().c_str());
-  return got;
 }
 
 int read_record_quietly(State& state, RecordKind kind, int number) {
@@ -102,6 +64,47 @@ int read_record_quietly(State& state, RecordKind kind, int number) {
     }
   }
   return 0;
+}
+
+}  // namespace
+
+bool has_desktop_message(const State& state) { return (state.system.flags & system_flag::no_desktop_message) == 0; }
+
+Status write_bytes(State& state, std::int64_t offset, const void* data, std::size_t n) {
+  Status written = state.db.write_at(offset, data, n);
+  return written ? written : report_write_failure(state, written);
+}
+
+Status flush_database(State& state) {
+  Status flushed = state.db.flush();
+  return flushed ? flushed : report_write_failure(state, flushed);
+}
+
+std::int64_t tournament_offset(const State& state, int t) {
+  return state.tournament_base + static_cast<std::int64_t>(tournament_block_size) * (t - 1);
+}
+
+std::int64_t group_offset(const State& state, int t, int group, int group_size) {
+  return tournament_offset(state, t) + tournament_header_size +
+         static_cast<std::int64_t>(golfer_entry_size) * group_size * (group - 1);
+}
+
+std::int64_t expected_file_length(const State& state) {
+  return tournament_base_for(state.system.course_slot_count, has_desktop_message(state)) +
+         static_cast<std::int64_t>(tournament_block_size) * state.tournament_count;
+}
+
+Result<int> read_record_counted(State& state, RecordKind kind, int number) {
+  state.db.clear_read_failure();
+  int got = read_record_quietly(state, kind, number);
+  if (!state.db.read_failed()) return got;
+  error_box(state, "The Quillon database could not be read (%s).", state.db.read_error().c_str());
+  ++state.told_read_failures;
+  return Status::told();
+}
+
+Status read_record(State& state, RecordKind kind, int number) {
+  return read_record_counted(state, kind, number).status();
 }
 
 Status write_record(State& state, RecordKind kind, int number) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "core/dates.h"
+#include "core/result.h"
 #include "core/state.h"
 #include "core/status.h"
 
@@ -41,9 +42,13 @@ std::int64_t tournament_offset(const State& state, int t);
 std::int64_t group_offset(const State& state, int t, int group, int group_size);
 std::int64_t expected_file_length(const State& state);
 
-// Reads a record into its buffer; returns the number of bytes read. A number
-// below 1 reads nothing and leaves the buffer alone.
-int read_record(State& state, RecordKind kind, int number);
+// Reads a record into its buffer. A record beyond the end of the file reads as
+// zeros and a number below 1 reads nothing and leaves the buffer alone: both
+// are ok. When the file could not be read the user has been told
+// (Status::told) and the buffer holds zeros, not the record.
+[[nodiscard]] Status read_record(State& state, RecordKind kind, int number);
+// As read_record, with the number of bytes read: 0 beyond the end of the file.
+[[nodiscard]] Result<int> read_record_counted(State& state, RecordKind kind, int number);
 // Writes a record from its buffer and flushes the file. When the data did not
 // reach the file the user has been told (Status::told); a record number outside
 // the layout writes nothing and fails with the reason, untold.
@@ -77,8 +82,9 @@ void apply_database_layout(State& state);
 [[nodiscard]] Status purge_tournaments(State& state, Date cutoff, int& purged);
 
 // The start-up scan: counts tournaments from the file length, shows the purge
-// reminder when there are many and trims trailing free slots.
-void scan_tournaments_at_startup(State& state);
+// reminder when there are many and trims trailing free slots. Fails, told,
+// when a tournament could not be read.
+[[nodiscard]] Status scan_tournaments_at_startup(State& state);
 // Removes trailing tournament slots that hold nothing at all, under the lock,
 // counting again from the file length first.
 void trim_trailing_free_slots(State& state);

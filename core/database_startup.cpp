@@ -50,17 +50,21 @@ Status open_or_create_database(State& state, bool* created) {
   return Status::ok();
 }
 
-void read_configuration(State& state) {
-  read_record(state, RecordKind::system, 1);
-  read_record(state, RecordKind::import_settings, 1);
+Status read_configuration(State& state) {
+  if (Status read = read_record(state, RecordKind::system, 1); !read) return read;
+  if (Status read = read_record(state, RecordKind::import_settings, 1); !read) return read;
   apply_database_layout(state);
+  return Status::ok();
 }
 
-void finish_database_startup(State& state) {
+Status finish_database_startup(State& state) {
   apply_database_layout(state);
-  if ((state.system.flags & system_flag::no_desktop_message) == 0) read_record(state, RecordKind::desktop_message, 1);
-  else std::memset(&state.desktop_message, 0, sizeof state.desktop_message);
-  scan_tournaments_at_startup(state);
+  if ((state.system.flags & system_flag::no_desktop_message) == 0) {
+    if (Status read = read_record(state, RecordKind::desktop_message, 1); !read) return read;
+  } else {
+    std::memset(&state.desktop_message, 0, sizeof state.desktop_message);
+  }
+  return scan_tournaments_at_startup(state);
 }
 
 }  // namespace quillon

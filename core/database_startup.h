@@ -16,12 +16,14 @@ Status check_is_database(const DatabaseFile& db);
 // was made.
 [[nodiscard]] Status open_or_create_database(State& state, bool* created = nullptr);
 
-// Reads the configuration records into their buffers.
-void read_configuration(State& state);
+// Reads the configuration records into their buffers. Fails, told, when
+// they could not be read.
+[[nodiscard]] Status read_configuration(State& state);
 
 // The database's own part of start-up, after the configuration has been read
 // and upgraded: layout, desktop message, tournament count, purge reminder and
-// trimming of trailing free tournament slots.
-void finish_database_startup(State& state);
+// trimming of trailing free tournament slots. Fails, told, when a record
+// could not be read.
+[[nodiscard]] Status finish_database_startup(State& state);
 
 }  // namespace quillon

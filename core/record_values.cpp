@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/database.h"
+#include "core/messages.h"
 #include "core/state.h"
 
 namespace quillon {
@@ -47,6 +48,13 @@ Result<GroupBuffer> load_group(const State& state, int tournament, const Tournam
     return empty<GroupBuffer>();
   return load<GroupBuffer>(state, group_offset(state, tournament, group, g),
                            static_cast<std::size_t>(g) * golfer_entry_size);
+}
+
+Status tell_read_failure(State& state, const Status& failure) {
+  if (!failure.needs_telling()) return failure;
+  error_box(state, "%s", failure.reason().c_str());
+  ++state.told_read_failures;
+  return Status::told();
 }
 
 }  // namespace quillon

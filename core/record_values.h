@@ -24,4 +24,12 @@ struct State;
 [[nodiscard]] Result<GroupBuffer> load_group(const State& state, int tournament, const TournamentHeader& header,
                                              int group);
 
+// Shows a failure that the user has not seen yet; the failure is then told.
+[[nodiscard]] Status tell_read_failure(State& state, const Status& failure);
+template <typename Record>
+[[nodiscard]] Result<Record> telling(State& state, Result<Record> loaded) {
+  if (loaded || !loaded.status().needs_telling()) return loaded;
+  return tell_read_failure(state, loaded.status());
+}
+
 }  // namespace quillon

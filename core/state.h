@@ -64,6 +64,9 @@ struct State {
   // Messages shown that said a command was not done: every error, and the
   // other kinds shown through not_done_box. The dispatcher reads it.
   int not_done_messages = 0;
+  // Database reads that failed, each told to the user as it happened. A step
+  // that reads as it goes (a report page) compares it before and after.
+  int told_read_failures = 0;
 
   DatabaseFile db;
   SystemRecord system{};

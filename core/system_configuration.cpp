@@ -80,7 +80,8 @@ SystemConfigurationModel::SystemConfigurationModel(State& state, std::vector<std
   std::vector<std::string> courses;
   CourseRecord saved = state.course;
   for (int n = 1; n <= state.course_count; ++n) {
-    read_record(state, RecordKind::course, n);
+    // The list shows the courses read before a failure, which is told once.
+    if (!read_record(state, RecordKind::course, n)) break;
     if (field_empty(state.course.course_name)) continue;
     course_slots_.push_back(n);
     courses.push_back(format_text(64, "%s - %s", field_text(state.course.course_name).c_str(),

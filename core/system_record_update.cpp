@@ -13,9 +13,10 @@ Status update_system_record(State& state, const std::function<void(SystemRecord&
     return Status::told();
   }
   SystemRecord kept = state.system;
-  if (read_record(state, RecordKind::system, 1) != static_cast<int>(sizeof state.system)) {
+  Result<int> read = read_record_counted(state, RecordKind::system, 1);
+  if (!read || *read != static_cast<int>(sizeof state.system)) {
     state.system = kept;
-    if (!state.db.read_failed())
+    if (read)
       error_box(state,
                 "The Quillon database could not be read (its system record is incomplete).\n\n"
                 "The last change was NOT saved.");

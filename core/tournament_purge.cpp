@@ -73,7 +73,10 @@ Status purge_tournaments(State& state, Date cutoff, int& purged) {
   int free_slots = 0;
   std::vector<bool> keep(state.tournament_count + 1, false);
   for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
+    if (Status read = read_record(state, RecordKind::tournament, t); !read) {
+      purged = 0;
+      return read;
+    }
     if (tournament_slot_free(state.header)) {
       ++free_slots;
     } else if (tournament_day_number(state.header) < cutoff_day) {
@@ -107,7 +110,7 @@ Status purge_tournaments(State& state, Date cutoff, int& purged) {
   // Multi-round events name their days by tournament number: follow the moves,
   // and drop days that are gone so that no event points at another tournament.
   for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
+    if (Status read = read_record(state, RecordKind::tournament, t); !read) return read;
     if (state.header.format != multi_round_format) continue;
     std::int16_t relinked[max_event_days] = {};
     int n = 0;

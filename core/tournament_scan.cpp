@@ -34,7 +34,7 @@ int tournament_count_from_length(std::int64_t file_length, std::int64_t base) {
   return static_cast<int>(q + (after % tournament_block_size ? 1 : 0));
 }
 
-void scan_tournaments_at_startup(State& state) {
+Status scan_tournaments_at_startup(State& state) {
   state.tournament_count = tournament_count_from_length(state.db.length(), state.tournament_base);
   int this_year = state.today.year;
   // Tournaments counted by age in years; the last place counts all older ones.
@@ -42,7 +42,7 @@ void scan_tournaments_at_startup(State& state) {
   int tally[ages_told] = {};
   bool any_free = false;
   for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
+    if (Status read = read_record(state, RecordKind::tournament, t); !read) return read;
     if (tournament_slot_free(state.header)) any_free = true;
     int year = full_year(static_cast<std::uint8_t>(state.header.date_year));
     if (year <= this_year) {
@@ -72,6 +72,7 @@ void scan_tournaments_at_startup(State& state) {
   }
 
   if (any_free) trim_trailing_free_slots(state);
+  return Status::ok();
 }
 
 void trim_trailing_free_slots(State& state) {

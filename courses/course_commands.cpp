@@ -34,13 +34,16 @@ Status note_course_change(State& state, int new_default_course = 0) {
 // Stores an accepted new record into its free slot, with the bookkeeping of a
 // new course or tee.
 Status store_new_record(State& state, const CourseRecord& record, int slot) {
+  // The first course becomes the default course.
+  Result<int> courses_before = count_courses(state);
+  if (!courses_before) return courses_before.status();
   // The slot offered may have been taken by another opener while the dialog
   // was open: the record goes into a slot still free under the lock.
   constexpr int attempts = 10;
   std::string why;
   CheckedWrite stored = CheckedWrite::changed_meanwhile;
   for (int tries = 0; tries < attempts && stored == CheckedWrite::changed_meanwhile; ++tries) {
-    read_record(state, RecordKind::course, slot);
+    if (Status read = read_record(state, RecordKind::course, slot); !read) return read;
     const CourseRecord seen = state.course;
     if (course_slot_used(seen)) {
       if (slot > state.course_count) state.course_count = slot;
@@ -57,8 +60,8 @@ Status store_new_record(State& state, const CourseRecord& record, int slot) {
   }
   state.course = record;
   if (slot > state.course_count) state.course_count = slot;
-  Status written = note_course_change(state, count_courses(state) == 1 ? slot : 0);
-  read_record(state, RecordKind::course, slot);
+  Status written = note_course_change(state, *courses_before == 0 ? slot : 0);
+  if (Status read = read_record(state, RecordKind::course, slot); !read) return read;
   return written;
 }
 
@@ -68,7 +71,7 @@ Status move_default_off(State& state, int removed_slot) {
   if (state.system.default_course != removed_slot) return Status::ok();
   int first = 0;
   for (int slot = 1; slot <= state.course_count && first == 0; ++slot) {
-    read_record(state, RecordKind::course, slot);
+    if (Status read = read_record(state, RecordKind::course, slot); !read) return read;
     if (course_slot_used(state.course)) first = slot;
   }
   state.system.default_course = static_cast<std::uint16_t>(first == 0 ? 1 : first);
@@ -111,7 +114,7 @@ Status change_course(State& state) {
         save_if_unchanged(state, course_offset(slot), &as_read, &state.course, sizeof state.course, "course");
     if (saved == CheckedSave::saved) break;
     if (saved != CheckedSave::reload) return Status::told();
-    read_record(state, RecordKind::course, slot);
+    if (Status read = read_record(state, RecordKind::course, slot); !read) return read;
   }
   return note_course_change(state);
 }
@@ -125,10 +128,12 @@ Status remove_course(State& state, const SameCourseElsewhere& in_ravelin) {
   int user = 0;
   {
     BusyCursor busy(state);
-    user = first_tournament_using_course(state, slot, CourseUse{.skip_multi_round = true});
+    Result<int> first_user = first_tournament_using_course(state, slot, CourseUse{.skip_multi_round = true});
+    if (!first_user) return first_user.status();
+    user = *first_user;
   }
   if (user != 0) {
-    read_record(state, RecordKind::tournament, user);
+    if (Status read = read_record(state, RecordKind::tournament, user); !read) return read;
     std::string date =
         long_date(static_cast<std::uint8_t>(state.header.date_year), state.header.date_month, state.header.date_day);
     error_box(state,
@@ -150,10 +155,11 @@ Status remove_course(State& state, const SameCourseElsewhere& in_ravelin) {
                 "The selected course also exists in the Ravelin database.\n\nIf you do not remove this course from "
                 "Ravelin, the course will automatically be imported the next time you start Quillon.");
   if (Status cleared = clear_course_slot(state, slot); !cleared) return cleared;
-  state.course_count = highest_used_course_slot(state);
+  Result<int> highest = highest_used_course_slot(state);
+  if (!highest) return highest.status();
+  state.course_count = *highest;
   if (Status moved = move_default_off(state, slot); !moved) return moved;
-  read_record(state, RecordKind::course, slot);
-  return Status::ok();
+  return read_record(state, RecordKind::course, slot);
 }
 
 }  // namespace quillon

@@ -5,6 +5,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/record_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "courses/course_access.h"
@@ -13,7 +14,7 @@ namespace quillon {
 
 int find_free_course_slot(State& state) {
   for (int slot = 1; slot <= state.course_count; ++slot) {
-    read_record(state, RecordKind::course, slot);
+    if (!read_record(state, RecordKind::course, slot)) return 0;
     if (!course_slot_used(state.course)) return slot;
   }
   int slot = state.course_count + 1;
@@ -30,7 +31,7 @@ int find_free_course_slot(State& state) {
 int select_course(State& state) {
   std::vector<Choice> choices;
   for (int slot = 1; slot <= state.course_count; ++slot) {
-    read_record(state, RecordKind::course, slot);
+    if (!read_record(state, RecordKind::course, slot)) return 0;
     if (!course_slot_used(state.course)) continue;
     choices.push_back({slot, field_text(state.course.course_name) + " - " + field_text(state.course.tee_name)});
   }
@@ -41,34 +42,34 @@ int select_course(State& state) {
     if (!chosen) return 0;
     slot = *chosen;
   }
-  read_record(state, RecordKind::course, slot);
-  return slot;
+  return read_record(state, RecordKind::course, slot) ? slot : 0;
 }
 
-int highest_used_course_slot(State& state) {
+Result<int> highest_used_course_slot(State& state) {
   int highest = 0;
   for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
-    read_record(state, RecordKind::course, slot);
+    if (Status read = read_record(state, RecordKind::course, slot); !read) return read;
     if (course_slot_used(state.course)) highest = slot;
   }
   return highest;
 }
 
-int count_courses(State& state) {
+Result<int> count_courses(State& state) {
   int count = 0;
   for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
-    read_record(state, RecordKind::course, slot);
+    if (Status read = read_record(state, RecordKind::course, slot); !read) return read;
     if (course_slot_used(state.course)) ++count;
   }
   return count;
 }
 
-int first_tournament_using_course(State& state, int slot, CourseUse use) {
+Result<int> first_tournament_using_course(State& state, int slot, CourseUse use) {
   for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
-    if (tournament_slot_free(state.header)) continue;
-    if (use.skip_multi_round && state.header.format == multi_round_format) continue;
-    for (auto tee : state.header.division_tee)
+    Result<TournamentHeader> header = telling(state, load_header(state, t));
+    if (!header) return header.status();
+    if (tournament_slot_free(*header)) continue;
+    if (use.skip_multi_round && header->format == multi_round_format) continue;
+    for (auto tee : header->division_tee)
       if (tee == slot) return t;
   }
   return 0;

@@ -24,20 +24,20 @@ bool printable_start(const char* text) {
 }
 
 // The scan runs before the tournaments are counted at start-up, so the count
-// is taken from the file here. The course buffer is kept for the caller.
-bool course_in_use(State& state, int slot) {
-  CourseRecord kept = state.course;
+// is taken from the file here. The headers are read as values: the course
+// buffer the scan works in stays as it is.
+Result<bool> course_in_use(State& state, int slot) {
   state.tournament_count = tournament_count_from_length(state.db.length(), state.tournament_base);
-  bool used = first_tournament_using_course(state, slot, CourseUse{}) != 0;
-  state.course = kept;
-  return used;
+  Result<int> user = first_tournament_using_course(state, slot, CourseUse{});
+  if (!user) return user.status();
+  return *user != 0;
 }
 
 }  // namespace
 
 Status upgrade_course_records(State& state) {
   for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
-    read_record(state, RecordKind::course, slot);
+    if (Status read = read_record(state, RecordKind::course, slot); !read) return read;
     CourseRecord& c = state.course;
     if (!course_slot_used(c) || (c.men_total_par != 0 && c.women_total_par != 0)) continue;
     // Holes beyond a nine-hole course's ninth are not part of it.
@@ -59,9 +59,13 @@ Status scan_courses(State& state) {
   state.course_count = 0;
   int first_used = 0;
   for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
-    read_record(state, RecordKind::course, slot);
-    if (field_text(state.course.course_name) == reserved_course_name && !course_in_use(state, slot)) {
-      if (Status cleared = clear_course_slot(state, slot); !cleared) return cleared;
+    if (Status read = read_record(state, RecordKind::course, slot); !read) return read;
+    if (field_text(state.course.course_name) == reserved_course_name) {
+      Result<bool> in_use = course_in_use(state, slot);
+      if (!in_use) return in_use.status();
+      if (!*in_use) {
+        if (Status cleared = clear_course_slot(state, slot); !cleared) return cleared;
+      }
     }
     if (!course_slot_used(state.course)) continue;
     state.course_count = slot;
@@ -70,23 +74,29 @@ Status scan_courses(State& state) {
 
   std::uint16_t default_course = state.system.default_course;
   if (default_course == 0 || default_course > state.course_count) default_course = 1;
-  read_record(state, RecordKind::course, default_course);
+  if (Status read = read_record(state, RecordKind::course, default_course); !read) return read;
   if (!course_slot_used(state.course) && first_used != 0) default_course = static_cast<std::uint16_t>(first_used);
   if (default_course == state.system.default_course) return Status::ok();
   state.system.default_course = default_course;
   return write_record(state, RecordKind::system, 1);
 }
 
-int remove_damaged_courses(State& state) {
+Result<int> remove_damaged_courses(State& state) {
   int cleared = 0;
   for (int slot = 1; slot <= state.course_count; ++slot) {
-    read_record(state, RecordKind::course, slot);
+    if (Status read = read_record(state, RecordKind::course, slot); !read) return read;
     if (!course_slot_used(state.course)) continue;
     if (printable_start(state.course.tee_name) && printable_start(state.course.course_name)) continue;
-    if (first_tournament_using_course(state, slot, CourseUse{}) != 0) continue;
+    Result<int> user = first_tournament_using_course(state, slot, CourseUse{});
+    if (!user) return user.status();
+    if (*user != 0) continue;
     if (clear_course_slot(state, slot)) ++cleared;
   }
-  if (cleared > 0) state.course_count = highest_used_course_slot(state);
+  if (cleared > 0) {
+    Result<int> highest = highest_used_course_slot(state);
+    if (!highest) return highest.status();
+    state.course_count = *highest;
+  }
   return cleared;
 }
 

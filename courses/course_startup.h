@@ -1,6 +1,6 @@
 #pragma once
 // The course steps of start-up.
-#include "core/status.h"
+#include "core/result.h"
 
 namespace quillon {
 
@@ -21,6 +21,6 @@ inline constexpr const char* reserved_course_name = "Unassigned";
 // Clears the slots whose course or first tee name is empty or starts with a
 // character outside '!'..'~', unless a tournament uses them. Returns the
 // number of slots cleared.
-int remove_damaged_courses(State& state);
+[[nodiscard]] Result<int> remove_damaged_courses(State& state);
 
 }  // namespace quillon

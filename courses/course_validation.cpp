@@ -205,7 +205,7 @@ int check_course_names(State& state, const CourseRecord& copy, int editing_slot)
   }
   for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
     if (slot == editing_slot) continue;
-    read_record(state, RecordKind::course, slot);
+    if (!read_record(state, RecordKind::course, slot)) return 1;  // told
     if (!course_slot_used(state.course)) continue;
     std::string other_course = field_text(state.course.course_name);
     std::string other_tee = field_text(state.course.tee_name);

@@ -7,6 +7,7 @@
 #include "core/database_transaction.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/record_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "courses/course_access.h"
@@ -48,7 +49,7 @@ std::vector<std::string> pair_lines(const std::vector<TeePair>& pairs) {
 bool retarget_tournaments(State& state, int from_slot, int to_slot) {
   DatabaseTransaction change(state);
   for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
+    if (!read_record(state, RecordKind::tournament, t)) return false;
     if (tournament_slot_free(state.header)) continue;
     bool changed = false;
     for (auto& tee : state.header.division_tee) {
@@ -89,7 +90,8 @@ void take_womens_block(CourseRecord& men, const CourseRecord& ladies) {
 std::vector<TeePair> find_tee_pairs(State& state) {
   std::vector<SlotName> slots;
   for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
-    read_record(state, RecordKind::course, slot);
+    // The list offers the pairs found before a failed read, which is told once.
+    if (!read_record(state, RecordKind::course, slot)) break;
     if (!course_slot_used(state.course)) continue;
     std::string course = field_text(state.course.course_name);
     std::string tee = field_text(state.course.tee_name);
@@ -106,10 +108,12 @@ std::vector<TeePair> find_tee_pairs(State& state) {
 }
 
 MergeOutcome merge_tee_pair(State& state, const TeePair& pair) {
-  read_record(state, RecordKind::course, pair.ladies_slot);
-  CourseRecord ladies = state.course;
-  read_record(state, RecordKind::course, pair.men_slot);
-  CourseRecord men = state.course;
+  Result<CourseRecord> ladies_read = telling(state, load_course(state, pair.ladies_slot));
+  if (!ladies_read) return MergeOutcome::failed;
+  Result<CourseRecord> men_read = telling(state, load_course(state, pair.men_slot));
+  if (!men_read) return MergeOutcome::failed;
+  const CourseRecord ladies = *ladies_read;
+  CourseRecord men = *men_read;
   const char* course = pair.course_name.c_str();
   if (ladies.hole_count != men.hole_count) {
     error_box(state, "A 9 hole tee cannot be merged with an 18 hole tee");
@@ -133,7 +137,9 @@ MergeOutcome merge_tee_pair(State& state, const TeePair& pair) {
   state.course = men;
   if (!write_record(state, RecordKind::course, pair.men_slot)) return MergeOutcome::failed;
   if (!clear_course_slot(state, pair.ladies_slot)) return MergeOutcome::failed;
-  state.course_count = highest_used_course_slot(state);
+  Result<int> highest = highest_used_course_slot(state);
+  if (!highest) return MergeOutcome::failed;
+  state.course_count = *highest;
   message_box(state, message_kind::information, "For the %s, the %s and %s tees have been merged.", course,
               pair.ladies_tee.c_str(), pair.men_tee.c_str());
   return MergeOutcome::merged;

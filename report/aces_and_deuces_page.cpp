@@ -11,7 +11,9 @@
 namespace quillon {
 
 bool aces_and_deuces_report(State& state, int division) {
-  AcesAndDeuces found = find_aces_and_deuces(state, division);
+  Result<AcesAndDeuces> read = find_aces_and_deuces(state, division);
+  if (!read) return false;
+  const AcesAndDeuces& found = *read;
   if (found.without_scores > 0)
     message_box(state, message_kind::information,
                 "Scores have not yet been entered for %d golfers.  Golfers for whom scores have not been entered "

@@ -106,7 +106,9 @@ Status print_address_labels(State& state, LabelGolfers who, LabelOrder order) {
     }
   }
   std::vector<GolferEntry> field;
+  const int failed_reads = state.told_read_failures;
   for (const FieldGolfer& g : named_golfers(state)) field.push_back(g.entry);
+  if (state.told_read_failures != failed_reads) return Status::told();  // labels would lack golfers not read
   std::vector<GolferEntry> golfers = label_golfers(field, who, order);
   if (golfers.empty()) {
     not_done_box(state, message_kind::information, "There are no golfers to print on address labels.");

@@ -164,7 +164,7 @@ Status print_cart_signs(State& state, SignSelection selection) {
     std::optional<GolferPlace> place = select_golfer(state);
     if (!place) return Status::told();
     selected_group = place->group;
-    read_record(state, RecordKind::group, selected_group);
+    if (Status read = read_record(state, RecordKind::group, selected_group); !read) return read;
     std::string text = format_text(message_limit,
                                    "Do you wish to print a Cart Sign for the folllowing group?\n\nGroup # %d\n"
                                    "Tee Time : %s\n\n",
@@ -174,7 +174,9 @@ Status print_cart_signs(State& state, SignSelection selection) {
     if (show_message_text(state, message_kind::question, text) != Button::yes) return Status::told();
   }
   SignSheet sheet = read_sign_sheet(state);
+  const int failed_reads = state.told_read_failures;
   std::vector<CartSign> signs = cart_sign_list(field_groups(state), selection, selected_group);
+  if (state.told_read_failures != failed_reads) return Status::told();  // signs would lack groups not read
   const char* title = selection == SignSelection::all         ? "Tournament Cart Signs - All"
                       : selection == SignSelection::requested ? "Tournament Cart Signs - Requested Carts"
                                                               : "Tournament Cart Signs - Selected Group";

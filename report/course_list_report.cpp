@@ -22,10 +22,10 @@ struct ListedTee {
   CourseRecord tee{};
 };
 
-std::vector<ListedTee> listed_tees(State& state) {
+Result<std::vector<ListedTee>> listed_tees(State& state) {
   std::vector<ListedTee> tees;
   for (int slot = 1; slot <= state.course_slot_count(); ++slot) {
-    read_record(state, RecordKind::course, slot);
+    if (Status read = read_record(state, RecordKind::course, slot); !read) return read;
     if (state.course.course_name[0] != 0) tees.push_back({slot, state.course});
   }
   return tees;
@@ -51,7 +51,9 @@ std::vector<std::string> tee_line(const CourseRecord& c, bool men) {
 }  // namespace
 
 bool print_course_list(State& state) {
-  std::vector<ListedTee> tees = listed_tees(state);
+  Result<std::vector<ListedTee>> listed = listed_tees(state);
+  if (!listed) return false;
+  const std::vector<ListedTee>& tees = *listed;
   if (tees.empty()) {
     not_done_box(state, message_kind::information, "No courses defined in database");
     return false;

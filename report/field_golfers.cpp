@@ -20,7 +20,8 @@ std::vector<FieldGolfer> named_golfers(State& state) {
   std::vector<FieldGolfer> golfers;
   int size = usable_group_size(state);
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    // A failed read is told and counted: the report that asked drops its page.
+    (void)read_record(state, RecordKind::group, g);
     for (int i = 0; i < size; ++i)
       if (state.group.entries[i].name[0] != 0) golfers.push_back({g, state.group.entries[i]});
   }
@@ -31,7 +32,8 @@ std::vector<std::vector<GolferEntry>> field_groups(State& state) {
   std::vector<std::vector<GolferEntry>> groups;
   int size = usable_group_size(state);
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    // A failed read is told and counted: the report that asked drops its page.
+    (void)read_record(state, RecordKind::group, g);
     groups.emplace_back(state.group.entries, state.group.entries + size);
   }
   return groups;
@@ -41,7 +43,8 @@ FieldDivisionTees::FieldDivisionTees(State& state) {
   for (int d = 1; d <= 10; ++d) {
     int tee = tee_of_division(state, d);
     if (tee < 1) continue;  // no tee chosen: an empty record
-    read_record(state, RecordKind::course, tee);
+    // A failed read is told and counted: the report that asked drops its page.
+    (void)read_record(state, RecordKind::course, tee);
     tees_[d - 1] = state.course;
   }
 }

@@ -17,6 +17,10 @@ struct FieldGolfer {
   GolferEntry entry{};
 };
 
+// A record these read that cannot be read is told and counted in
+// State::told_read_failures, and reads as empty: the report that asked
+// (run_report, or a print command) then makes nothing.
+
 // Every golfer with a name in groups 1..group_count, in group order.
 std::vector<FieldGolfer> named_golfers(State& state);
 

@@ -34,7 +34,14 @@ Status show_report_page(State& state) {
 
 Status run_report(State& state, const PageReport& report) {
   prepare_report_page(state);
+  const int failed_reads = state.told_read_failures;
   if (!report(state)) return Status::told();
+  // A page written on after a failed read (told) lacks what could not be read.
+  if (state.told_read_failures != failed_reads) {
+    std::error_code ec;
+    std::filesystem::remove(report_page_path(state), ec);
+    return Status::told();
+  }
   return show_report_page(state);
 }
 

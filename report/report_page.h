@@ -33,7 +33,8 @@ Status show_report_page(State& state);
 using PageReport = std::function<bool(State&)>;
 
 // The calling order of a report command: prepare the page, run the report and
-// show the page, unless the report stopped before making one.
+// show the page, unless the report stopped before making one. A page made
+// after a database read failed (the user was told) is removed, not shown.
 Status run_report(State& state, const PageReport& report);
 
 }  // namespace quillon

@@ -46,7 +46,8 @@ class RowsWriter {
  public:
   RowsWriter(ReportWriter& w, State& state, const Results& results, ResultsLayout layout)
       : w_(w), state_(state), h_(state.header), r_(results), layout_(layout) {
-    tees_.load(state);
+    // A failed read is told and counted: run_report drops the page.
+    (void)tees_.load(state);
   }
 
   void run() {
@@ -91,7 +92,8 @@ class RowsWriter {
   }
 
   std::vector<GolferEntry> members(int group) {
-    read_record(state_, RecordKind::group, group);
+    // A failed read is told and counted: run_report drops the page.
+    (void)read_record(state_, RecordKind::group, group);
     std::vector<GolferEntry> list;
     const int size = group_size_of(h_);
     for (int slot = 1; slot <= size; ++slot)
@@ -156,7 +158,8 @@ class RowsWriter {
     const GolferEntry& e = r.entry;
     HoleScores card = hole_scores_of(e);
     if (format() == Format::callaway_scramble && group_size_of(h_) > 1) {
-      read_record(state_, RecordKind::group, r.group);
+      // A failed read is told and counted: run_report drops the page.
+      (void)read_record(state_, RecordKind::group, r.group);
       card = scramble_team_card(state_.group, group_size_of(h_));
     }
     const bool nine = format() == Format::callaway_nine;

@@ -350,7 +350,9 @@ Status print_score_cards(State& state, CardsPer per, bool selected_group_only, c
   bool dots = message_box(state, message_kind::question,
                           "Do you wish to have dots which indicate the # of Handicap Strokes for each hole printed "
                           "in the upper right corner of the score boxes?") == Button::yes;
+  const int failed_reads = state.told_read_failures;
   CardField field(state);
+  if (state.told_read_failures != failed_reads) return Status::told();  // cards would lack what was not read
   if (board) field.board = board(state);
   std::vector<ScoreCard> cards = score_card_list(field, per, only_group);
   auto draw = [&](PrintOutput& out) { return draw_score_cards(out, field, cards, dots); };

@@ -111,7 +111,7 @@ void write_golfer_table(ReportWriter& w, const PageStyle& style, const ScoringSu
 
 int score_class(int score, int par, int strokes) { return std::clamp(score - par - strokes + 2, 0, 5); }
 
-ScoringSummary summarise_scoring(State& state, bool net) {
+Result<ScoringSummary> summarise_scoring(State& state, bool net) {
   ScoringSummary summary;
   const TournamentHeader& h = state.header;
   const CourseRecord first_tee = division_tee(state, 1, state.course);
@@ -125,7 +125,7 @@ ScoringSummary summarise_scoring(State& state, bool net) {
 
   const int group_size = group_size_of(h);
   for (int g = 1; g <= h.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    if (Status read = read_record(state, RecordKind::group, g); !read) return read;
     for (int slot = 1; slot <= group_size; ++slot) {
       const GolferEntry& golfer = state.group.entries[slot - 1];
       if (golfer.name[0] == '\0') continue;
@@ -144,7 +144,9 @@ ScoringSummary summarise_scoring(State& state, bool net) {
 }
 
 bool print_scoring_report(State& state, bool net) {
-  ScoringSummary summary = summarise_scoring(state, net);
+  Result<ScoringSummary> summarised = summarise_scoring(state, net);
+  if (!summarised) return false;
+  const ScoringSummary& summary = *summarised;
   if (summary.golfers == 0) {
     not_done_box(state, message_kind::warning, "No golfers are entered in the tournament.");
     return false;

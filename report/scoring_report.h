@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/result.h"
+
 namespace quillon {
 
 struct State;
@@ -41,7 +43,7 @@ struct ScoringSummary {
 int score_class(int score, int par, int strokes);
 
 // Walks the current tournament; net mode takes the strokes received off.
-ScoringSummary summarise_scoring(State& state, bool net);
+[[nodiscard]] Result<ScoringSummary> summarise_scoring(State& state, bool net);
 
 // Commands 1621 (gross) and 1622 (net): the page of the current tournament.
 // False, after telling the user, when no golfer has scores.

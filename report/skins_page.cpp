@@ -27,7 +27,7 @@ void write_hole(ReportWriter& w, const SkinsHole& hole, bool show_halves) {
 
 bool skins_report(State& state, bool net, int division, bool show_halves) {
   SkinsResult skins = compute_skins(state, net, division);
-  if (skins.write_failed) return false;
+  if (skins.stopped) return false;
   if (skins.without_scores > 0)
     message_box(state, message_kind::information,
                 "Scores have not yet been entered for %d golfers.  Golfers for whom scores have not been entered "

@@ -27,14 +27,16 @@ struct ListedTournament {
   int golfers = 0;
 };
 
-std::vector<ListedTournament> listed_tournaments(State& state) {
+Result<std::vector<ListedTournament>> listed_tournaments(State& state) {
   std::vector<ListedTournament> listed;
   for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
+    if (Status read = read_record(state, RecordKind::tournament, t); !read) return read;
     if (tournament_slot_free(state.header) || state.header.format == multi_round_format) continue;
-    ListedTournament l{state.header, "", count_golfers(state)};
+    Result<int> golfers = count_golfers(state);
+    if (!golfers) return golfers.status();
+    ListedTournament l{state.header, "", *golfers};
     int tee = l.header.division_tee[0] == 0 ? 1 : l.header.division_tee[0];
-    read_record(state, RecordKind::course, tee);
+    if (Status read = read_record(state, RecordKind::course, tee); !read) return read;
     l.course = field_text(state.course.course_name);
     listed.push_back(l);
   }
@@ -94,7 +96,9 @@ void write_details(ReportWriter& w, const PageStyle& style, const std::vector<Li
 }  // namespace
 
 bool print_tournament_list(State& state, bool with_details) {
-  std::vector<ListedTournament> listed = listed_tournaments(state);
+  Result<std::vector<ListedTournament>> read = listed_tournaments(state);
+  if (!read) return false;
+  const std::vector<ListedTournament>& listed = *read;
   if (listed.empty()) {
     not_done_box(state, message_kind::information, "No Tournaments defined in database");
     return false;

@@ -9,11 +9,11 @@
 
 namespace quillon {
 
-AcesAndDeuces find_aces_and_deuces(State& state, int division) {
+Result<AcesAndDeuces> find_aces_and_deuces(State& state, int division) {
   AcesAndDeuces r;
   const int group_size = group_size_of(state.header);
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    if (Status read = read_record(state, RecordKind::group, g); !read) return read;
     for (int slot = 1; slot <= group_size; ++slot) {
       const GolferEntry& golfer = state.group.entries[slot - 1];
       if (golfer.name[0] == '\0' || (division != 0 && golfer.division != division)) continue;

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/result.h"
+
 namespace quillon {
 
 struct State;
@@ -22,6 +24,7 @@ struct AcesAndDeuces {
 
 // Walks the field of the current tournament (its header read) in the
 // division (0 = all); the skins entry plays no part.
-AcesAndDeuces find_aces_and_deuces(State& state, int division);
+// Fails, told, when a group could not be read.
+[[nodiscard]] Result<AcesAndDeuces> find_aces_and_deuces(State& state, int division);
 
 }  // namespace quillon

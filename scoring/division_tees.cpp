@@ -1,19 +1,20 @@
 #include "scoring/division_tees.h"
 
-#include "core/database.h"
+#include "core/record_values.h"
 #include "core/state.h"
 #include "tournament/field.h"
 
 namespace quillon {
 
-void DivisionTees::load(State& state) {
+Status DivisionTees::load(State& state) {
   strokes_ = StrokeTables{};
   for (int division = 1; division <= 10; ++division) {
     // A division without a tee (slot 0) gets an empty record, not the last one read.
-    if (read_record(state, RecordKind::course, tee_of_division(state, division)) > 0)
-      tees_[division - 1] = state.course;
-    else tees_[division - 1] = CourseRecord{};
+    Result<CourseRecord> tee = telling(state, load_course(state, tee_of_division(state, division)));
+    if (!tee) return tee.status();
+    tees_[division - 1] = *tee;
   }
+  return Status::ok();
 }
 
 const CourseRecord& DivisionTees::of(int division) const {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/records/course_record.h"
+#include "core/status.h"
 #include "scoring/stroke_tables.h"
 
 namespace quillon {
@@ -13,7 +14,8 @@ struct State;
 class DivisionTees {
  public:
   // Reads the tee of every division 1..10 of the current tournament header.
-  void load(State& state);
+  // Fails, told, when a tee could not be read.
+  [[nodiscard]] Status load(State& state);
   // The tee of a division; a division outside 1..10 plays the first one's.
   const CourseRecord& of(int division) const;
   // The strokes per hole on these tees, remembered for the run.

@@ -72,7 +72,7 @@ class EventBuilder {
     const std::vector<int> days = event_days(event_);
     r_.day_count = static_cast<int>(days.size());
     for (int d = 0; d < r_.day_count; ++d) {
-      read_record(state_, RecordKind::tournament, days[static_cast<std::size_t>(d)]);
+      if (!read_record(state_, RecordKind::tournament, days[static_cast<std::size_t>(d)])) return false;
       if (excluded_from_events(state_.header.format)) {
         message_box(state_, message_kind::error, "%s", excluded_day_message);
         return false;
@@ -83,19 +83,20 @@ class EventBuilder {
       } else if (state_.header.format != r_.format) {
         r_.mixed_formats = true;
       }
-      score_day(d, d + 1 == r_.day_count);
+      if (!score_day(d, d + 1 == r_.day_count)) return false;
     }
     make_rows();
     return true;
   }
 
  private:
-  void score_day(int day, bool last_day) {
+  // False when a record could not be read (told).
+  bool score_day(int day, bool last_day) {
     DivisionTees tees;
-    tees.load(state_);
+    if (!tees.load(state_)) return false;
     const int group_size = std::clamp(static_cast<int>(state_.header.group_size), 1, max_group_size);
     for (int g = 1; g <= state_.header.group_count; ++g) {
-      read_record(state_, RecordKind::group, g);
+      if (!read_record(state_, RecordKind::group, g)) return false;
       for (int slot = 1; slot <= group_size; ++slot) {
         const GolferEntry& golfer = state_.group.entries[slot - 1];
         if (golfer.name[0] == '\0' || golfer.disqualified || golfer.hole_scores[0] == 0) continue;
@@ -105,6 +106,7 @@ class EventBuilder {
         take_card(day, last_day, state_.group.entries[slot - 1], tee);
       }
     }
+    return true;
   }
 
   void take_card(int day, bool last_day, const GolferEntry& scored, const CourseRecord& tee) {

@@ -21,23 +21,23 @@ int group_size_of(const State& state) { return group_size_of(state.header); }
 // The line of the list that takes the committee's choice away.
 constexpr int no_winner_id = -1;
 
-std::string current_manual_winner(State& state) {
+Result<std::string> current_manual_winner(State& state) {
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    if (Status read = read_record(state, RecordKind::group, g); !read) return read;
     for (int slot = 0; slot < group_size_of(state); ++slot) {
       const GolferEntry& golfer = state.group.entries[slot];
       if (golfer.name[0] != '\0' && (golfer.entry_flags & entry_flag::manual_winner)) return field_text(golfer.name);
     }
   }
-  return "";
+  return std::string();
 }
 
 }  // namespace
 
-std::vector<std::string> golfer_names_for_selection(State& state) {
+Result<std::vector<std::string>> golfer_names_for_selection(State& state) {
   std::vector<std::string> names;
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    if (Status read = read_record(state, RecordKind::group, g); !read) return read;
     for (int slot = 0; slot < group_size_of(state); ++slot)
       if (state.group.entries[slot].name[0] != '\0') names.push_back(field_text(state.group.entries[slot].name));
   }
@@ -77,7 +77,7 @@ Status mark_manual_winner(State& state, const std::string& name) {
     Status stored = Status::ok();
     {
       DatabaseLock lock(state.db);
-      read_record(state, RecordKind::group, g);
+      if (Status read = read_record(state, RecordKind::group, g); !read) return read;
       if (set_winner_flags(state, name, found)) stored = store_group(state, g);
     }
     if (!stored) {
@@ -92,12 +92,16 @@ Status mark_manual_winner(State& state, const std::string& name) {
 Status manually_specify_winner(State& state) {
   if (!check_precondition(state, Precondition::a_tournament)) return Status::told();
   if (select_tournament(state, TournamentList::days) == 0) return Status::told();
-  std::vector<std::string> names = golfer_names_for_selection(state);
+  Result<std::vector<std::string>> listed = golfer_names_for_selection(state);
+  if (!listed) return listed.status();
+  const std::vector<std::string>& names = *listed;
   if (names.empty()) {
     message_box(state, message_kind::error, "No golfers entered for tournament.");
     return Status::told();
   }
-  const std::string current = current_manual_winner(state);
+  Result<std::string> winner = current_manual_winner(state);
+  if (!winner) return winner.status();
+  const std::string current = *winner;
   std::vector<Choice> choices{{no_winner_id, "None", current.empty()}};
   for (std::size_t i = 0; i < names.size(); ++i)
     choices.push_back({static_cast<int>(i), names[i], names[i] == current});

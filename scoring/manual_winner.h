@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "core/status.h"
+#include "core/result.h"
 
 namespace quillon {
 
 struct State;
 
 // The names offered by the "Select Golfer" list: every named golfer of the
-// current tournament, sorted, each once.
-std::vector<std::string> golfer_names_for_selection(State& state);
+// current tournament, sorted, each once. Fails, told, when a group could not be read.
+[[nodiscard]] Result<std::vector<std::string>> golfer_names_for_selection(State& state);
 
 // Marks the first golfer, in group order, named `name` as the manual winner
 // (entry_flags bit 1) and clears the mark everywhere else; writes every group

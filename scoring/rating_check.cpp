@@ -22,11 +22,11 @@ struct SexesPlaying {
 bool rated_for_men(const CourseRecord& tee) { return tee.course_name[0] != '\0' && tee.men_rating != 0; }
 bool rated_for_women(const CourseRecord& tee) { return tee.course_name[0] != '\0' && tee.women_rating != 0; }
 
-std::vector<SexesPlaying> sexes_by_division(State& state) {
+Result<std::vector<SexesPlaying>> sexes_by_division(State& state) {
   std::vector<SexesPlaying> seen(11);
   const int group_size = group_size_of(state.header);
   for (int group = 1; group <= state.header.group_count; ++group) {
-    read_record(state, RecordKind::group, group);
+    if (Status read = read_record(state, RecordKind::group, group); !read) return read;
     for (int slot = 0; slot < group_size; ++slot) {
       const GolferEntry& g = state.group.entries[slot];
       if (g.name[0] == '\0' || g.disqualified || g.division < 1 || g.division > 10) continue;
@@ -46,7 +46,9 @@ bool check_division_ratings(State& state, const DivisionTees& tees) {
     all_rated = all_rated && rated_for_men(tees.of(d)) && rated_for_women(tees.of(d));
   if (all_rated) return true;
 
-  auto seen = sexes_by_division(state);
+  Result<std::vector<SexesPlaying>> by_division = sexes_by_division(state);
+  if (!by_division) return false;
+  const std::vector<SexesPlaying>& seen = *by_division;
   for (int d = 1; d <= divisions; ++d) {
     const CourseRecord& tee = tees.of(d);
     std::string course = field_text(tee.course_name);

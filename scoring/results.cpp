@@ -26,13 +26,17 @@ class Builder {
   Builder(State& state, Results& results) : state_(state), r_(results) {}
 
   bool run() {
-    tees_.load(state_);
+    if (!tees_.load(state_)) return false;
     if (!check_division_ratings(state_, tees_)) return false;
-    if (r_.teams && r_.division != 0) included_ = team_division_check(state_, r_.division);
+    if (r_.teams && r_.division != 0) {
+      Result<std::vector<bool>> included = team_division_check(state_, r_.division);
+      if (!included) return false;
+      included_ = std::move(*included);
+    }
     const int groups = state_.header.group_count;
     r_.rows.reserve(static_cast<std::size_t>(groups) * (r_.teams ? 1 : group_size()));
     for (int g = 1; g <= groups; ++g) {
-      read_record(state_, RecordKind::group, g);
+      if (!read_record(state_, RecordKind::group, g)) return false;
       if (r_.teams) add_team(g);
       else add_golfers(g);
     }

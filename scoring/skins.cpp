@@ -126,17 +126,20 @@ SkinsResult compute_skins(State& state, bool net, int division) {
     Status stored = Status::ok();
     {
       DatabaseLock lock(state.db);
-      read_record(state, RecordKind::group, g);
+      if (!read_record(state, RecordKind::group, g)) {
+        r.stopped = true;
+        return r;
+      }
       if (score_group_for_skins(state, net, division, group_size, r, field)) stored = store_group(state, g);
     }
     if (!stored) {
       tell_write_failure(state, stored);
-      r.write_failed = true;
+      r.stopped = true;
       return r;
     }
   }
   if (!change.commit()) {
-    r.write_failed = true;
+    r.stopped = true;
     return r;
   }
   r.participants = static_cast<int>(field.size());

@@ -27,7 +27,7 @@ struct SkinsResult {
   // the highest score), in field order.
   std::vector<std::string> incomplete_cards;
   std::vector<SkinsHole> holes;
-  bool write_failed = false;  // a group could not be written back (the user was told)
+  bool stopped = false;  // a group could not be read or written back (the user was told)
 };
 
 // Scores every entrant of the current tournament (its header read) in the

@@ -27,13 +27,13 @@ std::string mixed_teams_question(int division_count, const std::vector<int>& mix
 
 }  // namespace
 
-std::vector<bool> team_division_check(State& state, int division) {
+Result<std::vector<bool>> team_division_check(State& state, int division) {
   const int groups = state.header.group_count;
   const int group_size = group_size_of(state.header);
   std::vector<bool> included(groups + 1, false);
   std::vector<int> mixed;
   for (int g = 1; g <= groups; ++g) {
-    read_record(state, RecordKind::group, g);
+    if (Status read = read_record(state, RecordKind::group, g); !read) return read;
     int golfers = 0;
     int in_division = 0;
     for (int slot = 0; slot < group_size; ++slot) {

@@ -3,6 +3,8 @@
 // golfers of several divisions.
 #include <vector>
 
+#include "core/result.h"
+
 namespace quillon {
 
 struct State;
@@ -11,6 +13,7 @@ struct State;
 // whether its team is in the results of `division`. A team whose named, not
 // disqualified golfers are all in the division is in, one with none of them
 // is out; mixed teams are in when the user says so (one question for all).
-std::vector<bool> team_division_check(State& state, int division);
+// Fails, told, when a group could not be read.
+[[nodiscard]] Result<std::vector<bool>> team_division_check(State& state, int division);
 
 }  // namespace quillon

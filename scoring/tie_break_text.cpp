@@ -187,7 +187,8 @@ std::vector<std::string> print_tie_break_explanation(const TournamentHeader& hea
 
 std::vector<std::string> print_tie_break_explanation(State& state) {
   TournamentHeader header = state.header;
-  read_record(state, RecordKind::course, tee_of_division(state, 1));
+  // A failed read is told and counted: run_report drops the page.
+  (void)read_record(state, RecordKind::course, tee_of_division(state, 1));
   return print_tie_break_explanation(header, tee_values::hole_count(state.course));
 }
 

@@ -215,7 +215,7 @@ void BoardWindow::show_pins() {
   const TournamentHeader current = state_.header;
   const int current_slot = state_.current_tournament;
   auto pins = board::group_pins(state_, t);
-  if (current_slot > 0) read_record(state_, RecordKind::tournament, current_slot);
+  if (current_slot > 0) state_.current_tournament = current_slot;
   state_.header = current;
   if (!pins) {
     log(QString::fromStdString(pins.status().reason()));
@@ -243,7 +243,7 @@ void BoardWindow::issue_pin() {
   const TournamentHeader current = state_.header;
   const int current_slot = state_.current_tournament;
   const int day = board::entry_tournament(state_, t);
-  if (current_slot > 0) read_record(state_, RecordKind::tournament, current_slot);
+  if (current_slot > 0) state_.current_tournament = current_slot;
   state_.header = current;
   auto pin = board::issue_new_pin(state_.home_folder, day, group);
   if (!pin) {

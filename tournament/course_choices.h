@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/result.h"
 #include "core/ui.h"
 
 namespace quillon {
@@ -10,10 +11,11 @@ namespace quillon {
 struct State;
 
 // One line per used course slot, "%-25s, %-15s" (course name, tee name), with
-// the slot as id, in slot order. Reads the course records.
+// the slot as id, in slot order. Reads the course records; after a failed
+// read (told) the lines read so far.
 std::vector<Choice> course_tee_choices(State& state);
 
-// Whether any course slot holds a course.
-bool any_course_exists(State& state);
+// Whether any course slot holds a course; fails, told, when one could not be read.
+[[nodiscard]] Result<bool> any_course_exists(State& state);
 
 }  // namespace quillon

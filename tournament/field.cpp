@@ -13,10 +13,10 @@
 
 namespace quillon {
 
-int count_golfers(State& state) {
+Result<int> count_golfers(State& state) {
   int count = 0;
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    if (Status read = read_record(state, RecordKind::group, g); !read) return read;
     for (int i = 0; i < group_size_of(state.header); ++i)
       if (state.group.entries[i].name[0] != 0) ++count;
   }
@@ -88,11 +88,8 @@ int tee_of_division(const State& state, int division) {
 
 CourseRecord division_tee(State& state, int division, const CourseRecord& fallback) {
   int slot = tee_of_division(state, division);
-  Result<CourseRecord> tee = load_course(state, slot);
-  if (!tee) {
-    error_box(state, "%s", tee.status().reason().c_str());
-    return fallback;
-  }
+  Result<CourseRecord> tee = telling(state, load_course(state, slot));
+  if (!tee) return fallback;
   // A slot beyond the end of the file reads nothing.
   return slot >= 1 && slot <= state.system.course_slot_count ? *tee : fallback;
 }
@@ -104,15 +101,16 @@ char entry_gender(char stored, char tournament_default) {
   return tournament_default == 'F' ? 'F' : 'M';
 }
 
-int assign_division(State& state, int index_tenths, int tee_slot, char gender) {
+Result<int> assign_division(State& state, int index_tenths, int tee_slot, char gender) {
   int n = state.header.division_count;
   if (n <= 1) return 1;
   int value = index_tenths;
   if (state.header.auto_assign_by_course_hcap == 1) {
-    read_record(state, RecordKind::course, tee_slot);
+    Result<CourseRecord> tee = telling(state, load_course(state, tee_slot));
+    if (!tee) return tee.status();
     // Division 0 is none: the Callaway division of format 8 must not turn the
     // comparison into a truncated index.
-    value = 10 * golfer_course_handicap(state.header, state.course, index_tenths, gender, 0);
+    value = 10 * golfer_course_handicap(state.header, *tee, index_tenths, gender, 0);
   }
   for (int d = 1; d <= n - 1 && d <= 9; ++d)
     if (value <= state.header.division_handicap_limit[d - 1]) return d;

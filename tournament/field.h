@@ -4,13 +4,15 @@
 #include <string>
 
 #include "core/records/course_record.h"
+#include "core/result.h"
 
 namespace quillon {
 
 struct State;
 
-// Named golfers in groups 1..group_count of the current tournament.
-int count_golfers(State& state);
+// Named golfers in groups 1..group_count of the current tournament. Fails,
+// told, when a group could not be read.
+[[nodiscard]] Result<int> count_golfers(State& state);
 
 // The most groups a tournament can hold with a group size: 800 golfers, and
 // no more than the one-byte group count can record.
@@ -35,13 +37,15 @@ bool grow_groups_to(State& state, int group);
 // The division for a handicap index (tenths) on a tee (course slot) for a
 // gender: the first division 1..n-1 whose limit the value does not exceed,
 // else n. With automatic assignment by course handicap the value compared is
-// ten times the course handicap on that tee. Reads the course record.
-int assign_division(State& state, int index_tenths, int tee_slot, char gender);
+// ten times the course handicap on that tee, read from the database (the
+// course buffer is left alone). Fails, told, when that read failed.
+[[nodiscard]] Result<int> assign_division(State& state, int index_tenths, int tee_slot, char gender);
 
 // The tee of a division of the current tournament (division 1 when out of range).
 int tee_of_division(const State& state, int division);
 // The tee record of a division of the current tournament, or `fallback` when
-// it cannot be read. The course buffer is left as it was.
+// it cannot be read (told and counted in State::told_read_failures). The
+// course buffer is left as it was.
 CourseRecord division_tee(State& state, int division, const CourseRecord& fallback = {});
 
 // The gender stored in an entry, the tournament default for anything but M or F.

@@ -90,7 +90,7 @@ bool reorganize_flights_by_index(State& state) {
   const int group_size = std::clamp(static_cast<int>(state.header.group_size), 1, max_group_size);
   std::vector<Placed> golfers;
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    if (!read_record(state, RecordKind::group, g)) return false;
     for (int s = 0; s < group_size; ++s) {
       const GolferEntry& e = state.group.entries[s];
       if (e.name[0] != '\0' && !e.disqualified) golfers.push_back({g, s, e.handicap_index});
@@ -108,7 +108,7 @@ bool reorganize_flights_by_index(State& state) {
                     "The Handicap Index %4.1f overlaps between divisions %d and %d.\n\nTo view a list of golfers "
                     "sorted by Handicap Index and Division select 'Print' / 'Golfer List' / 'By Handicap'.",
                     p.index / 10.0, flight - 1, flight);
-      read_record(state, RecordKind::group, p.group);
+      if (!read_record(state, RecordKind::group, p.group)) return false;
       state.group.entries[p.slot].division = static_cast<std::int8_t>(flight);
       if (!write_record(state, RecordKind::group, p.group)) return false;
     }

@@ -25,7 +25,9 @@ bool open_window(State& state, GolferWindow window_kind) {
 
 bool change_golfers(State& state, GolferWindow window_kind) {
   if (select_tournament(state, TournamentList::days) == 0) return false;
-  if (count_golfers(state) == 0) {
+  Result<int> golfers = count_golfers(state);
+  if (!golfers) return false;
+  if (*golfers == 0) {
     message_box(state, message_kind::error, "No golfers entered for tournament.");
     return false;
   }
@@ -35,7 +37,9 @@ bool change_golfers(State& state, GolferWindow window_kind) {
 }  // namespace
 
 bool add_golfers(State& state, GolferWindow window_kind) {
-  if (!any_tournament(state)) {
+  Result<bool> any = any_tournament(state);
+  if (!any) return false;
+  if (!*any) {
     message_box(state, message_kind::error, "At least one tournament must be entered before adding golfers");
     return false;
   }

@@ -74,7 +74,8 @@ void GolferDetailModel::load() {
   for (int g = 1; g <= h.group_count; ++g) list.options.push_back(std::to_string(g));
   list.index = group_ - 1;
   form_.tee_time.text = group_start_text(state_, group_);
-  read_record(state_, RecordKind::group, group_);
+  // After a failed read (told) the group shows empty; OK then finds the file changed and writes nothing.
+  (void)read_record(state_, RecordKind::group, group_);
   stored_ = state_.group;
   bool computed = format_traits(h).kind == HandicapKind::computed;
   for (int k = 1; k <= max_group_size; ++k) {

@@ -7,6 +7,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/record_values.h"
 #include "core/records/header_values.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -54,9 +55,13 @@ std::optional<int> read_index_text(const std::string& text) {
 void division_follows_index(State& state, Field& division, const std::string& index_text, char gender) {
   int current = parse_int(trimmed(division.text), 2);
   auto value = read_index_text(index_text);
-  int d = value ? assign_division(state, *value, tee_of_division(state, current), entry_gender(state, gender))
-                : state.header.division_count;
-  division.text = std::to_string(d);
+  if (!value) {
+    division.text = std::to_string(state.header.division_count);
+    return;
+  }
+  // After a failed read (told) the division shown stays as it was.
+  if (Result<int> d = assign_division(state, *value, tee_of_division(state, current), entry_gender(state, gender)))
+    division.text = std::to_string(*d);
 }
 
 void check_division_typed(State& state, Field& division) {
@@ -102,10 +107,11 @@ bool fits_stroke_byte(int strokes) { return strokes >= -128 && strokes <= 127; }
 
 // The course handicap the index gives on the golfer's tee, and the playing
 // handicap after the division's allowance, must both fit their bytes.
-bool course_handicap_fits(State& state, int index_tenths, char gender, int division) {
-  CourseRecord tee{};
-  if (read_record(state, RecordKind::course, tee_of_division(state, division)) > 0) tee = state.course;
-  int course = golfer_course_handicap(state.header, tee, index_tenths, gender, division);
+// Fails, told, when the tee could not be read.
+Result<bool> course_handicap_fits(State& state, int index_tenths, char gender, int division) {
+  Result<CourseRecord> tee = telling(state, load_course(state, tee_of_division(state, division)));
+  if (!tee) return tee.status();
+  int course = golfer_course_handicap(state.header, *tee, index_tenths, gender, division);
   int playing = playing_handicap(course, division_allowance_of(state.header, division));
   return fits_stroke_byte(course) && fits_stroke_byte(playing);
 }
@@ -130,7 +136,9 @@ std::optional<int> index_to_store(State& state, const IndexCell& cell, const Ind
     else message_box(state, message_kind::error, bounds.out_of_range_form, *value / 10.0, cell.row);
     return std::nullopt;
   }
-  if (!course_handicap_fits(state, *value, cell.gender, cell.division)) {
+  Result<bool> fits = course_handicap_fits(state, *value, cell.gender, cell.division);
+  if (!fits) return std::nullopt;
+  if (!*fits) {
     message_box(state, message_kind::error,
                 "Invalid handicap index [%s] for golfer %d (%s): the course handicap it gives cannot be held.",
                 trimmed(cell.typed).c_str(), cell.row, trimmed(cell.name).c_str());

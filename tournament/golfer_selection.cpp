@@ -13,7 +13,7 @@ namespace quillon {
 std::optional<GolferPlace> select_golfer(State& state) {
   std::vector<std::string> names;
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    if (!read_record(state, RecordKind::group, g)) return std::nullopt;
     for (int r = 0; r < state.header.group_size; ++r)
       if (state.group.entries[r].name[0] != 0) names.push_back(field_text(state.group.entries[r].name));
   }
@@ -25,7 +25,7 @@ std::optional<GolferPlace> select_golfer(State& state) {
   if (!picked || *picked < 0 || *picked >= static_cast<int>(names.size())) return std::nullopt;
   const std::string& wanted = names[*picked];
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    if (!read_record(state, RecordKind::group, g)) return std::nullopt;
     for (int r = 0; r < state.header.group_size; ++r)
       if (field_text(state.group.entries[r].name) == wanted) return GolferPlace{g, r + 1};
   }

@@ -83,7 +83,8 @@ void GolferSummaryModel::load() {
     shown.label.text = format_text(16, "%03d", g);
     std::memset(&stored_[b - 1], 0, sizeof stored_[b - 1]);
     if (g <= h.group_count) {
-      read_record(state_, RecordKind::group, g);
+      // After a failed read (told) the group shows empty; OK then finds the file changed and writes nothing.
+      (void)read_record(state_, RecordKind::group, g);
       stored_[b - 1] = state_.group;
     }
     for (int r = 1; r <= max_group_size; ++r) {

@@ -51,7 +51,9 @@ bool GuestModel::accept() {
   g.handicap_index = static_cast<std::int16_t>(*tenths);
   g.gender = gender;
   g.in_skins = skins_.checked ? 1 : 0;
-  g.division = static_cast<std::int8_t>(assign_division(state_, *tenths, tee_of_division(state_, 1), gender));
+  Result<int> division = assign_division(state_, *tenths, tee_of_division(state_, 1), gender);
+  if (!division) return false;
+  g.division = static_cast<std::int8_t>(*division);
   guest_ = g;
   return true;
 }

@@ -17,7 +17,8 @@ constexpr std::uint16_t best_balls_shift = 8;
 }  // namespace
 
 void set_shotgun_defaults(TournamentHeader& h, State& state, int tee_slot) {
-  read_record(state, RecordKind::course, tee_slot < 1 ? 1 : tee_slot);
+  // Defaults only: after a failed read (told) no hole gets groups, which the user can set.
+  (void)read_record(state, RecordKind::course, tee_slot < 1 ? 1 : tee_slot);
   for (int hole = 1; hole <= 18; ++hole) {
     int groups = 0;
     if (hole <= state.course.hole_count) {

@@ -41,10 +41,8 @@ bool counts_as_stableford(int code) {
 }
 
 TournamentHeader peek_header(State& state, int t) {
-  Result<TournamentHeader> read = load_header(state, t);
-  if (read) return *read;
-  error_box(state, "%s", read.status().reason().c_str());
-  return {};
+  Result<TournamentHeader> read = telling(state, load_header(state, t));
+  return read ? *read : TournamentHeader{};
 }
 
 int event_division_count(State& state, const TournamentHeader& event) {
@@ -70,7 +68,10 @@ bool unlink_from_events(State& state, int removed) {
   DatabaseTransaction change(state);
   bool ok = true;
   for (int e = 1; ok && e <= state.tournament_count; ++e) {
-    read_record(state, RecordKind::tournament, e);
+    if (!read_record(state, RecordKind::tournament, e)) {
+      ok = false;
+      break;
+    }
     if (state.header.format != multi_round_format || tournament_slot_free(state.header)) continue;
     std::vector<int> days = event_days(state.header);
     std::int16_t relinked[max_event_days] = {};

@@ -26,6 +26,8 @@ inline constexpr const char* excluded_day_message =
 
 // Tournament t's header, read as a value without disturbing the current header and
 // tournament (so that later group reads and writes still go to the current one).
+// A header that cannot be read is told and counted (State::told_read_failures)
+// and reads as empty.
 TournamentHeader peek_header(State& state, int t);
 
 // The most divisions any day of the event has (at least 1): an event's own

@@ -14,7 +14,7 @@ NotepadModel::NotepadModel(State&, const std::string& tournament_name, const std
 }
 
 bool save_notes(State& state, int slot, const std::string& notes) {
-  read_record(state, RecordKind::tournament, slot);
+  if (!read_record(state, RecordKind::tournament, slot)) return false;
   set_field_text_terminated(state.header.notes, notes);
   return write_record(state, RecordKind::tournament, slot).is_ok();
 }

@@ -85,8 +85,12 @@ void ReorganizeModel::reload() {
   state_.header = header_;
   state_.current_tournament = slot_;
   std::vector<std::vector<GolferEntry>> groups;
+  field_read_ = true;
   for (int g = 1; g <= layout_.group_count; ++g) {
-    read_record(state_, RecordKind::group, g);
+    if (!read_record(state_, RecordKind::group, g)) {
+      field_read_ = false;
+      break;
+    }
     auto& members = groups.emplace_back();
     for (int slot = 0; slot < layout_.group_size; ++slot) members.push_back(state_.group.entries[slot]);
   }
@@ -229,14 +233,25 @@ void ReorganizeModel::high_low() {
   lines_ = lines_of_groups(layout_, high_low_groups(golfers_of(lines_), layout_.group_size));
 }
 
-std::vector<PreviousDayScore> ReorganizeModel::previous_day_scores(int previous_day,
-                                                                   const std::vector<GolferEntry>& golfers,
-                                                                   bool gross) {
+Result<std::vector<PreviousDayScore>> ReorganizeModel::previous_day_scores(int previous_day,
+                                                                           const std::vector<GolferEntry>& golfers,
+                                                                           bool gross) {
   std::map<std::string, PreviousDayScore> by_name;
-  read_record(state_, RecordKind::tournament, previous_day);
+  // The scorer works on the buffers: they hold the previous day until the end.
+  auto back_to_this_day = [this] {
+    state_.header = header_;
+    state_.current_tournament = slot_;
+  };
+  if (Status read = read_record(state_, RecordKind::tournament, previous_day); !read) {
+    back_to_this_day();
+    return read;
+  }
   const int group_size = std::clamp(static_cast<int>(state_.header.group_size), 1, max_group_size);
   for (int g = 1; g <= state_.header.group_count; ++g) {
-    read_record(state_, RecordKind::group, g);
+    if (Status read = read_record(state_, RecordKind::group, g); !read) {
+      back_to_this_day();
+      return read;
+    }
     for (int slot = 1; slot <= group_size; ++slot) {
       const GolferEntry& e = state_.group.entries[slot - 1];
       if (e.name[0] == '\0') continue;
@@ -251,8 +266,7 @@ std::vector<PreviousDayScore> ReorganizeModel::previous_day_scores(int previous_
       s.score = gross ? scored.gross_score : scored.net_score;
     }
   }
-  state_.header = header_;
-  state_.current_tournament = slot_;
+  back_to_this_day();
   std::vector<PreviousDayScore> scores;
   for (const GolferEntry& g : golfers) {
     auto it = by_name.find(field_text(g.name));
@@ -287,10 +301,11 @@ void ReorganizeModel::previous_round() {
 
   std::vector<GolferEntry> golfers = golfers_of(lines_);
   order_by_name(golfers);
-  const std::vector<PreviousDayScore> scores = previous_day_scores(previous_day, golfers, gross);
+  const Result<std::vector<PreviousDayScore>> scores = previous_day_scores(previous_day, golfers, gross);
+  if (!scores) return;  // told; the field stays as it is
   std::vector<std::pair<std::string, GolferEntry>> keyed;
   for (std::size_t i = 0; i < golfers.size(); ++i)
-    keyed.emplace_back(previous_round_key(scores[i], by_division, ascending), golfers[i]);
+    keyed.emplace_back(previous_round_key((*scores)[i], by_division, ascending), golfers[i]);
   std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   golfers.clear();
   for (auto& k : keyed) golfers.push_back(k.second);
@@ -386,6 +401,8 @@ Status ReorganizeModel::move(const std::string& from, const std::string& to) {
 }
 
 bool ReorganizeModel::accept() {
+  // A field that could not be read (told) would be written back empty.
+  if (!field_read_) return false;
   state_.header = header_;
   state_.current_tournament = slot_;
   const int size = layout_.group_size;
@@ -421,6 +438,7 @@ bool ReorganizeModel::accept() {
 bool reorganize_foursomes(State& state, const CardScorer& scorer, std::mt19937& random) {
   if (select_tournament(state, TournamentList::days) == 0) return false;
   ReorganizeModel model(state, ReorganizeMode::reorganise, scorer, random);
+  if (!model.field_read()) return false;
   return state.ui.run_dialog(model);
 }
 

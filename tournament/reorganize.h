@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/dialog_model.h"
+#include "core/result.h"
 #include "tournament/field_lines.h"
 #include "tournament/score_card.h"
 
@@ -51,6 +52,9 @@ class ReorganizeModel : public DialogModel {
   ReorganizeButtons buttons;
 
   std::string id() const override { return "reorganize_foursomes"; }
+  // False when the field's groups could not be read (the user was told): the
+  // window is then not shown, and OK writes nothing.
+  bool field_read() const { return field_read_; }
   bool accept() override;
 
   // Import mode: the source's members for the holding list (RESET asks again).
@@ -85,8 +89,8 @@ class ReorganizeModel : public DialogModel {
   void previous_round();
   void high_low();
   void rearranged(std::vector<GolferEntry> golfers);
-  std::vector<PreviousDayScore> previous_day_scores(int previous_day, const std::vector<GolferEntry>& golfers,
-                                                    bool gross);
+  Result<std::vector<PreviousDayScore>> previous_day_scores(int previous_day, const std::vector<GolferEntry>& golfers,
+                                                            bool gross);
   bool locate(const std::string& text, ListSide& side, int& index) const;
 
   State& state_;
@@ -99,6 +103,7 @@ class ReorganizeModel : public DialogModel {
   FieldLayout layout_;
   std::vector<GolferEntry> holding_;
   std::vector<FieldLine> lines_;
+  bool field_read_ = false;
 };
 
 // Command 1408: the window on a selected tournament. Returns whether OK wrote

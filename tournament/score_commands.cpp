@@ -19,7 +19,9 @@ bool open_window(State& state, int group, const CardScorer& scorer) {
 }  // namespace
 
 bool add_scores(State& state, const CardScorer& scorer) {
-  if (!any_tournament(state)) {
+  Result<bool> any = any_tournament(state);
+  if (!any) return false;
+  if (!*any) {
     message_box(state, message_kind::error, "At least one tournament must be entered before adding golfers");
     return false;
   }
@@ -29,9 +31,13 @@ bool add_scores(State& state, const CardScorer& scorer) {
 
 bool change_scores(State& state, const CardScorer& scorer) {
   int group = state.current_group;
-  bool exists = any_tournament(state);
+  Result<bool> any = any_tournament(state);
+  if (!any) return false;
+  const bool exists = *any;
   if (exists && select_tournament(state, TournamentList::days) == 0) return false;
-  if (!exists || count_golfers(state) == 0) {
+  Result<int> golfers = exists ? count_golfers(state) : Result<int>(0);
+  if (!golfers) return false;
+  if (*golfers == 0) {
     message_box(state, message_kind::error, "No golfers entered for tournament.");
     return false;
   }

@@ -2,6 +2,7 @@
 
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/record_values.h"
 #include "core/records/header_values.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -33,7 +34,8 @@ ScoreEntryModel::ScoreEntryModel(State& state, int group, CardScorer scorer)
       form_(build_fields()) {
   const TournamentHeader& h = state_.header;
   int tee = tee_of_division(state_, 1);
-  if (read_record(state_, RecordKind::course, tee < 1 ? 1 : tee) > 0) course_ = state_.course;
+  // After a failed read (told) the window shows no holes, and OK changes no score.
+  if (Result<CourseRecord> course = telling(state_, load_course(state_, tee < 1 ? 1 : tee))) course_ = *course;
   hole_count_ = tee_values::hole_count(course_);
   title_ = format_text(128, "Add Scores : %s - %s", field_text(h.name).c_str(), format_name(format_of(h)));
   help_topic_ = Help::scores;

@@ -36,7 +36,8 @@ void ScoreEntryModel::show_group(int group) {
 }
 
 void ScoreEntryModel::load() {
-  read_record(state_, RecordKind::group, group_);
+  // After a failed read (told) the group shows empty; OK then finds the file changed and writes nothing.
+  (void)read_record(state_, RecordKind::group, group_);
   stored_ = state_.group;
   for (int row = 1; row <= rows_; ++row) load_row(row);
 }

@@ -18,7 +18,8 @@ ShotgunHolesModel::ShotgunHolesModel(State& state, const TournamentHeader& heade
           "For a Single Shotgun select the values for Shotgun 1 only.  For a Double Shotgun, select "
           "values for both Shotgun 1 and Shotgun 2."))) {
   title_ = "Allocation of Groups for Shotgun Start";
-  read_record(state, RecordKind::course, tee_slot < 1 ? 1 : tee_slot);
+  // After a failed read (told) the window shows no holes, and OK changes none.
+  (void)read_record(state, RecordKind::course, tee_slot < 1 ? 1 : tee_slot);
   holes_ = state.course.hole_count < 0 ? 0 : (state.course.hole_count > 18 ? 18 : state.course.hole_count);
   std::vector<std::string> counts = number_list(0, 6, "%d");
   for (int h = 1; h <= holes_; ++h) {

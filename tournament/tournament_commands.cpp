@@ -45,21 +45,23 @@ bool refuse_at_limit(State& state, int slot) {
 
 }  // namespace
 
-int free_tournament_slot(State& state) {
+Result<int> free_tournament_slot(State& state) {
   for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
+    if (Status read = read_record(state, RecordKind::tournament, t); !read) return read;
     if (tournament_slot_free(state.header)) return t;
   }
   return state.tournament_count + 1;
 }
 
 int slot_for_new_tournament(State& state) {
-  if (!any_course_exists(state)) {
+  Result<bool> any_course = any_course_exists(state);
+  if (!any_course) return 0;
+  if (!*any_course) {
     message_box(state, message_kind::error, "At least one course must be entered before adding tournaments");
     return 0;
   }
-  int slot = free_tournament_slot(state);
-  return refuse_at_limit(state, slot) ? 0 : slot;
+  Result<int> slot = free_tournament_slot(state);
+  return !slot || refuse_at_limit(state, *slot) ? 0 : *slot;
 }
 
 bool write_new_tournament(State& state, int slot) {
@@ -81,8 +83,9 @@ int store_new_tournament(State& state) {
     return 0;
   }
   state.tournament_count = tournament_count_from_length(state.db.length(), state.tournament_base);
-  int slot = free_tournament_slot(state);
-  if (refuse_at_limit(state, slot)) return 0;
+  Result<int> free_slot = free_tournament_slot(state);
+  if (!free_slot || refuse_at_limit(state, *free_slot)) return 0;
+  const int slot = *free_slot;
   std::int64_t length_before = state.db.length();
   if (Status reserved = state.db.reserve(tournament_offset(state, slot), tournament_block_size); !reserved) {
     error_box(state,
@@ -127,13 +130,13 @@ int modify_tournament(State& state) {
     state.current_tournament = slot;
     if (saved == CheckedSave::saved) return slot;
     if (saved != CheckedSave::reload) return 0;
-    read_record(state, RecordKind::tournament, slot);
+    if (!read_record(state, RecordKind::tournament, slot)) return 0;
   }
 }
 
 int copy_tournament(State& state, bool keep_scores) {
   for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
+    if (!read_record(state, RecordKind::tournament, t)) return 0;
     if (field_text(state.header.name) != copy_name) continue;
     std::string date = date_text_of(state.header);
     message_box(state, message_kind::error,
@@ -146,10 +149,11 @@ int copy_tournament(State& state, bool keep_scores) {
   }
   int source = select_tournament(state, TournamentList::days);
   if (source == 0) return 0;
-  int target = free_tournament_slot(state);
-  if (refuse_at_limit(state, target)) return 0;
+  Result<int> free_slot = free_tournament_slot(state);
+  if (!free_slot || refuse_at_limit(state, *free_slot)) return 0;
+  const int target = *free_slot;
 
-  read_record(state, RecordKind::tournament, source);
+  if (!read_record(state, RecordKind::tournament, source)) return 0;
   std::string source_name = field_text(state.header.name);
   set_field_text_terminated(state.header.name, copy_name);
   DatabaseTransaction change(state);
@@ -157,7 +161,7 @@ int copy_tournament(State& state, bool keep_scores) {
   int groups = golfers_per_tournament / group_size_of(state.header);
   for (int g = 1; g <= groups; ++g) {
     state.current_tournament = source;
-    read_record(state, RecordKind::group, g);
+    if (!read_record(state, RecordKind::group, g)) return 0;
     if (!keep_scores) {
       for (auto& e : state.group.entries) {
         if (e.name[0] == 0) continue;
@@ -217,7 +221,7 @@ int purge_older_tournaments(State& state) {
   int cutoff_day = day_number(cutoff->year, cutoff->month, cutoff->day);
   int older = 0;
   for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
+    if (!read_record(state, RecordKind::tournament, t)) return 0;
     if (!tournament_slot_free(state.header) && tournament_day_number(state.header) < cutoff_day) ++older;
   }
   if (older == 0) {

@@ -1,6 +1,8 @@
 #pragma once
 // The tournament-level commands: add (1301), change (1401), copy (1310 with
 // scores, 1311 with scores erased), remove (1501) and purge (1702).
+#include "core/result.h"
+
 namespace quillon {
 
 struct State;
@@ -17,7 +19,8 @@ int drop_tournament(State& state);
 int purge_older_tournaments(State& state);
 
 // The slot a new tournament takes: the first free one, else one past the end.
-int free_tournament_slot(State& state);
+// Fails, told, when a tournament could not be read.
+[[nodiscard]] Result<int> free_tournament_slot(State& state);
 
 // The slot for a new tournament, or 0 after telling the user that no course
 // exists or that the database is full.

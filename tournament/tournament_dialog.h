@@ -7,6 +7,7 @@
 
 #include "core/dialog_model.h"
 #include "core/records/tournament_header.h"
+#include "core/result.h"
 #include "core/ui.h"
 #include "handicap/formats.h"
 
@@ -114,9 +115,9 @@ class TournamentDialogModel : public DialogModel {
   void store_groups();
   bool check_groups_per_tee_time();
   void store_best_balls();
-  void keep_groups_holding_golfers();
+  [[nodiscard]] bool keep_groups_holding_golfers();
   void reassign_divisions();
-  int holes_of_division1_course();
+  [[nodiscard]] Result<int> holes_of_division1_course();
 
   int tee_slot_of(const Field& tee) const;
   bool is_division_allowance(const Field& f) const;

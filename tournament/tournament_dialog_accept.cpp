@@ -6,6 +6,7 @@
 #include "core/database_transaction.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/record_values.h"
 #include "core/state.h"
 #include "core/system_record_update.h"
 #include "core/text.h"
@@ -28,10 +29,11 @@ int whole_number(const std::string& text) { return parse_int(trimmed(text), 10);
 
 }  // namespace
 
-int TournamentDialogModel::holes_of_division1_course() {
+Result<int> TournamentDialogModel::holes_of_division1_course() {
   int slot = tee_slot_of(form_.divisions[0].tee);
-  read_record(state_, RecordKind::course, slot < 1 ? 1 : slot);
-  return state_.course.hole_count;
+  Result<CourseRecord> course = telling(state_, load_course(state_, slot < 1 ? 1 : slot));
+  if (!course) return course.status();
+  return static_cast<int>(course->hole_count);
 }
 
 bool TournamentDialogModel::check_date() {
@@ -63,15 +65,17 @@ bool TournamentDialogModel::check_unique_in_add_mode() {
   TournamentHeader kept = state_.header;
   int kept_number = state_.current_tournament;
   bool unique = true;
-  for (int t = 1; unique && t <= state_.tournament_count; ++t) {
+  bool read = true;
+  for (int t = 1; read && unique && t <= state_.tournament_count; ++t) {
     if (t == slot_) continue;
-    read_record(state_, RecordKind::tournament, t);
+    read = read_record(state_, RecordKind::tournament, t).is_ok();
     const TournamentHeader& other = state_.header;
     unique = !(other.date_year == h_.date_year && other.date_month == h_.date_month && other.date_day == h_.date_day &&
                field_text(other.name) == name);
   }
   state_.header = kept;
   state_.current_tournament = kept_number;
+  if (!read) return false;  // told
   if (!unique)
     message_box(state_, message_kind::error,
                 "The tournament date/name combination must be unique.  A tournament already exists on the selected "
@@ -282,25 +286,25 @@ void TournamentDialogModel::store_best_balls() {
     header_options::set(h_, header_options::use_entered_handicap, form_.use_entered_handicap.checked);
 }
 
-void TournamentDialogModel::keep_groups_holding_golfers() {
-  if (mode_ != TournamentDialogMode::change) return;
+bool TournamentDialogModel::keep_groups_holding_golfers() {
+  if (mode_ != TournamentDialogMode::change) return true;
   int old_capacity = original_.group_size * original_.group_count;
   int new_capacity = h_.group_size * h_.group_count;
   // Fewer groups, or a smaller group size capped by the most groups there can
   // be: either way the golfer slots from new_capacity on would drop out.
-  if (new_capacity >= old_capacity) return;
+  if (new_capacity >= old_capacity) return true;
   // The stored groups are laid out by the old group size.
   state_.header = original_;
   state_.current_tournament = slot_;
   bool holds_golfer = false;
   for (int g = 1; !holds_golfer && g <= original_.group_count; ++g) {
-    read_record(state_, RecordKind::group, g);
+    if (!read_record(state_, RecordKind::group, g)) return false;
     for (int i = 0; i < original_.group_size; ++i) {
       int entry = (g - 1) * original_.group_size + i;
       if (entry >= new_capacity && state_.group.entries[i].name[0] != 0) holds_golfer = true;
     }
   }
-  if (!holds_golfer) return;
+  if (!holds_golfer) return true;
   message_box(state_, correction,
               "You are attempting to remove groups which contain golfers.  The number of groups has not been "
               "changed.");
@@ -313,20 +317,22 @@ void TournamentDialogModel::keep_groups_holding_golfers() {
   }
   h_.group_count = static_cast<std::uint8_t>(needed > original_.group_count ? needed : original_.group_count);
   if (h_.group_count > max_group_count(h_.group_size)) h_.group_count = original_.group_count;
+  return true;
 }
 
 void TournamentDialogModel::reassign_divisions() {
   if (mode_ != TournamentDialogMode::change || !header_options::has(h_, header_options::auto_assign)) return;
   DatabaseTransaction change(state_);
   for (int g = 1; g <= h_.group_count; ++g) {
-    read_record(state_, RecordKind::group, g);
+    if (!read_record(state_, RecordKind::group, g)) return;  // told; the groups are as they were
     GroupBuffer group = state_.group;
     for (int i = 0; i < h_.group_size; ++i) {
       GolferEntry& e = group.entries[i];
       if (e.name[0] == 0) continue;
       int tee = tee_of_division(state_, e.division);
-      e.division =
-          static_cast<std::int8_t>(assign_division(state_, e.handicap_index, tee, entry_gender(state_, e.gender)));
+      Result<int> division = assign_division(state_, e.handicap_index, tee, entry_gender(state_, e.gender));
+      if (!division) return;  // told; the groups are as they were
+      e.division = static_cast<std::int8_t>(*division);
     }
     state_.group = group;
     if (!write_record(state_, RecordKind::group, g)) return;
@@ -341,13 +347,15 @@ bool TournamentDialogModel::accept() {
   header_options::set_tie_break(h_, form_.tie_break.index);
   store_auto_assign();
   store_limits_and_allowances();
-  int holes = holes_of_division1_course();
+  Result<int> division1_holes = holes_of_division1_course();
+  if (!division1_holes) return false;
+  const int holes = *division1_holes;
   if (!store_peoria_holes(holes) || !store_best_holes(holes) || !check_course_size(holes)) return false;
   store_times();
   store_groups();
   if (!check_groups_per_tee_time()) return false;
   store_best_balls();
-  keep_groups_holding_golfers();
+  if (!keep_groups_holding_golfers()) return false;
   refresh_last_tee_time(h_);
   set_time_field(form_.last_tee_time, h_.last_tee_hour, h_.last_tee_minute, false);
 

@@ -6,6 +6,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/record_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "tournament/formats.h"
@@ -40,11 +41,11 @@ std::string tournament_list_line(State& state, const TournamentHeader& h, bool t
     return format_text(200, tabbed ? "\t%s\t%-35s\tMultiple Day Event" : "%s  %-35s  Multiple Day Event", date.c_str(),
                        name.c_str());
   int tee = h.division_tee[0] == 0 ? 1 : h.division_tee[0];
-  TournamentHeader copy = h;  // reading the course must not disturb a caller's header reference
-  read_record(state, RecordKind::course, tee);
-  std::string abbrev = field_text(state.course.course_abbrev);
+  // The line only helps to choose: a course that cannot be read (told) shows no abbreviation.
+  Result<CourseRecord> course = telling(state, load_course(state, tee));
+  std::string abbrev = course ? field_text(course->course_abbrev) : "";
   return format_text(200, tabbed ? "\t%s\t%-35s\t%-5s\t%02d:%02d\t%s" : "%s  %-35s  %-5s  %02d:%02d  %s", date.c_str(),
-                     name.c_str(), abbrev.c_str(), copy.first_tee_hour, copy.first_tee_minute, end_text(copy).c_str());
+                     name.c_str(), abbrev.c_str(), h.first_tee_hour, h.first_tee_minute, end_text(h).c_str());
 }
 
 std::vector<TournamentLine> tournaments_newest_first(
@@ -88,13 +89,12 @@ int select_tournament(State& state, TournamentList list) {
     if (!picked) return 0;
     chosen = *picked;
   }
-  read_record(state, RecordKind::tournament, chosen);
-  return chosen;
+  return read_record(state, RecordKind::tournament, chosen) ? chosen : 0;
 }
 
-bool any_tournament(State& state) {
+Result<bool> any_tournament(State& state) {
   for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
+    if (Status read = read_record(state, RecordKind::tournament, t); !read) return read;
     if (!tournament_slot_free(state.header) && state.header.format != multi_round_format) return true;
   }
   return false;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/records/tournament_header.h"
+#include "core/result.h"
 
 namespace quillon {
 
@@ -36,11 +37,12 @@ std::vector<TournamentLine> tournaments_newest_first(
 
 // Lets the user pick a tournament (newest first); takes the only one without
 // asking. The chosen header is read and made current. Returns its number, or
-// 0 when the list was cancelled or there is none to list (the user is told).
+// 0 when the list was cancelled, there is none to list or the chosen header
+// could not be read (the user is told).
 int select_tournament(State& state, TournamentList list);
 
 // Whether a tournament other than a multi-round event exists (leaves the last
-// header read in the buffer).
-bool any_tournament(State& state);
+// header read in the buffer). Fails, told, when a header could not be read.
+[[nodiscard]] Result<bool> any_tournament(State& state);
 
 }  // namespace quillon

@@ -296,12 +296,10 @@ Status unpack_file(const std::filesystem::path& source, const std::filesystem::p
   return out.finish(options.durable);
 }
 
-Status measure_packed_file(const std::filesystem::path& source, std::int64_t offset, std::int64_t limit,
-                           std::int64_t& unpacked_size) {
+Result<std::int64_t> measure_packed_file(const std::filesystem::path& source, std::int64_t offset, std::int64_t limit) {
   Unpacker unpacker(limit, nullptr);
-  Status checked = feed_file(source, offset, unpacker);
-  unpacked_size = unpacker.unpacked_size();
-  return checked;
+  if (Status checked = feed_file(source, offset, unpacker); !checked) return checked;
+  return unpacker.unpacked_size();
 }
 
 }  // namespace quillon

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/status.h"
+#include "core/result.h"
 
 namespace quillon {
 
@@ -89,8 +89,9 @@ struct UnpackOptions {
 [[nodiscard]] Status unpack_file(const std::filesystem::path& source, const std::filesystem::path& destination,
                                  const UnpackOptions& options = {});
 
-// Checks and measures the stream in `source` from `offset` without writing anything.
-[[nodiscard]] Status measure_packed_file(const std::filesystem::path& source, std::int64_t offset, std::int64_t limit,
-                                         std::int64_t& unpacked_size);
+// Checks the stream in `source` from `offset` without writing anything: its
+// unpacked size, or why the stream cannot be unpacked.
+[[nodiscard]] Result<std::int64_t> measure_packed_file(const std::filesystem::path& source, std::int64_t offset,
+                                                       std::int64_t limit);
 
 }  // namespace quillon

@@ -10,6 +10,7 @@
 #include "core/atomic_file.h"
 #include "core/database.h"
 #include "core/database_image.h"
+#include "core/database_startup.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/text.h"
@@ -211,9 +212,8 @@ Status replace_database(State& state, AtomicFile& replacement, PendingImage& ima
               opened.reason().c_str());
     return Status::ok();
   }
-  read_record(state, RecordKind::system, 1);
-  read_record(state, RecordKind::import_settings, 1);
-  apply_database_layout(state);
+  // The database has been replaced either way; a failed read has been told.
+  (void)read_configuration(state);
   return Status::ok();
 }
 

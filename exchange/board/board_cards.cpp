@@ -25,7 +25,7 @@ int board_entry_tournament(State& state, const BoardSettings& settings) {
   const int current_slot = state.current_tournament;
   const int day = entry_tournament(state, settings.tournament);
   // Leave the current tournament as it was for the caller.
-  if (current_slot > 0) read_record(state, RecordKind::tournament, current_slot);
+  if (current_slot > 0) state.current_tournament = current_slot;
   state.header = current;
   return day;
 }
@@ -65,8 +65,9 @@ std::map<int, CardBoardMark> card_board_marks(State& state) {
 
 Result<std::vector<GroupPin>> group_pins(State& state, int t) {
   const int day = entry_tournament(state, t);
-  if (day == 0 || read_record(state, RecordKind::tournament, day) <= 0)
-    return Status::failed("There is no tournament " + std::to_string(t));
+  Result<int> read = day == 0 ? Result<int>(0) : read_record_counted(state, RecordKind::tournament, day);
+  if (!read) return read.status();
+  if (*read <= 0) return Status::failed("There is no tournament " + std::to_string(t));
   PinBook book;
   if (Status pins = ensure_pins(state.home_folder, day, state.header.group_count, &book); !pins) return pins;
   std::vector<GroupPin> list;
@@ -74,7 +75,7 @@ Result<std::vector<GroupPin>> group_pins(State& state, int t) {
     GroupPin entry;
     entry.group = g;
     entry.pin = book.pin(day, g);
-    read_record(state, RecordKind::group, g);
+    if (Status group_read = read_record(state, RecordKind::group, g); !group_read) return group_read;
     for (int slot = 1; slot <= group_size_of(state.header); ++slot)
       if (state.group.entries[slot - 1].name[0] != '\0') entry.names.emplace_back(state.group.entries[slot - 1].name);
     list.push_back(entry);
@@ -89,7 +90,7 @@ bool board_pins_report(State& state, int t) {
     return false;
   }
   const int day = entry_tournament(state, t);
-  read_record(state, RecordKind::tournament, day);
+  if (!read_record(state, RecordKind::tournament, day)) return false;
   const std::string address = board_address_for(state, day);
   ReportWriter w;
   if (!open_report_page(state, w)) return true;

@@ -5,6 +5,7 @@
 #include "core/cp1252.h"
 #include "core/database.h"
 #include "core/fixed_text.h"
+#include "core/record_values.h"
 #include "core/records/header_values.h"
 #include "core/state.h"
 #include "exchange/board/board_database.h"
@@ -34,7 +35,8 @@ std::string utf8(const char (&field)[N]) {
 
 bool read_tournament(State& state, int t) {
   if (t < 1 || t > state.tournament_count) return false;
-  if (read_record(state, RecordKind::tournament, t) <= 0) return false;
+  Result<int> read = read_record_counted(state, RecordKind::tournament, t);
+  if (!read || *read <= 0) return false;
   return !tournament_slot_free(state.header);
 }
 
@@ -73,7 +75,8 @@ std::vector<std::string> values_of(ResultsLayout layout, const ResultRow& r) {
 
 std::vector<std::string> member_names(State& state, int group) {
   std::vector<std::string> names;
-  read_record(state, RecordKind::group, group);
+  // The board shows what it can: after a failed read (told) the team shows no members.
+  (void)read_record(state, RecordKind::group, group);
   for (int slot = 1; slot <= group_size_of(state.header); ++slot)
     if (state.group.entries[slot - 1].name[0] != '\0') names.push_back(utf8(state.group.entries[slot - 1].name));
   return names;
@@ -85,7 +88,8 @@ std::vector<OnCourse> golfers_on_course(State& state, const DivisionTees& tees) 
   const bool team_card = team_card_in_first_slot(format_of(state.header));
   const int size = team_card ? 1 : group_size_of(state.header);
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    // The board shows the golfers read before a failure, which is told once.
+    if (!read_record(state, RecordKind::group, g)) break;
     for (int slot = 1; slot <= size; ++slot) {
       const GolferEntry& e = state.group.entries[slot - 1];
       if (e.name[0] == '\0' || e.disqualified == 1 || e.hole_scores[0] == 0) continue;
@@ -108,7 +112,8 @@ std::vector<OnCourse> golfers_on_course(State& state, const DivisionTees& tees) 
 void fill_day_tournament(State& state, BoardView& view) {
   const TournamentHeader header = state.header;
   DivisionTees tees;
-  tees.load(state);
+  // The board shows what it can: the results below stop on the same failure, which is told.
+  (void)tees.load(state);
   view.course = utf8(tees.of(1).course_name);
   view.format = utf8_from_cp1252(format_description(header, 0));
   const ResultsLayout layout = choose_results_layout(format_of(header), report_type::traditional);
@@ -215,10 +220,12 @@ Result<std::string> group_json(State& state, int t, int group) {
   const Format format = format_of(header);
   const bool team = uses_team_window(format);
   int first_tee = tee_of_division(state, 1);
-  read_record(state, RecordKind::course, first_tee < 1 ? 1 : first_tee);
-  const int holes = tee_values::hole_count(state.course);
-  read_record(state, RecordKind::group, group);
-  const GroupBuffer cards = state.group;
+  Result<CourseRecord> first_course = load_course(state, first_tee < 1 ? 1 : first_tee);
+  if (!first_course) return first_course.status();
+  const int holes = tee_values::hole_count(*first_course);
+  Result<GroupBuffer> group_read = load_group(state, day, header, group);
+  if (!group_read) return group_read.status();
+  const GroupBuffer cards = *group_read;
   std::string out = "{\"tournament\":" + std::to_string(day) + ",\"group\":" + std::to_string(group) +
                     ",\"name\":" + json_string(utf8(header.name)) + ",\"holes\":" + std::to_string(holes) +
                     ",\"team\":" + (team ? "true" : "false") +
@@ -229,7 +236,8 @@ Result<std::string> group_json(State& state, int t, int group) {
     const GolferEntry& e = cards.entries[slot - 1];
     if (e.name[0] == '\0') continue;
     int tee = tee_of_division(state, e.division);
-    read_record(state, RecordKind::course, tee < 1 ? 1 : tee);
+    Result<CourseRecord> course = load_course(state, tee < 1 ? 1 : tee);
+    if (!course) return course.status();
     const char sex = entry_gender(state, e.gender);
     std::vector<std::string> names;
     if (team)
@@ -238,7 +246,7 @@ Result<std::string> group_json(State& state, int t, int group) {
           names.push_back(utf8(m.name));
     std::string pars = "[", scores = "[";
     for (int h = 1; h <= holes; ++h) {
-      pars += (h > 1 ? "," : "") + std::to_string(tee_values::par(state.course, sex, h));
+      pars += (h > 1 ? "," : "") + std::to_string(tee_values::par(*course, sex, h));
       scores += (h > 1 ? "," : "") + std::to_string(std::max<int>(e.hole_scores[h - 1], 0));
     }
     out += std::string(first ? "" : ",") + "{\"slot\":" + std::to_string(slot) +
@@ -255,7 +263,8 @@ std::string groups_json(State& state, int t) {
   if (day == 0 || !read_tournament(state, day)) return out + "]}";
   for (int g = 1; g <= state.header.group_count; ++g) {
     std::vector<std::string> names;
-    read_record(state, RecordKind::group, g);
+    // The list shows the groups read before a failure, which is told once.
+    if (!read_record(state, RecordKind::group, g)) break;
     for (int slot = 1; slot <= group_size_of(state.header); ++slot)
       if (state.group.entries[slot - 1].name[0] != '\0') names.push_back(utf8(state.group.entries[slot - 1].name));
     out += std::string(g > 1 ? "," : "") + "{\"group\":" + std::to_string(g) + ",\"names\":" + string_list(names) + "}";

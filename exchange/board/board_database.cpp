@@ -37,7 +37,7 @@ Status BoardDatabase::open() {
   state_.refresh_today();
   if (Status opened = open_database(state_); !opened) return opened;
   if (Status sound = check_is_database(state_.db); !sound) return sound;
-  read_configuration(state_);
+  if (Status read = read_configuration(state_); !read) return read;
   return refresh();
 }
 
@@ -45,9 +45,9 @@ Status BoardDatabase::refresh() {
   if (!state_.db.still_at_path()) {
     state_.db.close();
     if (Status opened = open_database(state_); !opened) return opened;
-    read_configuration(state_);
+    if (Status read = read_configuration(state_); !read) return read;
   }
-  read_record(state_, RecordKind::system, 1);
+  if (Status read = read_record(state_, RecordKind::system, 1); !read) return read;
   apply_database_layout(state_);
   state_.tournament_count = tournament_count_from_length(state_.db.length(), state_.tournament_base);
   return Status::ok();

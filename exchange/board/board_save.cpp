@@ -34,8 +34,8 @@ std::optional<std::string> refusal(const std::string& score, Format format) {
 SaveReply save_hole_score(State& state, const CardScorer& scorer, int tournament, int group, int slot, int hole,
                           const std::string& score, std::optional<int> was) {
   const int day = entry_tournament(state, tournament);
-  if (day == 0 || read_record(state, RecordKind::tournament, day) <= 0)
-    return reply(SaveOutcome::not_found, "There is no tournament to enter scores for");
+  Result<int> read = day == 0 ? Result<int>(0) : read_record_counted(state, RecordKind::tournament, day);
+  if (!read || *read <= 0) return reply(SaveOutcome::not_found, "There is no tournament to enter scores for");
   if (group < 1 || group > state.header.group_count)
     return reply(SaveOutcome::not_found, "There is no group " + std::to_string(group));
   const Format format = format_of(state.header);
@@ -64,7 +64,8 @@ SaveReply save_hole_score(State& state, const CardScorer& scorer, int tournament
   if ((quiet && quiet->asked_question()) || !card.accept()) {
     if (quiet && quiet->asked_question()) {
       // Another opener wrote the group after the card was read: show what it holds now.
-      read_record(state, RecordKind::group, group);
+      // After a failed read (told) the reply shows no score.
+      (void)read_record(state, RecordKind::group, group);
       return reply(SaveOutcome::conflict, "The score was changed meanwhile",
                    std::max<int>(state.group.entries[slot - 1].hole_scores[hole - 1], 0));
     }

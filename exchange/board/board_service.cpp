@@ -126,7 +126,8 @@ bool BoardService::refresh() {
   built_ = true;
   problem_.clear();
   // Groups added since the last look get their PINs.
-  if (int day = entry_tournament(state, tournament_); day > 0 && read_record(state, RecordKind::tournament, day) > 0)
+  if (int day = entry_tournament(state, tournament_);
+      day > 0 && read_record_counted(state, RecordKind::tournament, day).value_or(0) > 0)
     if (Status pins = ensure_pins(home_, day, state.header.group_count, nullptr); !pins) problem_ = pins.reason();
   auto view = build_board(state, tournament_);
   std::string json = view ? board_json(*view) : "{\"error\":" + json_string(view.status().reason()) + "}";

@@ -53,7 +53,7 @@ bool passes_course_checks(const State& state, const CourseRecord& course) {
 
 }  // namespace
 
-CourseImportCounts import_courses(State& state) {
+Result<CourseImportCounts> import_courses(State& state) {
   CourseImportCounts counts;
   if (state.ravelin_path.empty()) return counts;
   RavelinReader reader(state.file(state.ravelin_path).string());
@@ -75,7 +75,8 @@ CourseImportCounts import_courses(State& state) {
   std::set<std::string> keys;
   std::set<int> free_slots;
   for (int slot = 1; slot <= state.course_count; ++slot) {
-    read_record(state, RecordKind::course, slot);
+    // Without every stored course known, an import could take a slot in use.
+    if (Status read = read_record(state, RecordKind::course, slot); !read) return read;
     if (course_slot_used(state.course)) keys.insert(course_key(state.course));
     else free_slots.insert(slot);
   }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/result.h"
+
 namespace quillon {
 
 struct State;
@@ -18,6 +20,6 @@ struct CourseImportCounts {
 // course and tee names, letter case ignored, count as here. Imported courses
 // that fail the course checks are named in one warning, to be corrected in
 // the course dialog. Does nothing without a readable file.
-CourseImportCounts import_courses(State& state);
+[[nodiscard]] Result<CourseImportCounts> import_courses(State& state);
 
 }  // namespace quillon

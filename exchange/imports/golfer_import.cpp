@@ -28,6 +28,7 @@ bool import_golfers(State& state, const CardScorer& scorer, std::mt19937& random
   if (configured_source(state) == ImportSource::ravelin && !ravelin_database_located(state)) return false;
   ReorganizeModel window(state, ReorganizeMode::import, scorer, random);
   window.set_holding_source(members_of_source);
+  if (!window.field_read()) return false;
   return state.ui.run_dialog(window);
 }
 

@@ -8,6 +8,7 @@
 #include "core/fixed_text.h"
 #include "core/messages.h"
 #include "core/ravelin.h"
+#include "core/record_values.h"
 #include "core/state.h"
 #include "core/text.h"
 #include "exchange/imports/handicap_text.h"
@@ -67,11 +68,10 @@ void tell_changed_names(State& state, int changed) {
 
 }  // namespace
 
-int division_one_holes(State& state) {
-  TournamentHeader kept = state.header;
-  read_record(state, RecordKind::course, tee_of_division(state, 1));
-  state.header = kept;
-  return state.course.hole_count;
+Result<int> division_one_holes(State& state) {
+  Result<CourseRecord> course = telling(state, load_course(state, tee_of_division(state, 1)));
+  if (!course) return course.status();
+  return static_cast<int>(course->hole_count);
 }
 
 ImportSource configured_source(const State& state) {
@@ -163,11 +163,12 @@ Status list_ravelin_members(State& state, HoldingList& holding, const std::vecto
   int code = flight_system_code(reader, flight);
   reader.read_ravelin(ravelin_kind::system, system_record_of(code));
   warn_if_handicap_basis_differs(state, reader);
-  const int holes = division_one_holes(state);
+  const Result<int> holes = division_one_holes(state);
+  if (!holes) return holes.status();
   for_each_member(reader, [&](const RavelinMember& m) {
     if (m.inactive || m.empty_slot() || (flight > 0 && m.flight != flight)) return;
     GolferEntry e = member_entry(imported_name(m.last_name, m.first_name),
-                                 ravelin_import_index(m.index, m.gender, nine_hole_system(code), holes), m.gender);
+                                 ravelin_import_index(m.index, m.gender, nine_hole_system(code), *holes), m.gender);
     set_field_text_terminated(e.info1, m.info[0]);
     set_field_text_terminated(e.info2, m.info[1]);
     set_field_text_terminated(e.info3, m.info[2]);
@@ -180,7 +181,9 @@ Status list_ravelin_members(State& state, HoldingList& holding, const std::vecto
 
 Status list_spreadsheet_members(State& state, HoldingList& holding, const std::vector<std::string>& tournament_names) {
   bool halve = false;
-  if (division_one_holes(state) == nine_holes)
+  const Result<int> holes = division_one_holes(state);
+  if (!holes) return holes.status();
+  if (*holes == nine_holes)
     halve = message_box(state, message_kind::question,
                         "You are importing golfers into a 9 hole tournament.\n\nAre the handicaps you are importing 18 "
                         "hole handicaps?") == Button::yes;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/records/golfer_entry.h"
-#include "core/status.h"
+#include "core/result.h"
 
 namespace quillon {
 
@@ -43,7 +43,8 @@ int ravelin_import_index(int stored, char gender, bool nine_hole_index, int cour
 std::string imported_name(const std::string& last, const std::string& first);
 
 // The hole count of the course of the current tournament's division 1.
-int division_one_holes(State& state);
+// Fails, told, when it could not be read.
+[[nodiscard]] Result<int> division_one_holes(State& state);
 
 // Whether the configured Ravelin file exists; shows the error naming it when not.
 bool ravelin_database_located(State& state);

@@ -37,7 +37,9 @@ const SourceMember* member_of(const GolferEntry& golfer, const std::vector<Sourc
 
 bool spreadsheet_source_members(State& state, std::vector<SourceMember>& members) {
   bool halve = false;
-  if (division_one_holes(state) == nine_holes)
+  const Result<int> course_holes = division_one_holes(state);
+  if (!course_holes) return false;
+  if (*course_holes == nine_holes)
     halve = message_box(state, message_kind::question,
                         "You are refreshing imported handicaps for a 9 hole tournament.\n\nAre the handicaps you are "
                         "importing 18 hole handicaps?") == Button::yes;
@@ -58,7 +60,7 @@ bool refresh_from_members(State& state, const std::vector<SourceMember>& members
                           RefreshCounts& counts) {
   DatabaseTransaction change(state);
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    if (!read_record(state, RecordKind::group, g)) return false;
     bool changed = false;
     for (int i = 0; i < state.header.group_size && i < max_group_size; ++i) {
       GolferEntry& e = state.group.entries[i];
@@ -89,7 +91,9 @@ bool ravelin_source_members(State& state, std::vector<SourceMember>& members) {
   reader.read_ravelin(ravelin_kind::header, 1);
   reader.read_ravelin(ravelin_kind::system, warning_system_record);
   warn_if_handicap_basis_differs(state, reader);
-  const int holes = division_one_holes(state);
+  const Result<int> course_holes = division_one_holes(state);
+  if (!course_holes) return false;
+  const int holes = *course_holes;
   for_each_member(reader, [&](const RavelinMember& m) {
     if (m.empty_slot()) return;
     bool nine_hole_index = nine_hole_system(flight_system_code(reader, m.flight));

@@ -66,7 +66,9 @@ Status list_parlink_members(State& state, HoldingList& holding, const std::vecto
   if (!download_parlink_courses(state) || !download_parlink_members(state)) return Status::told();
   ParlinkMemberList list;
   if (!read_whole_list(state, club, list)) return Status::told();
-  const int holes = division_one_holes(state);
+  const Result<int> course_holes = division_one_holes(state);
+  if (!course_holes) return course_holes.status();
+  const int holes = *course_holes;
   for (const ParlinkMember& m : list.members)
     add_to_holding_list(holding, parlink_entry(state, m, holes), tournament_names);
   return Status::ok();
@@ -79,7 +81,7 @@ Status parlink_refresh_members(State& state, std::vector<SourceMember>& members)
                   "Would you like to update the downloaded course rating data and handicaps?") == Button::yes) {
     if (!download_parlink_courses(state)) return Status::told();
     state.ravelin_path = ravelin_path_for(state);
-    import_courses(state);
+    if (!import_courses(state)) return Status::told();
     if (!download_parlink_members(state)) return Status::told();
     Result<ParlinkMemberList> check = read_parlink_members(parlink_members_path(state, club));
     if (!check || !check->complete()) {
@@ -91,7 +93,9 @@ Status parlink_refresh_members(State& state, std::vector<SourceMember>& members)
   if (!read_whole_list(state, club, list)) return Status::told();
   // The question decides the halving: an answered Yes halves every index once.
   bool halve = false;
-  if (division_one_holes(state) == nine_holes)
+  const Result<int> course_holes = division_one_holes(state);
+  if (!course_holes) return course_holes.status();
+  if (*course_holes == nine_holes)
     halve = message_box(state, message_kind::question,
                         "You are refreshing imported handicaps for a 9 hole tournament.\n\nAre the handicaps you are "
                         "importing 18 hole handicaps?") == Button::yes;

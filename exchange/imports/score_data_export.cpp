@@ -6,6 +6,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "core/messages.h"
+#include "core/record_values.h"
 #include "core/state.h"
 #include "exchange/imports/workbook_files.h"
 #include "exchange/spreadsheets/spreadsheet_writer.h"
@@ -19,9 +20,10 @@ namespace {
 constexpr int full_round = 18;
 constexpr int nine = 9;
 
-int course_holes(State& state, int slot) {
-  read_record(state, RecordKind::course, slot);
-  return state.course.hole_count;
+Result<int> course_holes(State& state, int slot) {
+  Result<CourseRecord> course = telling(state, load_course(state, slot));
+  if (!course) return course.status();
+  return static_cast<int>(course->hole_count);
 }
 
 std::vector<std::string> score_row(const GolferEntry& e, bool eighteen_hole_layout, bool golfer_plays_18) {
@@ -60,15 +62,18 @@ std::vector<std::string> score_data_columns(int holes) {
   return columns;
 }
 
-std::vector<std::vector<std::string>> score_data_rows(State& state, int holes) {
+Result<std::vector<std::vector<std::string>>> score_data_rows(State& state, int holes) {
   std::map<int, int> holes_of_tee;
   for (int d = 1; d <= 10; ++d) {
     int tee = tee_of_division(state, d);
-    if (!holes_of_tee.count(tee)) holes_of_tee[tee] = course_holes(state, tee);
+    if (holes_of_tee.count(tee)) continue;
+    Result<int> tee_holes = course_holes(state, tee);
+    if (!tee_holes) return tee_holes.status();
+    holes_of_tee[tee] = *tee_holes;
   }
   std::vector<std::vector<std::string>> rows;
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    if (Status read = read_record(state, RecordKind::group, g); !read) return read;
     for (int slot = 0; slot < state.header.group_size && slot < max_group_size; ++slot) {
       const GolferEntry& e = state.group.entries[slot];
       if (e.name[0] == 0 || e.disqualified || e.hole_scores[0] == 0) continue;
@@ -87,11 +92,15 @@ Status export_score_data(State& state) {
   Status status = Status::ok();
   {
     BusyCursor busy(state);
-    int holes = course_holes(state, tee_of_division(state, 1));
+    // The scores are read whole before the file is made: a failed read leaves no file.
+    Result<int> holes = course_holes(state, tee_of_division(state, 1));
+    if (!holes) return holes.status();
+    Result<std::vector<std::vector<std::string>>> rows = score_data_rows(state, *holes);
+    if (!rows) return rows.status();
     auto writer = make_sheet_writer(*path);
-    status = writer->create(*path, score_data_sheet_name, score_data_columns(holes));
+    status = writer->create(*path, score_data_sheet_name, score_data_columns(*holes));
     if (status) {
-      for (const auto& row : score_data_rows(state, holes)) {
+      for (const auto& row : *rows) {
         status = writer->add(row);
         if (!status) break;
       }

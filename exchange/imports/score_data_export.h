@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/status.h"
+#include "core/result.h"
 
 namespace quillon {
 
@@ -17,7 +17,8 @@ std::vector<std::string> score_data_columns(int holes);
 
 // The rows of the current tournament (golfers with a name, not disqualified,
 // with a score on hole 1). Reads the groups and the division courses.
-std::vector<std::vector<std::string>> score_data_rows(State& state, int holes);
+// Fails, told, when a group could not be read.
+[[nodiscard]] Result<std::vector<std::vector<std::string>>> score_data_rows(State& state, int holes);
 
 // "Export Score Data to Excel Spreadsheet" (command 2004, button 920).
 Status export_score_data(State& state);

@@ -20,7 +20,8 @@ TeeSheetDialogModel::TeeSheetDialogModel(State& state) : state_(state) {
   };
   std::vector<Listed> listed;
   for (int t = 1; t <= state.tournament_count; ++t) {
-    read_record(state, RecordKind::tournament, t);
+    // The list offers the tournaments read before a failure, which is told once.
+    if (!read_record(state, RecordKind::tournament, t)) break;
     if (tournament_slot_free(state.header) || state.header.format == multi_round_format) continue;
     TournamentHeader h = state.header;
     listed.push_back({t, tournament_list_line(state, h, false)});

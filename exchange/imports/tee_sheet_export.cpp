@@ -41,7 +41,7 @@ Status tell_failure(State& state, const Status& status) {
 
 }  // namespace
 
-std::vector<std::vector<std::string>> tee_sheet_rows(State& state) {
+Result<std::vector<std::vector<std::string>>> tee_sheet_rows(State& state) {
   std::vector<std::vector<std::string>> rows;
   const int groups = state.header.group_count;
   const int size = state.header.group_size;
@@ -49,7 +49,7 @@ std::vector<std::vector<std::string>> tee_sheet_rows(State& state) {
     // The labels come first: the shotgun label reads a course through the shared buffers.
     std::string label = group_label(state, g);
     std::string time = tee_time_of_group(state.header, g);
-    read_record(state, RecordKind::group, g);
+    if (Status read = read_record(state, RecordKind::group, g); !read) return read;
     for (int slot = 0; slot < size && slot < max_group_size; ++slot) {
       std::vector<std::string> row = {slot == 0 ? label : "", slot == 0 ? time : ""};
       for (auto& cell : golfer_row(state.group.entries[slot])) row.push_back(std::move(cell));
@@ -66,15 +66,20 @@ Status export_tee_sheet(State& state, int tournament) {
     error_box(state, "A tournament must be selected");
     return Status::told();
   }
-  read_record(state, RecordKind::tournament, tournament);
+  if (Status read = read_record(state, RecordKind::tournament, tournament); !read) return read;
   auto path = choose_export_path(state, tee_sheet_file_name(state));
   if (!path) return Status::told();
+  // The field is read whole before the file is made: a failed read leaves no file.
+  const int failed_reads = state.told_read_failures;
+  Result<std::vector<std::vector<std::string>>> rows = tee_sheet_rows(state);
+  if (!rows) return rows.status();
+  if (state.told_read_failures != failed_reads) return Status::told();  // a shotgun label's course
   auto writer = make_sheet_writer(*path);
   Status status = writer->create(*path, tee_sheet_name, tee_sheet_columns);
   if (!status) return tell_failure(state, status);
   {
     BusyCursor busy(state);
-    for (const auto& row : tee_sheet_rows(state)) {
+    for (const auto& row : *rows) {
       status = writer->add(row);
       if (!status) break;
     }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/status.h"
+#include "core/result.h"
 
 namespace quillon {
 
@@ -16,7 +16,8 @@ inline constexpr const char* tee_sheet_name = "Sheet1";
 
 // The rows of the current tournament's tee sheet (UTF-8 cell texts). Reads
 // every group.
-std::vector<std::vector<std::string>> tee_sheet_rows(State& state);
+// Fails, told, when a group could not be read.
+[[nodiscard]] Result<std::vector<std::vector<std::string>>> tee_sheet_rows(State& state);
 
 // "Export Tee Sheet to Excel Spreadsheet" for tournament t (0 = none chosen).
 Status export_tee_sheet(State& state, int tournament);

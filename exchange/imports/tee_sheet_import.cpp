@@ -73,7 +73,7 @@ bool ask_to_erase(State& state) {
   int golfers = 0;
   int scored = 0;
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    if (!read_record(state, RecordKind::group, g)) return false;  // told; nothing is erased
     for (int i = 0; i < state.header.group_size && i < max_group_size; ++i) {
       if (state.group.entries[i].name[0] == 0) continue;
       ++golfers;
@@ -185,7 +185,7 @@ Status import_tee_sheet(State& state, int tournament) {
     error_box(state, "A tournament must be selected");
     return Status::told();
   }
-  read_record(state, RecordKind::tournament, tournament);
+  if (Status read = read_record(state, RecordKind::tournament, tournament); !read) return read;
   // The whole sheet is read and checked before the field may be erased.
   auto workbook = choose_import_workbook(state, "TeeSheet - " + field_text(state.header.name) + ".xlsx");
   if (!workbook) return Status::told();

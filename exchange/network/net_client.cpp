@@ -434,14 +434,15 @@ Status FtpSession::put(const std::filesystem::path& local, const std::string& pa
 
 // HTTP.
 
-Status WebSession::get(const std::string& path_and_query, std::size_t limit, std::string& body, bool keep_head) {
+WebAnswer WebSession::get(const std::string& path_and_query, std::size_t limit, bool keep_head) {
+  WebAnswer answer;
   Call call;
-  body.clear();
-  call.body = &body;
+  call.body = &answer.body;
   call.limit = static_cast<std::int64_t>(limit);
   call.stop_at_limit = keep_head;
   prepare(url_of(path_and_query), call);
-  return perform(call, "the request " + path_and_query);
+  answer.status = perform(call, "the request " + path_and_query);
+  return answer;
 }
 
 Status WebSession::get_to_file(const std::string& path_and_query, std::size_t skip, std::int64_t limit,

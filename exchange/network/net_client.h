@@ -97,14 +97,21 @@ class FtpSession : public NetConnection, public FileServer {
   std::string password_;
 };
 
+// A web server's answer to a GET: how the call went, and the body as far as
+// it arrived, which a failed call keeps too (a cut-off answer still says how
+// much came).
+struct [[nodiscard]] WebAnswer {
+  Status status = Status::ok();
+  std::string body;
+};
+
 class WebSession : public NetConnection {
  public:
   using NetConnection::NetConnection;
-  // GETs the web server's path (with its query) into `body`, refusing any
-  // HTTP error status. An answer longer than `limit` bytes is refused, or with
+  // GETs the web server's path (with its query), refusing any HTTP error
+  // status. An answer longer than `limit` bytes is refused, or with
   // `keep_head` cut to its first `limit` bytes.
-  [[nodiscard]] Status get(const std::string& path_and_query, std::size_t limit, std::string& body,
-                           bool keep_head = false);
+  WebAnswer get(const std::string& path_and_query, std::size_t limit, bool keep_head = false);
   // GETs into a local file, skipping the first `skip` bytes of the answer;
   // the file appears only when the whole answer arrived.
   [[nodiscard]] Status get_to_file(const std::string& path_and_query, std::size_t skip, std::int64_t limit,

@@ -209,15 +209,15 @@ Status send_parlink_upload(State& state, const std::string& club, const std::str
   }
   WebSession web(internet.settings);
   web.set_activity(internet.activity);
-  std::string answer;
   // The two requests merge the file into the club's data; an error status
-  // from either means the scores did not arrive.
-  Status merged = web.get("/cgi-bin/insertrnd.exe?CID=" + url_escape(club) + "&ACTION=Submit", insertrnd_answer_limit,
-                          answer, true);
+  // from either means the scores did not arrive. Their answers say nothing more.
+  Status merged =
+      web.get("/cgi-bin/insertrnd.exe?CID=" + url_escape(club) + "&ACTION=Submit", insertrnd_answer_limit, true).status;
   if (merged)
     merged = web.get("/cgi-bin/mergefiles.exe?SRC=" + url_escape(club + ".tmp") + "&DST=" + url_escape(club + ".new") +
                          "&ACTION=Submit",
-                     mergefiles_answer_limit, answer, true);
+                     mergefiles_answer_limit, true)
+                 .status;
   if (!merged) {
     error_box(state, "%s",
               with_reason("The scores were sent but the Parlink Network did not take them in.", merged).c_str());

@@ -70,8 +70,9 @@ std::unique_ptr<FtpSession> open_ftp_session(State& state, InternetSession& inte
 
   WebSession web(settings);
   web.set_activity(internet.activity);
-  std::string answer;
-  Status fetched = web.get(pldump_path, pldump_preamble_size + credential_blob_size, answer, true);
+  const WebAnswer logon = web.get(pldump_path, pldump_preamble_size + credential_blob_size, true);
+  const Status& fetched = logon.status;
+  const std::string& answer = logon.body;
   std::size_t preamble_read = std::min(answer.size(), pldump_preamble_size);
   // Only a whole, successful answer carries a credential: an error page (a
   // status of 500 with whatever body) or an answer cut off by the deadline

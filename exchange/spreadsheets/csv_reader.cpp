@@ -150,7 +150,7 @@ std::vector<std::vector<std::string>> parse_csv(const std::string& text, char se
 
 class CsvReader : public SpreadsheetReader {
  public:
-  Status read_first_sheet(const std::filesystem::path& path, SheetTable& table) override {
+  Result<SheetTable> read_first_sheet(const std::filesystem::path& path) override {
     std::ifstream in(path, std::ios::binary);
     if (!in) return Status::failed("the file cannot be opened");
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -158,11 +158,10 @@ class CsvReader : public SpreadsheetReader {
     std::string text = decoded_text(std::move(bytes));
     // A refusal is the reader's answer, as the other readers give it.
     try {
-      table_from_rows(parse_csv(text, separator_of(text)), table);
+      return table_from_rows(parse_csv(text, separator_of(text)));
     } catch (const SheetRefused& refused) {
       return Status::failed(refused.what());
     }
-    return Status::ok();
   }
 };
 

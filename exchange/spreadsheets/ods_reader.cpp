@@ -159,15 +159,14 @@ class ContentHandler : public XmlHandler {
 
 class OdsReader : public SpreadsheetReader {
  public:
-  Status read_first_sheet(const std::filesystem::path& path, SheetTable& table) override {
+  Result<SheetTable> read_first_sheet(const std::filesystem::path& path) override {
     Result<ZipFile> zip = ZipFile::open(path);
     if (!zip) return zip.status();
     Result<std::string> xml = zip->read("content.xml", max_workbook_part_bytes);
     if (!xml) return xml.status();
     ContentHandler content;
     if (Status s = parse_xml("content.xml", *xml, content); !s) return s;
-    table_from_rows(content.grid.take_rows(), table);
-    return Status::ok();
+    return table_from_rows(content.grid.take_rows());
   }
 };
 

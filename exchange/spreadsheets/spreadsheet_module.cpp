@@ -23,7 +23,7 @@ const SpreadsheetModule* loaded_module(std::string& why) {
 class UnavailableReader : public SpreadsheetReader {
  public:
   explicit UnavailableReader(std::string why) : why_(std::move(why)) {}
-  Status read_first_sheet(const std::filesystem::path&, SheetTable&) override { return Status::failed(why_); }
+  Result<SheetTable> read_first_sheet(const std::filesystem::path&) override { return Status::failed(why_); }
 
  private:
   std::string why_;

@@ -107,7 +107,14 @@ Status read_spreadsheet(const std::filesystem::path& path, SheetTable& table) {
   if (size > max_workbook_file_bytes)
     return Status::failed("the file is larger than the " + std::to_string(max_workbook_file_bytes >> 20) +
                           " MB a spreadsheet of golfers may be");
-  return read_in_child([&](SheetTable& t) { return reader->read_first_sheet(path, t); }, table);
+  return read_in_child(
+      [&](SheetTable& t) {
+        Result<SheetTable> read = reader->read_first_sheet(path);
+        if (!read) return read.status();
+        t = std::move(*read);
+        return Status::ok();
+      },
+      table);
 }
 
 std::string number_text(double value) {
@@ -116,17 +123,18 @@ std::string number_text(double value) {
   return std::string(text, end);
 }
 
-void table_from_rows(std::vector<std::vector<std::string>> rows, SheetTable& table) {
-  table = SheetTable{};
+SheetTable table_from_rows(std::vector<std::vector<std::string>> rows) {
+  SheetTable table;
   auto blank = [](const std::vector<std::string>& row) {
     for (const auto& cell : row)
       if (!cell.empty()) return false;
     return true;
   };
   while (!rows.empty() && blank(rows.back())) rows.pop_back();
-  if (rows.empty()) return;
+  if (rows.empty()) return table;
   table.columns = std::move(rows.front());
   table.rows.assign(std::make_move_iterator(rows.begin() + 1), std::make_move_iterator(rows.end()));
+  return table;
 }
 
 }  // namespace quillon

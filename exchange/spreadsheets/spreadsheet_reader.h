@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/status.h"
+#include "core/result.h"
 
 namespace quillon {
 
@@ -67,7 +67,7 @@ class SpreadsheetReader {
  public:
   virtual ~SpreadsheetReader() = default;
   // Reads the first worksheet. A failure carries the reader's reason.
-  virtual Status read_first_sheet(const std::filesystem::path& path, SheetTable& table) = 0;
+  virtual Result<SheetTable> read_first_sheet(const std::filesystem::path& path) = 0;
 };
 
 enum class SpreadsheetKind { xlsx, ods, xls, csv, unknown };
@@ -93,6 +93,6 @@ std::string number_text(double value);
 
 // Turns rows of cells into a table: the first row names the columns, trailing
 // rows with no text at all are dropped.
-void table_from_rows(std::vector<std::vector<std::string>> rows, SheetTable& table);
+SheetTable table_from_rows(std::vector<std::vector<std::string>> rows);
 
 }  // namespace quillon

@@ -92,7 +92,7 @@ struct XlsHandle {
 
 class XlsReader : public SpreadsheetReader {
  public:
-  Status read_first_sheet(const std::filesystem::path& path, SheetTable& table) override {
+  Result<SheetTable> read_first_sheet(const std::filesystem::path& path) override {
     std::ifstream in(path, std::ios::binary);
     if (!in) return Status::failed("the file cannot be opened");
     std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -127,8 +127,7 @@ class XlsReader : public SpreadsheetReader {
           return Status::failed("cell " + column_letters(c) + std::to_string(r + 1) + " cannot be read");
         grid.put(r, c, cell_text(value));
       }
-    table_from_rows(grid.take_rows(), table);
-    return Status::ok();
+    return table_from_rows(grid.take_rows());
   }
 };
 

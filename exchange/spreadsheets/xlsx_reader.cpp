@@ -210,7 +210,7 @@ std::string relationships_of(const std::string& part) {
 
 class XlsxReader : public SpreadsheetReader {
  public:
-  Status read_first_sheet(const std::filesystem::path& path, SheetTable& table) override {
+  Result<SheetTable> read_first_sheet(const std::filesystem::path& path) override {
     Result<ZipFile> zip = ZipFile::open(path);
     if (!zip) return zip.status();
 
@@ -241,8 +241,7 @@ class XlsxReader : public SpreadsheetReader {
     }
     SheetHandler cells(strings.strings);
     if (Status s = parse_part(*zip, sheet, cells); !s) return s;
-    table_from_rows(cells.grid.take_rows(), table);
-    return Status::ok();
+    return table_from_rows(cells.grid.take_rows());
   }
 };
 

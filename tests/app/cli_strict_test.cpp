@@ -55,8 +55,8 @@ TEST_F(CliStrictTest, ARefusedTypedValueCancelsTheDialogAndStoresNothing) {
   ASSERT_EQ(run({"--set", "name=Spring Cup", "1301"}), 0);
   EXPECT_EQ(run({"--tournament", "1", "--set", "name.1.1=Ann Lee", "--set", "gender.1.1=Q", "1303"}), 1);
   State& state = reopened();
-  read_record(state, RecordKind::tournament, 1);
-  read_record(state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
+  ASSERT_TRUE(read_record(state, RecordKind::group, 1));
   EXPECT_EQ(field_text(state.group.entries[0].name), "") << "the row with the refused gender was not saved";
 }
 
@@ -66,8 +66,8 @@ TEST_F(CliStrictTest, AValueTheFieldDoesNotTakeOrARefusedOkStoresNothing) {
   EXPECT_EQ(run({"--tournament", "1", "--set", "score.1.1=4", "--set", "score.1.2=4a", "1305"}), 1);
   EXPECT_NE(err.find("does not take \"4a\""), std::string::npos) << err;
   State& state = reopened();
-  read_record(state, RecordKind::tournament, 1);
-  read_record(state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
+  ASSERT_TRUE(read_record(state, RecordKind::group, 1));
   EXPECT_EQ(state.group.entries[0].hole_scores[0], 5) << "hole 1 keeps its stored score";
 
   EXPECT_EQ(run({"--tournament", "1", "--set", "name.1=Ann Lee", "--set", "handicap_index.1=abc", "1305"}), 1);
@@ -80,7 +80,7 @@ TEST_F(CliStrictTest, ButtonsOpenNestedDialogsThatTheNextScriptDrives) {
             0)
       << err;
   State& state = reopened();
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   EXPECT_EQ(state.header.callaway_table_base, 72);
 
   EXPECT_EQ(run({"--set", "name=Second Day", "--set", "format=Callaway Handicaps", "--press", "callaway_configuration",

@@ -89,7 +89,7 @@ TEST(SystemConfiguration, CourseSlotChangeMovesTournamentsAndRestarts) {
 
   State& again = home.started();
   EXPECT_EQ(again.system.course_slot_count, 100);
-  read_record(again, RecordKind::tournament, 2);
+  ASSERT_TRUE(read_record(again, RecordKind::tournament, 2));
   EXPECT_EQ(field_text(again.header.name), "Spring Medal");
   EXPECT_EQ(again.tournament_count, 2);
 }

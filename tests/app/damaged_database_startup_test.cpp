@@ -200,7 +200,7 @@ TEST(ReservedCourseName, AnUnassignedCourseThatATournamentUsesStays) {
     auto state = home.new_state();
     int code = -1;
     ASSERT_TRUE(run_startup(*state, parse_startup_words({}), code));
-    read_record(*state, RecordKind::course, 1);
+    ASSERT_TRUE(read_record(*state, RecordKind::course, 1));
     set_field_text(state->course.course_name, "Unassigned");
     ASSERT_TRUE(write_record(*state, RecordKind::course, 1));
     // An unused one goes as before.
@@ -210,10 +210,10 @@ TEST(ReservedCourseName, AnUnassignedCourseThatATournamentUsesStays) {
   auto state = home.new_state();
   int code = -1;
   ASSERT_TRUE(run_startup(*state, parse_startup_words({}), code));
-  read_record(*state, RecordKind::course, 1);
+  ASSERT_TRUE(read_record(*state, RecordKind::course, 1));
   EXPECT_EQ(field_text(state->course.course_name), "Unassigned");
   EXPECT_EQ(field_text(state->course.tee_name), "White");
-  read_record(*state, RecordKind::course, 2);
+  ASSERT_TRUE(read_record(*state, RecordKind::course, 2));
   EXPECT_EQ(field_text(state->course.course_name), "");
 }
 

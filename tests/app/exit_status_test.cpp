@@ -164,7 +164,7 @@ TEST_F(CliExitStatus, ABackupBlockedByALockedWorkingFileExitsOne) {
 
 TEST_F(CliExitStatus, FlightsOnATeamFormatExitOneAndAnAnsweredNoExitsZero) {
   State& state = home.started();
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   state.header.format = 13;  // Scramble
   ASSERT_TRUE(write_record(state, RecordKind::tournament, 1));
   CliRun flights = cli(home, {"--tournament", "1", "1409"});
@@ -175,7 +175,7 @@ TEST_F(CliExitStatus, FlightsOnATeamFormatExitOneAndAnAnsweredNoExitsZero) {
   CliRun kept = cli(home, {"--tournament", "1", "--answer", "no", "1501"});
   EXPECT_EQ(kept.status, 0) << kept.err;
   State& after = home.started();
-  read_record(after, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(after, RecordKind::tournament, 1));
   EXPECT_FALSE(tournament_slot_free(after.header));
 }
 
@@ -186,7 +186,7 @@ TEST_F(CliExitStatus, MoreGroupsThanTheGroupCountHoldsAreRefusedAloud) {
             "number of groups is stored in one byte.  The tournament has 255 groups instead of 800.\n");
   EXPECT_EQ(singles.status, 1);
   State& after = home.started();
-  read_record(after, RecordKind::tournament, 2);
+  ASSERT_TRUE(read_record(after, RecordKind::tournament, 2));
   EXPECT_EQ(after.header.group_count, 255);
 }
 

@@ -42,13 +42,13 @@ TEST(ImportCli, ThreeRavelinMembersIntoGroupsOneAndTwo) {
   std::vector<std::string> placed;
   for (int g = 1; g <= 2; ++g)
     for (int s = 0; s < 4; ++s) {
-      read_record(state, RecordKind::group, g);
+      ASSERT_TRUE(read_record(state, RecordKind::group, g));
       const GolferEntry& e = state.group.entries[s];
       placed.push_back(field_text(e.name) + " " + std::to_string(e.handicap_index) + " " + field_text(e.member_id));
     }
   EXPECT_EQ(placed, (std::vector<std::string>{"Ward, Cy 0 M9", "Ash, Al 0 ", "Lee, Ann 404 M1", "Stone, Bob 123 M2",
                                               "Ng, Dee 88 M3", " 0 ", " 0 ", " 0 "}));
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   EXPECT_EQ(state.header.group_count, 2);
 }
 
@@ -62,7 +62,7 @@ TEST(ImportCli, ATeeSheetThatWasNotImportedOrExportedExitsOne) {
   cup.golfers = {testing::member("Keep Me", "", 'M', 0)};
   testing::put_tournament(state, 1, cup);
   auto first_name = [&] {
-    read_record(state, RecordKind::group, 1);
+    EXPECT_TRUE(read_record(state, RecordKind::group, 1));
     return field_text(state.group.entries[0].name);
   };
 

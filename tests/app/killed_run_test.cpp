@@ -59,9 +59,9 @@ std::vector<std::string> field_after_restart(TestHome& home) {
   auto state = home.new_state();
   std::vector<std::string> names;
   if (!start(*state)) return {"(the start failed)"};
-  read_record(*state, RecordKind::tournament, 1);
+  EXPECT_TRUE(read_record(*state, RecordKind::tournament, 1));
   for (int g = 1; g <= state->header.group_count; ++g) {
-    read_record(*state, RecordKind::group, g);
+    EXPECT_TRUE(read_record(*state, RecordKind::group, g));
     for (int s = 0; s < state->header.group_size; ++s)
       if (state->group.entries[s].name[0] != 0) names.push_back(field_text(state->group.entries[s].name));
   }

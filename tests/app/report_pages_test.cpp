@@ -25,8 +25,8 @@ TEST(ReportPages, EveryPageDeclaresItselfAndWritesCompleteEntities) {
   testing::TestHome home;
   ASSERT_TRUE(prepare_demo_home(home.path(), home.clock));
   State& state = home.started();
-  read_record(state, RecordKind::tournament, 1);
-  read_record(state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
+  ASSERT_TRUE(read_record(state, RecordKind::group, 1));
   set_field_text(state.group.entries[0].name, "Jos\xE9 \xC1lvarez");
   ASSERT_TRUE(write_record(state, RecordKind::group, 1));
 

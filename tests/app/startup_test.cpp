@@ -73,7 +73,7 @@ TEST(Startup, UpgradeStepsFollowTheStoredBuildDate) {
   for (int k = 0; k < 6; ++k)
     EXPECT_EQ(field_text(state->import_settings.import_column[k]).substr(0, 12), "not required");
   EXPECT_EQ(state->import_settings.import_column[3][15], 7);
-  read_record(*state, RecordKind::course, 1);
+  ASSERT_TRUE(read_record(*state, RecordKind::course, 1));
   EXPECT_EQ(state->course.men_par_f9, 39);
   EXPECT_EQ(state->course.men_par_b9, 39);
   EXPECT_EQ(state->course.men_total_par, 78);
@@ -107,11 +107,11 @@ TEST(Startup, RepairsCoursesAndDefaults) {
   }
   auto state = home.new_state();
   start(*state);
-  read_record(*state, RecordKind::course, 2);
+  ASSERT_TRUE(read_record(*state, RecordKind::course, 2));
   EXPECT_TRUE(field_empty(state->course.course_name));
-  read_record(*state, RecordKind::course, 6);
+  ASSERT_TRUE(read_record(*state, RecordKind::course, 6));
   EXPECT_TRUE(field_empty(state->course.course_name));
-  read_record(*state, RecordKind::course, 7);
+  ASSERT_TRUE(read_record(*state, RecordKind::course, 7));
   EXPECT_EQ(field_text(state->course.course_name), "Ash");
   EXPECT_EQ(state->course_count, 7);
   // Slot 1 is empty, so the first course becomes the default.

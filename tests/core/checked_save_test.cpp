@@ -37,32 +37,32 @@ struct CheckedSaveTest : ::testing::Test {
     ASSERT_TRUE(write_record(first, RecordKind::group, 3));
     second = home.new_state();
     ASSERT_TRUE(open_or_create_database(*second));
-    read_configuration(*second);
-    finish_database_startup(*second);
-    read_record(*second, RecordKind::tournament, 1);
+    ASSERT_TRUE(read_configuration(*second));
+    ASSERT_TRUE(finish_database_startup(*second));
+    ASSERT_TRUE(read_record(*second, RecordKind::tournament, 1));
     home.ui.messages.clear();
   }
 
   // The first opener's window reads group 3; the second opener then saves a
   // score into it.
   GroupBuffer read_then_changed_by_second() {
-    read_record(first, RecordKind::tournament, 1);
-    read_record(first, RecordKind::group, 3);
+    EXPECT_TRUE(read_record(first, RecordKind::tournament, 1));
+    EXPECT_TRUE(read_record(first, RecordKind::group, 3));
     GroupBuffer as_read = first.group;
-    read_record(*second, RecordKind::group, 3);
+    EXPECT_TRUE(read_record(*second, RecordKind::group, 3));
     second->group.entries[0].hole_scores[0] = 4;
     EXPECT_TRUE(write_record(*second, RecordKind::group, 3));
     return as_read;
   }
 
   GroupBuffer stored_group() {
-    read_record(*second, RecordKind::group, 3);
+    EXPECT_TRUE(read_record(*second, RecordKind::group, 3));
     return second->group;
   }
 };
 
 TEST_F(CheckedSaveTest, AnUnchangedGroupIsSaved) {
-  read_record(first, RecordKind::group, 3);
+  ASSERT_TRUE(read_record(first, RecordKind::group, 3));
   GroupBuffer as_read = first.group;
   GroupBuffer typed = as_read;
   set_field_text(typed.entries[1].name, "Bob Baker");
@@ -118,7 +118,7 @@ TEST_F(CheckedSaveTest, AWindowReloadsOnlyWhenTheUserSaysSo) {
 }
 
 TEST_F(CheckedSaveTest, AFailedWriteIsToldAndNothingCountsAsSaved) {
-  read_record(first, RecordKind::group, 3);
+  ASSERT_TRUE(read_record(first, RecordKind::group, 3));
   GroupBuffer as_read = first.group;
   first.db.fail_writes_after(0);
   EXPECT_EQ(save_group_if_unchanged(first, 3, as_read, as_read), CheckedSave::failed);
@@ -133,13 +133,13 @@ TEST_F(CheckedSaveTest, AFailedWriteIsToldAndNothingCountsAsSaved) {
 bool save_scores_in_row(TestHome& home, int row, int saves) {
   auto state = home.new_state();
   if (!open_or_create_database(*state)) return false;
-  read_configuration(*state);
-  finish_database_startup(*state);
-  read_record(*state, RecordKind::tournament, 1);
+  EXPECT_TRUE(read_configuration(*state));
+  EXPECT_TRUE(finish_database_startup(*state));
+  EXPECT_TRUE(read_record(*state, RecordKind::tournament, 1));
   for (int score = 1; score <= saves; ++score) {
     for (;;) {
       home.ui.answer(Button::yes);
-      read_record(*state, RecordKind::group, 3);
+      EXPECT_TRUE(read_record(*state, RecordKind::group, 3));
       GroupBuffer as_read = state->group;
       GroupBuffer typed = as_read;
       typed.entries[row - 1].hole_scores[0] = static_cast<std::int8_t>(score);

@@ -19,8 +19,8 @@ using testing::TestHome;
 bool starts_with_complete_settings(TestHome& home) {
   auto state = home.new_state();
   if (!open_or_create_database(*state)) return false;
-  read_configuration(*state);
-  finish_database_startup(*state);
+  EXPECT_TRUE(read_configuration(*state));
+  EXPECT_TRUE(finish_database_startup(*state));
   return state->system.course_slot_count == 50 && state->system.purge_reminder_limit == 250 &&
          field_text(state->import_settings.ravelin_folder) == default_ravelin_folder &&
          field_text(state->desktop_message.text) == default_desktop_message && state->db.length() == 15700;

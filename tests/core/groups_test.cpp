@@ -48,14 +48,14 @@ TEST(Groups, WithFourGolfersGroup200IsTheLastWritable) {
   EXPECT_EQ(testing::first_difference(file_bytes(home.path() / "qlwin4.dat"), bytes), -1);
 
   std::memset(&state.group, 0x55, sizeof state.group);
-  EXPECT_EQ(read_record(state, RecordKind::group, 200), 720);
+  EXPECT_EQ(read_record_counted(state, RecordKind::group, 200).value_or(-1), 720);
   EXPECT_EQ(state.current_group, 200);
   EXPECT_EQ(field_text(state.group.entries[0].name), "Last 1");
   EXPECT_EQ(field_text(state.group.entries[3].name), "Last 4");
   EXPECT_EQ(state.group.entries[4].name[0], 0);  // the fifth entry is cleared, not read
   EXPECT_EQ(state.group.entries[4].gross_score, 0);
 
-  EXPECT_EQ(read_record(state, RecordKind::group, 201), 0);
+  EXPECT_EQ(read_record_counted(state, RecordKind::group, 201).value_or(-1), 0);
   EXPECT_EQ(state.group.entries[0].name[0], 0);
 }
 
@@ -75,7 +75,7 @@ TEST(Groups, FollowTheTournamentWhoseHeaderWasReadLast) {
   state.group.entries[1].handicap_index = -23;
   ASSERT_TRUE(write_record(state, RecordKind::group, 3));  // 163100 + 3400 + 2 * 360
 
-  ASSERT_EQ(read_record(state, RecordKind::tournament, 1), 3400);
+  ASSERT_EQ(read_record_counted(state, RecordKind::tournament, 1).value_or(-1), 3400);
   name_group(state, 5, "Five ");
   ASSERT_TRUE(write_record(state, RecordKind::group, 2));  // 15700 + 3400 + 900
 
@@ -88,8 +88,8 @@ TEST(Groups, FollowTheTournamentWhoseHeaderWasReadLast) {
   EXPECT_EQ(text_at(bytes, 20720, 6), "Five 5");
   EXPECT_EQ(bytes[20900], 0);
 
-  ASSERT_EQ(read_record(state, RecordKind::tournament, 2), 3400);
-  EXPECT_EQ(read_record(state, RecordKind::group, 3), 360);
+  ASSERT_EQ(read_record_counted(state, RecordKind::tournament, 2).value_or(-1), 3400);
+  EXPECT_EQ(read_record_counted(state, RecordKind::group, 3).value_or(-1), 360);
   EXPECT_EQ(field_text(state.group.entries[1].name), "Pair 2");
   EXPECT_EQ(state.group.entries[1].handicap_index, -23);
   EXPECT_EQ(state.group.entries[2].name[0], 0);

@@ -28,7 +28,7 @@ TEST(LayoutWithoutDesktopMessage, TournamentsStartWhereTheMessageWouldBe) {
   EXPECT_EQ(state.desktop_message_offset, 15400);
   EXPECT_EQ(state.tournament_count, 1);
   EXPECT_EQ(state.desktop_message.text[0], 0);
-  ASSERT_EQ(read_record(state, RecordKind::tournament, 1), 3400);
+  ASSERT_EQ(read_record_counted(state, RecordKind::tournament, 1).value_or(-1), 3400);
   EXPECT_EQ(field_text(state.header.name), "Twilight League");
 
   // Writing the desktop message must not overwrite the tournament.
@@ -55,7 +55,7 @@ TEST(Groups, WithoutACurrentTournamentNothingIsWritten) {
   set_field_text(state.group.entries[0].name, "Stray Golfer");
   EXPECT_FALSE(write_record(state, RecordKind::group, 1));
   EXPECT_EQ(first_difference(file_bytes(home.path() / "qlwin4.dat"), before), -1);
-  EXPECT_EQ(read_record(state, RecordKind::group, 1), 0);
+  EXPECT_EQ(read_record_counted(state, RecordKind::group, 1).value_or(-1), 0);
   EXPECT_EQ(state.group.entries[0].name[0], 0);
 }
 

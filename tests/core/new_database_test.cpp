@@ -89,7 +89,7 @@ TEST(CourseRecords, LandInTheirSlotsAndStayInsideTheCourseArea) {
   EXPECT_EQ(bytes[999], 0);
 
   std::memset(&state.course, 0x55, sizeof state.course);
-  EXPECT_EQ(read_record(state, RecordKind::course, 3), 300);
+  EXPECT_EQ(read_record_counted(state, RecordKind::course, 3).value_or(-1), 300);
   EXPECT_EQ(field_text(state.course.course_name), "Pine Ridge");
   EXPECT_EQ(state.course.men_slope, 131);
   EXPECT_EQ(state.course.hole_count, 0);
@@ -106,10 +106,10 @@ TEST(ReadRecord, NumberZeroReadsNothingAndLeavesTheBuffer) {
   set_field_text(state.course.course_name, "Kept");
   set_field_text(state.header.name, "Kept Too");
   state.current_tournament = 5;
-  EXPECT_EQ(read_record(state, RecordKind::course, 0), 0);
-  EXPECT_EQ(read_record(state, RecordKind::tournament, 0), 0);
-  EXPECT_EQ(read_record(state, RecordKind::tournament, -3), 0);
-  EXPECT_EQ(read_record(state, RecordKind::system, 0), 0);
+  EXPECT_EQ(read_record_counted(state, RecordKind::course, 0).value_or(-1), 0);
+  EXPECT_EQ(read_record_counted(state, RecordKind::tournament, 0).value_or(-1), 0);
+  EXPECT_EQ(read_record_counted(state, RecordKind::tournament, -3).value_or(-1), 0);
+  EXPECT_EQ(read_record_counted(state, RecordKind::system, 0).value_or(-1), 0);
   EXPECT_EQ(field_text(state.course.course_name), "Kept");
   EXPECT_EQ(field_text(state.header.name), "Kept Too");
   EXPECT_EQ(state.current_tournament, 5);
@@ -121,7 +121,7 @@ TEST(ReadRecord, ReadsPastTheEndLeaveZeros) {
   State& state = home.started();
   // No tournament yet: nothing to read, the buffer is cleared all the same.
   set_field_text(state.header.name, "Stale");
-  EXPECT_EQ(read_record(state, RecordKind::tournament, 1), 0);
+  EXPECT_EQ(read_record_counted(state, RecordKind::tournament, 1).value_or(-1), 0);
   EXPECT_EQ(state.header.name[0], 0);
   EXPECT_EQ(state.current_tournament, 1);
 
@@ -133,7 +133,7 @@ TEST(ReadRecord, ReadsPastTheEndLeaveZeros) {
   head[2] = 2;
   ASSERT_TRUE(state.db.write_at(15700, head, sizeof head));
   std::memset(&state.header, 0x55, sizeof state.header);
-  EXPECT_EQ(read_record(state, RecordKind::tournament, 1), 100);
+  EXPECT_EQ(read_record_counted(state, RecordKind::tournament, 1).value_or(-1), 100);
   EXPECT_EQ(state.header.date_year, 126);
   EXPECT_EQ(field_text(state.header.name), std::string(36, 'x'));
   EXPECT_EQ(state.header.address_line3[8], 'x');  // byte 99, the last one read

@@ -31,7 +31,7 @@ void add(State& state, int t, const std::string& name, int year, int month, int 
 }
 
 std::vector<int> rounds_of(State& state, int t) {
-  read_record(state, RecordKind::tournament, t);
+  EXPECT_TRUE(read_record(state, RecordKind::tournament, t));
   std::vector<int> out;
   for (int k = 0; k < 5; ++k) out.push_back(state.header.round_tournaments[k]);
   return out;
@@ -48,7 +48,7 @@ TEST(Purge, DropsOldAndFreeSlotsRenumbersAndRelinksMultiRoundEvents) {
   add(state, 6, "Autumn Classic", 2025, 9, 3, {4, 5, 3});
   add(state, 7, "Winter Series", 2025, 12, 6, {3, 5});
   add(state, 8, "", 2000, 1, 1);  // a free slot at the end
-  ASSERT_EQ(read_record(state, RecordKind::tournament, 5), 3400);
+  ASSERT_EQ(read_record_counted(state, RecordKind::tournament, 5).value_or(-1), 3400);
   std::memset(&state.group, 0, sizeof state.group);
   set_field_text(state.group.entries[2].name, "Moved Golfer");
   ASSERT_TRUE(write_record(state, RecordKind::group, 266));  // 266 x 3 = 798: near the end of the block
@@ -61,15 +61,15 @@ TEST(Purge, DropsOldAndFreeSlotsRenumbersAndRelinksMultiRoundEvents) {
   EXPECT_EQ(testing::database_length(state), 15700 + 4 * 147400);
   const char* names[] = {"New Year Scramble", "Autumn Day 2", "Autumn Classic", "Winter Series"};
   for (int t = 1; t <= 4; ++t) {
-    read_record(state, RecordKind::tournament, t);
+    ASSERT_TRUE(read_record(state, RecordKind::tournament, t));
     EXPECT_EQ(field_text(state.header.name), names[t - 1]) << "tournament " << t;
   }
   // Day 4 is gone: the event keeps its two remaining days under their new numbers.
   EXPECT_EQ(rounds_of(state, 3), (std::vector<int>{2, 1, 0, 0, 0}));
   EXPECT_EQ(rounds_of(state, 4), (std::vector<int>{1, 2, 0, 0, 0}));
 
-  ASSERT_EQ(read_record(state, RecordKind::tournament, 2), 3400);
-  ASSERT_EQ(read_record(state, RecordKind::group, 266), 540);
+  ASSERT_EQ(read_record_counted(state, RecordKind::tournament, 2).value_or(-1), 3400);
+  ASSERT_EQ(read_record_counted(state, RecordKind::group, 266).value_or(-1), 540);
   EXPECT_EQ(field_text(state.group.entries[2].name), "Moved Golfer");
 }
 

@@ -23,7 +23,7 @@ TEST(AddCourse, StoresTheNewCourseAndItsBookkeeping) {
   CourseRecord stored = course_in_slot(state, 1);
   EXPECT_EQ(field_text(stored.course_name), "Oak Hill");
   EXPECT_EQ(stored.men_total_par, 72);
-  read_record(state, RecordKind::system, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::system, 1));
   EXPECT_EQ(state.system.default_course, 1);
   EXPECT_EQ(state.system.course_change_date, state.today.day_number);
 
@@ -50,7 +50,7 @@ TEST(AddCourse, SlotFinding) {
   ASSERT_TRUE(add_course(state, 18));
   EXPECT_EQ(field_text(course_in_slot(state, 3).course_name), "Elm");
   EXPECT_EQ(state.course_count, 4);
-  read_record(state, RecordKind::system, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::system, 1));
   EXPECT_EQ(state.system.default_course, 0);  // not the only course
 
   home.ui.dialog({men_eighteen("Fir", "FIR", "White")});
@@ -111,7 +111,7 @@ TEST(ChangeCourse, WritesBackIntoItsSlot) {
   EXPECT_EQ(changed.men_rating, 720);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(changed.unused_178[i], 0x10 + i);
   EXPECT_EQ(state.course_count, 1);
-  read_record(state, RecordKind::system, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::system, 1));
   EXPECT_EQ(state.system.course_change_date, state.today.day_number);
 }
 
@@ -174,13 +174,13 @@ TEST(RemoveCourse, TheDefaultCourseMovesToTheFirstRemainingOne) {
   home.ui.select(SelectionKind::course, "3");
   home.ui.answer(Button::yes);
   ASSERT_TRUE(remove_course(state));
-  read_record(state, RecordKind::system, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::system, 1));
   EXPECT_EQ(state.system.default_course, 2);  // another course went: the default stays
 
   home.ui.select(SelectionKind::course, "2");
   home.ui.answer(Button::yes);
   ASSERT_TRUE(remove_course(state));
-  read_record(state, RecordKind::system, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::system, 1));
   EXPECT_EQ(state.system.default_course, 1);
   EXPECT_EQ(state.course_count, 1);
 
@@ -211,7 +211,7 @@ TEST(SelectCourse, ListsCoursesAndTakesTheOnlyOne) {
   } listing;
   State other(listing, home.clock, home.path());
   ASSERT_TRUE(open_database(other));
-  read_record(other, RecordKind::system, 1);
+  ASSERT_TRUE(read_record(other, RecordKind::system, 1));
   other.course_count = 5;
   EXPECT_EQ(select_course(other), 0);
   EXPECT_EQ(listing.seen_title, "Select Course");

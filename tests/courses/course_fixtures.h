@@ -42,7 +42,7 @@ inline void put_course(State& state, int slot, const std::string& name, const st
 }
 
 inline CourseRecord course_in_slot(State& state, int slot) {
-  read_record(state, RecordKind::course, slot);
+  EXPECT_TRUE(read_record(state, RecordKind::course, slot));
   return state.course;
 }
 
@@ -64,7 +64,7 @@ inline void put_tournament(State& state, int t, const std::string& name, int mon
 }
 
 inline TournamentHeader tournament(State& state, int t) {
-  read_record(state, RecordKind::tournament, t);
+  EXPECT_TRUE(read_record(state, RecordKind::tournament, t));
   return state.header;
 }
 

@@ -89,7 +89,7 @@ TEST_F(Consolidation, MergesTheLadiesTeeIntoTheMensRecord) {
   EXPECT_EQ(spring.division_tee[0], 1);
   EXPECT_EQ(spring.division_tee[1], 1);
   EXPECT_EQ(spring.division_tee[9], 1);
-  read_record(state, RecordKind::system, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::system, 1));
   EXPECT_EQ(state.system.default_course, 1);
 }
 

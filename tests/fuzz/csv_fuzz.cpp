@@ -6,8 +6,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace quillon;
   std::filesystem::path file = fuzz::write_input("sheet.csv", data, size);
-  SheetTable table;
-  Status read = make_csv_reader()->read_first_sheet(file, table);
-  if (!read) QUILLON_FUZZ_CHECK(!read.reason().empty());
+  Result<SheetTable> read = make_csv_reader()->read_first_sheet(file);
+  if (!read) QUILLON_FUZZ_CHECK(!read.status().reason().empty());
   return 0;
 }

@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     if (!open_or_create_database(state)) return 0;
     QUILLON_FUZZ_CHECK(check_is_database(state.db));
-    read_configuration(state);
-    finish_database_startup(state);
+    // A read that fails has been told, as the program tells it.
+    if (!read_configuration(state) || !finish_database_startup(state)) return 0;
   } catch (const UnansweredQuestion&) {
     // A start-up question (an upgrade, a purge reminder) that nobody answers here.
   }

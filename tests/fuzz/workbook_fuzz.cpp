@@ -15,8 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::filesystem::path file = fuzz::write_input(names[kind], data + 1, size - 1);
   SheetTable table;
   std::unique_ptr<SpreadsheetReader> reader = make_spreadsheet_reader(spreadsheet_kind_of(file));
-  Status read = kind == 2 ? read_in_child([&](SheetTable& t) { return reader->read_first_sheet(file, t); }, table)
-                          : reader->read_first_sheet(file, table);
+  auto read_into = [&](SheetTable& t) {
+    Result<SheetTable> sheet = reader->read_first_sheet(file);
+    if (!sheet) return sheet.status();
+    t = std::move(*sheet);
+    return Status::ok();
+  };
+  Status read = kind == 2 ? read_in_child(read_into, table) : read_into(table);
   if (!read) {
     QUILLON_FUZZ_CHECK(!read.reason().empty());
     return 0;

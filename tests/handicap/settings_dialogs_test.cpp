@@ -162,7 +162,7 @@ TEST(StablefordSettings, OkWritesTheTableAndTheFlag) {
   home.ui.dialog({.sets = {{"points.0", "12"}, {"points.5", " 1 "}, {"points.7", "-2"}, {"use_gross", "1"}}});
   EXPECT_TRUE(custom_stableford_configuration(state));
   state.system = SystemRecord{};
-  read_record(state, RecordKind::system, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::system, 1));
   EXPECT_EQ(state.system.stableford_points[0], 12);
   EXPECT_EQ(state.system.stableford_points[1], 6);
   EXPECT_EQ(state.system.stableford_points[5], 1);

@@ -70,7 +70,7 @@ class EventResultsTest : public testing::ReportTest {
 
 TEST_F(EventResultsTest, AGolferMissingADayIsPlacedAfterThoseWhoPlayedEveryDay) {
   three_days(Format::net);
-  read_record(s, RecordKind::tournament, 4);
+  ASSERT_TRUE(read_record(s, RecordKind::tournament, 4));
   EventResults r = build_event_results(s, report_type::traditional, 0);
   ASSERT_TRUE(r.produced);
   EXPECT_EQ(s.current_tournament, 4);
@@ -133,10 +133,10 @@ TEST_F(EventResultsTest, StablefordTableTotalsPoints) {
 
 TEST_F(EventResultsTest, MixedFormatsAndTheAlternatingListWithItsLimit) {
   three_days(Format::net);
-  read_record(s, RecordKind::tournament, 2);
+  ASSERT_TRUE(read_record(s, RecordKind::tournament, 2));
   set_format(s.header, Format::callaway);  // on day 2
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 2));
-  read_record(s, RecordKind::tournament, 4);
+  ASSERT_TRUE(read_record(s, RecordKind::tournament, 4));
   s.header.results_limit = 1;
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 4));
 
@@ -165,10 +165,10 @@ TEST_F(EventResultsTest, MixedFormatsAndTheAlternatingListWithItsLimit) {
 TEST_F(EventResultsTest, TheDivisionsOfTheDaysAreOfferedAndOneFiltersThePage) {
   three_days(Format::net);
   for (int t = 1; t <= 3; ++t) {
-    read_record(s, RecordKind::tournament, t);
+    ASSERT_TRUE(read_record(s, RecordKind::tournament, t));
     s.header.division_count = 2;
     ASSERT_TRUE(write_record(s, RecordKind::tournament, t));
-    read_record(s, RecordKind::group, 1);
+    ASSERT_TRUE(read_record(s, RecordKind::group, 1));
     s.group.entries[1].division = 2;  // Bob
     ASSERT_TRUE(write_record(s, RecordKind::group, 1));
   }
@@ -219,8 +219,8 @@ TEST_F(EventResultsTest, AlternatingStablefordShowsGrossForGrossPlacesAndPointsF
 
 TEST_F(EventResultsTest, TheLastDaysManualWinnerLeadsAndAScrambleDayStopsTheReport) {
   three_days(Format::net);
-  read_record(s, RecordKind::tournament, 3);
-  read_record(s, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(s, RecordKind::tournament, 3));
+  ASSERT_TRUE(read_record(s, RecordKind::group, 1));
   s.group.entries[1].entry_flags |= entry_flag::manual_winner;  // Bob
   ASSERT_TRUE(write_record(s, RecordKind::group, 1));
   EXPECT_TRUE(run_results_report_command(s, 1607));
@@ -232,7 +232,7 @@ TEST_F(EventResultsTest, TheLastDaysManualWinnerLeadsAndAScrambleDayStopsTheRepo
   EXPECT_EQ(texts(rows[0])[3], "Bob");
   EXPECT_EQ(aligns(rows[0])[3], "left");
 
-  read_record(s, RecordKind::tournament, 2);
+  ASSERT_TRUE(read_record(s, RecordKind::tournament, 2));
   set_format(s.header, Format::scramble);
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 2));
   home.ui.opened_pages.clear();

@@ -87,7 +87,7 @@ const std::string under_par = "#FF0000";
 const std::string over_par = "#0000FF";
 
 TEST_F(Foursomes, HoleScoresGrossOrNet) {
-  read_record(s, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(s, RecordKind::group, 1));
   GolferEntry& smith = s.group.entries[0];
   for (int h = 0; h < 18; ++h) smith.hole_scores[h] = 4;
   smith.hole_scores[1] = 5;
@@ -139,7 +139,7 @@ TEST_F(Foursomes, HoleScoresGrossOrNet) {
 TEST_F(Foursomes, PointsOfAStablefordFormatAndNoQuestion) {
   set_format(s.header, Format::stableford_net_par);
   ASSERT_TRUE(write_record(s, RecordKind::tournament, 1));
-  read_record(s, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(s, RecordKind::group, 1));
   for (int h = 0; h < 18; ++h) s.group.entries[0].hole_scores[h] = 4;
   s.group.entries[0].hole_scores[1] = 5;
   ASSERT_TRUE(write_record(s, RecordKind::group, 1));

@@ -129,7 +129,7 @@ TEST_F(GolferList, EmptyFieldAndShotgunLabels) {
   EXPECT_FALSE(print_golfer_list(s, GolferListMode::by_name, 0));
   EXPECT_EQ(home.ui.message_texts(), (std::vector<std::string>{"No golfers are entered in the tournament."}));
 
-  read_record(s, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(s, RecordKind::tournament, 1));
   s.header.start_type = 2;
   s.header.tee_interval_index = 0;
   s.header.shotgun_groups_per_hole[0] = 1;

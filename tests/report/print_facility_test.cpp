@@ -217,7 +217,7 @@ TEST_F(PrintFacility, AlignmentReminderNoSwitchesItOff) {
             "Printer Output Alignment\".\n\nDo you wish to be reminded of this output alignment capability the "
             "next time you print address labels?");
   s.system.flags = 0;
-  read_record(s, RecordKind::system, 1);
+  ASSERT_TRUE(read_record(s, RecordKind::system, 1));
   EXPECT_NE(s.system.flags & system_flag::no_label_reminder, 0);
   const RecordedPrintJob& job = home.ui.print_jobs.at(0);
   EXPECT_TRUE(job.finished);
@@ -256,7 +256,7 @@ TEST_F(PrintFacility, PrinterAlignmentStoresTheLabelOffsets) {
   ASSERT_TRUE(model.set("label_offset_y", "3").is_ok());
   ASSERT_TRUE(model.accept());
   s.system.label_offset_x = 0;
-  read_record(s, RecordKind::system, 1);
+  ASSERT_TRUE(read_record(s, RecordKind::system, 1));
   EXPECT_EQ(s.system.label_offset_x, -2);
   EXPECT_EQ(s.system.label_offset_y, 3);
   PrinterAlignmentModel reopened(s);

@@ -89,7 +89,7 @@ class ReportTest : public ::testing::Test {
   }
 
   void put_golfer(int group, int row, const GolferEntry& e) {
-    read_record(s, RecordKind::group, group);
+    ASSERT_TRUE(read_record(s, RecordKind::group, group));
     s.group.entries[row - 1] = e;
     ASSERT_TRUE(write_record(s, RecordKind::group, group));
   }

@@ -99,7 +99,7 @@ TEST_F(ScoreCards, NineHoleCourseRepeatsItsNine) {
 
 TEST_F(ScoreCards, HoleRowsParAndDistancesOfEighteenHoles) {
   s.system.flags &= ~system_flag::yards;
-  read_record(s, RecordKind::course, 1);
+  ASSERT_TRUE(read_record(s, RecordKind::course, 1));
   for (int h = 0; h < 18; ++h) s.course.hole_length[h] = static_cast<std::int16_t>(300 + h);
   ASSERT_TRUE(write_record(s, RecordKind::course, 1));
   fill_group(1, 1);

@@ -14,7 +14,7 @@ using testing::TestHome;
 using testing::TestTournament;
 
 std::uint32_t flags_of(State& state, int group, int slot) {
-  read_record(state, RecordKind::group, group);
+  EXPECT_TRUE(read_record(state, RecordKind::group, group));
   return state.group.entries[slot - 1].entry_flags;
 }
 
@@ -87,7 +87,7 @@ TEST(ManualWinner, TheListOffersEachNameOnceInOrder) {
   t.put(1, 1, par_golfer("Cat"));
   t.put(2, 1, par_golfer("Abe"));
   t.put(2, 2, par_golfer("Cat"));
-  EXPECT_EQ(golfer_names_for_selection(t.state), (std::vector<std::string>{"Abe", "Cat"}));
+  EXPECT_EQ(golfer_names_for_selection(t.state).value(), (std::vector<std::string>{"Abe", "Cat"}));
   Status missing = mark_manual_winner(t.state, "Nobody");
   EXPECT_EQ(missing.reason(), "No golfer named Nobody was found in the tournament.");
 }

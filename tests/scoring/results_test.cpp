@@ -40,10 +40,10 @@ class NetField : public ::testing::Test {
     t.put(1, 2, shooting("Cat", 72));
     t.put(2, 1, shooting("Bea", 72));
     t.put(2, 2, shooting("Abe", 70));
-    read_record(t.state, RecordKind::tournament, 1);
+    EXPECT_TRUE(read_record(t.state, RecordKind::tournament, 1));
   }
   Results build(int type, int division = 0) {
-    read_record(t.state, RecordKind::tournament, 1);
+    EXPECT_TRUE(read_record(t.state, RecordKind::tournament, 1));
     return build_results(t.state, type, division);
   }
   TestHome home;
@@ -194,7 +194,7 @@ TEST(Results, AlternatingGrossAndNetWithAGrossLimitOfThree) {
   t.put(2, 2, shooting("G6", 80, 100));  // 80 / 10 / 70
   t.put(2, 3, shooting("G7", 82, 200));  // 82 / 20 / 62
   t.put(2, 4, shooting("G8", 84, 100));  // 84 / 10 / 74
-  read_record(t.state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(t.state, RecordKind::tournament, 1));
   Results r = build_results(t.state, report_type::gross_and_net, 0);
   ASSERT_TRUE(r.produced);
   std::vector<std::string> placed;
@@ -222,7 +222,7 @@ TEST(Results, AlternatingListOfCallawayBestBallTeams) {
   // Team B: gross best ball 72, but A Callaway net of 67 for B1 (78, handicap 7).
   t.put(2, 1, par_golfer("B1", {{1, 6}, {4, 7}, {10, 5}, {18, 5}}));
   t.put(2, 2, par_golfer("B2"));
-  read_record(t.state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(t.state, RecordKind::tournament, 1));
   Results r = build_results(t.state, report_type::gross_and_net, 0);
   ASSERT_TRUE(r.produced);
   ASSERT_EQ(r.rows.size(), 2u);
@@ -240,7 +240,7 @@ TEST(Results, CountBackTieOnSeventyTwo) {
   TestTournament t(home, Format::net, 2);
   t.put(1, 1, par_golfer("Four on 18"));
   t.put(1, 2, par_golfer("Five on 18", {{18, 5}, {17, 4}}));
-  read_record(t.state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(t.state, RecordKind::tournament, 1));
   Results r = build_results(t.state, report_type::traditional, 0);
   EXPECT_EQ(lines(r), (std::vector<Line>{{"Five on 18", 1}, {"Four on 18", 2}}));
 }
@@ -250,7 +250,7 @@ TEST(Results, StablefordFortyPointsRankAheadOfThirtySix) {
   TestTournament t(home, Format::stableford_net_bogey, 2);
   t.put(1, 1, par_golfer("Thirty-six", {{1, 8}, {2, 8}, {3, 8}, {4, 9}, {5, 8}, {6, 8}}));
   t.put(1, 2, par_golfer("Forty", {{1, 8}, {2, 8}, {3, 8}, {4, 9}, {5, 6}}));
-  read_record(t.state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(t.state, RecordKind::tournament, 1));
   Results r = build_results(t.state, report_type::traditional, 0);
   ASSERT_EQ(r.rows.size(), 2u);
   EXPECT_EQ(r.rows[0].name, "Forty");
@@ -274,7 +274,7 @@ TEST(Results, TeamsAreRankedFromTheirFirstSlot) {
   GolferEntry dq = par_golfer("D1");
   dq.disqualified = 1;
   t.put(4, 1, dq);
-  read_record(t.state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(t.state, RecordKind::tournament, 1));
   Results all = build_results(t.state, report_type::traditional, 0);
   EXPECT_TRUE(all.teams);
   EXPECT_EQ(lines(all), (std::vector<Line>{{"B1", 1}, {"A1", 2}}));
@@ -299,7 +299,7 @@ TEST(Results, TheCallawayDivisionOfTheHeaderIsKept) {
   TestHome home;
   TestTournament t(home, Format::callaway, 1);
   t.put(1, 1, par_golfer("A"));
-  read_record(t.state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(t.state, RecordKind::tournament, 1));
   t.state.header.callaway_division = 3;
   build_results(t.state, report_type::traditional, 0);
   EXPECT_EQ(t.state.header.callaway_division, 3);
@@ -321,7 +321,7 @@ TEST(Results, TeamsAreScoredFromTheirNamedMembersAndShortTeamsRankInOrderBehind)
   // Group 5: named members without scores.
   t.put(5, 1, golfer("E1", {}));
   t.put(5, 2, golfer("E2", {}));
-  read_record(t.state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(t.state, RecordKind::tournament, 1));
   Results r = build_results(t.state, report_type::traditional, 0);
   ASSERT_EQ(r.rows.size(), 4u);
   EXPECT_EQ(lines(r), (std::vector<Line>{{"A2", 1}, {"B1", 2}, {"D1", 3}, {"C1", 4}}));
@@ -341,7 +341,7 @@ TEST(Results, CardsThatCannotBeScoredAreNamed) {
   t.put(1, 1, par_golfer("Ann Lee", {{5, 16}}));
   t.put(1, 2, par_golfer("Bob Ray"));
   t.put(1, 3, golfer("Cy Dale", {}));
-  read_record(t.state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(t.state, RecordKind::tournament, 1));
   Results r = build_results(t.state, report_type::traditional, 0);
   EXPECT_EQ(lines(r), (std::vector<Line>{{"Bob Ray", 1}}));
   EXPECT_EQ(r.incomplete_cards, std::vector<std::string>{"Ann Lee"});

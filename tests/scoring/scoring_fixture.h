@@ -103,12 +103,12 @@ class TestTournament {
 
   // Puts a golfer into a group slot (1-based), growing the group count.
   void put(int group, int slot, const GolferEntry& entry) {
-    read_record(state, RecordKind::tournament, 1);
+    ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
     if (group > state.header.group_count) {
       state.header.group_count = static_cast<std::uint8_t>(group);
       write_header();
     }
-    read_record(state, RecordKind::group, group);
+    ASSERT_TRUE(read_record(state, RecordKind::group, group));
     state.group.entries[slot - 1] = entry;
     EXPECT_TRUE(write_record(state, RecordKind::group, group));
   }
@@ -116,7 +116,7 @@ class TestTournament {
   // Changes the header through a function and writes it.
   template <typename F>
   void change_header(F change) {
-    read_record(state, RecordKind::tournament, 1);
+    ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
     change(state.header);
     write_header();
   }

@@ -25,7 +25,7 @@ struct Club {
   }
   // Writes golfers into group 1 of the current tournament.
   void put_golfers(const std::vector<std::string>& names) {
-    read_record(state, RecordKind::group, 1);
+    ASSERT_TRUE(read_record(state, RecordKind::group, 1));
     for (std::size_t i = 0; i < names.size(); ++i) {
       set_field_text(state.group.entries[i].name, names[i]);
       state.group.entries[i].division = 1;

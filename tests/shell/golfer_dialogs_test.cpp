@@ -71,11 +71,11 @@ TEST(GolferSummaryWindow, RowsTypeIntoTheGroupsAndOkStoresThem) {
   QTest::mouseClick(dialog->widget_for(row("cart", 1, 1)), Qt::LeftButton);
   dialog->accept();
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
-  read_record(club.state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(club.state, RecordKind::group, 1));
   EXPECT_EQ(field_text(club.state.group.entries[0].name), "Ann Lee");
   EXPECT_EQ(club.state.group.entries[0].handicap_index, -25);
   EXPECT_EQ(club.state.group.entries[0].entry_flags & 1u, 1u);
-  read_record(club.state, RecordKind::group, 2);
+  ASSERT_TRUE(read_record(club.state, RecordKind::group, 2));
   EXPECT_EQ(field_text(club.state.group.entries[0].name), "Bob Hill");
 }
 
@@ -118,7 +118,7 @@ TEST(GolferDetailWindow, PanelsFollowTheGroupSizeAndNextBringsANewGroup) {
   EXPECT_EQ(club.state.header.group_count, 2);
   EXPECT_EQ(qobject_cast<QComboBox*>(dialog->widget_for("group_number"))->currentText(), "2");
   EXPECT_EQ(qobject_cast<QLineEdit*>(dialog->widget_for("name.1"))->text(), "");
-  read_record(club.state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(club.state, RecordKind::group, 1));
   EXPECT_EQ(field_text(club.state.group.entries[0].info1), "Member since 1990");
   EXPECT_EQ(field_text(club.state.group.entries[1].name), "Brian Carter");
 

@@ -75,7 +75,7 @@ TEST_F(ScoreWindowTest, HolesTypedMoveAlongTheCardAndAreFramedAgainstPar) {
 
   made->accept();
   EXPECT_EQ(made->result(), QDialog::Accepted);
-  read_record(club.state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(club.state, RecordKind::group, 1));
   EXPECT_EQ(club.state.group.entries[0].hole_scores[0], 4);
   EXPECT_EQ(club.state.group.entries[0].hole_scores[3], 1);
   EXPECT_EQ(club.state.group.entries[1].disqualified, 1);
@@ -99,7 +99,7 @@ TEST_F(ScoreWindowTest, ACardBegunOnHoleTwoStaysShownAndIsCorrectedByTypingOver)
   EXPECT_EQ(dialog.hole_cell(1, 2)->text(), "5");
   EXPECT_EQ(dialog.hole_cell(1, 18)->text(), "5");
   EXPECT_EQ(figure(dialog, "total", 1), "85");
-  read_record(club.state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(club.state, RecordKind::group, 1));
   EXPECT_EQ(club.state.group.entries[0].hole_scores[0], 0);
   EXPECT_EQ(club.state.group.entries[0].hole_scores[17], 5);
 
@@ -118,7 +118,7 @@ TEST_F(ScoreWindowTest, ACardBegunOnHoleTwoStaysShownAndIsCorrectedByTypingOver)
   EXPECT_EQ(figure(dialog, "total", 1), "85");
 
   made->accept();
-  read_record(club.state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(club.state, RecordKind::group, 1));
   EXPECT_EQ(club.state.group.entries[0].hole_scores[4], 4);
   EXPECT_EQ(club.state.group.entries[0].hole_scores[5], 6);
 }

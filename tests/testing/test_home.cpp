@@ -27,8 +27,8 @@ std::unique_ptr<State> TestHome::new_state() { return std::make_unique<State>(ui
 State& TestHome::started() {
   state_ = new_state();
   if (!open_or_create_database(*state_)) throw std::runtime_error("cannot open the test database");
-  read_configuration(*state_);
-  finish_database_startup(*state_);
+  if (!read_configuration(*state_) || !finish_database_startup(*state_))
+    throw std::runtime_error("cannot read the test database");
   return *state_;
 }
 

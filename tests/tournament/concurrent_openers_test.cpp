@@ -28,8 +28,8 @@ constexpr int adds_per_process = 3;
 std::unique_ptr<State> open_again(TestHome& home) {
   auto state = home.new_state();
   if (!open_or_create_database(*state)) return nullptr;
-  read_configuration(*state);
-  finish_database_startup(*state);
+  EXPECT_TRUE(read_configuration(*state));
+  EXPECT_TRUE(finish_database_startup(*state));
   return state;
 }
 
@@ -68,7 +68,7 @@ Stored stored_tournaments(TestHome& home) {
   Stored s;
   auto state = open_again(home);
   for (int t = 1; state && t <= state->tournament_count; ++t) {
-    read_record(*state, RecordKind::tournament, t);
+    EXPECT_TRUE(read_record(*state, RecordKind::tournament, t));
     if (tournament_slot_free(state->header)) continue;
     s.names.insert(field_text(state->header.name));
     s.sequence_numbers.insert(state->header.sequence_number);

@@ -48,10 +48,10 @@ class FlightsTest : public ::testing::Test {
 
   // Divisions of the golfers in field order.
   std::vector<int> divisions() {
-    read_record(state, RecordKind::tournament, 1);
+    EXPECT_TRUE(read_record(state, RecordKind::tournament, 1));
     std::vector<int> out;
     for (int g = 1; g <= state.header.group_count; ++g) {
-      read_record(state, RecordKind::group, g);
+      EXPECT_TRUE(read_record(state, RecordKind::group, g));
       for (int s = 0; s < 4; ++s)
         if (state.group.entries[s].name[0]) out.push_back(state.group.entries[s].division);
     }
@@ -84,7 +84,7 @@ TEST_F(FlightsTest, EightyOneGolfersFromLastFlightToFirst) {
 
 TEST_F(FlightsTest, OverlapWarningNamesBothFlightsAndADisqualifiedGolferKeepsItsDivision) {
   field({123, 50, 123, 200, 10});
-  read_record(state, RecordKind::group, 2);
+  ASSERT_TRUE(read_record(state, RecordKind::group, 2));
   state.group.entries[0].disqualified = 1;  // G04, index 1.0
   ASSERT_TRUE(write_record(state, RecordKind::group, 2));
   home.ui.dialog(DialogScript{{{"flights", "2"}}});

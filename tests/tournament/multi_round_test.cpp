@@ -172,12 +172,12 @@ TEST_F(EventTest, EveryDaysFieldSurvivesTheSaveAndTheEventsOwnAreaIsCleared) {
   script("Two days", {{1, line_of(1)}, {2, line_of(2)}});
   ASSERT_EQ(add_multi_round_tournament(state), 3);
   for (int t : {1, 2}) {
-    read_record(state, RecordKind::tournament, t);
-    read_record(state, RecordKind::group, 1);
+    ASSERT_TRUE(read_record(state, RecordKind::tournament, t));
+    ASSERT_TRUE(read_record(state, RecordKind::group, 1));
     EXPECT_EQ(field_text(state.group.entries[0].name), t == 1 ? "Player of Day one" : "Player of Day two");
   }
-  read_record(state, RecordKind::tournament, 3);
-  read_record(state, RecordKind::group, 7);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 3));
+  ASSERT_TRUE(read_record(state, RecordKind::group, 7));
   EXPECT_EQ(state.group.entries[0].name[0], 0);
 }
 

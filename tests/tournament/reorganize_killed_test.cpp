@@ -43,7 +43,7 @@ void put_field(State& state) {
 
 void sort_by_name(State& state) {
   std::mt19937 random(7);
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   ReorganizeModel model(state, ReorganizeMode::reorganise, nullptr, random);
   if (!model.press("Alpha").is_ok() || !model.accept()) ::_exit(6);
 }
@@ -73,10 +73,10 @@ TEST(ReorganizeKilled, AtEveryStepOfOkLeavesTheOldArrangementOrTheNew) {
   testing::put_whole_file(db, new_file);
 
   // The run that finished stored the sorted field, every golfer once.
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   std::vector<std::string> names;
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    ASSERT_TRUE(read_record(state, RecordKind::group, g));
     for (int s = 0; s < 4; ++s) names.push_back(field_text(state.group.entries[s].name));
   }
   ASSERT_EQ(names.size(), static_cast<std::size_t>(golfers));

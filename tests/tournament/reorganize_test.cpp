@@ -54,10 +54,10 @@ class ReorganizeTest : public ::testing::Test {
 
   // The stored field of tournament t, group by group, as names ("" = empty).
   std::vector<std::vector<std::string>> stored_groups(int t, int groups) {
-    read_record(state, RecordKind::tournament, t);
+    EXPECT_TRUE(read_record(state, RecordKind::tournament, t));
     std::vector<std::vector<std::string>> out;
     for (int g = 1; g <= groups; ++g) {
-      read_record(state, RecordKind::group, g);
+      EXPECT_TRUE(read_record(state, RecordKind::group, g));
       auto& row = out.emplace_back();
       for (int s = 0; s < state.header.group_size; ++s) row.push_back(field_text(state.group.entries[s].name));
     }
@@ -65,7 +65,7 @@ class ReorganizeTest : public ::testing::Test {
   }
 
   std::unique_ptr<ReorganizeModel> open(int t) {
-    read_record(state, RecordKind::tournament, t);
+    EXPECT_TRUE(read_record(state, RecordKind::tournament, t));
     return std::make_unique<ReorganizeModel>(state, ReorganizeMode::reorganise, nullptr, random);
   }
 
@@ -79,7 +79,7 @@ TEST_F(ReorganizeTest, LinesShowHeadersGolfersAndVacancies) {
   plus.in_skins = 1;
   plus.entry_flags = entry_flag::power_cart;
   tournament(1, {named("Ann", 82), plus, named("Cy", 0)});
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   state.header.first_tee_hour = 8;
   state.header.tee_interval_index = 8;  // 7.5 minutes
   ASSERT_TRUE(write_record(state, RecordKind::tournament, 1));
@@ -104,7 +104,7 @@ TEST_F(ReorganizeTest, AStoredGenderOtherThanMOrFShowsTheTournamentDefault) {
   GolferEntry woman = named("Wyn");
   woman.gender = 'F';
   tournament(1, {odd, unset, woman});
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   state.header.default_gender = 'F';
   ASSERT_TRUE(write_record(state, RecordKind::tournament, 1));
   auto model = open(1);
@@ -124,7 +124,7 @@ TEST_F(ReorganizeTest, HcapSortOnACrossOverStartPutsTheLowestEightInGroupsOneAnd
   std::vector<GolferEntry> field;
   for (int i = 0; i < 16; ++i) field.push_back(named("G" + std::to_string(i), (16 - i) * 10));  // G15 lowest
   tournament(1, field);
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   state.header.start_type = static_cast<std::int8_t>(StartType::crossover);
   ASSERT_TRUE(write_record(state, RecordKind::tournament, 1));
 
@@ -288,7 +288,7 @@ TEST_F(ReorganizeTest, PrevRndRefusedOnDayOneAndPlacesAGolferAbsentTheDayBeforeL
             "The selected tournament is not a 2nd, 3rd, 4th, or 5th round in a multiple round tournament.\nTo "
             "create a multiple round tournament select 'Add' / 'Add Multi-Round Tournament'");
 
-  read_record(state, RecordKind::tournament, 2);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 2));
   auto day2 = std::make_unique<ReorganizeModel>(
       state, ReorganizeMode::reorganise,
       [](State& s, int slot) {
@@ -305,6 +305,24 @@ TEST_F(ReorganizeTest, PrevRndRefusedOnDayOneAndPlacesAGolferAbsentTheDayBeforeL
   EXPECT_EQ(names(golfers_of(day2->lines())), (std::vector<std::string>{"Bob", "Ann", "Cid", "Dee"}));
   EXPECT_EQ(previous_round_key(PreviousDayScore{true, 2, 70}, true, false), "09929");
   EXPECT_EQ(previous_round_key(PreviousDayScore{}, true, false), "11999");
+}
+
+// A field that could not be read whole would be written back without the
+// golfers not read: the window is not offered, and OK writes nothing.
+TEST_F(ReorganizeTest, AFieldThatCouldNotBeReadIsNeverWrittenBack) {
+  tournament(1, {named("Ann"), named("Bob"), named("Cid"), named("Dee"), named("Eve"), named("Fay")});
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
+  home.ui.messages.clear();
+  state.db.fail_reads_after(4 * golfer_entry_size);  // group 1 is read, group 2 is not
+  ReorganizeModel model(state, ReorganizeMode::reorganise, nullptr, random);
+  state.db.fail_reads_after(std::nullopt);
+
+  EXPECT_FALSE(model.field_read());
+  EXPECT_EQ(home.ui.message_texts(),
+            std::vector<std::string>{"The Quillon database could not be read (read: Input/output error)."});
+  EXPECT_FALSE(model.accept());
+  EXPECT_EQ(stored_groups(1, 2),
+            (std::vector<std::vector<std::string>>{{"Ann", "Bob", "Cid", "Dee"}, {"Eve", "Fay", "", ""}}));
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ TEST_F(ScoreEntryTest, SavingStoresBoxesDivisionsAndClearsTheCardOfARemovedGolfe
 
 TEST_F(ScoreEntryTest, ImportedNameChangeAsksFirst) {
   put_golfer(1, 1, "Ann Lee", 120);
-  read_record(state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::group, 1));
   state.group.entries[0].is_member = 1;
   EXPECT_TRUE(write_record(state, RecordKind::group, 1));
   ScoreEntryModel w(state, 1, summing_scorer(18));
@@ -104,7 +104,7 @@ TEST_F(ScoreEntryTest, PrevNextAndTheGroupListSaveAndPageAndGrowTheField) {
 
   EXPECT_TRUE(w.press("next"));
   EXPECT_EQ(w.group(), 3);
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   EXPECT_EQ(state.header.group_count, 3);
   EXPECT_EQ(w.find("group_number")->options, (std::vector<std::string>{"001", "002", "003"}));
   EXPECT_EQ(w.text("name.1"), "");
@@ -132,7 +132,7 @@ TEST_F(ScoreEntryTest, NextAddsNothingWhenTheFieldIsFull) {
   EXPECT_EQ(w.row_count(), 5);
   EXPECT_TRUE(w.press("next"));
   EXPECT_EQ(w.group(), 160);
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   EXPECT_EQ(state.header.group_count, 160);
 }
 
@@ -160,7 +160,7 @@ TEST_F(ScoreEntryTest, TeamWindowKeepsOneCardPerGroup) {
   set_format(Format::ambrose);
   put_golfer(1, 1, "Ann Lee", 120);
   put_golfer(1, 2, "Bob Ray", 50);
-  read_record(state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::group, 1));
   state.group.entries[0].team_handicap = 7;
   EXPECT_TRUE(write_record(state, RecordKind::group, 1));
   ScoreEntryModel ambrose(state, 1, summing_scorer(18));

@@ -61,7 +61,7 @@ struct ScoreEntryTest : ::testing::Test {
       state.header.group_count = static_cast<std::uint8_t>(group);
       EXPECT_TRUE(write_record(state, RecordKind::tournament, 1));
     }
-    read_record(state, RecordKind::group, group);
+    ASSERT_TRUE(read_record(state, RecordKind::group, group));
     GolferEntry& e = state.group.entries[row - 1];
     set_field_text(e.name, name);
     e.handicap_index = static_cast<std::int16_t>(index);
@@ -71,7 +71,7 @@ struct ScoreEntryTest : ::testing::Test {
   }
 
   GolferEntry stored(int group, int row) {
-    read_record(state, RecordKind::group, group);
+    EXPECT_TRUE(read_record(state, RecordKind::group, group));
     return state.group.entries[row - 1];
   }
 

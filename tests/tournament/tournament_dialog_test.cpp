@@ -35,7 +35,7 @@ TEST_F(TournamentDialogTest, DialogMadeTournamentHasTheDefaultByteImage) {
   ASSERT_EQ(add({{"name", "Club Championship"}}), 1);
   EXPECT_EQ(state.tournament_count, 1);
   EXPECT_EQ(state.system.next_tournament_id, 1);
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   const TournamentHeader& h = state.header;
   const auto* bytes = reinterpret_cast<const unsigned char*>(&h);
   EXPECT_EQ(bytes[0], 126);  // 2026
@@ -63,7 +63,7 @@ TEST_F(TournamentDialogTest, DialogMadeTournamentHasTheDefaultByteImage) {
   EXPECT_EQ(field_text(h.user_stat1_name), "U1 - User def 1");
   EXPECT_EQ(h.sequence_number, 0);
   // The golfer area is all zero.
-  read_record(state, RecordKind::group, 200);
+  ASSERT_TRUE(read_record(state, RecordKind::group, 200));
   GolferEntry zero{};
   EXPECT_EQ(std::memcmp(&state.group.entries[3], &zero, sizeof zero), 0);
 }
@@ -171,14 +171,14 @@ TEST_F(TournamentDialogTest, ConfigurationButtonsEditTheTournamentBeingTyped) {
   home.ui.dialog({{{"name", "Callaway Day"}, {"!callaway_configuration", ""}}, false, false});
   home.ui.dialog({{{"table_base", "72"}, {"max_handicap", "45"}}, false, false});
   ASSERT_EQ(add_tournament(state), 1);
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   EXPECT_EQ(state.header.callaway_table_base, 72);
   EXPECT_EQ(state.header.callaway_max_handicap, 45);
 
   home.ui.dialog({{{"name", "Second Day"}, {"!callaway_configuration", ""}}, false, false});
   home.ui.dialog({{{"table_base", "60"}}, true, false});
   ASSERT_EQ(add_tournament(state), 2);
-  read_record(state, RecordKind::tournament, 2);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 2));
   EXPECT_EQ(state.header.callaway_table_base, 70);
 
   // The Stableford button edits the club's custom points.

@@ -43,7 +43,7 @@ TEST_F(TournamentWindowsTest, NotepadOfAStoredTournamentIsWrittenAtOnce) {
   home.ui.dialog({{{"!notepad", ""}}, true, false});
   home.ui.dialog({{{"notes", "Shotgun at nine.\nBring a collared shirt."}}, false, false});
   EXPECT_EQ(modify_tournament(state), 0);
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   EXPECT_EQ(field_text(state.header.notes), "Shotgun at nine.\nBring a collared shirt.");
   EXPECT_EQ(field_text(state.header.name), "Spring Cup");
 
@@ -52,14 +52,14 @@ TEST_F(TournamentWindowsTest, NotepadOfAStoredTournamentIsWrittenAtOnce) {
   home.ui.dialog({{}, false, true});
   EXPECT_EQ(modify_tournament(state), 0);
   EXPECT_EQ(seen_titles, std::vector<std::string>{"Tournament Notepad : Spring Cup"});
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   EXPECT_EQ(field_text(state.header.notes), "Shotgun at nine.\nBring a collared shirt.");
 
   // A new tournament keeps its notes with the rest on OK, cut at 2999 characters.
   home.ui.dialog({{{"name", "Autumn Cup"}, {"!notepad", ""}}, false, false});
   home.ui.dialog({{{"notes", std::string(2999, 'n')}}, false, false});
   ASSERT_EQ(add_tournament(state), 2);
-  read_record(state, RecordKind::tournament, 2);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 2));
   EXPECT_EQ(field_text(state.header.notes).size(), 2999u);
   EXPECT_EQ(state.header.notes[2999], 0);
   EXPECT_FALSE(home.ui.error_shown());
@@ -67,7 +67,7 @@ TEST_F(TournamentWindowsTest, NotepadOfAStoredTournamentIsWrittenAtOnce) {
 
 TEST_F(TournamentWindowsTest, ShotgunAllocationWindow) {
   ASSERT_EQ(add({{"name", "Shotgun Day"}, {"start_type", "Shotgun"}}), 1);
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   TournamentHeader h = state.header;
 
   // Preset from the header, one line per hole with its par, the explanation first.
@@ -89,7 +89,7 @@ TEST_F(TournamentWindowsTest, ShotgunAllocationWindow) {
   home.ui.dialog(
       {{{"shotgun1.1", "1"}, {"shotgun2.1", "4"}, {"shotgun1.18", "6"}, {"shotgun2.17", "0"}}, false, false});
   ASSERT_EQ(modify_tournament(state), 1);
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   EXPECT_EQ(state.header.shotgun_groups_per_hole[0], 1);
   EXPECT_EQ(state.header.shotgun2_groups_per_hole[0], 4);
   EXPECT_EQ(state.header.shotgun_groups_per_hole[17], 6);
@@ -100,7 +100,7 @@ TEST_F(TournamentWindowsTest, ShotgunAllocationWindow) {
   home.ui.dialog({{{"!shotgun_holes", ""}}, false, false});
   home.ui.dialog({{{"shotgun1.1", "5"}}, true, false});
   ASSERT_EQ(modify_tournament(state), 1);
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   EXPECT_EQ(state.header.shotgun_groups_per_hole[0], 1);
 
   // A 9-hole course shows nine holes; the back nine's values stay as stored.

@@ -93,7 +93,7 @@ TEST_P(RoundTrip, BackupHoldsTheSystemRecordAndThePackedDatabaseAndRestoresItExa
   EXPECT_GE(static_cast<std::int64_t>(info.st_blocks) * 512, static_cast<std::int64_t>(original.size()));
   // The state reads the restored file.
   EXPECT_EQ(club.state.db.length(), static_cast<std::int64_t>(original.size()));
-  read_record(club.state, RecordKind::import_settings, 1);
+  ASSERT_TRUE(read_record(club.state, RecordKind::import_settings, 1));
   EXPECT_EQ(field_text(club.state.import_settings.reporting_name), "");
 }
 

@@ -32,8 +32,8 @@ int in_child(const fs::path& home, Body body) {
     FixedClock clock(DateTime{2026, 12, 7, 9, 30, 0});
     State state(ui, clock, home);
     if (!open_or_create_database(state)) ::_exit(3);
-    read_configuration(state);
-    finish_database_startup(state);
+    EXPECT_TRUE(read_configuration(state));
+    EXPECT_TRUE(finish_database_startup(state));
     body(state, ui);
     ::_exit(ui.error_shown() ? 1 : 0);
   }

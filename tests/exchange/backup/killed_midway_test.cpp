@@ -43,8 +43,8 @@ int run_child(const fs::path& home, std::optional<std::chrono::microseconds> kil
     FixedClock clock(DateTime{2026, 12, 7, 9, 30, 0});
     State state(ui, clock, home);
     if (!open_or_create_database(state)) ::_exit(3);
-    read_configuration(state);
-    finish_database_startup(state);
+    EXPECT_TRUE(read_configuration(state));
+    EXPECT_TRUE(finish_database_startup(state));
     char go = 1;
     if (::write(ready[1], &go, 1) != 1) ::_exit(4);
     ::close(ready[1]);

@@ -1,7 +1,12 @@
 // The zero-run packing byte for byte, and the checks of the unpacker.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "exchange/backup/pack.h"
@@ -117,6 +122,30 @@ TEST(Unpack, StopsAtTheLimitBeforeWritingIt) {
   Status over = unpack_bytes(stream, out, 2, 9999);
   EXPECT_EQ(over.reason(), stream_too_long);
   EXPECT_LE(out.size(), 9000u);
+}
+
+TEST(MeasurePackedFile, TheUnpackedSizeFromTheOffsetOrWhyNot) {
+  const std::filesystem::path file =
+      std::filesystem::temp_directory_path() / ("measure-" + std::to_string(::getpid()) + ".bkp");
+  auto write = [&](const Bytes& bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  };
+  // Three bytes before the stream, which holds ten runs of 1000 zeros and a literal of 2.
+  Bytes stream = {'a', 'b', 'c'};
+  for (int i = 0; i < 10; ++i) stream.insert(stream.end(), {0x18, 0xFC});
+  stream.insert(stream.end(), {0x02, 0x00, 7, 8});
+  write(stream);
+  Result<std::int64_t> measured = measure_packed_file(file, 3, 1 << 20);
+  ASSERT_TRUE(measured) << measured.status().reason();
+  EXPECT_EQ(*measured, 10002);
+  EXPECT_EQ(measure_packed_file(file, 3, 10001).status().reason(), stream_too_long);
+
+  stream.pop_back();
+  write(stream);
+  EXPECT_EQ(measure_packed_file(file, 3, 1 << 20).status().reason(), stream_cut_short);
+  std::filesystem::remove(file);
+  EXPECT_FALSE(measure_packed_file(file, 0, 1 << 20));
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ std::string read_file(const std::filesystem::path& path) {
 
 // (rank, first name line) of every ranked row of the results page of tournament t.
 std::vector<std::pair<std::string, std::string>> page_ranking(State& state, int t) {
-  read_record(state, RecordKind::tournament, t);
+  EXPECT_TRUE(read_record(state, RecordKind::tournament, t));
   const bool made = state.header.format == 99 ? event_results_report(state, report_type::traditional, 0)
                                               : results_report(state, report_type::traditional, 0, false);
   EXPECT_TRUE(made);
@@ -56,8 +56,8 @@ int card_score(const Tree& card, int slot, int hole) {
 }
 
 std::vector<std::int8_t> holes_of(State& state, int t, int group, int slot) {
-  read_record(state, RecordKind::tournament, t);
-  read_record(state, RecordKind::group, group);
+  EXPECT_TRUE(read_record(state, RecordKind::tournament, t));
+  EXPECT_TRUE(read_record(state, RecordKind::group, group));
   const GolferEntry& e = state.group.entries[slot - 1];
   return std::vector<std::int8_t>(std::begin(e.hole_scores), std::end(e.hole_scores));
 }

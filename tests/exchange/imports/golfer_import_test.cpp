@@ -21,7 +21,7 @@ using Groups = std::vector<std::vector<std::string>>;
 Groups stored_names(State& state, int groups) {
   Groups out;
   for (int g = 1; g <= groups; ++g) {
-    read_record(state, RecordKind::group, g);
+    EXPECT_TRUE(read_record(state, RecordKind::group, g));
     auto& row = out.emplace_back();
     for (int s = 0; s < state.header.group_size; ++s) row.push_back(field_text(state.group.entries[s].name));
   }
@@ -34,7 +34,7 @@ bool import_into_cup(State& state) {
 }
 
 void set_member_id(State& state, int group, int slot, const char* id) {
-  read_record(state, RecordKind::group, group);
+  ASSERT_TRUE(read_record(state, RecordKind::group, group));
   set_field_text_terminated(state.group.entries[slot].member_id, id);
   ASSERT_TRUE(write_record(state, RecordKind::group, group));
 }
@@ -99,7 +99,7 @@ TEST_F(RavelinImportTest, ThreeMembersAddedIntoGroupsOneAndTwoAreStoredOnOk) {
   GolferEntry ng = golfer_at(*state, 2, 0);
   EXPECT_EQ(std::string(ng.member_id), "M4");
   EXPECT_EQ(ng.handicap_index, -15);
-  read_record(*state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(*state, RecordKind::tournament, 1));
   EXPECT_EQ(state->header.group_count, 2);
   EXPECT_TRUE(home.ui.messages.empty());
 }
@@ -223,7 +223,7 @@ TEST_F(ParlinkSourceTest, RefreshDownloadsImportsCoursesAndMatchesByName) {
   EXPECT_EQ(golfer_at(*state, 1, 1).handicap_index, 50);
   EXPECT_EQ(golfer_at(*state, 1, 2).handicap_index, -23);
   EXPECT_EQ(golfer_at(*state, 1, 3).handicap_index, 80);
-  read_record(*state, RecordKind::course, 2);
+  ASSERT_TRUE(read_record(*state, RecordKind::course, 2));
   EXPECT_EQ(field_text(state->course.course_name) + " - " + field_text(state->course.tee_name), "Oak - Red");
 }
 

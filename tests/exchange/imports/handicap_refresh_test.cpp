@@ -17,7 +17,7 @@ TEST(HandicapRefresh, MembersOfTheSameNameKeepTheirOwnIndexes) {
                       {1, 1, "Lee, Ann", 200, 'F', 1, true},
                       {1, 2, "Guest Gail", 150, 'F', 1, false},
                       {1, 3, "Stone, Bob", 90, 'M', 1, true}});
-  read_record(state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::group, 1));
   set_field_text(state.group.entries[0].member_id, "A1");
   set_field_text(state.group.entries[1].member_id, "A2");
   ASSERT_TRUE(write_record(state, RecordKind::group, 1));
@@ -39,7 +39,7 @@ TEST(HandicapRefresh, TheNameDecidesAndAMemberIdTypedByHandDoesNotStopTheRefresh
   State& state = home.started();
   put_cup(state, 1);
   put_golfers(state, {{1, 0, "Stone, Bob", 90, 'M', 1, true}, {1, 1, "Cox, Cy", 120, 'M', 1, true}});
-  read_record(state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::group, 1));
   set_field_text(state.group.entries[0].member_id, "typed-9");  // not the source's ID
   set_field_text(state.group.entries[1].member_id, "C3");
   ASSERT_TRUE(write_record(state, RecordKind::group, 1));

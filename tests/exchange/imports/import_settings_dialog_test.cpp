@@ -22,7 +22,7 @@ TEST(ImportSettingsDialog, SourcesFillTheirDefaultsAndOkStoresThem) {
   EXPECT_TRUE(model.set("gender", "SexOfTheGolfer1").is_ok());  // the 15th character moves on
   EXPECT_EQ(model.focus(), "active");
   ASSERT_TRUE(model.accept());
-  read_record(state, RecordKind::import_settings, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::import_settings, 1));
   EXPECT_EQ(state.import_settings.import_source, 7);
   EXPECT_EQ(std::string(state.import_settings.import_column[1]), "firstname");
   EXPECT_EQ(state.import_settings.import_column[2][0], 0);

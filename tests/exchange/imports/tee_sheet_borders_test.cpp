@@ -31,7 +31,7 @@ void put_kept_field(State& state) {
 }
 
 void expect_field_kept(State& state) {
-  read_record(state, RecordKind::tournament, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
   EXPECT_EQ(state.header.group_count, 1);
   EXPECT_EQ(std::string(golfer_at(state, 1, 0).name), "Keep Me");
 }

@@ -39,11 +39,11 @@ std::vector<std::string> field_names(const std::filesystem::path& home) {
   State state(ui, clock, home);
   std::vector<std::string> names;
   if (!open_database(state)) return names;
-  read_record(state, RecordKind::system, 1);
+  EXPECT_TRUE(read_record(state, RecordKind::system, 1));
   apply_database_layout(state);
-  read_record(state, RecordKind::tournament, 1);
+  EXPECT_TRUE(read_record(state, RecordKind::tournament, 1));
   for (int g = 1; g <= state.header.group_count; ++g) {
-    read_record(state, RecordKind::group, g);
+    EXPECT_TRUE(read_record(state, RecordKind::group, g));
     for (int s = 0; s < state.header.group_size; ++s)
       if (state.group.entries[s].name[0] != 0) names.push_back(field_text(state.group.entries[s].name));
   }

@@ -23,7 +23,7 @@ void put_twelve_slots(State& state) {
                       {1, 1, "Claire Dunn", -23, 'F', 2, false},
                       {2, 0, "David Evans", 42, 'M', 1, true},
                       {3, 3, "Emma Fisher", 223, 'F', 2, true}});
-  read_record(state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::group, 1));
   state.group.entries[0].entry_flags = entry_flag::power_cart;
   state.group.entries[0].hole_scores[0] = 5;
   ASSERT_TRUE(write_record(state, RecordKind::group, 1));
@@ -33,8 +33,8 @@ TEST(TeeSheetExport, TwelveRowsWithLabelsOnFirstRowsOnly) {
   TestHome home;
   State& state = home.started();
   put_twelve_slots(state);
-  read_record(state, RecordKind::tournament, 1);
-  Rows rows = tee_sheet_rows(state);
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
+  Rows rows = tee_sheet_rows(state).value();
   ASSERT_EQ(rows.size(), 12u);
   EXPECT_EQ(rows[0], (std::vector<std::string>{"1", " 08:00", "Alan Brooks", " 8.4", "M", "1", "No", "Yes"}));
   EXPECT_EQ(rows[1], (std::vector<std::string>{"", "", "Claire Dunn", "-2.3", "F", "2", "No", "No"}));
@@ -247,7 +247,7 @@ TEST(ScoreDataExport, NineAndEighteenHoleLayouts) {
   State& state = home.started();
   put_cup(state, 1, 4, 9);
   put_golfers(state, {{1, 0, "Ann Lee", 100}, {1, 1, "No Card", 100}, {1, 2, "Out Early", 100}});
-  read_record(state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::group, 1));
   for (int h = 0; h < 9; ++h) state.group.entries[0].hole_scores[h] = static_cast<std::int8_t>(4 + h % 2);
   state.group.entries[2].hole_scores[0] = 5;
   state.group.entries[2].disqualified = 1;
@@ -269,10 +269,10 @@ TEST(ScoreDataExport, EighteenHoleRowsSumTheNines) {
   State& state = home.started();
   put_cup(state, 1);
   put_golfers(state, {{1, 0, "Ann Lee", 100}});
-  read_record(state, RecordKind::group, 1);
+  ASSERT_TRUE(read_record(state, RecordKind::group, 1));
   for (int h = 0; h < 18; ++h) state.group.entries[0].hole_scores[h] = static_cast<std::int8_t>(h < 9 ? 4 : 5);
   ASSERT_TRUE(write_record(state, RecordKind::group, 1));
-  Rows rows = score_data_rows(state, 18);
+  Rows rows = score_data_rows(state, 18).value();
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].size(), 22u);
   EXPECT_EQ(rows[0][10], "5");

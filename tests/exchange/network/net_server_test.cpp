@@ -427,7 +427,7 @@ TEST_F(CuplinkTest, ClubIdStoredInLowerCaseAndOnlySafeCharacters) {
   CuplinkModel model(*state);
   EXPECT_TRUE(model.set("club_id", "PineHills"));
   ASSERT_TRUE(model.accept());
-  read_record(*state, RecordKind::system, 1);
+  ASSERT_TRUE(read_record(*state, RecordKind::system, 1));
   EXPECT_EQ(field_text(state->system.club_id), "pinehills");
   EXPECT_TRUE(model.set("club_id", "../etc"));
   EXPECT_FALSE(model.accept());

@@ -89,7 +89,7 @@ struct Golfer {
 
 inline void put_golfers(State& state, const std::vector<Golfer>& golfers) {
   for (const auto& g : golfers) {
-    read_record(state, RecordKind::group, g.group);
+    ASSERT_TRUE(read_record(state, RecordKind::group, g.group));
     GolferEntry& e = state.group.entries[g.slot];
     std::memset(&e, 0, sizeof e);
     set_field_text_terminated(e.name, g.name);
@@ -102,7 +102,7 @@ inline void put_golfers(State& state, const std::vector<Golfer>& golfers) {
 }
 
 inline GolferEntry golfer_at(State& state, int group, int slot) {
-  read_record(state, RecordKind::group, group);
+  EXPECT_TRUE(read_record(state, RecordKind::group, group));
   return state.group.entries[slot];
 }
 
