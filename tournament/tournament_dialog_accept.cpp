@@ -62,20 +62,14 @@ bool TournamentDialogModel::check_name() {
 bool TournamentDialogModel::check_unique_in_add_mode() {
   if (mode_ != TournamentDialogMode::add) return true;
   std::string name = trimmed(form_.name.text);
-  TournamentHeader kept = state_.header;
-  int kept_number = state_.current_tournament;
   bool unique = true;
-  bool read = true;
-  for (int t = 1; read && unique && t <= state_.tournament_count; ++t) {
+  for (int t = 1; unique && t <= state_.tournament_count; ++t) {
     if (t == slot_) continue;
-    read = read_record(state_, RecordKind::tournament, t).is_ok();
-    const TournamentHeader& other = state_.header;
-    unique = !(other.date_year == h_.date_year && other.date_month == h_.date_month && other.date_day == h_.date_day &&
-               field_text(other.name) == name);
+    Result<TournamentHeader> other = telling(state_, load_header(state_, t));
+    if (!other) return false;
+    unique = !(other->date_year == h_.date_year && other->date_month == h_.date_month &&
+               other->date_day == h_.date_day && field_text(other->name) == name);
   }
-  state_.header = kept;
-  state_.current_tournament = kept_number;
-  if (!read) return false;  // told
   if (!unique)
     message_box(state_, message_kind::error,
                 "The tournament date/name combination must be unique.  A tournament already exists on the selected "

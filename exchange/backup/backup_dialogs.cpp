@@ -40,7 +40,7 @@ RestoreDialogModel::RestoreDialogModel(State& state) : state_(state) {
   add(Field::label_field("instruction",
                          "In order for the restore to be performed you must type the word \"Restore\" in the "
                          "confirmation box below."));
-  add(Field::text_field(confirmation_field, "Restore Confirmation :", confirmation_length));
+  confirmation_ = &add(Field::text_field(confirmation_field, "Restore Confirmation :", confirmation_length));
   add(Field::label_field("question", "Where is the database backup that you would like to restore from?"));
   add(Field::button_field(restore_server_button, "Tolvane Web Server")).group = source_buttons_group;
   add(Field::button_field(restore_browse_button, "Browse")).group = source_buttons_group;
@@ -54,7 +54,7 @@ RestoreSource RestoreDialogModel::source() const {
 bool RestoreDialogModel::confirmed(const std::string& typed) { return to_lower(typed) == "restore"; }
 
 void RestoreDialogModel::on_pressed(Field& button) {
-  if (!confirmed(text(confirmation_field))) {
+  if (!confirmed(confirmation_->text)) {
     not_done_box(state_, message_kind::information,
                  "A database restore will completely overwrite the active database. In order for the restore to be "
                  "performed you must type the word 'restore' into the restore confirmation box.");

@@ -46,6 +46,7 @@ class RestoreDialogModel : public ButtonChoiceModel {
 
  private:
   State& state_;
+  Field* confirmation_ = nullptr;
 };
 
 // Field names.

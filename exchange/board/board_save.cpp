@@ -44,9 +44,10 @@ SaveReply save_hole_score(State& state, const CardScorer& scorer, int tournament
   auto* quiet = dynamic_cast<QuietUi*>(&state.ui);
   if (quiet) quiet->shown.clear();
   ScoreEntryModel card(state, group, scorer);
-  const bool named = slot >= 1 && slot <= card.row_count() &&
-                     (card.team_window() ? state.group.entries[0].name[0] != '\0'
-                                         : !trimmed(card.text(ScoreEntryModel::row_field("name", slot))).empty());
+  const bool named =
+      slot >= 1 && slot <= card.row_count() &&
+      (card.team_window() ? state.group.entries[0].name[0] != '\0'
+                          : !trimmed(card.form().rows[static_cast<std::size_t>(slot - 1)].name->text).empty());
   if (!named)
     return reply(SaveOutcome::not_found,
                  "There is no golfer " + std::to_string(slot) + " in group " + std::to_string(group));
@@ -54,7 +55,8 @@ SaveReply save_hole_score(State& state, const CardScorer& scorer, int tournament
     return reply(SaveOutcome::not_found, "The course has no hole " + std::to_string(hole));
 
   const std::string cell = ScoreEntryModel::hole_field(slot, hole);
-  const int before = cell_score(card.text(cell));
+  const int before =
+      cell_score(card.form().rows[static_cast<std::size_t>(slot - 1)].holes[static_cast<std::size_t>(hole - 1)]->text);
   if (was && *was != before) return reply(SaveOutcome::conflict, "The score was changed meanwhile", before);
 
   if (Status typed = card.set(cell, score); !typed) return reply(SaveOutcome::failed, typed.reason(), before);

@@ -9,14 +9,9 @@ namespace quillon {
 
 namespace {
 
-const SpreadsheetModule* loaded_module(std::string& why) {
-  static std::string failure;
-  static const SpreadsheetModule* module = [] {
-    auto entry =
-        reinterpret_cast<SpreadsheetModuleEntry>(module_entry("spreadsheets", spreadsheet_module_entry, failure));
-    return entry ? entry() : nullptr;
-  }();
-  why = "workbooks cannot be read or written: " + failure;
+const SpreadsheetModule* spreadsheet_module(std::string& why) {
+  const SpreadsheetModule* module = loaded_module<SpreadsheetModule>("spreadsheets", spreadsheet_module_entry, why);
+  why = "workbooks cannot be read or written: " + why;
   return module;
 }
 
@@ -46,25 +41,25 @@ class UnavailableWriter : public SheetWriter {
 
 std::unique_ptr<SpreadsheetReader> make_xlsx_reader() {
   std::string why;
-  if (const SpreadsheetModule* module = loaded_module(why)) return module->xlsx_reader();
+  if (const SpreadsheetModule* module = spreadsheet_module(why)) return module->xlsx_reader();
   return std::make_unique<UnavailableReader>(why);
 }
 
 std::unique_ptr<SpreadsheetReader> make_ods_reader() {
   std::string why;
-  if (const SpreadsheetModule* module = loaded_module(why)) return module->ods_reader();
+  if (const SpreadsheetModule* module = spreadsheet_module(why)) return module->ods_reader();
   return std::make_unique<UnavailableReader>(why);
 }
 
 std::unique_ptr<SpreadsheetReader> make_xls_reader() {
   std::string why;
-  if (const SpreadsheetModule* module = loaded_module(why)) return module->xls_reader();
+  if (const SpreadsheetModule* module = spreadsheet_module(why)) return module->xls_reader();
   return std::make_unique<UnavailableReader>(why);
 }
 
 std::unique_ptr<SheetWriter> make_xlsx_writer() {
   std::string why;
-  if (const SpreadsheetModule* module = loaded_module(why)) return module->xlsx_writer();
+  if (const SpreadsheetModule* module = spreadsheet_module(why)) return module->xlsx_writer();
   return std::make_unique<UnavailableWriter>(why);
 }
 
