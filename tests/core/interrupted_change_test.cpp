@@ -12,6 +12,7 @@
 #include "core/fixed_text.h"
 #include "tests/core/database_test_support.h"
 #include "tests/testing/files.h"
+#include "tests/testing/read_failure.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon {
@@ -237,8 +238,8 @@ TEST(ReadError, IsReportedWhenARecordIsRead) {
   EXPECT_FALSE(read.status().needs_telling());
   EXPECT_FALSE(read_record(state, RecordKind::system, 1));
   ASSERT_EQ(home.ui.messages.size(), 2u);
-  EXPECT_EQ(home.ui.messages[1].text, "The Quillon database could not be read (read: Input/output error).");
-  EXPECT_EQ(home.ui.messages[0].text, "The Quillon database could not be read (read: Input/output error).");
+  EXPECT_EQ(home.ui.messages[1].text, testing::injected_read_error);
+  EXPECT_EQ(home.ui.messages[0].text, testing::injected_read_error);
 }
 
 TEST(ReplacedDatabase, WritesStopWhenThePathNamesAnotherFile) {

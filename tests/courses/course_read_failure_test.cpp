@@ -6,12 +6,11 @@
 #include "courses/course_commands.h"
 #include "tests/courses/course_fixtures.h"
 #include "tests/testing/files.h"
+#include "tests/testing/read_failure.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon::testing {
 namespace {
-
-const std::string read_error = "The Quillon database could not be read (read: Input/output error).";
 
 TEST(CourseReadFailure, RemoveStopsWhenTheTournamentsUsingTheCourseCannotBeRead) {
   TestHome home;
@@ -30,7 +29,7 @@ TEST(CourseReadFailure, RemoveStopsWhenTheTournamentsUsingTheCourseCannotBeRead)
 
   EXPECT_FALSE(removed);
   EXPECT_FALSE(removed.needs_telling());
-  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{read_error});
+  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{testing::injected_read_error});
   EXPECT_EQ(file_contents(home.path() / "qlwin4.dat"), before);
   EXPECT_EQ(field_text(course_in_slot(state, 1).course_name), "Oak");
 }

@@ -9,12 +9,11 @@
 #include "report/report_page.h"
 #include "tests/courses/course_fixtures.h"
 #include "tests/report/club_field.h"
+#include "tests/testing/read_failure.h"
 #include "tests/testing/test_home.h"
 
 namespace quillon::testing {
 namespace {
-
-const std::string read_error = "The Quillon database could not be read (read: Input/output error).";
 
 TEST(ReportReadFailure, TheCourseListStopsAtTheFirstUnreadableCourse) {
   TestHome home;
@@ -29,7 +28,7 @@ TEST(ReportReadFailure, TheCourseListStopsAtTheFirstUnreadableCourse) {
 
   EXPECT_FALSE(reported);
   EXPECT_FALSE(reported.needs_telling());
-  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{read_error});
+  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{testing::injected_read_error});
   EXPECT_TRUE(home.ui.opened_pages.empty());
   EXPECT_FALSE(std::filesystem::exists(report_page_path(state)));
 }
@@ -48,7 +47,7 @@ TEST_F(ReportOnAField, ATeeTimesPageWrittenPastAFailedReadIsNotShown) {
   EXPECT_FALSE(reported);
   EXPECT_FALSE(reported.needs_telling());
   ASSERT_FALSE(home.ui.messages.empty());
-  EXPECT_EQ(home.ui.messages.front().text, read_error);
+  EXPECT_EQ(home.ui.messages.front().text, testing::injected_read_error);
   EXPECT_TRUE(home.ui.opened_pages.empty());
   EXPECT_FALSE(std::filesystem::exists(report_page_path(s)));
 }

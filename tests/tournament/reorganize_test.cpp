@@ -5,6 +5,7 @@
 #include "core/fixed_text.h"
 #include "core/text.h"
 #include "tests/scoring/scoring_fixture.h"
+#include "tests/testing/read_failure.h"
 #include "tournament/field_lines.h"
 #include "tournament/formats.h"
 #include "tournament/multi_round.h"
@@ -318,8 +319,7 @@ TEST_F(ReorganizeTest, AFieldThatCouldNotBeReadIsNeverWrittenBack) {
   state.db.fail_reads_after(std::nullopt);
 
   EXPECT_FALSE(model.field_read());
-  EXPECT_EQ(home.ui.message_texts(),
-            std::vector<std::string>{"The Quillon database could not be read (read: Input/output error)."});
+  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{testing::injected_read_error});
   EXPECT_FALSE(model.accept());
   EXPECT_EQ(stored_groups(1, 2),
             (std::vector<std::vector<std::string>>{{"Ann", "Bob", "Cid", "Dee"}, {"Eve", "Fay", "", ""}}));

@@ -5,6 +5,7 @@
 #include "core/database.h"
 #include "core/fixed_text.h"
 #include "tests/testing/files.h"
+#include "tests/testing/read_failure.h"
 #include "tests/tournament/tournament_fixture.h"
 #include "tournament/tournament_commands.h"
 
@@ -14,8 +15,6 @@ namespace {
 using testing::file_contents;
 using testing::put_course;
 using testing::TestHome;
-
-const std::string read_error = "The Quillon database could not be read (read: Input/output error).";
 
 TEST(TournamentReadFailure, CopyStopsWhenAGroupCannotBeReadAndMakesNoCopy) {
   TestHome home;
@@ -38,7 +37,7 @@ TEST(TournamentReadFailure, CopyStopsWhenAGroupCannotBeReadAndMakesNoCopy) {
   state.db.fail_reads_after(std::nullopt);
 
   EXPECT_EQ(copied, 0);
-  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{read_error});
+  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{testing::injected_read_error});
   EXPECT_EQ(file_contents(home.path() / "qlwin4.dat"), before);
   EXPECT_EQ(state.tournament_count, count_before);
 }

@@ -5,6 +5,7 @@
 #include "exchange/imports/course_import.h"
 #include "tests/exchange/support/exchange_fixture.h"
 #include "tests/exchange/support/ravelin_file.h"
+#include "tests/testing/read_failure.h"
 
 namespace quillon::testing {
 namespace {
@@ -64,8 +65,7 @@ TEST(CourseImport, StopsWhenAStoredCourseCannotBeRead) {
 
   ASSERT_FALSE(counts);
   EXPECT_FALSE(counts.status().needs_telling());
-  EXPECT_EQ(home.ui.message_texts(),
-            std::vector<std::string>{"The Quillon database could not be read (read: Input/output error)."});
+  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{testing::injected_read_error});
   ASSERT_TRUE(read_record(state, RecordKind::course, 2));
   EXPECT_EQ(std::string(state.course.course_name), "Elm");
   ASSERT_TRUE(read_record(state, RecordKind::course, 3));

@@ -6,11 +6,10 @@
 #include "core/database.h"
 #include "exchange/imports/tee_sheet_export.h"
 #include "tests/exchange/support/exchange_fixture.h"
+#include "tests/testing/read_failure.h"
 
 namespace quillon::testing {
 namespace {
-
-const std::string read_error = "The Quillon database could not be read (read: Input/output error).";
 
 TEST(ExportReadFailure, TheTeeSheetIsNotWrittenWhenAGroupCannotBeRead) {
   TestHome home;
@@ -26,7 +25,7 @@ TEST(ExportReadFailure, TheTeeSheetIsNotWrittenWhenAGroupCannotBeRead) {
 
   EXPECT_FALSE(exported);
   EXPECT_FALSE(exported.needs_telling());
-  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{read_error});
+  EXPECT_EQ(home.ui.message_texts(), std::vector<std::string>{testing::injected_read_error});
   EXPECT_FALSE(std::filesystem::exists(home.path() / "sheet.xlsx"));
 }
 
