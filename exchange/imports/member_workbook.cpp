@@ -73,9 +73,9 @@ Result<MemberRows> member_rows(const State& state, const SheetTable& table) {
 std::optional<std::vector<WorkbookMember>> read_member_workbook(State& state, int* names_changed) {
   auto workbook = choose_import_workbook(state, "");
   if (!workbook) return std::nullopt;
-  SheetTable table;
-  if (!read_workbook_copy(state, *workbook, table)) return std::nullopt;
-  Result<MemberRows> rows = member_rows(state, table);
+  Result<SheetTable> table = read_workbook_copy(state, *workbook);
+  if (!table) return std::nullopt;
+  Result<MemberRows> rows = member_rows(state, *table);
   if (!rows) {
     refuse_import(state, rows.status().reason());
     return std::nullopt;

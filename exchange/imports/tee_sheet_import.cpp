@@ -189,9 +189,9 @@ Status import_tee_sheet(State& state, int tournament) {
   // The whole sheet is read and checked before the field may be erased.
   auto workbook = choose_import_workbook(state, "TeeSheet - " + field_text(state.header.name) + ".xlsx");
   if (!workbook) return Status::told();
-  SheetTable table;
-  if (!read_workbook_copy(state, *workbook, table)) return Status::told();
-  Result<TeeSheetLines> sheet = tee_sheet_lines(table);
+  Result<SheetTable> table = read_workbook_copy(state, *workbook);
+  if (!table) return table.status();
+  Result<TeeSheetLines> sheet = tee_sheet_lines(*table);
   if (!sheet) {
     refuse_import(state, sheet.status().reason());
     return Status::told();

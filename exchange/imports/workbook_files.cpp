@@ -83,7 +83,7 @@ void refuse_import(State& state, const std::string& reason) {
                         ".\n\nThe import was NOT successfully completed; nothing was changed.");
 }
 
-bool read_workbook_copy(State& state, const std::filesystem::path& workbook, SheetTable& table) {
+Result<SheetTable> read_workbook_copy(State& state, const std::filesystem::path& workbook) {
   std::error_code ec;
   std::filesystem::remove(state.file(import_file_name), ec);
   for (const char* ext : working_copy_extensions)
@@ -92,24 +92,24 @@ bool read_workbook_copy(State& state, const std::filesystem::path& workbook, She
   if (spreadsheet_kind_of(workbook) == SpreadsheetKind::unknown) {
     spreadsheet_access_error(state, "Quillon reads .xlsx, .ods, .xls and .csv files; " +
                                         shown_path(workbook.filename()) + " is none of them");
-    return false;
+    return Status::told();
   }
   if (!std::filesystem::copy_file(workbook, copy, std::filesystem::copy_options::overwrite_existing, ec)) {
     spreadsheet_access_error(state,
                              "the working copy " + shown_path(copy.filename()) + " cannot be made: " + ec.message());
-    return false;
+    return Status::told();
   }
-  Status read = read_spreadsheet(copy, table);
-  if (!read) {
-    spreadsheet_access_error(state, cp1252_from_utf8(read.reason()));
-    return false;
+  Result<SheetTable> table = read_spreadsheet(copy);
+  if (!table) {
+    spreadsheet_access_error(state, cp1252_from_utf8(table.status().reason()));
+    return Status::told();
   }
-  if (table.columns.empty()) {
+  if (table->columns.empty()) {
     // Without even a row of column names nothing can be imported.
     spreadsheet_access_error(state, "its first worksheet is empty");
-    return false;
+    return Status::told();
   }
-  return true;
+  return table;
 }
 
 std::string shown_path(const std::filesystem::path& path) { return cp1252_from_utf8(path.string()); }

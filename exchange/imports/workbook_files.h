@@ -35,8 +35,8 @@ std::optional<std::filesystem::path> choose_import_workbook(State& state, const 
 // extension, in the home folder, after removing the old working copies and
 // "import.txt") and reads its first worksheet. False after the "Spreadsheet
 // Access Error" message, with the reader's reason, when it cannot be copied
-// or read, or its first worksheet holds nothing.
-bool read_workbook_copy(State& state, const std::filesystem::path& workbook, SheetTable& table);
+// or read, or its first worksheet holds nothing: the failure is told.
+[[nodiscard]] Result<SheetTable> read_workbook_copy(State& state, const std::filesystem::path& workbook);
 
 // The message box of an unreadable workbook, with the reason (single-byte).
 void spreadsheet_access_error(State& state, const std::string& reason);

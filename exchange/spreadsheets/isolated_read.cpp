@@ -74,16 +74,14 @@ class AnswerReader {
   std::size_t at_ = 0;
 };
 
-[[noreturn]] void answer_and_exit(int fd, const std::function<Status(SheetTable&)>& read) {
+[[noreturn]] void answer_and_exit(int fd, const std::function<Result<SheetTable>()>& read) {
   std::string answer;
   try {
-    SheetTable table;
-    Status status = read(table);
-    answer = encode_sheet_answer(status, table);
+    answer = encode_sheet_answer(read());
   } catch (const std::bad_alloc&) {
-    answer = encode_sheet_answer(Status::failed("reading it needs more memory than a spreadsheet of golfers may"), {});
+    answer = encode_sheet_answer(Status::failed("reading it needs more memory than a spreadsheet of golfers may"));
   } catch (const std::exception& e) {
-    answer = encode_sheet_answer(Status::failed(e.what()), {});
+    answer = encode_sheet_answer(Status::failed(e.what()));
   }
   for (std::size_t at = 0; at < answer.size();) {
     ssize_t n = ::write(fd, answer.data() + at, answer.size() - at);
@@ -123,13 +121,15 @@ std::string ending_of(int wait_status, const ChildLimits& limits, bool timed_out
 
 bool child_memory_limited() { return address_space_limited; }
 
-std::string encode_sheet_answer(const Status& status, const SheetTable& table) {
+std::string encode_sheet_answer(const Result<SheetTable>& answer) {
   std::string out;
-  out += status ? '\1' : '\0';
-  if (!status) {
-    put_text(out, status.reason().empty() ? std::string("the sheet cannot be read") : status.reason());
+  out += answer ? '\1' : '\0';
+  if (!answer) {
+    const std::string& reason = answer.status().reason();
+    put_text(out, reason.empty() ? std::string("the sheet cannot be read") : reason);
     return out;
   }
+  const SheetTable& table = *answer;
   put_u32(out, table.columns.size());
   for (const auto& c : table.columns) put_text(out, c);
   put_u32(out, table.rows.size());
@@ -140,7 +140,7 @@ std::string encode_sheet_answer(const Status& status, const SheetTable& table) {
   return out;
 }
 
-Status decode_sheet_answer(std::string_view bytes, SheetTable& table) {
+Result<SheetTable> decode_sheet_answer(std::string_view bytes) {
   const Status garbled = Status::failed("the reader's answer is damaged");
   if (bytes.empty()) return garbled;
   AnswerReader in(bytes.substr(1));
@@ -156,11 +156,10 @@ Status decode_sheet_answer(std::string_view bytes, SheetTable& table) {
   for (auto& row : read.rows)
     if (!in.texts(row)) return garbled;
   if (!in.done()) return garbled;
-  table = std::move(read);
-  return Status::ok();
+  return read;
 }
 
-Status read_in_child(const std::function<Status(SheetTable&)>& read, SheetTable& table, ChildLimits limits) {
+Result<SheetTable> read_in_child(const std::function<Result<SheetTable>()>& read, ChildLimits limits) {
   int fds[2];
   if (::pipe(fds) != 0) return Status::failed(std::string("pipe: ") + std::strerror(errno));
   pid_t child = ::fork();
@@ -213,7 +212,7 @@ Status read_in_child(const std::function<Status(SheetTable&)>& read, SheetTable&
   if (too_long) return Status::failed("the reader's answer is larger than a sheet may be");
   if (timed_out || !WIFEXITED(wait_status) || WEXITSTATUS(wait_status) != 0)
     return Status::failed(ending_of(wait_status, limits, timed_out));
-  return decode_sheet_answer(answer, table);
+  return decode_sheet_answer(answer);
 }
 
 }  // namespace quillon

@@ -22,11 +22,12 @@ bool child_memory_limited();
 
 // Runs `read` in a child process and gives back the table it read, or the
 // reason it gave, or why the child ended without an answer.
-Status read_in_child(const std::function<Status(SheetTable&)>& read, SheetTable& table, ChildLimits limits = {});
+[[nodiscard]] Result<SheetTable> read_in_child(const std::function<Result<SheetTable>()>& read,
+                                               ChildLimits limits = {});
 
 // The table (or the failure) as bytes, and back; the parent checks every
 // length it is given.
-std::string encode_sheet_answer(const Status& status, const SheetTable& table);
-Status decode_sheet_answer(std::string_view bytes, SheetTable& table);
+std::string encode_sheet_answer(const Result<SheetTable>& answer);
+[[nodiscard]] Result<SheetTable> decode_sheet_answer(std::string_view bytes);
 
 }  // namespace quillon

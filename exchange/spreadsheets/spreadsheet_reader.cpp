@@ -98,7 +98,7 @@ std::unique_ptr<SpreadsheetReader> make_spreadsheet_reader(SpreadsheetKind kind)
   return nullptr;
 }
 
-Status read_spreadsheet(const std::filesystem::path& path, SheetTable& table) {
+Result<SheetTable> read_spreadsheet(const std::filesystem::path& path) {
   auto reader = make_spreadsheet_reader(spreadsheet_kind_of(path));
   if (!reader) return Status::failed("not a spreadsheet file: " + path.filename().string());
   std::error_code ec;
@@ -107,14 +107,7 @@ Status read_spreadsheet(const std::filesystem::path& path, SheetTable& table) {
   if (size > max_workbook_file_bytes)
     return Status::failed("the file is larger than the " + std::to_string(max_workbook_file_bytes >> 20) +
                           " MB a spreadsheet of golfers may be");
-  return read_in_child(
-      [&](SheetTable& t) {
-        Result<SheetTable> read = reader->read_first_sheet(path);
-        if (!read) return read.status();
-        t = std::move(*read);
-        return Status::ok();
-      },
-      table);
+  return read_in_child([&] { return reader->read_first_sheet(path); });
 }
 
 std::string number_text(double value) {

@@ -86,7 +86,7 @@ std::unique_ptr<SpreadsheetReader> make_csv_reader();
 // Reads the first worksheet of the file with the reader its extension names,
 // in a child process (see isolated_read.h), so that a fault of a parser can
 // never reach the program's own memory or its database.
-Status read_spreadsheet(const std::filesystem::path& path, SheetTable& table);
+[[nodiscard]] Result<SheetTable> read_spreadsheet(const std::filesystem::path& path);
 
 // A number as a cell shows it: "12.3", "62", "-2".
 std::string number_text(double value);

@@ -13,19 +13,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const char* const names[] = {"sheet.xlsx", "sheet.ods", "sheet.xls"};
   const int kind = data[0] % 3;
   std::filesystem::path file = fuzz::write_input(names[kind], data + 1, size - 1);
-  SheetTable table;
   std::unique_ptr<SpreadsheetReader> reader = make_spreadsheet_reader(spreadsheet_kind_of(file));
-  auto read_into = [&](SheetTable& t) {
-    Result<SheetTable> sheet = reader->read_first_sheet(file);
-    if (!sheet) return sheet.status();
-    t = std::move(*sheet);
-    return Status::ok();
-  };
-  Status read = kind == 2 ? read_in_child(read_into, table) : read_into(table);
-  if (!read) {
-    QUILLON_FUZZ_CHECK(!read.reason().empty());
+  auto read = [&] { return reader->read_first_sheet(file); };
+  Result<SheetTable> answer = kind == 2 ? read_in_child(read) : read();
+  if (!answer) {
+    QUILLON_FUZZ_CHECK(!answer.status().reason().empty());
     return 0;
   }
+  const SheetTable& table = *answer;
   QUILLON_FUZZ_CHECK(table.columns.size() <= max_sheet_columns);
   QUILLON_FUZZ_CHECK(table.rows.size() < max_sheet_rows);
   for (const auto& row : table.rows)

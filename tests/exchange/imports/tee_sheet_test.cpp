@@ -59,8 +59,9 @@ TEST(TeeSheetExport, ThroughTheSaveDialogWithSuffixAndOverwriteQuestion) {
                 (home.path() / "sheet.xlsx").string() +
                 "].\n\nThis Excel spreadsheet can be used to enter the golfers for the tournament and then imported "
                 "back into Quillon for Windows.");
-  SheetTable table;
-  ASSERT_TRUE(read_spreadsheet(home.path() / "sheet.xlsx", table));
+  Result<SheetTable> read = read_spreadsheet(home.path() / "sheet.xlsx");
+  ASSERT_TRUE(read) << read.status().reason();
+  const SheetTable& table = *read;
   EXPECT_EQ(table.columns, tee_sheet_columns);
   EXPECT_EQ(table.rows.size(), 12u);
 
@@ -85,8 +86,9 @@ TEST(TeeSheetExport, ANameEndingInXlsGetsTheWorkbooksRealExtension) {
   EXPECT_FALSE(std::filesystem::exists(home.path() / "a.xls.xlsx"));
   EXPECT_FALSE(std::filesystem::exists(home.path() / "a.xls"));
   EXPECT_NE(home.ui.last_message()->text.find("[" + (home.path() / "a.xlsx").string() + "]"), std::string::npos);
-  SheetTable table;
-  ASSERT_TRUE(read_spreadsheet(home.path() / "a.xlsx", table));
+  Result<SheetTable> read = read_spreadsheet(home.path() / "a.xlsx");
+  ASSERT_TRUE(read) << read.status().reason();
+  const SheetTable& table = *read;
   EXPECT_EQ(table.rows.size(), 12u);
 
   EXPECT_EQ(export_path_for("B.XLS"), std::filesystem::path("B.XLSX"));
@@ -257,8 +259,9 @@ TEST(ScoreDataExport, NineAndEighteenHoleLayouts) {
   EXPECT_EQ(home.ui.last_message()->text,
             "The Score Data for the Spring Cup tournament was exported to an Excel spreadsheet [" +
                 (home.path() / "scores.xlsx").string() + "].");
-  SheetTable table;
-  ASSERT_TRUE(read_spreadsheet(home.path() / "scores.xlsx", table));
+  Result<SheetTable> read = read_spreadsheet(home.path() / "scores.xlsx");
+  ASSERT_TRUE(read) << read.status().reason();
+  const SheetTable& table = *read;
   EXPECT_EQ(table.columns, score_data_columns(9));
   ASSERT_EQ(table.rows.size(), 1u);
   EXPECT_EQ(table.rows[0], (std::vector<std::string>{"Ann Lee", "4", "5", "4", "5", "4", "5", "4", "5", "4", "40"}));

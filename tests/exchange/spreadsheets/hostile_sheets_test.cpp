@@ -54,13 +54,13 @@ TEST(HostileSheets, ClaimsBeyondTheBoundsAreRefusedWithTheirReason) {
                 "the worksheet has a value in column BM, beyond the 64 columns a sheet may hold"},
        }) {
     SCOPED_TRACE(c.file);
-    SheetTable table;
-    Status read = read_spreadsheet(fixture(c.file), table);
+    Result<SheetTable> read = read_spreadsheet(fixture(c.file));
     ASSERT_FALSE(read);
-    EXPECT_EQ(read.reason(), c.reason);
+    EXPECT_EQ(read.status().reason(), c.reason);
   }
-  SheetTable table;
-  ASSERT_TRUE(read_spreadsheet(fixture("hostile/empty_repeats.ods"), table));
+  Result<SheetTable> read = read_spreadsheet(fixture("hostile/empty_repeats.ods"));
+  ASSERT_TRUE(read) << read.status().reason();
+  const SheetTable& table = *read;
   EXPECT_EQ(table.columns, (std::vector<std::string>{"Name", "Handicap"}));
   EXPECT_EQ(table.rows, (std::vector<std::vector<std::string>>{{"Ann Lee", "12.0"}}));
 }
@@ -68,87 +68,78 @@ TEST(HostileSheets, ClaimsBeyondTheBoundsAreRefusedWithTheirReason) {
 TEST(HostileSheets, LongCellsAreCutAndAnUnclosedQuoteIsRefused) {
   TestHome home;
   std::ofstream(home.path() / "long.csv", std::ios::binary) << "Name\r\n" << std::string(5000, 'x') << "\r\nB\r\n";
-  SheetTable table;
-  ASSERT_TRUE(read_spreadsheet(home.path() / "long.csv", table));
+  Result<SheetTable> read = read_spreadsheet(home.path() / "long.csv");
+  ASSERT_TRUE(read) << read.status().reason();
+  const SheetTable& table = *read;
   ASSERT_EQ(table.rows.size(), 2u);
   EXPECT_EQ(table.rows[0][0], std::string(max_cell_bytes, 'x'));
   EXPECT_EQ(table.rows[1][0], "B");
   std::ofstream(home.path() / "quote.csv", std::ios::binary) << "Name\r\nA\r\n\"B\r\nC\r\n";
-  Status read = read_spreadsheet(home.path() / "quote.csv", table);
-  EXPECT_EQ(read.reason(),
+  Result<SheetTable> quote = read_spreadsheet(home.path() / "quote.csv");
+  EXPECT_EQ(quote.status().reason(),
             "the quote that opens a cell on line 3 is never closed, so the rest of the file would be one cell");
 }
 
 TEST(IsolatedRead, ACrashingLoopingOrGreedyParserEndsOnlyItsChild) {
-  SheetTable table;
-  table.columns = {"kept"};
-  Status crashed = read_in_child(
-      [](SheetTable&) {
-        std::abort();  // as a library does on a fault it finds in itself
-        return Status::ok();
-      },
-      table);
-  EXPECT_EQ(crashed.reason(), std::string("the reader stopped on a fault (") + strsignal(SIGABRT) + ")");
+  Result<SheetTable> crashed = read_in_child([]() -> Result<SheetTable> {
+    std::abort();  // as a library does on a fault it finds in itself
+  });
+  EXPECT_EQ(crashed.status().reason(), std::string("the reader stopped on a fault (") + strsignal(SIGABRT) + ")");
 
-  Status looped = read_in_child(
-      [](SheetTable&) {
+  Result<SheetTable> looped = read_in_child(
+      []() -> Result<SheetTable> {
         volatile unsigned long spins = 0;
         while (true) {
           spins = spins + 1;
         }
-        return Status::ok();
       },
-      table, ChildLimits{256u << 20, 1});
-  EXPECT_EQ(looped.reason(), "reading it took longer than 1 seconds");
+      ChildLimits{256u << 20, 1});
+  EXPECT_EQ(looped.status().reason(), "reading it took longer than 1 seconds");
 
-  Status slept = read_in_child(
-      [](SheetTable&) {
+  Result<SheetTable> slept = read_in_child(
+      []() -> Result<SheetTable> {
         std::this_thread::sleep_for(std::chrono::seconds(60));
-        return Status::ok();
+        return SheetTable{};
       },
-      table, ChildLimits{256u << 20, 1});
-  EXPECT_EQ(slept.reason(), "reading it took longer than 1 seconds");
+      ChildLimits{256u << 20, 1});
+  EXPECT_EQ(slept.status().reason(), "reading it took longer than 1 seconds");
 
   if (child_memory_limited()) {
-    Status greedy = read_in_child(
-        [](SheetTable& t) {
+    Result<SheetTable> greedy = read_in_child(
+        []() -> Result<SheetTable> {
+          SheetTable t;
           for (int k = 0; k < 64; ++k) t.rows.emplace_back(1, std::string(64u << 20, 'x'));
-          return Status::ok();
+          return t;
         },
-        table, ChildLimits{256u << 20, 20});
-    EXPECT_EQ(greedy.reason(), "reading it needs more memory than a spreadsheet of golfers may");
+        ChildLimits{256u << 20, 20});
+    EXPECT_EQ(greedy.status().reason(), "reading it needs more memory than a spreadsheet of golfers may");
   }
-  // Nothing of a failed child reaches the table.
-  EXPECT_EQ(table.columns, (std::vector<std::string>{"kept"}));
 }
 
 TEST(IsolatedRead, TheAnswerComesBackWholeAndADamagedOneIsRefused) {
   SheetTable sent;
   sent.columns = {"Name", "Handicap"};
   sent.rows = {{"Jos\u00e9", "12.4"}, {}, {"Tab\there", "", "third"}};
-  SheetTable got;
-  ASSERT_TRUE(read_in_child(
-      [&](SheetTable& t) {
-        t = sent;
-        return Status::ok();
-      },
-      got));
-  EXPECT_EQ(got.columns, sent.columns);
-  EXPECT_EQ(got.rows, sent.rows);
-  Status refused = read_in_child([](SheetTable&) { return Status::failed("the reader's own reason"); }, got);
-  EXPECT_EQ(refused.reason(), "the reader's own reason");
+  Result<SheetTable> got = read_in_child([&]() -> Result<SheetTable> { return sent; });
+  ASSERT_TRUE(got) << got.status().reason();
+  EXPECT_EQ(got->columns, sent.columns);
+  EXPECT_EQ(got->rows, sent.rows);
+  Result<SheetTable> refused =
+      read_in_child([]() -> Result<SheetTable> { return Status::failed("the reader's own reason"); });
+  EXPECT_EQ(refused.status().reason(), "the reader's own reason");
 
-  std::string bytes = encode_sheet_answer(Status::ok(), sent);
-  SheetTable table;
+  std::string bytes = encode_sheet_answer(sent);
   for (std::size_t cut : {std::size_t{0}, std::size_t{1}, std::size_t{7}, bytes.size() - 1}) {
     SCOPED_TRACE(cut);
-    EXPECT_EQ(decode_sheet_answer(std::string_view(bytes).substr(0, cut), table).reason(),
+    EXPECT_EQ(decode_sheet_answer(std::string_view(bytes).substr(0, cut)).status().reason(),
               "the reader's answer is damaged");
   }
-  EXPECT_EQ(decode_sheet_answer(bytes + "x", table).reason(), "the reader's answer is damaged");
+  EXPECT_EQ(decode_sheet_answer(bytes + "x").status().reason(), "the reader's answer is damaged");
   std::string huge_count = bytes.substr(0, 1) + std::string("\xFF\xFF\xFF\x7F", 4);
-  EXPECT_EQ(decode_sheet_answer(huge_count, table).reason(), "the reader's answer is damaged");
-  EXPECT_TRUE(table.columns.empty());
+  EXPECT_EQ(decode_sheet_answer(huge_count).status().reason(), "the reader's answer is damaged");
+  Result<SheetTable> whole = decode_sheet_answer(bytes);
+  ASSERT_TRUE(whole);
+  EXPECT_EQ(whole->rows, sent.rows);
 }
 
 }  // namespace

@@ -29,9 +29,9 @@ const char* const readable_producers[] = {"producers/openpyxl.xlsx",
 TEST(ProducerFiles, EveryProducerGivesTheSameCells) {
   for (const char* name : readable_producers) {
     SCOPED_TRACE(name);
-    SheetTable table;
-    Status read = read_spreadsheet(fixture(name), table);
-    ASSERT_TRUE(read) << read.reason();
+    Result<SheetTable> read = read_spreadsheet(fixture(name));
+    ASSERT_TRUE(read) << read.status().reason();
+    const SheetTable& table = *read;
     EXPECT_EQ(table.columns, (std::vector<std::string>{"GroupNum", "TeeTime", "Name", "Handicap", "Gender", "Division",
                                                        "PowerCart", "Member"}));
     ASSERT_EQ(table.rows.size(), 6u);
@@ -74,10 +74,9 @@ TEST(ProducerFiles, OlderExcelFormatsAreRefusedSayingWhy) {
                              "which the .xls reader (FreeXL) cannot read (FreeXL error -24); open it in a spreadsheet "
                              "program and save it as an .xlsx workbook"}}) {
     SCOPED_TRACE(c.file);
-    SheetTable table;
-    Status read = read_spreadsheet(fixture(c.file), table);
+    Result<SheetTable> read = read_spreadsheet(fixture(c.file));
     ASSERT_FALSE(read);
-    EXPECT_EQ(read.reason(), c.reason);
+    EXPECT_EQ(read.status().reason(), c.reason);
   }
 }
 

@@ -22,9 +22,9 @@ const std::vector<std::string> fixture_columns = {"GroupNum", "TeeTime",  "Name"
 TEST(SpreadsheetReader, TheFourFormatsGiveTheSameTable) {
   for (const char* name : {"tee_sheet.xlsx", "tee_sheet.xls", "tee_sheet.ods", "tee_sheet.csv"}) {
     SCOPED_TRACE(name);
-    SheetTable table;
-    Status read = read_spreadsheet(fixture(name), table);
-    ASSERT_TRUE(read) << read.reason();
+    Result<SheetTable> read = read_spreadsheet(fixture(name));
+    ASSERT_TRUE(read) << read.status().reason();
+    const SheetTable& table = *read;
     EXPECT_EQ(table.columns, fixture_columns);
     ASSERT_EQ(table.rows.size(), 8u);
     const int n = table.column("NAME");
@@ -46,9 +46,9 @@ TEST(SpreadsheetReader, TheFourFormatsGiveTheSameTable) {
 }
 
 TEST(SpreadsheetReader, LibreOfficeStylesAreTakenWithoutCrashing) {
-  SheetTable table;
-  Status read = read_spreadsheet(fixture("tee_sheet_styled.ods"), table);
-  ASSERT_TRUE(read) << read.reason();
+  Result<SheetTable> read = read_spreadsheet(fixture("tee_sheet_styled.ods"));
+  ASSERT_TRUE(read) << read.status().reason();
+  const SheetTable& table = *read;
   ASSERT_EQ(table.rows.size(), 8u);
   EXPECT_EQ(table.cell(4, table.column("Name")), "Smith; John");
   EXPECT_EQ(table.cell(1, table.column("Handicap")), "2.3");  // LibreOffice took "+2.3" for a number
@@ -58,11 +58,10 @@ TEST(SpreadsheetReader, AForeignOrDamagedFileIsAFailure) {
   TestHome home;
   std::ofstream(home.path() / "notes.xlsx") << "this is no workbook";
   std::ofstream(home.path() / "notes.xls") << "this is no workbook either";
-  SheetTable table;
-  EXPECT_FALSE(read_spreadsheet(home.path() / "notes.xlsx", table));
-  EXPECT_FALSE(read_spreadsheet(home.path() / "notes.xls", table));
-  EXPECT_FALSE(read_spreadsheet(home.path() / "notes.txt", table));
-  EXPECT_FALSE(read_spreadsheet(home.path() / "missing.csv", table));
+  EXPECT_FALSE(read_spreadsheet(home.path() / "notes.xlsx"));
+  EXPECT_FALSE(read_spreadsheet(home.path() / "notes.xls"));
+  EXPECT_FALSE(read_spreadsheet(home.path() / "notes.txt"));
+  EXPECT_FALSE(read_spreadsheet(home.path() / "missing.csv"));
 }
 
 // The reader itself answers with a Status, also when it refuses: the program
@@ -80,8 +79,9 @@ TEST(SpreadsheetReader, CsvQuotesSemicolonsAndSingleByteFiles) {
   TestHome home;
   std::ofstream(home.path() / "quoted.csv", std::ios::binary)
       << "\xEF\xBB\xBFName,Note\r\n\"Smith, John\",\"said \"\"hi\"\"\r\nthen left\"\r\nAnn,\r\n";
-  SheetTable table;
-  ASSERT_TRUE(read_spreadsheet(home.path() / "quoted.csv", table));
+  Result<SheetTable> read = read_spreadsheet(home.path() / "quoted.csv");
+  ASSERT_TRUE(read) << read.status().reason();
+  const SheetTable& table = *read;
   EXPECT_EQ(table.columns, (std::vector<std::string>{"Name", "Note"}));
   ASSERT_EQ(table.rows.size(), 2u);
   EXPECT_EQ(table.cell(0, 0), "Smith, John");
@@ -90,9 +90,10 @@ TEST(SpreadsheetReader, CsvQuotesSemicolonsAndSingleByteFiles) {
 
   // Semicolons separate, and a file that is not UTF-8 is read as Windows-1252.
   std::ofstream(home.path() / "legacy.csv", std::ios::binary) << "name;handicap\nZo\xEB;12.3\n";
-  ASSERT_TRUE(read_spreadsheet(home.path() / "legacy.csv", table));
-  EXPECT_EQ(table.cell(0, table.column("name")), "Zo\u00eb");
-  EXPECT_EQ(table.cell(0, table.column("handicap")), "12.3");
+  Result<SheetTable> legacy = read_spreadsheet(home.path() / "legacy.csv");
+  ASSERT_TRUE(legacy) << legacy.status().reason();
+  EXPECT_EQ(legacy->cell(0, legacy->column("name")), "Zo\u00eb");
+  EXPECT_EQ(legacy->cell(0, legacy->column("handicap")), "12.3");
 }
 
 void write_sheet(const std::filesystem::path& path, const std::vector<std::vector<std::string>>& rows) {
@@ -110,8 +111,9 @@ TEST(SpreadsheetWriter, XlsxAndCsvReadBackCellForCell) {
   for (const char* name : {"out.xlsx", "out.csv"}) {
     SCOPED_TRACE(name);
     write_sheet(home.path() / name, rows);
-    SheetTable table;
-    ASSERT_TRUE(read_spreadsheet(home.path() / name, table));
+    Result<SheetTable> read = read_spreadsheet(home.path() / name);
+    ASSERT_TRUE(read) << read.status().reason();
+    const SheetTable& table = *read;
     EXPECT_EQ(table.columns, (std::vector<std::string>{"Name", "Handicap"}));
     ASSERT_EQ(table.rows.size(), 3u);
     for (std::size_t r = 0; r < rows.size(); ++r)
@@ -143,8 +145,9 @@ TEST(SpreadsheetReader, Utf16TextWithItsByteOrderMark) {
   std::ofstream(home.path() / "be.csv", std::ios::binary) << be;
   for (const char* name : {"le.csv", "be.csv"}) {
     SCOPED_TRACE(name);
-    SheetTable table;
-    ASSERT_TRUE(read_spreadsheet(home.path() / name, table));
+    Result<SheetTable> read = read_spreadsheet(home.path() / name);
+    ASSERT_TRUE(read) << read.status().reason();
+    const SheetTable& table = *read;
     EXPECT_EQ(table.columns, (std::vector<std::string>{"Name", "Handicap"}));
     EXPECT_EQ(table.rows, (std::vector<std::vector<std::string>>{{"Jos\u00e9 \U0001F3CC", "12,4"}}));
   }
