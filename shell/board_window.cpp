@@ -212,11 +212,7 @@ void BoardWindow::show_pins() {
   pins_->setRowCount(0);
   const int t = chosen_tournament();
   if (t < 1) return;
-  const TournamentHeader current = state_.header;
-  const int current_slot = state_.current_tournament;
   auto pins = board::group_pins(state_, t);
-  if (current_slot > 0) state_.current_tournament = current_slot;
-  state_.header = current;
   if (!pins) {
     log(QString::fromStdString(pins.status().reason()));
     return;
@@ -240,11 +236,7 @@ void BoardWindow::issue_pin() {
   }
   const int group = pins_->item(row, 0)->text().toInt();
   const int t = chosen_tournament();
-  const TournamentHeader current = state_.header;
-  const int current_slot = state_.current_tournament;
-  const int day = board::entry_tournament(state_, t);
-  if (current_slot > 0) state_.current_tournament = current_slot;
-  state_.header = current;
+  const int day = board::entry_day(state_, t);
   auto pin = board::issue_new_pin(state_.home_folder, day, group);
   if (!pin) {
     QMessageBox::warning(this, "Clubhouse Board", QString::fromStdString(pin.status().reason()));

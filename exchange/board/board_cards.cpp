@@ -2,6 +2,7 @@
 
 #include "core/database.h"
 #include "core/messages.h"
+#include "core/record_values.h"
 #include "core/records/header_values.h"
 #include "core/state.h"
 #include "core/text.h"
@@ -63,21 +64,22 @@ std::map<int, CardBoardMark> card_board_marks(State& state) {
   return marks;
 }
 
-Result<std::vector<GroupPin>> group_pins(State& state, int t) {
-  const int day = entry_tournament(state, t);
-  Result<int> read = day == 0 ? Result<int>(0) : read_record_counted(state, RecordKind::tournament, day);
-  if (!read) return read.status();
-  if (*read <= 0) return Status::failed("There is no tournament " + std::to_string(t));
+Result<std::vector<GroupPin>> group_pins(const State& state, int t) {
+  const int day = entry_day(state, t);
+  if (day == 0) return Status::failed("There is no tournament " + std::to_string(t));
+  Result<TournamentHeader> header = load_header(state, day);
+  if (!header) return header.status();
   PinBook book;
-  if (Status pins = ensure_pins(state.home_folder, day, state.header.group_count, &book); !pins) return pins;
+  if (Status pins = ensure_pins(state.home_folder, day, header->group_count, &book); !pins) return pins;
   std::vector<GroupPin> list;
-  for (int g = 1; g <= state.header.group_count; ++g) {
+  for (int g = 1; g <= header->group_count; ++g) {
     GroupPin entry;
     entry.group = g;
     entry.pin = book.pin(day, g);
-    if (Status group_read = read_record(state, RecordKind::group, g); !group_read) return group_read;
-    for (int slot = 1; slot <= group_size_of(state.header); ++slot)
-      if (state.group.entries[slot - 1].name[0] != '\0') entry.names.emplace_back(state.group.entries[slot - 1].name);
+    Result<GroupBuffer> group = load_group(state, day, *header, g);
+    if (!group) return group.status();
+    for (int slot = 1; slot <= group_size_of(*header); ++slot)
+      if (group->entries[slot - 1].name[0] != '\0') entry.names.emplace_back(group->entries[slot - 1].name);
     list.push_back(entry);
   }
   return list;

@@ -30,8 +30,9 @@ struct GroupPin {
 };
 
 // Every group of tournament t (an event: its last day) with its PIN, giving
-// PINs to groups without one.
-Result<std::vector<GroupPin>> group_pins(State& state, int t);
+// PINs to groups without one. Read as values: the state's buffers stay as
+// they are.
+Result<std::vector<GroupPin>> group_pins(const State& state, int t);
 
 // The "Board PINs" page of tournament t in the report page: group, golfers,
 // PIN and entry address. False when no page was made (the user was told).

@@ -204,6 +204,15 @@ std::string board_json(const BoardView& v) {
   return out + "],\"note\":" + json_string(v.note) + "}";
 }
 
+int entry_day(const State& state, int t) {
+  if (t < 1 || t > state.tournament_count) return 0;
+  Result<TournamentHeader> header = load_header(state, t);
+  if (!header || tournament_slot_free(*header)) return 0;
+  if (header->format != event_format) return t;
+  const std::vector<int> days = event_days(*header);
+  return days.empty() ? 0 : days.back();
+}
+
 int entry_tournament(State& state, int t) {
   if (!read_tournament(state, t)) return 0;
   if (state.header.format != event_format) return t;

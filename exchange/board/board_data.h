@@ -47,6 +47,9 @@ std::string board_json(const BoardView& view);
 
 // The tournament whose groups take scores: t itself, or an event's last day.
 int entry_tournament(State& state, int t);
+// The same, read as values: the state's buffers stay as they are. 0 when
+// the slot holds no tournament or cannot be read.
+int entry_day(const State& state, int t);
 
 // A group's card as the entry page needs it: the golfers (or the team card)
 // with their pars and hole scores. Fails when there is no such group.

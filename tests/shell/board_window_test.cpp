@@ -7,7 +7,10 @@
 #include <QTableWidget>
 #include <QtTest/QTest>
 
+#include <cstring>
+
 #include "app/demo.h"
+#include "core/database.h"
 #include "exchange/board/board_pins.h"
 #include "exchange/board/board_settings.h"
 #include "shell/board_window.h"
@@ -66,6 +69,32 @@ TEST(BoardWindow, StartsAndStopsTheBoardAndIssuesNewPins) {
   EXPECT_FALSE(window.serving());
   EXPECT_EQ(start_stop->text(), "Start");
   EXPECT_EQ(testing::http_request(port, "GET", "/api/board.json").status, 0) << "nothing listens once stopped";
+}
+
+// The window shares the program's state: listing and renewing PINs reads the
+// tournament as values and leaves the buffers the other windows work on alone.
+TEST(BoardWindow, LeavesTheProgramsRecordBuffersAlone) {
+  testing::TestHome home;
+  ASSERT_TRUE(prepare_demo_home(home.path(), home.clock));
+  State& state = home.started();
+  ASSERT_TRUE(read_record(state, RecordKind::tournament, 1));
+  ASSERT_TRUE(read_record(state, RecordKind::group, 2));
+  const TournamentHeader header = state.header;
+  const GroupBuffer group = state.group;
+  const int current = state.current_tournament;
+
+  BoardWindow window(state, nullptr);
+  auto* tournament = window.findChild<QComboBox*>("tournament");
+  auto* pins = window.findChild<QTableWidget*>("pins");
+  ASSERT_TRUE(tournament && pins);
+  tournament->setCurrentIndex(tournament->findData(2));
+  ASSERT_EQ(pins->rowCount(), 5);
+  pins->selectRow(1);
+  window.findChild<QPushButton*>("new_pin")->click();
+
+  EXPECT_EQ(std::memcmp(&state.header, &header, sizeof header), 0);
+  EXPECT_EQ(std::memcmp(&state.group, &group, sizeof group), 0);
+  EXPECT_EQ(state.current_tournament, current);
 }
 
 TEST(BoardWindow, ExplainsItselfWithTooltipsAndItsHelpPage) {
