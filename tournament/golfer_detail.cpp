@@ -175,24 +175,9 @@ void GolferDetailModel::on_changed(Field& f) {
   for (int k = 1; k <= max_group_size; ++k) {
     const GolferDetailForm::Golfer& golfer = form_.golfers[k - 1];
     GolferEntry& stored = stored_.entries[k - 1];
-    if (&f == &golfer.name) name_typed(f, stored);
+    if (&f == &golfer.name) unlink_renamed_member(state_, f, stored_, k, group_);
     else if (&f == &golfer.index) division_follows_index(state_, golfer.division, f.text, stored.gender);
     else if (&f == &golfer.division) check_division_typed(state_, f);
-  }
-}
-
-void GolferDetailModel::name_typed(Field& f, GolferEntry& stored) {
-  if (stored.is_member != 1 || f.text == field_text(stored.name)) return;
-  if (!confirm_member_name_change(state_)) {
-    f.text = field_text(stored.name);
-    return;
-  }
-  stored.is_member = 0;
-  state_.group = stored_;
-  if (!write_record(state_, RecordKind::group, group_)) {
-    // Not recorded (the user has been told): the member and the name stay as stored.
-    stored.is_member = 1;
-    f.text = field_text(stored.name);
   }
 }
 

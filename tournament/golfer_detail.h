@@ -53,7 +53,6 @@ class GolferDetailModel : public DialogModel {
 
  private:
   GolferDetailForm build_fields();
-  void name_typed(Field& name, GolferEntry& stored);
   void load();
   [[nodiscard]] bool save();
   void previous();

@@ -96,6 +96,22 @@ bool confirm_member_name_change(State& state) {
              "Do you wish to proceed with changing the name ?") == Button::yes;
 }
 
+MemberRename unlink_renamed_member(State& state, Field& name, GroupBuffer& stored, int slot, int group) {
+  GolferEntry& golfer = stored.entries[slot - 1];
+  if (golfer.is_member != 1 || name.text == field_text(golfer.name)) return MemberRename::not_a_member;
+  if (!confirm_member_name_change(state)) {
+    name.text = field_text(golfer.name);
+    return MemberRename::declined;
+  }
+  golfer.is_member = 0;
+  state.group = stored;
+  if (write_record(state, RecordKind::group, group)) return MemberRename::unlinked;
+  // Not recorded (the user has been told): the member and the name stay as stored.
+  golfer.is_member = 1;
+  name.text = field_text(golfer.name);
+  return MemberRename::not_written;
+}
+
 bool division_typed(const State& state) {
   return !header_options::has(state.header, header_options::auto_assign) && state.header.division_count > 1;
 }

@@ -39,6 +39,13 @@ void check_gender_typed(State& state, Field& gender);
 // The name of an imported golfer is being changed: asks whether to go on.
 bool confirm_member_name_change(State& state);
 
+// The name of golfer `slot` (1..5) of `stored`, group `group` as last read or
+// written, was typed. An imported golfer's new name asks first; on yes the
+// golfer is unlinked and the group written at once. On no, or when the write
+// fails (told), the name field shows the stored name again.
+enum class MemberRename { not_a_member, unlinked, declined, not_written };
+MemberRename unlink_renamed_member(State& state, Field& name, GroupBuffer& stored, int slot, int group);
+
 // Whether the division field is typed at all, and what it shows when not.
 bool division_typed(const State& state);
 

@@ -119,22 +119,9 @@ void GolferSummaryModel::name_typed(Field& f, int shown, int row) {
     if (!grow_groups_to(state_, g)) return;
     refresh_group_list();
   }
-  GolferEntry& stored = stored_[shown - 1].entries[row - 1];
-  if (stored.is_member == 1 && f.text != field_text(stored.name)) {
-    if (!confirm_member_name_change(state_)) {
-      f.text = field_text(stored.name);
-      return;
-    }
-    stored.is_member = 0;
-    state_.group = stored_[shown - 1];
-    if (write_record(state_, RecordKind::group, g)) {
-      form_.groups[shown - 1].rows[row - 1].member.checked = false;
-    } else {
-      // Not recorded (the user has been told): the member and the name stay as stored.
-      stored.is_member = 1;
-      f.text = field_text(stored.name);
-    }
-  }
+  const MemberRename renamed = unlink_renamed_member(state_, f, stored_[shown - 1], row, g);
+  if (renamed == MemberRename::declined) return;
+  if (renamed == MemberRename::unlinked) form_.groups[shown - 1].rows[row - 1].member.checked = false;
   Field& gender = form_.groups[shown - 1].rows[row - 1].gender;
   if (gender.text.empty()) gender.text = std::string(1, entry_gender(state_, 0));
 }

@@ -111,7 +111,6 @@ class ScoreEntryModel : public DialogModel {
   // Typing (score_entry_typing.cpp).
   void hole_typed(Field& cell, int row, int hole);
   void show_running_totals(int row);
-  void name_typed(Field& name, int row);
   void index_typed(Field& index, int row);
   void dq_typed(const Field& box);
   bool row_named(int row) const;

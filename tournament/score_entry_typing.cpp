@@ -34,7 +34,7 @@ void ScoreEntryModel::on_changed(Field& f) {
     const ScoreEntryForm::Row& fields = row_fields(row);
     for (int hole = 1; hole <= 18; ++hole)
       if (&f == fields.holes[hole - 1]) return hole_typed(f, row, hole);
-    if (&f == fields.name) name_typed(f, row);
+    if (&f == fields.name) unlink_renamed_member(state_, f, stored_, row, group_);
     else if (&f == &fields.handicap_index && !team_window_) index_typed(f, row);
     else if (&f == fields.division) check_division_typed(state_, f);
     else if (&f == fields.dq) dq_typed(f);
@@ -92,22 +92,6 @@ void ScoreEntryModel::show_running_totals(int row) {
   fields.front_total.text = any ? std::to_string(front) : "";
   fields.back_total.text = any && hole_count_ > front_nine ? std::to_string(back) : "";
   fields.total.text = any ? std::to_string(front + back) : "";
-}
-
-void ScoreEntryModel::name_typed(Field& name, int row) {
-  GolferEntry& stored = stored_.entries[row - 1];
-  if (stored.is_member != 1 || name.text == field_text(stored.name)) return;
-  if (!confirm_member_name_change(state_)) {
-    name.text = field_text(stored.name);
-    return;
-  }
-  stored.is_member = 0;
-  state_.group = stored_;
-  if (!write_record(state_, RecordKind::group, group_)) {
-    // Not recorded (the user has been told): the member and the name stay as stored.
-    stored.is_member = 1;
-    name.text = field_text(stored.name);
-  }
 }
 
 void ScoreEntryModel::index_typed(Field& index, int row) {
