@@ -44,6 +44,24 @@ inline void write_bench_course(State& state) {
   require(write_record(state, RecordKind::course, 1), "write_record");
 }
 
+// Groups 1..group_count of the current tournament, each of `group_size`
+// golfers "Golfer N" (men, division 1) with varied indexes and 18 hole scores.
+inline void write_bench_field(State& state, int group_count, int group_size) {
+  for (int g = 1; g <= group_count; ++g) {
+    std::memset(&state.group, 0, sizeof state.group);
+    for (int slot = 0; slot < group_size; ++slot) {
+      GolferEntry& e = state.group.entries[slot];
+      int n = (g - 1) * group_size + slot;
+      set_field_text(e.name, "Golfer " + std::to_string(n));
+      e.gender = 'M';
+      e.division = 1;
+      e.handicap_index = static_cast<std::int16_t>((n * 37) % 360);
+      for (int h = 0; h < 18; ++h) e.hole_scores[h] = static_cast<std::int8_t>(3 + (n * 7 + h * 11) % 5);
+    }
+    require(write_record(state, RecordKind::group, g), "write_record");
+  }
+}
+
 struct BenchHome {
   explicit BenchHome(const std::string& name) : clock(DateTime{2026, 12, 7}) {
     home = std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));

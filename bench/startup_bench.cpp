@@ -58,19 +58,7 @@ struct FieldHome : bench::BenchHome {
     }
     header_options::set_tie_break(state->header, 0);
     bench::require(write_record(*state, RecordKind::tournament, 1), "write_record");
-    for (int g = 1; g <= group_count; ++g) {
-      std::memset(&state->group, 0, sizeof state->group);
-      for (int slot = 0; slot < group_size; ++slot) {
-        GolferEntry& e = state->group.entries[slot];
-        int n = (g - 1) * group_size + slot;
-        set_field_text(e.name, "Golfer " + std::to_string(n));
-        e.gender = 'M';
-        e.division = 1;
-        e.handicap_index = static_cast<std::int16_t>((n * 37) % 360);
-        for (int h = 0; h < 18; ++h) e.hole_scores[h] = static_cast<std::int8_t>(3 + (n * 7 + h * 11) % 5);
-      }
-      bench::require(write_record(*state, RecordKind::group, g), "write_record");
-    }
+    bench::write_bench_field(*state, group_count, group_size);
     state->system.getting_started_seen = 1;
     bench::require(write_record(*state, RecordKind::system, 1), "write_record");
   }
